@@ -1,0 +1,185 @@
+#include "Models/StorageModels.h"
+
+#include "Platform/Paths.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+template <typename E, std::size_t N>
+std::optional<E> lookup(const std::array<std::pair<E, std::string_view>, N>& table, std::string_view raw)
+{
+    for (const auto& [value, text] : table)
+        if (text == raw)
+            return value;
+    return std::nullopt;
+}
+
+template <typename E, std::size_t N>
+std::string_view lookup(const std::array<std::pair<E, std::string_view>, N>& table, E value)
+{
+    for (const auto& [candidate, text] : table)
+        if (candidate == value)
+            return text;
+    return {};
+}
+
+template <typename E, std::size_t N>
+std::vector<E> casesOf(const std::array<std::pair<E, std::string_view>, N>& table)
+{
+    std::vector<E> cases;
+    for (const auto& entry : table)
+        cases.push_back(entry.first);
+    return cases;
+}
+
+constexpr std::array<std::pair<CleanCategoryFilter, std::string_view>, 5> kCategoryFilters{{
+    {CleanCategoryFilter::all, "全部场景"},
+    {CleanCategoryFilter::browserOffice, "浏览器与办公"},
+    {CleanCategoryFilter::aiAndDev, "AI 与开发工具"},
+    {CleanCategoryFilter::sandboxContainers, "社交与影音容器"},
+    {CleanCategoryFilter::systemTemp, "系统底层与废纸篓"},
+}};
+
+constexpr std::array<std::pair<LargeFileCategory, std::string_view>, 5> kLargeFileCategories{{
+    {LargeFileCategory::all, "全部大文件"},
+    {LargeFileCategory::installerArchive, "安装包与压缩包"},
+    {LargeFileCategory::videoMedia, "视频与渲染媒体"},
+    {LargeFileCategory::modelDatabase, "模型与数据库"},
+    {LargeFileCategory::other, "其他大文件"},
+}};
+
+constexpr std::array<std::pair<LargeFileCategory, std::string_view>, 5> kLargeFileSymbols{{
+    {LargeFileCategory::all, "square.grid.2x2.fill"},
+    {LargeFileCategory::installerArchive, "shippingbox.fill"},
+    {LargeFileCategory::videoMedia, "film.stack.fill"},
+    {LargeFileCategory::modelDatabase, "cpu.fill"},
+    {LargeFileCategory::other, "doc.viewfinder.fill"},
+}};
+
+constexpr std::array<std::pair<CleanTrustWorkspace, std::string_view>, 4> kWorkspaces{{
+    {CleanTrustWorkspace::oneClickSafe, "safe"},
+    {CleanTrustWorkspace::devAndDuplicates, "dev"},
+    {CleanTrustWorkspace::largeMedia, "media"},
+    {CleanTrustWorkspace::appSlimming, "apps"},
+}};
+
+} // namespace
+
+std::string_view rawValue(CleanCategoryFilter value) { return lookup(kCategoryFilters, value); }
+std::string_view rawValue(LargeFileCategory value) { return lookup(kLargeFileCategories, value); }
+std::string_view rawValue(CleanTrustWorkspace value) { return lookup(kWorkspaces, value); }
+std::string_view symbolName(LargeFileCategory value) { return lookup(kLargeFileSymbols, value); }
+
+template <> std::optional<CleanCategoryFilter> fromRaw<CleanCategoryFilter>(std::string_view raw)
+{
+    return lookup(kCategoryFilters, raw);
+}
+template <> std::optional<LargeFileCategory> fromRaw<LargeFileCategory>(std::string_view raw)
+{
+    return lookup(kLargeFileCategories, raw);
+}
+template <> std::optional<CleanTrustWorkspace> fromRaw<CleanTrustWorkspace>(std::string_view raw)
+{
+    return lookup(kWorkspaces, raw);
+}
+
+template <> const std::vector<CleanCategoryFilter>& allCases<CleanCategoryFilter>()
+{
+    static const auto cases = casesOf(kCategoryFilters);
+    return cases;
+}
+template <> const std::vector<LargeFileCategory>& allCases<LargeFileCategory>()
+{
+    static const auto cases = casesOf(kLargeFileCategories);
+    return cases;
+}
+template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace>()
+{
+    static const auto cases = casesOf(kWorkspaces);
+    return cases;
+}
+
+CacheSubItem::CacheSubItem(std::string name_, std::string note_, URL url_, Int64 sizeBytes_,
+                           std::string safetyLevel_, std::string verificationDetail_,
+                           std::string lastModifiedText_, std::vector<std::string> contentPreview_,
+                           bool isSafeDefault_)
+    : id(url_), name(std::move(name_)), note(std::move(note_)), url(std::move(url_)), sizeBytes(sizeBytes_),
+      safetyLevel(std::move(safetyLevel_)), verificationDetail(std::move(verificationDetail_)),
+      lastModifiedText(std::move(lastModifiedText_)), contentPreview(std::move(contentPreview_)),
+      isSafeDefault(isSafeDefault_), isSelected(isSafeDefault_)
+{
+}
+
+Int64 SafeCacheRuleCard::selectedBytes() const
+{
+    Int64 sum = 0;
+    for (const auto& item : subItems)
+        if (item.isSelected)
+            sum += item.sizeBytes;
+    return sum;
+}
+
+Int64 SafeCacheRuleCard::totalScannedBytes() const
+{
+    Int64 sum = 0;
+    for (const auto& item : subItems)
+        sum += item.sizeBytes;
+    return sum;
+}
+
+bool SafeCacheRuleCard::isAllSelected() const
+{
+    return !subItems.empty() &&
+           std::all_of(subItems.begin(), subItems.end(), [](const auto& item) { return item.isSelected; });
+}
+
+bool SafeCacheRuleCard::isPartiallySelected() const
+{
+    return std::any_of(subItems.begin(), subItems.end(), [](const auto& item) { return item.isSelected; });
+}
+
+Int64 DiskOverview::usedBytes() const { return std::max<Int64>(totalBytes - availableBytes, 0); }
+
+double DiskOverview::usedRatio() const
+{
+    if (totalBytes <= 0)
+        return 0;
+    const double ratio = double(usedBytes()) / double(totalBytes);
+    if (std::isnan(ratio) || ratio < 0)
+        return 0;
+    return std::min(ratio, 1.0);
+}
+
+bool DuplicateFileGroup::isAnySelectedForDelete() const
+{
+    return std::any_of(members.begin(), members.end(),
+                       [](const auto& m) { return !m.isLockedOriginal && m.isSelectedForDelete; });
+}
+
+Int64 DuplicateFileGroup::reclaimableBytes() const
+{
+    Int64 sum = 0;
+    for (const auto& m : members)
+        if (!m.isLockedOriginal && m.isSelectedForDelete)
+            sum += m.sizeBytes;
+    return sum;
+}
+
+Int64 DuplicateFileGroup::totalDuplicateCopiesBytes() const
+{
+    Int64 sum = 0;
+    for (const auto& m : members)
+        if (!m.isLockedOriginal)
+            sum += m.sizeBytes;
+    return sum;
+}
+
+bool LargeFileItem::isPlayableMedia() const
+{
+    const std::string ext = paths::lowercasedExtension(url);
+    return ext == "mp4" || ext == "mov" || ext == "m4v" || ext == "mp3" || ext == "wav" || ext == "m4a";
+}

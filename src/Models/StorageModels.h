@@ -1,0 +1,203 @@
+#pragma once
+// Value records that the scan produces and the clean engine and the window consume.
+// Paths are the exact bytes of the file system (an absolute path in a std::string);
+// texts are UTF-8. Records are plain values: a selection change writes a modified
+// copy back into the published list.
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using Int64 = std::int64_t;
+// An absolute file system location: the path's bytes, never re-encoded.
+using URL = std::string;
+using Date = std::chrono::system_clock::time_point;
+
+// ---------------------------------------------------------------- enumerations
+
+enum class CleanCategoryFilter { all, browserOffice, aiAndDev, sandboxContainers, systemTemp };
+enum class LargeFileCategory { all, installerArchive, videoMedia, modelDatabase, other };
+enum class CleanTrustWorkspace { oneClickSafe, devAndDuplicates, largeMedia, appSlimming };
+
+std::string_view rawValue(CleanCategoryFilter value);
+std::string_view rawValue(LargeFileCategory value);
+std::string_view rawValue(CleanTrustWorkspace value);
+
+template <typename E> std::optional<E> fromRaw(std::string_view raw);
+template <> std::optional<CleanCategoryFilter> fromRaw<CleanCategoryFilter>(std::string_view raw);
+template <> std::optional<LargeFileCategory> fromRaw<LargeFileCategory>(std::string_view raw);
+template <> std::optional<CleanTrustWorkspace> fromRaw<CleanTrustWorkspace>(std::string_view raw);
+
+template <typename E> const std::vector<E>& allCases();
+template <> const std::vector<CleanCategoryFilter>& allCases<CleanCategoryFilter>();
+template <> const std::vector<LargeFileCategory>& allCases<LargeFileCategory>();
+template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace>();
+
+std::string_view symbolName(LargeFileCategory value);
+
+// ---------------------------------------------------------------- records
+
+struct CacheSubItem {
+    std::string id;  // always url
+    std::string name;
+    std::string note;
+    URL url;
+    Int64 sizeBytes = 0;
+    std::string safetyLevel;
+    std::string verificationDetail;
+    std::string lastModifiedText;
+    std::vector<std::string> contentPreview;
+    bool isSafeDefault = false;
+    bool isSelected = false;
+
+    CacheSubItem() = default;
+    CacheSubItem(std::string name, std::string note, URL url, Int64 sizeBytes, std::string safetyLevel,
+                 std::string verificationDetail, std::string lastModifiedText,
+                 std::vector<std::string> contentPreview, bool isSafeDefault);
+
+    bool operator==(const CacheSubItem&) const = default;
+};
+
+struct SafeCacheRuleCard {
+    std::string id;
+    CleanCategoryFilter category = CleanCategoryFilter::all;
+    std::string title;
+    std::string subtitle;
+    std::string symbolName;
+    std::string accentHex;
+    std::string secondaryHex;
+    std::string protectionPromise;
+    std::vector<CacheSubItem> subItems;
+    bool isExpanded = false;
+
+    Int64 selectedBytes() const;
+    Int64 totalScannedBytes() const;
+    bool isAllSelected() const;
+    bool isPartiallySelected() const;
+
+    bool operator==(const SafeCacheRuleCard&) const = default;
+};
+
+struct DiskOverview {
+    std::string volumeName = "Macintosh HD";
+    Int64 totalBytes = 244'813'135'872;   // 228 GiB placeholder until the first scan
+    Int64 availableBytes = 69'793'218'560; // 65 GiB
+    Int64 trashBytes = 0;
+
+    Int64 usedBytes() const;
+    double usedRatio() const;
+
+    bool operator==(const DiskOverview&) const = default;
+};
+
+struct ProjectBloatItem {
+    std::string id;
+    std::string projectName;
+    std::string artifactType;
+    URL url;
+    std::string displayPath;
+    Int64 sizeBytes = 0;
+    Int64 daysSinceModified = 0;
+    std::string rebuildCommand;
+    std::string verificationBadge;
+    std::string verificationReason;
+    bool isSelected = false;
+
+    bool operator==(const ProjectBloatItem&) const = default;
+};
+
+struct DuplicateFileMember {
+    std::string id;
+    URL url;
+    std::string name;
+    std::string folderName;
+    Int64 sizeBytes = 0;
+    Date modifiedDate{};
+    bool isLockedOriginal = false;
+    bool isSelectedForDelete = false;
+
+    bool operator==(const DuplicateFileMember&) const = default;
+};
+
+struct DuplicateFileGroup {
+    std::string id;
+    std::string title;
+    std::string hashSummary;
+    Int64 eachSizeBytes = 0;
+    std::vector<DuplicateFileMember> members;
+
+    bool isAnySelectedForDelete() const;
+    Int64 reclaimableBytes() const;
+    Int64 totalDuplicateCopiesBytes() const;
+
+    bool operator==(const DuplicateFileGroup&) const = default;
+};
+
+struct LargeFileItem {
+    std::string id;
+    URL url;
+    std::string name;
+    std::string displayPath;
+    LargeFileCategory category = LargeFileCategory::other;
+    std::string categoryTag;
+    std::string verificationBadge;
+    std::string verificationReason;
+    Int64 sizeBytes = 0;
+    Date modifiedDate{};
+    bool isSelected = false;
+
+    bool isPlayableMedia() const;
+
+    bool operator==(const LargeFileItem&) const = default;
+};
+
+struct SunburstSlice {
+    std::string id;
+    std::string label;
+    std::string detail;
+    Int64 sizeBytes = 0;
+    double fraction = 0;
+    std::string colorHex;
+    std::optional<URL> url;
+
+    bool operator==(const SunburstSlice&) const = default;
+};
+
+struct InstalledAppItem {
+    std::string id;
+    URL appURL;
+    std::string name;
+    std::string bundleId;
+    Int64 appSizeBytes = 0;
+    std::vector<URL> orphanURLs;
+    Int64 orphanSizeBytes = 0;
+    bool isSelected = false;
+
+    Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
+
+    bool operator==(const InstalledAppItem&) const = default;
+};
+
+struct PurgeHistoryRecord {
+    std::string id;
+    std::string name;
+    URL originalURL;
+    URL trashedURL;
+    Int64 sizeBytes = 0;
+    Date cleanedAt{};
+    std::string categoryLabel;
+
+    bool operator==(const PurgeHistoryRecord&) const = default;
+};
+
+// One thing handed to the purge executor: where it is, what the scan measured, what to call it.
+struct CleanItem {
+    URL url;
+    Int64 sizeBytes = 0;
+    std::string name;
+
+    bool operator==(const CleanItem&) const = default;
+};

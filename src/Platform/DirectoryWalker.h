@@ -1,0 +1,71 @@
+#pragma once
+// Depth-first walk of a folder tree, relative to open directory descriptors.
+//
+// - Children of each folder are visited in byte-wise name order, so every "discovery
+//   order" built on a walk is deterministic.
+// - A folder is reported before its contents (pre-order); level 1 = direct children.
+// - Symbolic links are reported as links and never followed.
+// - A folder that cannot be opened is reported but contributes nothing; the walk goes on.
+// - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <vector>
+
+class DirectoryWalker {
+public:
+    enum class Kind : unsigned char { regular, directory, symlink, other };
+
+    struct Options {
+        bool skipHidden = false;   // names starting with "." are neither reported nor entered
+        bool skipPackages = false; // package folders (app, bundle, ...) are reported, never entered
+    };
+
+    class Entry {
+    public:
+        std::string_view name() const { return name_; }
+        const std::string& path() const { return path_; }
+        int level() const { return level_; }
+        Kind kind() const { return kind_; }
+        bool isDirectory() const { return kind_ == Kind::directory; }
+        bool isRegularFile() const { return kind_ == Kind::regular; }
+        bool isSymlink() const { return kind_ == Kind::symlink; }
+        // lstat of the entry, read on first use; nullptr when it cannot be read.
+        const struct stat* stat() const;
+
+    private:
+        friend class DirectoryWalker;
+        int dirFd_ = -1;
+        std::string_view name_;
+        const std::string& path_;
+        int level_ = 0;
+        Kind kind_ = Kind::other;
+        mutable bool statLoaded_ = false;
+        mutable bool statOk_ = false;
+        mutable struct stat stat_ {};
+        Entry(const std::string& path) : path_(path) {}
+    };
+
+    enum class Visit { proceed, skipDescendants, stop };
+    using Visitor = std::function<Visit(const Entry&)>;
+
+    // Walks everything below `root` (root itself is not reported). Returns false when
+    // root could not be opened as a folder.
+    static bool walk(const std::string& root, const Options& options, const Visitor& visitor);
+
+    // Direct children of a folder, in byte-wise order; false when it cannot be listed.
+    struct Child {
+        std::string name;
+        Kind kind;
+    };
+    static bool list(const std::string& folder, std::vector<Child>& out, bool includeHidden = true);
+
+    static bool isPackageExtension(std::string_view lowercasedExtension);
+};
+
+// The kind of object at a path without following a final symbolic link; nullopt when absent.
+std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path);

@@ -1,0 +1,7 @@
+// Placeholder until this scanner lands.
+#include "Services/MacStorageScanner.h"
+
+std::vector<std::string> MacStorageScanner::buildTopContentPreview(const URL&)
+{
+    return {};
+}

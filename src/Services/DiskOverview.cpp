@@ -1,0 +1,166 @@
+// Sizing on disk and the volume overview.
+#include "Platform/DirectoryWalker.h"
+#include "Platform/Paths.h"
+#include "Services/MacStorageScanner.h"
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/statvfs.h>
+#include <unordered_set>
+
+namespace {
+
+Int64 allocatedBytes(const struct stat& st) { return Int64(st.st_blocks) * 512; }
+
+struct DevIno {
+    dev_t dev;
+    ino_t ino;
+    bool operator==(const DevIno&) const = default;
+};
+struct DevInoHash {
+    std::size_t operator()(const DevIno& k) const { return std::hash<ino_t>()(k.ino) * 31 + std::hash<dev_t>()(k.dev); }
+};
+
+// mountinfo escapes blanks and backslashes as \040-style octal.
+std::string unescapeOctal(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 3 < text.size()) {
+            const std::string digits = text.substr(i + 1, 3);
+            if (digits.size() == 3 && digits.find_first_not_of("01234567") == std::string::npos) {
+                out.push_back(char(std::stoi(digits, nullptr, 8)));
+                i += 3;
+                continue;
+            }
+        }
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+// The device that holds "/", from the kernel's mount table; "" when unknown.
+std::string rootMountSource()
+{
+    std::ifstream mountinfo("/proc/self/mountinfo");
+    std::string line, source;
+    while (std::getline(mountinfo, line)) {
+        std::istringstream fields(line);
+        std::string id, parentId, majMin, root, mountPoint;
+        fields >> id >> parentId >> majMin >> root >> mountPoint;
+        if (mountPoint != "/")
+            continue;
+        const auto dash = line.find(" - ");
+        if (dash == std::string::npos)
+            continue;
+        std::istringstream tail(line.substr(dash + 3));
+        std::string fsType;
+        tail >> fsType >> source; // the last "/" mount wins: it is the one in effect
+    }
+    return unescapeOctal(source);
+}
+
+// The label udev published for a block device, if any.
+std::optional<std::string> labelOfDevice(const std::string& device)
+{
+    char resolvedDevice[PATH_MAX];
+    if (!realpath(device.c_str(), resolvedDevice))
+        return std::nullopt;
+    std::vector<DirectoryWalker::Child> labels;
+    if (!DirectoryWalker::list("/dev/disk/by-label", labels))
+        return std::nullopt;
+    for (const auto& label : labels) {
+        char target[PATH_MAX];
+        const std::string linkPath = "/dev/disk/by-label/" + label.name;
+        if (realpath(linkPath.c_str(), target) && std::string(target) == resolvedDevice) {
+            // udev writes unsafe bytes as \xNN.
+            std::string out;
+            for (std::size_t i = 0; i < label.name.size(); ++i) {
+                if (label.name.compare(i, 2, "\\x") == 0 && i + 3 < label.name.size()) {
+                    out.push_back(char(std::stoi(label.name.substr(i + 2, 2), nullptr, 16)));
+                    i += 3;
+                } else {
+                    out.push_back(label.name[i]);
+                }
+            }
+            return out;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+URL MacStorageScanner::trashFilesFolder(const URL& home) { return paths::join(home, ".local/share/Trash/files"); }
+
+Int64 MacStorageScanner::directorySize(const URL& url, int maxDepth)
+{
+    const auto kind = kindAtPath(url);
+    if (!kind || *kind == DirectoryWalker::Kind::symlink)
+        return 0; // a link is measured as nothing, and never followed
+    if (*kind != DirectoryWalker::Kind::directory) {
+        struct stat st;
+        return lstat(url.c_str(), &st) == 0 ? allocatedBytes(st) : 0;
+    }
+
+    Int64 total = 0;
+    // Files with several names count once per measured tree, as du counts them.
+    std::unordered_set<DevIno, DevInoHash> multiplyLinked;
+    DirectoryWalker::walk(url, {}, [&](const DirectoryWalker::Entry& entry) {
+        if (entry.level() > maxDepth)
+            return DirectoryWalker::Visit::skipDescendants;
+        if (entry.isDirectory()) {
+            // Children of a folder at the depth limit would all lie beyond it.
+            return entry.level() >= maxDepth ? DirectoryWalker::Visit::skipDescendants
+                                             : DirectoryWalker::Visit::proceed;
+        }
+        if (!entry.isRegularFile())
+            return DirectoryWalker::Visit::proceed;
+        const struct stat* st = entry.stat();
+        if (!st || !S_ISREG(st->st_mode))
+            return DirectoryWalker::Visit::proceed;
+        if (st->st_nlink > 1 && !multiplyLinked.insert({st->st_dev, st->st_ino}).second)
+            return DirectoryWalker::Visit::proceed;
+        total += allocatedBytes(*st);
+        return DirectoryWalker::Visit::proceed;
+    });
+    return total;
+}
+
+std::optional<MacStorageScanner::VolumeInfo> MacStorageScanner::queryRootVolume()
+{
+    struct statvfs vfs;
+    if (statvfs("/", &vfs) != 0)
+        return std::nullopt;
+    VolumeInfo info;
+    info.totalBytes = Int64(vfs.f_blocks) * Int64(vfs.f_frsize);
+    info.availableBytes = Int64(vfs.f_bavail) * Int64(vfs.f_frsize);
+    const std::string source = rootMountSource();
+    if (!source.empty()) {
+        if (auto label = labelOfDevice(source))
+            info.name = *label;
+        else
+            info.name = paths::lastComponent(source);
+    }
+    return info;
+}
+
+DiskOverview MacStorageScanner::queryDiskOverview(const URL& home)
+{
+    return queryDiskOverview(home, &MacStorageScanner::queryRootVolume);
+}
+
+DiskOverview MacStorageScanner::queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
+{
+    constexpr Int64 kFallbackTotal = 228LL << 30;
+    constexpr Int64 kFallbackAvailable = 65LL << 30;
+    DiskOverview overview;
+    overview.trashBytes = directorySize(trashFilesFolder(home), 2);
+    const auto volume = volumeQuery ? volumeQuery() : std::nullopt;
+    overview.volumeName = volume && volume->name && !volume->name->empty() ? *volume->name : "Macintosh HD";
+    overview.totalBytes = volume && volume->totalBytes ? *volume->totalBytes : kFallbackTotal;
+    overview.availableBytes = volume && volume->availableBytes ? *volume->availableBytes : kFallbackAvailable;
+    return overview;
+}

@@ -1,0 +1,152 @@
+#include "Services/MacStorageScanner.h"
+
+#include <QMetaObject>
+
+#include <pwd.h>
+#include <unistd.h>
+
+URL MacStorageScanner::accountHomeFolder()
+{
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && entry->pw_dir[0])
+        return entry->pw_dir;
+    const char* login = getlogin();
+    if (!login) {
+        const passwd* entry = getpwuid(getuid());
+        login = entry && entry->pw_name ? entry->pw_name : "user";
+    }
+    return std::string("/home/") + login;
+}
+
+MacStorageScanner::MacStorageScanner(QObject* parent) : MacStorageScanner(Options{}, parent) {}
+
+MacStorageScanner::MacStorageScanner(Options options, QObject* parent)
+    : QObject(parent), options_(std::move(options)),
+      homeURL_(options_.home.empty() ? accountHomeFolder() : options_.home)
+{
+    pool_.setMaxThreadCount(2);
+}
+
+MacStorageScanner::~MacStorageScanner()
+{
+    // Background tasks hold `this`; let them finish before the members go away. What
+    // they posted to this object is discarded with it.
+    pool_.waitForDone();
+}
+
+void MacStorageScanner::publish(std::function<void()> fn)
+{
+    QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+}
+
+void MacStorageScanner::runInBackground(std::function<void()> work) { pool_.start(std::move(work)); }
+
+// Every assignment notifies: the lists are published whole and observers re-read them.
+void MacStorageScanner::setOverview(DiskOverview value)
+{
+    overview_ = std::move(value);
+    Q_EMIT overviewChanged();
+}
+void MacStorageScanner::setRuleCards(std::vector<SafeCacheRuleCard> value)
+{
+    ruleCards_ = std::move(value);
+    Q_EMIT ruleCardsChanged();
+}
+void MacStorageScanner::setProjectBloats(std::vector<ProjectBloatItem> value)
+{
+    projectBloats_ = std::move(value);
+    Q_EMIT projectBloatsChanged();
+}
+void MacStorageScanner::setDuplicateGroups(std::vector<DuplicateFileGroup> value)
+{
+    duplicateGroups_ = std::move(value);
+    Q_EMIT duplicateGroupsChanged();
+}
+void MacStorageScanner::setSunburstSlices(std::vector<SunburstSlice> value)
+{
+    sunburstSlices_ = std::move(value);
+    Q_EMIT sunburstSlicesChanged();
+}
+void MacStorageScanner::setLargeFiles(std::vector<LargeFileItem> value)
+{
+    largeFiles_ = std::move(value);
+    Q_EMIT largeFilesChanged();
+}
+void MacStorageScanner::setInstalledApps(std::vector<InstalledAppItem> value)
+{
+    installedApps_ = std::move(value);
+    Q_EMIT installedAppsChanged();
+}
+void MacStorageScanner::setRecentPurgeRecords(std::vector<PurgeHistoryRecord> value)
+{
+    recentPurgeRecords_ = std::move(value);
+    Q_EMIT recentPurgeRecordsChanged();
+}
+void MacStorageScanner::setLastPurgeBanner(std::optional<std::string> value)
+{
+    lastPurgeBanner_ = std::move(value);
+    Q_EMIT lastPurgeBannerChanged();
+}
+
+// Scalars notify only on a real change, like any Qt property.
+template <typename T, typename Signal>
+static void assignScalar(MacStorageScanner* self, T& member, T value, Signal signal)
+{
+    if (member == value)
+        return;
+    member = std::move(value);
+    Q_EMIT(self->*signal)();
+}
+
+void MacStorageScanner::setIsScanning(bool v) { assignScalar(this, isScanning_, v, &MacStorageScanner::isScanningChanged); }
+void MacStorageScanner::setScanProgress(double v)
+{
+    assignScalar(this, scanProgress_, v, &MacStorageScanner::scanProgressChanged);
+}
+void MacStorageScanner::setCurrentScanningPath(std::string v)
+{
+    assignScalar(this, currentScanningPath_, std::move(v), &MacStorageScanner::currentScanningPathChanged);
+}
+void MacStorageScanner::setScanStatusText(std::string v)
+{
+    assignScalar(this, scanStatusText_, std::move(v), &MacStorageScanner::scanStatusTextChanged);
+}
+void MacStorageScanner::setIsPurgingAnimation(bool v)
+{
+    assignScalar(this, isPurgingAnimation_, v, &MacStorageScanner::isPurgingAnimationChanged);
+}
+void MacStorageScanner::setPurgeProgress(double v)
+{
+    assignScalar(this, purgeProgress_, v, &MacStorageScanner::purgeProgressChanged);
+}
+void MacStorageScanner::setPurgeCurrentItemName(std::string v)
+{
+    assignScalar(this, purgeCurrentItemName_, std::move(v), &MacStorageScanner::purgeCurrentItemNameChanged);
+}
+void MacStorageScanner::setPurgeProcessedCount(int v)
+{
+    assignScalar(this, purgeProcessedCount_, v, &MacStorageScanner::purgeProcessedCountChanged);
+}
+void MacStorageScanner::setPurgeTotalCount(int v)
+{
+    assignScalar(this, purgeTotalCount_, v, &MacStorageScanner::purgeTotalCountChanged);
+}
+void MacStorageScanner::setPurgeFreedSoFarBytes(Int64 v)
+{
+    assignScalar(this, purgeFreedSoFarBytes_, v, &MacStorageScanner::purgeFreedSoFarBytesChanged);
+}
+void MacStorageScanner::setLastFreedBytes(Int64 v)
+{
+    assignScalar(this, lastFreedBytes_, v, &MacStorageScanner::lastFreedBytesChanged);
+}
+void MacStorageScanner::setLastSkippedCount(int v)
+{
+    assignScalar(this, lastSkippedCount_, v, &MacStorageScanner::lastSkippedCountChanged);
+}
+void MacStorageScanner::setSessionTotalFreedBytes(Int64 v)
+{
+    assignScalar(this, sessionTotalFreedBytes_, v, &MacStorageScanner::sessionTotalFreedBytesChanged);
+}
+void MacStorageScanner::setMoveToTrashByDefault(bool v)
+{
+    assignScalar(this, moveToTrashByDefault_, v, &MacStorageScanner::moveToTrashByDefaultChanged);
+}

@@ -1,0 +1,228 @@
+#pragma once
+// The one engine object: every scan result and clean-progress value as published
+// state, the instant scan, and the clean and restore commands. It lives on the GUI
+// thread; heavy work runs in one background task that hands finished values back by
+// queued calls. The implementation is split by concern across Services/*.cpp.
+
+#include "Models/StorageModels.h"
+
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <tuple>
+#include <unordered_set>
+#include <vector>
+
+class MacStorageScanner : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
+    Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanProgressChanged)
+    Q_PROPERTY(QString currentScanningPath READ currentScanningPathText NOTIFY currentScanningPathChanged)
+    Q_PROPERTY(QString scanStatusText READ scanStatusTextText NOTIFY scanStatusTextChanged)
+    Q_PROPERTY(bool isPurgingAnimation READ isPurgingAnimation NOTIFY isPurgingAnimationChanged)
+    Q_PROPERTY(double purgeProgress READ purgeProgress NOTIFY purgeProgressChanged)
+    Q_PROPERTY(int purgeProcessedCount READ purgeProcessedCount NOTIFY purgeProcessedCountChanged)
+    Q_PROPERTY(int purgeTotalCount READ purgeTotalCount NOTIFY purgeTotalCountChanged)
+    Q_PROPERTY(qint64 purgeFreedSoFarBytes READ purgeFreedSoFarBytes NOTIFY purgeFreedSoFarBytesChanged)
+    Q_PROPERTY(qint64 lastFreedBytes READ lastFreedBytes NOTIFY lastFreedBytesChanged)
+    Q_PROPERTY(int lastSkippedCount READ lastSkippedCount NOTIFY lastSkippedCountChanged)
+    Q_PROPERTY(qint64 sessionTotalFreedBytes READ sessionTotalFreedBytes NOTIFY sessionTotalFreedBytesChanged)
+    Q_PROPERTY(bool moveToTrashByDefault READ moveToTrashByDefault WRITE setMoveToTrashByDefault NOTIFY
+                   moveToTrashByDefaultChanged)
+
+public:
+    // Where the engine looks. Defaults are the account's home folder and /Applications;
+    // tests, the CLI and --home point them elsewhere.
+    struct Options {
+        URL home;                        // empty = the account's home folder
+        URL applications = "/Applications";
+        bool pacePurges = true;          // pause between cleaned items so progress can be followed
+    };
+
+    explicit MacStorageScanner(QObject* parent = nullptr);
+    explicit MacStorageScanner(Options options, QObject* parent = nullptr);
+    ~MacStorageScanner() override;
+
+    // The account's home folder from the user database (pw_dir), else /home/<login>.
+    static URL accountHomeFolder();
+
+    // ------------------------------------------------------------ published state
+    const DiskOverview& overview() const { return overview_; }
+    const std::vector<SafeCacheRuleCard>& ruleCards() const { return ruleCards_; }
+    const std::vector<ProjectBloatItem>& projectBloats() const { return projectBloats_; }
+    const std::vector<DuplicateFileGroup>& duplicateGroups() const { return duplicateGroups_; }
+    const std::vector<SunburstSlice>& sunburstSlices() const { return sunburstSlices_; }
+    const std::vector<LargeFileItem>& largeFiles() const { return largeFiles_; }
+    const std::vector<InstalledAppItem>& installedApps() const { return installedApps_; }
+    const std::vector<PurgeHistoryRecord>& recentPurgeRecords() const { return recentPurgeRecords_; }
+    bool isScanning() const { return isScanning_; }
+    double scanProgress() const { return scanProgress_; }
+    const std::string& currentScanningPath() const { return currentScanningPath_; }
+    const std::string& scanStatusText() const { return scanStatusText_; }
+    const std::optional<std::string>& lastPurgeBanner() const { return lastPurgeBanner_; }
+    bool isPurgingAnimation() const { return isPurgingAnimation_; }
+    double purgeProgress() const { return purgeProgress_; }
+    const std::string& purgeCurrentItemName() const { return purgeCurrentItemName_; }
+    int purgeProcessedCount() const { return purgeProcessedCount_; }
+    int purgeTotalCount() const { return purgeTotalCount_; }
+    Int64 purgeFreedSoFarBytes() const { return purgeFreedSoFarBytes_; }
+    Int64 lastFreedBytes() const { return lastFreedBytes_; }
+    int lastSkippedCount() const { return lastSkippedCount_; }
+    Int64 sessionTotalFreedBytes() const { return sessionTotalFreedBytes_; }
+    bool moveToTrashByDefault() const { return moveToTrashByDefault_; }
+    void setMoveToTrashByDefault(bool value);
+
+    const URL& homeURL() const { return homeURL_; }
+    const URL& applicationsURL() const { return options_.applications; }
+    const std::set<std::string>& sessionCleanedPaths() const { return sessionCleanedPaths_; }
+
+    QString currentScanningPathText() const { return QString::fromStdString(currentScanningPath_); }
+    QString scanStatusTextText() const { return QString::fromStdString(scanStatusText_); }
+
+    // ------------------------------------------------------------ scan (ScanOrchestration.cpp)
+    void startInstantScan();
+    void clearAllResults();
+
+    // ------------------------------------------------------------ sizing (DiskOverview.cpp)
+    static Int64 directorySize(const URL& url, int maxDepth);
+    static DiskOverview queryDiskOverview(const URL& home);
+    // The volume query behind the overview; replaceable so the fallback can be tested.
+    struct VolumeInfo {
+        std::optional<std::string> name;
+        std::optional<Int64> totalBytes;
+        std::optional<Int64> availableBytes;
+    };
+    using VolumeQuery = std::function<std::optional<VolumeInfo>()>;
+    static DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery);
+    static std::optional<VolumeInfo> queryRootVolume();
+    // The home trash's files/ folder: what the overview measures and the clean moves into.
+    static URL trashFilesFolder(const URL& home);
+
+    // ------------------------------------------------------------ scanners (one .cpp each)
+    // SafeCacheCatalogue.cpp
+    static std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home);
+    // ContentPreview.cpp
+    static std::vector<std::string> buildTopContentPreview(const URL& url);
+    // ProjectBloatScan.cpp
+    static std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home);
+    // AppScan.cpp
+    static std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications);
+    // LargeFileScan.cpp
+    using SunburstResult =
+        std::tuple<std::vector<SunburstSlice>, std::vector<LargeFileItem>, std::vector<DuplicateFileGroup>>;
+    static SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home,
+                                                              const std::vector<SafeCacheRuleCard>& cards,
+                                                              const std::vector<ProjectBloatItem>& bloats,
+                                                              const std::unordered_set<std::string>& installedAppNames);
+    // DuplicateFinder.cpp
+    static std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize);
+
+    // ------------------------------------------------------------ selection (Selection.cpp)
+    // Totals are recomputed from the current lists on every read.
+    Int64 totalScannedSafeBytes() const;
+    Int64 totalSelectedSafeBytes() const;
+    Int64 totalScannedBloatBytes() const;
+    Int64 totalSelectedBloatBytes() const;
+    Int64 totalScannedDuplicateBytes() const;
+    Int64 totalSelectedDuplicateBytes() const;
+    Int64 totalScannedLargeFileBytes() const;
+    Int64 totalSelectedLargeFileBytes() const;
+    Int64 totalScannedAppOrphanBytes() const;
+    Int64 totalSelectedAppOrphanBytes() const;
+    Int64 totalSelectedUninstallBytes() const;
+    Int64 totalMasterSmartCleanBytes() const;
+    Int64 grandTotalDiscoverableBytes() const;
+
+    // ------------------------------------------------------------ clean (PurgeExecutor.cpp, CleanCommands.cpp)
+    // ------------------------------------------------------------ restore (RestoreHistory.cpp)
+
+Q_SIGNALS:
+    void overviewChanged();
+    void ruleCardsChanged();
+    void projectBloatsChanged();
+    void duplicateGroupsChanged();
+    void sunburstSlicesChanged();
+    void largeFilesChanged();
+    void installedAppsChanged();
+    void recentPurgeRecordsChanged();
+    void isScanningChanged();
+    void scanProgressChanged();
+    void currentScanningPathChanged();
+    void scanStatusTextChanged();
+    void lastPurgeBannerChanged();
+    void isPurgingAnimationChanged();
+    void purgeProgressChanged();
+    void purgeCurrentItemNameChanged();
+    void purgeProcessedCountChanged();
+    void purgeTotalCountChanged();
+    void purgeFreedSoFarBytesChanged();
+    void lastFreedBytesChanged();
+    void lastSkippedCountChanged();
+    void sessionTotalFreedBytesChanged();
+    void moveToTrashByDefaultChanged();
+
+private:
+    // Setters that publish: assign, then notify observers (GUI thread only).
+    void setOverview(DiskOverview value);
+    void setRuleCards(std::vector<SafeCacheRuleCard> value);
+    void setProjectBloats(std::vector<ProjectBloatItem> value);
+    void setDuplicateGroups(std::vector<DuplicateFileGroup> value);
+    void setSunburstSlices(std::vector<SunburstSlice> value);
+    void setLargeFiles(std::vector<LargeFileItem> value);
+    void setInstalledApps(std::vector<InstalledAppItem> value);
+    void setRecentPurgeRecords(std::vector<PurgeHistoryRecord> value);
+    void setIsScanning(bool value);
+    void setScanProgress(double value);
+    void setCurrentScanningPath(std::string value);
+    void setScanStatusText(std::string value);
+    void setLastPurgeBanner(std::optional<std::string> value);
+    void setIsPurgingAnimation(bool value);
+    void setPurgeProgress(double value);
+    void setPurgeCurrentItemName(std::string value);
+    void setPurgeProcessedCount(int value);
+    void setPurgeTotalCount(int value);
+    void setPurgeFreedSoFarBytes(Int64 value);
+    void setLastFreedBytes(Int64 value);
+    void setLastSkippedCount(int value);
+    void setSessionTotalFreedBytes(Int64 value);
+
+    // Runs fn on the GUI thread (queued); dropped when the engine is gone.
+    void publish(std::function<void()> fn);
+    // Runs work on the engine's background thread; one task at a time (scan or clean).
+    void runInBackground(std::function<void()> work);
+
+    Options options_;
+    URL homeURL_;
+
+    DiskOverview overview_;
+    std::vector<SafeCacheRuleCard> ruleCards_;
+    std::vector<ProjectBloatItem> projectBloats_;
+    std::vector<DuplicateFileGroup> duplicateGroups_;
+    std::vector<SunburstSlice> sunburstSlices_;
+    std::vector<LargeFileItem> largeFiles_;
+    std::vector<InstalledAppItem> installedApps_;
+    std::vector<PurgeHistoryRecord> recentPurgeRecords_;
+    bool isScanning_ = false;
+    double scanProgress_ = 0;
+    std::string currentScanningPath_ = "准备就绪";
+    std::string scanStatusText_ = "正在自动核验全盘缓存与重复文件...";
+    std::optional<std::string> lastPurgeBanner_;
+    bool isPurgingAnimation_ = false;
+    double purgeProgress_ = 0;
+    std::string purgeCurrentItemName_;
+    int purgeProcessedCount_ = 0;
+    int purgeTotalCount_ = 0;
+    Int64 purgeFreedSoFarBytes_ = 0;
+    Int64 lastFreedBytes_ = 0;
+    int lastSkippedCount_ = 0;
+    Int64 sessionTotalFreedBytes_ = 0;
+    bool moveToTrashByDefault_ = true;
+    std::set<std::string> sessionCleanedPaths_;
+
+    QThreadPool pool_; // a scan and a clean may each have one task running
+};

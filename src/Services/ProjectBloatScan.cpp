@@ -1,0 +1,7 @@
+// Placeholder until this scanner lands.
+#include "Services/MacStorageScanner.h"
+
+std::vector<ProjectBloatItem> MacStorageScanner::scanDeveloperProjectBloats(const URL&)
+{
+    return {};
+}

@@ -1,0 +1,151 @@
+#include "support/TempHome.h"
+
+#include <cerrno>
+#include <cstring>
+#include <clocale>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+void check(bool ok, const std::string& what)
+{
+    if (!ok)
+        throw std::runtime_error(what + ": " + std::strerror(errno));
+}
+} // namespace
+
+TempHome::TempHome()
+{
+    std::string pattern = "/var/tmp/quillmere-test-XXXXXX";
+    check(mkdtemp(pattern.data()) != nullptr, "mkdtemp");
+    root_ = pattern;
+}
+
+TempHome::~TempHome()
+{
+    std::error_code ec;
+    fs::remove_all(root_, ec); // remove_all never follows links
+}
+
+std::string TempHome::at(const std::string& relative) const
+{
+    return relative.empty() ? root_ : root_ + "/" + relative;
+}
+
+std::string TempHome::mkdir(const std::string& relative) const
+{
+    fs::create_directories(at(relative));
+    return at(relative);
+}
+
+static void makeParent(const std::string& path) { fs::create_directories(fs::path(path).parent_path()); }
+
+std::string TempHome::file(const std::string& relative, std::int64_t logicalSize, char fill) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    check(fd >= 0, "open " + path);
+    std::string chunk(1 << 16, fill);
+    std::int64_t left = logicalSize;
+    while (left > 0) {
+        const auto n = std::min<std::int64_t>(left, std::int64_t(chunk.size()));
+        check(::write(fd, chunk.data(), std::size_t(n)) == n, "write " + path);
+        left -= n;
+    }
+    ::close(fd);
+    return path;
+}
+
+std::string TempHome::fileWithContent(const std::string& relative, const std::string& content) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    return path;
+}
+
+std::string TempHome::allocatedFile(const std::string& relative, std::int64_t logicalSize) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    check(fd >= 0, "open " + path);
+    if (logicalSize > 0)
+        check(::posix_fallocate(fd, 0, logicalSize) == 0, "fallocate " + path);
+    ::close(fd);
+    return path;
+}
+
+std::string TempHome::sparseFile(const std::string& relative, std::int64_t logicalSize) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    check(fd >= 0, "open " + path);
+    check(::ftruncate(fd, logicalSize) == 0, "ftruncate " + path);
+    ::close(fd);
+    return path;
+}
+
+std::string TempHome::symlink(const std::string& relative, const std::string& target) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    check(::symlink(target.c_str(), path.c_str()) == 0, "symlink " + path);
+    return path;
+}
+
+std::string TempHome::hardlink(const std::string& relative, const std::string& existingRelative) const
+{
+    const std::string path = at(relative);
+    makeParent(path);
+    check(::link(at(existingRelative).c_str(), path.c_str()) == 0, "link " + path);
+    return path;
+}
+
+void TempHome::setModified(const std::string& relative, std::chrono::system_clock::time_point when) const
+{
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+    timespec times[2];
+    times[0].tv_sec = times[1].tv_sec = ns / 1'000'000'000;
+    times[0].tv_nsec = times[1].tv_nsec = ns % 1'000'000'000;
+    check(::utimensat(AT_FDCWD, at(relative).c_str(), times, AT_SYMLINK_NOFOLLOW) == 0, "utimensat");
+}
+
+void TempHome::setModifiedDaysAgo(const std::string& relative, double days) const
+{
+    const auto offset = std::chrono::duration_cast<std::chrono::system_clock::duration>(
+        std::chrono::duration<double>(days * 86400.0));
+    setModified(relative, std::chrono::system_clock::now() - offset);
+}
+
+std::int64_t TempHome::allocated(const std::string& relative) const
+{
+    struct stat st;
+    check(::lstat(at(relative).c_str(), &st) == 0, "lstat");
+    return std::int64_t(st.st_blocks) * 512;
+}
+
+std::string readFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool withLocale(const char* name, const std::function<void()>& body)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, name))
+        return false;
+    body();
+    std::setlocale(LC_ALL, previous.c_str());
+    return true;
+}
