@@ -13,6 +13,7 @@ using Arguments = std::vector<std::string>;
 
 int runScan(const Arguments& args);
 int runSize(const Arguments& args);
+int runPhase(const Arguments& args);
 
 int usage(const std::string& problem);
 

@@ -14,7 +14,8 @@ int usage(const std::string& problem)
         std::cerr << "quillmere-cli: " << problem << "\n";
     std::cerr << "usage:\n"
                  "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-                 "  quillmere-cli size PATH... [--max-depth N]\n";
+                 "  quillmere-cli size PATH... [--max-depth N]\n"
+                 "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n";
     return 2;
 }
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
         return cli::runScan(args);
     if (command == "size")
         return cli::runSize(args);
+    if (command == "phase")
+        return cli::runPhase(args);
     if (command == "-h" || command == "--help") {
         cli::usage("");
         return 0;

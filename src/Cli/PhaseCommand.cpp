@@ -1,0 +1,48 @@
+// quillmere-cli phase NAME: runs one scanner alone on this thread and prints what it
+// found, so benchmarks can time a phase against a reference tool.
+#include "Cli/CliCommands.h"
+#include "Cli/RecordJson.h"
+#include "Services/MacStorageScanner.h"
+
+#include <iostream>
+
+namespace cli {
+
+int runPhase(const Arguments& input)
+{
+    Arguments args = input;
+    MacStorageScanner::Options options;
+    std::string problem;
+    if (!parseEngineOptions(args, options, problem))
+        return usage(problem);
+    const bool json = takeFlag(args, "--json");
+    if (args.size() != 1)
+        return usage("phase takes one name: overview, catalogue, bloat, apps or media");
+    const std::string& name = args.front();
+    const URL home = options.home.empty() ? MacStorageScanner::accountHomeFolder() : options.home;
+
+    Json result;
+    if (name == "overview") {
+        result = toJson(MacStorageScanner::queryDiskOverview(home));
+    } else if (name == "catalogue") {
+        result = toJson(MacStorageScanner::scanFourHumanCentricScenarioCards(home));
+    } else if (name == "bloat") {
+        result = toJson(MacStorageScanner::scanDeveloperProjectBloats(home));
+    } else if (name == "apps") {
+        result = toJson(MacStorageScanner::scanAppsWithOrphans(home, options.applications));
+    } else if (name == "media") {
+        const auto [slices, largeFiles, groups] =
+            MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home, {}, {}, {});
+        result = {{"sunburstSlices", toJson(slices)}, {"largeFiles", toJson(largeFiles)},
+                  {"duplicateGroups", toJson(groups)}};
+    } else {
+        return usage("unknown phase '" + name + "'");
+    }
+    if (json)
+        std::cout << result.dump(2) << "\n";
+    else
+        printReadable(std::cout, result);
+    return 0;
+}
+
+} // namespace cli
