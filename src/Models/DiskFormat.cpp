@@ -1,22 +1,22 @@
 #include "Models/DiskFormat.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <locale.h>
 
 namespace {
 
-// snprintf follows LC_NUMERIC, which Qt and setlocale() may have switched to a comma
-// locale. Formatting in the "C" locale through a private locale object would need
-// uselocale(); a plain fix-up of the one separator we print is simpler and exact.
+// snprintf follows LC_NUMERIC, which Qt and setlocale() may have switched to a locale
+// with another decimal separator. Format in the "C" locale for this thread only.
 std::string format(const char* pattern, double value)
 {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const locale_t previous = uselocale(cLocale);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, pattern, value);
-    std::string text(buffer);
-    for (char& c : text)
-        if (c == ',')
-            c = '.';
-    return text;
+    uselocale(previous);
+    return buffer;
 }
 
 constexpr double kKiB = 1024.0;

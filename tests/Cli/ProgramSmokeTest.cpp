@@ -1,0 +1,93 @@
+// The two programs as a user runs them.
+#include "support/RunProgram.h"
+#include "support/TempHome.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+
+// An independent measure: st_blocks × 512 over regular files, each inode once.
+std::int64_t independentSize(const std::string& root)
+{
+    std::int64_t total = 0;
+    std::set<std::pair<dev_t, ino_t>> seen;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        struct stat st;
+        if (lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (seen.insert({st.st_dev, st.st_ino}).second)
+            total += std::int64_t(st.st_blocks) * 512;
+    }
+    return total;
+}
+
+} // namespace
+
+TEST(CliSize, AgreesWithAnIndependentSumOfAllocatedBlocks)
+{
+    TempHome home;
+    home.file("t/a", 5000);
+    home.allocatedFile("t/deep/er/b", 300000);
+    home.sparseFile("t/sparse", 1 << 30);
+    home.hardlink("t/deep/again", "t/a");
+    home.symlink("t/link", home.at("t/a"));
+    home.file("t/\xff\xfe name/c", 123);
+    const auto result = runProgram({QUILLMERE_CLI_PATH, "size", home.at("t")});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, std::to_string(independentSize(home.at("t"))) + "\t" + home.at("t") + "\n");
+
+    const auto shallow = runProgram({QUILLMERE_CLI_PATH, "size", home.at("t"), "--max-depth", "1"});
+    EXPECT_EQ(shallow.out, std::to_string(home.allocated("t/a") + home.allocated("t/sparse")) + "\t" + home.at("t") + "\n");
+}
+
+TEST(CliScan, PrintsTheOverviewAndEveryListAsJson)
+{
+    TempHome home;
+    home.fileWithContent(".local/share/Trash/files/old", std::string(10000, 'x'));
+    const auto result = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.path(), "--applications",
+                                    home.at("Applications"), "--json"});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    const auto report = nlohmann::json::parse(result.out);
+    EXPECT_EQ(report["overview"]["trashBytes"], home.allocated(".local/share/Trash/files/old"));
+    for (const char* list : {"ruleCards", "projectBloats", "installedApps", "sunburstSlices", "largeFiles",
+                             "duplicateGroups"})
+        EXPECT_TRUE(report[list].is_array()) << list;
+    EXPECT_EQ(report["scanStatusText"], "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+}
+
+TEST(CliScan, AMissingHomeIsNotAnErrorAndBadArgumentsAre)
+{
+    const auto missing = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", "/var/tmp/quillmere-no-such-home"});
+    EXPECT_EQ(missing.exitStatus, 0);
+    EXPECT_NE(missing.out.find("共发现 0 KB"), std::string::npos);
+
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--home"}).exitStatus, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--frobnicate"}).exitStatus, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "size"}).exitStatus, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "size", "/", "--max-depth", "x"}).exitStatus, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH}).exitStatus, 2);
+}
+
+TEST(CliScan, NamesThatAreNotUtf8AreEscapedNotDropped)
+{
+    TempHome home;
+    const auto result = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.at("h\xff"), "--json"});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(nlohmann::json::parse(result.out)["home"], home.at("h") + "\\xFF");
+}
+
+TEST(WindowProgram, StartsOffscreenScansAndQuits)
+{
+    TempHome home;
+    const auto result = runProgram({QUILLMERE_APP_PATH, "--home", home.path(), "--applications",
+                                    home.at("Applications"), "--quit-after-scan"},
+                                   {"QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software"});
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("已完成全自动核验"), std::string::npos) << result.out << result.err;
+}

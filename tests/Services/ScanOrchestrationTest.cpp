@@ -1,0 +1,87 @@
+#include "Services/MacStorageScanner.h"
+#include "support/EngineWait.h"
+#include "support/TempHome.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+TEST(ScanOrchestration, StartsFromTheDocumentedInitialState)
+{
+    TempHome home;
+    MacStorageScanner scanner({.home = home.path()});
+    EXPECT_EQ(scanner.homeURL(), home.path());
+    EXPECT_FALSE(scanner.isScanning());
+    EXPECT_EQ(scanner.scanProgress(), 0);
+    EXPECT_EQ(scanner.currentScanningPath(), "准备就绪");
+    EXPECT_EQ(scanner.scanStatusText(), "正在自动核验全盘缓存与重复文件...");
+    EXPECT_EQ(scanner.overview().volumeName, "Macintosh HD");
+    EXPECT_EQ(scanner.overview().totalBytes, 244813135872);
+    EXPECT_TRUE(scanner.moveToTrashByDefault());
+    EXPECT_FALSE(scanner.lastPurgeBanner());
+}
+
+TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
+{
+    TempHome home;
+    MacStorageScanner scanner({.home = home.path()});
+    std::vector<double> progress;
+    std::vector<std::string> phases;
+    QObject::connect(&scanner, &MacStorageScanner::scanProgressChanged, &scanner,
+                     [&] { progress.push_back(scanner.scanProgress()); });
+    QObject::connect(&scanner, &MacStorageScanner::currentScanningPathChanged, &scanner,
+                     [&] { phases.push_back(scanner.currentScanningPath()); });
+    QSignalSpy finished(&scanner, &MacStorageScanner::isScanningChanged);
+
+    scanner.startInstantScan();
+    EXPECT_TRUE(scanner.isScanning());
+    scanner.startInstantScan(); // ignored: one scan at a time
+    ASSERT_TRUE(waitForScan(scanner));
+
+    EXPECT_EQ(progress, (std::vector<double>{0.12, 0.28, 0.56, 0.76, 1.0}));
+    ASSERT_EQ(phases.size(), 5u);
+    EXPECT_EQ(phases[0], "正在自动核验浏览器、办公软件与系统缓存...");
+    EXPECT_EQ(phases[3], "正在执行 SHA-256 重复文件比对与安装包交叉核验...");
+    EXPECT_EQ(finished.count(), 2); // true once, false once
+    EXPECT_EQ(scanner.scanStatusText(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+}
+
+TEST(ScanOrchestration, AnUnreadableHomeCompletesWithEmptyListsAndAZeroTotal)
+{
+    TempHome home;
+    MacStorageScanner scanner({.home = home.at("does-not-exist"), .applications = home.at("no-apps")});
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    EXPECT_TRUE(scanner.ruleCards().empty());
+    EXPECT_TRUE(scanner.largeFiles().empty());
+    EXPECT_TRUE(scanner.installedApps().empty());
+    EXPECT_EQ(scanner.currentScanningPath(), "已完成全自动核验 · 共发现 0 KB 可整理空间");
+    EXPECT_EQ(scanner.overview().trashBytes, 0);
+}
+
+TEST(ScanOrchestration, ClearAllResultsEmptiesTheListsAndKeepsTheOverview)
+{
+    TempHome home;
+    MacStorageScanner scanner({.home = home.path(), .applications = home.at("no-apps")});
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    const DiskOverview overview = scanner.overview();
+    QSignalSpy cards(&scanner, &MacStorageScanner::ruleCardsChanged);
+    QSignalSpy banner(&scanner, &MacStorageScanner::lastPurgeBannerChanged);
+    scanner.clearAllResults();
+    EXPECT_EQ(cards.count(), 1);
+    EXPECT_EQ(banner.count(), 1);
+    EXPECT_EQ(scanner.overview(), overview);
+    EXPECT_EQ(scanner.scanProgress(), 1.0);
+}
+
+TEST(ScanOrchestration, DestroyingTheEngineDuringAScanIsSafe)
+{
+    TempHome home;
+    for (int i = 0; i < 50; ++i)
+        home.file("Documents/f" + std::to_string(i), 10);
+    auto scanner = std::make_unique<MacStorageScanner>(MacStorageScanner::Options{.home = home.path()});
+    scanner->startInstantScan();
+    scanner.reset(); // waits for the background task; its publishes are dropped
+    drainEvents();
+    SUCCEED();
+}
