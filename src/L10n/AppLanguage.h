@@ -1,0 +1,63 @@
+#pragma once
+// The twelve languages of the window and the two kinds of literal texts chosen by them.
+// Texts are UTF-8 literals with static storage; nothing here consults the system locale.
+
+#include "Models/StorageModels.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+enum class AppLanguage { zhHans, en, ja, zhHant, ko, de, fr, es, pt, ru, it, ar };
+
+inline constexpr std::size_t kAppLanguageCount = 12;
+inline constexpr std::string_view kLanguageDefaultsKey = "QuillmereLanguage";
+inline constexpr std::string_view kDefaultLanguageCode = "zh-Hans";
+
+// The language code: "zh-Hans", "en", "ja", "zh-Hant", "ko", ... (also the id).
+std::string_view rawValue(AppLanguage language);
+inline std::string_view code(AppLanguage language) { return rawValue(language); }
+
+// Exactly the twelve codes, case-sensitive; anything else (other case, region suffix) is nullopt.
+template <> std::optional<AppLanguage> fromRaw<AppLanguage>(std::string_view raw);
+template <> const std::vector<AppLanguage>& allCases<AppLanguage>();
+
+std::string_view nativeName(AppLanguage language);
+std::string_view flag(AppLanguage language); // regional-indicator pair
+std::string_view marketRegion(AppLanguage language);
+
+// The language the window shows for a stored code: Simplified Chinese unless it is one of the twelve.
+AppLanguage currentLanguage(std::string_view storedCode);
+
+constexpr std::size_t languageIndex(AppLanguage language) { return static_cast<std::size_t>(language); }
+
+// One literal per language, in AppLanguage order.
+struct Text12 {
+    std::array<std::string_view, kAppLanguageCount> variants;
+
+    constexpr std::string_view operator()(AppLanguage language) const { return variants[languageIndex(language)]; }
+};
+
+// Literals for zh-Hans, en, ja and zh-Hant; the other eight languages show the English one.
+struct Text4 {
+    std::string_view zhHans;
+    std::string_view en;
+    std::string_view ja;
+    std::string_view zhHant;
+
+    constexpr std::string_view operator()(AppLanguage language) const
+    {
+        switch (language) {
+        case AppLanguage::zhHans:
+            return zhHans;
+        case AppLanguage::ja:
+            return ja;
+        case AppLanguage::zhHant:
+            return zhHant;
+        default:
+            return en;
+        }
+    }
+};

@@ -1,0 +1,305 @@
+#include "L10n/QuillmereL10n.h"
+
+#include "Models/DiskFormat.h"
+
+#include <array>
+
+namespace {
+
+using Row12 = std::array<std::string_view, kAppLanguageCount>; // zh-Hans slot unused: the input is kept
+
+// Up to five substrings per test; unused slots stay empty.
+using Needles = std::array<std::string_view, 5>;
+
+bool containsAny(std::string_view text, const Needles& needles)
+{
+    for (auto needle : needles)
+        if (!needle.empty() && text.find(needle) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// ---------------------------------------------------------------- card titles
+
+struct CardTitleRow {
+    Needles needles;
+    Row12 texts;
+};
+
+const std::array<CardTitleRow, 4> kCardTitles{{
+    {{"浏览器"},
+     {"", "Browser & Web Media Cache", "ブラウザ・Webメディアキャッシュ", "瀏覽器與網頁媒體快取", "브라우저 및 웹 미디어 캐시",
+      "Browser- & Web-Mediencache", "Cache navigateur et médias web", "Caché de navegador y medios",
+      "Cache de navegador e mídia", "Кэш браузеров и медиа", "Cache browser e media", "ذاكرة المتصفح والوسائط"}},
+    {{"Xcode", "开发", "AI"},
+     {"", "AI & Developer Toolchain Cache", "AI・開発ツールチェーンキャッシュ", "AI 與開發工具鏈快取", "AI 및 개발 도구 캐시",
+      "AI- & Entwickler-Cache", "Cache IA & outils développeur", "Caché de IA y desarrollo",
+      "Cache de IA e ferramentas dev", "Кэш ИИ и инструментов разработки", "Cache AI e sviluppo",
+      "ذاكرة أدوات الذكاء الاصطناعي والمطورين"}},
+    {{"社交", "微信", "飞书", "办公", "影音"},
+     {"", "Office, Social & Media Cache", "オフィス・SNS・メディアキャッシュ", "辦公與影音軟體快取", "오피스 및 소셜 미디어 캐시",
+      "Office-, Social- & Mediencache", "Cache bureautique et médias", "Caché de oficina y redes",
+      "Cache de escritório e mídia", "Кэш офисных и медиа-приложений", "Cache ufficio e media",
+      "ذاكرة تطبيقات المكتب والوسائط"}},
+    {{"系统", "日志", "废纸篓"},
+     {"", "macOS System Logs & Temp Cache", "macOS システムログ・一時キャッシュ", "macOS 系統日誌與暫存快取",
+      "macOS 시스템 로그 및 임시 캐시", "macOS-Systemprotokolle & Temp", "Journaux système macOS et temp",
+      "Registros del sistema macOS", "Logs do sistema macOS e temp", "Системные логи и временные файлы",
+      "Log di sistema macOS", "سجلات نظام macOS والملفات المؤقتة"}},
+}};
+
+// Every card gets the same promise outside Simplified Chinese.
+constexpr Row12 kGenericPromise{"",
+                                "100% preserves logins, cookies, chat history & personal docs",
+                                "ログイン状態・Cookie・チャット履歴を100%完全保護",
+                                "100% 保留登入狀態、Cookie、聊天記錄與個人文稿",
+                                "로그인 상태, 쿠키, 대화 기록 100% 안전 보호",
+                                "Logins, Cookies & Chatverläufe bleiben zu 100% erhalten",
+                                "Connexions, cookies et historiques de chat 100% préservés",
+                                "Protege al 100% sesiones, cookies e historial de chat",
+                                "Preserva 100% dos logins, cookies e histórico de chat",
+                                "100% сохранность входов, куки и истории чатов",
+                                "Preserva al 100% accessi, cookie e cronologia chat",
+                                "حماية كاملة ١٠٠٪ لتسجيلات الدخول والمحادثات"};
+
+// ---------------------------------------------------------------- large-file categories
+
+const std::array<Text12, 5> kCategoryNames{{
+    {{"全部大文件", "All Files", "すべて", "全部大檔案", "전체 파일", "Alle Dateien", "Tous", "Todos", "Todos", "Все файлы",
+      "Tutti", "الكل"}},
+    {{"安装包与压缩包", "Installers & Archives", "インストーラ・圧縮", "安裝包與壓縮包", "설치파일·압축", "Installer & Archive",
+      "Installeurs", "Instaladores", "Instaladores", "Архивы и образы", "Installer", "حزم التثبيت"}},
+    {{"视频与渲染媒体", "Videos & Media", "動画・メディア", "影片與算圖媒體", "동영상·미디어", "Videos & Medien",
+      "Vidéos & Médias", "Videos y medios", "Vídeos e mídia", "Видео и медиа", "Video e media", "الفيديو والوسائط"}},
+    {{"模型与数据库", "AI Models & DB", "AIモデル・DB", "模型與資料庫", "AI 모델·DB", "KI-Modelle & DB", "Modèles IA & BD",
+      "Modelos IA y BD", "Modelos IA e BD", "ИИ-модели и БД", "Modelli IA", "نماذج الذكاء الاصطناعي"}},
+    {{"其他大文件", "Other Large Files", "その他大容量", "其他大檔案", "기타 대용량", "Sonstige", "Autres", "Otros", "Outros",
+      "Прочее", "Altri", "ملفات أخرى"}},
+}};
+
+// ---------------------------------------------------------------- cache item names
+
+// ko and de are empty where a row has only en, ja and zh-Hant; those languages show English.
+struct SubItemRow {
+    Needles needles;
+    std::string_view en, ja, zhHant, ko, de;
+};
+
+const std::array<SubItemRow, 6> kSubItemsBeforeChrome{{
+    {{"微信群聊"}, "WeChat Media Container (Protected by Default)", "WeChatメディアコンテナ（デフォルト保護）",
+     "微信群聊影片與圖片容器（預設保護）", "위챗 미디어 컨테이너 (기본 보호)", "WeChat-Mediencontainer (Standard geschützt)"},
+    {{"搜狗"}, "Sogou Input Skin & Lexicon Cache", "Sogou入力スキン・キャッシュ", "搜狗輸入法皮膚與熱詞快取",
+     "소고우 입력기 캐시", "Sogou-Eingabecache"},
+    {{"QQ 音乐"}, "QQ Music Offline Streaming Buffer", "QQ Music ストリーミングバッファ", "QQ 音樂離線試聽與 MV 緩衝",
+     "QQ 뮤직 스트리밍 버퍼", "QQ Music Streaming-Puffer"},
+    {{"飞书"}, "Feishu / Lark Workspace & Log Cache", "Feishu ワークスペース・ログキャッシュ", "飛書桌面端工作台與日誌快取",
+     "페이슈(Lark) 워크스페이스 캐시", "Feishu/Lark Workspace-Cache"},
+    {{"WPS"}, "WPS Office Temporary Cloud Cache", "WPS Office 一時クラウドキャッシュ", "WPS Office 本地雲端暫存快取",
+     "WPS 오피스 임시 캐시", "WPS Office Temporärer Cache"},
+    {{"Chrome 本地大模型"}, "Chrome On-Device AI Model Cache (OptGuide)", "Chrome オンデバイスAIモデルキャッシュ",
+     "Chrome 本地大模型快取包", "Chrome 온디바이스 AI 모델 캐시", "Chrome On-Device KI-Modellcache"},
+}};
+
+const std::array<SubItemRow, 4> kSubItemsAfterChrome{{
+    {{"Python uv"}, "Python uv Global Wheel Cache", "Python uv パッケージキャッシュ", "Python uv 全域安裝包快取", {}, {}},
+    {{"Codex"}, "Codex Historical Session Archive", "Codex セッション履歴アーカイブ", "Codex 歷史工作階段歸檔", {}, {}},
+    {{"Claude"}, "Claude Context & Runtime Cache", "Claude コンテキストキャッシュ", "Claude 歷史上下文與執行快取", {}, {}},
+    {{"系统数据", "macOS"}, "macOS System Data & Precompiled Cache", "macOS システムデータ・キャッシュ",
+     "macOS 系統資料與底層快取", {}, {}},
+}};
+
+std::string_view pick(const SubItemRow& row, AppLanguage language)
+{
+    switch (language) {
+    case AppLanguage::ja:
+        return row.ja;
+    case AppLanguage::zhHant:
+        return row.zhHant;
+    case AppLanguage::ko:
+        return row.ko.empty() ? row.en : row.ko;
+    case AppLanguage::de:
+        return row.de.empty() ? row.en : row.de;
+    default:
+        return row.en;
+    }
+}
+
+template <std::size_t N>
+const SubItemRow* firstMatch(const std::array<SubItemRow, N>& rows, std::string_view name)
+{
+    for (const auto& row : rows)
+        if (containsAny(name, row.needles))
+            return &row;
+    return nullptr;
+}
+
+// Per-profile browser caches keep their profile name; only the two fixed words are translated.
+std::string rewriteChromeProfileName(std::string_view name)
+{
+    std::string result(name);
+    replaceAll(result, "Chrome 账号", "Chrome Profile");
+    replaceAll(result, "网页缓存", "Web Cache");
+    return result;
+}
+
+// ---------------------------------------------------------------- banners
+
+constexpr std::string_view kRestoreMarker = "原路还原";
+
+constexpr Row12 kRestoreLead{"",
+                             "Restored selected items back to their original locations (",
+                             "選択項目を元の場所へ復元しました (",
+                             "已為您原路還原所選檔案 (",
+                             "선택한 항목을 원래 위치로 복원했습니다 (",
+                             "Elemente am ursprünglichen Ort wiederhergestellt (",
+                             "Éléments restaurés à leur emplacement d'origine (",
+                             "Elementos restaurados a su ubicación original (",
+                             "Restored selected items back to their original locations (",
+                             "Restored selected items back to their original locations (",
+                             "Restored selected items back to their original locations (",
+                             "Restored selected items back to their original locations ("};
+
+constexpr Row12 kCleanPrefix{"",
+                             "Clean Complete · Safely reclaimed ",
+                             "クリーン完了 · 安全に ",
+                             "清理完成 · 已安全為您騰出 ",
+                             "정리 완료 · 안전하게 ",
+                             "Bereinigung abgeschlossen · ",
+                             "Nettoyage terminé · ",
+                             "Limpieza completada · ",
+                             "Limpeza concluída · ",
+                             "Очистка завершена · Безопасно освобождено ",
+                             "Pulizia completata · Liberati ",
+                             "اكتمل التنظيف · تم تحرير "};
+
+constexpr Row12 kCleanSuffix{"",
+                             " of disk space",
+                             " の空き容量を解放しました",
+                             " 磁碟空間",
+                             " 공간을 확보했습니다",
+                             " sicher freigegeben",
+                             " d'espace libéré en toute sécurité",
+                             " liberados de forma segura",
+                             " liberados com segurança",
+                             "",
+                             " in sicurezza",
+                             " بأمان"};
+
+std::string_view between(std::string_view text, std::string_view open, std::string_view close)
+{
+    auto start = text.find(open);
+    if (start == std::string_view::npos)
+        return {};
+    start += open.size();
+    auto end = text.rfind(close);
+    if (end == std::string_view::npos || end < start)
+        return {};
+    return text.substr(start, end - start);
+}
+
+// What a restore banner reports: restore-all names the restored total ("…（共 1.2 GB）"), a
+// single restore names the item ("已将「name」从废纸篓原路还原至 folder"). lastFreedBytes is the
+// last clean's figure, which would misstate what came back, so it is not used here.
+std::string_view restoredFigure(std::string_view banner)
+{
+    if (auto total = between(banner, "（共 ", "）"); !total.empty())
+        return total;
+    return between(banner, "已将「", "」从废纸篓原路还原至");
+}
+
+} // namespace
+
+std::string QuillmereL10n::localizeCardTitle(std::string_view title) const
+{
+    if (language_ == AppLanguage::zhHans)
+        return std::string(title);
+    for (const auto& row : kCardTitles)
+        if (containsAny(title, row.needles))
+            return std::string(row.texts[languageIndex(language_)]);
+    return std::string(title);
+}
+
+std::string QuillmereL10n::localizeCardPromise(std::string_view promise) const
+{
+    if (language_ == AppLanguage::zhHans)
+        return std::string(promise);
+    return std::string(kGenericPromise[languageIndex(language_)]);
+}
+
+const Text12& categoryNameTable(LargeFileCategory category)
+{
+    return kCategoryNames[static_cast<std::size_t>(category)];
+}
+
+std::string QuillmereL10n::localizeCategory(LargeFileCategory category) const
+{
+    return std::string(categoryNameTable(category)(language_));
+}
+
+std::string QuillmereL10n::localizeSubItemName(std::string_view name) const
+{
+    if (language_ == AppLanguage::zhHans)
+        return std::string(name);
+    if (const auto* row = firstMatch(kSubItemsBeforeChrome, name))
+        return std::string(pick(*row, language_));
+    if (name.find("Chrome") != std::string_view::npos) {
+        if (language_ == AppLanguage::ja || language_ == AppLanguage::zhHant)
+            return std::string(name);
+        return rewriteChromeProfileName(name);
+    }
+    if (const auto* row = firstMatch(kSubItemsAfterChrome, name))
+        return std::string(pick(*row, language_));
+    return std::string(name);
+}
+
+std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFreedBytes) const
+{
+    if (language_ == AppLanguage::zhHans)
+        return std::string(banner);
+    const auto index = languageIndex(language_);
+    if (banner.find(kRestoreMarker) != std::string_view::npos) {
+        std::string_view lead = kRestoreLead[index];
+        auto figure = restoredFigure(banner);
+        if (figure.empty()) // neither a total nor a name to show: the sentence alone
+            return std::string(lead.substr(0, lead.rfind(" (")));
+        return std::string(lead).append(figure).append(")");
+    }
+    return std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+}
+
+namespace SharedTitles {
+const Text12 rescanHeroTitle{{"深度二次扫描", "Deep Rescan", "深層再スキャン", "深度二次掃描", "정밀 재스캔", "Tiefenscan starten",
+                              "Nouveau scan profond", "Reescaneo profundo", "Reanalisar disco", "Повторное сканирование",
+                              "Nuova scansione", "إعادة الفحص العميق"}};
+const Text12 scanningNowTitle{{"全盘深度扫描中...", "Scanning Disk...", "スキャン中...", "全盤深度掃描中...", "디스크 스캔 중...",
+                               "Scannen läuft...", "Analyse en cours...", "Escaneando...", "Analisando...", "Сканирование...",
+                               "Scansione...", "جاري الفحص..."}};
+const Text12 reclaimableLabel{{"可安全释放", "Reclaimable", "解放可能", "可安全釋放", "확보 가능", "Freigebbar", "Libérable",
+                               "Recuperable", "Liberável", "Доступно", "Liberabile", "قابل للتحرير"}};
+const Text12 selectedToReclaimTitle{{"当前勾选可立即释放", "Selected to Reclaim Now", "選択中の解放可能容量",
+                                     "當前勾選可立即釋放", "현재 선택된 확보 가능 용량", "Ausgewählt zur sofortigen Freigabe",
+                                     "Sélectionné pour libération immédiate", "Seleccionado para liberar ahora",
+                                     "Selecionado para liberar agora", "Выбрано для очистки", "Selezionato da liberare",
+                                     "المحدد لتحرير المساحة الآن"}};
+const Text12 smartCleanAllTitle{{"全盘净空", "Smart Clean All", "一括スマート解放", "全盤淨空", "전체 스마트 정리",
+                                 "Alles bereinigen", "Tout nettoyer", "Limpieza total", "Limpar tudo", "Очистить всё",
+                                 "Pulisci tutto", "تنظيف شامل"}};
+const Text12 undoRestoreTitle{{"撤回还原", "Undo Restore", "元に戻す", "撤回還原", "복원하기", "Wiederherstellen", "Restaurer",
+                               "Restaurar", "Restaurar", "Восстановить", "Ripristina", "استعادة"}};
+} // namespace SharedTitles
+
+std::string_view QuillmereL10n::rescanHeroTitle() const { return SharedTitles::rescanHeroTitle(language_); }
+std::string_view QuillmereL10n::scanningNowTitle() const { return SharedTitles::scanningNowTitle(language_); }
+std::string_view QuillmereL10n::reclaimableLabel() const { return SharedTitles::reclaimableLabel(language_); }
+std::string_view QuillmereL10n::selectedToReclaimTitle() const
+{
+    return SharedTitles::selectedToReclaimTitle(language_);
+}
+std::string_view QuillmereL10n::smartCleanAllTitle() const { return SharedTitles::smartCleanAllTitle(language_); }
+std::string_view QuillmereL10n::undoRestoreTitle() const { return SharedTitles::undoRestoreTitle(language_); }

@@ -1,0 +1,150 @@
+#include "L10n/WindowTexts.h"
+
+#include "L10n/QuillmereL10n.h"
+#include "Models/DiskFormat.h"
+
+namespace WindowTexts {
+
+#define QM_TEXT4(name, zhHans, en, ja, zhHant) const Text4 name{zhHans, en, ja, zhHant};
+#define QM_TEXT12(name, ...) const Text12 name{{__VA_ARGS__}};
+#include "L10n/WindowTextTable.inc"
+#undef QM_TEXT4
+#undef QM_TEXT12
+
+namespace {
+
+std::string joined(std::initializer_list<std::string_view> pieces)
+{
+    std::string text;
+    for (auto piece : pieces)
+        text.append(piece);
+    return text;
+}
+
+} // namespace
+
+std::string homeGrantMessage(AppLanguage language, std::string_view homeName)
+{
+    return joined({homeGrantMessageLead(language), homeName, homeGrantMessageTrail(language)});
+}
+
+std::string partialGrantNotice(AppLanguage language, std::string_view pickedName, std::string_view homeName)
+{
+    return joined({partialNoticeLead(language), pickedName, partialNoticeMiddle(language), homeName,
+                   partialNoticeTrail(language)});
+}
+
+std::string outsideGrantNotice(AppLanguage language, std::string_view pickedName, std::string_view homeName)
+{
+    return joined({outsideNoticeLead(language), pickedName, outsideNoticeMiddle(language), homeName,
+                   outsideNoticeTrail(language)});
+}
+
+std::string chooseHomeInstead(AppLanguage language, std::string_view homeName)
+{
+    return joined({chooseHomeInsteadLead(language), homeName, chooseHomeInsteadTrail(language)});
+}
+
+std::string onboardingPanelHint(AppLanguage language, std::string_view homeName)
+{
+    return joined({panelHintLead(language), homeName, panelHintTrail(language)});
+}
+
+std::string_view title(CleanTrustWorkspace workspace, AppLanguage language)
+{
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        return safeWorkspaceTitle(language);
+    case CleanTrustWorkspace::devAndDuplicates:
+        return devWorkspaceTitle(language);
+    case CleanTrustWorkspace::largeMedia:
+        return mediaWorkspaceTitle(language);
+    case CleanTrustWorkspace::appSlimming:
+        return appsWorkspaceTitle(language);
+    }
+    return {};
+}
+
+std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language)
+{
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        return safeWorkspaceSubtitle(language);
+    case CleanTrustWorkspace::devAndDuplicates:
+        return devWorkspaceSubtitle(language);
+    case CleanTrustWorkspace::largeMedia:
+        return mediaWorkspaceSubtitle(language);
+    case CleanTrustWorkspace::appSlimming:
+        return appsWorkspaceSubtitle(language);
+    }
+    return {};
+}
+
+std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
+                               AppLanguage language)
+{
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        return std::string(cleanSafeCacheAction(language));
+    case CleanTrustWorkspace::devAndDuplicates:
+        return std::string(devSubTab == 0 ? cleanBuildCacheAction(language) : cleanClonesAction(language));
+    case CleanTrustWorkspace::largeMedia:
+        return std::string(moveToTrashAction(language));
+    case CleanTrustWorkspace::appSlimming:
+        return std::string(appSlimmingOnlyCache ? stripAppCacheAction(language) : uninstallAppsAction(language));
+    }
+    return {};
+}
+
+std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount)
+{
+    return std::to_string(subItemCount) + std::string(cardCacheCountTrail(language));
+}
+
+std::string projectIdleDays(AppLanguage language, std::int64_t days)
+{
+    return joined({projectIdleLead(language), std::to_string(days), projectIdleTrail(language)});
+}
+
+std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount)
+{
+    return joined({"SHA-256 · ", std::to_string(cloneCount), cloneCountTrail(language)});
+}
+
+std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
+                              std::int64_t freedSoFarBytes)
+{
+    return joined({purgingFast(language), " (", std::to_string(processed), "/", std::to_string(total), ") · +",
+                   DiskFormat::bytes(freedSoFarBytes)});
+}
+
+std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
+{
+    return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});
+}
+
+const std::vector<std::pair<std::string_view, const Text4*>>& allText4()
+{
+#define QM_TEXT4(name, ...) {#name, &name},
+#define QM_TEXT12(name, ...)
+    static const std::vector<std::pair<std::string_view, const Text4*>> texts{
+#include "L10n/WindowTextTable.inc"
+    };
+#undef QM_TEXT4
+#undef QM_TEXT12
+    return texts;
+}
+
+const std::vector<std::pair<std::string_view, const Text12*>>& allText12()
+{
+#define QM_TEXT4(name, ...)
+#define QM_TEXT12(name, ...) {#name, &name},
+    static const std::vector<std::pair<std::string_view, const Text12*>> texts{
+#include "L10n/WindowTextTable.inc"
+    };
+#undef QM_TEXT4
+#undef QM_TEXT12
+    return texts;
+}
+
+} // namespace WindowTexts

@@ -1,0 +1,53 @@
+#pragma once
+// Every visible text of the window, chosen by language. Fixed texts are callable tables
+// (WindowTexts::onboardingTitle(language)); texts with a folder name or a count spliced in are
+// functions that take those pieces. The window shows no literal of its own.
+
+#include "L10n/AppLanguage.h"
+#include "Models/StorageModels.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace WindowTexts {
+
+inline constexpr std::string_view kProductName = "Quillmere";
+
+#define QM_TEXT4(name, ...) extern const Text4 name;
+#define QM_TEXT12(name, ...) extern const Text12 name;
+#include "L10n/WindowTextTable.inc"
+#undef QM_TEXT4
+#undef QM_TEXT12
+
+// Folder grants; homeName and pickedName are last path components, shown as they are.
+std::string homeGrantMessage(AppLanguage language, std::string_view homeName);
+std::string partialGrantNotice(AppLanguage language, std::string_view pickedName, std::string_view homeName);
+std::string outsideGrantNotice(AppLanguage language, std::string_view pickedName, std::string_view homeName);
+std::string chooseHomeInstead(AppLanguage language, std::string_view homeName);
+std::string onboardingPanelHint(AppLanguage language, std::string_view homeName);
+
+// Workspaces (sidebar tabs, metric pods).
+std::string_view title(CleanTrustWorkspace workspace, AppLanguage language);
+std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language);
+std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
+                               AppLanguage language);
+
+// Rows and badges with counts.
+std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount);
+std::string projectIdleDays(AppLanguage language, std::int64_t days);
+std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount); // "SHA-256 · 3 clones"
+
+// "Purging Fast (3/10) · +1.2 GB"
+std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
+                              std::int64_t freedSoFarBytes);
+// "↺ Undo Restore (4)"
+std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
+
+// Every fixed text by name, for completeness checks and for looking texts up by key.
+const std::vector<std::pair<std::string_view, const Text4*>>& allText4();
+const std::vector<std::pair<std::string_view, const Text12*>>& allText12();
+
+} // namespace WindowTexts
