@@ -2,8 +2,9 @@
 // The window draws SF Symbols names with the Material Design Icons font, which the window
 // program embeds at build time (resource path below). Each symbol name maps to one MDI glyph.
 //
-// In QML: FontLoader { source: "qrc" + <kMdiFontResource> } and a Text whose font.family is the
-// loader's name and whose text is the glyph (a single code point outside the BMP, UTF-8 here).
+// In QML: FontLoader { id: mdi; source: "qrc:/fonts/materialdesignicons-webfont.ttf" } and
+// Text { font.family: mdi.name; text: <iconGlyph(name) as a QString> }. The font has no
+// ligatures: a glyph is one private-use code point (U+F001…U+F673), handed over as UTF-8.
 
 #include <optional>
 #include <string>
@@ -14,8 +15,8 @@ inline constexpr std::string_view kMdiFontResource = ":/fonts/materialdesignicon
 inline constexpr std::string_view kMdiFontFamily = "Material Design Icons";
 
 struct MdiIcon {
-    std::string_view mdiName; // e.g. "shield-lock"
-    char32_t codePoint = 0;   // e.g. U+F099D
+    std::string_view mdiName; // e.g. "lock"
+    char32_t codePoint = 0;   // e.g. U+F33E
 
     std::string glyph() const; // the code point as UTF-8
 };
