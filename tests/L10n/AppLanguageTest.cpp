@@ -1,0 +1,75 @@
+#include "L10n/AppLanguage.h"
+#include "L10n/QuillmereL10n.h"
+#include "L10n/WindowTexts.h"
+
+#include <QList>
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+TEST(AppLanguage, CodesRoundTripInTheirFixedOrder)
+{
+    const auto& languages = allCases<AppLanguage>();
+    ASSERT_EQ(languages.size(), kAppLanguageCount);
+    EXPECT_EQ(languages.front(), AppLanguage::zhHans);
+    EXPECT_EQ(languages[3], AppLanguage::zhHant);
+    EXPECT_EQ(languages.back(), AppLanguage::ar);
+
+    std::set<std::string_view> codes, names;
+    for (auto language : languages) {
+        EXPECT_EQ(fromRaw<AppLanguage>(rawValue(language)), language);
+        codes.insert(rawValue(language));
+        names.insert(nativeName(language));
+        EXPECT_FALSE(marketRegion(language).empty());
+    }
+    EXPECT_EQ(codes.size(), kAppLanguageCount);
+    EXPECT_EQ(names.size(), kAppLanguageCount);
+    EXPECT_EQ(rawValue(AppLanguage::zhHans), kDefaultLanguageCode);
+}
+
+TEST(AppLanguage, FlagsArePairsOfRegionalIndicators)
+{
+    for (auto language : allCases<AppLanguage>()) {
+        const auto flagText = QString::fromUtf8(flag(language).data(), qsizetype(flag(language).size()));
+        const auto points = flagText.toUcs4();
+        ASSERT_EQ(points.size(), 2) << rawValue(language);
+        for (auto point : points) {
+            EXPECT_GE(point, 0x1F1E6u);
+            EXPECT_LE(point, 0x1F1FFu);
+        }
+    }
+    EXPECT_EQ(flag(AppLanguage::ja), "🇯🇵");
+}
+
+TEST(AppLanguage, AnythingButTheTwelveExactCodesShowsSimplifiedChinese)
+{
+    for (std::string_view stored : {"", "ZH-HANS", "zh-hans", "EN", "en-US", "en_US", "zh-Hans-CN", "zh", "pt-BR",
+                                    " en", "en ", "klingon"}) {
+        EXPECT_FALSE(fromRaw<AppLanguage>(stored).has_value()) << stored;
+        EXPECT_EQ(currentLanguage(stored), AppLanguage::zhHans) << stored;
+    }
+    EXPECT_EQ(currentLanguage("ko"), AppLanguage::ko);
+    EXPECT_EQ(currentLanguage("zh-Hant"), AppLanguage::zhHant);
+}
+
+TEST(TextSelection, KoreanShowsKoreanForTwelveVariantAndEnglishForFourVariantTexts)
+{
+    const auto ko = currentLanguage("ko");
+    EXPECT_EQ(SharedTitles::rescanHeroTitle(ko), "정밀 재스캔");
+    EXPECT_EQ(WindowTexts::title(CleanTrustWorkspace::oneClickSafe, ko), "안전 캐시 정리");
+    EXPECT_EQ(WindowTexts::onboardingTitle(ko), "One step and you're ready");
+    EXPECT_EQ(WindowTexts::grantButtonTitle(ko), "Grant Access");
+}
+
+TEST(TextSelection, FourVariantTextsShowEnglishInTheEightOtherLanguages)
+{
+    const Text4 text{"简", "English", "日", "繁"};
+    EXPECT_EQ(text(AppLanguage::zhHans), "简");
+    EXPECT_EQ(text(AppLanguage::ja), "日");
+    EXPECT_EQ(text(AppLanguage::zhHant), "繁");
+    for (auto language : {AppLanguage::en, AppLanguage::ko, AppLanguage::de, AppLanguage::fr, AppLanguage::es,
+                          AppLanguage::pt, AppLanguage::ru, AppLanguage::it, AppLanguage::ar})
+        EXPECT_EQ(text(language), "English") << rawValue(language);
+}

@@ -1,0 +1,117 @@
+#include "L10n/QuillmereL10n.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+const QuillmereL10n en(AppLanguage::en), ja(AppLanguage::ja), zhHant(AppLanguage::zhHant), ko(AppLanguage::ko),
+    de(AppLanguage::de), fr(AppLanguage::fr), pt(AppLanguage::pt), zhHans(AppLanguage::zhHans);
+
+const char* const kCardTitles[] = {"浏览器多账号无损瘦身", "办公与影音软件瘦身", "AI 智能体与开发缓存清理",
+                                   "macOS『系统数据』黑盒与废纸篓"};
+const std::string kProfileItem = "Chrome 账号 [Work] 网页缓存 (Cache_Data)";
+const std::string kCleanBanner = "清理完成 · 已安全清理 3 项缓存，为您腾出 1.50 GB 空间；1 项被系统占用或无权限";
+const std::string kRestoreAllBanner = "已为您原路还原 2 项文件（共 300.0 MB）";
+const std::string kRestoreOneBanner = "已将「Cache_Data」从废纸篓原路还原至 Default";
+
+} // namespace
+
+TEST(QuillmereL10n, SimplifiedChineseReturnsEveryInputByteForByte)
+{
+    // Not even valid UTF-8 is touched.
+    for (std::string input : {std::string(kCardTitles[0]), kProfileItem, kCleanBanner, kRestoreAllBanner,
+                              std::string("飞书 WPS Codex \xff\xfe"), std::string()}) {
+        EXPECT_EQ(zhHans.localizeCardTitle(input), input);
+        EXPECT_EQ(zhHans.localizeCardPromise(input), input);
+        EXPECT_EQ(zhHans.localizeSubItemName(input), input);
+        EXPECT_EQ(zhHans.localizeBanner(input, 123456), input);
+    }
+    for (auto category : allCases<LargeFileCategory>())
+        EXPECT_EQ(zhHans.localizeCategory(category), rawValue(category));
+}
+
+TEST(QuillmereL10n, TheFourCatalogueCardsGetFourDifferentTitles)
+{
+    for (const auto& l10n : {en, ja, zhHant, ko, de, fr, pt}) {
+        std::set<std::string> titles;
+        for (auto title : kCardTitles) {
+            const auto localized = l10n.localizeCardTitle(title);
+            EXPECT_NE(localized, title);
+            titles.insert(localized);
+        }
+        EXPECT_EQ(titles.size(), 4u) << rawValue(l10n.language());
+    }
+    EXPECT_EQ(en.localizeCardTitle(kCardTitles[2]), "AI & Developer Toolchain Cache");
+    // The browser test comes first, so a title naming both is a browser title.
+    EXPECT_EQ(en.localizeCardTitle("浏览器 AI 缓存"), "Browser & Web Media Cache");
+}
+
+TEST(QuillmereL10n, TextsThatMatchNothingComeBackUnchanged)
+{
+    for (auto language : allCases<AppLanguage>()) {
+        const QuillmereL10n l10n(language);
+        EXPECT_EQ(l10n.localizeCardTitle("照片图库"), "照片图库");
+        EXPECT_EQ(l10n.localizeSubItemName("Spotify 离线缓存"), "Spotify 离线缓存");
+    }
+}
+
+TEST(QuillmereL10n, EveryPromiseBecomesTheLanguagesGenericPromise)
+{
+    EXPECT_EQ(en.localizeCardPromise("微信与飞书聊天记录 100% 完好保留"),
+              "100% preserves logins, cookies, chat history & personal docs");
+    EXPECT_EQ(en.localizeCardPromise("anything"), en.localizeCardPromise("其他"));
+}
+
+TEST(QuillmereL10n, SubItemNamesTakeTheFirstMatchingRow)
+{
+    EXPECT_EQ(en.localizeSubItemName("飞书 与 WPS 临时缓存"), "Feishu / Lark Workspace & Log Cache");
+    // The on-device model row precedes the general Chrome rewrite.
+    EXPECT_EQ(en.localizeSubItemName("Chrome 本地大模型 (OptGuide)"), "Chrome On-Device AI Model Cache (OptGuide)");
+    // Every Codex item, whatever it is, gets the archive text; "macOS" anywhere gets the system row.
+    EXPECT_EQ(en.localizeSubItemName("Codex 插件缓存"), "Codex Historical Session Archive");
+    EXPECT_EQ(en.localizeSubItemName("macOS 字体缓存"), "macOS System Data & Precompiled Cache");
+}
+
+TEST(QuillmereL10n, LanguagesWithoutTheirOwnRowTextShowEnglish)
+{
+    EXPECT_EQ(de.localizeSubItemName("搜狗输入法"), "Sogou-Eingabecache");
+    EXPECT_EQ(fr.localizeSubItemName("搜狗输入法"), "Sogou Input Skin & Lexicon Cache");
+    EXPECT_EQ(ko.localizeSubItemName("Python uv 缓存"), "Python uv Global Wheel Cache");
+    EXPECT_EQ(ja.localizeSubItemName("Python uv 缓存"), "Python uv パッケージキャッシュ");
+}
+
+TEST(QuillmereL10n, ChromeProfileItemsKeepTheirProfileName)
+{
+    EXPECT_EQ(en.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
+    EXPECT_EQ(ko.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
+    EXPECT_EQ(en.localizeSubItemName("Chrome 账号 [网页缓存] 网页缓存 (x)"), "Chrome Profile [Web Cache] Web Cache (x)");
+    EXPECT_EQ(ja.localizeSubItemName(kProfileItem), kProfileItem);
+    EXPECT_EQ(zhHant.localizeSubItemName(kProfileItem), kProfileItem);
+}
+
+TEST(QuillmereL10n, CategoriesAreAPlainTable)
+{
+    EXPECT_EQ(en.localizeCategory(LargeFileCategory::modelDatabase), "AI Models & DB");
+    EXPECT_EQ(pt.localizeCategory(LargeFileCategory::videoMedia), "Vídeos e mídia");
+}
+
+TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
+{
+    EXPECT_EQ(pt.localizeBanner(kCleanBanner, Int64(1536) << 20), "Limpeza concluída · 1.50 GB liberados com segurança");
+    EXPECT_EQ(en.localizeBanner(kCleanBanner, 0), "Clean Complete · Safely reclaimed 0 KB of disk space");
+    EXPECT_EQ(QuillmereL10n(AppLanguage::ru).localizeBanner(kCleanBanner, 0),
+              "Очистка завершена · Безопасно освобождено 0 KB");
+}
+
+TEST(QuillmereL10n, RestoreBannersShowWhatWasRestoredNotTheLastClean)
+{
+    // Portuguese has no restore text of its own.
+    EXPECT_EQ(pt.localizeBanner(kRestoreAllBanner, 5'000'000'000),
+              "Restored selected items back to their original locations (300.0 MB)");
+    EXPECT_EQ(de.localizeBanner(kRestoreAllBanner, 0), "Elemente am ursprünglichen Ort wiederhergestellt (300.0 MB)");
+    EXPECT_EQ(ja.localizeBanner(kRestoreOneBanner, 5'000'000'000), "選択項目を元の場所へ復元しました (Cache_Data)");
+    EXPECT_EQ(en.localizeBanner("原路还原", 7), "Restored selected items back to their original locations");
+}

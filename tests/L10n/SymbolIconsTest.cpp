@@ -1,0 +1,57 @@
+#include "L10n/CorvelPalette.h"
+#include "L10n/SymbolIcons.h"
+#include "L10n/WindowIcons.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Every symbol name the code hands to the window.
+std::set<std::string_view> symbolNamesInUse()
+{
+    std::set<std::string_view> names(WindowIcons::all.begin(), WindowIcons::all.end());
+    for (auto workspace : allCases<CleanTrustWorkspace>())
+        names.insert(WindowIcons::symbolName(workspace));
+    for (auto category : allCases<LargeFileCategory>())
+        names.insert(symbolName(category));
+    for (auto mode : allCases<CorvelAppearanceMode>())
+        names.insert(headerIcon(mode));
+    return names;
+}
+
+} // namespace
+
+TEST(SymbolIcons, EverySymbolNameInUseHasAGlyph)
+{
+    const auto names = symbolNamesInUse();
+    EXPECT_GE(names.size(), 45u);
+    for (auto name : names)
+        EXPECT_TRUE(mdiIcon(name).has_value()) << name;
+}
+
+TEST(SymbolIcons, GlyphsAreSinglePrivateUseCodePointsOfTheFont)
+{
+    std::set<std::string_view> mapped;
+    for (auto name : mappedSymbolNames()) {
+        EXPECT_TRUE(mapped.insert(name).second) << "mapped twice: " << name;
+        const auto icon = *mdiIcon(name);
+        // The embedded font covers U+F001…U+F673.
+        EXPECT_GE(icon.codePoint, 0xF001u) << name;
+        EXPECT_LE(icon.codePoint, 0xF673u) << name;
+        const auto glyph = QString::fromUtf8(icon.glyph().c_str());
+        ASSERT_EQ(glyph.size(), 1) << name;
+        EXPECT_EQ(glyph.at(0).unicode(), icon.codePoint) << name;
+    }
+    EXPECT_EQ(iconGlyph("lock.shield.fill"), "\xEF\x8C\xBE"); // U+F33E
+}
+
+TEST(SymbolIcons, UnknownNamesStillDrawSomething)
+{
+    EXPECT_FALSE(mdiIcon("no.such.symbol").has_value());
+    EXPECT_FALSE(iconGlyph("no.such.symbol").empty());
+    EXPECT_NE(iconGlyph("no.such.symbol"), iconGlyph("folder.fill"));
+}

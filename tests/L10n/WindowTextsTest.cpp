@@ -1,0 +1,131 @@
+#include "L10n/CorvelPalette.h"
+#include "L10n/QuillmereL10n.h"
+#include "L10n/WindowTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Every 12-variant text the window can show, wherever its table lives.
+std::vector<std::pair<std::string, const Text12*>> everyTwelveVariantText()
+{
+    std::vector<std::pair<std::string, const Text12*>> texts;
+    for (const auto& [name, text] : WindowTexts::allText12())
+        texts.emplace_back(name, text);
+    texts.emplace_back("rescanHeroTitle", &SharedTitles::rescanHeroTitle);
+    texts.emplace_back("scanningNowTitle", &SharedTitles::scanningNowTitle);
+    texts.emplace_back("reclaimableLabel", &SharedTitles::reclaimableLabel);
+    texts.emplace_back("selectedToReclaimTitle", &SharedTitles::selectedToReclaimTitle);
+    texts.emplace_back("smartCleanAllTitle", &SharedTitles::smartCleanAllTitle);
+    texts.emplace_back("undoRestoreTitle", &SharedTitles::undoRestoreTitle);
+    for (auto category : allCases<LargeFileCategory>())
+        texts.emplace_back(std::string(rawValue(category)), &categoryNameTable(category));
+    for (auto mode : allCases<CorvelAppearanceMode>())
+        texts.emplace_back(std::string(rawValue(mode)), &appearanceNameTable(mode));
+    return texts;
+}
+
+} // namespace
+
+TEST(WindowTexts, EveryTwelveVariantTextHasTwelveNonEmptyVariants)
+{
+    const auto texts = everyTwelveVariantText();
+    EXPECT_GE(texts.size(), 24u);
+    for (const auto& [name, text] : texts) {
+        std::set<std::string_view> distinct;
+        for (auto variant : text->variants) {
+            EXPECT_FALSE(variant.empty()) << name;
+            distinct.insert(variant);
+        }
+        // Two languages may share a literal, but a row that repeats one text is a table slip.
+        EXPECT_GE(distinct.size(), 8u) << name;
+    }
+}
+
+TEST(WindowTexts, EveryFourVariantTextHasFourNonEmptyVariants)
+{
+    const auto& texts = WindowTexts::allText4();
+    EXPECT_GE(texts.size(), 100u);
+    // Texts that are the same word everywhere.
+    const std::set<std::string_view> sameEverywhere{"zeroFinderJump", "finderButton"};
+    for (const auto& [name, text] : texts) {
+        for (auto variant : {text->zhHans, text->en, text->ja, text->zhHant})
+            EXPECT_FALSE(variant.empty()) << name;
+        if (!sameEverywhere.contains(name)) {
+            EXPECT_NE(text->ja, text->en) << name << " has no Japanese";
+            EXPECT_NE(text->zhHans, text->en) << name << " has no Chinese";
+        }
+    }
+}
+
+TEST(WindowTexts, TextNamesAreUnique)
+{
+    std::set<std::string_view> names;
+    for (const auto& entry : WindowTexts::allText4())
+        EXPECT_TRUE(names.insert(entry.first).second) << entry.first;
+    for (const auto& entry : WindowTexts::allText12())
+        EXPECT_TRUE(names.insert(entry.first).second) << entry.first;
+}
+
+TEST(WindowTexts, GrantTextsSpliceTheFolderNamesIn)
+{
+    EXPECT_EQ(WindowTexts::homeGrantMessage(AppLanguage::en, "alice"),
+              "Your home folder \"alice\" is already selected. Just click \"Grant Access\". Quillmere analyzes "
+              "everything locally and uploads nothing.");
+    EXPECT_EQ(WindowTexts::homeGrantMessage(AppLanguage::zhHans, "alice"),
+              "已为你定位到个人文件夹「alice」，直接点右下角「授权」即可。Quillmere 只在本机分析，不上传任何文件。");
+    EXPECT_EQ(WindowTexts::partialGrantNotice(AppLanguage::de, "Projekte", "alice"),
+              "You picked \"Projekte\", so only that folder can be cleaned. Most caches live in \"alice\" — we "
+              "recommend choosing it.");
+    EXPECT_EQ(WindowTexts::outsideGrantNotice(AppLanguage::en, "Volumes", "alice"),
+              "\"Volumes\" is outside your home folder, so there's nothing to clean there. Click the button again "
+              "and pick \"alice\" in the sidebar.");
+    EXPECT_EQ(WindowTexts::chooseHomeInstead(AppLanguage::en, "alice"), "Choose \"alice\" instead");
+    EXPECT_EQ(WindowTexts::onboardingPanelHint(AppLanguage::en, "alice"),
+              "The system window opens on \"alice\" — just click \"Grant Access\"");
+
+    // The picked folder comes before the home folder in every language.
+    for (auto language : allCases<AppLanguage>()) {
+        for (const auto& notice : {WindowTexts::partialGrantNotice(language, "PICKED", "HOME"),
+                                   WindowTexts::outsideGrantNotice(language, "PICKED", "HOME")}) {
+            const auto picked = notice.find("PICKED");
+            ASSERT_NE(picked, std::string::npos);
+            EXPECT_LT(picked, notice.find("HOME")) << notice;
+        }
+    }
+}
+
+TEST(WindowTexts, WorkspaceTitlesAndPrimaryActionsFollowWorkspaceAndMode)
+{
+    EXPECT_EQ(WindowTexts::title(CleanTrustWorkspace::appSlimming, AppLanguage::fr), "Apps & désinstallation");
+    EXPECT_EQ(WindowTexts::subtitle(CleanTrustWorkspace::largeMedia, AppLanguage::ja), "右パネルで直接動画再生");
+    for (auto language : allCases<AppLanguage>()) {
+        std::set<std::string_view> titles;
+        for (auto workspace : allCases<CleanTrustWorkspace>())
+            titles.insert(WindowTexts::title(workspace, language));
+        EXPECT_EQ(titles.size(), 4u) << rawValue(language);
+    }
+
+    using enum CleanTrustWorkspace;
+    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, true, AppLanguage::en), "Strip App Cache");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, false, AppLanguage::en), "Uninstall Apps");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 0, true, AppLanguage::zhHans), "清理构建依赖");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 1, true, AppLanguage::ja), "重複コピーを削除");
+}
+
+TEST(WindowTexts, CountsAndSizesAreSplicedIn)
+{
+    EXPECT_EQ(WindowTexts::purgeOverlayTitle(AppLanguage::en, 3, 10, 0), "Purging Fast (3/10) · +0 KB");
+    EXPECT_EQ(WindowTexts::purgeOverlayTitle(AppLanguage::zhHans, 1, 2, 1024), "正在高速清理 (1/2) · +1 KB");
+    EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::en, 4), "↺ Undo Restore (4)");
+    EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::es, 1), "↺ Restaurar (1)");
+    EXPECT_EQ(WindowTexts::cardCacheCount(AppLanguage::zhHans, 12), "12 项纯缓存");
+    EXPECT_EQ(WindowTexts::cardCacheCount(AppLanguage::en, 3), "3 caches");
+    EXPECT_EQ(WindowTexts::duplicateCloneCount(AppLanguage::en, 2), "SHA-256 · 2 clones");
+    EXPECT_EQ(WindowTexts::projectIdleDays(AppLanguage::en, 45), "Idle 45 days");
+}
