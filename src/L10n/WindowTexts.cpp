@@ -3,6 +3,8 @@
 #include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 
+#include <array>
+
 namespace WindowTexts {
 
 #define QM_TEXT4(name, zhHans, en, ja, zhHant) const Text4 name{zhHans, en, ja, zhHant};
@@ -50,34 +52,31 @@ std::string onboardingPanelHint(AppLanguage language, std::string_view homeName)
     return joined({panelHintLead(language), homeName, panelHintTrail(language)});
 }
 
+namespace {
+
+struct WorkspaceTexts {
+    const Text12* title;
+    const Text12* subtitle;
+};
+
+// In CleanTrustWorkspace order.
+const std::array<WorkspaceTexts, 4> kWorkspaceTexts{{
+    {&safeWorkspaceTitle, &safeWorkspaceSubtitle},
+    {&devWorkspaceTitle, &devWorkspaceSubtitle},
+    {&mediaWorkspaceTitle, &mediaWorkspaceSubtitle},
+    {&appsWorkspaceTitle, &appsWorkspaceSubtitle},
+}};
+
+} // namespace
+
 std::string_view title(CleanTrustWorkspace workspace, AppLanguage language)
 {
-    switch (workspace) {
-    case CleanTrustWorkspace::oneClickSafe:
-        return safeWorkspaceTitle(language);
-    case CleanTrustWorkspace::devAndDuplicates:
-        return devWorkspaceTitle(language);
-    case CleanTrustWorkspace::largeMedia:
-        return mediaWorkspaceTitle(language);
-    case CleanTrustWorkspace::appSlimming:
-        return appsWorkspaceTitle(language);
-    }
-    return {};
+    return (*kWorkspaceTexts.at(static_cast<std::size_t>(workspace)).title)(language);
 }
 
 std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language)
 {
-    switch (workspace) {
-    case CleanTrustWorkspace::oneClickSafe:
-        return safeWorkspaceSubtitle(language);
-    case CleanTrustWorkspace::devAndDuplicates:
-        return devWorkspaceSubtitle(language);
-    case CleanTrustWorkspace::largeMedia:
-        return mediaWorkspaceSubtitle(language);
-    case CleanTrustWorkspace::appSlimming:
-        return appsWorkspaceSubtitle(language);
-    }
-    return {};
+    return (*kWorkspaceTexts.at(static_cast<std::size_t>(workspace)).subtitle)(language);
 }
 
 std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
@@ -145,6 +144,17 @@ const std::vector<std::pair<std::string_view, const Text12*>>& allText12()
 #undef QM_TEXT4
 #undef QM_TEXT12
     return texts;
+}
+
+std::string_view fixedText(std::string_view name, AppLanguage language)
+{
+    for (const auto& [key, text] : allText4())
+        if (key == name)
+            return (*text)(language);
+    for (const auto& [key, text] : allText12())
+        if (key == name)
+            return (*text)(language);
+    return {};
 }
 
 } // namespace WindowTexts

@@ -46,6 +46,10 @@ std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std:
 // "↺ Undo Restore (4)"
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 
+// A fixed text by its name ("onboardingTitle"), for views that look texts up by key; empty when
+// there is no such text.
+std::string_view fixedText(std::string_view name, AppLanguage language);
+
 // Every fixed text by name, for completeness checks and for looking texts up by key.
 const std::vector<std::pair<std::string_view, const Text4*>>& allText4();
 const std::vector<std::pair<std::string_view, const Text12*>>& allText12();

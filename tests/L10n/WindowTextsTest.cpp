@@ -63,8 +63,12 @@ TEST(WindowTexts, EveryFourVariantTextHasFourNonEmptyVariants)
     }
 }
 
-TEST(WindowTexts, TextNamesAreUnique)
+TEST(WindowTexts, TextNamesAreUniqueAndFindTheirText)
 {
+    EXPECT_EQ(WindowTexts::fixedText("onboardingTitle", AppLanguage::it), "One step and you're ready");
+    EXPECT_EQ(WindowTexts::fixedText("vaultTitle", AppLanguage::it), "Cassaforte sicura");
+    EXPECT_TRUE(WindowTexts::fixedText("noSuchText", AppLanguage::en).empty());
+
     std::set<std::string_view> names;
     for (const auto& entry : WindowTexts::allText4())
         EXPECT_TRUE(names.insert(entry.first).second) << entry.first;
