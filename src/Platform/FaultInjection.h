@@ -12,6 +12,7 @@ namespace fault {
 enum class Op {
     openDirectory, // opening a folder to list or walk it
     openFile,      // opening a file to read it
+    readFile,      // one read from an open file
     stat,          // reading a file's attributes
     rename,        // moving within or across folders
     remove,        // unlinking a file or removing a folder

@@ -1,7 +1,125 @@
-// Placeholder until this scanner lands.
+// Installed applications and the cache, log, state and web-storage folders they left
+// in the home folder's Library.
+#include "Platform/DirectoryWalker.h"
+#include "Platform/Paths.h"
+#include "Platform/PropertyList.h"
 #include "Services/MacStorageScanner.h"
 
-std::vector<InstalledAppItem> MacStorageScanner::scanAppsWithOrphans(const URL&, const URL&)
+#include <algorithm>
+#include <set>
+
+namespace {
+
+constexpr Int64 kMinimumBundleBytes = 5LL << 20;
+constexpr Int64 kMinimumLeftoverBytes = 256'000;
+constexpr int kSizingDepth = 6;
+
+bool isNeverListed(const std::string& name)
 {
-    return {};
+    return name.starts_with("Safari") || name == "Xcode" || name == "Quillmere";
+}
+
+// Names and identifiers become one path component below the Library. Anything that
+// would name another folder ("", ".", "..", a slash) must never get there: an identifier
+// "../../Documents" would otherwise offer the Documents folder as a cache.
+bool isSingleComponent(std::string_view text)
+{
+    return !text.empty() && text != "." && text != ".." && text.find('/') == std::string_view::npos &&
+           text.find('\0') == std::string_view::npos;
+}
+
+std::string bundleIdentifier(const URL& appURL, const std::string& name)
+{
+    const auto id = plist::topLevelString(paths::join(appURL, "Contents/Info.plist"), "CFBundleIdentifier");
+    return id && isSingleComponent(*id) ? *id : name;
+}
+
+// The leftover locations of one application, in probing order, as components below home.
+std::vector<std::vector<std::string>> leftoverLocations(const std::string& name, const std::string& id)
+{
+    const std::string lib = "Library";
+    const std::string support = "Application Support";
+    return {
+        {lib, "Caches", id},
+        {lib, "Caches", name},
+        {lib, "Logs", name},
+        {lib, "Logs", id},
+        {lib, "Saved Application State", id + ".savedState"},
+        {lib, "HTTPStorages", id},
+        {lib, "WebKit", id},
+        {lib, "Containers", id, "Data", "Library", "Caches"},
+        {lib, "Containers", id, "Data", "tmp"},
+        {lib, support, name, "Cache"},
+        {lib, support, name, "Code Cache"},
+        {lib, support, name, "GPUCache"},
+        {lib, support, id, "Cache"},
+        {lib, support, id, "Code Cache"},
+        {lib, support, id, "GPUCache"},
+    };
+}
+
+// Something exists at the location, reached through real folders only: a linked
+// Containers/<id> must not let another tree be measured and offered for removal.
+bool existsWithoutLinks(const URL& home, const std::vector<std::string>& components, URL& path)
+{
+    path = home;
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        path = paths::join(path, components[i]);
+        const auto kind = kindAtPath(path);
+        if (!kind)
+            return false;
+        if (i + 1 < components.size() && *kind != DirectoryWalker::Kind::directory)
+            return false;
+    }
+    return true;
+}
+
+void collectLeftovers(const URL& home, InstalledAppItem& app)
+{
+    // Without an identifier, id equals name and several locations coincide; each folder
+    // is listed and counted once, or its size would double and a clean would visit it twice.
+    std::set<URL> probed;
+    for (const auto& components : leftoverLocations(app.name, app.bundleId)) {
+        const bool usable = std::all_of(components.begin(), components.end(),
+                                        [](const std::string& c) { return isSingleComponent(c); });
+        URL path;
+        if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
+            continue;
+        const Int64 size = MacStorageScanner::directorySize(path, kSizingDepth);
+        if (size > kMinimumLeftoverBytes) {
+            app.orphanURLs.push_back(path);
+            app.orphanSizeBytes += size;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<InstalledAppItem> MacStorageScanner::scanAppsWithOrphans(const URL& home, const URL& applications)
+{
+    std::vector<InstalledAppItem> apps;
+    std::vector<DirectoryWalker::Child> children;
+    if (!DirectoryWalker::list(applications, children))
+        return apps;
+    for (const auto& child : children) {
+        if (paths::extension(child.name) != "app")
+            continue;
+        const std::string name = child.name.substr(0, child.name.size() - 4);
+        if (isNeverListed(name))
+            continue;
+        InstalledAppItem app;
+        app.appURL = paths::join(applications, child.name);
+        app.id = app.appURL;
+        app.name = name;
+        app.bundleId = bundleIdentifier(app.appURL, name);
+        app.appSizeBytes = directorySize(app.appURL, kSizingDepth);
+        if (app.appSizeBytes <= kMinimumBundleBytes)
+            continue;
+        collectLeftovers(home, app);
+        apps.push_back(std::move(app));
+    }
+    std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {
+        return a.totalSizeBytes() > b.totalSizeBytes();
+    });
+    return apps;
 }

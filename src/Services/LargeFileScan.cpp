@@ -1,9 +1,186 @@
-// Placeholder until this scanner lands.
+// One walk over the personal folders: large files, duplicate candidates, and the chart.
+#include "Models/DiskFormat.h"
+#include "Platform/DirectoryWalker.h"
+#include "Platform/FileDates.h"
+#include "Platform/Paths.h"
+#include "Services/DuplicateFinder.h"
 #include "Services/MacStorageScanner.h"
 
-MacStorageScanner::SunburstResult MacStorageScanner::scanSunburstLargeFilesAndDuplicates(
-    const URL&, const std::vector<SafeCacheRuleCard>&, const std::vector<ProjectBloatItem>&,
-    const std::unordered_set<std::string>&)
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct ScanRoot {
+    std::string_view folder;
+    std::string_view label;
+};
+constexpr std::array<ScanRoot, 4> kRoots{{
+    {"Desktop", "桌面"},
+    {"Downloads", "下载"},
+    {"Movies", "影片"},
+    {"Documents", "文档"},
+}};
+
+// Dependency and build-output folders: big, regenerated, never personal files.
+constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git", ".venv", "venv",  "DerivedData",
+                                                        "build",        ".build", "Pods", "target"};
+constexpr int kDeepestLevel = 6;
+constexpr Int64 kDuplicateCandidateBytes = 3LL << 20;
+constexpr Int64 kLargeFileBytes = 25LL << 20;
+constexpr std::size_t kLargeFileCap = 60;
+constexpr double kSliceFloor = 0.05;
+
+constexpr std::array<std::string_view, 9> kInstallerExtensions{"dmg", "pkg", "xip", "iso", "zip",
+                                                               "tar", "gz",  "7z",  "ipa"};
+constexpr std::array<std::string_view, 8> kVideoExtensions{"mp4", "mov", "mkv", "webm", "avi", "wav", "mp3", "m4a"};
+constexpr std::array<std::string_view, 8> kModelExtensions{"sqlite", "db", "onnx", "gguf", "safetensors",
+                                                           "pt",     "pth", "bin"};
+constexpr std::array<std::string_view, 4> kFontExtensions{"ttf", "otf", "woff", "woff2"};
+
+template <std::size_t N> bool contains(const std::array<std::string_view, N>& list, std::string_view value)
 {
-    return {};
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// An installer is redundant once an application of that name is installed.
+bool matchesInstalledApp(const std::string& fileName, const std::string& extension,
+                         const std::unordered_set<std::string>& installedAppNames)
+{
+    const std::string base = paths::asciiLower(fileName.substr(0, fileName.size() - extension.size() - 1));
+    if (base.empty())
+        return false;
+    return std::any_of(installedAppNames.begin(), installedAppNames.end(), [&](const std::string& app) {
+        return !app.empty() && (base.find(app) != std::string::npos || app.find(base) != std::string::npos);
+    });
+}
+
+void classify(LargeFileItem& item, const std::string& extension, std::string_view rootLabel,
+              const std::unordered_set<std::string>& installedAppNames)
+{
+    if (contains(kInstallerExtensions, extension)) {
+        item.category = LargeFileCategory::installerArchive;
+        item.isSelected = true;
+        if (extension == "dmg" || extension == "pkg" || matchesInstalledApp(item.name, extension, installedAppNames)) {
+            item.verificationBadge = "已核实：安装包冗余 · 推荐直删";
+            item.verificationReason =
+                "系统已核对您的『应用程序』目录，该安装包已完成安装使命，删除安装包绝不影响已安装的软件。";
+        } else {
+            item.verificationBadge = "历史压缩归档包";
+            item.verificationReason =
+                "位于 " + std::string(rootLabel) + " 目录的大体积归档压缩包，右侧可直接查看文件信息。";
+        }
+    } else if (contains(kVideoExtensions, extension)) {
+        item.category = LargeFileCategory::videoMedia;
+        item.verificationBadge = "右侧内嵌播放器直接预览";
+        item.verificationReason =
+            "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开访达核实。";
+    } else if (contains(kModelExtensions, extension)) {
+        item.category = LargeFileCategory::modelDatabase;
+        item.verificationBadge = "本地模型与数据库文件";
+        item.verificationReason = "大体积模型权重或 SQLite 数据文件，默认不勾选以保护数据。";
+    } else {
+        item.category = LargeFileCategory::other;
+        item.verificationBadge = "个人大体积文件";
+        item.verificationReason = "点击可在右侧预览台查看文件详情。";
+    }
+    item.categoryTag = std::string(rawValue(item.category));
+}
+
+LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, const std::string& extension,
+                            std::string_view rootLabel, const std::unordered_set<std::string>& installedAppNames)
+{
+    LargeFileItem item;
+    item.id = entry.path();
+    item.url = entry.path();
+    item.name = std::string(entry.name());
+    item.displayPath = std::string(rootLabel) + " · " + paths::lastComponent(paths::parent(entry.path()));
+    classify(item, extension, rootLabel, installedAppNames);
+    item.sizeBytes = Int64(st.st_blocks) * 512;
+    item.modifiedDate = contentModificationDate(st);
+    return item;
+}
+
+// Fonts vendored into web projects repeat by design; they are not the user's duplicates.
+bool isProjectFont(std::string_view pathBelowHome, const std::string& extension)
+{
+    return contains(kFontExtensions, extension) && pathBelowHome.find("/projects/") != std::string_view::npos;
+}
+
+std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& cards,
+                                       const std::vector<ProjectBloatItem>& bloats,
+                                       const std::vector<LargeFileItem>& largeFiles)
+{
+    std::vector<SunburstSlice> slices;
+    if (cards.empty())
+        return slices;
+    Int64 total = 0;
+    for (const auto& card : cards)
+        total += card.totalScannedBytes();
+    for (const auto& bloat : bloats)
+        total += bloat.sizeBytes;
+    for (const auto& file : largeFiles)
+        total += file.sizeBytes;
+    // Artefacts and large files only widen the denominator; they get no slice of their own.
+    const double denominator = total < 2 ? 1.0 : double(total);
+    for (const auto& card : cards) {
+        SunburstSlice slice;
+        slice.id = card.id;
+        slice.label = card.title;
+        slice.sizeBytes = card.totalScannedBytes();
+        slice.detail = DiskFormat::bytes(slice.sizeBytes);
+        slice.fraction = std::max(double(slice.sizeBytes) / denominator, kSliceFloor);
+        slice.colorHex = card.accentHex;
+        if (!card.subItems.empty())
+            slice.url = card.subItems.front().url;
+        slices.push_back(std::move(slice));
+    }
+    return slices;
+}
+
+} // namespace
+
+MacStorageScanner::SunburstResult MacStorageScanner::scanSunburstLargeFilesAndDuplicates(
+    const URL& home, const std::vector<SafeCacheRuleCard>& cards, const std::vector<ProjectBloatItem>& bloats,
+    const std::unordered_set<std::string>& installedAppNames)
+{
+    std::vector<LargeFileItem> largeFiles;
+    duplicates::Candidates candidates;
+    for (const auto& root : kRoots) {
+        const URL rootPath = paths::join(home, root.folder);
+        const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
+        DirectoryWalker::walk(rootPath, {.skipHidden = true, .skipPackages = true},
+                              [&](const DirectoryWalker::Entry& entry) {
+            if (contains(kNeverEntered, entry.name()) || entry.level() > kDeepestLevel)
+                return DirectoryWalker::Visit::skipDescendants;
+            if (entry.isDirectory()) // children of the deepest level would all be ignored
+                return entry.level() == kDeepestLevel ? DirectoryWalker::Visit::skipDescendants
+                                                      : DirectoryWalker::Visit::proceed;
+            if (!entry.isRegularFile())
+                return DirectoryWalker::Visit::proceed;
+            const struct stat* st = entry.stat();
+            if (!st || !S_ISREG(st->st_mode))
+                return DirectoryWalker::Visit::proceed;
+
+            const Int64 logicalSize = st->st_size;
+            const Int64 allocatedSize = Int64(st->st_blocks) * 512;
+            const std::string extension = paths::lowercasedExtension(entry.name());
+            const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
+            if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
+                candidates.add(entry.path(), logicalSize, st->st_dev, st->st_ino, st->st_nlink);
+            if (allocatedSize >= kLargeFileBytes)
+                largeFiles.push_back(makeLargeFile(entry, *st, extension, root.label, installedAppNames));
+            return DirectoryWalker::Visit::proceed;
+        });
+    }
+
+    std::stable_sort(largeFiles.begin(), largeFiles.end(),
+                     [](const LargeFileItem& a, const LargeFileItem& b) { return a.sizeBytes > b.sizeBytes; });
+    if (largeFiles.size() > kLargeFileCap)
+        largeFiles.resize(kLargeFileCap);
+
+    std::vector<DuplicateFileGroup> groups = duplicates::findGroups(candidates, home);
+    std::vector<SunburstSlice> slices = chartSlices(cards, bloats, largeFiles);
+    return {std::move(slices), std::move(largeFiles), std::move(groups)};
 }

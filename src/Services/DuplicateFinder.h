@@ -1,0 +1,51 @@
+#pragma once
+// The duplicate pipeline behind the large-file walk: candidates bucketed by logical
+// size, then a fingerprint of head and tail, then a SHA-256 of the whole content. Each
+// stage reads only the files that survived the one before. Open to tests, which count
+// what the stages read.
+
+#include "Models/StorageModels.h"
+
+#include <optional>
+#include <set>
+#include <string>
+#include <sys/types.h>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace duplicates {
+
+// What the stages read, for tests and benchmarks.
+struct ReadStats {
+    Int64 bytesRead = 0;
+    int fingerprintsTaken = 0;
+    int fullHashesStarted = 0;
+};
+
+// Same-size candidates in discovery order. Two names of one file (hard links) are one
+// file: removing either frees nothing, so only the first name found takes part.
+class Candidates {
+public:
+    struct Bucket {
+        Int64 size = 0;
+        std::vector<URL> urls;
+    };
+
+    void add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode, nlink_t linkCount);
+    // Buckets in the order their first file was found.
+    const std::vector<Bucket>& buckets() const { return buckets_; }
+
+private:
+    std::vector<Bucket> buckets_;
+    std::unordered_map<Int64, std::size_t> bucketOfSize_;
+    std::set<std::pair<dev_t, ino_t>> linkedFilesSeen_;
+};
+
+// Groups of byte-identical files, sorted by reclaimable bytes (stable) and capped at 30.
+std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats = nullptr);
+
+// "<size>-<16 hex digits>" over the first 32 KiB and, above 64 KiB, the last 32 KiB.
+std::optional<std::string> fingerprint(const URL& url, Int64 fileSize, ReadStats* stats = nullptr);
+
+} // namespace duplicates
