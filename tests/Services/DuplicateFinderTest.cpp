@@ -1,0 +1,252 @@
+#include "Platform/FaultInjection.h"
+#include "Platform/Sha256.h"
+#include "Services/DuplicateFinder.h"
+#include "Services/MacStorageScanner.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int64_t MiB = 1 << 20;
+
+// Reproducible bytes that differ from seed to seed everywhere, head included.
+std::string pattern(std::size_t size, std::uint32_t seed)
+{
+    std::string out(size, '\0');
+    std::uint32_t x = seed * 2654435761u + 1;
+    for (auto& c : out) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = char(x);
+    }
+    return out;
+}
+
+std::string hexDigest(const std::string& data, std::size_t bytes = 32)
+{
+    Sha256 sha;
+    sha.update(data.data(), data.size());
+    return Sha256::hex(sha.finalize(), bytes);
+}
+
+duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
+{
+    duplicates::Candidates candidates;
+    for (const auto& path : paths) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) == 0)
+            candidates.add(path, st.st_size, st.st_dev, st.st_ino, st.st_nlink);
+    }
+    return candidates;
+}
+
+std::vector<DuplicateFileGroup> scanGroups(const TempHome& home)
+{
+    return std::get<2>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
+}
+
+int openDescriptorCount()
+{
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (readdir(dir))
+            ++count;
+        closedir(dir);
+    }
+    return count;
+}
+
+TEST(DuplicateGroups, IdenticalFilesInDifferentRootsKeepTheShorterPathAsOriginal)
+{
+    TempHome home;
+    const std::string content = pattern(5 * MiB, 1);
+    home.fileWithContent("Documents/archive/a.pdf", content);
+    home.fileWithContent("Downloads/a.pdf", content);
+    home.fileWithContent("Downloads/other.pdf", pattern(5 * MiB, 2)); // same size, other content
+
+    const auto groups = scanGroups(home);
+    ASSERT_EQ(groups.size(), 1u);
+    const DuplicateFileGroup& group = groups[0];
+    EXPECT_EQ(group.id, "dup-" + hexDigest(content).substr(0, 10));
+    EXPECT_EQ(group.title, "a.pdf");
+    EXPECT_EQ(group.hashSummary, "SHA-256 100% 字节级一致 · 共 2 份相同文件");
+    EXPECT_EQ(group.eachSizeBytes, 5 * MiB);
+    ASSERT_EQ(group.members.size(), 2u);
+    EXPECT_EQ(group.members[0].url, home.at("Downloads/a.pdf"));
+    EXPECT_EQ(group.members[0].folderName, "~/Downloads");
+    EXPECT_TRUE(group.members[0].isLockedOriginal);
+    EXPECT_FALSE(group.members[0].isSelectedForDelete);
+    EXPECT_EQ(group.members[1].url, home.at("Documents/archive/a.pdf"));
+    EXPECT_EQ(group.members[1].id, group.members[1].url);
+    EXPECT_EQ(group.members[1].name, "a.pdf");
+    EXPECT_EQ(group.members[1].folderName, "~/Documents/archive");
+    EXPECT_EQ(group.members[1].sizeBytes, 5 * MiB);
+    EXPECT_FALSE(group.members[1].isLockedOriginal);
+    EXPECT_TRUE(group.members[1].isSelectedForDelete);
+    EXPECT_EQ(group.reclaimableBytes(), 5 * MiB);
+}
+
+TEST(DuplicateGroups, ThreeCopiesOfEqualPathLengthKeepTheFirstDiscovered)
+{
+    TempHome home;
+    const std::string content = pattern(4 * MiB, 3);
+    home.fileWithContent("Documents/x/c.bin", content);
+    home.fileWithContent("Downloads/y/c.bin", content);
+    home.fileWithContent("Downloads/x/c.bin", content);
+
+    const auto groups = scanGroups(home);
+    ASSERT_EQ(groups.size(), 1u);
+    ASSERT_EQ(groups[0].members.size(), 3u);
+    // Roots in order Desktop, Downloads, Movies, Documents; names in byte order within.
+    EXPECT_EQ(groups[0].members[0].url, home.at("Downloads/x/c.bin"));
+    EXPECT_EQ(groups[0].members[1].url, home.at("Downloads/y/c.bin"));
+    EXPECT_EQ(groups[0].members[2].url, home.at("Documents/x/c.bin"));
+    EXPECT_EQ(groups[0].reclaimableBytes(), 2 * 4 * MiB);
+    EXPECT_EQ(groups[0].hashSummary, "SHA-256 100% 字节级一致 · 共 3 份相同文件");
+}
+
+// Two names of one file are not two copies: removing one would free nothing.
+TEST(DuplicateGroups, HardLinksAreOneFile)
+{
+    TempHome home;
+    const std::string content = pattern(4 * MiB, 4);
+    home.fileWithContent("Desktop/a.bin", content);
+    home.hardlink("Downloads/a-link.bin", "Desktop/a.bin");
+    home.hardlink("Documents/a-link2.bin", "Desktop/a.bin");
+    EXPECT_TRUE(scanGroups(home).empty());
+
+    home.fileWithContent("Movies/a-copy.bin", content);
+    const auto groups = scanGroups(home);
+    ASSERT_EQ(groups.size(), 1u);
+    ASSERT_EQ(groups[0].members.size(), 2u);
+    EXPECT_EQ(groups[0].members[0].url, home.at("Desktop/a.bin"));
+    EXPECT_EQ(groups[0].members[1].url, home.at("Movies/a-copy.bin"));
+    EXPECT_EQ(groups[0].reclaimableBytes(), 4 * MiB);
+}
+
+TEST(DuplicateStages, DifferentHeadsNeverReachTheFullHash)
+{
+    TempHome home;
+    std::string a = pattern(5 * MiB, 5), b = a;
+    b[100] ^= 1;
+    const auto candidates =
+        candidatesOf({home.fileWithContent("Desktop/a.bin", a), home.fileWithContent("Desktop/b.bin", b)});
+    duplicates::ReadStats stats;
+    EXPECT_TRUE(duplicates::findGroups(candidates, home.path(), &stats).empty());
+    EXPECT_EQ(stats.fingerprintsTaken, 2);
+    EXPECT_EQ(stats.fullHashesStarted, 0);
+    EXPECT_EQ(stats.bytesRead, 2 * 64 * 1024);
+}
+
+TEST(DuplicateStages, SameHeadAndTailButDifferentMiddleIsNoGroup)
+{
+    TempHome home;
+    std::string a = pattern(5 * MiB, 6), b = a;
+    b[2 * MiB] ^= 1;
+    const auto candidates =
+        candidatesOf({home.fileWithContent("Desktop/a.bin", a), home.fileWithContent("Desktop/b.bin", b)});
+    EXPECT_EQ(duplicates::fingerprint(home.at("Desktop/a.bin"), 5 * MiB),
+              duplicates::fingerprint(home.at("Desktop/b.bin"), 5 * MiB));
+    duplicates::ReadStats stats;
+    EXPECT_TRUE(duplicates::findGroups(candidates, home.path(), &stats).empty());
+    EXPECT_EQ(stats.fullHashesStarted, 2);
+    EXPECT_EQ(stats.bytesRead, 2 * 64 * 1024 + 2 * 5 * MiB);
+}
+
+TEST(DuplicateStages, UniqueSizesCostNoReads)
+{
+    TempHome home;
+    const auto candidates = candidatesOf({home.fileWithContent("Desktop/a.bin", pattern(4 * MiB, 7)),
+                                          home.fileWithContent("Desktop/b.bin", pattern(4 * MiB + 1, 7))});
+    duplicates::ReadStats stats;
+    EXPECT_TRUE(duplicates::findGroups(candidates, home.path(), &stats).empty());
+    EXPECT_EQ(stats.bytesRead, 0);
+    EXPECT_EQ(stats.fingerprintsTaken, 0);
+}
+
+TEST(DuplicateStages, CopiesThatCannotBeReadDropOutAndNoDescriptorIsLeftOpen)
+{
+    TempHome home;
+    const std::string content = pattern(4 * MiB, 8);
+    const std::string a = home.fileWithContent("Desktop/a.bin", content);
+    const std::string b = home.fileWithContent("Desktop/b.bin", content);
+    const std::string c = home.fileWithContent("Desktop/c.bin", content);
+    const int descriptorsBefore = openDescriptorCount();
+    {
+        fault::ScopedHook unopenable([&](fault::Op op, std::string_view path) {
+            return op == fault::Op::openFile && path == b ? EACCES : 0;
+        });
+        const auto groups = duplicates::findGroups(candidatesOf({a, b, c}), home.path());
+        ASSERT_EQ(groups.size(), 1u);
+        ASSERT_EQ(groups[0].members.size(), 2u);
+        EXPECT_EQ(groups[0].members[1].url, c);
+        EXPECT_TRUE(duplicates::findGroups(candidatesOf({a, b}), home.path()).empty());
+    }
+    {
+        // The fingerprint reads succeed; the second read of a full hash fails.
+        int reads = 0;
+        fault::ScopedHook failingRead([&](fault::Op op, std::string_view path) {
+            return op == fault::Op::readFile && path == c && ++reads == 4 ? EIO : 0;
+        });
+        const auto groups = duplicates::findGroups(candidatesOf({a, b, c}), home.path());
+        ASSERT_EQ(groups.size(), 1u);
+        EXPECT_EQ(groups[0].members.size(), 2u);
+    }
+    EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
+}
+
+TEST(DuplicateStages, GroupsAreSortedByReclaimableBytesAndCappedAtThirty)
+{
+    TempHome home;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 40; ++i) {
+        // Sparse pairs: distinct first bytes, the rest a hole, so 40 groups cost no disk.
+        const std::int64_t size = 3 * MiB + i * 4096;
+        for (const char* root : {"Desktop", "Downloads"}) {
+            const std::string path = home.sparseFile(std::string(root) + "/f" + std::to_string(i), size);
+            const int fd = ::open(path.c_str(), O_WRONLY);
+            ASSERT_GE(fd, 0);
+            const std::string seed = std::to_string(i);
+            ASSERT_EQ(::pwrite(fd, seed.data(), seed.size(), 0), ssize_t(seed.size()));
+            ::close(fd);
+            paths.push_back(path);
+        }
+    }
+    const auto groups = duplicates::findGroups(candidatesOf(paths), home.path());
+    ASSERT_EQ(groups.size(), 30u);
+    EXPECT_EQ(groups.front().eachSizeBytes, 3 * MiB + 39 * 4096);
+    EXPECT_EQ(groups.back().eachSizeBytes, 3 * MiB + 10 * 4096);
+    for (std::size_t i = 1; i < groups.size(); ++i)
+        EXPECT_GT(groups[i - 1].reclaimableBytes(), groups[i].reclaimableBytes());
+}
+
+TEST(FastFingerprint, CoversExactlyTheHeadAndAboveSixtyFourKiBTheTail)
+{
+    TempHome home;
+    const std::string small = pattern(40'000, 9);
+    home.fileWithContent("small.bin", small);
+    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("small.bin"), 40'000),
+              "40000-" + hexDigest(small.substr(0, 32'768), 8));
+
+    const std::string large = pattern(100'000, 10);
+    home.fileWithContent("large.bin", large);
+    const auto expected = "100000-" + hexDigest(large.substr(0, 32'768) + large.substr(67'232), 8);
+    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("large.bin"), 100'000), expected);
+    // Bytes between the two spans are not read; the first byte of the tail is.
+    for (const auto& [offset, same] : {std::pair{32'768, true}, {67'231, true}, {67'232, false}, {99'999, false}}) {
+        std::string changed = large;
+        changed[std::size_t(offset)] ^= 1;
+        home.fileWithContent("changed.bin", changed);
+        EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("changed.bin"), 100'000) == expected, same) << offset;
+    }
+    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("absent.bin"), 100'000), std::nullopt);
+}
+
+} // namespace
