@@ -31,13 +31,17 @@ ReadOnlyFile::~ReadOnlyFile()
         ::close(fd_); // nothing was written, so a failing close loses nothing
 }
 
-ssize_t ReadOnlyFile::readAt(void* buffer, std::size_t count, off_t offset) const
+namespace {
+
+// Repeats `readOnce(buffer, count, done)` until count bytes, end of file or an error.
+template <typename ReadOnce>
+ssize_t readFully(const std::string& path, void* buffer, std::size_t count, ReadOnce readOnce)
 {
     std::size_t done = 0;
     while (done < count) {
-        if (fault::check(fault::Op::readFile, path_) != 0)
+        if (fault::check(fault::Op::readFile, path) != 0)
             return -1;
-        const ssize_t n = ::pread(fd_, static_cast<char*>(buffer) + done, count - done, offset + off_t(done));
+        const ssize_t n = readOnce(static_cast<char*>(buffer) + done, count - done, done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -50,15 +54,18 @@ ssize_t ReadOnlyFile::readAt(void* buffer, std::size_t count, off_t offset) cons
     return ssize_t(done);
 }
 
+} // namespace
+
+ssize_t ReadOnlyFile::readAt(void* buffer, std::size_t count, off_t offset) const
+{
+    return readFully(path_, buffer, count, [&](char* to, std::size_t n, std::size_t done) {
+        return ::pread(fd_, to, n, offset + off_t(done));
+    });
+}
+
 ssize_t ReadOnlyFile::readNext(void* buffer, std::size_t count) const
 {
-    if (fault::check(fault::Op::readFile, path_) != 0)
-        return -1;
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer, count);
-        if (n >= 0 || errno != EINTR)
-            return n;
-    }
+    return readFully(path_, buffer, count, [&](char* to, std::size_t n, std::size_t) { return ::read(fd_, to, n); });
 }
 
 void ReadOnlyFile::adviseSequential() const { posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL); }

@@ -23,8 +23,8 @@ public:
 
     // Up to `count` bytes at `offset`, fewer only at end of file; -1 on a read error.
     ssize_t readAt(void* buffer, std::size_t count, off_t offset) const;
-    // The next bytes from the current position (one read, repeated only when
-    // interrupted): 0 at end of file, -1 on a read error.
+    // The next `count` bytes from the current position, fewer only at end of file;
+    // 0 at end of file, -1 on a read error.
     ssize_t readNext(void* buffer, std::size_t count) const;
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;

@@ -12,6 +12,16 @@ Sha256::Sha256() : context_(EVP_MD_CTX_new())
     }
 }
 
+Sha256::Sha256(const Sha256& other) : context_(EVP_MD_CTX_new())
+{
+    if (!context_ || EVP_MD_CTX_copy_ex(context_, other.context_) != 1) {
+        EVP_MD_CTX_free(context_);
+        throw std::bad_alloc();
+    }
+}
+
+Sha256::Sha256(Sha256&& other) noexcept : context_(other.context_) { other.context_ = nullptr; }
+
 Sha256::~Sha256() { EVP_MD_CTX_free(context_); }
 
 void Sha256::update(const void* data, std::size_t size)

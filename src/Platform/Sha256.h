@@ -15,8 +15,11 @@ public:
 
     Sha256();
     ~Sha256();
-    Sha256(const Sha256&) = delete;
+    // A copy continues from the same state: two streams that share a prefix hash it once.
+    Sha256(const Sha256& other);
+    Sha256(Sha256&& other) noexcept;
     Sha256& operator=(const Sha256&) = delete;
+    Sha256& operator=(Sha256&&) = delete;
 
     void update(const void* data, std::size_t size);
     // Ends this digest; the object starts over afterwards, ready for the next one.

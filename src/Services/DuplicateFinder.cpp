@@ -5,6 +5,7 @@
 #include "Platform/FileReading.h"
 #include "Platform/Paths.h"
 #include "Platform/Sha256.h"
+#include "Services/LockstepDigest.h"
 #include "Services/MacStorageScanner.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr std::size_t kFingerprintSpan = 32 * 1024;
 constexpr Int64 kTailThreshold = 2 * Int64(kFingerprintSpan);
-constexpr std::size_t kFullHashChunk = 1024 * 1024;
 constexpr std::size_t kGroupCap = 30;
 
 struct DigestHash {
@@ -66,29 +66,6 @@ std::optional<std::string> fingerprintInto(const URL& url, Int64 fileSize, char*
         ++stats->fingerprintsTaken;
     }
     return std::to_string(fileSize) + "-" + Sha256::hex(sha.finalize(), 8);
-}
-
-std::optional<Sha256::Digest> fullDigest(const URL& url, Sha256& sha, std::vector<char>& buffer, ReadStats* stats)
-{
-    const ReadOnlyFile file(url);
-    if (!file.isOpen())
-        return std::nullopt;
-    if (stats)
-        ++stats->fullHashesStarted;
-    file.adviseSequential();
-    for (;;) {
-        const ssize_t n = file.readNext(buffer.data(), buffer.size());
-        if (n < 0) {
-            sha.finalize(); // reset for the next file
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        if (stats)
-            stats->bytesRead += n;
-        sha.update(buffer.data(), std::size_t(n));
-    }
-    return sha.finalize();
 }
 
 // Characters, not bytes: a path in Chinese is not "longer" than its Latin twin.
@@ -150,27 +127,24 @@ std::optional<std::string> fingerprint(const URL& url, Int64 fileSize, ReadStats
 std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats)
 {
     std::vector<DuplicateFileGroup> groups;
-    std::vector<char> buffer; // one buffer for every read, allocated on first need
-    std::optional<Sha256> sha;
+    std::vector<char> fingerprintBuffer(kFingerprintSpan);
+    LockstepDigester digester;
     for (const auto& bucket : candidates.buckets()) {
         if (bucket.urls.size() < 2)
             continue; // a unique size costs no reads at all
-        if (buffer.empty()) {
-            buffer.resize(kFullHashChunk);
-            sha.emplace();
-        }
         OrderedGroups<std::string> byFingerprint;
         for (const auto& url : bucket.urls)
-            if (auto print = fingerprintInto(url, bucket.size, buffer.data(), stats))
+            if (auto print = fingerprintInto(url, bucket.size, fingerprintBuffer.data(), stats))
                 byFingerprint.add(*print, url);
 
         OrderedGroups<Sha256::Digest, DigestHash> byDigest;
         for (const auto& [print, urls] : byFingerprint.groups()) {
             if (urls.size() < 2)
                 continue;
-            for (const auto& url : urls)
-                if (auto digest = fullDigest(url, *sha, buffer, stats))
-                    byDigest.add(*digest, url);
+            const auto digests = digester.digest(urls, stats);
+            for (std::size_t i = 0; i < urls.size(); ++i)
+                if (digests[i])
+                    byDigest.add(*digests[i], urls[i]);
         }
         for (const auto& [digest, urls] : byDigest.groups())
             if (urls.size() >= 2)

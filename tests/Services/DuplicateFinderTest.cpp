@@ -160,6 +160,32 @@ TEST(DuplicateStages, SameHeadAndTailButDifferentMiddleIsNoGroup)
     EXPECT_EQ(stats.bytesRead, 2 * 64 * 1024 + 2 * 5 * MiB);
 }
 
+// Copies are read side by side; one that departs mid-file must still get the digest
+// of its own content, and groups larger than one batch of open files stay whole.
+TEST(DuplicateStages, CopiesThatPartMidFileGetTheirOwnDigests)
+{
+    TempHome home;
+    const std::string a = pattern(4 * MiB, 11);
+    std::string b = a, c = a;
+    b[std::size_t(MiB + MiB / 2)] ^= 1; // second chunk
+    c[std::size_t(3 * MiB + 5)] ^= 1;   // last chunk
+    std::vector<std::string> paths;
+    for (const auto& [name, content] : {std::pair{"a1", a}, {"b1", b}, {"a2", a}, {"c1", c}, {"b2", b}, {"c2", c}})
+        paths.push_back(home.fileWithContent(std::string("Desktop/") + name, content));
+    for (int i = 0; i < 9; ++i)
+        paths.push_back(home.fileWithContent("Downloads/a" + std::to_string(i), a));
+
+    duplicates::ReadStats stats;
+    const auto groups = duplicates::findGroups(candidatesOf(paths), home.path(), &stats);
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups[0].id, "dup-" + hexDigest(a).substr(0, 10));
+    EXPECT_EQ(groups[0].members.size(), 11u);
+    EXPECT_EQ(groups[1].id, "dup-" + hexDigest(b).substr(0, 10));
+    EXPECT_EQ(groups[1].members[1].url, home.at("Desktop/b2"));
+    EXPECT_EQ(groups[2].id, "dup-" + hexDigest(c).substr(0, 10));
+    EXPECT_EQ(stats.bytesRead, std::int64_t(paths.size()) * (64 * 1024 + 4 * MiB)); // every file read once
+}
+
 TEST(DuplicateStages, UniqueSizesCostNoReads)
 {
     TempHome home;
