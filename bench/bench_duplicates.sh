@@ -9,8 +9,8 @@
 # spread over Desktop, Downloads, Movies and Documents.
 set -euo pipefail
 
-build=${1:?usage: bench_duplicates.sh BUILD_DIR}
-cli="$build/src/Cli/quillmere-cli"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh" "$1"
 runs=${RUNS:-3}
 unique_count=${UNIQUE:-300}       # 4 MiB each, distinct heads
 tail_count=${TAIL_DIFFER:-100}    # 5 MiB each, same head, distinct tails
@@ -22,8 +22,8 @@ if ! command -v jdupes >/dev/null; then
   exit 0
 fi
 
-root=$(mktemp -d /var/tmp/quillmere-bench-dup-XXXXXX)
-trap '[[ -n ${KEEP_FIXTURE:-} ]] || rm -rf "$root"' EXIT
+new_fixture
+root=$fixture
 home="$root/home"
 MiB=1048576
 roots=(Desktop Downloads Movies Documents)

@@ -166,6 +166,23 @@ bool DirectoryWalker::walk(const std::string& root, const Options& options, cons
     return true;
 }
 
+bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                       const FileVisitor& visitor, const Pruner& prune)
+{
+    return walk(root, options, [&](const Entry& entry) {
+        if ((prune && prune(entry)) || entry.level() > maxLevel)
+            return Visit::skipDescendants;
+        if (entry.isDirectory())
+            return entry.level() >= maxLevel ? Visit::skipDescendants : Visit::proceed;
+        if (!entry.isRegularFile())
+            return Visit::proceed;
+        const struct stat* st = entry.stat();
+        if (st && S_ISREG(st->st_mode))
+            visitor(entry, *st);
+        return Visit::proceed;
+    });
+}
+
 bool DirectoryWalker::list(const std::string& folder, std::vector<Child>& out, bool includeHidden)
 {
     out.clear();

@@ -57,6 +57,14 @@ public:
     // root could not be opened as a folder.
     static bool walk(const std::string& root, const Options& options, const Visitor& visitor);
 
+    // Regular files at most maxLevel deep, with their attributes. Folders at maxLevel are
+    // not opened: their children would lie beyond it. `prune`, when given, is asked first
+    // about every entry, file or folder; true leaves it and everything below it out.
+    using FileVisitor = std::function<void(const Entry&, const struct stat&)>;
+    using Pruner = std::function<bool(const Entry&)>;
+    static bool walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                 const FileVisitor& visitor, const Pruner& prune = {});
+
     // Direct children of a folder, in byte-wise order; false when it cannot be listed.
     struct Child {
         std::string name;

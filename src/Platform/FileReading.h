@@ -8,8 +8,9 @@
 #include <string>
 #include <sys/types.h>
 
-class ReadOnlyFile {
-public:
+class ReadOnlyFile
+{
+  public:
     // Opens path for reading without following a final symbolic link; the object is
     // invalid when that fails or the path is not a regular file.
     explicit ReadOnlyFile(const std::string& path);
@@ -29,7 +30,7 @@ public:
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;
 
-private:
+  private:
     std::string path_;
     int fd_ = -1;
     off_t size_ = 0;

@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-namespace plist {
-namespace {
+namespace plist
+{
+namespace
+{
 
 // Info.plist files are a few KiB; anything far larger is not one.
 constexpr std::size_t kMaxPlistBytes = 16u << 20;
@@ -44,8 +46,9 @@ std::optional<std::string> stringInXml(std::string_view data, std::string_view k
 }
 
 // A binary property list: objects, an offset table and a 32-byte trailer, all big-endian.
-class BinaryPlist {
-public:
+class BinaryPlist
+{
+  public:
     explicit BinaryPlist(std::string_view data) : data_(data) {}
 
     bool open()
@@ -98,7 +101,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     bool readUInt(std::size_t offset, std::size_t width, std::uint64_t& out) const
     {
         if (offset > data_.size() || width > data_.size() - offset)

@@ -9,8 +9,9 @@
 
 struct evp_md_ctx_st;
 
-class Sha256 {
-public:
+class Sha256
+{
+  public:
     using Digest = std::array<std::uint8_t, 32>;
 
     Sha256();
@@ -28,6 +29,6 @@ public:
     // Lower-case hex of the first `bytes` bytes of a digest.
     static std::string hex(const Digest& digest, std::size_t bytes = 32);
 
-private:
+  private:
     evp_md_ctx_st* context_;
 };

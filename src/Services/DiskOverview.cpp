@@ -108,23 +108,10 @@ Int64 MacStorageScanner::directorySize(const URL& url, int maxDepth)
     Int64 total = 0;
     // Files with several names count once per measured tree, as du counts them.
     std::unordered_set<DevIno, DevInoHash> multiplyLinked;
-    DirectoryWalker::walk(url, {}, [&](const DirectoryWalker::Entry& entry) {
-        if (entry.level() > maxDepth)
-            return DirectoryWalker::Visit::skipDescendants;
-        if (entry.isDirectory()) {
-            // Children of a folder at the depth limit would all lie beyond it.
-            return entry.level() >= maxDepth ? DirectoryWalker::Visit::skipDescendants
-                                             : DirectoryWalker::Visit::proceed;
-        }
-        if (!entry.isRegularFile())
-            return DirectoryWalker::Visit::proceed;
-        const struct stat* st = entry.stat();
-        if (!st || !S_ISREG(st->st_mode))
-            return DirectoryWalker::Visit::proceed;
-        if (st->st_nlink > 1 && !multiplyLinked.insert({st->st_dev, st->st_ino}).second)
-            return DirectoryWalker::Visit::proceed;
-        total += allocatedBytes(*st);
-        return DirectoryWalker::Visit::proceed;
+    DirectoryWalker::walkRegularFiles(url, {}, maxDepth, [&](const DirectoryWalker::Entry&, const struct stat& st) {
+        if (st.st_nlink > 1 && !multiplyLinked.insert({st.st_dev, st.st_ino}).second)
+            return;
+        total += allocatedBytes(st);
     });
     return total;
 }

@@ -12,8 +12,10 @@
 #include <chrono>
 #include <sys/stat.h>
 
-namespace duplicates {
-namespace {
+namespace duplicates
+{
+namespace
+{
 
 constexpr std::size_t kFingerprintSpan = 32 * 1024;
 constexpr Int64 kTailThreshold = 2 * Int64(kFingerprintSpan);
@@ -30,8 +32,9 @@ struct DigestHash {
 };
 
 // Keys in order of first appearance, each with the candidates that produced it.
-template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups {
-public:
+template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups
+{
+  public:
     void add(const Key& key, const URL& url)
     {
         auto [it, inserted] = index_.try_emplace(key, groups_.size());
@@ -41,7 +44,7 @@ public:
     }
     const std::vector<std::pair<Key, std::vector<URL>>>& groups() const { return groups_; }
 
-private:
+  private:
     std::unordered_map<Key, std::size_t, Hash> index_;
     std::vector<std::pair<Key, std::vector<URL>>> groups_;
 };
@@ -71,7 +74,8 @@ std::optional<std::string> fingerprintInto(const URL& url, Int64 fileSize, char*
 // Characters, not bytes: a path in Chinese is not "longer" than its Latin twin.
 std::size_t characterCount(const std::string& path)
 {
-    return std::size_t(std::count_if(path.begin(), path.end(), [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
+    return std::size_t(
+        std::count_if(path.begin(), path.end(), [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
 }
 
 Date modificationDate(const URL& url)

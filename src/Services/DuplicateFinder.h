@@ -14,7 +14,8 @@
 #include <utility>
 #include <vector>
 
-namespace duplicates {
+namespace duplicates
+{
 
 // What the stages read, for tests and benchmarks.
 struct ReadStats {
@@ -25,8 +26,9 @@ struct ReadStats {
 
 // Same-size candidates in discovery order. Two names of one file (hard links) are one
 // file: removing either frees nothing, so only the first name found takes part.
-class Candidates {
-public:
+class Candidates
+{
+  public:
     struct Bucket {
         Int64 size = 0;
         std::vector<URL> urls;
@@ -36,7 +38,7 @@ public:
     // Buckets in the order their first file was found.
     const std::vector<Bucket>& buckets() const { return buckets_; }
 
-private:
+  private:
     std::vector<Bucket> buckets_;
     std::unordered_map<Int64, std::size_t> bucketOfSize_;
     std::set<std::pair<dev_t, ino_t>> linkedFilesSeen_;

@@ -10,7 +10,8 @@
 #include <array>
 #include <string_view>
 
-namespace {
+namespace
+{
 
 struct ScanRoot {
     std::string_view folder;
@@ -24,8 +25,8 @@ constexpr std::array<ScanRoot, 4> kRoots{{
 }};
 
 // Dependency and build-output folders: big, regenerated, never personal files.
-constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git", ".venv", "venv",  "DerivedData",
-                                                        "build",        ".build", "Pods", "target"};
+constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git",   ".venv", "venv",  "DerivedData",
+                                                        "build",        ".build", "Pods",  "target"};
 constexpr int kDeepestLevel = 6;
 constexpr Int64 kDuplicateCandidateBytes = 3LL << 20;
 constexpr Int64 kLargeFileBytes = 25LL << 20;
@@ -35,8 +36,8 @@ constexpr double kSliceFloor = 0.05;
 constexpr std::array<std::string_view, 9> kInstallerExtensions{"dmg", "pkg", "xip", "iso", "zip",
                                                                "tar", "gz",  "7z",  "ipa"};
 constexpr std::array<std::string_view, 8> kVideoExtensions{"mp4", "mov", "mkv", "webm", "avi", "wav", "mp3", "m4a"};
-constexpr std::array<std::string_view, 8> kModelExtensions{"sqlite", "db", "onnx", "gguf", "safetensors",
-                                                           "pt",     "pth", "bin"};
+constexpr std::array<std::string_view, 8> kModelExtensions{"sqlite",      "db", "onnx", "gguf",
+                                                           "safetensors", "pt", "pth",  "bin"};
 constexpr std::array<std::string_view, 4> kFontExtensions{"ttf", "otf", "woff", "woff2"};
 
 template <std::size_t N> bool contains(const std::array<std::string_view, N>& list, std::string_view value)
@@ -74,8 +75,7 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
     } else if (contains(kVideoExtensions, extension)) {
         item.category = LargeFileCategory::videoMedia;
         item.verificationBadge = "右侧内嵌播放器直接预览";
-        item.verificationReason =
-            "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开访达核实。";
+        item.verificationReason = "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开访达核实。";
     } else if (contains(kModelExtensions, extension)) {
         item.category = LargeFileCategory::modelDatabase;
         item.verificationBadge = "本地模型与数据库文件";
@@ -141,38 +141,32 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
-MacStorageScanner::SunburstResult MacStorageScanner::scanSunburstLargeFilesAndDuplicates(
-    const URL& home, const std::vector<SafeCacheRuleCard>& cards, const std::vector<ProjectBloatItem>& bloats,
-    const std::unordered_set<std::string>& installedAppNames)
+MacStorageScanner::SunburstResult
+MacStorageScanner::scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
+                                                       const std::vector<ProjectBloatItem>& bloats,
+                                                       const std::unordered_set<std::string>& installedAppNames)
 {
     std::vector<LargeFileItem> largeFiles;
     duplicates::Candidates candidates;
     for (const auto& root : kRoots) {
         const URL rootPath = paths::join(home, root.folder);
         const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
-        DirectoryWalker::walk(rootPath, {.skipHidden = true, .skipPackages = true},
-                              [&](const DirectoryWalker::Entry& entry) {
-            if (contains(kNeverEntered, entry.name()) || entry.level() > kDeepestLevel)
-                return DirectoryWalker::Visit::skipDescendants;
-            if (entry.isDirectory()) // children of the deepest level would all be ignored
-                return entry.level() == kDeepestLevel ? DirectoryWalker::Visit::skipDescendants
-                                                      : DirectoryWalker::Visit::proceed;
-            if (!entry.isRegularFile())
-                return DirectoryWalker::Visit::proceed;
-            const struct stat* st = entry.stat();
-            if (!st || !S_ISREG(st->st_mode))
-                return DirectoryWalker::Visit::proceed;
-
-            const Int64 logicalSize = st->st_size;
-            const Int64 allocatedSize = Int64(st->st_blocks) * 512;
-            const std::string extension = paths::lowercasedExtension(entry.name());
-            const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
-            if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
-                candidates.add(entry.path(), logicalSize, st->st_dev, st->st_ino, st->st_nlink);
-            if (allocatedSize >= kLargeFileBytes)
-                largeFiles.push_back(makeLargeFile(entry, *st, extension, root.label, installedAppNames));
-            return DirectoryWalker::Visit::proceed;
-        });
+        const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
+            return contains(kNeverEntered, entry.name());
+        };
+        DirectoryWalker::walkRegularFiles(
+            rootPath, {.skipHidden = true, .skipPackages = true}, kDeepestLevel,
+            [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
+                const Int64 logicalSize = st.st_size;
+                const Int64 allocatedSize = Int64(st.st_blocks) * 512;
+                const std::string extension = paths::lowercasedExtension(entry.name());
+                const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
+                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
+                    candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino, st.st_nlink);
+                if (allocatedSize >= kLargeFileBytes)
+                    largeFiles.push_back(makeLargeFile(entry, st, extension, root.label, installedAppNames));
+            },
+            neverEntered);
     }
 
     std::stable_sort(largeFiles.begin(), largeFiles.end(),

@@ -11,18 +11,20 @@
 #include <optional>
 #include <vector>
 
-namespace duplicates {
+namespace duplicates
+{
 
 // Files read together at most; a longer list is digested in consecutive batches.
 inline constexpr std::size_t kLockstepBatch = 8;
 inline constexpr std::size_t kFullHashChunk = 1024 * 1024;
 
-class LockstepDigester {
-public:
+class LockstepDigester
+{
+  public:
     // One digest per url, in order; nullopt for a file that could not be opened or read.
     std::vector<std::optional<Sha256::Digest>> digest(const std::vector<URL>& urls, ReadStats* stats);
 
-private:
+  private:
     void digestBatch(const URL* urls, std::size_t count, std::optional<Sha256::Digest>* out, ReadStats* stats);
 
     std::vector<std::vector<char>> buffers_; // one per batch slot, reused for every batch

@@ -1,34 +1,14 @@
 #include "support/PlistWriter.h"
+#include "support/RunProgram.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <sys/wait.h>
-
-namespace {
+namespace
+{
 
 constexpr std::int64_t MiB = 1 << 20;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun runCli(const std::string& arguments)
-{
-    CliRun run;
-    FILE* pipe = popen((std::string(QUILLMERE_CLI_PATH) + " " + arguments + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 // The whole scan through the command line: applications from the folder given with
 // --applications, and the large files, groups and leftovers found for them.
@@ -37,15 +17,17 @@ TEST(ScanCommand, ReportsApplicationsLargeFilesAndDuplicatesOfTheGivenFolders)
     TempHome home;
     TempHome apps;
     apps.allocatedFile("Editor.app/Contents/MacOS/editor", 6 * MiB);
-    apps.fileWithContent("Editor.app/Contents/Info.plist", plistfixture::binary({{"CFBundleIdentifier", "com.acme.editor"}}));
+    apps.fileWithContent("Editor.app/Contents/Info.plist",
+                         plistfixture::binary({{"CFBundleIdentifier", "com.acme.editor"}}));
     home.allocatedFile("Library/Caches/com.acme.editor/blob", 1 * MiB);
     home.allocatedFile("Downloads/editor-2.1.zip", 30 * MiB);
     const std::string content(4 * MiB, 'd');
     home.fileWithContent("Desktop/copy.bin", content);
     home.fileWithContent("Documents/old/copy.bin", content);
 
-    const CliRun run = runCli("scan --json --home '" + home.path() + "' --applications '" + apps.path() + "'");
-    ASSERT_EQ(run.status, 0);
+    const auto run =
+        runProgram({QUILLMERE_CLI_PATH, "scan", "--json", "--home", home.path(), "--applications", apps.path()});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
     const auto report = nlohmann::json::parse(run.out);
 
     ASSERT_EQ(report["installedApps"].size(), 1u);
@@ -57,7 +39,7 @@ TEST(ScanCommand, ReportsApplicationsLargeFilesAndDuplicatesOfTheGivenFolders)
     EXPECT_EQ(report["duplicateGroups"][0]["members"][1]["folderName"], "~/Documents/old");
     EXPECT_EQ(report["totals"]["totalScannedDuplicateBytes"], 4 * MiB);
 
-    EXPECT_EQ(runCli("scan --home '" + home.path() + "' --applications").status, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.path(), "--applications"}).exitStatus, 2);
 }
 
 } // namespace

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const std::string kKey = "CFBundleIdentifier";
 
 TEST(PropertyList, ReadsTheTopLevelStringFromXmlAndBinary)
 {
-    const plistfixture::Entries entries{{"CFBundleName", "Editor"},
-                                        {kKey, "com.example.a-rather-long.identifier"},
-                                        {"CFBundleDisplayName", "编辑器"}};
+    const plistfixture::Entries entries{
+        {"CFBundleName", "Editor"}, {kKey, "com.example.a-rather-long.identifier"}, {"CFBundleDisplayName", "编辑器"}};
     for (const std::string& data : {plistfixture::xml(entries), plistfixture::binary(entries)}) {
         EXPECT_EQ(plist::topLevelStringInData(data, kKey), "com.example.a-rather-long.identifier");
         EXPECT_EQ(plist::topLevelStringInData(data, "CFBundleDisplayName"), "编辑器"); // UTF-16 in binary

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr std::int64_t MiB = 1 << 20;
 
-class AppScan : public ::testing::Test {
-protected:
+class AppScan : public ::testing::Test
+{
+  protected:
     TempHome home;
     std::string applications = home.mkdir("SystemApplications");
 
@@ -32,7 +34,10 @@ protected:
             home.fileWithContent(root + "/Contents/Info.plist", "bplist00 but nothing after it");
     }
 
-    std::vector<InstalledAppItem> scan() const { return MacStorageScanner::scanAppsWithOrphans(home.path(), applications); }
+    std::vector<InstalledAppItem> scan() const
+    {
+        return MacStorageScanner::scanAppsWithOrphans(home.path(), applications);
+    }
 
     static const InstalledAppItem* find(const std::vector<InstalledAppItem>& apps, const std::string& name)
     {
@@ -87,7 +92,7 @@ TEST_F(AppScan, LeftoversAreTheCacheLikeFoldersInProbingOrder)
     // Created out of order: the list follows the probing order, not creation.
     for (auto it = expected.rbegin(); it != expected.rend(); ++it)
         home.allocatedFile(*it + "/blob", 300'000);
-    home.allocatedFile("Library/Caches/Editor/small", 200'000);                          // too small
+    home.allocatedFile("Library/Caches/Editor/small", 200'000);                           // too small
     home.allocatedFile("Library/Containers/com.acme.editor/Data/Documents/doc", 5 * MiB); // user data
     home.allocatedFile("Library/Application Support/Editor/settings.db", 5 * MiB);        // user data
 
@@ -133,8 +138,9 @@ TEST_F(AppScan, FolderFoundTwiceWithoutIdentifierIsListedAndCountedOnce)
 
     const auto apps = scan();
     ASSERT_EQ(apps.size(), 1u);
-    EXPECT_EQ(apps[0].orphanURLs, (std::vector<std::string>{home.at("Library/Caches/Notes"), home.at("Library/Logs/Notes"),
-                                                            home.at("Library/Application Support/Notes/GPUCache")}));
+    EXPECT_EQ(apps[0].orphanURLs,
+              (std::vector<std::string>{home.at("Library/Caches/Notes"), home.at("Library/Logs/Notes"),
+                                        home.at("Library/Application Support/Notes/GPUCache")}));
     EXPECT_EQ(apps[0].orphanSizeBytes, home.allocated("Library/Caches/Notes/blob") +
                                            home.allocated("Library/Logs/Notes/blob") +
                                            home.allocated("Library/Application Support/Notes/GPUCache/blob"));

@@ -1,6 +1,6 @@
+#include "Services/DuplicateFinder.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/Sha256.h"
-#include "Services/DuplicateFinder.h"
 #include "Services/MacStorageScanner.h"
 #include "support/TempHome.h"
 
@@ -11,7 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 constexpr std::int64_t MiB = 1 << 20;
 
@@ -206,9 +207,8 @@ TEST(DuplicateStages, CopiesThatCannotBeReadDropOutAndNoDescriptorIsLeftOpen)
     const std::string c = home.fileWithContent("Desktop/c.bin", content);
     const int descriptorsBefore = openDescriptorCount();
     {
-        fault::ScopedHook unopenable([&](fault::Op op, std::string_view path) {
-            return op == fault::Op::openFile && path == b ? EACCES : 0;
-        });
+        fault::ScopedHook unopenable(
+            [&](fault::Op op, std::string_view path) { return op == fault::Op::openFile && path == b ? EACCES : 0; });
         const auto groups = duplicates::findGroups(candidatesOf({a, b, c}), home.path());
         ASSERT_EQ(groups.size(), 1u);
         ASSERT_EQ(groups[0].members.size(), 2u);

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr std::int64_t MiB = 1 << 20;
 constexpr std::int64_t GiB = std::int64_t(1) << 30;
@@ -89,10 +90,10 @@ TEST(LargeFiles, WalkStopsAtLevelSixBuildFoldersPackagesAndHiddenEntries)
     TempHome home;
     home.allocatedFile("Documents/a/b/c/d/e/f.bin", 25 * MiB);
     home.allocatedFile("Documents/a/b/c/d/e/f/g.bin", 25 * MiB);
-    for (const char* hidden : {"Desktop/proj/build/out.bin", "Desktop/proj/node_modules/x/dep.bin",
-                               "Desktop/app/Pods/lib.bin", "Desktop/rs/target/debug/a.out", "Desktop/target",
-                               "Desktop/Thing.app/Contents/payload.bin", "Desktop/.secret.bin",
-                               "Desktop/.cache/blob.bin", "Downloads/py/.venv/lib.bin"})
+    for (const char* hidden :
+         {"Desktop/proj/build/out.bin", "Desktop/proj/node_modules/x/dep.bin", "Desktop/app/Pods/lib.bin",
+          "Desktop/rs/target/debug/a.out", "Desktop/target", "Desktop/Thing.app/Contents/payload.bin",
+          "Desktop/.secret.bin", "Desktop/.cache/blob.bin", "Downloads/py/.venv/lib.bin"})
         home.allocatedFile(hidden, 25 * MiB);
     home.symlink("Desktop/link.bin", home.at("Documents/a/b/c/d/e/f.bin"));
 

@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-namespace plistfixture {
+namespace plistfixture
+{
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
