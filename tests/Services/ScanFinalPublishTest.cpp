@@ -1,0 +1,46 @@
+#include "Models/DiskFormat.h"
+#include "Services/MacStorageScanner.h"
+#include "support/EngineWait.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+constexpr std::int64_t MiB = 1 << 20;
+
+// The last phase publishes applications, chart, large files and groups in that order,
+// and the closing total counts duplicates and large files but not leftovers.
+TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)
+{
+    TempHome home;
+    home.allocatedFile("Apps/Viewer.app/Contents/MacOS/viewer", 6 * MiB);
+    home.allocatedFile("Library/Caches/Viewer/blob", 1 * MiB);
+    home.allocatedFile("Downloads/viewer-setup.zip", 30 * MiB);
+    const std::string content(4 * MiB, 'v');
+    home.fileWithContent("Desktop/photo.raw", content);
+    home.fileWithContent("Documents/backup/photo.raw", content);
+
+    MacStorageScanner scanner({.home = home.path(), .applications = home.at("Apps")});
+    std::vector<std::string> published;
+    auto record = [&](const char* name) { return [&published, name] { published.push_back(name); }; };
+    QObject::connect(&scanner, &MacStorageScanner::installedAppsChanged, &scanner, record("apps"));
+    QObject::connect(&scanner, &MacStorageScanner::sunburstSlicesChanged, &scanner, record("slices"));
+    QObject::connect(&scanner, &MacStorageScanner::largeFilesChanged, &scanner, record("large"));
+    QObject::connect(&scanner, &MacStorageScanner::duplicateGroupsChanged, &scanner, record("groups"));
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+
+    EXPECT_EQ(published, (std::vector<std::string>{"apps", "slices", "large", "groups"}));
+    ASSERT_EQ(scanner.installedApps().size(), 1u);
+    EXPECT_EQ(scanner.installedApps()[0].orphanURLs, std::vector<std::string>{home.at("Library/Caches/Viewer")});
+    ASSERT_EQ(scanner.largeFiles().size(), 1u);
+    EXPECT_EQ(scanner.largeFiles()[0].verificationBadge, "已核实：安装包冗余 · 推荐直删");
+    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
+    const std::int64_t total = scanner.totalScannedSafeBytes() + scanner.totalScannedBloatBytes() + 4 * MiB +
+                               scanner.largeFiles()[0].sizeBytes;
+    EXPECT_EQ(scanner.currentScanningPath(), "已完成全自动核验 · 共发现 " + DiskFormat::bytes(total) + " 可整理空间");
+}
+
+} // namespace
