@@ -11,11 +11,11 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh" "$1"
-runs=${RUNS:-3}
-unique_count=${UNIQUE:-300}       # 4 MiB each, distinct heads
-tail_count=${TAIL_DIFFER:-100}    # 5 MiB each, same head, distinct tails
-set_count=${SETS:-25}             # sets of three 6 MiB copies (fewer than the 30-group cap)
-small_count=${SMALL:-2000}        # small files both tools must walk past
+runs=${QUILLMERE_BENCH_RUNS:-5}
+unique_count=${QUILLMERE_BENCH_DUP_UNIQUE:-300} # 4 MiB each, distinct heads
+tail_count=${QUILLMERE_BENCH_DUP_TAILS:-100}    # 5 MiB each, same head, distinct tails
+set_count=${QUILLMERE_BENCH_DUP_SETS:-25}       # sets of three 6 MiB copies (under the 30-group cap)
+small_count=${QUILLMERE_BENCH_DUP_SMALL:-2000}  # small files both tools walk past
 
 if ! command -v jdupes >/dev/null; then
   echo "jdupes is not installed; skipped"
