@@ -16,7 +16,7 @@ TEST(ScanCommand, ReportsApplicationsLargeFilesAndDuplicatesOfTheGivenFolders)
 {
     TempHome home;
     TempHome apps;
-    apps.allocatedFile("Editor.app/Contents/MacOS/editor", 6 * MiB);
+    apps.allocatedFile("Editor.app/Contents/Executables/editor", 6 * MiB);
     apps.fileWithContent("Editor.app/Contents/Info.plist",
                          plistfixture::binary({{"CFBundleIdentifier", "com.acme.editor"}}));
     home.allocatedFile("Library/Caches/com.acme.editor/blob", 1 * MiB);

@@ -24,7 +24,7 @@ class AppScan : public ::testing::Test
                 const std::string& identifier = "")
     {
         const std::string root = "SystemApplications/" + fileName;
-        home.allocatedFile(root + "/Contents/MacOS/main", bytes);
+        home.allocatedFile(root + "/Contents/Executables/main", bytes);
         const plistfixture::Entries entries{{"CFBundleIdentifier", identifier}};
         if (kind == Plist::xml)
             home.fileWithContent(root + "/Contents/Info.plist", plistfixture::xml(entries));
@@ -70,7 +70,7 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
     EXPECT_EQ(big->id, applications + "/Big.app");
     EXPECT_EQ(big->appURL, big->id);
     EXPECT_EQ(big->bundleId, "Big"); // no Info.plist: the name stands in
-    EXPECT_EQ(big->appSizeBytes, home.allocated("SystemApplications/Big.app/Contents/MacOS/main"));
+    EXPECT_EQ(big->appSizeBytes, home.allocated("SystemApplications/Big.app/Contents/Executables/main"));
     EXPECT_TRUE(big->orphanURLs.empty());
     EXPECT_EQ(big->totalSizeBytes(), big->appSizeBytes);
     EXPECT_FALSE(big->isSelected);

@@ -15,7 +15,7 @@ constexpr std::int64_t MiB = 1 << 20;
 TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)
 {
     TempHome home;
-    home.allocatedFile("Apps/Viewer.app/Contents/MacOS/viewer", 6 * MiB);
+    home.allocatedFile("Apps/Viewer.app/Contents/Executables/viewer", 6 * MiB);
     home.allocatedFile("Library/Caches/Viewer/blob", 1 * MiB);
     home.allocatedFile("Downloads/viewer-setup.zip", 30 * MiB);
     const std::string content(4 * MiB, 'v');

@@ -19,8 +19,7 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 inline std::string xml(const Entries& entries)
 {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                      "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                      "<!DOCTYPE plist SYSTEM \"PropertyList-1.0.dtd\">\n"
                       "<plist version=\"1.0\">\n<dict>\n";
     for (const auto& [key, value] : entries)
         out += "\t<key>" + key + "</key>\n\t<string>" + value + "</string>\n";
