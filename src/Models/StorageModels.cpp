@@ -178,8 +178,10 @@ Int64 DuplicateFileGroup::totalDuplicateCopiesBytes() const
     return sum;
 }
 
-bool LargeFileItem::isPlayableMedia() const
+bool isPlayableMediaURL(std::string_view url)
 {
     const std::string ext = paths::lowercasedExtension(url);
     return ext == "mp4" || ext == "mov" || ext == "m4v" || ext == "mp3" || ext == "wav" || ext == "m4a";
 }
+
+bool LargeFileItem::isPlayableMedia() const { return isPlayableMediaURL(url); }

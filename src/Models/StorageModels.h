@@ -38,6 +38,9 @@ template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace
 
 std::string_view symbolName(LargeFileCategory value);
 
+// A file the inline player can show: mp4, mov, m4v, mp3, wav or m4a in any letter case.
+bool isPlayableMediaURL(std::string_view url);
+
 // ---------------------------------------------------------------- records
 
 struct CacheSubItem {

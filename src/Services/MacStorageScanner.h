@@ -141,6 +141,10 @@ public:
     // ------------------------------------------------------------ clean (PurgeExecutor.cpp, CleanCommands.cpp)
     // ------------------------------------------------------------ restore (RestoreHistory.cpp)
 
+    // ------------------------------------------------------------ window modes (AppSlimmingMode.cpp)
+    // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
+    void deselectInstalledAppsWithoutLeftovers();
+
 Q_SIGNALS:
     void overviewChanged();
     void ruleCardsChanged();

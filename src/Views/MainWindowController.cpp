@@ -1,9 +1,12 @@
 #include "MainWindowController.h"
 
-#include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
-#include "ScannerBridge.h"
+#include "L10n/SymbolIcons.h"
+#include "MacMainView.h"
+#include "QtFolderPicker.h"
+#include "UiSelfTest.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -14,31 +17,60 @@
 
 namespace MainWindowController {
 
-int run(QApplication& app, int argc, char** argv)
-{
-    MacStorageScanner::Options options;
+namespace {
+
+struct ProgramOptions {
+    MacStorageScanner::Options scanner;
     bool quitAfterScan = false;
+    bool uiSelfTest = false;
+    QString screenshotDir;
+};
+
+ProgramOptions parse(int argc, char** argv)
+{
+    ProgramOptions options;
     // Paths come from argv as bytes and stay bytes.
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--home") == 0 && i + 1 < argc)
-            options.home = argv[++i];
+            options.scanner.home = argv[++i];
         else if (std::strcmp(arg, "--applications") == 0 && i + 1 < argc)
-            options.applications = argv[++i];
+            options.scanner.applications = argv[++i];
         else if (std::strcmp(arg, "--quit-after-scan") == 0)
-            quitAfterScan = true;
+            options.quitAfterScan = true;
+        else if (std::strcmp(arg, "--ui-self-test") == 0)
+            options.uiSelfTest = true;
+        else if (std::strcmp(arg, "--screenshot-dir") == 0 && i + 1 < argc)
+            options.screenshotDir = QFile::decodeName(argv[++i]);
     }
+    return options;
+}
 
-    MacStorageScanner scanner(options);
-    ScannerBridge bridge(&scanner);
+} // namespace
+
+int run(QApplication& app, int argc, char** argv)
+{
+    const ProgramOptions options = parse(argc, argv);
+
+    SandboxAccessManager::configureShared({.settings = nullptr,
+                                           .picker = std::make_shared<QtFolderPicker>(),
+                                           .realHome = options.scanner.home,
+                                           .applications = options.scanner.applications,
+                                           .sandboxed = std::nullopt});
+    MacMainView view(options.scanner, SandboxAccessManager::shared());
+
+    QFontDatabase::addApplicationFont(QString::fromUtf8(kMdiFontResource.data(), kMdiFontResource.size()));
     QQmlApplicationEngine engine;
-    engine.rootContext()->setContextProperty("scanner", &bridge);
+    engine.rootContext()->setContextProperty("view", &view);
     engine.load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
+    auto* window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (!window) {
         std::cerr << "quillmere: the window could not be loaded\n";
         return 1;
     }
-    if (quitAfterScan) {
+
+    MacStorageScanner& scanner = view.scanner();
+    if (options.quitAfterScan) {
         QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &app, [&] {
             // The final texts are published right after isScanning turns false.
             if (!scanner.isScanning())
@@ -48,7 +80,22 @@ int run(QApplication& app, int argc, char** argv)
                 });
         });
     }
-    scanner.startInstantScan();
+
+    view.onAppear();
+    if (options.uiSelfTest) {
+        QTimer::singleShot(0, &app, [&] {
+            int shot = 0;
+            UiSelfTest selfTest(view, [&](const QString& name) {
+                if (options.screenshotDir.isEmpty())
+                    return;
+                QDir().mkpath(options.screenshotDir);
+                const QString file = QStringLiteral("%1/%2-%3.png").arg(options.screenshotDir).arg(++shot, 2, 10, QLatin1Char('0')).arg(name);
+                window->grabWindow().save(file);
+            });
+            selfTest.run();
+            QApplication::exit(0);
+        });
+    }
     return app.exec();
 }
 

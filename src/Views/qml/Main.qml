@@ -4,38 +4,47 @@ import QtQuick.Layouts
 
 ApplicationWindow {
     id: window
-    width: 1180
-    height: 760
+    width: 1280
+    height: 800
+    minimumWidth: 1040
+    minimumHeight: 680
     visible: true
-    title: "Quillmere"
-    color: "#0B0D14"
+    title: view.texts.productName
+    color: view.palette.canvasBase
 
-    ColumnLayout {
-        anchors.centerIn: parent
-        spacing: 14
-        width: Math.min(parent.width - 80, 640)
+    Backdrop { anchors.fill: parent }
 
-        Label {
-            text: scanner.statusText
-            color: "#F2F4F8"
-            font.pixelSize: 18
-            wrapMode: Text.Wrap
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+        enabled: !view.showsOnboarding
+
+        Sidebar { Layout.preferredWidth: 260; Layout.fillHeight: true }
+
+        ColumnLayout {
             Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.margins: 20
+            spacing: 16
+            HeaderBar {
+                Layout.fillWidth: true
+                onLanguageButtonClicked: (button) => {
+                    languagePopup.x = button.mapToItem(window.contentItem, 0, 0).x + button.width - languagePopup.width
+                    languagePopup.y = button.mapToItem(window.contentItem, 0, 0).y + button.height + 8
+                    view.showLanguageMatrixPopover = true
+                }
+            }
+            WorkspaceColumn { Layout.fillWidth: true; Layout.fillHeight: true }
         }
-        ProgressBar {
-            value: scanner.progress
-            Layout.fillWidth: true
-        }
-        Label {
-            text: scanner.phaseText
-            color: "#A6ACBA"
-            wrapMode: Text.Wrap
-            Layout.fillWidth: true
-        }
-        Label {
-            text: scanner.volumeName + " · " + scanner.availableText + " / " + scanner.totalText
-                  + " · Trash " + scanner.trashText
-            color: "#A6ACBA"
-        }
+
+        InspectorColumn { Layout.preferredWidth: 320; Layout.fillHeight: true }
+    }
+
+    LanguagePopup { id: languagePopup }
+
+    OnboardingOverlay {
+        objectName: "onboardingOverlay"
+        anchors.fill: parent
+        visible: view.showsOnboarding
     }
 }

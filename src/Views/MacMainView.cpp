@@ -1,0 +1,310 @@
+#include "MacMainView.h"
+
+#include "Platform/Paths.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char* kDefaultLanguage = "zh-Hans";
+constexpr const char* kDefaultAppearance = "obsidian";
+constexpr int kOnboardingPulseMs = 1100;
+
+bool fileExists(const URL& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The current copy of the record with `id` in `list`, if it is still there.
+template <typename Record> const Record* findById(const std::vector<Record>& list, const std::string& id)
+{
+    for (const Record& record : list)
+        if (record.id == id)
+            return &record;
+    return nullptr;
+}
+
+} // namespace
+
+MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
+    : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options)))
+{
+    QSettings& settings = access_.settings();
+    languageRaw_ = settings.value(kLanguageKey, kDefaultLanguage).toString();
+    appearanceRaw_ = settings.value(kAppearanceKey, kDefaultAppearance).toString();
+
+    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &MacMainView::onHomeGrantedChanged);
+    for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
+                        &MacStorageScanner::duplicateGroupsChanged, &MacStorageScanner::largeFilesChanged,
+                        &MacStorageScanner::installedAppsChanged})
+        connect(scanner_.get(), signal, this, &MacMainView::syncInspectedItemWithLatestModel);
+
+    pulseTimer_.setInterval(kOnboardingPulseMs);
+    connect(&pulseTimer_, &QTimer::timeout, this,
+            [this] { assign(onboardingPulse_, !onboardingPulse_, &MacMainView::onboardingPulseChanged); });
+    connect(this, &MacMainView::showsOnboardingChanged, this, &MacMainView::updateOnboardingPulse);
+    updateOnboardingPulse();
+    connectPresentationSignals();
+}
+
+MacMainView::~MacMainView() = default;
+
+template <typename T> void MacMainView::assign(T& member, T value, void (MacMainView::*signal)())
+{
+    if (member == value)
+        return;
+    member = std::move(value);
+    Q_EMIT(this->*signal)();
+}
+
+// ---------------------------------------------------------------- persisted choices
+
+void MacMainView::setLanguageRaw(const QString& raw)
+{
+    access_.settings().setValue(kLanguageKey, raw);
+    assign(languageRaw_, raw, &MacMainView::languageRawChanged);
+}
+
+void MacMainView::setAppearanceRaw(const QString& raw)
+{
+    access_.settings().setValue(kAppearanceKey, raw);
+    assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
+}
+
+void MacMainView::chooseLanguage(const QString& code)
+{
+    setLanguageRaw(code);
+    setShowLanguageMatrixPopover(false);
+}
+
+void MacMainView::toggleAppearance()
+{
+    setAppearanceRaw(appearanceRaw_ == QLatin1String("dawn") ? QStringLiteral("obsidian") : QStringLiteral("dawn"));
+}
+
+// ---------------------------------------------------------------- plain state
+
+void MacMainView::setDevSubTab(int tab) { assign(devSubTab_, tab, &MacMainView::devSubTabChanged); }
+
+void MacMainView::setSelectedLargeCategory(LargeFileCategory category)
+{
+    assign(selectedLargeCategory_, category, &MacMainView::selectedLargeCategoryChanged);
+}
+
+void MacMainView::setSelectedLargeCategoryIndex(int index)
+{
+    const auto& cases = allCases<LargeFileCategory>();
+    if (index >= 0 && index < static_cast<int>(cases.size()))
+        setSelectedLargeCategory(cases[index]);
+}
+
+void MacMainView::setAppSlimmingOnlyCache(bool onlyCache)
+{
+    if (appSlimmingOnlyCache_ == onlyCache)
+        return;
+    appSlimmingOnlyCache_ = onlyCache;
+    // Apps without leftovers have nothing to clean in cache-only mode.
+    if (onlyCache)
+        scanner_->deselectInstalledAppsWithoutLeftovers();
+    Q_EMIT appSlimmingOnlyCacheChanged();
+}
+
+void MacMainView::setShowSafetyPopover(bool show) { assign(showSafetyPopover_, show, &MacMainView::popoversChanged); }
+void MacMainView::setShowRestoreHistoryPopover(bool show)
+{
+    assign(showRestoreHistoryPopover_, show, &MacMainView::popoversChanged);
+}
+void MacMainView::setShowLanguageMatrixPopover(bool show)
+{
+    assign(showLanguageMatrixPopover_, show, &MacMainView::popoversChanged);
+}
+
+void MacMainView::setInspectedItem(std::optional<MacInspectedItem> item)
+{
+    if (inspectedItem_ == item)
+        return;
+    inspectedItem_ = std::move(item);
+    Q_EMIT inspectedItemChanged();
+    syncMediaPlayerIfNeeded();
+}
+
+void MacMainView::setGrantNotice(std::optional<SandboxGrantOutcome> notice)
+{
+    assign(grantNotice_, std::move(notice), &MacMainView::grantNoticeChanged);
+}
+
+void MacMainView::setGrantJustSucceeded(bool value)
+{
+    assign(grantJustSucceeded_, value, &MacMainView::grantJustSucceededChanged);
+}
+
+// ---------------------------------------------------------------- derived
+
+std::vector<LargeFileItem> MacMainView::filteredLargeFiles() const
+{
+    if (selectedLargeCategory_ == LargeFileCategory::all)
+        return scanner_->largeFiles();
+    std::vector<LargeFileItem> filtered;
+    for (const LargeFileItem& file : scanner_->largeFiles())
+        if (file.category == selectedLargeCategory_)
+            filtered.push_back(file);
+    return filtered;
+}
+
+QString MacMainView::grantNoticeKind() const
+{
+    if (!grantNotice_)
+        return {};
+    return grantNotice_->kind == SandboxGrantOutcome::Kind::partial ? QStringLiteral("partial")
+                                                                     : QStringLiteral("outside");
+}
+
+QString MacMainView::inspectedKind() const
+{
+    if (!inspectedItem_)
+        return {};
+    static const char* const names[] = {"safeCard", "projectBloat", "duplicateGroup", "largeFile", "installedApp"};
+    return QString::fromLatin1(names[static_cast<int>(inspectedItem_->kind())]);
+}
+
+QString MacMainView::inspectedTitle() const
+{
+    if (!inspectedItem_)
+        return {};
+    struct Title {
+        std::string operator()(const SafeCacheRuleCard& card) const { return card.title; }
+        std::string operator()(const ProjectBloatItem& item) const { return item.projectName; }
+        std::string operator()(const DuplicateFileGroup& group) const { return group.title; }
+        std::string operator()(const LargeFileItem& file) const { return file.name; }
+        std::string operator()(const InstalledAppItem& app) const { return app.name; }
+    };
+    return QString::fromStdString(std::visit(Title{}, inspectedItem_->payload()));
+}
+
+QString MacMainView::mediaFileName() const
+{
+    return avPlayer_ ? QString::fromStdString(paths::lastComponent(*avPlayer_)) : QString();
+}
+
+// ---------------------------------------------------------------- window shown and reactions
+
+void MacMainView::onAppear()
+{
+    if (access_.homeGranted() && scanner_->ruleCards().empty() && !scanner_->isScanning())
+        scanner_->startInstantScan();
+    syncInspectedItemWithLatestModel();
+}
+
+void MacMainView::onHomeGrantedChanged()
+{
+    if (access_.homeGranted())
+        scanner_->startInstantScan();
+    else
+        scanner_->clearAllResults();
+    Q_EMIT showsOnboardingChanged();
+}
+
+void MacMainView::updateOnboardingPulse()
+{
+    if (showsOnboarding())
+        pulseTimer_.start();
+    else
+        pulseTimer_.stop();
+}
+
+// ---------------------------------------------------------------- workspaces and the inspected item
+
+void MacMainView::selectDefaultInspectedItem(CleanTrustWorkspace workspace)
+{
+    std::optional<MacInspectedItem> item;
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        if (!scanner_->ruleCards().empty())
+            item = MacInspectedItem::safeCard(scanner_->ruleCards().front());
+        break;
+    case CleanTrustWorkspace::devAndDuplicates:
+        if (devSubTab_ == 0 && !scanner_->projectBloats().empty())
+            item = MacInspectedItem::projectBloat(scanner_->projectBloats().front());
+        else if (devSubTab_ != 0 && !scanner_->duplicateGroups().empty())
+            item = MacInspectedItem::duplicateGroup(scanner_->duplicateGroups().front());
+        break;
+    case CleanTrustWorkspace::largeMedia:
+        if (const auto files = filteredLargeFiles(); !files.empty())
+            item = MacInspectedItem::largeFile(files.front());
+        break;
+    case CleanTrustWorkspace::appSlimming:
+        if (!scanner_->installedApps().empty())
+            item = MacInspectedItem::installedApp(scanner_->installedApps().front());
+        break;
+    }
+    setInspectedItem(std::move(item));
+}
+
+void MacMainView::selectWorkspace(CleanTrustWorkspace workspace)
+{
+    assign(selectedWorkspace_, workspace, &MacMainView::selectedWorkspaceChanged);
+    selectDefaultInspectedItem(workspace);
+}
+
+void MacMainView::selectWorkspaceIndex(int index)
+{
+    const auto& cases = allCases<CleanTrustWorkspace>();
+    if (index >= 0 && index < static_cast<int>(cases.size()))
+        selectWorkspace(cases[index]);
+}
+
+void MacMainView::syncInspectedItemWithLatestModel()
+{
+    // With nothing inspected yet, the workspace's first item is shown as soon as it exists.
+    if (!inspectedItem_) {
+        selectDefaultInspectedItem(selectedWorkspace_);
+        return;
+    }
+    const std::string& id = inspectedItem_->id();
+    std::optional<MacInspectedItem> fresh;
+    switch (inspectedItem_->kind()) {
+    case MacInspectedItem::Kind::safeCard:
+        if (const auto* card = findById(scanner_->ruleCards(), id))
+            fresh = MacInspectedItem::safeCard(*card);
+        break;
+    case MacInspectedItem::Kind::projectBloat:
+        if (const auto* bloat = findById(scanner_->projectBloats(), id))
+            fresh = MacInspectedItem::projectBloat(*bloat);
+        break;
+    case MacInspectedItem::Kind::duplicateGroup:
+        if (const auto* group = findById(scanner_->duplicateGroups(), id))
+            fresh = MacInspectedItem::duplicateGroup(*group);
+        break;
+    case MacInspectedItem::Kind::largeFile:
+        if (const auto* file = findById(scanner_->largeFiles(), id))
+            fresh = MacInspectedItem::largeFile(*file);
+        break;
+    case MacInspectedItem::Kind::installedApp:
+        if (const auto* app = findById(scanner_->installedApps(), id))
+            fresh = MacInspectedItem::installedApp(*app);
+        break;
+    }
+    if (fresh)
+        setInspectedItem(std::move(fresh));
+    else
+        selectDefaultInspectedItem(selectedWorkspace_);
+}
+
+void MacMainView::syncMediaPlayerIfNeeded()
+{
+    std::optional<URL> media;
+    if (inspectedItem_) {
+        if (const auto* group = inspectedItem_->as<DuplicateFileGroup>(); group && !group->members.empty()) {
+            if (isPlayableMediaURL(group->members.front().url))
+                media = group->members.front().url;
+        } else if (const auto* file = inspectedItem_->as<LargeFileItem>(); file && file->isPlayableMedia()) {
+            media = file->url;
+        }
+    }
+    if (media && !fileExists(*media))
+        media.reset();
+    // A new player for every inspected media file, so one always starts paused at the beginning.
+    avPlayer_ = std::move(media);
+    Q_EMIT avPlayerChanged();
+}

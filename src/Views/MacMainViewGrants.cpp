@@ -1,0 +1,60 @@
+// The folder grants as the window asks for them: panel texts in the current language,
+// the outcome turned into the notice that the onboarding and the workspace column show.
+#include "MacMainView.h"
+
+#include "L10n/WindowTexts.h"
+#include "Platform/Paths.h"
+
+namespace {
+
+QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+void MacMainView::performHomeGrant()
+{
+    const AppLanguage language = currentLanguage();
+    const std::string homeName = paths::lastComponent(access_.realHomeURL());
+    const SandboxGrantOutcome outcome =
+        access_.requestAccess(SandboxScope::home, qt(WindowTexts::grantButtonTitle(language)),
+                              qt(WindowTexts::homeGrantMessage(language, homeName)));
+    applyGrantOutcome(outcome);
+}
+
+void MacMainView::performApplicationsGrant()
+{
+    const AppLanguage language = currentLanguage();
+    const SandboxGrantOutcome outcome =
+        access_.requestAccess(SandboxScope::applications, qt(WindowTexts::grantButtonTitle(language)),
+                              qt(WindowTexts::applicationsGrantMessage(language)));
+    applyGrantOutcome(outcome);
+}
+
+void MacMainView::applyGrantOutcome(const SandboxGrantOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case SandboxGrantOutcome::Kind::granted:
+        setGrantNotice(std::nullopt);
+        setGrantJustSucceeded(true);
+        break;
+    case SandboxGrantOutcome::Kind::cancelled:
+        setGrantNotice(std::nullopt);
+        break;
+    case SandboxGrantOutcome::Kind::partial:
+    case SandboxGrantOutcome::Kind::outside:
+        setGrantNotice(outcome);
+        break;
+    }
+}
+
+void MacMainView::keepPendingPartialFolder()
+{
+    access_.acceptPendingPartialHome();
+    setGrantNotice(std::nullopt);
+}
+
+void MacMainView::revokeAllAccess()
+{
+    access_.revoke(SandboxScope::applications);
+    access_.revoke(SandboxScope::home);
+}

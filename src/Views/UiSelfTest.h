@@ -1,0 +1,29 @@
+#pragma once
+// The scripted walk of --ui-self-test: every workspace, the media previews, the twelve
+// languages and both appearance modes, driven only through the window's own state, with
+// pauses that let the window render in between. Prints its progress to standard output.
+
+#include <QString>
+
+#include <functional>
+
+class MacMainView;
+
+class UiSelfTest {
+public:
+    // Called after each step (and each language) with a short name, e.g. for screenshots.
+    using StepHook = std::function<void(const QString& name)>;
+
+    UiSelfTest(MacMainView& view, StepHook afterStep = {});
+    // Runs the whole walk; returns when it is done (the caller ends the process).
+    void run();
+
+private:
+    void say(const std::string& line);
+    void pause(int milliseconds);
+    void waitForScan();
+    void step(const QString& name);
+
+    MacMainView& view_;
+    StepHook afterStep_;
+};

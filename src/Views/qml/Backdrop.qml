@@ -1,0 +1,34 @@
+import QtQuick
+import QtQuick.Shapes
+
+// The canvas with large, soft colour glows placed off-centre. Radial gradients rather than
+// blurred layers, so the software scene graph draws it too.
+Rectangle {
+    color: view.palette.canvasBase
+
+    component Glow: Shape {
+        id: glow
+        property color tint
+        property real radius: 360
+        property real strength: view.isDark ? 0.30 : 0.20
+        width: radius * 2
+        height: radius * 2
+        ShapePath {
+            strokeWidth: -1
+            strokeColor: "transparent"
+            fillGradient: RadialGradient {
+                centerX: glow.radius; centerY: glow.radius
+                focalX: glow.radius; focalY: glow.radius
+                centerRadius: glow.radius
+                GradientStop { position: 0.0; color: Qt.rgba(glow.tint.r, glow.tint.g, glow.tint.b, glow.strength) }
+                GradientStop { position: 0.45; color: Qt.rgba(glow.tint.r, glow.tint.g, glow.tint.b, glow.strength * 0.45) }
+                GradientStop { position: 1.0; color: Qt.rgba(glow.tint.r, glow.tint.g, glow.tint.b, 0) }
+            }
+            PathAngleArc { centerX: glow.radius; centerY: glow.radius; radiusX: glow.radius; radiusY: glow.radius; startAngle: 0; sweepAngle: 360 }
+        }
+    }
+
+    Glow { tint: view.palette.emerald; radius: parent.width * 0.32; x: -radius * 0.45; y: -radius * 0.55 }
+    Glow { tint: view.palette.cobalt; radius: parent.width * 0.36; x: parent.width - radius * 1.25; y: parent.height * 0.05 - radius * 0.4 }
+    Glow { tint: view.palette.violet; radius: parent.width * 0.34; x: parent.width * 0.35 - radius * 0.5; y: parent.height - radius * 0.9 }
+}

@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Layouts
+
+// A drawn miniature of the system folder panel, showing where to click.
+Rectangle {
+    id: panel
+    implicitWidth: 380
+    implicitHeight: 170
+    radius: 12
+    color: view.isDark ? Qt.rgba(0.09, 0.11, 0.16, 0.95) : "white"
+    border.color: view.palette.hairlineBorder
+
+    Row {
+        x: 12; y: 10
+        spacing: 6
+        Repeater {
+            model: ["#FF5F57", "#FEBC2E", "#28C840"]
+            Rectangle { width: 9; height: 9; radius: 4.5; color: modelData }
+        }
+    }
+
+    Column {
+        id: rows
+        x: 12; y: 30
+        width: 150
+        spacing: 3
+        Repeater {
+            model: [
+                { symbol: "clock", label: view.texts.panelPreviewRecents, home: false },
+                { symbol: "menubar.dock.rectangle", label: view.texts.panelPreviewDesktop, home: false },
+                { symbol: "arrow.down.circle", label: view.texts.panelPreviewDownloads, home: false },
+                { symbol: "house.fill", label: view.homeFolderName, home: true }
+            ]
+            delegate: Rectangle {
+                required property var modelData
+                width: rows.width
+                height: 24
+                radius: 6
+                color: modelData.home ? view.palette.cobalt : "transparent"
+                Row {
+                    anchors.verticalCenter: parent.verticalCenter
+                    x: 8
+                    spacing: 6
+                    GlyphIcon { symbol: modelData.symbol; size: 13; color: modelData.home ? "white" : view.palette.cobalt }
+                    Text { text: modelData.label; font.pixelSize: 12; color: modelData.home ? "white" : view.palette.inkSecondary }
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        x: rows.x + rows.width + 10
+        y: 30
+        width: panel.width - x - 12
+        height: 96
+        radius: 6
+        color: view.isDark ? Qt.rgba(1, 1, 1, 0.04) : Qt.rgba(0, 0, 0, 0.03)
+    }
+
+    Row {
+        anchors { right: parent.right; bottom: parent.bottom; margins: 12 }
+        spacing: 8
+        Rectangle {
+            width: cancelText.implicitWidth + 22; height: 24; radius: 6
+            color: view.isDark ? Qt.rgba(1, 1, 1, 0.1) : Qt.rgba(0, 0, 0, 0.06)
+            Text { id: cancelText; anchors.centerIn: parent; text: view.texts.panelPreviewCancel; font.pixelSize: 12; color: view.palette.inkSecondary }
+        }
+        Rectangle {
+            id: grantPreview
+            width: grantText.implicitWidth + 22; height: 24; radius: 6
+            color: view.palette.cobalt
+            border.width: 2
+            border.color: Qt.rgba(view.palette.emerald.r, view.palette.emerald.g, view.palette.emerald.b, view.onboardingPulse ? 0.9 : 0.3)
+            Behavior on border.color { ColorAnimation { duration: 500 } }
+            Text { id: grantText; anchors.centerIn: parent; text: view.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
+        }
+    }
+    BadgePill {
+        anchors { right: parent.right; rightMargin: 12; bottom: parent.bottom; bottomMargin: 42 }
+        symbol: "arrow.down"
+        label: view.texts.panelPreviewClickHere
+        tint: view.palette.emerald
+        prominent: true
+    }
+}

@@ -1,0 +1,55 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// Explains a partial or outside pick and offers the way forward.
+GlassCard {
+    id: notice
+    readonly property bool partial: view.grantNoticeKind === "partial"
+    readonly property color tint: partial ? view.palette.amber : view.palette.crimson
+    visible: view.grantNoticeKind !== ""
+    accent: tint
+    selected: true
+    radius: 14
+    implicitHeight: layout.implicitHeight + 28
+
+    ColumnLayout {
+        id: layout
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 14 }
+        spacing: 10
+        RowLayout {
+            spacing: 10
+            Layout.fillWidth: true
+            GlyphIcon {
+                symbol: notice.partial ? "folder.badge.questionmark" : "xmark.octagon.fill"
+                color: notice.tint
+                size: 22
+                Layout.alignment: Qt.AlignTop
+            }
+            Text {
+                text: view.grantNoticeText
+                color: view.palette.inkPrimary
+                font.pixelSize: 13
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+            }
+        }
+        RowLayout {
+            visible: notice.partial
+            spacing: 8
+            Layout.alignment: Qt.AlignRight
+            Button {
+                objectName: "chooseHomeInsteadButton"
+                text: view.chooseHomeInsteadText
+                highlighted: true
+                onClicked: view.requestHomeGrant()
+            }
+            Button {
+                objectName: "keepFolderButton"
+                text: view.texts.keepThisFolder
+                flat: true
+                onClicked: view.keepPendingFolder()
+            }
+        }
+    }
+}
