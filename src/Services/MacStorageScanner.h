@@ -171,6 +171,8 @@ Q_SIGNALS:
     void moveToTrashByDefaultChanged();
 
 private:
+    friend struct MacStorageScannerTestAccess;
+
     // Setters that publish: assign, then notify observers (GUI thread only).
     void setOverview(DiskOverview value);
     void setRuleCards(std::vector<SafeCacheRuleCard> value);

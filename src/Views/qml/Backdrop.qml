@@ -10,7 +10,7 @@ Rectangle {
         id: glow
         property color tint
         property real radius: 360
-        property real strength: view.isDark ? 0.30 : 0.20
+        property real strength: view.isDark ? 0.38 : 0.22
         width: radius * 2
         height: radius * 2
         ShapePath {

@@ -21,6 +21,6 @@ Rectangle {
         anchors.centerIn: parent
         spacing: 4
         GlyphIcon { symbol: pill.symbol; size: 12; color: pill.ink; visible: pill.symbol !== "" }
-        Text { text: pill.label; color: pill.ink; font.pixelSize: 12; elide: Text.ElideRight }
+        InkText { text: pill.label; color: pill.ink; font.pixelSize: 12; elide: Text.ElideRight }
     }
 }

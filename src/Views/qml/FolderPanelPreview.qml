@@ -42,7 +42,7 @@ Rectangle {
                     x: 8
                     spacing: 6
                     GlyphIcon { symbol: modelData.symbol; size: 13; color: modelData.home ? "white" : view.palette.cobalt }
-                    Text { text: modelData.label; font.pixelSize: 12; color: modelData.home ? "white" : view.palette.inkSecondary }
+                    InkText { text: modelData.label; font.pixelSize: 12; color: modelData.home ? "white" : view.palette.inkSecondary }
                 }
             }
         }
@@ -63,7 +63,7 @@ Rectangle {
         Rectangle {
             width: cancelText.implicitWidth + 22; height: 24; radius: 6
             color: view.isDark ? Qt.rgba(1, 1, 1, 0.1) : Qt.rgba(0, 0, 0, 0.06)
-            Text { id: cancelText; anchors.centerIn: parent; text: view.texts.panelPreviewCancel; font.pixelSize: 12; color: view.palette.inkSecondary }
+            InkText { id: cancelText; anchors.centerIn: parent; text: view.texts.panelPreviewCancel; font.pixelSize: 12; color: view.palette.inkSecondary }
         }
         Rectangle {
             id: grantPreview
@@ -72,7 +72,7 @@ Rectangle {
             border.width: 2
             border.color: Qt.rgba(view.palette.emerald.r, view.palette.emerald.g, view.palette.emerald.b, view.onboardingPulse ? 0.9 : 0.3)
             Behavior on border.color { ColorAnimation { duration: 500 } }
-            Text { id: grantText; anchors.centerIn: parent; text: view.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
+            InkText { id: grantText; anchors.centerIn: parent; text: view.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
         }
     }
     BadgePill {

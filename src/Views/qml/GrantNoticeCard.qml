@@ -26,7 +26,7 @@ GlassCard {
                 size: 22
                 Layout.alignment: Qt.AlignTop
             }
-            Text {
+            InkText {
                 text: view.grantNoticeText
                 color: view.palette.inkPrimary
                 font.pixelSize: 13
@@ -38,16 +38,15 @@ GlassCard {
             visible: notice.partial
             spacing: 8
             Layout.alignment: Qt.AlignRight
-            Button {
-                objectName: "chooseHomeInsteadButton"
-                text: view.chooseHomeInsteadText
-                highlighted: true
+            PillButton {
+                label: view.chooseHomeInsteadText
+                tint: view.palette.amber
                 onClicked: view.requestHomeGrant()
             }
-            Button {
-                objectName: "keepFolderButton"
-                text: view.texts.keepThisFolder
-                flat: true
+            PillButton {
+                label: view.texts.keepThisFolder
+                tint: view.palette.amber
+                quiet: true
                 onClicked: view.keepPendingFolder()
             }
         }

@@ -22,7 +22,7 @@ Item {
             anchors.centerIn: parent
             spacing: 6
             GlyphIcon { id: icon; size: 15; color: view.palette.inkSecondary; anchors.verticalCenter: parent.verticalCenter }
-            Text { id: caption; color: view.palette.inkPrimary; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
+            InkText { id: caption; color: view.palette.inkPrimary; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
             GlyphIcon { id: trailing; size: 13; color: view.palette.inkMuted; visible: symbol !== ""; anchors.verticalCenter: parent.verticalCenter }
         }
         TapHandler { onTapped: button.clicked() }
@@ -35,9 +35,9 @@ Item {
         GlassCard {
             radius: 17
             Layout.preferredHeight: 34
-            Layout.preferredWidth: Math.min(status.implicitWidth + 40, header.width * 0.5)
+            Layout.preferredWidth: Math.min(status.implicitWidth + 40, header.width * 0.62)
             Rectangle { id: dot; width: 8; height: 8; radius: 4; color: view.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
-            Text {
+            InkText {
                 id: status
                 anchors { left: dot.right; leftMargin: 8; right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
                 text: view.texts.statusPill

@@ -13,7 +13,7 @@ Rectangle {
 
         RowLayout {
             GlyphIcon { symbol: "viewfinder.circle.fill"; color: view.palette.cobalt; size: 20 }
-            Text { text: view.texts.inspectorTitle; color: view.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
+            InkText { text: view.texts.inspectorTitle; color: view.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
         BadgePill { symbol: "bolt.shield.fill"; label: view.texts.zeroFinderJump; tint: view.palette.cobalt }
 
@@ -25,7 +25,7 @@ Rectangle {
             ColumnLayout {
                 anchors.fill: parent
                 anchors.margins: 14
-                Text { text: view.inspectedTitle; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
+                InkText { text: view.inspectedTitle; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
                 BadgePill {
                     visible: view.mediaFileName !== ""
                     symbol: "waveform"
@@ -42,7 +42,7 @@ Rectangle {
             Layout.topMargin: 40
             spacing: 10
             GlyphIcon { symbol: "sparkle.magnifyingglass"; color: view.palette.inkMuted; size: 36; Layout.alignment: Qt.AlignHCenter }
-            Text { text: view.texts.inspectorEmpty; color: view.palette.inkMuted; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
+            InkText { text: view.texts.inspectorEmpty; color: view.palette.inkMuted; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
         }
         Item { Layout.fillHeight: true }
     }

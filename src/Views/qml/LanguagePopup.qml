@@ -25,8 +25,8 @@ Popup {
             GlyphIcon { symbol: "globe.americas.fill"; size: 20; color: view.palette.cobalt }
             ColumnLayout {
                 spacing: 2
-                Text { text: view.texts.languagePopoverTitle; color: view.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold }
-                Text { text: view.texts.languagePopoverSubtitle; color: view.palette.inkSecondary; font.pixelSize: 12 }
+                InkText { text: view.texts.languagePopoverTitle; color: view.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold }
+                InkText { text: view.texts.languagePopoverSubtitle; color: view.palette.inkSecondary; font.pixelSize: 12 }
             }
         }
         GridLayout {
@@ -47,12 +47,12 @@ Popup {
                         anchors.fill: parent
                         anchors.margins: 10
                         spacing: 8
-                        Text { text: modelData.flag; font.pixelSize: 22 }
+                        InkText { text: modelData.flag; font.pixelSize: 22 }
                         ColumnLayout {
                             spacing: 1
                             Layout.fillWidth: true
-                            Text { text: modelData.name; color: view.palette.inkPrimary; font.pixelSize: 13; font.weight: Font.DemiBold }
-                            Text { text: modelData.region; color: view.palette.inkMuted; font.pixelSize: 10; elide: Text.ElideRight; Layout.fillWidth: true }
+                            InkText { text: modelData.name; color: view.palette.inkPrimary; font.pixelSize: 13; font.weight: Font.DemiBold }
+                            InkText { text: modelData.region; color: view.palette.inkMuted; font.pixelSize: 10; elide: Text.ElideRight; Layout.fillWidth: true }
                         }
                         GlyphIcon { visible: current; symbol: "checkmark.circle.fill"; color: view.palette.emerald; size: 16 }
                     }

@@ -30,7 +30,7 @@ Rectangle {
                 size: 40
                 Layout.alignment: Qt.AlignHCenter
             }
-            Text {
+            InkText {
                 text: view.texts.onboardingTitle
                 color: view.palette.inkPrimary
                 font.pixelSize: 24
@@ -39,7 +39,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
             }
-            Text {
+            InkText {
                 objectName: "onboardingBody"
                 text: view.bookmarkWasStale ? view.texts.onboardingStaleBody : view.texts.onboardingBody
                 color: view.bookmarkWasStale ? view.palette.amber : view.palette.inkSecondary
@@ -62,14 +62,14 @@ Rectangle {
                         required property var modelData
                         spacing: 10
                         GlyphIcon { symbol: modelData.symbol; color: view.palette.emerald; size: 17 }
-                        Text { text: modelData.label; color: view.palette.inkPrimary; font.pixelSize: 13 }
+                        InkText { text: modelData.label; color: view.palette.inkPrimary; font.pixelSize: 13 }
                     }
                 }
             }
 
             FolderPanelPreview { Layout.alignment: Qt.AlignHCenter; Layout.topMargin: 4 }
 
-            Text {
+            InkText {
                 text: view.panelHintText
                 color: view.palette.inkMuted
                 font.pixelSize: 12
@@ -93,7 +93,7 @@ Rectangle {
                     anchors.centerIn: parent
                     spacing: 8
                     GlyphIcon { symbol: "folder.badge.person.crop"; color: "white"; size: 18; anchors.verticalCenter: parent.verticalCenter }
-                    Text { text: view.texts.onboardingGrantButton; color: "white"; font.pixelSize: 15; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
+                    InkText { text: view.texts.onboardingGrantButton; color: "white"; font.pixelSize: 15; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
                     GlyphIcon { symbol: "arrow.right"; color: "white"; size: 16; anchors.verticalCenter: parent.verticalCenter }
                 }
                 TapHandler { onTapped: view.requestHomeGrant() }

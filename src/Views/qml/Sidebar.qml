@@ -14,13 +14,13 @@ Rectangle {
         anchors.margins: 16
         spacing: 10
 
-        Text {
+        InkText {
             text: view.texts.productName
             color: view.palette.inkPrimary
             font.pixelSize: 22
             font.weight: Font.Bold
         }
-        Text {
+        InkText {
             text: view.texts.trustWorkspacesSection
             color: view.palette.inkMuted
             font.pixelSize: 11
@@ -54,10 +54,10 @@ Rectangle {
                     ColumnLayout {
                         spacing: 2
                         Layout.fillWidth: true
-                        Text { text: modelData.title; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
-                        Text { text: modelData.subtitle; color: view.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+                        InkText { text: modelData.title; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
+                        InkText { text: modelData.subtitle; color: view.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
                     }
-                    Text { text: modelData.count; color: modelData.accent; font.pixelSize: 15; font.weight: Font.Bold }
+                    InkText { text: modelData.count; color: modelData.accent; font.pixelSize: 15; font.weight: Font.Bold }
                 }
                 TapHandler { onTapped: view.selectWorkspaceIndex(index) }
             }
@@ -78,7 +78,7 @@ Rectangle {
                     color: view.coversWholeHome ? view.palette.emerald : view.palette.amber
                     size: 18
                 }
-                Text {
+                InkText {
                     text: view.grantedHomeName + (view.coversWholeHome ? "" : " · " + view.texts.accessPartial)
                     color: view.palette.inkSecondary
                     font.pixelSize: 12

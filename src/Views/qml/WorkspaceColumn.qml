@@ -25,9 +25,9 @@ Item {
                 RowLayout {
                     Layout.fillWidth: true
                     GlyphIcon { symbol: "arrow.triangle.2.circlepath"; color: view.palette.emerald; size: 20 }
-                    Text { text: view.scanTitle; color: view.palette.inkPrimary; font.pixelSize: 17; font.weight: Font.DemiBold; Layout.fillWidth: true }
-                    Text { text: Math.round(view.scanProgress * 100) + "%"; color: view.palette.emerald; font.pixelSize: 15; font.weight: Font.Bold }
-                    Button { text: view.texts.rescanHeroTitle; enabled: !view.isScanning; onClicked: view.rescan() }
+                    InkText { text: view.scanTitle; color: view.palette.inkPrimary; font.pixelSize: 17; font.weight: Font.DemiBold; Layout.fillWidth: true }
+                    InkText { text: Math.round(view.scanProgress * 100) + "%"; color: view.palette.emerald; font.pixelSize: 15; font.weight: Font.Bold }
+                    PillButton { symbol: "arrow.triangle.2.circlepath"; label: view.texts.rescanHeroTitle; enabled: !view.isScanning; onClicked: view.rescan() }
                 }
                 Rectangle {
                     Layout.fillWidth: true
@@ -42,7 +42,7 @@ Item {
                         Behavior on width { NumberAnimation { duration: 250 } }
                     }
                 }
-                Text { text: view.scanPhaseText; color: view.palette.inkSecondary; font.pixelSize: 12; elide: Text.ElideRight; Layout.fillWidth: true }
+                InkText { text: view.scanPhaseText; color: view.palette.inkSecondary; font.pixelSize: 12; elide: Text.ElideRight; Layout.fillWidth: true }
             }
         }
 
@@ -67,10 +67,10 @@ Item {
                         spacing: 4
                         RowLayout {
                             GlyphIcon { symbol: modelData.symbol; color: modelData.accent; size: 18 }
-                            Text { text: modelData.title; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
+                            InkText { text: modelData.title; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
                         }
-                        Text { text: modelData.count; color: modelData.accent; font.pixelSize: 30; font.weight: Font.Bold }
-                        Text { text: modelData.size; color: view.palette.inkSecondary; font.pixelSize: 12 }
+                        InkText { text: modelData.count; color: modelData.accent; font.pixelSize: 30; font.weight: Font.Bold }
+                        InkText { text: modelData.size; color: view.palette.inkSecondary; font.pixelSize: 12 }
                     }
                     TapHandler { onTapped: view.selectWorkspaceIndex(index) }
                 }
