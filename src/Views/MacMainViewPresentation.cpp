@@ -9,10 +9,12 @@
 #include "Models/DiskFormat.h"
 #include "Platform/Paths.h"
 
+#include <QColor>
+
 namespace {
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString color(const CorvelColor& c) { return QString::fromStdString(c.argbHex()); }
+QColor color(const CorvelColor& c) { return QColor::fromRgbF(c.red, c.green, c.blue, c.opacity); }
 
 } // namespace
 
@@ -29,6 +31,7 @@ void MacMainView::connectPresentationSignals()
                         &MacStorageScanner::currentScanningPathChanged})
         connect(scanner_.get(), signal, this, &MacMainView::scanChanged);
     connect(scanner_.get(), &MacStorageScanner::isScanningChanged, this, &MacMainView::presentationChanged);
+    connect(this, &MacMainView::workspacesChanged, this, &MacMainView::presentationChanged);
     for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
                         &MacStorageScanner::duplicateGroupsChanged, &MacStorageScanner::largeFilesChanged,
                         &MacStorageScanner::installedAppsChanged})
@@ -163,7 +166,10 @@ QString MacMainView::scanPhaseText() const { return QString::fromStdString(scann
 QString MacMainView::scanTitle() const
 {
     const QuillmereL10n l10n(currentLanguage());
-    return qt(scanner_->isScanning() ? l10n.scanningNowTitle() : l10n.rescanHeroTitle());
+    if (scanner_->isScanning())
+        return qt(l10n.scanningNowTitle());
+    return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") +
+           qt(DiskFormat::bytes(scanner_->grandTotalDiscoverableBytes()));
 }
 
 QString MacMainView::glyph(const QString& symbolName) { return QString::fromStdString(iconGlyph(symbolName.toStdString())); }

@@ -26,10 +26,10 @@ Rectangle {
         spacing: 3
         Repeater {
             model: [
-                { symbol: "clock", label: view.texts.panelPreviewRecents, home: false },
-                { symbol: "menubar.dock.rectangle", label: view.texts.panelPreviewDesktop, home: false },
-                { symbol: "arrow.down.circle", label: view.texts.panelPreviewDownloads, home: false },
-                { symbol: "house.fill", label: view.homeFolderName, home: true }
+                { symbol: "clock.badge.checkmark", label: view.texts.panelPreviewRecents, home: false },
+                { symbol: "folder.fill", label: view.texts.panelPreviewDesktop, home: false },
+                { symbol: "folder.fill", label: view.texts.panelPreviewDownloads, home: false },
+                { symbol: "folder.badge.person.crop", label: view.homeFolderName, home: true }
             ]
             delegate: Rectangle {
                 required property var modelData
@@ -77,7 +77,7 @@ Rectangle {
     }
     BadgePill {
         anchors { right: parent.right; rightMargin: 12; bottom: parent.bottom; bottomMargin: 42 }
-        symbol: "arrow.down"
+        symbol: ""
         label: view.texts.panelPreviewClickHere
         tint: view.palette.emerald
         prominent: true

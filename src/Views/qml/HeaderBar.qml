@@ -6,7 +6,6 @@ import QtQuick.Layouts
 Item {
     id: header
     implicitHeight: 48
-    signal languageButtonClicked(Item button)
 
     component HeaderButton: GlassCard {
         id: button
@@ -65,7 +64,8 @@ Item {
             symbol: "globe"
             label: view.languageFlag + "  " + view.languageName
             trailingSymbol: "chevron.down"
-            onClicked: header.languageButtonClicked(languageButton)
+            onClicked: view.showLanguageMatrixPopover = true
+            LanguagePopup { x: languageButton.width - width; y: languageButton.height + 8 }
         }
     }
 }

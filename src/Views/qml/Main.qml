@@ -26,21 +26,12 @@ ApplicationWindow {
             Layout.fillHeight: true
             Layout.margins: 20
             spacing: 16
-            HeaderBar {
-                Layout.fillWidth: true
-                onLanguageButtonClicked: (button) => {
-                    languagePopup.x = button.mapToItem(window.contentItem, 0, 0).x + button.width - languagePopup.width
-                    languagePopup.y = button.mapToItem(window.contentItem, 0, 0).y + button.height + 8
-                    view.showLanguageMatrixPopover = true
-                }
-            }
+            HeaderBar { Layout.fillWidth: true }
             WorkspaceColumn { Layout.fillWidth: true; Layout.fillHeight: true }
         }
 
         InspectorColumn { Layout.preferredWidth: 320; Layout.fillHeight: true }
     }
-
-    LanguagePopup { id: languagePopup }
 
     OnboardingOverlay {
         objectName: "onboardingOverlay"

@@ -67,6 +67,7 @@ Rectangle {
 
         // Access status: whole home folder or only part of it, and the grant actions.
         GlassCard {
+            visible: view.grantedHomeName !== ""
             Layout.fillWidth: true
             Layout.preferredHeight: 44
             radius: 12
