@@ -59,6 +59,7 @@ class MacMainView : public QObject {
     Q_PROPERTY(bool applicationsGranted READ applicationsGranted NOTIFY accessChanged)
     Q_PROPERTY(QString grantedHomeName READ grantedHomeName NOTIFY accessChanged)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY scanChanged)
+    Q_PROPERTY(bool isPurging READ isPurging NOTIFY scanChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanChanged)
     Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanChanged)
     Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY presentationChanged)
@@ -159,6 +160,7 @@ public:
     bool applicationsGranted() const { return access_.applicationsGranted(); }
     QString grantedHomeName() const;
     bool isScanning() const { return scanner_->isScanning(); }
+    bool isPurging() const { return scanner_->isPurgingAnimation(); }
     double scanProgress() const { return scanner_->scanProgress(); }
     QString scanPhaseText() const;
     QString scanTitle() const;

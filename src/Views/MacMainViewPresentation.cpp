@@ -28,7 +28,7 @@ void MacMainView::connectPresentationSignals()
                         &MacMainView::grantNoticeChanged})
         connect(this, signal, this, &MacMainView::presentationChanged);
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
-                        &MacStorageScanner::currentScanningPathChanged})
+                        &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})
         connect(scanner_.get(), signal, this, &MacMainView::scanChanged);
     connect(scanner_.get(), &MacStorageScanner::isScanningChanged, this, &MacMainView::presentationChanged);
     connect(this, &MacMainView::workspacesChanged, this, &MacMainView::presentationChanged);

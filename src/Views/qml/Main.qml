@@ -17,7 +17,8 @@ ApplicationWindow {
     RowLayout {
         anchors.fill: parent
         spacing: 0
-        enabled: !view.showsOnboarding
+        // Nothing under the overlay or a running clean takes input.
+        enabled: !view.showsOnboarding && !view.isPurging
 
         Sidebar { Layout.preferredWidth: 260; Layout.fillHeight: true }
 
@@ -36,6 +37,9 @@ ApplicationWindow {
     OnboardingOverlay {
         objectName: "onboardingOverlay"
         anchors.fill: parent
-        visible: view.showsOnboarding
+        opacity: view.showsOnboarding ? 1 : 0
+        visible: opacity > 0
+        // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
+        Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
     }
 }
