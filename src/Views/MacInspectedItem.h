@@ -12,6 +12,8 @@ public:
     using Payload =
         std::variant<SafeCacheRuleCard, ProjectBloatItem, DuplicateFileGroup, LargeFileItem, InstalledAppItem>;
 
+    explicit MacInspectedItem(Payload payload) : payload_(std::move(payload)) {}
+
     static MacInspectedItem safeCard(SafeCacheRuleCard card) { return MacInspectedItem(std::move(card)); }
     static MacInspectedItem projectBloat(ProjectBloatItem item) { return MacInspectedItem(std::move(item)); }
     static MacInspectedItem duplicateGroup(DuplicateFileGroup group) { return MacInspectedItem(std::move(group)); }
@@ -30,6 +32,5 @@ public:
     bool operator==(const MacInspectedItem&) const = default;
 
 private:
-    explicit MacInspectedItem(Payload payload) : payload_(std::move(payload)) {}
     Payload payload_;
 };

@@ -25,6 +25,13 @@ template <typename Record> const Record* findById(const std::vector<Record>& lis
     return nullptr;
 }
 
+// The published list each kind of inspected record lives in.
+const auto& publishedList(const MacStorageScanner& s, const SafeCacheRuleCard*) { return s.ruleCards(); }
+const auto& publishedList(const MacStorageScanner& s, const ProjectBloatItem*) { return s.projectBloats(); }
+const auto& publishedList(const MacStorageScanner& s, const DuplicateFileGroup*) { return s.duplicateGroups(); }
+const auto& publishedList(const MacStorageScanner& s, const LargeFileItem*) { return s.largeFiles(); }
+const auto& publishedList(const MacStorageScanner& s, const InstalledAppItem*) { return s.installedApps(); }
+
 } // namespace
 
 MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
@@ -261,30 +268,14 @@ void MacMainView::syncInspectedItemWithLatestModel()
         selectDefaultInspectedItem(selectedWorkspace_);
         return;
     }
-    const std::string& id = inspectedItem_->id();
-    std::optional<MacInspectedItem> fresh;
-    switch (inspectedItem_->kind()) {
-    case MacInspectedItem::Kind::safeCard:
-        if (const auto* card = findById(scanner_->ruleCards(), id))
-            fresh = MacInspectedItem::safeCard(*card);
-        break;
-    case MacInspectedItem::Kind::projectBloat:
-        if (const auto* bloat = findById(scanner_->projectBloats(), id))
-            fresh = MacInspectedItem::projectBloat(*bloat);
-        break;
-    case MacInspectedItem::Kind::duplicateGroup:
-        if (const auto* group = findById(scanner_->duplicateGroups(), id))
-            fresh = MacInspectedItem::duplicateGroup(*group);
-        break;
-    case MacInspectedItem::Kind::largeFile:
-        if (const auto* file = findById(scanner_->largeFiles(), id))
-            fresh = MacInspectedItem::largeFile(*file);
-        break;
-    case MacInspectedItem::Kind::installedApp:
-        if (const auto* app = findById(scanner_->installedApps(), id))
-            fresh = MacInspectedItem::installedApp(*app);
-        break;
-    }
+    // The current copy of the same record, from the list its kind comes from.
+    const std::optional<MacInspectedItem> fresh = std::visit(
+        [this](const auto& record) -> std::optional<MacInspectedItem> {
+            if (const auto* current = findById(publishedList(*scanner_, &record), record.id))
+                return MacInspectedItem(*current);
+            return std::nullopt;
+        },
+        inspectedItem_->payload());
     if (fresh)
         setInspectedItem(std::move(fresh));
     else

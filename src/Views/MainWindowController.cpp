@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "L10n/SymbolIcons.h"
+#include "Platform/Paths.h"
 #include "MacMainView.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 namespace MainWindowController {
@@ -26,6 +28,9 @@ struct ProgramOptions {
     QString screenshotDir;
 };
 
+// Grants are compared by path, so a relative folder is made absolute first.
+std::string absolute(const char* path) { return paths::standardized(std::filesystem::absolute(path).string()); }
+
 ProgramOptions parse(int argc, char** argv)
 {
     ProgramOptions options;
@@ -33,9 +38,9 @@ ProgramOptions parse(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--home") == 0 && i + 1 < argc)
-            options.scanner.home = argv[++i];
+            options.scanner.home = absolute(argv[++i]);
         else if (std::strcmp(arg, "--applications") == 0 && i + 1 < argc)
-            options.scanner.applications = argv[++i];
+            options.scanner.applications = absolute(argv[++i]);
         else if (std::strcmp(arg, "--quit-after-scan") == 0)
             options.quitAfterScan = true;
         else if (std::strcmp(arg, "--ui-self-test") == 0)
