@@ -18,6 +18,9 @@ enum class Op {
     remove,        // unlinking a file or removing a folder
     makeDirectory,
     trashCall,     // the desktop's move-to-Trash fallback
+    renameNoReplace, // the kernel's no-replace rename; EINVAL here stands for "flag unsupported"
+    link,            // a second name for a file (the move fallback without that flag)
+    writeFile,       // creating and writing a small file (a Trash info file)
 };
 
 // Returns 0 when the operation may go ahead, otherwise the errno it must fail with.

@@ -5,11 +5,13 @@
 // queued calls. The implementation is split by concern across Services/*.cpp.
 
 #include "Models/StorageModels.h"
+#include "Platform/CleanFeedback.h"
 
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <set>
@@ -138,8 +140,54 @@ public:
     Int64 totalMasterSmartCleanBytes() const;
     Int64 grandTotalDiscoverableBytes() const;
 
+    // Selection changes write a modified copy back into the published list; an id
+    // that names nothing changes nothing.
+    void setAllSafeCards(bool selected);
+    void toggleCard(const std::string& id);
+    void toggleSubItem(const std::string& cardID, const std::string& subItemID);
+    void setAllProjectBloats(bool selected);
+    void toggleProjectBloat(const std::string& id);
+    void setAllDuplicates(bool selected);
+    void toggleDuplicateGroup(const std::string& id);
+    void swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID);
+    void setAllLargeFiles(bool selected, LargeFileCategory category);
+    void toggleLargeFile(const std::string& id);
+    void setAllInstalledApps(bool selected, bool onlyCacheMode);
+    void toggleInstalledApp(const std::string& id);
+    bool areAllSafeItemsSelected() const;
+
     // ------------------------------------------------------------ clean (PurgeExecutor.cpp, CleanCommands.cpp)
+    // Moves each item to the Trash (or deletes it), paced, in the background; returns at
+    // once. onItemCleaned gets the paths that counted as cleaned, on this thread, once.
+    using CleanedPathsHandler = std::function<void(const std::set<std::string>&)>;
+    void executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
+                              CleanedPathsHandler onItemCleaned);
+    // The pause after each item of a clean of `itemCount` items.
+    static std::chrono::nanoseconds purgePause(std::size_t itemCount);
+
+    void purgeSelectedSafeCaches();
+    void purgeSelectedProjectBloats();
+    void purgeSelectedDuplicates();
+    void purgeSelectedLargeFiles();
+    void uninstallSelectedApps(bool cleanOrphansOnly);
+    void purgeAllMasterSmartSelected();
+    // What each command would hand to the executor, in order (for dry runs too).
+    std::vector<CleanItem> selectedSafeCacheItems() const;
+    std::vector<CleanItem> selectedProjectBloatItems() const;
+    std::vector<CleanItem> selectedDuplicateItems() const;
+    std::vector<CleanItem> selectedLargeFileItems() const;
+    std::vector<CleanItem> selectedAppItems(bool cleanOrphansOnly) const;
+    std::vector<CleanItem> masterSmartSelectedItems() const;
+
+    void revealInFinder(const URL& url);
+    void openWithDefaultApp(const URL& url);
+    // Presentation effects the window provides; not owned, may be null (then silent).
+    void setCleanFeedback(CleanFeedback* feedback) { cleanFeedback_ = feedback; }
+    void setWorkspaceService(WorkspaceService* service) { workspaceService_ = service; }
+
     // ------------------------------------------------------------ restore (RestoreHistory.cpp)
+    void restoreSingleRecord(const std::string& id);
+    void restoreAllRecentPurges();
 
     // ------------------------------------------------------------ window modes (AppSlimmingMode.cpp)
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
@@ -172,6 +220,14 @@ Q_SIGNALS:
 
 private:
     friend struct MacStorageScannerTestAccess;
+
+    // Moves one trashed item back; true when it (or part of a folder) is back. What
+    // stood in the way goes to the Trash, never away.
+    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home);
+    void pruneSafeCaches(const std::set<std::string>& cleaned);
+    void pruneProjectBloats(const std::set<std::string>& cleaned);
+    void pruneDuplicates(const std::set<std::string>& cleaned);
+    void pruneLargeFiles(const std::set<std::string>& cleaned);
 
     // Setters that publish: assign, then notify observers (GUI thread only).
     void setOverview(DiskOverview value);
@@ -229,6 +285,8 @@ private:
     Int64 sessionTotalFreedBytes_ = 0;
     bool moveToTrashByDefault_ = true;
     std::set<std::string> sessionCleanedPaths_;
+    CleanFeedback* cleanFeedback_ = nullptr;
+    WorkspaceService* workspaceService_ = nullptr;
 
     QThreadPool pool_; // a scan and a clean may each have one task running
 };

@@ -1,0 +1,25 @@
+#pragma once
+// Effects of the desktop that the engine asks for but does not provide itself (it
+// links QtCore only): the window implements these and hands them to the engine.
+
+#include "Models/StorageModels.h"
+
+#include <string_view>
+
+// Sound and haptics at the end of a clean or a restore.
+struct CleanFeedback {
+    virtual ~CleanFeedback() = default;
+    // A named system sound ("Glass" after a clean that cleaned something, else "Funk").
+    virtual void playSound(std::string_view name) = 0;
+    // The level-change haptic pattern, performed at once (silent where there is none).
+    virtual void performLevelChangeHaptic() = 0;
+};
+
+// The desktop's file manager and default applications.
+struct WorkspaceService {
+    virtual ~WorkspaceService() = default;
+    // Opens a file manager window that selects exactly this item.
+    virtual void revealInFinder(const URL& url) = 0;
+    // Opens the item with its default application; the outcome is not reported.
+    virtual void openWithDefaultApp(const URL& url) = 0;
+};

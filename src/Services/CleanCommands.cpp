@@ -1,0 +1,213 @@
+// The clean buttons: each collects the selected records of its list as clean items,
+// hands them to the executor and, when the clean ends, drops what was cleaned.
+#include "Services/MacStorageScanner.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kLeftoverSuffix = " 缓存残留";
+
+// Each leftover's share of the total the scan measured for all of them.
+Int64 leftoverShare(const InstalledAppItem& app)
+{
+    return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
+}
+
+template <typename T, typename UrlOf>
+bool eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
+{
+    return std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; }) > 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- what each command cleans
+
+std::vector<CleanItem> MacStorageScanner::selectedSafeCacheItems() const
+{
+    std::vector<CleanItem> items;
+    for (const auto& card : ruleCards_)
+        for (const auto& item : card.subItems)
+            if (item.isSelected)
+                items.push_back({item.url, item.sizeBytes, item.name});
+    return items;
+}
+
+std::vector<CleanItem> MacStorageScanner::selectedProjectBloatItems() const
+{
+    std::vector<CleanItem> items;
+    for (const auto& bloat : projectBloats_)
+        if (bloat.isSelected)
+            items.push_back({bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType});
+    return items;
+}
+
+std::vector<CleanItem> MacStorageScanner::selectedDuplicateItems() const
+{
+    std::vector<CleanItem> items;
+    for (const auto& group : duplicateGroups_)
+        for (const auto& member : group.members)
+            if (!member.isLockedOriginal && member.isSelectedForDelete)
+                items.push_back({member.url, member.sizeBytes, member.name});
+    return items;
+}
+
+std::vector<CleanItem> MacStorageScanner::selectedLargeFileItems() const
+{
+    std::vector<CleanItem> items;
+    for (const auto& file : largeFiles_)
+        if (file.isSelected)
+            items.push_back({file.url, file.sizeBytes, file.name});
+    return items;
+}
+
+std::vector<CleanItem> MacStorageScanner::selectedAppItems(bool cleanOrphansOnly) const
+{
+    std::vector<CleanItem> items;
+    for (const auto& app : installedApps_) {
+        if (!app.isSelected)
+            continue;
+        if (!cleanOrphansOnly)
+            items.push_back({app.appURL, app.appSizeBytes, app.name});
+        for (const auto& orphan : app.orphanURLs)
+            items.push_back({orphan, leftoverShare(app), app.name + kLeftoverSuffix});
+    }
+    return items;
+}
+
+std::vector<CleanItem> MacStorageScanner::masterSmartSelectedItems() const
+{
+    // Not de-duplicated: a file listed twice is found gone the second time and frees 0.
+    std::vector<CleanItem> items = selectedSafeCacheItems();
+    for (auto part : {selectedProjectBloatItems(), selectedDuplicateItems(), selectedLargeFileItems()})
+        items.insert(items.end(), part.begin(), part.end());
+    return items;
+}
+
+// ---------------------------------------------------------------- pruning after a clean
+
+void MacStorageScanner::pruneSafeCaches(const std::set<std::string>& cleaned)
+{
+    auto cards = ruleCards_;
+    for (auto card = cards.size(); card-- > 0;) {
+        eraseCleaned(cards[card].subItems, cleaned, [](const CacheSubItem& item) { return item.url; });
+        if (cards[card].subItems.empty())
+            cards.erase(cards.begin() + std::ptrdiff_t(card));
+    }
+    setRuleCards(std::move(cards));
+}
+
+void MacStorageScanner::pruneProjectBloats(const std::set<std::string>& cleaned)
+{
+    auto bloats = projectBloats_;
+    eraseCleaned(bloats, cleaned, [](const ProjectBloatItem& bloat) { return bloat.url; });
+    setProjectBloats(std::move(bloats));
+}
+
+void MacStorageScanner::pruneDuplicates(const std::set<std::string>& cleaned)
+{
+    auto groups = duplicateGroups_;
+    for (auto group = groups.size(); group-- > 0;) {
+        eraseCleaned(groups[group].members, cleaned, [](const DuplicateFileMember& member) { return member.url; });
+        if (groups[group].members.size() < 2)
+            groups.erase(groups.begin() + std::ptrdiff_t(group));
+    }
+    setDuplicateGroups(std::move(groups));
+}
+
+void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
+{
+    auto files = largeFiles_;
+    eraseCleaned(files, cleaned, [](const LargeFileItem& file) { return file.url; });
+    setLargeFiles(std::move(files));
+}
+
+// ---------------------------------------------------------------- the commands
+
+namespace {
+// The completion step holds the engine weakly: it may be gone when the clean ends.
+template <typename Prune> MacStorageScanner::CleanedPathsHandler whileAlive(MacStorageScanner* engine, Prune prune)
+{
+    return [weak = QPointer<MacStorageScanner>(engine), prune](const std::set<std::string>& cleaned) {
+        if (MacStorageScanner* alive = weak.data())
+            prune(*alive, cleaned);
+    };
+}
+} // namespace
+
+void MacStorageScanner::purgeSelectedSafeCaches()
+{
+    executeAnimatedPurge(selectedSafeCacheItems(), "已核实纯缓存",
+                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneSafeCaches(p); }));
+}
+
+void MacStorageScanner::purgeSelectedProjectBloats()
+{
+    executeAnimatedPurge(selectedProjectBloatItems(), "闲置工程依赖",
+                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneProjectBloats(p); }));
+}
+
+void MacStorageScanner::purgeSelectedDuplicates()
+{
+    executeAnimatedPurge(selectedDuplicateItems(), "重复文件克隆副本",
+                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneDuplicates(p); }));
+}
+
+void MacStorageScanner::purgeSelectedLargeFiles()
+{
+    executeAnimatedPurge(selectedLargeFileItems(), "大体积文件",
+                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneLargeFiles(p); }));
+}
+
+void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
+{
+    if (!cleanOrphansOnly) {
+        // An app whose bundle stayed (no write access to its folder) stays listed.
+        executeAnimatedPurge(selectedAppItems(false), "应用及残留文件",
+                             whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
+                                 auto apps = e.installedApps_;
+                                 eraseCleaned(apps, p, [](const InstalledAppItem& app) { return app.appURL; });
+                                 e.setInstalledApps(std::move(apps));
+                             }));
+        return;
+    }
+    executeAnimatedPurge(selectedAppItems(true), "应用关联缓存",
+                         whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
+                             auto apps = e.installedApps_;
+                             for (auto& app : apps) {
+                                 if (!app.isSelected)
+                                     continue;
+                                 const Int64 share = leftoverShare(app);
+                                 std::erase_if(app.orphanURLs, [&](const URL& url) { return p.count(url) > 0; });
+                                 app.orphanSizeBytes = share * Int64(app.orphanURLs.size());
+                                 app.isSelected = false;
+                             }
+                             e.setInstalledApps(std::move(apps));
+                         }));
+}
+
+void MacStorageScanner::purgeAllMasterSmartSelected()
+{
+    executeAnimatedPurge(masterSmartSelectedItems(), "全盘已核验安全项",
+                         whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
+                             e.pruneSafeCaches(p);
+                             e.pruneProjectBloats(p);
+                             e.pruneDuplicates(p);
+                             e.pruneLargeFiles(p);
+                         }));
+}
+
+void MacStorageScanner::revealInFinder(const URL& url)
+{
+    if (workspaceService_)
+        workspaceService_->revealInFinder(url);
+}
+
+void MacStorageScanner::openWithDefaultApp(const URL& url)
+{
+    if (workspaceService_)
+        workspaceService_->openWithDefaultApp(url);
+}

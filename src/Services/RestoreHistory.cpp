@@ -1,0 +1,116 @@
+// Putting cleaned items back from the Trash. Whatever stands in the way at the
+// original place goes to the Trash itself, and only once the item is back in its
+// place; nothing the user has is removed by a restore.
+#include "Models/DiskFormat.h"
+#include "Platform/FileOperations.h"
+#include "Platform/Paths.h"
+#include "Platform/Trash.h"
+#include "Services/MacStorageScanner.h"
+
+#include <algorithm>
+
+namespace {
+
+// Moves `from` to `to`, where something already stands: that occupant goes to the
+// Trash first (with its own info file) and comes back when the move fails.
+bool replaceKeepingOccupant(const URL& from, const URL& to, const URL& home)
+{
+    const auto aside = Trash::trashItem(to, home);
+    if (!aside)
+        return false;
+    if (fileops::moveNoReplace(from, to) == 0)
+        return true;
+    if (fileops::moveNoReplace(*aside, to) == 0)
+        Trash::forgetEntry(*aside);
+    return false; // if even that failed, the occupant waits in the Trash
+}
+
+bool moveBack(const URL& from, const URL& to, const URL& home)
+{
+    if (!fileops::exists(to))
+        return fileops::moveNoReplace(from, to) == 0;
+    return replaceKeepingOccupant(from, to, home);
+}
+
+} // namespace
+
+bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
+{
+    if (!fileops::exists(trashed))
+        return false;
+    fileops::makeDirectories(paths::parent(original)); // a deleted parent chain comes back; failure shows below
+
+    if (!fileops::exists(original)) {
+        if (fileops::moveNoReplace(trashed, original) != 0)
+            return false;
+        Trash::forgetEntry(trashed);
+        return true;
+    }
+
+    // A folder stands there again (an app re-created its cache, or only some children
+    // went to the Trash): merge the trashed children into it.
+    std::vector<std::string> children;
+    if (fileops::isFolder(original) && fileops::isFolder(trashed) && fileops::listChildren(trashed, children)) {
+        std::size_t movedBack = 0;
+        for (const auto& child : children)
+            if (moveBack(paths::join(trashed, child), paths::join(original, child), home))
+                ++movedBack;
+        // Children that could not go back stay in the Trash, under the folder's info file.
+        if (fileops::removeEmptyFolder(trashed) == 0)
+            Trash::forgetEntry(trashed);
+        return children.empty() || movedBack > 0;
+    }
+
+    if (!replaceKeepingOccupant(trashed, original, home))
+        return false;
+    Trash::forgetEntry(trashed);
+    return true;
+}
+
+void MacStorageScanner::restoreSingleRecord(const std::string& id)
+{
+    const auto found = std::find_if(recentPurgeRecords_.begin(), recentPurgeRecords_.end(),
+                                    [&](const PurgeHistoryRecord& record) { return record.id == id; });
+    if (found == recentPurgeRecords_.end())
+        return;
+    const PurgeHistoryRecord record = *found;
+    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
+        return; // the record stays; the user may try again
+
+    sessionCleanedPaths_.erase(record.originalURL);
+    if (cleanFeedback_)
+        cleanFeedback_->performLevelChangeHaptic();
+    auto history = recentPurgeRecords_;
+    history.erase(history.begin() + (found - recentPurgeRecords_.begin()));
+    setRecentPurgeRecords(std::move(history));
+    setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
+    setLastPurgeBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
+                       paths::lastComponent(paths::parent(record.originalURL)));
+    setOverview(queryDiskOverview(homeURL_));
+    startInstantScan();
+}
+
+void MacStorageScanner::restoreAllRecentPurges()
+{
+    if (recentPurgeRecords_.empty())
+        return;
+    int restoredCount = 0;
+    Int64 restoredBytes = 0;
+    // Newest first: of two records for one path, the older one is merged in last.
+    for (const auto& record : recentPurgeRecords_) {
+        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
+            continue;
+        sessionCleanedPaths_.erase(record.originalURL);
+        ++restoredCount;
+        restoredBytes += record.sizeBytes;
+    }
+
+    if (cleanFeedback_)
+        cleanFeedback_->performLevelChangeHaptic();
+    setRecentPurgeRecords({});
+    setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
+    setLastPurgeBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
+                       DiskFormat::bytes(restoredBytes) + "）");
+    setOverview(queryDiskOverview(homeURL_));
+    startInstantScan();
+}
