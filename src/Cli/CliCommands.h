@@ -14,6 +14,7 @@ using Arguments = std::vector<std::string>;
 int runScan(const Arguments& args);
 int runSize(const Arguments& args);
 int runPhase(const Arguments& args);
+int runClean(const Arguments& args);
 
 int usage(const std::string& problem);
 

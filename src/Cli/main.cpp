@@ -15,7 +15,9 @@ int usage(const std::string& problem)
     std::cerr << "usage:\n"
                  "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
                  "  quillmere-cli size PATH... [--max-depth N]\n"
-                 "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n";
+                 "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
+                 "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
+                 "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
     return 2;
 }
 
@@ -59,6 +61,8 @@ int main(int argc, char** argv)
         return cli::runSize(args);
     if (command == "phase")
         return cli::runPhase(args);
+    if (command == "clean")
+        return cli::runClean(args);
     if (command == "-h" || command == "--help") {
         cli::usage("");
         return 0;
