@@ -1,0 +1,124 @@
+#include "Platform/FaultInjection.h"
+#include "Platform/FileOperations.h"
+#include "support/TempHome.h"
+#include "support/TreeSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+// Makes one operation fail with `err` for paths containing `needle`.
+fault::Hook failing(fault::Op op, std::string needle, int err)
+{
+    return [op, needle = std::move(needle), err](fault::Op o, std::string_view path) {
+        return o == op && path.find(needle) != std::string_view::npos ? err : 0;
+    };
+}
+
+} // namespace
+
+TEST(MoveNoReplace, NeverReplacesWhatIsAtTheTarget)
+{
+    TempHome home;
+    home.fileWithContent("a.txt", "mine");
+    home.fileWithContent("b.txt", "theirs");
+    home.fileWithContent("dir/inner", "x");
+    home.mkdir("emptyTarget");
+    home.symlink("link", "a.txt");
+
+    EXPECT_EQ(fileops::moveNoReplace(home.at("a.txt"), home.at("b.txt")), EEXIST);
+    EXPECT_EQ(fileops::moveNoReplace(home.at("dir"), home.at("emptyTarget")), EEXIST);
+    EXPECT_EQ(fileops::moveNoReplace(home.at("link"), home.at("b.txt")), EEXIST);
+    EXPECT_EQ(readFileBytes(home.at("a.txt")), "mine");
+    EXPECT_EQ(readFileBytes(home.at("b.txt")), "theirs");
+    EXPECT_EQ(readFileBytes(home.at("dir/inner")), "x");
+
+    EXPECT_EQ(fileops::moveNoReplace(home.at("link"), home.at("moved-link")), 0);
+    EXPECT_EQ(snapshotTree(home.path())["moved-link"], "link a.txt"); // the link moved, not its target
+}
+
+// Some file systems reject the no-replace flag: files then take a second name and
+// drop the first, folders take the place of an empty placeholder, and where hard
+// links are refused a file placeholder reserves the name. None of these may replace.
+TEST(MoveNoReplace, WithoutTheKernelFlagStillNeverReplaces)
+{
+    for (const int linkError : {0, EPERM}) {
+        SCOPED_TRACE(linkError);
+        TempHome home;
+        home.fileWithContent("f", "file");
+        home.fileWithContent("d/inner", "deep");
+        home.symlink("l", "/etc/passwd");
+        home.fileWithContent("taken", "keep");
+        const TreeSnapshot before = snapshotTree(home.path());
+
+        fault::ScopedHook hook([linkError](fault::Op op, std::string_view) {
+            if (op == fault::Op::renameNoReplace)
+                return EINVAL;
+            return op == fault::Op::link ? linkError : 0;
+        });
+        EXPECT_EQ(fileops::moveNoReplace(home.at("f"), home.at("taken")), EEXIST);
+        EXPECT_EQ(fileops::moveNoReplace(home.at("d"), home.at("taken")), EEXIST);
+        EXPECT_EQ(snapshotTree(home.path()), before);
+
+        EXPECT_EQ(fileops::moveNoReplace(home.at("f"), home.at("f2")), 0);
+        EXPECT_EQ(fileops::moveNoReplace(home.at("d"), home.at("d2")), 0);
+        EXPECT_EQ(fileops::moveNoReplace(home.at("l"), home.at("l2")), 0);
+        const TreeSnapshot after = snapshotTree(home.path());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.at("f2"), before.at("f"));
+        EXPECT_EQ(after.at("d2/inner"), before.at("d/inner"));
+        EXPECT_EQ(after.at("l2"), "link /etc/passwd");
+        EXPECT_EQ(after.at("taken"), before.at("taken"));
+    }
+}
+
+TEST(MoveNoReplace, AnotherFileSystemLeavesTheItemWhereItWas)
+{
+    TempHome home;
+    home.fileWithContent("big", "payload");
+    fault::ScopedHook hook(failing(fault::Op::rename, "elsewhere", EXDEV));
+    EXPECT_EQ(fileops::moveNoReplace(home.at("big"), home.at("elsewhere")), EXDEV);
+    EXPECT_EQ(readFileBytes(home.at("big")), "payload");
+    EXPECT_FALSE(fileops::exists(home.at("elsewhere")));
+}
+
+TEST(RemoveItem, RemovesLinksAsLinksAndNeverTheirTargets)
+{
+    TempHome home;
+    home.fileWithContent("outside/precious", "keep me");
+    home.fileWithContent("cache/a/b/file", "junk");
+    home.symlink("cache/toOutside", home.at("outside"));
+    home.symlink("cache/a/toFile", home.at("outside/precious"));
+    home.symlink("topLink", home.at("outside"));
+
+    EXPECT_EQ(fileops::removeItem(home.at("cache")), 0);
+    EXPECT_EQ(fileops::removeItem(home.at("topLink")), 0);
+    EXPECT_FALSE(fileops::exists(home.at("cache")));
+    EXPECT_FALSE(fileops::exists(home.at("topLink")));
+    EXPECT_EQ(readFileBytes(home.at("outside/precious")), "keep me");
+}
+
+TEST(RemoveItem, GoesOnPastWhatItCannotRemoveAndReportsTheFailure)
+{
+    TempHome home;
+    home.file("cache/a", 10);
+    home.file("cache/busy", 10);
+    home.file("cache/z/deep", 10);
+    fault::ScopedHook hook(failing(fault::Op::remove, "busy", EBUSY));
+    EXPECT_EQ(fileops::removeItem(home.at("cache")), EBUSY);
+    const TreeSnapshot left = snapshotTree(home.path());
+    EXPECT_EQ(left.size(), 2u); // the folder and the busy file
+    EXPECT_TRUE(left.count("cache/busy"));
+}
+
+TEST(MakeDirectories, CreatesTheChainAndRefusesALinkInItsPlace)
+{
+    TempHome home;
+    EXPECT_EQ(fileops::makeDirectories(home.at("a/b/c")), 0);
+    EXPECT_TRUE(fileops::isFolder(home.at("a/b/c")));
+    home.symlink("linkToDir", home.at("a"));
+    EXPECT_NE(fileops::makeDirectories(home.at("linkToDir")), 0);
+    EXPECT_FALSE(fileops::isFolder(home.at("linkToDir")));
+}
