@@ -1,0 +1,294 @@
+#include "Models/DiskFormat.h"
+#include "Platform/FaultInjection.h"
+#include "Platform/Paths.h"
+#include "Platform/Trash.h"
+#include "support/CleanFixture.h"
+#include "support/TreeSnapshot.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using PurgeExecutor = CleanFixture;
+
+std::string lastComponent(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// Fails the moves, the system Trash call, removals and links of the user's paths that
+// contain `needle` (the Trash's own bookkeeping is left working).
+fault::Hook holdEverything(std::string needle, int err)
+{
+    return [needle = std::move(needle), err](fault::Op op, std::string_view path) {
+        const bool touches = op == fault::Op::rename || op == fault::Op::trashCall || op == fault::Op::remove ||
+                             op == fault::Op::link;
+        const bool usersPath = path.find(needle) != std::string_view::npos &&
+                               path.find("/.local/share/Trash/") == std::string_view::npos;
+        return touches && usersPath ? err : 0;
+    };
+}
+
+} // namespace
+
+TEST(PurgePause, FollowsTheItemCount)
+{
+    EXPECT_EQ(MacStorageScanner::purgePause(1), 45ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(5), 45ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(9), 45ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(10), 42ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(20), 21ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(35), 12ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(36), 12ms);
+    EXPECT_EQ(MacStorageScanner::purgePause(5000), 12ms);
+}
+
+TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
+{
+    home.file("Library/Caches/app/blob", 4096);
+    home.symlink("Library/Caches/app/toDocs", home.at("Documents"));
+    home.fileWithContent("Documents/keep.txt", "mine");
+    home.file("Downloads/setup.dmg", 8192);
+    const auto before = snapshotTree(home.path());
+
+    const auto cleaned = clean({{home.at("Library/Caches/app"), 3 << 20, "App cache"},
+                                {home.at("Downloads/setup.dmg"), 1 << 20, "setup.dmg"}},
+                               "已核实纯缓存");
+
+    EXPECT_EQ(cleaned, (std::set<std::string>{home.at("Library/Caches/app"), home.at("Downloads/setup.dmg")}));
+    EXPECT_EQ(engine->sessionCleanedPaths(), cleaned);
+    EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 2u);
+    const auto& first = engine->recentPurgeRecords()[0];
+    EXPECT_EQ(first.name, "App cache");
+    EXPECT_EQ(first.originalURL, home.at("Library/Caches/app"));
+    EXPECT_EQ(first.sizeBytes, 3 << 20);
+    EXPECT_EQ(first.categoryLabel, "已核实纯缓存");
+    EXPECT_EQ(first.id.size(), 36u);
+    EXPECT_EQ(paths::parent(first.trashedURL), trashFiles());
+    EXPECT_TRUE(lastComponent(first.trashedURL).rfind("QM-", 0) == 0);
+    EXPECT_TRUE(lastComponent(first.trashedURL).ends_with("-0-app")) << first.trashedURL;
+    EXPECT_TRUE(lastComponent(engine->recentPurgeRecords()[1].trashedURL).ends_with("-1-setup.dmg"));
+    EXPECT_EQ(snapshotTree(first.trashedURL)["toDocs"], "link " + home.at("Documents"));
+    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(first.trashedURL)));
+
+    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 4.0 MB 空间");
+    EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), 4 << 20);
+    EXPECT_EQ(engine->lastSkippedCount(), 0);
+    EXPECT_EQ(engine->purgeProgress(), 1.0);
+    EXPECT_EQ(engine->purgeProcessedCount(), 2);
+    EXPECT_EQ(engine->purgeTotalCount(), 2);
+    EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
+    EXPECT_EQ(engine->overview().trashBytes, MacStorageScanner::directorySize(trashFiles(), 2));
+    EXPECT_GT(engine->overview().trashBytes, 0);
+}
+
+TEST_F(PurgeExecutor, FinalUpdateKeepsItsOrder)
+{
+    home.file("a", 10);
+    std::vector<std::string> order;
+    auto log = [&](const char* what) { return [&order, what] { order.push_back(what); }; };
+    QObject::connect(engine.get(), &MacStorageScanner::overviewChanged, engine.get(), log("overview"));
+    QObject::connect(engine.get(), &MacStorageScanner::lastFreedBytesChanged, engine.get(), log("freed"));
+    QObject::connect(engine.get(), &MacStorageScanner::sessionTotalFreedBytesChanged, engine.get(), log("session"));
+    QObject::connect(engine.get(), &MacStorageScanner::recentPurgeRecordsChanged, engine.get(), log("records"));
+    QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), log("banner"));
+    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(), [&] {
+        order.push_back(engine->isPurgingAnimation() ? "purging" : "idle");
+    });
+
+    bool sawSessionSet = false;
+    engine->executeAnimatedPurge({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
+        sawSessionSet = engine->sessionCleanedPaths().count(home.at("a")) > 0;
+        order.push_back(std::string("onItemCleaned ") + (engine->isPurgingAnimation() ? "while purging" : "late"));
+        order.insert(order.end(), feedback.events.begin(), feedback.events.end());
+    });
+    ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_TRUE(sawSessionSet);
+    EXPECT_EQ(order, (std::vector<std::string>{"purging", "onItemCleaned while purging", "sound Glass", "haptic",
+                                                "idle", "overview", "freed", "session", "records", "banner"}));
+}
+
+TEST_F(PurgeExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
+{
+    int signals = 0;
+    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(), [&] { ++signals; });
+    QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), [&] { ++signals; });
+    engine->executeAnimatedPurge({}, "L", [](const auto&) { ADD_FAILURE() << "an empty clean completed"; });
+    EXPECT_EQ(signals, 0);
+    EXPECT_FALSE(engine->lastPurgeBanner());
+
+    home.file("first", 10);
+    home.file("second", 10);
+    engine->executeAnimatedPurge({{home.at("first"), 10, "first"}}, "L", {});
+    // The first clean cannot end before the event loop runs again.
+    engine->executeAnimatedPurge({{home.at("second"), 10, "second"}}, "L",
+                                 [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
+    EXPECT_EQ(engine->purgeTotalCount(), 1);
+    ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_TRUE(fileops::exists(home.at("second")));
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+}
+
+TEST_F(PurgeExecutor, ModeIsReadOnceWhenTheCleanStarts)
+{
+    home.file("doc", 10);
+    engine->executeAnimatedPurge({{home.at("doc"), 10, "doc"}}, "L", {});
+    engine->setMoveToTrashByDefault(false);
+    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_TRUE(fileops::exists(engine->recentPurgeRecords()[0].trashedURL));
+}
+
+// The scan saw a folder; by the clean it had become a link to the user's documents.
+TEST_F(PurgeExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
+{
+    home.fileWithContent("Documents/thesis.tex", "years of work");
+    home.symlink("Library/Caches/swapped", home.at("Documents"));
+    home.symlink("Library/Caches/swapped2", home.at("Documents"));
+
+    clean({{home.at("Library/Caches/swapped"), 100, "swapped"}});
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(snapshotTree(trashFiles())[lastComponent(engine->recentPurgeRecords()[0].trashedURL)],
+              "link " + home.at("Documents"));
+
+    engine->setMoveToTrashByDefault(false);
+    clean({{home.at("Library/Caches/swapped2"), 100, "swapped2"}});
+    EXPECT_FALSE(fileops::exists(home.at("Library/Caches/swapped2")));
+    EXPECT_EQ(readFileBytes(home.at("Documents/thesis.tex")), "years of work");
+}
+
+TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
+{
+    home.fileWithContent("a/report.pdf", "A");
+    home.fileWithContent("b/report.pdf", "B");
+    home.fileWithContent("c/report.pdf", "C");
+    // Names our own move would pick in this second and the next are taken already.
+    const auto now = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
+    for (auto s : {now.count(), now.count() + 1})
+        home.fileWithContent(".local/share/Trash/files/QM-" + std::to_string(s) + "-0-report.pdf", "stray");
+
+    clean({{home.at("a/report.pdf"), 1, "a"}});
+    clean({{home.at("b/report.pdf"), 1, "b"}});
+    clean({{home.at("c/report.pdf"), 1, "c"}});
+
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 3u);
+    std::set<std::string> contents;
+    for (const auto& record : engine->recentPurgeRecords())
+        contents.insert(readFileBytes(record.trashedURL));
+    EXPECT_EQ(contents, (std::set<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(readFileBytes(home.at(".local/share/Trash/files/QM-" + std::to_string(now.count()) + "-0-report.pdf")),
+              "stray");
+}
+
+TEST_F(PurgeExecutor, AFolderGivingUpOneOfFourChildrenCountsAQuarter)
+{
+    home.file("cache/a", 100);
+    home.file("cache/b", 100);
+    home.file("cache/c", 100);
+    home.file("cache/d", 100);
+    const std::string folder = home.at("cache");
+    fault::ScopedHook hook([folder](fault::Op op, std::string_view path) {
+        const bool held = path == folder || path == folder + "/b" || path == folder + "/c" || path == folder + "/d";
+        return (op == fault::Op::rename || op == fault::Op::trashCall) && held ? EBUSY : 0;
+    });
+    const auto cleaned = clean({{folder, 4000, "cache"}});
+
+    EXPECT_EQ(cleaned, std::set<std::string>{folder});
+    EXPECT_EQ(engine->lastFreedBytes(), 1000);
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    const auto& record = engine->recentPurgeRecords()[0];
+    EXPECT_EQ(record.sizeBytes, 1000);
+    EXPECT_EQ(entriesOf(record.trashedURL), std::vector<std::string>{"a"});
+    EXPECT_EQ(entriesOf(folder), (std::vector<std::string>{"b", "c", "d"}));
+    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(record.trashedURL)));
+}
+
+TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
+{
+    for (const int err : {EACCES, EXDEV, EBUSY, ENOSPC}) {
+        SCOPED_TRACE(err);
+        home.file("victim.bin", 50);
+        home.file("victim-dir/x", 10);
+        home.file("victim-dir/sub/y", 10);
+        const auto before = snapshotTree(home.path(), ".local");
+        {
+            fault::ScopedHook hook(holdEverything("victim", err));
+            const auto cleaned = clean({{home.at("victim.bin"), 5000, "v"}, {home.at("victim-dir"), 20, "d"}});
+            EXPECT_TRUE(cleaned.empty());
+        }
+        EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
+        EXPECT_TRUE(entriesOf(trashFiles()).empty()); // no folder made for children is left behind
+        EXPECT_TRUE(entriesOf(trashInfo()).empty());
+        EXPECT_EQ(engine->lastSkippedCount(), 2);
+        EXPECT_TRUE(engine->recentPurgeRecords().empty());
+        EXPECT_EQ(engine->lastPurgeBanner(),
+                  "清理完成 · 已安全清理 0 项测试，为您腾出 0 KB 空间；2 项被系统占用或无权限，已保留未动");
+        EXPECT_EQ(feedback.events.front(), "sound Funk");
+        feedback.events.clear();
+    }
+    // A full disk when writing the info file keeps the item where it was, too.
+    fault::ScopedHook hook([](fault::Op op, std::string_view) { return op == fault::Op::writeFile ? ENOSPC : 0; });
+    clean({{home.at("victim.bin"), 5000, "v"}});
+    EXPECT_TRUE(fileops::exists(home.at("victim.bin")));
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+}
+
+TEST_F(PurgeExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
+{
+    home.fileWithContent("Documents/keep.txt", "mine");
+    home.file("build/out/obj.o", 3000);
+    home.symlink("build/out/docs", home.at("Documents"));
+    home.symlink("build/keep", home.at("Documents/keep.txt"));
+    engine->setMoveToTrashByDefault(false);
+
+    const auto cleaned = clean({{home.at("build"), 2 << 20, "build"}, {home.at("gone"), 99, "gone"}});
+    EXPECT_EQ(cleaned.size(), 2u); // a missing item counts as cleaned
+    EXPECT_FALSE(fileops::exists(home.at("build")));
+    EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_EQ(engine->lastFreedBytes(), 2 << 20);
+    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项测试，为您腾出 2.0 MB 空间");
+    EXPECT_TRUE(entriesOf(trashFiles()).empty());
+}
+
+TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
+{
+    // Emptying the Trash folder removes its entries and their info files, not the folder.
+    clean({{home.fileWithContent("old/letter", "x"), 1, "letter"}});
+    clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
+    ASSERT_EQ(entriesOf(trashInfo()).size(), 2u);
+    const std::string oneEntry = engine->recentPurgeRecords()[0].trashedURL;
+    clean({{oneEntry, 1, "entry"}});
+    EXPECT_FALSE(fileops::exists(oneEntry));
+    EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u); // no record for a deletion
+
+    clean({{trashFiles(), 10, "Trash"}});
+    EXPECT_TRUE(fileops::isFolder(trashFiles()));
+    EXPECT_TRUE(entriesOf(trashFiles()).empty());
+    EXPECT_TRUE(entriesOf(trashInfo()).empty());
+
+    std::string scratch = "/tmp/quillmere-purge-XXXXXX";
+    ASSERT_NE(mkdtemp(scratch.data()), nullptr);
+    const std::string temporary = scratch + "/session.tmp";
+    ASSERT_EQ(fileops::createFileExclusive(temporary, "t"), 0);
+    clean({{temporary, 1, "tmp"}});
+    EXPECT_FALSE(fileops::exists(temporary));
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
+    std::filesystem::remove_all(scratch);
+}
+
+TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
+{
+    clean({{home.file("one/a", 10), 100, "a"}, {home.file("one/b", 10), 200, "b"}});
+    clean({{home.file("two/c", 10), 300, "c"}, {home.file("two/d", 10), 400, "d"}});
+    std::vector<std::string> names;
+    for (const auto& record : engine->recentPurgeRecords())
+        names.push_back(record.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"c", "d", "a", "b"}));
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), 1000);
+    EXPECT_EQ(engine->lastFreedBytes(), 700);
+}
