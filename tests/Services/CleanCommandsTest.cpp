@@ -1,0 +1,182 @@
+#include "Platform/FaultInjection.h"
+#include "support/CleanFixture.h"
+#include "support/Records.h"
+
+#include <cerrno>
+
+namespace {
+
+using CleanCommands = CleanFixture;
+
+// Makes every way of cleaning a path (and what is inside it) fail, as for an item held
+// by the system or in a folder the program may not write to.
+fault::Hook held(std::string path)
+{
+    return [path = std::move(path)](fault::Op op, std::string_view p) {
+        const bool cleaning = op == fault::Op::rename || op == fault::Op::trashCall || op == fault::Op::remove;
+        const bool inside = p == path || (p.size() > path.size() && p.substr(0, path.size() + 1) == path + "/");
+        return cleaning && inside ? EBUSY : 0;
+    };
+}
+
+std::vector<std::string> labelsAndNames(const std::vector<PurgeHistoryRecord>& records)
+{
+    std::vector<std::string> out;
+    for (const auto& record : records)
+        out.push_back(record.categoryLabel + ":" + record.name);
+    return out;
+}
+
+struct WorkspaceLog : WorkspaceService {
+    std::vector<std::string> calls;
+    void revealInFinder(const URL& url) override { calls.push_back("reveal " + url); }
+    void openWithDefaultApp(const URL& url) override { calls.push_back("open " + url); }
+};
+
+} // namespace
+
+TEST_F(CleanCommands, SafeCachesDropCleanedItemsAndEmptiedCards)
+{
+    auto gone = card("gone", {cacheItem(home.file("c1/a", 10), 10, true, "A"), cacheItem(home.file("c1/b", 10), 10, true, "B")});
+    auto kept = card("kept", {cacheItem(home.file("c2/a", 10), 10, true, "C"), cacheItem(home.file("c2/b", 10), 10, false, "D")});
+    auto heldCard = card("held", {cacheItem(home.file("c3/busy", 10), 10, true, "E")});
+    EngineAccess::setRuleCards(*engine, {gone, kept, heldCard});
+    {
+        fault::ScopedHook hook(held(home.at("c3/busy")));
+        engine->purgeSelectedSafeCaches();
+        ASSERT_TRUE(waitForClean(*engine));
+    }
+    ASSERT_EQ(engine->ruleCards().size(), 2u);
+    EXPECT_EQ(engine->ruleCards()[0].id, "kept");
+    ASSERT_EQ(engine->ruleCards()[0].subItems.size(), 1u);
+    EXPECT_EQ(engine->ruleCards()[0].subItems[0].name, "D");
+    EXPECT_EQ(engine->ruleCards()[1].id, "held");
+    EXPECT_EQ(labelsAndNames(engine->recentPurgeRecords()),
+              (std::vector<std::string>{"已核实纯缓存:A", "已核实纯缓存:B", "已核实纯缓存:C"}));
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+}
+
+TEST_F(CleanCommands, BloatsAndLargeFilesDropWhatWasCleaned)
+{
+    EngineAccess::setProjectBloats(*engine, {bloat(home.file("web/node_modules/x", 10), 10, false),
+                                             bloat(home.mkdir("api/target"), 20, true, "api", "target")});
+    EngineAccess::setLargeFiles(*engine, {largeFile(home.file("Movies/a.mov", 10), 30, true, LargeFileCategory::videoMedia, "a.mov")});
+    engine->purgeSelectedProjectBloats();
+    ASSERT_TRUE(waitForClean(*engine));
+    engine->purgeSelectedLargeFiles();
+    ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_EQ(engine->projectBloats().size(), 1u);
+    EXPECT_TRUE(engine->largeFiles().empty());
+    EXPECT_EQ(labelsAndNames(engine->recentPurgeRecords()),
+              (std::vector<std::string>{"大体积文件:a.mov", "闲置工程依赖:api/target"}));
+}
+
+TEST_F(CleanCommands, DuplicateGroupsOfFewerThanTwoGo)
+{
+    EngineAccess::setDuplicateGroups(
+        *engine, {group("solo", {member(home.file("o1", 10), 10, true, false), member(home.file("d1", 10), 10, false, true)}),
+                  group("trio", {member(home.file("o2", 10), 10, true, false), member(home.file("d2", 10), 10, false, true),
+                                 member(home.file("d3", 10), 10, false, false)})});
+    engine->purgeSelectedDuplicates();
+    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_EQ(engine->duplicateGroups().size(), 1u);
+    EXPECT_EQ(engine->duplicateGroups()[0].id, "trio");
+    EXPECT_EQ(engine->duplicateGroups()[0].members.size(), 2u);
+    EXPECT_TRUE(fileops::exists(home.at("o1")));
+    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "重复文件克隆副本");
+}
+
+TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
+{
+    const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
+    const URL bundle = home.file("Applications/Tool.app/Contents/bin", 10);
+    EngineAccess::setInstalledApps(*engine, {app(home.at("Applications/Tool.app"), 1000, leftovers, 900, true, "Tool")});
+
+    const auto items = engine->selectedAppItems(false);
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0], (CleanItem{home.at("Applications/Tool.app"), 1000, "Tool"}));
+    EXPECT_EQ(items[3], (CleanItem{leftovers[2], 300, "Tool 缓存残留"}));
+    {
+        fault::ScopedHook hook(held(home.at("Applications/Tool.app"))); // no write access to the Applications folder
+        engine->uninstallSelectedApps(false);
+        ASSERT_TRUE(waitForClean(*engine));
+    }
+    ASSERT_EQ(engine->installedApps().size(), 1u);
+    EXPECT_TRUE(engine->installedApps()[0].isSelected);
+    EXPECT_EQ(engine->installedApps()[0].orphanURLs, leftovers);
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "应用及残留文件");
+
+    engine->uninstallSelectedApps(false);
+    ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_TRUE(engine->installedApps().empty());
+    EXPECT_FALSE(fileops::exists(bundle));
+}
+
+TEST_F(CleanCommands, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
+{
+    const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
+    EngineAccess::setInstalledApps(*engine, {app("/Applications/Tool.app", 1000, leftovers, 900, true, "Tool"),
+                                             app("/Applications/Bare.app", 50, {}, 0, true, "Bare"),
+                                             app("/Applications/Other.app", 70, {home.file("L/other", 10)}, 70, false, "Other")});
+    {
+        fault::ScopedHook hook(held(leftovers[1]));
+        engine->uninstallSelectedApps(true);
+        ASSERT_TRUE(waitForClean(*engine));
+    }
+    const auto& apps = engine->installedApps();
+    ASSERT_EQ(apps.size(), 3u);
+    EXPECT_EQ(apps[0].orphanURLs, std::vector<URL>{leftovers[1]});
+    EXPECT_EQ(apps[0].orphanSizeBytes, 300);
+    EXPECT_FALSE(apps[0].isSelected);
+    EXPECT_EQ(apps[0].appSizeBytes, 1000);
+    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_EQ(apps[2].orphanSizeBytes, 70); // unselected apps are not touched
+    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "应用关联缓存");
+    EXPECT_EQ(engine->recentPurgeRecords().front().name, "Tool 缓存残留");
+
+    // A selected app without leftovers makes no item: nothing happens.
+    engine->toggleInstalledApp("/Applications/Bare.app");
+    const auto banner = engine->lastPurgeBanner();
+    engine->uninstallSelectedApps(true);
+    EXPECT_FALSE(engine->isPurgingAnimation());
+    EXPECT_EQ(engine->lastPurgeBanner(), banner);
+}
+
+TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
+{
+    const URL both = home.file("Downloads/movie.mp4", 10);
+    EngineAccess::setInstalledApps(*engine, {app("/Applications/A.app", 100, {home.file("L/a", 10)}, 10, true)});
+    engine->purgeAllMasterSmartSelected(); // only an application is selected: nothing to do
+    EXPECT_FALSE(engine->isPurgingAnimation());
+    EXPECT_FALSE(engine->lastPurgeBanner());
+
+    EngineAccess::setRuleCards(*engine, {card("c", {cacheItem(home.file("cache/x", 10), 1024, true, "x")})});
+    EngineAccess::setDuplicateGroups(*engine, {group("g", {member(home.file("Documents/movie.mp4", 10), 500, true, false),
+                                                           member(both, 500, false, true, "movie.mp4")})});
+    EngineAccess::setLargeFiles(*engine, {largeFile(both, 500, true, LargeFileCategory::videoMedia, "movie.mp4")});
+    const auto items = engine->masterSmartSelectedItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].url, both);
+    EXPECT_EQ(items[2].url, both);
+
+    engine->purgeAllMasterSmartSelected();
+    ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_EQ(engine->lastFreedBytes(), 1524);
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
+    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 3 项全盘已核验安全项，为您腾出 1 KB 空间");
+    EXPECT_TRUE(engine->ruleCards().empty());
+    EXPECT_TRUE(engine->duplicateGroups().empty());
+    EXPECT_TRUE(engine->largeFiles().empty());
+    EXPECT_EQ(engine->installedApps().size(), 1u);
+}
+
+TEST_F(CleanCommands, RevealAndOpenGoToTheWorkspaceService)
+{
+    engine->revealInFinder("/x/a b"); // without a service: nothing happens
+    WorkspaceLog log;
+    engine->setWorkspaceService(&log);
+    engine->revealInFinder("/x/a b");
+    engine->openWithDefaultApp("/x/\xff.mov");
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"reveal /x/a b", "open /x/\xff.mov"}));
+}
