@@ -1,0 +1,180 @@
+#include "Platform/FaultInjection.h"
+#include "Platform/Trash.h"
+#include "support/CleanFixture.h"
+#include "support/TreeSnapshot.h"
+
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+using RestoreHistory = CleanFixture;
+
+// The Trash entry whose info file names `original`, with its content.
+std::vector<std::string> trashedContentsOf(const std::string& trashFiles, const std::string& original)
+{
+    std::vector<std::string> out;
+    std::vector<std::string> names;
+    fileops::listChildren(trashFiles, names);
+    for (const auto& name : names) {
+        const std::string entry = trashFiles + "/" + name;
+        const std::string info = readFileBytes(*Trash::infoFileOf(entry));
+        if (info.find("\nPath=" + Trash::percentEncodePath(original) + "\n") != std::string::npos)
+            out.push_back(readFileBytes(entry));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_F(RestoreHistory, AFileComesBackIntoItsRecreatedFolderChain)
+{
+    clean({{home.fileWithContent("Projects/site/notes.txt", "old notes"), 100, "notes.txt"}});
+    std::filesystem::remove_all(home.at("Projects"));
+    const std::string id = engine->recentPurgeRecords()[0].id;
+
+    engine->restoreSingleRecord(id);
+    EXPECT_EQ(readFileBytes(home.at("Projects/site/notes.txt")), "old notes");
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_TRUE(engine->sessionCleanedPaths().empty());
+    EXPECT_EQ(engine->lastPurgeBanner(), "已将「notes.txt」从废纸篓原路还原至 site");
+    EXPECT_TRUE(entriesOf(trashFiles()).empty());
+    EXPECT_TRUE(entriesOf(trashInfo()).empty()); // restoring drops the info file
+    EXPECT_TRUE(engine->isScanning());           // the restored item shows up again after a rescan
+    EXPECT_EQ(feedback.events.back(), "haptic");
+
+    ASSERT_TRUE(waitForScan(*engine));
+    int changes = 0;
+    QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), [&] { ++changes; });
+    engine->restoreSingleRecord(id); // already restored: nothing
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(RestoreHistory, ANewerFileInTheWayGoesToTheTrashNotAway)
+{
+    const std::string path = home.fileWithContent("Documents/plan.txt", "restored version");
+    clean({{path, 10, "plan.txt"}});
+    home.fileWithContent("Documents/plan.txt", "newer version");
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(path), "restored version");
+    EXPECT_EQ(trashedContentsOf(trashFiles(), path), std::vector<std::string>{"newer version"});
+    EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
+}
+
+TEST_F(RestoreHistory, ARecreatedFolderIsMergedAndItsSameNamedEntriesKept)
+{
+    home.fileWithContent("cache/a", "old a");
+    home.fileWithContent("cache/b", "old b");
+    clean({{home.at("cache"), 10, "cache"}});
+    home.fileWithContent("cache/b", "new b");
+    home.fileWithContent("cache/c", "new c");
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(home.at("cache/a")), "old a");
+    EXPECT_EQ(readFileBytes(home.at("cache/b")), "old b");
+    EXPECT_EQ(readFileBytes(home.at("cache/c")), "new c");
+    EXPECT_EQ(trashedContentsOf(trashFiles(), home.at("cache/b")), std::vector<std::string>{"new b"});
+    EXPECT_EQ(entriesOf(trashFiles()).size(), 1u); // the emptied trashed folder is gone, with its info file
+    EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
+}
+
+TEST_F(RestoreHistory, AnEmptyTrashedFolderOntoAFolderSucceeds)
+{
+    clean({{home.mkdir("empty"), 0, "empty"}});
+    home.mkdir("empty");
+    const URL trashed = engine->recentPurgeRecords()[0].trashedURL;
+    EXPECT_TRUE(EngineAccess::restoreTrashedItem(trashed, home.at("empty"), home.path()));
+    EXPECT_FALSE(fileops::exists(trashed));
+    EXPECT_TRUE(entriesOf(trashInfo()).empty());
+}
+
+TEST_F(RestoreHistory, APartlyCleanedFolderGetsItsChildrenBack)
+{
+    for (const char* child : {"a", "b", "c", "d"})
+        home.fileWithContent(std::string("app/") + child, child);
+    const auto before = snapshotTree(home.path(), ".local");
+    {
+        const std::string busy = home.at("app/b");
+        const std::string folder = home.at("app");
+        fault::ScopedHook hook([=](fault::Op op, std::string_view p) {
+            return (op == fault::Op::rename || op == fault::Op::trashCall) && (p == busy || p == folder) ? EBUSY : 0;
+        });
+        clean({{folder, 400, "app"}});
+    }
+    EXPECT_EQ(entriesOf(home.at("app")), std::vector<std::string>{"b"});
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
+    EXPECT_TRUE(entriesOf(trashFiles()).empty());
+    EXPECT_TRUE(entriesOf(trashInfo()).empty());
+}
+
+TEST_F(RestoreHistory, ChildrenThatCannotGoBackStayInTheTrashWithTheirInfo)
+{
+    home.fileWithContent("cache/a", "a");
+    home.fileWithContent("cache/stuck", "s");
+    clean({{home.at("cache"), 10, "cache"}});
+    home.mkdir("cache");
+    const URL trashed = engine->recentPurgeRecords()[0].trashedURL;
+    {
+        fault::ScopedHook hook([stuck = trashed + "/stuck"](fault::Op op, std::string_view p) {
+            return op == fault::Op::rename && p == stuck ? EACCES : 0;
+        });
+        engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    }
+    EXPECT_TRUE(engine->recentPurgeRecords().empty()); // part of it came back
+    EXPECT_EQ(readFileBytes(home.at("cache/a")), "a");
+    EXPECT_EQ(readFileBytes(trashed + "/stuck"), "s");
+    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(trashed)));
+}
+
+TEST_F(RestoreHistory, AFailedMoveBackLeavesTheOccupantInPlaceAndTheRecord)
+{
+    const std::string path = home.fileWithContent("report.pdf", "cleaned");
+    clean({{path, 10, "report.pdf"}});
+    home.fileWithContent("report.pdf", "occupant");
+    const auto banner = engine->lastPurgeBanner();
+    const URL trashed = engine->recentPurgeRecords()[0].trashedURL;
+    {
+        fault::ScopedHook hook([trashed](fault::Op op, std::string_view p) {
+            return op == fault::Op::rename && p == trashed ? EXDEV : 0;
+        });
+        engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    }
+    EXPECT_EQ(readFileBytes(path), "occupant");
+    EXPECT_EQ(readFileBytes(trashed), "cleaned");
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->lastPurgeBanner(), banner);
+    EXPECT_EQ(entriesOf(trashFiles()).size(), 1u);
+    EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
+    EXPECT_FALSE(engine->isScanning());
+}
+
+TEST_F(RestoreHistory, RestoreAllPutsTheOlderCopyOfAPathCleanedTwiceOnTop)
+{
+    home.fileWithContent("cache/x", "v1");
+    clean({{home.at("cache"), 1000, "cache"}});
+    home.fileWithContent("cache/x", "v2");
+    home.fileWithContent("cache/y", "y2");
+    clean({{home.at("cache"), 2000, "cache"}});
+    clean({{home.fileWithContent("lost", "l"), 5000, "lost"}});
+    std::filesystem::remove(engine->recentPurgeRecords()[0].trashedURL); // the user emptied that one
+
+    engine->restoreAllRecentPurges();
+    EXPECT_EQ(readFileBytes(home.at("cache/x")), "v1");
+    EXPECT_EQ(readFileBytes(home.at("cache/y")), "y2");
+    EXPECT_EQ(trashedContentsOf(trashFiles(), home.at("cache/x")), std::vector<std::string>{"v2"});
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_EQ(engine->lastPurgeBanner(), "已为您原路还原 2 项文件（共 3 KB）");
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), 5000);
+    EXPECT_EQ(engine->lastFreedBytes(), 5000); // the last clean's figure stays
+}
+
+TEST_F(RestoreHistory, TheSessionTotalNeverGoesBelowZero)
+{
+    clean({{home.file("big.iso", 10), 1LL << 30, "big.iso"}});
+    EngineAccess::setSessionTotalFreedBytes(*engine, 1LL << 29);
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), 0);
+    EXPECT_EQ(engine->lastFreedBytes(), 1LL << 30);
+}
