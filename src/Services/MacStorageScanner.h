@@ -17,6 +17,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -285,6 +286,9 @@ private:
     Int64 sessionTotalFreedBytes_ = 0;
     bool moveToTrashByDefault_ = true;
     std::set<std::string> sessionCleanedPaths_;
+    // Order in which records were made, so restoring all undoes the newest move first.
+    std::uint64_t nextRecordSequence_ = 0;
+    std::unordered_map<std::string, std::uint64_t> recordSequence_;
     CleanFeedback* cleanFeedback_ = nullptr;
     WorkspaceService* workspaceService_ = nullptr;
 

@@ -202,6 +202,8 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
             setLastFreedBytes(freedTotal);
             setLastSkippedCount(skippedCount);
             setSessionTotalFreedBytes(sessionTotalFreedBytes_ + freedTotal);
+            for (const auto& record : records)
+                recordSequence_[record.id] = ++nextRecordSequence_;
             std::vector<PurgeHistoryRecord> history = records; // this clean first, in processing order
             history.insert(history.end(), recentPurgeRecords_.begin(), recentPurgeRecords_.end());
             setRecentPurgeRecords(std::move(history));

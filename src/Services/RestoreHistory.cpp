@@ -78,6 +78,7 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
         return; // the record stays; the user may try again
 
     sessionCleanedPaths_.erase(record.originalURL);
+    recordSequence_.erase(record.id);
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
     auto history = recentPurgeRecords_;
@@ -96,8 +97,17 @@ void MacStorageScanner::restoreAllRecentPurges()
         return;
     int restoredCount = 0;
     Int64 restoredBytes = 0;
-    // Newest first: of two records for one path, the older one is merged in last.
-    for (const auto& record : recentPurgeRecords_) {
+    // Undo order: the newest move first, across cleans and within one. Of two records
+    // for one path the older is merged in last; an item cleaned before a folder that
+    // held it comes back after that folder, into its place.
+    auto sequenceOf = [this](const std::string& id) {
+        const auto it = recordSequence_.find(id);
+        return it == recordSequence_.end() ? std::uint64_t(0) : it->second;
+    };
+    std::vector<PurgeHistoryRecord> undoOrder = recentPurgeRecords_;
+    std::stable_sort(undoOrder.begin(), undoOrder.end(),
+                     [&](const auto& a, const auto& b) { return sequenceOf(a.id) > sequenceOf(b.id); });
+    for (const auto& record : undoOrder) {
         if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
             continue;
         sessionCleanedPaths_.erase(record.originalURL);
@@ -107,6 +117,7 @@ void MacStorageScanner::restoreAllRecentPurges()
 
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
+    recordSequence_.clear();
     setRecentPurgeRecords({});
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
     setLastPurgeBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
