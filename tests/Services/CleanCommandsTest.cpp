@@ -44,7 +44,7 @@ TEST_F(CleanCommands, SafeCachesDropCleanedItemsAndEmptiedCards)
     {
         fault::ScopedHook hook(held(home.at("c3/busy")));
         engine->purgeSelectedSafeCaches();
-        ASSERT_TRUE(waitForClean(*engine));
+        ASSERT_TRUE(waitForPurge(*engine));
     }
     ASSERT_EQ(engine->ruleCards().size(), 2u);
     EXPECT_EQ(engine->ruleCards()[0].id, "kept");
@@ -62,9 +62,9 @@ TEST_F(CleanCommands, BloatsAndLargeFilesDropWhatWasCleaned)
                                              bloat(home.mkdir("api/target"), 20, true, "api", "target")});
     EngineAccess::setLargeFiles(*engine, {largeFile(home.file("Movies/a.mov", 10), 30, true, LargeFileCategory::videoMedia, "a.mov")});
     engine->purgeSelectedProjectBloats();
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     engine->purgeSelectedLargeFiles();
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_EQ(engine->projectBloats().size(), 1u);
     EXPECT_TRUE(engine->largeFiles().empty());
     EXPECT_EQ(labelsAndNames(engine->recentPurgeRecords()),
@@ -78,7 +78,7 @@ TEST_F(CleanCommands, DuplicateGroupsOfFewerThanTwoGo)
                   group("trio", {member(home.file("o2", 10), 10, true, false), member(home.file("d2", 10), 10, false, true),
                                  member(home.file("d3", 10), 10, false, false)})});
     engine->purgeSelectedDuplicates();
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     ASSERT_EQ(engine->duplicateGroups().size(), 1u);
     EXPECT_EQ(engine->duplicateGroups()[0].id, "trio");
     EXPECT_EQ(engine->duplicateGroups()[0].members.size(), 2u);
@@ -99,7 +99,7 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
     {
         fault::ScopedHook hook(held(home.at("Applications/Tool.app"))); // no write access to the Applications folder
         engine->uninstallSelectedApps(false);
-        ASSERT_TRUE(waitForClean(*engine));
+        ASSERT_TRUE(waitForPurge(*engine));
     }
     ASSERT_EQ(engine->installedApps().size(), 1u);
     EXPECT_TRUE(engine->installedApps()[0].isSelected);
@@ -108,7 +108,7 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
     EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "应用及残留文件");
 
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_TRUE(engine->installedApps().empty());
     EXPECT_FALSE(fileops::exists(bundle));
 }
@@ -122,7 +122,7 @@ TEST_F(CleanCommands, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
     {
         fault::ScopedHook hook(held(leftovers[1]));
         engine->uninstallSelectedApps(true);
-        ASSERT_TRUE(waitForClean(*engine));
+        ASSERT_TRUE(waitForPurge(*engine));
     }
     const auto& apps = engine->installedApps();
     ASSERT_EQ(apps.size(), 3u);
@@ -161,7 +161,7 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     EXPECT_EQ(items[2].url, both);
 
     engine->purgeAllMasterSmartSelected();
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_EQ(engine->lastFreedBytes(), 1524);
     EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
     EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 3 项全盘已核验安全项，为您腾出 1 KB 空间");

@@ -105,7 +105,7 @@ TEST_F(PurgeExecutor, FinalUpdateKeepsItsOrder)
         order.push_back(std::string("onItemCleaned ") + (engine->isPurgingAnimation() ? "while purging" : "late"));
         order.insert(order.end(), feedback.events.begin(), feedback.events.end());
     });
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_TRUE(sawSessionSet);
     EXPECT_EQ(order, (std::vector<std::string>{"purging", "onItemCleaned while purging", "sound Glass", "haptic",
                                                 "idle", "overview", "freed", "session", "records", "banner"}));
@@ -127,7 +127,7 @@ TEST_F(PurgeExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
     engine->executeAnimatedPurge({{home.at("second"), 10, "second"}}, "L",
                                  [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
     EXPECT_EQ(engine->purgeTotalCount(), 1);
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_TRUE(fileops::exists(home.at("second")));
     EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
 }
@@ -137,7 +137,7 @@ TEST_F(PurgeExecutor, ModeIsReadOnceWhenTheCleanStarts)
     home.file("doc", 10);
     engine->executeAnimatedPurge({{home.at("doc"), 10, "doc"}}, "L", {});
     engine->setMoveToTrashByDefault(false);
-    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_TRUE(waitForPurge(*engine));
     ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
     EXPECT_TRUE(fileops::exists(engine->recentPurgeRecords()[0].trashedURL));
 }

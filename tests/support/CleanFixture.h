@@ -47,7 +47,7 @@ protected:
             cleaned = paths;
             ++calls;
         });
-        EXPECT_TRUE(waitForClean(*engine));
+        EXPECT_TRUE(waitForPurge(*engine));
         EXPECT_LE(calls, 1);
         return cleaned;
     }

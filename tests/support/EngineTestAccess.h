@@ -1,11 +1,9 @@
 #pragma once
 // Test-side access to the engine: lists seeded the way a scan would publish them,
-// the private restore step, and waiting for background work on the event loop.
+// the private restore step, and an engine set up for a test home.
 
 #include "Services/MacStorageScanner.h"
-
-#include <QEventLoop>
-#include <QTimer>
+#include "support/EngineWait.h"
 
 struct MacStorageScannerTestAccess {
     static void setRuleCards(MacStorageScanner& s, std::vector<SafeCacheRuleCard> v) { s.setRuleCards(std::move(v)); }
@@ -29,33 +27,6 @@ struct MacStorageScannerTestAccess {
     }
 };
 using EngineAccess = MacStorageScannerTestAccess;
-
-// Spins the event loop until `done` holds or the (generous) time is up.
-template <typename Signal, typename Done>
-inline bool waitUntil(MacStorageScanner& scanner, Signal signal, Done done, int timeoutMs = 60000)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QObject::connect(&scanner, signal, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
-
-inline bool waitForClean(MacStorageScanner& scanner)
-{
-    return waitUntil(scanner, &MacStorageScanner::isPurgingAnimationChanged,
-                     [&] { return !scanner.isPurgingAnimation(); });
-}
-
-inline bool waitForScan(MacStorageScanner& scanner)
-{
-    return waitUntil(scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); });
-}
 
 // An engine on a test home, without pauses between cleaned items.
 inline MacStorageScanner::Options testOptions(const std::string& home)
