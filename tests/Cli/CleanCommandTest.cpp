@@ -1,0 +1,81 @@
+// quillmere-cli clean as a user runs it: a dry run first, then the real clean.
+#include "Platform/FileOperations.h"
+#include "support/RunProgram.h"
+#include "support/TempHome.h"
+#include "support/TreeSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace {
+
+// Paths of the lines that start with `prefix`, up to the next tab.
+std::set<std::string> pathsAfter(const std::string& out, const std::string& prefix)
+{
+    std::set<std::string> paths;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(prefix, 0) != 0)
+            continue;
+        const std::string rest = line.substr(prefix.size());
+        paths.insert(rest.substr(0, rest.find_first_of("\t ")));
+    }
+    return paths;
+}
+
+} // namespace
+
+TEST(CliClean, DryRunChangesNothingAndTheRealRunDoesWhatItListed)
+{
+    TempHome home;
+    home.file("Documents/webapp/node_modules/pkg/index.js", 5000);
+    home.fileWithContent("Documents/webapp/package.json", "{}");
+    home.setModifiedDaysAgo("Documents/webapp", 30);
+    home.file("Movies/film.mov", 1 << 20);
+    const auto before = snapshotTree(home.path());
+
+    const auto dry = runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "all", "--home", home.path()});
+    ASSERT_EQ(dry.exitStatus, 0) << dry.err;
+    EXPECT_EQ(snapshotTree(home.path()), before);
+    std::set<std::string> planned;
+    std::istringstream lines(dry.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto firstTab = line.find('\t');
+        if (line.rfind("  ", 0) == 0 && firstTab != std::string::npos)
+            planned.insert(line.substr(firstTab + 1, line.find('\t', firstTab + 1) - firstTab - 1));
+    }
+    if (planned.empty())
+        EXPECT_EQ(dry.out, "Nothing selected to clean.\n");
+    else
+        EXPECT_NE(dry.out.find("Dry run: nothing was changed."), std::string::npos) << dry.out;
+
+    const auto real = runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "all", "--home", home.path(), "--yes"});
+    const auto moved = pathsAfter(real.out, "  moved to the Trash\t");
+    const auto skipped = pathsAfter(real.out, "  skipped (left in place)\t");
+    EXPECT_EQ(real.exitStatus, skipped.empty() ? 0 : 1) << real.out << real.err;
+    std::set<std::string> reported = moved;
+    reported.insert(skipped.begin(), skipped.end());
+    for (const auto& path : pathsAfter(real.out, "  removed\t"))
+        reported.insert(path);
+    EXPECT_EQ(reported, planned);
+    for (const auto& path : moved)
+        EXPECT_FALSE(fileops::exists(path)) << path;
+    EXPECT_TRUE(fileops::exists(home.at("Documents/webapp/package.json")));
+}
+
+TEST(CliClean, RejectsWhatItDoesNotKnow)
+{
+    TempHome home;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"clean", "--home", home.path()},
+          std::vector<std::string>{"clean", "--what", "everything", "--home", home.path()},
+          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--force"}}) {
+        std::vector<std::string> argv = {QUILLMERE_CLI_PATH};
+        argv.insert(argv.end(), args.begin(), args.end());
+        const auto result = runProgram(argv);
+        EXPECT_EQ(result.exitStatus, 2) << args[1];
+        EXPECT_NE(result.err.find("usage:"), std::string::npos);
+    }
+}
