@@ -30,7 +30,7 @@ std::set<std::string> pathsAfter(const std::string& out, const std::string& pref
 TEST(CliClean, DryRunChangesNothingAndTheRealRunDoesWhatItListed)
 {
     TempHome home;
-    home.file("Documents/webapp/node_modules/pkg/index.js", 5000);
+    home.allocatedFile("Documents/webapp/node_modules/pkg/index.js", 16 << 20); // big enough to be offered
     home.fileWithContent("Documents/webapp/package.json", "{}");
     home.setModifiedDaysAgo("Documents/webapp", 30);
     home.file("Movies/film.mov", 1 << 20);
