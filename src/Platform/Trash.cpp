@@ -69,10 +69,10 @@ Trash Trash::topdirTrash(const URL& topdir)
 
 int Trash::prepare() const
 {
-    const mode_t mode = topdir_.empty() ? 0755 : 0700;
-    if (const int err = fileops::makeDirectories(files_, mode))
+    // What someone threw away is nobody else's business.
+    if (const int err = fileops::makeDirectories(files_, 0700))
         return err;
-    if (const int err = fileops::makeDirectories(info_, mode))
+    if (const int err = fileops::makeDirectories(info_, 0700))
         return err;
     if (!topdir_.empty()) {
         // Someone else's folder under our name is not ours to fill.

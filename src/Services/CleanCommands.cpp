@@ -16,10 +16,20 @@ Int64 leftoverShare(const InstalledAppItem& app)
     return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
 }
 
-template <typename T, typename UrlOf>
-bool eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
+template <typename T, typename UrlOf> void eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
 {
-    return std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; }) > 0;
+    std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; });
+}
+
+// Drops cleaned members from every container, then the containers left with fewer
+// than `minimum` members, keeping the order of the rest.
+template <typename Container, typename MembersOf, typename UrlOf>
+void pruneNested(std::vector<Container>& list, const std::set<std::string>& cleaned, MembersOf membersOf, UrlOf urlOf,
+                 std::size_t minimum)
+{
+    for (auto& container : list)
+        eraseCleaned(membersOf(container), cleaned, urlOf);
+    std::erase_if(list, [&](Container& container) { return membersOf(container).size() < minimum; });
 }
 
 } // namespace
@@ -92,11 +102,9 @@ std::vector<CleanItem> MacStorageScanner::masterSmartSelectedItems() const
 void MacStorageScanner::pruneSafeCaches(const std::set<std::string>& cleaned)
 {
     auto cards = ruleCards_;
-    for (auto card = cards.size(); card-- > 0;) {
-        eraseCleaned(cards[card].subItems, cleaned, [](const CacheSubItem& item) { return item.url; });
-        if (cards[card].subItems.empty())
-            cards.erase(cards.begin() + std::ptrdiff_t(card));
-    }
+    pruneNested(
+        cards, cleaned, [](SafeCacheRuleCard& card) -> auto& { return card.subItems; },
+        [](const CacheSubItem& item) { return item.url; }, 1);
     setRuleCards(std::move(cards));
 }
 
@@ -110,11 +118,9 @@ void MacStorageScanner::pruneProjectBloats(const std::set<std::string>& cleaned)
 void MacStorageScanner::pruneDuplicates(const std::set<std::string>& cleaned)
 {
     auto groups = duplicateGroups_;
-    for (auto group = groups.size(); group-- > 0;) {
-        eraseCleaned(groups[group].members, cleaned, [](const DuplicateFileMember& member) { return member.url; });
-        if (groups[group].members.size() < 2)
-            groups.erase(groups.begin() + std::ptrdiff_t(group));
-    }
+    pruneNested(
+        groups, cleaned, [](DuplicateFileGroup& group) -> auto& { return group.members; },
+        [](const DuplicateFileMember& member) { return member.url; }, 2);
     setDuplicateGroups(std::move(groups));
 }
 
