@@ -292,3 +292,43 @@ TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
     EXPECT_EQ(engine->sessionTotalFreedBytes(), 1000);
     EXPECT_EQ(engine->lastFreedBytes(), 700);
 }
+
+TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)
+{
+    std::vector<std::pair<int, double>> steps;
+    QObject::connect(engine.get(), &MacStorageScanner::purgeProgressChanged, engine.get(),
+                     [&] { steps.emplace_back(engine->purgeProcessedCount(), engine->purgeProgress()); });
+    engine->executeAnimatedPurge({{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}},
+                                 "L", {});
+    EXPECT_EQ(engine->purgeProgress(), 0.08);
+    EXPECT_EQ(engine->purgeCurrentItemName(), "a");
+    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_EQ(steps.size(), 3u); // the count is set before the fraction
+    EXPECT_EQ(steps[0].first, 1);
+    EXPECT_DOUBLE_EQ(steps[0].second, 1.0 / 3.0);
+    EXPECT_EQ(steps[2], std::make_pair(3, 1.0));
+}
+
+// The window may go away while a clean runs: the clean finishes its file work, and
+// nothing is delivered to the engine that is gone.
+TEST(PurgeExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
+{
+    TempHome home;
+    auto options = testOptions(home.path());
+    options.pacePurges = true;
+    bool called = false;
+    {
+        MacStorageScanner engine(options);
+        LargeFileItem file;
+        file.id = file.url = home.file("Movies/a.mov", 10);
+        file.isSelected = true;
+        EngineAccess::setLargeFiles(engine, {file});
+        engine.executeAnimatedPurge({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
+    }
+    drainEvents();
+    EXPECT_FALSE(called);
+    EXPECT_FALSE(fileops::exists(home.at("Movies/a.mov")));
+    std::vector<std::string> trashed;
+    EXPECT_TRUE(fileops::listChildren(MacStorageScanner::trashFilesFolder(home.path()), trashed));
+    EXPECT_EQ(trashed.size(), 1u);
+}
