@@ -300,13 +300,13 @@ TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)
                      [&] { steps.emplace_back(engine->purgeProcessedCount(), engine->purgeProgress()); });
     engine->executeAnimatedPurge({{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}},
                                  "L", {});
-    EXPECT_EQ(engine->purgeProgress(), 0.08);
     EXPECT_EQ(engine->purgeCurrentItemName(), "a");
     ASSERT_TRUE(waitForPurge(*engine));
-    ASSERT_EQ(steps.size(), 3u); // the count is set before the fraction
-    EXPECT_EQ(steps[0].first, 1);
-    EXPECT_DOUBLE_EQ(steps[0].second, 1.0 / 3.0);
-    EXPECT_EQ(steps[2], std::make_pair(3, 1.0));
+    ASSERT_EQ(steps.size(), 4u); // the start, then each item with its count set before the fraction
+    EXPECT_EQ(steps[0], std::make_pair(0, 0.08));
+    EXPECT_EQ(steps[1].first, 1);
+    EXPECT_DOUBLE_EQ(steps[1].second, 1.0 / 3.0);
+    EXPECT_EQ(steps[3], std::make_pair(3, 1.0));
 }
 
 // The window may go away while a clean runs: the clean finishes its file work, and
