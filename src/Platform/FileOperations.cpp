@@ -15,9 +15,11 @@
 #define RENAME_NOREPLACE (1 << 0)
 #endif
 
-namespace fileops {
+namespace fileops
+{
 
-namespace {
+namespace
+{
 
 int noReplaceRename(const char* from, const char* to)
 {
@@ -78,10 +80,7 @@ int moveWithoutFlag(const std::string& from, const std::string& to)
     return err;
 }
 
-bool isDotOrDotDot(const char* name)
-{
-    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
-}
+bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
 
 int removeAt(int dirFd, const std::string& name, const std::string& path, int depth);
 

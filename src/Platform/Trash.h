@@ -14,8 +14,9 @@
 #include <optional>
 #include <string>
 
-class Trash {
-public:
+class Trash
+{
+  public:
     static Trash homeTrash(const URL& home);
     // The per-user trash of the file system mounted at `topdir`.
     static Trash topdirTrash(const URL& topdir);
@@ -51,7 +52,7 @@ public:
     static std::string percentEncodePath(const std::string& bytes);
     static std::string percentDecode(const std::string& text);
 
-private:
+  private:
     Trash(URL root, URL topdir);
     // What an info file says for `originalPath`: absolute in the home trash, relative
     // to the topdir in a topdir trash (so the disk may be mounted elsewhere).

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr const char* kLeftoverSuffix = " 缓存残留";
 
@@ -16,7 +17,8 @@ Int64 leftoverShare(const InstalledAppItem& app)
     return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
 }
 
-template <typename T, typename UrlOf> void eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
+template <typename T, typename UrlOf>
+void eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
 {
     std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; });
 }
@@ -103,7 +105,7 @@ void MacStorageScanner::pruneSafeCaches(const std::set<std::string>& cleaned)
 {
     auto cards = ruleCards_;
     pruneNested(
-        cards, cleaned, [](SafeCacheRuleCard& card) -> auto& { return card.subItems; },
+        cards, cleaned, [](SafeCacheRuleCard & card) -> auto& { return card.subItems; },
         [](const CacheSubItem& item) { return item.url; }, 1);
     setRuleCards(std::move(cards));
 }
@@ -119,7 +121,7 @@ void MacStorageScanner::pruneDuplicates(const std::set<std::string>& cleaned)
 {
     auto groups = duplicateGroups_;
     pruneNested(
-        groups, cleaned, [](DuplicateFileGroup& group) -> auto& { return group.members; },
+        groups, cleaned, [](DuplicateFileGroup & group) -> auto& { return group.members; },
         [](const DuplicateFileMember& member) { return member.url; }, 2);
     setDuplicateGroups(std::move(groups));
 }
@@ -133,7 +135,8 @@ void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
 
 // ---------------------------------------------------------------- the commands
 
-namespace {
+namespace
+{
 // The completion step holds the engine weakly: it may be gone when the clean ends.
 template <typename Prune> MacStorageScanner::CleanedPathsHandler whileAlive(MacStorageScanner* engine, Prune prune)
 {

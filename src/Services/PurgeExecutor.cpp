@@ -11,7 +11,8 @@
 #include <cerrno>
 #include <thread>
 
-namespace {
+namespace
+{
 
 struct Outcome {
     bool cleaned = false;
@@ -136,78 +137,78 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
 
     const auto pause = options_.pacePurges ? purgePause(count) : std::chrono::nanoseconds(0);
 
-    runInBackground([this, items = std::move(items), label, onItemCleaned = std::move(onItemCleaned), toTrash, home,
-                     pause] {
-        const Trash trash = Trash::homeTrash(home);
-        const URL trashFolder = trash.filesFolder();
-        trash.prepare(); // when this fails, the moves fail and the system call is tried
+    runInBackground(
+        [this, items = std::move(items), label, onItemCleaned = std::move(onItemCleaned), toTrash, home, pause] {
+            const Trash trash = Trash::homeTrash(home);
+            const URL trashFolder = trash.filesFolder();
+            trash.prepare(); // when this fails, the moves fail and the system call is tried
 
-        std::set<std::string> cleanedPaths;
-        std::vector<PurgeHistoryRecord> records;
-        int cleanedCount = 0;
-        int skippedCount = 0;
-        Int64 freedTotal = 0;
+            std::set<std::string> cleanedPaths;
+            std::vector<PurgeHistoryRecord> records;
+            int cleanedCount = 0;
+            int skippedCount = 0;
+            Int64 freedTotal = 0;
 
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const CleanItem& item = items[i];
-            Outcome outcome;
-            if (isMissing(item.url)) {
-                outcome.cleaned = true; // already gone: nothing freed, nothing to restore
-            } else if (toTrash && !paths::isSameOrInside(item.url, trashFolder) &&
-                       !startsWith(item.url, "/private/var/") && !startsWith(item.url, "/tmp/")) {
-                const auto seconds =
-                    std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
-                const std::string trashName = "QM-" + std::to_string(seconds.count()) + "-" + std::to_string(i) + "-" +
-                                              paths::lastComponent(item.url);
-                outcome = moveIntoTrash(item, trash, home, trashName);
-            } else {
-                outcome = removeForGood(item, trashFolder);
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const CleanItem& item = items[i];
+                Outcome outcome;
+                if (isMissing(item.url)) {
+                    outcome.cleaned = true; // already gone: nothing freed, nothing to restore
+                } else if (toTrash && !paths::isSameOrInside(item.url, trashFolder) &&
+                           !startsWith(item.url, "/private/var/") && !startsWith(item.url, "/tmp/")) {
+                    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                        std::chrono::system_clock::now().time_since_epoch());
+                    const std::string trashName = "QM-" + std::to_string(seconds.count()) + "-" + std::to_string(i) +
+                                                  "-" + paths::lastComponent(item.url);
+                    outcome = moveIntoTrash(item, trash, home, trashName);
+                } else {
+                    outcome = removeForGood(item, trashFolder);
+                }
+
+                if (outcome.cleaned) {
+                    cleanedPaths.insert(item.url);
+                    ++cleanedCount;
+                    freedTotal += outcome.freedBytes;
+                    if (outcome.trashedAt)
+                        records.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), item.name,
+                                           item.url, *outcome.trashedAt, outcome.freedBytes,
+                                           std::chrono::system_clock::now(), label});
+                } else {
+                    ++skippedCount;
+                }
+
+                publish([this, name = item.name, done = int(i + 1), fraction = double(i + 1) / double(items.size()),
+                         freedTotal] {
+                    setPurgeCurrentItemName(name);
+                    setPurgeProcessedCount(done);
+                    setPurgeProgress(fraction);
+                    setPurgeFreedSoFarBytes(freedTotal);
+                });
+                if (pause.count() > 0)
+                    std::this_thread::sleep_for(pause);
             }
 
-            if (outcome.cleaned) {
-                cleanedPaths.insert(item.url);
-                ++cleanedCount;
-                freedTotal += outcome.freedBytes;
-                if (outcome.trashedAt)
-                    records.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), item.name,
-                                       item.url, *outcome.trashedAt, outcome.freedBytes,
-                                       std::chrono::system_clock::now(), label});
-            } else {
-                ++skippedCount;
-            }
-
-            publish([this, name = item.name, done = int(i + 1), fraction = double(i + 1) / double(items.size()),
-                     freedTotal] {
-                setPurgeCurrentItemName(name);
-                setPurgeProcessedCount(done);
-                setPurgeProgress(fraction);
-                setPurgeFreedSoFarBytes(freedTotal);
+            DiskOverview overview = queryDiskOverview(home);
+            publish([this, cleanedPaths = std::move(cleanedPaths), records = std::move(records), cleanedCount,
+                     skippedCount, freedTotal, overview, label, onItemCleaned] {
+                if (cleanFeedback_) {
+                    cleanFeedback_->playSound(cleanedCount > 0 ? "Glass" : "Funk");
+                    cleanFeedback_->performLevelChangeHaptic();
+                }
+                sessionCleanedPaths_.insert(cleanedPaths.begin(), cleanedPaths.end());
+                if (onItemCleaned)
+                    onItemCleaned(cleanedPaths);
+                setIsPurgingAnimation(false);
+                setOverview(overview);
+                setLastFreedBytes(freedTotal);
+                setLastSkippedCount(skippedCount);
+                setSessionTotalFreedBytes(sessionTotalFreedBytes_ + freedTotal);
+                for (const auto& record : records)
+                    recordSequence_[record.id] = ++nextRecordSequence_;
+                std::vector<PurgeHistoryRecord> history = records; // this clean first, in processing order
+                history.insert(history.end(), recentPurgeRecords_.begin(), recentPurgeRecords_.end());
+                setRecentPurgeRecords(std::move(history));
+                setLastPurgeBanner(purgeBanner(cleanedCount, freedTotal, skippedCount, label));
             });
-            if (pause.count() > 0)
-                std::this_thread::sleep_for(pause);
-        }
-
-        DiskOverview overview = queryDiskOverview(home);
-        publish([this, cleanedPaths = std::move(cleanedPaths), records = std::move(records), cleanedCount, skippedCount,
-                 freedTotal, overview, label, onItemCleaned] {
-            if (cleanFeedback_) {
-                cleanFeedback_->playSound(cleanedCount > 0 ? "Glass" : "Funk");
-                cleanFeedback_->performLevelChangeHaptic();
-            }
-            sessionCleanedPaths_.insert(cleanedPaths.begin(), cleanedPaths.end());
-            if (onItemCleaned)
-                onItemCleaned(cleanedPaths);
-            setIsPurgingAnimation(false);
-            setOverview(overview);
-            setLastFreedBytes(freedTotal);
-            setLastSkippedCount(skippedCount);
-            setSessionTotalFreedBytes(sessionTotalFreedBytes_ + freedTotal);
-            for (const auto& record : records)
-                recordSequence_[record.id] = ++nextRecordSequence_;
-            std::vector<PurgeHistoryRecord> history = records; // this clean first, in processing order
-            history.insert(history.end(), recentPurgeRecords_.begin(), recentPurgeRecords_.end());
-            setRecentPurgeRecords(std::move(history));
-            setLastPurgeBanner(purgeBanner(cleanedCount, freedTotal, skippedCount, label));
         });
-    });
 }

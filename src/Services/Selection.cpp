@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 template <typename List, typename Fn> Int64 sumOver(const List& list, Fn bytesOf)
 {
     Int64 sum = 0;

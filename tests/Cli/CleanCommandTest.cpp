@@ -9,7 +9,8 @@
 #include <set>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 // Paths of the lines that start with `prefix`, up to the next tab.
 std::set<std::string> pathsAfter(const std::string& out, const std::string& prefix)

@@ -1,5 +1,5 @@
-#include "Platform/FaultInjection.h"
 #include "Platform/FileOperations.h"
+#include "Platform/FaultInjection.h"
 #include "support/TempHome.h"
 #include "support/TreeSnapshot.h"
 
@@ -7,7 +7,8 @@
 
 #include <cerrno>
 
-namespace {
+namespace
+{
 
 // Makes one operation fail with `err` for paths containing `needle`.
 fault::Hook failing(fault::Op op, std::string needle, int err)

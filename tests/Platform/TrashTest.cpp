@@ -1,13 +1,14 @@
+#include "Platform/Trash.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Trash.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 
-namespace {
+namespace
+{
 
 // The Path= value of an info file, decoded back to bytes.
 std::string infoPath(const std::string& infoFile)

@@ -4,7 +4,8 @@
 
 #include <cerrno>
 
-namespace {
+namespace
+{
 
 using CleanCommands = CleanFixture;
 
@@ -37,8 +38,10 @@ struct WorkspaceLog : WorkspaceService {
 
 TEST_F(CleanCommands, SafeCachesDropCleanedItemsAndEmptiedCards)
 {
-    auto gone = card("gone", {cacheItem(home.file("c1/a", 10), 10, true, "A"), cacheItem(home.file("c1/b", 10), 10, true, "B")});
-    auto kept = card("kept", {cacheItem(home.file("c2/a", 10), 10, true, "C"), cacheItem(home.file("c2/b", 10), 10, false, "D")});
+    auto gone = card(
+        "gone", {cacheItem(home.file("c1/a", 10), 10, true, "A"), cacheItem(home.file("c1/b", 10), 10, true, "B")});
+    auto kept = card(
+        "kept", {cacheItem(home.file("c2/a", 10), 10, true, "C"), cacheItem(home.file("c2/b", 10), 10, false, "D")});
     auto heldCard = card("held", {cacheItem(home.file("c3/busy", 10), 10, true, "E")});
     EngineAccess::setRuleCards(*engine, {gone, kept, heldCard});
     {
@@ -60,7 +63,8 @@ TEST_F(CleanCommands, BloatsAndLargeFilesDropWhatWasCleaned)
 {
     EngineAccess::setProjectBloats(*engine, {bloat(home.file("web/node_modules/x", 10), 10, false),
                                              bloat(home.mkdir("api/target"), 20, true, "api", "target")});
-    EngineAccess::setLargeFiles(*engine, {largeFile(home.file("Movies/a.mov", 10), 30, true, LargeFileCategory::videoMedia, "a.mov")});
+    EngineAccess::setLargeFiles(
+        *engine, {largeFile(home.file("Movies/a.mov", 10), 30, true, LargeFileCategory::videoMedia, "a.mov")});
     engine->purgeSelectedProjectBloats();
     ASSERT_TRUE(waitForPurge(*engine));
     engine->purgeSelectedLargeFiles();
@@ -74,9 +78,10 @@ TEST_F(CleanCommands, BloatsAndLargeFilesDropWhatWasCleaned)
 TEST_F(CleanCommands, DuplicateGroupsOfFewerThanTwoGo)
 {
     EngineAccess::setDuplicateGroups(
-        *engine, {group("solo", {member(home.file("o1", 10), 10, true, false), member(home.file("d1", 10), 10, false, true)}),
-                  group("trio", {member(home.file("o2", 10), 10, true, false), member(home.file("d2", 10), 10, false, true),
-                                 member(home.file("d3", 10), 10, false, false)})});
+        *engine,
+        {group("solo", {member(home.file("o1", 10), 10, true, false), member(home.file("d1", 10), 10, false, true)}),
+         group("trio", {member(home.file("o2", 10), 10, true, false), member(home.file("d2", 10), 10, false, true),
+                        member(home.file("d3", 10), 10, false, false)})});
     engine->purgeSelectedDuplicates();
     ASSERT_TRUE(waitForPurge(*engine));
     ASSERT_EQ(engine->duplicateGroups().size(), 1u);
@@ -90,7 +95,8 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
 {
     const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
     const URL bundle = home.file("Applications/Tool.app/Contents/bin", 10);
-    EngineAccess::setInstalledApps(*engine, {app(home.at("Applications/Tool.app"), 1000, leftovers, 900, true, "Tool")});
+    EngineAccess::setInstalledApps(*engine,
+                                   {app(home.at("Applications/Tool.app"), 1000, leftovers, 900, true, "Tool")});
 
     const auto items = engine->selectedAppItems(false);
     ASSERT_EQ(items.size(), 4u);
@@ -116,9 +122,10 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
 TEST_F(CleanCommands, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
 {
     const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
-    EngineAccess::setInstalledApps(*engine, {app("/Applications/Tool.app", 1000, leftovers, 900, true, "Tool"),
-                                             app("/Applications/Bare.app", 50, {}, 0, true, "Bare"),
-                                             app("/Applications/Other.app", 70, {home.file("L/other", 10)}, 70, false, "Other")});
+    EngineAccess::setInstalledApps(
+        *engine, {app("/Applications/Tool.app", 1000, leftovers, 900, true, "Tool"),
+                  app("/Applications/Bare.app", 50, {}, 0, true, "Bare"),
+                  app("/Applications/Other.app", 70, {home.file("L/other", 10)}, 70, false, "Other")});
     {
         fault::ScopedHook hook(held(leftovers[1]));
         engine->uninstallSelectedApps(true);
@@ -152,8 +159,9 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     EXPECT_FALSE(engine->lastPurgeBanner());
 
     EngineAccess::setRuleCards(*engine, {card("c", {cacheItem(home.file("cache/x", 10), 1024, true, "x")})});
-    EngineAccess::setDuplicateGroups(*engine, {group("g", {member(home.file("Documents/movie.mp4", 10), 500, true, false),
-                                                           member(both, 500, false, true, "movie.mp4")})});
+    EngineAccess::setDuplicateGroups(*engine,
+                                     {group("g", {member(home.file("Documents/movie.mp4", 10), 500, true, false),
+                                                  member(both, 500, false, true, "movie.mp4")})});
     EngineAccess::setLargeFiles(*engine, {largeFile(both, 500, true, LargeFileCategory::videoMedia, "movie.mp4")});
     const auto items = engine->masterSmartSelectedItems();
     ASSERT_EQ(items.size(), 3u);

@@ -5,22 +5,24 @@
 #include "support/TreeSnapshot.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 const std::vector<std::string> kNames = {
-    "a", "b c", "é", "文件", "\xff\xfe", "\xc3(", "x.txt", "two  spaces ", ".hidden", "QM-1-0-a", "files",
-    "info", "node_modules", "emoji 😀", "%41", "-dash", "~tilde", "a.trashinfo",
+    "a",        "b c",   "é",    "文件",         "\xff\xfe", "\xc3(", "x.txt", "two  spaces ", ".hidden",
+    "QM-1-0-a", "files", "info", "node_modules", "emoji 😀",  "%41",   "-dash", "~tilde",       "a.trashinfo",
 };
 const std::vector<std::int64_t> kSizes = {0, 1, 100, 511, 4095, 4096, 4097, 65537, 300000};
 
-class RandomTree {
-public:
+class RandomTree
+{
+  public:
     RandomTree(const TempHome& home, unsigned seed) : home_(home), rng_(seed) {}
 
     // Fills `relative` (which exists) with up to `breadth` entries, recursing.
@@ -51,7 +53,7 @@ public:
 
     std::vector<std::string> entries; // relative paths, in creation order
 
-private:
+  private:
     void writeFile(const std::string& rel)
     {
         const auto size = kSizes[std::size_t(pick(0, int(kSizes.size()) - 1))];

@@ -11,7 +11,8 @@
 
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 using PurgeExecutor = CleanFixture;
 
@@ -22,10 +23,10 @@ std::string lastComponent(const std::string& path) { return path.substr(path.rfi
 fault::Hook holdEverything(std::string needle, int err)
 {
     return [needle = std::move(needle), err](fault::Op op, std::string_view path) {
-        const bool touches = op == fault::Op::rename || op == fault::Op::trashCall || op == fault::Op::remove ||
-                             op == fault::Op::link;
-        const bool usersPath = path.find(needle) != std::string_view::npos &&
-                               path.find("/.local/share/Trash/") == std::string_view::npos;
+        const bool touches =
+            op == fault::Op::rename || op == fault::Op::trashCall || op == fault::Op::remove || op == fault::Op::link;
+        const bool usersPath =
+            path.find(needle) != std::string_view::npos && path.find("/.local/share/Trash/") == std::string_view::npos;
         return touches && usersPath ? err : 0;
     };
 }
@@ -52,9 +53,9 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     home.file("Downloads/setup.dmg", 8192);
     const auto before = snapshotTree(home.path());
 
-    const auto cleaned = clean({{home.at("Library/Caches/app"), 3 << 20, "App cache"},
-                                {home.at("Downloads/setup.dmg"), 1 << 20, "setup.dmg"}},
-                               "已核实纯缓存");
+    const auto cleaned = clean(
+        {{home.at("Library/Caches/app"), 3 << 20, "App cache"}, {home.at("Downloads/setup.dmg"), 1 << 20, "setup.dmg"}},
+        "已核实纯缓存");
 
     EXPECT_EQ(cleaned, (std::set<std::string>{home.at("Library/Caches/app"), home.at("Downloads/setup.dmg")}));
     EXPECT_EQ(engine->sessionCleanedPaths(), cleaned);
@@ -95,9 +96,8 @@ TEST_F(PurgeExecutor, FinalUpdateKeepsItsOrder)
     QObject::connect(engine.get(), &MacStorageScanner::sessionTotalFreedBytesChanged, engine.get(), log("session"));
     QObject::connect(engine.get(), &MacStorageScanner::recentPurgeRecordsChanged, engine.get(), log("records"));
     QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), log("banner"));
-    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(), [&] {
-        order.push_back(engine->isPurgingAnimation() ? "purging" : "idle");
-    });
+    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(),
+                     [&] { order.push_back(engine->isPurgingAnimation() ? "purging" : "idle"); });
 
     bool sawSessionSet = false;
     engine->executeAnimatedPurge({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
@@ -108,7 +108,7 @@ TEST_F(PurgeExecutor, FinalUpdateKeepsItsOrder)
     ASSERT_TRUE(waitForPurge(*engine));
     EXPECT_TRUE(sawSessionSet);
     EXPECT_EQ(order, (std::vector<std::string>{"purging", "onItemCleaned while purging", "sound Glass", "haptic",
-                                                "idle", "overview", "freed", "session", "records", "banner"}));
+                                               "idle", "overview", "freed", "session", "records", "banner"}));
 }
 
 TEST_F(PurgeExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
@@ -166,7 +166,8 @@ TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
     home.fileWithContent("b/report.pdf", "B");
     home.fileWithContent("c/report.pdf", "C");
     // Names our own move would pick in this second and the next are taken already.
-    const auto now = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
+    const auto now =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
     for (auto s : {now.count(), now.count() + 1})
         home.fileWithContent(".local/share/Trash/files/QM-" + std::to_string(s) + "-0-report.pdf", "stray");
 
@@ -298,8 +299,8 @@ TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)
     std::vector<std::pair<int, double>> steps;
     QObject::connect(engine.get(), &MacStorageScanner::purgeProgressChanged, engine.get(),
                      [&] { steps.emplace_back(engine->purgeProcessedCount(), engine->purgeProgress()); });
-    engine->executeAnimatedPurge({{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}},
-                                 "L", {});
+    engine->executeAnimatedPurge(
+        {{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}}, "L", {});
     EXPECT_EQ(engine->purgeCurrentItemName(), "a");
     ASSERT_TRUE(waitForPurge(*engine));
     ASSERT_EQ(steps.size(), 4u); // the start, then each item with its count set before the fraction

@@ -6,7 +6,8 @@
 #include <cerrno>
 #include <filesystem>
 
-namespace {
+namespace
+{
 
 using RestoreHistory = CleanFixture;
 

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 std::vector<bool> selection(const SafeCacheRuleCard& c)
 {
@@ -22,8 +23,9 @@ std::vector<std::pair<bool, bool>> lockedAndSelected(const DuplicateFileGroup& g
     return out;
 }
 
-class SelectionTest : public ::testing::Test {
-protected:
+class SelectionTest : public ::testing::Test
+{
+  protected:
     MacStorageScanner engine{testOptions("/var/tmp/quillmere-selection-unused")};
     int notifications = 0;
 
@@ -37,10 +39,12 @@ protected:
 
 TEST_F(SelectionTest, SelectingACardPicksItsDefaultsOrEverythingWhenItHasNone)
 {
-    auto mixed = card("mixed", {cacheItem("/m/a", 10, true), cacheItem("/m/b", 20, false), cacheItem("/m/c", 30, false)});
+    auto mixed =
+        card("mixed", {cacheItem("/m/a", 10, true), cacheItem("/m/b", 20, false), cacheItem("/m/c", 30, false)});
     for (auto& item : mixed.subItems)
         item.isSelected = true;
-    EngineAccess::setRuleCards(engine, {mixed, card("plain", {cacheItem("/p/a", 5, false), cacheItem("/p/b", 5, false)})});
+    EngineAccess::setRuleCards(engine,
+                               {mixed, card("plain", {cacheItem("/p/a", 5, false), cacheItem("/p/b", 5, false)})});
     count(&MacStorageScanner::ruleCardsChanged);
 
     engine.setAllSafeCards(true);
@@ -93,9 +97,9 @@ TEST_F(SelectionTest, AllSafeItemsSelectedFollowsItsOrderOfChecks)
 
 TEST_F(SelectionTest, DuplicateOperationsNeverMarkTheKeptOriginal)
 {
-    EngineAccess::setDuplicateGroups(
-        engine, {group("g", {member("/g/orig", 100, true, false), member("/g/b", 100, false, true),
-                             member("/g/c", 100, false, false)})});
+    EngineAccess::setDuplicateGroups(engine,
+                                     {group("g", {member("/g/orig", 100, true, false), member("/g/b", 100, false, true),
+                                                  member("/g/c", 100, false, false)})});
     engine.setAllDuplicates(true);
     EXPECT_EQ(lockedAndSelected(engine.duplicateGroups()[0]),
               (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {false, true}}));
@@ -134,8 +138,8 @@ TEST_F(SelectionTest, BulkLargeFileSelectionKeepsOtherCategories)
 
 TEST_F(SelectionTest, SelectAllAppsInCacheModeTakesOnlyAppsWithLeftovers)
 {
-    EngineAccess::setInstalledApps(engine, {app("/A.app", 100, {"/l1"}, 50, false, "A"),
-                                            app("/B.app", 200, {}, 0, false, "B")});
+    EngineAccess::setInstalledApps(
+        engine, {app("/A.app", 100, {"/l1"}, 50, false, "A"), app("/B.app", 200, {}, 0, false, "B")});
     engine.setAllInstalledApps(true, true);
     EXPECT_TRUE(engine.installedApps()[0].isSelected);
     EXPECT_FALSE(engine.installedApps()[1].isSelected);

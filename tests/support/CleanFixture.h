@@ -19,8 +19,9 @@ struct FeedbackLog : CleanFeedback {
     void performLevelChangeHaptic() override { events.push_back("haptic"); }
 };
 
-class CleanFixture : public ::testing::Test {
-protected:
+class CleanFixture : public ::testing::Test
+{
+  protected:
     TempHome home;
     std::unique_ptr<MacStorageScanner> engine = std::make_unique<MacStorageScanner>(testOptions(home.path()));
     FeedbackLog feedback;

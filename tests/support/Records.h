@@ -67,8 +67,8 @@ inline LargeFileItem largeFile(const URL& url, Int64 size, bool selected,
     return f;
 }
 
-inline InstalledAppItem app(const URL& appURL, Int64 appSize, std::vector<URL> orphans, Int64 orphanSize,
-                            bool selected, const std::string& name = "App")
+inline InstalledAppItem app(const URL& appURL, Int64 appSize, std::vector<URL> orphans, Int64 orphanSize, bool selected,
+                            const std::string& name = "App")
 {
     InstalledAppItem a;
     a.id = appURL;
