@@ -183,10 +183,16 @@ std::optional<URL> Trash::trashItem(const URL& item, const URL& home, int* error
     if (!st)
         return fail(errno);
 
+    // The home's file system always uses the home trash; when that cannot be made, the
+    // call fails rather than scatter a trash at the top of the home's disk.
     const Trash inHome = homeTrash(home);
-    const auto homeTrashStat = inHome.prepare() == 0 ? fileops::statNoFollow(inHome.filesFolder()) : std::nullopt;
-    if (homeTrashStat && homeTrashStat->st_dev == st->st_dev)
-        return inHome.moveInUnderFreeName(item, paths::lastComponent(item), error);
+    if (const int err = inHome.prepare(); err == 0) {
+        const auto homeTrashStat = fileops::statNoFollow(inHome.filesFolder());
+        if (homeTrashStat && homeTrashStat->st_dev == st->st_dev)
+            return inHome.moveInUnderFreeName(item, paths::lastComponent(item), error);
+    } else if (const auto homeStat = fileops::statNoFollow(home); !homeStat || homeStat->st_dev == st->st_dev) {
+        return fail(err);
+    }
 
     const auto topdir = mountPointOf(item, st->st_dev);
     if (!topdir || *topdir == item)

@@ -113,9 +113,20 @@ TEST(Trash, SystemCallOnTheHomeFileSystemUsesTheHomeTrashUnderAFreeName)
     EXPECT_EQ(readFileBytes(*second), "2");
     EXPECT_EQ(infoPath(*Trash::infoFileOf(*second)), b);
 
-    fault::ScopedHook hook([](fault::Op op, std::string_view) { return op == fault::Op::trashCall ? EACCES : 0; });
     const std::string c = home.fileWithContent("three/report", "3");
-    EXPECT_FALSE(Trash::trashItem(c, home.path()));
+    {
+        fault::ScopedHook hook([](fault::Op op, std::string_view) { return op == fault::Op::trashCall ? EACCES : 0; });
+        EXPECT_FALSE(Trash::trashItem(c, home.path()));
+    }
+    {
+        // Without a home trash the call fails; it never falls back to the disk's top folder.
+        TempHome other;
+        fault::ScopedHook hook(
+            [](fault::Op op, std::string_view) { return op == fault::Op::makeDirectory ? EACCES : 0; });
+        int err = 0;
+        EXPECT_FALSE(Trash::trashItem(c, other.path(), &err));
+        EXPECT_EQ(err, EACCES);
+    }
     EXPECT_EQ(readFileBytes(c), "3");
 }
 
