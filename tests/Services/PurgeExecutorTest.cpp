@@ -209,8 +209,9 @@ TEST_F(PurgeExecutor, AFolderGivingUpOneOfFourChildrenCountsAQuarter)
 
 TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
 {
-    for (const int err : {EACCES, EXDEV, EBUSY, ENOSPC}) {
+    for (const int err : {EACCES, EXDEV, EBUSY, ENOSPC, EPERM}) {
         SCOPED_TRACE(err);
+        engine->setMoveToTrashByDefault(err != EPERM); // deleting fails the same way
         home.file("victim.bin", 50);
         home.file("victim-dir/x", 10);
         home.file("victim-dir/sub/y", 10);
@@ -231,6 +232,7 @@ TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
         feedback.events.clear();
     }
     // A full disk when writing the info file keeps the item where it was, too.
+    engine->setMoveToTrashByDefault(true);
     fault::ScopedHook hook([](fault::Op op, std::string_view) { return op == fault::Op::writeFile ? ENOSPC : 0; });
     clean({{home.at("victim.bin"), 5000, "v"}});
     EXPECT_TRUE(fileops::exists(home.at("victim.bin")));
