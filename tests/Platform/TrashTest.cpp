@@ -144,11 +144,3 @@ TEST(Trash, TopdirTrashIsPrivateAndRecordsRelativePaths)
     ASSERT_TRUE(at);
     EXPECT_EQ(infoPath(*Trash::infoFileOf(*at)), "photos/x.jpg");
 }
-
-TEST(Trash, InfoFilesBelongOnlyToDirectEntriesOfATrash)
-{
-    EXPECT_EQ(Trash::infoFileOf("/h/.local/share/Trash/files/a"), "/h/.local/share/Trash/info/a.trashinfo");
-    EXPECT_EQ(Trash::infoFileOf("/m/.Trash-1000/files/a"), "/m/.Trash-1000/info/a.trashinfo");
-    EXPECT_FALSE(Trash::infoFileOf("/h/.local/share/Trash/files/a/b"));
-    EXPECT_FALSE(Trash::infoFileOf("/h/project/files/a"));
-}

@@ -28,12 +28,6 @@ std::vector<std::string> labelsAndNames(const std::vector<PurgeHistoryRecord>& r
     return out;
 }
 
-struct WorkspaceLog : WorkspaceService {
-    std::vector<std::string> calls;
-    void revealInFinder(const URL& url) override { calls.push_back("reveal " + url); }
-    void openWithDefaultApp(const URL& url) override { calls.push_back("open " + url); }
-};
-
 } // namespace
 
 TEST_F(CleanCommands, SafeCachesDropCleanedItemsAndEmptiedCards)
@@ -177,14 +171,4 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     EXPECT_TRUE(engine->duplicateGroups().empty());
     EXPECT_TRUE(engine->largeFiles().empty());
     EXPECT_EQ(engine->installedApps().size(), 1u);
-}
-
-TEST_F(CleanCommands, RevealAndOpenGoToTheWorkspaceService)
-{
-    engine->revealInFinder("/x/a b"); // without a service: nothing happens
-    WorkspaceLog log;
-    engine->setWorkspaceService(&log);
-    engine->revealInFinder("/x/a b");
-    engine->openWithDefaultApp("/x/\xff.mov");
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"reveal /x/a b", "open /x/\xff.mov"}));
 }

@@ -152,14 +152,3 @@ TEST_F(SelectionTest, SelectAllAppsInCacheModeTakesOnlyAppsWithLeftovers)
     EXPECT_EQ(engine.totalSelectedUninstallBytes(), 200);
     EXPECT_EQ(engine.totalMasterSmartCleanBytes(), 0); // the master clean never counts applications
 }
-
-TEST_F(SelectionTest, ProjectBloatToggles)
-{
-    EngineAccess::setProjectBloats(engine, {bloat("/p/node_modules", 7, false), bloat("/q/target", 9, false)});
-    engine.setAllProjectBloats(true);
-    EXPECT_EQ(engine.totalSelectedBloatBytes(), 16);
-    engine.toggleProjectBloat("/q/target");
-    EXPECT_EQ(engine.totalSelectedBloatBytes(), 7);
-    EXPECT_EQ(engine.totalMasterSmartCleanBytes(), 7);
-    EXPECT_EQ(engine.grandTotalDiscoverableBytes(), 16);
-}
