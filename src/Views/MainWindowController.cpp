@@ -2,6 +2,7 @@
 
 #include "L10n/SymbolIcons.h"
 #include "Platform/Paths.h"
+#include "DesktopIntegration.h"
 #include "MacMainView.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
@@ -63,6 +64,10 @@ int run(QApplication& app, int argc, char** argv)
                                            .applications = options.scanner.applications,
                                            .sandboxed = std::nullopt});
     MacMainView view(options.scanner, SandboxAccessManager::shared());
+    DesktopCleanFeedback feedback;
+    DesktopWorkspaceService workspace;
+    view.scanner().setCleanFeedback(&feedback);
+    view.scanner().setWorkspaceService(&workspace);
 
     QFontDatabase::addApplicationFont(QString::fromUtf8(kMdiFontResource.data(), kMdiFontResource.size()));
     QQmlApplicationEngine engine;
