@@ -38,10 +38,7 @@ int runPhase(const Arguments& input)
     } else {
         return usage("unknown phase '" + name + "'");
     }
-    if (json)
-        std::cout << result.dump(2) << "\n";
-    else
-        printReadable(std::cout, result);
+    printDocument(result, json);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <ostream>
 
 namespace cli {
@@ -230,6 +231,14 @@ void printReadable(std::ostream& out, const Json& value, int indent)
     } else {
         out << pad << (value.is_string() ? value.get<std::string>() : value.dump()) << "\n";
     }
+}
+
+void printDocument(const Json& value, bool asJson)
+{
+    if (asJson)
+        std::cout << value.dump(2) << "\n";
+    else
+        printReadable(std::cout, value);
 }
 
 } // namespace cli

@@ -34,5 +34,7 @@ template <typename T> Json toJson(const std::vector<T>& list)
 
 // A readable, indented rendering of the same document for people.
 void printReadable(std::ostream& out, const Json& value, int indent = 0);
+// Prints the document to standard output as JSON or in the readable form.
+void printDocument(const Json& value, bool asJson);
 
 } // namespace cli

@@ -86,10 +86,7 @@ int runScan(const Arguments& input)
     MacStorageScanner scanner(options);
     runScanToCompletion(scanner);
     const Json report = scanReport(scanner);
-    if (json)
-        std::cout << report.dump(2) << "\n";
-    else
-        printReadable(std::cout, report);
+    printDocument(report, json);
     return 0;
 }
 
