@@ -1,5 +1,6 @@
 // Sizing on disk and the volume overview.
 #include "Platform/DirectoryWalker.h"
+#include "Platform/FileIdentity.h"
 #include "Platform/Paths.h"
 #include "Services/MacStorageScanner.h"
 
@@ -11,17 +12,6 @@
 #include <unordered_set>
 
 namespace {
-
-Int64 allocatedBytes(const struct stat& st) { return Int64(st.st_blocks) * 512; }
-
-struct DevIno {
-    dev_t dev;
-    ino_t ino;
-    bool operator==(const DevIno&) const = default;
-};
-struct DevInoHash {
-    std::size_t operator()(const DevIno& k) const { return std::hash<ino_t>()(k.ino) * 31 + std::hash<dev_t>()(k.dev); }
-};
 
 // mountinfo escapes blanks and backslashes as \040-style octal.
 std::string unescapeOctal(const std::string& text)
@@ -107,9 +97,9 @@ Int64 MacStorageScanner::directorySize(const URL& url, int maxDepth)
 
     Int64 total = 0;
     // Files with several names count once per measured tree, as du counts them.
-    std::unordered_set<DevIno, DevInoHash> multiplyLinked;
+    std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinked;
     DirectoryWalker::walkRegularFiles(url, {}, maxDepth, [&](const DirectoryWalker::Entry&, const struct stat& st) {
-        if (st.st_nlink > 1 && !multiplyLinked.insert({st.st_dev, st.st_ino}).second)
+        if (st.st_nlink > 1 && !multiplyLinked.insert(FileIdentity::of(st)).second)
             return;
         total += allocatedBytes(st);
     });

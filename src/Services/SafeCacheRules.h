@@ -1,0 +1,77 @@
+#pragma once
+// The fixed catalogue behind the zero-risk cards: where each cache lives, what it is
+// called and why removing it is safe. The texts are the engine's own (Simplified
+// Chinese) and are translated only when shown.
+
+#include "Models/StorageModels.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace safecache {
+
+// The folders the rule locations hang from.
+enum class Base {
+    home,
+    appSupport, // Library/Application Support
+    caches,     // Library/Caches
+    containers, // Library/Containers
+    dotCodex,
+    dotClaude,
+    localShare,
+    google,     // Application Support/Google
+    chromeData, // Application Support/Google/Chrome
+    tempParent, // parent of the per-user temporary folder (macOS layout only)
+    trash,      // the home trash's files/ folder
+};
+
+struct Rule {
+    Base base;
+    std::string_view relative; // appended to the base; "" = the base itself
+    std::string_view name;
+    std::string_view note;
+    std::string_view verificationDetail;
+    bool isSafeDefault = true;
+};
+
+// Where a rule points for this home; nullopt when its base does not exist on this
+// system (the per-user temporary parent outside the macOS layout).
+std::optional<URL> locationOf(const Rule& rule, const URL& home, const std::optional<URL>& tempParent);
+URL chromeDataFolder(const URL& home);
+URL containersFolder(const URL& home);
+URL dotCacheFolder(const URL& home);
+
+// A card with its fixed texts and no items; index 0..3 in catalogue order.
+SafeCacheRuleCard cardShell(std::size_t index);
+
+std::span<const Rule> browserRules();
+std::span<const Rule> officeSocialRules();
+std::span<const Rule> aiDevRules();
+std::span<const Rule> systemRules();
+
+// Card 1: browser profile caches.
+bool isChromeProfileName(std::string_view name);
+std::span<const std::string_view> chromeProfileCacheFolders();
+std::string chromeProfileItemName(std::string_view profile, std::string_view cacheFolder);
+inline constexpr std::string_view kChromeProfileNote = "仅清理该账号下的网页静态缓存，登录态与密码 100% 锁定保护";
+inline constexpr std::string_view kChromeProfileBadge = "已核实：不伤登录态";
+inline constexpr std::string_view kChromeProfileDetail =
+    "已物理隔离该账号的 Cookies、Login Data（密码库）、Bookmarks（书签）与 Local Storage，仅清理纯静态网页缓存。";
+
+// Card 3: entries of ~/.cache.
+std::string dotCacheItemName(std::string_view entry);
+inline constexpr std::string_view kDotCacheNote = "位于 ~/.cache 下的离线模型或运行时缓存，需要时可自动重拉";
+inline constexpr std::string_view kDotCacheBadge = "已核实：标准 ~/.cache";
+inline constexpr std::string_view kDotCacheDetail =
+    "位于 Unix 标准 ~/.cache 目录，仅存放下载的权重或编译中间物，绝不涉及业务工程源码。";
+
+// Badges of the fixed rules.
+inline constexpr std::string_view kPureCacheBadge = "已核实：100% 纯缓存";        // cards 1 and 2
+inline constexpr std::string_view kProtectedByDefaultBadge = "默认保护 · 按需选清"; // card 2, unselected rule
+inline constexpr std::string_view kRebuildableBadge = "已核实：可安全重构";         // card 3
+inline constexpr std::string_view kSystemCacheBadge = "已核实：系统安全缓存";       // card 4
+
+inline constexpr std::string_view kLastModifiedText = "随时可安全重构";
+
+} // namespace safecache

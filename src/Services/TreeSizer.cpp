@@ -1,0 +1,137 @@
+#include "Services/TreeSizer.h"
+
+#include "Platform/DirectoryWalker.h"
+#include "Platform/FileIdentity.h"
+#include "Platform/Paths.h"
+#include "Services/MacStorageScanner.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
+
+namespace {
+// A child measured to the preview's depth holds files down to this level of the walk.
+constexpr int kLeadingChildLevels = preview::kChildDepth + 1;
+} // namespace
+
+Int64 TreeSizer::Profile::upTo(std::size_t depth) const
+{
+    const auto end = bytesAtLevel.begin() + std::ptrdiff_t(std::min(depth, bytesAtLevel.size()));
+    return std::accumulate(bytesAtLevel.begin(), end, Int64(0));
+}
+
+const TreeSizer::Record* TreeSizer::reusableFolder(const std::string& path, int remainingDepth) const
+{
+    const auto found = records_.find(path);
+    if (found == records_.end())
+        return nullptr;
+    const Record& record = found->second;
+    if (!record.isFolder || record.profile.hasSharedFiles || !record.profile.answers(std::size_t(remainingDepth)))
+        return nullptr;
+    return &record;
+}
+
+TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
+{
+    Record record;
+    record.isFolder = true;
+    record.leadingKnown = maxDepth >= kLeadingChildLevels;
+    record.leading.reserve(preview::kChildrenExamined); // `child` points into it
+    Profile& profile = record.profile;
+    profile.bytesAtLevel.assign(std::size_t(std::max(maxDepth, 0)), 0);
+
+    // Files with several names count once per measured tree, as directorySize counts them;
+    // each previewed child is a tree of its own.
+    std::unordered_set<FileIdentity, FileIdentityHash> seenInTree, seenInChild;
+    std::size_t childrenSeen = 0;
+    preview::ChildSize* child = nullptr; // the leading child being walked, if any
+
+    using Visit = DirectoryWalker::Visit;
+    DirectoryWalker::walk(url, {}, [&](const DirectoryWalker::Entry& entry) {
+        const int level = entry.level();
+        if (level == 1) {
+            child = nullptr;
+            if (++childrenSeen <= preview::kChildrenExamined && record.leadingKnown) {
+                record.leading.push_back({std::string(entry.name()), 0});
+                child = &record.leading.back();
+                seenInChild.clear();
+            }
+        }
+        if (level > maxDepth)
+            return Visit::skipDescendants;
+
+        if (entry.isDirectory()) {
+            const int remaining = maxDepth - level;
+            if (const Record* sub = records_.empty() ? nullptr : reusableFolder(entry.path(), remaining)) {
+                const Profile& known = sub->profile;
+                for (int k = 1; k <= remaining && std::size_t(k) <= known.bytesAtLevel.size(); ++k)
+                    profile.bytesAtLevel[std::size_t(level + k - 1)] += known.bytesAtLevel[std::size_t(k - 1)];
+                if (!known.complete || known.upTo(std::size_t(remaining)) != known.upTo(known.bytesAtLevel.size()))
+                    profile.complete = false;
+                if (child && level < kLeadingChildLevels)
+                    child->sizeBytes += known.upTo(std::size_t(kLeadingChildLevels - level));
+                return Visit::skipDescendants;
+            }
+            if (level >= maxDepth) {
+                profile.complete = false; // whatever it holds lies beyond the limit
+                return Visit::skipDescendants;
+            }
+            return Visit::proceed;
+        }
+        if (entry.isSymlink())
+            return Visit::proceed; // neither counted nor followed
+        const struct stat* st = entry.stat();
+        if (!st)
+            return Visit::proceed;
+        if (!S_ISREG(st->st_mode)) {
+            if (child && level == 1)
+                child->sizeBytes += allocatedBytes(*st); // sized on its own, like any non-folder
+            return Visit::proceed;
+        }
+        const Int64 bytes = allocatedBytes(*st);
+        const bool shared = st->st_nlink > 1;
+        if (shared)
+            profile.hasSharedFiles = true;
+        if (!shared || seenInTree.insert(FileIdentity::of(*st)).second)
+            profile.bytesAtLevel[std::size_t(level - 1)] += bytes;
+        if (child && level <= kLeadingChildLevels && (!shared || seenInChild.insert(FileIdentity::of(*st)).second))
+            child->sizeBytes += bytes;
+        return Visit::proceed;
+    });
+    return record;
+}
+
+Int64 TreeSizer::size(const URL& url, int maxDepth)
+{
+    const auto kind = kindAtPath(url);
+    if (!kind || *kind == DirectoryWalker::Kind::symlink) {
+        records_.erase(url);
+        return 0;
+    }
+    if (*kind != DirectoryWalker::Kind::directory) {
+        Record record;
+        record.fileBytes = MacStorageScanner::directorySize(url, maxDepth);
+        records_[url] = record;
+        return record.fileBytes;
+    }
+    if (const auto found = records_.find(url);
+        found != records_.end() && found->second.isFolder && found->second.profile.answers(std::size_t(maxDepth)))
+        return found->second.profile.upTo(std::size_t(maxDepth));
+    Record record = measureFolder(url, maxDepth);
+    const Int64 total = record.profile.upTo(std::size_t(maxDepth));
+    records_[url] = std::move(record);
+    return total;
+}
+
+std::vector<std::string> TreeSizer::preview(const URL& url) const
+{
+    const auto found = records_.find(url);
+    if (found == records_.end())
+        return MacStorageScanner::buildTopContentPreview(url);
+    const Record& record = found->second;
+    if (!record.isFolder)
+        return {preview::singleFileLine(paths::lastComponent(url))};
+    if (!record.leadingKnown)
+        return MacStorageScanner::buildTopContentPreview(url);
+    return preview::linesForChildren(record.leading);
+}
