@@ -1,0 +1,168 @@
+// Idle developer artefacts on real temporary homes.
+#include "Models/DiskFormat.h"
+#include "Services/MacStorageScanner.h"
+#include "support/TempHome.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace {
+
+constexpr std::int64_t MiB = 1 << 20;
+constexpr std::int64_t kFloor = 15 * MiB;
+
+// The same wall-clock time `days` local calendar days ago, moved by `seconds`.
+Date localDaysAgo(int days, int seconds = 0)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    tm.tm_mday -= days;
+    tm.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&tm) + seconds);
+}
+
+void artefactOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
+{
+    home.allocatedFile(folder + "/blob", bytes);
+    ASSERT_EQ(home.allocated(folder + "/blob"), bytes) << "file system did not allocate exactly";
+}
+
+std::vector<ProjectBloatItem> scan(const TempHome& home)
+{
+    return MacStorageScanner::scanDeveloperProjectBloats(home.path());
+}
+
+std::vector<std::string> urlsOf(const std::vector<ProjectBloatItem>& items)
+{
+    std::vector<std::string> urls;
+    for (const auto& item : items)
+        urls.push_back(item.url);
+    return urls;
+}
+
+} // namespace
+
+TEST(ProjectBloatScan, IdleProjectIsOfferedWithEveryField)
+{
+    TempHome home;
+    artefactOf(home, "Desktop/projects/app/node_modules/react", 200 * MiB);
+    home.setModified("Desktop/projects/app", localDaysAgo(10));
+
+    const auto items = scan(home);
+    ASSERT_EQ(items.size(), 1u);
+    const auto& item = items[0];
+    EXPECT_EQ(item.id, home.at("Desktop/projects/app/node_modules"));
+    EXPECT_EQ(item.url, item.id);
+    EXPECT_EQ(item.projectName, "app");
+    EXPECT_EQ(item.artifactType, "node_modules");
+    EXPECT_EQ(item.displayPath, "~/Desktop/projects/app/node_modules");
+    EXPECT_EQ(item.sizeBytes, 200 * MiB);
+    EXPECT_EQ(item.daysSinceModified, 10);
+    EXPECT_EQ(item.rebuildCommand, "npm install");
+    EXPECT_EQ(item.verificationBadge, "已核实：工程已闲置 10 天 · 可安全释放");
+    EXPECT_EQ(item.verificationReason, "系统检测到 [app] 已超过 10 天未改动代码，清理 node_modules 可立省 200.0 MB，"
+                                       "源码 100% 保留，后续需要时执行 `npm install` 即可恢复。");
+    EXPECT_TRUE(item.isSelected);
+}
+
+TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
+{
+    TempHome home;
+    const struct {
+        const char* project;
+        Date modified;
+        Int64 days;
+    } cases[] = {
+        {"five", localDaysAgo(5), 5},
+        {"almost-five", localDaysAgo(5, 60), 4}, // a minute short of five whole days
+        {"four", localDaysAgo(4), 4},
+        {"future", std::chrono::system_clock::now() + std::chrono::hours(24 * 3), 0},
+    };
+    Int64 size = 20 * MiB;
+    for (const auto& c : cases) {
+        artefactOf(home, std::string("Documents/") + c.project + "/dist", size);
+        home.setModified(std::string("Documents/") + c.project, c.modified);
+        size -= 4096; // keeps the list in the order of the cases
+    }
+
+    const auto items = scan(home);
+    ASSERT_EQ(items.size(), 4u);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(cases[i].project);
+        EXPECT_EQ(items[i].projectName, cases[i].project);
+        EXPECT_EQ(items[i].daysSinceModified, cases[i].days);
+        EXPECT_EQ(items[i].isSelected, cases[i].days >= 5);
+    }
+    EXPECT_EQ(items[1].verificationBadge, "近期活跃工程 · 已自动取消勾选保护");
+    EXPECT_EQ(items[1].verificationReason,
+              "系统检测到 [almost-five] 近期正在活跃开发，已自动为您跳过不勾选，避免影响您当前编译。");
+}
+
+TEST(ProjectBloatScan, ArtefactFolderNamesAndTheirRebuildCommands)
+{
+    TempHome home;
+    const char* const kinds[] = {"node_modules", ".venv", "venv", "dist", ".next", "target", "Node_Modules", "build"};
+    for (const char* kind : kinds)
+        artefactOf(home, std::string("Documents/p-") + kind + "/" + kind, kFloor);
+    // Named like an artefact but not a folder: nothing to rebuild, nothing freed.
+    home.allocatedFile("Documents/p-file/node_modules", 40 * MiB);
+    artefactOf(home, "Documents/elsewhere", 40 * MiB);
+    home.symlink("Documents/p-link/node_modules", home.at("Documents/elsewhere"));
+
+    std::map<std::string, std::string> commands;
+    for (const auto& item : scan(home))
+        commands[item.artifactType] = item.rebuildCommand;
+    EXPECT_THAT(commands, testing::ElementsAre(testing::Pair(".next", "npm run build"),
+                                               testing::Pair(".venv", "uv sync"),
+                                               testing::Pair("dist", "npm run build"),
+                                               testing::Pair("node_modules", "npm install"),
+                                               testing::Pair("target", "npm run build"),
+                                               testing::Pair("venv", "uv sync")));
+}
+
+TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
+{
+    TempHome home;
+    artefactOf(home, "Documents/at/node_modules", kFloor);
+    artefactOf(home, "Documents/under/node_modules", kFloor - 4096);
+    EXPECT_THAT(urlsOf(scan(home)), testing::ElementsAre(home.at("Documents/at/node_modules")));
+}
+
+TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
+{
+    TempHome home;
+    artefactOf(home, "Documents/a/b/c/node_modules", kFloor);      // level 4
+    artefactOf(home, "Documents/a/b/c/d/node_modules", kFloor);    // level 5
+    artefactOf(home, "Documents/repo/.git/node_modules", kFloor);
+    artefactOf(home, "Documents/Tool.app/node_modules", kFloor);
+    artefactOf(home, "Documents/web/node_modules/pkg/node_modules", kFloor);
+    artefactOf(home, "Documents/node_modules", kFloor + 4096);
+
+    const auto items = scan(home);
+    EXPECT_THAT(urlsOf(items), testing::ElementsAre(home.at("Documents/node_modules"),
+                                                    home.at("Documents/a/b/c/node_modules"),
+                                                    home.at("Documents/web/node_modules")));
+    EXPECT_EQ(items[0].projectName, "Documents");
+    EXPECT_EQ(items[2].sizeBytes, kFloor); // the nested one counted once, inside its parent
+}
+
+TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderAcrossRoots)
+{
+    TempHome home;
+    artefactOf(home, "Documents/a/node_modules", kFloor);
+    artefactOf(home, "Desktop/projects/z/target", kFloor);
+    artefactOf(home, "Desktop/projects/b/venv", kFloor);
+    EXPECT_THAT(urlsOf(scan(home)),
+                testing::ElementsAre(home.at("Desktop/projects/b/venv"), home.at("Desktop/projects/z/target"),
+                                     home.at("Documents/a/node_modules")));
+}
+
+TEST(ProjectBloatScan, MissingRootsGiveNothing)
+{
+    TempHome home;
+    artefactOf(home, "Projects/app/node_modules", 40 * MiB);
+    EXPECT_TRUE(scan(home).empty());
+}
