@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Times the zero-risk catalogue and the idle-artefact scan against du over the same
+# folders, on a synthetic home with large node_modules and cache trees.
+# Usage: bench_catalogue.sh BUILD_DIR   (prints wall times and ratios; goal <= 1.2x du)
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+cli="$build/src/Cli/quillmere-cli"
+runs=${BENCH_RUNS:-5}
+
+say() { echo "[$(date +%T)] $*"; }
+fixture=$(mktemp -d /var/tmp/quillmere-bench-catalogue-XXXXXX)
+trap 'say "removing fixture"; rm -rf "$fixture"; say done' EXIT
+H="$fixture/home"
+templates="$fixture/templates"
+
+# Files of `size` bytes written by the shell itself (no process per file).
+fill() { # dir count size [prefix]
+  local dir=$1 count=$2 size=$3 prefix=${4:-f} pad i
+  mkdir -p "$dir"
+  printf -v pad '%*s' "$size" ''
+  for ((i = 0; i < count; i++)); do printf '%s' "$pad" >"$dir/$prefix$i"; done
+}
+
+# One dependency tree: packages with lib/ and dist/ folders and some nested node_modules.
+make_node_modules() { # dir packages
+  local dir=$1 packages=$2 p
+  for ((p = 0; p < packages; p++)); do
+    fill "$dir/pkg-$p/lib" 8 1800 m
+    fill "$dir/pkg-$p/dist/esm" 6 3000 m
+    printf '{"name":"pkg-%d"}' "$p" >"$dir/pkg-$p/package.json"
+    if ((p % 10 == 0)); then fill "$dir/pkg-$p/node_modules/dep/lib" 6 1200 d; fi
+  done
+}
+
+# A cache tree spread over nested shards, like browser and package caches.
+make_cache_tree() { # dir shards files-per-shard size
+  local dir=$1 shards=$2 files=$3 size=$4 s
+  for ((s = 0; s < shards; s++)); do fill "$dir/$((s % 16))/s$s" "$files" "$size"; done
+}
+
+say "building fixture in $fixture ..."
+start=$(date +%s)
+make_node_modules "$templates/node_modules" 220
+make_cache_tree "$templates/cache" 80 60 6000
+
+# Developer projects: idle ones with big dependency trees, sources beside them.
+for i in $(seq 1 14); do
+  project="$H/Desktop/projects/app-$i"
+  mkdir -p "$project"
+  cp -r "$templates/node_modules" "$project/node_modules"
+  fill "$project/src" 30 2500 s
+  if ((i % 3 == 0)); then cp -r "$templates/cache" "$project/dist"; fi
+done
+for i in $(seq 1 4); do
+  project="$H/Documents/work/tool-$i"
+  mkdir -p "$project/.venv/lib/python3.11"
+  cp -r "$templates/node_modules" "$project/.venv/lib/python3.11/site-packages"
+  fill "$project/pkg" 20 3000 s
+  mkdir -p "$project/.git/objects"; cp -r "$templates/cache" "$project/.git/objects/pack"
+done
+fill "$H/Documents/letters" 200 5000 l
+touch -d '20 days ago' "$H"/Desktop/projects/* "$H"/Documents/work/*
+
+# Catalogue locations: browser, container, AI tool and system caches.
+chrome="$H/Library/Application Support/Google/Chrome"
+mkdir -p "$H/Library/Caches" "$H/.cache" "$H/.local/share"
+cp -r "$templates/cache" "$H/Library/Caches/Google"
+mkdir -p "$H/Library/Caches/com.apple.Safari" "$H/Library/Caches/com.spotify.client"
+cp -r "$templates/cache" "$H/Library/Caches/com.apple.Safari/WebKitCache"
+cp -r "$templates/cache" "$H/Library/Caches/com.spotify.client/Data"
+for profile in Default "Profile 1"; do
+  mkdir -p "$chrome/$profile/Service Worker"
+  cp -r "$templates/cache" "$chrome/$profile/Cache"
+  cp -r "$templates/cache" "$chrome/$profile/Service Worker/CacheStorage"
+  fill "$chrome/$profile/Code Cache/js" 800 4000
+  fill "$chrome/$profile/Local Storage" 20 4000
+done
+mkdir -p "$chrome/OptGuideOnDeviceModel" "$H/.cache/huggingface/hub/models--x/blobs"
+fallocate -l 512M "$chrome/OptGuideOnDeviceModel/weights.bin"
+fallocate -l 768M "$H/.cache/huggingface/hub/models--x/blobs/model.safetensors"
+cp -r "$templates/cache" "$H/.cache/pip"
+cp -r "$templates/node_modules" "$H/.cache/yarn"
+wechat="$H/Library/Containers/com.tencent.xinWeChat/Data"
+mkdir -p "$wechat/Library/Application Support/com.tencent.xinWeChat"
+cp -r "$templates/cache" "$wechat/Library/Application Support/com.tencent.xinWeChat/media"
+cp -r "$templates/cache" "$H/.local/share/uv"
+fill "$H/.codex/sessions/2026" 400 20000
+mkdir -p "$H/.local/share/Trash"
+cp -r "$templates/cache" "$H/.local/share/Trash/files"
+rm -rf "$templates"
+entries=$(find "$H" | wc -l)
+say "fixture: $entries entries in $(($(date +%s) - start)) s"
+
+catalogue_folders=("$H/Library" "$H/.cache" "$H/.local/share" "$H/.codex")
+bloat_folders=("$H/Desktop/projects" "$H/Documents")
+
+now_ns() { date +%s%N; }
+# Best wall time of $runs runs, in milliseconds.
+best_ms() {
+  local best="" t0 t1 ms r
+  for ((r = 0; r < runs; r++)); do
+    t0=$(now_ns); "$@" >/dev/null; t1=$(now_ns)
+    ms=$(((t1 - t0) / 1000000))
+    if [[ -z $best || $ms -lt $best ]]; then best=$ms; fi
+  done
+  echo "$best"
+}
+
+say "warming caches ..."
+# Warm the page and inode caches.
+du -sB1 "${catalogue_folders[@]}" "${bloat_folders[@]}" >/dev/null
+"$cli" phase catalogue --home "$H" >/dev/null
+found_items=$("$cli" phase catalogue --home "$H" --json | grep -c '"url"' || true)
+found_artefacts=$("$cli" phase bloat --home "$H" --json | grep -c '"url"' || true)
+say "found $found_items catalogue items and $found_artefacts idle artefacts"
+
+report() { # label ours-ms du-ms
+  awk -v l="$1" -v a="$2" -v b="$3" 'BEGIN { r = (b > 0 ? a / b : 0); printf "%-10s quillmere %6d ms   du -sB1 %6d ms   ratio %.2fx %s\n", l, a, b, r, (r <= 1.2 ? "(goal met)" : "(over the 1.2x goal)") }'
+}
+
+say "timing ..."
+cat_ms=$(best_ms "$cli" phase catalogue --home "$H")
+cat_du=$(best_ms du -sB1 "${catalogue_folders[@]}")
+bloat_ms=$(best_ms "$cli" phase bloat --home "$H")
+bloat_du=$(best_ms du -sB1 "${bloat_folders[@]}")
+echo "best of $runs warm runs:"
+report catalogue "$cat_ms" "$cat_du"
+report bloat "$bloat_ms" "$bloat_du"
