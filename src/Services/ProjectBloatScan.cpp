@@ -67,8 +67,8 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
     item.rebuildCommand = artefact.rebuildCommand;
     if (idle) {
         item.verificationBadge = "已核实：工程已闲置 " + std::to_string(days) + " 天 · 可安全释放";
-        item.verificationReason = "系统检测到 [" + project + "] 已超过 " + std::to_string(days) + " 天未改动代码，清理 " +
-                                  item.artifactType + " 可立省 " + DiskFormat::bytes(size) +
+        item.verificationReason = "系统检测到 [" + project + "] 已超过 " + std::to_string(days) +
+                                  " 天未改动代码，清理 " + item.artifactType + " 可立省 " + DiskFormat::bytes(size) +
                                   "，源码 100% 保留，后续需要时执行 `" + item.rebuildCommand + "` 即可恢复。";
     } else {
         item.verificationBadge = "近期活跃工程 · 已自动取消勾选保护";

@@ -45,8 +45,8 @@ public:
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
     {
         items_.emplace_back(texts.name, std::string(texts.note), url, size, std::string(texts.badge),
-                            std::string(texts.verificationDetail), std::string(kLastModifiedText),
-                            sizer_.preview(url), texts.isSafeDefault);
+                            std::string(texts.verificationDetail), std::string(kLastModifiedText), sizer_.preview(url),
+                            texts.isSafeDefault);
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
@@ -97,8 +97,8 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
         const URL profile = paths::join(chromeData, entry.name);
         for (const std::string_view folder : chromeProfileCacheFolders())
             card.keepIfLargeEnough(paths::join(profile, folder), kChromeProfileCache,
-                                   {chromeProfileItemName(entry.name, folder), kChromeProfileNote,
-                                    kChromeProfileBadge, kChromeProfileDetail});
+                                   {chromeProfileItemName(entry.name, folder), kChromeProfileNote, kChromeProfileBadge,
+                                    kChromeProfileDetail});
     }
 }
 
@@ -147,8 +147,7 @@ void addSystemItems(CardItems& card, const URL& home, const std::optional<URL>& 
 std::vector<SafeCacheRuleCard> MacStorageScanner::scanFourHumanCentricScenarioCards(const URL& home)
 {
     using AddItems = void (*)(CardItems&, const URL&, const std::optional<URL>&);
-    static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems,
-                                                 addSystemItems};
+    static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
 
     const std::optional<URL> tempParent = tempfolder::perUserTemporaryParent();
     TreeSizer sizer; // shared by all cards, so nested locations are walked once

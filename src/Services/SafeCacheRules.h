@@ -67,7 +67,7 @@ inline constexpr std::string_view kDotCacheDetail =
     "位于 Unix 标准 ~/.cache 目录，仅存放下载的权重或编译中间物，绝不涉及业务工程源码。";
 
 // Badges of the fixed rules.
-inline constexpr std::string_view kPureCacheBadge = "已核实：100% 纯缓存";        // cards 1 and 2
+inline constexpr std::string_view kPureCacheBadge = "已核实：100% 纯缓存";          // cards 1 and 2
 inline constexpr std::string_view kProtectedByDefaultBadge = "默认保护 · 按需选清"; // card 2, unselected rule
 inline constexpr std::string_view kRebuildableBadge = "已核实：可安全重构";         // card 3
 inline constexpr std::string_view kSystemCacheBadge = "已核实：系统安全缓存";       // card 4

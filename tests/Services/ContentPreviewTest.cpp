@@ -58,8 +58,8 @@ TEST(ContentPreview, LooksAtTheFirstTwelveEntriesOnlyAndShowsFour)
         std::snprintf(name, sizeof name, "f/c%02d", i);
         home.allocatedFile(name, (i + 1) * MiB);
     }
-    EXPECT_THAT(previewOf(home, "f"), testing::ElementsAre("c11 (12.0 MB)", "c10 (11.0 MB)", "c09 (10.0 MB)",
-                                                           "c08 (9.0 MB)"));
+    EXPECT_THAT(previewOf(home, "f"),
+                testing::ElementsAre("c11 (12.0 MB)", "c10 (11.0 MB)", "c09 (10.0 MB)", "c08 (9.0 MB)"));
 }
 
 TEST(ContentPreview, ChildrenAreSizedFourLevelsDeepWithoutFollowingLinks)

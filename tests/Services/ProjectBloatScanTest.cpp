@@ -115,12 +115,10 @@ TEST(ProjectBloatScan, ArtefactFolderNamesAndTheirRebuildCommands)
     std::map<std::string, std::string> commands;
     for (const auto& item : scan(home))
         commands[item.artifactType] = item.rebuildCommand;
-    EXPECT_THAT(commands, testing::ElementsAre(testing::Pair(".next", "npm run build"),
-                                               testing::Pair(".venv", "uv sync"),
-                                               testing::Pair("dist", "npm run build"),
-                                               testing::Pair("node_modules", "npm install"),
-                                               testing::Pair("target", "npm run build"),
-                                               testing::Pair("venv", "uv sync")));
+    EXPECT_THAT(commands, testing::ElementsAre(
+                              testing::Pair(".next", "npm run build"), testing::Pair(".venv", "uv sync"),
+                              testing::Pair("dist", "npm run build"), testing::Pair("node_modules", "npm install"),
+                              testing::Pair("target", "npm run build"), testing::Pair("venv", "uv sync")));
 }
 
 TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
@@ -134,17 +132,17 @@ TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
 TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
 {
     TempHome home;
-    artefactOf(home, "Documents/a/b/c/node_modules", kFloor);      // level 4
-    artefactOf(home, "Documents/a/b/c/d/node_modules", kFloor);    // level 5
+    artefactOf(home, "Documents/a/b/c/node_modules", kFloor);   // level 4
+    artefactOf(home, "Documents/a/b/c/d/node_modules", kFloor); // level 5
     artefactOf(home, "Documents/repo/.git/node_modules", kFloor);
     artefactOf(home, "Documents/Tool.app/node_modules", kFloor);
     artefactOf(home, "Documents/web/node_modules/pkg/node_modules", kFloor);
     artefactOf(home, "Documents/node_modules", kFloor + 4096);
 
     const auto items = scan(home);
-    EXPECT_THAT(urlsOf(items), testing::ElementsAre(home.at("Documents/node_modules"),
-                                                    home.at("Documents/a/b/c/node_modules"),
-                                                    home.at("Documents/web/node_modules")));
+    EXPECT_THAT(urlsOf(items),
+                testing::ElementsAre(home.at("Documents/node_modules"), home.at("Documents/a/b/c/node_modules"),
+                                     home.at("Documents/web/node_modules")));
     EXPECT_EQ(items[0].projectName, "Documents");
     EXPECT_EQ(items[2].sizeBytes, kFloor); // the nested one counted once, inside its parent
 }

@@ -1,7 +1,7 @@
 // The catalogue's sizer walks each tree once yet must answer exactly as directorySize
 // and buildTopContentPreview do, whatever it has measured before.
-#include "Services/MacStorageScanner.h"
 #include "Services/TreeSizer.h"
+#include "Services/MacStorageScanner.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
