@@ -57,23 +57,17 @@ const SafeCacheRuleCard* cardWithId(const std::vector<SafeCacheRuleCard>& cards,
     return nullptr;
 }
 
-std::vector<std::string> itemUrls(const SafeCacheRuleCard* card)
+// One field of every item of a card, in display order (nothing for a missing card).
+std::vector<std::string> itemsField(const SafeCacheRuleCard* card, std::string CacheSubItem::*field)
 {
-    std::vector<std::string> urls;
+    std::vector<std::string> values;
     if (card)
         for (const auto& item : card->subItems)
-            urls.push_back(item.url);
-    return urls;
+            values.push_back(item.*field);
+    return values;
 }
-
-std::vector<std::string> itemNames(const SafeCacheRuleCard* card)
-{
-    std::vector<std::string> names;
-    if (card)
-        for (const auto& item : card->subItems)
-            names.push_back(item.name);
-    return names;
-}
+std::vector<std::string> itemUrls(const SafeCacheRuleCard* card) { return itemsField(card, &CacheSubItem::url); }
+std::vector<std::string> itemNames(const SafeCacheRuleCard* card) { return itemsField(card, &CacheSubItem::name); }
 
 struct ExpectedRule {
     int card;
