@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Times the zero-risk catalogue and the idle-artefact scan against du over the same
 # folders, on a synthetic home with large node_modules and cache trees.
-# Usage: bench_catalogue.sh BUILD_DIR   (prints wall times and ratios; goal <= 1.2x du)
+# Usage: bench_catalogue.sh BUILD_DIR   (best of QUILLMERE_BENCH_RUNS warm runs; goal <= 1.2x du)
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-cli="$build/src/Cli/quillmere-cli"
-runs=${BENCH_RUNS:-5}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh" "$1"
+runs=${QUILLMERE_BENCH_RUNS:-5}
 
 say() { echo "[$(date +%T)] $*"; }
-fixture=$(mktemp -d /var/tmp/quillmere-bench-catalogue-XXXXXX)
-trap 'say "removing fixture"; rm -rf "$fixture"; say done' EXIT
+new_fixture
 H="$fixture/home"
 templates="$fixture/templates"
 
@@ -40,7 +39,7 @@ make_cache_tree() { # dir shards files-per-shard size
 
 say "building fixture in $fixture ..."
 start=$(date +%s)
-make_node_modules "$templates/node_modules" 220
+make_node_modules "$templates/node_modules" 300
 make_cache_tree "$templates/cache" 80 60 6000
 
 # Developer projects: idle ones with big dependency trees, sources beside them.
@@ -88,41 +87,21 @@ fill "$H/.codex/sessions/2026" 400 20000
 mkdir -p "$H/.local/share/Trash"
 cp -r "$templates/cache" "$H/.local/share/Trash/files"
 rm -rf "$templates"
-entries=$(find "$H" | wc -l)
-say "fixture: $entries entries in $(($(date +%s) - start)) s"
-
 catalogue_folders=("$H/Library" "$H/.cache" "$H/.local/share" "$H/.codex")
 bloat_folders=("$H/Desktop/projects" "$H/Documents")
+catalogue_entries=$(find "${catalogue_folders[@]}" | wc -l)
+bloat_entries=$(find "${bloat_folders[@]}" | wc -l)
+say "fixture: $catalogue_entries catalogue and $bloat_entries project entries in $(($(date +%s) - start)) s"
 
-now_ns() { date +%s%N; }
-# Best wall time of $runs runs, in milliseconds.
-best_ms() {
-  local best="" t0 t1 ms r
-  for ((r = 0; r < runs; r++)); do
-    t0=$(now_ns); "$@" >/dev/null; t1=$(now_ns)
-    ms=$(((t1 - t0) / 1000000))
-    if [[ -z $best || $ms -lt $best ]]; then best=$ms; fi
-  done
-  echo "$best"
-}
-
-say "warming caches ..."
-# Warm the page and inode caches.
+# Warm the page and inode caches, and show what the scans find.
 du -sB1 "${catalogue_folders[@]}" "${bloat_folders[@]}" >/dev/null
-"$cli" phase catalogue --home "$H" >/dev/null
 found_items=$("$cli" phase catalogue --home "$H" --json | grep -c '"url"' || true)
 found_artefacts=$("$cli" phase bloat --home "$H" --json | grep -c '"url"' || true)
 say "found $found_items catalogue items and $found_artefacts idle artefacts"
 
-report() { # label ours-ms du-ms
-  awk -v l="$1" -v a="$2" -v b="$3" 'BEGIN { r = (b > 0 ? a / b : 0); printf "%-10s quillmere %6d ms   du -sB1 %6d ms   ratio %.2fx %s\n", l, a, b, r, (r <= 1.2 ? "(goal met)" : "(over the 1.2x goal)") }'
-}
-
-say "timing ..."
-cat_ms=$(best_ms "$cli" phase catalogue --home "$H")
-cat_du=$(best_ms du -sB1 "${catalogue_folders[@]}")
-bloat_ms=$(best_ms "$cli" phase bloat --home "$H")
-bloat_du=$(best_ms du -sB1 "${bloat_folders[@]}")
-echo "best of $runs warm runs:"
-report catalogue "$cat_ms" "$cat_du"
-report bloat "$bloat_ms" "$bloat_du"
+t_cat=$(best_of "$runs" "$cli" phase catalogue --home "$H")
+t_cat_du=$(best_of "$runs" du -sB1 "${catalogue_folders[@]}")
+t_bloat=$(best_of "$runs" "$cli" phase bloat --home "$H")
+t_bloat_du=$(best_of "$runs" du -sB1 "${bloat_folders[@]}")
+echo "catalogue over $catalogue_entries entries: quillmere-cli ${t_cat}s, du -sB1 ${t_cat_du}s, ratio $(ratio "$t_cat" "$t_cat_du")x (goal <= 1.2x)"
+echo "artefacts over $bloat_entries entries: quillmere-cli ${t_bloat}s, du -sB1 ${t_bloat_du}s, ratio $(ratio "$t_bloat" "$t_bloat_du")x (goal <= 1.2x)"

@@ -3,6 +3,7 @@
 #include "Models/DiskFormat.h"
 #include "Platform/CalendarDays.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/FileDates.h"
 #include "Platform/Paths.h"
 #include "Services/MacStorageScanner.h"
 
@@ -45,9 +46,7 @@ Int64 daysSinceProjectChanged(const URL& project)
     struct stat st;
     if (lstat(project.c_str(), &st) != 0)
         return 0;
-    const Date modified{std::chrono::duration_cast<Date::duration>(std::chrono::seconds(st.st_mtim.tv_sec) +
-                                                                   std::chrono::nanoseconds(st.st_mtim.tv_nsec))};
-    return calendar::wholeDaysBetween(modified, now);
+    return calendar::wholeDaysBetween(contentModificationDate(st), now);
 }
 
 ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artefact, Int64 size)

@@ -46,8 +46,8 @@ TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
     std::size_t childrenSeen = 0;
     preview::ChildSize* child = nullptr; // the leading child being walked, if any
 
-    using Visit = DirectoryWalker::Visit;
-    DirectoryWalker::walk(url, {}, [&](const DirectoryWalker::Entry& entry) {
+    // Asked about every entry before the walk counts or enters it.
+    const auto prune = [&](const DirectoryWalker::Entry& entry) {
         const int level = entry.level();
         if (level == 1) {
             child = nullptr;
@@ -55,49 +55,41 @@ TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
                 record.leading.push_back({std::string(entry.name()), 0});
                 child = &record.leading.back();
                 seenInChild.clear();
+                if (entry.kind() == DirectoryWalker::Kind::other)
+                    if (const struct stat* st = entry.stat())
+                        child->sizeBytes += allocatedBytes(*st); // sized on its own, like any non-folder
             }
         }
-        if (level > maxDepth)
-            return Visit::skipDescendants;
-
-        if (entry.isDirectory()) {
-            const int remaining = maxDepth - level;
-            if (const Record* sub = records_.empty() ? nullptr : reusableFolder(entry.path(), remaining)) {
-                const Profile& known = sub->profile;
-                for (int k = 1; k <= remaining && std::size_t(k) <= known.bytesAtLevel.size(); ++k)
-                    profile.bytesAtLevel[std::size_t(level + k - 1)] += known.bytesAtLevel[std::size_t(k - 1)];
-                if (!known.complete || known.upTo(std::size_t(remaining)) != known.upTo(known.bytesAtLevel.size()))
-                    profile.complete = false;
-                if (child && level < kLeadingChildLevels)
-                    child->sizeBytes += known.upTo(std::size_t(kLeadingChildLevels - level));
-                return Visit::skipDescendants;
-            }
-            if (level >= maxDepth) {
+        if (!entry.isDirectory() || level > maxDepth)
+            return false;
+        const int remaining = maxDepth - level;
+        const Record* sub = records_.empty() ? nullptr : reusableFolder(entry.path(), remaining);
+        if (!sub) {
+            if (level == maxDepth)
                 profile.complete = false; // whatever it holds lies beyond the limit
-                return Visit::skipDescendants;
-            }
-            return Visit::proceed;
+            return false;
         }
-        if (entry.isSymlink())
-            return Visit::proceed; // neither counted nor followed
-        const struct stat* st = entry.stat();
-        if (!st)
-            return Visit::proceed;
-        if (!S_ISREG(st->st_mode)) {
-            if (child && level == 1)
-                child->sizeBytes += allocatedBytes(*st); // sized on its own, like any non-folder
-            return Visit::proceed;
-        }
-        const Int64 bytes = allocatedBytes(*st);
-        const bool shared = st->st_nlink > 1;
+        const Profile& known = sub->profile;
+        for (int k = 1; k <= remaining && std::size_t(k) <= known.bytesAtLevel.size(); ++k)
+            profile.bytesAtLevel[std::size_t(level + k - 1)] += known.bytesAtLevel[std::size_t(k - 1)];
+        if (!known.complete || known.upTo(std::size_t(remaining)) != known.upTo(known.bytesAtLevel.size()))
+            profile.complete = false;
+        if (child && level < kLeadingChildLevels)
+            child->sizeBytes += known.upTo(std::size_t(kLeadingChildLevels - level));
+        return true; // counted from what was measured before
+    };
+    const auto count = [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
+        const int level = entry.level();
+        const Int64 bytes = allocatedBytes(st);
+        const bool shared = st.st_nlink > 1;
         if (shared)
             profile.hasSharedFiles = true;
-        if (!shared || seenInTree.insert(FileIdentity::of(*st)).second)
+        if (!shared || seenInTree.insert(FileIdentity::of(st)).second)
             profile.bytesAtLevel[std::size_t(level - 1)] += bytes;
-        if (child && level <= kLeadingChildLevels && (!shared || seenInChild.insert(FileIdentity::of(*st)).second))
+        if (child && level <= kLeadingChildLevels && (!shared || seenInChild.insert(FileIdentity::of(st)).second))
             child->sizeBytes += bytes;
-        return Visit::proceed;
-    });
+    };
+    DirectoryWalker::walkRegularFiles(url, {}, maxDepth, count, prune);
     return record;
 }
 
