@@ -1,37 +1,12 @@
 // Whole days as the local calendar counts them.
 #include "Platform/CalendarDays.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
-#include <optional>
-#include <string>
 
 namespace {
-
-// Runs the test body in another time zone.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            previous_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ScopedTimeZone()
-    {
-        if (previous_)
-            setenv("TZ", previous_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
 
 Date localTime(int year, int month, int day, int hour, int minute)
 {
@@ -49,7 +24,7 @@ Date localTime(int year, int month, int day, int hour, int minute)
 
 TEST(CalendarDays, CountsWholeDaysByWallClockAcrossDaylightSaving)
 {
-    const ScopedTimeZone zone("America/New_York"); // clocks go forward on 8 March 2026
+    const ScopedEnvironment zone("TZ", "America/New_York", tzset); // clocks go forward on 8 March 2026
     const Date from = localTime(2026, 3, 6, 12, 0);
     EXPECT_EQ(calendar::wholeDaysBetween(from, localTime(2026, 3, 11, 12, 0)), 5); // 119 hours later
     EXPECT_EQ(calendar::wholeDaysBetween(from, localTime(2026, 3, 11, 11, 59)), 4);

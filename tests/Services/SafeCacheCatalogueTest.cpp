@@ -1,12 +1,12 @@
 // The zero-risk catalogue on real temporary homes: which locations become items, with
 // which texts, sizes and order.
 #include "Services/MacStorageScanner.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -16,25 +16,7 @@ constexpr std::int64_t MiB = 1 << 20;
 constexpr std::int64_t kBlock = 4096; // smallest step of allocated size on the test file system
 
 // Points the process's temporary folder elsewhere for one test.
-class ScopedTemporaryDirectory {
-public:
-    explicit ScopedTemporaryDirectory(const std::string& value)
-    {
-        if (const char* old = std::getenv("TMPDIR"))
-            previous_ = old;
-        setenv("TMPDIR", value.c_str(), 1);
-    }
-    ~ScopedTemporaryDirectory()
-    {
-        if (previous_)
-            setenv("TMPDIR", previous_->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
+ScopedEnvironment temporaryDirectory(const std::string& folder) { return {"TMPDIR", folder}; }
 
 // A folder whose only content is one file of exactly `bytes` allocated bytes.
 void folderOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
@@ -173,7 +155,7 @@ TEST(SafeCacheCatalogue, EveryRuleReadsAsCatalogued)
 {
     TempHome home;
     home.mkdir("var/folders/ab/cd/T");
-    const ScopedTemporaryDirectory tmp(home.at("var/folders/ab/cd/T/"));
+    const auto tmp = temporaryDirectory(home.at("var/folders/ab/cd/T/"));
     std::int64_t size = 6 * MiB;
     for (const auto& rule : kExpectedRules) {
         if (std::string(rule.location) == "Library/Caches")
@@ -393,10 +375,10 @@ TEST(SafeCacheCatalogue, TemporaryParentRulesExistOnlyWithThePerUserLayout)
 
     {
         // A shared temporary folder: its parent and siblings are not the user's caches.
-        const ScopedTemporaryDirectory tmp(home.at("shared/T"));
+        const auto tmp = temporaryDirectory(home.at("shared/T"));
         EXPECT_TRUE(scan(home).empty());
     }
-    const ScopedTemporaryDirectory tmp(home.at("var/folders/ab/cd/T"));
+    const auto tmp = temporaryDirectory(home.at("var/folders/ab/cd/T"));
     const auto cards = scan(home);
     ASSERT_EQ(cards.size(), 1u);
     EXPECT_THAT(itemUrls(&cards.front()),
