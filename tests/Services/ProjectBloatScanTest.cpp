@@ -26,8 +26,7 @@ Date localDaysAgo(int days, int seconds = 0)
 
 void artefactOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
 {
-    home.allocatedFile(folder + "/blob", bytes);
-    ASSERT_EQ(home.allocated(folder + "/blob"), bytes) << "file system did not allocate exactly";
+    ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
 }
 
 std::vector<ProjectBloatItem> scan(const TempHome& home)

@@ -18,12 +18,10 @@ constexpr std::int64_t kBlock = 4096; // smallest step of allocated size on the 
 // Points the process's temporary folder elsewhere for one test.
 ScopedEnvironment temporaryDirectory(const std::string& folder) { return {"TMPDIR", folder}; }
 
-// A folder whose only content is one file of exactly `bytes` allocated bytes.
+// A folder whose content occupies exactly `bytes` on disk.
 void folderOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
 {
-    const std::string blob = folder + "/blob";
-    home.allocatedFile(blob, bytes);
-    ASSERT_EQ(home.allocated(blob), bytes) << "file system did not allocate exactly";
+    ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
 }
 
 std::vector<SafeCacheRuleCard> scan(const TempHome& home)

@@ -1,6 +1,8 @@
 #include "support/TempHome.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <clocale>
 #include <cstdlib>
@@ -82,6 +84,22 @@ std::string TempHome::allocatedFile(const std::string& relative, std::int64_t lo
         check(::posix_fallocate(fd, 0, logicalSize) == 0, "fallocate " + path);
     ::close(fd);
     return path;
+}
+
+std::int64_t TempHome::occupy(const std::string& folder, std::int64_t bytes) const
+{
+    constexpr std::int64_t kPiece = 8 << 20;
+    mkdir(folder);
+    std::int64_t occupied = 0;
+    for (int index = 0; bytes > 0; ++index) {
+        const std::int64_t piece = std::min(bytes, kPiece);
+        char name[32];
+        std::snprintf(name, sizeof name, "/blob-%03d", index);
+        allocatedFile(folder + name, piece);
+        occupied += allocated(folder + name);
+        bytes -= piece;
+    }
+    return occupied;
 }
 
 std::string TempHome::sparseFile(const std::string& relative, std::int64_t logicalSize) const

@@ -29,6 +29,11 @@ public:
     // A file of `logicalSize` bytes that has all of them allocated (fallocate), so its
     // allocated size is at least logicalSize, rounded up to whole blocks.
     std::string allocatedFile(const std::string& relative, std::int64_t logicalSize) const;
+    // Fills a folder with files that together occupy exactly `bytes` (a multiple of 4096)
+    // on disk. One large preallocated file may be given an extent index block that the
+    // file system counts in its allocated size; pieces of at most 8 MiB need none.
+    // Returns the bytes the pieces really occupy, for the caller to check.
+    std::int64_t occupy(const std::string& folder, std::int64_t bytes) const;
     // A sparse file: logical size without allocated blocks.
     std::string sparseFile(const std::string& relative, std::int64_t logicalSize) const;
     std::string symlink(const std::string& relative, const std::string& target) const;
