@@ -1,6 +1,7 @@
 #include "L10n/CorvelPalette.h"
 #include "L10n/SymbolIcons.h"
 #include "L10n/WindowIcons.h"
+#include "Services/SafeCacheRules.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -20,6 +21,11 @@ std::set<std::string_view> symbolNamesInUse()
         names.insert(symbolName(category));
     for (auto mode : allCases<CorvelAppearanceMode>())
         names.insert(headerIcon(mode));
+    static std::vector<std::string> cardSymbols;
+    if (cardSymbols.empty())
+        for (std::size_t card = 0; card < 4; ++card)
+            cardSymbols.push_back(safecache::cardShell(card).symbolName);
+    names.insert(cardSymbols.begin(), cardSymbols.end());
     return names;
 }
 
