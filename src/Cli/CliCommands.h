@@ -28,4 +28,6 @@ namespace cli {
 // Shared by the commands that scan first.
 void runScanToCompletion(MacStorageScanner& scanner);
 bool parseEngineOptions(Arguments& args, MacStorageScanner::Options& options, std::string& problem);
+// The engine options plus --json, shared by the commands that print a report.
+bool parseReportOptions(Arguments& args, MacStorageScanner::Options& options, bool& json, std::string& problem);
 } // namespace cli

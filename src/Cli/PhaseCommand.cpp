@@ -12,10 +12,10 @@ int runPhase(const Arguments& input)
 {
     Arguments args = input;
     MacStorageScanner::Options options;
+    bool json = false;
     std::string problem;
-    if (!parseEngineOptions(args, options, problem))
+    if (!parseReportOptions(args, options, json, problem))
         return usage(problem);
-    const bool json = takeFlag(args, "--json");
     if (args.size() != 1)
         return usage("phase takes one name: overview, catalogue, bloat, apps or media");
     const std::string& name = args.front();

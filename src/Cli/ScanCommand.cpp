@@ -72,14 +72,22 @@ bool parseEngineOptions(Arguments& args, MacStorageScanner::Options& options, st
     return true;
 }
 
+bool parseReportOptions(Arguments& args, MacStorageScanner::Options& options, bool& json, std::string& problem)
+{
+    if (!parseEngineOptions(args, options, problem))
+        return false;
+    json = takeFlag(args, "--json");
+    return true;
+}
+
 int runScan(const Arguments& input)
 {
     Arguments args = input;
     MacStorageScanner::Options options;
+    bool json = false;
     std::string problem;
-    if (!parseEngineOptions(args, options, problem))
+    if (!parseReportOptions(args, options, json, problem))
         return usage(problem);
-    const bool json = takeFlag(args, "--json");
     if (!args.empty())
         return usage("unexpected argument '" + args.front() + "'");
 
