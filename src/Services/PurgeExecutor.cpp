@@ -38,6 +38,17 @@ bool isMissing(const URL& path)
 
 bool startsWith(const URL& path, std::string_view prefix) { return path.compare(0, prefix.size(), prefix) == 0; }
 
+// The home, a folder holding it, or a folder holding the Trash is never an item to
+// clean: the home would be deleted or scattered into the Trash, the Trash's own
+// bookkeeping moved into itself. The Trash folder itself may be emptied.
+bool isOffLimits(const URL& path, const URL& home, const URL& trashFolder)
+{
+    const URL item = paths::standardized(path);
+    const URL trash = paths::standardized(trashFolder);
+    return paths::isSameOrInside(paths::standardized(home), item) ||
+           (item != trash && paths::isSameOrInside(trash, item));
+}
+
 // Our own move first, then the system's Trash call, then child by child. Nothing here
 // replaces anything, and a link is moved as the link.
 Outcome moveIntoTrash(const CleanItem& item, const Trash& trash, const URL& home, const std::string& trashName)
@@ -154,6 +165,8 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
                 Outcome outcome;
                 if (isMissing(item.url)) {
                     outcome.cleaned = true; // already gone: nothing freed, nothing to restore
+                } else if (isOffLimits(item.url, home, trashFolder)) {
+                    // skipped: left exactly where it is
                 } else if (toTrash && !paths::isSameOrInside(item.url, trashFolder) &&
                            !startsWith(item.url, "/private/var/") && !startsWith(item.url, "/tmp/")) {
                     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(

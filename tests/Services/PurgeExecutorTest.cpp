@@ -281,6 +281,30 @@ TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
     std::filesystem::remove_all(scratch);
 }
 
+// A list that names the home, a folder holding it, or a folder holding the Trash is
+// a mistake upstream; acting on it would delete the home or throw it into the Trash.
+TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
+{
+    const std::string me = home.mkdir("users/me");
+    engine = std::make_unique<MacStorageScanner>(testOptions(me));
+    engine->setCleanFeedback(&feedback);
+    home.fileWithContent("users/me/Documents/thesis.tex", "years of work");
+    clean({{home.fileWithContent("users/me/old.txt", "old"), 3, "old.txt"}}); // a Trash entry with its info file
+    const auto before = snapshotTree(home.path());
+
+    for (const bool toTrash : {true, false}) {
+        SCOPED_TRACE(toTrash);
+        engine->setMoveToTrashByDefault(toTrash);
+        const auto cleaned = clean({{me, 100, "me"},
+                                    {home.at("users"), 100, "users"},
+                                    {me + "/.local/share/Trash", 100, "Trash"},
+                                    {me + "/.local", 100, ".local"}});
+        EXPECT_TRUE(cleaned.empty());
+        EXPECT_EQ(engine->lastSkippedCount(), 4);
+        EXPECT_EQ(snapshotTree(home.path()), before);
+    }
+}
+
 TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
 {
     clean({{home.file("one/a", 10), 100, "a"}, {home.file("one/b", 10), 200, "b"}});
