@@ -112,9 +112,9 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls
 
 } // namespace
 
-void Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode, nlink_t linkCount)
+void Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode)
 {
-    if (linkCount > 1 && !linkedFilesSeen_.insert({device, inode}).second)
+    if (!filesSeen_.insert({device, inode}).second)
         return;
     auto [it, inserted] = bucketOfSize_.try_emplace(logicalSize, buckets_.size());
     if (inserted)

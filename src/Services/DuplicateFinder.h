@@ -24,8 +24,9 @@ struct ReadStats {
     int fullHashesStarted = 0;
 };
 
-// Same-size candidates in discovery order. Two names of one file (hard links) are one
-// file: removing either frees nothing, so only the first name found takes part.
+// Same-size candidates in discovery order. Two paths of one file (hard links, or one
+// folder mounted twice) are one file: only the first path found takes part, because
+// removing the other would free nothing, or remove the only copy.
 class Candidates
 {
   public:
@@ -34,14 +35,14 @@ class Candidates
         std::vector<URL> urls;
     };
 
-    void add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode, nlink_t linkCount);
+    void add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode);
     // Buckets in the order their first file was found.
     const std::vector<Bucket>& buckets() const { return buckets_; }
 
   private:
     std::vector<Bucket> buckets_;
     std::unordered_map<Int64, std::size_t> bucketOfSize_;
-    std::set<std::pair<dev_t, ino_t>> linkedFilesSeen_;
+    std::set<std::pair<dev_t, ino_t>> filesSeen_;
 };
 
 // Groups of byte-identical files, sorted by reclaimable bytes (stable) and capped at 30.

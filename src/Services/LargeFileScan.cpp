@@ -162,7 +162,7 @@ MacStorageScanner::scanSunburstLargeFilesAndDuplicates(const URL& home, const st
                 const std::string extension = paths::lowercasedExtension(entry.name());
                 const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
                 if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
-                    candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino, st.st_nlink);
+                    candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
                 if (allocatedSize >= kLargeFileBytes)
                     largeFiles.push_back(makeLargeFile(entry, st, extension, root.label, installedAppNames));
             },

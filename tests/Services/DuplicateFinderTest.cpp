@@ -43,7 +43,7 @@ duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
     for (const auto& path : paths) {
         struct stat st;
         if (lstat(path.c_str(), &st) == 0)
-            candidates.add(path, st.st_size, st.st_dev, st.st_ino, st.st_nlink);
+            candidates.add(path, st.st_size, st.st_dev, st.st_ino);
     }
     return candidates;
 }
@@ -130,6 +130,25 @@ TEST(DuplicateGroups, HardLinksAreOneFile)
     EXPECT_EQ(groups[0].members[0].url, home.at("Desktop/a.bin"));
     EXPECT_EQ(groups[0].members[1].url, home.at("Movies/a-copy.bin"));
     EXPECT_EQ(groups[0].reclaimableBytes(), 4 * MiB);
+}
+
+// A folder mounted a second time inside the home (a bind mount) shows one file under
+// two paths with one device and inode, and a single name. Offered as a copy of itself,
+// removing the "copy" would remove the only one.
+TEST(DuplicateGroups, OneFileReachedByTwoPathsIsOneFile)
+{
+    TempHome home;
+    const std::string content = pattern(4 * MiB, 5);
+    const std::string original = home.fileWithContent("Documents/a.bin", content);
+    const std::string secondPath = home.fileWithContent("Desktop/mounted/a.bin", content);
+    struct stat st;
+    ASSERT_EQ(lstat(original.c_str(), &st), 0);
+    ASSERT_EQ(st.st_nlink, 1u);
+
+    duplicates::Candidates candidates;
+    candidates.add(original, st.st_size, st.st_dev, st.st_ino);
+    candidates.add(secondPath, st.st_size, st.st_dev, st.st_ino); // what the mount reports
+    EXPECT_TRUE(duplicates::findGroups(candidates, home.path()).empty());
 }
 
 TEST(DuplicateStages, DifferentHeadsNeverReachTheFullHash)
