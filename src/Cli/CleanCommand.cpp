@@ -54,13 +54,17 @@ void waitForCleanToFinish(MacStorageScanner& scanner)
         QCoreApplication::exec();
 }
 
-void printPlan(const std::vector<CleanItem>& items, bool toTrash)
+void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& home)
 {
     std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
     Int64 total = 0;
     for (const auto& item : items) {
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
-                  << displayable(item.name) << ")\n";
+                  << displayable(item.name) << ")"
+                  << (toTrash && MacStorageScanner::deletesEvenInTrashMode(item.url, home)
+                          ? "\tdeleted for good: it lies in the Trash or a temporary folder"
+                          : "")
+                  << "\n";
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     std::cout << items.size() << " items, " << DiskFormat::bytes(total) << " in all.\n"
@@ -121,7 +125,7 @@ int runClean(const Arguments& input)
         return 0;
     }
     if (!confirmed) {
-        printPlan(items, !deleteForGood);
+        printPlan(items, !deleteForGood, scanner.homeURL());
         return 0;
     }
 

@@ -165,6 +165,9 @@ public:
                               CleanedPathsHandler onItemCleaned);
     // The pause after each item of a clean of `itemCount` items.
     static std::chrono::nanoseconds purgePause(std::size_t itemCount);
+    // A path that a clean deletes for good even in Trash mode: it lies in the Trash or
+    // in a temporary folder.
+    static bool deletesEvenInTrashMode(const URL& path, const URL& home);
 
     void purgeSelectedSafeCaches();
     void purgeSelectedProjectBloats();

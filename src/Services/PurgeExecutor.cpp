@@ -129,6 +129,12 @@ std::chrono::nanoseconds MacStorageScanner::purgePause(std::size_t itemCount)
     return std::chrono::nanoseconds(12'000'000);
 }
 
+bool MacStorageScanner::deletesEvenInTrashMode(const URL& path, const URL& home)
+{
+    return paths::isSameOrInside(path, trashFilesFolder(home)) || startsWith(path, "/private/var/") ||
+           startsWith(path, "/tmp/");
+}
+
 void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
                                              CleanedPathsHandler onItemCleaned)
 {
@@ -167,8 +173,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
                     outcome.cleaned = true; // already gone: nothing freed, nothing to restore
                 } else if (isOffLimits(item.url, home, trashFolder)) {
                     // skipped: left exactly where it is
-                } else if (toTrash && !paths::isSameOrInside(item.url, trashFolder) &&
-                           !startsWith(item.url, "/private/var/") && !startsWith(item.url, "/tmp/")) {
+                } else if (toTrash && !deletesEvenInTrashMode(item.url, home)) {
                     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
                         std::chrono::system_clock::now().time_since_epoch());
                     const std::string trashName = "QM-" + std::to_string(seconds.count()) + "-" + std::to_string(i) +

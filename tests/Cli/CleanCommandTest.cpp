@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <filesystem>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 
 namespace
 {
@@ -64,6 +67,29 @@ TEST(CliClean, DryRunChangesNothingAndTheRealRunDoesWhatItListed)
     for (const auto& path : moved)
         EXPECT_FALSE(fileops::exists(path)) << path;
     EXPECT_TRUE(fileops::exists(home.at("Documents/webapp/package.json")));
+}
+
+// Whatever lies under /tmp/ is deleted even in Trash mode; the dry run must not promise
+// the Trash for it. Only a dry run runs on this home.
+TEST(CliClean, DryRunSaysWhatWouldBeDeletedForGood)
+{
+    std::string home = "/tmp/quillmere-cli-XXXXXX";
+    ASSERT_NE(mkdtemp(home.data()), nullptr);
+    std::filesystem::create_directories(home + "/Downloads");
+    const std::string installer = home + "/Downloads/setup.dmg";
+    const int fd = ::open(installer.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    const int allocated = posix_fallocate(fd, 0, 26 << 20); // large enough to be offered, and preselected
+    ::close(fd);
+
+    const auto dry = runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "large", "--home", home});
+    std::filesystem::remove_all(home);
+    ASSERT_EQ(allocated, 0);
+    ASSERT_EQ(dry.exitStatus, 0) << dry.err;
+    const auto line = dry.out.find(installer);
+    ASSERT_NE(line, std::string::npos) << dry.out;
+    EXPECT_NE(dry.out.substr(line, dry.out.find('\n', line) - line).find("deleted for good"), std::string::npos)
+        << dry.out;
 }
 
 TEST(CliClean, RejectsWhatItDoesNotKnow)
