@@ -82,9 +82,9 @@ int moveWithoutFlag(const std::string& from, const std::string& to)
 
 bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
 
-int removeAt(int dirFd, const std::string& name, const std::string& path, int depth);
+int removeAt(int dirFd, const std::string& name, const std::string& path, int depth, dev_t device);
 
-int removeChildrenOf(int folderFd, const std::string& path, int depth)
+int removeChildrenOf(int folderFd, const std::string& path, int depth, dev_t device)
 {
     const int dupFd = fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
     if (dupFd < 0)
@@ -103,14 +103,16 @@ int removeChildrenOf(int folderFd, const std::string& path, int depth)
 
     int firstError = 0;
     for (const auto& name : names) {
-        const int err = removeAt(folderFd, name, paths::join(path, name), depth + 1);
+        const int err = removeAt(folderFd, name, paths::join(path, name), depth + 1, device);
         if (err && !firstError)
             firstError = err;
     }
     return firstError;
 }
 
-int removeAt(int dirFd, const std::string& name, const std::string& path, int depth)
+// `device` is the file system of the folder that holds the item: a folder on another
+// one is a mount (a share, a disk) and no part of what is being removed.
+int removeAt(int dirFd, const std::string& name, const std::string& path, int depth, dev_t device)
 {
     if (depth > 4096)
         return ELOOP;
@@ -126,16 +128,18 @@ int removeAt(int dirFd, const std::string& name, const std::string& path, int de
         return ::unlinkat(dirFd, name.c_str(), 0) == 0 || errno == ENOENT ? 0 : errno;
     }
 
+    if (st.st_dev != device)
+        return EXDEV;
     if (const int err = fault::check(fault::Op::openDirectory, path))
         return err;
     const int folderFd = ::openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folderFd < 0) {
         // Replaced by a link or a file since the stat: remove that, as what it is now.
         if (errno == ELOOP || errno == ENOTDIR)
-            return removeAt(dirFd, name, path, depth + 1);
+            return removeAt(dirFd, name, path, depth + 1, device);
         return errno;
     }
-    int firstError = removeChildrenOf(folderFd, path, depth);
+    int firstError = removeChildrenOf(folderFd, path, depth, device);
     ::close(folderFd);
 
     if (const int err = fault::check(fault::Op::remove, path))
@@ -208,12 +212,13 @@ int removeItem(const std::string& path)
     if (parentFd < 0)
         return errno;
     struct stat st;
-    if (::fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    struct stat parentSt;
+    if (::fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || ::fstat(parentFd, &parentSt) != 0) {
         const int err = errno;
         ::close(parentFd);
         return err;
     }
-    const int err = removeAt(parentFd, name, path, 0);
+    const int err = removeAt(parentFd, name, path, 0, parentSt.st_dev);
     ::close(parentFd);
     return err;
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 
 namespace
 {
@@ -112,6 +114,27 @@ TEST(RemoveItem, GoesOnPastWhatItCannotRemoveAndReportsTheFailure)
     const TreeSnapshot left = snapshotTree(home.path());
     EXPECT_EQ(left.size(), 2u); // the folder and the busy file
     EXPECT_TRUE(left.count("cache/busy"));
+}
+
+// A file system mounted inside a folder (a network share, a disk) is not part of the
+// folder: removing the folder, or the mount point as one of its children, stops there.
+TEST(RemoveItem, NeverEntersAnotherFileSystemMountedInside)
+{
+    TempHome home;
+    home.file("cache/junk", 10);
+    const std::string mountPoint = home.mkdir("cache/share");
+    if (::mount("quillmere-test", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no mounting here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{mountPoint};
+    ASSERT_EQ(fileops::createFileExclusive(mountPoint + "/remote.doc", "on the server"), 0);
+
+    EXPECT_EQ(fileops::removeItem(home.at("cache")), EXDEV);
+    EXPECT_EQ(fileops::removeItem(mountPoint), EXDEV);
+    EXPECT_FALSE(fileops::exists(home.at("cache/junk")));
+    EXPECT_EQ(readFileBytes(mountPoint + "/remote.doc"), "on the server");
 }
 
 TEST(MakeDirectories, CreatesTheChainAndRefusesALinkInItsPlace)
