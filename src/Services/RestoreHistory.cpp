@@ -26,6 +26,13 @@ bool replaceKeepingOccupant(const URL& from, const URL& to, const URL& home)
     return false; // if even that failed, the occupant waits in the Trash
 }
 
+// The restored item and whatever was cleaned inside it (found gone because it went with
+// its folder) are on disk again; the next scan may list them.
+void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original)
+{
+    std::erase_if(cleaned, [&](const std::string& path) { return paths::isSameOrInside(path, original); });
+}
+
 bool moveBack(const URL& from, const URL& to, const URL& home)
 {
     if (!fileops::exists(to))
@@ -78,7 +85,7 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
         return; // the record stays; the user may try again
 
-    sessionCleanedPaths_.erase(record.originalURL);
+    forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
     recordSequence_.erase(record.id);
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
@@ -111,7 +118,7 @@ void MacStorageScanner::restoreAllRecentPurges()
     for (const auto& record : undoOrder) {
         if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
             continue;
-        sessionCleanedPaths_.erase(record.originalURL);
+        forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
         ++restoredCount;
         restoredBytes += record.sizeBytes;
     }

@@ -179,3 +179,20 @@ TEST_F(RestoreHistory, TheSessionTotalNeverGoesBelowZero)
     EXPECT_EQ(engine->sessionTotalFreedBytes(), 0);
     EXPECT_EQ(engine->lastFreedBytes(), 1LL << 30);
 }
+
+// The master clean may list a folder and a large file inside it; the file goes with the
+// folder and is found gone. Once the folder is back, the next scan shows the file again.
+TEST_F(RestoreHistory, WhatCameBackInsideARestoredFolderIsScannedAgain)
+{
+    const std::string folder = home.mkdir("Downloads/old-installers");
+    const std::string installer = home.allocatedFile("Downloads/old-installers/setup.dmg", 26 << 20);
+    clean({{folder, 26 << 20, "old-installers"}, {installer, 26 << 20, "setup.dmg"}});
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    ASSERT_TRUE(waitForScan(*engine));
+    ASSERT_TRUE(fileops::exists(installer));
+    ASSERT_EQ(engine->largeFiles().size(), 1u);
+    EXPECT_EQ(engine->largeFiles()[0].url, installer);
+    EXPECT_TRUE(engine->sessionCleanedPaths().empty());
+}
