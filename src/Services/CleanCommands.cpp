@@ -1,5 +1,6 @@
 // The clean buttons: each collects the selected records of its list as clean items,
 // hands them to the executor and, when the clean ends, drops what was cleaned.
+#include "Platform/FileOperations.h"
 #include "Services/MacStorageScanner.h"
 
 #include <QPointer>
@@ -60,10 +61,17 @@ std::vector<CleanItem> MacStorageScanner::selectedProjectBloatItems() const
 std::vector<CleanItem> MacStorageScanner::selectedDuplicateItems() const
 {
     std::vector<CleanItem> items;
-    for (const auto& group : duplicateGroups_)
+    for (const auto& group : duplicateGroups_) {
+        // Copies go only while the original the group keeps is still there (another
+        // list's clean may have taken it); otherwise they may be the last ones.
+        const auto kept = std::find_if(group.members.begin(), group.members.end(),
+                                       [](const DuplicateFileMember& member) { return member.isLockedOriginal; });
+        if (kept == group.members.end() || !fileops::exists(kept->url))
+            continue;
         for (const auto& member : group.members)
             if (!member.isLockedOriginal && member.isSelectedForDelete)
                 items.push_back({member.url, member.sizeBytes, member.name});
+    }
     return items;
 }
 

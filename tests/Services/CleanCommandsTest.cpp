@@ -172,3 +172,23 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     EXPECT_TRUE(engine->largeFiles().empty());
     EXPECT_EQ(engine->installedApps().size(), 1u);
 }
+
+// A large-file clean took the original a duplicate group keeps (the group lists it until
+// the next scan). The copies are now the only ones left: a duplicate clean keeps them.
+TEST_F(CleanCommands, CopiesStayWhenTheOriginalTheGroupKeepsIsGone)
+{
+    engine->setMoveToTrashByDefault(false);
+    const URL original = home.fileWithContent("Documents/film.mov", "the film");
+    const URL copy = home.fileWithContent("Downloads/film.mov", "the film");
+    EngineAccess::setDuplicateGroups(*engine,
+                                     {group("g", {member(original, 8, true, false), member(copy, 8, false, true)})});
+    EngineAccess::setLargeFiles(*engine, {largeFile(original, 8, true)});
+    engine->purgeSelectedLargeFiles();
+    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_FALSE(fileops::exists(original));
+
+    engine->purgeSelectedDuplicates();
+    ASSERT_TRUE(waitForPurge(*engine));
+    EXPECT_EQ(readFileBytes(copy), "the film");
+    EXPECT_EQ(engine->duplicateGroups().size(), 1u);
+}
