@@ -80,6 +80,16 @@ int moveWithoutFlag(const std::string& from, const std::string& to)
     return err;
 }
 
+// The root of a mount, even of the same file system mounted a second time (a bind mount),
+// which shows the same device as its parent. False where the kernel does not tell.
+bool isMountRoot(int dirFd, const std::string& name)
+{
+    struct statx stx;
+    if (::statx(dirFd, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, 0, &stx) != 0)
+        return false;
+    return (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+}
+
 bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
 
 int removeAt(int dirFd, const std::string& name, const std::string& path, int depth, dev_t device);
@@ -128,7 +138,7 @@ int removeAt(int dirFd, const std::string& name, const std::string& path, int de
         return ::unlinkat(dirFd, name.c_str(), 0) == 0 || errno == ENOENT ? 0 : errno;
     }
 
-    if (st.st_dev != device)
+    if (st.st_dev != device || isMountRoot(dirFd, name))
         return EXDEV;
     if (const int err = fault::check(fault::Op::openDirectory, path))
         return err;

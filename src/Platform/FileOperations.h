@@ -32,8 +32,8 @@ int makeDirectories(const std::string& path, mode_t mode = 0755);
 int moveNoReplace(const std::string& from, const std::string& to);
 
 // Removes a file, a link or a whole folder tree, relative to opened folders and
-// without following links. Never enters a folder on another file system than the one
-// holding the item (a mount inside it, or the item being a mount point): EXDEV. Goes
+// without following links. Never enters a mount (another file system inside it, a
+// folder mounted a second time, or the item being a mount point): EXDEV. Goes
 // on past what it cannot remove and reports the first failure, so a failed removal
 // may have removed part of a tree.
 int removeItem(const std::string& path);

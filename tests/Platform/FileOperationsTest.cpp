@@ -137,6 +137,27 @@ TEST(RemoveItem, NeverEntersAnotherFileSystemMountedInside)
     EXPECT_EQ(readFileBytes(mountPoint + "/remote.doc"), "on the server");
 }
 
+// A folder of the same file system mounted a second time (a bind mount) shows the same
+// device: it is known by being the root of a mount.
+TEST(RemoveItem, NeverEntersAFolderMountedASecondTime)
+{
+    TempHome home;
+    home.fileWithContent("data/thesis.tex", "years of work");
+    home.file("build/obj.o", 10);
+    const std::string mountPoint = home.mkdir("build/data");
+    if (::mount(home.at("data").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "no mounting here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{mountPoint};
+
+    EXPECT_EQ(fileops::removeItem(home.at("build")), EXDEV);
+    EXPECT_EQ(fileops::removeItem(mountPoint), EXDEV);
+    EXPECT_FALSE(fileops::exists(home.at("build/obj.o")));
+    EXPECT_EQ(readFileBytes(home.at("data/thesis.tex")), "years of work");
+}
+
 TEST(MakeDirectories, CreatesTheChainAndRefusesALinkInItsPlace)
 {
     TempHome home;
