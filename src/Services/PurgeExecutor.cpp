@@ -79,12 +79,15 @@ Outcome moveIntoTrash(const CleanItem& item, const Trash& trash, const URL& home
 }
 
 // Deletion for good: delete mode, and what lies in the Trash or in temporary folders.
-// The Trash folder itself is emptied rather than removed, so the desktop keeps its Trash.
-Outcome removeForGood(const CleanItem& item, const URL& trashFolder)
+// The Trash folder itself is emptied rather than removed, so the desktop keeps its Trash,
+// and what this clean has just moved there stays restorable.
+Outcome removeForGood(const CleanItem& item, const URL& trashFolder, const std::set<std::string>& enteredThisClean)
 {
     const bool isTrashFolder = paths::standardized(item.url) == paths::standardized(trashFolder);
     std::vector<std::string> children;
     const bool listed = fileops::listChildren(item.url, children);
+    if (isTrashFolder)
+        std::erase_if(children, [&](const std::string& name) { return enteredThisClean.count(name) > 0; });
     if (!isTrashFolder && fileops::removeItem(item.url) == 0) {
         Trash::forgetEntry(item.url);
         return {true, nonNegative(item.sizeBytes), std::nullopt};
@@ -161,6 +164,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
             trash.prepare(); // when this fails, the moves fail and the system call is tried
 
             std::set<std::string> cleanedPaths;
+            std::set<std::string> enteredThisClean; // names this clean gave entries of the Trash folder
             std::vector<PurgeHistoryRecord> records;
             int cleanedCount = 0;
             int skippedCount = 0;
@@ -180,13 +184,15 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
                                                   "-" + paths::lastComponent(item.url);
                     outcome = moveIntoTrash(item, trash, home, trashName);
                 } else {
-                    outcome = removeForGood(item, trashFolder);
+                    outcome = removeForGood(item, trashFolder, enteredThisClean);
                 }
 
                 if (outcome.cleaned) {
                     cleanedPaths.insert(item.url);
                     ++cleanedCount;
                     freedTotal += outcome.freedBytes;
+                    if (outcome.trashedAt && paths::parent(*outcome.trashedAt) == trashFolder)
+                        enteredThisClean.insert(paths::lastComponent(*outcome.trashedAt));
                     if (outcome.trashedAt)
                         records.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), item.name,
                                            item.url, *outcome.trashedAt, outcome.freedBytes,

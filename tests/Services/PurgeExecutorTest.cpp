@@ -305,6 +305,25 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
     }
 }
 
+// One safe clean may move a cache to the Trash and then empty the Trash: the cache must
+// not go with it, or its history record would promise a restore of nothing.
+TEST_F(PurgeExecutor, EmptyingTheTrashSparesWhatThisCleanMovedThere)
+{
+    clean({{home.fileWithContent("old/letter", "thrown away"), 1, "letter"}});
+    const std::string cache = home.fileWithContent(".cache/models/weights", "rebuildable");
+
+    clean({{home.at(".cache/models"), 100, "models"}, {trashFiles(), 10, "Trash"}});
+    EXPECT_EQ(engine->lastSkippedCount(), 0);
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 2u);
+    const auto& record = engine->recentPurgeRecords()[0];
+    EXPECT_EQ(record.originalURL, home.at(".cache/models"));
+    EXPECT_EQ(entriesOf(trashFiles()), std::vector<std::string>{lastComponent(record.trashedURL)});
+    EXPECT_EQ(entriesOf(trashInfo()), std::vector<std::string>{lastComponent(record.trashedURL) + ".trashinfo"});
+
+    engine->restoreSingleRecord(record.id);
+    EXPECT_EQ(readFileBytes(cache), "rebuildable");
+}
+
 TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
 {
     clean({{home.file("one/a", 10), 100, "a"}, {home.file("one/b", 10), 200, "b"}});
