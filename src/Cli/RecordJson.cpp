@@ -46,7 +46,10 @@ std::string displayable(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        if (const std::size_t n = utf8SequenceLength(bytes, i)) {
+        // Control characters are escaped too, so a crafted name cannot fake lines of output.
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const bool control = byte < 0x20 || byte == 0x7F;
+        if (const std::size_t n = control ? 0 : utf8SequenceLength(bytes, i)) {
             out.append(bytes.substr(i, n));
             i += n;
         } else {

@@ -1,6 +1,7 @@
 #pragma once
 // Every record as JSON, keys named after the record fields. Paths and texts are
-// written as UTF-8; bytes that are not valid UTF-8 appear as the four characters \xNN.
+// written as UTF-8; bytes that are not valid UTF-8, and control characters, appear as
+// the four characters \xNN.
 
 #include "Models/StorageModels.h"
 

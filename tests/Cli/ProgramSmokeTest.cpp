@@ -74,12 +74,12 @@ TEST(CliScan, AMissingHomeIsNotAnErrorAndBadArgumentsAre)
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH}).exitStatus, 2);
 }
 
-TEST(CliScan, NamesThatAreNotUtf8AreEscapedNotDropped)
+TEST(CliScan, NamesThatAreNotUtf8OrControlCharactersAreEscapedNotDropped)
 {
     TempHome home;
-    const auto result = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.at("h\xff"), "--json"});
+    const auto result = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.at("h\xff\nx"), "--json"});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(nlohmann::json::parse(result.out)["home"], home.at("h") + "\\xFF");
+    EXPECT_EQ(nlohmann::json::parse(result.out)["home"], home.at("h") + "\\xFF\\x0Ax");
 }
 
 TEST(WindowProgram, StartsOffscreenScansAndQuits)
