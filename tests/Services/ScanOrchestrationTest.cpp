@@ -85,3 +85,34 @@ TEST(ScanOrchestration, DestroyingTheEngineDuringAScanIsSafe)
     drainEvents();
     SUCCEED();
 }
+
+TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaitsForAClean)
+{
+    TempHome home;
+    const std::string movie = home.allocatedFile("Downloads/holiday.mp4", 30 << 20);
+    const std::string copyA = home.file("Documents/a/report.pdf", 4 << 20, 'r');
+    const std::string copyB = home.file("Documents/b/report.pdf", 4 << 20, 'r');
+    MacStorageScanner::Options options{.home = home.path(), .applications = home.at("Applications")};
+    options.pacePurges = false;
+    MacStorageScanner scanner(options);
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    ASSERT_EQ(scanner.largeFiles().size(), 1u);
+    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
+
+    scanner.executeAnimatedPurge({{movie, 30 << 20, "holiday.mp4"}, {copyB, 4 << 20, "report.pdf"}}, "test",
+                                 [](const std::set<std::string>&) {});
+    ASSERT_TRUE(scanner.isPurgingAnimation());
+    scanner.startInstantScan(); // refused while the clean runs
+    EXPECT_FALSE(scanner.isScanning());
+    ASSERT_TRUE(waitForPurge(scanner));
+
+    // The same paths appear again on disk; the session still keeps them out.
+    home.allocatedFile("Downloads/holiday.mp4", 30 << 20);
+    home.file("Documents/b/report.pdf", 4 << 20, 'r');
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    EXPECT_TRUE(scanner.largeFiles().empty());
+    EXPECT_TRUE(scanner.duplicateGroups().empty()); // one copy left is no group
+    EXPECT_EQ(scanner.sessionCleanedPaths(), (std::set<std::string>{movie, copyB}));
+}
