@@ -206,11 +206,12 @@ std::string_view between(std::string_view text, std::string_view open, std::stri
 // What a restore banner reports: restore-all names the restored total ("…（共 1.2 GB）"), a
 // single restore names the item ("已将「name」从废纸篓原路还原至 folder"). lastFreedBytes is the
 // last clean's figure, which would misstate what came back, so it is not used here.
+// The name is looked for first: a file's own name may contain "（共 …）".
 std::string_view restoredFigure(std::string_view banner)
 {
-    if (auto total = between(banner, "（共 ", "）"); !total.empty())
-        return total;
-    return between(banner, "已将「", "」从废纸篓原路还原至");
+    if (auto name = between(banner, "已将「", "」从废纸篓原路还原至"); !name.empty())
+        return name;
+    return between(banner, "（共 ", "）");
 }
 
 } // namespace

@@ -114,4 +114,7 @@ TEST(QuillmereL10n, RestoreBannersShowWhatWasRestoredNotTheLastClean)
     EXPECT_EQ(de.localizeBanner(kRestoreAllBanner, 0), "Elemente am ursprünglichen Ort wiederhergestellt (300.0 MB)");
     EXPECT_EQ(ja.localizeBanner(kRestoreOneBanner, 5'000'000'000), "選択項目を元の場所へ復元しました (Cache_Data)");
     EXPECT_EQ(en.localizeBanner("原路还原", 7), "Restored selected items back to their original locations");
+    // A restored item's own name may look like a restore-all total.
+    EXPECT_EQ(en.localizeBanner("已将「报告（共 3 页）.pdf」从废纸篓原路还原至 Documents", 0),
+              "Restored selected items back to their original locations (报告（共 3 页）.pdf)");
 }
