@@ -1,5 +1,6 @@
 #include "MacMainView.h"
 
+#include "L10n/QuillmereL10n.h"
 #include "Platform/Paths.h"
 
 #include <sys/stat.h>
@@ -179,14 +180,19 @@ QString MacMainView::inspectedTitle() const
 {
     if (!inspectedItem_)
         return {};
+    // Card titles are the engine's Simplified Chinese; the rest are names from the disk.
     struct Title {
-        std::string operator()(const SafeCacheRuleCard& card) const { return card.title; }
+        AppLanguage language;
+        std::string operator()(const SafeCacheRuleCard& card) const
+        {
+            return QuillmereL10n(language).localizeCardTitle(card.title);
+        }
         std::string operator()(const ProjectBloatItem& item) const { return item.projectName; }
         std::string operator()(const DuplicateFileGroup& group) const { return group.title; }
         std::string operator()(const LargeFileItem& file) const { return file.name; }
         std::string operator()(const InstalledAppItem& app) const { return app.name; }
     };
-    return QString::fromStdString(std::visit(Title{}, inspectedItem_->payload()));
+    return QString::fromStdString(std::visit(Title{currentLanguage()}, inspectedItem_->payload()));
 }
 
 QString MacMainView::mediaFileName() const

@@ -38,7 +38,7 @@ class MacMainView : public QObject {
     Q_PROPERTY(bool showsOnboarding READ showsOnboarding NOTIFY showsOnboardingChanged)
     Q_PROPERTY(QString grantNoticeKind READ grantNoticeKind NOTIFY grantNoticeChanged)
     Q_PROPERTY(QString inspectedKind READ inspectedKind NOTIFY inspectedItemChanged)
-    Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY inspectedItemChanged)
+    Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY presentationChanged)
     Q_PROPERTY(QString mediaFileName READ mediaFileName NOTIFY avPlayerChanged)
     // Presentation: every text in the current language, the palette's colours, the workspaces.
     Q_PROPERTY(QVariantMap texts READ texts NOTIFY languageRawChanged)

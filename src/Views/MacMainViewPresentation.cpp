@@ -25,7 +25,7 @@ CorvelPalette MacMainView::palette() const { return CorvelPalette{appearanceFrom
 void MacMainView::connectPresentationSignals()
 {
     for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::appearanceRawChanged,
-                        &MacMainView::grantNoticeChanged})
+                        &MacMainView::grantNoticeChanged, &MacMainView::inspectedItemChanged})
         connect(this, signal, this, &MacMainView::presentationChanged);
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
                         &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})

@@ -6,6 +6,7 @@
 #include "support/EngineTestAccess.h"
 #include "support/EngineWait.h"
 
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -344,4 +345,21 @@ TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedItem)
     f.view->setLanguageRaw("en");
     EXPECT_EQ(f.view->selectedWorkspace(), CleanTrustWorkspace::oneClickSafe);
     EXPECT_EQ(f.view->inspectedItem()->id(), "b");
+}
+
+TEST(Persistence, TheInspectedCardsTitleIsShownInTheLanguageAndFollowsASwitch)
+{
+    ViewFixture f;
+    f.open(false);
+    SafeCacheRuleCard browser = card("browser");
+    browser.title = "浏览器与网页媒体缓存";
+    EngineAccess::setRuleCards(f.scanner(), {browser});
+    ASSERT_EQ(f.view->inspectedKind(), "safeCard");
+    EXPECT_EQ(f.view->inspectedTitle(), QString::fromUtf8("浏览器与网页媒体缓存"));
+
+    const QMetaObject* meta = f.view->metaObject();
+    QSignalSpy titleChanged(f.view.get(), meta->property(meta->indexOfProperty("inspectedTitle")).notifySignal());
+    f.view->setLanguageRaw("en");
+    EXPECT_GE(titleChanged.count(), 1);
+    EXPECT_EQ(f.view->inspectedTitle(), "Browser & Web Media Cache");
 }
