@@ -34,10 +34,13 @@ Item {
         GlassCard {
             radius: 17
             Layout.preferredHeight: 34
-            Layout.preferredWidth: Math.min(status.implicitWidth + 40, header.width * 0.62)
+            // The text plus what sits beside it: dot with its margins, and the right margin.
+            Layout.preferredWidth: Math.min(dot.anchors.leftMargin + dot.width + status.anchors.leftMargin
+                                            + status.implicitWidth + status.anchors.rightMargin, header.width * 0.62)
             Rectangle { id: dot; width: 8; height: 8; radius: 4; color: view.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
             InkText {
                 id: status
+                objectName: "statusLine"
                 anchors { left: dot.right; leftMargin: 8; right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
                 text: view.texts.statusPill
                 color: view.palette.inkSecondary

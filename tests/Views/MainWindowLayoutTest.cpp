@@ -1,0 +1,34 @@
+// The window as drawn offscreen: texts that have room are shown whole.
+#include "MacMainView.h"
+#include "Views/AccessTestSupport.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <gtest/gtest.h>
+
+TEST(MainWindowLayout, TheStatusLineIsNotCutShortWhileItsPillHasRoom)
+{
+    AccessFixture f;
+    auto access = f.start(/*sandboxed=*/false);
+    MacStorageScanner::Options options;
+    options.home = f.home;
+    options.applications = f.applications;
+    MacMainView view(options, *access);
+    QQmlApplicationEngine engine;
+    engine.rootContext()->setContextProperty("view", &view);
+    engine.load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
+    ASSERT_FALSE(engine.rootObjects().isEmpty());
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    ASSERT_TRUE(window);
+    auto* status = window->findChild<QQuickItem*>("statusLine");
+    ASSERT_TRUE(status);
+
+    // At the window's first size both short status lines fit beside the header's buttons.
+    for (const char* language : {"zh-Hans", "en"}) {
+        view.setLanguageRaw(language);
+        window->grabWindow(); // lays out and draws the frame
+        EXPECT_FALSE(status->property("truncated").toBool()) << language;
+    }
+}
