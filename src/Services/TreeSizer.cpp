@@ -106,9 +106,14 @@ Int64 TreeSizer::size(const URL& url, int maxDepth)
         records_[url] = record;
         return record.fileBytes;
     }
-    if (const auto found = records_.find(url);
-        found != records_.end() && found->second.isFolder && found->second.profile.answers(std::size_t(maxDepth)))
-        return found->second.profile.upTo(std::size_t(maxDepth));
+    if (const auto found = records_.find(url); found != records_.end() && found->second.isFolder) {
+        const Profile& known = found->second.profile;
+        // A file with several names is counted at the level where the walk met it first,
+        // which may lie deeper than another of its names: a shallower answer needs a new walk.
+        const bool sharedFilesMayHide = known.hasSharedFiles && std::size_t(maxDepth) < known.bytesAtLevel.size();
+        if (known.answers(std::size_t(maxDepth)) && !sharedFilesMayHide)
+            return known.upTo(std::size_t(maxDepth));
+    }
     Record record = measureFolder(url, maxDepth);
     const Int64 total = record.profile.upTo(std::size_t(maxDepth));
     records_[url] = std::move(record);

@@ -74,3 +74,16 @@ TEST(TreeSizer, FilesLinksAndMissingPaths)
     expectSameAsDirectWalk(sizer, home, "Caches/link", 10);
     expectSameAsDirectWalk(sizer, home, "Caches/missing", 10);
 }
+
+TEST(TreeSizer, ShallowerAnswerFindsAHardLinkFirstMetDeeper)
+{
+    // The walk meets a/b/c/file before z/again (byte order), so at depth 4 the file is
+    // counted four levels down; at depth 2 only its name in z is within reach.
+    TempHome home;
+    home.allocatedFile("Tree/a/b/c/file", 2 * MiB);
+    home.hardlink("Tree/z/again", "Tree/a/b/c/file");
+    home.allocatedFile("Tree/z/own", 1 * MiB);
+    TreeSizer sizer;
+    expectSameAsDirectWalk(sizer, home, "Tree", 4);
+    expectSameAsDirectWalk(sizer, home, "Tree", 2);
+}
