@@ -15,6 +15,18 @@ void dropCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, Pat
     std::erase_if(list, [&](const T& element) { return cleaned.count(pathOf(element)) > 0; });
 }
 
+// When the filter took the kept original away, the first remaining copy (the shortest
+// path, as the finder orders them) becomes the one that is kept: a group must never
+// offer every copy for removal.
+void keepOneOriginal(DuplicateFileGroup& group)
+{
+    const auto locked = [](const DuplicateFileMember& m) { return m.isLockedOriginal; };
+    if (group.members.empty() || std::any_of(group.members.begin(), group.members.end(), locked))
+        return;
+    group.members.front().isLockedOriginal = true;
+    group.members.front().isSelectedForDelete = false;
+}
+
 } // namespace
 
 void MacStorageScanner::startInstantScan()
@@ -70,6 +82,8 @@ void MacStorageScanner::startInstantScan()
         dropCleaned(largeFiles, cleaned, [](const LargeFileItem& file) { return file.url; });
         for (auto& group : groups)
             dropCleaned(group.members, cleaned, [](const DuplicateFileMember& member) { return member.url; });
+        for (auto& group : groups)
+            keepOneOriginal(group);
         std::erase_if(groups, [](const DuplicateFileGroup& group) { return group.members.size() <= 1; });
 
         // 5. Final publish.

@@ -116,3 +116,32 @@ TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaits
     EXPECT_TRUE(scanner.duplicateGroups().empty()); // one copy left is no group
     EXPECT_EQ(scanner.sessionCleanedPaths(), (std::set<std::string>{movie, copyB}));
 }
+
+TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
+{
+    TempHome home;
+    const std::string original = home.file("Documents/r.pdf", 4 << 20, 'r');
+    home.file("Documents/copy/r.pdf", 4 << 20, 'r');
+    home.file("Documents/copies/r.pdf", 4 << 20, 'r');
+    MacStorageScanner::Options options{.home = home.path(), .applications = home.at("Applications")};
+    options.pacePurges = false;
+    MacStorageScanner scanner(options);
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
+    ASSERT_EQ(scanner.duplicateGroups()[0].members[0].url, original);
+
+    // The original goes (say, from the large-file list), then the same path is filled again.
+    scanner.executeAnimatedPurge({{original, 4 << 20, "r.pdf"}}, "test", [](const std::set<std::string>&) {});
+    ASSERT_TRUE(waitForPurge(scanner));
+    home.file("Documents/r.pdf", 4 << 20, 'r');
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+
+    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
+    const auto& members = scanner.duplicateGroups()[0].members;
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_TRUE(members[0].isLockedOriginal);
+    EXPECT_FALSE(members[0].isSelectedForDelete);
+    EXPECT_FALSE(members[1].isLockedOriginal);
+}
