@@ -40,51 +40,57 @@ void MacStorageScanner::publish(std::function<void()> fn)
 
 void MacStorageScanner::runInBackground(std::function<void()> work) { pool_.start(std::move(work)); }
 
-// Every assignment notifies: the lists are published whole and observers re-read them.
+// Lists and records are published whole: every assignment notifies, and observers re-read.
+template <typename T, typename Signal>
+static void assignWhole(MacStorageScanner* self, T& member, T value, Signal signal)
+{
+    member = std::move(value);
+    Q_EMIT(self->*signal)();
+}
+
 void MacStorageScanner::setOverview(DiskOverview value)
 {
-    overview_ = std::move(value);
-    Q_EMIT overviewChanged();
+    assignWhole(this, overview_, std::move(value), &MacStorageScanner::overviewChanged);
 }
+
 void MacStorageScanner::setRuleCards(std::vector<SafeCacheRuleCard> value)
 {
-    ruleCards_ = std::move(value);
-    Q_EMIT ruleCardsChanged();
+    assignWhole(this, ruleCards_, std::move(value), &MacStorageScanner::ruleCardsChanged);
 }
+
 void MacStorageScanner::setProjectBloats(std::vector<ProjectBloatItem> value)
 {
-    projectBloats_ = std::move(value);
-    Q_EMIT projectBloatsChanged();
+    assignWhole(this, projectBloats_, std::move(value), &MacStorageScanner::projectBloatsChanged);
 }
+
 void MacStorageScanner::setDuplicateGroups(std::vector<DuplicateFileGroup> value)
 {
-    duplicateGroups_ = std::move(value);
-    Q_EMIT duplicateGroupsChanged();
+    assignWhole(this, duplicateGroups_, std::move(value), &MacStorageScanner::duplicateGroupsChanged);
 }
+
 void MacStorageScanner::setSunburstSlices(std::vector<SunburstSlice> value)
 {
-    sunburstSlices_ = std::move(value);
-    Q_EMIT sunburstSlicesChanged();
+    assignWhole(this, sunburstSlices_, std::move(value), &MacStorageScanner::sunburstSlicesChanged);
 }
+
 void MacStorageScanner::setLargeFiles(std::vector<LargeFileItem> value)
 {
-    largeFiles_ = std::move(value);
-    Q_EMIT largeFilesChanged();
+    assignWhole(this, largeFiles_, std::move(value), &MacStorageScanner::largeFilesChanged);
 }
+
 void MacStorageScanner::setInstalledApps(std::vector<InstalledAppItem> value)
 {
-    installedApps_ = std::move(value);
-    Q_EMIT installedAppsChanged();
+    assignWhole(this, installedApps_, std::move(value), &MacStorageScanner::installedAppsChanged);
 }
+
 void MacStorageScanner::setRecentPurgeRecords(std::vector<PurgeHistoryRecord> value)
 {
-    recentPurgeRecords_ = std::move(value);
-    Q_EMIT recentPurgeRecordsChanged();
+    assignWhole(this, recentPurgeRecords_, std::move(value), &MacStorageScanner::recentPurgeRecordsChanged);
 }
+
 void MacStorageScanner::setLastPurgeBanner(std::optional<std::string> value)
 {
-    lastPurgeBanner_ = std::move(value);
-    Q_EMIT lastPurgeBannerChanged();
+    assignWhole(this, lastPurgeBanner_, std::move(value), &MacStorageScanner::lastPurgeBannerChanged);
 }
 
 // Scalars notify only on a real change, like any Qt property.
