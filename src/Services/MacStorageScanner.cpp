@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -19,10 +20,24 @@ URL MacStorageScanner::accountHomeFolder()
 
 MacStorageScanner::MacStorageScanner(QObject* parent) : MacStorageScanner(Options{}, parent) {}
 
+// The two roots are resolved once, here: walks never follow links, so a home folder that
+// is itself a link (or a relative --home) would otherwise be found empty. Below the
+// roots nothing is ever resolved.
+static URL resolvedRoot(const URL& path)
+{
+    if (char* real = realpath(path.c_str(), nullptr)) {
+        URL resolved(real);
+        std::free(real);
+        return resolved;
+    }
+    return path;
+}
+
 MacStorageScanner::MacStorageScanner(Options options, QObject* parent)
     : QObject(parent), options_(std::move(options)),
-      homeURL_(options_.home.empty() ? accountHomeFolder() : options_.home)
+      homeURL_(resolvedRoot(options_.home.empty() ? accountHomeFolder() : options_.home))
 {
+    options_.applications = resolvedRoot(options_.applications);
     pool_.setMaxThreadCount(2);
 }
 

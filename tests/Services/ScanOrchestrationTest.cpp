@@ -145,3 +145,16 @@ TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
     EXPECT_FALSE(members[0].isSelectedForDelete);
     EXPECT_FALSE(members[1].isLockedOriginal);
 }
+
+TEST(ScanOrchestration, AHomeGivenThroughALinkIsScannedWhereItReallyIs)
+{
+    TempHome place;
+    const std::string real = place.mkdir("real-home");
+    place.fileWithContent("real-home/.local/share/Trash/files/old", std::string(10000, 'x'));
+    const std::string link = place.symlink("home-link", real);
+    MacStorageScanner scanner({.home = link, .applications = place.at("Applications")});
+    EXPECT_EQ(scanner.homeURL(), real);
+    scanner.startInstantScan();
+    ASSERT_TRUE(waitForScan(scanner));
+    EXPECT_EQ(scanner.overview().trashBytes, place.allocated("real-home/.local/share/Trash/files/old"));
+}
