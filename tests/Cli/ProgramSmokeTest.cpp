@@ -46,21 +46,6 @@ TEST(CliSize, AgreesWithAnIndependentSumOfAllocatedBlocks)
     EXPECT_EQ(shallow.out, std::to_string(home.allocated("t/a") + home.allocated("t/sparse")) + "\t" + home.at("t") + "\n");
 }
 
-TEST(CliScan, PrintsTheOverviewAndEveryListAsJson)
-{
-    TempHome home;
-    home.fileWithContent(".local/share/Trash/files/old", std::string(10000, 'x'));
-    const auto result = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", home.path(), "--applications",
-                                    home.at("Applications"), "--json"});
-    ASSERT_EQ(result.exitStatus, 0) << result.err;
-    const auto report = nlohmann::json::parse(result.out);
-    EXPECT_EQ(report["overview"]["trashBytes"], home.allocated(".local/share/Trash/files/old"));
-    for (const char* list : {"ruleCards", "projectBloats", "installedApps", "sunburstSlices", "largeFiles",
-                             "duplicateGroups"})
-        EXPECT_TRUE(report[list].is_array()) << list;
-    EXPECT_EQ(report["scanStatusText"], "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
-}
-
 TEST(CliScan, AMissingHomeIsNotAnErrorAndBadArgumentsAre)
 {
     const auto missing = runProgram({QUILLMERE_CLI_PATH, "scan", "--home", "/var/tmp/quillmere-no-such-home"});
@@ -69,6 +54,7 @@ TEST(CliScan, AMissingHomeIsNotAnErrorAndBadArgumentsAre)
 
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--home"}).exitStatus, 2);
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--frobnicate"}).exitStatus, 2);
+    EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "scan", "--home", "/var/tmp", "--applications"}).exitStatus, 2);
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "size"}).exitStatus, 2);
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH, "size", "/", "--max-depth", "x"}).exitStatus, 2);
     EXPECT_EQ(runProgram({QUILLMERE_CLI_PATH}).exitStatus, 2);
