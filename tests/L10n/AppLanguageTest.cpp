@@ -1,5 +1,4 @@
 #include "L10n/AppLanguage.h"
-#include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 
 #include <QList>
@@ -9,13 +8,10 @@
 #include <set>
 #include <string>
 
-TEST(AppLanguage, CodesRoundTripInTheirFixedOrder)
+TEST(AppLanguage, CodesRoundTripAndNamesAreDistinct)
 {
     const auto& languages = allCases<AppLanguage>();
     ASSERT_EQ(languages.size(), kAppLanguageCount);
-    EXPECT_EQ(languages.front(), AppLanguage::zhHans);
-    EXPECT_EQ(languages[3], AppLanguage::zhHant);
-    EXPECT_EQ(languages.back(), AppLanguage::ar);
 
     std::set<std::string_view> codes, names;
     for (auto language : languages) {
@@ -40,7 +36,6 @@ TEST(AppLanguage, FlagsArePairsOfRegionalIndicators)
             EXPECT_LE(point, 0x1F1FFu);
         }
     }
-    EXPECT_EQ(flag(AppLanguage::ja), "🇯🇵");
 }
 
 TEST(AppLanguage, AnythingButTheTwelveExactCodesShowsSimplifiedChinese)
@@ -52,15 +47,6 @@ TEST(AppLanguage, AnythingButTheTwelveExactCodesShowsSimplifiedChinese)
     }
     EXPECT_EQ(currentLanguage("ko"), AppLanguage::ko);
     EXPECT_EQ(currentLanguage("zh-Hant"), AppLanguage::zhHant);
-}
-
-TEST(TextSelection, KoreanShowsKoreanForTwelveVariantAndEnglishForFourVariantTexts)
-{
-    const auto ko = currentLanguage("ko");
-    EXPECT_EQ(SharedTitles::rescanHeroTitle(ko), "정밀 재스캔");
-    EXPECT_EQ(WindowTexts::title(CleanTrustWorkspace::oneClickSafe, ko), "안전 캐시 정리");
-    EXPECT_EQ(WindowTexts::onboardingTitle(ko), "One step and you're ready");
-    EXPECT_EQ(WindowTexts::grantButtonTitle(ko), "Grant Access");
 }
 
 TEST(TextSelection, FourVariantTextsShowEnglishInTheEightOtherLanguages)

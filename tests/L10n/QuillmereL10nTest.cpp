@@ -92,12 +92,6 @@ TEST(QuillmereL10n, ChromeProfileItemsKeepTheirProfileName)
     EXPECT_EQ(zhHant.localizeSubItemName(kProfileItem), kProfileItem);
 }
 
-TEST(QuillmereL10n, CategoriesAreAPlainTable)
-{
-    EXPECT_EQ(en.localizeCategory(LargeFileCategory::modelDatabase), "AI Models & DB");
-    EXPECT_EQ(pt.localizeCategory(LargeFileCategory::videoMedia), "Vídeos e mídia");
-}
-
 TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
 {
     EXPECT_EQ(pt.localizeBanner(kCleanBanner, Int64(1536) << 20), "Limpeza concluída · 1.50 GB liberados com segurança");

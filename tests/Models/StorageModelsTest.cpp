@@ -1,17 +1,8 @@
 #include "Models/DiskFormat.h"
 #include "Models/StorageModels.h"
-#include "support/TempHome.h"
+#include "support/TempHome.h" // withLocale
 
 #include <gtest/gtest.h>
-
-TEST(CacheSubItem, TakesItsIdFromThePathAndItsSelectionFromTheSafeDefault)
-{
-    const CacheSubItem on("n", "", "/h/a b/\xff", 1, "", "", "", {}, true);
-    const CacheSubItem off("n", "", "/h/x", 1, "", "", "", {}, false);
-    EXPECT_EQ(on.id, "/h/a b/\xff");
-    EXPECT_TRUE(on.isSelected);
-    EXPECT_FALSE(off.isSelected);
-}
 
 TEST(SafeCacheRuleCard, DerivedSelectionStates)
 {
@@ -78,7 +69,6 @@ TEST(Enumerations, RawValuesRoundTripAndUnknownValuesGiveNothing)
         EXPECT_EQ(fromRaw<LargeFileCategory>(rawValue(value)), value);
     for (auto value : allCases<CleanTrustWorkspace>())
         EXPECT_EQ(fromRaw<CleanTrustWorkspace>(rawValue(value)), value);
-    EXPECT_EQ(allCases<CleanTrustWorkspace>().front(), CleanTrustWorkspace::oneClickSafe);
     EXPECT_FALSE(fromRaw<CleanTrustWorkspace>("Safe"));
     EXPECT_FALSE(fromRaw<LargeFileCategory>(""));
 }

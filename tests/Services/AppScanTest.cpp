@@ -9,8 +9,6 @@
 namespace
 {
 
-constexpr std::int64_t MiB = 1 << 20;
-
 class AppScan : public ::testing::Test
 {
   protected:

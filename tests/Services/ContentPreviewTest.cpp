@@ -10,7 +10,6 @@
 namespace {
 
 constexpr std::int64_t KiB = 1024;
-constexpr std::int64_t MiB = 1 << 20;
 
 std::vector<std::string> previewOf(const TempHome& home, const std::string& relative)
 {

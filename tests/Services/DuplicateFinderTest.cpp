@@ -14,8 +14,6 @@
 namespace
 {
 
-constexpr std::int64_t MiB = 1 << 20;
-
 // Reproducible bytes that differ from seed to seed everywhere, head included.
 std::string pattern(std::size_t size, std::uint32_t seed)
 {

@@ -8,7 +8,6 @@
 namespace
 {
 
-constexpr std::int64_t MiB = 1 << 20;
 constexpr std::int64_t GiB = std::int64_t(1) << 30;
 
 const std::string kRedundantBadge = "已核实：安装包冗余 · 推荐直删";

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::int64_t MiB = 1 << 20;
 constexpr std::int64_t kFloor = 15 * MiB;
 
 // The same wall-clock time `days` local calendar days ago, moved by `seconds`.

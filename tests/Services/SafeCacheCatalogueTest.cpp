@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr std::int64_t MiB = 1 << 20;
 constexpr std::int64_t kBlock = 4096; // smallest step of allocated size on the test file system
 
 // Points the process's temporary folder elsewhere for one test.
@@ -421,9 +420,10 @@ TEST(SafeCacheCatalogue, ItemsAndCardsSortLargestFirstKeepingTiesInOrder)
                 testing::ElementsAre(home.at(".cache/zeta"), home.at(".local/share/uv"), home.at(".wine")));
 }
 
-TEST(SafeCacheCatalogue, LinksAreNeverOffered)
+TEST(SafeCacheCatalogue, LinksAreNeverOfferedAndAMissingHomeGivesNothing)
 {
     TempHome home;
+    EXPECT_TRUE(MacStorageScanner::scanFourHumanCentricScenarioCards(home.at("missing")).empty());
     folderOf(home, "elsewhere/big", 50 * MiB);
     home.symlink("Library/Caches", home.at("elsewhere"));
     home.symlink(".cache/models", home.at("elsewhere"));
@@ -431,11 +431,4 @@ TEST(SafeCacheCatalogue, LinksAreNeverOffered)
     home.symlink("Library/Application Support/Google/Chrome/Default/Cache", home.at("elsewhere"));
 
     EXPECT_TRUE(scan(home).empty());
-}
-
-TEST(SafeCacheCatalogue, EmptyHomeGivesNoCards)
-{
-    TempHome home;
-    EXPECT_TRUE(scan(home).empty());
-    EXPECT_TRUE(MacStorageScanner::scanFourHumanCentricScenarioCards(home.at("missing")).empty());
 }

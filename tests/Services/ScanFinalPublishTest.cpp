@@ -8,8 +8,6 @@
 namespace
 {
 
-constexpr std::int64_t MiB = 1 << 20;
-
 // The last phase publishes applications, chart, large files and groups in that order,
 // and the closing total counts duplicates and large files but not leftovers.
 TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)

@@ -1,24 +1,9 @@
 #include "Services/MacStorageScanner.h"
-#include "support/EngineWait.h"
+#include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
-
-TEST(ScanOrchestration, StartsFromTheDocumentedInitialState)
-{
-    TempHome home;
-    MacStorageScanner scanner({.home = home.path()});
-    EXPECT_EQ(scanner.homeURL(), home.path());
-    EXPECT_FALSE(scanner.isScanning());
-    EXPECT_EQ(scanner.scanProgress(), 0);
-    EXPECT_EQ(scanner.currentScanningPath(), "准备就绪");
-    EXPECT_EQ(scanner.scanStatusText(), "正在自动核验全盘缓存与重复文件...");
-    EXPECT_EQ(scanner.overview().volumeName, "Macintosh HD");
-    EXPECT_EQ(scanner.overview().totalBytes, 244813135872);
-    EXPECT_TRUE(scanner.moveToTrashByDefault());
-    EXPECT_FALSE(scanner.lastPurgeBanner());
-}
 
 TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
 {
@@ -31,6 +16,7 @@ TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
     QObject::connect(&scanner, &MacStorageScanner::currentScanningPathChanged, &scanner,
                      [&] { phases.push_back(scanner.currentScanningPath()); });
     QSignalSpy finished(&scanner, &MacStorageScanner::isScanningChanged);
+    EXPECT_TRUE(scanner.moveToTrashByDefault()); // a clean is undoable unless the person says otherwise
 
     scanner.startInstantScan();
     EXPECT_TRUE(scanner.isScanning());
@@ -92,9 +78,7 @@ TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaits
     const std::string movie = home.allocatedFile("Downloads/holiday.mp4", 30 << 20);
     const std::string copyA = home.file("Documents/a/report.pdf", 4 << 20, 'r');
     const std::string copyB = home.file("Documents/b/report.pdf", 4 << 20, 'r');
-    MacStorageScanner::Options options{.home = home.path(), .applications = home.at("Applications")};
-    options.pacePurges = false;
-    MacStorageScanner scanner(options);
+    MacStorageScanner scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     ASSERT_EQ(scanner.largeFiles().size(), 1u);
@@ -123,9 +107,7 @@ TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
     const std::string original = home.file("Documents/r.pdf", 4 << 20, 'r');
     home.file("Documents/copy/r.pdf", 4 << 20, 'r');
     home.file("Documents/copies/r.pdf", 4 << 20, 'r');
-    MacStorageScanner::Options options{.home = home.path(), .applications = home.at("Applications")};
-    options.pacePurges = false;
-    MacStorageScanner scanner(options);
+    MacStorageScanner scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     ASSERT_EQ(scanner.duplicateGroups().size(), 1u);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::int64_t MiB = 1 << 20;
-
 // Deep chains cut by every depth limit, hard links inside and across children, links
 // and more than twelve children, so previews and depth limits both matter.
 void buildTree(const TempHome& home)

@@ -5,6 +5,7 @@
 #include "Views/AccessTestSupport.h"
 #include "support/EngineTestAccess.h"
 #include "support/EngineWait.h"
+#include "support/Records.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -36,28 +37,14 @@ struct ViewFixture : AccessFixture {
     QString text(const char* name) { return view->texts().value(name).toString(); }
 };
 
+// A one-item card, and an application with `orphanBytes` of leftovers.
 SafeCacheRuleCard card(const std::string& id, bool selected = true)
 {
-    SafeCacheRuleCard c;
-    c.id = id;
-    c.title = id;
-    CacheSubItem item;
-    item.id = item.url = "/cache/" + id;
-    item.sizeBytes = 100;
-    item.isSelected = selected;
-    c.subItems = {item};
-    return c;
+    return ::card(id, {cacheItem("/cache/" + id, 100, selected)});
 }
-
 InstalledAppItem app(const std::string& id, Int64 orphanBytes, bool selected)
 {
-    InstalledAppItem a;
-    a.id = id;
-    a.name = id;
-    a.appURL = "/Applications/" + id + ".app";
-    a.orphanSizeBytes = orphanBytes;
-    a.isSelected = selected;
-    return a;
+    return ::app("/Applications/" + id + ".app", 0, {}, orphanBytes, selected, id);
 }
 
 } // namespace
@@ -333,27 +320,17 @@ TEST(Persistence, LanguageAndAppearanceAreStoredAndShownAtOnce)
     EXPECT_EQ(f.settings()->value(MacMainView::kAppearanceKey).toString(), "obsidian");
 }
 
-TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedItem)
+TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedCardAndTranslatesItsTitle)
 {
     ViewFixture f;
     f.open(false);
     f.view->setLanguageRaw("ar");
-    EngineAccess::setRuleCards(f.scanner(), {card("a"), card("b")});
-    f.view->selectWorkspace(CleanTrustWorkspace::oneClickSafe);
-    f.view->setInspectedItem(MacInspectedItem::safeCard(f.scanner().ruleCards()[1]));
-
-    f.view->setLanguageRaw("en");
-    EXPECT_EQ(f.view->selectedWorkspace(), CleanTrustWorkspace::oneClickSafe);
-    EXPECT_EQ(f.view->inspectedItem()->id(), "b");
-}
-
-TEST(Persistence, TheInspectedCardsTitleIsShownInTheLanguageAndFollowsASwitch)
-{
-    ViewFixture f;
-    f.open(false);
     SafeCacheRuleCard browser = card("browser");
     browser.title = "浏览器与网页媒体缓存";
-    EngineAccess::setRuleCards(f.scanner(), {browser});
+    EngineAccess::setRuleCards(f.scanner(), {card("a"), browser});
+    f.view->selectWorkspace(CleanTrustWorkspace::oneClickSafe);
+    f.view->setInspectedItem(MacInspectedItem::safeCard(f.scanner().ruleCards()[1]));
+    f.view->setLanguageRaw("zh-Hans");
     ASSERT_EQ(f.view->inspectedKind(), "safeCard");
     EXPECT_EQ(f.view->inspectedTitle(), QString::fromUtf8("浏览器与网页媒体缓存"));
 
@@ -361,5 +338,7 @@ TEST(Persistence, TheInspectedCardsTitleIsShownInTheLanguageAndFollowsASwitch)
     QSignalSpy titleChanged(f.view.get(), meta->property(meta->indexOfProperty("inspectedTitle")).notifySignal());
     f.view->setLanguageRaw("en");
     EXPECT_GE(titleChanged.count(), 1);
+    EXPECT_EQ(f.view->selectedWorkspace(), CleanTrustWorkspace::oneClickSafe);
+    EXPECT_EQ(f.view->inspectedItem()->id(), "browser");
     EXPECT_EQ(f.view->inspectedTitle(), "Browser & Web Media Cache");
 }

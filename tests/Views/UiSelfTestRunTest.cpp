@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::int64_t MiB = 1 << 20;
-
 std::string expectedOutput(std::size_t ruleCards)
 {
     return "[UI-SELF-TEST] 启动真机窗口全菜单与 AVPlayerView 渲染压测...\n"

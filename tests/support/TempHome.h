@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+constexpr std::int64_t MiB = 1 << 20;
+
 class TempHome {
 public:
     TempHome();
