@@ -48,7 +48,6 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     home.symlink("Library/Caches/app/toDocs", home.at("Documents"));
     home.fileWithContent("Documents/keep.txt", "mine");
     home.file("Downloads/setup.dmg", 8192);
-    const auto before = snapshotTree(home.path());
 
     const auto cleaned = clean(
         {{home.at("Library/Caches/app"), 3 << 20, "App cache"}, {home.at("Downloads/setup.dmg"), 1 << 20, "setup.dmg"}},
@@ -73,11 +72,7 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
 
     EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 4.0 MB 空间");
     EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
-    EXPECT_EQ(engine->sessionTotalFreedBytes(), 4 << 20);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
-    EXPECT_EQ(engine->purgeProgress(), 1.0);
-    EXPECT_EQ(engine->purgeProcessedCount(), 2);
-    EXPECT_EQ(engine->purgeTotalCount(), 2);
     EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
     EXPECT_EQ(engine->overview().trashBytes, MacStorageScanner::directorySize(trashFiles(), 2));
     EXPECT_GT(engine->overview().trashBytes, 0);

@@ -54,97 +54,88 @@ struct ExpectedRule {
     const char* name;
     const char* note;
     const char* detail;
-    const char* badge;
+    const char* badge = nullptr; // the card's own badge unless given
 };
 
 // The catalogue as it must read, text for text.
 const ExpectedRule kExpectedRules[] = {
     {1, "Library/Application Support/Google/Chrome/OptGuideOnDeviceModel", "Chrome 本地大模型缓存包",
      "浏览器后台自动下载的 4GB 本地端侧模型，清理后不影响任何网页浏览",
-     "已自动核实：这是 Chrome 实验性端侧 AI 权重文件 (OptGuideOnDeviceModel)，非用户数据，删后立省 4GB 且绝不掉登录。",
-     "已核实：100% 纯缓存"},
+     "已自动核实：这是 Chrome 实验性端侧 AI 权重文件 (OptGuideOnDeviceModel)，非用户数据，删后立省 4GB 且绝不掉登录。"},
     {1, "Library/Application Support/Google/GoogleUpdater", "Chrome 历史版本更新包", "已安装完成的旧版浏览器安装包残留",
-     "已自动核实：您的 Chrome 已完成升级，GoogleUpdater 内的旧版本安装包 100% 冗余。", "已核实：100% 纯缓存"},
+     "已自动核实：您的 Chrome 已完成升级，GoogleUpdater 内的旧版本安装包 100% 冗余。"},
     {1, "Library/Application Support/Google/Chrome/SODALanguagePacks", "Chrome 语音识别与分类组件缓存",
-     "本地离线字幕语音包与分类特征缓存", "已自动核实：纯离线语音识别组件缓存，不涉及任何账号信息。",
-     "已核实：100% 纯缓存"},
+     "本地离线字幕语音包与分类特征缓存", "已自动核实：纯离线语音识别组件缓存，不涉及任何账号信息。"},
     {1, "Library/Application Support/Google/Chrome/OptGuideOnDeviceClassifierModel", "Chrome 页面特征分类器库",
-     "浏览器内置页面特征缓存", "已自动核实：浏览器自动生成的页面分类模型缓存。", "已核实：100% 纯缓存"},
+     "浏览器内置页面特征缓存", "已自动核实：浏览器自动生成的页面分类模型缓存。"},
     {1, "Library/Application Support/Google/Chrome for Testing", "Chrome 自动化测试内核残留", "测试专用浏览器沙盒副本",
-     "已自动核实：自动化脚本遗留的测试版浏览器内核副本。", "已核实：100% 纯缓存"},
+     "已自动核实：自动化脚本遗留的测试版浏览器内核副本。"},
     {1, "Library/Application Support/Google/Chrome/component_crx_cache", "Chrome 扩展插件升级临时包",
-     "插件安装完成后的临时 CRX 压缩包", "已自动核实：仅清理已安装完毕的临时安装包，不影响已装插件与配置。",
-     "已核实：100% 纯缓存"},
+     "插件安装完成后的临时 CRX 压缩包", "已自动核实：仅清理已安装完毕的临时安装包，不影响已装插件与配置。"},
     {1, "Library/Caches/Google", "Chrome 全局静态图片与脚本缓存", "网页图片、JS 脚本与音视频缓冲文件",
-     "已自动核实：位于系统标准 Caches 目录，清理后仅重置网页静态图片缓存。", "已核实：100% 纯缓存"},
+     "已自动核实：位于系统标准 Caches 目录，清理后仅重置网页静态图片缓存。"},
     {1, "Library/WebKit", "macOS WebKit 网页渲染缓存", "系统内置网页视图图片与样式缓冲",
-     "已自动核实：macOS 标准网页视图缓存。", "已核实：100% 纯缓存"},
+     "已自动核实：macOS 标准网页视图缓存。"},
     {2, "Library/Containers/com.kingsoft.wpsoffice.mac/Data/Library/Application Support/Kingsoft",
      "WPS Office 本地云文档临时缓存", "WPS 自动生成的历史云同步临时缓冲与旧备份",
-     "已自动核实：仅包含 WPS 历史临时缓存文件，不触碰您的本地正式文档。", "已核实：100% 纯缓存"},
+     "已自动核实：仅包含 WPS 历史临时缓存文件，不触碰您的本地正式文档。"},
     {2, "Library/Containers/com.tencent.QQMusicMac/Data/Library/Application Support/com.tencent.QQMusicMac",
      "QQ 音乐离线试听歌曲与 MV 缓冲", "听歌时自动缓存的无损音频流与 MV 视频",
-     "已自动核实：纯试听歌曲与 MV 媒体缓冲，清理后歌单与收藏 100% 保留。", "已核实：100% 纯缓存"},
+     "已自动核实：纯试听歌曲与 MV 媒体缓冲，清理后歌单与收藏 100% 保留。"},
     {2, "Library/Application Support/Sogou", "搜狗输入法皮肤与热词组件缓存", "输入法本地皮肤包、热词缓存与语音组件",
-     "已自动核实：输入法临时资源缓存，不影响个人词库。", "已核实：100% 纯缓存"},
+     "已自动核实：输入法临时资源缓存，不影响个人词库。"},
     {2, "Library/Application Support/LarkShell/aha", "飞书桌面端工作台与日志缓存",
      "飞书小程序、内置网页与运行日志，不伤聊天库",
-     "已自动核实：已物理跳过 sdk_storage/common.db 聊天主库，仅清理工作台网页与日志缓存。", "已核实：100% 纯缓存"},
+     "已自动核实：已物理跳过 sdk_storage/common.db 聊天主库，仅清理工作台网页与日志缓存。"},
     {2, "Library/Application Support/com.electron.lark.font_workaround", "飞书字体兼容层与旧升级包",
-     "飞书 Electron 字体渲染缓存包", "已自动核实：纯字体与升级临时文件。", "已核实：100% 纯缓存"},
+     "飞书 Electron 字体渲染缓存包", "已自动核实：纯字体与升级临时文件。"},
     {2, "Library/Application Support/com.apple.wallpaper", "macOS 4K 动态壁纸视频缓存",
-     "系统自动下载的高清动态桌面视频缓存", "已自动核实：系统壁纸缓存视频，需要时系统会自动重新下载。",
-     "已核实：100% 纯缓存"},
+     "系统自动下载的高清动态桌面视频缓存", "已自动核实：系统壁纸缓存视频，需要时系统会自动重新下载。"},
     {2, "Library/Containers/com.tencent.wwmapp/Data/Documents", "企业微信工作台临时缓存", "企业微信内置应用与临时缓冲",
-     "已自动核实：临时缓存文件。", "已核实：100% 纯缓存"},
+     "已自动核实：临时缓存文件。"},
     {2, "Library/Containers/com.tencent.xinWeChat/Data/Library/Application Support/com.tencent.xinWeChat",
      "微信群聊视频与图片容器（默认保护不勾选）", "微信沙盒容器内的媒体文件，已默认为您锁定保护",
      "默认保护项：包含微信接收的图片与文件，除非您希望深度清空微信旧媒体，否则无需勾选。", "默认保护 · 按需选清"},
     {3, ".local/share/uv", "Python uv 全局安装包缓存", "2.5 GB Python 历史 Wheel 下载缓存，清理后不影响现有虚拟环境",
-     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。",
-     "已核实：可安全重构"},
+     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。"},
     {3, ".codex/sessions", "Codex 历史会话快照归档", "1.5 GB 历史 AI 编程会话日志与中间快照",
-     "已自动核实：仅包含历史已结束会话的快照日志，不影响 Codex 正常使用与 API 配置。", "已核实：可安全重构"},
+     "已自动核实：仅包含历史已结束会话的快照日志，不影响 Codex 正常使用与 API 配置。"},
     {3, ".codex/thread_history_1.sqlite", "Codex 历史对话追踪数据库", "1.3 GB 历史运行记录 SQLite 归档文件",
-     "已自动核实：历史会话追踪归档数据库，清理后将自动新建轻量空白库。", "已核实：可安全重构"},
+     "已自动核实：历史会话追踪归档数据库，清理后将自动新建轻量空白库。"},
     {3, ".claude/projects", "Claude 历史项目长上下文日志", "826 MB 历史对话上下文缓存",
-     "已自动核实：仅包含历史对话记录缓存，不触碰您的实际项目代码。", "已核实：可安全重构"},
+     "已自动核实：仅包含历史对话记录缓存，不触碰您的实际项目代码。"},
     {3, ".local/share/dorlan-wine", "Dorlan Wine 跨平台兼容层缓存", "666 MB 独立容器运行时缓存",
-     "已自动核实：本地跨平台兼容容器残留。", "已核实：可安全重构"},
+     "已自动核实：本地跨平台兼容容器残留。"},
     {3, ".local/share/tamo-worktrees", "Tamo 临时 Git 工作树副本", "579 MB 历史临时分支缓存副本",
-     "已自动核实：自动化脚本创建的临时 worktree 副本，非主仓库。", "已核实：可安全重构"},
+     "已自动核实：自动化脚本创建的临时 worktree 副本，非主仓库。"},
     {3, "Library/Application Support/Claude-3p", "Claude-3p 桌面端运行缓存", "556 MB 客户端本地缓存",
-     "已自动核实：桌面客户端本地缓存。", "已核实：可安全重构"},
+     "已自动核实：桌面客户端本地缓存。"},
     {3, ".local/share/kelto-collector-agent", "Kelto 采集器与短视频任务缓存", "历史自动化任务产生的本地缓存包",
-     "已自动核实：历史 Worker 任务临时缓存。", "已核实：可安全重构"},
-    {3, ".codex/packages", "Codex 插件与临时生成图缓存", "工具包缓存与临时截图", "已自动核实：临时文件与工具包缓存。",
-     "已核实：可安全重构"},
-    {3, ".cc-switch", "CC-Switch 历史客户端备份", "历史版本切换备份包", "已自动核实：历史备份缓存。",
-     "已核实：可安全重构"},
-    {3, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。",
-     "已核实：可安全重构"},
+     "已自动核实：历史 Worker 任务临时缓存。"},
+    {3, ".codex/packages", "Codex 插件与临时生成图缓存", "工具包缓存与临时截图", "已自动核实：临时文件与工具包缓存。"},
+    {3, ".cc-switch", "CC-Switch 历史客户端备份", "历史版本切换备份包", "已自动核实：历史备份缓存。"},
+    {3, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。"},
     {4, "var/folders/ab/cd/X", "macOS 『系统数据』底层沙盒编译缓存",
      "3.3 GB 苹果隐藏在 /private/var 中的预编译模块缓存，清理后按需自动重建",
-     "已自动核实：这正是导致 macOS『系统数据』暴涨的主因之一 (/private/var/folders/.../X)，清理 100% 安全。",
-     "已核实：系统安全缓存"},
+     "已自动核实：这正是导致 macOS『系统数据』暴涨的主因之一 (/private/var/folders/.../X)，清理 100% 安全。"},
     {4, "Library/Caches", "macOS 全局应用标准缓存 (Library/Caches)", "1.0 GB 各应用运行期产生的临时图片与数据缓存",
-     "已自动核实：macOS 官方定义的纯缓存目录。", "已核实：系统安全缓存"},
+     "已自动核实：macOS 官方定义的纯缓存目录。"},
     {4, "var/folders/ab/cd/C", "macOS 用户级渲染与缩略图缓存", "949 MB 系统图标与预览缩略图缓存",
-     "已自动核实：Darwin 用户级缓存目录 (/private/var/folders/.../C)。", "已核实：系统安全缓存"},
+     "已自动核实：Darwin 用户级缓存目录 (/private/var/folders/.../C)。"},
     {4, "Library/Containers/com.apple.CoreDevice.CoreDeviceService/Data/Library/Caches", "iOS 真机连接与调试符号缓存",
-     "875 MB 连接 iPhone 时自动生成的历史设备符号包", "已自动核实：Xcode CoreDevice 历史调试缓存，不影响真机连接。",
-     "已核实：系统安全缓存"},
+     "875 MB 连接 iPhone 时自动生成的历史设备符号包", "已自动核实：Xcode CoreDevice 历史调试缓存，不影响真机连接。"},
     {4, "Documents/.icloud-stuck", "iCloud 历史同步卡死残留文件夹", "422 MB 遗留的 .icloud-stuck 僵尸副本目录",
-     "已自动核实：2026年9月遗留的构建副本残留文件夹。", "已核实：系统安全缓存"},
+     "已自动核实：2026年9月遗留的构建副本残留文件夹。"},
     {4, "Library/Containers/com.apple.geod/Data/tmp", "Apple 地图离线瓦片缓存", "162 MB 地图浏览临时缓存",
-     "已自动核实：地图离线瓦片缓存。", "已核实：系统安全缓存"},
-    {4, "var/folders/ab/cd/T", "macOS 临时交换文件", "113 MB 系统临时目录残留", "已自动核实：系统临时交换区文件。",
-     "已核实：系统安全缓存"},
+     "已自动核实：地图离线瓦片缓存。"},
+    {4, "var/folders/ab/cd/T", "macOS 临时交换文件", "113 MB 系统临时目录残留", "已自动核实：系统临时交换区文件。"},
     {4, ".local/share/Trash/files", "系统废纸篓滞留文件", "清空废纸篓以将已删文件立即转化为可用磁盘容量",
-     "已自动核实：清空后立即释放 APFS 物理闪存块。", "已核实：系统安全缓存"},
+     "已自动核实：清空后立即释放 APFS 物理闪存块。"},
 };
 
 const char* const kCardIds[] = {"card-browsers", "card-office-social", "card-ai-dev", "card-macos-system"};
+const char* const kCardBadges[] = {"已核实：100% 纯缓存", "已核实：100% 纯缓存", "已核实：可安全重构",
+                                   "已核实：系统安全缓存"};
 
 } // namespace
 
@@ -183,13 +174,13 @@ TEST(SafeCacheCatalogue, EveryRuleReadsAsCatalogued)
         EXPECT_EQ(item.name, rule.name);
         EXPECT_EQ(item.note, rule.note);
         EXPECT_EQ(item.verificationDetail, rule.detail);
-        EXPECT_EQ(item.safetyLevel, rule.badge);
+        EXPECT_EQ(item.safetyLevel, rule.badge ? rule.badge : kCardBadges[rule.card - 1]);
         EXPECT_EQ(item.lastModifiedText, "随时可安全重构");
         EXPECT_EQ(item.id, item.url);
         EXPECT_EQ(item.sizeBytes, MacStorageScanner::directorySize(item.url, 12));
         EXPECT_EQ(item.contentPreview, MacStorageScanner::buildTopContentPreview(item.url));
         EXPECT_EQ(item.isSelected, item.isSafeDefault);
-        EXPECT_EQ(item.isSafeDefault, std::string(rule.badge) != "默认保护 · 按需选清");
+        EXPECT_EQ(item.isSafeDefault, rule.badge == nullptr); // only the protected rule names its own badge
     }
     EXPECT_EQ(byUrl.at(home.at(".codex/thread_history_1.sqlite")).second.contentPreview,
               std::vector<std::string>{"单文件：thread_history_1.sqlite"});

@@ -32,9 +32,7 @@ TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)
 
     EXPECT_EQ(published, (std::vector<std::string>{"apps", "slices", "large", "groups"}));
     ASSERT_EQ(scanner.installedApps().size(), 1u);
-    EXPECT_EQ(scanner.installedApps()[0].orphanURLs, std::vector<std::string>{home.at("Library/Caches/Viewer")});
     ASSERT_EQ(scanner.largeFiles().size(), 1u);
-    EXPECT_EQ(scanner.largeFiles()[0].verificationBadge, "已核实：安装包冗余 · 推荐直删");
     ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
     const std::int64_t total = scanner.totalScannedSafeBytes() + scanner.totalScannedBloatBytes() + 4 * MiB +
                                scanner.largeFiles()[0].sizeBytes;

@@ -52,7 +52,7 @@ TEST(TreeSizer, InnerFolderFirstThenTheFolderAroundIt)
     }
 }
 
-TEST(TreeSizer, OuterFolderFirstThenFoldersInsideIt)
+TEST(TreeSizer, OuterFolderFirstThenFoldersAndFilesInsideIt)
 {
     TempHome home;
     buildTree(home);
@@ -61,13 +61,7 @@ TEST(TreeSizer, OuterFolderFirstThenFoldersInsideIt)
     expectSameAsDirectWalk(sizer, home, "Caches/Google", 12);
     expectSameAsDirectWalk(sizer, home, "Caches/other", 10);
     expectSameAsDirectWalk(sizer, home, "Caches", 6);
-}
-
-TEST(TreeSizer, FilesLinksAndMissingPaths)
-{
-    TempHome home;
-    buildTree(home);
-    TreeSizer sizer;
+    // Files, links and missing paths.
     expectSameAsDirectWalk(sizer, home, "Caches/other/own", 10);
     expectSameAsDirectWalk(sizer, home, "Caches/link", 10);
     expectSameAsDirectWalk(sizer, home, "Caches/missing", 10);

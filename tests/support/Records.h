@@ -22,8 +22,7 @@ inline ProjectBloatItem bloat(const URL& url, Int64 size, bool selected, const s
                               const std::string& type = "node_modules")
 {
     ProjectBloatItem b;
-    b.id = url;
-    b.url = url;
+    b.id = b.url = url;
     b.projectName = project;
     b.artifactType = type;
     b.sizeBytes = size;
@@ -35,8 +34,7 @@ inline DuplicateFileMember member(const URL& url, Int64 size, bool locked, bool 
                                   const std::string& name = "copy")
 {
     DuplicateFileMember m;
-    m.id = url;
-    m.url = url;
+    m.id = m.url = url;
     m.name = name;
     m.sizeBytes = size;
     m.isLockedOriginal = locked;
@@ -58,8 +56,7 @@ inline LargeFileItem largeFile(const URL& url, Int64 size, bool selected,
                                LargeFileCategory category = LargeFileCategory::other, const std::string& name = "big")
 {
     LargeFileItem f;
-    f.id = url;
-    f.url = url;
+    f.id = f.url = url;
     f.name = name;
     f.category = category;
     f.sizeBytes = size;
@@ -71,8 +68,7 @@ inline InstalledAppItem app(const URL& appURL, Int64 appSize, std::vector<URL> o
                             const std::string& name = "App")
 {
     InstalledAppItem a;
-    a.id = appURL;
-    a.appURL = appURL;
+    a.id = a.appURL = appURL;
     a.name = name;
     a.bundleId = "org.example." + name;
     a.appSizeBytes = appSize;
