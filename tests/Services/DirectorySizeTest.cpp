@@ -6,23 +6,15 @@
 
 #include <cerrno>
 
-TEST(DirectorySize, CountsAllocatedBytesOfRegularFilesOnly)
-{
-    TempHome home;
-    home.allocatedFile("d/a", 10000);
-    home.allocatedFile("d/sub/b", 50000);
-    home.mkdir("d/empty");
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 10), home.allocated("d/a") + home.allocated("d/sub/b"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/empty"), 10), 0);
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/a"), 0), home.allocated("d/a"));
-}
-
-TEST(DirectorySize, DepthLimitStopsAtTheGivenLevel)
+TEST(DirectorySize, CountsAllocatedBytesOfRegularFilesDownToTheDepthLimit)
 {
     TempHome home;
     home.allocatedFile("d/level1", 4096);
     home.allocatedFile("d/x/level2", 8192);
     home.allocatedFile("d/x/y/level3", 16384);
+    home.mkdir("d/empty");
+    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/empty"), 10), 0);
+    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/level1"), 0), home.allocated("d/level1"));
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 1), home.allocated("d/level1"));
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 2), home.allocated("d/level1") + home.allocated("d/x/level2"));
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 3),

@@ -38,8 +38,7 @@ TEST(LargeFiles, CategoryBadgeAndSelectionFollowTheExtension)
     EXPECT_EQ(files.front().name, "movie.MOV"); // largest first
 
     const LargeFileItem* dmg = find(files, "Setup.dmg");
-    EXPECT_EQ(dmg->id, home.at("Downloads/Setup.dmg"));
-    EXPECT_EQ(dmg->url, dmg->id);
+    EXPECT_EQ(dmg->url, home.at("Downloads/Setup.dmg"));
     EXPECT_EQ(dmg->category, LargeFileCategory::installerArchive);
     EXPECT_EQ(dmg->categoryTag, "安装包与压缩包");
     EXPECT_EQ(dmg->verificationBadge, kRedundantBadge);
