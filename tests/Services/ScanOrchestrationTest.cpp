@@ -31,19 +31,6 @@ TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
     EXPECT_EQ(scanner.scanStatusText(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
 }
 
-TEST(ScanOrchestration, AnUnreadableHomeCompletesWithEmptyListsAndAZeroTotal)
-{
-    TempHome home;
-    MacStorageScanner scanner({.home = home.at("does-not-exist"), .applications = home.at("no-apps")});
-    scanner.startInstantScan();
-    ASSERT_TRUE(waitForScan(scanner));
-    EXPECT_TRUE(scanner.ruleCards().empty());
-    EXPECT_TRUE(scanner.largeFiles().empty());
-    EXPECT_TRUE(scanner.installedApps().empty());
-    EXPECT_EQ(scanner.currentScanningPath(), "已完成全自动核验 · 共发现 0 KB 可整理空间");
-    EXPECT_EQ(scanner.overview().trashBytes, 0);
-}
-
 TEST(ScanOrchestration, ClearAllResultsEmptiesTheListsAndKeepsTheOverview)
 {
     TempHome home;
