@@ -182,8 +182,6 @@ TEST(SafeCacheCatalogue, EveryRuleReadsAsCatalogued)
         EXPECT_EQ(item.isSelected, item.isSafeDefault);
         EXPECT_EQ(item.isSafeDefault, rule.badge == nullptr); // only the protected rule names its own badge
     }
-    EXPECT_EQ(byUrl.at(home.at(".codex/thread_history_1.sqlite")).second.contentPreview,
-              std::vector<std::string>{"单文件：thread_history_1.sqlite"});
 }
 
 TEST(SafeCacheCatalogue, CardsCarryTheirFixedTexts)
