@@ -62,17 +62,27 @@ int openDescriptorCount()
     return count;
 }
 
-TEST(DuplicateGroups, IdenticalFilesInDifferentRootsKeepTheShorterPathAsOriginal)
+TEST(DuplicateGroups, TheShorterPathIsKeptAndOfEqualLengthsTheFirstDiscovered)
 {
     TempHome home;
-    const std::string content = pattern(5 * MiB, 1);
+    const std::string content = pattern(5 * MiB, 1), triple = pattern(4 * MiB, 3);
     home.fileWithContent("Documents/archive/a.pdf", content);
     home.fileWithContent("Downloads/a.pdf", content);
     home.fileWithContent("Downloads/other.pdf", pattern(5 * MiB, 2)); // same size, other content
+    for (const char* path : {"Documents/x/c.bin", "Downloads/y/c.bin", "Downloads/x/c.bin"})
+        home.fileWithContent(path, triple);
 
     const auto groups = scanGroups(home);
-    ASSERT_EQ(groups.size(), 1u);
-    const DuplicateFileGroup& group = groups[0];
+    ASSERT_EQ(groups.size(), 2u);
+    // Roots in order Desktop, Downloads, Movies, Documents; names in byte order within.
+    ASSERT_EQ(groups[0].members.size(), 3u);
+    EXPECT_EQ(groups[0].members[0].url, home.at("Downloads/x/c.bin"));
+    EXPECT_EQ(groups[0].members[1].url, home.at("Downloads/y/c.bin"));
+    EXPECT_EQ(groups[0].members[2].url, home.at("Documents/x/c.bin"));
+    EXPECT_EQ(groups[0].reclaimableBytes(), 2 * 4 * MiB);
+    EXPECT_EQ(groups[0].hashSummary, "SHA-256 100% 字节级一致 · 共 3 份相同文件");
+
+    const DuplicateFileGroup& group = groups[1];
     EXPECT_EQ(group.id, "dup-" + hexDigest(content).substr(0, 10));
     EXPECT_EQ(group.title, "a.pdf");
     EXPECT_EQ(group.hashSummary, "SHA-256 100% 字节级一致 · 共 2 份相同文件");
@@ -87,25 +97,6 @@ TEST(DuplicateGroups, IdenticalFilesInDifferentRootsKeepTheShorterPathAsOriginal
     EXPECT_FALSE(group.members[1].isLockedOriginal);
     EXPECT_TRUE(group.members[1].isSelectedForDelete);
     EXPECT_EQ(group.reclaimableBytes(), 5 * MiB);
-}
-
-TEST(DuplicateGroups, ThreeCopiesOfEqualPathLengthKeepTheFirstDiscovered)
-{
-    TempHome home;
-    const std::string content = pattern(4 * MiB, 3);
-    home.fileWithContent("Documents/x/c.bin", content);
-    home.fileWithContent("Downloads/y/c.bin", content);
-    home.fileWithContent("Downloads/x/c.bin", content);
-
-    const auto groups = scanGroups(home);
-    ASSERT_EQ(groups.size(), 1u);
-    ASSERT_EQ(groups[0].members.size(), 3u);
-    // Roots in order Desktop, Downloads, Movies, Documents; names in byte order within.
-    EXPECT_EQ(groups[0].members[0].url, home.at("Downloads/x/c.bin"));
-    EXPECT_EQ(groups[0].members[1].url, home.at("Downloads/y/c.bin"));
-    EXPECT_EQ(groups[0].members[2].url, home.at("Documents/x/c.bin"));
-    EXPECT_EQ(groups[0].reclaimableBytes(), 2 * 4 * MiB);
-    EXPECT_EQ(groups[0].hashSummary, "SHA-256 100% 字节级一致 · 共 3 份相同文件");
 }
 
 // Two names of one file are not two copies: removing one would free nothing.

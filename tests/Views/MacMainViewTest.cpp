@@ -222,18 +222,10 @@ TEST(WindowState, EachWorkspaceInspectsTheFirstItemOfWhatItShows)
 {
     ViewFixture f;
     f.open(false);
-    ProjectBloatItem bloat;
-    bloat.id = "bloat";
-    DuplicateFileGroup group;
-    group.id = "group";
-    LargeFileItem archive, video;
-    archive.id = "archive";
-    archive.category = LargeFileCategory::installerArchive;
-    video.id = "video";
-    video.category = LargeFileCategory::videoMedia;
-    EngineAccess::setProjectBloats(f.scanner(), {bloat});
-    EngineAccess::setDuplicateGroups(f.scanner(), {group});
-    EngineAccess::setLargeFiles(f.scanner(), {archive, video});
+    EngineAccess::setProjectBloats(f.scanner(), {bloat("bloat", 1, false)});
+    EngineAccess::setDuplicateGroups(f.scanner(), {group("group", {})});
+    EngineAccess::setLargeFiles(f.scanner(), {largeFile("archive", 1, false, LargeFileCategory::installerArchive),
+                                              largeFile("video", 1, false, LargeFileCategory::videoMedia)});
 
     f.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
     EXPECT_EQ(f.view->selectedWorkspace(), CleanTrustWorkspace::devAndDuplicates);
@@ -254,22 +246,16 @@ TEST(WindowState, OnlyExistingPlayableFilesGetAPlayer)
 {
     ViewFixture f;
     f.open(false);
-    LargeFileItem file;
-    file.id = file.url = f.root.file("Users/demo/Movies/Trip.MOV", 10);
-    f.view->setInspectedItem(MacInspectedItem::largeFile(file));
-    EXPECT_EQ(f.view->avPlayer(), file.url);
-
-    file.id = file.url = f.home + "/Movies/gone.mp4";
-    f.view->setInspectedItem(MacInspectedItem::largeFile(file));
+    const URL movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
+    f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(movie, 10, false)));
+    EXPECT_EQ(f.view->avPlayer(), movie);
+    f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(f.home + "/Movies/gone.mp4", 10, false)));
     EXPECT_FALSE(f.view->avPlayer());
 
-    DuplicateFileGroup group;
-    group.id = "g";
-    DuplicateFileMember member;
-    member.url = f.root.file("Users/demo/Desktop/clip.mp4", 10);
-    group.members = {member, member};
-    f.view->setInspectedItem(MacInspectedItem::duplicateGroup(group));
-    EXPECT_EQ(f.view->avPlayer(), member.url);
+    const URL clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
+    f.view->setInspectedItem(MacInspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false),
+                                                                          member(clip, 10, false, true)})));
+    EXPECT_EQ(f.view->avPlayer(), clip);
 
     f.view->setInspectedItem(std::nullopt);
     EXPECT_FALSE(f.view->avPlayer());
