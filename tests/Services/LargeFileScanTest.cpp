@@ -40,7 +40,6 @@ TEST(LargeFiles, CategoryBadgeAndSelectionFollowTheExtension)
     const LargeFileItem* dmg = find(files, "Setup.dmg");
     EXPECT_EQ(dmg->url, home.at("Downloads/Setup.dmg"));
     EXPECT_EQ(dmg->category, LargeFileCategory::installerArchive);
-    EXPECT_EQ(dmg->categoryTag, "安装包与压缩包");
     EXPECT_EQ(dmg->verificationBadge, kRedundantBadge);
     EXPECT_EQ(dmg->displayPath, "下载 · Downloads");
     EXPECT_EQ(dmg->sizeBytes, home.allocated("Downloads/Setup.dmg"));
@@ -55,7 +54,6 @@ TEST(LargeFiles, CategoryBadgeAndSelectionFollowTheExtension)
 
     const LargeFileItem* movie = find(files, "movie.MOV");
     EXPECT_EQ(movie->category, LargeFileCategory::videoMedia);
-    EXPECT_EQ(movie->categoryTag, "视频与渲染媒体");
     EXPECT_FALSE(movie->isSelected);
 
     const LargeFileItem* model = find(files, "llama.gguf");

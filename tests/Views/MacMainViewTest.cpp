@@ -253,8 +253,8 @@ TEST(WindowState, OnlyExistingPlayableFilesGetAPlayer)
     EXPECT_FALSE(f.view->avPlayer());
 
     const URL clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
-    f.view->setInspectedItem(MacInspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false),
-                                                                          member(clip, 10, false, true)})));
+    f.view->setInspectedItem(
+        MacInspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)})));
     EXPECT_EQ(f.view->avPlayer(), clip);
 
     f.view->setInspectedItem(std::nullopt);
