@@ -28,16 +28,6 @@ TEST(ContentPreview, MissingPathsFilesAndEmptyFolders)
     EXPECT_TRUE(previewOf(home, "empty").empty());
 }
 
-TEST(ContentPreview, NamesTheLargestChildrenLargestFirst)
-{
-    TempHome home;
-    home.allocatedFile("f/a/blob", 5 * MiB);
-    home.allocatedFile("f/b", 3 * MiB);
-    home.allocatedFile("f/c/blob", 90 * KiB);
-    home.allocatedFile("f/d/blob", 20 * MiB);
-    EXPECT_THAT(previewOf(home, "f"), testing::ElementsAre("d (20.0 MB)", "a (5.0 MB)", "b (3.0 MB)"));
-}
-
 TEST(ContentPreview, ChildMustOccupyMoreThanHundredThousandBytes)
 {
     TempHome home;
