@@ -96,16 +96,6 @@ TEST(WindowStart, AStoredGrantScansOnAppearanceOnlyOnce)
     EXPECT_EQ(f.scansStarted, 1);
 }
 
-TEST(WindowStart, OutsideTheSandboxThereIsNoOverlayAndTheScanStartsAtOnce)
-{
-    ViewFixture f;
-    f.open(/*sandboxed=*/false);
-    EXPECT_FALSE(f.view->showsOnboarding());
-    f.view->onAppear();
-    EXPECT_EQ(f.scansStarted, 1);
-    ASSERT_TRUE(waitForScan(f.scanner()));
-}
-
 TEST(GrantFlow, APartialPickIsExplainedThenKeptOrReplacedByTheHomeFolder)
 {
     ViewFixture f;
