@@ -1,6 +1,6 @@
 // The window program.
-#include "Services/MacStorageScanner.h"
 #include "MainWindowController.h"
+#include "Services/MacStorageScanner.h"
 
 #include <QApplication>
 

@@ -11,11 +11,9 @@
 #include <iostream>
 #include <map>
 
-namespace cli
-{
+namespace cli {
 
-namespace
-{
+namespace {
 
 struct CleanChoice {
     std::function<void(MacStorageScanner&)> select; // beyond what the scan preselects

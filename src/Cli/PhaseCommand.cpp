@@ -33,7 +33,8 @@ int runPhase(const Arguments& input)
     } else if (name == "media") {
         const auto [slices, largeFiles, groups] =
             MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home, {}, {}, {});
-        result = {{"sunburstSlices", toJson(slices)}, {"largeFiles", toJson(largeFiles)},
+        result = {{"sunburstSlices", toJson(slices)},
+                  {"largeFiles", toJson(largeFiles)},
                   {"duplicateGroups", toJson(groups)}};
     } else {
         return usage("unknown phase '" + name + "'");

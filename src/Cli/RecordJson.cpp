@@ -83,9 +83,12 @@ static Json texts(const std::vector<std::string>& lines)
 
 Json toJson(const DiskOverview& o)
 {
-    return {{"volumeName", displayable(o.volumeName)}, {"totalBytes", o.totalBytes},
-            {"availableBytes", o.availableBytes},      {"trashBytes", o.trashBytes},
-            {"usedBytes", o.usedBytes()},              {"usedRatio", o.usedRatio()}};
+    return {{"volumeName", displayable(o.volumeName)},
+            {"totalBytes", o.totalBytes},
+            {"availableBytes", o.availableBytes},
+            {"trashBytes", o.trashBytes},
+            {"usedBytes", o.usedBytes()},
+            {"usedRatio", o.usedRatio()}};
 }
 
 Json toJson(const CacheSubItem& i)

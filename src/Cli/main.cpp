@@ -12,12 +12,13 @@ int usage(const std::string& problem)
 {
     if (!problem.empty())
         std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr << "usage:\n"
-                 "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-                 "  quillmere-cli size PATH... [--max-depth N]\n"
-                 "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
-                 "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-                 "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
+    std::cerr
+        << "usage:\n"
+           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
+           "  quillmere-cli size PATH... [--max-depth N]\n"
+           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
+           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
+           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
     return 2;
 }
 

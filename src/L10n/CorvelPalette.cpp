@@ -9,10 +9,10 @@ namespace {
 
 constexpr CorvelColor white(double opacity) { return {1, 1, 1, opacity}; }
 
-const Text12 kObsidianName{{"曜石极光", "Obsidian", "オーロラ暗", "曜石極光", "오닉스 다크", "Obsidian", "Obsidienne", "Obsidiana",
-                            "Obsidiana", "Обсидиан", "Ossidiana", "أوبسيديان"}};
-const Text12 kDawnName{{"晨曦流光", "Dawn Light", "クォーツ明", "晨曦流光", "던 라이트", "Morgenlicht", "Aurore Claire", "Luz Alba",
-                        "Luz Aurora", "Кварц", "Luce Alba", "فجر مشرق"}};
+const Text12 kObsidianName{{"曜石极光", "Obsidian", "オーロラ暗", "曜石極光", "오닉스 다크", "Obsidian", "Obsidienne",
+                            "Obsidiana", "Obsidiana", "Обсидиан", "Ossidiana", "أوبسيديان"}};
+const Text12 kDawnName{{"晨曦流光", "Dawn Light", "クォーツ明", "晨曦流光", "던 라이트", "Morgenlicht", "Aurore Claire",
+                        "Luz Alba", "Luz Aurora", "Кварц", "Luce Alba", "فجر مشرق"}};
 
 int channel(double component) { return static_cast<int>(std::lround(std::clamp(component, 0.0, 1.0) * 255)); }
 
@@ -44,10 +44,7 @@ CorvelAppearanceMode appearanceFromStored(std::string_view stored)
     return fromRaw<CorvelAppearanceMode>(stored).value_or(CorvelAppearanceMode::obsidianAurora);
 }
 
-std::string_view toggledAppearanceRaw(std::string_view stored)
-{
-    return stored == "dawn" ? "obsidian" : "dawn";
-}
+std::string_view toggledAppearanceRaw(std::string_view stored) { return stored == "dawn" ? "obsidian" : "dawn"; }
 
 std::string_view displayName(CorvelAppearanceMode mode, AppLanguage language)
 {
@@ -67,7 +64,8 @@ std::string_view headerIcon(CorvelAppearanceMode mode)
 std::string CorvelColor::argbHex() const
 {
     char text[10];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X%02X", channel(opacity), channel(red), channel(green), channel(blue));
+    std::snprintf(text, sizeof text, "#%02X%02X%02X%02X", channel(opacity), channel(red), channel(green),
+                  channel(blue));
     return text;
 }
 
@@ -86,10 +84,7 @@ CorvelColor CorvelPalette::inspectorTint() const
     return isDark() ? CorvelColor{0.055, 0.078, 0.129, 0.84} : CorvelColor{0.973, 0.98, 0.992, 0.84};
 }
 
-CorvelColor CorvelPalette::cardFill() const
-{
-    return isDark() ? CorvelColor{0.102, 0.137, 0.212, 0.64} : white(0.9);
-}
+CorvelColor CorvelPalette::cardFill() const { return isDark() ? CorvelColor{0.102, 0.137, 0.212, 0.64} : white(0.9); }
 
 CorvelColor CorvelPalette::cardActiveFill() const
 {

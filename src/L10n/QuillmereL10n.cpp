@@ -34,19 +34,20 @@ struct CardTitleRow {
 
 const std::array<CardTitleRow, 4> kCardTitles{{
     {{"浏览器"},
-     {"", "Browser & Web Media Cache", "ブラウザ・Webメディアキャッシュ", "瀏覽器與網頁媒體快取", "브라우저 및 웹 미디어 캐시",
-      "Browser- & Web-Mediencache", "Cache navigateur et médias web", "Caché de navegador y medios",
-      "Cache de navegador e mídia", "Кэш браузеров и медиа", "Cache browser e media", "ذاكرة المتصفح والوسائط"}},
+     {"", "Browser & Web Media Cache", "ブラウザ・Webメディアキャッシュ", "瀏覽器與網頁媒體快取",
+      "브라우저 및 웹 미디어 캐시", "Browser- & Web-Mediencache", "Cache navigateur et médias web",
+      "Caché de navegador y medios", "Cache de navegador e mídia", "Кэш браузеров и медиа", "Cache browser e media",
+      "ذاكرة المتصفح والوسائط"}},
     {{"Xcode", "开发", "AI"},
-     {"", "AI & Developer Toolchain Cache", "AI・開発ツールチェーンキャッシュ", "AI 與開發工具鏈快取", "AI 및 개발 도구 캐시",
-      "AI- & Entwickler-Cache", "Cache IA & outils développeur", "Caché de IA y desarrollo",
+     {"", "AI & Developer Toolchain Cache", "AI・開発ツールチェーンキャッシュ", "AI 與開發工具鏈快取",
+      "AI 및 개발 도구 캐시", "AI- & Entwickler-Cache", "Cache IA & outils développeur", "Caché de IA y desarrollo",
       "Cache de IA e ferramentas dev", "Кэш ИИ и инструментов разработки", "Cache AI e sviluppo",
       "ذاكرة أدوات الذكاء الاصطناعي والمطورين"}},
     {{"社交", "微信", "飞书", "办公", "影音"},
-     {"", "Office, Social & Media Cache", "オフィス・SNS・メディアキャッシュ", "辦公與影音軟體快取", "오피스 및 소셜 미디어 캐시",
-      "Office-, Social- & Mediencache", "Cache bureautique et médias", "Caché de oficina y redes",
-      "Cache de escritório e mídia", "Кэш офисных и медиа-приложений", "Cache ufficio e media",
-      "ذاكرة تطبيقات المكتب والوسائط"}},
+     {"", "Office, Social & Media Cache", "オフィス・SNS・メディアキャッシュ", "辦公與影音軟體快取",
+      "오피스 및 소셜 미디어 캐시", "Office-, Social- & Mediencache", "Cache bureautique et médias",
+      "Caché de oficina y redes", "Cache de escritório e mídia", "Кэш офисных и медиа-приложений",
+      "Cache ufficio e media", "ذاكرة تطبيقات المكتب والوسائط"}},
     {{"系统", "日志", "废纸篓"},
      {"", "macOS System Logs & Temp Cache", "macOS システムログ・一時キャッシュ", "macOS 系統日誌與暫存快取",
       "macOS 시스템 로그 및 임시 캐시", "macOS-Systemprotokolle & Temp", "Journaux système macOS et temp",
@@ -71,16 +72,18 @@ constexpr Row12 kGenericPromise{"",
 // ---------------------------------------------------------------- large-file categories
 
 const std::array<Text12, 5> kCategoryNames{{
-    {{"全部大文件", "All Files", "すべて", "全部大檔案", "전체 파일", "Alle Dateien", "Tous", "Todos", "Todos", "Все файлы",
-      "Tutti", "الكل"}},
-    {{"安装包与压缩包", "Installers & Archives", "インストーラ・圧縮", "安裝包與壓縮包", "설치파일·압축", "Installer & Archive",
-      "Installeurs", "Instaladores", "Instaladores", "Архивы и образы", "Installer", "حزم التثبيت"}},
+    {{"全部大文件", "All Files", "すべて", "全部大檔案", "전체 파일", "Alle Dateien", "Tous", "Todos", "Todos",
+      "Все файлы", "Tutti", "الكل"}},
+    {{"安装包与压缩包", "Installers & Archives", "インストーラ・圧縮", "安裝包與壓縮包", "설치파일·압축",
+      "Installer & Archive", "Installeurs", "Instaladores", "Instaladores", "Архивы и образы", "Installer",
+      "حزم التثبيت"}},
     {{"视频与渲染媒体", "Videos & Media", "動画・メディア", "影片與算圖媒體", "동영상·미디어", "Videos & Medien",
       "Vidéos & Médias", "Videos y medios", "Vídeos e mídia", "Видео и медиа", "Video e media", "الفيديو والوسائط"}},
-    {{"模型与数据库", "AI Models & DB", "AIモデル・DB", "模型與資料庫", "AI 모델·DB", "KI-Modelle & DB", "Modèles IA & BD",
-      "Modelos IA y BD", "Modelos IA e BD", "ИИ-модели и БД", "Modelli IA", "نماذج الذكاء الاصطناعي"}},
-    {{"其他大文件", "Other Large Files", "その他大容量", "其他大檔案", "기타 대용량", "Sonstige", "Autres", "Otros", "Outros",
-      "Прочее", "Altri", "ملفات أخرى"}},
+    {{"模型与数据库", "AI Models & DB", "AIモデル・DB", "模型與資料庫", "AI 모델·DB", "KI-Modelle & DB",
+      "Modèles IA & BD", "Modelos IA y BD", "Modelos IA e BD", "ИИ-модели и БД", "Modelli IA",
+      "نماذج الذكاء الاصطناعي"}},
+    {{"其他大文件", "Other Large Files", "その他大容量", "其他大檔案", "기타 대용량", "Sonstige", "Autres", "Otros",
+      "Outros", "Прочее", "Altri", "ملفات أخرى"}},
 }};
 
 // ---------------------------------------------------------------- cache item names
@@ -92,26 +95,64 @@ struct SubItemRow {
 };
 
 const std::array<SubItemRow, 6> kSubItemsBeforeChrome{{
-    {{"微信群聊"}, "WeChat Media Container (Protected by Default)", "WeChatメディアコンテナ（デフォルト保護）",
-     "微信群聊影片與圖片容器（預設保護）", "위챗 미디어 컨테이너 (기본 보호)", "WeChat-Mediencontainer (Standard geschützt)"},
-    {{"搜狗"}, "Sogou Input Skin & Lexicon Cache", "Sogou入力スキン・キャッシュ", "搜狗輸入法皮膚與熱詞快取",
-     "소고우 입력기 캐시", "Sogou-Eingabecache"},
-    {{"QQ 音乐"}, "QQ Music Offline Streaming Buffer", "QQ Music ストリーミングバッファ", "QQ 音樂離線試聽與 MV 緩衝",
-     "QQ 뮤직 스트리밍 버퍼", "QQ Music Streaming-Puffer"},
-    {{"飞书"}, "Feishu / Lark Workspace & Log Cache", "Feishu ワークスペース・ログキャッシュ", "飛書桌面端工作台與日誌快取",
-     "페이슈(Lark) 워크스페이스 캐시", "Feishu/Lark Workspace-Cache"},
-    {{"WPS"}, "WPS Office Temporary Cloud Cache", "WPS Office 一時クラウドキャッシュ", "WPS Office 本地雲端暫存快取",
-     "WPS 오피스 임시 캐시", "WPS Office Temporärer Cache"},
-    {{"Chrome 本地大模型"}, "Chrome On-Device AI Model Cache (OptGuide)", "Chrome オンデバイスAIモデルキャッシュ",
-     "Chrome 本地大模型快取包", "Chrome 온디바이스 AI 모델 캐시", "Chrome On-Device KI-Modellcache"},
+    {{"微信群聊"},
+     "WeChat Media Container (Protected by Default)",
+     "WeChatメディアコンテナ（デフォルト保護）",
+     "微信群聊影片與圖片容器（預設保護）",
+     "위챗 미디어 컨테이너 (기본 보호)",
+     "WeChat-Mediencontainer (Standard geschützt)"},
+    {{"搜狗"},
+     "Sogou Input Skin & Lexicon Cache",
+     "Sogou入力スキン・キャッシュ",
+     "搜狗輸入法皮膚與熱詞快取",
+     "소고우 입력기 캐시",
+     "Sogou-Eingabecache"},
+    {{"QQ 音乐"},
+     "QQ Music Offline Streaming Buffer",
+     "QQ Music ストリーミングバッファ",
+     "QQ 音樂離線試聽與 MV 緩衝",
+     "QQ 뮤직 스트리밍 버퍼",
+     "QQ Music Streaming-Puffer"},
+    {{"飞书"},
+     "Feishu / Lark Workspace & Log Cache",
+     "Feishu ワークスペース・ログキャッシュ",
+     "飛書桌面端工作台與日誌快取",
+     "페이슈(Lark) 워크스페이스 캐시",
+     "Feishu/Lark Workspace-Cache"},
+    {{"WPS"},
+     "WPS Office Temporary Cloud Cache",
+     "WPS Office 一時クラウドキャッシュ",
+     "WPS Office 本地雲端暫存快取",
+     "WPS 오피스 임시 캐시",
+     "WPS Office Temporärer Cache"},
+    {{"Chrome 本地大模型"},
+     "Chrome On-Device AI Model Cache (OptGuide)",
+     "Chrome オンデバイスAIモデルキャッシュ",
+     "Chrome 本地大模型快取包",
+     "Chrome 온디바이스 AI 모델 캐시",
+     "Chrome On-Device KI-Modellcache"},
 }};
 
 const std::array<SubItemRow, 4> kSubItemsAfterChrome{{
-    {{"Python uv"}, "Python uv Global Wheel Cache", "Python uv パッケージキャッシュ", "Python uv 全域安裝包快取", {}, {}},
+    {{"Python uv"},
+     "Python uv Global Wheel Cache",
+     "Python uv パッケージキャッシュ",
+     "Python uv 全域安裝包快取",
+     {},
+     {}},
     {{"Codex"}, "Codex Historical Session Archive", "Codex セッション履歴アーカイブ", "Codex 歷史工作階段歸檔", {}, {}},
-    {{"Claude"}, "Claude Context & Runtime Cache", "Claude コンテキストキャッシュ", "Claude 歷史上下文與執行快取", {}, {}},
-    {{"系统数据", "macOS"}, "macOS System Data & Precompiled Cache", "macOS システムデータ・キャッシュ",
-     "macOS 系統資料與底層快取", {}, {}},
+    {{"Claude"},
+     "Claude Context & Runtime Cache",
+     "Claude コンテキストキャッシュ",
+     "Claude 歷史上下文與執行快取",
+     {},
+     {}},
+    {{"系统数据", "macOS"},
+     "macOS System Data & Precompiled Cache",
+     "macOS システムデータ・キャッシュ",
+     "macOS 系統資料與底層快取",
+     {},
+     {}},
 }};
 
 std::string_view pick(const SubItemRow& row, AppLanguage language)
@@ -130,8 +171,7 @@ std::string_view pick(const SubItemRow& row, AppLanguage language)
     }
 }
 
-template <std::size_t N>
-const SubItemRow* firstMatch(const std::array<SubItemRow, N>& rows, std::string_view name)
+template <std::size_t N> const SubItemRow* firstMatch(const std::array<SubItemRow, N>& rows, std::string_view name)
 {
     for (const auto& row : rows)
         if (containsAny(name, row.needles))
@@ -275,24 +315,24 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
 }
 
 namespace SharedTitles {
-const Text12 rescanHeroTitle{{"深度二次扫描", "Deep Rescan", "深層再スキャン", "深度二次掃描", "정밀 재스캔", "Tiefenscan starten",
-                              "Nouveau scan profond", "Reescaneo profundo", "Reanalisar disco", "Повторное сканирование",
-                              "Nuova scansione", "إعادة الفحص العميق"}};
-const Text12 scanningNowTitle{{"全盘深度扫描中...", "Scanning Disk...", "スキャン中...", "全盤深度掃描中...", "디스크 스캔 중...",
-                               "Scannen läuft...", "Analyse en cours...", "Escaneando...", "Analisando...", "Сканирование...",
-                               "Scansione...", "جاري الفحص..."}};
-const Text12 reclaimableLabel{{"可安全释放", "Reclaimable", "解放可能", "可安全釋放", "확보 가능", "Freigebbar", "Libérable",
-                               "Recuperable", "Liberável", "Доступно", "Liberabile", "قابل للتحرير"}};
+const Text12 rescanHeroTitle{{"深度二次扫描", "Deep Rescan", "深層再スキャン", "深度二次掃描", "정밀 재스캔",
+                              "Tiefenscan starten", "Nouveau scan profond", "Reescaneo profundo", "Reanalisar disco",
+                              "Повторное сканирование", "Nuova scansione", "إعادة الفحص العميق"}};
+const Text12 scanningNowTitle{{"全盘深度扫描中...", "Scanning Disk...", "スキャン中...", "全盤深度掃描中...",
+                               "디스크 스캔 중...", "Scannen läuft...", "Analyse en cours...", "Escaneando...",
+                               "Analisando...", "Сканирование...", "Scansione...", "جاري الفحص..."}};
+const Text12 reclaimableLabel{{"可安全释放", "Reclaimable", "解放可能", "可安全釋放", "확보 가능", "Freigebbar",
+                               "Libérable", "Recuperable", "Liberável", "Доступно", "Liberabile", "قابل للتحرير"}};
 const Text12 selectedToReclaimTitle{{"当前勾选可立即释放", "Selected to Reclaim Now", "選択中の解放可能容量",
-                                     "當前勾選可立即釋放", "현재 선택된 확보 가능 용량", "Ausgewählt zur sofortigen Freigabe",
-                                     "Sélectionné pour libération immédiate", "Seleccionado para liberar ahora",
-                                     "Selecionado para liberar agora", "Выбрано для очистки", "Selezionato da liberare",
-                                     "المحدد لتحرير المساحة الآن"}};
+                                     "當前勾選可立即釋放", "현재 선택된 확보 가능 용량",
+                                     "Ausgewählt zur sofortigen Freigabe", "Sélectionné pour libération immédiate",
+                                     "Seleccionado para liberar ahora", "Selecionado para liberar agora",
+                                     "Выбрано для очистки", "Selezionato da liberare", "المحدد لتحرير المساحة الآن"}};
 const Text12 smartCleanAllTitle{{"全盘净空", "Smart Clean All", "一括スマート解放", "全盤淨空", "전체 스마트 정리",
                                  "Alles bereinigen", "Tout nettoyer", "Limpieza total", "Limpar tudo", "Очистить всё",
                                  "Pulisci tutto", "تنظيف شامل"}};
-const Text12 undoRestoreTitle{{"撤回还原", "Undo Restore", "元に戻す", "撤回還原", "복원하기", "Wiederherstellen", "Restaurer",
-                               "Restaurar", "Restaurar", "Восстановить", "Ripristina", "استعادة"}};
+const Text12 undoRestoreTitle{{"撤回还原", "Undo Restore", "元に戻す", "撤回還原", "복원하기", "Wiederherstellen",
+                               "Restaurer", "Restaurar", "Restaurar", "Восстановить", "Ripristina", "استعادة"}};
 } // namespace SharedTitles
 
 std::string_view QuillmereL10n::rescanHeroTitle() const { return SharedTitles::rescanHeroTitle(language_); }

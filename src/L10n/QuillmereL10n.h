@@ -11,7 +11,7 @@
 #include <string_view>
 
 class QuillmereL10n {
-public:
+  public:
     explicit QuillmereL10n(AppLanguage language) : language_(language) {}
 
     AppLanguage language() const { return language_; }
@@ -32,7 +32,7 @@ public:
     std::string_view smartCleanAllTitle() const;
     std::string_view undoRestoreTitle() const;
 
-private:
+  private:
     AppLanguage language_;
 };
 

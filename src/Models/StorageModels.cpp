@@ -27,8 +27,7 @@ std::string_view lookup(const std::array<std::pair<E, std::string_view>, N>& tab
     return {};
 }
 
-template <typename E, std::size_t N>
-std::vector<E> casesOf(const std::array<std::pair<E, std::string_view>, N>& table)
+template <typename E, std::size_t N> std::vector<E> casesOf(const std::array<std::pair<E, std::string_view>, N>& table)
 {
     std::vector<E> cases;
     for (const auto& entry : table)
@@ -103,10 +102,9 @@ template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace
     return cases;
 }
 
-CacheSubItem::CacheSubItem(std::string name_, std::string note_, URL url_, Int64 sizeBytes_,
-                           std::string safetyLevel_, std::string verificationDetail_,
-                           std::string lastModifiedText_, std::vector<std::string> contentPreview_,
-                           bool isSafeDefault_)
+CacheSubItem::CacheSubItem(std::string name_, std::string note_, URL url_, Int64 sizeBytes_, std::string safetyLevel_,
+                           std::string verificationDetail_, std::string lastModifiedText_,
+                           std::vector<std::string> contentPreview_, bool isSafeDefault_)
     : id(url_), name(std::move(name_)), note(std::move(note_)), url(std::move(url_)), sizeBytes(sizeBytes_),
       safetyLevel(std::move(safetyLevel_)), verificationDetail(std::move(verificationDetail_)),
       lastModifiedText(std::move(lastModifiedText_)), contentPreview(std::move(contentPreview_)),

@@ -44,7 +44,7 @@ bool isPlayableMediaURL(std::string_view url);
 // ---------------------------------------------------------------- records
 
 struct CacheSubItem {
-    std::string id;  // always url
+    std::string id; // always url
     std::string name;
     std::string note;
     URL url;
@@ -58,8 +58,8 @@ struct CacheSubItem {
 
     CacheSubItem() = default;
     CacheSubItem(std::string name, std::string note, URL url, Int64 sizeBytes, std::string safetyLevel,
-                 std::string verificationDetail, std::string lastModifiedText,
-                 std::vector<std::string> contentPreview, bool isSafeDefault);
+                 std::string verificationDetail, std::string lastModifiedText, std::vector<std::string> contentPreview,
+                 bool isSafeDefault);
 
     bool operator==(const CacheSubItem&) const = default;
 };
@@ -86,7 +86,7 @@ struct SafeCacheRuleCard {
 
 struct DiskOverview {
     std::string volumeName = "Macintosh HD";
-    Int64 totalBytes = 244'813'135'872;   // 228 GiB placeholder until the first scan
+    Int64 totalBytes = 244'813'135'872;    // 228 GiB placeholder until the first scan
     Int64 availableBytes = 69'793'218'560; // 65 GiB
     Int64 trashBytes = 0;
 

@@ -48,9 +48,15 @@ bool readChildren(int dirFd, std::vector<RawChild>& out)
             continue;
         Kind kind;
         switch (ent->d_type) {
-        case DT_REG: kind = Kind::regular; break;
-        case DT_DIR: kind = Kind::directory; break;
-        case DT_LNK: kind = Kind::symlink; break;
+        case DT_REG:
+            kind = Kind::regular;
+            break;
+        case DT_DIR:
+            kind = Kind::directory;
+            break;
+        case DT_LNK:
+            kind = Kind::symlink;
+            break;
         case DT_UNKNOWN: {
             // Some file systems do not fill d_type; ask, without following links.
             struct stat st;
@@ -59,7 +65,9 @@ bool readChildren(int dirFd, std::vector<RawChild>& out)
             kind = kindFromMode(st.st_mode);
             break;
         }
-        default: kind = Kind::other; break;
+        default:
+            kind = Kind::other;
+            break;
         }
         out.push_back({name, kind});
     }
@@ -92,9 +100,9 @@ const struct stat* DirectoryWalker::Entry::stat() const
 bool DirectoryWalker::isPackageExtension(std::string_view ext)
 {
     static constexpr std::array<std::string_view, 19> kPackages{
-        "app",       "bundle",        "framework", "plugin",     "kext",      "xpc",   "appex",
-        "photoslibrary", "musiclibrary", "fcpbundle", "imovielibrary", "logicx", "xcodeproj",
-        "xcworkspace", "playground",  "rtfd",      "pages",      "numbers",   "key"};
+        "app",           "bundle",       "framework", "plugin",        "kext",   "xpc",       "appex",
+        "photoslibrary", "musiclibrary", "fcpbundle", "imovielibrary", "logicx", "xcodeproj", "xcworkspace",
+        "playground",    "rtfd",         "pages",     "numbers",       "key"};
     return std::find(kPackages.begin(), kPackages.end(), ext) != kPackages.end();
 }
 

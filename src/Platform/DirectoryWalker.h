@@ -17,7 +17,7 @@
 #include <vector>
 
 class DirectoryWalker {
-public:
+  public:
     enum class Kind : unsigned char { regular, directory, symlink, other };
 
     struct Options {
@@ -26,7 +26,7 @@ public:
     };
 
     class Entry {
-    public:
+      public:
         std::string_view name() const { return name_; }
         const std::string& path() const { return path_; }
         int level() const { return level_; }
@@ -37,7 +37,7 @@ public:
         // lstat of the entry, read on first use; nullptr when it cannot be read.
         const struct stat* stat() const;
 
-    private:
+      private:
         friend class DirectoryWalker;
         int dirFd_ = -1;
         std::string_view name_;
@@ -46,7 +46,8 @@ public:
         Kind kind_ = Kind::other;
         mutable bool statLoaded_ = false;
         mutable bool statOk_ = false;
-        mutable struct stat stat_ {};
+        mutable struct stat stat_ {
+        };
         Entry(const std::string& path) : path_(path) {}
     };
 

@@ -17,7 +17,7 @@ enum class Op {
     rename,        // moving within or across folders
     remove,        // unlinking a file or removing a folder
     makeDirectory,
-    trashCall,     // the desktop's move-to-Trash fallback
+    trashCall,       // the desktop's move-to-Trash fallback
     renameNoReplace, // the kernel's no-replace rename; EINVAL here stands for "flag unsupported"
     link,            // a second name for a file (the move fallback without that flag)
     writeFile,       // creating and writing a small file (a Trash info file)
@@ -31,7 +31,7 @@ using Hook = std::function<int(Op, std::string_view path)>;
 // Installs a hook for the lifetime of the object (tests only; not thread-safe to swap
 // while file work runs).
 class ScopedHook {
-public:
+  public:
     explicit ScopedHook(Hook hook);
     ~ScopedHook();
     ScopedHook(const ScopedHook&) = delete;

@@ -15,11 +15,9 @@
 #define RENAME_NOREPLACE (1 << 0)
 #endif
 
-namespace fileops
-{
+namespace fileops {
 
-namespace
-{
+namespace {
 
 int noReplaceRename(const char* from, const char* to)
 {

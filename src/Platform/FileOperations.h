@@ -11,8 +11,7 @@
 #include <sys/stat.h>
 #include <vector>
 
-namespace fileops
-{
+namespace fileops {
 
 // lstat of a path; nullopt when it cannot be read (errno is set).
 std::optional<struct stat> statNoFollow(const std::string& path);

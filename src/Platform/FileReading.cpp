@@ -31,8 +31,7 @@ ReadOnlyFile::~ReadOnlyFile()
         ::close(fd_); // nothing was written, so a failing close loses nothing
 }
 
-namespace
-{
+namespace {
 
 // Repeats `readOnce(buffer, count, done)` until count bytes, end of file or an error.
 template <typename ReadOnce>

@@ -8,8 +8,7 @@
 #include <string>
 #include <sys/types.h>
 
-class ReadOnlyFile
-{
+class ReadOnlyFile {
   public:
     // Opens path for reading without following a final symbolic link; the object is
     // invalid when that fails or the path is not a regular file.

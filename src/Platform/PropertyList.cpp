@@ -9,10 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace plist
-{
-namespace
-{
+namespace plist {
+namespace {
 
 // Info.plist files are a few KiB; anything far larger is not one.
 constexpr std::size_t kMaxPlistBytes = 16u << 20;
@@ -46,8 +44,7 @@ std::optional<std::string> stringInXml(std::string_view data, std::string_view k
 }
 
 // A binary property list: objects, an offset table and a 32-byte trailer, all big-endian.
-class BinaryPlist
-{
+class BinaryPlist {
   public:
     explicit BinaryPlist(std::string_view data) : data_(data) {}
 

@@ -8,8 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace plist
-{
+namespace plist {
 
 // The string value of `key` in the top-level dictionary; nullopt when the file cannot
 // be read or parsed, the top level is not a dictionary, or the value is not a string.

@@ -9,8 +9,7 @@
 
 struct evp_md_ctx_st;
 
-class Sha256
-{
+class Sha256 {
   public:
     using Digest = std::array<std::uint8_t, 32>;
 

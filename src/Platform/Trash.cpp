@@ -8,8 +8,7 @@
 #include <ctime>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 constexpr std::size_t kNameMax = 255;
 const std::string kInfoSuffix = ".trashinfo";

@@ -14,8 +14,7 @@
 #include <optional>
 #include <string>
 
-class Trash
-{
+class Trash {
   public:
     static Trash homeTrash(const URL& home);
     // The per-user trash of the file system mounted at `topdir`.

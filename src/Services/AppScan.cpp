@@ -8,8 +8,7 @@
 #include <algorithm>
 #include <set>
 
-namespace
-{
+namespace {
 
 constexpr Int64 kMinimumBundleBytes = 5LL << 20;
 constexpr Int64 kMinimumLeftoverBytes = 256'000;

@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr const char* kLeftoverSuffix = " 缓存残留";
 
@@ -143,8 +142,7 @@ void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
 
 // ---------------------------------------------------------------- the commands
 
-namespace
-{
+namespace {
 // The completion step holds the engine weakly: it may be gone when the clean ends.
 template <typename Prune> MacStorageScanner::CleanedPathsHandler whileAlive(MacStorageScanner* engine, Prune prune)
 {

@@ -12,10 +12,8 @@
 #include <chrono>
 #include <sys/stat.h>
 
-namespace duplicates
-{
-namespace
-{
+namespace duplicates {
+namespace {
 
 constexpr std::size_t kFingerprintSpan = 32 * 1024;
 constexpr Int64 kTailThreshold = 2 * Int64(kFingerprintSpan);
@@ -32,8 +30,7 @@ struct DigestHash {
 };
 
 // Keys in order of first appearance, each with the candidates that produced it.
-template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups
-{
+template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups {
   public:
     void add(const Key& key, const URL& url)
     {

@@ -14,8 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace duplicates
-{
+namespace duplicates {
 
 // What the stages read, for tests and benchmarks.
 struct ReadStats {
@@ -27,8 +26,7 @@ struct ReadStats {
 // Same-size candidates in discovery order. Two paths of one file (hard links, or one
 // folder mounted twice) are one file: only the first path found takes part, because
 // removing the other would free nothing, or remove the only copy.
-class Candidates
-{
+class Candidates {
   public:
     struct Bucket {
         Int64 size = 0;

@@ -9,13 +9,13 @@
 #include <optional>
 
 struct FolderPickerRequest {
-    URL initialFolder;  // where the picker opens
-    QString prompt;     // title of the accepting button
-    QString message;    // why the program asks
+    URL initialFolder; // where the picker opens
+    QString prompt;    // title of the accepting button
+    QString message;   // why the program asks
 };
 
 class FolderPicker {
-public:
+  public:
     virtual ~FolderPicker() = default;
     // Blocks until the user picks one folder (its path) or cancels (none). Configured for
     // folders only, single selection, no folder creation and hidden files not shown.

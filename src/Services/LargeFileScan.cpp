@@ -10,8 +10,7 @@
 #include <array>
 #include <string_view>
 
-namespace
-{
+namespace {
 
 struct ScanRoot {
     std::string_view folder;

@@ -6,10 +6,8 @@
 #include <cstring>
 #include <memory>
 
-namespace duplicates
-{
-namespace
-{
+namespace duplicates {
+namespace {
 
 // Files whose content has been equal so far, and the hash of that common prefix.
 struct ContentClass {

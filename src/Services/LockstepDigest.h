@@ -11,15 +11,13 @@
 #include <optional>
 #include <vector>
 
-namespace duplicates
-{
+namespace duplicates {
 
 // Files read together at most; a longer list is digested in consecutive batches.
 inline constexpr std::size_t kLockstepBatch = 8;
 inline constexpr std::size_t kFullHashChunk = 1024 * 1024;
 
-class LockstepDigester
-{
+class LockstepDigester {
   public:
     // One digest per url, in order; nullopt for a file that could not be opened or read.
     std::vector<std::optional<Sha256::Digest>> digest(const std::vector<URL>& urls, ReadStats* stats);

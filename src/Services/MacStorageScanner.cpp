@@ -118,7 +118,10 @@ static void assignScalar(MacStorageScanner* self, T& member, T value, Signal sig
     Q_EMIT(self->*signal)();
 }
 
-void MacStorageScanner::setIsScanning(bool v) { assignScalar(this, isScanning_, v, &MacStorageScanner::isScanningChanged); }
+void MacStorageScanner::setIsScanning(bool v)
+{
+    assignScalar(this, isScanning_, v, &MacStorageScanner::isScanningChanged);
+}
 void MacStorageScanner::setScanProgress(double v)
 {
     assignScalar(this, scanProgress_, v, &MacStorageScanner::scanProgressChanged);

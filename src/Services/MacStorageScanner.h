@@ -38,13 +38,13 @@ class MacStorageScanner : public QObject {
     Q_PROPERTY(bool moveToTrashByDefault READ moveToTrashByDefault WRITE setMoveToTrashByDefault NOTIFY
                    moveToTrashByDefaultChanged)
 
-public:
+  public:
     // Where the engine looks. Defaults are the account's home folder and /Applications;
     // tests, the CLI and --home point them elsewhere.
     struct Options {
-        URL home;                        // empty = the account's home folder
+        URL home; // empty = the account's home folder
         URL applications = "/Applications";
-        bool pacePurges = true;          // pause between cleaned items so progress can be followed
+        bool pacePurges = true; // pause between cleaned items so progress can be followed
     };
 
     explicit MacStorageScanner(QObject* parent = nullptr);
@@ -197,7 +197,7 @@ public:
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
     void deselectInstalledAppsWithoutLeftovers();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void overviewChanged();
     void ruleCardsChanged();
     void projectBloatsChanged();
@@ -222,7 +222,7 @@ Q_SIGNALS:
     void sessionTotalFreedBytesChanged();
     void moveToTrashByDefaultChanged();
 
-private:
+  private:
     friend struct MacStorageScannerTestAccess;
 
     // Moves one trashed item back; true when it (or part of a folder) is back. What

@@ -11,8 +11,7 @@
 #include <cerrno>
 #include <thread>
 
-namespace
-{
+namespace {
 
 struct Outcome {
     bool cleaned = false;

@@ -9,8 +9,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Moves `from` to `to`, where something already stands: that occupant goes to the
 // Trash first (with its own info file) and comes back when the move fails.

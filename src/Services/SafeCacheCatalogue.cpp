@@ -39,7 +39,7 @@ ItemTexts textsOf(const Rule& rule, std::string_view badge)
 
 // Collects one card's items; every item is previewed from the walk that sized it.
 class CardItems {
-public:
+  public:
     explicit CardItems(TreeSizer& sizer) : sizer_(sizer) {}
 
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
@@ -64,7 +64,7 @@ public:
         return std::move(items_);
     }
 
-private:
+  private:
     TreeSizer& sizer_;
     std::vector<CacheSubItem> items_;
 };

@@ -44,7 +44,7 @@ class SandboxAccessManager : public QObject {
     Q_PROPERTY(bool bookmarkWasStale READ bookmarkWasStale NOTIFY bookmarkWasStaleChanged)
     Q_PROPERTY(bool isSandboxed READ isSandboxed CONSTANT)
 
-public:
+  public:
     // What the manager runs against. Empty members take the real ones: the settings of
     // the organisation and application "Quillmere", the account's home folder,
     // /Applications, and the sandbox test on the process environment.
@@ -88,13 +88,13 @@ public:
     // a is b or one of its ancestors, compared on standardized paths.
     static bool isSameOrAncestor(const URL& a, const URL& b);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void homeGrantedChanged();
     void applicationsGrantedChanged();
     void grantedHomeURLChanged();
     void bookmarkWasStaleChanged();
 
-private:
+  private:
     void restoreBookmarks();
     void commit(SandboxScope scope, const URL& url);
     void apply(SandboxScope scope, const std::optional<URL>& url);

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 template <typename List, typename Fn> Int64 sumOver(const List& list, Fn bytesOf)
 {
     Int64 sum = 0;

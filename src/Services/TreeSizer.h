@@ -18,13 +18,13 @@
 #include <vector>
 
 class TreeSizer {
-public:
+  public:
     // Same result as MacStorageScanner::directorySize(url, maxDepth).
     Int64 size(const URL& url, int maxDepth);
     // Same result as MacStorageScanner::buildTopContentPreview(url); free when url was sized.
     std::vector<std::string> preview(const URL& url) const;
 
-private:
+  private:
     struct Profile {
         std::vector<Int64> bytesAtLevel; // [k] = bytes of the files at level k + 1
         bool complete = true;            // nothing was left uncounted below the last level

@@ -44,10 +44,9 @@ void DesktopCleanFeedback::playSound(std::string_view name)
 
 void DesktopWorkspaceService::revealInFinder(const URL& url)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
-                                                       QStringLiteral("/org/freedesktop/FileManager1"),
-                                                       QStringLiteral("org.freedesktop.FileManager1"),
-                                                       QStringLiteral("ShowItems"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QString::fromLatin1(fileUrlOfPath(url).toEncoded())} << QString();
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
     if (reply.type() != QDBusMessage::ReplyMessage)

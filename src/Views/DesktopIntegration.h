@@ -17,7 +17,7 @@ QUrl fileUrlOfPath(const URL& path);
 
 // Named sounds mapped onto the freedesktop sound theme; silent where it is not installed.
 class DesktopCleanFeedback : public QObject, public CleanFeedback {
-public:
+  public:
     explicit DesktopCleanFeedback(QObject* parent = nullptr);
     ~DesktopCleanFeedback() override;
     void playSound(std::string_view name) override;
@@ -26,14 +26,14 @@ public:
     // The theme file a named sound plays, or "" when none is installed.
     static QString themeFileFor(std::string_view name);
 
-private:
+  private:
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;
 };
 
 // Reveal through the file manager's D-Bus interface, else open the containing folder.
 class DesktopWorkspaceService : public WorkspaceService {
-public:
+  public:
     void revealInFinder(const URL& url) override;
     void openWithDefaultApp(const URL& url) override;
 };

@@ -7,7 +7,7 @@
 #include <variant>
 
 class MacInspectedItem {
-public:
+  public:
     enum class Kind { safeCard, projectBloat, duplicateGroup, largeFile, installedApp };
     using Payload =
         std::variant<SafeCacheRuleCard, ProjectBloatItem, DuplicateFileGroup, LargeFileItem, InstalledAppItem>;
@@ -31,6 +31,6 @@ public:
 
     bool operator==(const MacInspectedItem&) const = default;
 
-private:
+  private:
     Payload payload_;
 };

@@ -165,7 +165,7 @@ QString MacMainView::grantNoticeKind() const
     if (!grantNotice_)
         return {};
     return grantNotice_->kind == SandboxGrantOutcome::Kind::partial ? QStringLiteral("partial")
-                                                                     : QStringLiteral("outside");
+                                                                    : QStringLiteral("outside");
 }
 
 QString MacMainView::inspectedKind() const

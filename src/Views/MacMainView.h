@@ -64,10 +64,9 @@ class MacMainView : public QObject {
     Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanChanged)
     Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY presentationChanged)
 
-public:
+  public:
     // The engine is created here from `options`; `access` is normally the shared instance.
-    explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access,
-                         QObject* parent = nullptr);
+    explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
     ~MacMainView() override;
 
     static constexpr const char* kLanguageKey = "QuillmereLanguage";
@@ -167,7 +166,7 @@ public:
     // The icon font's glyph for a symbol name.
     Q_INVOKABLE static QString glyph(const QString& symbolName);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void languageRawChanged();
     void appearanceRawChanged();
     void selectedWorkspaceChanged();
@@ -187,7 +186,7 @@ Q_SIGNALS:
     // Texts that mix the language with other state.
     void presentationChanged();
 
-private:
+  private:
     void onHomeGrantedChanged();
     void setGrantNotice(std::optional<SandboxGrantOutcome> notice);
     void setGrantJustSucceeded(bool value);

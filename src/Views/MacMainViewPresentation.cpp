@@ -172,4 +172,7 @@ QString MacMainView::scanTitle() const
            qt(DiskFormat::bytes(scanner_->grandTotalDiscoverableBytes()));
 }
 
-QString MacMainView::glyph(const QString& symbolName) { return QString::fromStdString(iconGlyph(symbolName.toStdString())); }
+QString MacMainView::glyph(const QString& symbolName)
+{
+    return QString::fromStdString(iconGlyph(symbolName.toStdString()));
+}

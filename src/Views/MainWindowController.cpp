@@ -1,9 +1,9 @@
 #include "MainWindowController.h"
 
-#include "L10n/SymbolIcons.h"
-#include "Platform/Paths.h"
 #include "DesktopIntegration.h"
+#include "L10n/SymbolIcons.h"
 #include "MacMainView.h"
+#include "Platform/Paths.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
 
@@ -99,7 +99,10 @@ int run(QApplication& app, int argc, char** argv)
                 if (options.screenshotDir.isEmpty())
                     return;
                 QDir().mkpath(options.screenshotDir);
-                const QString file = QStringLiteral("%1/%2-%3.png").arg(options.screenshotDir).arg(++shot, 2, 10, QLatin1Char('0')).arg(name);
+                const QString file = QStringLiteral("%1/%2-%3.png")
+                                         .arg(options.screenshotDir)
+                                         .arg(++shot, 2, 10, QLatin1Char('0'))
+                                         .arg(name);
                 window->grabWindow().save(file);
             });
             selfTest.run();

@@ -4,6 +4,6 @@
 #include "Services/FolderPicker.h"
 
 class QtFolderPicker : public FolderPicker {
-public:
+  public:
     std::optional<URL> pickFolder(const FolderPickerRequest& request) override;
 };

@@ -63,8 +63,7 @@ void UiSelfTest::run()
     MacStorageScanner& scanner = view_.scanner();
 
     // 1. Zero-risk caches.
-    say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) +
-        " 张卡片)");
+    say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) + " 张卡片)");
     view_.selectWorkspace(CleanTrustWorkspace::oneClickSafe);
     view_.selectDefaultInspectedItem(CleanTrustWorkspace::oneClickSafe);
     for (const SafeCacheRuleCard& card : std::vector(scanner.ruleCards())) {

@@ -10,7 +10,7 @@
 class MacMainView;
 
 class UiSelfTest {
-public:
+  public:
     // Called after each step (and each language) with a short name, e.g. for screenshots.
     using StepHook = std::function<void(const QString& name)>;
 
@@ -18,7 +18,7 @@ public:
     // Runs the whole walk; returns when it is done (the caller ends the process).
     void run();
 
-private:
+  private:
     void say(const std::string& line);
     void pause(int milliseconds);
     void waitForScan();

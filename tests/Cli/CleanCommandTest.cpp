@@ -12,8 +12,7 @@
 #include <sstream>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 // Paths of the lines that start with `prefix`, up to the next tab.
 std::set<std::string> pathsAfter(const std::string& out, const std::string& prefix)

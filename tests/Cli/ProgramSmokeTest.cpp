@@ -43,7 +43,8 @@ TEST(CliSize, AgreesWithAnIndependentSumOfAllocatedBlocks)
     EXPECT_EQ(result.out, std::to_string(independentSize(home.at("t"))) + "\t" + home.at("t") + "\n");
 
     const auto shallow = runProgram({QUILLMERE_CLI_PATH, "size", home.at("t"), "--max-depth", "1"});
-    EXPECT_EQ(shallow.out, std::to_string(home.allocated("t/a") + home.allocated("t/sparse")) + "\t" + home.at("t") + "\n");
+    EXPECT_EQ(shallow.out,
+              std::to_string(home.allocated("t/a") + home.allocated("t/sparse")) + "\t" + home.at("t") + "\n");
 }
 
 TEST(CliScan, AMissingHomeIsNotAnErrorAndBadArgumentsAre)
@@ -71,9 +72,9 @@ TEST(CliScan, NamesThatAreNotUtf8OrControlCharactersAreEscapedNotDropped)
 TEST(WindowProgram, StartsOffscreenScansAndQuits)
 {
     TempHome home;
-    const auto result = runProgram({QUILLMERE_APP_PATH, "--home", home.path(), "--applications",
-                                    home.at("Applications"), "--quit-after-scan"},
-                                   {"QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software"});
+    const auto result = runProgram(
+        {QUILLMERE_APP_PATH, "--home", home.path(), "--applications", home.at("Applications"), "--quit-after-scan"},
+        {"QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software"});
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_NE(result.out.find("已完成全自动核验"), std::string::npos) << result.out << result.err;
 }

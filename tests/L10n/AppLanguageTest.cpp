@@ -40,8 +40,8 @@ TEST(AppLanguage, FlagsArePairsOfRegionalIndicators)
 
 TEST(AppLanguage, AnythingButTheTwelveExactCodesShowsSimplifiedChinese)
 {
-    for (std::string_view stored : {"", "ZH-HANS", "zh-hans", "EN", "en-US", "en_US", "zh-Hans-CN", "zh", "pt-BR",
-                                    " en", "en ", "klingon"}) {
+    for (std::string_view stored :
+         {"", "ZH-HANS", "zh-hans", "EN", "en-US", "en_US", "zh-Hans-CN", "zh", "pt-BR", " en", "en ", "klingon"}) {
         EXPECT_FALSE(fromRaw<AppLanguage>(stored).has_value()) << stored;
         EXPECT_EQ(currentLanguage(stored), AppLanguage::zhHans) << stored;
     }

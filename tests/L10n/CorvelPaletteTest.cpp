@@ -27,7 +27,8 @@ TEST(CorvelPalette, TextStandsOutAndEachWorkspaceHasItsOwnAccent)
 {
     for (const auto& palette : {dark, light}) {
         const auto ink = palette.inkPrimary(), canvas = palette.canvasBase();
-        EXPECT_GT(std::abs(ink.red - canvas.red) + std::abs(ink.green - canvas.green) + std::abs(ink.blue - canvas.blue),
+        EXPECT_GT(std::abs(ink.red - canvas.red) + std::abs(ink.green - canvas.green) +
+                      std::abs(ink.blue - canvas.blue),
                   2.0);
     }
     std::set<std::string> accents;

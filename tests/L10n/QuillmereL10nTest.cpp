@@ -87,14 +87,16 @@ TEST(QuillmereL10n, ChromeProfileItemsKeepTheirProfileName)
 {
     EXPECT_EQ(en.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
     EXPECT_EQ(ko.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
-    EXPECT_EQ(en.localizeSubItemName("Chrome 账号 [网页缓存] 网页缓存 (x)"), "Chrome Profile [Web Cache] Web Cache (x)");
+    EXPECT_EQ(en.localizeSubItemName("Chrome 账号 [网页缓存] 网页缓存 (x)"),
+              "Chrome Profile [Web Cache] Web Cache (x)");
     EXPECT_EQ(ja.localizeSubItemName(kProfileItem), kProfileItem);
     EXPECT_EQ(zhHant.localizeSubItemName(kProfileItem), kProfileItem);
 }
 
 TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
 {
-    EXPECT_EQ(pt.localizeBanner(kCleanBanner, Int64(1536) << 20), "Limpeza concluída · 1.50 GB liberados com segurança");
+    EXPECT_EQ(pt.localizeBanner(kCleanBanner, Int64(1536) << 20),
+              "Limpeza concluída · 1.50 GB liberados com segurança");
     EXPECT_EQ(en.localizeBanner(kCleanBanner, 0), "Clean Complete · Safely reclaimed 0 KB of disk space");
     EXPECT_EQ(QuillmereL10n(AppLanguage::ru).localizeBanner(kCleanBanner, 0),
               "Очистка завершена · Безопасно освобождено 0 KB");

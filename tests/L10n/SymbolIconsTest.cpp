@@ -1,5 +1,5 @@
-#include "L10n/CorvelPalette.h"
 #include "L10n/SymbolIcons.h"
+#include "L10n/CorvelPalette.h"
 #include "L10n/WindowIcons.h"
 #include "Services/SafeCacheRules.h"
 

@@ -1,5 +1,5 @@
-#include "Models/DiskFormat.h"
 #include "Models/StorageModels.h"
+#include "Models/DiskFormat.h"
 #include "support/TempHome.h" // withLocale
 
 #include <gtest/gtest.h>

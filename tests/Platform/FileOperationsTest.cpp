@@ -9,8 +9,7 @@
 #include <cstring>
 #include <sys/mount.h>
 
-namespace
-{
+namespace {
 
 // Makes one operation fail with `err` for paths containing `needle`.
 fault::Hook failing(fault::Op op, std::string needle, int err)

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 const std::string kKey = "CFBundleIdentifier";
 

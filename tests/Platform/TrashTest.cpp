@@ -7,8 +7,7 @@
 
 #include <cerrno>
 
-namespace
-{
+namespace {
 
 // The Path= value of an info file, decoded back to bytes.
 std::string infoPath(const std::string& infoFile)

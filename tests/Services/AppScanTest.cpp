@@ -6,11 +6,9 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
-class AppScan : public ::testing::Test
-{
+class AppScan : public ::testing::Test {
   protected:
     TempHome home;
     std::string applications = home.mkdir("SystemApplications");

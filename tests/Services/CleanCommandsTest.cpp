@@ -4,8 +4,7 @@
 
 #include <cerrno>
 
-namespace
-{
+namespace {
 
 using CleanCommands = CleanFixture;
 

@@ -11,8 +11,7 @@
 #include <random>
 #include <sys/stat.h>
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kNames = {
     "a",        "b c",   "é",    "文件",         "\xff\xfe", "\xc3(", "x.txt", "two  spaces ", ".hidden",
@@ -20,8 +19,7 @@ const std::vector<std::string> kNames = {
 };
 const std::vector<std::int64_t> kSizes = {0, 1, 100, 511, 4095, 4096, 4097, 65537, 300000};
 
-class RandomTree
-{
+class RandomTree {
   public:
     RandomTree(const TempHome& home, unsigned seed) : home_(home), rng_(seed) {}
 

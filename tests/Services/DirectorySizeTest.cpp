@@ -16,7 +16,8 @@ TEST(DirectorySize, CountsAllocatedBytesOfRegularFilesDownToTheDepthLimit)
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/empty"), 10), 0);
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/level1"), 0), home.allocated("d/level1"));
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 1), home.allocated("d/level1"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 2), home.allocated("d/level1") + home.allocated("d/x/level2"));
+    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 2),
+              home.allocated("d/level1") + home.allocated("d/x/level2"));
     EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 3),
               home.allocated("d/level1") + home.allocated("d/x/level2") + home.allocated("d/x/y/level3"));
 }

@@ -11,8 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 // Reproducible bytes that differ from seed to seed everywhere, head included.
 std::string pattern(std::size_t size, std::uint32_t seed)

@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr std::int64_t GiB = std::int64_t(1) << 30;
 

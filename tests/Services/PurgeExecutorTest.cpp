@@ -11,8 +11,7 @@
 
 using namespace std::chrono_literals;
 
-namespace
-{
+namespace {
 
 using PurgeExecutor = CleanFixture;
 

@@ -6,8 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 
-namespace
-{
+namespace {
 
 using RestoreHistory = CleanFixture;
 

@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // The last phase publishes applications, chart, large files and groups in that order,
 // and the closing total counts duplicates and large files but not leftovers.

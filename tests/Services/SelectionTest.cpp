@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 std::vector<bool> selection(const SafeCacheRuleCard& c)
 {
@@ -23,8 +22,7 @@ std::vector<std::pair<bool, bool>> lockedAndSelected(const DuplicateFileGroup& g
     return out;
 }
 
-class SelectionTest : public ::testing::Test
-{
+class SelectionTest : public ::testing::Test {
   protected:
     MacStorageScanner engine{testOptions("/var/tmp/quillmere-selection-unused")};
     int notifications = 0;

@@ -14,7 +14,7 @@
 #include <vector>
 
 class ScriptedPicker : public FolderPicker {
-public:
+  public:
     // Each request takes the next answer; none (or running out) is a cancel.
     std::deque<std::optional<URL>> answers;
     std::vector<FolderPickerRequest> requests;

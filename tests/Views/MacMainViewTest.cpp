@@ -1,7 +1,7 @@
 // The window's state: when scans start, how grant outcomes become notices, how the
 // inspected item follows the lists, and the persisted language and appearance.
-#include "L10n/WindowTexts.h"
 #include "MacMainView.h"
+#include "L10n/WindowTexts.h"
 #include "Views/AccessTestSupport.h"
 #include "support/EngineTestAccess.h"
 #include "support/EngineWait.h"
@@ -258,7 +258,8 @@ TEST(Persistence, AnUnknownLanguageCodeShowsSimplifiedChineseAndIsLeftAlone)
         f.settings()->setValue(MacMainView::kLanguageKey, stored);
         f.open();
         EXPECT_EQ(f.view->currentLanguage(), AppLanguage::zhHans) << stored;
-        EXPECT_EQ(f.text("onboardingTitle"), QString::fromUtf8(WindowTexts::onboardingTitle(AppLanguage::zhHans).data()));
+        EXPECT_EQ(f.text("onboardingTitle"),
+                  QString::fromUtf8(WindowTexts::onboardingTitle(AppLanguage::zhHans).data()));
         EXPECT_EQ(f.settings()->value(MacMainView::kLanguageKey).toString(), stored);
     }
 }

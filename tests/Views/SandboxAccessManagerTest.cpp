@@ -205,9 +205,11 @@ TEST(SandboxAccess, SandboxIsDetectedFromTheContainerVariable)
 {
     AccessFixture f;
     qputenv("APP_SANDBOX_CONTAINER_ID", "test");
-    const bool inside = SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
+    const bool inside =
+        SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
     qunsetenv("APP_SANDBOX_CONTAINER_ID");
-    const bool outside = SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
+    const bool outside =
+        SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
     EXPECT_TRUE(inside);
     EXPECT_FALSE(outside);
 }

@@ -44,8 +44,8 @@ std::vector<std::string> offscreen(const TempHome& home, std::vector<std::string
 TEST(UiSelfTestRun, WalksEveryWorkspaceOfAHomeWithVideosAndEndsWithStatusZero)
 {
     TempHome home;
-    home.allocatedFile("Movies/holiday.mp4", 26 * MiB);            // a large video
-    home.file("Desktop/clip.mp4", 4 * MiB, 'v');                     // duplicated video
+    home.allocatedFile("Movies/holiday.mp4", 26 * MiB); // a large video
+    home.file("Desktop/clip.mp4", 4 * MiB, 'v');        // duplicated video
     home.file("Downloads/clip copy.mp4", 4 * MiB, 'v');
     home.mkdir("Applications");
     const std::string shots = home.at(".shots");

@@ -19,8 +19,7 @@ struct FeedbackLog : CleanFeedback {
     void performLevelChangeHaptic() override { events.push_back("haptic"); }
 };
 
-class CleanFixture : public ::testing::Test
-{
+class CleanFixture : public ::testing::Test {
   protected:
     TempHome home;
     std::unique_ptr<MacStorageScanner> engine = std::make_unique<MacStorageScanner>(testOptions(home.path()));

@@ -30,13 +30,15 @@ bool waitUntil(MacStorageScanner& scanner, Signal signal, Done done, int timeout
 
 bool waitForScan(MacStorageScanner& scanner, int timeoutMs)
 {
-    return waitUntil(scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); }, timeoutMs);
+    return waitUntil(
+        scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); }, timeoutMs);
 }
 
 bool waitForPurge(MacStorageScanner& scanner, int timeoutMs)
 {
-    return waitUntil(scanner, &MacStorageScanner::isPurgingAnimationChanged,
-                     [&] { return !scanner.isPurgingAnimation(); }, timeoutMs);
+    return waitUntil(
+        scanner, &MacStorageScanner::isPurgingAnimationChanged, [&] { return !scanner.isPurgingAnimation(); },
+        timeoutMs);
 }
 
 void drainEvents()

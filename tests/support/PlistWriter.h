@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace plistfixture
-{
+namespace plistfixture {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 

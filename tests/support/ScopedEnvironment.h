@@ -8,7 +8,7 @@
 #include <string>
 
 class ScopedEnvironment {
-public:
+  public:
     ScopedEnvironment(std::string name, const std::string& value, void (*afterChange)() = nullptr)
         : name_(std::move(name)), afterChange_(afterChange)
     {
@@ -30,7 +30,7 @@ public:
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-private:
+  private:
     std::string name_;
     void (*afterChange_)();
     std::optional<std::string> previous_;

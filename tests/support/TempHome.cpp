@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -140,8 +140,8 @@ void TempHome::setModified(const std::string& relative, std::chrono::system_cloc
 
 void TempHome::setModifiedDaysAgo(const std::string& relative, double days) const
 {
-    const auto offset = std::chrono::duration_cast<std::chrono::system_clock::duration>(
-        std::chrono::duration<double>(days * 86400.0));
+    const auto offset =
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::duration<double>(days * 86400.0));
     setModified(relative, std::chrono::system_clock::now() - offset);
 }
 

@@ -11,7 +11,7 @@
 constexpr std::int64_t MiB = 1 << 20;
 
 class TempHome {
-public:
+  public:
     TempHome();
     ~TempHome();
     TempHome(const TempHome&) = delete;
@@ -47,7 +47,7 @@ public:
     // Allocated bytes (st_blocks × 512) of one path, not following links.
     std::int64_t allocated(const std::string& relative) const;
 
-private:
+  private:
     std::string root_;
 };
 
