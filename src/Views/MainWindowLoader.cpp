@@ -16,7 +16,8 @@ namespace MainWindowLoader {
 QQuickWindow* load(QQmlApplicationEngine& engine, MacMainView& view)
 {
     // The module is linked statically: naming its registration keeps it in the program.
-    [[maybe_unused]] static const auto registration = &qml_register_types_Quillmere;
+    volatile auto registration = &qml_register_types_Quillmere;
+    (void)registration;
     static const int iconFont = QFontDatabase::addApplicationFont(qt(kMdiFontResource));
     (void)iconFont;
 
