@@ -1,5 +1,6 @@
 // quillmere-cli scan: the same instant scan as the window, printed whole.
 #include "Cli/CliCommands.h"
+#include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
 #include "Services/MacStorageScanner.h"
@@ -47,6 +48,7 @@ Json scanReport(const MacStorageScanner& scanner)
 // Runs one instant scan to its end on this thread's event loop.
 void runScanToCompletion(MacStorageScanner& scanner)
 {
+    const ProgressLine progress(scanner, ProgressLine::Activity::scan);
     QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &scanner, [&scanner] {
         if (!scanner.isScanning())
             QCoreApplication::quit();

@@ -1,5 +1,8 @@
 // quillmere-cli: the engine without the window, for scripts, benchmarks and power users.
 #include "Cli/CliCommands.h"
+#include "Cli/CommandHelp.h"
+#include "Cli/ProgressLine.h"
+#include "QuillmereVersion.h"
 
 #include <QCoreApplication>
 
@@ -12,13 +15,7 @@ int usage(const std::string& problem)
 {
     if (!problem.empty())
         std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr
-        << "usage:\n"
-           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli size PATH... [--max-depth N]\n"
-           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
+    std::cerr << synopses() << "Run 'quillmere-cli help' for more.\n";
     return 2;
 }
 
@@ -47,6 +44,15 @@ bool takeFlag(Arguments& args, const std::string& name)
 
 } // namespace cli
 
+namespace {
+
+bool asksForHelp(const cli::Arguments& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -56,6 +62,18 @@ int main(int argc, char** argv)
         return cli::usage("");
     const std::string command = args.front();
     args.erase(args.begin());
+    if (command == "--version") {
+        std::cout << "quillmere-cli " << kQuillmereVersion << "\n";
+        return 0;
+    }
+    if (command == "-h" || command == "--help")
+        return cli::runHelp({});
+    if (command == "help")
+        return cli::runHelp(asksForHelp(args) ? cli::Arguments{"help"} : args);
+    // COMMAND --help only explains, whatever else is given: it never runs the command.
+    if (asksForHelp(args))
+        return cli::runHelp({command});
+    cli::setProgressQuiet(cli::takeFlag(args, "--quiet"));
     if (command == "scan")
         return cli::runScan(args);
     if (command == "size")
@@ -64,9 +82,5 @@ int main(int argc, char** argv)
         return cli::runPhase(args);
     if (command == "clean")
         return cli::runClean(args);
-    if (command == "-h" || command == "--help") {
-        cli::usage("");
-        return 0;
-    }
     return cli::usage("unknown command '" + command + "'");
 }
