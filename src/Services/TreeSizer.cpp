@@ -1,9 +1,9 @@
 #include "Services/TreeSizer.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <algorithm>
 #include <numeric>
@@ -102,7 +102,7 @@ Int64 TreeSizer::size(const URL& url, int maxDepth)
     }
     if (*kind != DirectoryWalker::Kind::directory) {
         Record record;
-        record.fileBytes = MacStorageScanner::directorySize(url, maxDepth);
+        record.fileBytes = directorySize(url, maxDepth);
         records_[url] = record;
         return record.fileBytes;
     }
@@ -124,11 +124,11 @@ std::vector<std::string> TreeSizer::preview(const URL& url) const
 {
     const auto found = records_.find(url);
     if (found == records_.end())
-        return MacStorageScanner::buildTopContentPreview(url);
+        return buildTopContentPreview(url);
     const Record& record = found->second;
     if (!record.isFolder)
         return {preview::singleFileLine(paths::lastComponent(url))};
     if (!record.leadingKnown)
-        return MacStorageScanner::buildTopContentPreview(url);
+        return buildTopContentPreview(url);
     return preview::linesForChildren(record.leading);
 }
