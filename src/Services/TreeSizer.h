@@ -40,6 +40,8 @@ class TreeSizer {
         bool leadingKnown = false;
     };
 
+    class FolderMeasurement;
+
     Record measureFolder(const URL& url, int maxDepth) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;
 
