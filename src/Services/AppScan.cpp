@@ -1,5 +1,3 @@
-// Installed applications and the cache, log, state and web-storage folders they left
-// in the home folder's Library.
 #include "Services/AppScan.h"
 
 #include "Models/Paths.h"

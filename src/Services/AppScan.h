@@ -1,5 +1,6 @@
 #pragma once
-// Installed applications and the folders they left in the home folder's Library.
+// Installed applications and the cache, log, state and web-storage folders they left
+// in the home folder's Library.
 
 #include "Models/StorageModels.h"
 

@@ -1,4 +1,3 @@
-// One walk over the personal folders: large files, duplicate candidates, and the chart.
 #include "Services/LargeFileScan.h"
 
 #include "Models/DiskFormat.h"

@@ -1,5 +1,3 @@
-// Idle developer artefacts: dependency and build folders of code projects that one
-// command recreates, offered when their project has not changed for some days.
 #include "Services/ProjectBloatScan.h"
 
 #include "Models/DiskFormat.h"

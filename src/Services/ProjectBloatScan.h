@@ -1,6 +1,6 @@
 #pragma once
-// Rebuildable artefacts of idle projects: dependency and build-output folders in the
-// project folders of the home.
+// Idle developer artefacts: dependency and build folders of code projects that one
+// command recreates, offered when their project has not changed for some days.
 
 #include "Models/StorageModels.h"
 
