@@ -1,7 +1,6 @@
 // The window program.
 #include "MainWindowController.h"
 #include "QuillmereVersion.h"
-#include "Services/MacStorageScanner.h"
 
 #include <QApplication>
 #include <QIcon>

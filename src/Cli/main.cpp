@@ -9,41 +9,6 @@
 #include <algorithm>
 #include <iostream>
 
-namespace cli {
-
-int usage(const std::string& problem)
-{
-    if (!problem.empty())
-        std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr << synopses() << "Run 'quillmere-cli help' for more.\n";
-    return 2;
-}
-
-bool takeOption(Arguments& args, const std::string& name, std::string& value, bool& ok)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    if (std::next(it) == args.end()) {
-        ok = false;
-        return false;
-    }
-    value = *std::next(it);
-    args.erase(it, std::next(it, 2));
-    return true;
-}
-
-bool takeFlag(Arguments& args, const std::string& name)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    args.erase(it);
-    return true;
-}
-
-} // namespace cli
-
 namespace {
 
 bool asksForHelp(const cli::Arguments& args)
@@ -73,7 +38,9 @@ int main(int argc, char** argv)
     // COMMAND --help only explains, whatever else is given: it never runs the command.
     if (asksForHelp(args))
         return cli::runHelp({command});
-    cli::setProgressQuiet(cli::takeFlag(args, "--quiet"));
+    cli::ArgumentReader reader(std::move(args));
+    cli::setProgressQuiet(reader.flag("--quiet"));
+    args = reader.rest();
     if (command == "scan")
         return cli::runScan(args);
     if (command == "size")
