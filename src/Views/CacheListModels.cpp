@@ -1,9 +1,9 @@
 #include "CacheListModels.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "Theme/WindowIcons.h"
 
 #include <QColor>
 #include <QStringList>
@@ -18,8 +18,8 @@ bool RuleCardListModel::isProtectedByDefault(const SafeCacheRuleCard& card)
 
 std::vector<QByteArray> RuleCardListModel::roleNameList() const
 {
-    return {"title", "promise", "symbol", "accent", "size", "selected", "partial", "protectedByDefault", "badge",
-            "badgeSymbol"};
+    return {"title", "promise",    "symbol", "accent", "size", "selected", "partial", "protectedByDefault",
+            "badge", "badgeSymbol"};
 }
 
 QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
@@ -57,8 +57,8 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
 
 std::vector<QByteArray> CacheSubItemListModel::roleNameList() const
 {
-    return {"name", "note", "size", "safetyLevel", "verification", "lastModified", "path", "contentPreview",
-            "selected", "safeDefault"};
+    return {"name",         "note", "size",           "safetyLevel", "verification",
+            "lastModified", "path", "contentPreview", "selected",    "safeDefault"};
 }
 
 QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const

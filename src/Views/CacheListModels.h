@@ -34,7 +34,18 @@ class CacheSubItemListModel : public SyncedListModel {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    enum Role { Name, Note, Size, SafetyLevel, Verification, LastModified, Path, ContentPreview, Selected, SafeDefault };
+    enum Role {
+        Name,
+        Note,
+        Size,
+        SafetyLevel,
+        Verification,
+        LastModified,
+        Path,
+        ContentPreview,
+        Selected,
+        SafeDefault
+    };
 
     using SyncedListModel::SyncedListModel;
     void setItems(std::vector<CacheSubItem> items) { syncRows(rows_, std::move(items)); }

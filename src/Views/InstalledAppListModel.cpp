@@ -1,8 +1,8 @@
 #include "InstalledAppListModel.h"
 
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "Theme/WindowIcons.h"
 
 std::vector<QByteArray> InstalledAppListModel::roleNameList() const
 {

@@ -1,7 +1,9 @@
 #include "MacMainView.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "Platform/Paths.h"
+#include "Models/FindById.h"
+#include "Models/Paths.h"
+#include "QtText.h"
 
 #include <QQmlEngine>
 
@@ -9,8 +11,6 @@
 
 namespace {
 
-constexpr const char* kDefaultLanguage = "zh-Hans";
-constexpr const char* kDefaultAppearance = "obsidian";
 constexpr int kOnboardingPulseMs = 1100;
 // The engine property that names the window a QML engine shows.
 constexpr const char* kExposedViewProperty = "quillmereView";
@@ -19,15 +19,6 @@ bool fileExists(const URL& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
-}
-
-// The current copy of the record with `id` in `list`, if it is still there.
-template <typename Record> const Record* findById(const std::vector<Record>& list, const std::string& id)
-{
-    for (const Record& record : list)
-        if (record.id == id)
-            return &record;
-    return nullptr;
 }
 
 // The published list each kind of inspected record lives in.
@@ -44,8 +35,8 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
       column_(std::make_unique<WorkspaceColumnPresenter>(*this))
 {
     QSettings& settings = access_.settings();
-    languageRaw_ = settings.value(kLanguageKey, kDefaultLanguage).toString();
-    appearanceRaw_ = settings.value(kAppearanceKey, kDefaultAppearance).toString();
+    languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
+    appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
     windowPalette_.setMode(palette().mode);
     connectListModels();
 
@@ -69,10 +60,7 @@ MacMainView::~MacMainView()
     column_.reset();
 }
 
-void MacMainView::exposeTo(QQmlEngine& engine)
-{
-    engine.setProperty(kExposedViewProperty, QVariant::fromValue(this));
-}
+void MacMainView::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
 
 MacMainView* MacMainView::create(QQmlEngine* engine, QJSEngine*)
 {
@@ -87,13 +75,13 @@ MacMainView* MacMainView::create(QQmlEngine* engine, QJSEngine*)
 
 void MacMainView::setLanguageRaw(const QString& raw)
 {
-    access_.settings().setValue(kLanguageKey, raw);
+    access_.settings().setValue(qt(kLanguageDefaultsKey), raw);
     assign(languageRaw_, raw, &MacMainView::languageRawChanged);
 }
 
 void MacMainView::setAppearanceRaw(const QString& raw)
 {
-    access_.settings().setValue(kAppearanceKey, raw);
+    access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
     assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
     windowPalette_.setMode(palette().mode);
 }
@@ -104,10 +92,7 @@ void MacMainView::chooseLanguage(const QString& code)
     setShowLanguageMatrixPopover(false);
 }
 
-void MacMainView::toggleAppearance()
-{
-    setAppearanceRaw(appearanceRaw_ == QLatin1String("dawn") ? QStringLiteral("obsidian") : QStringLiteral("dawn"));
-}
+void MacMainView::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(appearanceRaw_.toStdString()))); }
 
 // ---------------------------------------------------------------- plain state
 
@@ -161,8 +146,8 @@ void MacMainView::setInspectedItem(std::optional<MacInspectedItem> item)
 {
     if (inspectedItem_ == item)
         return;
-    const bool sameRecord = inspectedItem_ && item && inspectedItem_->kind() == item->kind() &&
-                            inspectedItem_->id() == item->id();
+    const bool sameRecord =
+        inspectedItem_ && item && inspectedItem_->kind() == item->kind() && inspectedItem_->id() == item->id();
     inspectedItem_ = std::move(item);
     updateInspectedLists();
     if (!sameRecord)
@@ -318,7 +303,8 @@ void MacMainView::syncInspectedItemWithLatestModel()
     // The current copy of the same record, from the list its kind comes from.
     const std::optional<MacInspectedItem> fresh = std::visit(
         [this](const auto& record) -> std::optional<MacInspectedItem> {
-            if (const auto* current = findById(publishedList(*scanner_, &record), record.id))
+            const auto& list = publishedList(*scanner_, &record);
+            if (const auto current = findById(list, record.id); current != list.end())
                 return MacInspectedItem(*current);
             return std::nullopt;
         },

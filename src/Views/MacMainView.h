@@ -5,19 +5,17 @@
 // the singleton `View` of the module Quillmere, and refers to rows by their index in the
 // list models below, which map them back to the engine's records (and their paths).
 
-class QQmlEngine;
-
 #include "CacheListModels.h"
 #include "DuplicateListModels.h"
 #include "InstalledAppListModel.h"
 #include "L10n/AppLanguage.h"
-#include "L10n/CorvelPalette.h"
 #include "LargeFileListModel.h"
 #include "MacInspectedItem.h"
 #include "ProjectBloatListModel.h"
 #include "PurgeRecordListModel.h"
 #include "Services/MacStorageScanner.h"
 #include "Services/SandboxAccessManager.h"
+#include "Theme/CorvelPalette.h"
 #include "WindowPalette.h"
 #include "WorkspaceColumnPresenter.h"
 #include "WorkspaceListModel.h"
@@ -36,6 +34,8 @@ class QQmlEngine;
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QQmlEngine;
 
 class MacMainView : public QObject {
     Q_OBJECT
@@ -101,12 +101,9 @@ class MacMainView : public QObject {
     Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
 
   public:
-    // The engine is created here from `options`; `access` is normally the shared instance.
+    // The engine is created here from `options`; `access` must outlive the window state.
     explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
     ~MacMainView() override;
-
-    static constexpr const char* kLanguageKey = "QuillmereLanguage";
-    static constexpr const char* kAppearanceKey = "QuillmereAppearance";
 
     // Makes this window the `View` singleton of every QML file `engine` loads.
     void exposeTo(QQmlEngine& engine);

@@ -3,7 +3,7 @@
 #include "MacMainView.h"
 
 #include "L10n/WindowTexts.h"
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 #include "QtText.h"
 
 void MacMainView::performHomeGrant()

@@ -3,10 +3,10 @@
 #include "MacMainView.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "L10n/SymbolIcons.h"
 #include "L10n/WindowTexts.h"
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 #include "QtText.h"
+#include "Theme/SymbolIcons.h"
 
 #include <QJSEngine>
 

@@ -46,8 +46,8 @@ void MacMainView::connectListModels()
     auto applyLanguage = [this] {
         const AppLanguage language = currentLanguage();
         for (SyncedListModel* model : std::initializer_list<SyncedListModel*>{
-                 &workspaces_, &ruleCards_, &inspectedSubItems_, &projectBloats_, &duplicateGroups_,
-                 &inspectedMembers_, &largeFiles_, &installedApps_, &purgeRecords_})
+                 &workspaces_, &ruleCards_, &inspectedSubItems_, &projectBloats_, &duplicateGroups_, &inspectedMembers_,
+                 &largeFiles_, &installedApps_, &purgeRecords_})
             model->setLanguage(language);
     };
     connect(this, &MacMainView::languageRawChanged, this, applyLanguage);
@@ -83,8 +83,8 @@ void MacMainView::updateWorkspaceSummaries()
         case CleanTrustWorkspace::appSlimming:
             summary.count = qsizetype(s.installedApps().size());
             summary.scannedBytes = s.totalScannedAppOrphanBytes();
-            summary.selectedBytes = appSlimmingOnlyCache_ ? s.totalSelectedAppOrphanBytes()
-                                                          : s.totalSelectedUninstallBytes();
+            summary.selectedBytes =
+                appSlimmingOnlyCache_ ? s.totalSelectedAppOrphanBytes() : s.totalSelectedUninstallBytes();
             break;
         }
         summaries.push_back(std::move(summary));

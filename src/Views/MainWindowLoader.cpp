@@ -1,8 +1,8 @@
 #include "MainWindowLoader.h"
 
-#include "L10n/SymbolIcons.h"
 #include "MacMainView.h"
 #include "QtText.h"
+#include "Theme/SymbolIcons.h"
 
 #include <QFontDatabase>
 #include <QQmlApplicationEngine>

@@ -1,13 +1,13 @@
 #include "ProjectBloatListModel.h"
 
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "Theme/WindowIcons.h"
 
 std::vector<QByteArray> ProjectBloatListModel::roleNameList() const
 {
-    return {"projectName", "artifactType", "path", "size", "idle", "stateBadge", "stateSymbol", "rebuildCommand",
-            "selected"};
+    return {"projectName", "artifactType", "path",           "size",    "idle",
+            "stateBadge",  "stateSymbol",  "rebuildCommand", "selected"};
 }
 
 QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const

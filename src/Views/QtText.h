@@ -1,6 +1,6 @@
 #pragma once
-// The window shows engine texts (UTF-8) and byte counts as QStrings. Paths are turned into
-// text here only to be shown, never back.
+// The window's texts are UTF-8 literals and engine texts; QML takes QString. A path becomes
+// text here only to be shown, never the other way round.
 
 #include "Models/DiskFormat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The palette's colours for QML, typed: every colour of the window comes from here.
 
-#include "L10n/CorvelPalette.h"
+#include "Theme/CorvelPalette.h"
 
 #include <QColor>
 #include <QObject>

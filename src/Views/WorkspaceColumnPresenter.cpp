@@ -1,10 +1,10 @@
 #include "WorkspaceColumnPresenter.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "MacMainView.h"
 #include "QtText.h"
+#include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "WorkspaceListModel.h"
 
-#include "L10n/CorvelPalette.h"
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "Theme/CorvelPalette.h"
+#include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
 
 std::vector<QByteArray> WorkspaceListModel::roleNameList() const
