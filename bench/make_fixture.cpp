@@ -14,6 +14,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -86,7 +87,7 @@ void idleProjects(const std::string& home, long count)
     makeDir(home + "/Documents/work");
     const timeval monthAgo[2] = {{time(nullptr) - 30 * 86400, 0}, {time(nullptr) - 30 * 86400, 0}};
     for (long p = 0; p < count; ++p) {
-        char name[32];
+        char name[48];
         std::snprintf(name, sizeof name, "/Documents/work/p%05ld", p);
         const std::string project = home + name;
         makeDir(project);

@@ -2,6 +2,7 @@
 // row's data, a clean removes rows and a scan inserts them in place; views never see a reset
 // unless rows that stay changed their order.
 #include "MacMainView.h"
+#include "Models/DiskFormat.h"
 #include "Views/AccessTestSupport.h"
 #include "support/EngineTestAccess.h"
 #include "support/Records.h"
@@ -179,6 +180,7 @@ TEST(ListModels, TheLargeFileListFollowsTheCategoryByRows)
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     ModelSpies spies(&model);
 
+    f.view->selectWorkspace(CleanTrustWorkspace::largeMedia);
     f.view->setSelectedLargeCategory(LargeFileCategory::videoMedia);
     EXPECT_EQ(column(model, "name"), QStringList({"a.mp4", "c.mov"}));
     f.view->toggleSelectAll(); // only what the category shows

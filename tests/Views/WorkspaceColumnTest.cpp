@@ -5,6 +5,7 @@
 #include "Views/WindowTestSupport.h"
 #include "support/TreeSnapshot.h"
 
+#include <QQuickItem>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -127,9 +128,11 @@ TEST(WorkspaceColumn, CacheOnlyModeDisablesAppsWithoutLeftoversAndRetitlesTheBut
     EXPECT_FALSE(w.find(Role::CheckBox, "Keeper").state().disabled);
     // Space on the disabled app's row changes nothing either.
     w.view->toggleRow(w.view->installedApps()->count() - 1);
-    for (const InstalledAppItem& app : w.scanner().installedApps())
-        if (app.name == "Clean")
+    for (const InstalledAppItem& app : w.scanner().installedApps()) {
+        if (app.name == "Clean") {
             EXPECT_FALSE(app.isSelected);
+        }
+    }
 }
 
 // ---------------------------------------------------------------- empty states, banner, undo
@@ -139,7 +142,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
     WindowUnderTest w;
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Google/blob", 3 * MiB);
     w.open();
-    ASSERT_EQ(w.scanner().ruleCards().size(), 1u);
+    ASSERT_FALSE(w.scanner().ruleCards().empty());
     EXPECT_FALSE(w.isShown("emptyState"));
 
     w.press(Role::Button, "Clean Safe Cache");
@@ -269,9 +272,7 @@ TEST(WorkspaceColumn, EveryControlOfTheColumnAndHeaderIsNamedAndPressable)
     w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
     w.settle();
 
-    for (const QString& name : {QStringLiteral("Select All"), QStringLiteral("Deselect All")})
-        if (w.find(Role::Button, name))
-            EXPECT_TRUE(w.find(Role::Button, name).actions().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_TRUE(w.find(Role::Button, "Deselect All")); // idle projects come selected
     for (auto [role, name] : std::initializer_list<std::pair<Role, QString>>{
              {Role::Button, "Clean Build Cache"},
              {Role::Button, "Deep Rescan"},

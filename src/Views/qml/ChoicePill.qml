@@ -3,21 +3,25 @@ import QtQuick.Templates as T
 import Quillmere
 
 // One choice of a few (sub-tabs, categories, modes): highlighted when chosen.
-T.Button {
+T.RadioButton {
     id: pill
     property string symbol
     property bool chosen: false
     property color tint: View.palette.cobalt
+
+    checkable: false
+    autoExclusive: false
+    checked: pill.chosen
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     leftPadding: 12
     rightPadding: 12
     implicitHeight: 30
     focusPolicy: Qt.StrongFocus
-    Accessible.role: Accessible.RadioButton
     Accessible.name: pill.text
     Accessible.checkable: true
     Accessible.checked: pill.chosen
+    Accessible.onPressAction: pill.clicked()
     Keys.onReturnPressed: pill.clicked()
     Keys.onEnterPressed: pill.clicked()
 

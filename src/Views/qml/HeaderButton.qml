@@ -16,6 +16,7 @@ T.Button {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: button.text
+    Accessible.onPressAction: button.clicked()
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
 

@@ -4,21 +4,23 @@ import Quillmere
 
 // The header's check box bound to the engine's move-to-Trash mode: off means cleans delete
 // for good (and then ask first).
-T.AbstractButton {
+T.CheckBox {
     id: toggle
     objectName: "moveToTrashToggle"
     text: View.texts.moveToTrashToggle
     checked: View.moveToTrash
+    // The engine holds the mode; a press only asks to flip it.
+    nextCheckState: function() { return toggle.checkState }
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     leftPadding: 11
     rightPadding: 11
     implicitHeight: 34
     focusPolicy: Qt.StrongFocus
-    Accessible.role: Accessible.CheckBox
     Accessible.name: toggle.text
     Accessible.checkable: true
     Accessible.checked: toggle.checked
     Accessible.onToggleAction: toggle.clicked()
+    Accessible.onPressAction: toggle.clicked()
     Keys.onReturnPressed: toggle.clicked()
     Keys.onEnterPressed: toggle.clicked()
     onClicked: View.moveToTrash = !View.moveToTrash

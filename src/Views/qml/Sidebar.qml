@@ -32,7 +32,7 @@ Rectangle {
 
         Repeater {
             model: View.workspaces
-            delegate: T.Button {
+            delegate: T.TabButton {
                 id: tab
                 required property int index
                 required property string title
@@ -46,7 +46,8 @@ Rectangle {
                 Layout.fillWidth: true
                 Layout.preferredHeight: 64
                 focusPolicy: Qt.StrongFocus
-                Accessible.role: Accessible.PageTab
+                checkable: false
+                checked: tab.isSelected
                 Accessible.name: tab.title
                 Accessible.selected: tab.isSelected
                 Accessible.onPressAction: tab.clicked()

@@ -6,7 +6,7 @@ import Quillmere
 // One row of a workspace list: a glass card that inspects its record when pressed (or with
 // Enter), and a check box that asks the engine to toggle it (or Space on the row). The row
 // shows what its list model says; it never keeps a selection of its own.
-T.AbstractButton {
+T.ItemDelegate {
     id: row
     required property int index
     property string rowName
@@ -18,7 +18,6 @@ T.AbstractButton {
 
     implicitHeight: layout.implicitHeight + topPadding + bottomPadding
     focusPolicy: Qt.StrongFocus
-    Accessible.role: Accessible.ListItem
     Accessible.name: row.rowName
     Accessible.selected: row.index === View.inspectedRow
     Accessible.onPressAction: row.clicked()
