@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <random>
 #include <string>
 #include <sys/stat.h>
 #include <sys/time.h>
-#include <ctime>
 #include <unistd.h>
 
 namespace {

@@ -286,6 +286,8 @@ class MacMainView : public QObject {
     void scanTitleChanged();
     void moveToTrashChanged();
     void pendingCleanChanged();
+    // A list model followed a publish of the engine (rows, counts, selection).
+    void listModelsChanged();
 
   private:
     // The lists each workspace (and sub-tab) can show.

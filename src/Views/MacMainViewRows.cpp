@@ -30,6 +30,7 @@ void MacMainView::connectListModels()
             update();
             updateInspectedRow();
             updateWorkspaceSummaries();
+            Q_EMIT listModelsChanged();
         });
         update();
     };

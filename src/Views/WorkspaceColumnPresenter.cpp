@@ -38,11 +38,10 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(MacMainView& view) : QObject(
         connect(&view_, signal, this, &WorkspaceColumnPresenter::shapeChanged);
     // What the shown list holds changes with the list shown, too.
     connect(this, &WorkspaceColumnPresenter::shapeChanged, this, &WorkspaceColumnPresenter::contentChanged);
+    // After the list models followed the engine, so what they hold is current.
+    connect(&view_, &MacMainView::listModelsChanged, this, &WorkspaceColumnPresenter::contentChanged);
     MacStorageScanner* scanner = &view_.scanner();
-    for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
-                        &MacStorageScanner::duplicateGroupsChanged, &MacStorageScanner::largeFilesChanged,
-                        &MacStorageScanner::installedAppsChanged, &MacStorageScanner::isScanningChanged})
-        connect(scanner, signal, this, &WorkspaceColumnPresenter::contentChanged);
+    connect(scanner, &MacStorageScanner::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
     for (auto signal : {&MacStorageScanner::lastPurgeBannerChanged, &MacStorageScanner::recentPurgeRecordsChanged,
                         &MacStorageScanner::lastFreedBytesChanged})
         connect(scanner, signal, this, &WorkspaceColumnPresenter::feedbackChanged);

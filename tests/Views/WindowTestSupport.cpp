@@ -1,5 +1,6 @@
 #include "Views/WindowTestSupport.h"
 
+#include <QCoreApplication>
 #include <QQuickItem>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,8 @@ void WindowUnderTest::settle() const
     drainEvents();
     window->grabWindow();
     drainEvents();
+    // Delegates of lists that went away are gone for good, not just waiting to be deleted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool WindowUnderTest::waitForPurge() const
@@ -99,17 +102,40 @@ void WindowUnderTest::toggle(QAccessible::Role role, const QString& name) const
     settle();
 }
 
-QString WindowUnderTest::textOf(const char* objectName) const
+namespace {
+// Items by the item tree (list delegates have no QObject parent in the window).
+QQuickItem* shownItem(QQuickItem* item, const QString& name)
 {
-    auto* item = window->findChild<QQuickItem*>(objectName);
-    return item ? item->property("text").toString() : QString();
+    if (!item->isVisible())
+        return nullptr;
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = shownItem(child, name))
+            return found;
+    return nullptr;
+}
+} // namespace
+
+QObject* WindowUnderTest::shown(const char* objectName) const
+{
+    const QString name = QString::fromUtf8(objectName);
+    if (QQuickItem* item = shownItem(window->contentItem(), name))
+        return item;
+    // Popups are no items; they hang off the item that declares them.
+    for (QObject* object : window->findChildren<QObject*>(name))
+        if (!qobject_cast<QQuickItem*>(object) && object->property("visible").toBool())
+            return object;
+    return nullptr;
 }
 
-bool WindowUnderTest::isShown(const char* objectName) const
+QString WindowUnderTest::textOf(const char* objectName) const
 {
-    auto* item = window->findChild<QQuickItem*>(objectName);
-    return item && item->isVisible();
+    QObject* object = shown(objectName);
+    return object ? object->property("text").toString() : QString();
 }
+
+bool WindowUnderTest::isShown(const char* objectName) const { return shown(objectName) != nullptr; }
 
 QString WindowUnderTest::text(const char* name) const
 {

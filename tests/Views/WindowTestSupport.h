@@ -51,6 +51,8 @@ class WindowUnderTest {
     void press(QAccessible::Role role, const QString& name) const;
     void toggle(QAccessible::Role role, const QString& name) const;
 
+    // The shown item or popup of that object name, if any.
+    QObject* shown(const char* objectName) const;
     // The visible text of a window item by object name.
     QString textOf(const char* objectName) const;
     bool isShown(const char* objectName) const;

@@ -122,17 +122,21 @@ TEST(WorkspaceColumn, CacheOnlyModeDisablesAppsWithoutLeftoversAndRetitlesTheBut
 
     w.press(Role::RadioButton, "Clean Cache Only (Keep App)");
     EXPECT_TRUE(w.find(Role::Button, "Strip App Cache"));
-    const AccessibleNode clean = w.find(Role::CheckBox, "Clean");
-    EXPECT_TRUE(clean.state().disabled);
-    EXPECT_FALSE(clean.state().checked); // switching deselects what has nothing to clean
-    EXPECT_FALSE(w.find(Role::CheckBox, "Keeper").state().disabled);
-    // Space on the disabled app's row changes nothing either.
-    w.view->toggleRow(w.view->installedApps()->count() - 1);
-    for (const InstalledAppItem& app : w.scanner().installedApps()) {
-        if (app.name == "Clean") {
-            EXPECT_FALSE(app.isSelected);
-        }
-    }
+    EXPECT_FALSE(w.find(Role::CheckBox, "Clean").state().checked); // switching deselects what has nothing to clean
+    // The app without leftovers says so, and neither its check box nor Space on its row selects it.
+    QObject* cleanBox = w.shown("rowCheck:Clean");
+    ASSERT_TRUE(cleanBox);
+    EXPECT_FALSE(cleanBox->property("enabled").toBool());
+    w.press(Role::CheckBox, "Clean");
+    const auto& apps = w.scanner().installedApps();
+    const auto clean = std::find_if(apps.begin(), apps.end(), [](const auto& a) { return a.name == "Clean"; });
+    ASSERT_NE(clean, apps.end());
+    w.view->toggleRow(int(clean - apps.begin()));
+    EXPECT_FALSE(clean->isSelected);
+    EXPECT_TRUE(w.find(Role::ListItem, "Clean")); // its row still shows, with its badge
+    EXPECT_EQ(w.view->installedApps()->data(w.view->installedApps()->index(int(clean - apps.begin())),
+                                            w.view->installedApps()->roleNames().key("modeBadge")),
+              "No cache");
 }
 
 // ---------------------------------------------------------------- empty states, banner, undo
@@ -147,6 +151,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
 
     w.press(Role::Button, "Clean Safe Cache");
     ASSERT_TRUE(w.waitForPurge());
+
     EXPECT_TRUE(w.isShown("emptyState"));
     EXPECT_EQ(w.textOf("emptyStateTitle"), "All System & App Caches Cleaned");
     EXPECT_TRUE(w.find(Role::Button, "Deep Rescan"));
@@ -178,7 +183,8 @@ TEST(WorkspaceColumn, DismissHidesTheBannerUntilTheNextCleanOrRestore)
     w.press(Role::Button, "Dismiss");
     EXPECT_FALSE(w.isShown("feedbackBanner"));
 
-    w.press(Role::Button, "↺ Undo Restore (2)");
+    w.press(Role::Button, "Undo Restore"); // the header's restore history
+    w.press(Role::Button, "Restore All");
     EXPECT_TRUE(w.isShown("feedbackBanner")); // the restore wrote its own
 }
 
@@ -195,7 +201,7 @@ TEST(WorkspaceColumn, UndoBringsEverythingBackByteForByte)
     ASSERT_TRUE(w.waitForPurge());
     ASSERT_NE(homeWithoutTrash(w.home), before);
 
-    w.press(Role::Button, "↺ Undo Restore (3)");
+    w.press(Role::Button, "↺ Undo Restore (" + QString::number(w.scanner().recentPurgeRecords().size()) + ")");
     ASSERT_TRUE(waitForScan(w.scanner()));
     EXPECT_EQ(homeWithoutTrash(w.home), before);
     EXPECT_TRUE(snapshotTree(trashInfo(w.home)).empty());

@@ -15,9 +15,9 @@ Item {
         GlassCard {
             radius: 17
             Layout.preferredHeight: 34
-            Layout.fillWidth: true
-            // The text plus what sits beside it: dot with its margins, and the right margin.
-            Layout.maximumWidth: dot.anchors.leftMargin + dot.width + status.anchors.leftMargin + status.implicitWidth
+            // The text plus what sits beside it: dot with its margins, and the right margin. It
+            // gives way (elided) before the buttons do.
+            Layout.preferredWidth: dot.anchors.leftMargin + dot.width + status.anchors.leftMargin + status.implicitWidth
                                  + status.anchors.rightMargin
             Layout.minimumWidth: 60
             Rectangle { id: dot; width: 8; height: 8; radius: 4; color: View.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
@@ -34,7 +34,7 @@ Item {
             }
         }
 
-        Item { Layout.fillWidth: true; Layout.preferredWidth: 0 }
+        Item { Layout.fillWidth: true }
 
         MoveToTrashToggle {
             Layout.preferredWidth: implicitWidth

@@ -56,7 +56,7 @@ T.ItemDelegate {
             implicitHeight: childrenRect.height
         }
         CheckMark {
-            objectName: "rowCheck"
+            objectName: "rowCheck:" + row.rowName
             Layout.alignment: Qt.AlignVCenter
             rowName: row.rowName
             checked: row.selected
