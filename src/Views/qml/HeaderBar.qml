@@ -17,8 +17,11 @@ Item {
             Layout.preferredHeight: 34
             // The text plus what sits beside it: dot with its margins, and the right margin. It
             // gives way (elided) before the buttons do.
-            Layout.preferredWidth: dot.anchors.leftMargin + dot.width + status.anchors.leftMargin + status.implicitWidth
-                                 + status.anchors.rightMargin
+            Layout.fillWidth: true
+            Layout.preferredWidth: fullWidth
+            Layout.maximumWidth: fullWidth
+            readonly property real fullWidth: Math.ceil(dot.anchors.leftMargin + dot.width + status.anchors.leftMargin
+                                                        + status.implicitWidth + status.anchors.rightMargin) + 1
             Layout.minimumWidth: 60
             Rectangle { id: dot; width: 8; height: 8; radius: 4; color: View.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
             InkText {
