@@ -67,10 +67,11 @@ QJSValue MacMainView::texts()
         textObjects_ = {};
         textEngine_ = engine;
     }
-    QJSValue& object = textObjects_[languageIndex(currentLanguage())];
-    if (object.isUndefined())
-        object = engine->toScriptValue(textTable(currentLanguage()));
-    return object;
+    // All languages at once, the first time: a later switch finds its texts ready.
+    if (textObjects_[0].isUndefined())
+        for (AppLanguage language : allCases<AppLanguage>())
+            textObjects_[languageIndex(language)] = engine->toScriptValue(textTable(language));
+    return textObjects_[languageIndex(currentLanguage())];
 }
 
 QVariantList MacMainView::languages()
