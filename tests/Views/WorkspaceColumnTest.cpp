@@ -26,6 +26,9 @@ void addIdleProjects(const TempHome& root, const std::string& home)
     root.setModifiedDaysAgo(rel + "Documents/beta", 30);
 }
 
+// The window open on the idle build artefacts of two projects.
+void openOnIdleProjects(WindowUnderTest& w) { openOnIdleProjects(w); }
+
 std::string trashFiles(const std::string& home) { return home + "/.local/share/Trash/files"; }
 std::string trashInfo(const std::string& home) { return home + "/.local/share/Trash/info"; }
 
@@ -39,10 +42,7 @@ TreeSnapshot homeWithoutTrash(const std::string& home) { return snapshotTree(hom
 TEST(WorkspaceColumn, ARowsCheckBoxRaisesTheShownTotalByThatRowsSize)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     w.press(Role::Button, "Deselect All"); // idle projects come selected
     EXPECT_EQ(w.textOf("selectedToReclaim"), bytes(0));
 
@@ -58,11 +58,8 @@ TEST(WorkspaceColumn, ARowsCheckBoxRaisesTheShownTotalByThatRowsSize)
 TEST(WorkspaceColumn, ThePrimaryButtonCleansExactlyTheSelectedRowsOfItsSubTab)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
     w.machine.root.allocatedFile("Users/demo/Downloads/setup.dmg", 30 * MiB); // selected, other workspace
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     w.press(Role::CheckBox, "alpha / node_modules"); // leaves beta selected
     const TreeSnapshot before = homeWithoutTrash(w.home);
 
@@ -163,10 +160,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
 TEST(WorkspaceColumn, DismissHidesTheBannerUntilTheNextCleanOrRestore)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     EXPECT_FALSE(w.isShown("feedbackBanner"));
 
     w.press(Role::CheckBox, "alpha / node_modules");
@@ -210,10 +204,7 @@ TEST(WorkspaceColumn, UndoBringsEverythingBackByteForByte)
 TEST(WorkspaceColumn, ASingleRestoreFromThePopoverThenTheEmptyText)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     w.press(Role::CheckBox, "alpha / node_modules");
     w.press(Role::Button, "Clean Build Cache");
     ASSERT_TRUE(w.waitForPurge());
@@ -232,10 +223,7 @@ TEST(WorkspaceColumn, ASingleRestoreFromThePopoverThenTheEmptyText)
 TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEverything)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     w.toggle(Role::CheckBox, "Move to Trash");
     ASSERT_FALSE(w.scanner().moveToTrashByDefault());
     const TreeSnapshot before = snapshotTree(w.home);
@@ -273,10 +261,7 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
 TEST(WorkspaceColumn, EveryControlOfTheColumnAndHeaderIsNamedAndPressable)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
 
     EXPECT_TRUE(w.find(Role::Button, "Deselect All")); // idle projects come selected
     for (auto [role, name] : std::initializer_list<std::pair<Role, QString>>{
@@ -305,10 +290,7 @@ TEST(WorkspaceColumn, EveryControlOfTheColumnAndHeaderIsNamedAndPressable)
 TEST(WorkspaceColumn, KeyboardAloneTogglesInspectsAndClosesThePopover)
 {
     WindowUnderTest w;
-    addIdleProjects(w.machine.root, w.home);
-    w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    w.settle();
+    openOnIdleProjects(w);
     w.window->requestActivate();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window));
 
