@@ -27,7 +27,13 @@ void addIdleProjects(const TempHome& root, const std::string& home)
 }
 
 // The window open on the idle build artefacts of two projects.
-void openOnIdleProjects(WindowUnderTest& w) { openOnIdleProjects(w); }
+void openOnIdleProjects(WindowUnderTest& w)
+{
+    addIdleProjects(w.machine.root, w.home);
+    w.open();
+    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
+    w.settle();
+}
 
 std::string trashFiles(const std::string& home) { return home + "/.local/share/Trash/files"; }
 std::string trashInfo(const std::string& home) { return home + "/.local/share/Trash/info"; }
