@@ -1,5 +1,6 @@
 #include "L10n/QuillmereL10n.h"
 
+#include "L10n/BidiIsolation.h"
 #include "Models/DiskFormat.h"
 
 #include <array>
@@ -327,9 +328,11 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
         auto figure = restoredFigure(banner);
         if (figure.empty()) // neither a total nor a name to show: the sentence alone
             return std::string(lead.substr(0, lead.rfind(" (")));
-        return std::string(lead).append(figure).append(")");
+        return std::string(lead).append(isolatedFigure(figure, language_)).append(")");
     }
-    return std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    return std::string(kCleanPrefix[index])
+        .append(isolatedFigure(DiskFormat::bytes(lastFreedBytes), language_))
+        .append(kCleanSuffix[index]);
 }
 
 std::string QuillmereL10n::localizeCleanLabel(std::string_view label) const

@@ -32,7 +32,7 @@ const auto& publishedList(const MacStorageScanner& s, const InstalledAppItem*) {
 
 MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
     : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
-      column_(std::make_unique<WorkspaceColumnPresenter>(*this))
+      column_(std::make_unique<WorkspaceColumnPresenter>(*this)), overview_(std::make_unique<OverviewPresenter>(*this))
 {
     QSettings& settings = access_.settings();
     languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
@@ -56,7 +56,8 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
 
 MacMainView::~MacMainView()
 {
-    // The column presenter is a child that refers back to this window: it goes first.
+    // The presenters are children that refer back to this window: they go first.
+    overview_.reset();
     column_.reset();
 }
 
@@ -84,6 +85,32 @@ void MacMainView::setAppearanceRaw(const QString& raw)
     access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
     assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
     windowPalette_.setMode(palette().mode);
+}
+
+bool MacMainView::closeTopmost()
+{
+    if (pendingClean_) {
+        cancelPendingClean();
+        return true;
+    }
+    if (!showSafetyPopover_ && !showRestoreHistoryPopover_ && !showLanguageMatrixPopover_)
+        return false;
+    setShowSafetyPopover(false);
+    setShowRestoreHistoryPopover(false);
+    setShowLanguageMatrixPopover(false);
+    return true;
+}
+
+void MacMainView::rescan()
+{
+    if (!showsOnboarding())
+        scanner_->startInstantScan();
+}
+
+void MacMainView::undoLastClean()
+{
+    if (!scanner_->isPurgingAnimation() && !scanner_->recentPurgeRecords().empty())
+        scanner_->restoreAllRecentPurges();
 }
 
 void MacMainView::chooseLanguage(const QString& code)

@@ -1,9 +1,26 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quillmere
 
-// Window text: left-aligned in every language (Arabic too; the layout is never mirrored).
+// Window text, in the face of the current language and aligned to the start of the line (its
+// right edge once the window is mirrored). Text that had to be cut short shows its whole self
+// in a tooltip while the pointer rests on it.
 Text {
+    id: ink
+    // Set where the layout makes room for the whole text (titles that wrap instead); the
+    // layout test holds such texts to it.
+    property bool fitsWhole: false
+    // What the tooltip shows: the whole text, while it is cut.
+    readonly property string wholeText: ink.truncated ? ink.text : ""
+
     color: View.palette.inkPrimary
     horizontalAlignment: Text.AlignLeft
     font.pixelSize: 13
+    font.family: View.fontFamily
+
+    HoverHandler { id: hover; enabled: ink.truncated }
+    Loader {
+        active: hover.hovered && ink.wholeText !== ""
+        sourceComponent: WholeTextTip { text: ink.wholeText; visible: true }
+    }
 }

@@ -13,7 +13,7 @@ Rectangle {
         spacing: 12
 
         RowLayout {
-            GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobalt; size: 20 }
+            GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobaltText; size: 20 }
             InkText { text: View.texts.inspectorTitle; color: View.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
         BadgePill { symbol: "bolt.shield.fill"; label: View.texts.zeroFinderJump; tint: View.palette.cobalt }
@@ -42,8 +42,8 @@ Rectangle {
             Layout.fillWidth: true
             Layout.topMargin: 40
             spacing: 10
-            GlyphIcon { symbol: "sparkle.magnifyingglass"; color: View.palette.inkMuted; size: 36; Layout.alignment: Qt.AlignHCenter }
-            InkText { text: View.texts.inspectorEmpty; color: View.palette.inkMuted; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
+            GlyphIcon { symbol: "sparkle.magnifyingglass"; color: View.palette.inkMutedText; size: 36; Layout.alignment: Qt.AlignHCenter }
+            InkText { text: View.texts.inspectorEmpty; color: View.palette.inkMutedText; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
         }
         Item { Layout.fillHeight: true }
     }
