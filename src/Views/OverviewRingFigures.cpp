@@ -17,10 +17,14 @@ OverviewRingFigures overviewRingFigures(const DiskOverview& overview, Int64 curr
 {
     OverviewRingFigures figures;
     figures.usedRatio = overview.usedRatio();
-    // In double precision: byte counts near the top of Int64 neither wrap nor divide by zero.
-    const double reclaimable = double(std::max({currentTabSelected, allSelected, Int64(0)}));
-    const double ratio = reclaimable / double(std::max<Int64>(overview.totalBytes, 1));
-    figures.reclaimableRatio = std::isfinite(ratio) ? std::clamp(ratio, 0.0, 1.0) : 0.0;
+    // A volume of unknown size draws an empty ring: a selection measured against one byte
+    // would otherwise fill the whole circle. In double precision, byte counts near the top of
+    // Int64 neither wrap nor divide by zero.
+    if (overview.totalBytes >= 1) {
+        const double reclaimable = double(std::max({currentTabSelected, allSelected, Int64(0)}));
+        const double ratio = reclaimable / double(overview.totalBytes);
+        figures.reclaimableRatio = std::isfinite(ratio) ? std::clamp(ratio, 0.0, 1.0) : 0.0;
+    }
     figures.centerBytes = std::max<Int64>(currentTabSelected > 0 ? currentTabSelected : allSelected, 0);
     return figures;
 }

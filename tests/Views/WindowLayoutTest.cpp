@@ -115,3 +115,20 @@ TEST(WindowLayout, PopoversAndTheAccessMenuReadRightInEveryLanguage)
     }
     EXPECT_TRUE(faults.empty()) << report(faults);
 }
+
+TEST(WindowLayout, ACutTextShowsItsWholeSelfWhileThePointerRestsOnIt)
+{
+    WindowUnderTest w;
+    w.open("de");
+    w.resize(kSmallest.width(), kSmallest.height());
+    auto* status = qobject_cast<QQuickItem*>(w.shown("statusLine"));
+    ASSERT_TRUE(status);
+    ASSERT_TRUE(status->property("truncated").toBool()); // the header gives it little room here
+    EXPECT_FALSE(w.isShown("wholeTextTip"));
+
+    w.window->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window));
+    QTest::mouseMove(w.window, status->mapToScene(QPointF(10, status->height() / 2)).toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.isShown("wholeTextTip"); }));
+    EXPECT_EQ(w.shown("wholeTextTip")->property("text").toString(), w.text("statusPill"));
+}

@@ -26,8 +26,8 @@ GlassCard {
                 scanningWord: View.texts.ringScanning
                 rescanTitle: View.column.rescanTitle
                 onTapRescan: View.rescan()
-                Layout.preferredWidth: 104
-                Layout.preferredHeight: 104
+                Layout.preferredWidth: 118
+                Layout.preferredHeight: 118
             }
             ColumnLayout {
                 spacing: 3

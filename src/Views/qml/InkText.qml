@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Quillmere
 
@@ -13,14 +12,24 @@ Text {
     // What the tooltip shows: the whole text, while it is cut.
     readonly property string wholeText: ink.truncated ? ink.text : ""
 
+    // A screen reader reads it where it stands; a control's own label says ignored, for the
+    // control carries its name.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: ink.text
     color: View.palette.inkPrimary
     horizontalAlignment: Text.AlignLeft
     font.pixelSize: 13
     font.family: View.fontFamily
 
     HoverHandler { id: hover; enabled: ink.truncated }
+    // Made only while the pointer rests on a cut text: one popup per text would be too many.
     Loader {
         active: hover.hovered && ink.wholeText !== ""
-        sourceComponent: WholeTextTip { text: ink.wholeText; visible: true }
+        source: "WholeTextTip.qml"
+        onLoaded: {
+            const tip = item as WholeTextTip
+            tip.text = Qt.binding(() => ink.wholeText)
+            tip.visible = true
+        }
     }
 }

@@ -21,7 +21,8 @@ T.AbstractButton {
     property string rescanTitle
     signal tapRescan()
 
-    // What is drawn: clamped to a full circle, eased towards the figures.
+    // What is drawn: clamped to a full circle, eased towards the figures. A share above zero
+    // shows at least as a dot (the arc's rounded ends).
     function clamped(ratio) { return Math.max(0, Math.min(1, ratio || 0)) }
     property real shownUsed: clamped(usedRatio)
     property real shownReclaimable: clamped(reclaimableRatio)
@@ -38,8 +39,8 @@ T.AbstractButton {
     readonly property real usedSweep: 360 * shownUsed
     readonly property real reclaimableSweep: 360 * shownReclaimable
 
-    implicitWidth: 112
-    implicitHeight: 112
+    implicitWidth: 118
+    implicitHeight: 118
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
     scale: ring.hovered ? 1.05 : 1
@@ -85,7 +86,7 @@ T.AbstractButton {
         Shape {
             objectName: "usedArc"
             anchors.fill: parent
-            visible: ring.usedSweep > 0.5
+            visible: ring.shownUsed > 0
             BandArc {
                 centre: ring.centre; radius: ring.bandRadius; sweep: ring.usedSweep
                 strokeWidth: ring.bandWidth
@@ -98,7 +99,7 @@ T.AbstractButton {
             id: reclaimable
             objectName: "reclaimableArc"
             anchors.fill: parent
-            visible: ring.reclaimableSweep > 0.5
+            visible: ring.shownReclaimable > 0
             readonly property real sweep: ring.reclaimableSweep
             readonly property real outer: ring.bandRadius + ring.bandWidth / 2
             readonly property real inner: ring.bandRadius - ring.bandWidth / 2
@@ -202,6 +203,9 @@ T.AbstractButton {
                 color: View.palette.inkMutedText
                 font.pixelSize: 11
                 horizontalAlignment: Text.AlignHCenter
+                // Shrinks a little before it would lose its end.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 9
                 elide: Text.ElideRight
             }
         }

@@ -12,6 +12,7 @@ T.MenuItem {
     topPadding: 6
     bottomPadding: 6
     Accessible.name: item.text
+    Accessible.onPressAction: item.clicked()
 
     contentItem: InkText {
         text: item.text

@@ -5,6 +5,7 @@ import Quillmere
 // The tooltip of a text that was cut short: the whole text, drawn in the palette.
 T.ToolTip {
     id: tip
+    objectName: "wholeTextTip"
     delay: 400
     margins: 8
     padding: 8
