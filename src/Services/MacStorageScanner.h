@@ -4,8 +4,11 @@
 // thread; heavy work runs in one background task that hands finished values back by
 // queued calls. The implementation is split by concern across Services/*.cpp.
 
+#include "Models/PurgeReport.h"
 #include "Models/StorageModels.h"
 #include "Platform/CleanFeedback.h"
+#include "Platform/CleanLock.h"
+#include "Platform/Result.h"
 
 #include <QObject>
 #include <QString>
@@ -20,6 +23,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+struct PurgeTally;
 
 class MacStorageScanner : public QObject {
     Q_OBJECT
@@ -45,6 +50,8 @@ class MacStorageScanner : public QObject {
         URL home; // empty = the account's home folder
         URL applications = "/Applications";
         bool pacePurges = true; // pause between cleaned items so progress can be followed
+        // Where the per-user clean lock lives; unset = $XDG_RUNTIME_DIR, else ~/.local/state/quillmere.
+        std::optional<CleanLock::Folder> lockFolder;
     };
 
     explicit MacStorageScanner(QObject* parent = nullptr);
@@ -168,6 +175,13 @@ class MacStorageScanner : public QObject {
     // A path that a clean deletes for good even in Trash mode: it lies in the Trash or
     // in a temporary folder.
     static bool deletesEvenInTrashMode(const URL& path, const URL& home);
+    // What became of each item of the last clean, in order.
+    const std::vector<PurgeItemReport>& lastPurgeReport() const { return lastPurgeReport_; }
+    // A clean lock this process already holds for the engine's whole life (the CLI takes
+    // it before it scans); cleans and restores then use it instead of taking their own.
+    void keepCleanLock(CleanLock lock);
+    // The banner of a clean or restore that found another one running and did nothing.
+    static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
 
     void purgeSelectedSafeCaches();
     void purgeSelectedProjectBloats();
@@ -227,7 +241,20 @@ class MacStorageScanner : public QObject {
 
     // Moves one trashed item back; true when it (or part of a folder) is back. What
     // stood in the way goes to the Trash, never away.
-    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home);
+    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
+                                   const std::vector<URL>& roots);
+    // Takes the clean lock for a restore; when another clean or restore holds it, says so
+    // in the banner and returns false.
+    bool holdCleanLockForRestore(std::shared_ptr<CleanLock>& lock);
+    // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
+    std::vector<URL> cleanRoots() const;
+    Result<std::shared_ptr<CleanLock>> takeCleanLock() const;
+    void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
+    void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
+    void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
+                         CleanedPathsHandler onItemCleaned);
+    // A clean item with what the last scan saw at its path.
+    CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;
     void pruneSafeCaches(const std::set<std::string>& cleaned);
     void pruneProjectBloats(const std::set<std::string>& cleaned);
     void pruneDuplicates(const std::set<std::string>& cleaned);
@@ -292,6 +319,11 @@ class MacStorageScanner : public QObject {
     // Order in which records were made, so restoring all undoes the newest move first.
     std::uint64_t nextRecordSequence_ = 0;
     std::unordered_map<std::string, std::uint64_t> recordSequence_;
+    std::vector<PurgeItemReport> lastPurgeReport_;
+    // What the last scan saw at every path it offered, and the Trash entries it measured.
+    std::unordered_map<URL, FileStamp> scannedStamps_;
+    std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;
+    std::shared_ptr<CleanLock> heldCleanLock_;
     CleanFeedback* cleanFeedback_ = nullptr;
     WorkspaceService* workspaceService_ = nullptr;
 
