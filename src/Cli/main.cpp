@@ -1,51 +1,22 @@
 // quillmere-cli: the engine without the window, for scripts, benchmarks and power users.
 #include "Cli/CliCommands.h"
+#include "Cli/CommandHelp.h"
+#include "Cli/ProgressLine.h"
+#include "QuillmereVersion.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <iostream>
 
-namespace cli {
+namespace {
 
-int usage(const std::string& problem)
+bool asksForHelp(const cli::Arguments& args)
 {
-    if (!problem.empty())
-        std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr
-        << "usage:\n"
-           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli size PATH... [--max-depth N]\n"
-           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
-    return 2;
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
-bool takeOption(Arguments& args, const std::string& name, std::string& value, bool& ok)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    if (std::next(it) == args.end()) {
-        ok = false;
-        return false;
-    }
-    value = *std::next(it);
-    args.erase(it, std::next(it, 2));
-    return true;
-}
-
-bool takeFlag(Arguments& args, const std::string& name)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    args.erase(it);
-    return true;
-}
-
-} // namespace cli
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -56,6 +27,20 @@ int main(int argc, char** argv)
         return cli::usage("");
     const std::string command = args.front();
     args.erase(args.begin());
+    if (command == "--version") {
+        std::cout << "quillmere-cli " << kQuillmereVersion << "\n";
+        return 0;
+    }
+    if (command == "-h" || command == "--help")
+        return cli::runHelp({});
+    if (command == "help")
+        return cli::runHelp(asksForHelp(args) ? cli::Arguments{"help"} : args);
+    // COMMAND --help only explains, whatever else is given: it never runs the command.
+    if (asksForHelp(args))
+        return cli::runHelp({command});
+    cli::ArgumentReader reader(std::move(args));
+    cli::setProgressQuiet(reader.flag("--quiet"));
+    args = reader.rest();
     if (command == "scan")
         return cli::runScan(args);
     if (command == "size")
@@ -64,9 +49,5 @@ int main(int argc, char** argv)
         return cli::runPhase(args);
     if (command == "clean")
         return cli::runClean(args);
-    if (command == "-h" || command == "--help") {
-        cli::usage("");
-        return 0;
-    }
     return cli::usage("unknown command '" + command + "'");
 }

@@ -4,19 +4,14 @@
 // texts are UTF-8. Records are plain values: a selection change writes a modified
 // copy back into the published list.
 
+#include "Models/Basics.h"
 #include "Models/FileStamp.h"
 
-#include <chrono>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
-
-using Int64 = std::int64_t;
-// An absolute file system location: the path's bytes, never re-encoded.
-using URL = std::string;
-using Date = std::chrono::system_clock::time_point;
 
 // ---------------------------------------------------------------- enumerations
 
@@ -208,6 +203,12 @@ struct ScannedPath {
 
 // One thing handed to the purge executor: where it is, what the scan measured, what to call it.
 struct CleanItem {
+    CleanItem() = default;
+    CleanItem(URL url, Int64 sizeBytes, std::string name)
+        : url(std::move(url)), sizeBytes(sizeBytes), name(std::move(name))
+    {
+    }
+
     URL url;
     Int64 sizeBytes = 0;
     std::string name;

@@ -1,7 +1,7 @@
 #include "Platform/Beneath.h"
 
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 
 #include <cerrno>
 #include <fcntl.h>

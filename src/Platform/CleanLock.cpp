@@ -1,7 +1,7 @@
 #include "Platform/CleanLock.h"
 
+#include "Models/Paths.h"
 #include "Platform/Beneath.h"
-#include "Platform/Paths.h"
 
 #include <cstdlib>
 #include <fcntl.h>

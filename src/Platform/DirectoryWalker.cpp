@@ -1,7 +1,7 @@
 #include "Platform/DirectoryWalker.h"
 
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 
 #include <algorithm>
 #include <array>
@@ -123,8 +123,7 @@ void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Option
     stack.push_back({rootFd, {}, 0, path.size()});
     readChildren(rootFd, stack.back().children);
 
-    bool stopped = false;
-    while (!stack.empty() && !stopped) {
+    while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.next >= frame.children.size()) {
             close(frame.fd);
@@ -147,10 +146,8 @@ void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Option
         entry.kind_ = child.kind;
 
         const Visit visit = visitor(entry);
-        if (visit == Visit::stop) {
-            stopped = true;
+        if (visit == Visit::stop)
             break;
-        }
         if (visit == Visit::skipDescendants || child.kind != Kind::directory)
             continue;
         if (options.skipPackages && isPackageExtension(paths::lowercasedExtension(child.name)))

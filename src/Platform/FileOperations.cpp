@@ -1,9 +1,9 @@
 #include "Platform/FileOperations.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,9 +1,9 @@
 #include "Platform/Trash.h"
 
+#include "Models/Paths.h"
 #include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
 #include "Platform/TreeTally.h"
 
 #include <cerrno>

@@ -11,8 +11,8 @@
 // is neither used nor emptied. A name in files/ is reserved by creating its info file
 // exclusively first, then the item is moved in without replacing anything.
 
+#include "Models/Basics.h"
 #include "Models/FileStamp.h"
-#include "Models/StorageModels.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Result.h"
 

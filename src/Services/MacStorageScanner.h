@@ -2,12 +2,13 @@
 // The one engine object: every scan result and clean-progress value as published
 // state, the instant scan, and the clean and restore commands. It lives on the GUI
 // thread; heavy work runs in one background task that hands finished values back by
-// queued calls. The implementation is split by concern across Services/*.cpp.
+// queued calls. The scanners it runs are free functions with headers of their own;
+// the rest of the implementation is split by concern across Services/*.cpp.
 
 #include "Models/PurgeReport.h"
 #include "Models/StorageModels.h"
-#include "Platform/CleanFeedback.h"
 #include "Platform/CleanLock.h"
+#include "Platform/DesktopSeams.h"
 #include "Platform/Result.h"
 
 #include <QObject>
@@ -19,9 +20,7 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 struct PurgeTally;
@@ -50,16 +49,11 @@ class MacStorageScanner : public QObject {
         URL home; // empty = the account's home folder
         URL applications = "/Applications";
         bool pacePurges = true; // pause between cleaned items so progress can be followed
-        // Where the per-user clean lock lives; unset = $XDG_RUNTIME_DIR, else ~/.local/state/quillmere.
-        std::optional<CleanLock::Folder> lockFolder;
     };
 
     explicit MacStorageScanner(QObject* parent = nullptr);
     explicit MacStorageScanner(Options options, QObject* parent = nullptr);
     ~MacStorageScanner() override;
-
-    // The account's home folder from the user database (pw_dir), else /home/<login>.
-    static URL accountHomeFolder();
 
     // ------------------------------------------------------------ published state
     const DiskOverview& overview() const { return overview_; }
@@ -97,40 +91,6 @@ class MacStorageScanner : public QObject {
     // ------------------------------------------------------------ scan (ScanOrchestration.cpp)
     void startInstantScan();
     void clearAllResults();
-
-    // ------------------------------------------------------------ sizing (DiskOverview.cpp)
-    static Int64 directorySize(const URL& url, int maxDepth);
-    static DiskOverview queryDiskOverview(const URL& home);
-    // The volume query behind the overview; replaceable so the fallback can be tested.
-    struct VolumeInfo {
-        std::optional<std::string> name;
-        std::optional<Int64> totalBytes;
-        std::optional<Int64> availableBytes;
-    };
-    using VolumeQuery = std::function<std::optional<VolumeInfo>()>;
-    static DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery);
-    static std::optional<VolumeInfo> queryRootVolume();
-    // The home trash's files/ folder: what the overview measures and the clean moves into.
-    static URL trashFilesFolder(const URL& home);
-
-    // ------------------------------------------------------------ scanners (one .cpp each)
-    // SafeCacheCatalogue.cpp
-    static std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home);
-    // ContentPreview.cpp
-    static std::vector<std::string> buildTopContentPreview(const URL& url);
-    // ProjectBloatScan.cpp
-    static std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home);
-    // AppScan.cpp
-    static std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications);
-    // LargeFileScan.cpp
-    using SunburstResult =
-        std::tuple<std::vector<SunburstSlice>, std::vector<LargeFileItem>, std::vector<DuplicateFileGroup>>;
-    static SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home,
-                                                              const std::vector<SafeCacheRuleCard>& cards,
-                                                              const std::vector<ProjectBloatItem>& bloats,
-                                                              const std::unordered_set<std::string>& installedAppNames);
-    // DuplicateFinder.cpp
-    static std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize);
 
     // ------------------------------------------------------------ selection (Selection.cpp)
     // Totals are recomputed from the current lists on every read.
@@ -177,9 +137,6 @@ class MacStorageScanner : public QObject {
     static bool deletesEvenInTrashMode(const URL& path, const URL& home);
     // What became of each item of the last clean, in order.
     const std::vector<PurgeItemReport>& lastPurgeReport() const { return lastPurgeReport_; }
-    // A clean lock this process already holds for the engine's whole life (the CLI takes
-    // it before it scans); cleans and restores then use it instead of taking their own.
-    void keepCleanLock(CleanLock lock);
     // The banner of a clean or restore that found another one running and did nothing.
     static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
 
@@ -323,7 +280,6 @@ class MacStorageScanner : public QObject {
     // What the last scan saw at every path it offered, and the Trash entries it measured.
     std::unordered_map<URL, FileStamp> scannedStamps_;
     std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;
-    std::shared_ptr<CleanLock> heldCleanLock_;
     CleanFeedback* cleanFeedback_ = nullptr;
     WorkspaceService* workspaceService_ = nullptr;
 

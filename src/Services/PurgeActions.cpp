@@ -1,7 +1,7 @@
 #include "Services/PurgeActions.h"
 
+#include "Models/Paths.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
 #include "Platform/TreeTally.h"
 
 #include <algorithm>

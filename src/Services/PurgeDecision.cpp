@@ -1,6 +1,6 @@
 #include "Services/PurgeDecision.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 namespace {
 

@@ -3,10 +3,12 @@
 // planned first (PurgePlan), each item is decided (PurgeDecision) and worked on
 // (PurgeActions) through its opened parent folder, under the per-user clean lock.
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
+#include "Platform/AccountHome.h"
 #include "Platform/CleanLock.h"
-#include "Platform/Paths.h"
 #include "Platform/TemporaryFolder.h"
 #include "Platform/Trash.h"
+#include "Services/DiskOverview.h"
 #include "Services/MacStorageScanner.h"
 #include "Services/PurgeActions.h"
 #include "Services/PurgePlan.h"
@@ -56,7 +58,7 @@ std::chrono::nanoseconds MacStorageScanner::purgePause(std::size_t itemCount)
 
 bool MacStorageScanner::deletesEvenInTrashMode(const URL& path, const URL& home)
 {
-    return ::deletesEvenInTrashMode(path, trashFilesFolder(home));
+    return ::deletesEvenInTrashMode(path, Trash::homeFilesFolder(home));
 }
 
 std::vector<URL> MacStorageScanner::cleanRoots() const
@@ -69,17 +71,11 @@ std::vector<URL> MacStorageScanner::cleanRoots() const
 
 Result<std::shared_ptr<CleanLock>> MacStorageScanner::takeCleanLock() const
 {
-    if (heldCleanLock_)
-        return heldCleanLock_;
-    auto lock =
-        CleanLock::acquire(options_.lockFolder ? *options_.lockFolder : CleanLock::defaultFolder(accountHomeFolder()),
-                           CleanLock::kPatience);
+    auto lock = CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
     if (!lock)
         return lock.status();
     return std::make_shared<CleanLock>(std::move(*lock));
 }
-
-void MacStorageScanner::keepCleanLock(CleanLock lock) { heldCleanLock_ = std::make_shared<CleanLock>(std::move(lock)); }
 
 void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
                                              CleanedPathsHandler onItemCleaned)
@@ -90,7 +86,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
     PurgeWorkspace::Setup setup{homeURL_, cleanRoots(), moveToTrashByDefault_, {}};
-    const URL trashFolder = trashFilesFolder(homeURL_);
+    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
     for (const auto& record : recentPurgeRecords_)
         if (paths::parent(record.trashedURL) == trashFolder)
             setup.protectedTrashEntries.insert(paths::lastComponent(record.trashedURL));
@@ -104,10 +100,13 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
         const auto lock = takeCleanLock();
         if (!lock) {
             // Another clean or restore holds the lock: this one does nothing at all.
-            for (const auto& planned : plan)
-                tally.add({planned.item.url, planned.item.name, PurgeItemResult::skipped,
-                           PurgeSkipReason::anotherCleanRunning},
-                          label);
+            for (const auto& planned : plan) {
+                PurgeItemReport report;
+                report.url = planned.item.url;
+                report.name = planned.item.name;
+                report.reason = PurgeSkipReason::anotherCleanRunning;
+                tally.add(std::move(report), label);
+            }
             publishPurgeEnd(std::move(tally), kAnotherCleanRunningBanner, overviewAtStart, onItemCleaned);
             return;
         }

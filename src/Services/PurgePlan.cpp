@@ -1,6 +1,6 @@
 #include "Services/PurgePlan.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <algorithm>
 #include <set>

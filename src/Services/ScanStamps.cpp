@@ -1,9 +1,9 @@
 #include "Services/ScanStamps.h"
 
+#include "Models/Paths.h"
 #include "Platform/Beneath.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 // its contents (an unreadable or read-only subfolder, a tree too deep to remove) is
 // reported as partly cleaned, counts as skipped, and frees only what went.
 #include "Platform/FaultInjection.h"
+#include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
 
 #include <cerrno>
@@ -30,7 +31,7 @@ TEST_F(PartialClean, AFolderThatKeepsSomeOfItsContentIsNotReportedAsCleaned)
         SCOPED_TRACE(c.what);
         home.allocatedFile("build/out/a.o", 1 * MiB);
         home.allocatedFile("build/locked/b.o", 1 * MiB);
-        const Int64 measured = MacStorageScanner::directorySize(home.at("build"), 10);
+        const Int64 measured = directorySize(home.at("build"), 10);
         engine->setMoveToTrashByDefault(false);
         {
             fault::ScopedHook hook(failing(c.op, "/locked", EACCES));

@@ -1,7 +1,8 @@
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 #include "Platform/Trash.h"
+#include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
 #include "support/PlaceAt.h"
 #include "support/TreeSnapshot.h"
@@ -73,7 +74,7 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
-    EXPECT_EQ(engine->overview().trashBytes, MacStorageScanner::directorySize(trashFiles(), 2));
+    EXPECT_EQ(engine->overview().trashBytes, directorySize(trashFiles(), 2));
     EXPECT_GT(engine->overview().trashBytes, 0);
 }
 
@@ -182,7 +183,7 @@ TEST_F(PurgeExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
     for (const char* child : {"a", "b", "c", "d"})
         home.allocatedFile(std::string("cache/") + child, 4096);
     const std::string folder = home.at("cache");
-    const Int64 measured = MacStorageScanner::directorySize(folder, 10);
+    const Int64 measured = directorySize(folder, 10);
     fault::ScopedHook hook([folder](fault::Op op, std::string_view path) {
         const bool held = path == folder || path == folder + "/b" || path == folder + "/c" || path == folder + "/d";
         return (op == fault::Op::rename || op == fault::Op::trashCall) && held ? EBUSY : 0;
@@ -387,7 +388,7 @@ TEST(PurgeExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
     drainEvents();
     EXPECT_FALSE(called);
     EXPECT_FALSE(fileops::exists(home.at("Movies/a.mov")));
-    const auto trashed = fileops::listChildren(MacStorageScanner::trashFilesFolder(home.path()));
+    const auto trashed = fileops::listChildren(Trash::homeFilesFolder(home.path()));
     ASSERT_TRUE(trashed);
     EXPECT_EQ(trashed->size(), 1u);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // A test home with an engine on it, and a way to run one clean to its end.
 
+#include "Models/Paths.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 #include "Platform/Trash.h"
 #include "Services/MacStorageScanner.h"
 #include "support/EngineTestAccess.h"
@@ -37,7 +37,7 @@ class CleanFixture : public ::testing::Test {
     void SetUp() override { engine->setCleanFeedback(&feedback); }
     void TearDown() override { waitForScan(*engine); } // a restore starts a scan; let it end
 
-    std::string trashFiles() const { return MacStorageScanner::trashFilesFolder(home.path()); }
+    std::string trashFiles() const { return Trash::homeFilesFolder(home.path()); }
     std::string trashInfo() const { return home.at(".local/share/Trash/info"); }
 
     // The Trash folder as a clean item, with its entries as a scan would measure them now.

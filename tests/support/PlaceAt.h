@@ -2,8 +2,8 @@
 // A test's own path as the file operations take it: the parent folder opened by its
 // whole path (the test made it), the name inside it.
 
+#include "Models/Paths.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 
 #include <fcntl.h>
 
