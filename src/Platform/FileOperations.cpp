@@ -100,9 +100,10 @@ Removal removeAt(const Place& place, dev_t device, int depth, const std::optiona
         return {Failure{ESTALE}};
     if (!S_ISDIR(st->st_mode)) {
         const Status removed = removeFile(place);
-        if (!removed && removed.error() != ENOENT)
-            return {removed};
-        return {{}, removed ? 1 : 0};
+        if (!removed)
+            return {removed.error() == ENOENT ? Status() : removed};
+        // A file with another name left frees nothing yet.
+        return {{}, 1, S_ISREG(st->st_mode) && st->st_nlink == 1 ? allocatedBytes(*st) : 0};
     }
     if (st->st_dev != device)
         return {Failure{EXDEV}};
@@ -130,6 +131,7 @@ Removal removeAt(const Place& place, dev_t device, int depth, const std::optiona
     for (const auto& name : *children) {
         const Removal child = removeAt(childOf(folder->get(), place.path, name), device, depth + 1, std::nullopt);
         removal.removedEntries += child.removedEntries;
+        removal.freedBytes += child.freedBytes;
         if (!child.status && removal.status)
             removal.status = child.status;
     }

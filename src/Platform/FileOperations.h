@@ -58,12 +58,13 @@ Status removeEmptyFolder(const Place& place);
 // Removes a file, a link or a whole folder tree without following links. Never enters a
 // mount (another file system inside it, a folder mounted a second time) and never
 // removes a mount point: EXDEV. Goes on past what it cannot remove and reports the first
-// failure with the number of entries that did go, so a failed removal may have taken part
+// failure with what did go (entries and bytes), so a failed removal may have taken part
 // of a tree. With `expected`, only that object is removed: anything else at the place
 // (swapped in since it was checked) fails with ESTALE and stays.
 struct Removal {
     Status status;
     std::int64_t removedEntries = 0;
+    std::int64_t freedBytes = 0; // allocated bytes of the files whose last name went
 };
 Removal removeTree(const Place& place, const std::optional<FileStamp>& expected = std::nullopt);
 

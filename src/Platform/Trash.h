@@ -50,7 +50,7 @@ class Trash {
     void forget(const std::string& name) const;
 
     // The entries of files/ as they stand now, each with the bytes it holds within
-    // `maxLevel` levels below files/.
+    // `maxLevel` levels below files/ (0: identities only, nothing measured).
     Result<std::vector<FolderEntryStamp>> entries(int maxLevel) const;
 
     // The system's move-to-Trash call: into the home trash when the item lies on the

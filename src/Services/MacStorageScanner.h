@@ -210,6 +210,10 @@ class MacStorageScanner : public QObject {
     void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
     void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
                          CleanedPathsHandler onItemCleaned);
+    // Adds what a scan saw to what earlier scans saw.
+    void rememberScanned(const std::unordered_map<URL, FileStamp>& stamps);
+    // Names of the home trash's entries that the restore history points at: never emptied.
+    std::set<std::string> restorableTrashEntries() const;
     // A clean item with what the last scan saw at its path.
     CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;
     void pruneSafeCaches(const std::set<std::string>& cleaned);

@@ -55,22 +55,17 @@ PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int6
     return report;
 }
 
-// After work that may have taken only part of an item: it counts as cleaned only when
-// nothing of it is left, and the freed bytes are what the scan measured less what is
-// still there. `folderMayStay`: the item's own (empty) folder is not counted as left.
-PurgeItemReport afterPartialWork(const CleanItem& item, const fileops::Place& place, bool anythingWent, int error,
-                                 std::optional<URL> trashedAt, bool folderMayStay)
+// After some children of a folder went to the Trash: the folder itself stays (empty, when
+// all went). It counts as cleaned only when nothing of it is left; the freed bytes are
+// what the scan measured less what is still there.
+PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error, const URL& holder)
 {
     TreeTally left = tallyTree(place);
-    if (folderMayStay && left.entries > 0)
-        --left.entries;
-    if (left.entries == 0)
-        return cleaned(item, nonNegative(item.sizeBytes), std::move(trashedAt));
-    if (!anythingWent)
-        return skipped(item, PurgeSkipReason::failed, error);
+    left.entries = std::max<Int64>(left.entries - 1, 0); // the folder itself
     const Int64 measured = nonNegative(item.sizeBytes);
-    return partlyCleaned(item, left, std::clamp<Int64>(measured - left.bytes, 0, measured), error,
-                         std::move(trashedAt));
+    if (left.entries == 0)
+        return cleaned(item, measured, holder);
+    return partlyCleaned(item, left, std::clamp<Int64>(measured - left.bytes, 0, measured), error, holder);
 }
 
 std::string trashNameFor(const CleanItem& item, std::size_t index)
@@ -227,7 +222,7 @@ PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileop
             trash_->forget(*holderName);
         return skipped(item, PurgeSkipReason::failed, error);
     }
-    return afterPartialWork(item, place, true, error, holder.path, true);
+    return afterMovingChildren(item, place, error, holder.path);
 }
 
 PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)
@@ -239,7 +234,11 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
             trash_->forget(place.name);
         return cleaned(item, nonNegative(item.sizeBytes));
     }
-    return afterPartialWork(item, place, removal.removedEntries > 0, removal.status.error(), std::nullopt, false);
+    if (removal.removedEntries == 0)
+        return skipped(item, PurgeSkipReason::failed, removal.status.error());
+    // What is left may not even be readable: the bytes that went are the ones counted.
+    return partlyCleaned(item, tallyTree(place), std::min(removal.freedBytes, nonNegative(item.sizeBytes)),
+                         removal.status.error(), std::nullopt);
 }
 
 // Only the entries the scan measured go, and none that the restore history points at:

@@ -85,11 +85,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
     // Everything the clean needs is taken now, on this thread: the mode (flipping the
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
-    PurgeWorkspace::Setup setup{homeURL_, cleanRoots(), moveToTrashByDefault_, {}};
-    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
-    for (const auto& record : recentPurgeRecords_)
-        if (paths::parent(record.trashedURL) == trashFolder)
-            setup.protectedTrashEntries.insert(paths::lastComponent(record.trashedURL));
+    PurgeWorkspace::Setup setup{homeURL_, cleanRoots(), moveToTrashByDefault_, restorableTrashEntries()};
     std::vector<PlannedItem> plan = planPurge(std::move(items), duplicateGroups_);
     const auto pause = options_.pacePurges ? purgePause(plan.size()) : std::chrono::nanoseconds(0);
 
