@@ -167,13 +167,13 @@ void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Option
         close(frame.fd);
 }
 
-bool DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
+Status DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
 {
     const int rootFd = openFolder(AT_FDCWD, root.c_str(), root);
     if (rootFd < 0)
-        return false;
+        return lastError();
     walkFrom(rootFd, root, options, visitor);
-    return true;
+    return {};
 }
 
 void DirectoryWalker::walkOpened(int folderFd, const std::string& path, const Options& options, const Visitor& visitor)
@@ -183,8 +183,8 @@ void DirectoryWalker::walkOpened(int folderFd, const std::string& path, const Op
         walkFrom(fd, path, options, visitor);
 }
 
-bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
-                                       const FileVisitor& visitor, const Pruner& prune)
+Status DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                         const FileVisitor& visitor, const Pruner& prune)
 {
     return walk(root, options, [&](const Entry& entry) {
         if ((prune && prune(entry)) || entry.level() > maxLevel)
@@ -200,20 +200,14 @@ bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& o
     });
 }
 
-bool DirectoryWalker::list(const std::string& folder, std::vector<Child>& out, bool includeHidden)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::string& folder)
 {
-    out.clear();
     const int fd = openFolder(AT_FDCWD, folder.c_str(), folder);
     if (fd < 0)
-        return false;
+        return lastError();
     auto children = listOpened(fd, folder);
     close(fd);
-    if (!children)
-        return false;
-    for (auto& child : *children)
-        if (includeHidden || child.name[0] != '.')
-            out.push_back(std::move(child));
-    return true;
+    return children;
 }
 
 Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&)

@@ -98,9 +98,12 @@ Result<Trash> Trash::openBelow(int rootFd, const URL& root, const std::string& r
     auto files = open("files");
     if (!files)
         return files.status();
+    // A trash only looked at may lack info/ (nothing can be moved in then); a link there fails.
     auto info = open("info");
-    if (!info)
+    if (!info && (create || info.error() != ENOENT))
         return info.status();
+    if (!info)
+        info = UniqueFd();
     return Trash(std::move(*files), std::move(*info), trashRoot, std::move(topdir));
 }
 

@@ -23,7 +23,8 @@
 
 class Trash {
   public:
-    // The home trash. `create` makes its missing folders, private to the user.
+    // The home trash. `create` makes its missing folders, private to the user; without it,
+    // a missing info/ is allowed (the trash can be looked at and emptied, not filled).
     static Result<Trash> openHome(const URL& home, bool create = true);
     // The per-user trash of the file system mounted at `topdir`; used only when it is a
     // real folder owned by the user.

@@ -94,10 +94,10 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
     // Only the named cache folders of a profile are offered; its cookies, passwords,
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(chromeData, entries))
+    const auto entries = DirectoryWalker::list(chromeData);
+    if (!entries)
         return;
-    for (const auto& entry : entries) {
+    for (const auto& entry : *entries) {
         if (!isChromeProfileName(entry.name))
             continue;
         const URL profile = paths::join(chromeData, entry.name);
@@ -131,9 +131,8 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
 void addAiDevItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
 {
     const URL dotCache = dotCacheFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (DirectoryWalker::list(dotCache, entries))
-        for (const auto& entry : entries)
+    if (const auto entries = DirectoryWalker::list(dotCache))
+        for (const auto& entry : *entries)
             card.keepIfLargeEnough(paths::join(dotCache, entry.name), kAiDevRule,
                                    {dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail});
     for (const Rule& rule : aiDevRules())

@@ -75,6 +75,33 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
     EXPECT_FALSE(fileops::exists(held)); // the first clean went on
 }
 
+// The window's side of the same rule: its clean and its restore wait a little, then say
+// so in the banner, and change nothing.
+TEST_F(ConcurrentCleans, TheWindowSaysAnotherCleanIsRunningInItsBanner)
+{
+    clean({{home.fileWithContent("Documents/restorable.txt", "back"), 1, "restorable"}});
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    TempHome otherHome;
+    MacStorageScanner other(testOptions(otherHome.path()));
+    const std::string held = otherHome.fileWithContent(".cache/held/blob", "x");
+    HeldClean hold(otherHome.at(".cache/held"));
+    other.executeAnimatedPurge({{otherHome.at(".cache/held"), 1, "held"}}, "L", {});
+    ASSERT_TRUE(hold.waitUntilHeld());
+
+    const std::string waiting = home.fileWithContent(".cache/tool/blob", "cache");
+    clean({{home.at(".cache/tool"), 5, "tool"}});
+    EXPECT_EQ(engine->lastPurgeBanner(), MacStorageScanner::kAnotherCleanRunningBanner);
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->lastFreedBytes(), 0);
+    EXPECT_TRUE(fileops::exists(waiting));
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_FALSE(fileops::exists(home.at("Documents/restorable.txt")));
+    hold.release();
+    ASSERT_TRUE(waitForPurge(other));
+}
+
 // The engine looked at the Trash (and offered to empty it) before the CLI cleaned;
 // emptying it afterwards takes only what the engine saw.
 TEST_F(ConcurrentCleans, TheTrashKeepsWhatAnotherCleanPutThereAfterTheScan)
