@@ -148,4 +148,44 @@ Result<Location> locate(int rootFd, const std::string& root, const std::string& 
     return Location{std::move(*parent), slash == std::string::npos ? *relative : relative->substr(slash + 1), path};
 }
 
+const std::string* Roots::rootOf(const std::string& path)
+{
+    const std::string* root = nullptr;
+    for (const std::string& candidate : roots_)
+        if (paths::isSameOrInside(path, candidate) && (!root || candidate.size() > root->size()))
+            root = &candidate;
+    return root;
+}
+
+Result<UniqueFd>& Roots::opened(const std::string& root)
+{
+    auto folder = folders_.find(root);
+    if (folder == folders_.end())
+        folder = folders_.emplace(root, openRoot(root)).first;
+    return folder->second;
+}
+
+Result<Location> Roots::locate(const std::string& path)
+{
+    const std::string* root = rootOf(path);
+    if (!root)
+        return Failure{EXDEV};
+    const auto& folder = opened(*root);
+    if (!folder)
+        return folder.status();
+    return beneath::locate(folder->get(), *root, path);
+}
+
+Result<UniqueFd> Roots::makeFolders(const std::string& path, mode_t mode)
+{
+    const std::string* root = rootOf(path);
+    const auto relative = root ? relativePath(*root, path) : std::nullopt;
+    if (!relative)
+        return Failure{EXDEV};
+    const auto& folder = opened(*root);
+    if (!folder)
+        return folder.status();
+    return beneath::makeFolders(folder->get(), *relative, path, mode);
+}
+
 } // namespace beneath

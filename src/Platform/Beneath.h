@@ -11,10 +11,12 @@
 #include "Platform/Result.h"
 #include "Platform/UniqueFd.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace beneath {
 
@@ -44,5 +46,25 @@ struct Location {
 // Opens the folder that holds `path` (strictly inside `root`); the item itself is not
 // touched. EXDEV for a path outside the root.
 Result<Location> locate(int rootFd, const std::string& root, const std::string& path);
+
+// The folders a piece of work may reach (the home, the Applications folder...), each
+// opened once when first needed. A path belongs to the longest root that holds it.
+class Roots {
+  public:
+    explicit Roots(std::vector<std::string> roots) : roots_(std::move(roots)) {}
+
+    // The opened folder that holds `path`; EXDEV when no root holds it.
+    Result<Location> locate(const std::string& path);
+    // The folder `path` itself, its missing folders made on the way with `mode`.
+    Result<UniqueFd> makeFolders(const std::string& path, mode_t mode);
+
+  private:
+    // The root holding `path` and its opened folder.
+    const std::string* rootOf(const std::string& path);
+    Result<UniqueFd>& opened(const std::string& root);
+
+    std::vector<std::string> roots_;
+    std::map<std::string, Result<UniqueFd>> folders_;
+};
 
 } // namespace beneath

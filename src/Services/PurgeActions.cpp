@@ -83,8 +83,9 @@ ItemFacts::Presence presenceAfter(int error)
     case ENOTDIR:
         return Presence::missing;
     case ELOOP:
-    case EXDEV:
         return Presence::throughLink;
+    case EXDEV:
+        return Presence::outsideRoots;
     default:
         return Presence::unreadable;
     }
@@ -92,27 +93,15 @@ ItemFacts::Presence presenceAfter(int error)
 
 } // namespace
 
-PurgeWorkspace::PurgeWorkspace(Setup setup) : setup_(std::move(setup)), trash_(Trash::openHome(setup_.home, true)) {}
+PurgeWorkspace::PurgeWorkspace(Setup setup)
+    : setup_(std::move(setup)), roots_(setup_.roots), trash_(Trash::openHome(setup_.home, true))
+{
+}
 
 PurgeWorkspace::Found PurgeWorkspace::find(const URL& path)
 {
     Found found;
-    const URL* root = nullptr;
-    for (const URL& candidate : setup_.roots)
-        if (paths::isSameOrInside(path, candidate) && (!root || candidate.size() > root->size()))
-            root = &candidate;
-    if (!root) {
-        found.facts.presence = ItemFacts::Presence::outsideRoots;
-        return found;
-    }
-    auto opened = rootFolders_.find(*root);
-    if (opened == rootFolders_.end())
-        opened = rootFolders_.emplace(*root, beneath::openRoot(*root)).first;
-    if (!opened->second) {
-        found.facts.presence = presenceAfter(opened->second.error());
-        return found;
-    }
-    auto location = beneath::locate(opened->second->get(), *root, path);
+    auto location = roots_.locate(path);
     if (!location) {
         found.facts.presence = presenceAfter(location.error());
         return found;

@@ -45,6 +45,6 @@ class PurgeWorkspace {
     PurgeItemReport emptyTrash(const CleanItem& item);
 
     Setup setup_;
-    std::map<URL, Result<UniqueFd>> rootFolders_;
+    beneath::Roots roots_;
     Result<Trash> trash_;
 };

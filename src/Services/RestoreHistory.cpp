@@ -47,23 +47,6 @@ void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original
     std::erase_if(cleaned, [&](const std::string& path) { return paths::isSameOrInside(path, original); });
 }
 
-// The folder the original goes back into, from its root: a deleted parent chain is
-// re-created, and a folder on the way that became a link stops the restore.
-Result<UniqueFd> originalParent(const URL& original, const std::vector<URL>& roots)
-{
-    const URL parent = paths::parent(original);
-    for (const URL& root : roots) {
-        if (!paths::isSameOrInside(original, root) || original == root)
-            continue;
-        const auto relative = beneath::relativePath(root, parent);
-        const auto rootFolder = beneath::openRoot(root);
-        if (!relative || !rootFolder)
-            continue;
-        return beneath::makeFolders(rootFolder->get(), *relative, parent, 0755);
-    }
-    return Failure{EXDEV};
-}
-
 // The trashed folder's children go into the folder that stands at the original place
 // again (an app re-created its cache, or only some children went to the Trash).
 // Children that cannot go back stay in the Trash, under the folder's info file.
@@ -98,7 +81,9 @@ bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& origin
     const auto& [trash, entryName] = *holding;
     const Place entry = trash.entry(entryName);
     const auto trashedStat = fileops::stat(entry);
-    const auto parent = originalParent(original, roots);
+    // The folder it goes back into, from its root: a deleted parent chain is re-created,
+    // and a folder on the way that became a link stops the restore.
+    const auto parent = beneath::Roots(roots).makeFolders(paths::parent(original), 0755);
     if (!trashedStat || !parent)
         return false;
     const Place target = fileops::childOf(parent->get(), paths::parent(original), paths::lastComponent(original));

@@ -21,18 +21,7 @@ bool ScanStamps::record(const URL& path)
 {
     if (stamps_.count(path))
         return true;
-    const URL* root = nullptr;
-    for (const URL& candidate : roots_)
-        if (paths::isSameOrInside(path, candidate) && path != candidate && (!root || candidate.size() > root->size()))
-            root = &candidate;
-    auto opened = root ? rootFolders_.find(*root) : rootFolders_.end();
-    if (root && opened == rootFolders_.end())
-        opened = rootFolders_.emplace(*root, beneath::openRoot(*root)).first;
-    if (!root || !opened->second) {
-        notOffered_.insert(path);
-        return false;
-    }
-    const auto location = beneath::locate(opened->second->get(), *root, path);
+    const auto location = roots_.locate(path);
     const auto st = location ? fileops::stat(fileops::placeOf(*location)) : Result<struct stat>(location.status());
     if (!st) {
         notOffered_.insert(path);

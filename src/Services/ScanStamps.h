@@ -6,11 +6,9 @@
 
 #include "Models/FileStamp.h"
 #include "Models/StorageModels.h"
-#include "Platform/Result.h"
-#include "Platform/UniqueFd.h"
+#include "Platform/Beneath.h"
 #include "Services/CleanedPathFilter.h"
 
-#include <map>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -36,8 +34,7 @@ class ScanStamps {
     // A file must also still show the modification time the scan's own walk saw.
     bool recordFile(const URL& path, Date modifiedAsWalked);
 
-    std::vector<URL> roots_;
-    std::map<URL, Result<UniqueFd>> rootFolders_;
+    beneath::Roots roots_;
     ScannedStamps stamps_;
     CleanedPaths notOffered_;
 };
