@@ -55,6 +55,8 @@ Result<UniqueFd> walkDown(int rootFd, std::string_view relative, bool create, mo
         return lastError();
     UniqueFd current(first);
     for (const std::string_view component : componentsOf(relative)) {
+        if (!isPlainName(component))
+            return Failure{EXDEV}; // ".." would climb out of the root
         const std::string name(component);
         auto next = openComponent(current.get(), name);
         if (!next && next.error() == ENOENT && create) {

@@ -200,12 +200,13 @@ class MacStorageScanner : public QObject {
     // stood in the way goes to the Trash, never away.
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
                                    const std::vector<URL>& roots);
-    // Takes the clean lock for a restore; when another clean or restore holds it, says so
-    // in the banner and returns false.
-    bool holdCleanLockForRestore(std::shared_ptr<CleanLock>& lock);
+    // The clean lock for a restore; when another clean or restore holds it, says so in the
+    // banner and gives none.
+    std::optional<CleanLock> lockForRestore();
     // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
     std::vector<URL> cleanRoots() const;
-    Result<std::shared_ptr<CleanLock>> takeCleanLock() const;
+    // Waits a little for another clean or restore of this user; fails when it still runs.
+    Result<CleanLock> takeCleanLock() const;
     void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
     void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
     void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,

@@ -69,12 +69,9 @@ std::vector<URL> MacStorageScanner::cleanRoots() const
     return roots;
 }
 
-Result<std::shared_ptr<CleanLock>> MacStorageScanner::takeCleanLock() const
+Result<CleanLock> MacStorageScanner::takeCleanLock() const
 {
-    auto lock = CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
-    if (!lock)
-        return lock.status();
-    return std::make_shared<CleanLock>(std::move(*lock));
+    return CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
 }
 
 void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,

@@ -105,16 +105,13 @@ bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& origin
     return true;
 }
 
-bool MacStorageScanner::holdCleanLockForRestore(std::shared_ptr<CleanLock>& lock)
+std::optional<CleanLock> MacStorageScanner::lockForRestore()
 {
     // This engine's own clean holds the lock in its background task: no need to wait for it.
-    auto taken = isPurgingAnimation_ ? Result<std::shared_ptr<CleanLock>>(Failure{EWOULDBLOCK}) : takeCleanLock();
-    if (!taken) {
+    auto lock = isPurgingAnimation_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
+    if (!lock)
         setLastPurgeBanner(std::string(kAnotherCleanRunningBanner));
-        return false;
-    }
-    lock = std::move(*taken);
-    return true;
+    return std::move(lock).asOptional();
 }
 
 void MacStorageScanner::restoreSingleRecord(const std::string& id)
@@ -124,8 +121,8 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     if (found == recentPurgeRecords_.end())
         return;
     const PurgeHistoryRecord record = *found;
-    std::shared_ptr<CleanLock> lock;
-    if (!holdCleanLockForRestore(lock))
+    auto lock = lockForRestore();
+    if (!lock)
         return;
     if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
         return; // the record stays; the user may try again
@@ -149,8 +146,8 @@ void MacStorageScanner::restoreAllRecentPurges()
 {
     if (recentPurgeRecords_.empty())
         return;
-    std::shared_ptr<CleanLock> lock;
-    if (!holdCleanLockForRestore(lock))
+    auto lock = lockForRestore();
+    if (!lock)
         return;
     int restoredCount = 0;
     Int64 restoredBytes = 0;

@@ -47,6 +47,7 @@ TEST_P(Beneath, RefusesALinkAnywhereOnTheWay)
     EXPECT_EQ(openError("Library"), ELOOP);
     EXPECT_EQ(openError(".cache/app/up"), ELOOP);
     EXPECT_NE(openError(".cache/app/blob"), 0); // a file is no folder
+    EXPECT_EQ(openError(".cache/../.."), EXDEV);
 
     const auto located = beneath::locate(root->get(), home.at("root"), home.at("root/Library/precious"));
     EXPECT_EQ(located.error(), ELOOP);
