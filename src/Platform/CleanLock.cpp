@@ -6,11 +6,14 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 
 CleanLock::Folder CleanLock::defaultFolder(const std::string& accountHome)
 {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/')
+    struct stat st;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
         return {runtime, ""};
     return {accountHome, ".local/state/quillmere"};
 }

@@ -17,8 +17,7 @@ class CleanLock {
         std::string root;
         std::string below;
     };
-    // $XDG_RUNTIME_DIR when it is set to an absolute folder, else
-    // accountHome/.local/state/quillmere.
+    // $XDG_RUNTIME_DIR when it names an existing folder, else accountHome/.local/state/quillmere.
     static Folder defaultFolder(const std::string& accountHome);
 
     // Takes the lock, waiting up to `patience` while another holds it; EWOULDBLOCK when

@@ -201,12 +201,15 @@ class MacStorageScanner : public QObject {
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
                                    const std::vector<URL>& roots);
     // The clean lock for a restore; when another clean or restore holds it, says so in the
-    // banner and gives none.
-    std::optional<CleanLock> lockForRestore();
+    // banner.
+    Result<CleanLock> lockForRestore();
     // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
     std::vector<URL> cleanRoots() const;
     // Waits a little for another clean or restore of this user; fails when it still runs.
     Result<CleanLock> takeCleanLock() const;
+    // Only a lock held elsewhere stops a clean or restore: a lock file that cannot even be
+    // made cannot be held by anyone else either.
+    static bool isHeldElsewhere(const Result<CleanLock>& lock) { return !lock && lock.error() == EWOULDBLOCK; }
     void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
     void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
     void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,

@@ -91,7 +91,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
                      onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = overview_] {
         PurgeTally tally;
         const auto lock = takeCleanLock();
-        if (!lock) {
+        if (isHeldElsewhere(lock)) {
             // Another clean or restore holds the lock: this one does nothing at all.
             for (const auto& planned : plan) {
                 PurgeItemReport report;

@@ -105,13 +105,13 @@ bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& origin
     return true;
 }
 
-std::optional<CleanLock> MacStorageScanner::lockForRestore()
+Result<CleanLock> MacStorageScanner::lockForRestore()
 {
     // This engine's own clean holds the lock in its background task: no need to wait for it.
     auto lock = isPurgingAnimation_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
-    if (!lock)
+    if (isHeldElsewhere(lock))
         setLastPurgeBanner(std::string(kAnotherCleanRunningBanner));
-    return std::move(lock).asOptional();
+    return lock;
 }
 
 void MacStorageScanner::restoreSingleRecord(const std::string& id)
@@ -121,12 +121,11 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     if (found == recentPurgeRecords_.end())
         return;
     const PurgeHistoryRecord record = *found;
-    auto lock = lockForRestore();
-    if (!lock)
+    const auto lock = lockForRestore();
+    if (isHeldElsewhere(lock))
         return;
     if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
         return; // the record stays; the user may try again
-    lock.reset();
 
     forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
     recordSequence_.erase(record.id);
@@ -146,8 +145,8 @@ void MacStorageScanner::restoreAllRecentPurges()
 {
     if (recentPurgeRecords_.empty())
         return;
-    auto lock = lockForRestore();
-    if (!lock)
+    const auto lock = lockForRestore();
+    if (isHeldElsewhere(lock))
         return;
     int restoredCount = 0;
     Int64 restoredBytes = 0;
@@ -168,7 +167,6 @@ void MacStorageScanner::restoreAllRecentPurges()
         ++restoredCount;
         restoredBytes += record.sizeBytes;
     }
-    lock.reset();
 
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
