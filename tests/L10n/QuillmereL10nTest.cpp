@@ -1,4 +1,5 @@
 #include "L10n/QuillmereL10n.h"
+#include "Services/MacStorageScanner.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,14 @@ TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
     EXPECT_EQ(en.localizeBanner(kCleanBanner, 0), "Clean Complete · Safely reclaimed 0 KB of disk space");
     EXPECT_EQ(QuillmereL10n(AppLanguage::ru).localizeBanner(kCleanBanner, 0),
               "Очистка завершена · Безопасно освобождено 0 KB");
+}
+
+// Nothing was cleaned: the banner must not claim the last clean's freed bytes.
+TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
+{
+    const std::string banner = MacStorageScanner::kAnotherCleanRunningBanner;
+    EXPECT_EQ(en.localizeBanner(banner, Int64(1) << 30), "Another clean or restore is running · Nothing was changed");
+    EXPECT_EQ(zhHans.localizeBanner(banner, 0), banner);
 }
 
 TEST(QuillmereL10n, RestoreBannersShowWhatWasRestoredNotTheLastClean)
