@@ -246,6 +246,24 @@ constexpr Row12 kCleanSuffix{"",
                              " in sicurezza",
                              " بأمان"};
 
+// The labels the clean commands give their cleans (exact texts).
+struct CleanLabelRow {
+    std::string_view label;
+    Text4 text;
+};
+const std::array<CleanLabelRow, 7> kCleanLabels{{
+    {"已核实纯缓存", {"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取"}},
+    {"闲置工程依赖", {"闲置工程依赖", "Idle project dependencies", "未使用のプロジェクト依存", "閒置工程依賴"}},
+    {"重复文件克隆副本", {"重复文件克隆副本", "Duplicate clones", "重複コピー", "重複檔案克隆副本"}},
+    {"大体积文件", {"大体积文件", "Large files", "大容量ファイル", "大體積檔案"}},
+    {"应用及残留文件", {"应用及残留文件", "Apps & leftovers", "アプリと残存データ", "應用及殘留檔案"}},
+    {"应用关联缓存", {"应用关联缓存", "App caches", "アプリのキャッシュ", "應用關聯快取"}},
+    {"全盘已核验安全项", {"全盘已核验安全项", "Verified safe items", "検証済みの安全な項目", "全盤已核驗安全項"}},
+}};
+
+constexpr std::string_view kLeftoverSuffix = " 缓存残留";
+constexpr Text4 kLeftoverSuffixText{" 缓存残留", " leftovers", " の残存データ", " 快取殘留"};
+
 std::string_view between(std::string_view text, std::string_view open, std::string_view close)
 {
     auto start = text.find(open);
@@ -329,6 +347,23 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
         return std::string(lead).append(figure).append(")");
     }
     return std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+}
+
+std::string QuillmereL10n::localizeCleanLabel(std::string_view label) const
+{
+    for (const auto& row : kCleanLabels)
+        if (row.label == label)
+            return std::string(row.text(language_));
+    return std::string(label);
+}
+
+std::string QuillmereL10n::localizeRecordName(std::string_view name) const
+{
+    if (name.ends_with(kLeftoverSuffix)) {
+        const auto app = name.substr(0, name.size() - kLeftoverSuffix.size());
+        return std::string(app).append(kLeftoverSuffixText(language_));
+    }
+    return localizeSubItemName(name);
 }
 
 namespace SharedTitles {

@@ -93,6 +93,9 @@ struct DiskOverview {
     bool operator==(const DiskOverview&) const = default;
 };
 
+// A project left alone for this many whole days is idle: its artefacts are offered selected.
+inline constexpr Int64 kIdleProjectDays = 5;
+
 struct ProjectBloatItem {
     std::string id;
     std::string projectName;
@@ -105,6 +108,8 @@ struct ProjectBloatItem {
     std::string verificationBadge;
     std::string verificationReason;
     bool isSelected = false;
+
+    bool isIdle() const { return daysSinceModified >= kIdleProjectDays; }
 
     bool operator==(const ProjectBloatItem&) const = default;
 };

@@ -154,6 +154,9 @@ class MacStorageScanner : public QObject {
     std::vector<CleanItem> selectedAppItems(bool cleanOrphansOnly) const;
     std::vector<CleanItem> masterSmartSelectedItems() const;
 
+    // The window's banner goes away until the next clean or restore writes one.
+    void dismissPurgeBanner();
+
     void revealInFinder(const URL& url);
     void openWithDefaultApp(const URL& url);
     // Presentation effects the window provides; not owned, may be null (then silent).
