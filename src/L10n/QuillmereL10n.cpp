@@ -207,6 +207,24 @@ constexpr Row12 kAnotherCleanRunning{"",
                                      "È in corso un'altra pulizia o un altro ripristino · Non è stato modificato nulla",
                                      "هناك عملية تنظيف أو استعادة أخرى قيد التشغيل · لم يتم تغيير أي شيء"};
 
+// What a clean left in place. The engine's banner says it after "；"; the translated banners
+// would otherwise report a clean that skipped items as complete. The count comes last so no
+// language needs plural forms.
+constexpr std::string_view kSkippedMarker = "；";
+constexpr std::string_view kSkippedTail = " 项被系统占用或无权限，已保留未动";
+constexpr Row12 kSkippedLead{"",
+                             " · Left untouched (in use or no permission): ",
+                             " · 使用中または権限がないため残した項目: ",
+                             "；被系統占用或無權限而保留未動的項目：",
+                             " · 사용 중이거나 권한이 없어 그대로 둔 항목: ",
+                             " · Unverändert gelassen (in Benutzung oder ohne Berechtigung): ",
+                             " · Laissés intacts (en cours d'utilisation ou sans autorisation) : ",
+                             " · Sin tocar (en uso o sin permiso): ",
+                             " · Mantidos intactos (em uso ou sem permissão): ",
+                             " · Оставлено без изменений (занято или нет доступа): ",
+                             " · Lasciati intatti (in uso o senza autorizzazione): ",
+                             " · تُركت دون تغيير (قيد الاستخدام أو دون إذن): "};
+
 constexpr Row12 kRestoreLead{"",
                              "Restored selected items back to their original locations (",
                              "選択項目を元の場所へ復元しました (",
@@ -346,7 +364,11 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
             return std::string(lead.substr(0, lead.rfind(" (")));
         return std::string(lead).append(figure).append(")");
     }
-    return std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    std::string text =
+        std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    if (auto skipped = between(banner, kSkippedMarker, kSkippedTail); !skipped.empty())
+        text.append(kSkippedLead[index]).append(skipped);
+    return text;
 }
 
 std::string QuillmereL10n::localizeCleanLabel(std::string_view label) const
