@@ -14,7 +14,7 @@ constexpr Int64 GiB = Int64(1) << 30;
 TEST(OverviewRingFigures, AVolumeOfUnknownSizeDrawsAnEmptyRing)
 {
     // Nothing measured yet, or a volume that reports nothing: no division, no full circle.
-    for (const DiskOverview overview : {DiskOverview{"v", 0, 0, 0}, DiskOverview{"v", -5, 3, 0}}) {
+    for (const DiskOverview& overview : {DiskOverview{"v", 0, 0, 0}, DiskOverview{"v", -5, 3, 0}}) {
         const OverviewRingFigures figures = overviewRingFigures(overview, 4 * GiB, 9 * GiB);
         EXPECT_EQ(figures.usedRatio, 0);
         EXPECT_EQ(figures.reclaimableRatio, 0);
