@@ -55,6 +55,14 @@ std::string report(const std::vector<QString>& faults)
 
 QString currentWhere(const WindowUnderTest& w) { return w.view->languageRaw() + "/" + w.view->appearanceRaw(); }
 
+void collectFaultsInEveryLanguage(WindowUnderTest& w, std::vector<QString>& faults)
+{
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
+        collectSceneFaults(w, currentWhere(w), faults);
+    }
+}
+
 } // namespace
 
 TEST(WindowLayout, EveryLanguageReadsRightInTheSmallestWindowInBothModes)
@@ -65,10 +73,7 @@ TEST(WindowLayout, EveryLanguageReadsRightInTheSmallestWindowInBothModes)
     std::vector<QString> faults;
     for (const char* mode : {"obsidian", "dawn"}) {
         w.view->setAppearanceRaw(mode);
-        for (AppLanguage language : allCases<AppLanguage>()) {
-            w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
-            collectSceneFaults(w, currentWhere(w), faults);
-        }
+        collectFaultsInEveryLanguage(w, faults);
     }
     EXPECT_TRUE(faults.empty()) << report(faults);
 }
@@ -79,10 +84,7 @@ TEST(WindowLayout, EveryLanguageReadsRightInTheFirstWindowSize)
     openFilled(w);
     w.resize(kFirstSize.width(), kFirstSize.height());
     std::vector<QString> faults;
-    for (AppLanguage language : allCases<AppLanguage>()) {
-        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
-        collectSceneFaults(w, currentWhere(w), faults);
-    }
+    collectFaultsInEveryLanguage(w, faults);
     EXPECT_TRUE(faults.empty()) << report(faults);
 }
 
