@@ -2,9 +2,21 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // Thumbnails the window (or a program the tests start) makes go to a cache of this run,
+    // never to the person's own.
+    char cache[] = "/var/tmp/quillmere-test-cache-XXXXXX";
+    if (!mkdtemp(cache))
+        return 1;
+    setenv("XDG_CACHE_HOME", cache, 1);
+    const int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(cache, ignored);
+    return result;
 }
