@@ -2,6 +2,7 @@
 // is reused without decoding, what is made again, how it is written for the file manager, and
 // where the decoding happens. Media files are made by the test.
 #include "Platform/Media/ThumbnailService.h"
+#include "Views/PrivateBus.h"
 #include "Views/TestMedia.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -228,3 +230,71 @@ TEST(ThumbnailService, LinksFoldersAndMissingFilesGetNoPicture)
     EXPECT_EQ(service.decodeCount(), 0);
     EXPECT_TRUE(f.namesIn(f.thumbnails).empty());
 }
+
+namespace {
+
+// Plays the desktop's thumbnailer on a private bus: for every file it is asked for, it puts a
+// green picture stamped for the file into the cache and says so.
+class FakeThumbnailer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.thumbnails.Thumbnailer1")
+  public:
+    FakeThumbnailer(std::string thumbnails, std::string file)
+        : thumbnails_(std::move(thumbnails)), file_(std::move(file))
+    {
+    }
+    QStringList mimeTypes;
+    QStringList flavors;
+
+  public Q_SLOTS:
+    uint Queue(const QStringList& uris, const QStringList& types, const QString& flavor, const QString&, uint)
+    {
+        mimeTypes += types;
+        flavors += flavor;
+        const std::string uri = uris.value(0).toStdString();
+        testmedia::writeStampedPng(thumbnails_ + "/" + flavor.toStdString() + "/" + md5Name(uri), {256, 144}, Qt::green,
+                                   uri, ThumbnailFixture::mtimeOf(file_));
+        QTimer::singleShot(0, this, [this, uris] {
+            Q_EMIT Ready(7, uris);
+            Q_EMIT Finished(7);
+        });
+        return 7;
+    }
+
+  Q_SIGNALS:
+    void Ready(uint handle, const QStringList& uris);
+    void Finished(uint handle);
+
+  private:
+    std::string thumbnails_;
+    std::string file_;
+};
+
+} // namespace
+
+TEST(ThumbnailService, TheDesktopsThumbnailerIsAskedForVideosWhileItRuns)
+{
+    ThumbnailFixture f;
+    PrivateBus bus;
+    if (!bus.isRunning())
+        GTEST_SKIP() << "dbus-daemon is not installed (scripts/bootstrap installs it)";
+    const std::string video = f.root.file("talk.mkv", 4096);
+    f.root.mkdir("cache/thumbnails/large");
+    QDBusConnection desktop = bus.connect(QStringLiteral("thumbnailer"));
+    FakeThumbnailer thumbnailer(f.thumbnails, video);
+    ASSERT_TRUE(desktop.registerObject(QStringLiteral("/org/freedesktop/thumbnails/Thumbnailer1"), &thumbnailer,
+                                       QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    ASSERT_TRUE(desktop.registerService(QStringLiteral("org.freedesktop.thumbnails.Thumbnailer1")));
+
+    ThumbnailService::Options options = f.options();
+    QDBusConnection client = bus.connect(QStringLiteral("thumbnail-client"));
+    options.desktopBus = [client] { return client; };
+    ThumbnailService service(options);
+    const QImage shown = f.ask(service, video);
+    EXPECT_TRUE(testmedia::alike(testmedia::middleColour(shown), Qt::green));
+    EXPECT_EQ(service.decodeCount(), 0);
+    EXPECT_EQ(thumbnailer.mimeTypes, QStringList{QStringLiteral("video/x-matroska")});
+    EXPECT_EQ(thumbnailer.flavors, QStringList{QStringLiteral("large")});
+}
+
+#include "ThumbnailServiceTest.moc"
