@@ -1,8 +1,10 @@
 #include "InlineMediaPlayer.h"
 
-#include "DesktopIntegration.h"
 #include "Models/Paths.h"
+#include "PlaybackDecoder.h"
 #include "QtText.h"
+
+#include <QThread>
 
 namespace {
 
@@ -14,55 +16,104 @@ bool isSoundOnly(const URL& path)
 
 } // namespace
 
-InlineMediaPlayer::InlineMediaPlayer(const URL& path, QObject* parent)
-    : QObject(parent), path_(path), hasPicture_(!isSoundOnly(path))
+InlineMediaPlayer::InlineMediaPlayer(const URL& path, QThread& decoderThread, QObject* parent)
+    : QObject(parent), path_(path), hasPicture_(!isSoundOnly(path)), decoder_(new PlaybackDecoder)
 {
-    player_.setAudioOutput(&audio_);
-    connect(&player_, &QMediaPlayer::playbackStateChanged, this, &InlineMediaPlayer::playingChanged);
-    connect(&player_, &QMediaPlayer::positionChanged, this, &InlineMediaPlayer::timesChanged);
-    connect(&player_, &QMediaPlayer::durationChanged, this, &InlineMediaPlayer::timesChanged);
-    connect(&player_, &QMediaPlayer::errorOccurred, this, &InlineMediaPlayer::setFailed);
-    connect(&player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::InvalidMedia)
-            setFailed();
+    decoder_->moveToThread(&decoderThread);
+    // Queued: they cross from the decoder's thread, and end with this object.
+    connect(decoder_, &PlaybackDecoder::stateChanged, this, [this](bool playing, bool failed) {
+        playing_ = playing;
+        failed_ = failed;
+        Q_EMIT stateChanged();
     });
-    player_.setSource(fileUrlOfPath(path_));
+    connect(decoder_, &PlaybackDecoder::timesChanged, this, [this](qint64 position, qint64 duration) {
+        position_ = position;
+        duration_ = std::max<qint64>(duration, 0);
+        Q_EMIT timesChanged();
+    });
+    connect(decoder_, &PlaybackDecoder::soundChanged, this, [this](float volume, bool muted) {
+        volume_ = volume;
+        muted_ = muted;
+        Q_EMIT soundChanged();
+    });
+    connect(decoder_, &PlaybackDecoder::frameReady, this, [this](const QVideoFrame& frame) {
+        lastFrame_ = frame;
+        if (display_)
+            display_->setVideoFrame(frame);
+    });
+    ask([path = path_](PlaybackDecoder& decoder) { decoder.open(path); });
 }
 
-InlineMediaPlayer::~InlineMediaPlayer() { release(); }
+InlineMediaPlayer::~InlineMediaPlayer() { letGoOfDecoder(); }
+
+template <typename Call> void InlineMediaPlayer::ask(Call call)
+{
+    if (!decoder_)
+        return;
+    PlaybackDecoder* decoder = decoder_;
+    QMetaObject::invokeMethod(
+        decoder, [decoder, call] { call(*decoder); }, Qt::QueuedConnection);
+}
 
 QString InlineMediaPlayer::fileName() const { return qt(paths::lastComponent(path_)); }
 
-QString InlineMediaPlayer::elapsedText() const { return clockText(player_.position()); }
-QString InlineMediaPlayer::totalText() const { return clockText(player_.duration()); }
+void InlineMediaPlayer::setDisplay(QVideoSink* display)
+{
+    if (display == display_)
+        return;
+    display_ = display;
+    // The new output shows the current picture at once, also while paused.
+    if (display_ && lastFrame_.isValid())
+        display_->setVideoFrame(lastFrame_);
+    Q_EMIT displayChanged();
+}
 
 void InlineMediaPlayer::togglePlayback()
 {
-    if (failed_)
+    if (!failed_)
+        ask([](PlaybackDecoder& decoder) { decoder.togglePlayback(); });
+}
+
+void InlineMediaPlayer::seek(double milliseconds)
+{
+    ask([to = qint64(milliseconds)](PlaybackDecoder& decoder) { decoder.seek(to); });
+}
+
+void InlineMediaPlayer::setVolume(float volume)
+{
+    ask([volume](PlaybackDecoder& decoder) { decoder.setVolume(volume); });
+}
+
+void InlineMediaPlayer::toggleMute()
+{
+    ask([](PlaybackDecoder& decoder) { decoder.toggleMute(); });
+}
+
+void InlineMediaPlayer::pause()
+{
+    ask([](PlaybackDecoder& decoder) { decoder.pause(); });
+    // Shown as paused at once; the decoder follows on its thread.
+    if (playing_) {
+        playing_ = false;
+        Q_EMIT stateChanged();
+    }
+}
+
+void InlineMediaPlayer::retire()
+{
+    pause();
+    letGoOfDecoder();
+    deleteLater();
+}
+
+void InlineMediaPlayer::letGoOfDecoder()
+{
+    if (!decoder_)
         return;
-    if (playing())
-        player_.pause();
-    else
-        player_.play();
-}
-
-void InlineMediaPlayer::seek(qint64 milliseconds)
-{
-    player_.setPosition(std::clamp<qint64>(milliseconds, 0, std::max<qint64>(player_.duration(), 0)));
-}
-
-void InlineMediaPlayer::release()
-{
-    player_.stop();
-    player_.setSource(QUrl());
-}
-
-void InlineMediaPlayer::setFailed()
-{
-    if (failed_ || isReleased())
-        return;
-    failed_ = true;
-    Q_EMIT failedChanged();
+    disconnect(decoder_, nullptr, this, nullptr);
+    ask([](PlaybackDecoder& decoder) { decoder.release(); });
+    decoder_ = nullptr;
+    lastFrame_ = {};
 }
 
 QString InlineMediaPlayer::clockText(qint64 milliseconds)

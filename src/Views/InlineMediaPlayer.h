@@ -1,73 +1,94 @@
 #pragma once
-// The inline player of one inspected media file. The window makes a new one for every media
-// file it inspects (so each starts at the beginning, not playing) and pauses and releases it
-// when the inspector moves on. QML shows its picture through a VideoOutput it attaches and
-// drives it with the inline controls; the sound goes to the default output, and nowhere when
-// the machine has none.
+// The inline player of one inspected media file, as the window sees it. The window makes a new
+// one for every media file it inspects (so each starts at the beginning, not playing) and
+// retires it when the inspector moves on: paused at once, its decoder let go of on the decoder's
+// own thread. Frames are handed on to whichever VideoOutput shows them (inline or full screen),
+// so an output that comes and goes never reconfigures the decoder. The sound goes to the default
+// output, and nowhere when the machine has none.
 
 #include "Models/Basics.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QtQml/qqmlregistration.h>
+
+class PlaybackDecoder;
+class QThread;
 
 class InlineMediaPlayer : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The window makes one player per inspected media file")
-    Q_PROPERTY(QMediaPlayer* player READ player CONSTANT)
-    Q_PROPERTY(QAudioOutput* audio READ audio CONSTANT)
     Q_PROPERTY(QString fileName READ fileName CONSTANT)
     Q_PROPERTY(bool hasPicture READ hasPicture CONSTANT)
-    Q_PROPERTY(bool playing READ playing NOTIFY playingChanged)
-    Q_PROPERTY(bool failed READ failed NOTIFY failedChanged)
-    Q_PROPERTY(qint64 position READ position NOTIFY timesChanged)
-    Q_PROPERTY(qint64 duration READ duration NOTIFY timesChanged)
+    // The sink of the VideoOutput that shows the picture now.
+    Q_PROPERTY(QVideoSink* display READ display WRITE setDisplay NOTIFY displayChanged)
+    Q_PROPERTY(bool playing READ playing NOTIFY stateChanged)
+    Q_PROPERTY(bool failed READ failed NOTIFY stateChanged)
+    // Milliseconds (as doubles, which QML reads as numbers).
+    Q_PROPERTY(double position READ positionMs NOTIFY timesChanged)
+    Q_PROPERTY(double duration READ durationMs NOTIFY timesChanged)
     Q_PROPERTY(QString elapsedText READ elapsedText NOTIFY timesChanged)
     Q_PROPERTY(QString totalText READ totalText NOTIFY timesChanged)
+    Q_PROPERTY(float volume READ volume WRITE setVolume NOTIFY soundChanged)
+    Q_PROPERTY(bool muted READ muted NOTIFY soundChanged)
 
   public:
-    explicit InlineMediaPlayer(const URL& path, QObject* parent = nullptr);
+    // Opens `path` on `decoderThread`, which must run until the player is retired.
+    InlineMediaPlayer(const URL& path, QThread& decoderThread, QObject* parent = nullptr);
     ~InlineMediaPlayer() override;
 
     const URL& path() const { return path_; }
-    QMediaPlayer* player() { return &player_; }
-    QAudioOutput* audio() { return &audio_; }
     QString fileName() const;
     // Video files show a picture; sound files (mp3, wav, m4a) only the controls.
     bool hasPicture() const { return hasPicture_; }
-    bool playing() const { return player_.playbackState() == QMediaPlayer::PlayingState; }
+    QVideoSink* display() const { return display_; }
+    void setDisplay(QVideoSink* display);
+    bool playing() const { return playing_; }
     // The file could not be decoded; the frame says so instead of showing a picture.
     bool failed() const { return failed_; }
-    qint64 position() const { return player_.position(); }
-    qint64 duration() const { return player_.duration(); }
-    QString elapsedText() const;
-    QString totalText() const;
+    qint64 position() const { return position_; }
+    qint64 duration() const { return duration_; }
+    double positionMs() const { return double(position_); }
+    double durationMs() const { return double(duration_); }
+    QString elapsedText() const { return clockText(position_); }
+    QString totalText() const { return clockText(duration_); }
+    float volume() const { return volume_; }
+    void setVolume(float volume);
+    bool muted() const { return muted_; }
 
     Q_INVOKABLE void togglePlayback();
-    Q_INVOKABLE void seek(qint64 milliseconds);
-    Q_INVOKABLE void toggleMute() { audio_.setMuted(!audio_.isMuted()); }
-    void pause() { player_.pause(); }
-    // Stops and lets go of the media: the decoder, its pipeline and the open file.
-    void release();
-    bool isReleased() const { return player_.source().isEmpty(); }
+    Q_INVOKABLE void seek(double milliseconds);
+    Q_INVOKABLE void toggleMute();
+    void pause();
+    // Pauses now and hands the decoder back to its thread to be let go of; deletes itself later.
+    void retire();
 
     // "1:05", or "1:02:05" from an hour on.
     static QString clockText(qint64 milliseconds);
 
   Q_SIGNALS:
-    void playingChanged();
-    void failedChanged();
+    void displayChanged();
+    void stateChanged();
     void timesChanged();
+    void soundChanged();
 
   private:
-    void setFailed();
+    template <typename Call> void ask(Call call);
+    void letGoOfDecoder();
 
     URL path_;
     bool hasPicture_ = true;
+    PlaybackDecoder* decoder_ = nullptr; // on its thread; gone once let go of
+    QPointer<QVideoSink> display_;
+    QVideoFrame lastFrame_;
+    bool playing_ = false;
     bool failed_ = false;
-    QAudioOutput audio_;
-    QMediaPlayer player_;
+    qint64 position_ = 0;
+    qint64 duration_ = 0;
+    float volume_ = 1;
+    bool muted_ = false;
 };

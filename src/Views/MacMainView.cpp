@@ -66,7 +66,14 @@ MacMainView::~MacMainView()
     inspector_.reset();
     column_.reset();
     if (avPlayer_)
-        avPlayer_->release();
+        avPlayer_->retire();
+    if (decoderThread_.isRunning()) {
+        // What the player posted (letting go of its file) is done before the thread ends.
+        QMetaObject::invokeMethod(
+            decoderThreadAnchor_.get(), [] {}, Qt::BlockingQueuedConnection);
+        decoderThread_.quit();
+        decoderThread_.wait();
+    }
 }
 
 void MacMainView::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
@@ -225,6 +232,17 @@ QString MacMainView::inspectedTitle() const
     return QString::fromStdString(std::visit(Title{currentLanguage()}, inspectedItem_->payload()));
 }
 
+QThread& MacMainView::decoderThread()
+{
+    if (!decoderThread_.isRunning()) {
+        decoderThreadAnchor_ = std::make_unique<QObject>();
+        decoderThreadAnchor_->moveToThread(&decoderThread_);
+        decoderThread_.setObjectName(QStringLiteral("media decoder"));
+        decoderThread_.start();
+    }
+    return decoderThread_;
+}
+
 ThumbnailService& MacMainView::thumbnails()
 {
     if (!thumbnails_) {
@@ -351,12 +369,9 @@ void MacMainView::syncMediaPlayerIfNeeded()
         return;
     }
     // The player of the item left behind stops at once and lets go of its file.
-    if (avPlayer_) {
-        avPlayer_->pause();
-        avPlayer_->release();
-        avPlayer_->deleteLater();
-    }
+    if (avPlayer_)
+        avPlayer_->retire();
     // A new player for every inspected media file, so one always starts paused at the beginning.
-    avPlayer_ = media ? new InlineMediaPlayer(*media, this) : nullptr;
+    avPlayer_ = media ? new InlineMediaPlayer(*media, decoderThread(), this) : nullptr;
     Q_EMIT avPlayerChanged();
 }

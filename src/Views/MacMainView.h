@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
@@ -311,6 +312,7 @@ class MacMainView : public QObject {
     void updateWorkspaceSummaries();
     void updateInspectedLists();
     void updateInspectedRow();
+    QThread& decoderThread();
     void requestClean(PendingClean request);
     Int64 bytesToClean(const PendingClean& request) const;
     bool hasItemsToClean(const PendingClean& request) const;
@@ -342,6 +344,9 @@ class MacMainView : public QObject {
     bool showLanguageMatrixPopover_ = false;
     QPointer<InlineMediaPlayer> avPlayer_;
     std::unique_ptr<ThumbnailService> thumbnails_;
+    // Players decode on this thread, started with the first one.
+    QThread decoderThread_;
+    std::unique_ptr<QObject> decoderThreadAnchor_; // lives there, to wait for what was posted
     std::optional<PendingClean> pendingClean_;
     int inspectedRow_ = -1;
 

@@ -39,29 +39,26 @@ std::optional<QImage> grab(const URL& path, int edge, std::chrono::milliseconds 
     QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, [&](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::LoadedMedia && !player.hasVideo())
             loop.quit(); // sound only: there is no picture to wait for
-        else if (status == QMediaPlayer::LoadedMedia && player.playbackState() == QMediaPlayer::StoppedState)
-            player.play(); // frames flow only while it plays; the seek follows the first one
-        else if (status == QMediaPlayer::InvalidMedia || status == QMediaPlayer::EndOfMedia)
+        else if (status == QMediaPlayer::LoadedMedia && player.playbackState() == QMediaPlayer::StoppedState) {
+            // Seeking before it plays: a seek while the first frames flow can break the stream.
+            wantedUs = std::min(player.duration() / 10, kLatestFrameMs) * 1000;
+            if (wantedUs >= kShortestSeekUs)
+                player.setPosition(wantedUs / 1000);
+            player.play(); // frames flow only while it plays
+        } else if (status == QMediaPlayer::InvalidMedia || status == QMediaPlayer::EndOfMedia)
             loop.quit();
     });
     QObject::connect(&player, &QMediaPlayer::errorOccurred, &loop, [&] { loop.quit(); });
     QObject::connect(&sink, &QVideoSink::videoFrameChanged, &loop, [&](const QVideoFrame& frame) {
         if (!frame.isValid())
             return;
-        if (first.isNull()) {
-            first = frame.toImage();
-            wantedUs = std::min(player.duration() / 10, kLatestFrameMs) * 1000;
-            if (wantedUs < kShortestSeekUs)
-                loop.quit();
-            else
-                player.setPosition(wantedUs / 1000);
-            return;
-        }
-        // Frames decoded before the seek took effect come first; a seek to a key frame may
+        // A frame decoded before the seek took effect may come first; a seek to a key frame may
         // land a little before the point asked for.
-        if (frame.startTime() >= wantedUs / 2) {
+        if (wantedUs < kShortestSeekUs || frame.startTime() >= wantedUs / 2) {
             chosen = frame.toImage();
             loop.quit();
+        } else if (first.isNull()) {
+            first = frame.toImage();
         }
     });
     QTimer::singleShot(timeout, &loop, &QEventLoop::quit);

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtMultimedia
 import Quillmere
 
 // The right column: everything about the one item clicked in a workspace, so it can be
@@ -73,6 +74,10 @@ Rectangle {
         function onInspectedRowChanged() { scroller.contentY = 0 }
         function onInspectedItemChanged() { if (details.kind !== View.inspectedKind) scroller.contentY = 0 }
     }
+
+    // Made with the window and never shown: setting up the first video output of the program
+    // takes a good part of a second, which would otherwise hold up the first inspected file.
+    VideoOutput { visible: false; width: 1; height: 1 }
 
     Component { id: safeCard; SafeCardInspector {} }
     Component { id: projectBloat; ProjectBloatInspector {} }

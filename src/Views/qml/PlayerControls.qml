@@ -42,8 +42,8 @@ ColumnLayout {
         Layout.fillWidth: true
         IconButton {
             objectName: "muteButton"
-            symbol: (controls.media?.audio.muted ?? false) ? "speaker.slash.fill" : "speaker.wave.2.fill"
-            text: (controls.media?.audio.muted ?? false) ? View.texts.playerUnmute : View.texts.playerMute
+            symbol: (controls.media?.muted ?? false) ? "speaker.slash.fill" : "speaker.wave.2.fill"
+            text: (controls.media?.muted ?? false) ? View.texts.playerUnmute : View.texts.playerMute
             onClicked: controls.media.toggleMute()
         }
         MediaSlider {
@@ -51,9 +51,9 @@ ColumnLayout {
             Layout.preferredWidth: 90
             from: 0
             to: 1
-            follows: controls.media?.audio.volume ?? 1
+            follows: controls.media?.volume ?? 1
             label: View.texts.playerVolume
-            onMovedTo: (value) => { controls.media.audio.volume = value }
+            onMovedTo: (value) => { controls.media.volume = value }
         }
         Item { Layout.fillWidth: true }
         IconButton {

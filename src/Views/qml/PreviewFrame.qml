@@ -96,9 +96,9 @@ Rectangle {
 
     // The player's picture goes to whichever output is shown.
     Binding {
-        target: frame.media ? frame.media.player : null
-        property: "videoOutput"
-        value: frame.fullScreen ? fullScreenVideo : inlineVideo
+        target: frame.media
+        property: "display"
+        value: frame.fullScreen ? fullScreenVideo.videoSink : inlineVideo.videoSink
         when: frame.media !== null
         restoreMode: Binding.RestoreNone
     }
