@@ -5,10 +5,12 @@
 // copy back into the published list.
 
 #include "Models/Basics.h"
+#include "Models/FileStamp.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // ---------------------------------------------------------------- enumerations
@@ -196,11 +198,32 @@ struct PurgeHistoryRecord {
     bool operator==(const PurgeHistoryRecord&) const = default;
 };
 
+// A path with what the scan saw there (nothing recorded: nullopt).
+struct ScannedPath {
+    URL url;
+    std::optional<FileStamp> stamp;
+
+    bool operator==(const ScannedPath&) const = default;
+};
+
 // One thing handed to the purge executor: where it is, what the scan measured, what to call it.
 struct CleanItem {
+    CleanItem() = default;
+    CleanItem(URL url, Int64 sizeBytes, std::string name)
+        : url(std::move(url)), sizeBytes(sizeBytes), name(std::move(name))
+    {
+    }
+
     URL url;
     Int64 sizeBytes = 0;
     std::string name;
+    // What the scan saw at `url`. When given, the item is cleaned only while the same
+    // object stands there unchanged.
+    std::optional<FileStamp> scanned;
+    // For a duplicate copy: the original its group keeps, which must still be as scanned.
+    std::optional<ScannedPath> keptOriginal;
+    // For the Trash folder: the entries the scan measured. Only these may go.
+    std::optional<std::vector<FolderEntryStamp>> trashEntries;
 
     bool operator==(const CleanItem&) const = default;
 };

@@ -3,10 +3,12 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/TemporaryFolder.h"
+#include "Platform/Trash.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -39,7 +41,10 @@ ItemTexts textsOf(const Rule& rule, std::string_view badge)
 // Collects one card's items; every item is previewed from the walk that sized it.
 class CardItems {
   public:
-    explicit CardItems(TreeSizer& sizer) : sizer_(sizer) {}
+    CardItems(TreeSizer& sizer, const std::map<URL, Int64>& measuredElsewhere)
+        : sizer_(sizer), measuredElsewhere_(measuredElsewhere)
+    {
+    }
 
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
     {
@@ -49,7 +54,8 @@ class CardItems {
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
-        const Int64 size = sizer_.size(url, measure.depth);
+        const auto elsewhere = measuredElsewhere_.find(url);
+        const Int64 size = elsewhere != measuredElsewhere_.end() ? elsewhere->second : sizer_.size(url, measure.depth);
         if (size >= measure.minimumBytes)
             keep(url, size, texts);
     }
@@ -65,6 +71,7 @@ class CardItems {
 
   private:
     TreeSizer& sizer_;
+    const std::map<URL, Int64>& measuredElsewhere_;
     std::vector<CacheSubItem> items_;
 };
 
@@ -87,10 +94,10 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
     // Only the named cache folders of a profile are offered; its cookies, passwords,
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(chromeData, entries))
+    const auto entries = DirectoryWalker::list(chromeData);
+    if (!entries)
         return;
-    for (const auto& entry : entries) {
+    for (const auto& entry : *entries) {
         if (!isChromeProfileName(entry.name))
             continue;
         const URL profile = paths::join(chromeData, entry.name);
@@ -124,9 +131,8 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
 void addAiDevItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
 {
     const URL dotCache = dotCacheFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (DirectoryWalker::list(dotCache, entries))
-        for (const auto& entry : entries)
+    if (const auto entries = DirectoryWalker::list(dotCache))
+        for (const auto& entry : *entries)
             card.keepIfLargeEnough(paths::join(dotCache, entry.name), kAiDevRule,
                                    {dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail});
     for (const Rule& rule : aiDevRules())
@@ -143,16 +149,19 @@ void addSystemItems(CardItems& card, const URL& home, const std::optional<URL>& 
 
 } // namespace
 
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home)
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home, std::optional<Int64> trashBytes)
 {
     using AddItems = void (*)(CardItems&, const URL&, const std::optional<URL>&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
 
     const std::optional<URL> tempParent = tempfolder::perUserTemporaryParent();
     TreeSizer sizer; // shared by all cards, so nested locations are walked once
+    std::map<URL, Int64> measuredElsewhere;
+    if (trashBytes)
+        measuredElsewhere[Trash::homeFilesFolder(home)] = *trashBytes;
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {
-        CardItems items(sizer);
+        CardItems items(sizer, measuredElsewhere);
         kCardContents[index](items, home, tempParent);
         SafeCacheRuleCard card = cardShell(index);
         card.subItems = std::move(items).sorted();

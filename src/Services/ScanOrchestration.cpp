@@ -1,6 +1,7 @@
 // The instant scan: five phases in one background task, each published on the GUI thread.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/Trash.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
@@ -8,6 +9,7 @@
 #include "Services/MacStorageScanner.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
+#include "Services/ScanStamps.h"
 
 void MacStorageScanner::startInstantScan()
 {
@@ -22,8 +24,13 @@ void MacStorageScanner::startInstantScan()
     const URL home = homeURL_;
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
+    const std::set<std::string> restorable = restorableTrashEntries();
 
-    runInBackground([this, home, applications, cleaned] {
+    runInBackground([this, home, applications, cleaned, restorable, roots = cleanRoots()] {
+        // What the Trash held when the scan began: only that may be offered for emptying.
+        const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
+        ScanStamps stamps(roots);
+
         // 1. Disk overview.
         DiskOverview overview = queryDiskOverview(home);
         publish([this, overview] {
@@ -33,9 +40,16 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(home);
+        auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+        Int64 trashBytes = 0; // a trash reached through a link is not offered at all
+        for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
+            trashBytes += entry.bytes;
+        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(home, trashBytes);
         dropCleaned(cards, cleaned);
-        publish([this, cards] {
+        stamps.offerOnly(cards);
+        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
+            rememberScanned(seen);
+            scannedTrashEntries_ = trash;
             setRuleCards(cards);
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
@@ -44,7 +58,9 @@ void MacStorageScanner::startInstantScan()
         // 3. Developer artefacts.
         std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(home);
         dropCleaned(bloats, cleaned);
-        publish([this, bloats] {
+        stamps.offerOnly(bloats);
+        publish([this, bloats, seen = stamps.stamps()] {
+            rememberScanned(seen);
             setProjectBloats(bloats);
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
@@ -53,16 +69,20 @@ void MacStorageScanner::startInstantScan()
         // 4. Applications, then large files, duplicates and the chart.
         std::vector<InstalledAppItem> apps = scanAppsWithOrphans(home, applications);
         dropCleaned(apps, cleaned);
+        stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
         for (const auto& app : apps)
             appNames.insert(paths::asciiLower(app.name));
         auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, cards, bloats, appNames);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
+        stamps.offerOnly(largeFiles);
+        stamps.offerOnly(groups);
 
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
-                 groups = std::move(groups)] {
+                 groups = std::move(groups), seen = stamps.stamps()] {
+            rememberScanned(seen);
             setInstalledApps(apps);
             setSunburstSlices(slices);
             setLargeFiles(largeFiles);
@@ -74,6 +94,24 @@ void MacStorageScanner::startInstantScan()
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
         });
     });
+}
+
+void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>& stamps)
+{
+    // Lists of an earlier scan may still be shown until this one replaces them: their
+    // stamps stay until the same path is seen again.
+    for (const auto& [path, stamp] : stamps)
+        scannedStamps_.insert_or_assign(path, stamp);
+}
+
+std::set<std::string> MacStorageScanner::restorableTrashEntries() const
+{
+    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
+    std::set<std::string> names;
+    for (const auto& record : recentPurgeRecords_)
+        if (paths::parent(record.trashedURL) == trashFolder)
+            names.insert(paths::lastComponent(record.trashedURL));
+    return names;
 }
 
 void MacStorageScanner::clearAllResults()

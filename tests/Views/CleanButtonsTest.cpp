@@ -20,10 +20,10 @@ struct ButtonsFixture : AccessFixture {
         options.applications = applications;
         options.pacePurges = false;
         view = std::make_unique<MacMainView>(options, *access);
-        // Places inside the test's own folder that no longer exist: a clean counts them as
-        // gone and touches nothing.
+        // Places inside the test home that no longer exist: a clean counts them as gone and
+        // touches nothing.
         EngineAccess::setProjectBloats(
-            view->scanner(), {bloat(root.at("gone/a"), 100, true, "a"), bloat(root.at("gone/b"), 200, true, "b")});
+            view->scanner(), {bloat(home + "/gone/a", 100, true, "a"), bloat(home + "/gone/b", 200, true, "b")});
         view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
     }
     MacStorageScanner& scanner() { return view->scanner(); }
@@ -51,7 +51,7 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     EXPECT_FALSE(f.scanner().isPurgingAnimation());
 
     // The selection moved on while the question was open: ask again with the new size.
-    f.scanner().toggleProjectBloat(f.root.at("gone/b"));
+    f.scanner().toggleProjectBloat(f.home + "/gone/b");
     f.view->confirmPendingClean();
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 100);

@@ -1,4 +1,6 @@
 // Engine tests run inside a QCoreApplication so queued publishes can be delivered.
+#include "support/PrivateRuntimeFolder.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    const PrivateRuntimeFolder runtime;
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // Thumbnails the window (or a program the tests start) makes go to a cache of this run,
