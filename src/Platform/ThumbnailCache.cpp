@@ -74,10 +74,10 @@ bool stampsMatch(const QByteArray& png, const ThumbnailKey& key)
 
 std::optional<QByteArray> readIfStamped(const std::string& path, const ThumbnailKey& key)
 {
-    std::string bytes;
-    if (!readSmallRegularFile(path, kLargestThumbnailBytes, bytes))
+    const auto bytes = readSmallRegularFile(path, kLargestThumbnailBytes);
+    if (!bytes)
         return std::nullopt;
-    QByteArray png = QByteArray::fromStdString(bytes);
+    QByteArray png = QByteArray::fromStdString(*bytes);
     if (!stampsMatch(png, key))
         return std::nullopt;
     return png;

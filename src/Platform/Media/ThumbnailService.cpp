@@ -126,12 +126,12 @@ class ThumbnailWorker : public QObject {
     QMimeType mimeTypeOf(const URL& path) const
     {
         const QString name = QString::fromUtf8(paths::lastComponent(path));
-        ReadOnlyFile file(path);
-        if (!file.isOpen())
+        const auto file = ReadOnlyFile::open(path);
+        if (!file)
             return mimeTypes_.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
         QByteArray head(kSniffBytes, '\0');
-        const ssize_t n = file.readAt(head.data(), std::size_t(head.size()), 0);
-        head.truncate(n > 0 ? qsizetype(n) : 0);
+        const auto n = file->readAt(head.data(), std::size_t(head.size()), 0);
+        head.truncate(n ? qsizetype(*n) : 0);
         return mimeTypes_.mimeTypeForFileNameAndData(name, head);
     }
 
