@@ -7,6 +7,8 @@
 
 #include "CacheListModels.h"
 #include "DuplicateListModels.h"
+#include "InlineMediaPlayer.h"
+#include "InspectorPresenter.h"
 #include "InstalledAppListModel.h"
 #include "L10n/AppLanguage.h"
 #include "LargeFileListModel.h"
@@ -26,6 +28,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
@@ -37,6 +40,7 @@
 #include <vector>
 
 class QQmlEngine;
+class ThumbnailService;
 
 class MacMainView : public QObject {
     Q_OBJECT
@@ -62,7 +66,6 @@ class MacMainView : public QObject {
     Q_PROPERTY(QString inspectedKind READ inspectedKind NOTIFY inspectedItemChanged)
     Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY inspectedTitleChanged)
     Q_PROPERTY(int inspectedRow READ inspectedRow NOTIFY inspectedRowChanged)
-    Q_PROPERTY(QString mediaFileName READ mediaFileName NOTIFY avPlayerChanged)
     Q_PROPERTY(bool moveToTrash READ moveToTrash WRITE setMoveToTrash NOTIFY moveToTrashChanged)
     // Presentation: every text in the current language (an object of texts by name, built
     // once per language), the palette's colours, the workspaces.
@@ -106,6 +109,8 @@ class MacMainView : public QObject {
     Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
     // The ring, the cockpit's figures and the sidebar's disk block.
     Q_PROPERTY(OverviewPresenter* overview READ overview CONSTANT)
+    // The inspected item's details, its preview frame and inline player.
+    Q_PROPERTY(InspectorPresenter* inspector READ inspector CONSTANT)
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
@@ -143,8 +148,11 @@ class MacMainView : public QObject {
     void setShowRestoreHistoryPopover(bool show);
     bool showLanguageMatrixPopover() const { return showLanguageMatrixPopover_; }
     void setShowLanguageMatrixPopover(bool show);
-    // The file the inline player is set up for (its construction belongs to the inspector).
-    const std::optional<URL>& avPlayer() const { return avPlayer_; }
+    // The inline player of the inspected media file, made new (paused at its start) for every
+    // one; none when the inspected item has no media file that exists.
+    InlineMediaPlayer* avPlayer() const { return avPlayer_; }
+    // The thumbnails of files this window has shown, and the service that makes them.
+    ThumbnailService& thumbnails();
     bool moveToTrash() const { return scanner_->moveToTrashByDefault(); }
     void setMoveToTrash(bool value) { scanner_->setMoveToTrashByDefault(value); }
 
@@ -238,7 +246,6 @@ class MacMainView : public QObject {
     QString inspectedKind() const;
     QString inspectedTitle() const;
     int inspectedRow() const { return inspectedRow_; }
-    QString mediaFileName() const;
 
     // Presentation (MacMainViewPresentation.cpp).
     QJSValue texts();
@@ -280,6 +287,7 @@ class MacMainView : public QObject {
     PurgeRecordListModel* purgeRecords() { return &purgeRecords_; }
     WorkspaceColumnPresenter* column() { return column_.get(); }
     OverviewPresenter* overview() { return overview_.get(); }
+    InspectorPresenter* inspector() { return inspector_.get(); }
 
     // The icon font's glyph for a symbol name.
     Q_INVOKABLE static QString glyph(const QString& symbolName);
@@ -326,6 +334,7 @@ class MacMainView : public QObject {
     void onScanningChanged();
     void updateInspectedLists();
     void updateInspectedRow();
+    QThread& decoderThread();
     void requestClean(PendingClean request);
     Int64 bytesToClean(const PendingClean& request) const;
     bool hasItemsToClean(const PendingClean& request) const;
@@ -355,7 +364,11 @@ class MacMainView : public QObject {
     bool showSafetyPopover_ = false;
     bool showRestoreHistoryPopover_ = false;
     bool showLanguageMatrixPopover_ = false;
-    std::optional<URL> avPlayer_;
+    QPointer<InlineMediaPlayer> avPlayer_;
+    std::unique_ptr<ThumbnailService> thumbnails_;
+    // Players decode on this thread, started with the first one.
+    QThread decoderThread_;
+    std::unique_ptr<QObject> decoderThreadAnchor_; // lives there, to wait for what was posted
     std::optional<PendingClean> pendingClean_;
     int inspectedRow_ = -1;
 
@@ -375,6 +388,7 @@ class MacMainView : public QObject {
     std::unique_ptr<OverviewPresenter> overview_;
     // The lists the running scan has published so far.
     std::set<ShownList> publishedThisScan_;
+    std::unique_ptr<InspectorPresenter> inspector_;
 
     QTimer pulseTimer_;
 };
