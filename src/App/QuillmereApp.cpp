@@ -1,6 +1,5 @@
 // The window program.
 #include "MainWindowController.h"
-#include "Services/MacStorageScanner.h"
 
 #include <QApplication>
 

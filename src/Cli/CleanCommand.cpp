@@ -1,9 +1,9 @@
 // quillmere-cli clean: scans, takes what the scan selects, and cleans it with the same
 // commands and executor as the window. Without --yes it only lists what it would do.
 #include "Cli/CliCommands.h"
+#include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
 
 #include <QCoreApplication>
 
@@ -93,25 +93,24 @@ void printOutcome(const MacStorageScanner& scanner, const std::vector<CleanItem>
 
 } // namespace
 
-int runClean(const Arguments& input)
+int runClean(const Arguments& args)
 {
-    Arguments args = input;
-    MacStorageScanner::Options options;
+    ArgumentReader reader(args);
+    MacStorageScanner::Options options = readEngineOptions(reader);
     options.pacePurges = false; // pauses only help people watching a progress bar
-    std::string problem;
-    if (!parseEngineOptions(args, options, problem))
-        return usage(problem);
-    std::string what;
-    bool ok = true;
-    if (!takeOption(args, "--what", what, ok) || !ok)
+    if (!reader.ok())
+        return reader.usage();
+    const auto what = reader.option("--what", "a list");
+    if (!what)
         return usage("clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all");
-    const auto choice = choices().find(what);
+    const auto choice = choices().find(*what);
     if (choice == choices().end())
-        return usage("unknown --what '" + what + "'");
-    const bool deleteForGood = takeFlag(args, "--delete");
-    const bool confirmed = takeFlag(args, "--yes");
-    if (!args.empty())
-        return usage("unexpected argument '" + args.front() + "'");
+        return usage("unknown --what '" + *what + "'");
+    const bool deleteForGood = reader.flag("--delete");
+    const bool confirmed = reader.flag("--yes");
+    reader.expectNothingLeft();
+    if (!reader.ok())
+        return reader.usage();
 
     MacStorageScanner scanner(options);
     runScanToCompletion(scanner);

@@ -1,38 +1,42 @@
 // quillmere-cli phase NAME: runs one scanner alone on this thread and prints what it
 // found, so benchmarks can time a phase against a reference tool.
 #include "Cli/CliCommands.h"
+#include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
-#include "Services/MacStorageScanner.h"
+#include "Platform/AccountHome.h"
+#include "Services/AppScan.h"
+#include "Services/DiskOverview.h"
+#include "Services/LargeFileScan.h"
+#include "Services/ProjectBloatScan.h"
+#include "Services/SafeCacheCatalogue.h"
 
 #include <iostream>
 
 namespace cli {
 
-int runPhase(const Arguments& input)
+int runPhase(const Arguments& args)
 {
-    Arguments args = input;
-    MacStorageScanner::Options options;
-    bool json = false;
-    std::string problem;
-    if (!parseReportOptions(args, options, json, problem))
-        return usage(problem);
-    if (args.size() != 1)
+    ArgumentReader reader(args);
+    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const bool json = reader.flag("--json");
+    if (!reader.ok())
+        return reader.usage();
+    if (reader.rest().size() != 1)
         return usage("phase takes one name: overview, catalogue, bloat, apps or media");
-    const std::string& name = args.front();
-    const URL home = options.home.empty() ? MacStorageScanner::accountHomeFolder() : options.home;
+    const std::string& name = reader.rest().front();
+    const URL home = options.home.empty() ? accountHomeFolder() : options.home;
 
     Json result;
     if (name == "overview") {
-        result = toJson(MacStorageScanner::queryDiskOverview(home));
+        result = toJson(queryDiskOverview(home));
     } else if (name == "catalogue") {
-        result = toJson(MacStorageScanner::scanFourHumanCentricScenarioCards(home));
+        result = toJson(scanFourHumanCentricScenarioCards(home));
     } else if (name == "bloat") {
-        result = toJson(MacStorageScanner::scanDeveloperProjectBloats(home));
+        result = toJson(scanDeveloperProjectBloats(home));
     } else if (name == "apps") {
-        result = toJson(MacStorageScanner::scanAppsWithOrphans(home, options.applications));
+        result = toJson(scanAppsWithOrphans(home, options.applications));
     } else if (name == "media") {
-        const auto [slices, largeFiles, groups] =
-            MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home, {}, {}, {});
+        const auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, {}, {}, {});
         result = {{"sunburstSlices", toJson(slices)},
                   {"largeFiles", toJson(largeFiles)},
                   {"duplicateGroups", toJson(groups)}};

@@ -1,10 +1,8 @@
 // quillmere-cli scan: the same instant scan as the window, printed whole.
 #include "Cli/CliCommands.h"
+#include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
-
-#include <QCoreApplication>
 
 #include <iostream>
 
@@ -44,52 +42,14 @@ Json scanReport(const MacStorageScanner& scanner)
 
 } // namespace
 
-// Runs one instant scan to its end on this thread's event loop.
-void runScanToCompletion(MacStorageScanner& scanner)
+int runScan(const Arguments& args)
 {
-    QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &scanner, [&scanner] {
-        if (!scanner.isScanning())
-            QCoreApplication::quit();
-    });
-    scanner.startInstantScan();
-    if (scanner.isScanning())
-        QCoreApplication::exec();
-}
-
-bool parseEngineOptions(Arguments& args, MacStorageScanner::Options& options, std::string& problem)
-{
-    bool ok = true;
-    takeOption(args, "--home", options.home, ok);
-    if (!ok) {
-        problem = "--home needs a folder";
-        return false;
-    }
-    takeOption(args, "--applications", options.applications, ok);
-    if (!ok) {
-        problem = "--applications needs a folder";
-        return false;
-    }
-    return true;
-}
-
-bool parseReportOptions(Arguments& args, MacStorageScanner::Options& options, bool& json, std::string& problem)
-{
-    if (!parseEngineOptions(args, options, problem))
-        return false;
-    json = takeFlag(args, "--json");
-    return true;
-}
-
-int runScan(const Arguments& input)
-{
-    Arguments args = input;
-    MacStorageScanner::Options options;
-    bool json = false;
-    std::string problem;
-    if (!parseReportOptions(args, options, json, problem))
-        return usage(problem);
-    if (!args.empty())
-        return usage("unexpected argument '" + args.front() + "'");
+    ArgumentReader reader(args);
+    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const bool json = reader.flag("--json");
+    reader.expectNothingLeft();
+    if (!reader.ok())
+        return reader.usage();
 
     MacStorageScanner scanner(options);
     runScanToCompletion(scanner);

@@ -1,38 +1,51 @@
 // quillmere-cli size: directorySize of each path, one per line, like du -sB1.
 #include "Cli/CliCommands.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <climits>
 #include <iostream>
+#include <optional>
 
 namespace cli {
 
-int runSize(const Arguments& input)
+namespace {
+
+// A whole number of at least 0, nothing else.
+std::optional<int> depthFromText(const std::string& text)
 {
-    Arguments args = input;
-    bool ok = true;
-    std::string depthText;
-    int maxDepth = INT_MAX;
-    if (takeOption(args, "--max-depth", depthText, ok)) {
-        try {
-            std::size_t used = 0;
-            maxDepth = std::stoi(depthText, &used);
-            if (used != depthText.size() || maxDepth < 0)
-                return usage("--max-depth takes a whole number of at least 0");
-        } catch (...) {
-            return usage("--max-depth takes a whole number of at least 0");
-        }
+    try {
+        std::size_t used = 0;
+        const int depth = std::stoi(text, &used);
+        if (used == text.size() && depth >= 0)
+            return depth;
+    } catch (...) {
     }
-    if (!ok)
-        return usage("--max-depth needs a value");
-    if (args.empty())
+    return std::nullopt;
+}
+
+} // namespace
+
+int runSize(const Arguments& args)
+{
+    ArgumentReader reader(args);
+    int maxDepth = INT_MAX;
+    if (const auto text = reader.option("--max-depth", "a value")) {
+        const auto depth = depthFromText(*text);
+        if (!depth)
+            return usage("--max-depth takes a whole number of at least 0");
+        maxDepth = *depth;
+    }
+    if (!reader.ok())
+        return reader.usage();
+    const Arguments& paths = reader.rest();
+    if (paths.empty())
         return usage("size needs at least one path");
-    for (const auto& path : args) {
+    for (const auto& path : paths) {
         if (path.rfind("--", 0) == 0)
             return usage("unknown option '" + path + "'");
     }
-    for (const auto& path : args)
-        std::cout << MacStorageScanner::directorySize(path, maxDepth) << "\t" << path << "\n";
+    for (const auto& path : paths)
+        std::cout << directorySize(path, maxDepth) << "\t" << path << "\n";
     return 0;
 }
 

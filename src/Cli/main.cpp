@@ -3,49 +3,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <iostream>
-
-namespace cli {
-
-int usage(const std::string& problem)
-{
-    if (!problem.empty())
-        std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr
-        << "usage:\n"
-           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli size PATH... [--max-depth N]\n"
-           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
-    return 2;
-}
-
-bool takeOption(Arguments& args, const std::string& name, std::string& value, bool& ok)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    if (std::next(it) == args.end()) {
-        ok = false;
-        return false;
-    }
-    value = *std::next(it);
-    args.erase(it, std::next(it, 2));
-    return true;
-}
-
-bool takeFlag(Arguments& args, const std::string& name)
-{
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end())
-        return false;
-    args.erase(it);
-    return true;
-}
-
-} // namespace cli
 
 int main(int argc, char** argv)
 {

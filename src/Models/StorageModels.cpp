@@ -1,6 +1,6 @@
 #include "Models/StorageModels.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <algorithm>
 #include <array>

@@ -4,17 +4,12 @@
 // texts are UTF-8. Records are plain values: a selection change writes a modified
 // copy back into the published list.
 
-#include <chrono>
-#include <cstdint>
+#include "Models/Basics.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-using Int64 = std::int64_t;
-// An absolute file system location: the path's bytes, never re-encoded.
-using URL = std::string;
-using Date = std::chrono::system_clock::time_point;
 
 // ---------------------------------------------------------------- enumerations
 

@@ -3,7 +3,7 @@
 // tell whether the path still names the same folder. The blob is versioned so that an
 // old or foreign value is rejected instead of misread.
 
-#include "Models/StorageModels.h"
+#include "Models/Basics.h"
 
 #include <optional>
 #include <string>

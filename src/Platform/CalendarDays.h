@@ -3,7 +3,7 @@
 // a day has passed when the same wall-clock time has come round again, so a change to
 // or from daylight saving time does not gain or lose a day.
 
-#include "Models/StorageModels.h"
+#include "Models/Basics.h"
 
 namespace calendar {
 

@@ -1,7 +1,7 @@
 #include "Platform/DirectoryWalker.h"
 
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 
 #include <algorithm>
 #include <array>
@@ -126,8 +126,7 @@ bool DirectoryWalker::walk(const std::string& root, const Options& options, cons
     stack.push_back({rootFd, {}, 0, path.size()});
     readChildren(rootFd, stack.back().children);
 
-    bool stopped = false;
-    while (!stack.empty() && !stopped) {
+    while (!stack.empty()) {
         Frame& frame = stack.back();
         if (frame.next >= frame.children.size()) {
             close(frame.fd);
@@ -150,10 +149,8 @@ bool DirectoryWalker::walk(const std::string& root, const Options& options, cons
         entry.kind_ = child.kind;
 
         const Visit visit = visitor(entry);
-        if (visit == Visit::stop) {
-            stopped = true;
+        if (visit == Visit::stop)
             break;
-        }
         if (visit == Visit::skipDescendants || child.kind != Kind::directory)
             continue;
         if (options.skipPackages && isPackageExtension(paths::lowercasedExtension(child.name)))

@@ -33,7 +33,6 @@ class DirectoryWalker {
         Kind kind() const { return kind_; }
         bool isDirectory() const { return kind_ == Kind::directory; }
         bool isRegularFile() const { return kind_ == Kind::regular; }
-        bool isSymlink() const { return kind_ == Kind::symlink; }
         // lstat of the entry, read on first use; nullptr when it cannot be read.
         const struct stat* stat() const;
 

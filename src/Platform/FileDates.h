@@ -1,7 +1,7 @@
 #pragma once
 // Content modification time of a stat record as the records' Date.
 
-#include "Models/StorageModels.h"
+#include "Models/Basics.h"
 
 #include <sys/stat.h>
 

@@ -1,8 +1,8 @@
 #include "Platform/FileOperations.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "Platform/TemporaryFolder.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <cstdlib>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "Platform/Trash.h"
 
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 
 #include <cerrno>
 #include <ctime>

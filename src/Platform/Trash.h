@@ -9,7 +9,7 @@
 // A name in files/ is reserved by creating its info file exclusively first, then the
 // item is moved in without replacing anything; nothing is ever overwritten.
 
-#include "Models/StorageModels.h"
+#include "Models/Basics.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-// Installed applications and the cache, log, state and web-storage folders they left
-// in the home folder's Library.
+#include "Services/AppScan.h"
+
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/Paths.h"
 #include "Platform/PropertyList.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <algorithm>
 #include <set>
@@ -85,7 +85,7 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
         URL path;
         if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
             continue;
-        const Int64 size = MacStorageScanner::directorySize(path, kSizingDepth);
+        const Int64 size = directorySize(path, kSizingDepth);
         if (size > kMinimumLeftoverBytes) {
             app.orphanURLs.push_back(path);
             app.orphanSizeBytes += size;
@@ -95,7 +95,7 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
 
 } // namespace
 
-std::vector<InstalledAppItem> MacStorageScanner::scanAppsWithOrphans(const URL& home, const URL& applications)
+std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications)
 {
     std::vector<InstalledAppItem> apps;
     std::vector<DirectoryWalker::Child> children;

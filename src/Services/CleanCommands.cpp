@@ -1,6 +1,7 @@
 // The clean buttons: each collects the selected records of its list as clean items,
 // hands them to the executor and, when the clean ends, drops what was cleaned.
 #include "Platform/FileOperations.h"
+#include "Services/CleanedPathFilter.h"
 #include "Services/MacStorageScanner.h"
 
 #include <QPointer>
@@ -15,23 +16,6 @@ constexpr const char* kLeftoverSuffix = " 缓存残留";
 Int64 leftoverShare(const InstalledAppItem& app)
 {
     return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
-}
-
-template <typename T, typename UrlOf>
-void eraseCleaned(std::vector<T>& list, const std::set<std::string>& cleaned, UrlOf urlOf)
-{
-    std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; });
-}
-
-// Drops cleaned members from every container, then the containers left with fewer
-// than `minimum` members, keeping the order of the rest.
-template <typename Container, typename MembersOf, typename UrlOf>
-void pruneNested(std::vector<Container>& list, const std::set<std::string>& cleaned, MembersOf membersOf, UrlOf urlOf,
-                 std::size_t minimum)
-{
-    for (auto& container : list)
-        eraseCleaned(membersOf(container), cleaned, urlOf);
-    std::erase_if(list, [&](Container& container) { return membersOf(container).size() < minimum; });
 }
 
 } // namespace
@@ -111,32 +95,28 @@ std::vector<CleanItem> MacStorageScanner::masterSmartSelectedItems() const
 void MacStorageScanner::pruneSafeCaches(const std::set<std::string>& cleaned)
 {
     auto cards = ruleCards_;
-    pruneNested(
-        cards, cleaned, [](SafeCacheRuleCard & card) -> auto& { return card.subItems; },
-        [](const CacheSubItem& item) { return item.url; }, 1);
+    dropCleaned(cards, cleaned);
     setRuleCards(std::move(cards));
 }
 
 void MacStorageScanner::pruneProjectBloats(const std::set<std::string>& cleaned)
 {
     auto bloats = projectBloats_;
-    eraseCleaned(bloats, cleaned, [](const ProjectBloatItem& bloat) { return bloat.url; });
+    dropCleaned(bloats, cleaned);
     setProjectBloats(std::move(bloats));
 }
 
 void MacStorageScanner::pruneDuplicates(const std::set<std::string>& cleaned)
 {
     auto groups = duplicateGroups_;
-    pruneNested(
-        groups, cleaned, [](DuplicateFileGroup & group) -> auto& { return group.members; },
-        [](const DuplicateFileMember& member) { return member.url; }, 2);
+    dropCleaned(groups, cleaned);
     setDuplicateGroups(std::move(groups));
 }
 
 void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
 {
     auto files = largeFiles_;
-    eraseCleaned(files, cleaned, [](const LargeFileItem& file) { return file.url; });
+    dropCleaned(files, cleaned);
     setLargeFiles(std::move(files));
 }
 
@@ -184,7 +164,7 @@ void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
         executeAnimatedPurge(selectedAppItems(false), "应用及残留文件",
                              whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
                                  auto apps = e.installedApps_;
-                                 eraseCleaned(apps, p, [](const InstalledAppItem& app) { return app.appURL; });
+                                 dropCleaned(apps, p);
                                  e.setInstalledApps(std::move(apps));
                              }));
         return;

@@ -1,10 +1,9 @@
-// Folder content preview.
 #include "Services/ContentPreview.h"
 
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <algorithm>
 
@@ -30,7 +29,7 @@ std::string singleFileLine(std::string_view name) { return "单文件：" + std:
 
 } // namespace preview
 
-std::vector<std::string> MacStorageScanner::buildTopContentPreview(const URL& url)
+std::vector<std::string> buildTopContentPreview(const URL& url)
 {
     const auto kind = kindAtPath(url);
     if (!kind)

@@ -25,3 +25,7 @@ std::vector<std::string> linesForChildren(std::vector<ChildSize> children);
 std::string singleFileLine(std::string_view name);
 
 } // namespace preview
+
+// Up to four lines naming the largest of the first children of a folder ("name (size)"),
+// or the one line of a file; nothing for a location that is gone.
+std::vector<std::string> buildTopContentPreview(const URL& url);

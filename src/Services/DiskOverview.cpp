@@ -1,15 +1,15 @@
-// Sizing on disk and the volume overview.
+#include "Services/DiskOverview.h"
+
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Platform/Trash.h"
+#include "Services/DirectorySize.h"
 
 #include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <sys/statvfs.h>
-#include <unordered_set>
 
 namespace {
 
@@ -83,30 +83,7 @@ std::optional<std::string> labelOfDevice(const std::string& device)
 
 } // namespace
 
-URL MacStorageScanner::trashFilesFolder(const URL& home) { return paths::join(home, ".local/share/Trash/files"); }
-
-Int64 MacStorageScanner::directorySize(const URL& url, int maxDepth)
-{
-    const auto kind = kindAtPath(url);
-    if (!kind || *kind == DirectoryWalker::Kind::symlink)
-        return 0; // a link is measured as nothing, and never followed
-    if (*kind != DirectoryWalker::Kind::directory) {
-        struct stat st;
-        return lstat(url.c_str(), &st) == 0 ? allocatedBytes(st) : 0;
-    }
-
-    Int64 total = 0;
-    // Files with several names count once per measured tree, as du counts them.
-    std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinked;
-    DirectoryWalker::walkRegularFiles(url, {}, maxDepth, [&](const DirectoryWalker::Entry&, const struct stat& st) {
-        if (st.st_nlink > 1 && !multiplyLinked.insert(FileIdentity::of(st)).second)
-            return;
-        total += allocatedBytes(st);
-    });
-    return total;
-}
-
-std::optional<MacStorageScanner::VolumeInfo> MacStorageScanner::queryRootVolume()
+std::optional<VolumeInfo> queryRootVolume()
 {
     struct statvfs vfs;
     if (statvfs("/", &vfs) != 0)
@@ -124,17 +101,14 @@ std::optional<MacStorageScanner::VolumeInfo> MacStorageScanner::queryRootVolume(
     return info;
 }
 
-DiskOverview MacStorageScanner::queryDiskOverview(const URL& home)
-{
-    return queryDiskOverview(home, &MacStorageScanner::queryRootVolume);
-}
+DiskOverview queryDiskOverview(const URL& home) { return queryDiskOverview(home, &queryRootVolume); }
 
-DiskOverview MacStorageScanner::queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
+DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
 {
     constexpr Int64 kFallbackTotal = 228LL << 30;
     constexpr Int64 kFallbackAvailable = 65LL << 30;
     DiskOverview overview;
-    overview.trashBytes = directorySize(trashFilesFolder(home), 2);
+    overview.trashBytes = directorySize(Trash::homeTrash(home).filesFolder(), 2);
     const auto volume = volumeQuery ? volumeQuery() : std::nullopt;
     overview.volumeName = volume && volume->name && !volume->name->empty() ? *volume->name : "Macintosh HD";
     overview.totalBytes = volume && volume->totalBytes ? *volume->totalBytes : kFallbackTotal;

@@ -1,12 +1,11 @@
 // Duplicate detection: size, then fingerprint, then full SHA-256.
 #include "Services/DuplicateFinder.h"
 
+#include "Models/Paths.h"
 #include "Platform/FileDates.h"
 #include "Platform/FileReading.h"
-#include "Platform/Paths.h"
 #include "Platform/Sha256.h"
 #include "Services/LockstepDigest.h"
-#include "Services/MacStorageScanner.h"
 
 #include <algorithm>
 #include <chrono>
@@ -119,12 +118,6 @@ void Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inod
     buckets_[it->second].urls.push_back(url);
 }
 
-std::optional<std::string> fingerprint(const URL& url, Int64 fileSize, ReadStats* stats)
-{
-    std::vector<char> buffer(kFingerprintSpan);
-    return fingerprintInto(url, fileSize, buffer.data(), stats);
-}
-
 std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats)
 {
     std::vector<DuplicateFileGroup> groups;
@@ -161,7 +154,8 @@ std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const U
 
 } // namespace duplicates
 
-std::optional<std::string> MacStorageScanner::fastFileFingerprint(const URL& url, Int64 fileSize)
+std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize, duplicates::ReadStats* stats)
 {
-    return duplicates::fingerprint(url, fileSize);
+    std::vector<char> buffer(duplicates::kFingerprintSpan);
+    return duplicates::fingerprintInto(url, fileSize, buffer.data(), stats);
 }

@@ -46,7 +46,7 @@ class Candidates {
 // Groups of byte-identical files, sorted by reclaimable bytes (stable) and capped at 30.
 std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats = nullptr);
 
-// "<size>-<16 hex digits>" over the first 32 KiB and, above 64 KiB, the last 32 KiB.
-std::optional<std::string> fingerprint(const URL& url, Int64 fileSize, ReadStats* stats = nullptr);
-
 } // namespace duplicates
+
+// "<size>-<16 hex digits>" over the first 32 KiB and, above 64 KiB, the last 32 KiB.
+std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize, duplicates::ReadStats* stats = nullptr);

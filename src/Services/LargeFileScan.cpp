@@ -1,10 +1,10 @@
-// One walk over the personal folders: large files, duplicate candidates, and the chart.
+#include "Services/LargeFileScan.h"
+
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
-#include "Platform/Paths.h"
 #include "Services/DuplicateFinder.h"
-#include "Services/MacStorageScanner.h"
 
 #include <algorithm>
 #include <array>
@@ -140,10 +140,9 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
-MacStorageScanner::SunburstResult
-MacStorageScanner::scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
-                                                       const std::vector<ProjectBloatItem>& bloats,
-                                                       const std::unordered_set<std::string>& installedAppNames)
+SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames)
 {
     std::vector<LargeFileItem> largeFiles;
     duplicates::Candidates candidates;

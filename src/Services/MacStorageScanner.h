@@ -2,10 +2,11 @@
 // The one engine object: every scan result and clean-progress value as published
 // state, the instant scan, and the clean and restore commands. It lives on the GUI
 // thread; heavy work runs in one background task that hands finished values back by
-// queued calls. The implementation is split by concern across Services/*.cpp.
+// queued calls. The scanners it runs are free functions with headers of their own;
+// the rest of the implementation is split by concern across Services/*.cpp.
 
 #include "Models/StorageModels.h"
-#include "Platform/CleanFeedback.h"
+#include "Platform/DesktopSeams.h"
 
 #include <QObject>
 #include <QString>
@@ -16,9 +17,7 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <tuple>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class MacStorageScanner : public QObject {
@@ -50,9 +49,6 @@ class MacStorageScanner : public QObject {
     explicit MacStorageScanner(QObject* parent = nullptr);
     explicit MacStorageScanner(Options options, QObject* parent = nullptr);
     ~MacStorageScanner() override;
-
-    // The account's home folder from the user database (pw_dir), else /home/<login>.
-    static URL accountHomeFolder();
 
     // ------------------------------------------------------------ published state
     const DiskOverview& overview() const { return overview_; }
@@ -90,40 +86,6 @@ class MacStorageScanner : public QObject {
     // ------------------------------------------------------------ scan (ScanOrchestration.cpp)
     void startInstantScan();
     void clearAllResults();
-
-    // ------------------------------------------------------------ sizing (DiskOverview.cpp)
-    static Int64 directorySize(const URL& url, int maxDepth);
-    static DiskOverview queryDiskOverview(const URL& home);
-    // The volume query behind the overview; replaceable so the fallback can be tested.
-    struct VolumeInfo {
-        std::optional<std::string> name;
-        std::optional<Int64> totalBytes;
-        std::optional<Int64> availableBytes;
-    };
-    using VolumeQuery = std::function<std::optional<VolumeInfo>()>;
-    static DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery);
-    static std::optional<VolumeInfo> queryRootVolume();
-    // The home trash's files/ folder: what the overview measures and the clean moves into.
-    static URL trashFilesFolder(const URL& home);
-
-    // ------------------------------------------------------------ scanners (one .cpp each)
-    // SafeCacheCatalogue.cpp
-    static std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home);
-    // ContentPreview.cpp
-    static std::vector<std::string> buildTopContentPreview(const URL& url);
-    // ProjectBloatScan.cpp
-    static std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home);
-    // AppScan.cpp
-    static std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications);
-    // LargeFileScan.cpp
-    using SunburstResult =
-        std::tuple<std::vector<SunburstSlice>, std::vector<LargeFileItem>, std::vector<DuplicateFileGroup>>;
-    static SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home,
-                                                              const std::vector<SafeCacheRuleCard>& cards,
-                                                              const std::vector<ProjectBloatItem>& bloats,
-                                                              const std::unordered_set<std::string>& installedAppNames);
-    // DuplicateFinder.cpp
-    static std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize);
 
     // ------------------------------------------------------------ selection (Selection.cpp)
     // Totals are recomputed from the current lists on every read.

@@ -1,11 +1,11 @@
-// Idle developer artefacts: dependency and build folders of code projects that one
-// command recreates, offered when their project has not changed for some days.
+#include "Services/ProjectBloatScan.h"
+
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/CalendarDays.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +80,7 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
 
 } // namespace
 
-std::vector<ProjectBloatItem> MacStorageScanner::scanDeveloperProjectBloats(const URL& home)
+std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
 {
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;

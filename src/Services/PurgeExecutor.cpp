@@ -1,9 +1,10 @@
 // The one clean routine: every clean moves its items to the Trash (or deletes them)
 // here, one after another in the background, and reports on the GUI thread.
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 #include "Platform/Trash.h"
+#include "Services/DiskOverview.h"
 #include "Services/MacStorageScanner.h"
 
 #include <QUuid>
@@ -133,7 +134,7 @@ std::chrono::nanoseconds MacStorageScanner::purgePause(std::size_t itemCount)
 
 bool MacStorageScanner::deletesEvenInTrashMode(const URL& path, const URL& home)
 {
-    return paths::isSameOrInside(path, trashFilesFolder(home)) || startsWith(path, "/private/var/") ||
+    return paths::isSameOrInside(path, Trash::homeTrash(home).filesFolder()) || startsWith(path, "/private/var/") ||
            startsWith(path, "/tmp/");
 }
 

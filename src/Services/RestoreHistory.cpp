@@ -2,9 +2,10 @@
 // original place goes to the Trash itself, and only once the item is back in its
 // place; nothing the user has is removed by a restore.
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/FileOperations.h"
-#include "Platform/Paths.h"
 #include "Platform/Trash.h"
+#include "Services/DiskOverview.h"
 #include "Services/MacStorageScanner.h"
 
 #include <algorithm>

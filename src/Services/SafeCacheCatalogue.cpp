@@ -1,9 +1,8 @@
-// The zero-risk catalogue scan: every rule location is measured, the large enough
-// ones become items, and the items are grouped into the four scenario cards.
+#include "Services/SafeCacheCatalogue.h"
+
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/Paths.h"
 #include "Platform/TemporaryFolder.h"
-#include "Services/MacStorageScanner.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
 
@@ -144,7 +143,7 @@ void addSystemItems(CardItems& card, const URL& home, const std::optional<URL>& 
 
 } // namespace
 
-std::vector<SafeCacheRuleCard> MacStorageScanner::scanFourHumanCentricScenarioCards(const URL& home)
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home)
 {
     using AddItems = void (*)(CardItems&, const URL&, const std::optional<URL>&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};

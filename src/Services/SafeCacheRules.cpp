@@ -1,7 +1,7 @@
 #include "Services/SafeCacheRules.h"
 
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Models/Paths.h"
+#include "Platform/Trash.h"
 
 #include <array>
 
@@ -124,7 +124,7 @@ URL baseFolder(Base base, const URL& home)
     case Base::chromeData:
         return chromeDataFolder(home);
     case Base::trash:
-        return MacStorageScanner::trashFilesFolder(home);
+        return Trash::homeTrash(home).filesFolder();
     case Base::tempParent:
         break;
     }

@@ -1,20 +1,14 @@
 #include "Services/SandboxAccessManager.h"
 
+#include "Models/Paths.h"
+#include "Platform/AccountHome.h"
 #include "Platform/Bookmark.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
 
 #include <QByteArray>
 
 namespace {
 
 constexpr const char* kSandboxVariable = "APP_SANDBOX_CONTAINER_ID";
-
-SandboxAccessManager::Environment& sharedEnvironment()
-{
-    static SandboxAccessManager::Environment environment;
-    return environment;
-}
 
 } // namespace
 
@@ -51,8 +45,7 @@ SandboxAccessManager::SandboxAccessManager(Environment environment, QObject* par
     if (!settings_)
         settings_ = std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
     isSandboxed_ = environment.sandboxed.value_or(qEnvironmentVariableIsSet(kSandboxVariable));
-    realHomeURL_ = paths::standardized(environment.realHome.empty() ? MacStorageScanner::accountHomeFolder()
-                                                                    : environment.realHome);
+    realHomeURL_ = paths::standardized(environment.realHome.empty() ? accountHomeFolder() : environment.realHome);
     applicationsURL_ = paths::standardized(environment.applications);
 
     if (!isSandboxed_) {
@@ -63,14 +56,6 @@ SandboxAccessManager::SandboxAccessManager(Environment environment, QObject* par
     }
     restoreBookmarks();
 }
-
-SandboxAccessManager& SandboxAccessManager::shared()
-{
-    static SandboxAccessManager instance(sharedEnvironment());
-    return instance;
-}
-
-void SandboxAccessManager::configureShared(Environment environment) { sharedEnvironment() = std::move(environment); }
 
 std::string SandboxAccessManager::settingsKey(SandboxScope scope)
 {

@@ -6,7 +6,7 @@
 // Main thread only.
 
 #include "Models/StorageModels.h"
-#include "Services/FolderPicker.h"
+#include "Platform/DesktopSeams.h"
 
 #include <QObject>
 #include <QSettings>
@@ -58,11 +58,6 @@ class SandboxAccessManager : public QObject {
 
     explicit SandboxAccessManager(QObject* parent = nullptr);
     explicit SandboxAccessManager(Environment environment, QObject* parent = nullptr);
-
-    // The process-wide instance, created on first use from the environment given to
-    // configureShared (which must come before that first use).
-    static SandboxAccessManager& shared();
-    static void configureShared(Environment environment);
 
     static std::string settingsKey(SandboxScope scope);
 

@@ -1,4 +1,5 @@
 // Selection operations and the totals the window and the scan read.
+#include "Models/FindById.h"
 #include "Services/MacStorageScanner.h"
 
 #include <algorithm>
@@ -24,11 +25,6 @@ void applyCardRule(SafeCacheRuleCard& card, bool selected)
     const bool defaults = hasDefaults(card);
     for (auto& item : card.subItems)
         item.isSelected = selected && (defaults ? item.isSafeDefault : true);
-}
-
-template <typename List> auto findById(List& list, const std::string& id)
-{
-    return std::find_if(list.begin(), list.end(), [&](const auto& element) { return element.id == id; });
 }
 
 // Flips isSelected of the first record with this id, writing the list back only when

@@ -1,9 +1,9 @@
 #include "Services/TreeSizer.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DirectorySize.h"
 
 #include <algorithm>
 #include <numeric>
@@ -31,66 +31,98 @@ const TreeSizer::Record* TreeSizer::reusableFolder(const std::string& path, int 
     return &record;
 }
 
-TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
-{
-    Record record;
-    record.isFolder = true;
-    record.leadingKnown = maxDepth >= kLeadingChildLevels;
-    record.leading.reserve(preview::kChildrenExamined); // `child` points into it
-    Profile& profile = record.profile;
-    profile.bytesAtLevel.assign(std::size_t(std::max(maxDepth, 0)), 0);
+// One walk that sizes a folder level by level and, alongside, its first children to the
+// preview's depth. Folders sized before are not entered: their levels are added instead.
+class TreeSizer::FolderMeasurement {
+  public:
+    FolderMeasurement(const TreeSizer& sizer, int maxDepth) : sizer_(sizer), maxDepth_(maxDepth)
+    {
+        record_.isFolder = true;
+        record_.leadingKnown = maxDepth >= kLeadingChildLevels;
+        record_.leading.reserve(preview::kChildrenExamined); // child_ points into it
+        record_.profile.bytesAtLevel.assign(std::size_t(std::max(maxDepth, 0)), 0);
+    }
+
+    // Asked about every entry before the walk counts or enters it; true skips it.
+    bool skip(const DirectoryWalker::Entry& entry)
+    {
+        const int level = entry.level();
+        if (level == 1)
+            startChild(entry);
+        if (!entry.isDirectory() || level > maxDepth_)
+            return false;
+        const int remaining = maxDepth_ - level;
+        const Record* known = sizer_.records_.empty() ? nullptr : sizer_.reusableFolder(entry.path(), remaining);
+        if (!known) {
+            if (level == maxDepth_)
+                record_.profile.complete = false; // whatever it holds lies beyond the limit
+            return false;
+        }
+        addKnownFolder(known->profile, level, remaining);
+        return true;
+    }
 
     // Files with several names count once per measured tree, as directorySize counts them;
     // each previewed child is a tree of its own.
-    std::unordered_set<FileIdentity, FileIdentityHash> seenInTree, seenInChild;
-    std::size_t childrenSeen = 0;
-    preview::ChildSize* child = nullptr; // the leading child being walked, if any
-
-    // Asked about every entry before the walk counts or enters it.
-    const auto prune = [&](const DirectoryWalker::Entry& entry) {
+    void count(const DirectoryWalker::Entry& entry, const struct stat& st)
+    {
         const int level = entry.level();
-        if (level == 1) {
-            child = nullptr;
-            if (++childrenSeen <= preview::kChildrenExamined && record.leadingKnown) {
-                record.leading.push_back({std::string(entry.name()), 0});
-                child = &record.leading.back();
-                seenInChild.clear();
-                if (entry.kind() == DirectoryWalker::Kind::other)
-                    if (const struct stat* st = entry.stat())
-                        child->sizeBytes += allocatedBytes(*st); // sized on its own, like any non-folder
-            }
-        }
-        if (!entry.isDirectory() || level > maxDepth)
-            return false;
-        const int remaining = maxDepth - level;
-        const Record* sub = records_.empty() ? nullptr : reusableFolder(entry.path(), remaining);
-        if (!sub) {
-            if (level == maxDepth)
-                profile.complete = false; // whatever it holds lies beyond the limit
-            return false;
-        }
-        const Profile& known = sub->profile;
+        const Int64 bytes = allocatedBytes(st);
+        const bool shared = st.st_nlink > 1;
+        Profile& profile = record_.profile;
+        if (shared)
+            profile.hasSharedFiles = true;
+        if (!shared || seenInTree_.insert(FileIdentity::of(st)).second)
+            profile.bytesAtLevel[std::size_t(level - 1)] += bytes;
+        if (child_ && level <= kLeadingChildLevels && (!shared || seenInChild_.insert(FileIdentity::of(st)).second))
+            child_->sizeBytes += bytes;
+    }
+
+    Record result() && { return std::move(record_); }
+
+  private:
+    // A direct child: one of the first few is followed for the preview.
+    void startChild(const DirectoryWalker::Entry& entry)
+    {
+        child_ = nullptr;
+        if (++childrenSeen_ > preview::kChildrenExamined || !record_.leadingKnown)
+            return;
+        record_.leading.push_back({std::string(entry.name()), 0});
+        child_ = &record_.leading.back();
+        seenInChild_.clear();
+        if (entry.kind() == DirectoryWalker::Kind::other)
+            if (const struct stat* st = entry.stat())
+                child_->sizeBytes += allocatedBytes(*st); // sized on its own, like any non-folder
+    }
+
+    // Counts a folder sized before from its levels, as far as this walk reaches.
+    void addKnownFolder(const Profile& known, int level, int remaining)
+    {
+        Profile& profile = record_.profile;
         for (int k = 1; k <= remaining && std::size_t(k) <= known.bytesAtLevel.size(); ++k)
             profile.bytesAtLevel[std::size_t(level + k - 1)] += known.bytesAtLevel[std::size_t(k - 1)];
         if (!known.complete || known.upTo(std::size_t(remaining)) != known.upTo(known.bytesAtLevel.size()))
             profile.complete = false;
-        if (child && level < kLeadingChildLevels)
-            child->sizeBytes += known.upTo(std::size_t(kLeadingChildLevels - level));
-        return true; // counted from what was measured before
-    };
-    const auto count = [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
-        const int level = entry.level();
-        const Int64 bytes = allocatedBytes(st);
-        const bool shared = st.st_nlink > 1;
-        if (shared)
-            profile.hasSharedFiles = true;
-        if (!shared || seenInTree.insert(FileIdentity::of(st)).second)
-            profile.bytesAtLevel[std::size_t(level - 1)] += bytes;
-        if (child && level <= kLeadingChildLevels && (!shared || seenInChild.insert(FileIdentity::of(st)).second))
-            child->sizeBytes += bytes;
-    };
-    DirectoryWalker::walkRegularFiles(url, {}, maxDepth, count, prune);
-    return record;
+        if (child_ && level < kLeadingChildLevels)
+            child_->sizeBytes += known.upTo(std::size_t(kLeadingChildLevels - level));
+    }
+
+    const TreeSizer& sizer_;
+    const int maxDepth_;
+    Record record_;
+    std::unordered_set<FileIdentity, FileIdentityHash> seenInTree_, seenInChild_;
+    std::size_t childrenSeen_ = 0;
+    preview::ChildSize* child_ = nullptr; // the leading child being walked, if any
+};
+
+TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
+{
+    FolderMeasurement measurement(*this, maxDepth);
+    DirectoryWalker::walkRegularFiles(
+        url, {}, maxDepth,
+        [&](const DirectoryWalker::Entry& entry, const struct stat& st) { measurement.count(entry, st); },
+        [&](const DirectoryWalker::Entry& entry) { return measurement.skip(entry); });
+    return std::move(measurement).result();
 }
 
 Int64 TreeSizer::size(const URL& url, int maxDepth)
@@ -102,7 +134,7 @@ Int64 TreeSizer::size(const URL& url, int maxDepth)
     }
     if (*kind != DirectoryWalker::Kind::directory) {
         Record record;
-        record.fileBytes = MacStorageScanner::directorySize(url, maxDepth);
+        record.fileBytes = directorySize(url, maxDepth);
         records_[url] = record;
         return record.fileBytes;
     }
@@ -124,11 +156,11 @@ std::vector<std::string> TreeSizer::preview(const URL& url) const
 {
     const auto found = records_.find(url);
     if (found == records_.end())
-        return MacStorageScanner::buildTopContentPreview(url);
+        return buildTopContentPreview(url);
     const Record& record = found->second;
     if (!record.isFolder)
         return {preview::singleFileLine(paths::lastComponent(url))};
     if (!record.leadingKnown)
-        return MacStorageScanner::buildTopContentPreview(url);
+        return buildTopContentPreview(url);
     return preview::linesForChildren(record.leading);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Sizes folders for one catalogue scan, walking each tree once.
 //
-// The results equal MacStorageScanner::directorySize and buildTopContentPreview, but:
+// The results equal directorySize and buildTopContentPreview, but:
 // - while a folder is sized, its first children are sized to the preview's depth in
 //   the same walk, so a kept item's preview costs no second walk;
 // - every sized folder keeps the bytes it found per level, so a rule that contains an
@@ -19,9 +19,9 @@
 
 class TreeSizer {
   public:
-    // Same result as MacStorageScanner::directorySize(url, maxDepth).
+    // Same result as directorySize(url, maxDepth).
     Int64 size(const URL& url, int maxDepth);
-    // Same result as MacStorageScanner::buildTopContentPreview(url); free when url was sized.
+    // Same result as buildTopContentPreview(url); free when url was sized.
     std::vector<std::string> preview(const URL& url) const;
 
   private:
@@ -39,6 +39,8 @@ class TreeSizer {
         std::vector<preview::ChildSize> leading; // first children at the preview's depth
         bool leadingKnown = false;
     };
+
+    class FolderMeasurement;
 
     Record measureFolder(const URL& url, int maxDepth) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;

@@ -1,6 +1,6 @@
 #include "DesktopIntegration.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <QAudioOutput>
 #include <QDBusConnection>

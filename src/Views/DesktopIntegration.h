@@ -2,7 +2,7 @@
 // What the engine asks of the desktop: the end-of-clean sounds, revealing a file in the
 // file manager and opening it with its default application.
 
-#include "Platform/CleanFeedback.h"
+#include "Platform/DesktopSeams.h"
 
 #include <QObject>
 #include <QUrl>

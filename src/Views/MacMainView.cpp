@@ -1,29 +1,20 @@
 #include "MacMainView.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "Platform/Paths.h"
+#include "Models/FindById.h"
+#include "Models/Paths.h"
+#include "QtText.h"
 
 #include <sys/stat.h>
 
 namespace {
 
-constexpr const char* kDefaultLanguage = "zh-Hans";
-constexpr const char* kDefaultAppearance = "obsidian";
 constexpr int kOnboardingPulseMs = 1100;
 
 bool fileExists(const URL& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
-}
-
-// The current copy of the record with `id` in `list`, if it is still there.
-template <typename Record> const Record* findById(const std::vector<Record>& list, const std::string& id)
-{
-    for (const Record& record : list)
-        if (record.id == id)
-            return &record;
-    return nullptr;
 }
 
 // The published list each kind of inspected record lives in.
@@ -39,8 +30,8 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
     : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options)))
 {
     QSettings& settings = access_.settings();
-    languageRaw_ = settings.value(kLanguageKey, kDefaultLanguage).toString();
-    appearanceRaw_ = settings.value(kAppearanceKey, kDefaultAppearance).toString();
+    languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
+    appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
 
     connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &MacMainView::onHomeGrantedChanged);
     for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
@@ -70,13 +61,13 @@ template <typename T> void MacMainView::assign(T& member, T value, void (MacMain
 
 void MacMainView::setLanguageRaw(const QString& raw)
 {
-    access_.settings().setValue(kLanguageKey, raw);
+    access_.settings().setValue(qt(kLanguageDefaultsKey), raw);
     assign(languageRaw_, raw, &MacMainView::languageRawChanged);
 }
 
 void MacMainView::setAppearanceRaw(const QString& raw)
 {
-    access_.settings().setValue(kAppearanceKey, raw);
+    access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
     assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
 }
 
@@ -86,10 +77,7 @@ void MacMainView::chooseLanguage(const QString& code)
     setShowLanguageMatrixPopover(false);
 }
 
-void MacMainView::toggleAppearance()
-{
-    setAppearanceRaw(appearanceRaw_ == QLatin1String("dawn") ? QStringLiteral("obsidian") : QStringLiteral("dawn"));
-}
+void MacMainView::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(appearanceRaw_.toStdString()))); }
 
 // ---------------------------------------------------------------- plain state
 
@@ -277,7 +265,8 @@ void MacMainView::syncInspectedItemWithLatestModel()
     // The current copy of the same record, from the list its kind comes from.
     const std::optional<MacInspectedItem> fresh = std::visit(
         [this](const auto& record) -> std::optional<MacInspectedItem> {
-            if (const auto* current = findById(publishedList(*scanner_, &record), record.id))
+            const auto& list = publishedList(*scanner_, &record);
+            if (const auto current = findById(list, record.id); current != list.end())
                 return MacInspectedItem(*current);
             return std::nullopt;
         },

@@ -4,10 +4,10 @@
 // these properties and calls these methods; every decision is made here.
 
 #include "L10n/AppLanguage.h"
-#include "L10n/CorvelPalette.h"
 #include "MacInspectedItem.h"
 #include "Services/MacStorageScanner.h"
 #include "Services/SandboxAccessManager.h"
+#include "Theme/CorvelPalette.h"
 
 #include <QObject>
 #include <QString>
@@ -65,12 +65,9 @@ class MacMainView : public QObject {
     Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY presentationChanged)
 
   public:
-    // The engine is created here from `options`; `access` is normally the shared instance.
+    // The engine is created here from `options`; `access` must outlive the window state.
     explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
     ~MacMainView() override;
-
-    static constexpr const char* kLanguageKey = "QuillmereLanguage";
-    static constexpr const char* kAppearanceKey = "QuillmereAppearance";
 
     MacStorageScanner& scanner() const { return *scanner_; }
     SandboxAccessManager& access() const { return access_; }

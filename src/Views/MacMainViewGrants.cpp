@@ -3,13 +3,8 @@
 #include "MacMainView.h"
 
 #include "L10n/WindowTexts.h"
-#include "Platform/Paths.h"
-
-namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-} // namespace
+#include "Models/Paths.h"
+#include "QtText.h"
 
 void MacMainView::performHomeGrant()
 {

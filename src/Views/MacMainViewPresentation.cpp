@@ -3,17 +3,17 @@
 #include "MacMainView.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "L10n/SymbolIcons.h"
-#include "L10n/WindowIcons.h"
 #include "L10n/WindowTexts.h"
 #include "Models/DiskFormat.h"
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
+#include "QtText.h"
+#include "Theme/SymbolIcons.h"
+#include "Theme/WindowIcons.h"
 
 #include <QColor>
 
 namespace {
 
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QColor color(const CorvelColor& c) { return QColor::fromRgbF(c.red, c.green, c.blue, c.opacity); }
 
 } // namespace

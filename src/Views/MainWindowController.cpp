@@ -1,10 +1,10 @@
 #include "MainWindowController.h"
 
 #include "DesktopIntegration.h"
-#include "L10n/SymbolIcons.h"
 #include "MacMainView.h"
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 #include "QtFolderPicker.h"
+#include "Theme/SymbolIcons.h"
 #include "UiSelfTest.h"
 
 #include <QDir>
@@ -58,12 +58,14 @@ int run(QApplication& app, int argc, char** argv)
 {
     const ProgramOptions options = parse(argc, argv);
 
-    SandboxAccessManager::configureShared({.settings = nullptr,
-                                           .picker = std::make_shared<QtFolderPicker>(),
-                                           .realHome = options.scanner.home,
-                                           .applications = options.scanner.applications,
-                                           .sandboxed = std::nullopt});
-    MacMainView view(options.scanner, SandboxAccessManager::shared());
+    // Owned here, after the application object and before the window state that uses it,
+    // so it never outlives either.
+    SandboxAccessManager access({.settings = nullptr,
+                                 .picker = std::make_shared<QtFolderPicker>(),
+                                 .realHome = options.scanner.home,
+                                 .applications = options.scanner.applications,
+                                 .sandboxed = std::nullopt});
+    MacMainView view(options.scanner, access);
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;
     view.scanner().setCleanFeedback(&feedback);

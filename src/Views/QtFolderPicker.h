@@ -1,7 +1,7 @@
 #pragma once
 // The real folder picker: a modal QFileDialog for one folder.
 
-#include "Services/FolderPicker.h"
+#include "Platform/DesktopSeams.h"
 
 class QtFolderPicker : public FolderPicker {
   public:

@@ -2,7 +2,8 @@
 
 #include "L10n/AppLanguage.h"
 #include "MacMainView.h"
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
+#include "QtText.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -129,7 +130,7 @@ void UiSelfTest::run()
     const QString appearance = view_.appearanceRaw();
     for (AppLanguage each : allCases<AppLanguage>()) {
         const std::string_view code = rawValue(each);
-        view_.setLanguageRaw(QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+        view_.setLanguageRaw(qt(code));
         pause(kLanguagePauseMs);
         step(QStringLiteral("5-language-") + view_.languageRaw());
     }

@@ -97,7 +97,10 @@ TEST(CliClean, RejectsWhatItDoesNotKnow)
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"clean", "--home", home.path()},
           std::vector<std::string>{"clean", "--what", "everything", "--home", home.path()},
-          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--force"}}) {
+          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--force"},
+          // An empty folder is not "the default": it would be the account's real home.
+          std::vector<std::string>{"clean", "--what", "safe", "--home", ""},
+          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--applications", ""}}) {
         std::vector<std::string> argv = {QUILLMERE_CLI_PATH};
         argv.insert(argv.end(), args.begin(), args.end());
         const auto result = runProgram(argv);

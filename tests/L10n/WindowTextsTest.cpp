@@ -1,6 +1,6 @@
 #include "L10n/WindowTexts.h"
-#include "L10n/CorvelPalette.h"
 #include "L10n/QuillmereL10n.h"
+#include "Theme/CorvelPalette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Services/MacStorageScanner.h"
+#include "Services/AppScan.h"
 #include "support/PlistWriter.h"
 #include "support/TempHome.h"
 
@@ -30,10 +30,7 @@ class AppScan : public ::testing::Test {
             home.fileWithContent(root + "/Contents/Info.plist", "bplist00 but nothing after it");
     }
 
-    std::vector<InstalledAppItem> scan() const
-    {
-        return MacStorageScanner::scanAppsWithOrphans(home.path(), applications);
-    }
+    std::vector<InstalledAppItem> scan() const { return scanAppsWithOrphans(home.path(), applications); }
 
     static const InstalledAppItem* find(const std::vector<InstalledAppItem>& apps, const std::string& name)
     {
@@ -69,7 +66,7 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
     EXPECT_TRUE(big->orphanURLs.empty());
     EXPECT_FALSE(big->isSelected);
 
-    EXPECT_TRUE(MacStorageScanner::scanAppsWithOrphans(home.path(), home.at("NoSuchFolder")).empty());
+    EXPECT_TRUE(scanAppsWithOrphans(home.path(), home.at("NoSuchFolder")).empty());
 }
 
 TEST_F(AppScan, LeftoversAreTheCacheLikeFoldersInProbingOrder)

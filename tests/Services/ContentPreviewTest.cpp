@@ -1,5 +1,5 @@
 // The lines that name what a cache folder holds.
-#include "Services/MacStorageScanner.h"
+#include "Services/ContentPreview.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -13,7 +13,7 @@ constexpr std::int64_t KiB = 1024;
 
 std::vector<std::string> previewOf(const TempHome& home, const std::string& relative)
 {
-    return MacStorageScanner::buildTopContentPreview(home.at(relative));
+    return buildTopContentPreview(home.at(relative));
 }
 
 } // namespace

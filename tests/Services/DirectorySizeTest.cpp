@@ -1,5 +1,6 @@
+#include "Services/DirectorySize.h"
 #include "Platform/FaultInjection.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/DiskOverview.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +14,11 @@ TEST(DirectorySize, CountsAllocatedBytesOfRegularFilesDownToTheDepthLimit)
     home.allocatedFile("d/x/level2", 8192);
     home.allocatedFile("d/x/y/level3", 16384);
     home.mkdir("d/empty");
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/empty"), 10), 0);
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d/level1"), 0), home.allocated("d/level1"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 1), home.allocated("d/level1"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 2),
-              home.allocated("d/level1") + home.allocated("d/x/level2"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 3),
+    EXPECT_EQ(directorySize(home.at("d/empty"), 10), 0);
+    EXPECT_EQ(directorySize(home.at("d/level1"), 0), home.allocated("d/level1"));
+    EXPECT_EQ(directorySize(home.at("d"), 1), home.allocated("d/level1"));
+    EXPECT_EQ(directorySize(home.at("d"), 2), home.allocated("d/level1") + home.allocated("d/x/level2"));
+    EXPECT_EQ(directorySize(home.at("d"), 3),
               home.allocated("d/level1") + home.allocated("d/x/level2") + home.allocated("d/x/y/level3"));
 }
 
@@ -29,8 +29,8 @@ TEST(DirectorySize, LinksAreNeitherCountedNorFollowed)
     home.symlink("d/to-big", home.at("big"));
     home.symlink("d/to-folder", home.path());
     home.symlink("link-itself", home.at("big"));
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 10), 0);
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("link-itself"), 10), 0);
+    EXPECT_EQ(directorySize(home.at("d"), 10), 0);
+    EXPECT_EQ(directorySize(home.at("link-itself"), 10), 0);
 }
 
 TEST(DirectorySize, HardLinkedFileCountsOnceSparseFileCountsWhatItOccupies)
@@ -40,7 +40,7 @@ TEST(DirectorySize, HardLinkedFileCountsOnceSparseFileCountsWhatItOccupies)
     home.hardlink("d/again", "d/original");
     home.hardlink("d/sub/third", "d/original");
     home.sparseFile("d/sparse", 1LL << 30);
-    const auto size = MacStorageScanner::directorySize(home.at("d"), 10);
+    const auto size = directorySize(home.at("d"), 10);
     EXPECT_EQ(size, home.allocated("d/original") + home.allocated("d/sparse"));
     EXPECT_LT(size, 1LL << 30);
 }
@@ -50,11 +50,11 @@ TEST(DirectorySize, MissingAndUnreadableThingsMeasureZero)
     TempHome home;
     home.allocatedFile("d/ok", 4096);
     home.allocatedFile("d/locked/hidden", 1 << 20);
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("nothing-here"), 10), 0);
+    EXPECT_EQ(directorySize(home.at("nothing-here"), 10), 0);
     fault::ScopedHook hook([&](fault::Op op, std::string_view path) {
         return op == fault::Op::openDirectory && path == home.at("d/locked") ? EACCES : 0;
     });
-    EXPECT_EQ(MacStorageScanner::directorySize(home.at("d"), 10), home.allocated("d/ok"));
+    EXPECT_EQ(directorySize(home.at("d"), 10), home.allocated("d/ok"));
 }
 
 TEST(DiskOverview, MeasuresTheHomeTrashTwoLevelsDeep)
@@ -63,7 +63,7 @@ TEST(DiskOverview, MeasuresTheHomeTrashTwoLevelsDeep)
     const std::string trash = ".local/share/Trash/files/";
     home.allocatedFile(trash + "Old/photo.jpg", 8192);
     home.allocatedFile(trash + "Old/Album/photo.jpg", 1 << 20);
-    const DiskOverview overview = MacStorageScanner::queryDiskOverview(home.path());
+    const DiskOverview overview = queryDiskOverview(home.path());
     EXPECT_EQ(overview.trashBytes, home.allocated(trash + "Old/photo.jpg"));
     EXPECT_GT(overview.totalBytes, 0);
     EXPECT_FALSE(overview.volumeName.empty());
@@ -72,13 +72,13 @@ TEST(DiskOverview, MeasuresTheHomeTrashTwoLevelsDeep)
 TEST(DiskOverview, FallsBackToFixedValuesOnlyWhenTheVolumeQueryFails)
 {
     TempHome home;
-    const auto failed = MacStorageScanner::queryDiskOverview(home.path(), [] { return std::nullopt; });
+    const auto failed = queryDiskOverview(home.path(), [] { return std::nullopt; });
     EXPECT_EQ(failed.volumeName, "Macintosh HD");
     EXPECT_EQ(failed.totalBytes, 228LL << 30);
     EXPECT_EQ(failed.availableBytes, 65LL << 30);
 
-    const auto partial = MacStorageScanner::queryDiskOverview(home.path(), [] {
-        return MacStorageScanner::VolumeInfo{std::string("data"), std::nullopt, Int64(5)};
+    const auto partial = queryDiskOverview(home.path(), [] {
+        return VolumeInfo{std::string("data"), std::nullopt, Int64(5)};
     });
     EXPECT_EQ(partial.volumeName, "data");
     EXPECT_EQ(partial.totalBytes, 228LL << 30);

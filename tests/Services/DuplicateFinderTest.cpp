@@ -1,7 +1,7 @@
 #include "Services/DuplicateFinder.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/Sha256.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/LargeFileScan.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
 
 std::vector<DuplicateFileGroup> scanGroups(const TempHome& home)
 {
-    return std::get<2>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
+    return std::get<2>(scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
 }
 
 int openDescriptorCount()
@@ -164,8 +164,8 @@ TEST(DuplicateStages, SameHeadAndTailButDifferentMiddleIsNoGroup)
     b[2 * MiB] ^= 1;
     const auto candidates =
         candidatesOf({home.fileWithContent("Desktop/a.bin", a), home.fileWithContent("Desktop/b.bin", b)});
-    EXPECT_EQ(duplicates::fingerprint(home.at("Desktop/a.bin"), 5 * MiB),
-              duplicates::fingerprint(home.at("Desktop/b.bin"), 5 * MiB));
+    EXPECT_EQ(fastFileFingerprint(home.at("Desktop/a.bin"), 5 * MiB),
+              fastFileFingerprint(home.at("Desktop/b.bin"), 5 * MiB));
     duplicates::ReadStats stats;
     EXPECT_TRUE(duplicates::findGroups(candidates, home.path(), &stats).empty());
     EXPECT_EQ(stats.fullHashesStarted, 2);
@@ -258,21 +258,20 @@ TEST(FastFingerprint, CoversExactlyTheHeadAndAboveSixtyFourKiBTheTail)
     TempHome home;
     const std::string small = pattern(40'000, 9);
     home.fileWithContent("small.bin", small);
-    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("small.bin"), 40'000),
-              "40000-" + hexDigest(small.substr(0, 32'768), 8));
+    EXPECT_EQ(fastFileFingerprint(home.at("small.bin"), 40'000), "40000-" + hexDigest(small.substr(0, 32'768), 8));
 
     const std::string large = pattern(100'000, 10);
     home.fileWithContent("large.bin", large);
     const auto expected = "100000-" + hexDigest(large.substr(0, 32'768) + large.substr(67'232), 8);
-    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("large.bin"), 100'000), expected);
+    EXPECT_EQ(fastFileFingerprint(home.at("large.bin"), 100'000), expected);
     // Bytes between the two spans are not read; the first byte of the tail is.
     for (const auto& [offset, same] : {std::pair{32'768, true}, {67'231, true}, {67'232, false}, {99'999, false}}) {
         std::string changed = large;
         changed[std::size_t(offset)] ^= 1;
         home.fileWithContent("changed.bin", changed);
-        EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("changed.bin"), 100'000) == expected, same) << offset;
+        EXPECT_EQ(fastFileFingerprint(home.at("changed.bin"), 100'000) == expected, same) << offset;
     }
-    EXPECT_EQ(MacStorageScanner::fastFileFingerprint(home.at("absent.bin"), 100'000), std::nullopt);
+    EXPECT_EQ(fastFileFingerprint(home.at("absent.bin"), 100'000), std::nullopt);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "Services/MacStorageScanner.h"
+#include "Services/LargeFileScan.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ const std::string kRedundantBadge = "已核实：安装包冗余 · 推荐直删
 
 std::vector<LargeFileItem> largeFiles(const TempHome& home, const std::unordered_set<std::string>& apps = {})
 {
-    return std::get<1>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, apps));
+    return std::get<1>(scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, apps));
 }
 
 const LargeFileItem* find(const std::vector<LargeFileItem>& files, const std::string& name)
@@ -114,12 +114,12 @@ TEST(LargeFiles, ProjectFontsAreNoDuplicateCandidates)
     const std::string font(5 * MiB, 'f');
     home.fileWithContent("Desktop/projects/site/font.ttf", font);
     home.fileWithContent("Documents/projects/old-site/font.ttf", font);
-    auto groups = std::get<2>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
+    auto groups = std::get<2>(scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
     EXPECT_TRUE(groups.empty());
 
     home.fileWithContent("Desktop/fonts/font.ttf", font);
     home.fileWithContent("Downloads/font.ttf", font);
-    groups = std::get<2>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
+    groups = std::get<2>(scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0].members.size(), 2u);
 }
@@ -140,7 +140,7 @@ TEST(SizeChart, FractionsShareTheTotalWithAFloorForSmallCards)
 {
     TempHome home;
     auto slicesFor = [&](const std::vector<SafeCacheRuleCard>& cards, const std::vector<ProjectBloatItem>& bloats) {
-        return std::get<0>(MacStorageScanner::scanSunburstLargeFilesAndDuplicates(home.path(), cards, bloats, {}));
+        return std::get<0>(scanSunburstLargeFilesAndDuplicates(home.path(), cards, bloats, {}));
     };
 
     auto slices = slicesFor({card("a", {GiB}), card("b", {GiB, 2 * GiB})}, {});

@@ -1,6 +1,6 @@
 // Idle developer artefacts on real temporary homes.
+#include "Services/ProjectBloatScan.h"
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -28,10 +28,7 @@ void artefactOf(const TempHome& home, const std::string& folder, std::int64_t by
     ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
 }
 
-std::vector<ProjectBloatItem> scan(const TempHome& home)
-{
-    return MacStorageScanner::scanDeveloperProjectBloats(home.path());
-}
+std::vector<ProjectBloatItem> scan(const TempHome& home) { return scanDeveloperProjectBloats(home.path()); }
 
 std::vector<std::string> urlsOf(const std::vector<ProjectBloatItem>& items)
 {

@@ -1,7 +1,8 @@
 #include "Models/DiskFormat.h"
+#include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/Paths.h"
 #include "Platform/Trash.h"
+#include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
 #include "support/TreeSnapshot.h"
 
@@ -71,7 +72,7 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
-    EXPECT_EQ(engine->overview().trashBytes, MacStorageScanner::directorySize(trashFiles(), 2));
+    EXPECT_EQ(engine->overview().trashBytes, directorySize(trashFiles(), 2));
     EXPECT_GT(engine->overview().trashBytes, 0);
 }
 
@@ -364,6 +365,6 @@ TEST(PurgeExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
     EXPECT_FALSE(called);
     EXPECT_FALSE(fileops::exists(home.at("Movies/a.mov")));
     std::vector<std::string> trashed;
-    EXPECT_TRUE(fileops::listChildren(MacStorageScanner::trashFilesFolder(home.path()), trashed));
+    EXPECT_TRUE(fileops::listChildren(Trash::homeTrash(home.path()).filesFolder(), trashed));
     EXPECT_EQ(trashed.size(), 1u);
 }

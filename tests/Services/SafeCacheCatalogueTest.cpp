@@ -1,6 +1,8 @@
 // The zero-risk catalogue on real temporary homes: which locations become items, with
 // which texts, sizes and order.
-#include "Services/MacStorageScanner.h"
+#include "Services/SafeCacheCatalogue.h"
+#include "Services/ContentPreview.h"
+#include "Services/DirectorySize.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
@@ -23,10 +25,7 @@ void folderOf(const TempHome& home, const std::string& folder, std::int64_t byte
     ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
 }
 
-std::vector<SafeCacheRuleCard> scan(const TempHome& home)
-{
-    return MacStorageScanner::scanFourHumanCentricScenarioCards(home.path());
-}
+std::vector<SafeCacheRuleCard> scan(const TempHome& home) { return scanFourHumanCentricScenarioCards(home.path()); }
 
 const SafeCacheRuleCard* cardWithId(const std::vector<SafeCacheRuleCard>& cards, const std::string& id)
 {
@@ -177,8 +176,8 @@ TEST(SafeCacheCatalogue, EveryRuleReadsAsCatalogued)
         EXPECT_EQ(item.safetyLevel, rule.badge ? rule.badge : kCardBadges[rule.card - 1]);
         EXPECT_EQ(item.lastModifiedText, "随时可安全重构");
         EXPECT_EQ(item.id, item.url);
-        EXPECT_EQ(item.sizeBytes, MacStorageScanner::directorySize(item.url, 12));
-        EXPECT_EQ(item.contentPreview, MacStorageScanner::buildTopContentPreview(item.url));
+        EXPECT_EQ(item.sizeBytes, directorySize(item.url, 12));
+        EXPECT_EQ(item.contentPreview, buildTopContentPreview(item.url));
         EXPECT_EQ(item.isSelected, item.isSafeDefault);
         EXPECT_EQ(item.isSafeDefault, rule.badge == nullptr); // only the protected rule names its own badge
     }
@@ -343,7 +342,7 @@ TEST(SafeCacheCatalogue, ContainerFallbackNeverReachesAboveTheContainer)
     folderOf(root, wechat + "/Documents", 8 * MiB);
     folderOf(root, "Data/person/Documents/thesis", 50 * MiB);
 
-    const auto cards = MacStorageScanner::scanFourHumanCentricScenarioCards(home);
+    const auto cards = scanFourHumanCentricScenarioCards(home);
     ASSERT_EQ(cards.size(), 1u);
     EXPECT_THAT(itemUrls(&cards.front()), testing::ElementsAre(root.at(wechat)));
     EXPECT_EQ(cards.front().subItems.front().sizeBytes, 9 * MiB);
@@ -412,7 +411,7 @@ TEST(SafeCacheCatalogue, ItemsAndCardsSortLargestFirstKeepingTiesInOrder)
 TEST(SafeCacheCatalogue, LinksAreNeverOfferedAndAMissingHomeGivesNothing)
 {
     TempHome home;
-    EXPECT_TRUE(MacStorageScanner::scanFourHumanCentricScenarioCards(home.at("missing")).empty());
+    EXPECT_TRUE(scanFourHumanCentricScenarioCards(home.at("missing")).empty());
     folderOf(home, "elsewhere/big", 50 * MiB);
     home.symlink("Library/Caches", home.at("elsewhere"));
     home.symlink(".cache/models", home.at("elsewhere"));

@@ -1,7 +1,8 @@
 // The catalogue's sizer walks each tree once yet must answer exactly as directorySize
 // and buildTopContentPreview do, whatever it has measured before.
 #include "Services/TreeSizer.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/ContentPreview.h"
+#include "Services/DirectorySize.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,8 @@ void expectSameAsDirectWalk(TreeSizer& sizer, const TempHome& home, const std::s
 {
     SCOPED_TRACE(relative + " at depth " + std::to_string(depth));
     const std::string url = home.at(relative);
-    EXPECT_EQ(sizer.size(url, depth), MacStorageScanner::directorySize(url, depth));
-    EXPECT_EQ(sizer.preview(url), MacStorageScanner::buildTopContentPreview(url));
+    EXPECT_EQ(sizer.size(url, depth), directorySize(url, depth));
+    EXPECT_EQ(sizer.preview(url), buildTopContentPreview(url));
 }
 
 } // namespace

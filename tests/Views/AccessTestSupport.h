@@ -2,7 +2,7 @@
 // A scripted folder picker and settings kept in a file inside a test home, so folder-access
 // and window tests never touch the person's own settings or show a dialog.
 
-#include "Services/FolderPicker.h"
+#include "Platform/DesktopSeams.h"
 #include "Services/SandboxAccessManager.h"
 #include "support/TempHome.h"
 

@@ -1,5 +1,5 @@
 // The window draws every symbol with the icon font embedded in its resources.
-#include "L10n/SymbolIcons.h"
+#include "Theme/SymbolIcons.h"
 
 #include <QFile>
 #include <QFontDatabase>

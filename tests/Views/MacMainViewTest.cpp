@@ -2,6 +2,7 @@
 // inspected item follows the lists, and the persisted language and appearance.
 #include "MacMainView.h"
 #include "L10n/WindowTexts.h"
+#include "QtText.h"
 #include "Views/AccessTestSupport.h"
 #include "support/EngineTestAccess.h"
 #include "support/EngineWait.h"
@@ -255,12 +256,12 @@ TEST(Persistence, AnUnknownLanguageCodeShowsSimplifiedChineseAndIsLeftAlone)
 {
     for (const char* stored : {"EN", "en-US", "", "klingon"}) {
         ViewFixture f;
-        f.settings()->setValue(MacMainView::kLanguageKey, stored);
+        f.settings()->setValue(qt(kLanguageDefaultsKey), stored);
         f.open();
         EXPECT_EQ(f.view->currentLanguage(), AppLanguage::zhHans) << stored;
         EXPECT_EQ(f.text("onboardingTitle"),
                   QString::fromUtf8(WindowTexts::onboardingTitle(AppLanguage::zhHans).data()));
-        EXPECT_EQ(f.settings()->value(MacMainView::kLanguageKey).toString(), stored);
+        EXPECT_EQ(f.settings()->value(qt(kLanguageDefaultsKey)).toString(), stored);
     }
 }
 
@@ -289,7 +290,7 @@ TEST(Persistence, LanguageAndAppearanceAreStoredAndShownAtOnce)
     EXPECT_EQ(f.view->languageRaw(), "ko");
     EXPECT_EQ(f.view->appearanceRaw(), "dawn");
     f.view->toggleAppearance();
-    EXPECT_EQ(f.settings()->value(MacMainView::kAppearanceKey).toString(), "obsidian");
+    EXPECT_EQ(f.settings()->value(qt(kAppearanceDefaultsKey)).toString(), "obsidian");
 }
 
 TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedCardAndTranslatesItsTitle)

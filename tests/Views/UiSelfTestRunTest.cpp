@@ -1,5 +1,5 @@
 // The real window program walks its scripted self-test offscreen and reports exactly this.
-#include "Services/MacStorageScanner.h"
+#include "Services/SafeCacheCatalogue.h"
 #include "support/RunProgram.h"
 #include "support/TempHome.h"
 
@@ -26,7 +26,7 @@ std::string expectedOutput(std::size_t ruleCards)
 std::size_t publishedCardCount(const std::string& home)
 {
     std::size_t count = 0;
-    for (const auto& card : MacStorageScanner::scanFourHumanCentricScenarioCards(home))
+    for (const auto& card : scanFourHumanCentricScenarioCards(home))
         count += card.subItems.empty() ? 0 : 1;
     return count;
 }

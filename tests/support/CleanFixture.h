@@ -2,6 +2,7 @@
 // A test home with an engine on it, and a way to run one clean to its end.
 
 #include "Platform/FileOperations.h"
+#include "Platform/Trash.h"
 #include "Services/MacStorageScanner.h"
 #include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
@@ -28,7 +29,7 @@ class CleanFixture : public ::testing::Test {
     void SetUp() override { engine->setCleanFeedback(&feedback); }
     void TearDown() override { waitForScan(*engine); } // a restore starts a scan; let it end
 
-    std::string trashFiles() const { return MacStorageScanner::trashFilesFolder(home.path()); }
+    std::string trashFiles() const { return Trash::homeTrash(home.path()).filesFolder(); }
     std::string trashInfo() const { return home.at(".local/share/Trash/info"); }
 
     std::vector<std::string> entriesOf(const std::string& folder) const

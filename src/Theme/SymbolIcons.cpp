@@ -1,4 +1,4 @@
-#include "L10n/SymbolIcons.h"
+#include "Theme/SymbolIcons.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <vector>
 

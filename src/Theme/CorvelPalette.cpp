@@ -1,4 +1,4 @@
-#include "L10n/CorvelPalette.h"
+#include "Theme/CorvelPalette.h"
 
 #include <algorithm>
 #include <array>

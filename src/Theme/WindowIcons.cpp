@@ -1,4 +1,4 @@
-#include "L10n/WindowIcons.h"
+#include "Theme/WindowIcons.h"
 
 std::string_view WindowIcons::symbolName(CleanTrustWorkspace workspace)
 {

@@ -1,9 +1,12 @@
 #pragma once
-// Effects of the desktop that the engine asks for but does not provide itself (it
-// links QtCore only): the window implements these and hands them to the engine.
+// What the engine asks of the desktop but does not provide itself (it links QtCore
+// only): the window implements these and hands them in; tests supply scripted ones.
 
-#include "Models/StorageModels.h"
+#include "Models/Basics.h"
 
+#include <QString>
+
+#include <optional>
 #include <string_view>
 
 // Sound and haptics at the end of a clean or a restore.
@@ -22,4 +25,19 @@ struct WorkspaceService {
     virtual void revealInFinder(const URL& url) = 0;
     // Opens the item with its default application; the outcome is not reported.
     virtual void openWithDefaultApp(const URL& url) = 0;
+};
+
+struct FolderPickerRequest {
+    URL initialFolder; // where the picker opens
+    QString prompt;    // title of the accepting button
+    QString message;   // why the program asks
+};
+
+// The folder picker the access manager asks the user through.
+class FolderPicker {
+  public:
+    virtual ~FolderPicker() = default;
+    // Blocks until the user picks one folder (its path) or cancels (none). Configured for
+    // folders only, single selection, no folder creation and hidden files not shown.
+    virtual std::optional<URL> pickFolder(const FolderPickerRequest& request) = 0;
 };

@@ -1,7 +1,7 @@
-#include "L10n/SymbolIcons.h"
-#include "L10n/CorvelPalette.h"
-#include "L10n/WindowIcons.h"
+#include "Theme/SymbolIcons.h"
 #include "Services/SafeCacheRules.h"
+#include "Theme/CorvelPalette.h"
+#include "Theme/WindowIcons.h"
 
 #include <QString>
 #include <gtest/gtest.h>

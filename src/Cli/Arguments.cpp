@@ -1,0 +1,68 @@
+#include "Cli/Arguments.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace cli {
+
+int usage(const std::string& problem)
+{
+    if (!problem.empty())
+        std::cerr << "quillmere-cli: " << problem << "\n";
+    std::cerr
+        << "usage:\n"
+           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
+           "  quillmere-cli size PATH... [--max-depth N]\n"
+           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
+           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
+           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
+    return 2;
+}
+
+std::optional<std::string> ArgumentReader::option(const std::string& name, const std::string& what)
+{
+    const auto it = std::find(args_.begin(), args_.end(), name);
+    if (it == args_.end())
+        return std::nullopt;
+    if (std::next(it) == args_.end()) {
+        fail(name + " needs " + what);
+        args_.erase(it);
+        return std::nullopt;
+    }
+    std::string value = *std::next(it);
+    args_.erase(it, std::next(it, 2));
+    return value;
+}
+
+std::optional<std::string> ArgumentReader::folderOption(const std::string& name)
+{
+    auto value = option(name, "a folder");
+    if (value && value->empty()) {
+        fail(name + " needs a folder");
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool ArgumentReader::flag(const std::string& name)
+{
+    const auto it = std::find(args_.begin(), args_.end(), name);
+    if (it == args_.end())
+        return false;
+    args_.erase(it);
+    return true;
+}
+
+void ArgumentReader::fail(const std::string& problem)
+{
+    if (!problem_)
+        problem_ = problem;
+}
+
+void ArgumentReader::expectNothingLeft()
+{
+    if (!args_.empty())
+        fail("unexpected argument '" + args_.front() + "'");
+}
+
+} // namespace cli

@@ -1,0 +1,7 @@
+#pragma once
+// The home folder of the account running the program.
+
+#include "Models/Basics.h"
+
+// From the user database (pw_dir), else /home/<login>.
+URL accountHomeFolder();
