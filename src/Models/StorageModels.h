@@ -16,20 +16,33 @@
 enum class CleanCategoryFilter { all, browserOffice, aiAndDev, sandboxContainers, systemTemp };
 enum class LargeFileCategory { all, installerArchive, videoMedia, modelDatabase, other };
 enum class CleanTrustWorkspace { oneClickSafe, devAndDuplicates, largeMedia, appSlimming };
+// How an application is installed, which decides how it can be removed.
+enum class InstalledAppKind {
+    bundle,          // an application bundle in the Applications folder
+    flatpakUser,     // a Flatpak of the person's own installation
+    flatpakSystem,   // a Flatpak of a system installation (needs an administrator)
+    snap,            // a Snap (needs an administrator)
+    appImage,        // a single AppImage file
+    steamGame,       // a game of the Steam library (removed through Steam)
+    flatpakLeftover, // ~/.var/app/<id> of a Flatpak no installation holds any more
+};
 
 std::string_view rawValue(CleanCategoryFilter value);
 std::string_view rawValue(LargeFileCategory value);
 std::string_view rawValue(CleanTrustWorkspace value);
+std::string_view rawValue(InstalledAppKind value);
 
 template <typename E> std::optional<E> fromRaw(std::string_view raw);
 template <> std::optional<CleanCategoryFilter> fromRaw<CleanCategoryFilter>(std::string_view raw);
 template <> std::optional<LargeFileCategory> fromRaw<LargeFileCategory>(std::string_view raw);
 template <> std::optional<CleanTrustWorkspace> fromRaw<CleanTrustWorkspace>(std::string_view raw);
+template <> std::optional<InstalledAppKind> fromRaw<InstalledAppKind>(std::string_view raw);
 
 template <typename E> const std::vector<E>& allCases();
 template <> const std::vector<CleanCategoryFilter>& allCases<CleanCategoryFilter>();
 template <> const std::vector<LargeFileCategory>& allCases<LargeFileCategory>();
 template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace>();
+template <> const std::vector<InstalledAppKind>& allCases<InstalledAppKind>();
 
 std::string_view symbolName(LargeFileCategory value);
 
@@ -173,6 +186,12 @@ struct InstalledAppItem {
     std::vector<URL> orphanURLs;
     Int64 orphanSizeBytes = 0;
     bool isSelected = false;
+    InstalledAppKind kind = InstalledAppKind::bundle;
+    // The command that removes it, for kinds this program must not remove itself (an
+    // administrator's, or another program's); empty when a full uninstall can.
+    std::string uninstallCommand;
+    // Further things a full uninstall takes along (an AppImage's launcher and icons).
+    std::vector<URL> uninstallURLs;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
 

@@ -1,7 +1,7 @@
 #include "Platform/DistinctRoots.h"
 
+#include "Models/Paths.h"
 #include "Platform/FileIdentity.h"
-#include "Platform/Paths.h"
 
 #include <algorithm>
 #include <optional>
@@ -38,15 +38,17 @@ std::vector<WalkRoot> distinctRoots(const std::vector<WalkRoot>& candidates)
     std::vector<WalkRoot> roots;
     std::vector<FileIdentity> identities;
     for (const auto& candidate : candidates) {
+        // Compared in clean form; kept as given, so the paths found below it read as before.
         const std::string path = paths::standardized(candidate.path);
         const auto identity = folderIdentity(path);
         if (!identity)
             continue;
-        const bool insideByPath = std::any_of(
-            roots.begin(), roots.end(), [&](const WalkRoot& kept) { return paths::isSameOrInside(path, kept.path); });
+        const bool insideByPath = std::any_of(roots.begin(), roots.end(), [&](const WalkRoot& kept) {
+            return paths::isSameOrInside(path, paths::standardized(kept.path));
+        });
         if (insideByPath || isWithinKept(path, identities))
             continue;
-        roots.push_back({path, candidate.label});
+        roots.push_back(candidate);
         identities.push_back(*identity);
     }
     return roots;
@@ -55,8 +57,11 @@ std::vector<WalkRoot> distinctRoots(const std::vector<WalkRoot>& candidates)
 std::vector<std::string> nestedRoots(const std::vector<WalkRoot>& roots, const std::string& root)
 {
     std::vector<std::string> nested;
-    for (const auto& other : roots)
-        if (other.path != root && paths::isSameOrInside(other.path, root))
+    const std::string cleanRoot = paths::standardized(root);
+    for (const auto& other : roots) {
+        const std::string cleanOther = paths::standardized(other.path);
+        if (cleanOther != cleanRoot && paths::isSameOrInside(cleanOther, cleanRoot))
             nested.push_back(other.path);
+    }
     return nested;
 }

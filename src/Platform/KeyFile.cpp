@@ -131,6 +131,14 @@ std::optional<std::string> KeyFile::localizedValue(std::string_view group, std::
 
 bool KeyFile::hasGroup(std::string_view group) const { return groups_.find(group) != groups_.end(); }
 
+std::vector<std::string> KeyFile::groups() const
+{
+    std::vector<std::string> names;
+    for (const auto& [name, values] : groups_)
+        names.push_back(name);
+    return names;
+}
+
 std::string launcherProgram(const KeyFile& desktopEntry)
 {
     if (auto tryExec = desktopEntry.value(kDesktopGroup, "TryExec"); tryExec && !tryExec->empty())

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class KeyFile {
   public:
@@ -21,6 +22,7 @@ class KeyFile {
     std::optional<std::string> localizedValue(std::string_view group, std::string_view key,
                                               std::string_view locale) const;
     bool hasGroup(std::string_view group) const;
+    std::vector<std::string> groups() const;
 
   private:
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> groups_;

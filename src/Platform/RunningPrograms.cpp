@@ -1,7 +1,7 @@
 #include "Platform/RunningPrograms.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/Paths.h"
 
 #include <cerrno>
 #include <fcntl.h>

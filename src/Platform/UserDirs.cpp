@@ -1,7 +1,7 @@
 #include "Platform/UserDirs.h"
 
+#include "Models/Paths.h"
 #include "Platform/FileReading.h"
-#include "Platform/Paths.h"
 #include "Platform/XdgBaseDirs.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "Platform/XdgBaseDirs.h"
 
-#include "Platform/Paths.h"
+#include "Models/Paths.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "Services/LinuxCacheRules.h"
 
+#include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/Paths.h"
 #include "Services/SafeCacheRules.h"
 
 #include <algorithm>

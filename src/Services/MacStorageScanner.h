@@ -7,6 +7,7 @@
 
 #include "Models/StorageModels.h"
 #include "Platform/DesktopSeams.h"
+#include "Services/LinuxAppScan.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,9 @@ class MacStorageScanner : public QObject {
         URL home; // empty = the account's home folder
         URL applications = "/Applications";
         bool pacePurges = true; // pause between cleaned items so progress can be followed
+        // Machine-wide Flatpak and Snap places. Unset: the real ones when the home is the
+        // account's own; none for another home (a copy, a test), which describes no machine.
+        std::optional<LinuxAppRoots> linuxApps = std::nullopt;
     };
 
     explicit MacStorageScanner(QObject* parent = nullptr);

@@ -6,5 +6,13 @@
 
 #include <vector>
 
-// Cards with at least one item, largest first; items largest first within a card.
+struct HomeLayout;
+class RunningPrograms;
+
+// Cards with at least one item, largest first; items largest first within a card. The
+// caches of programs that run are offered unselected.
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayout& layout,
+                                                                 const RunningPrograms& running);
+// The same for a home that is not the account's own (its defaults, not $XDG_*), with the
+// programs running now.
 std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home);

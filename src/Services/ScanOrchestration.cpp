@@ -1,6 +1,8 @@
 // The instant scan: five phases in one background task, each published on the GUI thread.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/HomeLayout.h"
+#include "Platform/RunningPrograms.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
@@ -22,8 +24,13 @@ void MacStorageScanner::startInstantScan()
     const URL home = homeURL_;
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
+    // The environment describes only the account's own home; another home gets its defaults.
+    const bool isAccountHome = options_.home.empty();
+    const LinuxAppRoots linuxApps =
+        options_.linuxApps.value_or(isAccountHome ? LinuxAppRoots{} : LinuxAppRoots::none());
 
-    runInBackground([this, home, applications, cleaned] {
+    runInBackground([this, home, applications, cleaned, isAccountHome, linuxApps] {
+        const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         // 1. Disk overview.
         DiskOverview overview = queryDiskOverview(home);
         publish([this, overview] {
@@ -33,7 +40,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(home);
+        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(layout, RunningPrograms::read());
         dropCleaned(cards, cleaned);
         publish([this, cards] {
             setRuleCards(cards);
@@ -42,7 +49,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 3. Developer artefacts.
-        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(home);
+        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(layout);
         dropCleaned(bloats, cleaned);
         publish([this, bloats] {
             setProjectBloats(bloats);
@@ -51,12 +58,17 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 4. Applications, then large files, duplicates and the chart.
-        std::vector<InstalledAppItem> apps = scanAppsWithOrphans(home, applications);
+        std::vector<InstalledAppItem> apps = scanInstalledApps(layout, applications, linuxApps);
         dropCleaned(apps, cleaned);
         std::unordered_set<std::string> appNames;
-        for (const auto& app : apps)
+        std::unordered_set<URL> appFiles; // AppImages: applications, not large files
+        for (const auto& app : apps) {
             appNames.insert(paths::asciiLower(app.name));
-        auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, cards, bloats, appNames);
+            if (app.kind == InstalledAppKind::appImage)
+                appFiles.insert(app.appURL);
+        }
+        auto [slices, largeFiles, groups] =
+            scanSunburstLargeFilesAndDuplicates(layout, cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
 
