@@ -2,61 +2,15 @@
 // and by its argv[0]; sandboxed apps by their control groups.
 #include "Platform/RunningPrograms.h"
 
+#include "support/NamedProcess.h"
+
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <fcntl.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace {
-
-// A child that names itself and waits until it is killed.
-class NamedChild {
-  public:
-    explicit NamedChild(const char* name, const char* argv0 = nullptr)
-    {
-        int ready[2];
-        if (pipe2(ready, O_CLOEXEC) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(ready[0]);
-            if (argv0) {
-                // comm becomes "sleep"; argv[0] is what we pass. The pipe closes on exec.
-                execl("/bin/sleep", argv0, "60", static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            prctl(PR_SET_NAME, name);
-            (void)!write(ready[1], "x", 1);
-            pause();
-            _exit(0);
-        }
-        close(ready[1]);
-        char byte;
-        (void)!read(ready[0], &byte, 1); // named, or exec done, by now
-        close(ready[0]);
-    }
-    ~NamedChild()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-
-  private:
-    pid_t pid_ = -1;
-};
-
-} // namespace
 
 TEST(RunningPrograms, FindsARealProcessByItsNamesAndForgetsItWhenItEnds)
 {
     {
-        const NamedChild child("QmProbeSlack");
-        const NamedChild wrapped(nullptr, "/opt/Probe App/qm-probe-wrapper");
+        const NamedProcess child("QmProbeSlack");
+        const NamedProcess wrapped(nullptr, "/opt/Probe App/qm-probe-wrapper");
         const auto running = RunningPrograms::read();
         EXPECT_TRUE(running.isRunning("QmProbeSlack"));
         EXPECT_TRUE(running.isRunning("qmprobeslack")); // letter case does not matter
