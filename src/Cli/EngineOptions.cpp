@@ -1,4 +1,5 @@
 #include "Cli/EngineOptions.h"
+#include "Cli/ProgressLine.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,7 @@ MacStorageScanner::Options readEngineOptions(ArgumentReader& reader)
 
 void runScanToCompletion(MacStorageScanner& scanner)
 {
+    const ProgressLine progress(scanner, ProgressLine::Activity::scan);
     QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &scanner, [&scanner] {
         if (!scanner.isScanning())
             QCoreApplication::quit();
