@@ -79,6 +79,12 @@ constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 7> kAppKinds
 } // namespace
 
 std::string_view rawValue(InstalledAppKind value) { return lookup(kAppKinds, value); }
+
+bool isRemovedByMovingIt(InstalledAppKind kind)
+{
+    return kind == InstalledAppKind::bundle || kind == InstalledAppKind::appImage ||
+           kind == InstalledAppKind::flatpakLeftover;
+}
 template <> std::optional<InstalledAppKind> fromRaw<InstalledAppKind>(std::string_view raw)
 {
     return lookup(kAppKinds, raw);

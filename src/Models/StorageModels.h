@@ -46,6 +46,11 @@ template <> const std::vector<InstalledAppKind>& allCases<InstalledAppKind>();
 
 std::string_view symbolName(LargeFileCategory value);
 
+// Whether a full uninstall removes the application by moving it to the Trash: bundles,
+// AppImages and a removed Flatpak's data. The other kinds are removed by their own
+// tool or by an administrator, so a full uninstall takes only their caches.
+bool isRemovedByMovingIt(InstalledAppKind kind);
+
 // A file the inline player can show: mp4, mov, m4v, mp3, wav or m4a in any letter case.
 bool isPlayableMediaURL(std::string_view url);
 

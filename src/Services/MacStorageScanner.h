@@ -162,6 +162,9 @@ class MacStorageScanner : public QObject {
     // ------------------------------------------------------------ window modes (AppSlimmingMode.cpp)
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
     void deselectInstalledAppsWithoutLeftovers();
+    // Full-uninstall mode: a removed Flatpak's data folder (its chats, its saves) is never
+    // taken along unless the person ticks it there.
+    void deselectLeftoverFoldersForFullUninstall();
 
   Q_SIGNALS:
     void overviewChanged();
@@ -194,6 +197,7 @@ class MacStorageScanner : public QObject {
     // Moves one trashed item back; true when it (or part of a folder) is back. What
     // stood in the way goes to the Trash, never away.
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home);
+    void deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted);
     void pruneSafeCaches(const std::set<std::string>& cleaned);
     void pruneProjectBloats(const std::set<std::string>& cleaned);
     void pruneDuplicates(const std::set<std::string>& cleaned);
