@@ -1,5 +1,6 @@
 #include "Platform/AppMetadata.h"
 
+#include "Models/TextLines.h"
 #include "Platform/FileReading.h"
 
 #include <vector>
@@ -8,15 +9,6 @@ namespace appmeta {
 namespace {
 
 constexpr std::size_t kMaxMetadataBytes = 1u << 20;
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string loadText(const std::string& path)
 {
@@ -71,24 +63,18 @@ std::vector<Token> steamTokens(std::string_view content)
 std::map<std::string, std::string> parseSnapYaml(std::string_view content)
 {
     std::map<std::string, std::string> values;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string_view line = content.substr(start, end - start);
-        start = end + 1;
+    text::forEachLine(content, [&](std::string_view line) {
         if (line.empty() || line.front() == ' ' || line.front() == '\t' || line.front() == '#' || line.front() == '-')
-            continue; // nested or a comment
+            return; // nested or a comment
         const auto colon = line.find(':');
         if (colon == std::string_view::npos)
-            continue;
-        std::string_view value = trimmed(line.substr(colon + 1));
+            return;
+        std::string_view value = text::trimmed(line.substr(colon + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         if (!value.empty())
-            values.emplace(std::string(trimmed(line.substr(0, colon))), std::string(value));
-    }
+            values.emplace(std::string(text::trimmed(line.substr(0, colon))), std::string(value));
+    });
     return values;
 }
 

@@ -1,20 +1,12 @@
 #include "Platform/KeyFile.h"
 
+#include "Models/TextLines.h"
 #include "Platform/FileReading.h"
 
 namespace {
 
 constexpr std::size_t kMaxKeyFileBytes = 1u << 20;
 constexpr std::string_view kDesktopGroup = "Desktop Entry";
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string unescaped(std::string_view raw)
 {
@@ -48,7 +40,7 @@ std::string unescaped(std::string_view raw)
 // First word of an Exec line: a quoted word keeps its spaces, backslash escapes one byte.
 std::string firstExecWord(std::string_view exec)
 {
-    exec = trimmed(exec);
+    exec = text::trimmed(exec);
     std::string word;
     bool quoted = false;
     for (std::size_t i = 0; i < exec.size(); ++i) {
@@ -72,26 +64,22 @@ KeyFile KeyFile::parse(std::string_view content)
 {
     KeyFile file;
     std::map<std::string, std::string, std::less<>>* group = nullptr;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string_view line = trimmed(content.substr(start, end - start));
-        start = end + 1;
+    text::forEachLine(content, [&](std::string_view line) {
+        line = text::trimmed(line);
         if (line.empty() || line.front() == '#')
-            continue;
+            return;
         if (line.front() == '[') {
             const auto close = line.find(']');
             group = close == std::string_view::npos ? nullptr : &file.groups_[std::string(line.substr(1, close - 1))];
-            continue;
+            return;
         }
         const auto equals = line.find('=');
         if (!group || equals == std::string_view::npos)
-            continue;
+            return;
         // The first occurrence of a key counts, as the desktop reads it.
-        group->emplace(std::string(trimmed(line.substr(0, equals))), std::string(trimmed(line.substr(equals + 1))));
-    }
+        group->emplace(std::string(text::trimmed(line.substr(0, equals))),
+                       std::string(text::trimmed(line.substr(equals + 1))));
+    });
     return file;
 }
 

@@ -1,6 +1,7 @@
 #include "Platform/RunningPrograms.h"
 
 #include "Models/Paths.h"
+#include "Models/TextLines.h"
 #include "Platform/DirectoryWalker.h"
 
 #include <cerrno>
@@ -95,26 +96,15 @@ void RunningPrograms::addProcess(std::string_view comm, std::string_view exeTarg
         addName(paths::lastComponent(argv0.substr(0, argv0.find(' '))));
     }
 
-    std::size_t start = 0;
-    while (start < cgroup.size()) {
-        auto end = cgroup.find('\n', start);
-        if (end == std::string_view::npos)
-            end = cgroup.size();
-        const std::string_view line = cgroup.substr(start, end - start);
+    text::forEachLine(cgroup, [&](std::string_view line) {
         // Every component of the group path may be the app's unit ("…/app.slice/<unit>/…").
-        std::size_t from = line.find('/');
-        while (from != std::string_view::npos) {
-            const auto to = line.find('/', from + 1);
-            const std::string_view unit =
-                line.substr(from + 1, to == std::string_view::npos ? std::string_view::npos : to - from - 1);
+        for (const std::string_view unit : text::split(line, '/')) {
             if (const auto app = flatpakAppOf(unit); !app.empty())
                 flatpakApps_.insert(std::string(app));
             if (const auto snap = snapOf(unit); !snap.empty())
                 snaps_.insert(std::string(snap));
-            from = to;
         }
-        start = end + 1;
-    }
+    });
 }
 
 bool RunningPrograms::isRunning(std::string_view programName) const

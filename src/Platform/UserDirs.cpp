@@ -1,6 +1,7 @@
 #include "Platform/UserDirs.h"
 
 #include "Models/Paths.h"
+#include "Models/TextLines.h"
 #include "Platform/FileReading.h"
 #include "Platform/XdgBaseDirs.h"
 
@@ -10,12 +11,6 @@ namespace userdirs {
 namespace {
 
 constexpr std::size_t kMaxFileBytes = 64 * 1024; // a handful of lines; anything larger is not ours
-
-void skipBlanks(std::string_view& text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-}
 
 bool isNameByte(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
@@ -41,7 +36,7 @@ struct Line {
 
 std::optional<Line> parseLine(std::string_view line, const std::string& home)
 {
-    skipBlanks(line);
+    line = text::trimmed(line);
     if (!line.starts_with("XDG_"))
         return std::nullopt; // comments and anything else
     line.remove_prefix(4);
@@ -53,11 +48,11 @@ std::optional<Line> parseLine(std::string_view line, const std::string& home)
         return std::nullopt;
     name.remove_suffix(4);
     line.remove_prefix(nameEnd);
-    skipBlanks(line);
+    line = text::trimmed(line);
     if (!line.starts_with('='))
         return std::nullopt;
     line.remove_prefix(1);
-    skipBlanks(line);
+    line = text::trimmed(line);
     if (!line.starts_with('"'))
         return std::nullopt;
     line.remove_prefix(1);
@@ -87,14 +82,7 @@ std::optional<Line> parseLine(std::string_view line, const std::string& home)
 std::map<std::string, std::string> parse(std::string_view content, const std::string& home)
 {
     std::map<std::string, std::string> dirs;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+    text::forEachLine(content, [&](std::string_view line) {
         // A later valid line replaces an earlier one, also when it switches the folder off.
         if (auto parsed = parseLine(line, home)) {
             if (parsed->path)
@@ -102,8 +90,7 @@ std::map<std::string, std::string> parse(std::string_view content, const std::st
             else
                 dirs.erase(parsed->name);
         }
-        start = end + 1;
-    }
+    });
     return dirs;
 }
 

@@ -1,6 +1,9 @@
 #include "Platform/XdgBaseDirs.h"
 
 #include "Models/Paths.h"
+#include "Models/TextLines.h"
+
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -8,16 +11,8 @@ namespace {
 
 bool hasParentComponent(std::string_view path)
 {
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        auto end = path.find('/', start);
-        if (end == std::string_view::npos)
-            end = path.size();
-        if (path.substr(start, end - start) == "..")
-            return true;
-        start = end + 1;
-    }
-    return false;
+    const auto parts = text::split(path, '/');
+    return std::find(parts.begin(), parts.end(), "..") != parts.end();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Services/LinuxCacheRules.h"
 
 #include "Models/Paths.h"
+#include "Models/TextLines.h"
 #include "Platform/DirectoryWalker.h"
 #include "Services/SafeCacheRules.h"
 
@@ -343,19 +344,6 @@ std::vector<Rule> buildRules()
 
 // ---------------------------------------------------------------- names on disk
 
-std::vector<std::string_view> split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos)
-            return parts;
-        start = at + 1;
-    }
-}
-
 bool isDigits(std::string_view text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -373,7 +361,7 @@ std::optional<IdeVersion> ideVersionOf(std::string_view name)
     if (digit == 0 || digit == std::string_view::npos)
         return std::nullopt;
     IdeVersion ide{std::string(name.substr(0, digit)), {}};
-    for (const auto part : split(name.substr(digit), '.')) {
+    for (const auto part : text::split(name.substr(digit), '.')) {
         if (!isDigits(part) || part.size() > 6)
             return std::nullopt;
         ide.version.push_back(std::stoi(std::string(part)));
@@ -470,7 +458,7 @@ bool reachedThroughFolders(const URL& home, const URL& folder)
     URL current = home;
     if (kindOf(current) != Kind::directory)
         return false;
-    for (const auto part : split(std::string_view(folder).substr(home.size()), '/')) {
+    for (const auto part : text::split(std::string_view(folder).substr(home.size()), '/')) {
         if (part.empty())
             continue;
         current = paths::join(current, part);
@@ -503,7 +491,7 @@ const std::vector<std::string_view> kKeptCacheEntries{"doc",
 bool matchesEntryComponent(std::string_view component, std::string_view entry)
 {
     if (isAlternatives(component)) {
-        for (const auto alternative : split(component.substr(1, component.size() - 2), '|'))
+        for (const auto alternative : text::split(component.substr(1, component.size() - 2), '|'))
             if (alternative == entry)
                 return true;
         return false;
@@ -513,7 +501,7 @@ bool matchesEntryComponent(std::string_view component, std::string_view entry)
     return component == entry;
 }
 
-std::string_view firstComponent(const Rule& rule) { return split(rule.pattern, '/').front(); }
+std::string_view firstComponent(const Rule& rule) { return text::split(rule.pattern, '/').front(); }
 
 } // namespace
 
@@ -546,7 +534,7 @@ std::vector<Location> expand(const Rule& rule, const Places& places)
     const URL base = baseFolder(rule.base, places);
     if (!reachedThroughFolders(places.home, base))
         return {};
-    const auto components = split(rule.pattern, '/');
+    const auto components = text::split(rule.pattern, '/');
     std::vector<Location> frontier{{base, {}, {}}};
     bool afterProfile = false;
     for (std::size_t index = 0; index < components.size() && !frontier.empty(); ++index) {
@@ -556,7 +544,7 @@ std::vector<Location> expand(const Rule& rule, const Places& places)
         for (const Location& at : frontier) {
             std::vector<std::pair<std::string, bool>> chosen; // name, varying
             if (isAlternatives(component)) {
-                for (const auto alternative : split(component.substr(1, component.size() - 2), '|'))
+                for (const auto alternative : text::split(component.substr(1, component.size() - 2), '|'))
                     chosen.emplace_back(std::string(alternative), true);
             } else if (component.front() == '{' || component.ends_with('*')) {
                 std::vector<DirectoryWalker::Child> children;
