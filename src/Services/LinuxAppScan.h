@@ -19,6 +19,9 @@ struct LinuxAppRoots {
 
     // No machine-wide places at all.
     static LinuxAppRoots none() { return {{}, {}, {}, {}}; }
+    // The machine's places for the account's own home; none for another home (a copy, a
+    // test), which describes no machine.
+    static LinuxAppRoots forHome(bool isAccountHome) { return isAccountHome ? LinuxAppRoots{} : none(); }
 };
 
 // In discovery order (Flatpaks, Snaps, AppImages, Steam games, Flatpak leftovers); the

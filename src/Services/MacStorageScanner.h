@@ -45,8 +45,7 @@ class MacStorageScanner : public QObject {
         URL home; // empty = the account's home folder
         URL applications = "/Applications";
         bool pacePurges = true; // pause between cleaned items so progress can be followed
-        // Machine-wide Flatpak and Snap places. Unset: the real ones when the home is the
-        // account's own; none for another home (a copy, a test), which describes no machine.
+        // Machine-wide Flatpak and Snap places; unset: LinuxAppRoots::forHome.
         std::optional<LinuxAppRoots> linuxApps = std::nullopt;
     };
 

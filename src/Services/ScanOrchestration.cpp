@@ -26,8 +26,7 @@ void MacStorageScanner::startInstantScan()
     const CleanedPaths cleaned = sessionCleanedPaths_;
     // The environment describes only the account's own home; another home gets its defaults.
     const bool isAccountHome = options_.home.empty();
-    const LinuxAppRoots linuxApps =
-        options_.linuxApps.value_or(isAccountHome ? LinuxAppRoots{} : LinuxAppRoots::none());
+    const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
     runInBackground([this, home, applications, cleaned, isAccountHome, linuxApps] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
