@@ -75,7 +75,8 @@ struct Location {
 URL baseFolder(Base base, const Places& places);
 
 // Every existing place matching the rule, reached through real folders only (a link in
-// any component is never followed), in byte-wise order of the varying parts.
+// any component is never followed): names found on disk in byte-wise order, alternatives
+// in the order written.
 std::vector<Location> expand(const Rule& rule, const Places& places);
 
 std::string itemName(const Rule& rule, const Location& location);
