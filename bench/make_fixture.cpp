@@ -1,15 +1,20 @@
 // Builds a synthetic home folder for benchmarks: node_modules-like trees of many small
 // files, cache folders, documents and a few media files. Deterministic for a given size.
 //
-//   make-fixture DIR [--entries N]     (N ≈ number of files and folders, default 200000)
+//   make-fixture DIR [--entries N] [--idle-projects P]
+//     N ≈ number of files and folders (default 200000); P idle projects under Documents/work,
+//     each with a 16 MiB dependency folder (hard links to one blob beside DIR, so P of them
+//     cost 16 MiB of disk) that the artefact scan offers.
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <random>
 #include <string>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -74,18 +79,42 @@ void cacheTree(const std::string& root, long budget)
     }
 }
 
+// Projects untouched for a month whose node_modules each measure 16 MiB.
+void idleProjects(const std::string& home, long count)
+{
+    const std::string blob = home + ".idle-blob";
+    makeFile(blob, std::size_t(16) << 20);
+    makeDir(home + "/Documents/work");
+    const timeval monthAgo[2] = {{time(nullptr) - 30 * 86400, 0}, {time(nullptr) - 30 * 86400, 0}};
+    for (long p = 0; p < count; ++p) {
+        char name[48];
+        std::snprintf(name, sizeof name, "/Documents/work/p%05ld", p);
+        const std::string project = home + name;
+        makeDir(project);
+        makeDir(project + "/node_modules");
+        if (link(blob.c_str(), (project + "/node_modules/blob").c_str()) == 0)
+            ++created;
+        utimes(project.c_str(), monthAgo);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make-fixture DIR [--entries N]\n");
+        std::fprintf(stderr, "usage: make-fixture DIR [--entries N] [--idle-projects P]\n");
         return 2;
     }
     const std::string home = argv[1];
     long entries = 200000;
-    if (argc == 4 && std::strcmp(argv[2], "--entries") == 0)
-        entries = std::atol(argv[3]);
+    long idle = 0;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--entries") == 0)
+            entries = std::atol(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--idle-projects") == 0)
+            idle = std::atol(argv[i + 1]);
+    }
 
     makeDir(home);
     for (const char* dir : {"/Projects", "/Developer", "/Library", "/Library/Caches", "/.cache", "/Documents",
@@ -110,6 +139,7 @@ int main(int argc, char** argv)
     }
     for (int m = 0; m < 4; ++m)
         makeFile(home + "/Movies/clip" + std::to_string(m) + ".mp4", (std::size_t(8) + m) << 20);
+    idleProjects(home, idle);
     std::printf("%ld entries under %s\n", created, home.c_str());
     return 0;
 }

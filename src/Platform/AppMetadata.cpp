@@ -12,10 +12,8 @@ constexpr std::size_t kMaxMetadataBytes = 1u << 20;
 
 std::string loadText(const std::string& path)
 {
-    std::string content;
-    if (!readSmallRegularFile(path, kMaxMetadataBytes, content))
-        content.clear();
-    return content;
+    auto content = readSmallRegularFile(path, kMaxMetadataBytes);
+    return content ? std::move(*content) : std::string();
 }
 
 // Steam text tokens: quoted strings (with \" and \\), braces, and bare words.
@@ -90,12 +88,12 @@ bool hasAppImageSignature(std::string_view head)
 
 bool isAppImage(const std::string& path)
 {
-    const ReadOnlyFile file(path);
-    if (!file.isOpen())
+    const auto file = ReadOnlyFile::open(path);
+    if (!file)
         return false;
     char head[11];
-    return file.readAt(head, sizeof head, 0) == ssize_t(sizeof head) &&
-           hasAppImageSignature(std::string_view(head, sizeof head));
+    const auto read = file->readAt(head, sizeof head, 0);
+    return read && *read == sizeof head && hasAppImageSignature(std::string_view(head, sizeof head));
 }
 
 std::map<std::string, std::string> parseSteamManifest(std::string_view content)

@@ -106,7 +106,8 @@ bool DirectoryWalker::isPackageExtension(std::string_view ext)
     return std::find(kPackages.begin(), kPackages.end(), ext) != kPackages.end();
 }
 
-bool DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
+// Walks below `rootFd`, which it owns.
+void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor)
 {
     struct Frame {
         int fd;
@@ -114,10 +115,6 @@ bool DirectoryWalker::walk(const std::string& root, const Options& options, cons
         std::size_t next = 0;
         std::size_t pathLength; // length of the folder's path inside `path`
     };
-
-    const int rootFd = openFolder(AT_FDCWD, root.c_str(), root);
-    if (rootFd < 0)
-        return false;
 
     std::string path = root;
     while (path.size() > 1 && path.back() == '/')
@@ -168,11 +165,26 @@ bool DirectoryWalker::walk(const std::string& root, const Options& options, cons
     }
     for (auto& frame : stack)
         close(frame.fd);
-    return true;
 }
 
-bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
-                                       const FileVisitor& visitor, const Pruner& prune)
+Status DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
+{
+    const int rootFd = openFolder(AT_FDCWD, root.c_str(), root);
+    if (rootFd < 0)
+        return lastError();
+    walkFrom(rootFd, root, options, visitor);
+    return {};
+}
+
+void DirectoryWalker::walkOpened(int folderFd, const std::string& path, const Options& options, const Visitor& visitor)
+{
+    const int fd = fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+    if (fd >= 0)
+        walkFrom(fd, path, options, visitor);
+}
+
+Status DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                         const FileVisitor& visitor, const Pruner& prune)
 {
     return walk(root, options, [&](const Entry& entry) {
         if ((prune && prune(entry)) || entry.level() > maxLevel)
@@ -188,21 +200,26 @@ bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& o
     });
 }
 
-bool DirectoryWalker::list(const std::string& folder, std::vector<Child>& out, bool includeHidden)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::string& folder)
 {
-    out.clear();
     const int fd = openFolder(AT_FDCWD, folder.c_str(), folder);
     if (fd < 0)
-        return false;
-    std::vector<RawChild> raw;
-    const bool ok = readChildren(fd, raw);
+        return lastError();
+    auto children = listOpened(fd, folder);
     close(fd);
-    if (!ok)
-        return false;
+    return children;
+}
+
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&)
+{
+    std::vector<RawChild> raw;
+    if (!readChildren(folderFd, raw))
+        return lastError();
+    std::vector<Child> out;
+    out.reserve(raw.size());
     for (auto& child : raw)
-        if (includeHidden || child.name[0] != '.')
-            out.push_back({std::move(child.name), child.kind});
-    return true;
+        out.push_back({std::move(child.name), child.kind});
+    return out;
 }
 
 std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path)

@@ -8,6 +8,8 @@
 // - A folder that cannot be opened is reported but contributes nothing; the walk goes on.
 // - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks.
 
+#include "Platform/Result.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -53,26 +55,35 @@ class DirectoryWalker {
     enum class Visit { proceed, skipDescendants, stop };
     using Visitor = std::function<Visit(const Entry&)>;
 
-    // Walks everything below `root` (root itself is not reported). Returns false when
-    // root could not be opened as a folder.
-    static bool walk(const std::string& root, const Options& options, const Visitor& visitor);
+    // Walks everything below `root` (root itself is not reported). Fails when root could
+    // not be opened as a folder.
+    static Status walk(const std::string& root, const Options& options, const Visitor& visitor);
+
+    // The same below an opened folder (the descriptor is duplicated, not taken); `path`
+    // names the folder in what the visitor sees.
+    static void walkOpened(int folderFd, const std::string& path, const Options& options, const Visitor& visitor);
 
     // Regular files at most maxLevel deep, with their attributes. Folders at maxLevel are
     // not opened: their children would lie beyond it. `prune`, when given, is asked first
     // about every entry, file or folder; true leaves it and everything below it out.
     using FileVisitor = std::function<void(const Entry&, const struct stat&)>;
     using Pruner = std::function<bool(const Entry&)>;
-    static bool walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
-                                 const FileVisitor& visitor, const Pruner& prune = {});
+    static Status walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                   const FileVisitor& visitor, const Pruner& prune = {});
 
-    // Direct children of a folder, in byte-wise order; false when it cannot be listed.
+    // Direct children of a folder (hidden ones included), in byte-wise order.
     struct Child {
         std::string name;
         Kind kind;
     };
-    static bool list(const std::string& folder, std::vector<Child>& out, bool includeHidden = true);
+    static Result<std::vector<Child>> list(const std::string& folder);
+    // Children of an opened folder (hidden ones included), in byte-wise order.
+    static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
+
+  private:
+    static void walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor);
 };
 
 // The kind of object at a path without following a final symbolic link; nullopt when absent.

@@ -85,10 +85,8 @@ KeyFile KeyFile::parse(std::string_view content)
 
 KeyFile KeyFile::load(const std::string& path)
 {
-    std::string content;
-    if (!readSmallRegularFile(path, kMaxKeyFileBytes, content))
-        return {};
-    return parse(content);
+    const auto content = readSmallRegularFile(path, kMaxKeyFileBytes);
+    return content ? parse(*content) : KeyFile{};
 }
 
 std::optional<std::string> KeyFile::value(std::string_view group, std::string_view key) const

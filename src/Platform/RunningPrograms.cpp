@@ -115,10 +115,10 @@ bool RunningPrograms::isRunning(std::string_view programName) const
 RunningPrograms RunningPrograms::read(const std::string& procRoot)
 {
     RunningPrograms running;
-    std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(procRoot, entries, false))
+    const auto entries = DirectoryWalker::list(procRoot);
+    if (!entries)
         return running;
-    for (const auto& entry : entries) {
+    for (const auto& entry : *entries) {
         if (!isDigits(entry.name))
             continue;
         const std::string process = paths::join(procRoot, entry.name);

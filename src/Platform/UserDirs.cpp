@@ -96,10 +96,8 @@ std::map<std::string, std::string> parse(std::string_view content, const std::st
 
 std::map<std::string, std::string> load(const std::string& configHome, const std::string& home)
 {
-    std::string content;
-    if (!readSmallRegularFile(paths::join(configHome, "user-dirs.dirs"), kMaxFileBytes, content))
-        return {};
-    return parse(content, home);
+    const auto content = readSmallRegularFile(paths::join(configHome, "user-dirs.dirs"), kMaxFileBytes);
+    return content ? parse(*content, home) : std::map<std::string, std::string>{};
 }
 
 } // namespace userdirs

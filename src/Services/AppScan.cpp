@@ -100,10 +100,10 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
 std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications)
 {
     std::vector<InstalledAppItem> apps;
-    std::vector<DirectoryWalker::Child> children;
-    if (!DirectoryWalker::list(applications, children))
+    const auto children = DirectoryWalker::list(applications);
+    if (!children)
         return apps;
-    for (const auto& child : children) {
+    for (const auto& child : *children) {
         if (paths::extension(child.name) != "app")
             continue;
         const std::string name = child.name.substr(0, child.name.size() - 4);

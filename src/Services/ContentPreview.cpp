@@ -37,9 +37,10 @@ std::vector<std::string> buildTopContentPreview(const URL& url)
     if (*kind != DirectoryWalker::Kind::directory)
         return {preview::singleFileLine(paths::lastComponent(url))};
 
-    std::vector<DirectoryWalker::Child> listing;
-    if (!DirectoryWalker::list(url, listing))
+    auto listed = DirectoryWalker::list(url);
+    if (!listed)
         return {};
+    std::vector<DirectoryWalker::Child> listing = *std::move(listed);
     if (listing.size() > preview::kChildrenExamined)
         listing.resize(preview::kChildrenExamined); // later entries are never looked at
     std::vector<preview::ChildSize> children;

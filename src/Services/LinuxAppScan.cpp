@@ -30,14 +30,19 @@ bool isSingleComponent(std::string_view text)
     return !text.empty() && text != "." && text != ".." && text.find('/') == std::string_view::npos;
 }
 
+// The folder's entries; none when it cannot be read.
+std::vector<DirectoryWalker::Child> entriesOf(const URL& folder)
+{
+    auto listed = DirectoryWalker::list(folder);
+    return listed ? *std::move(listed) : std::vector<DirectoryWalker::Child>{};
+}
+
 std::vector<std::string> childFolders(const URL& folder)
 {
-    std::vector<DirectoryWalker::Child> children;
     std::vector<std::string> names;
-    if (DirectoryWalker::list(folder, children))
-        for (auto& child : children)
-            if (child.kind == Kind::directory)
-                names.push_back(std::move(child.name));
+    for (auto& child : entriesOf(folder))
+        if (child.kind == Kind::directory)
+            names.push_back(std::move(child.name));
     return names;
 }
 
@@ -101,22 +106,20 @@ std::vector<Installation> flatpakInstallations(const HomeLayout& layout, const L
     std::vector<Installation> installations{
         {paths::join(layout.base.data, "flatpak"), InstalledAppKind::flatpakUser, "--user"},
         {roots.systemFlatpak, InstalledAppKind::flatpakSystem, "--system"}};
-    std::vector<DirectoryWalker::Child> configs;
-    if (DirectoryWalker::list(roots.flatpakInstallations, configs))
-        for (const auto& config : configs) {
-            if (config.kind != Kind::regular || !config.name.ends_with(".conf"))
+    for (const auto& config : entriesOf(roots.flatpakInstallations)) {
+        if (config.kind != Kind::regular || !config.name.ends_with(".conf"))
+            continue;
+        constexpr std::string_view kGroup = "Installation \"";
+        const KeyFile file = KeyFile::load(paths::join(roots.flatpakInstallations, config.name));
+        for (const std::string& group : file.groups()) {
+            if (!group.starts_with(kGroup) || !group.ends_with('"'))
                 continue;
-            constexpr std::string_view kGroup = "Installation \"";
-            const KeyFile file = KeyFile::load(paths::join(roots.flatpakInstallations, config.name));
-            for (const std::string& group : file.groups()) {
-                if (!group.starts_with(kGroup) || !group.ends_with('"'))
-                    continue;
-                const std::string name = group.substr(kGroup.size(), group.size() - kGroup.size() - 1);
-                const auto path = file.value(group, "Path");
-                if (path && !path->empty() && path->front() == '/')
-                    installations.push_back({*path, InstalledAppKind::flatpakSystem, "--installation=" + name});
-            }
+            const std::string name = group.substr(kGroup.size(), group.size() - kGroup.size() - 1);
+            const auto path = file.value(group, "Path");
+            if (path && !path->empty() && path->front() == '/')
+                installations.push_back({*path, InstalledAppKind::flatpakSystem, "--installation=" + name});
         }
+    }
     return installations;
 }
 
@@ -146,13 +149,13 @@ void scanFlatpaks(const HomeLayout& layout, const LinuxAppRoots& roots, std::vec
         const URL appsFolder = paths::join(installation.folder, "app");
         if (!isRealFolder(installation.folder))
             continue; // no such installation
-        std::vector<DirectoryWalker::Child> ids;
-        if (!DirectoryWalker::list(appsFolder, ids)) {
+        const auto ids = DirectoryWalker::list(appsFolder);
+        if (!ids) {
             // An installation we cannot read may hold any app: no data counts as left behind.
             everyInstallationRead = everyInstallationRead && kindAtPath(appsFolder) == std::nullopt;
             continue;
         }
-        for (const auto& entry : ids) {
+        for (const auto& entry : *ids) {
             if (entry.kind != Kind::directory)
                 continue;
             const std::string& id = entry.name;
@@ -242,11 +245,8 @@ struct Launcher {
 std::vector<Launcher> appImageLaunchers(const URL& applications)
 {
     std::vector<Launcher> launchers;
-    std::vector<DirectoryWalker::Child> files;
-    if (!DirectoryWalker::list(applications, files))
-        return launchers;
     constexpr std::string_view kPrefix = "appimagekit_";
-    for (const auto& file : files) {
+    for (const auto& file : entriesOf(applications)) {
         if (file.kind != Kind::regular || !file.name.starts_with(kPrefix) || !file.name.ends_with(".desktop"))
             continue;
         const auto dash = file.name.find('-', kPrefix.size());
@@ -268,11 +268,9 @@ std::vector<URL> appImageIcons(const URL& icons, const std::string& hash)
         const URL themeFolder = paths::join(icons, theme);
         for (const auto& size : childFolders(themeFolder)) {
             const URL apps = paths::join(paths::join(themeFolder, size), "apps");
-            std::vector<DirectoryWalker::Child> files;
-            if (DirectoryWalker::list(apps, files))
-                for (const auto& file : files)
-                    if (file.kind == Kind::regular && file.name.starts_with(prefix))
-                        found.push_back(paths::join(apps, file.name));
+            for (const auto& file : entriesOf(apps))
+                if (file.kind == Kind::regular && file.name.starts_with(prefix))
+                    found.push_back(paths::join(apps, file.name));
         }
     }
     return found;
@@ -307,10 +305,7 @@ void scanAppImages(const HomeLayout& layout, std::vector<InstalledAppItem>& apps
         if (lstat(folder.c_str(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode) ||
             !seen.insert(FileIdentity::of(folderStat)).second)
             continue;
-        std::vector<DirectoryWalker::Child> files;
-        if (!DirectoryWalker::list(folder, files))
-            continue;
-        for (const auto& file : files) {
+        for (const auto& file : entriesOf(folder)) {
             const URL path = paths::join(folder, file.name);
             const Int64 size = file.kind == Kind::regular ? allocatedSizeOf(path) : 0;
             if (size <= kMinimumAppBytes || !appmeta::isAppImage(path))
@@ -338,10 +333,9 @@ void scanSteamGames(const HomeLayout& layout, std::vector<InstalledAppItem>& app
     for (const URL& steam : {paths::join(layout.base.data, "Steam"),
                              paths::join(layout.home, ".var/app/com.valvesoftware.Steam/.local/share/Steam")}) {
         const URL library = paths::join(steam, "steamapps");
-        std::vector<DirectoryWalker::Child> files;
-        if (!isRealFolder(steam) || !DirectoryWalker::list(library, files))
+        if (!isRealFolder(steam))
             continue;
-        for (const auto& file : files) {
+        for (const auto& file : entriesOf(library)) {
             if (file.kind != Kind::regular || !file.name.starts_with("appmanifest_") || !file.name.ends_with(".acf"))
                 continue;
             const auto manifest = appmeta::loadSteamManifest(paths::join(library, file.name));

@@ -547,10 +547,10 @@ std::vector<Location> expand(const Rule& rule, const Places& places)
                 for (const auto alternative : text::split(component.substr(1, component.size() - 2), '|'))
                     chosen.emplace_back(std::string(alternative), true);
             } else if (component.front() == '{' || component.ends_with('*')) {
-                std::vector<DirectoryWalker::Child> children;
-                if (!DirectoryWalker::list(at.path, children))
+                const auto children = DirectoryWalker::list(at.path);
+                if (!children)
                     continue;
-                auto picked = pick(component, children, last);
+                auto picked = pick(component, *children, last);
                 for (auto& name : picked.value_or(std::vector<std::string>{}))
                     chosen.emplace_back(std::move(name), true);
             } else {

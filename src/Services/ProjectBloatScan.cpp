@@ -17,7 +17,6 @@ namespace {
 constexpr int kDeepestLevel = 4;
 constexpr int kSizingDepth = 10;
 constexpr Int64 kMinimumBytes = 15LL << 20;
-constexpr Int64 kIdleDays = 5;
 
 struct Artefact {
     std::string_view folderName;
@@ -54,7 +53,6 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
 {
     const std::string project = paths::lastComponent(paths::parent(url));
     const Int64 days = daysSinceProjectChanged(paths::parent(url));
-    const bool idle = days >= kIdleDays;
 
     ProjectBloatItem item;
     item.id = url;
@@ -65,6 +63,7 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
     item.sizeBytes = size;
     item.daysSinceModified = days;
     item.rebuildCommand = artefact.rebuildCommand;
+    const bool idle = item.isIdle();
     if (idle) {
         item.verificationBadge = "已核实：工程已闲置 " + std::to_string(days) + " 天 · 可安全释放";
         item.verificationReason = "系统检测到 [" + project + "] 已超过 " + std::to_string(days) +

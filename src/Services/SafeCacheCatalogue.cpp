@@ -5,12 +5,14 @@
 #include "Platform/HomeLayout.h"
 #include "Platform/RunningPrograms.h"
 #include "Platform/TemporaryFolder.h"
+#include "Platform/Trash.h"
 #include "Services/FreeableSize.h"
 #include "Services/LinuxCacheRules.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -42,7 +44,8 @@ struct Scan {
     const RunningPrograms& running;
     std::optional<URL> tempParent;
     linuxcache::Places places;
-    std::set<URL> offered; // one path is one item, whichever rule finds it first
+    std::set<URL> offered;                  // one path is one item, whichever rule finds it first
+    std::map<URL, Int64> measuredElsewhere; // the Trash, measured entry by entry
 
     const URL& home() const { return layout.home; }
 };
@@ -75,7 +78,9 @@ class CardItems {
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
-        const Int64 size = sizer_.size(url, measure.depth);
+        const auto elsewhere = scan_.measuredElsewhere.find(url);
+        const Int64 size =
+            elsewhere != scan_.measuredElsewhere.end() ? elsewhere->second : sizer_.size(url, measure.depth);
         if (size >= measure.minimumBytes)
             keep(url, size, texts);
     }
@@ -170,10 +175,8 @@ void addBrowserItems(CardItems& card)
     // Only the named cache folders of a profile are offered; its cookies, passwords,
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(chromeData, entries))
-        entries.clear();
-    for (const auto& entry : entries) {
+    const auto entries = DirectoryWalker::list(chromeData);
+    for (const auto& entry : entries ? *entries : std::vector<DirectoryWalker::Child>{}) {
         if (!isChromeProfileName(entry.name))
             continue;
         const URL profile = paths::join(chromeData, entry.name);
@@ -214,10 +217,10 @@ void addOfficeSocialItems(CardItems& card)
 void addCacheFolderEntries(CardItems& card)
 {
     const URL& cacheFolder = card.scan().layout.base.cache;
-    std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(cacheFolder, entries))
+    const auto entries = DirectoryWalker::list(cacheFolder);
+    if (!entries)
         return;
-    for (const auto& entry : entries) {
+    for (const auto& entry : *entries) {
         if (linuxcache::isKeptCacheEntry(entry.name))
             continue;
         if (const auto named = linuxcache::rulesForCacheEntry(entry.name); !named.empty()) {
@@ -254,13 +257,14 @@ void addSystemItems(CardItems& card)
 
 } // namespace
 
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home)
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home, std::optional<Int64> trashBytes)
 {
-    return scanFourHumanCentricScenarioCards(HomeLayout::of(home, false), RunningPrograms::read());
+    return scanFourHumanCentricScenarioCards(HomeLayout::of(home, false), RunningPrograms::read(), trashBytes);
 }
 
 std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayout& layout,
-                                                                 const RunningPrograms& running)
+                                                                 const RunningPrograms& running,
+                                                                 std::optional<Int64> trashBytes)
 {
     using AddItems = void (*)(CardItems&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
@@ -269,7 +273,10 @@ std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayou
               running,
               tempfolder::perUserTemporaryParent(),
               {layout.home, layout.base.cache, layout.base.config, layout.base.data},
+              {},
               {}};
+    if (trashBytes)
+        scan.measuredElsewhere[Trash::homeFilesFolder(layout.home)] = *trashBytes;
     TreeSizer sizer; // shared by all cards, so nested locations are walked once
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {

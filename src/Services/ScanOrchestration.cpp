@@ -3,6 +3,7 @@
 #include "Models/Paths.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/RunningPrograms.h"
+#include "Platform/Trash.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
@@ -10,6 +11,7 @@
 #include "Services/MacStorageScanner.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
+#include "Services/ScanStamps.h"
 
 void MacStorageScanner::startInstantScan()
 {
@@ -24,12 +26,17 @@ void MacStorageScanner::startInstantScan()
     const URL home = homeURL_;
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
+    const std::set<std::string> restorable = restorableTrashEntries();
     // The environment describes only the account's own home; another home gets its defaults.
     const bool isAccountHome = options_.home.empty();
     const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
-    runInBackground([this, home, applications, cleaned, isAccountHome, linuxApps] {
+    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots()] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
+        // What the Trash held when the scan began: only that may be offered for emptying.
+        const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
+        ScanStamps stamps(roots);
+
         // 1. Disk overview.
         DiskOverview overview = queryDiskOverview(home);
         publish([this, overview] {
@@ -39,9 +46,17 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(layout, RunningPrograms::read());
+        auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+        Int64 trashBytes = 0; // a trash reached through a link is not offered at all
+        for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
+            trashBytes += entry.bytes;
+        std::vector<SafeCacheRuleCard> cards =
+            scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes);
         dropCleaned(cards, cleaned);
-        publish([this, cards] {
+        stamps.offerOnly(cards);
+        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
+            rememberScanned(seen);
+            scannedTrashEntries_ = trash;
             setRuleCards(cards);
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
@@ -50,7 +65,9 @@ void MacStorageScanner::startInstantScan()
         // 3. Developer artefacts.
         std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(layout);
         dropCleaned(bloats, cleaned);
-        publish([this, bloats] {
+        stamps.offerOnly(bloats);
+        publish([this, bloats, seen = stamps.stamps()] {
+            rememberScanned(seen);
             setProjectBloats(bloats);
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
@@ -59,6 +76,7 @@ void MacStorageScanner::startInstantScan()
         // 4. Applications, then large files, duplicates and the chart.
         std::vector<InstalledAppItem> apps = scanInstalledApps(layout, applications, linuxApps);
         dropCleaned(apps, cleaned);
+        stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
         std::unordered_set<URL> appFiles; // AppImages: applications, not large files
         for (const auto& app : apps) {
@@ -70,10 +88,13 @@ void MacStorageScanner::startInstantScan()
             scanSunburstLargeFilesAndDuplicates(layout, cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
+        stamps.offerOnly(largeFiles);
+        stamps.offerOnly(groups);
 
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
-                 groups = std::move(groups)] {
+                 groups = std::move(groups), seen = stamps.stamps()] {
+            rememberScanned(seen);
             setInstalledApps(apps);
             setSunburstSlices(slices);
             setLargeFiles(largeFiles);
@@ -85,6 +106,24 @@ void MacStorageScanner::startInstantScan()
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
         });
     });
+}
+
+void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>& stamps)
+{
+    // Lists of an earlier scan may still be shown until this one replaces them: their
+    // stamps stay until the same path is seen again.
+    for (const auto& [path, stamp] : stamps)
+        scannedStamps_.insert_or_assign(path, stamp);
+}
+
+std::set<std::string> MacStorageScanner::restorableTrashEntries() const
+{
+    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
+    std::set<std::string> names;
+    for (const auto& record : recentPurgeRecords_)
+        if (paths::parent(record.trashedURL) == trashFolder)
+            names.insert(paths::lastComponent(record.trashedURL));
+    return names;
 }
 
 void MacStorageScanner::clearAllResults()
