@@ -1,20 +1,11 @@
 #include "Platform/AppMetadata.h"
 
 #include "Models/TextLines.h"
-#include "Platform/FileReading.h"
 
 #include <vector>
 
 namespace appmeta {
 namespace {
-
-constexpr std::size_t kMaxMetadataBytes = 1u << 20;
-
-std::string loadText(const std::string& path)
-{
-    auto content = readSmallRegularFile(path, kMaxMetadataBytes);
-    return content ? std::move(*content) : std::string();
-}
 
 // Steam text tokens: quoted strings (with \" and \\), braces, and bare words.
 struct Token {
@@ -76,8 +67,6 @@ std::map<std::string, std::string> parseSnapYaml(std::string_view content)
     return values;
 }
 
-std::map<std::string, std::string> loadSnapYaml(const std::string& path) { return parseSnapYaml(loadText(path)); }
-
 bool hasAppImageSignature(std::string_view head)
 {
     return head.size() >= 11 &&
@@ -86,14 +75,11 @@ bool hasAppImageSignature(std::string_view head)
            head.substr(8, 2) == "AI" && (head[10] == 1 || head[10] == 2);
 }
 
-bool isAppImage(const std::string& path)
+bool isAppImage(HomeReader& reader, const std::string& path)
 {
-    const auto file = ReadOnlyFile::open(path);
-    if (!file)
-        return false;
-    char head[11];
-    const auto read = file->readAt(head, sizeof head, 0);
-    return read && *read == sizeof head && hasAppImageSignature(std::string_view(head, sizeof head));
+    constexpr std::size_t kHeadBytes = 11;
+    const auto head = reader.readHead(path, kHeadBytes);
+    return head && hasAppImageSignature(*head);
 }
 
 std::map<std::string, std::string> parseSteamManifest(std::string_view content)
@@ -116,11 +102,6 @@ std::map<std::string, std::string> parseSteamManifest(std::string_view content)
         }
     }
     return values;
-}
-
-std::map<std::string, std::string> loadSteamManifest(const std::string& path)
-{
-    return parseSteamManifest(loadText(path));
 }
 
 } // namespace appmeta

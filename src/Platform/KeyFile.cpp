@@ -1,11 +1,9 @@
 #include "Platform/KeyFile.h"
 
 #include "Models/TextLines.h"
-#include "Platform/FileReading.h"
 
 namespace {
 
-constexpr std::size_t kMaxKeyFileBytes = 1u << 20;
 constexpr std::string_view kDesktopGroup = "Desktop Entry";
 
 std::string unescaped(std::string_view raw)
@@ -81,12 +79,6 @@ KeyFile KeyFile::parse(std::string_view content)
                        std::string(text::trimmed(line.substr(equals + 1))));
     });
     return file;
-}
-
-KeyFile KeyFile::load(const std::string& path)
-{
-    const auto content = readSmallRegularFile(path, kMaxKeyFileBytes);
-    return content ? parse(*content) : KeyFile{};
 }
 
 std::optional<std::string> KeyFile::value(std::string_view group, std::string_view key) const

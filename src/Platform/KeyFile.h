@@ -13,8 +13,6 @@
 class KeyFile {
   public:
     static KeyFile parse(std::string_view content);
-    // Reads a regular file of at most 1 MiB, without following a final link; empty when that fails.
-    static KeyFile load(const std::string& path);
 
     // The value with the standard escapes (\s \n \t \r \\) resolved.
     std::optional<std::string> value(std::string_view group, std::string_view key) const;

@@ -2,7 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Models/TextLines.h"
-#include "Platform/FileReading.h"
+#include "Platform/HomeReader.h"
 #include "Platform/XdgBaseDirs.h"
 
 #include <optional>
@@ -96,8 +96,13 @@ std::map<std::string, std::string> parse(std::string_view content, const std::st
 
 std::map<std::string, std::string> load(const std::string& configHome, const std::string& home)
 {
-    const auto content = readSmallRegularFile(paths::join(configHome, "user-dirs.dirs"), kMaxFileBytes);
-    return content ? parse(*content, home) : std::map<std::string, std::string>{};
+    HomeReader reader(home);
+    const auto content = reader.readSmallFile(paths::join(configHome, "user-dirs.dirs"), kMaxFileBytes);
+    if (!content)
+        return {};
+    auto dirs = parse(*content, home);
+    std::erase_if(dirs, [&](const auto& dir) { return !reader.isFolder(dir.second); });
+    return dirs;
 }
 
 } // namespace userdirs

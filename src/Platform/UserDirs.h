@@ -19,7 +19,9 @@ namespace userdirs {
 // for the same name wins, as it does for the desktop.
 std::map<std::string, std::string> parse(std::string_view content, const std::string& home);
 
-// Reads configHome/user-dirs.dirs; empty when it is missing or unreadable.
+// Reads configHome/user-dirs.dirs; empty when it is missing or unreadable. The file and
+// each folder it names are reached from the home without meeting a link: a folder that
+// cannot be is left out, as one that does not exist.
 std::map<std::string, std::string> load(const std::string& configHome, const std::string& home);
 
 } // namespace userdirs

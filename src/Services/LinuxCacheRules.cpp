@@ -3,6 +3,8 @@
 #include "Models/Paths.h"
 #include "Models/TextLines.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/FileOperations.h"
+#include "Platform/HomeReader.h"
 #include "Services/SafeCacheRules.h"
 
 #include <algorithm>
@@ -447,27 +449,6 @@ bool isAlternatives(std::string_view component)
            component.find('|') != std::string_view::npos;
 }
 
-// The kind of a path without following it, or nullopt.
-std::optional<Kind> kindOf(const URL& path) { return kindAtPath(path); }
-
-// True when every component from `home` down to `folder` is a real folder.
-bool reachedThroughFolders(const URL& home, const URL& folder)
-{
-    if (!paths::isSameOrInside(folder, home))
-        return kindOf(folder) == Kind::directory;
-    URL current = home;
-    if (kindOf(current) != Kind::directory)
-        return false;
-    for (const auto part : text::split(std::string_view(folder).substr(home.size()), '/')) {
-        if (part.empty())
-            continue;
-        current = paths::join(current, part);
-        if (kindOf(current) != Kind::directory)
-            return false;
-    }
-    return true;
-}
-
 const std::vector<Rule>& allRules()
 {
     static const std::vector<Rule> kRules = buildRules();
@@ -529,51 +510,83 @@ bool isSnapRevisionName(std::string_view name)
     return isDigits(name) || (name.size() > 1 && name.front() == 'x' && isDigits(name.substr(1)));
 }
 
+namespace {
+
+// One step of a rule's expansion: the components still to match below an opened folder.
+class Expansion {
+  public:
+    explicit Expansion(const std::vector<std::string_view>& components) : components_(components) {}
+
+    // Matches components_[index...] below `at`, whose folder is opened as `folder`.
+    void descend(int folder, const Location& at, std::size_t index, bool afterProfile)
+    {
+        const std::string_view component = components_[index];
+        const bool last = index + 1 == components_.size();
+        for (auto& [name, varying] : chosen(folder, at.path, component, last)) {
+            const fileops::Place place = fileops::childOf(folder, at.path, name);
+            const auto st = fileops::stat(place);
+            // Never through a link; the last component may be a file (a log, a database).
+            if (!st || !(S_ISDIR(st->st_mode) || (last && S_ISREG(st->st_mode))))
+                continue;
+            Location found{place.path, at.parts, at.belowProfile};
+            if (varying)
+                found.parts.push_back(name);
+            if (afterProfile)
+                found.belowProfile = found.belowProfile.empty() ? name : found.belowProfile + "/" + name;
+            if (last) {
+                found_.push_back(std::move(found));
+                continue;
+            }
+            // Opened, not looked up again by path: a folder swapped for a link since the
+            // stat above fails to open.
+            if (const auto child = fileops::openFolder(place))
+                descend(child->get(), found, index + 1, afterProfile || component == "{profile}");
+        }
+    }
+
+    std::vector<Location> found() && { return std::move(found_); }
+
+  private:
+    // The names a component stands for below a folder, each with whether it varies.
+    static std::vector<std::pair<std::string, bool>> chosen(int folder, const URL& path, std::string_view component,
+                                                            bool last)
+    {
+        std::vector<std::pair<std::string, bool>> names;
+        if (isAlternatives(component)) {
+            for (const auto alternative : text::split(component.substr(1, component.size() - 2), '|'))
+                names.emplace_back(std::string(alternative), true);
+        } else if (component.front() == '{' || component.ends_with('*')) {
+            const auto children = DirectoryWalker::listOpened(folder, path);
+            if (!children)
+                return names;
+            for (auto& name : pick(component, *children, last).value_or(std::vector<std::string>{}))
+                names.emplace_back(std::move(name), true);
+        } else {
+            names.emplace_back(std::string(component), false);
+        }
+        return names;
+    }
+
+    const std::vector<std::string_view>& components_;
+    std::vector<Location> found_;
+};
+
+} // namespace
+
 std::vector<Location> expand(const Rule& rule, const Places& places)
 {
+    // The base folder is reached from the home without meeting a link, like every folder below it.
     const URL base = baseFolder(rule.base, places);
-    if (!reachedThroughFolders(places.home, base))
+    HomeReader home(places.home);
+    if (!paths::isSameOrInside(base, places.home))
+        return {};
+    const auto folder = home.openFolder(base);
+    if (!folder)
         return {};
     const auto components = text::split(rule.pattern, '/');
-    std::vector<Location> frontier{{base, {}, {}}};
-    bool afterProfile = false;
-    for (std::size_t index = 0; index < components.size() && !frontier.empty(); ++index) {
-        const std::string_view component = components[index];
-        const bool last = index + 1 == components.size();
-        std::vector<Location> next;
-        for (const Location& at : frontier) {
-            std::vector<std::pair<std::string, bool>> chosen; // name, varying
-            if (isAlternatives(component)) {
-                for (const auto alternative : text::split(component.substr(1, component.size() - 2), '|'))
-                    chosen.emplace_back(std::string(alternative), true);
-            } else if (component.front() == '{' || component.ends_with('*')) {
-                const auto children = DirectoryWalker::list(at.path);
-                if (!children)
-                    continue;
-                auto picked = pick(component, *children, last);
-                for (auto& name : picked.value_or(std::vector<std::string>{}))
-                    chosen.emplace_back(std::move(name), true);
-            } else {
-                chosen.emplace_back(std::string(component), false);
-            }
-            for (auto& [name, varying] : chosen) {
-                Location found{paths::join(at.path, name), at.parts, at.belowProfile};
-                const auto kind = kindOf(found.path);
-                // Never through a link; the last component may be a file (a log, a database).
-                if (!kind || (*kind != Kind::directory && !(last && *kind == Kind::regular)))
-                    continue;
-                if (varying)
-                    found.parts.push_back(name);
-                if (afterProfile)
-                    found.belowProfile = found.belowProfile.empty() ? name : found.belowProfile + "/" + name;
-                next.push_back(std::move(found));
-            }
-        }
-        if (component == "{profile}")
-            afterProfile = true;
-        frontier = std::move(next);
-    }
-    return frontier;
+    Expansion expansion(components);
+    expansion.descend(folder->get(), {base, {}, {}}, 0, false);
+    return std::move(expansion).found();
 }
 
 std::string itemName(const Rule& rule, const Location& location)

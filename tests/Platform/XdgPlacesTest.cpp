@@ -100,13 +100,21 @@ TEST(UserDirs, ALaterLineDecidesAlsoWhenItSwitchesTheFolderOff)
 TEST(UserDirs, LoadsFromTheConfigurationFolderAndNeverThroughALink)
 {
     TempHome home;
-    home.fileWithContent(".config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/下载\"\n");
+    // A folder reached through a link, or missing, is left out like a switched-off one.
+    home.fileWithContent(".config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/下载\"\n"
+                                                   "XDG_VIDEOS_DIR=\"$HOME/media/Videos\"\n"
+                                                   "XDG_MUSIC_DIR=\"$HOME/Music\"\n");
+    home.mkdir("下载");
+    home.mkdir("disk/Videos");
+    home.symlink("media", home.at("disk"));
     EXPECT_THAT(userdirs::load(home.at(".config"), home.path()), ElementsAre(Pair("DOWNLOAD", home.at("下载"))));
 
-    home.fileWithContent("elsewhere/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/x\"\n");
+    // The file itself, or a folder above it, as a link: not read.
+    home.fileWithContent("elsewhere/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/下载\"\n");
     home.symlink("linked/user-dirs.dirs", home.at("elsewhere/user-dirs.dirs"));
-    EXPECT_TRUE(userdirs::load(home.at("linked"), home.path()).empty());
-    EXPECT_TRUE(userdirs::load(home.at("missing"), home.path()).empty());
+    home.symlink("linkedAbove", home.at("elsewhere"));
+    for (const char* config : {"linked", "linkedAbove", "missing"})
+        EXPECT_TRUE(userdirs::load(home.at(config), home.path()).empty()) << config;
 }
 
 TEST(DistinctRoots, EachFolderIsWalkedOnce)

@@ -72,13 +72,14 @@ const char* const kNeighbourFiles[] = {
 // Offered, unselected: a place that also holds what the person installed.
 const char* const kProtected[] = {".local/share/uv/python"};
 
-void deployFlatpak(const TempHome& home, const std::string& id, const std::string& name)
+void deployFlatpak(const TempHome& root, const std::string& installation, const std::string& id,
+                   const std::string& name)
 {
-    const std::string branch = ".local/share/flatpak/app/" + id + "/x86_64/stable";
-    home.allocatedFile(branch + "/c0ffee/files/bin/app", 6 * MiB);
-    home.fileWithContent(branch + "/c0ffee/export/share/applications/" + id + ".desktop",
+    const std::string branch = installation + "/app/" + id + "/x86_64/stable";
+    root.allocatedFile(branch + "/c0ffee/files/bin/app", 6 * MiB);
+    root.fileWithContent(branch + "/c0ffee/export/share/applications/" + id + ".desktop",
                          "[Desktop Entry]\nName=" + name + "\n");
-    home.symlink(branch + "/active", "c0ffee");
+    root.symlink(branch + "/active", "c0ffee");
 }
 
 } // namespace
@@ -100,12 +101,15 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
                                                    "XDG_VIDEOS_DIR=\"$HOME/Vidéos\"\n"
                                                    "XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
     home.allocatedFile("Téléchargements/debian.iso", 30 * MiB);
-    deployFlatpak(home, "org.mozilla.firefox", "Firefox");
-    deployFlatpak(home, "com.discordapp.Discord", "Discord");
+    deployFlatpak(home, ".local/share/flatpak", "org.mozilla.firefox", "Firefox");
+    deployFlatpak(home, ".local/share/flatpak", "com.discordapp.Discord", "Discord");
+    // The machine's installation lies outside the home, as /var/lib/flatpak does.
+    TempHome machine;
+    deployFlatpak(machine, "flatpak", "org.gimp.GIMP", "GIMP");
 
     MacStorageScanner::Options options = testOptions(home.path());
-    options.linuxApps = LinuxAppRoots{home.at("system/flatpak"), home.at("system/installations.d"),
-                                      home.at("system/snap"), home.at("system/snapd")};
+    options.linuxApps =
+        LinuxAppRoots{machine.at("flatpak"), machine.at("installations.d"), machine.at("snap"), machine.at("snapd")};
     MacStorageScanner engine(options);
     engine.startInstantScan();
     ASSERT_TRUE(waitForScan(engine));
@@ -141,5 +145,6 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     std::vector<std::string> apps;
     for (const auto& app : engine.installedApps())
         apps.push_back(app.name + " " + std::string(rawValue(app.kind)));
-    EXPECT_THAT(apps, testing::UnorderedElementsAre("Firefox flatpak-user", "Discord flatpak-user"));
+    EXPECT_THAT(apps,
+                testing::UnorderedElementsAre("Firefox flatpak-user", "Discord flatpak-user", "GIMP flatpak-system"));
 }
