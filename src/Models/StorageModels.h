@@ -206,6 +206,9 @@ struct InstalledAppItem {
     std::vector<URL> uninstallURLs;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
+    // What a full uninstall frees: the app itself only when this program may remove it;
+    // otherwise its leftovers alone, and the app stays for its own command.
+    Int64 fullUninstallBytes() const { return isRemovedByMovingIt(kind) ? totalSizeBytes() : orphanSizeBytes; }
 
     bool operator==(const InstalledAppItem&) const = default;
 };

@@ -218,7 +218,7 @@ Int64 MacStorageScanner::totalSelectedAppOrphanBytes() const
 }
 Int64 MacStorageScanner::totalSelectedUninstallBytes() const
 {
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.totalSizeBytes() : 0; });
+    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.fullUninstallBytes() : 0; });
 }
 Int64 MacStorageScanner::totalMasterSmartCleanBytes() const
 {
