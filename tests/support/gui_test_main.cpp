@@ -1,12 +1,16 @@
 // Window tests need a QApplication (offscreen in CI).
 #include "support/PrivateRuntimeFolder.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     const PrivateRuntimeFolder runtime;
+    // The restore history of a clean in a test home is kept inside that home.
+    unsetenv("XDG_STATE_HOME");
     qputenv("QT_QUICK_BACKEND", qgetenv("QT_QUICK_BACKEND").isEmpty() ? "software" : qgetenv("QT_QUICK_BACKEND"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,12 +1,16 @@
 // Engine tests run inside a QCoreApplication so queued publishes can be delivered.
 #include "support/PrivateRuntimeFolder.h"
 
+#include <cstdlib>
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     const PrivateRuntimeFolder runtime;
+    // The restore history of a clean in a test home is kept inside that home.
+    unsetenv("XDG_STATE_HOME");
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
