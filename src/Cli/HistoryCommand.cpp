@@ -110,7 +110,7 @@ int runHistory(const Arguments& args)
         return 1;
     Json list = Json::array();
     for (const auto& logged : newestCleanFirst(*history)) {
-        const RecordState state = logged.restored                        ? RecordState::restored
+        const RecordState state = logged.restored                         ? RecordState::restored
                                   : scanner.isStillInTrash(logged.record) ? RecordState::restorable
                                                                           : RecordState::gone;
         Json entry = toJson(logged.record);
@@ -172,8 +172,8 @@ int runRestore(const Arguments& args)
             restoredBytes += outcome.record->sizeBytes;
         }
     }
-    std::cout << "Restored " << restored << " of " << outcomes->size() << " items ("
-              << DiskFormat::bytes(restoredBytes) << ").\n";
+    std::cout << "Restored " << restored << " of " << outcomes->size() << " items (" << DiskFormat::bytes(restoredBytes)
+              << ").\n";
     return restored == int(outcomes->size()) ? 0 : 1;
 }
 

@@ -74,7 +74,8 @@ std::optional<std::string> unescapedBytes(std::string_view text)
             out.push_back(text[i]);
             continue;
         }
-        if (i + 3 >= text.size() || text[i + 1] != 'x' || hexDigitValue(text[i + 2]) < 0 || hexDigitValue(text[i + 3]) < 0)
+        if (i + 3 >= text.size() || text[i + 1] != 'x' || hexDigitValue(text[i + 2]) < 0 ||
+            hexDigitValue(text[i + 3]) < 0)
             return std::nullopt;
         out.push_back(char(hexDigitValue(text[i + 2]) * 16 + hexDigitValue(text[i + 3])));
         i += 3;

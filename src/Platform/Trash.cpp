@@ -304,7 +304,8 @@ std::string Trash::percentDecode(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexDigitValue(text[i + 1]) >= 0 && hexDigitValue(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexDigitValue(text[i + 1]) >= 0 &&
+            hexDigitValue(text[i + 2]) >= 0) {
             out.push_back(char(hexDigitValue(text[i + 1]) * 16 + hexDigitValue(text[i + 2])));
             i += 2;
         } else {

@@ -28,7 +28,11 @@ Json stampJson(const FileStamp& stamp)
     for (const auto& [value, name] : kKindNames)
         if (value == stamp.kind)
             kind = name;
-    return {{"device", stamp.device}, {"inode", stamp.inode}, {"kind", kind}};
+    return {{"device", stamp.device},
+            {"inode", stamp.inode},
+            {"kind", kind},
+            {"size", stamp.sizeBytes},
+            {"modified", stamp.modifiedNanoseconds}};
 }
 
 std::optional<FileStamp> stampFrom(const Json& json)
@@ -43,6 +47,12 @@ std::optional<FileStamp> stampFrom(const Json& json)
     FileStamp stamp;
     stamp.device = device.get<std::uint64_t>();
     stamp.inode = inode.get<std::uint64_t>();
+    const auto size = json.find("size");
+    const auto modified = json.find("modified");
+    if (size == json.end() || !size->is_number_integer() || modified == json.end() || !modified->is_number_integer())
+        return std::nullopt;
+    stamp.sizeBytes = size->get<std::int64_t>();
+    stamp.modifiedNanoseconds = modified->get<std::int64_t>();
     for (const auto& [value, name] : kKindNames) {
         if (kind.get<std::string>() == name) {
             stamp.kind = value;
@@ -72,8 +82,8 @@ std::optional<PurgeHistoryRecord> recordFrom(const Json& line)
     const auto cleanedAt = bytesField(line, "cleanedAt");
     const auto label = bytesField(line, "categoryLabel");
     const auto size = line.find("sizeBytes");
-    if (!id || id->empty() || !clean || !name || !original || !trashed || !cleanedAt || !label ||
-        size == line.end() || !size->is_number_integer())
+    if (!id || id->empty() || !clean || !name || !original || !trashed || !cleanedAt || !label || size == line.end() ||
+        !size->is_number_integer())
         return std::nullopt;
     const auto date = parseIsoDate(*cleanedAt);
     // Only absolute paths: anything else would be taken relative to wherever we run.
@@ -87,8 +97,11 @@ std::optional<PurgeHistoryRecord> recordFrom(const Json& line)
     record.sizeBytes = size->get<Int64>();
     record.cleanedAt = *date;
     record.categoryLabel = *label;
-    if (const auto entry = line.find("trashedEntry"); entry != line.end())
+    if (const auto entry = line.find("trashedEntry"); entry != line.end()) {
         record.trashedEntry = stampFrom(*entry);
+        if (!record.trashedEntry)
+            return std::nullopt; // without it, another object under the name could be taken
+    }
     return record;
 }
 
@@ -155,7 +168,10 @@ std::set<std::string> PurgeHistoryLog::trashEntriesInUse(const URL& homeTrashFil
     return names;
 }
 
-Result<AppendOnlyFile> PurgeHistoryLog::openForAppending() const { return AppendOnlyFile::open(folder_, kFileName, true); }
+Result<AppendOnlyFile> PurgeHistoryLog::openForAppending() const
+{
+    return AppendOnlyFile::open(folder_, kFileName, true);
+}
 
 Status PurgeHistoryLog::append(AppendOnlyFile& file, const std::vector<PurgeHistoryRecord>& records)
 {

@@ -33,6 +33,14 @@ bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home)
     return false; // if even that failed, the occupant waits in the Trash
 }
 
+// Whether what stands in the Trash is the object a record says went there. Nothing in the
+// Trash changes a file, so a file must also keep its size and time: an inode number
+// freed by emptying the Trash may be given to the next file made under the same name.
+bool isTheTrashedObject(const std::optional<FileStamp>& expected, const struct stat& st)
+{
+    return !expected || expected->isUnchangedIn(stampOf(st));
+}
+
 bool moveBack(const Place& from, const Place& to, const URL& home)
 {
     const auto occupant = fileops::stat(to);
@@ -84,7 +92,7 @@ bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& origin
     const auto trashedStat = fileops::stat(entry);
     // Something else under the record's name (the Trash was emptied and the name used
     // again) is not what was cleaned: it stays where it is.
-    if (!trashedStat || (expected && !expected->isSameObject(stampOf(*trashedStat))))
+    if (!trashedStat || !isTheTrashedObject(expected, *trashedStat))
         return false;
     // The folder it goes back into, from its root: a deleted parent chain is re-created,
     // and a folder on the way that became a link stops the restore.
@@ -206,7 +214,7 @@ bool MacStorageScanner::isStillInTrash(const PurgeHistoryRecord& record) const
     if (!holding)
         return false;
     const auto st = fileops::stat(holding->first.entry(holding->second));
-    return st && (!record.trashedEntry || record.trashedEntry->isSameObject(stampOf(*st)));
+    return st && isTheTrashedObject(record.trashedEntry, *st);
 }
 
 Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory(const std::vector<std::string>& ids)
