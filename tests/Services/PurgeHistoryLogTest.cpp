@@ -1,6 +1,7 @@
 // The window's cleans and restores write the history that outlives the process, and
 // reading it survives what a crash leaves behind.
 #include "Services/PurgeHistoryLog.h"
+#include "Platform/FaultInjection.h"
 #include "support/CleanFixture.h"
 #include "support/HomeFixtures.h"
 
@@ -77,4 +78,22 @@ TEST_F(PurgeHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
     clean({trash});
     EXPECT_FALSE(fileops::exists(home.at(".local/share/Trash/files/old.bin")));
     EXPECT_TRUE(fileops::exists(kept));
+}
+
+// A history that cannot be written does not undo or hide the clean: the items are in the
+// Trash with their info files, this session can restore them, and the failure is told.
+TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenIsReportedNotFatal)
+{
+    const std::string path = home.fileWithContent("Documents/report.txt", "report");
+    const std::string historyFile = PurgeHistoryLog::forHome(home.path()).path();
+    const fault::ScopedHook hook(
+        [&](fault::Op op, std::string_view at) { return op == fault::Op::writeFile && at == historyFile ? EIO : 0; });
+    clean({{path, 6, "report.txt"}});
+    EXPECT_EQ(engine->lastHistoryError(), EIO);
+    EXPECT_FALSE(fileops::exists(path));
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_TRUE(PurgeHistoryLog::forHome(home.path()).read()->empty());
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(path), "report");
 }
