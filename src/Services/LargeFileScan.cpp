@@ -4,24 +4,15 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
+#include "Platform/HomeLayout.h"
 #include "Services/DuplicateFinder.h"
+#include "Services/PersonalFolders.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace {
-
-struct ScanRoot {
-    std::string_view folder;
-    std::string_view label;
-};
-constexpr std::array<ScanRoot, 4> kRoots{{
-    {"Desktop", "桌面"},
-    {"Downloads", "下载"},
-    {"Movies", "影片"},
-    {"Documents", "文档"},
-}};
 
 // Dependency and build-output folders: big, regenerated, never personal files.
 constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git",   ".venv", "venv",  "DerivedData",
@@ -144,16 +135,31 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::v
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames)
 {
+    return scanSunburstLargeFilesAndDuplicates(HomeLayout::of(home, false), cards, bloats, installedAppNames, {});
+}
+
+SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
+                                                   const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames,
+                                                   const std::unordered_set<URL>& applicationFiles)
+{
+    const URL& home = layout.home;
+    std::size_t homeLength = home.size();
+    if (homeLength > 1 && home.back() == '/')
+        --homeLength;
     std::vector<LargeFileItem> largeFiles;
     duplicates::Candidates candidates;
-    for (const auto& root : kRoots) {
-        const URL rootPath = paths::join(home, root.folder);
-        const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
-        const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEntered, entry.name());
+    const std::vector<WalkRoot> roots = largeFileRoots(layout);
+    for (const auto& root : roots) {
+        // A root holding another root leaves it to that root's own walk.
+        const std::vector<std::string> nested = nestedRoots(roots, root.path);
+        const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
+            return contains(kNeverEntered, entry.name()) ||
+                   (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
         };
         DirectoryWalker::walkRegularFiles(
-            rootPath, {.skipHidden = true, .skipPackages = true}, kDeepestLevel,
+            root.path, {.skipHidden = true, .skipPackages = true}, kDeepestLevel,
             [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
                 const Int64 logicalSize = st.st_size;
                 const Int64 allocatedSize = Int64(st.st_blocks) * 512;
@@ -161,7 +167,8 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::v
                 const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
                 if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
                     candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
-                if (allocatedSize >= kLargeFileBytes)
+                // An application (an AppImage) is listed with the applications, never as a file to delete.
+                if (allocatedSize >= kLargeFileBytes && !applicationFiles.count(entry.path()))
                     largeFiles.push_back(makeLargeFile(entry, st, extension, root.label, installedAppNames));
             },
             neverEntered);

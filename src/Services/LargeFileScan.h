@@ -17,3 +17,13 @@ using SunburstResult =
 SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames);
+
+struct HomeLayout;
+
+// The same over the home's named folders too (each folder walked once). Files in
+// applicationFiles are applications (AppImages) and never listed as large files.
+SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
+                                                   const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames,
+                                                   const std::unordered_set<URL>& applicationFiles);

@@ -1,6 +1,8 @@
 // The instant scan: five phases in one background task, each published on the GUI thread.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/HomeLayout.h"
+#include "Platform/RunningPrograms.h"
 #include "Platform/Trash.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
@@ -25,8 +27,12 @@ void MacStorageScanner::startInstantScan()
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
     const std::set<std::string> restorable = restorableTrashEntries();
+    // The environment describes only the account's own home; another home gets its defaults.
+    const bool isAccountHome = options_.home.empty();
+    const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
-    runInBackground([this, home, applications, cleaned, restorable, roots = cleanRoots()] {
+    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots()] {
+        const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         // What the Trash held when the scan began: only that may be offered for emptying.
         const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
         ScanStamps stamps(roots);
@@ -44,7 +50,8 @@ void MacStorageScanner::startInstantScan()
         Int64 trashBytes = 0; // a trash reached through a link is not offered at all
         for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
             trashBytes += entry.bytes;
-        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(home, trashBytes);
+        std::vector<SafeCacheRuleCard> cards =
+            scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes);
         dropCleaned(cards, cleaned);
         stamps.offerOnly(cards);
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
@@ -56,7 +63,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 3. Developer artefacts.
-        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(home);
+        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(layout);
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
@@ -67,13 +74,18 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 4. Applications, then large files, duplicates and the chart.
-        std::vector<InstalledAppItem> apps = scanAppsWithOrphans(home, applications);
+        std::vector<InstalledAppItem> apps = scanInstalledApps(layout, applications, linuxApps);
         dropCleaned(apps, cleaned);
         stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
-        for (const auto& app : apps)
+        std::unordered_set<URL> appFiles; // AppImages: applications, not large files
+        for (const auto& app : apps) {
             appNames.insert(paths::asciiLower(app.name));
-        auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, cards, bloats, appNames);
+            if (app.kind == InstalledAppKind::appImage)
+                appFiles.insert(app.appURL);
+        }
+        auto [slices, largeFiles, groups] =
+            scanSunburstLargeFilesAndDuplicates(layout, cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
         stamps.offerOnly(largeFiles);
