@@ -1,6 +1,7 @@
 #include "Cli/Arguments.h"
 
 #include <algorithm>
+#include <climits>
 #include <iostream>
 
 namespace cli {
@@ -11,11 +12,12 @@ int usage(const std::string& problem)
         std::cerr << "quillmere-cli: " << problem << "\n";
     std::cerr
         << "usage:\n"
-           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json]\n"
-           "  quillmere-cli size PATH... [--max-depth N]\n"
+           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json] [--threads N]\n"
+           "  quillmere-cli size PATH... [--max-depth N] [--threads N]\n"
            "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
+           "                      [--threads N]\n"
            "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-           "                      [--home DIR] [--applications DIR] [--delete] [--yes]\n";
+           "                      [--home DIR] [--applications DIR] [--delete] [--yes] [--threads N]\n";
     return 2;
 }
 
@@ -51,6 +53,24 @@ bool ArgumentReader::flag(const std::string& name)
         return false;
     args_.erase(it);
     return true;
+}
+
+std::optional<int> ArgumentReader::number(const std::string& name, int minimum, int maximum)
+{
+    const auto text = option(name, "a number");
+    if (!text)
+        return std::nullopt;
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(*text, &used);
+        if (used == text->size() && value >= minimum && value <= maximum)
+            return value;
+    } catch (...) {
+    }
+    fail(name + " takes a whole number " +
+         (maximum == INT_MAX ? "of at least " + std::to_string(minimum)
+                             : "from " + std::to_string(minimum) + " to " + std::to_string(maximum)));
+    return std::nullopt;
 }
 
 void ArgumentReader::fail(const std::string& problem)

@@ -6,11 +6,18 @@
 // - A folder is reported before its contents (pre-order); level 1 = direct children.
 // - Symbolic links are reported as links and never followed.
 // - A folder that cannot be opened is reported but contributes nothing; the walk goes on.
-// - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks.
+// - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks, or
+//   ahead of the walk for regular files when the options say so.
+// - The walk stays on the root's file system: a mount point below the root is neither
+//   reported nor entered (as du -x), so a stalled network mount cannot hold it up.
+// - Folders are read ahead on the walk pool; the visitor is called on the walking
+//   thread, in the order above, whatever the number of threads.
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -23,6 +30,12 @@ class DirectoryWalker {
     struct Options {
         bool skipHidden = false;   // names starting with "." are neither reported nor entered
         bool skipPackages = false; // package folders (app, bundle, ...) are reported, never entered
+        // Folders at this level are reported, never entered (1 = the root's children).
+        int maxLevel = std::numeric_limits<int>::max();
+        // Folders of these names are reported, never entered; the names outlive the walk.
+        std::span<const std::string_view> neverEnter = {};
+        // Regular files' attributes are read with their folder, ahead of the walk.
+        bool readFileAttributes = false;
     };
 
     class Entry {
@@ -39,6 +52,7 @@ class DirectoryWalker {
       private:
         friend class DirectoryWalker;
         int dirFd_ = -1;
+        const struct stat* known_ = nullptr; // read ahead
         std::string_view name_;
         const std::string& path_;
         int level_ = 0;
@@ -73,6 +87,10 @@ class DirectoryWalker {
     static bool list(const std::string& folder, std::vector<Child>& out, bool includeHidden = true);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
+    static Kind kindOfMode(mode_t mode);
+
+  private:
+    static void walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor);
 };
 
 // The kind of object at a path without following a final symbolic link; nullopt when absent.

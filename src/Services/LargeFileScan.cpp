@@ -87,15 +87,13 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
     item.categoryTag = std::string(rawValue(item.category));
 }
 
-LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, const std::string& extension,
-                            std::string_view rootLabel, const std::unordered_set<std::string>& installedAppNames)
+LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, std::string_view rootLabel)
 {
     LargeFileItem item;
     item.id = entry.path();
     item.url = entry.path();
     item.name = std::string(entry.name());
     item.displayPath = std::string(rootLabel) + " · " + paths::lastComponent(paths::parent(entry.path()));
-    classify(item, extension, rootLabel, installedAppNames);
     item.sizeBytes = Int64(st.st_blocks) * 512;
     item.modifiedDate = contentModificationDate(st);
     return item;
@@ -140,20 +138,18 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
-SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
-                                                   const std::vector<ProjectBloatItem>& bloats,
-                                                   const std::unordered_set<std::string>& installedAppNames)
+PersonalFolderFindings walkPersonalFolders(const URL& home)
 {
-    std::vector<LargeFileItem> largeFiles;
+    PersonalFolderFindings findings;
     duplicates::Candidates candidates;
     for (const auto& root : kRoots) {
         const URL rootPath = paths::join(home, root.folder);
         const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
         const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEntered, entry.name());
+            return contains(kNeverEntered, entry.name()); // files of these names are left out too
         };
         DirectoryWalker::walkRegularFiles(
-            rootPath, {.skipHidden = true, .skipPackages = true}, kDeepestLevel,
+            rootPath, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered}, kDeepestLevel,
             [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
                 const Int64 logicalSize = st.st_size;
                 const Int64 allocatedSize = Int64(st.st_blocks) * 512;
@@ -162,17 +158,38 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::v
                 if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
                     candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
                 if (allocatedSize >= kLargeFileBytes)
-                    largeFiles.push_back(makeLargeFile(entry, st, extension, root.label, installedAppNames));
+                    findings.largeFiles.push_back({makeLargeFile(entry, st, root.label), extension, root.label});
             },
             neverEntered);
     }
 
-    std::stable_sort(largeFiles.begin(), largeFiles.end(),
-                     [](const LargeFileItem& a, const LargeFileItem& b) { return a.sizeBytes > b.sizeBytes; });
-    if (largeFiles.size() > kLargeFileCap)
-        largeFiles.resize(kLargeFileCap);
+    // Classifying needs the installed applications, which may not be known yet; the
+    // order and the cap do not depend on it.
+    std::stable_sort(findings.largeFiles.begin(), findings.largeFiles.end(),
+                     [](const auto& a, const auto& b) { return a.item.sizeBytes > b.item.sizeBytes; });
+    if (findings.largeFiles.size() > kLargeFileCap)
+        findings.largeFiles.resize(kLargeFileCap);
+    findings.duplicateGroups = duplicates::findGroups(candidates, home);
+    return findings;
+}
 
-    std::vector<DuplicateFileGroup> groups = duplicates::findGroups(candidates, home);
+SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
+                              const std::vector<ProjectBloatItem>& bloats,
+                              const std::unordered_set<std::string>& installedAppNames)
+{
+    std::vector<LargeFileItem> largeFiles;
+    largeFiles.reserve(findings.largeFiles.size());
+    for (auto& found : findings.largeFiles) {
+        classify(found.item, found.extension, found.rootLabel, installedAppNames);
+        largeFiles.push_back(std::move(found.item));
+    }
     std::vector<SunburstSlice> slices = chartSlices(cards, bloats, largeFiles);
-    return {std::move(slices), std::move(largeFiles), std::move(groups)};
+    return {std::move(slices), std::move(largeFiles), std::move(findings.duplicateGroups)};
+}
+
+SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames)
+{
+    return finishSunburst(walkPersonalFolders(home), cards, bloats, installedAppNames);
 }

@@ -31,6 +31,14 @@ constexpr std::array<Artefact, 6> kArtefacts{{
     {"target", "npm run build"},
 }};
 
+// Folders the walk does not enter: Git's store, and the artefacts, which are sized on their own.
+constexpr auto kNeverEntered = [] {
+    std::array<std::string_view, kArtefacts.size() + 1> names{".git"};
+    for (std::size_t i = 0; i < kArtefacts.size(); ++i)
+        names[i + 1] = kArtefacts[i].folderName;
+    return names;
+}();
+
 const Artefact* artefactNamed(std::string_view name)
 {
     const auto found = std::find_if(kArtefacts.begin(), kArtefacts.end(),
@@ -85,6 +93,8 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts
+    options.maxLevel = kDeepestLevel;
+    options.neverEnter = kNeverEntered;
     for (const std::string_view root : kProjectRoots) {
         using Visit = DirectoryWalker::Visit;
         DirectoryWalker::walk(paths::join(home, root), options, [&](const DirectoryWalker::Entry& entry) {

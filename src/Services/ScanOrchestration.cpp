@@ -1,6 +1,7 @@
 // The instant scan: five phases in one background task, each published on the GUI thread.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/WalkPool.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
@@ -8,6 +9,8 @@
 #include "Services/MacStorageScanner.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
+
+#include <future>
 
 void MacStorageScanner::startInstantScan()
 {
@@ -24,8 +27,17 @@ void MacStorageScanner::startInstantScan()
     const CleanedPaths cleaned = sessionCleanedPaths_;
 
     runInBackground([this, home, applications, cleaned] {
+        // The phases do not depend on each other's results until the chart, so with
+        // threads to spare they run side by side; what they publish keeps its order.
+        const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
+        auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
+        auto cardsPhase = std::async(launch, [&home] { return scanFourHumanCentricScenarioCards(home); });
+        auto bloatsPhase = std::async(launch, [&home] { return scanDeveloperProjectBloats(home); });
+        auto appsPhase = std::async(launch, [&home, &applications] { return scanAppsWithOrphans(home, applications); });
+        auto personalPhase = std::async(launch, [&home] { return walkPersonalFolders(home); });
+
         // 1. Disk overview.
-        DiskOverview overview = queryDiskOverview(home);
+        DiskOverview overview = overviewPhase.get();
         publish([this, overview] {
             setOverview(overview);
             setScanProgress(0.28);
@@ -33,7 +45,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        std::vector<SafeCacheRuleCard> cards = scanFourHumanCentricScenarioCards(home);
+        std::vector<SafeCacheRuleCard> cards = cardsPhase.get();
         dropCleaned(cards, cleaned);
         publish([this, cards] {
             setRuleCards(cards);
@@ -42,7 +54,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 3. Developer artefacts.
-        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(home);
+        std::vector<ProjectBloatItem> bloats = bloatsPhase.get();
         dropCleaned(bloats, cleaned);
         publish([this, bloats] {
             setProjectBloats(bloats);
@@ -51,12 +63,12 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 4. Applications, then large files, duplicates and the chart.
-        std::vector<InstalledAppItem> apps = scanAppsWithOrphans(home, applications);
+        std::vector<InstalledAppItem> apps = appsPhase.get();
         dropCleaned(apps, cleaned);
         std::unordered_set<std::string> appNames;
         for (const auto& app : apps)
             appNames.insert(paths::asciiLower(app.name));
-        auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, cards, bloats, appNames);
+        auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
 
