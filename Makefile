@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 HOME_DIR ?= $(HOME)
 
-.PHONY: run test build configure bootstrap bench clean
+.PHONY: run test build configure bootstrap bench package clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -21,6 +21,10 @@ run: build
 # Builds and runs every test.
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software ctest --output-on-failure -j $(JOBS)
+
+# Builds the Debian package build/quillmere_VERSION_ARCH.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 bench: build
 	@bench/run-all $(BUILD_DIR)

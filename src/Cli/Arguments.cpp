@@ -1,4 +1,5 @@
 #include "Cli/Arguments.h"
+#include "Cli/CommandHelp.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,14 +11,7 @@ int usage(const std::string& problem)
 {
     if (!problem.empty())
         std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr
-        << "usage:\n"
-           "  quillmere-cli scan [--home DIR] [--applications DIR] [--json] [--threads N]\n"
-           "  quillmere-cli size PATH... [--max-depth N] [--threads N]\n"
-           "  quillmere-cli phase overview|catalogue|bloat|apps|media [--home DIR] [--applications DIR] [--json]\n"
-           "                      [--threads N]\n"
-           "  quillmere-cli clean --what safe|bloat|duplicates|large|app-cache|app-uninstall|all\n"
-           "                      [--home DIR] [--applications DIR] [--delete] [--yes] [--threads N]\n";
+    std::cerr << synopses() << "Run 'quillmere-cli help' for more.\n";
     return 2;
 }
 

@@ -2,6 +2,7 @@
 // commands and executor as the window. Without --yes it only lists what it would do.
 #include "Cli/CliCommands.h"
 #include "Cli/EngineOptions.h"
+#include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
 
@@ -44,6 +45,7 @@ const std::map<std::string, CleanChoice>& choices()
 
 void waitForCleanToFinish(MacStorageScanner& scanner)
 {
+    const ProgressLine progress(scanner, ProgressLine::Activity::clean);
     QObject::connect(&scanner, &MacStorageScanner::isPurgingAnimationChanged, &scanner, [&scanner] {
         if (!scanner.isPurgingAnimation())
             QCoreApplication::quit();

@@ -1,4 +1,5 @@
 #include "Cli/EngineOptions.h"
+#include "Cli/ProgressLine.h"
 
 #include "Platform/WalkPool.h"
 
@@ -25,6 +26,7 @@ void readThreadsOption(ArgumentReader& reader)
 
 void runScanToCompletion(MacStorageScanner& scanner)
 {
+    const ProgressLine progress(scanner, ProgressLine::Activity::scan);
     QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &scanner, [&scanner] {
         if (!scanner.isScanning())
             QCoreApplication::quit();

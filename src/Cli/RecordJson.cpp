@@ -7,17 +7,14 @@
 
 namespace cli {
 
-namespace {
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not one.
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
+Utf8Char decodeUtf8(std::string_view s, std::size_t i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
     std::size_t length;
-    unsigned int codePoint;
+    char32_t codePoint;
     if (lead < 0x80)
-        return 1;
+        return {lead, 1};
     if ((lead & 0xE0) == 0xC0)
         length = 2, codePoint = lead & 0x1F;
     else if ((lead & 0xF0) == 0xE0)
@@ -25,33 +22,33 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
     else if ((lead & 0xF8) == 0xF0)
         length = 4, codePoint = lead & 0x07;
     else
-        return 0;
+        return {};
     if (i + length > s.size())
-        return 0;
+        return {};
     for (std::size_t k = 1; k < length; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
+            return {};
         codePoint = (codePoint << 6) | (byte(i + k) & 0x3F);
     }
-    static constexpr unsigned int kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
     if (codePoint < kMinimum[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return 0;
-    return length;
+        return {};
+    return {codePoint, length};
 }
-
-} // namespace
 
 std::string displayable(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        // Control characters are escaped too, so a crafted name cannot fake lines of output.
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        const bool control = byte < 0x20 || byte == 0x7F;
-        if (const std::size_t n = control ? 0 : utf8SequenceLength(bytes, i)) {
-            out.append(bytes.substr(i, n));
-            i += n;
+        // Control characters are escaped too, so a crafted name cannot fake lines of output or
+        // steer a terminal; that includes C1 controls such as U+009B, which some terminals
+        // take for the start of an escape sequence.
+        const Utf8Char c = decodeUtf8(bytes, i);
+        const bool control = c.codePoint < 0x20 || (c.codePoint >= 0x7F && c.codePoint <= 0x9F);
+        if (c.length > 0 && !control) {
+            out.append(bytes.substr(i, c.length));
+            i += c.length;
         } else {
             char escaped[5];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(bytes[i]));

@@ -11,6 +11,14 @@ namespace cli {
 
 using Json = nlohmann::ordered_json;
 
+// The code point of the valid UTF-8 sequence at s[i] and its length; length 0 when the bytes
+// there are not one.
+struct Utf8Char {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+Utf8Char decodeUtf8(std::string_view s, std::size_t i);
+
 std::string displayable(std::string_view bytes);
 std::string isoDate(Date date);
 

@@ -1,9 +1,22 @@
 // quillmere-cli: the engine without the window, for scripts, benchmarks and power users.
 #include "Cli/CliCommands.h"
+#include "Cli/CommandHelp.h"
+#include "Cli/ProgressLine.h"
+#include "QuillmereVersion.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <iostream>
+
+namespace {
+
+bool asksForHelp(const cli::Arguments& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,6 +27,20 @@ int main(int argc, char** argv)
         return cli::usage("");
     const std::string command = args.front();
     args.erase(args.begin());
+    if (command == "--version") {
+        std::cout << "quillmere-cli " << kQuillmereVersion << "\n";
+        return 0;
+    }
+    if (command == "-h" || command == "--help")
+        return cli::runHelp({});
+    if (command == "help")
+        return cli::runHelp(asksForHelp(args) ? cli::Arguments{"help"} : args);
+    // COMMAND --help only explains, whatever else is given: it never runs the command.
+    if (asksForHelp(args))
+        return cli::runHelp({command});
+    cli::ArgumentReader reader(std::move(args));
+    cli::setProgressQuiet(reader.flag("--quiet"));
+    args = reader.rest();
     if (command == "scan")
         return cli::runScan(args);
     if (command == "size")
@@ -22,9 +49,5 @@ int main(int argc, char** argv)
         return cli::runPhase(args);
     if (command == "clean")
         return cli::runClean(args);
-    if (command == "-h" || command == "--help") {
-        cli::usage("");
-        return 0;
-    }
     return cli::usage("unknown command '" + command + "'");
 }

@@ -4,19 +4,45 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
 extern char** environ;
 
+namespace {
+
+// A pseudo-terminal stands in for the pipe: the child writes to its terminal side, the
+// parent reads the other side (which reports EIO, not EOF, once the child is gone).
+bool openTerminal(int fds[2], int columns)
+{
+    winsize size{};
+    size.ws_col = static_cast<unsigned short>(columns);
+    size.ws_row = 24;
+    if (openpty(&fds[0], &fds[1], nullptr, nullptr, &size) != 0)
+        return false;
+    termios mode{};
+    tcgetattr(fds[1], &mode);
+    mode.c_oflag &= ~OPOST; // bytes as written: no \n to \r\n
+    tcsetattr(fds[1], TCSANOW, &mode);
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    fcntl(fds[1], F_SETFD, FD_CLOEXEC);
+    return true;
+}
+
+} // namespace
+
 ProgramResult runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
-                         int timeoutSeconds)
+                         int timeoutSeconds, int terminalColumns)
 {
     ProgramResult result;
     int outPipe[2], errPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0)
+    if (pipe2(outPipe, O_CLOEXEC) != 0)
+        return result;
+    if (terminalColumns > 0 ? !openTerminal(errPipe, terminalColumns) : pipe2(errPipe, O_CLOEXEC) != 0)
         return result;
     const pid_t pid = fork();
     if (pid == 0) {

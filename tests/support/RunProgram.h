@@ -10,6 +10,7 @@ struct ProgramResult {
     std::string err;
 };
 
-// argv[0] is the program path; extra environment entries are "NAME=value".
+// argv[0] is the program path; extra environment entries are "NAME=value". With
+// terminalColumns > 0 standard error is a terminal of that width instead of a pipe.
 ProgramResult runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv = {},
-                         int timeoutSeconds = 120);
+                         int timeoutSeconds = 120, int terminalColumns = 0);
