@@ -1,8 +1,8 @@
 #include "Platform/MountTable.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <mutex>

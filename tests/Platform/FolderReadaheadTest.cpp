@@ -82,11 +82,8 @@ constexpr std::array<std::string_view, 1> kNeverT3{"t3"};
 TEST_F(ReadaheadTree, ManyThreadsVisitExactlyWhatOneThreadVisitsInTheSameOrder)
 {
     const DirectoryWalker::Options plain;
-    const DirectoryWalker::Options ruled{.skipHidden = true,
-                                         .skipPackages = true,
-                                         .maxLevel = 3,
-                                         .neverEnter = kNeverT3,
-                                         .readFileAttributes = true};
+    const DirectoryWalker::Options ruled{
+        .skipHidden = true, .skipPackages = true, .maxLevel = 3, .neverEnter = kNeverT3, .readFileAttributes = true};
     // Folders and files that cannot be read are passed over the same way by every reader.
     fault::ScopedHook hook([this](fault::Op op, std::string_view path) {
         if (op == fault::Op::openDirectory && path == home->at("t2/b1"))

@@ -80,8 +80,9 @@ ScanOutcome scanWithThreads(const TempHome& home, int threads)
     ScopedWalkThreads pool(threads);
     // Three folders nobody may read, and one file whose attributes cannot be read.
     fault::ScopedHook unreadable([&home](fault::Op op, std::string_view path) {
-        if (op == fault::Op::openDirectory && (path == home.at("Documents/locked") || path == home.at(".cache/locked") ||
-                                               path == home.at("Desktop/projects/locked")))
+        if (op == fault::Op::openDirectory &&
+            (path == home.at("Documents/locked") || path == home.at(".cache/locked") ||
+             path == home.at("Desktop/projects/locked")))
             return EACCES;
         return op == fault::Op::stat && path == home.at("Movies/clip.mov") ? EIO : 0;
     });
@@ -129,7 +130,7 @@ TEST(ParallelScan, OneThreadAndManyGiveIdenticalResultsAndPublishes)
     // The home exercised what it was built for.
     ASSERT_EQ(serial.groups.size(), 2u);
     const auto& copies = serial.groups[0].members;
-    ASSERT_EQ(copies.size(), 3u); // the hard link is the same file, not a fourth copy
+    ASSERT_EQ(copies.size(), 3u);                          // the hard link is the same file, not a fourth copy
     EXPECT_EQ(copies[0].url, home.at("Desktop/d1/x.bin")); // found before its equally long twin
     EXPECT_EQ(copies[1].url, home.at("Movies/dd2/x.bin"));
     ASSERT_EQ(serial.bloats.size(), 3u); // not the unreadable project
