@@ -87,6 +87,7 @@ void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Option
             continue;
         }
         const std::size_t index = next.back()++;
+        readahead.advance(listing, index);
         const FolderReadahead::Child& child = listing.children[index];
         if ((options.skipHidden && child.name[0] == '.') || readahead.isMountPoint(listing, child))
             continue;

@@ -206,12 +206,15 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
         listing.attributes.resize(std::size_t(next));
     }
 
-    // Queues the child folders the walk will enter. Lock held.
-    void schedule(Listing& listing)
+    // Queues the child folders the walk will enter, up to a window past `from`. Lock held.
+    void schedule(Listing& listing, std::size_t from = 0)
     {
-        if (!readsAhead() || finished)
+        if (!readsAhead() || finished) {
+            listing.scheduledUpTo = listing.children.size(); // nothing more to look at
             return;
-        for (std::size_t i = 0; i < listing.children.size(); ++i) {
+        }
+        const std::size_t end = std::min(listing.children.size(), from + FolderReadahead::kWindow);
+        for (std::size_t i = listing.scheduledUpTo; i < end; ++i) {
             Child& child = listing.children[i];
             if (!mayEnter(listing, child))
                 continue;
@@ -225,6 +228,7 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
             queue.push_back(std::move(folder));
             std::push_heap(queue.begin(), queue.end(), later);
         }
+        listing.scheduledUpTo = std::max(listing.scheduledUpTo, end);
         startRunners();
     }
 
@@ -402,6 +406,13 @@ std::shared_ptr<FolderReadahead::Listing> FolderReadahead::enter(Listing& parent
         shared.startRunners(); // the bound has room again
     }
     return listing;
+}
+
+void FolderReadahead::extend(Listing& parent, std::size_t index)
+{
+    Shared& shared = *shared_;
+    std::lock_guard lock(shared.mutex);
+    shared.schedule(parent, index);
 }
 
 void FolderReadahead::skip(Listing& parent, std::size_t index)

@@ -59,7 +59,8 @@ class FolderReadahead {
         std::vector<Child> children;
         std::vector<struct stat> attributes;
         State state = State::queued;
-        bool counted = false; // held in the read-ahead bound
+        bool counted = false;          // held in the read-ahead bound
+        std::size_t scheduledUpTo = 0; // children before this index were looked at for read-ahead
     };
 
     // Every child of an open folder, byte-wise ordered.
@@ -76,6 +77,15 @@ class FolderReadahead {
     std::shared_ptr<Listing> enter(Listing& parent, std::size_t index);
     // The walk does not enter child `index` after all.
     void skip(Listing& parent, std::size_t index);
+    // The walk has reached child `index`: folders a little further on are read ahead.
+    void advance(Listing& parent, std::size_t index)
+    {
+        if (parent.scheduledUpTo < parent.children.size() && index + kWindow / 2 >= parent.scheduledUpTo)
+            extend(parent, index);
+    }
+    // How many children ahead of the walk, in one folder, are looked at for read-ahead:
+    // a folder of a million subfolders must not queue a million tasks at once.
+    static constexpr std::size_t kWindow = 256;
 
     // The rules that decide whether the walk may enter a child folder of a listing.
     bool mayEnter(const Listing& parent, const Child& child) const;
@@ -83,6 +93,8 @@ class FolderReadahead {
     bool isMountPoint(const Listing& parent, const Child& child) const;
 
   private:
+    void extend(Listing& parent, std::size_t index);
+
     struct Shared;
     std::shared_ptr<Shared> shared_;
 };

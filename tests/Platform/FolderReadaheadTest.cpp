@@ -49,6 +49,8 @@ class ReadaheadTree : public ::testing::Test {
                 for (int c = 0; c < 4; ++c)
                     home->file("t" + std::to_string(a) + "/b" + std::to_string(b) + "/c" + std::to_string(c) + "/f",
                                a * 100 + b * 10 + c);
+        for (int i = 0; i < 600; ++i) // more subfolders than are looked at ahead in one folder
+            home->file("many/" + std::to_string(i) + "/f", i);
         home->mkdir("wide");
         for (int i = 0; i < 17000; ++i)
             home->file("wide/" + std::to_string(i));
