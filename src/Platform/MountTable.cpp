@@ -92,6 +92,20 @@ std::string unescapeOctal(const std::string& text)
     return out;
 }
 
+bool crossesMountBelow(const std::string& root, const std::string& path)
+{
+    const Snapshot points = table().current();
+    const auto isBelow = [](const std::string& inner, const std::string& outer) {
+        return outer == "/" ? inner.size() > 1 && inner[0] == '/'
+                            : inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0 &&
+                                  inner[outer.size()] == '/';
+    };
+    for (const auto& point : *points)
+        if (isBelow(point, root) && (path == point || isBelow(path, point)))
+            return true;
+    return false;
+}
+
 std::vector<std::string> mountPointsBelow(int folderFd)
 {
     std::vector<std::string> below;

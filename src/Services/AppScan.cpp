@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/MountTable.h"
 #include "Platform/PropertyList.h"
 #include "Services/DirectorySize.h"
 
@@ -83,7 +84,8 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
         const bool usable = std::all_of(components.begin(), components.end(),
                                         [](const std::string& c) { return isSingleComponent(c); });
         URL path;
-        if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
+        if (!usable || !existsWithoutLinks(home, components, path) || mounts::crossesMountBelow(home, path) ||
+            !probed.insert(path).second)
             continue;
         const Int64 size = directorySize(path, kSizingDepth);
         if (size > kMinimumLeftoverBytes) {

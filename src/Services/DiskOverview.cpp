@@ -91,7 +91,8 @@ DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
     constexpr Int64 kFallbackTotal = 228LL << 30;
     constexpr Int64 kFallbackAvailable = 65LL << 30;
     DiskOverview overview;
-    overview.trashBytes = directorySize(Trash::homeTrash(home).filesFolder(), 2);
+    const URL trash = Trash::homeTrash(home).filesFolder();
+    overview.trashBytes = mounts::crossesMountBelow(home, trash) ? 0 : directorySize(trash, 2);
     const auto volume = volumeQuery ? volumeQuery() : std::nullopt;
     overview.volumeName = volume && volume->name && !volume->name->empty() ? *volume->name : "Macintosh HD";
     overview.totalBytes = volume && volume->totalBytes ? *volume->totalBytes : kFallbackTotal;

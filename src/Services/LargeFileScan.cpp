@@ -4,6 +4,7 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
+#include "Platform/MountTable.h"
 #include "Services/DuplicateFinder.h"
 
 #include <algorithm>
@@ -144,6 +145,8 @@ PersonalFolderFindings walkPersonalFolders(const URL& home)
     duplicates::Candidates candidates;
     for (const auto& root : kRoots) {
         const URL rootPath = paths::join(home, root.folder);
+        if (mounts::crossesMountBelow(home, rootPath))
+            continue; // another file system mounted in the home is neither walked nor offered
         const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
         const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
             return contains(kNeverEntered, entry.name()); // files of these names are left out too

@@ -5,6 +5,7 @@
 #include "Platform/CalendarDays.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
+#include "Platform/MountTable.h"
 #include "Services/DirectorySize.h"
 
 #include <algorithm>
@@ -97,7 +98,10 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
     options.neverEnter = kNeverEntered;
     for (const std::string_view root : kProjectRoots) {
         using Visit = DirectoryWalker::Visit;
-        DirectoryWalker::walk(paths::join(home, root), options, [&](const DirectoryWalker::Entry& entry) {
+        const URL rootPath = paths::join(home, root);
+        if (mounts::crossesMountBelow(home, rootPath))
+            continue; // another file system mounted in the home is not the person's projects
+        DirectoryWalker::walk(rootPath, options, [&](const DirectoryWalker::Entry& entry) {
             if (entry.level() > kDeepestLevel || entry.name() == ".git")
                 return Visit::skipDescendants;
             const Artefact* artefact = entry.isDirectory() ? artefactNamed(entry.name()) : nullptr;

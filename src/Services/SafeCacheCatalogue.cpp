@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/MountTable.h"
 #include "Platform/TemporaryFolder.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
@@ -39,7 +40,7 @@ ItemTexts textsOf(const Rule& rule, std::string_view badge)
 // Collects one card's items; every item is previewed from the walk that sized it.
 class CardItems {
   public:
-    explicit CardItems(TreeSizer& sizer) : sizer_(sizer) {}
+    CardItems(TreeSizer& sizer, const URL& home) : sizer_(sizer), home_(home) {}
 
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
     {
@@ -49,11 +50,13 @@ class CardItems {
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
-        const Int64 size = sizer_.size(url, measure.depth);
+        const Int64 size = this->size(url, measure.depth);
         if (size >= measure.minimumBytes)
             keep(url, size, texts);
     }
-    TreeSizer& sizer() { return sizer_; }
+    // What another file system mounted inside the home holds is neither measured nor offered.
+    bool beyondMount(const URL& url) const { return mounts::crossesMountBelow(home_, url); }
+    Int64 size(const URL& url, int depth) { return beyondMount(url) ? 0 : sizer_.size(url, depth); }
 
     // Largest first; equal sizes keep the order of collection.
     std::vector<CacheSubItem> sorted() &&
@@ -65,6 +68,7 @@ class CardItems {
 
   private:
     TreeSizer& sizer_;
+    const URL& home_;
     std::vector<CacheSubItem> items_;
 };
 
@@ -88,7 +92,7 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
     std::vector<DirectoryWalker::Child> entries;
-    if (!DirectoryWalker::list(chromeData, entries))
+    if (card.beyondMount(chromeData) || !DirectoryWalker::list(chromeData, entries))
         return;
     for (const auto& entry : entries) {
         if (!isChromeProfileName(entry.name))
@@ -109,7 +113,7 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
         if (!location)
             continue;
         const ItemTexts texts = textsOf(rule, rule.isSafeDefault ? kPureCacheBadge : kProtectedByDefaultBadge);
-        const Int64 size = card.sizer().size(*location, kOfficeRule.depth);
+        const Int64 size = card.size(*location, kOfficeRule.depth);
         if (size > kOfficeRuleOwnFolderAbove) {
             card.keep(*location, size, texts);
         } else if (paths::isSameOrInside(*location, containers) && *location != containers) {
@@ -125,7 +129,7 @@ void addAiDevItems(CardItems& card, const URL& home, const std::optional<URL>& t
 {
     const URL dotCache = dotCacheFolder(home);
     std::vector<DirectoryWalker::Child> entries;
-    if (DirectoryWalker::list(dotCache, entries))
+    if (!card.beyondMount(dotCache) && DirectoryWalker::list(dotCache, entries))
         for (const auto& entry : entries)
             card.keepIfLargeEnough(paths::join(dotCache, entry.name), kAiDevRule,
                                    {dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail});
@@ -152,7 +156,7 @@ std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home
     TreeSizer sizer; // shared by all cards, so nested locations are walked once
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {
-        CardItems items(sizer);
+        CardItems items(sizer, home);
         kCardContents[index](items, home, tempParent);
         SafeCacheRuleCard card = cardShell(index);
         card.subItems = std::move(items).sorted();
