@@ -43,9 +43,12 @@ const std::map<std::string, CleanChoice>& choices()
     return table;
 }
 
-void waitForCleanToFinish(MacStorageScanner& scanner)
+// The progress line exists before the clean starts: its first drawing shows the clean's
+// start, whatever the clean has done by the time the event loop runs.
+void runCleanToCompletion(MacStorageScanner& scanner, const std::function<void(MacStorageScanner&)>& start)
 {
     const ProgressLine progress(scanner, ProgressLine::Activity::clean);
+    start(scanner);
     QObject::connect(&scanner, &MacStorageScanner::isPurgingAnimationChanged, &scanner, [&scanner] {
         if (!scanner.isPurgingAnimation())
             QCoreApplication::quit();
@@ -130,8 +133,7 @@ int runClean(const Arguments& args)
 
     scanner.setMoveToTrashByDefault(!deleteForGood);
     const std::size_t recordsBefore = scanner.recentPurgeRecords().size();
-    choice->second.run(scanner);
-    waitForCleanToFinish(scanner);
+    runCleanToCompletion(scanner, choice->second.run);
     printOutcome(scanner, items, scanner.recentPurgeRecords().size() - recordsBefore);
     return scanner.lastSkippedCount() > 0 ? 1 : 0;
 }
