@@ -121,6 +121,7 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
     std::size_t heldEntries = 0;
     int runners = 0;
     int reading = 0;
+    int waiters = 0;
     bool finished = false;
 
     bool readsAhead() const { return threads > 1; }
@@ -206,12 +207,15 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
         listing.attributes.resize(std::size_t(next));
     }
 
-    // Queues the child folders the walk will enter, up to a window past `from`. Lock held.
-    void schedule(Listing& listing, std::size_t from = 0)
+    // Tasks for the child folders the walk will enter, up to a window past `from`. Called
+    // by whoever holds the listing (its reader, or the walk), without the lock: nobody
+    // else looks at its children meanwhile.
+    std::vector<std::shared_ptr<Listing>> prepare(Listing& listing, std::size_t from = 0) const
     {
-        if (!readsAhead() || finished) {
+        std::vector<std::shared_ptr<Listing>> tasks;
+        if (!readsAhead()) {
             listing.scheduledUpTo = listing.children.size(); // nothing more to look at
-            return;
+            return tasks;
         }
         const std::size_t end = std::min(listing.children.size(), from + FolderReadahead::kWindow);
         for (std::size_t i = listing.scheduledUpTo; i < end; ++i) {
@@ -225,11 +229,29 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
             folder->position.push_back(std::uint32_t(i));
             folder->parent = listing.folder;
             child.folder = folder;
-            queue.push_back(std::move(folder));
-            std::push_heap(queue.begin(), queue.end(), later);
+            tasks.push_back(std::move(folder));
         }
         listing.scheduledUpTo = std::max(listing.scheduledUpTo, end);
+        return tasks;
+    }
+
+    // Lock held.
+    void enqueue(std::vector<std::shared_ptr<Listing>>& tasks)
+    {
+        if (finished)
+            return;
+        for (auto& task : tasks) {
+            queue.push_back(std::move(task));
+            std::push_heap(queue.begin(), queue.end(), later);
+        }
         startRunners();
+    }
+
+    // Wakes the walk when it waits for a folder, or for the reads to end.
+    void wakeWaiters()
+    {
+        if (waiters > 0)
+            changed.notify_all();
     }
 
     bool withinBound() const { return heldFolders < kHeldFolders && heldEntries < kHeldEntries; }
@@ -290,6 +312,7 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
             ++reading;
             lock.unlock();
             read(*listing);
+            auto tasks = prepare(*listing);
             lock.lock();
             --reading;
             if (listing->state == Listing::State::dropped) {
@@ -297,13 +320,13 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
             } else {
                 listing->state = Listing::State::read;
                 hold(*listing);
-                schedule(*listing);
+                enqueue(tasks);
             }
-            changed.notify_all();
+            wakeWaiters();
         }
         --runners;
         startRunners();
-        changed.notify_all();
+        wakeWaiters();
     }
 
     // Frees what was read below a folder the walk will not enter. Lock held.
@@ -357,7 +380,9 @@ FolderReadahead::~FolderReadahead()
     shared.finished = true;
     shared.queue.clear();
     // Reads in progress use the fault seam and the open folders: let them end first.
+    ++shared.waiters;
     shared.changed.wait(lock, [&] { return shared.reading == 0; });
+    --shared.waiters;
 }
 
 std::shared_ptr<FolderReadahead::Listing> FolderReadahead::root()
@@ -367,8 +392,9 @@ std::shared_ptr<FolderReadahead::Listing> FolderReadahead::root()
     shared.queue.clear();
     shared.read(*root);
     root->state = Listing::State::read;
+    auto tasks = shared.prepare(*root);
     std::lock_guard lock(shared.mutex);
-    shared.schedule(*root);
+    shared.enqueue(tasks);
     return root;
 }
 
@@ -387,7 +413,9 @@ std::shared_ptr<FolderReadahead::Listing> FolderReadahead::enter(Listing& parent
         listing->position.push_back(std::uint32_t(index));
     }
     if (!readHere) {
+        ++shared.waiters;
         shared.changed.wait(lock, [&] { return listing->state != Listing::State::reading; });
+        --shared.waiters;
         shared.letGo(*listing);
         // The pool ran out of descriptors; the walk, holding fewer, tries again.
         readHere = listing->error == EMFILE || listing->error == ENFILE;
@@ -399,9 +427,10 @@ std::shared_ptr<FolderReadahead::Listing> FolderReadahead::enter(Listing& parent
         listing->parent = parent.folder;
         lock.unlock();
         shared.read(*listing);
+        auto tasks = shared.prepare(*listing);
         lock.lock();
         listing->state = Listing::State::read;
-        shared.schedule(*listing);
+        shared.enqueue(tasks);
     } else {
         shared.startRunners(); // the bound has room again
     }
@@ -411,8 +440,9 @@ std::shared_ptr<FolderReadahead::Listing> FolderReadahead::enter(Listing& parent
 void FolderReadahead::extend(Listing& parent, std::size_t index)
 {
     Shared& shared = *shared_;
+    auto tasks = shared.prepare(parent, index);
     std::lock_guard lock(shared.mutex);
-    shared.schedule(parent, index);
+    shared.enqueue(tasks);
 }
 
 void FolderReadahead::skip(Listing& parent, std::size_t index)
