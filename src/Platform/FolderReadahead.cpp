@@ -160,30 +160,34 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
     void read(Listing& listing) const
     {
         if (listing.level > 0) {
-            if (const int err = fault::check(fault::Op::openDirectory, listing.path)) {
-                listing.error = err;
-                return;
-            }
-            const char* name = listing.path.c_str() + listing.path.rfind('/') + 1;
-            const int fd = openat(listing.parent->fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (fd < 0) {
-                listing.error = errno;
-                return;
-            }
-            struct stat st;
-            if (checkDevice && (fstat(fd, &st) != 0 || st.st_dev != rootDevice)) {
-                close(fd);
-                listing.error = EXDEV;
-                return;
-            }
-            listing.folder = std::make_shared<OpenFolder>(fd);
+            listing.error = open(listing);
             listing.parent.reset();
+            if (listing.error)
+                return;
         }
         std::vector<ino_t> inodes;
         readEntries(listing.folder->fd, listing.children, inodes);
         listing.listed = true;
         if (options.readFileAttributes)
             readAttributes(listing, inodes);
+    }
+
+    // 0, or why the folder cannot be entered.
+    int open(Listing& listing) const
+    {
+        if (const int err = fault::check(fault::Op::openDirectory, listing.path))
+            return err;
+        const char* name = listing.path.c_str() + listing.path.rfind('/') + 1;
+        const int fd = openat(listing.parent->fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return errno;
+        listing.folder = std::make_shared<OpenFolder>(fd);
+        struct stat st;
+        if (checkDevice && (fstat(fd, &st) != 0 || st.st_dev != rootDevice)) {
+            listing.folder.reset();
+            return EXDEV;
+        }
+        return 0;
     }
 
     void readAttributes(Listing& listing, const std::vector<ino_t>& inodes) const
