@@ -108,7 +108,8 @@ for entries in $sizes; do
       "| peak $(($(field "$w" peak) / 1024)) MiB (load $(load))"
   else
     w=$(compare warm scan du_s)
-    echo "warm  scan $(s3 "$(field "$w" scan)")s | du -s $(s3 "$(field "$w" du_s)")s | scan/du $(r2 "$(field "$w" scan)" "$(field "$w" du_s)") (load $(load))"
+    echo "warm  scan $(s3 "$(field "$w" scan)")s | du -s $(s3 "$(field "$w" du_s)")s | scan/du $(r2 "$(field "$w" scan)" "$(field "$w" du_s)")" \
+      "| peak $(($(field "$w" peak) / 1024)) MiB (load $(load))"
   fi
   w=$(compare warm size du_b)
   echo "warm  size $(s3 "$(field "$w" size)")s | du -sB1 $(s3 "$(field "$w" du_b)")s | ratio $(r2 "$(field "$w" size)" "$(field "$w" du_b)") (load $(load))"
