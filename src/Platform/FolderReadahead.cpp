@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +23,8 @@ constexpr std::size_t kHeldFolders = 256;
 constexpr std::size_t kHeldEntries = 16384;
 // Folders one pool task reads before it lets other walks' tasks have the thread.
 constexpr int kFoldersPerTurn = 32;
+// A folder read faster than this came from memory, not from the disk.
+constexpr double kCachedReadMicros = 150;
 
 Kind kindFromType(unsigned char type)
 {
@@ -123,6 +127,8 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
     int reading = 0;
     int waiters = 0;
     bool finished = false;
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    double averageReadMicros = kCachedReadMicros; // of the pool's last reads
 
     bool readsAhead() const { return threads > 1; }
 
@@ -281,7 +287,10 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
     {
         if (finished || !withinBound())
             return;
-        const int wanted = std::min(threads, int(queue.size()));
+        // Folders served from memory take microseconds: then more readers than cores only
+        // take turns on them. Waiting on the disk, every reader keeps one request in flight.
+        const int readers = averageReadMicros < kCachedReadMicros ? std::min(threads, cores) : threads;
+        const int wanted = std::min(readers, int(queue.size()));
         for (; runners < wanted; ++runners)
             WalkPool::shared().post([self = shared_from_this()] { self->runSome(); });
     }
@@ -315,10 +324,13 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
             listing->state = Listing::State::reading;
             ++reading;
             lock.unlock();
+            const auto start = std::chrono::steady_clock::now();
             read(*listing);
+            const auto micros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start);
             auto tasks = prepare(*listing);
             lock.lock();
             --reading;
+            averageReadMicros += (micros.count() - averageReadMicros) / 16;
             if (listing->state == Listing::State::dropped) {
                 release(*listing);
             } else {
