@@ -70,6 +70,8 @@ ssize_t ReadOnlyFile::readNext(void* buffer, std::size_t count) const
 
 void ReadOnlyFile::adviseSequential() const { posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL); }
 
+void ReadOnlyFile::adviseWillNeed() const { posix_fadvise(fd_, 0, 0, POSIX_FADV_WILLNEED); }
+
 bool readSmallRegularFile(const std::string& path, std::size_t maxBytes, std::string& out)
 {
     const ReadOnlyFile file(path);

@@ -28,6 +28,8 @@ class ReadOnlyFile {
     ssize_t readNext(void* buffer, std::size_t count) const;
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;
+    // Asks the kernel to start reading the file into memory now, without waiting for it.
+    void adviseWillNeed() const;
 
   private:
     std::string path_;

@@ -6,9 +6,11 @@
 #include "Platform/FileDates.h"
 #include "Platform/MountTable.h"
 #include "Services/DuplicateFinder.h"
+#include "Services/DuplicateWarmup.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -143,6 +145,7 @@ PersonalFolderFindings walkPersonalFolders(const URL& home)
 {
     PersonalFolderFindings findings;
     duplicates::Candidates candidates;
+    std::optional<DuplicateWarmup> warmup(std::in_place);
     for (const auto& root : kRoots) {
         const URL rootPath = paths::join(home, root.folder);
         if (mounts::crossesMountBelow(home, rootPath))
@@ -158,13 +161,20 @@ PersonalFolderFindings walkPersonalFolders(const URL& home)
                 const Int64 allocatedSize = Int64(st.st_blocks) * 512;
                 const std::string extension = paths::lowercasedExtension(entry.name());
                 const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
-                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
-                    candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
+                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension)) {
+                    const auto* bucket = candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
+                    if (bucket && bucket->urls.size() == 2)
+                        warmup->sameSize(bucket->urls.front(), logicalSize);
+                    if (bucket && bucket->urls.size() >= 2)
+                        warmup->sameSize(entry.path(), logicalSize);
+                }
                 if (allocatedSize >= kLargeFileBytes)
                     findings.largeFiles.push_back({makeLargeFile(entry, st, root.label), extension, root.label});
             },
             neverEntered);
     }
+
+    warmup.reset(); // the pipeline reads the rest itself
 
     // Classifying needs the installed applications, which may not be known yet; the
     // order and the cap do not depend on it.
