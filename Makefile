@@ -1,9 +1,10 @@
 # Thin wrapper: every target installs what is missing first.
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 HOME_DIR ?= $(HOME)
 
-.PHONY: run test build configure bootstrap bench package clean
+.PHONY: run test sanitize build configure bootstrap bench package clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -22,6 +23,16 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software ctest --output-on-failure -j $(JOBS)
 
+# Builds and runs every test again under AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, in a build folder of its own. Any finding fails the test.
+sanitize: bootstrap
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 # Builds the Debian package build/quillmere_VERSION_ARCH.deb.
 package: build
 	@cd $(BUILD_DIR) && cpack
@@ -30,4 +41,4 @@ bench: build
 	@bench/run-all $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -4,7 +4,10 @@
 // installers, and code outside the folders the scan looks at. Deterministic for a given
 // size; large files are a fixed set, so a bigger home only adds small files and folders.
 //
-//   make-fixture DIR [--entries N]     (N ≈ number of files and folders, default 200000)
+//   make-fixture DIR [--entries N] [--idle-projects P]
+//     N ≈ number of files and folders (default 200000); P idle projects under Documents/work,
+//     each with a 16 MiB dependency folder (hard links to one blob beside DIR, so P of them
+//     cost 16 MiB of disk) that the artefact scan offers.
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +17,7 @@
 #include <random>
 #include <string>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -199,18 +203,42 @@ void personalMedia(const std::string& home)
         makeFile(home + "/Documents/scans/scan" + std::to_string(i) + ".pdf", 3 << 20, 's', 1000 + i);
 }
 
+// Projects untouched for a month whose node_modules each measure 16 MiB.
+void idleProjects(const std::string& home, long count)
+{
+    const std::string blob = home + ".idle-blob";
+    makeFile(blob, std::size_t(16) << 20);
+    makeDir(home + "/Documents/work");
+    const timeval monthAgo[2] = {{time(nullptr) - 30 * 86400, 0}, {time(nullptr) - 30 * 86400, 0}};
+    for (long p = 0; p < count; ++p) {
+        char name[48];
+        std::snprintf(name, sizeof name, "/Documents/work/p%05ld", p);
+        const std::string project = home + name;
+        makeDir(project);
+        makeDir(project + "/node_modules");
+        if (link(blob.c_str(), (project + "/node_modules/blob").c_str()) == 0)
+            ++created;
+        utimes(project.c_str(), monthAgo);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make-fixture DIR [--entries N]\n");
+        std::fprintf(stderr, "usage: make-fixture DIR [--entries N] [--idle-projects P]\n");
         return 2;
     }
     const std::string home = argv[1];
     long entries = 200000;
-    if (argc == 4 && std::strcmp(argv[2], "--entries") == 0)
-        entries = std::atol(argv[3]);
+    long idle = 0;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--entries") == 0)
+            entries = std::atol(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--idle-projects") == 0)
+            idle = std::atol(argv[i + 1]);
+    }
 
     makeDir(home);
     for (const char* dir : {"/Desktop", "/Documents", "/Downloads", "/Movies", "/Library", "/.cache", "/Projects"})
@@ -225,6 +253,7 @@ int main(int argc, char** argv)
     cacheTree(home + "/Library/Application Support/Google/Chrome/Default/Cache", created + entries * 3 / 100);
     documents(home + "/Documents", entries);
     makeDirs(home + "/.local/share/Trash/files");
+    idleProjects(home, idle);
     std::printf("%ld entries under %s\n", created, home.c_str());
     return 0;
 }

@@ -14,6 +14,8 @@ foreach(qml_file IN LISTS qml_files)
   endforeach()
 endforeach()
 list(REMOVE_DUPLICATES qml_modules)
+# The window's own module (URI Quillmere) is linked into the program.
+list(REMOVE_ITEM qml_modules Quillmere)
 list(SORT qml_modules)
 set(runtime_packages)
 foreach(module IN LISTS qml_modules)

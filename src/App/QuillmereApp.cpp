@@ -26,6 +26,17 @@ bool takesValue(const char* option)
 
 int main(int argc, char** argv)
 {
+    // A folder option given empty (--home "$UNSET") or without its value is a mistake,
+    // never "the default": that would be the account's real home.
+    for (int i = 1; i < argc; ++i) {
+        if (!takesValue(argv[i]))
+            continue;
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            std::cerr << "quillmere: " << argv[i] << " needs a folder\n" << kUsage;
+            return 2;
+        }
+        ++i;
+    }
     // Answered before the application object exists: they need no display.
     for (int i = 1; i < argc; ++i) {
         if (takesValue(argv[i])) {

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -74,26 +76,72 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& hom
               << "Dry run: nothing was changed. Add --yes to clean.\n";
 }
 
-void printOutcome(const MacStorageScanner& scanner, const std::vector<CleanItem>& items, std::size_t newRecords)
+// Why an item stayed, in the words of this program's users.
+std::string reasonText(const PurgeItemReport& report)
 {
-    const auto& history = scanner.recentPurgeRecords();
-    for (const auto& item : items) {
-        const std::string path = displayable(item.url);
-        if (!scanner.sessionCleanedPaths().count(item.url)) {
-            std::cout << "  skipped (left in place)\t" << path << "\n";
-            continue;
+    switch (report.reason) {
+    case PurgeSkipReason::none:
+        return "";
+    case PurgeSkipReason::offLimits:
+        return "the home folder, a folder holding it, or the Trash's own folders are never cleaned";
+    case PurgeSkipReason::outsideRoots:
+        return "it lies outside the home and Applications folders";
+    case PurgeSkipReason::reachedThroughLink:
+        return "a folder on the way to it is a symbolic link";
+    case PurgeSkipReason::unreadable:
+        return "it could not be examined";
+    case PurgeSkipReason::changedSinceScan:
+        return "changed since the scan";
+    case PurgeSkipReason::originalChanged:
+        return "the original its duplicate group keeps changed since the scan or is gone";
+    case PurgeSkipReason::lastCopyOfDuplicate:
+        return "it would leave its duplicate group without any copy";
+    case PurgeSkipReason::mountPoint:
+        return "another file system is mounted there";
+    case PurgeSkipReason::trashUnusable:
+        return "the Trash (or its files/ or info/ folder) is a link or cannot be made";
+    case PurgeSkipReason::trashNotMeasured:
+        return "the scan did not measure the Trash";
+    case PurgeSkipReason::anotherCleanRunning:
+        return "another clean or restore is running";
+    case PurgeSkipReason::failed:
+        return report.error ? std::strerror(report.error) : "the file system refused";
+    }
+    return "";
+}
+
+void printOutcome(const MacStorageScanner& scanner)
+{
+    for (const auto& report : scanner.lastPurgeReport()) {
+        const std::string path = displayable(report.url);
+        const std::string trashed = report.trashedAt ? " -> " + displayable(*report.trashedAt) : "";
+        switch (report.result) {
+        case PurgeItemResult::cleaned:
+            if (report.trashedAt)
+                std::cout << "  moved to the Trash\t" << path << trashed << "\n";
+            else
+                std::cout << (report.wasAlreadyGone ? "  already gone\t" : "  removed\t") << path << "\n";
+            break;
+        case PurgeItemResult::partlyCleaned:
+            std::cout << "  partly cleaned (" << report.entriesLeft << " entries, "
+                      << DiskFormat::bytes(report.bytesLeft) << " left)\t" << path << trashed << "\t"
+                      << reasonText(report) << "\n";
+            break;
+        case PurgeItemResult::skipped:
+            std::cout << "  skipped (left in place)\t" << path << "\t" << reasonText(report) << "\n";
+            break;
         }
-        const PurgeHistoryRecord* record = nullptr;
-        for (std::size_t i = 0; i < newRecords && i < history.size() && !record; ++i)
-            if (history[i].originalURL == item.url)
-                record = &history[i];
-        if (record)
-            std::cout << "  moved to the Trash\t" << path << " -> " << displayable(record->trashedURL) << "\n";
-        else
-            std::cout << "  removed\t" << path << "\n";
     }
     if (scanner.lastPurgeBanner())
         std::cout << *scanner.lastPurgeBanner() << "\n";
+}
+
+bool anotherCleanWasRunning(const MacStorageScanner& scanner)
+{
+    const auto& reports = scanner.lastPurgeReport();
+    return std::any_of(reports.begin(), reports.end(), [](const PurgeItemReport& report) {
+        return report.reason == PurgeSkipReason::anotherCleanRunning;
+    });
 }
 
 } // namespace
@@ -132,9 +180,12 @@ int runClean(const Arguments& args)
     }
 
     scanner.setMoveToTrashByDefault(!deleteForGood);
-    const std::size_t recordsBefore = scanner.recentPurgeRecords().size();
     runCleanToCompletion(scanner, choice->second.run);
-    printOutcome(scanner, items, scanner.recentPurgeRecords().size() - recordsBefore);
+    if (anotherCleanWasRunning(scanner)) {
+        std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was changed\n";
+        return 1;
+    }
+    printOutcome(scanner);
     return scanner.lastSkippedCount() > 0 ? 1 : 0;
 }
 

@@ -12,12 +12,14 @@ const std::vector<CommandHelp>& commandHelps()
          "Run the full scan and print everything it found",
          "Prints the disk overview, every result list with every field, the totals and the\n"
          "final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of\n"
-         "a path that are not UTF-8, and control characters, are written as \\xNN.\n"},
+         "a path that are not UTF-8, control characters and a backslash are written as \\xNN\n"
+         "(a backslash is \\x5C), so every \\xNN stands for one byte.\n"},
         {"size", "PATH... [--max-depth N] [--threads N]", "Print the bytes each path occupies on disk",
          "One line per PATH: bytes, a tab, the path. Counts regular files only, never follows\n"
          "a symbolic link and counts a hard-linked file once. --max-depth N counts only files\n"
          "at most N levels below each PATH. Like du -x, it leaves out what another file\n"
-         "system mounted below a PATH holds.\n"},
+         "system mounted below a PATH holds. A PATH that cannot be read is reported on\n"
+         "standard error and the status is 1.\n"},
         {"phase", "PHASE [--home DIR] [--applications DIR] [--json] [--threads N]", "Run one scanner alone",
          "PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one\n"
          "scanner finds, as scan prints it.\n"},
@@ -25,8 +27,9 @@ const std::vector<CommandHelp>& commandHelps()
          "Clean what a scan selects (a dry run without --yes)",
          "KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.\n"
          "Scans, takes what the scan preselects in that workspace and lists it. With --yes\n"
-         "it cleans: to the Trash, or for good with --delete. Exits with 1 when an item was\n"
-         "left in place.\n"},
+         "it cleans: to the Trash, or for good with --delete, and says for every item what\n"
+         "became of it. Exits with 1 when an item was left in place or only partly cleaned,\n"
+         "or when another clean or restore was running (then nothing is done).\n"},
         {"help", "[COMMAND]", "Print the commands, or how to use one", ""},
     };
     return helps;

@@ -44,9 +44,11 @@ std::string displayable(std::string_view bytes)
         // Control characters are escaped too, so a crafted name cannot fake lines of output or
         // steer a terminal; that includes C1 controls such as U+009B, which some terminals
         // take for the start of an escape sequence.
+        // A backslash of the name itself is escaped as well, so that every \xNN stands for
+        // one byte and a name holding the characters "\xFF" never reads as the byte 0xFF.
         const Utf8Char c = decodeUtf8(bytes, i);
         const bool control = c.codePoint < 0x20 || (c.codePoint >= 0x7F && c.codePoint <= 0x9F);
-        if (c.length > 0 && !control) {
+        if (c.length > 0 && !control && c.codePoint != '\\') {
             out.append(bytes.substr(i, c.length));
             i += c.length;
         } else {

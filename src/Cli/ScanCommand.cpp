@@ -32,6 +32,7 @@ Json scanReport(const MacStorageScanner& scanner)
     totals["totalSelectedLargeFileBytes"] = scanner.totalSelectedLargeFileBytes();
     totals["totalScannedAppOrphanBytes"] = scanner.totalScannedAppOrphanBytes();
     totals["totalSelectedAppOrphanBytes"] = scanner.totalSelectedAppOrphanBytes();
+    totals["totalSelectedUninstallBytes"] = scanner.totalSelectedUninstallBytes();
     totals["totalMasterSmartCleanBytes"] = scanner.totalMasterSmartCleanBytes();
     totals["grandTotalDiscoverableBytes"] = scanner.grandTotalDiscoverableBytes();
     report["totals"] = totals;

@@ -1,9 +1,12 @@
 // quillmere-cli size: directorySize of each path, one per line, like du -sB1.
 #include "Cli/CliCommands.h"
 #include "Cli/EngineOptions.h"
+#include "Cli/RecordJson.h"
+#include "Platform/FileOperations.h"
 #include "Services/DirectorySize.h"
 
 #include <climits>
+#include <cstring>
 #include <iostream>
 
 namespace cli {
@@ -21,10 +24,21 @@ int runSize(const Arguments& args)
     for (const auto& path : paths) {
         if (path.rfind("--", 0) == 0)
             return usage("unknown option '" + path + "'");
+        if (path.empty())
+            return usage("size needs paths, and an empty one names none");
     }
-    for (const auto& path : paths)
+    // As du does: a path that cannot be read is an error, and the others are still measured.
+    int status = 0;
+    for (const auto& path : paths) {
+        if (const auto st = fileops::statNoFollow(path); !st) {
+            std::cerr << "quillmere-cli: cannot access '" << displayable(path) << "': " << std::strerror(st.error())
+                      << "\n";
+            status = 1;
+            continue;
+        }
         std::cout << directorySize(path, maxDepth) << "\t" << path << "\n";
-    return 0;
+    }
+    return status;
 }
 
 } // namespace cli

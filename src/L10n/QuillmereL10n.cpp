@@ -191,6 +191,39 @@ std::string rewriteChromeProfileName(std::string_view name)
 // ---------------------------------------------------------------- banners
 
 constexpr std::string_view kRestoreMarker = "原路还原";
+// A clean or restore that found another one running (for this user) and did nothing.
+constexpr std::string_view kAnotherCleanMarker = "另一项清理或还原正在进行中";
+
+constexpr Row12 kAnotherCleanRunning{"",
+                                     "Another clean or restore is running · Nothing was changed",
+                                     "別のクリーンまたは復元を実行中です · 何も変更していません",
+                                     "另一項清理或還原正在進行中，本次未做任何變更",
+                                     "다른 정리 또는 복원이 진행 중입니다 · 아무것도 변경하지 않았습니다",
+                                     "Eine andere Bereinigung oder Wiederherstellung läuft · Nichts wurde geändert",
+                                     "Un autre nettoyage ou une restauration est en cours · Rien n'a été modifié",
+                                     "Hay otra limpieza o restauración en curso · No se ha cambiado nada",
+                                     "Outra limpeza ou restauração está em andamento · Nada foi alterado",
+                                     "Уже идёт другая очистка или восстановление · Ничего не изменено",
+                                     "È in corso un'altra pulizia o un altro ripristino · Non è stato modificato nulla",
+                                     "هناك عملية تنظيف أو استعادة أخرى قيد التشغيل · لم يتم تغيير أي شيء"};
+
+// What a clean left in place. The engine's banner says it after "；"; the translated banners
+// would otherwise report a clean that skipped items as complete. The count comes last so no
+// language needs plural forms.
+constexpr std::string_view kSkippedMarker = "；";
+constexpr std::string_view kSkippedTail = " 项被系统占用或无权限，已保留未动";
+constexpr Row12 kSkippedLead{"",
+                             " · Left untouched (in use or no permission): ",
+                             " · 使用中または権限がないため残した項目: ",
+                             "；被系統占用或無權限而保留未動的項目：",
+                             " · 사용 중이거나 권한이 없어 그대로 둔 항목: ",
+                             " · Unverändert gelassen (in Benutzung oder ohne Berechtigung): ",
+                             " · Laissés intacts (en cours d'utilisation ou sans autorisation) : ",
+                             " · Sin tocar (en uso o sin permiso): ",
+                             " · Mantidos intactos (em uso ou sem permissão): ",
+                             " · Оставлено без изменений (занято или нет доступа): ",
+                             " · Lasciati intatti (in uso o senza autorizzazione): ",
+                             " · تُركت دون تغيير (قيد الاستخدام أو دون إذن): "};
 
 constexpr Row12 kRestoreLead{"",
                              "Restored selected items back to their original locations (",
@@ -230,6 +263,24 @@ constexpr Row12 kCleanSuffix{"",
                              "",
                              " in sicurezza",
                              " بأمان"};
+
+// The labels the clean commands give their cleans (exact texts).
+struct CleanLabelRow {
+    std::string_view label;
+    Text4 text;
+};
+const std::array<CleanLabelRow, 7> kCleanLabels{{
+    {"已核实纯缓存", {"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取"}},
+    {"闲置工程依赖", {"闲置工程依赖", "Idle project dependencies", "未使用のプロジェクト依存", "閒置工程依賴"}},
+    {"重复文件克隆副本", {"重复文件克隆副本", "Duplicate clones", "重複コピー", "重複檔案克隆副本"}},
+    {"大体积文件", {"大体积文件", "Large files", "大容量ファイル", "大體積檔案"}},
+    {"应用及残留文件", {"应用及残留文件", "Apps & leftovers", "アプリと残存データ", "應用及殘留檔案"}},
+    {"应用关联缓存", {"应用关联缓存", "App caches", "アプリのキャッシュ", "應用關聯快取"}},
+    {"全盘已核验安全项", {"全盘已核验安全项", "Verified safe items", "検証済みの安全な項目", "全盤已核驗安全項"}},
+}};
+
+constexpr std::string_view kLeftoverSuffix = " 缓存残留";
+constexpr Text4 kLeftoverSuffixText{" 缓存残留", " leftovers", " の残存データ", " 快取殘留"};
 
 std::string_view between(std::string_view text, std::string_view open, std::string_view close)
 {
@@ -304,6 +355,8 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
     if (language_ == AppLanguage::zhHans)
         return std::string(banner);
     const auto index = languageIndex(language_);
+    if (banner.find(kAnotherCleanMarker) != std::string_view::npos)
+        return std::string(kAnotherCleanRunning[index]);
     if (banner.find(kRestoreMarker) != std::string_view::npos) {
         std::string_view lead = kRestoreLead[index];
         auto figure = restoredFigure(banner);
@@ -311,7 +364,28 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
             return std::string(lead.substr(0, lead.rfind(" (")));
         return std::string(lead).append(figure).append(")");
     }
-    return std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    std::string text =
+        std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    if (auto skipped = between(banner, kSkippedMarker, kSkippedTail); !skipped.empty())
+        text.append(kSkippedLead[index]).append(skipped);
+    return text;
+}
+
+std::string QuillmereL10n::localizeCleanLabel(std::string_view label) const
+{
+    for (const auto& row : kCleanLabels)
+        if (row.label == label)
+            return std::string(row.text(language_));
+    return std::string(label);
+}
+
+std::string QuillmereL10n::localizeRecordName(std::string_view name) const
+{
+    if (name.ends_with(kLeftoverSuffix)) {
+        const auto app = name.substr(0, name.size() - kLeftoverSuffix.size());
+        return std::string(app).append(kLeftoverSuffixText(language_));
+    }
+    return localizeSubItemName(name);
 }
 
 namespace SharedTitles {

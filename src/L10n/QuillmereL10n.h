@@ -24,6 +24,10 @@ class QuillmereL10n {
     // restore-all names, or the item's name for a single restore, never the last clean's size.
     // A clean banner shows lastFreedBytes.
     std::string localizeBanner(std::string_view banner, Int64 lastFreedBytes) const;
+    // The kind of clean a restore-history record came from ("已核实纯缓存", ...).
+    std::string localizeCleanLabel(std::string_view label) const;
+    // A restore-history record's name: a cache item's name, or an app's with the leftover suffix.
+    std::string localizeRecordName(std::string_view name) const;
 
     std::string_view rescanHeroTitle() const;
     std::string_view scanningNowTitle() const;

@@ -117,6 +117,11 @@ std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std:
                    DiskFormat::bytes(freedSoFarBytes)});
 }
 
+std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes)
+{
+    return joined({confirmDeleteLead(language), DiskFormat::bytes(bytes), confirmDeleteTrail(language)});
+}
+
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
 {
     return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});

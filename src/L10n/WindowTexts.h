@@ -43,6 +43,8 @@ std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount); 
 // "Purging Fast (3/10) · +1.2 GB"
 std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
                               std::int64_t freedSoFarBytes);
+// "Move to Trash is off: the selected 1.2 GB will be deleted permanently. …"
+std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);
 // "↺ Undo Restore (4)"
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 

@@ -5,10 +5,12 @@
 // copy back into the published list.
 
 #include "Models/Basics.h"
+#include "Models/FileStamp.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // ---------------------------------------------------------------- enumerations
@@ -91,6 +93,9 @@ struct DiskOverview {
     bool operator==(const DiskOverview&) const = default;
 };
 
+// A project left alone for this many whole days is idle: its artefacts are offered selected.
+inline constexpr Int64 kIdleProjectDays = 5;
+
 struct ProjectBloatItem {
     std::string id;
     std::string projectName;
@@ -103,6 +108,8 @@ struct ProjectBloatItem {
     std::string verificationBadge;
     std::string verificationReason;
     bool isSelected = false;
+
+    bool isIdle() const { return daysSinceModified >= kIdleProjectDays; }
 
     bool operator==(const ProjectBloatItem&) const = default;
 };
@@ -191,11 +198,32 @@ struct PurgeHistoryRecord {
     bool operator==(const PurgeHistoryRecord&) const = default;
 };
 
+// A path with what the scan saw there (nothing recorded: nullopt).
+struct ScannedPath {
+    URL url;
+    std::optional<FileStamp> stamp;
+
+    bool operator==(const ScannedPath&) const = default;
+};
+
 // One thing handed to the purge executor: where it is, what the scan measured, what to call it.
 struct CleanItem {
+    CleanItem() = default;
+    CleanItem(URL url, Int64 sizeBytes, std::string name)
+        : url(std::move(url)), sizeBytes(sizeBytes), name(std::move(name))
+    {
+    }
+
     URL url;
     Int64 sizeBytes = 0;
     std::string name;
+    // What the scan saw at `url`. When given, the item is cleaned only while the same
+    // object stands there unchanged.
+    std::optional<FileStamp> scanned;
+    // For a duplicate copy: the original its group keeps, which must still be as scanned.
+    std::optional<ScannedPath> keptOriginal;
+    // For the Trash folder: the entries the scan measured. Only these may go.
+    std::optional<std::vector<FolderEntryStamp>> trashEntries;
 
     bool operator==(const CleanItem&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "Platform/DirectoryWalker.h"
 
 #include "Models/Paths.h"
+#include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FolderReadahead.h"
 #include "Platform/MountTable.h"
@@ -59,13 +60,31 @@ bool DirectoryWalker::isPackageExtension(std::string_view ext)
     return std::find(kPackages.begin(), kPackages.end(), ext) != kPackages.end();
 }
 
-bool DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
+// An opened root the caller closes.
+Result<int> DirectoryWalker::openRoot(const std::string& root, std::string_view within)
 {
-    const int rootFd = openFolder(AT_FDCWD, root.c_str(), root);
-    if (rootFd < 0)
-        return false;
-    walkFrom(rootFd, root, options, visitor);
-    return true;
+    if (!within.empty()) {
+        auto opened = beneath::openInside(std::string(within), root);
+        return opened ? Result<int>(opened->release()) : Result<int>(opened.status());
+    }
+    const int fd = openFolder(AT_FDCWD, root.c_str(), root);
+    return fd >= 0 ? Result<int>(fd) : Result<int>(lastError());
+}
+
+Status DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
+{
+    const auto rootFd = openRoot(root, options.within);
+    if (!rootFd)
+        return rootFd.status();
+    walkFrom(*rootFd, root, options, visitor);
+    return {};
+}
+
+void DirectoryWalker::walkOpened(int folderFd, const std::string& path, const Options& options, const Visitor& visitor)
+{
+    const int fd = fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+    if (fd >= 0)
+        walkFrom(fd, path, options, visitor);
 }
 
 // Walks below `rootFd`, which it owns.
@@ -125,8 +144,8 @@ void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Option
     }
 }
 
-bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
-                                       const FileVisitor& visitor, const Pruner& prune)
+Status DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                         const FileVisitor& visitor, const Pruner& prune)
 {
     Options withFiles = options;
     withFiles.maxLevel = std::min(options.maxLevel, maxLevel);
@@ -145,29 +164,37 @@ bool DirectoryWalker::walkRegularFiles(const std::string& root, const Options& o
     });
 }
 
-bool DirectoryWalker::list(const std::string& folder, std::vector<Child>& out, bool includeHidden)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::string& folder, std::string_view within)
 {
-    out.clear();
-    const int fd = openFolder(AT_FDCWD, folder.c_str(), folder);
-    if (fd < 0)
-        return false;
-    std::vector<FolderReadahead::Child> children;
-    FolderReadahead::list(fd, children);
-    // A file system mounted here is not part of the folder.
-    const std::vector<std::string> mountPoints = mounts::mountPointsBelow(fd);
-    close(fd);
-    for (auto& child : children) {
-        if (!includeHidden && child.name[0] == '.')
-            continue;
-        if (std::find(mountPoints.begin(), mountPoints.end(), child.name) != mountPoints.end())
-            continue;
-        out.push_back({std::move(child.name), child.kind});
-    }
-    return true;
+    const auto fd = openRoot(folder, within);
+    if (!fd)
+        return fd.status();
+    auto children = listOpened(*fd, folder);
+    close(*fd);
+    return children;
 }
 
-std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&)
 {
+    std::vector<FolderReadahead::Child> children;
+    if (const Status listed = FolderReadahead::list(folderFd, children); !listed)
+        return listed;
+    // A file system mounted here is not part of the folder.
+    const std::vector<std::string> mountPoints = mounts::mountPointsBelow(folderFd);
+    std::vector<Child> out;
+    out.reserve(children.size());
+    for (auto& child : children)
+        if (std::find(mountPoints.begin(), mountPoints.end(), child.name) == mountPoints.end())
+            out.push_back({std::move(child.name), child.kind});
+    return out;
+}
+
+std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path, std::string_view within)
+{
+    if (!within.empty()) {
+        const auto st = beneath::statInside(std::string(within), path);
+        return st ? std::optional(DirectoryWalker::kindOfMode(st->st_mode)) : std::nullopt;
+    }
     struct stat st;
     if (fault::check(fault::Op::stat, path) != 0 || lstat(path.c_str(), &st) != 0)
         return std::nullopt;

@@ -13,6 +13,8 @@
 // - Folders are read ahead on the walk pool; the visitor is called on the walking
 //   thread, in the order above, whatever the number of threads.
 
+#include "Platform/Result.h"
+
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -36,6 +38,10 @@ class DirectoryWalker {
         std::span<const std::string_view> neverEnter = {};
         // Regular files' attributes are read with their folder, ahead of the walk.
         bool readFileAttributes = false;
+        // When given, the root is reached from this folder (which holds it) without
+        // following any link and never lies on another file system mounted below it;
+        // otherwise only the root's last component must not be a link.
+        std::string_view within = {};
     };
 
     class Entry {
@@ -67,31 +73,40 @@ class DirectoryWalker {
     enum class Visit { proceed, skipDescendants, stop };
     using Visitor = std::function<Visit(const Entry&)>;
 
-    // Walks everything below `root` (root itself is not reported). Returns false when
-    // root could not be opened as a folder.
-    static bool walk(const std::string& root, const Options& options, const Visitor& visitor);
+    // Walks everything below `root` (root itself is not reported). Fails when root could
+    // not be opened as a folder.
+    static Status walk(const std::string& root, const Options& options, const Visitor& visitor);
+
+    // The same below an opened folder (the descriptor is duplicated, not taken); `path`
+    // names the folder in what the visitor sees.
+    static void walkOpened(int folderFd, const std::string& path, const Options& options, const Visitor& visitor);
 
     // Regular files at most maxLevel deep, with their attributes. Folders at maxLevel are
     // not opened: their children would lie beyond it. `prune`, when given, is asked first
     // about every entry, file or folder; true leaves it and everything below it out.
     using FileVisitor = std::function<void(const Entry&, const struct stat&)>;
     using Pruner = std::function<bool(const Entry&)>;
-    static bool walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
-                                 const FileVisitor& visitor, const Pruner& prune = {});
+    static Status walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
+                                   const FileVisitor& visitor, const Pruner& prune = {});
 
-    // Direct children of a folder, in byte-wise order; false when it cannot be listed.
+    // Direct children of a folder (hidden ones included), in byte-wise order. A file
+    // system mounted at a child is not part of the folder: that child is left out.
     struct Child {
         std::string name;
         Kind kind;
     };
-    static bool list(const std::string& folder, std::vector<Child>& out, bool includeHidden = true);
+    static Result<std::vector<Child>> list(const std::string& folder, std::string_view within = {});
+    // The same for an opened folder.
+    static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
     static Kind kindOfMode(mode_t mode);
 
   private:
+    static Result<int> openRoot(const std::string& root, std::string_view within);
     static void walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor);
 };
 
 // The kind of object at a path without following a final symbolic link; nullopt when absent.
-std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path);
+// With `within`, reached as a walk's root is (nullopt when a link or a mount is met).
+std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path, std::string_view within = {});

@@ -21,6 +21,7 @@ enum class Op {
     renameNoReplace, // the kernel's no-replace rename; EINVAL here stands for "flag unsupported"
     link,            // a second name for a file (the move fallback without that flag)
     writeFile,       // creating and writing a small file (a Trash info file)
+    openBeneath,     // the kernel's resolution below a root; ENOSYS here stands for "not in this kernel"
 };
 
 // Returns 0 when the operation may go ahead, otherwise the errno it must fail with.

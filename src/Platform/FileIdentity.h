@@ -23,3 +23,22 @@ struct FileIdentityHash {
 
 // Bytes the file occupies on disk (allocated blocks), which is what freeing it returns.
 inline std::int64_t allocatedBytes(const struct stat& st) { return std::int64_t(st.st_blocks) * 512; }
+
+#include "Models/FileStamp.h"
+
+// The stamp a scan records and a clean compares, from an lstat record.
+inline FileStamp stampOf(const struct stat& st)
+{
+    FileStamp stamp;
+    stamp.device = std::uint64_t(st.st_dev);
+    stamp.inode = std::uint64_t(st.st_ino);
+    stamp.kind = S_ISREG(st.st_mode)   ? FileStamp::Kind::file
+                 : S_ISDIR(st.st_mode) ? FileStamp::Kind::folder
+                 : S_ISLNK(st.st_mode) ? FileStamp::Kind::link
+                                       : FileStamp::Kind::other;
+    if (stamp.kind == FileStamp::Kind::file) {
+        stamp.sizeBytes = std::int64_t(st.st_size);
+        stamp.modifiedNanoseconds = std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    }
+    return stamp;
+}

@@ -3,10 +3,9 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FaultInjection.h"
+#include "Platform/FileIdentity.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -19,12 +18,16 @@ namespace fileops {
 
 namespace {
 
-int noReplaceRename(const char* from, const char* to)
+// Deeper trees are left (and reported) rather than risk running out of descriptors:
+// each level holds its folder open.
+constexpr int kMaxRemovalDepth = 512;
+
+int noReplaceRename(const Place& from, const Place& to)
 {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
-    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+    return ::renameat2(from.folder, from.name.c_str(), to.folder, to.name.c_str(), RENAME_NOREPLACE);
 #else
-    return int(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+    return int(::syscall(SYS_renameat2, from.folder, from.name.c_str(), to.folder, to.name.c_str(), RENAME_NOREPLACE));
 #endif
 }
 
@@ -35,143 +38,258 @@ bool flagUnsupported(int err) { return err == EINVAL || err == ENOSYS || err == 
 bool linksUnsupported(int err) { return err == EPERM || err == EOPNOTSUPP || err == EMLINK; }
 
 // A move for file systems without the no-replace flag. A placeholder made with an
-// exclusive create reserves the target, so the rename can only replace our own
-// empty placeholder, never someone's data.
-int moveWithoutFlag(const std::string& from, const std::string& to)
+// exclusive create reserves the target, so the rename can only replace our own empty
+// placeholder, never someone's data.
+Status moveWithoutFlag(const Place& from, const Place& to)
 {
-    const auto st = statNoFollow(from);
+    const auto st = stat(from);
     if (!st)
-        return errno;
+        return st.status();
     if (S_ISDIR(st->st_mode)) {
-        if (const int err = fault::check(fault::Op::makeDirectory, to))
-            return err;
-        if (::mkdir(to.c_str(), 0700) != 0)
-            return errno;
-        if (::rename(from.c_str(), to.c_str()) == 0)
-            return 0;
-        const int err = errno;
-        ::rmdir(to.c_str());
-        return err;
+        if (const Status made = makeFolder(to, 0700); !made)
+            return made;
+        const Status moved = statusOf(::renameat(from.folder, from.name.c_str(), to.folder, to.name.c_str()));
+        if (!moved)
+            ::unlinkat(to.folder, to.name.c_str(), AT_REMOVEDIR);
+        return moved;
     }
 
-    int err = fault::check(fault::Op::link, to);
-    if (err == 0)
-        err = ::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) == 0 ? 0 : errno; // links are not followed
+    int err = fault::check(fault::Op::link, to.path);
+    if (err == 0) // links are not followed
+        err = ::linkat(from.folder, from.name.c_str(), to.folder, to.name.c_str(), 0) == 0 ? 0 : errno;
     if (err == 0) {
-        if (const int unlinkErr = removeFile(from)) {
-            ::unlink(to.c_str()); // the data still lives under its old name
-            return unlinkErr;
+        if (const Status unlinked = removeFile(from); !unlinked) {
+            ::unlinkat(to.folder, to.name.c_str(), 0); // the data still lives under its old name
+            return unlinked;
         }
-        return 0;
+        return {};
     }
     if (!linksUnsupported(err))
-        return err;
+        return Failure{err};
 
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = ::openat(to.folder, to.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
-        return errno;
+        return lastError();
     ::close(fd);
-    if (::rename(from.c_str(), to.c_str()) == 0)
-        return 0;
-    err = errno;
-    ::unlink(to.c_str());
-    return err;
+    const Status moved = statusOf(::renameat(from.folder, from.name.c_str(), to.folder, to.name.c_str()));
+    if (!moved)
+        ::unlinkat(to.folder, to.name.c_str(), 0);
+    return moved;
 }
 
-// The root of a mount, even of the same file system mounted a second time (a bind mount),
-// which shows the same device as its parent. False where the kernel does not tell.
-bool isMountRoot(int dirFd, const std::string& name)
+// The root of a mount, even of the same file system mounted a second time (a bind
+// mount), which shows the same device as its parent. False where the kernel does not tell.
+bool isMountRoot(int dirFd, const char* name, int flags)
 {
     struct statx stx;
-    if (::statx(dirFd, name.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, 0, &stx) != 0)
+    if (::statx(dirFd, name, flags | AT_NO_AUTOMOUNT, 0, &stx) != 0)
         return false;
     return (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
 }
 
-bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
-
-int removeAt(int dirFd, const std::string& name, const std::string& path, int depth, dev_t device);
-
-int removeChildrenOf(int folderFd, const std::string& path, int depth, dev_t device)
-{
-    const int dupFd = fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
-    if (dupFd < 0)
-        return errno;
-    DIR* dir = fdopendir(dupFd);
-    if (!dir) {
-        const int err = errno;
-        ::close(dupFd);
-        return err;
-    }
-    std::vector<std::string> names;
-    while (dirent* entry = readdir(dir))
-        if (!isDotOrDotDot(entry->d_name))
-            names.emplace_back(entry->d_name);
-    closedir(dir);
-
-    int firstError = 0;
-    for (const auto& name : names) {
-        const int err = removeAt(folderFd, name, paths::join(path, name), depth + 1, device);
-        if (err && !firstError)
-            firstError = err;
-    }
-    return firstError;
-}
-
 // `device` is the file system of the folder that holds the item: a folder on another
 // one is a mount (a share, a disk) and no part of what is being removed.
-int removeAt(int dirFd, const std::string& name, const std::string& path, int depth, dev_t device)
+Removal removeAt(const Place& place, dev_t device, int depth, const std::optional<FileStamp>& expected)
 {
-    if (depth > 4096)
-        return ELOOP;
-    if (const int err = fault::check(fault::Op::stat, path))
-        return err;
-    struct stat st;
-    if (::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT ? 0 : errno;
-
-    if (!S_ISDIR(st.st_mode)) {
-        if (const int err = fault::check(fault::Op::remove, path))
-            return err;
-        return ::unlinkat(dirFd, name.c_str(), 0) == 0 || errno == ENOENT ? 0 : errno;
+    if (depth > kMaxRemovalDepth)
+        return {Failure{ELOOP}};
+    const auto st = stat(place);
+    if (!st)
+        return {st.error() == ENOENT ? Status() : st.status()};
+    if (expected && !expected->isSameObject(stampOf(*st)))
+        return {Failure{ESTALE}};
+    if (!S_ISDIR(st->st_mode)) {
+        const Status removed = removeFile(place);
+        if (!removed)
+            return {removed.error() == ENOENT ? Status() : removed};
+        // A file with another name left frees nothing yet.
+        return {{}, 1, S_ISREG(st->st_mode) && st->st_nlink == 1 ? allocatedBytes(*st) : 0};
     }
+    if (st->st_dev != device)
+        return {Failure{EXDEV}};
 
-    if (st.st_dev != device || isMountRoot(dirFd, name))
-        return EXDEV;
-    if (const int err = fault::check(fault::Op::openDirectory, path))
-        return err;
-    const int folderFd = ::openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (folderFd < 0) {
+    auto folder = openFolder(place);
+    if (!folder) {
         // Replaced by a link or a file since the stat: remove that, as what it is now.
-        if (errno == ELOOP || errno == ENOTDIR)
-            return removeAt(dirFd, name, path, depth + 1, device);
-        return errno;
+        if (folder.error() == ELOOP || folder.error() == ENOTDIR)
+            return removeAt(place, device, depth + 1, expected);
+        return {folder.error() == ENOENT ? Status() : folder.status()};
     }
-    int firstError = removeChildrenOf(folderFd, path, depth, device);
-    ::close(folderFd);
+    // Checked on what was opened, so a mount swapped in after the stat is seen too.
+    struct stat opened;
+    if (::fstat(folder->get(), &opened) != 0)
+        return {lastError()};
+    if (opened.st_dev != device || isMountRoot(folder->get(), "", AT_EMPTY_PATH))
+        return {Failure{EXDEV}};
+    if (expected && !expected->isSameObject(stampOf(opened)))
+        return {Failure{ESTALE}};
 
-    if (const int err = fault::check(fault::Op::remove, path))
-        return firstError ? firstError : err;
-    if (::unlinkat(dirFd, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT && !firstError)
-        firstError = errno;
-    return firstError;
+    Removal removal;
+    const auto children = listChildren(folder->get(), place.path);
+    if (!children)
+        return {children.status()};
+    for (const auto& name : *children) {
+        const Removal child = removeAt(childOf(folder->get(), place.path, name), device, depth + 1, std::nullopt);
+        removal.removedEntries += child.removedEntries;
+        removal.freedBytes += child.freedBytes;
+        if (!child.status && removal.status)
+            removal.status = child.status;
+    }
+    folder->reset();
+    if (!removal.status)
+        return removal;
+    if (const Status removed = removeEmptyFolder(place); !removed && removed.error() != ENOENT)
+        removal.status = removed;
+    else
+        ++removal.removedEntries;
+    return removal;
 }
 
 } // namespace
 
-std::optional<struct stat> statNoFollow(const std::string& path)
+Place childOf(int folder, const std::string& folderPath, const std::string& name)
 {
-    if (const int err = fault::check(fault::Op::stat, path)) {
-        errno = err;
-        return std::nullopt;
-    }
+    return {folder, name, paths::join(folderPath, name)};
+}
+
+Result<struct stat> stat(const Place& place)
+{
+    if (const int err = fault::check(fault::Op::stat, place.path))
+        return Failure{err};
     struct stat st;
-    if (::lstat(path.c_str(), &st) != 0)
-        return std::nullopt;
+    if (::fstatat(place.folder, place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
     return st;
 }
 
-bool exists(const std::string& path) { return statNoFollow(path).has_value(); }
+Result<UniqueFd> openFolder(const Place& place)
+{
+    if (const int err = fault::check(fault::Op::openDirectory, place.path))
+        return Failure{err};
+    const int fd = ::openat(place.folder, place.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        struct stat st;
+        // O_NOFOLLOW with O_DIRECTORY may word a link as ENOTDIR.
+        if (err == ENOTDIR && ::fstatat(place.folder, place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISLNK(st.st_mode))
+            return Failure{ELOOP};
+        return Failure{err};
+    }
+    return UniqueFd(fd);
+}
+
+Result<std::vector<std::string>> listChildren(int folder, const std::string& folderPath)
+{
+    auto children = DirectoryWalker::listOpened(folder, folderPath);
+    if (!children)
+        return children.status();
+    std::vector<std::string> names;
+    names.reserve(children->size());
+    for (auto& child : *children)
+        names.push_back(std::move(child.name));
+    return names;
+}
+
+Status moveNoReplace(const Place& from, const Place& to)
+{
+    if (const int err = fault::check(fault::Op::rename, from.path))
+        return Failure{err};
+    if (const int err = fault::check(fault::Op::rename, to.path))
+        return Failure{err};
+    int err = fault::check(fault::Op::renameNoReplace, to.path);
+    if (err == 0)
+        err = noReplaceRename(from, to) == 0 ? 0 : errno;
+    if (err == 0)
+        return {};
+    if (!flagUnsupported(err))
+        return Failure{err};
+    // EINVAL also means "a folder into itself"; the fallback then fails the same way.
+    return moveWithoutFlag(from, to);
+}
+
+Status makeFolder(const Place& place, mode_t mode)
+{
+    if (const int err = fault::check(fault::Op::makeDirectory, place.path))
+        return Failure{err};
+    return statusOf(::mkdirat(place.folder, place.name.c_str(), mode));
+}
+
+Status createFileExclusive(const Place& place, const std::string& content, mode_t mode)
+{
+    if (const int err = fault::check(fault::Op::writeFile, place.path))
+        return Failure{err};
+    const int fd =
+        ::openat(place.folder, place.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0)
+        return lastError();
+    std::size_t written = 0;
+    int err = 0;
+    while (written < content.size() && err == 0) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            err = n < 0 ? errno : EIO;
+        else
+            written += std::size_t(n);
+    }
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        ::unlinkat(place.folder, place.name.c_str(), 0); // half a file is no reservation
+        return Failure{err};
+    }
+    return {};
+}
+
+Status removeFile(const Place& place)
+{
+    if (const int err = fault::check(fault::Op::remove, place.path))
+        return Failure{err};
+    return statusOf(::unlinkat(place.folder, place.name.c_str(), 0));
+}
+
+Status removeEmptyFolder(const Place& place)
+{
+    if (const int err = fault::check(fault::Op::remove, place.path))
+        return Failure{err};
+    return statusOf(::unlinkat(place.folder, place.name.c_str(), AT_REMOVEDIR));
+}
+
+Removal removeTree(const Place& place, const std::optional<FileStamp>& expected)
+{
+    if (place.name.empty() || place.name == "." || place.name == ".." || place.name.find('/') != std::string::npos)
+        return {Failure{EINVAL}};
+    struct stat parent;
+    if (::fstat(place.folder, &parent) != 0)
+        return {lastError()};
+    return removeAt(place, parent.st_dev, 0, expected);
+}
+
+bool isMountPoint(const Place& place)
+{
+    struct stat parent;
+    struct stat st;
+    if (::fstat(place.folder, &parent) != 0 ||
+        ::fstatat(place.folder, place.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return false;
+    return st.st_dev != parent.st_dev || isMountRoot(place.folder, place.name.c_str(), AT_SYMLINK_NOFOLLOW);
+}
+
+Result<struct stat> statNoFollow(const std::string& path)
+{
+    if (const int err = fault::check(fault::Op::stat, path))
+        return Failure{err};
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0)
+        return lastError();
+    return st;
+}
+
+bool exists(const std::string& path) { return statNoFollow(path).ok(); }
 
 bool isFolder(const std::string& path)
 {
@@ -179,109 +297,15 @@ bool isFolder(const std::string& path)
     return st && S_ISDIR(st->st_mode);
 }
 
-int makeDirectories(const std::string& path, mode_t mode)
+Result<std::vector<std::string>> listChildren(const std::string& folder)
 {
-    if (isFolder(path))
-        return 0;
-    const std::string parent = paths::parent(path);
-    if (parent != path && parent != "." && !isFolder(parent))
-        if (const int err = makeDirectories(parent, mode))
-            return err;
-    if (const int err = fault::check(fault::Op::makeDirectory, path))
-        return err;
-    if (::mkdir(path.c_str(), mode) == 0)
-        return 0;
-    const int err = errno;
-    return err == EEXIST && isFolder(path) ? 0 : err; // another process may have made it meanwhile
-}
-
-int moveNoReplace(const std::string& from, const std::string& to)
-{
-    if (const int err = fault::check(fault::Op::rename, from))
-        return err;
-    if (const int err = fault::check(fault::Op::rename, to))
-        return err;
-    int err = fault::check(fault::Op::renameNoReplace, to);
-    if (err == 0)
-        err = noReplaceRename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-    if (err == 0 || !flagUnsupported(err))
-        return err;
-    // EINVAL also means "a folder into itself"; the fallback then fails the same way.
-    return moveWithoutFlag(from, to);
-}
-
-int removeItem(const std::string& path)
-{
-    const std::string parent = paths::parent(path);
-    const std::string name = paths::lastComponent(path);
-    if (name.empty() || name == "/" || name == "." || name == "..")
-        return EINVAL;
-    const int parentFd = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (parentFd < 0)
-        return errno;
-    struct stat st;
-    struct stat parentSt;
-    if (::fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || ::fstat(parentFd, &parentSt) != 0) {
-        const int err = errno;
-        ::close(parentFd);
-        return err;
-    }
-    const int err = removeAt(parentFd, name, path, 0, parentSt.st_dev);
-    ::close(parentFd);
-    return err;
-}
-
-int removeEmptyFolder(const std::string& path)
-{
-    if (const int err = fault::check(fault::Op::remove, path))
-        return err;
-    return ::rmdir(path.c_str()) == 0 ? 0 : errno;
-}
-
-int removeFile(const std::string& path)
-{
-    if (const int err = fault::check(fault::Op::remove, path))
-        return err;
-    return ::unlink(path.c_str()) == 0 ? 0 : errno;
-}
-
-bool listChildren(const std::string& folder, std::vector<std::string>& names)
-{
-    names.clear();
-    std::vector<DirectoryWalker::Child> children;
-    if (!DirectoryWalker::list(folder, children, true))
-        return false;
-    for (auto& child : children)
-        names.push_back(std::move(child.name));
-    return true;
-}
-
-int createFileExclusive(const std::string& path, const std::string& content, mode_t mode)
-{
-    if (const int err = fault::check(fault::Op::writeFile, path))
-        return err;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (const int err = fault::check(fault::Op::openDirectory, folder))
+        return Failure{err};
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        return errno;
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : EIO;
-            ::close(fd);
-            ::unlink(path.c_str());
-            return err;
-        }
-        written += std::size_t(n);
-    }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(path.c_str());
-        return err;
-    }
-    return 0;
+        return lastError();
+    const UniqueFd opened(fd);
+    return listChildren(opened.get(), folder);
 }
 
 } // namespace fileops

@@ -4,38 +4,39 @@
 // only regular files are opened (a path swapped for a link, a pipe or a device between
 // a walk and the read is refused rather than followed or waited on).
 
+#include "Platform/Result.h"
+#include "Platform/UniqueFd.h"
+
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
 
 class ReadOnlyFile {
   public:
-    // Opens path for reading without following a final symbolic link; the object is
-    // invalid when that fails or the path is not a regular file.
-    explicit ReadOnlyFile(const std::string& path);
-    ~ReadOnlyFile();
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    // Opens path for reading without following a final symbolic link; EINVAL when it is
+    // not a regular file.
+    static Result<ReadOnlyFile> open(const std::string& path);
 
-    bool isOpen() const { return fd_ >= 0; }
     // Size as the open file reports it now.
     off_t currentSize() const { return size_; }
 
-    // Up to `count` bytes at `offset`, fewer only at end of file; -1 on a read error.
-    ssize_t readAt(void* buffer, std::size_t count, off_t offset) const;
-    // The next `count` bytes from the current position, fewer only at end of file;
-    // 0 at end of file, -1 on a read error.
-    ssize_t readNext(void* buffer, std::size_t count) const;
+    // Up to `count` bytes at `offset`, fewer only at end of file.
+    Result<std::size_t> readAt(void* buffer, std::size_t count, off_t offset) const;
+    // The next `count` bytes from the current position, fewer only at end of file; 0 at
+    // end of file.
+    Result<std::size_t> readNext(void* buffer, std::size_t count) const;
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;
     // Asks the kernel to start reading the file into memory now, without waiting for it.
     void adviseWillNeed() const;
 
   private:
+    ReadOnlyFile(std::string path, UniqueFd fd, off_t size) : path_(std::move(path)), fd_(std::move(fd)), size_(size) {}
+
     std::string path_;
-    int fd_ = -1;
+    UniqueFd fd_;
     off_t size_ = 0;
 };
 
-// Reads a whole regular file of at most maxBytes into out; false otherwise.
-bool readSmallRegularFile(const std::string& path, std::size_t maxBytes, std::string& out);
+// A whole regular file of at most maxBytes; EFBIG when it is larger.
+Result<std::string> readSmallRegularFile(const std::string& path, std::size_t maxBytes);

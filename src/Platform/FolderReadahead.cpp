@@ -43,18 +43,25 @@ Kind kindFromType(unsigned char type)
 bool isDotOrDotDot(const char* name) { return name[0] == '.' && (!name[1] || (name[1] == '.' && !name[2])); }
 
 // Every child of an open folder, byte-wise ordered, with the inode numbers the listing
-// gave (attributes are read in inode order: neighbours on disk are read together).
-void readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector<ino_t>& inodes)
+// gave (attributes are read in inode order: neighbours on disk are read together). A
+// failed read keeps what came before it and says why.
+Status readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector<ino_t>& inodes)
 {
     thread_local std::vector<char> buffer(64 * 1024);
     out.clear();
     inodes.clear();
+    // A descriptor handed in (or duplicated) may have been listed before.
+    if (lseek(fd, 0, SEEK_SET) != 0)
+        return lastError();
+    Status status;
     for (;;) {
         const ssize_t n = getdents64(fd, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0)
+            status = lastError();
         if (n <= 0)
-            break; // an error ends the listing with what was read, as readdir does
+            break;
         for (ssize_t at = 0; at < n;) {
             const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
             at += entry->d_reclen;
@@ -86,6 +93,7 @@ void readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector<i
     }
     out = std::move(sorted);
     inodes = std::move(sortedInodes);
+    return status;
 }
 
 void appendChildPath(std::string& out, const std::string& folder, const std::string& name)
@@ -98,10 +106,10 @@ void appendChildPath(std::string& out, const std::string& folder, const std::str
 
 } // namespace
 
-void FolderReadahead::list(int folderFd, std::vector<Child>& out)
+Status FolderReadahead::list(int folderFd, std::vector<Child>& out)
 {
     std::vector<ino_t> inodes;
-    readEntries(folderFd, out, inodes);
+    return readEntries(folderFd, out, inodes);
 }
 
 FolderReadahead::OpenFolder::~OpenFolder()
@@ -172,7 +180,7 @@ struct FolderReadahead::Shared : std::enable_shared_from_this<Shared> {
                 return;
         }
         std::vector<ino_t> inodes;
-        readEntries(listing.folder->fd, listing.children, inodes);
+        readEntries(listing.folder->fd, listing.children, inodes); // what was read is walked
         listing.listed = true;
         if (options.readFileAttributes)
             readAttributes(listing, inodes);

@@ -64,7 +64,7 @@ class FolderReadahead {
     };
 
     // Every child of an open folder, byte-wise ordered.
-    static void list(int folderFd, std::vector<Child>& out);
+    static Status list(int folderFd, std::vector<Child>& out);
 
     // Takes ownership of rootFd; rootPath names it in paths.
     FolderReadahead(int rootFd, std::string rootPath, const DirectoryWalker::Options& options);

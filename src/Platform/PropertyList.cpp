@@ -188,10 +188,10 @@ std::optional<std::string> topLevelStringInData(std::string_view data, std::stri
 
 std::optional<std::string> topLevelString(const std::string& path, std::string_view key)
 {
-    std::string data;
-    if (!readSmallRegularFile(path, kMaxPlistBytes, data))
+    const auto data = readSmallRegularFile(path, kMaxPlistBytes);
+    if (!data)
         return std::nullopt;
-    return topLevelStringInData(data, key);
+    return topLevelStringInData(*data, key);
 }
 
 } // namespace plist

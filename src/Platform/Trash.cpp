@@ -1,23 +1,34 @@
 #include "Platform/Trash.h"
 
 #include "Models/Paths.h"
+#include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
-#include "Platform/FileOperations.h"
+#include "Platform/FileIdentity.h"
+#include "Platform/TreeTally.h"
 
 #include <cerrno>
 #include <ctime>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::size_t kNameMax = 255;
 const std::string kInfoSuffix = ".trashinfo";
+const std::string kHomeTrash = ".local/share/Trash";
+// Marks the info files this program wrote; other programs' files are never swept.
+const std::string kWrittenHereLine = "X-Quillmere-Trashed=true\n";
 
 // Trims a name so that it, a suffix and ".trashinfo" fit in one file name.
 std::string fitted(const std::string& name, const std::string& suffix)
 {
     const std::size_t room = kNameMax - kInfoSuffix.size() - suffix.size();
     return (name.size() > room ? name.substr(0, room) : name) + suffix;
+}
+
+std::string candidateName(const std::string& name, int attempt)
+{
+    return fitted(name, attempt == 1 ? "" : "." + std::to_string(attempt));
 }
 
 // The folder a file system is mounted at: the highest ancestor on the same device.
@@ -53,34 +64,102 @@ int hexValue(char c)
     return -1;
 }
 
+// The start of a small file in an opened folder; empty when it cannot be read.
+std::string readStart(const fileops::Place& place, std::size_t maxBytes)
+{
+    const int fd = ::openat(place.folder, place.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    const UniqueFd file(fd);
+    std::string text(maxBytes, '\0');
+    const ssize_t n = ::read(fd, text.data(), maxBytes);
+    text.resize(n > 0 ? std::size_t(n) : 0);
+    return text;
+}
+
 } // namespace
 
-Trash::Trash(URL root, URL topdir)
-    : files_(paths::join(root, "files")), info_(paths::join(root, "info")), topdir_(std::move(topdir))
+Trash::Trash(UniqueFd files, UniqueFd info, URL root, URL topdir)
+    : files_(std::make_shared<UniqueFd>(std::move(files))), info_(std::make_shared<UniqueFd>(std::move(info))),
+      filesPath_(paths::join(root, "files")), infoPath_(paths::join(root, "info")), topdir_(std::move(topdir)),
+      swept_(std::make_shared<bool>(false))
 {
 }
 
-Trash Trash::homeTrash(const URL& home) { return Trash(paths::join(home, ".local/share/Trash"), {}); }
-
-Trash Trash::topdirTrash(const URL& topdir)
+Result<Trash> Trash::openBelow(int rootFd, const URL& root, const std::string& relative, URL topdir, bool create)
 {
-    return Trash(paths::join(topdir, ".Trash-" + std::to_string(::getuid())), topdir);
+    const URL trashRoot = paths::join(root, relative);
+    // What someone threw away is nobody else's business: the folders are made private.
+    auto open = [&](const std::string& sub) {
+        const std::string inside = relative + "/" + sub;
+        const URL path = paths::join(root, inside);
+        return create ? beneath::makeFolders(rootFd, inside, path, 0700) : beneath::openFolder(rootFd, inside, path);
+    };
+    auto files = open("files");
+    if (!files)
+        return files.status();
+    // A trash only looked at may lack info/ (nothing can be moved in then); a link there fails.
+    auto info = open("info");
+    if (!info && (create || info.error() != ENOENT))
+        return info.status();
+    if (!info)
+        info = UniqueFd();
+    return Trash(std::move(*files), std::move(*info), trashRoot, std::move(topdir));
 }
 
-int Trash::prepare() const
+Result<Trash> Trash::openHome(const URL& home, bool create)
 {
-    // What someone threw away is nobody else's business.
-    if (const int err = fileops::makeDirectories(files_, 0700))
-        return err;
-    if (const int err = fileops::makeDirectories(info_, 0700))
-        return err;
-    if (!topdir_.empty()) {
-        // Someone else's folder under our name is not ours to fill.
-        const auto st = fileops::statNoFollow(paths::parent(files_));
-        if (!st || !S_ISDIR(st->st_mode) || st->st_uid != ::getuid())
-            return EPERM;
-    }
-    return 0;
+    const auto root = beneath::openRoot(home);
+    if (!root)
+        return root.status();
+    return openBelow(root->get(), home, kHomeTrash, {}, create);
+}
+
+Result<Trash> Trash::openTopdir(const URL& topdir, bool create)
+{
+    const auto root = beneath::openRoot(topdir);
+    if (!root)
+        return root.status();
+    const std::string own = ".Trash-" + std::to_string(::getuid());
+    // Someone else's folder under our name is not ours to fill.
+    const auto folder = create ? beneath::makeFolders(root->get(), own, paths::join(topdir, own), 0700)
+                               : beneath::openFolder(root->get(), own, paths::join(topdir, own));
+    if (!folder)
+        return folder.status();
+    struct stat st;
+    if (::fstat(folder->get(), &st) != 0)
+        return lastError();
+    if (st.st_uid != ::getuid())
+        return Failure{EPERM};
+    return openBelow(root->get(), topdir, own, topdir, create);
+}
+
+Result<std::pair<Trash, std::string>> Trash::openHolding(const URL& entryPath, const URL& home)
+{
+    const URL filesFolder = paths::parent(entryPath);
+    const std::string name = paths::lastComponent(entryPath);
+    if (paths::lastComponent(filesFolder) != "files" || name.empty() || name == "/")
+        return Failure{EINVAL};
+    auto pairWith = [&name](Result<Trash> trash) -> Result<std::pair<Trash, std::string>> {
+        if (!trash)
+            return trash.status();
+        return std::make_pair(std::move(*trash), name);
+    };
+    if (filesFolder == homeFilesFolder(home))
+        return pairWith(openHome(home, false));
+    const URL trashRoot = paths::parent(filesFolder);
+    if (paths::lastComponent(trashRoot) != ".Trash-" + std::to_string(::getuid()))
+        return Failure{EINVAL};
+    return pairWith(openTopdir(paths::parent(trashRoot), false));
+}
+
+URL Trash::homeFilesFolder(const URL& home) { return paths::join(paths::join(home, kHomeTrash), "files"); }
+
+fileops::Place Trash::entry(const std::string& name) const { return fileops::childOf(files_->get(), filesPath_, name); }
+
+fileops::Place Trash::infoFileOf(const std::string& name) const
+{
+    return fileops::childOf(info_->get(), infoPath_, name + kInfoSuffix);
 }
 
 std::string Trash::pathValueFor(const URL& originalPath) const
@@ -90,116 +169,118 @@ std::string Trash::pathValueFor(const URL& originalPath) const
     return topdir_ == "/" ? originalPath.substr(1) : originalPath.substr(topdir_.size() + 1);
 }
 
-int Trash::reserveName(const std::string& name, const URL& originalPath) const
+Status Trash::reserveName(const std::string& name, const URL& originalPath) const
 {
-    return fileops::createFileExclusive(paths::join(info_, name + kInfoSuffix),
+    sweepStaleInfoFiles();
+    return fileops::createFileExclusive(infoFileOf(name),
                                         infoFileText(pathValueFor(originalPath), std::chrono::system_clock::now()));
 }
 
-void Trash::releaseName(const std::string& name) const { fileops::removeFile(paths::join(info_, name + kInfoSuffix)); }
+void Trash::forget(const std::string& name) const { fileops::removeFile(infoFileOf(name)); }
 
-std::optional<URL> Trash::moveIn(const URL& item, const std::string& name, int* error) const
+void Trash::sweepStaleInfoFiles() const
 {
-    int err = reserveName(name, item);
-    const URL destination = paths::join(files_, name);
-    if (err == 0) {
-        err = fileops::moveNoReplace(item, destination);
-        if (err != 0)
-            releaseName(name);
-    }
-    if (error)
-        *error = err;
-    if (err != 0)
-        return std::nullopt;
-    return destination;
-}
-
-std::optional<URL> Trash::moveInUnderFreeName(const URL& item, const std::string& name, int* error) const
-{
-    int err = 0;
-    for (int attempt = 1; attempt <= 10000; ++attempt) {
-        const std::string candidate = fitted(name, attempt == 1 ? "" : "." + std::to_string(attempt));
-        if (auto destination = moveIn(item, candidate, &err))
-            return destination;
-        if (err != EEXIST) // only a taken name is worth another try
-            break;
-    }
-    if (error)
-        *error = err;
-    return std::nullopt;
-}
-
-std::optional<URL> Trash::makeFolderFor(const URL& originalPath, const std::string& name) const
-{
-    for (int attempt = 1; attempt <= 10000; ++attempt) {
-        const std::string candidate = fitted(name, attempt == 1 ? "" : "." + std::to_string(attempt));
-        int err = reserveName(candidate, originalPath);
-        if (err == EEXIST)
+    if (*swept_)
+        return;
+    *swept_ = true;
+    const auto names = fileops::listChildren(info_->get(), infoPath_);
+    if (!names)
+        return;
+    for (const auto& infoName : *names) {
+        if (infoName.size() <= kInfoSuffix.size() || !infoName.ends_with(kInfoSuffix))
             continue;
-        if (err != 0)
-            return std::nullopt;
-        const URL folder = paths::join(files_, candidate);
-        err = fault::check(fault::Op::makeDirectory, folder);
-        if (err == 0)
-            err = ::mkdir(folder.c_str(), 0700) == 0 ? 0 : errno; // exclusive: never joins an existing folder
-        if (err == 0)
-            return folder;
-        releaseName(candidate);
-        if (err != EEXIST)
-            return std::nullopt;
+        const std::string entryName = infoName.substr(0, infoName.size() - kInfoSuffix.size());
+        const auto st = fileops::stat(entry(entryName));
+        if (st || st.error() != ENOENT)
+            continue;
+        const fileops::Place info = fileops::childOf(info_->get(), infoPath_, infoName);
+        if (readStart(info, 64 * 1024).find("\n" + kWrittenHereLine) != std::string::npos)
+            fileops::removeFile(info);
     }
-    return std::nullopt;
 }
 
-std::optional<URL> Trash::infoFileOf(const URL& trashedPath)
+Result<URL> Trash::moveIn(const fileops::Place& item, const std::string& name) const
 {
-    const URL filesFolder = paths::parent(trashedPath);
-    if (paths::lastComponent(filesFolder) != "files")
-        return std::nullopt;
-    const URL root = paths::parent(filesFolder);
-    const std::string rootName = paths::lastComponent(root);
-    if (rootName != "Trash" && rootName.rfind(".Trash-", 0) != 0)
-        return std::nullopt;
-    return paths::join(paths::join(root, "info"), paths::lastComponent(trashedPath) + kInfoSuffix);
+    if (const Status reserved = reserveName(name, item.path); !reserved)
+        return reserved;
+    const fileops::Place destination = entry(name);
+    if (const Status moved = fileops::moveNoReplace(item, destination); !moved) {
+        forget(name);
+        return moved;
+    }
+    return destination.path;
 }
 
-void Trash::forgetEntry(const URL& trashedPath)
+Result<URL> Trash::moveInUnderFreeName(const fileops::Place& item, const std::string& name) const
 {
-    if (const auto info = infoFileOf(trashedPath))
-        fileops::removeFile(*info);
+    Result<URL> moved = Failure{EEXIST};
+    // Only a taken name is worth another try.
+    for (int attempt = 1; attempt <= 10000 && !moved && moved.error() == EEXIST; ++attempt)
+        moved = moveIn(item, candidateName(name, attempt));
+    return moved;
 }
 
-std::optional<URL> Trash::trashItem(const URL& item, const URL& home, int* error)
+Result<std::string> Trash::makeFolderFor(const URL& originalPath, const std::string& name) const
 {
-    auto fail = [error](int err) -> std::optional<URL> {
-        if (error)
-            *error = err;
-        return std::nullopt;
-    };
-    if (const int err = fault::check(fault::Op::trashCall, item))
-        return fail(err);
-    const auto st = fileops::statNoFollow(item);
+    for (int attempt = 1; attempt <= 10000; ++attempt) {
+        const std::string candidate = candidateName(name, attempt);
+        Status made = reserveName(candidate, originalPath);
+        if (!made && made.error() == EEXIST)
+            continue;
+        if (!made)
+            return made;
+        made = fileops::makeFolder(entry(candidate), 0700); // exclusive: never joins an existing folder
+        if (made)
+            return candidate;
+        forget(candidate);
+        if (made.error() != EEXIST)
+            return made;
+    }
+    return Failure{EEXIST};
+}
+
+Result<std::vector<FolderEntryStamp>> Trash::entries(int maxLevel) const
+{
+    const auto names = fileops::listChildren(files_->get(), filesPath_);
+    if (!names)
+        return names.status();
+    std::vector<FolderEntryStamp> out;
+    for (const auto& name : *names) {
+        const fileops::Place place = entry(name);
+        const auto st = fileops::stat(place);
+        if (!st)
+            continue; // gone since the listing
+        out.push_back({name, stampOf(*st), maxLevel > 0 ? tallyTree(place, maxLevel - 1).bytes : 0});
+    }
+    return out;
+}
+
+Result<URL> Trash::trashItem(const fileops::Place& item, const URL& home)
+{
+    if (const int err = fault::check(fault::Op::trashCall, item.path))
+        return Failure{err};
+    const auto st = fileops::stat(item);
     if (!st)
-        return fail(errno);
+        return st.status();
 
     // The home's file system always uses the home trash; when that cannot be made, the
     // call fails rather than scatter a trash at the top of the home's disk.
-    const Trash inHome = homeTrash(home);
-    if (const int err = inHome.prepare(); err == 0) {
-        const auto homeTrashStat = fileops::statNoFollow(inHome.filesFolder());
-        if (homeTrashStat && homeTrashStat->st_dev == st->st_dev)
-            return inHome.moveInUnderFreeName(item, paths::lastComponent(item), error);
+    const auto inHome = openHome(home, true);
+    if (inHome) {
+        struct stat files;
+        if (::fstat(inHome->files_->get(), &files) == 0 && files.st_dev == st->st_dev)
+            return inHome->moveInUnderFreeName(item, item.name);
     } else if (const auto homeStat = fileops::statNoFollow(home); !homeStat || homeStat->st_dev == st->st_dev) {
-        return fail(err);
+        return inHome.status();
     }
 
-    const auto topdir = mountPointOf(item, st->st_dev);
-    if (!topdir || *topdir == item)
-        return fail(EBUSY); // a mount point itself cannot be moved
-    const Trash own = topdirTrash(*topdir);
-    if (const int err = own.prepare())
-        return fail(err);
-    return own.moveInUnderFreeName(item, paths::lastComponent(item), error);
+    const auto topdir = mountPointOf(item.path, st->st_dev);
+    if (!topdir || *topdir == item.path)
+        return Failure{EBUSY}; // a mount point itself cannot be moved
+    const auto own = openTopdir(*topdir, true);
+    if (!own)
+        return own.status();
+    return own->moveInUnderFreeName(item, item.name);
 }
 
 std::string Trash::infoFileText(const std::string& pathValue, Date deletedAt)
@@ -209,7 +290,7 @@ std::string Trash::infoFileText(const std::string& pathValue, Date deletedAt)
     localtime_r(&seconds, &local);
     char date[32];
     std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-    return "[Trash Info]\nPath=" + percentEncodePath(pathValue) + "\nDeletionDate=" + date + "\n";
+    return "[Trash Info]\nPath=" + percentEncodePath(pathValue) + "\nDeletionDate=" + date + "\n" + kWrittenHereLine;
 }
 
 std::string Trash::percentEncodePath(const std::string& bytes)

@@ -6,61 +6,83 @@
 // `$topdir/.Trash-$uid`. Every entry we make gets its info file, so the desktop's
 // Trash shows it and can put it back too.
 //
-// A name in files/ is reserved by creating its info file exclusively first, then the
-// item is moved in without replacing anything; nothing is ever overwritten.
+// A trash is reached from its root (the home, the mount's top folder) without following
+// any link, and is worked on through its opened folders: a trash whose folders are links
+// is neither used nor emptied. A name in files/ is reserved by creating its info file
+// exclusively first, then the item is moved in without replacing anything.
 
 #include "Models/Basics.h"
+#include "Models/FileStamp.h"
+#include "Platform/FileOperations.h"
+#include "Platform/Result.h"
 
-#include <optional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class Trash {
   public:
-    static Trash homeTrash(const URL& home);
-    // The per-user trash of the file system mounted at `topdir`.
-    static Trash topdirTrash(const URL& topdir);
+    // The home trash. `create` makes its missing folders, private to the user; without it,
+    // a missing info/ is allowed (the trash can be looked at and emptied, not filled).
+    static Result<Trash> openHome(const URL& home, bool create = true);
+    // The per-user trash of the file system mounted at `topdir`; used only when it is a
+    // real folder owned by the user.
+    static Result<Trash> openTopdir(const URL& topdir, bool create = true);
+    // The trash whose files/ folder directly holds `entryPath`, and the entry's name there.
+    static Result<std::pair<Trash, std::string>> openHolding(const URL& entryPath, const URL& home);
 
-    const URL& filesFolder() const { return files_; }
-    const URL& infoFolder() const { return info_; }
+    // Where the home trash keeps its entries, whether or not it exists.
+    static URL homeFilesFolder(const URL& home);
 
-    // Creates files/ and info/ (private to the user for a topdir trash). 0 or errno.
-    int prepare() const;
+    const URL& filesFolder() const { return filesPath_; }
+    const URL& infoFolder() const { return infoPath_; }
+    fileops::Place entry(const std::string& name) const;
 
-    // Moves `item` to files/<name> with its info file. Fails (EEXIST) when the name is
-    // taken, so the caller can choose another way. Returns the new location.
-    std::optional<URL> moveIn(const URL& item, const std::string& name, int* error = nullptr) const;
+    // Moves the item to files/<name> with its info file. EEXIST when the name is taken,
+    // so the caller can choose another way. Returns the new location.
+    Result<URL> moveIn(const fileops::Place& item, const std::string& name) const;
     // Like moveIn, under the first free name among `name`, `name.2`, `name.3`...
-    std::optional<URL> moveInUnderFreeName(const URL& item, const std::string& name, int* error = nullptr) const;
+    Result<URL> moveInUnderFreeName(const fileops::Place& item, const std::string& name) const;
     // An empty folder files/<free name> whose info file names `originalPath`, for
-    // children that are moved in one by one.
-    std::optional<URL> makeFolderFor(const URL& originalPath, const std::string& name) const;
+    // children that are moved in one by one. Returns the name it got.
+    Result<std::string> makeFolderFor(const URL& originalPath, const std::string& name) const;
+    // Removes an entry's info file (after a restore or a deletion).
+    void forget(const std::string& name) const;
 
-    // The info file that belongs to an entry of a files/ folder; nullopt for a path
-    // that is not directly inside a trash's files/.
-    static std::optional<URL> infoFileOf(const URL& trashedPath);
-    // Removes that info file when there is one (after a restore or a deletion).
-    static void forgetEntry(const URL& trashedPath);
+    // The entries of files/ as they stand now, each with the bytes it holds within
+    // `maxLevel` levels below files/ (0: identities only, nothing measured).
+    Result<std::vector<FolderEntryStamp>> entries(int maxLevel) const;
 
     // The system's move-to-Trash call: into the home trash when the item lies on the
     // home trash's file system, else into its own file system's `$topdir/.Trash-$uid`.
     // Returns where the item went.
-    static std::optional<URL> trashItem(const URL& item, const URL& home, int* error = nullptr);
+    static Result<URL> trashItem(const fileops::Place& item, const URL& home);
 
-    // Info file text: "Path=" percent-encoded path bytes, "DeletionDate=" local time.
+    // Info file text: "Path=" percent-encoded path bytes, "DeletionDate=" local time, and
+    // a line that marks the file as written by this program.
     static std::string infoFileText(const std::string& pathValue, Date deletedAt);
     static std::string percentEncodePath(const std::string& bytes);
     static std::string percentDecode(const std::string& text);
 
   private:
-    Trash(URL root, URL topdir);
+    Trash(UniqueFd files, UniqueFd info, URL root, URL topdir);
+    static Result<Trash> openBelow(int rootFd, const URL& root, const std::string& relative, URL topdir, bool create);
+
     // What an info file says for `originalPath`: absolute in the home trash, relative
     // to the topdir in a topdir trash (so the disk may be mounted elsewhere).
     std::string pathValueFor(const URL& originalPath) const;
-    // Reserves files/<name> for `originalPath` by creating its info file; 0 or errno.
-    int reserveName(const std::string& name, const URL& originalPath) const;
-    void releaseName(const std::string& name) const;
+    fileops::Place infoFileOf(const std::string& name) const;
+    // Reserves files/<name> for `originalPath` by creating its info file.
+    Status reserveName(const std::string& name, const URL& originalPath) const;
+    // Info files this program wrote whose entry is gone (a clean killed between the
+    // reservation and the move) are removed before the first new reservation.
+    void sweepStaleInfoFiles() const;
 
-    URL files_;
-    URL info_;
+    std::shared_ptr<UniqueFd> files_;
+    std::shared_ptr<UniqueFd> info_;
+    URL filesPath_;
+    URL infoPath_;
     URL topdir_; // empty for the home trash
+    std::shared_ptr<bool> swept_;
 };

@@ -2,7 +2,6 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/MountTable.h"
 #include "Platform/PropertyList.h"
 #include "Services/DirectorySize.h"
 
@@ -84,10 +83,10 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
         const bool usable = std::all_of(components.begin(), components.end(),
                                         [](const std::string& c) { return isSingleComponent(c); });
         URL path;
-        if (!usable || !existsWithoutLinks(home, components, path) || mounts::crossesMountBelow(home, path) ||
-            !probed.insert(path).second)
+        if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
             continue;
-        const Int64 size = directorySize(path, kSizingDepth);
+        // Measured as reached from the home: nothing on a mount in it is measured or offered.
+        const Int64 size = directorySize(path, kSizingDepth, home);
         if (size > kMinimumLeftoverBytes) {
             app.orphanURLs.push_back(path);
             app.orphanSizeBytes += size;
@@ -100,10 +99,10 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
 std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications)
 {
     std::vector<InstalledAppItem> apps;
-    std::vector<DirectoryWalker::Child> children;
-    if (!DirectoryWalker::list(applications, children))
+    const auto children = DirectoryWalker::list(applications);
+    if (!children)
         return apps;
-    for (const auto& child : children) {
+    for (const auto& child : *children) {
         if (paths::extension(child.name) != "app")
             continue;
         const std::string name = child.name.substr(0, child.name.size() - 4);
@@ -114,7 +113,7 @@ std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& ap
         app.id = app.appURL;
         app.name = name;
         app.bundleId = bundleIdentifier(app.appURL, name);
-        app.appSizeBytes = directorySize(app.appURL, kSizingDepth);
+        app.appSizeBytes = directorySize(app.appURL, kSizingDepth, applications);
         if (app.appSizeBytes <= kMinimumBundleBytes)
             continue;
         collectLeftovers(home, app);

@@ -1,6 +1,6 @@
 // The clean buttons: each collects the selected records of its list as clean items,
 // hands them to the executor and, when the clean ends, drops what was cleaned.
-#include "Platform/FileOperations.h"
+#include "Platform/Trash.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/MacStorageScanner.h"
 
@@ -22,13 +22,24 @@ Int64 leftoverShare(const InstalledAppItem& app)
 
 // ---------------------------------------------------------------- what each command cleans
 
+CleanItem MacStorageScanner::scannedItem(const URL& url, Int64 sizeBytes, std::string name) const
+{
+    CleanItem item{url, sizeBytes, std::move(name)};
+    if (const auto stamp = scannedStamps_.find(url); stamp != scannedStamps_.end())
+        item.scanned = stamp->second;
+    // Emptying the Trash takes only what the scan measured in it.
+    if (url == Trash::homeFilesFolder(homeURL_))
+        item.trashEntries = scannedTrashEntries_;
+    return item;
+}
+
 std::vector<CleanItem> MacStorageScanner::selectedSafeCacheItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& card : ruleCards_)
         for (const auto& item : card.subItems)
             if (item.isSelected)
-                items.push_back({item.url, item.sizeBytes, item.name});
+                items.push_back(scannedItem(item.url, item.sizeBytes, item.name));
     return items;
 }
 
@@ -37,7 +48,7 @@ std::vector<CleanItem> MacStorageScanner::selectedProjectBloatItems() const
     std::vector<CleanItem> items;
     for (const auto& bloat : projectBloats_)
         if (bloat.isSelected)
-            items.push_back({bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType});
+            items.push_back(scannedItem(bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType));
     return items;
 }
 
@@ -45,15 +56,21 @@ std::vector<CleanItem> MacStorageScanner::selectedDuplicateItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& group : duplicateGroups_) {
-        // Copies go only while the original the group keeps is still there (another
-        // list's clean may have taken it); otherwise they may be the last ones.
+        // Copies go only while the original the group keeps is still as scanned (another
+        // list's clean may have taken it, the user may have edited it); the executor checks.
         const auto kept = std::find_if(group.members.begin(), group.members.end(),
                                        [](const DuplicateFileMember& member) { return member.isLockedOriginal; });
-        if (kept == group.members.end() || !fileops::exists(kept->url))
+        if (kept == group.members.end())
             continue;
-        for (const auto& member : group.members)
-            if (!member.isLockedOriginal && member.isSelectedForDelete)
-                items.push_back({member.url, member.sizeBytes, member.name});
+        ScannedPath original{kept->url, std::nullopt};
+        if (const auto stamp = scannedStamps_.find(kept->url); stamp != scannedStamps_.end())
+            original.stamp = stamp->second;
+        for (const auto& member : group.members) {
+            if (member.isLockedOriginal || !member.isSelectedForDelete)
+                continue;
+            items.push_back(scannedItem(member.url, member.sizeBytes, member.name));
+            items.back().keptOriginal = original;
+        }
     }
     return items;
 }
@@ -63,7 +80,7 @@ std::vector<CleanItem> MacStorageScanner::selectedLargeFileItems() const
     std::vector<CleanItem> items;
     for (const auto& file : largeFiles_)
         if (file.isSelected)
-            items.push_back({file.url, file.sizeBytes, file.name});
+            items.push_back(scannedItem(file.url, file.sizeBytes, file.name));
     return items;
 }
 
@@ -74,9 +91,9 @@ std::vector<CleanItem> MacStorageScanner::selectedAppItems(bool cleanOrphansOnly
         if (!app.isSelected)
             continue;
         if (!cleanOrphansOnly)
-            items.push_back({app.appURL, app.appSizeBytes, app.name});
+            items.push_back(scannedItem(app.appURL, app.appSizeBytes, app.name));
         for (const auto& orphan : app.orphanURLs)
-            items.push_back({orphan, leftoverShare(app), app.name + kLeftoverSuffix});
+            items.push_back(scannedItem(orphan, leftoverShare(app), app.name + kLeftoverSuffix));
     }
     return items;
 }

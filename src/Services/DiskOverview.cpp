@@ -41,10 +41,10 @@ std::optional<std::string> labelOfDevice(const std::string& device)
     char resolvedDevice[PATH_MAX];
     if (!realpath(device.c_str(), resolvedDevice))
         return std::nullopt;
-    std::vector<DirectoryWalker::Child> labels;
-    if (!DirectoryWalker::list("/dev/disk/by-label", labels))
+    const auto labels = DirectoryWalker::list("/dev/disk/by-label");
+    if (!labels)
         return std::nullopt;
-    for (const auto& label : labels) {
+    for (const auto& label : *labels) {
         char target[PATH_MAX];
         const std::string linkPath = "/dev/disk/by-label/" + label.name;
         if (realpath(linkPath.c_str(), target) && std::string(target) == resolvedDevice) {
@@ -84,6 +84,25 @@ std::optional<VolumeInfo> queryRootVolume()
     return info;
 }
 
+namespace {
+
+// What the home trash holds, entry by entry through its opened folder (two levels deep,
+// as the overview has always measured it). A trash reached through a link, or on another
+// file system mounted in the home, would measure another disk: it counts nothing.
+Int64 homeTrashBytes(const URL& home)
+{
+    if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
+        return 0;
+    const auto trash = Trash::openHome(home, false);
+    const auto entries = trash ? trash->entries(2) : Result<std::vector<FolderEntryStamp>>(trash.status());
+    Int64 bytes = 0;
+    for (const auto& entry : entries ? *entries : std::vector<FolderEntryStamp>{})
+        bytes += entry.bytes;
+    return bytes;
+}
+
+} // namespace
+
 DiskOverview queryDiskOverview(const URL& home) { return queryDiskOverview(home, &queryRootVolume); }
 
 DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
@@ -91,8 +110,7 @@ DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
     constexpr Int64 kFallbackTotal = 228LL << 30;
     constexpr Int64 kFallbackAvailable = 65LL << 30;
     DiskOverview overview;
-    const URL trash = Trash::homeTrash(home).filesFolder();
-    overview.trashBytes = mounts::crossesMountBelow(home, trash) ? 0 : directorySize(trash, 2);
+    overview.trashBytes = homeTrashBytes(home);
     const auto volume = volumeQuery ? volumeQuery() : std::nullopt;
     overview.volumeName = volume && volume->name && !volume->name->empty() ? *volume->name : "Macintosh HD";
     overview.totalBytes = volume && volume->totalBytes ? *volume->totalBytes : kFallbackTotal;

@@ -47,18 +47,19 @@ template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups {
 
 std::optional<std::string> fingerprintInto(const URL& url, Int64 fileSize, char* buffer, ReadStats* stats)
 {
-    const ReadOnlyFile file(url);
-    if (!file.isOpen())
+    const auto file = ReadOnlyFile::open(url);
+    if (!file)
         return std::nullopt;
     Sha256 sha;
     // A read error or end of file counts as an empty span, like a short file.
-    const ssize_t head = file.readAt(buffer, kFingerprintSpan, 0);
-    Int64 read = std::max<ssize_t>(head, 0);
-    sha.update(buffer, std::size_t(std::max<ssize_t>(head, 0)));
+    const std::size_t head = file->readAt(buffer, kFingerprintSpan, 0).asOptional().value_or(0);
+    Int64 read = Int64(head);
+    sha.update(buffer, head);
     if (fileSize > kTailThreshold) {
-        const ssize_t tail = file.readAt(buffer, kFingerprintSpan, off_t(fileSize - Int64(kFingerprintSpan)));
-        read += std::max<ssize_t>(tail, 0);
-        sha.update(buffer, std::size_t(std::max<ssize_t>(tail, 0)));
+        const std::size_t tail =
+            file->readAt(buffer, kFingerprintSpan, off_t(fileSize - Int64(kFingerprintSpan))).asOptional().value_or(0);
+        read += Int64(tail);
+        sha.update(buffer, tail);
     }
     if (stats) {
         stats->bytesRead += read;

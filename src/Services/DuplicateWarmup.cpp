@@ -66,10 +66,10 @@ void DuplicateWarmup::warm(const URL& url, Int64 size)
     for (std::size_t i = alike.size() == 2 ? 0 : alike.size() - 1; i < alike.size(); ++i) {
         if (wholeBytesAsked_ + size > kWholeBytesBudget)
             return;
-        const ReadOnlyFile file(alike[i]);
-        if (!file.isOpen())
+        const auto file = ReadOnlyFile::open(alike[i]);
+        if (!file)
             continue;
-        file.adviseWillNeed();
+        file->adviseWillNeed();
         wholeBytesAsked_ += size;
     }
 }

@@ -4,7 +4,6 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
-#include "Platform/MountTable.h"
 #include "Services/DuplicateFinder.h"
 #include "Services/DuplicateWarmup.h"
 
@@ -148,14 +147,15 @@ PersonalFolderFindings walkPersonalFolders(const URL& home)
     std::optional<DuplicateWarmup> warmup(std::in_place);
     for (const auto& root : kRoots) {
         const URL rootPath = paths::join(home, root.folder);
-        if (mounts::crossesMountBelow(home, rootPath))
-            continue; // another file system mounted in the home is neither walked nor offered
         const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
         const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
             return contains(kNeverEntered, entry.name()); // files of these names are left out too
         };
         DirectoryWalker::walkRegularFiles(
-            rootPath, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered}, kDeepestLevel,
+            // Reached from the home without links; another file system mounted in the home
+            // is neither walked nor offered.
+            rootPath, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered, .within = home},
+            kDeepestLevel,
             [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
                 const Int64 logicalSize = st.st_size;
                 const Int64 allocatedSize = Int64(st.st_blocks) * 512;

@@ -46,9 +46,10 @@ class LockstepBatch {
   private:
     bool open(std::size_t slot, const URL& url)
     {
-        files_[slot] = std::make_unique<ReadOnlyFile>(url);
-        if (!files_[slot]->isOpen())
+        auto file = ReadOnlyFile::open(url);
+        if (!file)
             return false;
+        files_[slot] = std::make_unique<ReadOnlyFile>(*std::move(file));
         if (stats_)
             ++stats_->fullHashesStarted;
         files_[slot]->adviseSequential();
@@ -59,20 +60,20 @@ class LockstepBatch {
     // False when the read failed: the file drops out.
     bool readNextChunk(std::size_t slot)
     {
-        lengths_[slot] = files_[slot]->readNext(buffers_[slot].data(), kFullHashChunk);
-        if (lengths_[slot] < 0) {
+        const auto length = files_[slot]->readNext(buffers_[slot].data(), kFullHashChunk);
+        if (!length) {
             files_[slot].reset();
             return false;
         }
+        lengths_[slot] = *length;
         if (stats_)
-            stats_->bytesRead += lengths_[slot];
+            stats_->bytesRead += Int64(lengths_[slot]);
         return true;
     }
 
     bool sameChunk(std::size_t a, std::size_t b) const
     {
-        return lengths_[a] == lengths_[b] &&
-               std::memcmp(buffers_[a].data(), buffers_[b].data(), std::size_t(lengths_[b])) == 0;
+        return lengths_[a] == lengths_[b] && std::memcmp(buffers_[a].data(), buffers_[b].data(), lengths_[b]) == 0;
     }
 
     // The class's slots split by this chunk's content, keeping discovery order within each part.
@@ -108,14 +109,14 @@ class LockstepBatch {
                 }
                 continue;
             }
-            sha.update(buffers_[first].data(), std::size_t(lengths_[first]));
+            sha.update(buffers_[first].data(), lengths_[first]);
             next.push_back({std::move(sha), std::move(parts[i])});
         }
     }
 
     std::vector<std::vector<char>>& buffers_;
     std::vector<std::unique_ptr<ReadOnlyFile>> files_;
-    std::vector<ssize_t> lengths_;
+    std::vector<std::size_t> lengths_;
     std::vector<ContentClass> live_;
     ReadStats* stats_;
 };

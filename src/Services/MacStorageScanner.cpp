@@ -96,6 +96,12 @@ void MacStorageScanner::setLastPurgeBanner(std::optional<std::string> value)
     assignWhole(this, lastPurgeBanner_, std::move(value), &MacStorageScanner::lastPurgeBannerChanged);
 }
 
+void MacStorageScanner::dismissPurgeBanner()
+{
+    if (lastPurgeBanner_)
+        setLastPurgeBanner(std::nullopt);
+}
+
 // Scalars notify only on a real change, like any Qt property.
 template <typename T, typename Signal>
 static void assignScalar(MacStorageScanner* self, T& member, T value, Signal signal)

@@ -5,8 +5,11 @@
 // queued calls. The scanners it runs are free functions with headers of their own;
 // the rest of the implementation is split by concern across Services/*.cpp.
 
+#include "Models/PurgeReport.h"
 #include "Models/StorageModels.h"
+#include "Platform/CleanLock.h"
 #include "Platform/DesktopSeams.h"
+#include "Platform/Result.h"
 
 #include <QObject>
 #include <QString>
@@ -19,6 +22,8 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+struct PurgeTally;
 
 class MacStorageScanner : public QObject {
     Q_OBJECT
@@ -130,6 +135,10 @@ class MacStorageScanner : public QObject {
     // A path that a clean deletes for good even in Trash mode: it lies in the Trash or
     // in a temporary folder.
     static bool deletesEvenInTrashMode(const URL& path, const URL& home);
+    // What became of each item of the last clean, in order.
+    const std::vector<PurgeItemReport>& lastPurgeReport() const { return lastPurgeReport_; }
+    // The banner of a clean or restore that found another one running and did nothing.
+    static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
 
     void purgeSelectedSafeCaches();
     void purgeSelectedProjectBloats();
@@ -144,6 +153,9 @@ class MacStorageScanner : public QObject {
     std::vector<CleanItem> selectedLargeFileItems() const;
     std::vector<CleanItem> selectedAppItems(bool cleanOrphansOnly) const;
     std::vector<CleanItem> masterSmartSelectedItems() const;
+
+    // The window's banner goes away until the next clean or restore writes one.
+    void dismissPurgeBanner();
 
     void revealInFinder(const URL& url);
     void openWithDefaultApp(const URL& url);
@@ -189,7 +201,28 @@ class MacStorageScanner : public QObject {
 
     // Moves one trashed item back; true when it (or part of a folder) is back. What
     // stood in the way goes to the Trash, never away.
-    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home);
+    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
+                                   const std::vector<URL>& roots);
+    // The clean lock for a restore; when another clean or restore holds it, says so in the
+    // banner.
+    Result<CleanLock> lockForRestore();
+    // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
+    std::vector<URL> cleanRoots() const;
+    // Waits a little for another clean or restore of this user; fails when it still runs.
+    Result<CleanLock> takeCleanLock() const;
+    // Only a lock held elsewhere stops a clean or restore: a lock file that cannot even be
+    // made cannot be held by anyone else either.
+    static bool isHeldElsewhere(const Result<CleanLock>& lock) { return !lock && lock.error() == EWOULDBLOCK; }
+    void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
+    void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
+    void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
+                         CleanedPathsHandler onItemCleaned);
+    // Adds what a scan saw to what earlier scans saw.
+    void rememberScanned(const std::unordered_map<URL, FileStamp>& stamps);
+    // Names of the home trash's entries that the restore history points at: never emptied.
+    std::set<std::string> restorableTrashEntries() const;
+    // A clean item with what the last scan saw at its path.
+    CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;
     void pruneSafeCaches(const std::set<std::string>& cleaned);
     void pruneProjectBloats(const std::set<std::string>& cleaned);
     void pruneDuplicates(const std::set<std::string>& cleaned);
@@ -254,6 +287,10 @@ class MacStorageScanner : public QObject {
     // Order in which records were made, so restoring all undoes the newest move first.
     std::uint64_t nextRecordSequence_ = 0;
     std::unordered_map<std::string, std::uint64_t> recordSequence_;
+    std::vector<PurgeItemReport> lastPurgeReport_;
+    // What the last scan saw at every path it offered, and the Trash entries it measured.
+    std::unordered_map<URL, FileStamp> scannedStamps_;
+    std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;
     CleanFeedback* cleanFeedback_ = nullptr;
     WorkspaceService* workspaceService_ = nullptr;
 

@@ -5,7 +5,6 @@
 #include "Platform/CalendarDays.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
-#include "Platform/MountTable.h"
 #include "Services/DirectorySize.h"
 
 #include <algorithm>
@@ -17,7 +16,6 @@ constexpr std::array<std::string_view, 2> kProjectRoots{"Desktop/projects", "Doc
 constexpr int kDeepestLevel = 4;
 constexpr int kSizingDepth = 10;
 constexpr Int64 kMinimumBytes = 15LL << 20;
-constexpr Int64 kIdleDays = 5;
 
 struct Artefact {
     std::string_view folderName;
@@ -62,7 +60,6 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
 {
     const std::string project = paths::lastComponent(paths::parent(url));
     const Int64 days = daysSinceProjectChanged(paths::parent(url));
-    const bool idle = days >= kIdleDays;
 
     ProjectBloatItem item;
     item.id = url;
@@ -73,6 +70,7 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
     item.sizeBytes = size;
     item.daysSinceModified = days;
     item.rebuildCommand = artefact.rebuildCommand;
+    const bool idle = item.isIdle();
     if (idle) {
         item.verificationBadge = "已核实：工程已闲置 " + std::to_string(days) + " 天 · 可安全释放";
         item.verificationReason = "系统检测到 [" + project + "] 已超过 " + std::to_string(days) +
@@ -96,12 +94,12 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts
     options.maxLevel = kDeepestLevel;
     options.neverEnter = kNeverEntered;
+    // Reached from the home without links; another file system mounted in the home is not
+    // the person's projects.
+    options.within = home;
     for (const std::string_view root : kProjectRoots) {
         using Visit = DirectoryWalker::Visit;
-        const URL rootPath = paths::join(home, root);
-        if (mounts::crossesMountBelow(home, rootPath))
-            continue; // another file system mounted in the home is not the person's projects
-        DirectoryWalker::walk(rootPath, options, [&](const DirectoryWalker::Entry& entry) {
+        DirectoryWalker::walk(paths::join(home, root), options, [&](const DirectoryWalker::Entry& entry) {
             if (entry.level() > kDeepestLevel || entry.name() == ".git")
                 return Visit::skipDescendants;
             const Artefact* artefact = entry.isDirectory() ? artefactNamed(entry.name()) : nullptr;
@@ -111,7 +109,7 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
             }
             // A matched folder is never searched further: a nested node_modules would be
             // counted twice.
-            const Int64 size = directorySize(entry.path(), kSizingDepth);
+            const Int64 size = directorySize(entry.path(), kSizingDepth, home);
             if (size >= kMinimumBytes)
                 items.push_back(makeItem(home, entry.path(), *artefact, size));
             return Visit::skipDescendants;

@@ -3,6 +3,7 @@
 // place; nothing the user has is removed by a restore.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/Beneath.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
 #include "Services/DiskOverview.h"
@@ -12,18 +13,31 @@
 
 namespace {
 
+using fileops::Place;
+
 // Moves `from` to `to`, where something already stands: that occupant goes to the
 // Trash first (with its own info file) and comes back when the move fails.
-bool replaceKeepingOccupant(const URL& from, const URL& to, const URL& home)
+bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home)
 {
     const auto aside = Trash::trashItem(to, home);
     if (!aside)
         return false;
-    if (fileops::moveNoReplace(from, to) == 0)
+    if (fileops::moveNoReplace(from, to))
         return true;
-    if (fileops::moveNoReplace(*aside, to) == 0)
-        Trash::forgetEntry(*aside);
+    if (const auto holding = Trash::openHolding(*aside, home)) {
+        const auto& [trash, name] = *holding;
+        if (fileops::moveNoReplace(trash.entry(name), to))
+            trash.forget(name);
+    }
     return false; // if even that failed, the occupant waits in the Trash
+}
+
+bool moveBack(const Place& from, const Place& to, const URL& home)
+{
+    const auto occupant = fileops::stat(to);
+    if (!occupant && occupant.error() == ENOENT)
+        return fileops::moveNoReplace(from, to).ok();
+    return occupant && replaceKeepingOccupant(from, to, home);
 }
 
 // The restored item and whatever was cleaned inside it (found gone because it went with
@@ -33,46 +47,71 @@ void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original
     std::erase_if(cleaned, [&](const std::string& path) { return paths::isSameOrInside(path, original); });
 }
 
-bool moveBack(const URL& from, const URL& to, const URL& home)
+// The trashed folder's children go into the folder that stands at the original place
+// again (an app re-created its cache, or only some children went to the Trash).
+// Children that cannot go back stay in the Trash, under the folder's info file.
+bool mergeBack(const Trash& trash, const std::string& entryName, const Place& target, const URL& home)
 {
-    if (!fileops::exists(to))
-        return fileops::moveNoReplace(from, to) == 0;
-    return replaceKeepingOccupant(from, to, home);
+    const Place entry = trash.entry(entryName);
+    const auto trashedFolder = fileops::openFolder(entry);
+    const auto originalFolder = fileops::openFolder(target);
+    if (!trashedFolder || !originalFolder)
+        return false;
+    const auto children = fileops::listChildren(trashedFolder->get(), entry.path);
+    if (!children)
+        return false;
+    std::size_t movedBack = 0;
+    for (const auto& child : *children)
+        if (moveBack(fileops::childOf(trashedFolder->get(), entry.path, child),
+                     fileops::childOf(originalFolder->get(), target.path, child), home))
+            ++movedBack;
+    if (fileops::removeEmptyFolder(entry))
+        trash.forget(entryName);
+    return children->empty() || movedBack > 0;
 }
 
 } // namespace
 
-bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
+bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
+                                           const std::vector<URL>& roots)
 {
-    if (!fileops::exists(trashed))
+    const auto holding = Trash::openHolding(trashed, home);
+    if (!holding)
         return false;
-    fileops::makeDirectories(paths::parent(original)); // a deleted parent chain comes back; failure shows below
+    const auto& [trash, entryName] = *holding;
+    const Place entry = trash.entry(entryName);
+    const auto trashedStat = fileops::stat(entry);
+    // The folder it goes back into, from its root: a deleted parent chain is re-created,
+    // and a folder on the way that became a link stops the restore.
+    const auto parent = beneath::Roots(roots).makeFolders(paths::parent(original), 0755);
+    if (!trashedStat || !parent)
+        return false;
+    const Place target = fileops::childOf(parent->get(), paths::parent(original), paths::lastComponent(original));
 
-    if (!fileops::exists(original)) {
-        if (fileops::moveNoReplace(trashed, original) != 0)
+    const auto occupant = fileops::stat(target);
+    if (!occupant && occupant.error() == ENOENT) {
+        if (!fileops::moveNoReplace(entry, target))
             return false;
-        Trash::forgetEntry(trashed);
+        trash.forget(entryName);
         return true;
     }
-
-    // A folder stands there again (an app re-created its cache, or only some children
-    // went to the Trash): merge the trashed children into it.
-    std::vector<std::string> children;
-    if (fileops::isFolder(original) && fileops::isFolder(trashed) && fileops::listChildren(trashed, children)) {
-        std::size_t movedBack = 0;
-        for (const auto& child : children)
-            if (moveBack(paths::join(trashed, child), paths::join(original, child), home))
-                ++movedBack;
-        // Children that could not go back stay in the Trash, under the folder's info file.
-        if (fileops::removeEmptyFolder(trashed) == 0)
-            Trash::forgetEntry(trashed);
-        return children.empty() || movedBack > 0;
-    }
-
-    if (!replaceKeepingOccupant(trashed, original, home))
+    if (!occupant)
         return false;
-    Trash::forgetEntry(trashed);
+    if (S_ISDIR(occupant->st_mode) && S_ISDIR(trashedStat->st_mode))
+        return mergeBack(trash, entryName, target, home);
+    if (!replaceKeepingOccupant(entry, target, home))
+        return false;
+    trash.forget(entryName);
     return true;
+}
+
+Result<CleanLock> MacStorageScanner::lockForRestore()
+{
+    // This engine's own clean holds the lock in its background task: no need to wait for it.
+    auto lock = isPurgingAnimation_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
+    if (isHeldElsewhere(lock))
+        setLastPurgeBanner(std::string(kAnotherCleanRunningBanner));
+    return lock;
 }
 
 void MacStorageScanner::restoreSingleRecord(const std::string& id)
@@ -82,7 +121,10 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     if (found == recentPurgeRecords_.end())
         return;
     const PurgeHistoryRecord record = *found;
-    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
+    const auto lock = lockForRestore();
+    if (isHeldElsewhere(lock))
+        return;
+    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
         return; // the record stays; the user may try again
 
     forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
@@ -103,6 +145,9 @@ void MacStorageScanner::restoreAllRecentPurges()
 {
     if (recentPurgeRecords_.empty())
         return;
+    const auto lock = lockForRestore();
+    if (isHeldElsewhere(lock))
+        return;
     int restoredCount = 0;
     Int64 restoredBytes = 0;
     // Undo order: the newest move first, across cleans and within one. Of two records
@@ -116,7 +161,7 @@ void MacStorageScanner::restoreAllRecentPurges()
     std::stable_sort(undoOrder.begin(), undoOrder.end(),
                      [&](const auto& a, const auto& b) { return sequenceOf(a.id) > sequenceOf(b.id); });
     for (const auto& record : undoOrder) {
-        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_))
+        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
             continue;
         forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
         ++restoredCount;

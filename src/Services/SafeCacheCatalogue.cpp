@@ -2,12 +2,13 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/MountTable.h"
 #include "Platform/TemporaryFolder.h"
+#include "Platform/Trash.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -40,7 +41,10 @@ ItemTexts textsOf(const Rule& rule, std::string_view badge)
 // Collects one card's items; every item is previewed from the walk that sized it.
 class CardItems {
   public:
-    CardItems(TreeSizer& sizer, const URL& home) : sizer_(sizer), home_(home) {}
+    CardItems(TreeSizer& sizer, const std::map<URL, Int64>& measuredElsewhere)
+        : sizer_(sizer), measuredElsewhere_(measuredElsewhere)
+    {
+    }
 
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
     {
@@ -50,13 +54,12 @@ class CardItems {
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
-        const Int64 size = this->size(url, measure.depth);
+        const auto elsewhere = measuredElsewhere_.find(url);
+        const Int64 size = elsewhere != measuredElsewhere_.end() ? elsewhere->second : sizer_.size(url, measure.depth);
         if (size >= measure.minimumBytes)
             keep(url, size, texts);
     }
-    // What another file system mounted inside the home holds is neither measured nor offered.
-    bool beyondMount(const URL& url) const { return mounts::crossesMountBelow(home_, url); }
-    Int64 size(const URL& url, int depth) { return beyondMount(url) ? 0 : sizer_.size(url, depth); }
+    TreeSizer& sizer() { return sizer_; }
 
     // Largest first; equal sizes keep the order of collection.
     std::vector<CacheSubItem> sorted() &&
@@ -68,7 +71,7 @@ class CardItems {
 
   private:
     TreeSizer& sizer_;
-    const URL& home_;
+    const std::map<URL, Int64>& measuredElsewhere_;
     std::vector<CacheSubItem> items_;
 };
 
@@ -91,10 +94,10 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
     // Only the named cache folders of a profile are offered; its cookies, passwords,
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (card.beyondMount(chromeData) || !DirectoryWalker::list(chromeData, entries))
+    const auto entries = DirectoryWalker::list(chromeData, home);
+    if (!entries)
         return;
-    for (const auto& entry : entries) {
+    for (const auto& entry : *entries) {
         if (!isChromeProfileName(entry.name))
             continue;
         const URL profile = paths::join(chromeData, entry.name);
@@ -113,7 +116,7 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
         if (!location)
             continue;
         const ItemTexts texts = textsOf(rule, rule.isSafeDefault ? kPureCacheBadge : kProtectedByDefaultBadge);
-        const Int64 size = card.size(*location, kOfficeRule.depth);
+        const Int64 size = card.sizer().size(*location, kOfficeRule.depth);
         if (size > kOfficeRuleOwnFolderAbove) {
             card.keep(*location, size, texts);
         } else if (paths::isSameOrInside(*location, containers) && *location != containers) {
@@ -128,9 +131,8 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
 void addAiDevItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
 {
     const URL dotCache = dotCacheFolder(home);
-    std::vector<DirectoryWalker::Child> entries;
-    if (!card.beyondMount(dotCache) && DirectoryWalker::list(dotCache, entries))
-        for (const auto& entry : entries)
+    if (const auto entries = DirectoryWalker::list(dotCache, home))
+        for (const auto& entry : *entries)
             card.keepIfLargeEnough(paths::join(dotCache, entry.name), kAiDevRule,
                                    {dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail});
     for (const Rule& rule : aiDevRules())
@@ -147,16 +149,25 @@ void addSystemItems(CardItems& card, const URL& home, const std::optional<URL>& 
 
 } // namespace
 
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home)
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home, std::optional<Int64> trashBytes)
 {
     using AddItems = void (*)(CardItems&, const URL&, const std::optional<URL>&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
 
     const std::optional<URL> tempParent = tempfolder::perUserTemporaryParent();
-    TreeSizer sizer; // shared by all cards, so nested locations are walked once
+    // Shared by all cards, so nested locations are walked once. Every location is reached
+    // from its root without links; what another file system mounted there holds is
+    // neither measured nor offered.
+    std::vector<URL> roots{home};
+    if (tempParent)
+        roots.push_back(*tempParent);
+    TreeSizer sizer(std::move(roots));
+    std::map<URL, Int64> measuredElsewhere;
+    if (trashBytes)
+        measuredElsewhere[Trash::homeFilesFolder(home)] = *trashBytes;
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {
-        CardItems items(sizer, home);
+        CardItems items(sizer, measuredElsewhere);
         kCardContents[index](items, home, tempParent);
         SafeCacheRuleCard card = cardShell(index);
         card.subItems = std::move(items).sorted();

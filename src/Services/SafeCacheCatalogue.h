@@ -4,7 +4,11 @@
 
 #include "Models/StorageModels.h"
 
+#include <optional>
 #include <vector>
 
 // Cards with at least one item, largest first; items largest first within a card.
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home);
+// `trashBytes`, when given, is what the Trash holds as the scan measured it entry by
+// entry (only those entries may be emptied later); the Trash rule takes that size.
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home,
+                                                                 std::optional<Int64> trashBytes = std::nullopt);

@@ -124,7 +124,7 @@ URL baseFolder(Base base, const URL& home)
     case Base::chromeData:
         return chromeDataFolder(home);
     case Base::trash:
-        return Trash::homeTrash(home).filesFolder();
+        return Trash::homeFilesFolder(home);
     case Base::tempParent:
         break;
     }

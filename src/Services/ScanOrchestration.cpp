@@ -1,6 +1,8 @@
-// The instant scan: five phases in one background task, each published on the GUI thread.
+// The instant scan: five phases started from one background task, each published on the
+// GUI thread in turn.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/Trash.h"
 #include "Platform/WalkPool.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
@@ -9,6 +11,7 @@
 #include "Services/MacStorageScanner.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
+#include "Services/ScanStamps.h"
 
 #include <future>
 
@@ -25,13 +28,26 @@ void MacStorageScanner::startInstantScan()
     const URL home = homeURL_;
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
+    const std::set<std::string> restorable = restorableTrashEntries();
 
-    runInBackground([this, home, applications, cleaned] {
+    runInBackground([this, home, applications, cleaned, restorable, roots = cleanRoots()] {
+        // What the Trash held when the scan began: only that may be offered for emptying.
+        const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
+        ScanStamps stamps(roots);
+
         // The phases do not depend on each other's results until the chart, so with
-        // threads to spare they run side by side; what they publish keeps its order.
+        // threads to spare they run side by side; what they publish, and the identities
+        // recorded before each publish, keep their order.
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
-        auto cardsPhase = std::async(launch, [&home] { return scanFourHumanCentricScenarioCards(home); });
+        // The catalogue's Trash rule takes the size of the entries the scan may offer.
+        auto cardsPhase = std::async(launch, [&home, &trashAtStart, &restorable] {
+            auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+            Int64 trashBytes = 0; // a trash reached through a link is not offered at all
+            for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
+                trashBytes += entry.bytes;
+            return std::pair(scanFourHumanCentricScenarioCards(home, trashBytes), std::move(trash));
+        });
         auto bloatsPhase = std::async(launch, [&home] { return scanDeveloperProjectBloats(home); });
         auto appsPhase = std::async(launch, [&home, &applications] { return scanAppsWithOrphans(home, applications); });
         auto personalPhase = std::async(launch, [&home] { return walkPersonalFolders(home); });
@@ -45,9 +61,13 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        std::vector<SafeCacheRuleCard> cards = cardsPhase.get();
+        auto [catalogue, trash] = cardsPhase.get();
+        std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
         dropCleaned(cards, cleaned);
-        publish([this, cards] {
+        stamps.offerOnly(cards);
+        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
+            rememberScanned(seen);
+            scannedTrashEntries_ = trash;
             setRuleCards(cards);
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
@@ -56,7 +76,9 @@ void MacStorageScanner::startInstantScan()
         // 3. Developer artefacts.
         std::vector<ProjectBloatItem> bloats = bloatsPhase.get();
         dropCleaned(bloats, cleaned);
-        publish([this, bloats] {
+        stamps.offerOnly(bloats);
+        publish([this, bloats, seen = stamps.stamps()] {
+            rememberScanned(seen);
             setProjectBloats(bloats);
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
@@ -65,16 +87,20 @@ void MacStorageScanner::startInstantScan()
         // 4. Applications, then large files, duplicates and the chart.
         std::vector<InstalledAppItem> apps = appsPhase.get();
         dropCleaned(apps, cleaned);
+        stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
         for (const auto& app : apps)
             appNames.insert(paths::asciiLower(app.name));
         auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
+        stamps.offerOnly(largeFiles);
+        stamps.offerOnly(groups);
 
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
-                 groups = std::move(groups)] {
+                 groups = std::move(groups), seen = stamps.stamps()] {
+            rememberScanned(seen);
             setInstalledApps(apps);
             setSunburstSlices(slices);
             setLargeFiles(largeFiles);
@@ -86,6 +112,24 @@ void MacStorageScanner::startInstantScan()
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
         });
     });
+}
+
+void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>& stamps)
+{
+    // Lists of an earlier scan may still be shown until this one replaces them: their
+    // stamps stay until the same path is seen again.
+    for (const auto& [path, stamp] : stamps)
+        scannedStamps_.insert_or_assign(path, stamp);
+}
+
+std::set<std::string> MacStorageScanner::restorableTrashEntries() const
+{
+    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
+    std::set<std::string> names;
+    for (const auto& record : recentPurgeRecords_)
+        if (paths::parent(record.trashedURL) == trashFolder)
+            names.insert(paths::lastComponent(record.trashedURL));
+    return names;
 }
 
 void MacStorageScanner::clearAllResults()

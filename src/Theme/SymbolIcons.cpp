@@ -6,7 +6,8 @@
 namespace {
 
 // SF Symbols name → Material Design Icons glyph (name and code point in the font).
-constexpr std::array<std::pair<std::string_view, MdiIcon>, 53> kSymbolIcons{{
+constexpr std::array<std::pair<std::string_view, MdiIcon>, 57> kSymbolIcons{{
+    {"app", {"application", 0xF614}},
     {"app.badge.checkmark", {"apps", 0xF03B}},
     {"arrow.right", {"arrow-right", 0xF054}},
     {"arrow.right.circle.fill", {"arrow-right-bold-circle", 0xF056}},
@@ -16,6 +17,7 @@ constexpr std::array<std::pair<std::string_view, MdiIcon>, 53> kSymbolIcons{{
     {"bolt.horizontal.circle.fill", {"flash", 0xF241}},
     {"bolt.shield.fill", {"security", 0xF483}},
     {"bubble.left.and.text.bubble.right.fill", {"forum", 0xF28C}},
+    {"checkmark", {"check", 0xF12C}},
     {"checkmark.circle.fill", {"check-circle", 0xF5E0}},
     {"checkmark.seal.fill", {"seal", 0xF47A}},
     {"checkmark.shield", {"shield-outline", 0xF499}},
@@ -29,6 +31,7 @@ constexpr std::array<std::pair<std::string_view, MdiIcon>, 53> kSymbolIcons{{
     {"doc.viewfinder.fill", {"file-find", 0xF21E}},
     {"exclamationmark.arrow.triangle.2.circlepath", {"sync-alert", 0xF4E7}},
     {"exclamationmark.shield.fill", {"alert", 0xF026}},
+    {"exclamationmark.triangle.fill", {"alert", 0xF026}},
     {"film.stack", {"filmstrip", 0xF230}},
     {"film.stack.fill", {"filmstrip", 0xF230}},
     {"folder.badge.person.crop", {"folder-account", 0xF24C}},
@@ -41,6 +44,7 @@ constexpr std::array<std::pair<std::string_view, MdiIcon>, 53> kSymbolIcons{{
     {"lock.shield", {"lock-outline", 0xF341}},
     {"lock.shield.fill", {"lock", 0xF33E}},
     {"macwindow.badge.plus", {"desktop-mac", 0xF1C4}},
+    {"minus", {"minus", 0xF374}},
     {"play.fill", {"play", 0xF40A}},
     {"play.rectangle.fill", {"play-box-outline", 0xF40B}},
     {"play.rectangle.on.rectangle.fill", {"presentation-play", 0xF429}},

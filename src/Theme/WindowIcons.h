@@ -20,6 +20,10 @@
     X(accessPartial, "exclamationmark.shield.fill")                                                                    \
     X(accessMenu, "chevron.up.chevron.down")                                                                           \
     X(selectAll, "circle")                                                                                             \
+    X(rowChecked, "checkmark")                                                                                         \
+    X(rowPartlyChecked, "minus")                                                                                       \
+    X(appRow, "app")                                                                                                   \
+    X(permanentDelete, "exclamationmark.triangle.fill")                                                                \
     X(deselectAll, "checkmark.circle.fill")                                                                            \
     X(protectedBadge, "lock.shield")                                                                                   \
     X(cacheCountBadge, "checkmark.shield.fill")                                                                        \

@@ -5,11 +5,15 @@
 #include "Models/Paths.h"
 #include "QtText.h"
 
+#include <QQmlEngine>
+
 #include <sys/stat.h>
 
 namespace {
 
 constexpr int kOnboardingPulseMs = 1100;
+// The engine property that names the window a QML engine shows.
+constexpr const char* kExposedViewProperty = "quillmereView";
 
 bool fileExists(const URL& path)
 {
@@ -27,11 +31,14 @@ const auto& publishedList(const MacStorageScanner& s, const InstalledAppItem*) {
 } // namespace
 
 MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
-    : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options)))
+    : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
+      column_(std::make_unique<WorkspaceColumnPresenter>(*this))
 {
     QSettings& settings = access_.settings();
     languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
     appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
+    windowPalette_.setMode(palette().mode);
+    connectListModels();
 
     connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &MacMainView::onHomeGrantedChanged);
     for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
@@ -47,14 +54,21 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
     connectPresentationSignals();
 }
 
-MacMainView::~MacMainView() = default;
-
-template <typename T> void MacMainView::assign(T& member, T value, void (MacMainView::*signal)())
+MacMainView::~MacMainView()
 {
-    if (member == value)
-        return;
-    member = std::move(value);
-    Q_EMIT(this->*signal)();
+    // The column presenter is a child that refers back to this window: it goes first.
+    column_.reset();
+}
+
+void MacMainView::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
+
+MacMainView* MacMainView::create(QQmlEngine* engine, QJSEngine*)
+{
+    auto* view = engine->property(kExposedViewProperty).value<MacMainView*>();
+    // The window outlives what QML shows of it; QML must never delete it.
+    if (view)
+        QJSEngine::setObjectOwnership(view, QJSEngine::CppOwnership);
+    return view;
 }
 
 // ---------------------------------------------------------------- persisted choices
@@ -69,6 +83,7 @@ void MacMainView::setAppearanceRaw(const QString& raw)
 {
     access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
     assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
+    windowPalette_.setMode(palette().mode);
 }
 
 void MacMainView::chooseLanguage(const QString& code)
@@ -81,11 +96,20 @@ void MacMainView::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(
 
 // ---------------------------------------------------------------- plain state
 
-void MacMainView::setDevSubTab(int tab) { assign(devSubTab_, tab, &MacMainView::devSubTabChanged); }
+void MacMainView::setDevSubTab(int tab)
+{
+    assign(devSubTab_, tab, &MacMainView::devSubTabChanged);
+    updateInspectedRow();
+}
 
 void MacMainView::setSelectedLargeCategory(LargeFileCategory category)
 {
-    assign(selectedLargeCategory_, category, &MacMainView::selectedLargeCategoryChanged);
+    if (selectedLargeCategory_ == category)
+        return;
+    selectedLargeCategory_ = category;
+    largeFiles_.setFiles(filteredLargeFiles());
+    updateInspectedRow();
+    Q_EMIT selectedLargeCategoryChanged();
 }
 
 void MacMainView::setSelectedLargeCategoryIndex(int index)
@@ -103,6 +127,8 @@ void MacMainView::setAppSlimmingOnlyCache(bool onlyCache)
     // Apps without leftovers have nothing to clean in cache-only mode.
     if (onlyCache)
         scanner_->deselectInstalledAppsWithoutLeftovers();
+    installedApps_.setOnlyCacheMode(onlyCache);
+    updateWorkspaceSummaries();
     Q_EMIT appSlimmingOnlyCacheChanged();
 }
 
@@ -120,14 +146,21 @@ void MacMainView::setInspectedItem(std::optional<MacInspectedItem> item)
 {
     if (inspectedItem_ == item)
         return;
+    const bool sameRecord =
+        inspectedItem_ && item && inspectedItem_->kind() == item->kind() && inspectedItem_->id() == item->id();
     inspectedItem_ = std::move(item);
+    updateInspectedLists();
+    if (!sameRecord)
+        updateInspectedRow();
     Q_EMIT inspectedItemChanged();
+    Q_EMIT inspectedTitleChanged();
     syncMediaPlayerIfNeeded();
 }
 
 void MacMainView::setGrantNotice(std::optional<SandboxGrantOutcome> notice)
 {
     assign(grantNotice_, std::move(notice), &MacMainView::grantNoticeChanged);
+    Q_EMIT grantNoticeTextChanged();
 }
 
 void MacMainView::setGrantJustSucceeded(bool value)
@@ -244,8 +277,13 @@ void MacMainView::selectDefaultInspectedItem(CleanTrustWorkspace workspace)
 
 void MacMainView::selectWorkspace(CleanTrustWorkspace workspace)
 {
-    assign(selectedWorkspace_, workspace, &MacMainView::selectedWorkspaceChanged);
+    if (selectedWorkspace_ != workspace) {
+        selectedWorkspace_ = workspace;
+        updateWorkspaceSummaries();
+        Q_EMIT selectedWorkspaceChanged();
+    }
     selectDefaultInspectedItem(workspace);
+    updateInspectedRow();
 }
 
 void MacMainView::selectWorkspaceIndex(int index)

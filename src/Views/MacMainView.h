@@ -1,25 +1,46 @@
 #pragma once
 // The window's state: the one engine, the shared folder access, the persisted language
 // and appearance, the selected workspace and the inspected item. The QML window binds to
-// these properties and calls these methods; every decision is made here.
+// these properties and calls these methods; every decision is made here. QML knows it as
+// the singleton `View` of the module Quillmere, and refers to rows by their index in the
+// list models below, which map them back to the engine's records (and their paths).
 
+#include "CacheListModels.h"
+#include "DuplicateListModels.h"
+#include "InstalledAppListModel.h"
 #include "L10n/AppLanguage.h"
+#include "LargeFileListModel.h"
 #include "MacInspectedItem.h"
+#include "ProjectBloatListModel.h"
+#include "PurgeRecordListModel.h"
 #include "Services/MacStorageScanner.h"
 #include "Services/SandboxAccessManager.h"
 #include "Theme/CorvelPalette.h"
+#include "WindowPalette.h"
+#include "WorkspaceColumnPresenter.h"
+#include "WorkspaceListModel.h"
 
+#include <QJSValue>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+#include <array>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QQmlEngine;
+
 class MacMainView : public QObject {
     Q_OBJECT
+    QML_NAMED_ELEMENT(View)
+    QML_SINGLETON
     Q_PROPERTY(QString languageRaw READ languageRaw WRITE setLanguageRaw NOTIFY languageRawChanged)
     Q_PROPERTY(QString appearanceRaw READ appearanceRaw WRITE setAppearanceRaw NOTIFY appearanceRawChanged)
     Q_PROPERTY(int selectedWorkspace READ selectedWorkspaceIndex NOTIFY selectedWorkspaceChanged)
@@ -38,20 +59,23 @@ class MacMainView : public QObject {
     Q_PROPERTY(bool showsOnboarding READ showsOnboarding NOTIFY showsOnboardingChanged)
     Q_PROPERTY(QString grantNoticeKind READ grantNoticeKind NOTIFY grantNoticeChanged)
     Q_PROPERTY(QString inspectedKind READ inspectedKind NOTIFY inspectedItemChanged)
-    Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY presentationChanged)
+    Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY inspectedTitleChanged)
+    Q_PROPERTY(int inspectedRow READ inspectedRow NOTIFY inspectedRowChanged)
     Q_PROPERTY(QString mediaFileName READ mediaFileName NOTIFY avPlayerChanged)
-    // Presentation: every text in the current language, the palette's colours, the workspaces.
-    Q_PROPERTY(QVariantMap texts READ texts NOTIFY languageRawChanged)
-    Q_PROPERTY(QVariantMap palette READ paletteColors NOTIFY appearanceRawChanged)
-    Q_PROPERTY(bool isDark READ isDark NOTIFY appearanceRawChanged)
+    Q_PROPERTY(bool moveToTrash READ moveToTrash WRITE setMoveToTrash NOTIFY moveToTrashChanged)
+    // Presentation: every text in the current language (an object of texts by name, built
+    // once per language), the palette's colours, the workspaces.
+    Q_PROPERTY(QJSValue texts READ texts NOTIFY languageRawChanged)
+    Q_PROPERTY(WindowPalette* palette READ windowPalette CONSTANT)
     Q_PROPERTY(QVariantList languages READ languages CONSTANT)
     Q_PROPERTY(QString languageFlag READ languageFlag NOTIFY languageRawChanged)
     Q_PROPERTY(QString languageName READ languageName NOTIFY languageRawChanged)
-    Q_PROPERTY(QString appearanceName READ appearanceName NOTIFY presentationChanged)
+    Q_PROPERTY(QString appearanceName READ appearanceName NOTIFY appearanceNameChanged)
     Q_PROPERTY(QString appearanceSymbol READ appearanceSymbol NOTIFY appearanceRawChanged)
-    Q_PROPERTY(QVariantList workspaces READ workspaces NOTIFY workspacesChanged)
+    Q_PROPERTY(QStringList largeCategoryTitles READ largeCategoryTitles NOTIFY languageRawChanged)
+    Q_PROPERTY(QStringList largeCategorySymbols READ largeCategorySymbols CONSTANT)
     Q_PROPERTY(QString homeFolderName READ homeFolderName CONSTANT)
-    Q_PROPERTY(QString grantNoticeText READ grantNoticeText NOTIFY presentationChanged)
+    Q_PROPERTY(QString grantNoticeText READ grantNoticeText NOTIFY grantNoticeTextChanged)
     Q_PROPERTY(QString chooseHomeInsteadText READ chooseHomeInsteadText NOTIFY languageRawChanged)
     Q_PROPERTY(QString panelHintText READ panelHintText NOTIFY languageRawChanged)
     Q_PROPERTY(bool bookmarkWasStale READ bookmarkWasStale NOTIFY accessChanged)
@@ -62,12 +86,29 @@ class MacMainView : public QObject {
     Q_PROPERTY(bool isPurging READ isPurging NOTIFY scanChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanChanged)
     Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanChanged)
-    Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY presentationChanged)
+    Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY scanTitleChanged)
+    // The lists, each following the engine by id.
+    Q_PROPERTY(WorkspaceListModel* workspaces READ workspaces CONSTANT)
+    Q_PROPERTY(RuleCardListModel* ruleCards READ ruleCards CONSTANT)
+    Q_PROPERTY(CacheSubItemListModel* inspectedSubItems READ inspectedSubItems CONSTANT)
+    Q_PROPERTY(ProjectBloatListModel* projectBloats READ projectBloats CONSTANT)
+    Q_PROPERTY(DuplicateGroupListModel* duplicateGroups READ duplicateGroups CONSTANT)
+    Q_PROPERTY(DuplicateMemberListModel* inspectedMembers READ inspectedMembers CONSTANT)
+    Q_PROPERTY(LargeFileListModel* largeFiles READ largeFiles CONSTANT)
+    Q_PROPERTY(InstalledAppListModel* installedApps READ installedApps CONSTANT)
+    Q_PROPERTY(PurgeRecordListModel* purgeRecords READ purgeRecords CONSTANT)
+    // The workspace column's texts and states.
+    Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
     explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
     ~MacMainView() override;
+
+    // Makes this window the `View` singleton of every QML file `engine` loads.
+    void exposeTo(QQmlEngine& engine);
+    // The singleton's factory: the window exposed to that engine.
+    static MacMainView* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     MacStorageScanner& scanner() const { return *scanner_; }
     SandboxAccessManager& access() const { return access_; }
@@ -97,6 +138,8 @@ class MacMainView : public QObject {
     void setShowLanguageMatrixPopover(bool show);
     // The file the inline player is set up for (its construction belongs to the inspector).
     const std::optional<URL>& avPlayer() const { return avPlayer_; }
+    bool moveToTrash() const { return scanner_->moveToTrashByDefault(); }
+    void setMoveToTrash(bool value) { scanner_->setMoveToTrashByDefault(value); }
 
     // ------------------------------------------------------------ derived
     AppLanguage currentLanguage() const;
@@ -104,6 +147,12 @@ class MacMainView : public QObject {
     // The onboarding overlay covers the window while sandboxed and the home folder is not granted.
     bool showsOnboarding() const { return access_.isSandboxed() && !access_.homeGranted(); }
     std::vector<LargeFileItem> filteredLargeFiles() const;
+    // What the current workspace (its sub-tab, its mode) has selected.
+    Int64 currentTabSelectedBytes() const;
+    // Whether every row the current workspace lists is selected (the select-all control's state).
+    bool allRowsSelected() const;
+    // The list the current workspace shows is empty.
+    bool currentListIsEmpty() const;
 
     // ------------------------------------------------------------ operations
     // Called every time the window appears: starts the first scan when granted and nothing is there yet.
@@ -118,8 +167,23 @@ class MacMainView : public QObject {
     void keepPendingPartialFolder();
     void revokeAllAccess();
     void toggleAppearance();
+    // The primary clean of what the workspace shows, as it stands now.
+    void executeDirectCleanForCurrentTab();
 
-    // QML entry points (indices in enumeration order).
+    // The clean the window waits to have confirmed: with moving to the Trash off, a clean
+    // deletes for good, so it runs only after the person confirmed its size.
+    struct PendingClean {
+        bool smartCleanAll = false;
+        CleanTrustWorkspace workspace = CleanTrustWorkspace::oneClickSafe;
+        int devSubTab = 0;
+        bool onlyCache = true;
+        Int64 bytes = 0; // what the confirmation names
+
+        bool operator==(const PendingClean&) const = default;
+    };
+    const std::optional<PendingClean>& pendingClean() const { return pendingClean_; }
+
+    // QML entry points (indices in enumeration order, rows of the shown lists).
     Q_INVOKABLE void selectWorkspaceIndex(int index);
     Q_INVOKABLE void requestHomeGrant() { performHomeGrant(); }
     Q_INVOKABLE void requestApplicationsGrant() { performApplicationsGrant(); }
@@ -128,6 +192,26 @@ class MacMainView : public QObject {
     Q_INVOKABLE void switchAppearance() { toggleAppearance(); }
     Q_INVOKABLE void chooseLanguage(const QString& code);
     Q_INVOKABLE void rescan() { scanner_->startInstantScan(); }
+    // A sub-tab pill: the sub-tab, and its first row inspected.
+    Q_INVOKABLE void chooseDevSubTab(int tab);
+    // Rows of the list the current workspace shows.
+    Q_INVOKABLE void toggleRow(int row);
+    Q_INVOKABLE void inspectRow(int row);
+    Q_INVOKABLE void toggleSelectAll();
+    // The primary button and smart clean all; with the Trash off they wait for confirmPendingClean.
+    Q_INVOKABLE void triggerPrimaryCleanAction();
+    Q_INVOKABLE void smartCleanAll();
+    Q_INVOKABLE void confirmPendingClean();
+    Q_INVOKABLE void cancelPendingClean();
+    // The empty state's "next" button.
+    Q_INVOKABLE void openEmptyStateNext();
+    // Feedback banner and restore history.
+    Q_INVOKABLE void dismissBanner() { scanner_->dismissPurgeBanner(); }
+    Q_INVOKABLE void restoreAll() { scanner_->restoreAllRecentPurges(); }
+    Q_INVOKABLE void restoreRecord(int row);
+    // The inspector's decisions: one sub-item of the inspected card, the kept copy of the inspected group.
+    Q_INVOKABLE void toggleSubItem(int row);
+    Q_INVOKABLE void keepMemberInstead(int row);
 
     int selectedWorkspaceIndex() const { return static_cast<int>(selectedWorkspace_); }
     int selectedLargeCategoryIndex() const { return static_cast<int>(selectedLargeCategory_); }
@@ -135,18 +219,22 @@ class MacMainView : public QObject {
     QString grantNoticeKind() const;
     QString inspectedKind() const;
     QString inspectedTitle() const;
+    int inspectedRow() const { return inspectedRow_; }
     QString mediaFileName() const;
 
     // Presentation (MacMainViewPresentation.cpp).
-    QVariantMap texts() const;
-    QVariantMap paletteColors() const;
+    QJSValue texts();
+    // The texts of one language by name, as QML sees them.
+    static const QVariantMap& textTable(AppLanguage language);
+    WindowPalette* windowPalette() { return &windowPalette_; }
     bool isDark() const { return palette().isDark(); }
     static QVariantList languages();
     QString languageFlag() const;
     QString languageName() const;
     QString appearanceName() const;
     QString appearanceSymbol() const;
-    QVariantList workspaces() const;
+    QStringList largeCategoryTitles() const;
+    static QStringList largeCategorySymbols();
     QString homeFolderName() const;
     QString grantNoticeText() const;
     QString chooseHomeInsteadText() const;
@@ -160,12 +248,25 @@ class MacMainView : public QObject {
     double scanProgress() const { return scanner_->scanProgress(); }
     QString scanPhaseText() const;
     QString scanTitle() const;
+
+    WorkspaceListModel* workspaces() { return &workspaces_; }
+    RuleCardListModel* ruleCards() { return &ruleCards_; }
+    CacheSubItemListModel* inspectedSubItems() { return &inspectedSubItems_; }
+    ProjectBloatListModel* projectBloats() { return &projectBloats_; }
+    DuplicateGroupListModel* duplicateGroups() { return &duplicateGroups_; }
+    DuplicateMemberListModel* inspectedMembers() { return &inspectedMembers_; }
+    LargeFileListModel* largeFiles() { return &largeFiles_; }
+    InstalledAppListModel* installedApps() { return &installedApps_; }
+    PurgeRecordListModel* purgeRecords() { return &purgeRecords_; }
+    WorkspaceColumnPresenter* column() { return column_.get(); }
+
     // The icon font's glyph for a symbol name.
     Q_INVOKABLE static QString glyph(const QString& symbolName);
 
   Q_SIGNALS:
     void languageRawChanged();
     void appearanceRawChanged();
+    void appearanceNameChanged();
     void selectedWorkspaceChanged();
     void devSubTabChanged();
     void selectedLargeCategoryChanged();
@@ -175,22 +276,46 @@ class MacMainView : public QObject {
     void onboardingPulseChanged();
     void showsOnboardingChanged();
     void grantNoticeChanged();
+    void grantNoticeTextChanged();
     void inspectedItemChanged();
+    void inspectedTitleChanged();
+    void inspectedRowChanged();
     void avPlayerChanged();
-    void workspacesChanged();
     void accessChanged();
     void scanChanged();
-    // Texts that mix the language with other state.
-    void presentationChanged();
+    void scanTitleChanged();
+    void moveToTrashChanged();
+    void pendingCleanChanged();
+    // A list model followed a publish of the engine (rows, counts, selection).
+    void listModelsChanged();
 
   private:
+    // The lists each workspace (and sub-tab) can show.
+    enum class ShownList { ruleCards, projectBloats, duplicateGroups, largeFiles, installedApps };
+    ShownList shownList() const;
+
     void onHomeGrantedChanged();
     void setGrantNotice(std::optional<SandboxGrantOutcome> notice);
     void setGrantJustSucceeded(bool value);
     void applyGrantOutcome(const SandboxGrantOutcome& outcome);
     void updateOnboardingPulse();
     void connectPresentationSignals();
-    template <typename T> void assign(T& member, T value, void (MacMainView::*signal)());
+    void connectListModels();
+    void updateWorkspaceSummaries();
+    void updateInspectedLists();
+    void updateInspectedRow();
+    void requestClean(PendingClean request);
+    Int64 bytesToClean(const PendingClean& request) const;
+    bool hasItemsToClean(const PendingClean& request) const;
+    void runClean(const PendingClean& request);
+    void setPendingClean(std::optional<PendingClean> pending);
+    template <typename T> void assign(T& member, T value, void (MacMainView::*signal)())
+    {
+        if (member == value)
+            return;
+        member = std::move(value);
+        Q_EMIT(this->*signal)();
+    }
 
     SandboxAccessManager& access_;
     std::unique_ptr<MacStorageScanner> scanner_;
@@ -209,6 +334,22 @@ class MacMainView : public QObject {
     bool showRestoreHistoryPopover_ = false;
     bool showLanguageMatrixPopover_ = false;
     std::optional<URL> avPlayer_;
+    std::optional<PendingClean> pendingClean_;
+    int inspectedRow_ = -1;
+
+    WindowPalette windowPalette_;
+    std::array<QJSValue, kAppLanguageCount> textObjects_; // per language, made on first use
+    QPointer<QJSEngine> textEngine_;
+    WorkspaceListModel workspaces_;
+    RuleCardListModel ruleCards_;
+    CacheSubItemListModel inspectedSubItems_;
+    ProjectBloatListModel projectBloats_;
+    DuplicateGroupListModel duplicateGroups_;
+    DuplicateMemberListModel inspectedMembers_;
+    LargeFileListModel largeFiles_;
+    InstalledAppListModel installedApps_;
+    PurgeRecordListModel purgeRecords_;
+    std::unique_ptr<WorkspaceColumnPresenter> column_;
 
     QTimer pulseTimer_;
 };

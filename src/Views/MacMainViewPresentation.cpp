@@ -1,22 +1,14 @@
-// What the QML window reads: texts of the current language, the palette's colours, the
-// workspace summaries and the icon glyphs. Derived on every read from the window's state.
+// What the QML window reads: texts of the current language, the palette's colours and the
+// icon glyphs. Texts are built once per language; the rest is derived on every read.
 #include "MacMainView.h"
 
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "QtText.h"
 #include "Theme/SymbolIcons.h"
-#include "Theme/WindowIcons.h"
 
-#include <QColor>
-
-namespace {
-
-QColor color(const CorvelColor& c) { return QColor::fromRgbF(c.red, c.green, c.blue, c.opacity); }
-
-} // namespace
+#include <QJSEngine>
 
 AppLanguage MacMainView::currentLanguage() const { return ::currentLanguage(languageRaw_.toStdString()); }
 
@@ -24,29 +16,31 @@ CorvelPalette MacMainView::palette() const { return CorvelPalette{appearanceFrom
 
 void MacMainView::connectPresentationSignals()
 {
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::appearanceRawChanged,
-                        &MacMainView::grantNoticeChanged, &MacMainView::inspectedItemChanged})
-        connect(this, signal, this, &MacMainView::presentationChanged);
+    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::appearanceRawChanged})
+        connect(this, signal, this, &MacMainView::appearanceNameChanged);
+    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::inspectedItemChanged})
+        connect(this, signal, this, &MacMainView::inspectedTitleChanged);
+    connect(this, &MacMainView::languageRawChanged, this, &MacMainView::grantNoticeTextChanged);
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
                         &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})
         connect(scanner_.get(), signal, this, &MacMainView::scanChanged);
-    connect(scanner_.get(), &MacStorageScanner::isScanningChanged, this, &MacMainView::presentationChanged);
-    connect(this, &MacMainView::workspacesChanged, this, &MacMainView::presentationChanged);
-    for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
-                        &MacStorageScanner::duplicateGroupsChanged, &MacStorageScanner::largeFilesChanged,
-                        &MacStorageScanner::installedAppsChanged})
-        connect(scanner_.get(), signal, this, &MacMainView::workspacesChanged);
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::selectedWorkspaceChanged})
-        connect(this, signal, this, &MacMainView::workspacesChanged);
+    // The title names what was found once the scan is over; it follows the lists then.
+    for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::ruleCardsChanged,
+                        &MacStorageScanner::projectBloatsChanged, &MacStorageScanner::duplicateGroupsChanged,
+                        &MacStorageScanner::largeFilesChanged})
+        connect(scanner_.get(), signal, this, &MacMainView::scanTitleChanged);
+    connect(this, &MacMainView::languageRawChanged, this, &MacMainView::scanTitleChanged);
     for (auto signal : {&SandboxAccessManager::homeGrantedChanged, &SandboxAccessManager::applicationsGrantedChanged,
                         &SandboxAccessManager::grantedHomeURLChanged, &SandboxAccessManager::bookmarkWasStaleChanged})
         connect(&access_, signal, this, &MacMainView::accessChanged);
 }
 
-QVariantMap MacMainView::texts() const
+const QVariantMap& MacMainView::textTable(AppLanguage language)
 {
-    const AppLanguage language = currentLanguage();
-    QVariantMap map;
+    static std::array<QVariantMap, kAppLanguageCount> tables;
+    QVariantMap& map = tables[languageIndex(language)];
+    if (!map.isEmpty())
+        return map;
     for (const auto& [name, text] : WindowTexts::allText4())
         map.insert(qt(name), qt((*text)(language)));
     for (const auto& [name, text] : WindowTexts::allText12())
@@ -55,30 +49,29 @@ QVariantMap MacMainView::texts() const
     map.insert(QStringLiteral("rescanHeroTitle"), qt(l10n.rescanHeroTitle()));
     map.insert(QStringLiteral("scanningNowTitle"), qt(l10n.scanningNowTitle()));
     map.insert(QStringLiteral("reclaimableLabel"), qt(l10n.reclaimableLabel()));
+    map.insert(QStringLiteral("selectedToReclaimTitle"), qt(l10n.selectedToReclaimTitle()));
+    map.insert(QStringLiteral("smartCleanAllTitle"), qt(l10n.smartCleanAllTitle()));
+    map.insert(QStringLiteral("undoRestoreTitle"), qt(l10n.undoRestoreTitle()));
     map.insert(QStringLiteral("productName"), qt(WindowTexts::kProductName));
     return map;
 }
 
-QVariantMap MacMainView::paletteColors() const
+QJSValue MacMainView::texts()
 {
-    const CorvelPalette p = palette();
-    return {
-        {QStringLiteral("canvasBase"), color(p.canvasBase())},
-        {QStringLiteral("sidebarTint"), color(p.sidebarTint())},
-        {QStringLiteral("inspectorTint"), color(p.inspectorTint())},
-        {QStringLiteral("cardFill"), color(p.cardFill())},
-        {QStringLiteral("cardActiveFill"), color(p.cardActiveFill())},
-        {QStringLiteral("hairlineBorder"), color(p.hairlineBorder())},
-        {QStringLiteral("inkPrimary"), color(p.inkPrimary())},
-        {QStringLiteral("inkSecondary"), color(p.inkSecondary())},
-        {QStringLiteral("inkMuted"), color(p.inkMuted())},
-        {QStringLiteral("emerald"), color(CorvelPalette::emeraldGlow)},
-        {QStringLiteral("cobalt"), color(CorvelPalette::cobaltGlow)},
-        {QStringLiteral("amber"), color(CorvelPalette::amberGlow)},
-        {QStringLiteral("violet"), color(CorvelPalette::violetGlow)},
-        {QStringLiteral("crimson"), color(CorvelPalette::crimsonGlow)},
-        {QStringLiteral("shadowOpacity"), p.glassCardShadowOpacity(false)},
-    };
+    // One script object per language, made the first time that language is shown, so a
+    // binding reads a text without the whole table being converted again.
+    QJSEngine* engine = qjsEngine(this);
+    if (!engine)
+        return {};
+    if (engine != textEngine_) { // script objects belong to the engine that made them
+        textObjects_ = {};
+        textEngine_ = engine;
+    }
+    // All languages at once, the first time: a later switch finds its texts ready.
+    if (textObjects_[0].isUndefined())
+        for (AppLanguage language : allCases<AppLanguage>())
+            textObjects_[languageIndex(language)] = engine->toScriptValue(textTable(language));
+    return textObjects_[languageIndex(currentLanguage())];
 }
 
 QVariantList MacMainView::languages()
@@ -98,43 +91,21 @@ QString MacMainView::appearanceName() const { return qt(displayName(palette().mo
 QString MacMainView::appearanceSymbol() const { return qt(headerIcon(palette().mode)); }
 QString MacMainView::grantedHomeName() const { return qt(access_.grantedHomeDisplayName()); }
 
-QVariantList MacMainView::workspaces() const
+QStringList MacMainView::largeCategoryTitles() const
 {
-    const AppLanguage language = currentLanguage();
-    const MacStorageScanner& s = *scanner_;
-    QVariantList list;
-    for (CleanTrustWorkspace workspace : allCases<CleanTrustWorkspace>()) {
-        qsizetype count = 0;
-        Int64 bytes = 0;
-        switch (workspace) {
-        case CleanTrustWorkspace::oneClickSafe:
-            count = s.ruleCards().size();
-            bytes = s.totalScannedSafeBytes();
-            break;
-        case CleanTrustWorkspace::devAndDuplicates:
-            count = s.projectBloats().size() + s.duplicateGroups().size();
-            bytes = s.totalScannedBloatBytes() + s.totalScannedDuplicateBytes();
-            break;
-        case CleanTrustWorkspace::largeMedia:
-            count = s.largeFiles().size();
-            bytes = s.totalScannedLargeFileBytes();
-            break;
-        case CleanTrustWorkspace::appSlimming:
-            count = s.installedApps().size();
-            bytes = s.totalScannedAppOrphanBytes();
-            break;
-        }
-        list.append(QVariantMap{
-            {QStringLiteral("title"), qt(WindowTexts::title(workspace, language))},
-            {QStringLiteral("subtitle"), qt(WindowTexts::subtitle(workspace, language))},
-            {QStringLiteral("symbol"), qt(WindowIcons::symbolName(workspace))},
-            {QStringLiteral("accent"), color(CorvelPalette::accent(workspace))},
-            {QStringLiteral("count"), count},
-            {QStringLiteral("size"), qt(DiskFormat::bytes(bytes))},
-            {QStringLiteral("selected"), workspace == selectedWorkspace_},
-        });
-    }
-    return list;
+    QStringList titles;
+    const QuillmereL10n l10n(currentLanguage());
+    for (LargeFileCategory category : allCases<LargeFileCategory>())
+        titles.append(qt(l10n.localizeCategory(category)));
+    return titles;
+}
+
+QStringList MacMainView::largeCategorySymbols()
+{
+    QStringList symbols;
+    for (LargeFileCategory category : allCases<LargeFileCategory>())
+        symbols.append(qt(symbolName(category)));
+    return symbols;
 }
 
 QString MacMainView::homeFolderName() const { return qt(paths::lastComponent(access_.realHomeURL())); }
@@ -161,15 +132,14 @@ QString MacMainView::panelHintText() const
     return qt(WindowTexts::onboardingPanelHint(currentLanguage(), paths::lastComponent(access_.realHomeURL())));
 }
 
-QString MacMainView::scanPhaseText() const { return QString::fromStdString(scanner_->currentScanningPath()); }
+QString MacMainView::scanPhaseText() const { return qt(scanner_->currentScanningPath()); }
 
 QString MacMainView::scanTitle() const
 {
     const QuillmereL10n l10n(currentLanguage());
     if (scanner_->isScanning())
         return qt(l10n.scanningNowTitle());
-    return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") +
-           qt(DiskFormat::bytes(scanner_->grandTotalDiscoverableBytes()));
+    return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") + bytesText(scanner_->grandTotalDiscoverableBytes());
 }
 
 QString MacMainView::glyph(const QString& symbolName)

@@ -2,15 +2,13 @@
 
 #include "DesktopIntegration.h"
 #include "MacMainView.h"
+#include "MainWindowLoader.h"
 #include "Models/Paths.h"
 #include "QtFolderPicker.h"
-#include "Theme/SymbolIcons.h"
 #include "UiSelfTest.h"
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -71,11 +69,8 @@ int run(QApplication& app, int argc, char** argv)
     view.scanner().setCleanFeedback(&feedback);
     view.scanner().setWorkspaceService(&workspace);
 
-    QFontDatabase::addApplicationFont(QString::fromUtf8(kMdiFontResource.data(), kMdiFontResource.size()));
     QQmlApplicationEngine engine;
-    engine.rootContext()->setContextProperty("view", &view);
-    engine.load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
-    auto* window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    QQuickWindow* window = MainWindowLoader::load(engine, view);
     if (!window) {
         std::cerr << "quillmere: the window could not be loaded\n";
         return 1;

@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -61,9 +62,17 @@ void UiSelfTest::run()
     say("[UI-SELF-TEST] 启动真机窗口全菜单与 AVPlayerView 渲染压测...");
     // The counts below are those of a finished scan, not of whichever phase happens to be published.
     waitForScan();
-    MacStorageScanner& scanner = view_.scanner();
+    walkSafeCaches();
+    walkDevAndDuplicates();
+    walkLargeMedia();
+    walkAppSlimming();
+    walkLanguagesAndAppearance();
+    say("[UI-SELF-TEST] ✅ ALL 4 MENUS + MP4 AVPLAYERVIEW + 12 LANGUAGES RENDERED WITH ZERO CRASHES!");
+}
 
-    // 1. Zero-risk caches.
+void UiSelfTest::walkSafeCaches()
+{
+    const MacStorageScanner& scanner = view_.scanner();
     say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) + " 张卡片)");
     view_.selectWorkspace(CleanTrustWorkspace::oneClickSafe);
     view_.selectDefaultInspectedItem(CleanTrustWorkspace::oneClickSafe);
@@ -72,8 +81,11 @@ void UiSelfTest::run()
         pause(kViewPauseMs);
     }
     step(QStringLiteral("1-safe-caches"));
+}
 
-    // 2. Idle projects, then duplicate groups; a group of videos gets the player.
+void UiSelfTest::walkDevAndDuplicates()
+{
+    // Idle projects, then duplicate groups; a group of videos gets the player.
     say("[UI-SELF-TEST] 2/5 测试菜单 2: 闲置工程与重复件 (含 .mp4 重复视频预览)");
     view_.selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
     for (int tab : {0, 1}) {
@@ -82,7 +94,7 @@ void UiSelfTest::run()
         pause(kViewPauseMs);
     }
     std::vector<DuplicateFileGroup> groups;
-    for (const DuplicateFileGroup& group : scanner.duplicateGroups()) {
+    for (const DuplicateFileGroup& group : view_.scanner().duplicateGroups()) {
         const bool isVideo = !group.members.empty() && isPlayableMediaURL(group.members.front().url);
         if (groups.size() < kDuplicateGroupsToInspect || isVideo)
             groups.push_back(group);
@@ -92,29 +104,31 @@ void UiSelfTest::run()
         pause(kViewPauseMs);
     }
     step(QStringLiteral("2-dev-and-duplicates"));
+}
 
-    // 3. Large files by category, a video where there is one.
+void UiSelfTest::walkLargeMedia()
+{
+    // Every category, a video where there is one.
     say("[UI-SELF-TEST] 3/5 测试菜单 3: 大文件与视频预览 (全部分类 + MP4 原生 AVPlayerView 渲染)");
     view_.selectWorkspace(CleanTrustWorkspace::largeMedia);
     for (LargeFileCategory category : allCases<LargeFileCategory>()) {
         view_.setSelectedLargeCategory(category);
         const std::vector<LargeFileItem> files = view_.filteredLargeFiles();
-        const LargeFileItem* pick = files.empty() ? nullptr : &files.front();
-        for (const LargeFileItem& file : files)
-            if (paths::lowercasedExtension(file.url) == "mp4") {
-                pick = &file;
-                break;
-            }
-        if (pick)
-            view_.setInspectedItem(MacInspectedItem::largeFile(*pick));
+        const auto video = std::find_if(files.begin(), files.end(), [](const LargeFileItem& file) {
+            return paths::lowercasedExtension(file.url) == "mp4";
+        });
+        if (!files.empty())
+            view_.setInspectedItem(MacInspectedItem::largeFile(video != files.end() ? *video : files.front()));
         else
             view_.selectDefaultInspectedItem(CleanTrustWorkspace::largeMedia);
         view_.syncMediaPlayerIfNeeded();
         pause(kMediaPauseMs);
     }
     step(QStringLiteral("3-large-media"));
+}
 
-    // 4. Both modes of the app workspace.
+void UiSelfTest::walkAppSlimming()
+{
     say("[UI-SELF-TEST] 4/5 测试菜单 4: 应用瘦身与卸载 (仅清缓存 + 连根卸载双模式)");
     view_.selectWorkspace(CleanTrustWorkspace::appSlimming);
     for (bool onlyCache : {true, false}) {
@@ -123,14 +137,16 @@ void UiSelfTest::run()
         pause(kViewPauseMs);
     }
     step(QStringLiteral("4-app-slimming"));
+}
 
-    // 5. Every language, then both appearance modes; the person's own choices come back after.
+void UiSelfTest::walkLanguagesAndAppearance()
+{
+    // Every language, then both appearance modes; the person's own choices come back after.
     say("[UI-SELF-TEST] 5/5 测试 12 国语言与昼夜双主题实时热切换");
     const QString language = view_.languageRaw();
     const QString appearance = view_.appearanceRaw();
     for (AppLanguage each : allCases<AppLanguage>()) {
-        const std::string_view code = rawValue(each);
-        view_.setLanguageRaw(qt(code));
+        view_.setLanguageRaw(qt(rawValue(each)));
         pause(kLanguagePauseMs);
         step(QStringLiteral("5-language-") + view_.languageRaw());
     }
@@ -141,6 +157,4 @@ void UiSelfTest::run()
     }
     view_.setLanguageRaw(language);
     view_.setAppearanceRaw(appearance);
-
-    say("[UI-SELF-TEST] ✅ ALL 4 MENUS + MP4 AVPLAYERVIEW + 12 LANGUAGES RENDERED WITH ZERO CRASHES!");
 }

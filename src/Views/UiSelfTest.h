@@ -23,6 +23,12 @@ class UiSelfTest {
     void pause(int milliseconds);
     void waitForScan();
     void step(const QString& name);
+    // One walk per workspace, then the languages and appearance modes.
+    void walkSafeCaches();
+    void walkDevAndDuplicates();
+    void walkLargeMedia();
+    void walkAppSlimming();
+    void walkLanguagesAndAppearance();
 
     MacMainView& view_;
     StepHook afterStep_;

@@ -1,4 +1,5 @@
 #include "L10n/QuillmereL10n.h"
+#include "Services/MacStorageScanner.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,25 @@ TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
     EXPECT_EQ(en.localizeBanner(kCleanBanner, 0), "Clean Complete · Safely reclaimed 0 KB of disk space");
     EXPECT_EQ(QuillmereL10n(AppLanguage::ru).localizeBanner(kCleanBanner, 0),
               "Очистка завершена · Безопасно освобождено 0 KB");
+}
+
+// A clean that left items in place must say so in every language, not only in the engine's.
+TEST(QuillmereL10n, CleanBannersKeepTheSkippedCount)
+{
+    const std::string banner =
+        "清理完成 · 已安全清理 2 项大体积文件，为您腾出 1.0 MB 空间；3 项被系统占用或无权限，已保留未动";
+    EXPECT_EQ(en.localizeBanner(banner, Int64(1) << 20),
+              "Clean Complete · Safely reclaimed 1.0 MB of disk space · Left untouched (in use or no permission): 3");
+    EXPECT_EQ(zhHant.localizeBanner(banner, Int64(1) << 20),
+              "清理完成 · 已安全為您騰出 1.0 MB 磁碟空間；被系統占用或無權限而保留未動的項目：3");
+}
+
+// Nothing was cleaned: the banner must not claim the last clean's freed bytes.
+TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
+{
+    const std::string banner = MacStorageScanner::kAnotherCleanRunningBanner;
+    EXPECT_EQ(en.localizeBanner(banner, Int64(1) << 30), "Another clean or restore is running · Nothing was changed");
+    EXPECT_EQ(zhHans.localizeBanner(banner, 0), banner);
 }
 
 TEST(QuillmereL10n, RestoreBannersShowWhatWasRestoredNotTheLastClean)

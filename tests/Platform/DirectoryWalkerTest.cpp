@@ -98,6 +98,9 @@ TEST(DirectoryWalker, AnUnopenableRootIsReported)
 {
     TempHome home;
     home.file("file");
-    EXPECT_FALSE(DirectoryWalker::walk(home.at("missing"), {}, [](auto&) { return DirectoryWalker::Visit::proceed; }));
-    EXPECT_FALSE(DirectoryWalker::walk(home.at("file"), {}, [](auto&) { return DirectoryWalker::Visit::proceed; }));
+    const auto walkFrom = [](const std::string& root) {
+        return DirectoryWalker::walk(root, {}, [](auto&) { return DirectoryWalker::Visit::proceed; }).error();
+    };
+    EXPECT_EQ(walkFrom(home.at("missing")), ENOENT);
+    EXPECT_EQ(walkFrom(home.at("file")), ENOTDIR);
 }

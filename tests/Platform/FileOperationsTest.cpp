@@ -1,12 +1,16 @@
 #include "Platform/FileOperations.h"
 #include "Platform/FaultInjection.h"
+#include "support/PlaceAt.h"
 #include "support/TempHome.h"
 #include "support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
+#include "Platform/FileIdentity.h"
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sys/mount.h>
 
 namespace {
@@ -19,6 +23,13 @@ fault::Hook failing(fault::Op op, std::string needle, int err)
     };
 }
 
+int move(const std::string& from, const std::string& to)
+{
+    return fileops::moveNoReplace(PlaceAt(from), PlaceAt(to)).error();
+}
+
+int removeTree(const std::string& path) { return fileops::removeTree(PlaceAt(path)).status.error(); }
+
 } // namespace
 
 TEST(MoveNoReplace, NeverReplacesWhatIsAtTheTarget)
@@ -30,14 +41,14 @@ TEST(MoveNoReplace, NeverReplacesWhatIsAtTheTarget)
     home.mkdir("emptyTarget");
     home.symlink("link", "a.txt");
 
-    EXPECT_EQ(fileops::moveNoReplace(home.at("a.txt"), home.at("b.txt")), EEXIST);
-    EXPECT_EQ(fileops::moveNoReplace(home.at("dir"), home.at("emptyTarget")), EEXIST);
-    EXPECT_EQ(fileops::moveNoReplace(home.at("link"), home.at("b.txt")), EEXIST);
+    EXPECT_EQ(move(home.at("a.txt"), home.at("b.txt")), EEXIST);
+    EXPECT_EQ(move(home.at("dir"), home.at("emptyTarget")), EEXIST);
+    EXPECT_EQ(move(home.at("link"), home.at("b.txt")), EEXIST);
     EXPECT_EQ(readFileBytes(home.at("a.txt")), "mine");
     EXPECT_EQ(readFileBytes(home.at("b.txt")), "theirs");
     EXPECT_EQ(readFileBytes(home.at("dir/inner")), "x");
 
-    EXPECT_EQ(fileops::moveNoReplace(home.at("link"), home.at("moved-link")), 0);
+    EXPECT_EQ(move(home.at("link"), home.at("moved-link")), 0);
     EXPECT_EQ(snapshotTree(home.path())["moved-link"], "link a.txt"); // the link moved, not its target
 }
 
@@ -60,13 +71,13 @@ TEST(MoveNoReplace, WithoutTheKernelFlagStillNeverReplaces)
                 return EINVAL;
             return op == fault::Op::link ? linkError : 0;
         });
-        EXPECT_EQ(fileops::moveNoReplace(home.at("f"), home.at("taken")), EEXIST);
-        EXPECT_EQ(fileops::moveNoReplace(home.at("d"), home.at("taken")), EEXIST);
+        EXPECT_EQ(move(home.at("f"), home.at("taken")), EEXIST);
+        EXPECT_EQ(move(home.at("d"), home.at("taken")), EEXIST);
         EXPECT_EQ(snapshotTree(home.path()), before);
 
-        EXPECT_EQ(fileops::moveNoReplace(home.at("f"), home.at("f2")), 0);
-        EXPECT_EQ(fileops::moveNoReplace(home.at("d"), home.at("d2")), 0);
-        EXPECT_EQ(fileops::moveNoReplace(home.at("l"), home.at("l2")), 0);
+        EXPECT_EQ(move(home.at("f"), home.at("f2")), 0);
+        EXPECT_EQ(move(home.at("d"), home.at("d2")), 0);
+        EXPECT_EQ(move(home.at("l"), home.at("l2")), 0);
         const TreeSnapshot after = snapshotTree(home.path());
         EXPECT_EQ(after.size(), before.size());
         EXPECT_EQ(after.at("f2"), before.at("f"));
@@ -81,7 +92,7 @@ TEST(MoveNoReplace, AnotherFileSystemLeavesTheItemWhereItWas)
     TempHome home;
     home.fileWithContent("big", "payload");
     fault::ScopedHook hook(failing(fault::Op::rename, "elsewhere", EXDEV));
-    EXPECT_EQ(fileops::moveNoReplace(home.at("big"), home.at("elsewhere")), EXDEV);
+    EXPECT_EQ(move(home.at("big"), home.at("elsewhere")), EXDEV);
     EXPECT_EQ(readFileBytes(home.at("big")), "payload");
     EXPECT_FALSE(fileops::exists(home.at("elsewhere")));
 }
@@ -95,8 +106,8 @@ TEST(RemoveItem, RemovesLinksAsLinksAndNeverTheirTargets)
     home.symlink("cache/a/toFile", home.at("outside/precious"));
     home.symlink("topLink", home.at("outside"));
 
-    EXPECT_EQ(fileops::removeItem(home.at("cache")), 0);
-    EXPECT_EQ(fileops::removeItem(home.at("topLink")), 0);
+    EXPECT_EQ(removeTree(home.at("cache")), 0);
+    EXPECT_EQ(removeTree(home.at("topLink")), 0);
     EXPECT_FALSE(fileops::exists(home.at("cache")));
     EXPECT_FALSE(fileops::exists(home.at("topLink")));
     EXPECT_EQ(readFileBytes(home.at("outside/precious")), "keep me");
@@ -109,7 +120,9 @@ TEST(RemoveItem, GoesOnPastWhatItCannotRemoveAndReportsTheFailure)
     home.file("cache/busy", 10);
     home.file("cache/z/deep", 10);
     fault::ScopedHook hook(failing(fault::Op::remove, "busy", EBUSY));
-    EXPECT_EQ(fileops::removeItem(home.at("cache")), EBUSY);
+    const fileops::Removal removal = fileops::removeTree(PlaceAt(home.at("cache")));
+    EXPECT_EQ(removal.status.error(), EBUSY);
+    EXPECT_EQ(removal.removedEntries, 3); // a, deep and z: what went is known
     const TreeSnapshot left = snapshotTree(home.path());
     EXPECT_EQ(left.size(), 2u); // the folder and the busy file
     EXPECT_TRUE(left.count("cache/busy"));
@@ -128,10 +141,10 @@ TEST(RemoveItem, NeverEntersAnotherFileSystemMountedInside)
         std::string path;
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
     } unmount{mountPoint};
-    ASSERT_EQ(fileops::createFileExclusive(mountPoint + "/remote.doc", "on the server"), 0);
+    home.fileWithContent("cache/share/remote.doc", "on the server");
 
-    EXPECT_EQ(fileops::removeItem(home.at("cache")), EXDEV);
-    EXPECT_EQ(fileops::removeItem(mountPoint), EXDEV);
+    EXPECT_EQ(removeTree(home.at("cache")), EXDEV);
+    EXPECT_EQ(removeTree(mountPoint), EXDEV);
     EXPECT_FALSE(fileops::exists(home.at("cache/junk")));
     EXPECT_EQ(readFileBytes(mountPoint + "/remote.doc"), "on the server");
 }
@@ -151,18 +164,24 @@ TEST(RemoveItem, NeverEntersAFolderMountedASecondTime)
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
     } unmount{mountPoint};
 
-    EXPECT_EQ(fileops::removeItem(home.at("build")), EXDEV);
-    EXPECT_EQ(fileops::removeItem(mountPoint), EXDEV);
+    EXPECT_EQ(removeTree(home.at("build")), EXDEV);
+    EXPECT_EQ(removeTree(mountPoint), EXDEV);
     EXPECT_FALSE(fileops::exists(home.at("build/obj.o")));
     EXPECT_EQ(readFileBytes(home.at("data/thesis.tex")), "years of work");
 }
 
-TEST(MakeDirectories, CreatesTheChainAndRefusesALinkInItsPlace)
+TEST(RemoveTree, RemovesOnlyTheObjectItWasToldAbout)
 {
     TempHome home;
-    EXPECT_EQ(fileops::makeDirectories(home.at("a/b/c")), 0);
-    EXPECT_TRUE(fileops::isFolder(home.at("a/b/c")));
-    home.symlink("linkToDir", home.at("a"));
-    EXPECT_NE(fileops::makeDirectories(home.at("linkToDir")), 0);
-    EXPECT_FALSE(fileops::isFolder(home.at("linkToDir")));
+    home.fileWithContent("cache/old", "scanned");
+    const auto scanned = fileops::statNoFollow(home.at("cache"));
+    ASSERT_TRUE(scanned);
+    // Swapped for another folder after the check.
+    std::filesystem::rename(home.at("cache"), home.at("cache-was"));
+    home.fileWithContent("cache/new", "someone else's");
+
+    const fileops::Removal removal = fileops::removeTree(PlaceAt(home.at("cache")), stampOf(*scanned));
+    EXPECT_EQ(removal.status.error(), ESTALE);
+    EXPECT_EQ(removal.removedEntries, 0);
+    EXPECT_EQ(readFileBytes(home.at("cache/new")), "someone else's");
 }

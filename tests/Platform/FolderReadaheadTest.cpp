@@ -169,10 +169,10 @@ TEST(DirectoryWalkerMounts, AMountBelowTheRootIsNeitherReportedNorEnteredNorList
             EXPECT_FALSE(s.path.starts_with("/a/mnt")) << s.path;
         ScopedWalkThreads pool(threads);
         EXPECT_EQ(directorySize(home.path(), INT_MAX), home.allocated("a/before"));
-        std::vector<DirectoryWalker::Child> children;
-        ASSERT_TRUE(DirectoryWalker::list(home.at("a"), children));
-        ASSERT_EQ(children.size(), 1u);
-        EXPECT_EQ(children[0].name, "before");
+        const auto children = DirectoryWalker::list(home.at("a"));
+        ASSERT_TRUE(children);
+        ASSERT_EQ(children->size(), 1u);
+        EXPECT_EQ(children->front().name, "before");
     }
     // Walked as a root of its own, it is measured: only what lies below a root is left out.
     EXPECT_EQ(directorySize(home.at("a/mnt"), INT_MAX), home.allocated("a/mnt/inside"));

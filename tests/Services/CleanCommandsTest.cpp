@@ -93,8 +93,9 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
 
     const auto items = engine->selectedAppItems(false);
     ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[0], (CleanItem{home.at("Applications/Tool.app"), 1000, "Tool"}));
-    EXPECT_EQ(items[3], (CleanItem{leftovers[2], 300, "Tool 缓存残留"}));
+    auto triple = [](const CleanItem& item) { return std::make_tuple(item.url, item.sizeBytes, item.name); };
+    EXPECT_EQ(triple(items[0]), std::make_tuple(home.at("Applications/Tool.app"), Int64(1000), std::string("Tool")));
+    EXPECT_EQ(triple(items[3]), std::make_tuple(leftovers[2], Int64(300), std::string("Tool 缓存残留")));
     {
         fault::ScopedHook hook(held(home.at("Applications/Tool.app"))); // no write access to the Applications folder
         engine->uninstallSelectedApps(false);

@@ -4,8 +4,10 @@
 #include "Platform/Trash.h"
 #include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
+#include "support/PlaceAt.h"
 #include "support/TreeSnapshot.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -66,7 +68,7 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_TRUE(lastComponent(first.trashedURL).ends_with("-0-app")) << first.trashedURL;
     EXPECT_TRUE(lastComponent(engine->recentPurgeRecords()[1].trashedURL).ends_with("-1-setup.dmg"));
     EXPECT_EQ(snapshotTree(first.trashedURL)["toDocs"], "link " + home.at("Documents"));
-    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(first.trashedURL)));
+    EXPECT_TRUE(fileops::exists(infoFileOfEntry(first.trashedURL)));
 
     EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 4.0 MB 空间");
     EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
@@ -174,27 +176,35 @@ TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
               "stray");
 }
 
-TEST_F(PurgeExecutor, AFolderGivingUpOneOfFourChildrenCountsAQuarter)
+// A folder that gives up only some of its children is not done: it stays in its list,
+// counts as skipped, and only what went counts as freed (and can be restored).
+TEST_F(PurgeExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
 {
-    home.file("cache/a", 100);
-    home.file("cache/b", 100);
-    home.file("cache/c", 100);
-    home.file("cache/d", 100);
+    for (const char* child : {"a", "b", "c", "d"})
+        home.allocatedFile(std::string("cache/") + child, 4096);
     const std::string folder = home.at("cache");
+    const Int64 measured = directorySize(folder, 10);
     fault::ScopedHook hook([folder](fault::Op op, std::string_view path) {
         const bool held = path == folder || path == folder + "/b" || path == folder + "/c" || path == folder + "/d";
         return (op == fault::Op::rename || op == fault::Op::trashCall) && held ? EBUSY : 0;
     });
-    const auto cleaned = clean({{folder, 4000, "cache"}});
+    const auto cleaned = clean({{folder, measured, "cache"}});
 
-    EXPECT_EQ(cleaned, std::set<std::string>{folder});
-    EXPECT_EQ(engine->lastFreedBytes(), 1000);
+    EXPECT_TRUE(cleaned.empty());
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    const Int64 oneChild = home.allocated("cache/b");
+    EXPECT_EQ(engine->lastFreedBytes(), measured - 3 * oneChild);
+    ASSERT_EQ(engine->lastPurgeReport().size(), 1u);
+    const PurgeItemReport& report = engine->lastPurgeReport()[0];
+    EXPECT_EQ(report.result, PurgeItemResult::partlyCleaned);
+    EXPECT_EQ(report.entriesLeft, 3);
+    EXPECT_EQ(report.bytesLeft, 3 * oneChild);
     ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
     const auto& record = engine->recentPurgeRecords()[0];
-    EXPECT_EQ(record.sizeBytes, 1000);
+    EXPECT_EQ(record.sizeBytes, measured - 3 * oneChild);
     EXPECT_EQ(entriesOf(record.trashedURL), std::vector<std::string>{"a"});
     EXPECT_EQ(entriesOf(folder), (std::vector<std::string>{"b", "c", "d"}));
-    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(record.trashedURL)));
+    EXPECT_TRUE(fileops::exists(infoFileOfEntry(record.trashedURL)));
 }
 
 TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
@@ -249,28 +259,37 @@ TEST_F(PurgeExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
 
 TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
 {
-    // Emptying the Trash folder removes its entries and their info files, not the folder.
+    // Deleting a single entry of the Trash takes its info file with it.
     clean({{home.fileWithContent("old/letter", "x"), 1, "letter"}});
-    clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
-    ASSERT_EQ(entriesOf(trashInfo()).size(), 2u);
     const std::string oneEntry = engine->recentPurgeRecords()[0].trashedURL;
     clean({{oneEntry, 1, "entry"}});
     EXPECT_FALSE(fileops::exists(oneEntry));
-    EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u); // no record for a deletion
-
-    clean({{trashFiles(), 10, "Trash"}});
-    EXPECT_TRUE(fileops::isFolder(trashFiles()));
-    EXPECT_TRUE(entriesOf(trashFiles()).empty());
     EXPECT_TRUE(entriesOf(trashInfo()).empty());
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u); // no record for a deletion
 
+    // Emptying the Trash folder removes the entries the scan measured and their info
+    // files, not the folder, and not what the restore history points at.
+    clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
+    const std::string restorable = engine->recentPurgeRecords()[0].trashedURL;
+    ASSERT_TRUE(Trash::trashItem(PlaceAt(home.fileWithContent("thrown/away", "z")), home.path()));
+    clean({trashAsScanned()});
+    EXPECT_TRUE(fileops::isFolder(trashFiles()));
+    EXPECT_EQ(entriesOf(trashFiles()), std::vector<std::string>{paths::lastComponent(restorable)});
+    EXPECT_EQ(entriesOf(trashInfo()), std::vector<std::string>{paths::lastComponent(restorable) + ".trashinfo"});
+    EXPECT_EQ(engine->lastSkippedCount(), 0);
+
+    // A home under /tmp (where a test may never put a clean's home otherwise).
     std::string scratch = "/tmp/quillmere-purge-XXXXXX";
     ASSERT_NE(mkdtemp(scratch.data()), nullptr);
-    const std::string temporary = scratch + "/session.tmp";
-    ASSERT_EQ(fileops::createFileExclusive(temporary, "t"), 0);
-    clean({{temporary, 1, "tmp"}});
-    EXPECT_FALSE(fileops::exists(temporary));
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
+    {
+        MacStorageScanner tmpEngine(testOptions(scratch));
+        const std::string temporary = scratch + "/session.tmp";
+        ASSERT_TRUE(fileops::createFileExclusive(PlaceAt(temporary), "t"));
+        tmpEngine.executeAnimatedPurge({{temporary, 1, "tmp"}}, "L", {});
+        ASSERT_TRUE(waitForPurge(tmpEngine));
+        EXPECT_FALSE(fileops::exists(temporary));
+        EXPECT_TRUE(tmpEngine.recentPurgeRecords().empty());
+    }
     std::filesystem::remove_all(scratch);
 }
 
@@ -298,23 +317,28 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
     }
 }
 
-// One safe clean may move a cache to the Trash and then empty the Trash: the cache must
-// not go with it, or its history record would promise a restore of nothing.
-TEST_F(PurgeExecutor, EmptyingTheTrashSparesWhatThisCleanMovedThere)
+// Emptying the Trash removes what the scan measured there, nothing else: not the cache
+// this same clean has just moved there, not an entry the restore history points at.
+TEST_F(PurgeExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorableEntry)
 {
-    clean({{home.fileWithContent("old/letter", "thrown away"), 1, "letter"}});
+    clean({{home.fileWithContent("old/letter", "restorable"), 1, "letter"}});
+    ASSERT_TRUE(Trash::trashItem(PlaceAt(home.fileWithContent("old/junk", "thrown away")), home.path()));
     const std::string cache = home.fileWithContent(".cache/models/weights", "rebuildable");
+    const CleanItem trash = trashAsScanned(); // measured before the clean began
 
-    clean({{home.at(".cache/models"), 100, "models"}, {trashFiles(), 10, "Trash"}});
+    clean({{home.at(".cache/models"), 100, "models"}, trash});
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     ASSERT_EQ(engine->recentPurgeRecords().size(), 2u);
-    const auto& record = engine->recentPurgeRecords()[0];
-    EXPECT_EQ(record.originalURL, home.at(".cache/models"));
-    EXPECT_EQ(entriesOf(trashFiles()), std::vector<std::string>{lastComponent(record.trashedURL)});
-    EXPECT_EQ(entriesOf(trashInfo()), std::vector<std::string>{lastComponent(record.trashedURL) + ".trashinfo"});
+    std::vector<std::string> kept;
+    for (const auto& record : engine->recentPurgeRecords())
+        kept.push_back(lastComponent(record.trashedURL));
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(entriesOf(trashFiles()), kept);
+    EXPECT_EQ(entriesOf(trashInfo()), (std::vector<std::string>{kept[0] + ".trashinfo", kept[1] + ".trashinfo"}));
 
-    engine->restoreSingleRecord(record.id);
+    engine->restoreAllRecentPurges();
     EXPECT_EQ(readFileBytes(cache), "rebuildable");
+    EXPECT_EQ(readFileBytes(home.at("old/letter")), "restorable");
 }
 
 TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
@@ -364,7 +388,7 @@ TEST(PurgeExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
     drainEvents();
     EXPECT_FALSE(called);
     EXPECT_FALSE(fileops::exists(home.at("Movies/a.mov")));
-    std::vector<std::string> trashed;
-    EXPECT_TRUE(fileops::listChildren(Trash::homeTrash(home.path()).filesFolder(), trashed));
-    EXPECT_EQ(trashed.size(), 1u);
+    const auto trashed = fileops::listChildren(Trash::homeFilesFolder(home.path()));
+    ASSERT_TRUE(trashed);
+    EXPECT_EQ(trashed->size(), 1u);
 }

@@ -14,11 +14,9 @@ using RestoreHistory = CleanFixture;
 std::vector<std::string> trashedContentsOf(const std::string& trashFiles, const std::string& original)
 {
     std::vector<std::string> out;
-    std::vector<std::string> names;
-    fileops::listChildren(trashFiles, names);
-    for (const auto& name : names) {
+    for (const auto& name : *fileops::listChildren(trashFiles)) {
         const std::string entry = trashFiles + "/" + name;
-        const std::string info = readFileBytes(*Trash::infoFileOf(entry));
+        const std::string info = readFileBytes(infoFileOfEntry(entry));
         if (info.find("\nPath=" + Trash::percentEncodePath(original) + "\n") != std::string::npos)
             out.push_back(readFileBytes(entry));
     }
@@ -125,7 +123,7 @@ TEST_F(RestoreHistory, ChildrenThatCannotGoBackStayInTheTrashWithTheirInfo)
     EXPECT_TRUE(engine->recentPurgeRecords().empty()); // part of it came back
     EXPECT_EQ(readFileBytes(home.at("cache/a")), "a");
     EXPECT_EQ(readFileBytes(trashed + "/stuck"), "s");
-    EXPECT_TRUE(fileops::exists(*Trash::infoFileOf(trashed)));
+    EXPECT_TRUE(fileops::exists(infoFileOfEntry(trashed)));
 }
 
 TEST_F(RestoreHistory, AFailedMoveBackLeavesTheOccupantInPlaceAndTheRecord)

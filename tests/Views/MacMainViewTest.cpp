@@ -35,7 +35,7 @@ struct ViewFixture : AccessFixture {
         });
     }
     MacStorageScanner& scanner() { return view->scanner(); }
-    QString text(const char* name) { return view->texts().value(name).toString(); }
+    QString text(const char* name) { return MacMainView::textTable(view->currentLanguage()).value(name).toString(); }
 };
 
 // A one-item card, and an application with `orphanBytes` of leftovers.

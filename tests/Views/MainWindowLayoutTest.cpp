@@ -1,9 +1,9 @@
 // The window as drawn offscreen: texts that have room are shown whole.
 #include "MacMainView.h"
+#include "MainWindowLoader.h"
 #include "Views/AccessTestSupport.h"
 
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <gtest/gtest.h>
@@ -17,10 +17,7 @@ TEST(MainWindowLayout, TheStatusLineIsNotCutShortWhileItsPillHasRoom)
     options.applications = f.applications;
     MacMainView view(options, *access);
     QQmlApplicationEngine engine;
-    engine.rootContext()->setContextProperty("view", &view);
-    engine.load(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
-    ASSERT_FALSE(engine.rootObjects().isEmpty());
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    QQuickWindow* window = MainWindowLoader::load(engine, view);
     ASSERT_TRUE(window);
     auto* status = window->findChild<QQuickItem*>("statusLine");
     ASSERT_TRUE(status);

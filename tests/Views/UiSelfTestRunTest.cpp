@@ -58,7 +58,7 @@ TEST(UiSelfTestRun, WalksEveryWorkspaceOfAHomeWithVideosAndEndsWithStatusZero)
     EXPECT_EQ(result.out, expectedOutput(publishedCardCount(home.path())));
     // Every binding of the window resolved in every language and mode: QML reports its
     // errors with the file they come from.
-    EXPECT_EQ(result.err.find("qrc:/qml/"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("qrc:/Quillmere/"), std::string::npos) << result.err;
     // One picture after each workspace, each language and each appearance mode.
     std::size_t pictures = 0;
     for (const auto& entry : std::filesystem::directory_iterator(shots))
@@ -73,5 +73,5 @@ TEST(UiSelfTestRun, FinishesWithoutAGrantInTheSandbox)
                                    offscreen(home, {"APP_SANDBOX_CONTAINER_ID=test"}), 60);
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, expectedOutput(0));
-    EXPECT_EQ(result.err.find("qrc:/qml/"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("qrc:/Quillmere/"), std::string::npos) << result.err;
 }

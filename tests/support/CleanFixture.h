@@ -1,6 +1,7 @@
 #pragma once
 // A test home with an engine on it, and a way to run one clean to its end.
 
+#include "Models/Paths.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
 #include "Services/MacStorageScanner.h"
@@ -12,6 +13,13 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// The info file that belongs to an entry of a trash's files/ folder.
+inline std::string infoFileOfEntry(const std::string& trashed)
+{
+    return paths::join(paths::join(paths::parent(paths::parent(trashed)), "info"),
+                       paths::lastComponent(trashed) + ".trashinfo");
+}
 
 // Records sounds and haptics in the order they are asked for.
 struct FeedbackLog : CleanFeedback {
@@ -29,14 +37,22 @@ class CleanFixture : public ::testing::Test {
     void SetUp() override { engine->setCleanFeedback(&feedback); }
     void TearDown() override { waitForScan(*engine); } // a restore starts a scan; let it end
 
-    std::string trashFiles() const { return Trash::homeTrash(home.path()).filesFolder(); }
+    std::string trashFiles() const { return Trash::homeFilesFolder(home.path()); }
     std::string trashInfo() const { return home.at(".local/share/Trash/info"); }
+
+    // The Trash folder as a clean item, with its entries as a scan would measure them now.
+    CleanItem trashAsScanned() const
+    {
+        CleanItem item{trashFiles(), 10, "Trash"};
+        if (const auto trash = Trash::openHome(home.path()))
+            item.trashEntries = trash->entries(10).asOptional();
+        return item;
+    }
 
     std::vector<std::string> entriesOf(const std::string& folder) const
     {
-        std::vector<std::string> names;
-        fileops::listChildren(folder, names);
-        return names;
+        auto names = fileops::listChildren(folder);
+        return names ? *names : std::vector<std::string>{};
     }
 
     // Runs one clean to its end; returns the cleaned paths handed to the completion step.

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -30,10 +32,75 @@ TempHome::TempHome()
     root_ = pattern;
 }
 
+namespace {
+
+// Removes a tree of any depth holding one descriptor at a time: down into the first
+// folder found, back up through ".." once a folder is empty. Gives up at the first
+// entry it cannot remove (the caller's remove_all then reports it).
+void removeTreeOfAnyDepth(const std::string& root)
+{
+    int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    std::vector<std::string> names; // of the folders entered below root
+    while (fd >= 0) {
+        DIR* dir = fdopendir(::dup(fd));
+        std::string child;
+        bool childIsFolder = false;
+        while (dirent* entry = dir ? readdir(dir) : nullptr) {
+            const std::string name = entry->d_name;
+            if (name == "." || name == "..")
+                continue;
+            struct stat st;
+            child = name;
+            childIsFolder = ::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+            break;
+        }
+        if (dir)
+            closedir(dir);
+        if (!child.empty() && childIsFolder) {
+            const int sub = ::openat(fd, child.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            ::close(fd);
+            fd = sub;
+            names.push_back(child);
+        } else if (!child.empty()) {
+            if (::unlinkat(fd, child.c_str(), 0) != 0)
+                break;
+        } else {
+            if (names.empty())
+                break;
+            const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(fd);
+            fd = parent;
+            if (fd < 0 || ::unlinkat(fd, names.back().c_str(), AT_REMOVEDIR) != 0)
+                break;
+            names.pop_back();
+        }
+    }
+    if (fd >= 0)
+        ::close(fd);
+}
+
+} // namespace
+
 TempHome::~TempHome()
 {
+    if (hasDeepChains_)
+        removeTreeOfAnyDepth(root_);
     std::error_code ec;
     fs::remove_all(root_, ec); // remove_all never follows links
+}
+
+void TempHome::deepChain(const std::string& relative, int depth) const
+{
+    hasDeepChains_ = true;
+    int fd = ::open(mkdir(relative).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int level = 0; level < depth && fd >= 0; ++level) {
+        check(::mkdirat(fd, "d", 0755) == 0, "mkdirat");
+        const int sub = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = sub;
+    }
+    check(fd >= 0, "deep chain");
+    ::close(fd);
 }
 
 std::string TempHome::at(const std::string& relative) const

@@ -47,8 +47,13 @@ class TempHome {
     // Allocated bytes (st_blocks × 512) of one path, not following links.
     std::int64_t allocated(const std::string& relative) const;
 
+    // A chain of `depth` nested folders named "d" below `relative` (deeper than a path
+    // can name, so it is made one folder at a time); removed with the home.
+    void deepChain(const std::string& relative, int depth) const;
+
   private:
     std::string root_;
+    mutable bool hasDeepChains_ = false;
 };
 
 // Reads a whole file (for assertions); empty when it cannot be read.

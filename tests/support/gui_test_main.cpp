@@ -1,9 +1,12 @@
 // Window tests need a QApplication (offscreen in CI).
+#include "support/PrivateRuntimeFolder.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    const PrivateRuntimeFolder runtime;
     qputenv("QT_QUICK_BACKEND", qgetenv("QT_QUICK_BACKEND").isEmpty() ? "software" : qgetenv("QT_QUICK_BACKEND"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

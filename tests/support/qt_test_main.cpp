@@ -1,9 +1,12 @@
 // Engine tests run inside a QCoreApplication so queued publishes can be delivered.
+#include "support/PrivateRuntimeFolder.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    const PrivateRuntimeFolder runtime;
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,16 +1,17 @@
 import QtQuick
+import Quillmere
 import QtQuick.Shapes
 
 // The canvas with large, soft colour glows placed off-centre. Radial gradients rather than
 // blurred layers, so the software scene graph draws it too.
 Rectangle {
-    color: view.palette.canvasBase
+    color: View.palette.canvasBase
 
     component Glow: Shape {
         id: glow
         property color tint
         property real radius: 360
-        property real strength: view.isDark ? 0.38 : 0.22
+        property real strength: View.palette.isDark ? 0.38 : 0.22
         width: radius * 2
         height: radius * 2
         ShapePath {
@@ -28,7 +29,7 @@ Rectangle {
         }
     }
 
-    Glow { tint: view.palette.emerald; radius: parent.width * 0.32; x: -radius * 0.45; y: -radius * 0.55 }
-    Glow { tint: view.palette.cobalt; radius: parent.width * 0.36; x: parent.width - radius * 1.25; y: parent.height * 0.05 - radius * 0.4 }
-    Glow { tint: view.palette.violet; radius: parent.width * 0.34; x: parent.width * 0.35 - radius * 0.5; y: parent.height - radius * 0.9 }
+    Glow { tint: View.palette.emerald; radius: parent.width * 0.32; x: -radius * 0.45; y: -radius * 0.55 }
+    Glow { tint: View.palette.cobalt; radius: parent.width * 0.36; x: parent.width - radius * 1.25; y: parent.height * 0.05 - radius * 0.4 }
+    Glow { tint: View.palette.violet; radius: parent.width * 0.34; x: parent.width * 0.35 - radius * 0.5; y: parent.height - radius * 0.9 }
 }

@@ -1,5 +1,6 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Layouts
+import Quillmere
 
 // A drawn miniature of the system folder panel, showing where to click.
 Rectangle {
@@ -7,15 +8,15 @@ Rectangle {
     implicitWidth: 380
     implicitHeight: 170
     radius: 12
-    color: view.isDark ? Qt.rgba(0.09, 0.11, 0.16, 0.95) : "white"
-    border.color: view.palette.hairlineBorder
+    color: View.palette.isDark ? Qt.rgba(0.09, 0.11, 0.16, 0.95) : "white"
+    border.color: View.palette.hairlineBorder
 
     Row {
         x: 12; y: 10
         spacing: 6
         Repeater {
             model: ["#FF5F57", "#FEBC2E", "#28C840"]
-            Rectangle { width: 9; height: 9; radius: 4.5; color: modelData }
+            Rectangle { required property string modelData; width: 9; height: 9; radius: 4.5; color: modelData }
         }
     }
 
@@ -26,23 +27,24 @@ Rectangle {
         spacing: 3
         Repeater {
             model: [
-                { symbol: "clock.badge.checkmark", label: view.texts.panelPreviewRecents, home: false },
-                { symbol: "folder.fill", label: view.texts.panelPreviewDesktop, home: false },
-                { symbol: "folder.fill", label: view.texts.panelPreviewDownloads, home: false },
-                { symbol: "folder.badge.person.crop", label: view.homeFolderName, home: true }
+                { symbol: "clock.badge.checkmark", label: View.texts.panelPreviewRecents, home: false },
+                { symbol: "folder.fill", label: View.texts.panelPreviewDesktop, home: false },
+                { symbol: "folder.fill", label: View.texts.panelPreviewDownloads, home: false },
+                { symbol: "folder.badge.person.crop", label: View.homeFolderName, home: true }
             ]
             delegate: Rectangle {
+                id: place
                 required property var modelData
                 width: rows.width
                 height: 24
                 radius: 6
-                color: modelData.home ? view.palette.cobalt : "transparent"
+                color: modelData.home ? View.palette.cobalt : "transparent"
                 Row {
                     anchors.verticalCenter: parent.verticalCenter
                     x: 8
                     spacing: 6
-                    GlyphIcon { symbol: modelData.symbol; size: 13; color: modelData.home ? "white" : view.palette.cobalt }
-                    InkText { text: modelData.label; font.pixelSize: 12; color: modelData.home ? "white" : view.palette.inkSecondary }
+                    GlyphIcon { symbol: place.modelData.symbol; size: 13; color: place.modelData.home ? "white" : View.palette.cobalt }
+                    InkText { text: place.modelData.label; font.pixelSize: 12; color: place.modelData.home ? "white" : View.palette.inkSecondary }
                 }
             }
         }
@@ -54,7 +56,7 @@ Rectangle {
         width: panel.width - x - 12
         height: 96
         radius: 6
-        color: view.isDark ? Qt.rgba(1, 1, 1, 0.04) : Qt.rgba(0, 0, 0, 0.03)
+        color: View.palette.isDark ? Qt.rgba(1, 1, 1, 0.04) : Qt.rgba(0, 0, 0, 0.03)
     }
 
     Row {
@@ -62,24 +64,24 @@ Rectangle {
         spacing: 8
         Rectangle {
             width: cancelText.implicitWidth + 22; height: 24; radius: 6
-            color: view.isDark ? Qt.rgba(1, 1, 1, 0.1) : Qt.rgba(0, 0, 0, 0.06)
-            InkText { id: cancelText; anchors.centerIn: parent; text: view.texts.panelPreviewCancel; font.pixelSize: 12; color: view.palette.inkSecondary }
+            color: View.palette.isDark ? Qt.rgba(1, 1, 1, 0.1) : Qt.rgba(0, 0, 0, 0.06)
+            InkText { id: cancelText; anchors.centerIn: parent; text: View.texts.panelPreviewCancel; font.pixelSize: 12; color: View.palette.inkSecondary }
         }
         Rectangle {
             id: grantPreview
             width: grantText.implicitWidth + 22; height: 24; radius: 6
-            color: view.palette.cobalt
+            color: View.palette.cobalt
             border.width: 2
-            border.color: Qt.rgba(view.palette.emerald.r, view.palette.emerald.g, view.palette.emerald.b, view.onboardingPulse ? 0.9 : 0.3)
+            border.color: Qt.rgba(View.palette.emerald.r, View.palette.emerald.g, View.palette.emerald.b, View.onboardingPulse ? 0.9 : 0.3)
             Behavior on border.color { ColorAnimation { duration: 500 } }
-            InkText { id: grantText; anchors.centerIn: parent; text: view.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
+            InkText { id: grantText; anchors.centerIn: parent; text: View.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
         }
     }
     BadgePill {
         anchors { right: parent.right; rightMargin: 12; bottom: parent.bottom; bottomMargin: 42 }
         symbol: ""
-        label: view.texts.panelPreviewClickHere
-        tint: view.palette.emerald
+        label: View.texts.panelPreviewClickHere
+        tint: View.palette.emerald
         prominent: true
     }
 }

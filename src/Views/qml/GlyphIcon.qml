@@ -1,10 +1,11 @@
 import QtQuick
+import Quillmere
 
 // One symbol drawn with the icon font.
 Text {
     property string symbol
     property real size: 16
-    text: view.glyph(symbol)
+    text: View.glyph(symbol)
     font.family: "Material Design Icons"
     font.pixelSize: size
     verticalAlignment: Text.AlignVCenter

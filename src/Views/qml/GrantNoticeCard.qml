@@ -1,13 +1,13 @@
 import QtQuick
-import QtQuick.Controls
+import Quillmere
 import QtQuick.Layouts
 
 // Explains a partial or outside pick and offers the way forward.
 GlassCard {
     id: notice
-    readonly property bool partial: view.grantNoticeKind === "partial"
-    readonly property color tint: partial ? view.palette.amber : view.palette.crimson
-    visible: view.grantNoticeKind !== ""
+    readonly property bool partial: View.grantNoticeKind === "partial"
+    readonly property color tint: partial ? View.palette.amber : View.palette.crimson
+    visible: View.grantNoticeKind !== ""
     accent: tint
     selected: true
     radius: 14
@@ -27,8 +27,8 @@ GlassCard {
                 Layout.alignment: Qt.AlignTop
             }
             InkText {
-                text: view.grantNoticeText
-                color: view.palette.inkPrimary
+                text: View.grantNoticeText
+                color: View.palette.inkPrimary
                 font.pixelSize: 13
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
@@ -39,15 +39,15 @@ GlassCard {
             spacing: 8
             Layout.alignment: Qt.AlignRight
             PillButton {
-                label: view.chooseHomeInsteadText
-                tint: view.palette.amber
-                onClicked: view.requestHomeGrant()
+                text: View.chooseHomeInsteadText
+                tint: View.palette.amber
+                onClicked: View.requestHomeGrant()
             }
             PillButton {
-                label: view.texts.keepThisFolder
-                tint: view.palette.amber
+                text: View.texts.keepThisFolder
+                tint: View.palette.amber
                 quiet: true
-                onClicked: view.keepPendingFolder()
+                onClicked: View.keepPendingFolder()
             }
         }
     }

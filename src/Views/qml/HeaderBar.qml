@@ -1,31 +1,12 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
+import Quillmere
 
-// Above the workspace column: status pill, appearance switch and language switch.
+// Above the workspace column and the inspector: status pill, the move-to-Trash switch, the
+// restore history, appearance and language.
 Item {
     id: header
     implicitHeight: 48
-
-    component HeaderButton: GlassCard {
-        id: button
-        property alias symbol: icon.symbol
-        property alias label: caption.text
-        property alias trailingSymbol: trailing.symbol
-        signal clicked()
-        radius: 12
-        implicitWidth: row.implicitWidth + 22
-        implicitHeight: 34
-        Row {
-            id: row
-            anchors.centerIn: parent
-            spacing: 6
-            GlyphIcon { id: icon; size: 15; color: view.palette.inkSecondary; anchors.verticalCenter: parent.verticalCenter }
-            InkText { id: caption; color: view.palette.inkPrimary; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
-            GlyphIcon { id: trailing; size: 13; color: view.palette.inkMuted; visible: symbol !== ""; anchors.verticalCenter: parent.verticalCenter }
-        }
-        TapHandler { onTapped: button.clicked() }
-    }
 
     RowLayout {
         anchors.fill: parent
@@ -34,30 +15,52 @@ Item {
         GlassCard {
             radius: 17
             Layout.preferredHeight: 34
-            // The text plus what sits beside it: dot with its margins, and the right margin.
-            Layout.preferredWidth: Math.min(dot.anchors.leftMargin + dot.width + status.anchors.leftMargin
-                                            + status.implicitWidth + status.anchors.rightMargin, header.width * 0.62)
-            Rectangle { id: dot; width: 8; height: 8; radius: 4; color: view.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
+            // The text plus what sits beside it: dot with its margins, and the right margin. It
+            // gives way (elided) before the buttons do.
+            Layout.fillWidth: true
+            Layout.preferredWidth: fullWidth
+            Layout.maximumWidth: fullWidth
+            readonly property real fullWidth: Math.ceil(dot.anchors.leftMargin + dot.width + status.anchors.leftMargin
+                                                        + status.implicitWidth + status.anchors.rightMargin) + 1
+            Layout.minimumWidth: 60
+            Rectangle { id: dot; width: 8; height: 8; radius: 4; color: View.palette.emerald; anchors { left: parent.left; leftMargin: 14; verticalCenter: parent.verticalCenter } }
             InkText {
                 id: status
                 objectName: "statusLine"
                 anchors { left: dot.right; leftMargin: 8; right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
-                text: view.texts.statusPill
-                color: view.palette.inkSecondary
+                text: View.texts.statusPill
+                color: View.palette.inkSecondary
                 font.pixelSize: 12
                 elide: Text.ElideRight
+                Accessible.role: Accessible.StaticText
+                Accessible.name: status.text
             }
         }
 
         Item { Layout.fillWidth: true }
 
+        MoveToTrashToggle {
+            Layout.preferredWidth: implicitWidth
+            Layout.preferredHeight: implicitHeight
+        }
+        HeaderButton {
+            id: restoreButton
+            objectName: "restoreHistoryButton"
+            Layout.preferredWidth: implicitWidth
+            Layout.preferredHeight: implicitHeight
+            symbol: "arrow.uturn.backward.circle.fill"
+            text: View.texts.undoRestoreTitle
+            chosen: View.showRestoreHistoryPopover
+            onClicked: View.showRestoreHistoryPopover = !View.showRestoreHistoryPopover
+            RestoreHistoryPopover { x: restoreButton.width - width; y: restoreButton.height + 8 }
+        }
         HeaderButton {
             objectName: "appearanceButton"
             Layout.preferredWidth: implicitWidth
             Layout.preferredHeight: implicitHeight
-            symbol: view.appearanceSymbol
-            label: view.appearanceName
-            onClicked: view.switchAppearance()
+            symbol: View.appearanceSymbol
+            text: View.appearanceName
+            onClicked: View.switchAppearance()
         }
         HeaderButton {
             id: languageButton
@@ -65,9 +68,10 @@ Item {
             Layout.preferredWidth: implicitWidth
             Layout.preferredHeight: implicitHeight
             symbol: "globe"
-            label: view.languageFlag + "  " + view.languageName
+            text: View.languageFlag + "  " + View.languageName
             trailingSymbol: "chevron.down"
-            onClicked: view.showLanguageMatrixPopover = true
+            chosen: View.showLanguageMatrixPopover
+            onClicked: View.showLanguageMatrixPopover = true
             LanguagePopup { x: languageButton.width - width; y: languageButton.height + 8 }
         }
     }

@@ -1,4 +1,6 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quillmere
 import QtQuick.Controls
 import QtQuick.Layouts
 
@@ -6,27 +8,30 @@ import QtQuick.Layouts
 Popup {
     id: popup
     width: 560
+    implicitHeight: languageLayout.implicitHeight + topPadding + bottomPadding
     padding: 18
     modal: false
     focus: true
-    visible: view.showLanguageMatrixPopover
-    onClosed: view.showLanguageMatrixPopover = false
+    visible: View.showLanguageMatrixPopover
+    onClosed: View.showLanguageMatrixPopover = false
 
     background: Rectangle {
         radius: 18
-        color: view.isDark ? Qt.darker(view.palette.canvasBase, 0.8) : "white"
-        border.color: view.palette.hairlineBorder
+        color: View.palette.isDark ? Qt.darker(View.palette.canvasBase, 0.8) : "white"
+        border.color: View.palette.hairlineBorder
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        id: languageLayout
+        anchors.fill: parent
         spacing: 12
         RowLayout {
             spacing: 8
-            GlyphIcon { symbol: "globe.americas.fill"; size: 20; color: view.palette.cobalt }
+            GlyphIcon { symbol: "globe.americas.fill"; size: 20; color: View.palette.cobalt }
             ColumnLayout {
                 spacing: 2
-                InkText { text: view.texts.languagePopoverTitle; color: view.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold }
-                InkText { text: view.texts.languagePopoverSubtitle; color: view.palette.inkSecondary; font.pixelSize: 12 }
+                InkText { text: View.texts.languagePopoverTitle; color: View.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold }
+                InkText { text: View.texts.languagePopoverSubtitle; color: View.palette.inkSecondary; font.pixelSize: 12 }
             }
         }
         GridLayout {
@@ -34,29 +39,30 @@ Popup {
             rowSpacing: 8
             columnSpacing: 8
             Repeater {
-                model: view.languages
+                model: View.languages
                 delegate: GlassCard {
+                    id: choice
                     required property var modelData
-                    readonly property bool current: modelData.code === view.languageRaw
+                    readonly property bool current: modelData.code === View.languageRaw
                     Layout.preferredWidth: 168
                     Layout.preferredHeight: 58
                     radius: 12
                     selected: current
-                    accent: view.palette.cobalt
+                    accent: View.palette.cobalt
                     RowLayout {
                         anchors.fill: parent
                         anchors.margins: 10
                         spacing: 8
-                        InkText { text: modelData.flag; font.pixelSize: 22 }
+                        InkText { text: choice.modelData.flag; font.pixelSize: 22 }
                         ColumnLayout {
                             spacing: 1
                             Layout.fillWidth: true
-                            InkText { text: modelData.name; color: view.palette.inkPrimary; font.pixelSize: 13; font.weight: Font.DemiBold }
-                            InkText { text: modelData.region; color: view.palette.inkMuted; font.pixelSize: 10; elide: Text.ElideRight; Layout.fillWidth: true }
+                            InkText { text: choice.modelData.name; color: View.palette.inkPrimary; font.pixelSize: 13; font.weight: Font.DemiBold }
+                            InkText { text: choice.modelData.region; color: View.palette.inkMuted; font.pixelSize: 10; elide: Text.ElideRight; Layout.fillWidth: true }
                         }
-                        GlyphIcon { visible: current; symbol: "checkmark.circle.fill"; color: view.palette.emerald; size: 16 }
+                        GlyphIcon { visible: choice.current; symbol: "checkmark.circle.fill"; color: View.palette.emerald; size: 16 }
                     }
-                    TapHandler { onTapped: view.chooseLanguage(modelData.code) }
+                    TapHandler { onTapped: View.chooseLanguage(choice.modelData.code) }
                 }
             }
         }

@@ -1,11 +1,12 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
+import Quillmere
 import QtQuick.Layouts
 
 // Covers the window until the home folder is granted: why, what we promise, where to click.
 Rectangle {
     id: overlay
-    color: Qt.rgba(view.palette.canvasBase.r, view.palette.canvasBase.g, view.palette.canvasBase.b, 0.94)
+    color: Qt.rgba(View.palette.canvasBase.r, View.palette.canvasBase.g, View.palette.canvasBase.b, 0.94)
 
     // Swallow input meant for the window underneath.
     MouseArea { anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.AllButtons; onWheel: (wheel) => wheel.accepted = true }
@@ -16,8 +17,8 @@ Rectangle {
         width: Math.min(parent.width - 80, 620)
         height: column.implicitHeight + 56
         radius: 24
-        selected: view.grantJustSucceeded
-        accent: view.palette.emerald
+        selected: View.grantJustSucceeded
+        accent: View.palette.emerald
 
         ColumnLayout {
             id: column
@@ -25,14 +26,14 @@ Rectangle {
             spacing: 14
 
             GlyphIcon {
-                symbol: view.bookmarkWasStale ? "exclamationmark.arrow.triangle.2.circlepath" : "folder.badge.person.crop"
-                color: view.bookmarkWasStale ? view.palette.amber : view.palette.emerald
+                symbol: View.bookmarkWasStale ? "exclamationmark.arrow.triangle.2.circlepath" : "folder.badge.person.crop"
+                color: View.bookmarkWasStale ? View.palette.amber : View.palette.emerald
                 size: 40
                 Layout.alignment: Qt.AlignHCenter
             }
             InkText {
-                text: view.texts.onboardingTitle
-                color: view.palette.inkPrimary
+                text: View.texts.onboardingTitle
+                color: View.palette.inkPrimary
                 font.pixelSize: 24
                 font.weight: Font.Bold
                 horizontalAlignment: Text.AlignHCenter
@@ -41,8 +42,8 @@ Rectangle {
             }
             InkText {
                 objectName: "onboardingBody"
-                text: view.bookmarkWasStale ? view.texts.onboardingStaleBody : view.texts.onboardingBody
-                color: view.bookmarkWasStale ? view.palette.amber : view.palette.inkSecondary
+                text: View.bookmarkWasStale ? View.texts.onboardingStaleBody : View.texts.onboardingBody
+                color: View.bookmarkWasStale ? View.palette.amber : View.palette.inkSecondary
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -54,15 +55,16 @@ Rectangle {
                 Layout.alignment: Qt.AlignHCenter
                 Repeater {
                     model: [
-                        { symbol: "lock.shield.fill", label: view.texts.onboardingPromiseLocal },
-                        { symbol: "arrow.uturn.backward.circle.fill", label: view.texts.onboardingPromiseTrash },
-                        { symbol: "slider.horizontal.3", label: view.texts.onboardingPromiseRevoke }
+                        { symbol: "lock.shield.fill", label: View.texts.onboardingPromiseLocal },
+                        { symbol: "arrow.uturn.backward.circle.fill", label: View.texts.onboardingPromiseTrash },
+                        { symbol: "slider.horizontal.3", label: View.texts.onboardingPromiseRevoke }
                     ]
                     delegate: RowLayout {
+                        id: promise
                         required property var modelData
                         spacing: 10
-                        GlyphIcon { symbol: modelData.symbol; color: view.palette.emerald; size: 17 }
-                        InkText { text: modelData.label; color: view.palette.inkPrimary; font.pixelSize: 13 }
+                        GlyphIcon { symbol: promise.modelData.symbol; color: View.palette.emerald; size: 17 }
+                        InkText { text: promise.modelData.label; color: View.palette.inkPrimary; font.pixelSize: 13 }
                     }
                 }
             }
@@ -70,8 +72,8 @@ Rectangle {
             FolderPanelPreview { Layout.alignment: Qt.AlignHCenter; Layout.topMargin: 4 }
 
             InkText {
-                text: view.panelHintText
-                color: view.palette.inkMuted
+                text: View.panelHintText
+                color: View.palette.inkMuted
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -85,18 +87,18 @@ Rectangle {
                 implicitWidth: buttonRow.implicitWidth + 40
                 implicitHeight: 46
                 radius: 23
-                color: view.palette.emerald
-                scale: view.onboardingPulse ? 1.04 : 1.0
+                color: View.palette.emerald
+                scale: View.onboardingPulse ? 1.04 : 1.0
                 Behavior on scale { NumberAnimation { duration: 700; easing.type: Easing.InOutQuad } }
                 Row {
                     id: buttonRow
                     anchors.centerIn: parent
                     spacing: 8
                     GlyphIcon { symbol: "folder.badge.person.crop"; color: "white"; size: 18; anchors.verticalCenter: parent.verticalCenter }
-                    InkText { text: view.texts.onboardingGrantButton; color: "white"; font.pixelSize: 15; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
+                    InkText { text: View.texts.onboardingGrantButton; color: "white"; font.pixelSize: 15; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
                     GlyphIcon { symbol: "arrow.right"; color: "white"; size: 16; anchors.verticalCenter: parent.verticalCenter }
                 }
-                TapHandler { onTapped: view.requestHomeGrant() }
+                TapHandler { onTapped: View.requestHomeGrant() }
             }
 
             GrantNoticeCard { Layout.fillWidth: true }

@@ -1,29 +1,49 @@
 import QtQuick
+import QtQuick.Templates as T
+import Quillmere
 
 // A capsule button drawn with the palette: filled with the tint, or outlined when quiet.
-Rectangle {
+// Space or Enter presses it; a screen reader finds it by its text.
+T.Button {
     id: button
     property string symbol
-    property string label
-    property color tint: view.palette.emerald
+    property color tint: View.palette.emerald
     property bool quiet: false
-    property bool enabled: true
-    signal clicked()
 
-    implicitWidth: row.implicitWidth + 26
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: 32
-    radius: height / 2
+    leftPadding: 13
+    rightPadding: 13
     opacity: enabled ? 1 : 0.45
-    color: quiet ? "transparent" : tint
-    border.width: quiet ? 1 : 0
-    border.color: Qt.rgba(tint.r, tint.g, tint.b, 0.6)
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: button.text
+    Accessible.onPressAction: button.clicked()
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
 
-    Row {
-        id: row
-        anchors.centerIn: parent
-        spacing: 6
-        GlyphIcon { symbol: button.symbol; visible: button.symbol !== ""; size: 15; color: button.quiet ? button.tint : "white"; anchors.verticalCenter: parent.verticalCenter }
-        Text { text: button.label; color: button.quiet ? button.tint : "white"; font.pixelSize: 13; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
+    background: Rectangle {
+        radius: height / 2
+        color: button.quiet ? (button.hovered ? Qt.rgba(button.tint.r, button.tint.g, button.tint.b, 0.1) : "transparent")
+                            : (button.down ? Qt.darker(button.tint, 1.15) : button.tint)
+        border.width: button.visualFocus ? 2 : (button.quiet ? 1 : 0)
+        border.color: button.visualFocus ? View.palette.inkPrimary : Qt.rgba(button.tint.r, button.tint.g, button.tint.b, 0.6)
     }
-    TapHandler { enabled: button.enabled; onTapped: button.clicked() }
+    contentItem: Row {
+        spacing: 6
+        GlyphIcon {
+            symbol: button.symbol
+            visible: button.symbol !== ""
+            size: 15
+            color: button.quiet ? button.tint : "white"
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Text {
+            text: button.text
+            color: button.quiet ? button.tint : "white"
+            font.pixelSize: 13
+            font.weight: Font.DemiBold
+            anchors.verticalCenter: parent.verticalCenter
+        }
+    }
 }

@@ -1,82 +1,41 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
+import Quillmere
 
-// The middle column until the full workspaces arrive: the grant notice, the scan's
-// progress and what each workspace holds.
-Item {
+// The middle column: the grant notice, the result of the last clean, the cockpit's actions,
+// the scan's progress while it runs, and the workspace shown.
+ColumnLayout {
     id: column
+    spacing: 12
 
+    GrantNoticeCard { Layout.fillWidth: true; visible: View.grantNoticeKind !== "" && !View.showsOnboarding }
+    FeedbackBanner { Layout.fillWidth: true; visible: View.column.bannerVisible }
+    CleanCockpit { objectName: "cleanCockpit"; Layout.fillWidth: true }
+
+    // The scan's progress while it runs.
     ColumnLayout {
-        anchors.fill: parent
-        spacing: 14
-
-        GrantNoticeCard { Layout.fillWidth: true; visible: view.grantNoticeKind !== "" && !view.showsOnboarding }
-
-        GlassCard {
-            objectName: "scanCard"
+        visible: View.isScanning
+        spacing: 4
+        Layout.fillWidth: true
+        RowLayout {
             Layout.fillWidth: true
-            Layout.preferredHeight: 118
-            radius: 18
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: 18
-                spacing: 8
-                RowLayout {
-                    Layout.fillWidth: true
-                    GlyphIcon { symbol: "arrow.triangle.2.circlepath"; color: view.palette.emerald; size: 20 }
-                    InkText { text: view.scanTitle; color: view.palette.inkPrimary; font.pixelSize: 17; font.weight: Font.DemiBold; Layout.fillWidth: true }
-                    InkText { text: Math.round(view.scanProgress * 100) + "%"; color: view.palette.emerald; font.pixelSize: 15; font.weight: Font.Bold }
-                    PillButton { symbol: "arrow.triangle.2.circlepath"; label: view.texts.rescanHeroTitle; enabled: !view.isScanning; onClicked: view.rescan() }
-                }
-                Rectangle {
-                    Layout.fillWidth: true
-                    height: 6
-                    radius: 3
-                    color: view.palette.hairlineBorder
-                    Rectangle {
-                        width: parent.width * Math.max(0, Math.min(1, view.scanProgress))
-                        height: parent.height
-                        radius: 3
-                        color: view.palette.emerald
-                        Behavior on width { NumberAnimation { duration: 250 } }
-                    }
-                }
-                InkText { text: view.scanPhaseText; color: view.palette.inkSecondary; font.pixelSize: 12; elide: Text.ElideRight; Layout.fillWidth: true }
+            InkText { text: View.scanTitle; font.pixelSize: 12; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
+            InkText { text: Math.round(View.scanProgress * 100) + "%"; color: View.palette.emerald; font.pixelSize: 12; font.weight: Font.Bold }
+        }
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 4
+            radius: 2
+            color: View.palette.hairlineBorder
+            Rectangle {
+                width: parent.width * Math.max(0, Math.min(1, View.scanProgress))
+                height: parent.height
+                radius: 2
+                color: View.palette.emerald
             }
         }
-
-        GridLayout {
-            Layout.fillWidth: true
-            columns: 2
-            rowSpacing: 12
-            columnSpacing: 12
-            Repeater {
-                model: view.workspaces
-                delegate: GlassCard {
-                    required property var modelData
-                    required property int index
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 112
-                    radius: 18
-                    selected: modelData.selected
-                    accent: modelData.accent
-                    ColumnLayout {
-                        anchors.fill: parent
-                        anchors.margins: 16
-                        spacing: 4
-                        RowLayout {
-                            GlyphIcon { symbol: modelData.symbol; color: modelData.accent; size: 18 }
-                            InkText { text: modelData.title; color: view.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
-                        }
-                        InkText { text: modelData.count; color: modelData.accent; font.pixelSize: 30; font.weight: Font.Bold }
-                        InkText { text: modelData.size; color: view.palette.inkSecondary; font.pixelSize: 12 }
-                    }
-                    TapHandler { onTapped: view.selectWorkspaceIndex(index) }
-                }
-            }
-        }
-
-        Item { Layout.fillHeight: true }
+        InkText { text: View.scanPhaseText; color: View.palette.inkMuted; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
     }
+
+    WorkspacePanel { Layout.fillWidth: true; Layout.fillHeight: true }
 }

@@ -1,0 +1,46 @@
+#pragma once
+// What became of each item of the last clean, in the order the items were handed over:
+// the CLI prints it line by line, the window has the counts.
+
+#include "Models/StorageModels.h"
+
+#include <optional>
+#include <string>
+
+enum class PurgeItemResult {
+    cleaned,       // nothing of it is left (or it was gone already)
+    partlyCleaned, // some of it went, the rest is still there; counts as skipped
+    skipped,       // left exactly where it was
+};
+
+// Why an item was left, wholly or partly.
+enum class PurgeSkipReason {
+    none,
+    offLimits,           // the home, a folder holding it, or the Trash's own bookkeeping
+    outsideRoots,        // not inside the home, Applications or per-user temporary folder
+    reachedThroughLink,  // a folder on the way to it is a symbolic link
+    unreadable,          // what stands there could not be examined
+    changedSinceScan,    // another object, or an edited file, stands at the path now
+    originalChanged,     // a duplicate copy whose kept original changed or went
+    lastCopyOfDuplicate, // removing it would leave its duplicate group without any copy
+    mountPoint,          // another file system is mounted there
+    trashUnusable,       // the Trash (or its files/ or info/ folder) is a link or cannot be made
+    trashNotMeasured,    // emptying the Trash needs the entries a scan measured
+    anotherCleanRunning,
+    failed, // the file system refused (see error)
+};
+
+struct PurgeItemReport {
+    URL url;
+    std::string name;
+    PurgeItemResult result = PurgeItemResult::skipped;
+    PurgeSkipReason reason = PurgeSkipReason::none;
+    int error = 0;                // errno behind `failed` or a partial clean, when known
+    bool wasAlreadyGone = false;  // nothing stood at the path: cleaned with 0 bytes
+    std::optional<URL> trashedAt; // where it (or the part that went) waits in the Trash
+    Int64 freedBytes = 0;
+    Int64 entriesLeft = 0; // for a partial clean: what is still there
+    Int64 bytesLeft = 0;
+
+    bool operator==(const PurgeItemReport&) const = default;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// How much stands at a place: what a clean reports as left behind, and what a Trash
+// entry holds.
+
+#include "Platform/FileOperations.h"
+
+#include <climits>
+#include <cstdint>
+
+struct TreeTally {
+    std::int64_t entries = 0; // the item itself and everything below it, of any kind
+    std::int64_t bytes = 0;   // allocated bytes of its regular files, a file with several names once
+};
+
+// Walks what stands at the place (the item itself included) without following links,
+// at most `maxLevel` levels below it. Nothing there: zero.
+TreeTally tallyTree(const fileops::Place& place, int maxLevel = INT_MAX);

@@ -1,0 +1,265 @@
+#include "Services/PurgeActions.h"
+
+#include "Models/Paths.h"
+#include "Platform/FileIdentity.h"
+#include "Platform/TreeTally.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+Int64 nonNegative(Int64 bytes) { return bytes < 0 ? 0 : bytes; }
+
+PurgeItemReport reportFor(const CleanItem& item, PurgeItemResult result)
+{
+    PurgeItemReport report;
+    report.url = item.url;
+    report.name = item.name;
+    report.result = result;
+    return report;
+}
+
+PurgeItemReport skipped(const CleanItem& item, PurgeSkipReason reason, int error = 0)
+{
+    PurgeItemReport report = reportFor(item, PurgeItemResult::skipped);
+    report.reason = reason;
+    report.error = error;
+    return report;
+}
+
+PurgeItemReport cleaned(const CleanItem& item, Int64 freedBytes, std::optional<URL> trashedAt = std::nullopt)
+{
+    PurgeItemReport report = reportFor(item, PurgeItemResult::cleaned);
+    report.freedBytes = freedBytes;
+    report.trashedAt = std::move(trashedAt);
+    return report;
+}
+
+bool isGone(const fileops::Place& place)
+{
+    const auto st = fileops::stat(place);
+    return !st && st.error() == ENOENT;
+}
+
+PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int64 freedBytes, int error,
+                              std::optional<URL> trashedAt)
+{
+    PurgeItemReport report = reportFor(item, PurgeItemResult::partlyCleaned);
+    report.reason = PurgeSkipReason::failed;
+    report.error = error;
+    report.trashedAt = std::move(trashedAt);
+    report.entriesLeft = left.entries;
+    report.bytesLeft = left.bytes;
+    report.freedBytes = freedBytes;
+    return report;
+}
+
+// After some children of a folder went to the Trash: the folder itself stays (empty, when
+// all went). It counts as cleaned only when nothing of it is left; the freed bytes are
+// what the scan measured less what is still there.
+PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error, const URL& holder)
+{
+    TreeTally left = tallyTree(place);
+    left.entries = std::max<Int64>(left.entries - 1, 0); // the folder itself
+    const Int64 measured = nonNegative(item.sizeBytes);
+    if (left.entries == 0)
+        return cleaned(item, measured, holder);
+    return partlyCleaned(item, left, std::clamp<Int64>(measured - left.bytes, 0, measured), error, holder);
+}
+
+std::string trashNameFor(const CleanItem& item, std::size_t index)
+{
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
+    return "QM-" + std::to_string(seconds.count()) + "-" + std::to_string(index) + "-" + paths::lastComponent(item.url);
+}
+
+ItemFacts::Presence presenceAfter(int error)
+{
+    using Presence = ItemFacts::Presence;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return Presence::missing;
+    case ELOOP:
+        return Presence::throughLink;
+    case EXDEV:
+        return Presence::outsideRoots;
+    default:
+        return Presence::unreadable;
+    }
+}
+
+} // namespace
+
+PurgeWorkspace::PurgeWorkspace(Setup setup)
+    : setup_(std::move(setup)), roots_(setup_.roots), trash_(Trash::openHome(setup_.home, true))
+{
+}
+
+PurgeWorkspace::Found PurgeWorkspace::find(const URL& path)
+{
+    Found found;
+    auto location = roots_.locate(path);
+    if (!location) {
+        found.facts.presence = presenceAfter(location.error());
+        return found;
+    }
+    const auto st = fileops::stat(fileops::placeOf(*location));
+    if (!st) {
+        found.facts.presence = presenceAfter(st.error());
+        return found;
+    }
+    found.facts.now = stampOf(*st);
+    found.facts.isMountPoint = fileops::isMountPoint(fileops::placeOf(*location));
+    found.location = std::move(*location);
+    return found;
+}
+
+bool PurgeWorkspace::isUnchanged(const ScannedPath& scanned)
+{
+    const Found found = find(scanned.url);
+    return scanned.stamp && found.facts.now && scanned.stamp->isUnchangedIn(*found.facts.now);
+}
+
+ItemFacts PurgeWorkspace::factsOf(const CleanItem& item, Found& found)
+{
+    found = find(item.url);
+    ItemFacts facts = found.facts;
+    if (item.keptOriginal)
+        facts.keptOriginalUnchanged = isUnchanged(*item.keptOriginal);
+    return facts;
+}
+
+PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t index)
+{
+    const CleanItem& item = planned.item;
+    if (planned.skip != PurgeSkipReason::none)
+        return skipped(item, planned.skip);
+
+    Found found;
+    const ItemFacts facts = factsOf(item, found);
+    const PurgeDecision decision =
+        decidePurgeAction(item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok()});
+    switch (decision.action) {
+    case PurgeAction::countAsGone: {
+        PurgeItemReport report = cleaned(item, 0);
+        report.wasAlreadyGone = true;
+        return report;
+    }
+    case PurgeAction::skip:
+        return skipped(item, decision.reason);
+    case PurgeAction::moveToTrash:
+        return moveToTrash(item, fileops::placeOf(*found.location), *facts.now, trashNameFor(item, index));
+    case PurgeAction::deleteForGood:
+        return deleteForGood(item, fileops::placeOf(*found.location), *facts.now);
+    case PurgeAction::emptyTrash:
+        return emptyTrash(item);
+    }
+    return skipped(item, PurgeSkipReason::failed);
+}
+
+// Our own move first, then the system's Trash call (another file system has its own
+// trash), then child by child. Nothing here replaces anything, and a link is moved as
+// the link.
+PurgeItemReport PurgeWorkspace::moveToTrash(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
+                                            const std::string& trashName)
+{
+    const auto moved = trash_->moveIn(place, trashName);
+    if (moved)
+        return cleaned(item, nonNegative(item.sizeBytes), *moved);
+    const auto trashed = Trash::trashItem(place, setup_.home);
+    if (trashed)
+        return cleaned(item, nonNegative(item.sizeBytes), *trashed);
+    if (now.kind != FileStamp::Kind::folder)
+        return skipped(item, PurgeSkipReason::failed, moved.error());
+    return moveChildren(item, place, now, trashName, moved.error());
+}
+
+// A folder that cannot move as a whole (something inside is held) may still give up its
+// children, into a folder of their own in the Trash.
+PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
+                                             const std::string& trashName, int firstError)
+{
+    const auto folder = fileops::openFolder(place);
+    struct stat opened;
+    if (!folder || ::fstat(folder->get(), &opened) != 0 || !now.isSameObject(stampOf(opened)))
+        return skipped(item, folder ? PurgeSkipReason::changedSinceScan : PurgeSkipReason::failed, firstError);
+    const auto children = fileops::listChildren(folder->get(), place.path);
+    if (!children || children->empty())
+        return skipped(item, PurgeSkipReason::failed, firstError);
+    const auto holderName = trash_->makeFolderFor(place.path, trashName);
+    if (!holderName)
+        return skipped(item, PurgeSkipReason::failed, holderName.error());
+    const fileops::Place holder = trash_->entry(*holderName);
+    const auto holderFolder = fileops::openFolder(holder);
+    std::size_t moved = 0;
+    int error = firstError;
+    for (const auto& child : *children) {
+        if (!holderFolder)
+            break;
+        const Status status = fileops::moveNoReplace(fileops::childOf(folder->get(), place.path, child),
+                                                     fileops::childOf(holderFolder->get(), holder.path, child));
+        if (status)
+            ++moved;
+        else
+            error = status.error();
+    }
+    if (moved == 0) {
+        if (fileops::removeEmptyFolder(holder))
+            trash_->forget(*holderName);
+        return skipped(item, PurgeSkipReason::failed, error);
+    }
+    return afterMovingChildren(item, place, error, holder.path);
+}
+
+PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)
+{
+    const fileops::Removal removal = fileops::removeTree(place, now);
+    if (isGone(place)) {
+        // A single entry of the Trash takes its info file with it.
+        if (trash_ && paths::parent(item.url) == trash_->filesFolder())
+            trash_->forget(place.name);
+        return cleaned(item, nonNegative(item.sizeBytes));
+    }
+    if (removal.removedEntries == 0)
+        return skipped(item, PurgeSkipReason::failed, removal.status.error());
+    // What is left may not even be readable: the bytes that went are the ones counted.
+    return partlyCleaned(item, tallyTree(place), std::min(removal.freedBytes, nonNegative(item.sizeBytes)),
+                         removal.status.error(), std::nullopt);
+}
+
+// Only the entries the scan measured go, and none that the restore history points at:
+// what arrived later (another clean's items, a file the user just threw away) stays.
+PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
+{
+    Int64 freed = 0;
+    TreeTally left;
+    bool anythingWent = false;
+    int error = 0;
+    for (const FolderEntryStamp& entry : *item.trashEntries) {
+        if (setup_.protectedTrashEntries.count(entry.name))
+            continue;
+        const fileops::Place place = trash_->entry(entry.name);
+        const auto st = fileops::stat(place);
+        if (!st || !entry.stamp.isSameObject(stampOf(*st)))
+            continue; // gone already, or another entry has taken the name since
+        const fileops::Removal removal = fileops::removeTree(place, entry.stamp);
+        anythingWent = anythingWent || removal.removedEntries > 0;
+        if (isGone(place)) {
+            trash_->forget(entry.name);
+            freed += nonNegative(entry.bytes);
+            continue;
+        }
+        error = removal.status.error();
+        const TreeTally rest = tallyTree(place);
+        left.entries += rest.entries;
+        left.bytes += rest.bytes;
+    }
+    if (left.entries == 0)
+        return cleaned(item, freed);
+    if (!anythingWent)
+        return skipped(item, PurgeSkipReason::failed, error);
+    return partlyCleaned(item, left, freed, error, std::nullopt);
+}

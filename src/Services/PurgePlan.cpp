@@ -1,0 +1,95 @@
+#include "Services/PurgePlan.h"
+
+#include "Models/Paths.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+class ListedPaths {
+  public:
+    explicit ListedPaths(const std::vector<CleanItem>& items)
+    {
+        for (const auto& item : items)
+            listed_.insert(item.url);
+    }
+
+    // The path itself or a folder holding it is still in the list.
+    bool covers(const URL& path) const { return isListed(path) || coversFromAbove(path); }
+    // A folder holding the path (not the path itself) is still in the list.
+    bool coversFromAbove(const URL& path) const
+    {
+        for (URL folder = paths::parent(path); folder != path;) {
+            if (isListed(folder))
+                return true;
+            const URL next = paths::parent(folder);
+            if (next == folder)
+                break;
+            folder = next;
+        }
+        return false;
+    }
+    void drop(const URL& path) { dropped_.insert(path); }
+    // Drops the path and every listed folder that holds it.
+    void dropWithHolders(const URL& path)
+    {
+        for (URL current = path;;) {
+            drop(current);
+            const URL next = paths::parent(current);
+            if (next == current)
+                break;
+            current = next;
+        }
+    }
+    bool isDropped(const URL& path) const { return dropped_.count(path) > 0; }
+
+  private:
+    bool isListed(const URL& path) const { return listed_.count(path) > 0 && !isDropped(path); }
+
+    std::set<URL> listed_;
+    std::set<URL> dropped_;
+};
+
+// The kept original first, then the other members in group order.
+std::vector<const DuplicateFileMember*> survivorPreference(const DuplicateFileGroup& group)
+{
+    std::vector<const DuplicateFileMember*> order;
+    for (const auto& member : group.members)
+        order.push_back(&member);
+    std::stable_partition(order.begin(), order.end(),
+                          [](const DuplicateFileMember* member) { return member->isLockedOriginal; });
+    return order;
+}
+
+void keepOneMember(const DuplicateFileGroup& group, ListedPaths& listed)
+{
+    const bool someMemberStays = std::any_of(group.members.begin(), group.members.end(),
+                                             [&](const DuplicateFileMember& m) { return !listed.covers(m.url); });
+    if (someMemberStays || group.members.empty())
+        return;
+    const auto order = survivorPreference(group);
+    for (const DuplicateFileMember* member : order) {
+        if (!listed.coversFromAbove(member->url)) {
+            listed.drop(member->url);
+            return;
+        }
+    }
+    listed.dropWithHolders(order.front()->url);
+}
+
+} // namespace
+
+std::vector<PlannedItem> planPurge(std::vector<CleanItem> items, const std::vector<DuplicateFileGroup>& groups)
+{
+    ListedPaths listed(items);
+    for (const auto& group : groups)
+        keepOneMember(group, listed);
+    std::vector<PlannedItem> planned;
+    planned.reserve(items.size());
+    for (auto& item : items) {
+        const bool dropped = listed.isDropped(item.url);
+        planned.push_back({std::move(item), dropped ? PurgeSkipReason::lastCopyOfDuplicate : PurgeSkipReason::none});
+    }
+    return planned;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// What a scan saw at every path it offers for cleaning, recorded before it publishes:
+// the clean compares it with what stands there just before it acts. A path that cannot
+// be reached from its root without meeting a link (a catalogue location under a linked
+// ~/Library, say), or a file that changed while the scan looked at it, is not offered.
+
+#include "Models/FileStamp.h"
+#include "Models/StorageModels.h"
+#include "Platform/Beneath.h"
+#include "Services/CleanedPathFilter.h"
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+using ScannedStamps = std::unordered_map<URL, FileStamp>;
+
+class ScanStamps {
+  public:
+    explicit ScanStamps(std::vector<URL> roots);
+
+    // Records every path of the list and takes out what cannot be offered.
+    void offerOnly(std::vector<SafeCacheRuleCard>& cards);
+    void offerOnly(std::vector<ProjectBloatItem>& bloats);
+    void offerOnly(std::vector<InstalledAppItem>& apps);
+    void offerOnly(std::vector<LargeFileItem>& files);
+    void offerOnly(std::vector<DuplicateFileGroup>& groups);
+
+    // Records what stands at the path now; false when it is gone or reached through a link.
+    bool record(const URL& path);
+    const ScannedStamps& stamps() const { return stamps_; }
+
+  private:
+    // A file must also still show the modification time the scan's own walk saw.
+    bool recordFile(const URL& path, Date modifiedAsWalked);
+
+    beneath::Roots roots_;
+    ScannedStamps stamps_;
+    CleanedPaths notOffered_;
+};
+
+// The Trash's entries when a scan begins (without their sizes); empty when the home trash
+// cannot be reached without a link.
+std::vector<FolderEntryStamp> trashEntriesAtScanStart(const URL& home);
+// The entries the scan may offer to empty, each with the bytes it holds: those there when
+// the scan began and still the same objects, less those the restore history points at.
+// Nullopt when the home trash cannot be reached without a link or lies on another file
+// system mounted in the home.
+std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home,
+                                                                 const std::vector<FolderEntryStamp>& atScanStart,
+                                                                 const std::set<std::string>& restorable);

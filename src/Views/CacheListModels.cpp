@@ -1,0 +1,96 @@
+#include "CacheListModels.h"
+
+#include "L10n/QuillmereL10n.h"
+#include "L10n/WindowTexts.h"
+#include "QtText.h"
+#include "Theme/WindowIcons.h"
+
+#include <QColor>
+#include <QStringList>
+
+#include <algorithm>
+
+bool RuleCardListModel::isProtectedByDefault(const SafeCacheRuleCard& card)
+{
+    return !card.subItems.empty() && std::none_of(card.subItems.begin(), card.subItems.end(),
+                                                  [](const CacheSubItem& item) { return item.isSafeDefault; });
+}
+
+std::vector<QByteArray> RuleCardListModel::roleNameList() const
+{
+    return {"title", "promise",    "symbol", "accent", "size", "selected", "partial", "protectedByDefault",
+            "badge", "badgeSymbol"};
+}
+
+QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const SafeCacheRuleCard& card = rows_[index.row()];
+    const QuillmereL10n l10n(language());
+    switch (role - this->role(0)) {
+    case Title:
+        return qt(l10n.localizeCardTitle(card.title));
+    case Promise:
+        return qt(l10n.localizeCardPromise(card.protectionPromise));
+    case Symbol:
+        return qt(card.symbolName);
+    case Accent:
+        return QColor(qt(card.accentHex));
+    case Size:
+        return bytesText(card.totalScannedBytes());
+    case Selected: // toggling selects a card whose selection holds no bytes
+        return card.selectedBytes() > 0;
+    case Partial:
+        return card.selectedBytes() > 0 && !card.isAllSelected();
+    case ProtectedByDefault:
+        return isProtectedByDefault(card);
+    case Badge:
+        return isProtectedByDefault(card)
+                   ? qt(WindowTexts::protectedOptionalBadge(language()))
+                   : qt(WindowTexts::cardCacheCount(language(), static_cast<std::int64_t>(card.subItems.size())));
+    case BadgeSymbol:
+        return qt(isProtectedByDefault(card) ? WindowIcons::protectedBadge : WindowIcons::cacheCountBadge);
+    }
+    return {};
+}
+
+std::vector<QByteArray> CacheSubItemListModel::roleNameList() const
+{
+    return {"name",         "note", "size",           "safetyLevel", "verification",
+            "lastModified", "path", "contentPreview", "selected",    "safeDefault"};
+}
+
+QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const CacheSubItem& item = rows_[index.row()];
+    switch (role - this->role(0)) {
+    case Name:
+        return qt(QuillmereL10n(language()).localizeSubItemName(item.name));
+    case Note:
+        return qt(item.note);
+    case Size:
+        return bytesText(item.sizeBytes);
+    case SafetyLevel:
+        return qt(item.safetyLevel);
+    case Verification:
+        return qt(item.verificationDetail);
+    case LastModified:
+        return qt(item.lastModifiedText);
+    case Path:
+        return qt(item.url);
+    case ContentPreview: {
+        QStringList lines;
+        for (const auto& line : item.contentPreview)
+            lines.append(qt(line));
+        return lines;
+    }
+    case Selected:
+        return item.isSelected;
+    case SafeDefault:
+        return item.isSafeDefault;
+    }
+    return {};
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Installed applications, shown for the app workspace's mode: in cache-only mode a row
+// frees its leftovers and an app without any is disabled; in full-uninstall mode it frees
+// the bundle as well.
+
+#include "Models/StorageModels.h"
+#include "SyncedListModel.h"
+
+class InstalledAppListModel : public SyncedListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The window owns its lists")
+
+  public:
+    enum Role { Name, BundleId, Size, ModeBadge, ModeSymbol, Selectable, Selected };
+
+    using SyncedListModel::SyncedListModel;
+    void setApps(std::vector<InstalledAppItem> apps) { syncRows(rows_, std::move(apps)); }
+    const InstalledAppItem& at(int row) const { return rows_.at(row); }
+    void setOnlyCacheMode(bool onlyCache);
+    // Whether a row can be selected in the current mode.
+    bool isEnabled(const InstalledAppItem& app) const { return !onlyCache_ || app.orphanSizeBytes > 0; }
+    QVariant data(const QModelIndex& index, int role) const override;
+
+  protected:
+    std::vector<QByteArray> roleNameList() const override;
+    int rowTotal() const override { return int(rows_.size()); }
+
+  private:
+    std::vector<InstalledAppItem> rows_;
+    bool onlyCache_ = true;
+};

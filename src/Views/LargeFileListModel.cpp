@@ -1,0 +1,36 @@
+#include "LargeFileListModel.h"
+
+#include "L10n/QuillmereL10n.h"
+#include "QtText.h"
+#include "RowDates.h"
+
+std::vector<QByteArray> LargeFileListModel::roleNameList() const
+{
+    return {"name", "path", "category", "verification", "size", "modified", "isVideo", "selected"};
+}
+
+QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const LargeFileItem& file = rows_[index.row()];
+    switch (role - this->role(0)) {
+    case Name:
+        return qt(file.name);
+    case Path:
+        return qt(file.displayPath);
+    case Category:
+        return qt(QuillmereL10n(language()).localizeCategory(file.category));
+    case Verification:
+        return qt(file.verificationBadge);
+    case Size:
+        return bytesText(file.sizeBytes);
+    case Modified:
+        return dayText(file.modifiedDate);
+    case IsVideo:
+        return file.category == LargeFileCategory::videoMedia;
+    case Selected:
+        return file.isSelected;
+    }
+    return {};
+}

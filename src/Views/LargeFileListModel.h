@@ -1,0 +1,26 @@
+#pragma once
+// The large files of the chosen category, in the engine's order.
+
+#include "Models/StorageModels.h"
+#include "SyncedListModel.h"
+
+class LargeFileListModel : public SyncedListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The window owns its lists")
+
+  public:
+    enum Role { Name, Path, Category, Verification, Size, Modified, IsVideo, Selected };
+
+    using SyncedListModel::SyncedListModel;
+    void setFiles(std::vector<LargeFileItem> files) { syncRows(rows_, std::move(files)); }
+    const LargeFileItem& at(int row) const { return rows_.at(row); }
+    QVariant data(const QModelIndex& index, int role) const override;
+
+  protected:
+    std::vector<QByteArray> roleNameList() const override;
+    int rowTotal() const override { return int(rows_.size()); }
+
+  private:
+    std::vector<LargeFileItem> rows_;
+};

@@ -1,0 +1,26 @@
+#include "PurgeRecordListModel.h"
+
+#include "L10n/QuillmereL10n.h"
+#include "QtText.h"
+#include "RowDates.h"
+
+std::vector<QByteArray> PurgeRecordListModel::roleNameList() const { return {"name", "label", "size", "cleanedAt"}; }
+
+QVariant PurgeRecordListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const PurgeHistoryRecord& record = rows_[index.row()];
+    const QuillmereL10n l10n(language());
+    switch (role - this->role(0)) {
+    case Name:
+        return qt(l10n.localizeRecordName(record.name));
+    case Label:
+        return qt(l10n.localizeCleanLabel(record.categoryLabel));
+    case Size:
+        return bytesText(record.sizeBytes);
+    case CleanedAt:
+        return timeText(record.cleanedAt);
+    }
+    return {};
+}

@@ -1,0 +1,26 @@
+#include "SyncedListModel.h"
+
+SyncedListModel::SyncedListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+QHash<int, QByteArray> SyncedListModel::roleNames() const
+{
+    QHash<int, QByteArray> names;
+    const auto list = roleNameList();
+    for (int i = 0; i < int(list.size()); ++i)
+        names.insert(role(i), list[i]);
+    return names;
+}
+
+void SyncedListModel::setLanguage(AppLanguage language)
+{
+    if (language_ == language)
+        return;
+    language_ = language;
+    refreshAllRows();
+}
+
+void SyncedListModel::refreshAllRows()
+{
+    if (rowTotal() > 0)
+        Q_EMIT dataChanged(index(0), index(rowTotal() - 1));
+}

@@ -1,0 +1,98 @@
+#pragma once
+// What the workspace column shows besides its rows, in the current language: the workspace's
+// header, select-all, empty state, primary and smart-clean buttons, the feedback banner, the
+// purge progress overlay and the confirmation of a permanent delete. Derived on every read
+// from the window and its engine; the signals say which group of values may have changed.
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class MacMainView;
+
+class WorkspaceColumnPresenter : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The window owns its column")
+    // The workspace shown, its sub-tab and mode, and the language.
+    Q_PROPERTY(QString headerTitle READ headerTitle NOTIFY shapeChanged)
+    Q_PROPERTY(QString headerSubtitle READ headerSubtitle NOTIFY shapeChanged)
+    Q_PROPERTY(QColor accent READ accent NOTIFY shapeChanged)
+    Q_PROPERTY(QString primaryActionTitle READ primaryActionTitle NOTIFY shapeChanged)
+    Q_PROPERTY(bool primaryActionRemoves READ primaryActionRemoves NOTIFY shapeChanged)
+    Q_PROPERTY(QString emptyTitle READ emptyTitle NOTIFY shapeChanged)
+    Q_PROPERTY(QString emptyMessage READ emptyMessage NOTIFY shapeChanged)
+    Q_PROPERTY(QString emptySymbol READ emptySymbol NOTIFY shapeChanged)
+    Q_PROPERTY(QString emptyNextTitle READ emptyNextTitle NOTIFY shapeChanged)
+    Q_PROPERTY(bool showsApplicationsBanner READ showsApplicationsBanner NOTIFY shapeChanged)
+    // What the lists hold and what is selected.
+    Q_PROPERTY(bool hasRows READ hasRows NOTIFY contentChanged)
+    Q_PROPERTY(bool showsEmptyState READ showsEmptyState NOTIFY contentChanged)
+    Q_PROPERTY(bool allRowsSelected READ allRowsSelected NOTIFY contentChanged)
+    Q_PROPERTY(QString selectAllTitle READ selectAllTitle NOTIFY contentChanged)
+    Q_PROPERTY(QString selectAllSymbol READ selectAllSymbol NOTIFY contentChanged)
+    Q_PROPERTY(QString currentTabSelectedText READ currentTabSelectedText NOTIFY contentChanged)
+    Q_PROPERTY(QString smartCleanTotalText READ smartCleanTotalText NOTIFY contentChanged)
+    Q_PROPERTY(QString rescanTitle READ rescanTitle NOTIFY contentChanged)
+    // The last clean or restore, and the clean running now.
+    Q_PROPERTY(bool bannerVisible READ bannerVisible NOTIFY feedbackChanged)
+    Q_PROPERTY(QString bannerText READ bannerText NOTIFY feedbackChanged)
+    Q_PROPERTY(QString undoTitle READ undoTitle NOTIFY feedbackChanged)
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY feedbackChanged)
+    Q_PROPERTY(QString purgeTitle READ purgeTitle NOTIFY purgeChanged)
+    Q_PROPERTY(double purgeProgress READ purgeProgress NOTIFY purgeChanged)
+    Q_PROPERTY(QString purgeItemName READ purgeItemName NOTIFY purgeChanged)
+    // A permanent delete waiting for the person's word.
+    Q_PROPERTY(bool confirmationVisible READ confirmationVisible NOTIFY confirmationChanged)
+    Q_PROPERTY(QString confirmationMessage READ confirmationMessage NOTIFY confirmationChanged)
+    Q_PROPERTY(QString confirmationAction READ confirmationAction NOTIFY confirmationChanged)
+
+  public:
+    explicit WorkspaceColumnPresenter(MacMainView& view);
+
+    QString headerTitle() const;
+    QString headerSubtitle() const;
+    QColor accent() const;
+    QString primaryActionTitle() const;
+    bool primaryActionRemoves() const;
+    QString emptyTitle() const;
+    QString emptyMessage() const;
+    QString emptySymbol() const;
+    QString emptyNextTitle() const;
+    bool showsApplicationsBanner() const;
+
+    bool hasRows() const;
+    bool showsEmptyState() const;
+    bool allRowsSelected() const;
+    QString selectAllTitle() const;
+    QString selectAllSymbol() const;
+    QString currentTabSelectedText() const;
+    QString smartCleanTotalText() const;
+    QString rescanTitle() const;
+
+    bool bannerVisible() const;
+    QString bannerText() const;
+    QString undoTitle() const;
+    bool canUndo() const;
+    QString purgeTitle() const;
+    double purgeProgress() const;
+    QString purgeItemName() const;
+
+    bool confirmationVisible() const;
+    QString confirmationMessage() const;
+    QString confirmationAction() const;
+
+  Q_SIGNALS:
+    void shapeChanged();
+    void contentChanged();
+    void feedbackChanged();
+    void purgeChanged();
+    void confirmationChanged();
+
+  private:
+    // Index of the empty state the shown list would have.
+    int emptyStateIndex() const;
+
+    MacMainView& view_;
+};

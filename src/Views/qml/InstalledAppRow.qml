@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Layouts
+import Quillmere
+
+// An installed application: name, bundle identifier, what the current mode frees and how.
+// In cache-only mode an app without leftovers is disabled and says it has no cache.
+WorkspaceRow {
+    id: row
+    required property string name
+    required property string bundleId
+    required property string size
+    required property string modeBadge
+    required property string modeSymbol
+    required selected
+    required selectable
+
+    rowName: row.name
+    accent: View.appSlimmingOnlyCache ? View.palette.violet : View.palette.crimson
+
+    RowLayout {
+        width: parent.width
+        spacing: 10
+        opacity: row.selectable ? 1 : 0.5
+        GlyphIcon { symbol: "app"; color: View.palette.violet; size: 22; Layout.alignment: Qt.AlignTop }
+        ColumnLayout {
+            spacing: 3
+            Layout.fillWidth: true
+            RowLayout {
+                Layout.fillWidth: true
+                InkText {
+                    text: row.name
+                    font.pixelSize: 14
+                    font.weight: Font.DemiBold
+                    elide: Text.ElideRight
+                    Layout.fillWidth: true
+                }
+                InkText { text: row.size; font.pixelSize: 13; font.weight: Font.DemiBold }
+            }
+            InkText {
+                text: row.bundleId
+                color: View.palette.inkMuted
+                font.pixelSize: 11
+                elide: Text.ElideRight
+                Layout.fillWidth: true
+            }
+            Flow {
+                spacing: 6
+                Layout.fillWidth: true
+                BadgePill {
+                    symbol: row.selectable ? row.modeSymbol : ""
+                    label: row.modeBadge
+                    tint: !row.selectable ? View.palette.inkMuted
+                                       : (View.appSlimmingOnlyCache ? View.palette.violet : View.palette.crimson)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,103 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Quillmere
+
+// What this session's cleans moved to the Trash, newest clean first: put back everything, or
+// one item. Escape or a click outside closes it.
+T.Popup {
+    id: popover
+    objectName: "restoreHistoryPopover"
+    width: 400
+    implicitHeight: historyLayout.implicitHeight + topPadding + bottomPadding
+    padding: 16
+    focus: true
+    visible: View.showRestoreHistoryPopover
+    closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutsideParent
+    onClosed: View.showRestoreHistoryPopover = false
+
+    background: Rectangle {
+        radius: 18
+        color: View.palette.isDark ? View.palette.canvasBase : "white"
+        border.color: View.palette.hairlineBorder
+    }
+
+    ColumnLayout {
+        id: historyLayout
+        anchors.fill: parent
+        spacing: 10
+        Accessible.role: Accessible.Dialog
+        Accessible.name: View.texts.restorePopoverTitle
+        RowLayout {
+            spacing: 8
+            Layout.fillWidth: true
+            GlyphIcon { symbol: "arrow.uturn.backward.circle.fill"; color: View.palette.emerald; size: 18 }
+            InkText {
+                text: View.texts.restorePopoverTitle
+                font.pixelSize: 14
+                font.weight: Font.DemiBold
+                elide: Text.ElideRight
+                Layout.fillWidth: true
+            }
+            PillButton {
+                objectName: "restoreAllButton"
+                visible: View.purgeRecords.count > 0
+                text: View.texts.restoreAll
+                implicitHeight: 28
+                onClicked: View.restoreAll()
+            }
+        }
+        InkText {
+            objectName: "restoreHistoryEmpty"
+            visible: View.purgeRecords.count === 0
+            text: View.texts.restorePopoverEmpty
+            color: View.palette.inkSecondary
+            font.pixelSize: 12
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        ListView {
+            id: records
+            objectName: "restoreHistoryList"
+            visible: View.purgeRecords.count > 0
+            clip: true
+            spacing: 6
+            model: View.purgeRecords
+            boundsBehavior: Flickable.StopAtBounds
+            Layout.fillWidth: true
+            Layout.preferredHeight: Math.min(contentHeight, 320)
+            Accessible.role: Accessible.List
+            Accessible.name: View.texts.restorePopoverTitle
+            delegate: GlassCard {
+                id: record
+                required property int index
+                required property string name
+                required property string label
+                required property string size
+                width: ListView.view.width
+                implicitHeight: recordRow.implicitHeight + 16
+                radius: 12
+                RowLayout {
+                    id: recordRow
+                    anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 10 }
+                    spacing: 8
+                    ColumnLayout {
+                        spacing: 2
+                        Layout.fillWidth: true
+                        InkText { text: record.name; font.pixelSize: 13; font.weight: Font.DemiBold; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        InkText { text: record.label + " · " + record.size; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+                    }
+                    PillButton {
+                        objectName: "restoreRecordButton"
+                        text: View.texts.restoreOne
+                        quiet: true
+                        implicitHeight: 26
+                        Accessible.description: record.name
+                        onClicked: View.restoreRecord(record.index)
+                    }
+                }
+            }
+        }
+    }
+}

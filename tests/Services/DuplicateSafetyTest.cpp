@@ -1,0 +1,101 @@
+// A duplicate group never loses its last copy: not when its original lies in a folder
+// another list removes, not when its copies are also selected as large files, not when
+// a copy or the original changed after the scan.
+#include "support/CleanFixture.h"
+#include "support/HomeFixtures.h"
+
+#include <fstream>
+
+namespace {
+
+class DuplicateSafety : public CleanFixture {
+  protected:
+    void scanAndClean(void (MacStorageScanner::*command)())
+    {
+        engine->startInstantScan();
+        ASSERT_TRUE(waitForScan(*engine));
+        ASSERT_FALSE(engine->duplicateGroups().empty()) << "the scan found no duplicates";
+        ((*engine).*command)();
+        ASSERT_TRUE(waitForPurge(*engine));
+    }
+
+    // Rewrites a file in place with other bytes of the same length, as an editor saves.
+    void edit(const std::string& path)
+    {
+        std::string content = readFileBytes(path);
+        content[content.size() / 2] ^= 0x5A;
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    }
+
+    int copiesLeft(const std::vector<std::string>& paths, const std::string& content) const
+    {
+        int left = 0;
+        for (const auto& path : paths)
+            left += fileops::exists(path) && readFileBytes(path) == content;
+        return left;
+    }
+};
+
+} // namespace
+
+// The kept original lies in an idle project's dist/ that the artefact part removes.
+TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenTheOriginalGoesWithAnArtefactFolder)
+{
+    idleArtefact(home, "Desktop/projects/web", "dist", 'w');
+    const std::string original = home.file("Desktop/projects/web/dist/app.bin", 4 * MiB, 'a');
+    const std::string copy = home.file("Documents/backups/2024-old/web/app.bin", 4 * MiB, 'a');
+    const std::string content = readFileBytes(copy);
+    engine->setMoveToTrashByDefault(false);
+
+    scanAndClean(&MacStorageScanner::purgeAllMasterSmartSelected);
+    EXPECT_FALSE(fileops::exists(original)); // the artefact folder went as selected
+    EXPECT_EQ(copiesLeft({original, copy}, content), 1);
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+}
+
+// Both copies are archives large enough to be preselected as large files too.
+TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenEveryCopyIsAlsoASelectedLargeFile)
+{
+    const std::string original = largeInstaller(home, "Downloads/data.zip", 'z');
+    const std::string copy = largeInstaller(home, "Documents/archive/data.zip", 'z');
+    const std::string content = readFileBytes(copy);
+    engine->setMoveToTrashByDefault(false);
+
+    scanAndClean(&MacStorageScanner::purgeAllMasterSmartSelected);
+    EXPECT_EQ(copiesLeft({original, copy}, content), 1);
+    EXPECT_GE(engine->lastSkippedCount(), 1);
+}
+
+TEST_F(DuplicateSafety, ACopyEditedAfterTheScanIsLeft)
+{
+    const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
+    const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
+    engine->setMoveToTrashByDefault(false);
+    engine->startInstantScan();
+    ASSERT_TRUE(waitForScan(*engine));
+    edit(copy);
+    const std::string edited = readFileBytes(copy);
+
+    engine->purgeSelectedDuplicates();
+    ASSERT_TRUE(waitForPurge(*engine));
+    EXPECT_EQ(readFileBytes(copy), edited);
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_TRUE(engine->sessionCleanedPaths().empty());
+}
+
+// Once the original differs, the copy may be the only one left of what the scan saw.
+TEST_F(DuplicateSafety, ACopyWhoseOriginalChangedAfterTheScanIsLeft)
+{
+    const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
+    const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
+    const std::string content = readFileBytes(copy);
+    engine->setMoveToTrashByDefault(false);
+    engine->startInstantScan();
+    ASSERT_TRUE(waitForScan(*engine));
+    edit(original);
+
+    engine->purgeSelectedDuplicates();
+    ASSERT_TRUE(waitForPurge(*engine));
+    EXPECT_EQ(readFileBytes(copy), content);
+    EXPECT_EQ(engine->lastSkippedCount(), 1);
+}
