@@ -170,7 +170,13 @@ Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::str
     if (!fd)
         return fd.status();
     auto children = listOpened(*fd, folder);
+    // A file system mounted here is not part of the folder.
+    const std::vector<std::string> mountPoints = children ? mounts::mountPointsBelow(*fd) : std::vector<std::string>{};
     close(*fd);
+    if (children && !mountPoints.empty())
+        std::erase_if(*children, [&](const Child& child) {
+            return std::find(mountPoints.begin(), mountPoints.end(), child.name) != mountPoints.end();
+        });
     return children;
 }
 
@@ -179,13 +185,10 @@ Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int fold
     std::vector<FolderReadahead::Child> children;
     if (const Status listed = FolderReadahead::list(folderFd, children); !listed)
         return listed;
-    // A file system mounted here is not part of the folder.
-    const std::vector<std::string> mountPoints = mounts::mountPointsBelow(folderFd);
     std::vector<Child> out;
     out.reserve(children.size());
     for (auto& child : children)
-        if (std::find(mountPoints.begin(), mountPoints.end(), child.name) == mountPoints.end())
-            out.push_back({std::move(child.name), child.kind});
+        out.push_back({std::move(child.name), child.kind});
     return out;
 }
 

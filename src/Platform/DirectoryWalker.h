@@ -96,7 +96,8 @@ class DirectoryWalker {
         Kind kind;
     };
     static Result<std::vector<Child>> list(const std::string& folder, std::string_view within = {});
-    // The same for an opened folder.
+    // Every child of an opened folder, mount points included: whoever removes the folder
+    // must meet them to stop there.
     static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
