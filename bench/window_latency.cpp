@@ -1,19 +1,25 @@
 // How long the window's event loop stalls while it works: a 4 ms timer records how late
 // each of its ticks fires while the real window (offscreen) scans a home, selects and
-// deselects all rows of its artefact list, cleans 500 of them and switches language.
+// deselects all rows of its artefact list, cleans 500 of them and switches language; with
+// --media, also while it inspects a 100-megapixel photo and multi-gigabyte videos (DIR holds
+// big.mov and big.mkv; the photo is made there).
 //
-//   window-latency --home DIR [--clean-items N]
+//   window-latency --home DIR [--clean-items N] [--media DIR]
 //
 // Prints, per phase, the longest stall and the 99th percentile of the lateness, in ms.
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
 #include "MacMainView.h"
 #include "MainWindowLoader.h"
+#include "Platform/Media/ThumbnailService.h"
 #include "Services/SandboxAccessManager.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
 #include <QQmlApplicationEngine>
 #include <QSettings>
 #include <QTimer>
@@ -21,8 +27,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -97,6 +106,40 @@ Figures figuresOf(std::vector<double> samples)
     return f;
 }
 
+// A photo of 10,000 × 10,000 pixels, made once.
+bool makeHugePhoto(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return true;
+    QImage photo(10000, 10000, QImage::Format_RGB888);
+    for (int y = 0; y < photo.height(); ++y) {
+        uchar* line = photo.scanLine(y);
+        for (int x = 0; x < photo.width(); ++x) {
+            line[3 * x] = uchar(x * 255 / photo.width());
+            line[3 * x + 1] = uchar(y * 255 / photo.height());
+            line[3 * x + 2] = uchar((x ^ y) & 0xFF);
+        }
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        return false;
+    return QImageWriter(&file, "jpeg").write(photo);
+}
+
+LargeFileItem largeFileAt(const std::string& path, const std::string& name)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    LargeFileItem file;
+    file.id = file.url = path;
+    file.name = name;
+    file.category = LargeFileCategory::videoMedia;
+    file.sizeBytes = st.st_size;
+    return file;
+}
+
 void report(const char* phase, const Figures& f)
 {
     std::printf("%-34s longest stall %7.1f ms   p99 %6.1f ms   (%zu ticks)\n", phase, f.longest, f.p99, f.ticks);
@@ -110,14 +153,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::string home;
     int cleanItems = 500;
+    std::string media;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--home") == 0)
             home = argv[i + 1];
+        else if (std::strcmp(argv[i], "--media") == 0)
+            media = argv[i + 1];
         else if (std::strcmp(argv[i], "--clean-items") == 0)
             cleanItems = std::atoi(argv[i + 1]);
     }
     if (home.empty()) {
-        std::fprintf(stderr, "usage: window-latency --home DIR [--clean-items N]\n");
+        std::fprintf(stderr, "usage: window-latency --home DIR [--clean-items N] [--media DIR]\n");
         return 2;
     }
 
@@ -177,6 +223,42 @@ int main(int argc, char** argv)
         runUntil(scanner, &MacStorageScanner::isPurgingAnimationChanged, [&] { return !scanner.isPurgingAnimation(); });
     });
     phase("first switch to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
+
+    if (!media.empty()) {
+        const std::string photo = media + "/huge.jpg";
+        if (!makeHugePhoto(photo)) {
+            std::fprintf(stderr, "window-latency: the photo could not be made in %s\n", media.c_str());
+            return 1;
+        }
+        view.selectWorkspace(CleanTrustWorkspace::largeMedia);
+        runFor(300);
+        // Inspects the file and waits until its thumbnail has come (or a minute passed).
+        auto inspectForThumbnail = [&](const std::string& path, const char* name) {
+            ThumbnailService& thumbnails = view.thumbnails();
+            QEventLoop loop;
+            QObject::connect(&thumbnails, &ThumbnailService::thumbnailChanged, &loop, [&](const std::string& which) {
+                if (which == path)
+                    loop.quit();
+            });
+            QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(path, name)));
+            loop.exec();
+            if (thumbnails.thumbnail(path).isNull())
+                std::fprintf(stderr, "window-latency: no thumbnail came for %s\n", path.c_str());
+        };
+        phase("inspect a 100-megapixel photo", [&] { inspectForThumbnail(photo, "huge.jpg"); });
+        phase("inspect a 4 GB video (thumbnail)", [&] { inspectForThumbnail(media + "/big.mkv", "big.mkv"); });
+        phase("inspect a 4 GB video (player)", [&] {
+            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(media + "/big.mov", "big.mov")));
+            runFor(1000); // it loads
+        });
+        phase("play the 4 GB video for 2 s", [&] {
+            if (InlineMediaPlayer* player = view.avPlayer())
+                player->togglePlayback();
+            runFor(2000);
+        });
+        phase("leave the playing video", [&] { view.selectWorkspace(CleanTrustWorkspace::oneClickSafe); });
+    }
 
     report("all phases", figuresOf(std::move(all)));
     return 0;

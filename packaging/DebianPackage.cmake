@@ -51,8 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUILLMERE_RUNTIME_DEPENDS}")
-# Without them the window still works: no sounds, or X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop, qt6-wayland")
+# Without them the window still works: no sounds, X11 through XWayland, or a generic glyph
+# where a file type's icon would be.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop, qt6-wayland, adwaita-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

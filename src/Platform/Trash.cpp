@@ -4,6 +4,7 @@
 #include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileIdentity.h"
+#include "Platform/FileUri.h"
 #include "Platform/TreeTally.h"
 
 #include <cerrno>
@@ -45,12 +46,6 @@ std::optional<URL> mountPointOf(const URL& path, dev_t device)
         current = parent;
     }
     return current;
-}
-
-bool isUnreserved(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-           c == '.' || c == '~' || c == '/';
 }
 
 int hexValue(char c)
@@ -293,22 +288,7 @@ std::string Trash::infoFileText(const std::string& pathValue, Date deletedAt)
     return "[Trash Info]\nPath=" + percentEncodePath(pathValue) + "\nDeletionDate=" + date + "\n" + kWrittenHereLine;
 }
 
-std::string Trash::percentEncodePath(const std::string& bytes)
-{
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (isUnreserved(byte)) {
-            out.push_back(c);
-        } else {
-            out.push_back('%');
-            out.push_back(hex[byte >> 4]);
-            out.push_back(hex[byte & 0xF]);
-        }
-    }
-    return out;
-}
+std::string Trash::percentEncodePath(const std::string& bytes) { return percentEncoded(bytes, "-_.~/"); }
 
 std::string Trash::percentDecode(const std::string& text)
 {

@@ -6,12 +6,14 @@
 namespace {
 
 // SF Symbols name → Material Design Icons glyph (name and code point in the font).
-constexpr std::array<std::pair<std::string_view, MdiIcon>, 57> kSymbolIcons{{
+constexpr std::array<std::pair<std::string_view, MdiIcon>, 63> kSymbolIcons{{
     {"app", {"application", 0xF614}},
     {"app.badge.checkmark", {"apps", 0xF03B}},
+    {"arrow.down.right.and.arrow.up.left", {"fullscreen-exit", 0xF294}},
     {"arrow.right", {"arrow-right", 0xF054}},
     {"arrow.right.circle.fill", {"arrow-right-bold-circle", 0xF056}},
     {"arrow.triangle.2.circlepath", {"sync", 0xF4E6}},
+    {"arrow.up.left.and.arrow.down.right", {"fullscreen", 0xF293}},
     {"arrow.up.right.circle.fill", {"arrow-top-right", 0xF05C}},
     {"arrow.uturn.backward.circle.fill", {"undo", 0xF54C}},
     {"bolt.horizontal.circle.fill", {"flash", 0xF241}},
@@ -45,6 +47,8 @@ constexpr std::array<std::pair<std::string_view, MdiIcon>, 57> kSymbolIcons{{
     {"lock.shield.fill", {"lock", 0xF33E}},
     {"macwindow.badge.plus", {"desktop-mac", 0xF1C4}},
     {"minus", {"minus", 0xF374}},
+    {"music.note", {"music-note", 0xF387}},
+    {"pause.fill", {"pause", 0xF3E4}},
     {"play.fill", {"play", 0xF40A}},
     {"play.rectangle.fill", {"play-box-outline", 0xF40B}},
     {"play.rectangle.on.rectangle.fill", {"presentation-play", 0xF429}},
@@ -53,6 +57,8 @@ constexpr std::array<std::pair<std::string_view, MdiIcon>, 57> kSymbolIcons{{
     {"slider.horizontal.3", {"tune", 0xF62E}},
     {"sparkle.magnifyingglass", {"magnify", 0xF349}},
     {"sparkles", {"auto-fix", 0xF068}},
+    {"speaker.slash.fill", {"volume-off", 0xF581}},
+    {"speaker.wave.2.fill", {"volume-high", 0xF57E}},
     {"square.grid.2x2.fill", {"view-grid", 0xF570}},
     {"square.on.square.badge.person.crop.fill", {"account-box", 0xF006}},
     {"square.on.square.dashed", {"content-duplicate", 0xF191}},

@@ -53,6 +53,13 @@
     X(finder, "folder.fill")                                                                                           \
     X(appNoLeftovers, "checkmark.seal.fill")                                                                           \
     X(livePlayer, "waveform")                                                                                          \
+    X(playerPlay, "play.fill")                                                                                         \
+    X(playerPause, "pause.fill")                                                                                       \
+    X(playerSound, "speaker.wave.2.fill")                                                                              \
+    X(playerMuted, "speaker.slash.fill")                                                                               \
+    X(playerFullScreen, "arrow.up.left.and.arrow.down.right")                                                          \
+    X(playerExitFullScreen, "arrow.down.right.and.arrow.up.left")                                                      \
+    X(soundOnly, "music.note")                                                                                         \
     X(otherZones, "arrow.up.right.circle.fill")                                                                        \
     X(vault, "lock.shield.fill")                                                                                       \
     X(vaultInfo, "info.circle")                                                                                        \

@@ -1,18 +1,22 @@
 #include "DesktopIntegration.h"
 
 #include "Models/Paths.h"
+#include "Platform/FileUri.h"
 
 #include <QAudioOutput>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMediaPlayer>
 
-QUrl fileUrlOfPath(const URL& path)
-{
-    return QUrl::fromEncoded(QByteArray("file://") + QByteArray::fromStdString(path).toPercentEncoding("/"));
-}
+namespace {
+// A file manager started on demand may take a while to show its window.
+constexpr int kFileManagerTimeoutMs = 10000;
+} // namespace
+
+QUrl fileUrlOfPath(const URL& path) { return QUrl::fromEncoded(QByteArray::fromStdString(fileUriOfPath(path))); }
 
 DesktopCleanFeedback::DesktopCleanFeedback(QObject* parent) : QObject(parent) {}
 DesktopCleanFeedback::~DesktopCleanFeedback() = default;
@@ -44,13 +48,22 @@ void DesktopCleanFeedback::playSound(std::string_view name)
 
 void DesktopWorkspaceService::revealInFinder(const URL& url)
 {
+    const QUrl folder = fileUrlOfPath(paths::parent(url));
+    if (!bus_.isConnected()) {
+        QDesktopServices::openUrl(folder);
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QString::fromLatin1(fileUrlOfPath(url).toEncoded())} << QString();
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        QDesktopServices::openUrl(fileUrlOfPath(paths::parent(url)));
+    // Not waited for: a file manager that takes its time to start must not hold up the window.
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kFileManagerTimeoutMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [folder](QDBusPendingCallWatcher* done) {
+        if (done->isError())
+            QDesktopServices::openUrl(folder);
+        done->deleteLater();
+    });
 }
 
 void DesktopWorkspaceService::openWithDefaultApp(const URL& url) { QDesktopServices::openUrl(fileUrlOfPath(url)); }

@@ -4,6 +4,7 @@
 
 #include "Platform/DesktopSeams.h"
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QUrl>
 
@@ -34,6 +35,12 @@ class DesktopCleanFeedback : public QObject, public CleanFeedback {
 // Reveal through the file manager's D-Bus interface, else open the containing folder.
 class DesktopWorkspaceService : public WorkspaceService {
   public:
+    // `bus` is where the file manager is looked for.
+    explicit DesktopWorkspaceService(QDBusConnection bus = QDBusConnection::sessionBus()) : bus_(std::move(bus)) {}
+    // Returns at once; the containing folder opens once the file manager has said no.
     void revealInFinder(const URL& url) override;
     void openWithDefaultApp(const URL& url) override;
+
+  private:
+    QDBusConnection bus_;
 };

@@ -3,9 +3,13 @@
 #include "L10n/QuillmereL10n.h"
 #include "Models/FindById.h"
 #include "Models/Paths.h"
+#include "Platform/Media/ThumbnailService.h"
 #include "QtText.h"
+#include "QuillmereVersion.h"
 
+#include <QGuiApplication>
 #include <QQmlEngine>
+#include <QScreen>
 
 #include <sys/stat.h>
 
@@ -15,10 +19,11 @@ constexpr int kOnboardingPulseMs = 1100;
 // The engine property that names the window a QML engine shows.
 constexpr const char* kExposedViewProperty = "quillmereView";
 
-bool fileExists(const URL& path)
+// Only a regular file is handed to the player: a link or a pipe put in its place is not.
+bool isRegularFile(const URL& path)
 {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // The published list each kind of inspected record lives in.
@@ -34,6 +39,7 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
     : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
       column_(std::make_unique<WorkspaceColumnPresenter>(*this))
 {
+    inspector_ = std::make_unique<InspectorPresenter>(*this);
     QSettings& settings = access_.settings();
     languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
     appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
@@ -56,8 +62,18 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
 
 MacMainView::~MacMainView()
 {
-    // The column presenter is a child that refers back to this window: it goes first.
+    // The presenters are children that refer back to this window: they go first.
+    inspector_.reset();
     column_.reset();
+    if (avPlayer_)
+        avPlayer_->retire();
+    if (decoderThread_.isRunning()) {
+        // What the player posted (letting go of its file) is done before the thread ends.
+        QMetaObject::invokeMethod(
+            decoderThreadAnchor_.get(), [] {}, Qt::BlockingQueuedConnection);
+        decoderThread_.quit();
+        decoderThread_.wait();
+    }
 }
 
 void MacMainView::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
@@ -216,9 +232,28 @@ QString MacMainView::inspectedTitle() const
     return QString::fromStdString(std::visit(Title{currentLanguage()}, inspectedItem_->payload()));
 }
 
-QString MacMainView::mediaFileName() const
+QThread& MacMainView::decoderThread()
 {
-    return avPlayer_ ? QString::fromStdString(paths::lastComponent(*avPlayer_)) : QString();
+    if (!decoderThread_.isRunning()) {
+        decoderThreadAnchor_ = std::make_unique<QObject>();
+        decoderThreadAnchor_->moveToThread(&decoderThread_);
+        decoderThread_.setObjectName(QStringLiteral("media decoder"));
+        decoderThread_.start();
+    }
+    return decoderThread_;
+}
+
+ThumbnailService& MacMainView::thumbnails()
+{
+    if (!thumbnails_) {
+        ThumbnailService::Options options;
+        options.failureFolder = "quillmere-" + std::string(kQuillmereVersion);
+        // Twice the pixels on a dense screen, so the frame stays sharp there.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        options.flavor = screen && screen->devicePixelRatio() > 1 ? ThumbnailFlavor::xLarge : ThumbnailFlavor::large;
+        thumbnails_ = std::make_unique<ThumbnailService>(std::move(options));
+    }
+    return *thumbnails_;
 }
 
 // ---------------------------------------------------------------- window shown and reactions
@@ -326,9 +361,17 @@ void MacMainView::syncMediaPlayerIfNeeded()
             media = file->url;
         }
     }
-    if (media && !fileExists(*media))
+    if (media && !isRegularFile(*media))
         media.reset();
+    // A fresh copy of the same record (its selection changed, say) keeps playing.
+    if (avPlayer_ && media && avPlayer_->path() == *media) {
+        Q_EMIT avPlayerChanged();
+        return;
+    }
+    // The player of the item left behind stops at once and lets go of its file.
+    if (avPlayer_)
+        avPlayer_->retire();
     // A new player for every inspected media file, so one always starts paused at the beginning.
-    avPlayer_ = std::move(media);
+    avPlayer_ = media ? new InlineMediaPlayer(*media, decoderThread(), this) : nullptr;
     Q_EMIT avPlayerChanged();
 }

@@ -7,6 +7,8 @@
 
 #include "CacheListModels.h"
 #include "DuplicateListModels.h"
+#include "InlineMediaPlayer.h"
+#include "InspectorPresenter.h"
 #include "InstalledAppListModel.h"
 #include "L10n/AppLanguage.h"
 #include "LargeFileListModel.h"
@@ -25,6 +27,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
@@ -36,6 +39,7 @@
 #include <vector>
 
 class QQmlEngine;
+class ThumbnailService;
 
 class MacMainView : public QObject {
     Q_OBJECT
@@ -61,7 +65,6 @@ class MacMainView : public QObject {
     Q_PROPERTY(QString inspectedKind READ inspectedKind NOTIFY inspectedItemChanged)
     Q_PROPERTY(QString inspectedTitle READ inspectedTitle NOTIFY inspectedTitleChanged)
     Q_PROPERTY(int inspectedRow READ inspectedRow NOTIFY inspectedRowChanged)
-    Q_PROPERTY(QString mediaFileName READ mediaFileName NOTIFY avPlayerChanged)
     Q_PROPERTY(bool moveToTrash READ moveToTrash WRITE setMoveToTrash NOTIFY moveToTrashChanged)
     // Presentation: every text in the current language (an object of texts by name, built
     // once per language), the palette's colours, the workspaces.
@@ -99,6 +102,8 @@ class MacMainView : public QObject {
     Q_PROPERTY(PurgeRecordListModel* purgeRecords READ purgeRecords CONSTANT)
     // The workspace column's texts and states.
     Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
+    // The inspected item's details, its preview frame and inline player.
+    Q_PROPERTY(InspectorPresenter* inspector READ inspector CONSTANT)
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
@@ -136,8 +141,11 @@ class MacMainView : public QObject {
     void setShowRestoreHistoryPopover(bool show);
     bool showLanguageMatrixPopover() const { return showLanguageMatrixPopover_; }
     void setShowLanguageMatrixPopover(bool show);
-    // The file the inline player is set up for (its construction belongs to the inspector).
-    const std::optional<URL>& avPlayer() const { return avPlayer_; }
+    // The inline player of the inspected media file, made new (paused at its start) for every
+    // one; none when the inspected item has no media file that exists.
+    InlineMediaPlayer* avPlayer() const { return avPlayer_; }
+    // The thumbnails of files this window has shown, and the service that makes them.
+    ThumbnailService& thumbnails();
     bool moveToTrash() const { return scanner_->moveToTrashByDefault(); }
     void setMoveToTrash(bool value) { scanner_->setMoveToTrashByDefault(value); }
 
@@ -220,7 +228,6 @@ class MacMainView : public QObject {
     QString inspectedKind() const;
     QString inspectedTitle() const;
     int inspectedRow() const { return inspectedRow_; }
-    QString mediaFileName() const;
 
     // Presentation (MacMainViewPresentation.cpp).
     QJSValue texts();
@@ -259,6 +266,7 @@ class MacMainView : public QObject {
     InstalledAppListModel* installedApps() { return &installedApps_; }
     PurgeRecordListModel* purgeRecords() { return &purgeRecords_; }
     WorkspaceColumnPresenter* column() { return column_.get(); }
+    InspectorPresenter* inspector() { return inspector_.get(); }
 
     // The icon font's glyph for a symbol name.
     Q_INVOKABLE static QString glyph(const QString& symbolName);
@@ -304,6 +312,7 @@ class MacMainView : public QObject {
     void updateWorkspaceSummaries();
     void updateInspectedLists();
     void updateInspectedRow();
+    QThread& decoderThread();
     void requestClean(PendingClean request);
     Int64 bytesToClean(const PendingClean& request) const;
     bool hasItemsToClean(const PendingClean& request) const;
@@ -333,7 +342,11 @@ class MacMainView : public QObject {
     bool showSafetyPopover_ = false;
     bool showRestoreHistoryPopover_ = false;
     bool showLanguageMatrixPopover_ = false;
-    std::optional<URL> avPlayer_;
+    QPointer<InlineMediaPlayer> avPlayer_;
+    std::unique_ptr<ThumbnailService> thumbnails_;
+    // Players decode on this thread, started with the first one.
+    QThread decoderThread_;
+    std::unique_ptr<QObject> decoderThreadAnchor_; // lives there, to wait for what was posted
     std::optional<PendingClean> pendingClean_;
     int inspectedRow_ = -1;
 
@@ -350,6 +363,7 @@ class MacMainView : public QObject {
     InstalledAppListModel installedApps_;
     PurgeRecordListModel purgeRecords_;
     std::unique_ptr<WorkspaceColumnPresenter> column_;
+    std::unique_ptr<InspectorPresenter> inspector_;
 
     QTimer pulseTimer_;
 };

@@ -239,14 +239,16 @@ TEST(WindowState, OnlyExistingPlayableFilesGetAPlayer)
     f.open(false);
     const URL movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
     f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(movie, 10, false)));
-    EXPECT_EQ(f.view->avPlayer(), movie);
+    ASSERT_TRUE(f.view->avPlayer());
+    EXPECT_EQ(f.view->avPlayer()->path(), movie);
     f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(f.home + "/Movies/gone.mp4", 10, false)));
     EXPECT_FALSE(f.view->avPlayer());
 
     const URL clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
     f.view->setInspectedItem(
         MacInspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)})));
-    EXPECT_EQ(f.view->avPlayer(), clip);
+    ASSERT_TRUE(f.view->avPlayer());
+    EXPECT_EQ(f.view->avPlayer()->path(), clip);
 
     f.view->setInspectedItem(std::nullopt);
     EXPECT_FALSE(f.view->avPlayer());

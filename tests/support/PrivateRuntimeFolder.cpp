@@ -4,16 +4,16 @@
 #include <filesystem>
 #include <stdexcept>
 
-PrivateRuntimeFolder::PrivateRuntimeFolder()
+PrivateEnvironmentFolder::PrivateEnvironmentFolder(const char* variable, const char* name)
 {
-    std::string pattern = "/var/tmp/quillmere-runtime-XXXXXX";
+    std::string pattern = std::string("/var/tmp/quillmere-") + name + "-XXXXXX";
     if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp for the runtime folder");
+        throw std::runtime_error(std::string("mkdtemp for ") + variable);
     folder_ = pattern;
-    setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
+    setenv(variable, folder_.c_str(), 1);
 }
 
-PrivateRuntimeFolder::~PrivateRuntimeFolder()
+PrivateEnvironmentFolder::~PrivateEnvironmentFolder()
 {
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);

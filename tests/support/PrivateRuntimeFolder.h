@@ -1,17 +1,29 @@
 #pragma once
-// Points XDG_RUNTIME_DIR at a folder of the test run's own for as long as the object
-// lives, so the per-user clean lock of a test never meets the real user's (and is
-// never made in the real home). Programs the tests start inherit it.
+// Folders of the test run's own, named by the desktop's environment variables for as long as
+// the object lives, so that nothing a test (or a program it starts, which inherits them)
+// writes there meets the real user's: the per-user clean lock in XDG_RUNTIME_DIR, thumbnails
+// in XDG_CACHE_HOME.
 
 #include <string>
 
-class PrivateRuntimeFolder {
+class PrivateEnvironmentFolder {
   public:
-    PrivateRuntimeFolder();
-    ~PrivateRuntimeFolder();
-    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
-    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+    // Makes /var/tmp/quillmere-<name>-XXXXXX and points `variable` at it.
+    PrivateEnvironmentFolder(const char* variable, const char* name);
+    ~PrivateEnvironmentFolder();
+    PrivateEnvironmentFolder(const PrivateEnvironmentFolder&) = delete;
+    PrivateEnvironmentFolder& operator=(const PrivateEnvironmentFolder&) = delete;
 
   private:
     std::string folder_;
+};
+
+class PrivateRuntimeFolder : public PrivateEnvironmentFolder {
+  public:
+    PrivateRuntimeFolder() : PrivateEnvironmentFolder("XDG_RUNTIME_DIR", "runtime") {}
+};
+
+class PrivateCacheFolder : public PrivateEnvironmentFolder {
+  public:
+    PrivateCacheFolder() : PrivateEnvironmentFolder("XDG_CACHE_HOME", "test-cache") {}
 };

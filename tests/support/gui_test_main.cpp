@@ -7,6 +7,8 @@
 int main(int argc, char** argv)
 {
     const PrivateRuntimeFolder runtime;
+    // Thumbnails the window (or a program the tests start) makes go to a cache of this run.
+    const PrivateCacheFolder cache;
     qputenv("QT_QUICK_BACKEND", qgetenv("QT_QUICK_BACKEND").isEmpty() ? "software" : qgetenv("QT_QUICK_BACKEND"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,50 +1,87 @@
 import QtQuick
-import Quillmere
+import QtQuick.Controls
 import QtQuick.Layouts
+import QtMultimedia
+import Quillmere
 
-// The right column until the full inspector arrives: what is inspected, and its media.
+// The right column: everything about the one item clicked in a workspace, so it can be
+// decided on without opening the file manager.
 Rectangle {
+    id: column
+    objectName: "inspectorColumn"
     color: View.palette.inspectorTint
     Rectangle { anchors.left: parent.left; width: 1; height: parent.height; color: View.palette.hairlineBorder }
 
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 18
+        anchors.rightMargin: 8
         spacing: 12
 
         RowLayout {
+            Layout.rightMargin: 10
             GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobalt; size: 20 }
             InkText { text: View.texts.inspectorTitle; color: View.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
         BadgePill { symbol: "bolt.shield.fill"; label: View.texts.zeroFinderJump; tint: View.palette.cobalt }
 
-        GlassCard {
-            Layout.fillWidth: true
-            Layout.preferredHeight: 120
-            visible: View.inspectedKind !== ""
-            radius: 14
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: 14
-                InkText { text: View.inspectedTitle; color: View.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
-                BadgePill {
-                    visible: View.mediaFileName !== ""
-                    symbol: "waveform"
-                    label: View.texts.livePlayer + " · " + View.mediaFileName
-                    tint: View.palette.emerald
-                }
-                Item { Layout.fillHeight: true }
-            }
-        }
-
         ColumnLayout {
+            objectName: "inspectorEmpty"
             visible: View.inspectedKind === ""
             Layout.fillWidth: true
+            Layout.rightMargin: 10
             Layout.topMargin: 40
             spacing: 10
             GlyphIcon { symbol: "sparkle.magnifyingglass"; color: View.palette.inkMuted; size: 36; Layout.alignment: Qt.AlignHCenter }
             InkText { text: View.texts.inspectorEmpty; color: View.palette.inkMuted; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
         }
-        Item { Layout.fillHeight: true }
+
+        Flickable {
+            id: scroller
+            visible: View.inspectedKind !== ""
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            contentWidth: width
+            contentHeight: details.implicitHeight + 8
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff }
+
+            Loader {
+                id: details
+                objectName: "inspectorDetails"
+                property string kind: View.inspectedKind
+                width: scroller.width - 10
+                y: 4
+                sourceComponent: {
+                    switch (View.inspectedKind) {
+                    case "safeCard": return safeCard
+                    case "projectBloat": return projectBloat
+                    case "duplicateGroup": return duplicateGroup
+                    case "largeFile": return largeFile
+                    case "installedApp": return installedApp
+                    }
+                    return null
+                }
+            }
+        }
+        Item { visible: View.inspectedKind === ""; Layout.fillHeight: true }
     }
+
+    // Another item starts at its top; a refresh of the same one keeps the place.
+    Connections {
+        target: View
+        function onInspectedRowChanged() { scroller.contentY = 0 }
+        function onInspectedItemChanged() { if (details.kind !== View.inspectedKind) scroller.contentY = 0 }
+    }
+
+    // Made with the window and never shown: setting up the first video output of the program
+    // takes a good part of a second, which would otherwise hold up the first inspected file.
+    VideoOutput { visible: false; width: 1; height: 1 }
+
+    Component { id: safeCard; SafeCardInspector {} }
+    Component { id: projectBloat; ProjectBloatInspector {} }
+    Component { id: duplicateGroup; DuplicateGroupInspector {} }
+    Component { id: largeFile; LargeFileInspector {} }
+    Component { id: installedApp; InstalledAppInspector {} }
 }

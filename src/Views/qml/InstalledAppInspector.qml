@@ -1,0 +1,59 @@
+import QtQuick
+import QtQuick.Layouts
+import Quillmere
+
+// An installed application: its name and identifier, its own size and its leftovers' size,
+// then where each leftover is (or that it has none) and where the application itself is.
+ColumnLayout {
+    spacing: 10
+
+    InspectorCard {
+        accent: View.palette.cobalt
+        InkText { text: View.inspectedTitle; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
+        InkText { text: View.inspector.bundleId; color: View.palette.inkSecondary; font.family: "monospace"; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+        RowLayout {
+            spacing: 14
+            Layout.fillWidth: true
+            ColumnLayout {
+                spacing: 0
+                InkText { text: View.texts.appBodyLabel; color: View.palette.inkMuted; font.pixelSize: 11 }
+                InkText { text: View.inspector.appSizeText; font.pixelSize: 14; font.weight: Font.DemiBold }
+            }
+            ColumnLayout {
+                spacing: 0
+                InkText { text: View.texts.appCacheLabel; color: View.palette.inkMuted; font.pixelSize: 11 }
+                InkText { text: View.inspector.cacheSizeText; color: View.palette.cobalt; font.pixelSize: 14; font.weight: Font.DemiBold }
+            }
+        }
+    }
+
+    InspectorCard {
+        objectName: "noLeftovers"
+        visible: View.inspector.leftoverPaths.length === 0
+        accent: View.palette.emerald
+        RowLayout {
+            spacing: 8
+            Layout.fillWidth: true
+            GlyphIcon { symbol: "checkmark.seal.fill"; color: View.palette.emerald; size: 18 }
+            InkText { text: View.texts.appNoLeftovers; color: View.palette.emerald; font.pixelSize: 12; wrapMode: Text.Wrap; Layout.fillWidth: true }
+        }
+    }
+
+    InspectorCard {
+        visible: View.inspector.leftoverPaths.length > 0
+        spacing: 8
+        Repeater {
+            model: View.inspector.leftoverPaths
+            delegate: PathRow {
+                required property string modelData
+                required property int index
+                path: modelData
+                onReveal: View.inspector.revealLeftover(index)
+            }
+        }
+    }
+
+    InspectorCard {
+        PathRow { path: View.inspector.path; onReveal: View.inspector.revealItem() }
+    }
+}

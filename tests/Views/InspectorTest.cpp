@@ -1,0 +1,374 @@
+// The inspector of the real window, offscreen, over a test home under /var/tmp: what it shows
+// of each kind of item, what its controls do to the engine and to the files' locations, and the
+// inline player and thumbnails, driven through the accessibility tree.
+#include "InlineMediaPlayer.h"
+#include "Platform/Media/ThumbnailService.h"
+#include "PlaybackDecoder.h"
+#include "Views/TestMedia.h"
+#include "Views/WindowTestSupport.h"
+#include "support/EngineTestAccess.h"
+#include "support/Records.h"
+
+#include <QPointer>
+#include <QQuickItem>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+using Role = QAccessible::Role;
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// Where the window asked the file manager to go, and what it asked to open.
+struct RecordingWorkspace : WorkspaceService {
+    std::vector<URL> revealed;
+    std::vector<URL> opened;
+    void revealInFinder(const URL& url) override { revealed.push_back(url); }
+    void openWithDefaultApp(const URL& url) override { opened.push_back(url); }
+};
+
+// The window open on an empty home, its file manager recorded; the test seeds the lists.
+struct InspectorWindow : WindowUnderTest {
+    RecordingWorkspace workspace;
+
+    void open()
+    {
+        WindowUnderTest::open();
+        scanner().setWorkspaceService(&workspace);
+    }
+    std::string file(const std::string& relative, Int64 size = 1024) const
+    {
+        return machine.root.file("Users/demo/" + relative, size);
+    }
+    // Shows a workspace and settles, so the inspector shows its first item.
+    void show(CleanTrustWorkspace workspace)
+    {
+        view->selectWorkspace(workspace);
+        settle();
+    }
+    QQuickItem* inspector() const { return qobject_cast<QQuickItem*>(shown("inspectorColumn")); }
+    // The controls of the inspector: every visible item a screen reader can act on.
+    std::vector<AccessibleNode> inspectorControls() const
+    {
+        std::vector<AccessibleNode> controls;
+        collectControls(inspector(), controls);
+        return controls;
+    }
+    int countInInspector(Role role, const QString& name) const
+    {
+        int count = 0;
+        for (const AccessibleNode& node : inspectorControls())
+            count += node.role() == role && node.name() == name ? 1 : 0;
+        return count;
+    }
+    // Presses the nth inspector control of that role and name.
+    void pressInInspector(Role role, const QString& name, int nth = 0) const
+    {
+        for (const AccessibleNode& node : inspectorControls())
+            if (node.role() == role && node.name() == name && nth-- == 0) {
+                node.node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                settle();
+                return;
+            }
+        ADD_FAILURE() << "no control " << name.toStdString() << " in the inspector";
+    }
+    // Whether the inspector shows this text (in a text item of its own).
+    bool showsText(const QString& text) const { return hasText(inspector(), text); }
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000) const
+    {
+        const bool ok = QTest::qWaitFor(done, timeoutMs);
+        settle();
+        return ok;
+    }
+
+  private:
+    static bool hasText(QQuickItem* item, const QString& text)
+    {
+        if (!item || !item->isVisible())
+            return false;
+        if (item->property("text").toString() == text)
+            return true;
+        const auto children = item->childItems();
+        return std::any_of(children.begin(), children.end(), [&](QQuickItem* child) { return hasText(child, text); });
+    }
+    static void collectControls(QQuickItem* item, std::vector<AccessibleNode>& out)
+    {
+        if (!item || !item->isVisible())
+            return;
+        static const std::set<Role> interactive{Role::Button, Role::CheckBox, Role::Slider, Role::EditableText,
+                                                Role::RadioButton};
+        if (QAccessibleInterface* node = QAccessible::queryAccessibleInterface(item);
+            node && interactive.contains(node->role()))
+            out.push_back(AccessibleNode{node});
+        for (QQuickItem* child : item->childItems())
+            collectControls(child, out);
+    }
+};
+
+CacheSubItem subItem(const URL& url, const std::string& name, std::vector<std::string> lines, bool selected)
+{
+    CacheSubItem item(name, "Rebuilt on the next visit", url, 4 * MiB, "Zero risk", "Checked: cache only", "3 days ago",
+                      std::move(lines), selected);
+    return item;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- the five cases
+
+TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
+{
+    InspectorWindow w;
+    w.open();
+    const URL profile = w.machine.root.mkdir("Users/demo/.cache/chromium/Default/Cache");
+    const URL gpu = w.machine.root.mkdir("Users/demo/.cache/chromium/GPUCache");
+    SafeCacheRuleCard browser = card(
+        "browser", {subItem(profile, "Chrome 账号 [Default] 网页缓存 (Cache)", {"data_0", "data_1", "f_000a3c"}, true),
+                    subItem(gpu, "GPU 着色器缓存", {}, true)});
+    browser.title = "浏览器与网页媒体缓存";
+    EngineAccess::setRuleCards(w.scanner(), {browser});
+    w.show(CleanTrustWorkspace::oneClickSafe);
+
+    // Names as the language has them, each with its check box, its path and its first lines.
+    const QString profileName = "Chrome Profile [Default] Web Cache (Cache)";
+    ASSERT_TRUE(w.find(Role::CheckBox, profileName).state().checked);
+    EXPECT_TRUE(w.find(Role::Button, q(profile)));
+    for (const char* line : {"data_0", "data_1", "f_000a3c"})
+        EXPECT_TRUE(w.showsText(line)) << line;
+
+    // The check box toggles that one cache in the engine; the inspector follows.
+    w.pressInInspector(Role::CheckBox, profileName);
+    const auto& items = w.scanner().ruleCards().at(0).subItems;
+    EXPECT_FALSE(items[0].isSelected);
+    EXPECT_TRUE(items[1].isSelected);
+    EXPECT_FALSE(w.find(Role::CheckBox, profileName).state().checked);
+    EXPECT_FALSE(w.view->inspectedItem()->as<SafeCacheRuleCard>()->subItems[0].isSelected);
+
+    // The second cache's Finder shows exactly that folder.
+    w.pressInInspector(Role::Button, "Finder", 1);
+    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{gpu});
+}
+
+TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
+{
+    InspectorWindow w;
+    w.open();
+    // The copy kept instead has a name that is not UTF-8: the file manager is shown its bytes.
+    const URL original = w.file("Documents/report.pdf");
+    const URL copy = w.file("Downloads/report \xff.pdf");
+    const URL other = w.file("Desktop/report.pdf");
+    EngineAccess::setDuplicateGroups(w.scanner(), {group("g", {member(original, 1024, true, false, "report.pdf"),
+                                                               member(copy, 1024, false, true, "report \xff.pdf"),
+                                                               member(other, 1024, false, true, "report.pdf")})});
+    w.view->chooseDevSubTab(1);
+    w.show(CleanTrustWorkspace::devAndDuplicates);
+    ASSERT_EQ(w.view->inspectedKind(), "duplicateGroup");
+    EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
+
+    w.pressInInspector(Role::Button, "Keep This Instead", 0); // the first redundant copy
+    const auto& members = w.scanner().duplicateGroups().at(0).members;
+    EXPECT_TRUE(members[1].isLockedOriginal);
+    EXPECT_FALSE(members[1].isSelectedForDelete);
+    EXPECT_FALSE(members[0].isLockedOriginal);
+    EXPECT_TRUE(members[0].isSelectedForDelete);
+    EXPECT_TRUE(members[2].isSelectedForDelete);
+    // The inspector shows the new roles: the kept copy has no button any more, the old original has.
+    const auto* shown = w.view->inspectedItem()->as<DuplicateFileGroup>();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->members[1].isLockedOriginal);
+    EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
+    EXPECT_EQ(w.view->inspectedMembers()->data(w.view->inspectedMembers()->index(0),
+                                               Qt::UserRole + 1 + DuplicateMemberListModel::RoleText),
+              "Redundant Clone");
+
+    // Each copy has its own Finder, which shows exactly that copy.
+    w.pressInInspector(Role::Button, "Finder", 1);
+    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{copy});
+}
+
+TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
+{
+    InspectorWindow w;
+    w.open();
+    const URL archive = w.file("Downloads/backup.tar");
+    LargeFileItem file = largeFile(archive, 30 * MiB, true, LargeFileCategory::installerArchive, "backup.tar");
+    file.verificationBadge = "Not opened for 400 days";
+    EngineAccess::setLargeFiles(w.scanner(), {file});
+    const URL modules = w.machine.root.mkdir("Users/demo/code/site/node_modules");
+    ProjectBloatItem artefact = bloat(modules, 80 * MiB, true, "site", "node_modules");
+    artefact.rebuildCommand = "npm install";
+    EngineAccess::setProjectBloats(w.scanner(), {artefact});
+
+    w.show(CleanTrustWorkspace::largeMedia);
+    EXPECT_TRUE(w.showsText("Installers & Archives"));
+    EXPECT_TRUE(w.showsText("Not opened for 400 days"));
+    w.pressInInspector(Role::Button, "Open File");
+    w.pressInInspector(Role::Button, "Finder");
+    EXPECT_EQ(w.workspace.opened, std::vector<URL>{archive});
+    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{archive});
+
+    w.view->chooseDevSubTab(0);
+    w.show(CleanTrustWorkspace::devAndDuplicates);
+    EXPECT_TRUE(w.showsText("Git Source Code 100% Preserved"));
+    EXPECT_TRUE(w.find(Role::EditableText, "Rebuild Command"));
+    EXPECT_EQ(w.textOf("rebuildCommand"), "npm install");
+}
+
+TEST(Inspector, AnAppWithoutLeftoversShowsOnlyTheMessageAndItsBundle)
+{
+    InspectorWindow w;
+    w.open();
+    const URL lean = w.machine.root.mkdir("Applications/Lean.app");
+    const URL messy = w.machine.root.mkdir("Applications/Messy.app");
+    const URL prefs = w.machine.root.mkdir("Users/demo/.config/messy");
+    const URL cache = w.machine.root.mkdir("Users/demo/.cache/messy");
+    EngineAccess::setInstalledApps(w.scanner(), {app(lean, 5 * MiB, {}, 0, false, "Lean"),
+                                                 app(messy, 5 * MiB, {prefs, cache}, 2 * MiB, true, "Messy")});
+    w.show(CleanTrustWorkspace::appSlimming);
+
+    ASSERT_EQ(w.view->inspectedTitle(), "Lean");
+    EXPECT_TRUE(w.isShown("noLeftovers"));
+    EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 1);
+    EXPECT_TRUE(w.find(Role::Button, q(lean)));
+
+    w.view->inspectRow(1);
+    w.settle();
+    EXPECT_FALSE(w.isShown("noLeftovers"));
+    EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 3);
+    for (const URL& shown : {prefs, cache, messy})
+        EXPECT_TRUE(w.find(Role::Button, q(shown))) << shown;
+    w.pressInInspector(Role::Button, "Finder", 1);
+    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{cache});
+}
+
+TEST(Inspector, EveryControlOfEveryCaseIsNamedForScreenReaders)
+{
+    InspectorWindow w;
+    w.open();
+    if (!testmedia::canMakeVideos())
+        GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
+    const URL clip = w.file("Movies/clip.mov", 0);
+    ASSERT_TRUE(testmedia::writeVideo(clip, "red", "blue", 2));
+    const URL folder = w.machine.root.mkdir("Users/demo/.cache/thing");
+    EngineAccess::setRuleCards(w.scanner(), {card("c", {subItem(folder, "thing", {"a"}, true)})});
+    EngineAccess::setProjectBloats(w.scanner(), {bloat(w.machine.root.mkdir("Users/demo/p/target"), MiB, true)});
+    EngineAccess::setDuplicateGroups(
+        w.scanner(), {group("g", {member(clip, 1, true, false), member(w.file("b.mov"), 1, false, true)})});
+    EngineAccess::setLargeFiles(w.scanner(), {largeFile(clip, 30 * MiB, false, LargeFileCategory::videoMedia)});
+    EngineAccess::setInstalledApps(w.scanner(),
+                                   {app(w.machine.root.mkdir("Applications/A.app"), 1, {folder}, 1, true)});
+
+    auto checkNamed = [&](const char* which, int atLeast) {
+        const auto controls = w.inspectorControls();
+        EXPECT_GE(int(controls.size()), atLeast) << which;
+        for (const AccessibleNode& control : controls)
+            EXPECT_FALSE(control.name().isEmpty()) << which << ": a control of role " << control.role();
+    };
+    w.show(CleanTrustWorkspace::oneClickSafe);
+    checkNamed("card", 3); // check box, path, Finder
+    w.view->chooseDevSubTab(0);
+    w.show(CleanTrustWorkspace::devAndDuplicates);
+    checkNamed("artefact", 3); // path, Finder, rebuild command
+    w.view->chooseDevSubTab(1);
+    w.settle();
+    checkNamed("group", 10); // player (5), per copy path and Finder, Keep This Instead
+    w.show(CleanTrustWorkspace::largeMedia);
+    checkNamed("large file", 9); // player (5), Open File, Finder, path, Finder
+    for (const char* name : {"Play", "Mute", "Full Screen"})
+        EXPECT_TRUE(w.find(Role::Button, name)) << name;
+    EXPECT_TRUE(w.find(Role::Slider, "Playback Position"));
+    EXPECT_TRUE(w.find(Role::Slider, "Volume"));
+    w.show(CleanTrustWorkspace::appSlimming);
+    checkNamed("app", 4); // leftover and bundle: path and Finder each
+}
+
+// ---------------------------------------------------------------- the player and thumbnails
+
+TEST(Inspector, AMovInCapitalsGetsThePlayerAndAnMkvAThumbnailOfAFrameALittleWayIn)
+{
+    InspectorWindow w;
+    w.open();
+    if (!testmedia::canMakeVideos())
+        GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
+    const URL mov = w.file("Movies/Trip.MOV", 0);
+    const URL mkv = w.file("Movies/talk.mkv", 0);
+    ASSERT_TRUE(testmedia::writeVideo(mov, "red", "red"));
+    ASSERT_TRUE(testmedia::writeVideo(mkv, "red", "blue"));
+    EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia),
+                                              largeFile(mkv, 30 * MiB, false, LargeFileCategory::videoMedia)});
+    w.show(CleanTrustWorkspace::largeMedia);
+
+    ASSERT_TRUE(w.view->avPlayer());
+    EXPECT_EQ(w.view->avPlayer()->path(), mov);
+    EXPECT_TRUE(w.isShown("livePlayerBadge"));
+    EXPECT_TRUE(w.isShown("inlineVideo"));
+    EXPECT_TRUE(w.find(Role::Button, "Play"));
+
+    w.view->inspectRow(1);
+    w.settle();
+    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.isShown("livePlayerBadge"));
+    ASSERT_TRUE(w.waitFor([&] { return w.view->inspector()->previewIsThumbnail(); }));
+    EXPECT_TRUE(w.isShown("thumbnailPicture"));
+    // A frame from after the first fifth of a second, which is red.
+    EXPECT_TRUE(testmedia::alike(testmedia::middleColour(w.view->inspector()->previewImage()), Qt::blue))
+        << testmedia::middleColour(w.view->inspector()->previewImage()).name().toStdString();
+    EXPECT_EQ(w.view->thumbnails().decodeCount(), 1); // the MOV's player needed no thumbnail
+}
+
+TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
+{
+    InspectorWindow w;
+    w.open();
+    if (!testmedia::canMakeVideos())
+        GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
+    const URL mov = w.file("Movies/long.mov", 0);
+    ASSERT_TRUE(testmedia::writeVideo(mov, "red", "green", 20));
+    EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia)});
+    EngineAccess::setRuleCards(w.scanner(),
+                               {card("c", {cacheItem(w.machine.root.mkdir("Users/demo/.cache/x"), 1, true)})});
+    w.show(CleanTrustWorkspace::largeMedia);
+    ASSERT_TRUE(w.view->avPlayer());
+    QPointer<InlineMediaPlayer> player = w.view->avPlayer();
+    EXPECT_EQ(PlaybackDecoder::alive(), 1);
+
+    w.pressInInspector(Role::Button, "Play");
+    ASSERT_TRUE(w.waitFor([&] { return player->playing() && player->position() > 0; }));
+    EXPECT_TRUE(w.find(Role::Button, "Pause"));
+
+    w.show(CleanTrustWorkspace::oneClickSafe);
+    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_TRUE(!player || !player->playing()); // paused at once
+    // Its decoder let go of the file on its own thread, and the player is gone.
+    EXPECT_TRUE(w.waitFor([&] { return player.isNull() && PlaybackDecoder::alive() == 0; }, 5000));
+}
+
+TEST(Inspector, AMissingFileGetsItsIconAndAnUndecodableOneAMessageInTheFrame)
+{
+    InspectorWindow w;
+    w.open();
+    const URL gone = w.machine.root.at("Users/demo/Movies/gone.mp4");
+    const URL broken = w.file("Movies/broken.mp4", 256 * 1024); // no video in it, only filler
+    EngineAccess::setLargeFiles(w.scanner(), {largeFile(gone, 40 * MiB, false, LargeFileCategory::videoMedia),
+                                              largeFile(broken, 30 * MiB, false, LargeFileCategory::videoMedia)});
+    w.show(CleanTrustWorkspace::largeMedia);
+
+    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_TRUE(w.isShown("fileIcon"));
+    EXPECT_FALSE(w.view->inspector()->previewImage().isNull());
+    EXPECT_FALSE(w.view->inspector()->previewIsThumbnail());
+
+    w.view->inspectRow(1);
+    w.settle();
+    ASSERT_TRUE(w.view->avPlayer());
+    ASSERT_TRUE(w.waitFor([&] { return w.isShown("cannotPlay"); }));
+    EXPECT_EQ(w.textOf("cannotPlay"), "This file can't be played here");
+    EXPECT_FALSE(w.isShown("livePlayerBadge"));
+    EXPECT_TRUE(w.isShown("fileIcon"));
+    ASSERT_TRUE(w.shown("playPauseButton"));
+    EXPECT_FALSE(w.shown("playPauseButton")->property("enabled").toBool());
+}
