@@ -86,8 +86,24 @@ cp -r "$templates/cache" "$H/.local/share/uv"
 fill "$H/.codex/sessions/2026" 400 20000
 mkdir -p "$H/.local/share/Trash"
 cp -r "$templates/cache" "$H/.local/share/Trash/files"
+# Linux places: browser profiles split between the cache and configuration folders,
+# sandboxed app caches, developer caches and the running session's own caches.
+for profile in Default "Profile 1"; do
+  mkdir -p "$H/.cache/google-chrome/$profile" "$H/.config/google-chrome/$profile"
+  cp -r "$templates/cache" "$H/.cache/google-chrome/$profile/Cache"
+  fill "$H/.config/google-chrome/$profile/GPUCache" 200 4000
+  fill "$H/.config/google-chrome/$profile/Local Storage" 20 4000
+done
+for app in org.mozilla.firefox com.discordapp.Discord org.gimp.GIMP; do
+  mkdir -p "$H/.var/app/$app"
+  cp -r "$templates/cache" "$H/.var/app/$app/cache"
+  fill "$H/.var/app/$app/config" 20 3000
+done
+mkdir -p "$H/.cargo/registry" "$H/.cache/kwin"
+cp -r "$templates/node_modules" "$H/.cargo/registry/src"
+fill "$H/.cache/kwin/qmlcache" 300 3000
 rm -rf "$templates"
-catalogue_folders=("$H/Library" "$H/.cache" "$H/.local/share" "$H/.codex")
+catalogue_folders=("$H/Library" "$H/.cache" "$H/.local/share" "$H/.codex" "$H/.config" "$H/.var" "$H/.cargo")
 bloat_folders=("$H/Desktop/projects" "$H/Documents")
 catalogue_entries=$(find "${catalogue_folders[@]}" | wc -l)
 bloat_entries=$(find "${bloat_folders[@]}" | wc -l)

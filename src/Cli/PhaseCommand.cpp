@@ -4,6 +4,8 @@
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Platform/AccountHome.h"
+#include "Platform/HomeLayout.h"
+#include "Platform/RunningPrograms.h"
 #include "Services/AppScan.h"
 #include "Services/DiskOverview.h"
 #include "Services/LargeFileScan.h"
@@ -24,19 +26,22 @@ int runPhase(const Arguments& args)
     if (reader.rest().size() != 1)
         return usage("phase takes one name: overview, catalogue, bloat, apps or media");
     const std::string& name = reader.rest().front();
-    const URL home = options.home.empty() ? accountHomeFolder() : options.home;
+    const bool isAccountHome = options.home.empty();
+    const URL home = isAccountHome ? accountHomeFolder() : options.home;
+    const HomeLayout layout = HomeLayout::of(home, isAccountHome);
 
     Json result;
     if (name == "overview") {
         result = toJson(queryDiskOverview(home));
     } else if (name == "catalogue") {
-        result = toJson(scanFourHumanCentricScenarioCards(home));
+        result = toJson(scanFourHumanCentricScenarioCards(layout, RunningPrograms::read()));
     } else if (name == "bloat") {
-        result = toJson(scanDeveloperProjectBloats(home));
+        result = toJson(scanDeveloperProjectBloats(layout));
     } else if (name == "apps") {
-        result = toJson(scanAppsWithOrphans(home, options.applications));
+        result = toJson(scanInstalledApps(layout, options.applications,
+                                          options.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome))));
     } else if (name == "media") {
-        const auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(home, {}, {}, {});
+        const auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(layout, {}, {}, {}, {});
         result = {{"sunburstSlices", toJson(slices)},
                   {"largeFiles", toJson(largeFiles)},
                   {"duplicateGroups", toJson(groups)}};

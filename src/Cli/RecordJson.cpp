@@ -189,6 +189,9 @@ Json toJson(const InstalledAppItem& a)
     auto orphans = Json::array();
     for (const auto& url : a.orphanURLs)
         orphans.push_back(displayable(url));
+    auto uninstallURLs = Json::array();
+    for (const auto& url : a.uninstallURLs)
+        uninstallURLs.push_back(displayable(url));
     return {{"id", displayable(a.id)},
             {"appURL", displayable(a.appURL)},
             {"name", displayable(a.name)},
@@ -196,7 +199,10 @@ Json toJson(const InstalledAppItem& a)
             {"appSizeBytes", a.appSizeBytes},
             {"orphanURLs", orphans},
             {"orphanSizeBytes", a.orphanSizeBytes},
-            {"isSelected", a.isSelected}};
+            {"isSelected", a.isSelected},
+            {"kind", std::string(rawValue(a.kind))},
+            {"uninstallCommand", displayable(a.uninstallCommand)},
+            {"uninstallURLs", uninstallURLs}};
 }
 
 Json toJson(const PurgeHistoryRecord& r)

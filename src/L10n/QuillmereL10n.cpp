@@ -1,5 +1,6 @@
 #include "L10n/QuillmereL10n.h"
 
+#include "L10n/LinuxItemNames.h"
 #include "Models/DiskFormat.h"
 
 #include <array>
@@ -347,6 +348,8 @@ std::string QuillmereL10n::localizeSubItemName(std::string_view name) const
     }
     if (const auto* row = firstMatch(kSubItemsAfterChrome, name))
         return std::string(pick(*row, language_));
+    if (auto linuxName = localizeLinuxItemName(name, language_))
+        return *std::move(linuxName);
     return std::string(name);
 }
 

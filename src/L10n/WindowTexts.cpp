@@ -122,6 +122,11 @@ std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes)
     return joined({confirmDeleteLead(language), DiskFormat::bytes(bytes), confirmDeleteTrail(language)});
 }
 
+std::string uninstallCommandNote(AppLanguage language, std::string_view command)
+{
+    return joined({uninstallCommandLead(language), " ", command});
+}
+
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
 {
     return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});

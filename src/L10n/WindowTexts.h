@@ -45,6 +45,8 @@ std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std:
                               std::int64_t freedSoFarBytes);
 // "Move to Trash is off: the selected 1.2 GB will be deleted permanently. …"
 std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);
+// "Clears its cache only. To remove the app, run: sudo snap remove firefox"
+std::string uninstallCommandNote(AppLanguage language, std::string_view command);
 // "↺ Undo Restore (4)"
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 

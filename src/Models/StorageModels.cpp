@@ -66,7 +66,34 @@ constexpr std::array<std::pair<CleanTrustWorkspace, std::string_view>, 4> kWorks
     {CleanTrustWorkspace::appSlimming, "apps"},
 }};
 
+constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 7> kAppKinds{{
+    {InstalledAppKind::bundle, "bundle"},
+    {InstalledAppKind::flatpakUser, "flatpak-user"},
+    {InstalledAppKind::flatpakSystem, "flatpak-system"},
+    {InstalledAppKind::snap, "snap"},
+    {InstalledAppKind::appImage, "appimage"},
+    {InstalledAppKind::steamGame, "steam"},
+    {InstalledAppKind::flatpakLeftover, "flatpak-leftover"},
+}};
+
 } // namespace
+
+std::string_view rawValue(InstalledAppKind value) { return lookup(kAppKinds, value); }
+
+bool isRemovedByMovingIt(InstalledAppKind kind)
+{
+    return kind == InstalledAppKind::bundle || kind == InstalledAppKind::appImage ||
+           kind == InstalledAppKind::flatpakLeftover;
+}
+template <> std::optional<InstalledAppKind> fromRaw<InstalledAppKind>(std::string_view raw)
+{
+    return lookup(kAppKinds, raw);
+}
+template <> const std::vector<InstalledAppKind>& allCases<InstalledAppKind>()
+{
+    static const std::vector<InstalledAppKind> cases = casesOf(kAppKinds);
+    return cases;
+}
 
 std::string_view rawValue(CleanCategoryFilter value) { return lookup(kCategoryFilters, value); }
 std::string_view rawValue(LargeFileCategory value) { return lookup(kLargeFileCategories, value); }

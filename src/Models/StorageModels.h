@@ -18,22 +18,40 @@
 enum class CleanCategoryFilter { all, browserOffice, aiAndDev, sandboxContainers, systemTemp };
 enum class LargeFileCategory { all, installerArchive, videoMedia, modelDatabase, other };
 enum class CleanTrustWorkspace { oneClickSafe, devAndDuplicates, largeMedia, appSlimming };
+// How an application is installed, which decides how it can be removed.
+enum class InstalledAppKind {
+    bundle,          // an application bundle in the Applications folder
+    flatpakUser,     // a Flatpak of the person's own installation
+    flatpakSystem,   // a Flatpak of a system installation (needs an administrator)
+    snap,            // a Snap (needs an administrator)
+    appImage,        // a single AppImage file
+    steamGame,       // a game of the Steam library (removed through Steam)
+    flatpakLeftover, // ~/.var/app/<id> of a Flatpak no installation holds any more
+};
 
 std::string_view rawValue(CleanCategoryFilter value);
 std::string_view rawValue(LargeFileCategory value);
 std::string_view rawValue(CleanTrustWorkspace value);
+std::string_view rawValue(InstalledAppKind value);
 
 template <typename E> std::optional<E> fromRaw(std::string_view raw);
 template <> std::optional<CleanCategoryFilter> fromRaw<CleanCategoryFilter>(std::string_view raw);
 template <> std::optional<LargeFileCategory> fromRaw<LargeFileCategory>(std::string_view raw);
 template <> std::optional<CleanTrustWorkspace> fromRaw<CleanTrustWorkspace>(std::string_view raw);
+template <> std::optional<InstalledAppKind> fromRaw<InstalledAppKind>(std::string_view raw);
 
 template <typename E> const std::vector<E>& allCases();
 template <> const std::vector<CleanCategoryFilter>& allCases<CleanCategoryFilter>();
 template <> const std::vector<LargeFileCategory>& allCases<LargeFileCategory>();
 template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace>();
+template <> const std::vector<InstalledAppKind>& allCases<InstalledAppKind>();
 
 std::string_view symbolName(LargeFileCategory value);
+
+// Whether a full uninstall removes the application by moving it to the Trash: bundles,
+// AppImages and a removed Flatpak's data. The other kinds are removed by their own
+// tool or by an administrator, so a full uninstall takes only their caches.
+bool isRemovedByMovingIt(InstalledAppKind kind);
 
 // A file the inline player can show: mp4, mov, m4v, mp3, wav or m4a in any letter case.
 bool isPlayableMediaURL(std::string_view url);
@@ -180,8 +198,17 @@ struct InstalledAppItem {
     std::vector<URL> orphanURLs;
     Int64 orphanSizeBytes = 0;
     bool isSelected = false;
+    InstalledAppKind kind = InstalledAppKind::bundle;
+    // The command that removes it, for kinds this program must not remove itself (an
+    // administrator's, or another program's); empty when a full uninstall can.
+    std::string uninstallCommand;
+    // Further things a full uninstall takes along (an AppImage's launcher and icons).
+    std::vector<URL> uninstallURLs;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
+    // What a full uninstall frees: the app itself only when this program may remove it;
+    // otherwise its leftovers alone, and the app stays for its own command.
+    Int64 fullUninstallBytes() const { return isRemovedByMovingIt(kind) ? totalSizeBytes() : orphanSizeBytes; }
 
     bool operator==(const InstalledAppItem&) const = default;
 };

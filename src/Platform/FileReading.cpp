@@ -7,13 +7,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Result<ReadOnlyFile> ReadOnlyFile::open(const std::string& path)
+Result<ReadOnlyFile> ReadOnlyFile::open(const std::string& path) { return openIn(AT_FDCWD, path, path); }
+
+Result<ReadOnlyFile> ReadOnlyFile::openIn(int folder, const std::string& name, const std::string& path)
 {
     if (const int err = fault::check(fault::Op::openFile, path))
         return Failure{err};
     // O_NONBLOCK: a fifo put in place of the file must not stall the scan; it has no
     // effect on regular files.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return lastError();
     UniqueFd file(fd); // nothing is written, so a failing close loses nothing
@@ -69,7 +71,13 @@ void ReadOnlyFile::adviseWillNeed() const { posix_fadvise(fd_.get(), 0, 0, POSIX
 
 Result<std::string> readSmallRegularFile(const std::string& path, std::size_t maxBytes)
 {
-    const auto file = ReadOnlyFile::open(path);
+    return readSmallRegularFileIn(AT_FDCWD, path, path, maxBytes);
+}
+
+Result<std::string> readSmallRegularFileIn(int folder, const std::string& name, const std::string& path,
+                                           std::size_t maxBytes)
+{
+    const auto file = ReadOnlyFile::openIn(folder, name, path);
     if (!file)
         return file.status();
     if (file->currentSize() < 0 || std::size_t(file->currentSize()) > maxBytes)

@@ -16,6 +16,8 @@ class ReadOnlyFile {
     // Opens path for reading without following a final symbolic link; EINVAL when it is
     // not a regular file.
     static Result<ReadOnlyFile> open(const std::string& path);
+    // The same for `name` inside an opened folder; `path` names it for reports and checks.
+    static Result<ReadOnlyFile> openIn(int folder, const std::string& name, const std::string& path);
 
     // Size as the open file reports it now.
     off_t currentSize() const { return size_; }
@@ -40,3 +42,6 @@ class ReadOnlyFile {
 
 // A whole regular file of at most maxBytes; EFBIG when it is larger.
 Result<std::string> readSmallRegularFile(const std::string& path, std::size_t maxBytes);
+// The same for `name` inside an opened folder.
+Result<std::string> readSmallRegularFileIn(int folder, const std::string& name, const std::string& path,
+                                           std::size_t maxBytes);

@@ -2,8 +2,10 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/HomeLayout.h"
 #include "Platform/PropertyList.h"
 #include "Services/DirectorySize.h"
+#include "Services/LinuxAppScan.h"
 
 #include <algorithm>
 #include <set>
@@ -119,6 +121,18 @@ std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& ap
         collectLeftovers(home, app);
         apps.push_back(std::move(app));
     }
+    std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {
+        return a.totalSizeBytes() > b.totalSizeBytes();
+    });
+    return apps;
+}
+
+std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const URL& applications,
+                                                const LinuxAppRoots& linuxRoots)
+{
+    std::vector<InstalledAppItem> apps = scanAppsWithOrphans(layout.home, applications);
+    for (auto& app : scanLinuxApps(layout, linuxRoots))
+        apps.push_back(std::move(app));
     std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {
         return a.totalSizeBytes() > b.totalSizeBytes();
     });

@@ -8,3 +8,11 @@
 
 // Largest (bundle plus leftovers) first.
 std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications);
+
+struct HomeLayout;
+struct LinuxAppRoots;
+
+// The bundles of the Applications folder and the applications installed the Linux ways
+// (Flatpak, Snap, AppImage, Steam), with Flatpak leftovers; largest first.
+std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const URL& applications,
+                                                const LinuxAppRoots& linuxRoots);

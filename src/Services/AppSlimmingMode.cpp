@@ -1,15 +1,26 @@
 // Selection adjustments the app workspace's mode switch asks for.
 #include "Services/MacStorageScanner.h"
 
-void MacStorageScanner::deselectInstalledAppsWithoutLeftovers()
+void MacStorageScanner::deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted)
 {
     std::vector<InstalledAppItem> apps = installedApps_;
     bool changed = false;
     for (InstalledAppItem& app : apps)
-        if (app.orphanSizeBytes == 0 && app.isSelected) {
+        if (app.isSelected && unwanted(app)) {
             app.isSelected = false;
             changed = true;
         }
     if (changed)
         setInstalledApps(std::move(apps));
+}
+
+void MacStorageScanner::deselectInstalledAppsWithoutLeftovers()
+{
+    deselectInstalledAppsWhere([](const InstalledAppItem& app) { return app.orphanSizeBytes == 0; });
+}
+
+void MacStorageScanner::deselectLeftoverFoldersForFullUninstall()
+{
+    deselectInstalledAppsWhere(
+        [](const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; });
 }

@@ -12,10 +12,21 @@ namespace {
 
 constexpr const char* kLeftoverSuffix = " 缓存残留";
 
+constexpr const char* kLauncherSuffix = " 启动项与图标";
+
 // Each leftover's share of the total the scan measured for all of them.
 Int64 leftoverShare(const InstalledAppItem& app)
 {
     return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
+}
+
+// The leftovers that went are no longer listed, and the app is unselected.
+void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
+{
+    const Int64 share = leftoverShare(app);
+    std::erase_if(app.orphanURLs, [&](const URL& url) { return cleaned.count(url) > 0; });
+    app.orphanSizeBytes = share * Int64(app.orphanURLs.size());
+    app.isSelected = false;
 }
 
 } // namespace
@@ -90,8 +101,13 @@ std::vector<CleanItem> MacStorageScanner::selectedAppItems(bool cleanOrphansOnly
     for (const auto& app : installedApps_) {
         if (!app.isSelected)
             continue;
-        if (!cleanOrphansOnly)
+        if (!cleanOrphansOnly && isRemovedByMovingIt(app.kind)) {
             items.push_back(scannedItem(app.appURL, app.appSizeBytes, app.name));
+            if (app.kind == InstalledAppKind::flatpakLeftover)
+                continue; // its cache lies inside the folder that goes
+            for (const auto& extra : app.uninstallURLs)
+                items.push_back(scannedItem(extra, 0, app.name + kLauncherSuffix));
+        }
         for (const auto& orphan : app.orphanURLs)
             items.push_back(scannedItem(orphan, leftoverShare(app), app.name + kLeftoverSuffix));
     }
@@ -177,11 +193,15 @@ void MacStorageScanner::purgeSelectedLargeFiles()
 void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
 {
     if (!cleanOrphansOnly) {
-        // An app whose bundle stayed (no write access to its folder) stays listed.
+        // An app whose bundle stayed (no write access to its folder) stays listed. One that
+        // only its own tool or an administrator removes stays too, without the caches that went.
         executeAnimatedPurge(selectedAppItems(false), "应用及残留文件",
                              whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
                                  auto apps = e.installedApps_;
                                  dropCleaned(apps, p);
+                                 for (auto& app : apps)
+                                     if (app.isSelected && !isRemovedByMovingIt(app.kind))
+                                         dropCleanedLeftovers(app, p);
                                  e.setInstalledApps(std::move(apps));
                              }));
         return;
@@ -189,14 +209,9 @@ void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
     executeAnimatedPurge(selectedAppItems(true), "应用关联缓存",
                          whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
                              auto apps = e.installedApps_;
-                             for (auto& app : apps) {
-                                 if (!app.isSelected)
-                                     continue;
-                                 const Int64 share = leftoverShare(app);
-                                 std::erase_if(app.orphanURLs, [&](const URL& url) { return p.count(url) > 0; });
-                                 app.orphanSizeBytes = share * Int64(app.orphanURLs.size());
-                                 app.isSelected = false;
-                             }
+                             for (auto& app : apps)
+                                 if (app.isSelected)
+                                     dropCleanedLeftovers(app, p);
                              e.setInstalledApps(std::move(apps));
                          }));
 }

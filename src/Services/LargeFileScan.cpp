@@ -4,8 +4,10 @@
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
+#include "Platform/HomeLayout.h"
 #include "Services/DuplicateFinder.h"
 #include "Services/DuplicateWarmup.h"
+#include "Services/PersonalFolders.h"
 
 #include <algorithm>
 #include <array>
@@ -13,17 +15,6 @@
 #include <string_view>
 
 namespace {
-
-struct ScanRoot {
-    std::string_view folder;
-    std::string_view label;
-};
-constexpr std::array<ScanRoot, 4> kRoots{{
-    {"Desktop", "桌面"},
-    {"Downloads", "下载"},
-    {"Movies", "影片"},
-    {"Documents", "文档"},
-}};
 
 // Dependency and build-output folders: big, regenerated, never personal files.
 constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git",   ".venv", "venv",  "DerivedData",
@@ -140,21 +131,27 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
-PersonalFolderFindings walkPersonalFolders(const URL& home)
+PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
 {
+    const URL& home = layout.home;
+    std::size_t homeLength = home.size();
+    if (homeLength > 1 && home.back() == '/')
+        --homeLength;
     PersonalFolderFindings findings;
     duplicates::Candidates candidates;
     std::optional<DuplicateWarmup> warmup(std::in_place);
-    for (const auto& root : kRoots) {
-        const URL rootPath = paths::join(home, root.folder);
-        const std::size_t homeLength = rootPath.size() - root.folder.size() - 1;
-        const auto neverEntered = [](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEntered, entry.name()); // files of these names are left out too
+    const std::vector<WalkRoot> roots = largeFileRoots(layout);
+    for (const auto& root : roots) {
+        // A root holding another root leaves it to that root's own walk.
+        const std::vector<std::string> nested = nestedRoots(roots, root.path);
+        const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
+            return contains(kNeverEntered, entry.name()) || // files of these names are left out too
+                   (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
         };
         DirectoryWalker::walkRegularFiles(
             // Reached from the home without links; another file system mounted in the home
             // is neither walked nor offered.
-            rootPath, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered, .within = home},
+            root.path, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered, .within = home},
             kDeepestLevel,
             [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
                 const Int64 logicalSize = st.st_size;
@@ -175,21 +172,22 @@ PersonalFolderFindings walkPersonalFolders(const URL& home)
     }
 
     warmup.reset(); // the pipeline reads the rest itself
-
-    // Classifying needs the installed applications, which may not be known yet; the
-    // order and the cap do not depend on it.
-    std::stable_sort(findings.largeFiles.begin(), findings.largeFiles.end(),
-                     [](const auto& a, const auto& b) { return a.item.sizeBytes > b.item.sizeBytes; });
-    if (findings.largeFiles.size() > kLargeFileCap)
-        findings.largeFiles.resize(kLargeFileCap);
     findings.duplicateGroups = duplicates::findGroups(candidates, home);
     return findings;
 }
 
 SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
                               const std::vector<ProjectBloatItem>& bloats,
-                              const std::unordered_set<std::string>& installedAppNames)
+                              const std::unordered_set<std::string>& installedAppNames,
+                              const std::unordered_set<URL>& applicationFiles)
 {
+    // An application (an AppImage) is listed with the applications, never as a file to
+    // delete; it leaves the list before the cap so it never takes a large file's place.
+    std::erase_if(findings.largeFiles, [&](const auto& found) { return applicationFiles.count(found.item.url) > 0; });
+    std::stable_sort(findings.largeFiles.begin(), findings.largeFiles.end(),
+                     [](const auto& a, const auto& b) { return a.item.sizeBytes > b.item.sizeBytes; });
+    if (findings.largeFiles.size() > kLargeFileCap)
+        findings.largeFiles.resize(kLargeFileCap);
     std::vector<LargeFileItem> largeFiles;
     largeFiles.reserve(findings.largeFiles.size());
     for (auto& found : findings.largeFiles) {
@@ -204,5 +202,14 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::v
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames)
 {
-    return finishSunburst(walkPersonalFolders(home), cards, bloats, installedAppNames);
+    return scanSunburstLargeFilesAndDuplicates(HomeLayout::of(home, false), cards, bloats, installedAppNames, {});
+}
+
+SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
+                                                   const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames,
+                                                   const std::unordered_set<URL>& applicationFiles)
+{
+    return finishSunburst(walkPersonalFolders(layout), cards, bloats, installedAppNames, applicationFiles);
 }

@@ -20,18 +20,29 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::v
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames);
 
+struct HomeLayout;
+
+// The same over the home's named folders too (each folder walked once). Files in
+// applicationFiles are applications (AppImages) and never listed as large files.
+SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
+                                                   const std::vector<SafeCacheRuleCard>& cards,
+                                                   const std::vector<ProjectBloatItem>& bloats,
+                                                   const std::unordered_set<std::string>& installedAppNames,
+                                                   const std::unordered_set<URL>& applicationFiles);
+
 // The walk alone, which needs nothing from the other phases and so may run beside them.
 struct PersonalFolderFindings {
     struct LargeFile {
         LargeFileItem item; // not classified yet
         std::string extension;
-        std::string_view rootLabel;
+        std::string rootLabel;
     };
-    std::vector<LargeFile> largeFiles; // largest first, capped
+    std::vector<LargeFile> largeFiles; // in walk order; ordered and capped when finished
     std::vector<DuplicateFileGroup> duplicateGroups;
 };
-PersonalFolderFindings walkPersonalFolders(const URL& home);
+PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout);
 // Classifies the large files and draws the chart once the other phases are done.
 SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
                               const std::vector<ProjectBloatItem>& bloats,
-                              const std::unordered_set<std::string>& installedAppNames);
+                              const std::unordered_set<std::string>& installedAppNames,
+                              const std::unordered_set<URL>& applicationFiles);

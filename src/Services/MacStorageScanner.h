@@ -10,6 +10,7 @@
 #include "Platform/CleanLock.h"
 #include "Platform/DesktopSeams.h"
 #include "Platform/Result.h"
+#include "Services/LinuxAppScan.h"
 
 #include <QObject>
 #include <QString>
@@ -49,6 +50,8 @@ class MacStorageScanner : public QObject {
         URL home; // empty = the account's home folder
         URL applications = "/Applications";
         bool pacePurges = true; // pause between cleaned items so progress can be followed
+        // Machine-wide Flatpak and Snap places; unset: LinuxAppRoots::forHome.
+        std::optional<LinuxAppRoots> linuxApps = std::nullopt;
     };
 
     explicit MacStorageScanner(QObject* parent = nullptr);
@@ -170,6 +173,9 @@ class MacStorageScanner : public QObject {
     // ------------------------------------------------------------ window modes (AppSlimmingMode.cpp)
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
     void deselectInstalledAppsWithoutLeftovers();
+    // Full-uninstall mode: a removed Flatpak's data folder (its chats, its saves) is never
+    // taken along unless the person ticks it there.
+    void deselectLeftoverFoldersForFullUninstall();
 
   Q_SIGNALS:
     void overviewChanged();
@@ -223,6 +229,7 @@ class MacStorageScanner : public QObject {
     std::set<std::string> restorableTrashEntries() const;
     // A clean item with what the last scan saw at its path.
     CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;
+    void deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted);
     void pruneSafeCaches(const std::set<std::string>& cleaned);
     void pruneProjectBloats(const std::set<std::string>& cleaned);
     void pruneDuplicates(const std::set<std::string>& cleaned);

@@ -5,14 +5,15 @@
 #include "Platform/CalendarDays.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
+#include "Platform/HomeLayout.h"
 #include "Services/DirectorySize.h"
+#include "Services/PersonalFolders.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kProjectRoots{"Desktop/projects", "Documents"};
 constexpr int kDeepestLevel = 4;
 constexpr int kSizingDepth = 10;
 constexpr Int64 kMinimumBytes = 15LL << 20;
@@ -89,6 +90,12 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
 
 std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
 {
+    return scanDeveloperProjectBloats(HomeLayout::of(home, false));
+}
+
+std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layout)
+{
+    const URL& home = layout.home;
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts
@@ -96,11 +103,14 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
     options.neverEnter = kNeverEntered;
     // Reached from the home without links; another file system mounted in the home is not
     // the person's projects.
-    options.within = home;
-    for (const std::string_view root : kProjectRoots) {
+    options.within = layout.home;
+    const std::vector<WalkRoot> roots = projectRoots(layout);
+    for (const auto& root : roots) {
         using Visit = DirectoryWalker::Visit;
-        DirectoryWalker::walk(paths::join(home, root), options, [&](const DirectoryWalker::Entry& entry) {
-            if (entry.level() > kDeepestLevel || entry.name() == ".git")
+        const std::vector<std::string> nested = nestedRoots(roots, root.path); // walked as roots of their own
+        DirectoryWalker::walk(root.path, options, [&](const DirectoryWalker::Entry& entry) {
+            if (entry.level() > kDeepestLevel || entry.name() == ".git" ||
+                std::find(nested.begin(), nested.end(), entry.path()) != nested.end())
                 return Visit::skipDescendants;
             const Artefact* artefact = entry.isDirectory() ? artefactNamed(entry.name()) : nullptr;
             if (!artefact) {

@@ -6,5 +6,10 @@
 
 #include <vector>
 
-// Largest first.
+struct HomeLayout;
+
+// Largest first. Looks in Desktop/projects and Documents, and in the same places under
+// the names the home's desktop gives those folders.
+std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layout);
+// The same for a home that is not the account's own.
 std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home);

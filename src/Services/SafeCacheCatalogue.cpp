@@ -2,13 +2,18 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/HomeLayout.h"
+#include "Platform/RunningPrograms.h"
 #include "Platform/TemporaryFolder.h"
 #include "Platform/Trash.h"
+#include "Services/FreeableSize.h"
+#include "Services/LinuxCacheRules.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/TreeSizer.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -33,6 +38,27 @@ struct ItemTexts {
     bool isSafeDefault = true;
 };
 
+// What every card's rules are evaluated against.
+struct Scan {
+    const HomeLayout& layout;
+    const RunningPrograms& running;
+    std::optional<URL> tempParent;
+    linuxcache::Places places;
+    std::set<URL> offered;                  // one path is one item, whichever rule finds it first
+    std::map<URL, Int64> measuredElsewhere; // the Trash, measured entry by entry
+
+    const URL& home() const { return layout.home; }
+};
+
+// A running program's cache is offered, never preselected, and says why.
+ItemTexts whileRunning(ItemTexts texts)
+{
+    texts.note = kRunningNote;
+    texts.badge = kRunningBadge;
+    texts.isSafeDefault = false;
+    return texts;
+}
+
 ItemTexts textsOf(const Rule& rule, std::string_view badge)
 {
     return {std::string(rule.name), rule.note, badge, rule.verificationDetail, rule.isSafeDefault};
@@ -41,25 +67,25 @@ ItemTexts textsOf(const Rule& rule, std::string_view badge)
 // Collects one card's items; every item is previewed from the walk that sized it.
 class CardItems {
   public:
-    CardItems(TreeSizer& sizer, const std::map<URL, Int64>& measuredElsewhere)
-        : sizer_(sizer), measuredElsewhere_(measuredElsewhere)
-    {
-    }
+    CardItems(TreeSizer& sizer, Scan& scan) : sizer_(sizer), scan_(scan) {}
 
     void keep(const URL& url, Int64 size, const ItemTexts& texts)
     {
+        scan_.offered.insert(url);
         items_.emplace_back(texts.name, std::string(texts.note), url, size, std::string(texts.badge),
                             std::string(texts.verificationDetail), std::string(kLastModifiedText), sizer_.preview(url),
                             texts.isSafeDefault);
     }
     void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
     {
-        const auto elsewhere = measuredElsewhere_.find(url);
-        const Int64 size = elsewhere != measuredElsewhere_.end() ? elsewhere->second : sizer_.size(url, measure.depth);
+        const auto elsewhere = scan_.measuredElsewhere.find(url);
+        const Int64 size =
+            elsewhere != scan_.measuredElsewhere.end() ? elsewhere->second : sizer_.size(url, measure.depth);
         if (size >= measure.minimumBytes)
             keep(url, size, texts);
     }
     TreeSizer& sizer() { return sizer_; }
+    Scan& scan() { return scan_; }
 
     // Largest first; equal sizes keep the order of collection.
     std::vector<CacheSubItem> sorted() &&
@@ -71,9 +97,62 @@ class CardItems {
 
   private:
     TreeSizer& sizer_;
-    const std::map<URL, Int64>& measuredElsewhere_;
+    Scan& scan_;
     std::vector<CacheSubItem> items_;
 };
+
+// ---------------------------------------------------------------- Linux places
+
+constexpr Measure kLinuxMeasures[] = {kBrowserRule, kOfficeRule, kAiDevRule, kSystemRule};
+constexpr std::string_view kSelectedBadges[] = {kPureCacheBadge, kPureCacheBadge, kRebuildableBadge, kSystemCacheBadge};
+
+bool ownerRuns(const linuxcache::Rule& rule, const linuxcache::Location& location, const RunningPrograms& running)
+{
+    using linuxcache::Owner;
+    const std::string first = location.parts.empty() ? std::string() : location.parts.front();
+    switch (rule.owner) {
+    case Owner::flatpakApp:
+        // Inside its sandbox the program is usually named after the id's last part.
+        return running.isFlatpakAppRunning(first) || running.isRunning(first.substr(first.rfind('.') + 1));
+    case Owner::snap:
+        return running.isSnapRunning(first) || running.isRunning(first);
+    case Owner::programs:
+        break;
+    }
+    return std::any_of(rule.programs.begin(), rule.programs.end(),
+                       [&](const std::string& program) { return running.isRunning(program); });
+}
+
+void addLinuxItem(CardItems& card, const linuxcache::Rule& rule, const linuxcache::Location& location)
+{
+    Scan& scan = card.scan();
+    if (scan.offered.count(location.path))
+        return;
+    const bool profile = rule.style == linuxcache::NameStyle::browserProfile;
+    const Measure measure = profile ? kChromeProfileCache : kLinuxMeasures[rule.card];
+    std::string_view badge = kProtectedByDefaultBadge;
+    if (rule.isSafeDefault)
+        badge = profile ? kChromeProfileBadge : kSelectedBadges[rule.card];
+    ItemTexts texts{linuxcache::itemName(rule, location), rule.note, badge, rule.detail, rule.isSafeDefault};
+    if (ownerRuns(rule, location, scan.running))
+        texts = whileRunning(std::move(texts));
+    // A store that hands its files to environments as hard links frees only what no
+    // environment shares; that is the size shown.
+    const Int64 size = rule.hardLinkedStore ? freeableSize(location.path, measure.depth)
+                                            : card.sizer().size(location.path, measure.depth);
+    if (size >= measure.minimumBytes)
+        card.keep(location.path, size, texts);
+}
+
+void addLinuxRules(CardItems& card, std::size_t cardIndex, bool cacheEntriesToo)
+{
+    for (const linuxcache::Rule& rule : linuxcache::rules()) {
+        if (rule.card != cardIndex || (rule.base == linuxcache::Base::cache && !cacheEntriesToo))
+            continue;
+        for (const auto& location : linuxcache::expand(rule, card.scan().places))
+            addLinuxItem(card, rule, location);
+    }
+}
 
 // The application container's Data folder around a rule location inside it. The cut is
 // searched only below the Containers folder: a home whose own path contains "/Data/"
@@ -85,8 +164,10 @@ URL containerDataFolder(const URL& location, const URL& containers)
     return containers + std::string(cut == std::string_view::npos ? inside : inside.substr(0, cut)) + "/Data";
 }
 
-void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
+void addBrowserItems(CardItems& card)
 {
+    const URL& home = card.scan().home();
+    const std::optional<URL>& tempParent = card.scan().tempParent;
     for (const Rule& rule : browserRules())
         if (const auto location = locationOf(rule, home, tempParent))
             card.keepIfLargeEnough(*location, kBrowserRule, textsOf(rule, kPureCacheBadge));
@@ -95,9 +176,7 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
     const auto entries = DirectoryWalker::list(chromeData, home);
-    if (!entries)
-        return;
-    for (const auto& entry : *entries) {
+    for (const auto& entry : entries ? *entries : std::vector<DirectoryWalker::Child>{}) {
         if (!isChromeProfileName(entry.name))
             continue;
         const URL profile = paths::join(chromeData, entry.name);
@@ -106,10 +185,13 @@ void addBrowserItems(CardItems& card, const URL& home, const std::optional<URL>&
                                    {chromeProfileItemName(entry.name, folder), kChromeProfileNote, kChromeProfileBadge,
                                     kChromeProfileDetail});
     }
+    addLinuxRules(card, 0, true);
 }
 
-void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
+void addOfficeSocialItems(CardItems& card)
 {
+    const URL& home = card.scan().home();
+    const std::optional<URL>& tempParent = card.scan().tempParent;
     const URL containers = containersFolder(home);
     for (const Rule& rule : officeSocialRules()) {
         const auto location = locationOf(rule, home, tempParent);
@@ -126,49 +208,86 @@ void addOfficeSocialItems(CardItems& card, const URL& home, const std::optional<
             card.keep(*location, size, texts);
         }
     }
+    addLinuxRules(card, 1, true);
 }
 
-void addAiDevItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
+// Every entry of the cache folder, except the running session's own caches and mount
+// points, and except entries a named rule decides: those are evaluated here, in the
+// entry's place, so one path stays one item.
+void addCacheFolderEntries(CardItems& card)
 {
-    const URL dotCache = dotCacheFolder(home);
-    if (const auto entries = DirectoryWalker::list(dotCache, home))
-        for (const auto& entry : *entries)
-            card.keepIfLargeEnough(paths::join(dotCache, entry.name), kAiDevRule,
-                                   {dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail});
-    for (const Rule& rule : aiDevRules())
-        if (const auto location = locationOf(rule, home, tempParent))
-            card.keepIfLargeEnough(*location, kAiDevRule, textsOf(rule, kRebuildableBadge));
+    const URL& cacheFolder = card.scan().layout.base.cache;
+    const auto entries = DirectoryWalker::list(cacheFolder, card.scan().home());
+    if (!entries)
+        return;
+    for (const auto& entry : *entries) {
+        if (linuxcache::isKeptCacheEntry(entry.name))
+            continue;
+        if (const auto named = linuxcache::rulesForCacheEntry(entry.name); !named.empty()) {
+            for (const linuxcache::Rule* rule : named)
+                if (rule->card == 2)
+                    for (const auto& location : linuxcache::expand(*rule, card.scan().places))
+                        addLinuxItem(card, *rule, location);
+            continue;
+        }
+        ItemTexts texts{dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail};
+        if (card.scan().running.isRunning(entry.name))
+            texts = whileRunning(std::move(texts));
+        card.keepIfLargeEnough(paths::join(cacheFolder, entry.name), kAiDevRule, texts);
+    }
 }
 
-void addSystemItems(CardItems& card, const URL& home, const std::optional<URL>& tempParent)
+void addAiDevItems(CardItems& card)
+{
+    addCacheFolderEntries(card);
+    for (const Rule& rule : aiDevRules())
+        if (const auto location = locationOf(rule, card.scan().home(), card.scan().tempParent))
+            card.keepIfLargeEnough(*location, kAiDevRule,
+                                   textsOf(rule, rule.isSafeDefault ? kRebuildableBadge : kProtectedByDefaultBadge));
+    addLinuxRules(card, 2, false);
+}
+
+void addSystemItems(CardItems& card)
 {
     for (const Rule& rule : systemRules())
-        if (const auto location = locationOf(rule, home, tempParent)) // no temporary parent: rule left out
+        if (const auto location = locationOf(rule, card.scan().home(), card.scan().tempParent)) // none: left out
             card.keepIfLargeEnough(*location, kSystemRule, textsOf(rule, kSystemCacheBadge));
+    addLinuxRules(card, 3, true);
 }
 
 } // namespace
 
 std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home, std::optional<Int64> trashBytes)
 {
-    using AddItems = void (*)(CardItems&, const URL&, const std::optional<URL>&);
+    return scanFourHumanCentricScenarioCards(HomeLayout::of(home, false), RunningPrograms::read(), trashBytes);
+}
+
+std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayout& layout,
+                                                                 const RunningPrograms& running,
+                                                                 std::optional<Int64> trashBytes)
+{
+    using AddItems = void (*)(CardItems&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
 
-    const std::optional<URL> tempParent = tempfolder::perUserTemporaryParent();
+    Scan scan{layout,
+              running,
+              tempfolder::perUserTemporaryParent(),
+              {layout.home, layout.base.cache, layout.base.config, layout.base.data},
+              {},
+              {}};
     // Shared by all cards, so nested locations are walked once. Every location is reached
     // from its root without links; what another file system mounted there holds is
     // neither measured nor offered.
-    std::vector<URL> roots{home};
-    if (tempParent)
-        roots.push_back(*tempParent);
+    std::vector<URL> roots{layout.home};
+    if (scan.tempParent)
+        roots.push_back(*scan.tempParent);
     TreeSizer sizer(std::move(roots));
-    std::map<URL, Int64> measuredElsewhere;
     if (trashBytes)
-        measuredElsewhere[Trash::homeFilesFolder(home)] = *trashBytes;
+        scan.measuredElsewhere[Trash::homeFilesFolder(layout.home)] = *trashBytes;
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {
-        CardItems items(sizer, measuredElsewhere);
-        kCardContents[index](items, home, tempParent);
+        CardItems items(sizer, scan);
+        kCardContents[index](items);
         SafeCacheRuleCard card = cardShell(index);
         card.subItems = std::move(items).sorted();
         if (!card.subItems.empty())

@@ -52,8 +52,10 @@ constexpr Rule kOfficeSocialRules[] = {
 };
 
 constexpr Rule kAiDevRules[] = {
+    // uv's managed Pythons and tools live here, and environments built on them break
+    // without them: offered, never preselected.
     {Base::localShare, "uv", "Python uv 全局安装包缓存", "2.5 GB Python 历史 Wheel 下载缓存，清理后不影响现有虚拟环境",
-     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。"},
+     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。", false},
     {Base::dotCodex, "sessions", "Codex 历史会话快照归档", "1.5 GB 历史 AI 编程会话日志与中间快照",
      "已自动核实：仅包含历史已结束会话的快照日志，不影响 Codex 正常使用与 API 配置。"},
     {Base::dotCodex, "thread_history_1.sqlite", "Codex 历史对话追踪数据库", "1.3 GB 历史运行记录 SQLite 归档文件",
@@ -71,7 +73,8 @@ constexpr Rule kAiDevRules[] = {
     {Base::dotCodex, "packages", "Codex 插件与临时生成图缓存", "工具包缓存与临时截图",
      "已自动核实：临时文件与工具包缓存。"},
     {Base::home, ".cc-switch", "CC-Switch 历史客户端备份", "历史版本切换备份包", "已自动核实：历史备份缓存。"},
-    {Base::home, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。"},
+    // A whole Wine prefix: installed programs, documents and saves. Offered, never preselected.
+    {Base::home, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。", false},
 };
 
 constexpr Rule kSystemRules[] = {

@@ -74,4 +74,8 @@ inline constexpr std::string_view kSystemCacheBadge = "已核实：系统安全�
 
 inline constexpr std::string_view kLastModifiedText = "随时可安全重构";
 
+// A cache whose program runs: moving it would pull files from under the program.
+inline constexpr std::string_view kRunningBadge = "程序运行中 · 请先关闭";
+inline constexpr std::string_view kRunningNote = "该程序正在运行：请先关闭程序再清理，以免移走正在使用的缓存";
+
 } // namespace safecache

@@ -2,6 +2,8 @@
 // GUI thread in turn.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/HomeLayout.h"
+#include "Platform/RunningPrograms.h"
 #include "Platform/Trash.h"
 #include "Platform/WalkPool.h"
 #include "Services/AppScan.h"
@@ -29,8 +31,12 @@ void MacStorageScanner::startInstantScan()
     const URL applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
     const std::set<std::string> restorable = restorableTrashEntries();
+    // The environment describes only the account's own home; another home gets its defaults.
+    const bool isAccountHome = options_.home.empty();
+    const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
-    runInBackground([this, home, applications, cleaned, restorable, roots = cleanRoots()] {
+    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots()] {
+        const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         // What the Trash held when the scan began: only that may be offered for emptying.
         const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
         ScanStamps stamps(roots);
@@ -41,16 +47,19 @@ void MacStorageScanner::startInstantScan()
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
         // The catalogue's Trash rule takes the size of the entries the scan may offer.
-        auto cardsPhase = std::async(launch, [&home, &trashAtStart, &restorable] {
+        auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable] {
             auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
             Int64 trashBytes = 0; // a trash reached through a link is not offered at all
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
-            return std::pair(scanFourHumanCentricScenarioCards(home, trashBytes), std::move(trash));
+            return std::pair(scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes),
+                             std::move(trash));
         });
-        auto bloatsPhase = std::async(launch, [&home] { return scanDeveloperProjectBloats(home); });
-        auto appsPhase = std::async(launch, [&home, &applications] { return scanAppsWithOrphans(home, applications); });
-        auto personalPhase = std::async(launch, [&home] { return walkPersonalFolders(home); });
+        auto bloatsPhase = std::async(launch, [&layout] { return scanDeveloperProjectBloats(layout); });
+        auto appsPhase = std::async(launch, [&layout, &applications, &linuxApps] {
+            return scanInstalledApps(layout, applications, linuxApps);
+        });
+        auto personalPhase = std::async(launch, [&layout] { return walkPersonalFolders(layout); });
 
         // 1. Disk overview.
         DiskOverview overview = overviewPhase.get();
@@ -89,9 +98,13 @@ void MacStorageScanner::startInstantScan()
         dropCleaned(apps, cleaned);
         stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
-        for (const auto& app : apps)
+        std::unordered_set<URL> appFiles; // AppImages: applications, not large files
+        for (const auto& app : apps) {
             appNames.insert(paths::asciiLower(app.name));
-        auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames);
+            if (app.kind == InstalledAppKind::appImage)
+                appFiles.insert(app.appURL);
+        }
+        auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
         stamps.offerOnly(largeFiles);

@@ -62,7 +62,11 @@ void ScanStamps::offerOnly(std::vector<ProjectBloatItem>& bloats)
 void ScanStamps::offerOnly(std::vector<InstalledAppItem>& apps)
 {
     for (auto& app : apps) {
-        record(app.appURL);
+        // An app its own tool or an administrator removes is shown, never acted on by its
+        // path: it may lie outside every root (/var/lib/flatpak, /snap) and still be listed.
+        if (isRemovedByMovingIt(app.kind))
+            record(app.appURL);
+        std::erase_if(app.uninstallURLs, [&](const URL& url) { return !record(url); });
         // A leftover that cannot be offered takes its share of the measured total with it.
         const Int64 share = app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
         std::erase_if(app.orphanURLs, [&](const URL& url) { return !record(url); });

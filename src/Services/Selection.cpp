@@ -5,6 +5,10 @@
 #include <algorithm>
 
 namespace {
+// A removed Flatpak's whole data folder holds the person's chats and saves: a full
+// uninstall of it is chosen one by one, never by selecting everything.
+bool holdsPersonData(const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; }
+
 template <typename List, typename Fn> Int64 sumOver(const List& list, Fn bytesOf)
 {
     Int64 sum = 0;
@@ -146,7 +150,7 @@ void MacStorageScanner::setAllInstalledApps(bool selected, bool onlyCacheMode)
 {
     auto apps = installedApps_;
     for (auto& app : apps)
-        app.isSelected = selected && onlyCacheMode ? app.orphanSizeBytes > 0 : selected;
+        app.isSelected = selected && onlyCacheMode ? app.orphanSizeBytes > 0 : selected && !holdsPersonData(app);
     setInstalledApps(std::move(apps));
 }
 
@@ -214,7 +218,7 @@ Int64 MacStorageScanner::totalSelectedAppOrphanBytes() const
 }
 Int64 MacStorageScanner::totalSelectedUninstallBytes() const
 {
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.totalSizeBytes() : 0; });
+    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.fullUninstallBytes() : 0; });
 }
 Int64 MacStorageScanner::totalMasterSmartCleanBytes() const
 {

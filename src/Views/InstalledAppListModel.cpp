@@ -6,7 +6,7 @@
 
 std::vector<QByteArray> InstalledAppListModel::roleNameList() const
 {
-    return {"name", "bundleId", "size", "modeBadge", "modeSymbol", "selectable", "selected"};
+    return {"name", "bundleId", "size", "modeBadge", "modeSymbol", "selectable", "selected", "uninstallCommand"};
 }
 
 void InstalledAppListModel::setOnlyCacheMode(bool onlyCache)
@@ -28,13 +28,18 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     case BundleId:
         return qt(app.bundleId);
     case Size:
-        return bytesText(onlyCache_ ? app.orphanSizeBytes : app.totalSizeBytes());
+        return bytesText(onlyCache_ ? app.orphanSizeBytes : app.fullUninstallBytes());
     case ModeBadge:
         if (!isEnabled(app))
             return qt(WindowTexts::noCacheLabel(language()));
-        return qt(onlyCache_ ? WindowTexts::cacheCleanBadge(language()) : WindowTexts::uninstallBadge(language()));
+        return qt(removesApp(app) ? WindowTexts::uninstallBadge(language()) : WindowTexts::cacheCleanBadge(language()));
     case ModeSymbol:
-        return qt(onlyCache_ ? WindowIcons::cacheCleanBadge : WindowIcons::uninstallBadge);
+        return qt(removesApp(app) ? WindowIcons::uninstallBadge : WindowIcons::cacheCleanBadge);
+    case UninstallCommand:
+        // Shown, never run: the app's own tool or an administrator removes it.
+        if (onlyCache_ || app.uninstallCommand.empty())
+            return QString();
+        return qt(WindowTexts::uninstallCommandNote(language(), app.uninstallCommand));
     case Selectable:
         return isEnabled(app);
     case Selected:

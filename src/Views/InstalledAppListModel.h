@@ -12,7 +12,7 @@ class InstalledAppListModel : public SyncedListModel {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    enum Role { Name, BundleId, Size, ModeBadge, ModeSymbol, Selectable, Selected };
+    enum Role { Name, BundleId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
 
     using SyncedListModel::SyncedListModel;
     void setApps(std::vector<InstalledAppItem> apps) { syncRows(rows_, std::move(apps)); }
@@ -21,6 +21,8 @@ class InstalledAppListModel : public SyncedListModel {
     // Whether a row can be selected in the current mode.
     bool isEnabled(const InstalledAppItem& app) const { return !onlyCache_ || app.orphanSizeBytes > 0; }
     QVariant data(const QModelIndex& index, int role) const override;
+    // In full-uninstall mode a row takes the app itself only where this program may remove it.
+    bool removesApp(const InstalledAppItem& app) const { return !onlyCache_ && isRemovedByMovingIt(app.kind); }
 
   protected:
     std::vector<QByteArray> roleNameList() const override;

@@ -140,9 +140,12 @@ void MacMainView::setAppSlimmingOnlyCache(bool onlyCache)
     if (appSlimmingOnlyCache_ == onlyCache)
         return;
     appSlimmingOnlyCache_ = onlyCache;
-    // Apps without leftovers have nothing to clean in cache-only mode.
+    // Apps without leftovers have nothing to clean in cache-only mode; a removed Flatpak's
+    // whole data folder is never carried into full-uninstall mode by its cache's tick.
     if (onlyCache)
         scanner_->deselectInstalledAppsWithoutLeftovers();
+    else
+        scanner_->deselectLeftoverFoldersForFullUninstall();
     installedApps_.setOnlyCacheMode(onlyCache);
     updateWorkspaceSummaries();
     Q_EMIT appSlimmingOnlyCacheChanged();

@@ -1,6 +1,8 @@
 #include "Services/LargeFileScan.h"
+#include "Platform/HomeLayout.h"
 #include "support/TempHome.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,3 +174,44 @@ TEST(SizeChart, FractionsShareTheTotalWithAFloorForSmallCards)
 }
 
 } // namespace
+
+TEST(LargeFiles, TheHomesNamedFoldersAreWalkedOnceEach)
+{
+    TempHome home;
+    home.fileWithContent(".config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+                                                   "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
+                                                   "XDG_VIDEOS_DIR=\"$HOME/Vidéos\"\n"
+                                                   "XDG_DOCUMENTS_DIR=\"$HOME/Documents/Travail\"\n"
+                                                   "XDG_MUSIC_DIR=\"$HOME\"\n");
+    home.allocatedFile("Vidéos/vacances.mkv", 40 * MiB);
+    home.allocatedFile("Téléchargements/setup.iso", 30 * MiB);
+    home.allocatedFile("Bureau/notes.bin", 26 * MiB);
+    home.allocatedFile("Documents/Travail/rapport.pdf", 27 * MiB); // inside Documents: found once
+    home.allocatedFile("Music/album.flac", 50 * MiB);              // not a named folder we walk
+    // The same content under two roots is a duplicate pair, never a file with itself.
+    const std::string content(4 * MiB, 'c');
+    home.fileWithContent("Documents/Travail/copy-a.bin", content);
+    home.fileWithContent("Bureau/copy-b.bin", content);
+
+    const auto [slices, files, groups] = scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {});
+    std::vector<std::string> shown;
+    for (const auto& file : files)
+        shown.push_back(file.displayPath + " / " + file.name);
+    EXPECT_THAT(shown, testing::ElementsAre("影片 · Vidéos / vacances.mkv", "下载 · Téléchargements / setup.iso",
+                                            "文档 · Travail / rapport.pdf", "桌面 · Bureau / notes.bin"));
+    EXPECT_EQ(find(files, "setup.iso")->verificationReason,
+              "位于 下载 目录的大体积归档压缩包，右侧可直接查看文件信息。");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].members.size(), 2u);
+}
+
+TEST(LargeFiles, AnApplicationFileIsNeverOfferedAsALargeFile)
+{
+    TempHome home;
+    home.allocatedFile("Downloads/Krita.AppImage", 60 * MiB);
+    home.allocatedFile("Downloads/Backup.AppImage.zip", 30 * MiB);
+    const auto [slices, files, groups] = scanSunburstLargeFilesAndDuplicates(HomeLayout::of(home.path(), false), {}, {},
+                                                                             {}, {home.at("Downloads/Krita.AppImage")});
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].name, "Backup.AppImage.zip");
+}

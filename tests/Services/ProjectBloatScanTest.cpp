@@ -152,3 +152,15 @@ TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderAcrossRootsAndOtherFoldersAre
                 testing::ElementsAre(home.at("Desktop/projects/b/venv"), home.at("Desktop/projects/z/target"),
                                      home.at("Documents/a/node_modules")));
 }
+
+TEST(ProjectBloatScan, TheHomesNamedDocumentsAndDesktopHoldProjectsToo)
+{
+    TempHome home;
+    home.fileWithContent(".config/user-dirs.dirs",
+                         "XDG_DESKTOP_DIR=\"$HOME/桌面\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+    artefactOf(home, "桌面/projects/web/node_modules", kFloor);
+    artefactOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder
+    artefactOf(home, "Documents/api/.venv", kFloor);     // the same folder as the fixed root: once
+    EXPECT_THAT(urlsOf(scan(home)),
+                testing::ElementsAre(home.at("桌面/projects/web/node_modules"), home.at("Documents/api/.venv")));
+}

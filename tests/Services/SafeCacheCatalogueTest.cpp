@@ -96,7 +96,8 @@ const ExpectedRule kExpectedRules[] = {
      "微信群聊视频与图片容器（默认保护不勾选）", "微信沙盒容器内的媒体文件，已默认为您锁定保护",
      "默认保护项：包含微信接收的图片与文件，除非您希望深度清空微信旧媒体，否则无需勾选。", "默认保护 · 按需选清"},
     {3, ".local/share/uv", "Python uv 全局安装包缓存", "2.5 GB Python 历史 Wheel 下载缓存，清理后不影响现有虚拟环境",
-     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。"},
+     "已自动核实：这是 uv 包管理器的下载缓存池 (~/.local/share/uv)，清理后您现有的项目环境依然正常运行。",
+     "默认保护 · 按需选清"}, // holds uv's Pythons and tools: never preselected
     {3, ".codex/sessions", "Codex 历史会话快照归档", "1.5 GB 历史 AI 编程会话日志与中间快照",
      "已自动核实：仅包含历史已结束会话的快照日志，不影响 Codex 正常使用与 API 配置。"},
     {3, ".codex/thread_history_1.sqlite", "Codex 历史对话追踪数据库", "1.3 GB 历史运行记录 SQLite 归档文件",
@@ -113,7 +114,8 @@ const ExpectedRule kExpectedRules[] = {
      "已自动核实：历史 Worker 任务临时缓存。"},
     {3, ".codex/packages", "Codex 插件与临时生成图缓存", "工具包缓存与临时截图", "已自动核实：临时文件与工具包缓存。"},
     {3, ".cc-switch", "CC-Switch 历史客户端备份", "历史版本切换备份包", "已自动核实：历史备份缓存。"},
-    {3, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。"},
+    {3, ".wine", "Wine 虚拟盘全局缓存", "335 MB Wine 兼容层缓存", "已自动核实：Wine 虚拟环境缓存。",
+     "默认保护 · 按需选清"}, // a whole Wine prefix: never preselected
     {4, "var/folders/ab/cd/X", "macOS 『系统数据』底层沙盒编译缓存",
      "3.3 GB 苹果隐藏在 /private/var 中的预编译模块缓存，清理后按需自动重建",
      "已自动核实：这正是导致 macOS『系统数据』暴涨的主因之一 (/private/var/folders/.../X)，清理 100% 安全。"},
@@ -179,7 +181,7 @@ TEST(SafeCacheCatalogue, EveryRuleReadsAsCatalogued)
         EXPECT_EQ(item.sizeBytes, directorySize(item.url, 12));
         EXPECT_EQ(item.contentPreview, buildTopContentPreview(item.url));
         EXPECT_EQ(item.isSelected, item.isSafeDefault);
-        EXPECT_EQ(item.isSafeDefault, rule.badge == nullptr); // only the protected rule names its own badge
+        EXPECT_EQ(item.isSafeDefault, rule.badge == nullptr); // only protected rules name their own badge
     }
 }
 

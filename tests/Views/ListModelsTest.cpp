@@ -254,3 +254,25 @@ TEST(ListModels, AppsWithoutLeftoversAreNotSelectableInCacheOnlyMode)
     EXPECT_EQ(roleOf(model, 0, "size").toString(), QString::fromStdString(DiskFormat::bytes(310)));
     EXPECT_FALSE(f.view->allRowsSelected());
 }
+
+TEST(ListModels, AnAppOnlyItsOwnToolRemovesShowsItsCommandAndFreesOnlyItsCache)
+{
+    ModelFixture f;
+    InstalledAppItem snap = app("/snap/firefox", 700, {"/h/snap/firefox/common/.cache"}, 30, true, "Firefox");
+    snap.kind = InstalledAppKind::snap;
+    snap.uninstallCommand = "sudo snap remove firefox";
+    InstalledAppItem image = app("/h/Applications/Krita.AppImage", 100, {"/h/.cache/krita"}, 20, true, "Krita");
+    image.kind = InstalledAppKind::appImage;
+    EngineAccess::setInstalledApps(f.scanner(), {snap, image});
+    f.view->selectWorkspace(CleanTrustWorkspace::appSlimming);
+    InstalledAppListModel& model = *f.view->installedApps();
+    EXPECT_EQ(column(model, "uninstallCommand"), QStringList({"", ""})); // cache-only: nothing to run
+
+    f.view->setAppSlimmingOnlyCache(false);
+    EXPECT_EQ(column(model, "uninstallCommand"),
+              QStringList({"Clears its cache only. To remove the app, run: sudo snap remove firefox", ""}));
+    EXPECT_EQ(column(model, "modeBadge"), QStringList({"Cache Clean", "Uninstall"}));
+    EXPECT_EQ(column(model, "size"), QStringList({QString::fromStdString(DiskFormat::bytes(30)),
+                                                  QString::fromStdString(DiskFormat::bytes(120))}));
+    EXPECT_EQ(f.scanner().totalSelectedUninstallBytes(), 150);
+}

@@ -11,6 +11,7 @@ WorkspaceRow {
     required property string size
     required property string modeBadge
     required property string modeSymbol
+    required property string uninstallCommand
     required selected
     required selectable
 
@@ -41,6 +42,15 @@ WorkspaceRow {
                 color: View.palette.inkMuted
                 font.pixelSize: 11
                 elide: Text.ElideRight
+                Layout.fillWidth: true
+            }
+            // An app only its own tool or an administrator removes: the command, to copy.
+            InkText {
+                visible: row.uninstallCommand !== ""
+                text: row.uninstallCommand
+                color: View.palette.inkMuted
+                font.pixelSize: 11
+                wrapMode: Text.WrapAnywhere
                 Layout.fillWidth: true
             }
             Flow {

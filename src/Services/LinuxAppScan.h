@@ -1,0 +1,29 @@
+#pragma once
+// Applications installed the Linux ways, found without running any package tool:
+// Flatpaks of the person's and the system's installations (from their deploy folders),
+// Snaps, AppImages in the usual folders and Steam games, each with the cache folders it
+// keeps in the home; and the data a removed Flatpak left in ~/.var/app.
+
+#include "Models/StorageModels.h"
+
+#include <vector>
+
+struct HomeLayout;
+
+// The system-wide places; tests point them at generated trees.
+struct LinuxAppRoots {
+    URL systemFlatpak = "/var/lib/flatpak";
+    URL flatpakInstallations = "/etc/flatpak/installations.d"; // *.conf naming further installations
+    URL snapMount = "/snap";
+    URL snapd = "/var/lib/snapd";
+
+    // No machine-wide places at all.
+    static LinuxAppRoots none() { return {{}, {}, {}, {}}; }
+    // The machine's places for the account's own home; none for another home (a copy, a
+    // test), which describes no machine.
+    static LinuxAppRoots forHome(bool isAccountHome) { return isAccountHome ? LinuxAppRoots{} : none(); }
+};
+
+// In discovery order (Flatpaks, Snaps, AppImages, Steam games, Flatpak leftovers); the
+// caller sorts. Applications are unselected; a leftover's cache is selected.
+std::vector<InstalledAppItem> scanLinuxApps(const HomeLayout& layout, const LinuxAppRoots& roots);

@@ -1,0 +1,196 @@
+// Applications installed the Linux ways, read from generated deploy trees: what each
+// kind is called, what it occupies, which caches it left, and how it can be removed.
+#include "Services/LinuxAppScan.h"
+#include "Platform/HomeLayout.h"
+#include "support/TempHome.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <map>
+#include <unistd.h>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+const std::string kAppImageHead = std::string("\x7f"
+                                              "ELF\x02\x01\x01\x00"
+                                              "AI\x02",
+                                              11);
+
+// A Flatpak deploy: app/<id>/x86_64/stable/<commit> with metadata, files and its launcher.
+void deployFlatpak(const TempHome& home, const std::string& installation, const std::string& id,
+                   const std::string& name, std::int64_t bytes)
+{
+    const std::string branch = installation + "/app/" + id + "/x86_64/stable";
+    const std::string deploy = branch + "/0a1b2c";
+    home.fileWithContent(deploy + "/metadata", "[Application]\nname=" + id + "\n");
+    home.allocatedFile(deploy + "/files/bin/app", bytes);
+    home.fileWithContent(deploy + "/export/share/applications/" + id + ".desktop",
+                         "[Desktop Entry]\nName=" + name + "\nExec=app\n");
+    home.symlink(branch + "/active", "0a1b2c");
+}
+
+struct Roots {
+    TempHome& home;
+    LinuxAppRoots paths() const
+    {
+        return {home.at("sys/flatpak"), home.at("sys/installations.d"), home.at("sys/snap"), home.at("sys/snapd")};
+    }
+};
+
+// An AppImage of `bytes` allocated bytes: the signature, then zeros.
+void appImage(const TempHome& home, const std::string& relative, std::int64_t bytes)
+{
+    home.allocatedFile(relative, bytes);
+    const int fd = ::open(home.at(relative).c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, kAppImageHead.data(), kAppImageHead.size(), 0), ssize_t(kAppImageHead.size()));
+    ::close(fd);
+}
+
+std::map<std::string, InstalledAppItem> byPath(const TempHome& home, const std::vector<InstalledAppItem>& apps)
+{
+    std::map<std::string, InstalledAppItem> out;
+    for (const auto& app : apps)
+        out.emplace(app.appURL.substr(home.path().size() + 1), app);
+    return out;
+}
+
+std::vector<std::string> relative(const TempHome& home, const std::vector<std::string>& urls)
+{
+    std::vector<std::string> out;
+    for (const auto& url : urls)
+        out.push_back(url.substr(home.path().size() + 1));
+    return out;
+}
+
+} // namespace
+
+TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
+{
+    TempHome home;
+    deployFlatpak(home, ".local/share/flatpak", "org.gimp.GIMP", "GNU Image Manipulation Program", 6 * MiB);
+    deployFlatpak(home, "sys/flatpak", "org.mozilla.firefox", "Firefox", 7 * MiB);
+    deployFlatpak(home, "sys/flatpak", "org.example.Tiny", "Tiny", 1 * MiB); // too small to list
+    deployFlatpak(home, "sys/extra", "com.example.Tool", "Tool", 6 * MiB);
+    home.fileWithContent("sys/installations.d/extra.conf",
+                         "[Installation \"extra\"]\nPath=" + home.at("sys/extra") + "\nDisplayName=Extra\n");
+    // A deploy whose active link leaves its branch folder is not followed.
+    home.allocatedFile("elsewhere/files/bin/app", 8 * MiB);
+    home.symlink(".local/share/flatpak/app/org.evil.App/x86_64/stable/active", "../../../../../../../elsewhere");
+
+    home.allocatedFile(".var/app/org.gimp.GIMP/cache/fontconfig/a", 1 * MiB);
+    home.allocatedFile(".var/app/org.gimp.GIMP/config/GIMP/gimprc", 1 * MiB);
+    home.allocatedFile(".var/app/org.example.Tiny/cache/a", 1 * MiB);
+    home.allocatedFile(".var/app/org.signal.Signal/cache/a", 2 * MiB);
+    home.allocatedFile(".var/app/org.signal.Signal/config/Signal/sql/db.sqlite", 3 * MiB);
+
+    const auto apps = byPath(home, scanLinuxApps(HomeLayout::of(home.path(), false), Roots{home}.paths()));
+    EXPECT_THAT(apps,
+                ElementsAre(testing::Key(".local/share/flatpak/app/org.gimp.GIMP"),
+                            testing::Key(".var/app/org.signal.Signal"), testing::Key("sys/extra/app/com.example.Tool"),
+                            testing::Key("sys/flatpak/app/org.mozilla.firefox")));
+
+    const auto& gimp = apps.at(".local/share/flatpak/app/org.gimp.GIMP");
+    EXPECT_EQ(gimp.kind, InstalledAppKind::flatpakUser);
+    EXPECT_EQ(gimp.name, "GNU Image Manipulation Program");
+    EXPECT_EQ(gimp.bundleId, "org.gimp.GIMP");
+    EXPECT_GE(gimp.appSizeBytes, 6 * MiB);
+    EXPECT_THAT(relative(home, gimp.orphanURLs), ElementsAre(".var/app/org.gimp.GIMP/cache"));
+    EXPECT_EQ(gimp.uninstallCommand, "flatpak uninstall --user org.gimp.GIMP");
+    EXPECT_FALSE(gimp.isSelected);
+
+    EXPECT_EQ(apps.at("sys/flatpak/app/org.mozilla.firefox").kind, InstalledAppKind::flatpakSystem);
+    EXPECT_EQ(apps.at("sys/flatpak/app/org.mozilla.firefox").uninstallCommand,
+              "flatpak uninstall --system org.mozilla.firefox");
+    EXPECT_EQ(apps.at("sys/extra/app/com.example.Tool").uninstallCommand,
+              "flatpak uninstall --installation=extra com.example.Tool");
+
+    // No installation holds Signal any more: its cache is a selected leftover, its chats stay
+    // unselected inside the folder as a whole.
+    const auto& signal = apps.at(".var/app/org.signal.Signal");
+    EXPECT_EQ(signal.kind, InstalledAppKind::flatpakLeftover);
+    EXPECT_THAT(relative(home, signal.orphanURLs), ElementsAre(".var/app/org.signal.Signal/cache"));
+    EXPECT_EQ(signal.orphanSizeBytes, 2 * MiB);
+    EXPECT_EQ(signal.appSizeBytes, 3 * MiB);
+    EXPECT_TRUE(signal.isSelected);
+    EXPECT_TRUE(signal.uninstallCommand.empty());
+
+    // Without the machine's installations an app's data cannot be called left behind.
+    for (const auto& app : scanLinuxApps(HomeLayout::of(home.path(), false), LinuxAppRoots::none()))
+        EXPECT_NE(app.kind, InstalledAppKind::flatpakLeftover) << app.appURL;
+}
+
+TEST(LinuxAppScan, SnapsAppImagesAndSteamGames)
+{
+    TempHome home;
+    home.fileWithContent("sys/snap/firefox/4173/meta/snap.yaml", "name: firefox\ntitle: Firefox\nversion: '128'\n");
+    home.symlink("sys/snap/firefox/current", "4173");
+    home.allocatedFile("sys/snapd/snaps/firefox_4173.snap", 7 * MiB);
+    home.fileWithContent("sys/snap/core22/1380/meta/snap.yaml", "name: core22\ntype: base\n");
+    home.symlink("sys/snap/core22/current", "1380");
+    home.allocatedFile("sys/snapd/snaps/core22_1380.snap", 70 * MiB);
+    home.allocatedFile("snap/firefox/common/.cache/a", 1 * MiB);
+    home.allocatedFile("snap/firefox/4173/.cache/a", 1 * MiB);
+    home.allocatedFile("snap/firefox/4173/.mozilla/firefox/cookies.sqlite", 1 * MiB);
+    home.symlink("snap/firefox/current", "4173");
+
+    home.fileWithContent(".config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n");
+    appImage(home, "Applications/Krita-5.2.AppImage", 6 * MiB);
+    appImage(home, "Téléchargements/Tool.AppImage", 6 * MiB);
+    home.allocatedFile("Applications/not-an-appimage.bin", 6 * MiB);
+    home.fileWithContent(".local/share/applications/appimagekit_abc123-Krita.desktop",
+                         "[Desktop Entry]\nName=Krita\nExec=\"" + home.at("Applications/Krita-5.2.AppImage") +
+                             "\" %F\n");
+    home.fileWithContent(".local/share/applications/appimagekit_def456-Other.desktop",
+                         "[Desktop Entry]\nExec=/opt/other/Other.AppImage\n");
+    home.fileWithContent(".local/share/applications/org.kde.krita.desktop",
+                         "[Desktop Entry]\nExec=\"" + home.at("Applications/Krita-5.2.AppImage") + "\"\n");
+    home.fileWithContent(".local/share/icons/hicolor/256x256/apps/appimagekit_abc123_krita.png", "png");
+    home.fileWithContent(".local/share/icons/default/48x48/apps/appimagekit_abc123_krita.svg", "svg");
+    home.fileWithContent(".local/share/icons/hicolor/256x256/apps/appimagekit_def456_other.png", "png");
+    home.allocatedFile(".cache/krita/a", 1 * MiB);
+
+    home.fileWithContent(".local/share/Steam/steamapps/appmanifest_570.acf",
+                         "\"AppState\"\n{\n\"appid\" \"570\"\n\"name\" \"Dota 2\"\n\"installdir\" \"dota 2 beta\"\n"
+                         "\"SizeOnDisk\" \"35321453198\"\n}\n");
+    home.mkdir(".local/share/Steam/steamapps/common/dota 2 beta");
+    home.allocatedFile(".local/share/Steam/steamapps/shadercache/570/a", 1 * MiB);
+    home.fileWithContent(".local/share/Steam/steamapps/appmanifest_1.acf",
+                         "\"AppState\" { \"appid\" \"1\" \"installdir\" \"..\" }");
+
+    const auto apps = byPath(home, scanLinuxApps(HomeLayout::of(home.path(), false), Roots{home}.paths()));
+    EXPECT_THAT(apps, ElementsAre(testing::Key(".local/share/Steam/steamapps/common/dota 2 beta"),
+                                  testing::Key("Applications/Krita-5.2.AppImage"),
+                                  testing::Key("Téléchargements/Tool.AppImage"), testing::Key("sys/snap/firefox")));
+
+    const auto& firefox = apps.at("sys/snap/firefox");
+    EXPECT_EQ(firefox.kind, InstalledAppKind::snap);
+    EXPECT_EQ(firefox.name, "Firefox");
+    EXPECT_EQ(firefox.appSizeBytes, 7 * MiB);
+    EXPECT_THAT(relative(home, firefox.orphanURLs),
+                ElementsAre("snap/firefox/common/.cache", "snap/firefox/4173/.cache"));
+    EXPECT_EQ(firefox.uninstallCommand, "sudo snap remove firefox");
+
+    // An AppImage goes with its launcher and the icons the desktop integration made for it.
+    const auto& krita = apps.at("Applications/Krita-5.2.AppImage");
+    EXPECT_EQ(krita.kind, InstalledAppKind::appImage);
+    EXPECT_EQ(krita.name, "Krita-5.2");
+    EXPECT_TRUE(krita.uninstallCommand.empty());
+    EXPECT_THAT(relative(home, krita.uninstallURLs),
+                ElementsAre(".local/share/applications/appimagekit_abc123-Krita.desktop",
+                            ".local/share/icons/hicolor/256x256/apps/appimagekit_abc123_krita.png",
+                            ".local/share/icons/default/48x48/apps/appimagekit_abc123_krita.svg"));
+    EXPECT_THAT(relative(home, krita.orphanURLs), ElementsAre(".cache/krita"));
+
+    const auto& dota = apps.at(".local/share/Steam/steamapps/common/dota 2 beta");
+    EXPECT_EQ(dota.kind, InstalledAppKind::steamGame);
+    EXPECT_EQ(dota.name, "Dota 2");
+    EXPECT_EQ(dota.appSizeBytes, 35321453198);
+    EXPECT_EQ(dota.uninstallCommand, "steam steam://uninstall/570");
+    EXPECT_THAT(relative(home, dota.orphanURLs), ElementsAre(".local/share/Steam/steamapps/shadercache/570"));
+}
