@@ -8,21 +8,22 @@ namespace cli {
 const std::vector<CommandHelp>& commandHelps()
 {
     static const std::vector<CommandHelp> helps = {
-        {"scan", "[--home DIR] [--applications DIR] [--json] [--quiet]",
+        {"scan", "[--home DIR] [--applications DIR] [--json] [--quiet] [--threads N]",
          "Run the full scan and print everything it found",
          "Prints the disk overview, every result list with every field, the totals and the\n"
          "final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of\n"
          "a path that are not UTF-8, control characters and a backslash are written as \\xNN\n"
          "(a backslash is \\x5C), so every \\xNN stands for one byte.\n"},
-        {"size", "PATH... [--max-depth N]", "Print the bytes each path occupies on disk",
+        {"size", "PATH... [--max-depth N] [--threads N]", "Print the bytes each path occupies on disk",
          "One line per PATH: bytes, a tab, the path. Counts regular files only, never follows\n"
          "a symbolic link and counts a hard-linked file once. --max-depth N counts only files\n"
-         "at most N levels below each PATH. A PATH that cannot be read is reported on\n"
+         "at most N levels below each PATH. Like du -x, it leaves out what another file\n"
+         "system mounted below a PATH holds. A PATH that cannot be read is reported on\n"
          "standard error and the status is 1.\n"},
-        {"phase", "PHASE [--home DIR] [--applications DIR] [--json]", "Run one scanner alone",
+        {"phase", "PHASE [--home DIR] [--applications DIR] [--json] [--threads N]", "Run one scanner alone",
          "PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one\n"
          "scanner finds, as scan prints it.\n"},
-        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--yes] [--quiet]",
+        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--yes] [--quiet] [--threads N]",
          "Clean what a scan selects (a dry run without --yes)",
          "KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.\n"
          "Scans, takes what the scan preselects in that workspace and lists it. With --yes\n"
@@ -65,6 +66,7 @@ constexpr std::string_view kCommonOptions =
     "  --home DIR          work on DIR instead of your home folder\n"
     "  --applications DIR  look for applications in DIR (default /Applications)\n"
     "  --quiet             no progress line while scanning or cleaning\n"
+    "  --threads N         read N folders at once (1 to 64; default four per core, at most 16)\n"
     "  -h, --help          print how to use a command\n"
     "  --version           print the version\n";
 
