@@ -186,6 +186,10 @@ int runClean(const Arguments& args)
         return 1;
     }
     printOutcome(scanner);
+    if (scanner.lastHistoryError() != 0)
+        std::cerr << "quillmere-cli: the restore history could not be written ("
+                  << std::strerror(scanner.lastHistoryError())
+                  << "); 'quillmere-cli restore' cannot bring these items back, the desktop's Trash can\n";
     return scanner.lastSkippedCount() > 0 ? 1 : 0;
 }
 

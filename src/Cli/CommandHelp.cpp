@@ -30,6 +30,22 @@ const std::vector<CommandHelp>& commandHelps()
          "it cleans: to the Trash, or for good with --delete, and says for every item what\n"
          "became of it. Exits with 1 when an item was left in place or only partly cleaned,\n"
          "or when another clean or restore was running (then nothing is done).\n"},
+        {"history", "[--home DIR] [--json]", "List what cleans moved to the Trash, newest first",
+         "Every clean, from the window or from this command, keeps a record of each item it\n"
+         "moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default\n"
+         "~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One\n"
+         "line per record: its state, id, when it was cleaned, its size and where it came\n"
+         "from. The state is restorable (it still waits in the Trash), restored, or gone\n"
+         "(the Trash was emptied or the item was moved out of it).\n"},
+        {"restore", "ID... | --last | --all [--home DIR] [--applications DIR]",
+         "Put items back from the Trash where they were",
+         "Restores the records with these ids, every record of the last clean that moved\n"
+         "something to the Trash (--last), or every record not restored yet (--all), the\n"
+         "newest first. Whatever now stands at an item's place goes to the Trash, never\n"
+         "away; a folder that is there again gets the item's entries merged in. An item that\n"
+         "is gone from the Trash is reported as such and never as restored. Exits with 1\n"
+         "when something could not be restored, or when another clean or restore was\n"
+         "running (then nothing is done).\n"},
         {"help", "[COMMAND]", "Print the commands, or how to use one", ""},
     };
     return helps;

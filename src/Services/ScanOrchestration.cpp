@@ -138,7 +138,8 @@ void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>
 std::set<std::string> MacStorageScanner::restorableTrashEntries() const
 {
     const URL trashFolder = Trash::homeFilesFolder(homeURL_);
-    std::set<std::string> names;
+    // This session's records, and those of every other clean the history on disk keeps.
+    std::set<std::string> names = PurgeHistoryLog::forHome(homeURL_).trashEntriesInUse(trashFolder);
     for (const auto& record : recentPurgeRecords_)
         if (paths::parent(record.trashedURL) == trashFolder)
             names.insert(paths::lastComponent(record.trashedURL));

@@ -56,7 +56,7 @@ struct MacStorageScannerTestAccess {
     static void setSessionTotalFreedBytes(MacStorageScanner& s, Int64 v) { s.setSessionTotalFreedBytes(v); }
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
     {
-        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home});
+        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home}, std::nullopt);
     }
 };
 using EngineAccess = MacStorageScannerTestAccess;
