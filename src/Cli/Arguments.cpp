@@ -2,6 +2,7 @@
 #include "Cli/CommandHelp.h"
 
 #include <algorithm>
+#include <climits>
 #include <iostream>
 
 namespace cli {
@@ -46,6 +47,24 @@ bool ArgumentReader::flag(const std::string& name)
         return false;
     args_.erase(it);
     return true;
+}
+
+std::optional<int> ArgumentReader::number(const std::string& name, int minimum, int maximum)
+{
+    const auto text = option(name, "a number");
+    if (!text)
+        return std::nullopt;
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(*text, &used);
+        if (used == text->size() && value >= minimum && value <= maximum)
+            return value;
+    } catch (...) {
+    }
+    fail(name + " takes a whole number " +
+         (maximum == INT_MAX ? "of at least " + std::to_string(minimum)
+                             : "from " + std::to_string(minimum) + " to " + std::to_string(maximum)));
+    return std::nullopt;
 }
 
 void ArgumentReader::fail(const std::string& problem)

@@ -24,6 +24,8 @@ class ArgumentReader {
     // The same for a folder; an empty one is a problem too, never "the default".
     std::optional<std::string> folderOption(const std::string& name);
     bool flag(const std::string& name);
+    // "--name N" with N a whole number within [minimum, maximum]; anything else is a problem.
+    std::optional<int> number(const std::string& name, int minimum, int maximum);
 
     // Records a problem unless one was recorded before.
     void fail(const std::string& problem);

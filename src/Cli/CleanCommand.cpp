@@ -45,9 +45,12 @@ const std::map<std::string, CleanChoice>& choices()
     return table;
 }
 
-void waitForCleanToFinish(MacStorageScanner& scanner)
+// The progress line exists before the clean starts: its first drawing shows the clean's
+// start, whatever the clean has done by the time the event loop runs.
+void runCleanToCompletion(MacStorageScanner& scanner, const std::function<void(MacStorageScanner&)>& start)
 {
     const ProgressLine progress(scanner, ProgressLine::Activity::clean);
+    start(scanner);
     QObject::connect(&scanner, &MacStorageScanner::isPurgingAnimationChanged, &scanner, [&scanner] {
         if (!scanner.isPurgingAnimation())
             QCoreApplication::quit();
@@ -177,13 +180,16 @@ int runClean(const Arguments& args)
     }
 
     scanner.setMoveToTrashByDefault(!deleteForGood);
-    choice->second.run(scanner);
-    waitForCleanToFinish(scanner);
+    runCleanToCompletion(scanner, choice->second.run);
     if (anotherCleanWasRunning(scanner)) {
         std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was changed\n";
         return 1;
     }
     printOutcome(scanner);
+    if (scanner.lastHistoryError() != 0)
+        std::cerr << "quillmere-cli: the restore history could not be written ("
+                  << std::strerror(scanner.lastHistoryError())
+                  << "); 'quillmere-cli restore' cannot bring these items back, the desktop's Trash can\n";
     return scanner.lastSkippedCount() > 0 ? 1 : 0;
 }
 

@@ -10,6 +10,8 @@ int runScan(const Arguments& args);
 int runSize(const Arguments& args);
 int runPhase(const Arguments& args);
 int runClean(const Arguments& args);
+int runHistory(const Arguments& args);
+int runRestore(const Arguments& args);
 // help [COMMAND]: the overview, or how to use one command, on standard output.
 int runHelp(const Arguments& args);
 

@@ -8,27 +8,44 @@ namespace cli {
 const std::vector<CommandHelp>& commandHelps()
 {
     static const std::vector<CommandHelp> helps = {
-        {"scan", "[--home DIR] [--applications DIR] [--json] [--quiet]",
+        {"scan", "[--home DIR] [--applications DIR] [--json] [--quiet] [--threads N]",
          "Run the full scan and print everything it found",
          "Prints the disk overview, every result list with every field, the totals and the\n"
          "final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of\n"
          "a path that are not UTF-8, control characters and a backslash are written as \\xNN\n"
          "(a backslash is \\x5C), so every \\xNN stands for one byte.\n"},
-        {"size", "PATH... [--max-depth N]", "Print the bytes each path occupies on disk",
+        {"size", "PATH... [--max-depth N] [--threads N]", "Print the bytes each path occupies on disk",
          "One line per PATH: bytes, a tab, the path. Counts regular files only, never follows\n"
          "a symbolic link and counts a hard-linked file once. --max-depth N counts only files\n"
-         "at most N levels below each PATH. A PATH that cannot be read is reported on\n"
+         "at most N levels below each PATH. Like du -x, it leaves out what another file\n"
+         "system mounted below a PATH holds. A PATH that cannot be read is reported on\n"
          "standard error and the status is 1.\n"},
-        {"phase", "PHASE [--home DIR] [--applications DIR] [--json]", "Run one scanner alone",
+        {"phase", "PHASE [--home DIR] [--applications DIR] [--json] [--threads N]", "Run one scanner alone",
          "PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one\n"
          "scanner finds, as scan prints it.\n"},
-        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--yes] [--quiet]",
+        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--yes] [--quiet] [--threads N]",
          "Clean what a scan selects (a dry run without --yes)",
          "KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.\n"
          "Scans, takes what the scan preselects in that workspace and lists it. With --yes\n"
          "it cleans: to the Trash, or for good with --delete, and says for every item what\n"
          "became of it. Exits with 1 when an item was left in place or only partly cleaned,\n"
          "or when another clean or restore was running (then nothing is done).\n"},
+        {"history", "[--home DIR] [--json]", "List what cleans moved to the Trash, newest first",
+         "Every clean, from the window or from this command, keeps a record of each item it\n"
+         "moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default\n"
+         "~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One\n"
+         "line per record: its state, id, when it was cleaned, its size and where it came\n"
+         "from. The state is restorable (it still waits in the Trash), restored, or gone\n"
+         "(the Trash was emptied or the item was moved out of it).\n"},
+        {"restore", "ID... | --last | --all [--home DIR] [--applications DIR]",
+         "Put items back from the Trash where they were",
+         "Restores the records with these ids, every record of the last clean that moved\n"
+         "something to the Trash (--last), or every record not restored yet (--all), the\n"
+         "newest first. Whatever now stands at an item's place goes to the Trash, never\n"
+         "away; a folder that is there again gets the item's entries merged in. An item that\n"
+         "is gone from the Trash is reported as such and never as restored. Exits with 1\n"
+         "when something could not be restored, or when another clean or restore was\n"
+         "running (then nothing is done).\n"},
         {"help", "[COMMAND]", "Print the commands, or how to use one", ""},
     };
     return helps;
@@ -49,6 +66,7 @@ constexpr std::string_view kCommonOptions =
     "  --home DIR          work on DIR instead of your home folder\n"
     "  --applications DIR  look for applications in DIR (default /Applications)\n"
     "  --quiet             no progress line while scanning or cleaning\n"
+    "  --threads N         read N folders at once (1 to 64; default four per core, at most 16)\n"
     "  -h, --help          print how to use a command\n"
     "  --version           print the version\n";
 

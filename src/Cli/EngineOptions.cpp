@@ -1,6 +1,8 @@
 #include "Cli/EngineOptions.h"
 #include "Cli/ProgressLine.h"
 
+#include "Platform/WalkPool.h"
+
 #include <QCoreApplication>
 
 namespace cli {
@@ -12,7 +14,14 @@ MacStorageScanner::Options readEngineOptions(ArgumentReader& reader)
         options.home = std::move(*home);
     if (auto applications = reader.folderOption("--applications"))
         options.applications = std::move(*applications);
+    readThreadsOption(reader);
     return options;
+}
+
+void readThreadsOption(ArgumentReader& reader)
+{
+    if (const auto threads = reader.number("--threads", 1, 64))
+        WalkPool::shared().setThreadCount(*threads);
 }
 
 void runScanToCompletion(MacStorageScanner& scanner)

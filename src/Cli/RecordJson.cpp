@@ -1,76 +1,9 @@
 #include "Cli/RecordJson.h"
 
-#include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <ostream>
 
 namespace cli {
-
-Utf8Char decodeUtf8(std::string_view s, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length;
-    char32_t codePoint;
-    if (lead < 0x80)
-        return {lead, 1};
-    if ((lead & 0xE0) == 0xC0)
-        length = 2, codePoint = lead & 0x1F;
-    else if ((lead & 0xF0) == 0xE0)
-        length = 3, codePoint = lead & 0x0F;
-    else if ((lead & 0xF8) == 0xF0)
-        length = 4, codePoint = lead & 0x07;
-    else
-        return {};
-    if (i + length > s.size())
-        return {};
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return {};
-        codePoint = (codePoint << 6) | (byte(i + k) & 0x3F);
-    }
-    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < kMinimum[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return {};
-    return {codePoint, length};
-}
-
-std::string displayable(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        // Control characters are escaped too, so a crafted name cannot fake lines of output or
-        // steer a terminal; that includes C1 controls such as U+009B, which some terminals
-        // take for the start of an escape sequence.
-        // A backslash of the name itself is escaped as well, so that every \xNN stands for
-        // one byte and a name holding the characters "\xFF" never reads as the byte 0xFF.
-        const Utf8Char c = decodeUtf8(bytes, i);
-        const bool control = c.codePoint < 0x20 || (c.codePoint >= 0x7F && c.codePoint <= 0x9F);
-        if (c.length > 0 && !control && c.codePoint != '\\') {
-            out.append(bytes.substr(i, c.length));
-            i += c.length;
-        } else {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(bytes[i]));
-            out.append(escaped);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string isoDate(Date date)
-{
-    const auto seconds = std::chrono::time_point_cast<std::chrono::seconds>(date);
-    const std::time_t t = std::chrono::system_clock::to_time_t(seconds);
-    std::tm utc{};
-    gmtime_r(&t, &utc);
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    return buffer;
-}
 
 static Json texts(const std::vector<std::string>& lines)
 {

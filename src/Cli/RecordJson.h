@@ -3,6 +3,8 @@
 // written as UTF-8; bytes that are not valid UTF-8, and control characters, appear as
 // the four characters \xNN.
 
+#include "Models/ByteEscape.h"
+#include "Models/IsoDate.h"
 #include "Models/StorageModels.h"
 
 #include <nlohmann/json.hpp>
@@ -11,16 +13,7 @@ namespace cli {
 
 using Json = nlohmann::ordered_json;
 
-// The code point of the valid UTF-8 sequence at s[i] and its length; length 0 when the bytes
-// there are not one.
-struct Utf8Char {
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-};
-Utf8Char decodeUtf8(std::string_view s, std::size_t i);
-
-std::string displayable(std::string_view bytes);
-std::string isoDate(Date date);
+inline std::string displayable(std::string_view bytes) { return escapedBytes(bytes); }
 
 Json toJson(const DiskOverview& overview);
 Json toJson(const CacheSubItem& item);

@@ -1,5 +1,6 @@
 // quillmere-cli size: directorySize of each path, one per line, like du -sB1.
 #include "Cli/CliCommands.h"
+#include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Platform/FileOperations.h"
 #include "Services/DirectorySize.h"
@@ -7,37 +8,14 @@
 #include <climits>
 #include <cstring>
 #include <iostream>
-#include <optional>
 
 namespace cli {
-
-namespace {
-
-// A whole number of at least 0, nothing else.
-std::optional<int> depthFromText(const std::string& text)
-{
-    try {
-        std::size_t used = 0;
-        const int depth = std::stoi(text, &used);
-        if (used == text.size() && depth >= 0)
-            return depth;
-    } catch (...) {
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 int runSize(const Arguments& args)
 {
     ArgumentReader reader(args);
-    int maxDepth = INT_MAX;
-    if (const auto text = reader.option("--max-depth", "a value")) {
-        const auto depth = depthFromText(*text);
-        if (!depth)
-            return usage("--max-depth takes a whole number of at least 0");
-        maxDepth = *depth;
-    }
+    const int maxDepth = reader.number("--max-depth", 0, INT_MAX).value_or(INT_MAX);
+    readThreadsOption(reader);
     if (!reader.ok())
         return reader.usage();
     const Arguments& paths = reader.rest();

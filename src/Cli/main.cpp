@@ -49,5 +49,9 @@ int main(int argc, char** argv)
         return cli::runPhase(args);
     if (command == "clean")
         return cli::runClean(args);
+    if (command == "history")
+        return cli::runHistory(args);
+    if (command == "restore")
+        return cli::runRestore(args);
     return cli::usage("unknown command '" + command + "'");
 }

@@ -35,9 +35,10 @@ struct PurgeItemReport {
     std::string name;
     PurgeItemResult result = PurgeItemResult::skipped;
     PurgeSkipReason reason = PurgeSkipReason::none;
-    int error = 0;                // errno behind `failed` or a partial clean, when known
-    bool wasAlreadyGone = false;  // nothing stood at the path: cleaned with 0 bytes
-    std::optional<URL> trashedAt; // where it (or the part that went) waits in the Trash
+    int error = 0;                         // errno behind `failed` or a partial clean, when known
+    bool wasAlreadyGone = false;           // nothing stood at the path: cleaned with 0 bytes
+    std::optional<URL> trashedAt;          // where it (or the part that went) waits in the Trash
+    std::optional<FileStamp> trashedEntry; // the object that stands there
     Int64 freedBytes = 0;
     Int64 entriesLeft = 0; // for a partial clean: what is still there
     Int64 bytesLeft = 0;

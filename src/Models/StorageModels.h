@@ -221,6 +221,11 @@ struct PurgeHistoryRecord {
     Int64 sizeBytes = 0;
     Date cleanedAt{};
     std::string categoryLabel;
+    // The clean that made it: every record of one clean has the same.
+    std::string cleanID;
+    // What stood at trashedURL when the item got there. A restore takes back only that
+    // object, never another that has since taken the name.
+    std::optional<FileStamp> trashedEntry;
 
     bool operator==(const PurgeHistoryRecord&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
+#include "Platform/MountTable.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -148,6 +149,51 @@ Result<Location> locate(int rootFd, const std::string& root, const std::string& 
     if (!parent)
         return parent.status();
     return Location{std::move(*parent), slash == std::string::npos ? *relative : relative->substr(slash + 1), path};
+}
+
+namespace {
+
+// Where the walk to `path` starts: the root opened, and the part below it. EXDEV when the
+// path lies outside the root or on a mount below it.
+Result<std::pair<UniqueFd, std::string>> startInside(const std::string& root, const std::string& path)
+{
+    auto relative = relativePath(root, path);
+    if (!relative || mounts::crossesMountBelow(root, path))
+        return Failure{EXDEV};
+    auto opened = openRoot(root);
+    if (!opened)
+        return opened.status();
+    return std::pair(std::move(*opened), std::move(*relative));
+}
+
+} // namespace
+
+Result<UniqueFd> openInside(const std::string& root, const std::string& path)
+{
+    if (const int err = fault::check(fault::Op::openDirectory, path))
+        return Failure{err};
+    auto start = startInside(root, path);
+    if (!start)
+        return start.status();
+    return openFolder(start->first.get(), start->second, path);
+}
+
+Result<struct stat> statInside(const std::string& root, const std::string& path)
+{
+    if (const int err = fault::check(fault::Op::stat, path))
+        return Failure{err};
+    auto start = startInside(root, path);
+    if (!start)
+        return start.status();
+    struct stat st;
+    if (start->second.empty())
+        return ::fstat(start->first.get(), &st) == 0 ? Result<struct stat>(st) : Result<struct stat>(lastError());
+    auto place = locate(start->first.get(), root, path);
+    if (!place)
+        return place.status();
+    if (::fstatat(place->parent.get(), place->name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
+    return st;
 }
 
 const std::string* Roots::rootOf(const std::string& path)

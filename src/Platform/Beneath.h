@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <vector>
 
@@ -35,6 +36,14 @@ Result<UniqueFd> openFolder(int rootFd, std::string_view relative, const std::st
 // Like openFolder, creating the missing folders on the way (one at a time, never
 // through a link) with `mode`.
 Result<UniqueFd> makeFolders(int rootFd, std::string_view relative, const std::string& pathForChecks, mode_t mode);
+
+// The folder at `path` inside `root`, reached from the root without following a link and
+// without entering another file system mounted below the root: the kernel's resolution
+// stops at links, the mount table also catches a folder of the same disk mounted a
+// second time. EXDEV for a path outside root or beyond such a mount.
+Result<UniqueFd> openInside(const std::string& root, const std::string& path);
+// The attributes of whatever stands at `path` (not followed), reached the same way.
+Result<struct stat> statInside(const std::string& root, const std::string& path);
 
 // An item named inside the opened folder that holds it.
 struct Location {

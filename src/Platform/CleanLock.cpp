@@ -1,8 +1,5 @@
 #include "Platform/CleanLock.h"
 
-#include "Models/Paths.h"
-#include "Platform/Beneath.h"
-
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,15 +12,12 @@ CleanLock::Folder CleanLock::defaultFolder(const std::string& accountHome)
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
         return {runtime, ""};
-    return {accountHome, ".local/state/quillmere"};
+    return stateFolderInside(accountHome);
 }
 
 Result<CleanLock> CleanLock::acquire(const Folder& folder, std::chrono::milliseconds patience)
 {
-    const auto root = beneath::openRoot(folder.root);
-    if (!root)
-        return root.status();
-    const auto opened = beneath::makeFolders(root->get(), folder.below, paths::join(folder.root, folder.below), 0700);
+    const auto opened = folder.open();
     if (!opened)
         return opened.status();
     const int fd = ::openat(opened->get(), "quillmere-clean.lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);

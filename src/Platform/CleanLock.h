@@ -3,6 +3,7 @@
 // flock on a lock file under $XDG_RUNTIME_DIR (else ~/.local/state/quillmere). The
 // kernel drops the lock when its holder ends, however it ends.
 
+#include "Platform/PrivateFolder.h"
 #include "Platform/Result.h"
 #include "Platform/UniqueFd.h"
 
@@ -11,12 +12,8 @@
 
 class CleanLock {
   public:
-    // Where the lock file lives: `root` + `below`, the part below made when missing
-    // (never through a link).
-    struct Folder {
-        std::string root;
-        std::string below;
-    };
+    // Where the lock file lives.
+    using Folder = PrivateFolder;
     // $XDG_RUNTIME_DIR when it names an existing folder, else accountHome/.local/state/quillmere.
     static Folder defaultFolder(const std::string& accountHome);
 

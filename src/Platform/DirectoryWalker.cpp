@@ -1,7 +1,10 @@
 #include "Platform/DirectoryWalker.h"
 
 #include "Models/Paths.h"
+#include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
+#include "Platform/FolderReadahead.h"
+#include "Platform/MountTable.h"
 
 #include <algorithm>
 #include <array>
@@ -13,68 +16,6 @@
 namespace {
 
 using Kind = DirectoryWalker::Kind;
-
-Kind kindFromMode(mode_t mode)
-{
-    if (S_ISREG(mode))
-        return Kind::regular;
-    if (S_ISDIR(mode))
-        return Kind::directory;
-    if (S_ISLNK(mode))
-        return Kind::symlink;
-    return Kind::other;
-}
-
-struct RawChild {
-    std::string name;
-    Kind kind;
-};
-
-// Reads every child of an open directory. Takes ownership of fd only through the DIR.
-bool readChildren(int dirFd, std::vector<RawChild>& out)
-{
-    const int dupFd = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
-    if (dupFd < 0)
-        return false;
-    DIR* dir = fdopendir(dupFd);
-    if (!dir) {
-        close(dupFd);
-        return false;
-    }
-    out.clear();
-    while (dirent* ent = readdir(dir)) {
-        const char* name = ent->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        Kind kind;
-        switch (ent->d_type) {
-        case DT_REG:
-            kind = Kind::regular;
-            break;
-        case DT_DIR:
-            kind = Kind::directory;
-            break;
-        case DT_LNK:
-            kind = Kind::symlink;
-            break;
-        case DT_UNKNOWN: {
-            // Some file systems do not fill d_type; ask, without following links.
-            struct stat st;
-            if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            kind = kindFromMode(st.st_mode);
-            break;
-        }
-        default:
-            kind = Kind::other;
-            break;
-        }
-        out.push_back({name, kind});
-    }
-    closedir(dir);
-    std::sort(out.begin(), out.end(), [](const RawChild& a, const RawChild& b) { return a.name < b.name; });
-    return true;
-}
 
 int openFolder(int parentFd, const char* name, const std::string& path)
 {
@@ -89,12 +30,25 @@ int openFolder(int parentFd, const char* name, const std::string& path)
 
 const struct stat* DirectoryWalker::Entry::stat() const
 {
+    if (known_)
+        return known_;
     if (!statLoaded_) {
         statLoaded_ = true;
         statOk_ = fault::check(fault::Op::stat, path_) == 0 &&
                   fstatat(dirFd_, std::string(name_).c_str(), &stat_, AT_SYMLINK_NOFOLLOW) == 0;
     }
     return statOk_ ? &stat_ : nullptr;
+}
+
+DirectoryWalker::Kind DirectoryWalker::kindOfMode(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return Kind::regular;
+    if (S_ISDIR(mode))
+        return Kind::directory;
+    if (S_ISLNK(mode))
+        return Kind::symlink;
+    return Kind::other;
 }
 
 bool DirectoryWalker::isPackageExtension(std::string_view ext)
@@ -106,73 +60,23 @@ bool DirectoryWalker::isPackageExtension(std::string_view ext)
     return std::find(kPackages.begin(), kPackages.end(), ext) != kPackages.end();
 }
 
-// Walks below `rootFd`, which it owns.
-void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor)
+// An opened root the caller closes.
+Result<int> DirectoryWalker::openRoot(const std::string& root, std::string_view within)
 {
-    struct Frame {
-        int fd;
-        std::vector<RawChild> children;
-        std::size_t next = 0;
-        std::size_t pathLength; // length of the folder's path inside `path`
-    };
-
-    std::string path = root;
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    std::vector<Frame> stack;
-    stack.push_back({rootFd, {}, 0, path.size()});
-    readChildren(rootFd, stack.back().children);
-
-    while (!stack.empty()) {
-        Frame& frame = stack.back();
-        if (frame.next >= frame.children.size()) {
-            close(frame.fd);
-            stack.pop_back();
-            continue;
-        }
-        const RawChild& child = frame.children[frame.next++];
-        if (options.skipHidden && child.name[0] == '.')
-            continue;
-
-        path.resize(frame.pathLength);
-        if (path != "/")
-            path.push_back('/');
-        path.append(child.name);
-
-        Entry entry(path);
-        entry.dirFd_ = frame.fd;
-        entry.name_ = child.name;
-        entry.level_ = int(stack.size());
-        entry.kind_ = child.kind;
-
-        const Visit visit = visitor(entry);
-        if (visit == Visit::stop)
-            break;
-        if (visit == Visit::skipDescendants || child.kind != Kind::directory)
-            continue;
-        if (options.skipPackages && isPackageExtension(paths::lowercasedExtension(child.name)))
-            continue;
-
-        const int fd = openFolder(frame.fd, child.name.c_str(), path);
-        if (fd < 0)
-            continue; // unreadable or vanished: the walk goes on past it
-        Frame sub{fd, {}, 0, path.size()};
-        if (!readChildren(fd, sub.children)) {
-            close(fd);
-            continue;
-        }
-        stack.push_back(std::move(sub));
+    if (!within.empty()) {
+        auto opened = beneath::openInside(std::string(within), root);
+        return opened ? Result<int>(opened->release()) : Result<int>(opened.status());
     }
-    for (auto& frame : stack)
-        close(frame.fd);
+    const int fd = openFolder(AT_FDCWD, root.c_str(), root);
+    return fd >= 0 ? Result<int>(fd) : Result<int>(lastError());
 }
 
 Status DirectoryWalker::walk(const std::string& root, const Options& options, const Visitor& visitor)
 {
-    const int rootFd = openFolder(AT_FDCWD, root.c_str(), root);
-    if (rootFd < 0)
-        return lastError();
-    walkFrom(rootFd, root, options, visitor);
+    const auto rootFd = openRoot(root, options.within);
+    if (!rootFd)
+        return rootFd.status();
+    walkFrom(*rootFd, root, options, visitor);
     return {};
 }
 
@@ -183,10 +87,70 @@ void DirectoryWalker::walkOpened(int folderFd, const std::string& path, const Op
         walkFrom(fd, path, options, visitor);
 }
 
+// Walks below `rootFd`, which it owns.
+void DirectoryWalker::walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor)
+{
+    using Listing = FolderReadahead::Listing;
+    std::string path = root;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    FolderReadahead readahead(rootFd, path, options);
+    std::vector<std::shared_ptr<Listing>> stack{readahead.root()};
+    std::vector<std::size_t> next{0};
+
+    while (!stack.empty()) {
+        Listing& listing = *stack.back();
+        if (next.back() >= listing.children.size()) {
+            stack.pop_back();
+            next.pop_back();
+            continue;
+        }
+        const std::size_t index = next.back()++;
+        readahead.advance(listing, index);
+        const FolderReadahead::Child& child = listing.children[index];
+        if ((options.skipHidden && child.name[0] == '.') || readahead.isMountPoint(listing, child))
+            continue;
+
+        path = listing.path;
+        if (path != "/")
+            path.push_back('/');
+        path.append(child.name);
+
+        Entry entry(path);
+        entry.dirFd_ = listing.folder->fd;
+        entry.name_ = child.name;
+        entry.level_ = listing.level + 1;
+        entry.kind_ = child.kind;
+        if (child.attributes != FolderReadahead::kUnread) {
+            entry.statLoaded_ = true;
+            if (child.attributes >= 0)
+                entry.known_ = &listing.attributes[std::size_t(child.attributes)];
+        }
+
+        const Visit visit = visitor(entry);
+        if (visit == Visit::stop)
+            break;
+        if (child.kind != Kind::directory)
+            continue;
+        if (visit == Visit::skipDescendants || !readahead.mayEnter(listing, child)) {
+            readahead.skip(listing, index);
+            continue;
+        }
+        std::shared_ptr<Listing> sub = readahead.enter(listing, index);
+        if (sub->listed) { // unreadable or vanished: the walk goes on past it
+            stack.push_back(std::move(sub));
+            next.push_back(0);
+        }
+    }
+}
+
 Status DirectoryWalker::walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
                                          const FileVisitor& visitor, const Pruner& prune)
 {
-    return walk(root, options, [&](const Entry& entry) {
+    Options withFiles = options;
+    withFiles.maxLevel = std::min(options.maxLevel, maxLevel);
+    withFiles.readFileAttributes = true;
+    return walk(root, withFiles, [&](const Entry& entry) {
         if ((prune && prune(entry)) || entry.level() > maxLevel)
             return Visit::skipDescendants;
         if (entry.isDirectory())
@@ -200,32 +164,42 @@ Status DirectoryWalker::walkRegularFiles(const std::string& root, const Options&
     });
 }
 
-Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::string& folder)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::string& folder, std::string_view within)
 {
-    const int fd = openFolder(AT_FDCWD, folder.c_str(), folder);
-    if (fd < 0)
-        return lastError();
-    auto children = listOpened(fd, folder);
-    close(fd);
+    const auto fd = openRoot(folder, within);
+    if (!fd)
+        return fd.status();
+    auto children = listOpened(*fd, folder);
+    // A file system mounted here is not part of the folder.
+    const std::vector<std::string> mountPoints = children ? mounts::mountPointsBelow(*fd) : std::vector<std::string>{};
+    close(*fd);
+    if (children && !mountPoints.empty())
+        std::erase_if(*children, [&](const Child& child) {
+            return std::find(mountPoints.begin(), mountPoints.end(), child.name) != mountPoints.end();
+        });
     return children;
 }
 
 Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&)
 {
-    std::vector<RawChild> raw;
-    if (!readChildren(folderFd, raw))
-        return lastError();
+    std::vector<FolderReadahead::Child> children;
+    if (const Status listed = FolderReadahead::list(folderFd, children); !listed)
+        return listed;
     std::vector<Child> out;
-    out.reserve(raw.size());
-    for (auto& child : raw)
+    out.reserve(children.size());
+    for (auto& child : children)
         out.push_back({std::move(child.name), child.kind});
     return out;
 }
 
-std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path)
+std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path, std::string_view within)
 {
+    if (!within.empty()) {
+        const auto st = beneath::statInside(std::string(within), path);
+        return st ? std::optional(DirectoryWalker::kindOfMode(st->st_mode)) : std::nullopt;
+    }
     struct stat st;
     if (fault::check(fault::Op::stat, path) != 0 || lstat(path.c_str(), &st) != 0)
         return std::nullopt;
-    return kindFromMode(st.st_mode);
+    return DirectoryWalker::kindOfMode(st.st_mode);
 }

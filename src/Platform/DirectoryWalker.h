@@ -6,13 +6,20 @@
 // - A folder is reported before its contents (pre-order); level 1 = direct children.
 // - Symbolic links are reported as links and never followed.
 // - A folder that cannot be opened is reported but contributes nothing; the walk goes on.
-// - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks.
+// - Attributes are read (fstatat, AT_SYMLINK_NOFOLLOW) only when the visitor asks, or
+//   ahead of the walk for regular files when the options say so.
+// - The walk stays on the root's file system: a mount point below the root is neither
+//   reported nor entered (as du -x), so a stalled network mount cannot hold it up.
+// - Folders are read ahead on the walk pool; the visitor is called on the walking
+//   thread, in the order above, whatever the number of threads.
 
 #include "Platform/Result.h"
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -25,6 +32,16 @@ class DirectoryWalker {
     struct Options {
         bool skipHidden = false;   // names starting with "." are neither reported nor entered
         bool skipPackages = false; // package folders (app, bundle, ...) are reported, never entered
+        // Folders at this level are reported, never entered (1 = the root's children).
+        int maxLevel = std::numeric_limits<int>::max();
+        // Folders of these names are reported, never entered; the names outlive the walk.
+        std::span<const std::string_view> neverEnter = {};
+        // Regular files' attributes are read with their folder, ahead of the walk.
+        bool readFileAttributes = false;
+        // When given, the root is reached from this folder (which holds it) without
+        // following any link and never lies on another file system mounted below it;
+        // otherwise only the root's last component must not be a link.
+        std::string_view within = {};
     };
 
     class Entry {
@@ -41,6 +58,7 @@ class DirectoryWalker {
       private:
         friend class DirectoryWalker;
         int dirFd_ = -1;
+        const struct stat* known_ = nullptr; // read ahead
         std::string_view name_;
         const std::string& path_;
         int level_ = 0;
@@ -71,20 +89,25 @@ class DirectoryWalker {
     static Status walkRegularFiles(const std::string& root, const Options& options, int maxLevel,
                                    const FileVisitor& visitor, const Pruner& prune = {});
 
-    // Direct children of a folder (hidden ones included), in byte-wise order.
+    // Direct children of a folder (hidden ones included), in byte-wise order. A file
+    // system mounted at a child is not part of the folder: that child is left out.
     struct Child {
         std::string name;
         Kind kind;
     };
-    static Result<std::vector<Child>> list(const std::string& folder);
-    // Children of an opened folder (hidden ones included), in byte-wise order.
+    static Result<std::vector<Child>> list(const std::string& folder, std::string_view within = {});
+    // Every child of an opened folder, mount points included: whoever removes the folder
+    // must meet them to stop there.
     static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
+    static Kind kindOfMode(mode_t mode);
 
   private:
+    static Result<int> openRoot(const std::string& root, std::string_view within);
     static void walkFrom(int rootFd, const std::string& root, const Options& options, const Visitor& visitor);
 };
 
 // The kind of object at a path without following a final symbolic link; nullopt when absent.
-std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path);
+// With `within`, reached as a walk's root is (nullopt when a link or a mount is met).
+std::optional<DirectoryWalker::Kind> kindAtPath(const std::string& path, std::string_view within = {});

@@ -67,6 +67,8 @@ Result<std::size_t> ReadOnlyFile::readNext(void* buffer, std::size_t count) cons
 
 void ReadOnlyFile::adviseSequential() const { posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_SEQUENTIAL); }
 
+void ReadOnlyFile::adviseWillNeed() const { posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_WILLNEED); }
+
 Result<std::string> readSmallRegularFile(const std::string& path, std::size_t maxBytes)
 {
     return readSmallRegularFileIn(AT_FDCWD, path, path, maxBytes);

@@ -29,6 +29,8 @@ class ReadOnlyFile {
     Result<std::size_t> readNext(void* buffer, std::size_t count) const;
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;
+    // Asks the kernel to start reading the file into memory now, without waiting for it.
+    void adviseWillNeed() const;
 
   private:
     ReadOnlyFile(std::string path, UniqueFd fd, off_t size) : path_(std::move(path)), fd_(std::move(fd)), size_(size) {}

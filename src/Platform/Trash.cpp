@@ -1,5 +1,6 @@
 #include "Platform/Trash.h"
 
+#include "Models/ByteEscape.h"
 #include "Models/Paths.h"
 #include "Platform/Beneath.h"
 #include "Platform/FaultInjection.h"
@@ -46,17 +47,6 @@ std::optional<URL> mountPointOf(const URL& path, dev_t device)
         current = parent;
     }
     return current;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 // The start of a small file in an opened folder; empty when it cannot be read.
@@ -294,8 +284,9 @@ std::string Trash::percentDecode(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
-            out.push_back(char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
+        if (text[i] == '%' && i + 2 < text.size() && hexDigitValue(text[i + 1]) >= 0 &&
+            hexDigitValue(text[i + 2]) >= 0) {
+            out.push_back(char(hexDigitValue(text[i + 1]) * 16 + hexDigitValue(text[i + 2])));
             i += 2;
         } else {
             out.push_back(text[i]);

@@ -23,6 +23,8 @@ class UniqueFd {
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Hands the descriptor over to whoever closes it now.
+    int release() { return std::exchange(fd_, -1); }
     void reset()
     {
         if (fd_ >= 0)

@@ -87,7 +87,8 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
         URL path;
         if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
             continue;
-        const Int64 size = directorySize(path, kSizingDepth);
+        // Measured as reached from the home: nothing on a mount in it is measured or offered.
+        const Int64 size = directorySize(path, kSizingDepth, home);
         if (size > kMinimumLeftoverBytes) {
             app.orphanURLs.push_back(path);
             app.orphanSizeBytes += size;
@@ -114,7 +115,7 @@ std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& ap
         app.id = app.appURL;
         app.name = name;
         app.bundleId = bundleIdentifier(app.appURL, name);
-        app.appSizeBytes = directorySize(app.appURL, kSizingDepth);
+        app.appSizeBytes = directorySize(app.appURL, kSizingDepth, applications);
         if (app.appSizeBytes <= kMinimumBundleBytes)
             continue;
         collectLeftovers(home, app);

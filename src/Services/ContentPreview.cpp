@@ -29,15 +29,15 @@ std::string singleFileLine(std::string_view name) { return "单文件：" + std:
 
 } // namespace preview
 
-std::vector<std::string> buildTopContentPreview(const URL& url)
+std::vector<std::string> buildTopContentPreview(const URL& url, std::string_view within)
 {
-    const auto kind = kindAtPath(url);
+    const auto kind = kindAtPath(url, within);
     if (!kind)
         return {};
     if (*kind != DirectoryWalker::Kind::directory)
         return {preview::singleFileLine(paths::lastComponent(url))};
 
-    auto listed = DirectoryWalker::list(url);
+    auto listed = DirectoryWalker::list(url, within);
     if (!listed)
         return {};
     std::vector<DirectoryWalker::Child> listing = *std::move(listed);
@@ -45,6 +45,6 @@ std::vector<std::string> buildTopContentPreview(const URL& url)
         listing.resize(preview::kChildrenExamined); // later entries are never looked at
     std::vector<preview::ChildSize> children;
     for (const auto& child : listing)
-        children.push_back({child.name, directorySize(paths::join(url, child.name), preview::kChildDepth)});
+        children.push_back({child.name, directorySize(paths::join(url, child.name), preview::kChildDepth, within)});
     return preview::linesForChildren(std::move(children));
 }

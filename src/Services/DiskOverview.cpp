@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
+#include "Platform/MountTable.h"
 #include "Platform/Trash.h"
 #include "Services/DirectorySize.h"
 
@@ -12,24 +13,6 @@
 #include <sys/statvfs.h>
 
 namespace {
-
-// mountinfo escapes blanks and backslashes as \040-style octal.
-std::string unescapeOctal(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 3 < text.size()) {
-            const std::string digits = text.substr(i + 1, 3);
-            if (digits.size() == 3 && digits.find_first_not_of("01234567") == std::string::npos) {
-                out.push_back(char(std::stoi(digits, nullptr, 8)));
-                i += 3;
-                continue;
-            }
-        }
-        out.push_back(text[i]);
-    }
-    return out;
-}
 
 // The device that holds "/", from the kernel's mount table; "" when unknown.
 std::string rootMountSource()
@@ -49,7 +32,7 @@ std::string rootMountSource()
         std::string fsType;
         tail >> fsType >> source; // the last "/" mount wins: it is the one in effect
     }
-    return unescapeOctal(source);
+    return mounts::unescapeOctal(source);
 }
 
 // The label udev published for a block device, if any.
@@ -104,10 +87,12 @@ std::optional<VolumeInfo> queryRootVolume()
 namespace {
 
 // What the home trash holds, entry by entry through its opened folder (two levels deep,
-// as the overview has always measured it). A trash reached through a link would measure
-// another disk: it counts nothing.
+// as the overview has always measured it). A trash reached through a link, or on another
+// file system mounted in the home, would measure another disk: it counts nothing.
 Int64 homeTrashBytes(const URL& home)
 {
+    if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
+        return 0;
     const auto trash = Trash::openHome(home, false);
     const auto entries = trash ? trash->entries(2) : Result<std::vector<FolderEntryStamp>>(trash.status());
     Int64 bytes = 0;

@@ -109,14 +109,15 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls
 
 } // namespace
 
-void Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode)
+const Candidates::Bucket* Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode)
 {
     if (!filesSeen_.insert({device, inode}).second)
-        return;
+        return nullptr;
     auto [it, inserted] = bucketOfSize_.try_emplace(logicalSize, buckets_.size());
     if (inserted)
         buckets_.push_back({logicalSize, {}});
     buckets_[it->second].urls.push_back(url);
+    return &buckets_[it->second];
 }
 
 std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats)

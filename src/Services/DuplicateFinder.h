@@ -33,7 +33,8 @@ class Candidates {
         std::vector<URL> urls;
     };
 
-    void add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode);
+    // The bucket the file went to; nullptr for another name of a file already added.
+    const Bucket* add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode);
     // Buckets in the order their first file was found.
     const std::vector<Bucket>& buckets() const { return buckets_; }
 

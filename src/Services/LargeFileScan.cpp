@@ -6,10 +6,12 @@
 #include "Platform/FileDates.h"
 #include "Platform/HomeLayout.h"
 #include "Services/DuplicateFinder.h"
+#include "Services/DuplicateWarmup.h"
 #include "Services/PersonalFolders.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -78,15 +80,13 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
     item.categoryTag = std::string(rawValue(item.category));
 }
 
-LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, const std::string& extension,
-                            std::string_view rootLabel, const std::unordered_set<std::string>& installedAppNames)
+LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, std::string_view rootLabel)
 {
     LargeFileItem item;
     item.id = entry.path();
     item.url = entry.path();
     item.name = std::string(entry.name());
     item.displayPath = std::string(rootLabel) + " · " + paths::lastComponent(paths::parent(entry.path()));
-    classify(item, extension, rootLabel, installedAppNames);
     item.sizeBytes = Int64(st.st_blocks) * 512;
     item.modifiedDate = contentModificationDate(st);
     return item;
@@ -131,6 +131,73 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
+PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
+{
+    const URL& home = layout.home;
+    std::size_t homeLength = home.size();
+    if (homeLength > 1 && home.back() == '/')
+        --homeLength;
+    PersonalFolderFindings findings;
+    duplicates::Candidates candidates;
+    std::optional<DuplicateWarmup> warmup(std::in_place);
+    const std::vector<WalkRoot> roots = largeFileRoots(layout);
+    for (const auto& root : roots) {
+        // A root holding another root leaves it to that root's own walk.
+        const std::vector<std::string> nested = nestedRoots(roots, root.path);
+        const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
+            return contains(kNeverEntered, entry.name()) || // files of these names are left out too
+                   (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
+        };
+        DirectoryWalker::walkRegularFiles(
+            // Reached from the home without links; another file system mounted in the home
+            // is neither walked nor offered.
+            root.path, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered, .within = home},
+            kDeepestLevel,
+            [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
+                const Int64 logicalSize = st.st_size;
+                const Int64 allocatedSize = Int64(st.st_blocks) * 512;
+                const std::string extension = paths::lowercasedExtension(entry.name());
+                const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
+                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension)) {
+                    const auto* bucket = candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
+                    if (bucket && bucket->urls.size() == 2)
+                        warmup->sameSize(bucket->urls.front(), logicalSize);
+                    if (bucket && bucket->urls.size() >= 2)
+                        warmup->sameSize(entry.path(), logicalSize);
+                }
+                if (allocatedSize >= kLargeFileBytes)
+                    findings.largeFiles.push_back({makeLargeFile(entry, st, root.label), extension, root.label});
+            },
+            neverEntered);
+    }
+
+    warmup.reset(); // the pipeline reads the rest itself
+    findings.duplicateGroups = duplicates::findGroups(candidates, home);
+    return findings;
+}
+
+SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
+                              const std::vector<ProjectBloatItem>& bloats,
+                              const std::unordered_set<std::string>& installedAppNames,
+                              const std::unordered_set<URL>& applicationFiles)
+{
+    // An application (an AppImage) is listed with the applications, never as a file to
+    // delete; it leaves the list before the cap so it never takes a large file's place.
+    std::erase_if(findings.largeFiles, [&](const auto& found) { return applicationFiles.count(found.item.url) > 0; });
+    std::stable_sort(findings.largeFiles.begin(), findings.largeFiles.end(),
+                     [](const auto& a, const auto& b) { return a.item.sizeBytes > b.item.sizeBytes; });
+    if (findings.largeFiles.size() > kLargeFileCap)
+        findings.largeFiles.resize(kLargeFileCap);
+    std::vector<LargeFileItem> largeFiles;
+    largeFiles.reserve(findings.largeFiles.size());
+    for (auto& found : findings.largeFiles) {
+        classify(found.item, found.extension, found.rootLabel, installedAppNames);
+        largeFiles.push_back(std::move(found.item));
+    }
+    std::vector<SunburstSlice> slices = chartSlices(cards, bloats, largeFiles);
+    return {std::move(slices), std::move(largeFiles), std::move(findings.duplicateGroups)};
+}
+
 SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames)
@@ -144,42 +211,5 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
                                                    const std::unordered_set<std::string>& installedAppNames,
                                                    const std::unordered_set<URL>& applicationFiles)
 {
-    const URL& home = layout.home;
-    std::size_t homeLength = home.size();
-    if (homeLength > 1 && home.back() == '/')
-        --homeLength;
-    std::vector<LargeFileItem> largeFiles;
-    duplicates::Candidates candidates;
-    const std::vector<WalkRoot> roots = largeFileRoots(layout);
-    for (const auto& root : roots) {
-        // A root holding another root leaves it to that root's own walk.
-        const std::vector<std::string> nested = nestedRoots(roots, root.path);
-        const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEntered, entry.name()) ||
-                   (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
-        };
-        DirectoryWalker::walkRegularFiles(
-            root.path, {.skipHidden = true, .skipPackages = true}, kDeepestLevel,
-            [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
-                const Int64 logicalSize = st.st_size;
-                const Int64 allocatedSize = Int64(st.st_blocks) * 512;
-                const std::string extension = paths::lowercasedExtension(entry.name());
-                const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
-                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension))
-                    candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
-                // An application (an AppImage) is listed with the applications, never as a file to delete.
-                if (allocatedSize >= kLargeFileBytes && !applicationFiles.count(entry.path()))
-                    largeFiles.push_back(makeLargeFile(entry, st, extension, root.label, installedAppNames));
-            },
-            neverEntered);
-    }
-
-    std::stable_sort(largeFiles.begin(), largeFiles.end(),
-                     [](const LargeFileItem& a, const LargeFileItem& b) { return a.sizeBytes > b.sizeBytes; });
-    if (largeFiles.size() > kLargeFileCap)
-        largeFiles.resize(kLargeFileCap);
-
-    std::vector<DuplicateFileGroup> groups = duplicates::findGroups(candidates, home);
-    std::vector<SunburstSlice> slices = chartSlices(cards, bloats, largeFiles);
-    return {std::move(slices), std::move(largeFiles), std::move(groups)};
+    return finishSunburst(walkPersonalFolders(layout), cards, bloats, installedAppNames, applicationFiles);
 }

@@ -5,6 +5,7 @@
 #include "Models/StorageModels.h"
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <unordered_set>
 #include <vector>
@@ -13,7 +14,8 @@ using SunburstResult =
     std::tuple<std::vector<SunburstSlice>, std::vector<LargeFileItem>, std::vector<DuplicateFileGroup>>;
 
 // The chart weighs the cards and artefacts found before; installedAppNames (lower case)
-// mark installers of applications that are already installed.
+// mark installers of applications that are already installed. The same as
+// finishSunburst(walkPersonalFolders(home), ...).
 SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames);
@@ -27,3 +29,20 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames,
                                                    const std::unordered_set<URL>& applicationFiles);
+
+// The walk alone, which needs nothing from the other phases and so may run beside them.
+struct PersonalFolderFindings {
+    struct LargeFile {
+        LargeFileItem item; // not classified yet
+        std::string extension;
+        std::string rootLabel;
+    };
+    std::vector<LargeFile> largeFiles; // in walk order; ordered and capped when finished
+    std::vector<DuplicateFileGroup> duplicateGroups;
+};
+PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout);
+// Classifies the large files and draws the chart once the other phases are done.
+SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
+                              const std::vector<ProjectBloatItem>& bloats,
+                              const std::unordered_set<std::string>& installedAppNames,
+                              const std::unordered_set<URL>& applicationFiles);

@@ -11,6 +11,7 @@
 #include "Platform/DesktopSeams.h"
 #include "Platform/Result.h"
 #include "Services/LinuxAppScan.h"
+#include "Services/PurgeHistoryLog.h"
 
 #include <QObject>
 #include <QString>
@@ -140,6 +141,9 @@ class MacStorageScanner : public QObject {
     static bool deletesEvenInTrashMode(const URL& path, const URL& home);
     // What became of each item of the last clean, in order.
     const std::vector<PurgeItemReport>& lastPurgeReport() const { return lastPurgeReport_; }
+    // The errno of a failed write of the last clean's records to the restore history that
+    // outlives the process; 0 when they are all on disk.
+    int lastHistoryError() const { return lastHistoryError_; }
     // The banner of a clean or restore that found another one running and did nothing.
     static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
 
@@ -169,6 +173,16 @@ class MacStorageScanner : public QObject {
     // ------------------------------------------------------------ restore (RestoreHistory.cpp)
     void restoreSingleRecord(const std::string& id);
     void restoreAllRecentPurges();
+
+    // The history of every clean of this home, from any process: each record in the order
+    // it was written, with whether a restore has taken it back.
+    Result<std::vector<LoggedPurge>> persistedPurgeHistory() const;
+    // Whether the object a record points at still waits in the Trash.
+    bool isStillInTrash(const PurgeHistoryRecord& record) const;
+    // Restores these records of the persisted history, in the order given, under the clean
+    // lock (EWOULDBLOCK when another clean or restore holds it). The session's records and
+    // totals are left alone: this is for a process that did not make them.
+    Result<std::vector<HistoryRestoreOutcome>> restoreFromHistory(const std::vector<std::string>& ids);
 
     // ------------------------------------------------------------ window modes (AppSlimmingMode.cpp)
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
@@ -207,8 +221,11 @@ class MacStorageScanner : public QObject {
 
     // Moves one trashed item back; true when it (or part of a folder) is back. What
     // stood in the way goes to the Trash, never away.
+    // With `expected`, only that object is taken back from the Trash.
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
-                                   const std::vector<URL>& roots);
+                                   const std::vector<URL>& roots, const std::optional<FileStamp>& expected);
+    // Notes restores in the history that outlives the process.
+    void logRestored(const std::vector<std::string>& ids) const;
     // The clean lock for a restore; when another clean or restore holds it, says so in the
     // banner.
     Result<CleanLock> lockForRestore();
@@ -295,6 +312,7 @@ class MacStorageScanner : public QObject {
     std::uint64_t nextRecordSequence_ = 0;
     std::unordered_map<std::string, std::uint64_t> recordSequence_;
     std::vector<PurgeItemReport> lastPurgeReport_;
+    int lastHistoryError_ = 0;
     // What the last scan saw at every path it offered, and the Trash entries it measured.
     std::unordered_map<URL, FileStamp> scannedStamps_;
     std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;

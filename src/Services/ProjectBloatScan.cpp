@@ -31,6 +31,14 @@ constexpr std::array<Artefact, 6> kArtefacts{{
     {"target", "npm run build"},
 }};
 
+// Folders the walk does not enter: Git's store, and the artefacts, which are sized on their own.
+constexpr auto kNeverEntered = [] {
+    std::array<std::string_view, kArtefacts.size() + 1> names{".git"};
+    for (std::size_t i = 0; i < kArtefacts.size(); ++i)
+        names[i + 1] = kArtefacts[i].folderName;
+    return names;
+}();
+
 const Artefact* artefactNamed(std::string_view name)
 {
     const auto found = std::find_if(kArtefacts.begin(), kArtefacts.end(),
@@ -91,6 +99,11 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layou
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts
+    options.maxLevel = kDeepestLevel;
+    options.neverEnter = kNeverEntered;
+    // Reached from the home without links; another file system mounted in the home is not
+    // the person's projects.
+    options.within = layout.home;
     const std::vector<WalkRoot> roots = projectRoots(layout);
     for (const auto& root : roots) {
         using Visit = DirectoryWalker::Visit;
@@ -106,7 +119,7 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layou
             }
             // A matched folder is never searched further: a nested node_modules would be
             // counted twice.
-            const Int64 size = directorySize(entry.path(), kSizingDepth);
+            const Int64 size = directorySize(entry.path(), kSizingDepth, home);
             if (size >= kMinimumBytes)
                 items.push_back(makeItem(home, entry.path(), *artefact, size));
             return Visit::skipDescendants;

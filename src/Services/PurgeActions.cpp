@@ -28,11 +28,20 @@ PurgeItemReport skipped(const CleanItem& item, PurgeSkipReason reason, int error
     return report;
 }
 
-PurgeItemReport cleaned(const CleanItem& item, Int64 freedBytes, std::optional<URL> trashedAt = std::nullopt)
+// Where in the Trash an item (or the part of it that went) waits, and which object it is there.
+struct InTrash {
+    URL at;
+    FileStamp entry;
+};
+
+PurgeItemReport cleaned(const CleanItem& item, Int64 freedBytes, std::optional<InTrash> trashed = std::nullopt)
 {
     PurgeItemReport report = reportFor(item, PurgeItemResult::cleaned);
     report.freedBytes = freedBytes;
-    report.trashedAt = std::move(trashedAt);
+    if (trashed) {
+        report.trashedAt = std::move(trashed->at);
+        report.trashedEntry = trashed->entry;
+    }
     return report;
 }
 
@@ -43,22 +52,22 @@ bool isGone(const fileops::Place& place)
 }
 
 PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int64 freedBytes, int error,
-                              std::optional<URL> trashedAt)
+                              std::optional<InTrash> trashed)
 {
-    PurgeItemReport report = reportFor(item, PurgeItemResult::partlyCleaned);
+    PurgeItemReport report = cleaned(item, freedBytes, std::move(trashed));
+    report.result = PurgeItemResult::partlyCleaned;
     report.reason = PurgeSkipReason::failed;
     report.error = error;
-    report.trashedAt = std::move(trashedAt);
     report.entriesLeft = left.entries;
     report.bytesLeft = left.bytes;
-    report.freedBytes = freedBytes;
     return report;
 }
 
 // After some children of a folder went to the Trash: the folder itself stays (empty, when
 // all went). It counts as cleaned only when nothing of it is left; the freed bytes are
 // what the scan measured less what is still there.
-PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error, const URL& holder)
+PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error,
+                                    const InTrash& holder)
 {
     TreeTally left = tallyTree(place);
     left.entries = std::max<Int64>(left.entries - 1, 0); // the folder itself
@@ -166,12 +175,13 @@ PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t in
 PurgeItemReport PurgeWorkspace::moveToTrash(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
                                             const std::string& trashName)
 {
+    // A move keeps the object: in the Trash it is the one that stood at the path.
     const auto moved = trash_->moveIn(place, trashName);
     if (moved)
-        return cleaned(item, nonNegative(item.sizeBytes), *moved);
+        return cleaned(item, nonNegative(item.sizeBytes), InTrash{*moved, now});
     const auto trashed = Trash::trashItem(place, setup_.home);
     if (trashed)
-        return cleaned(item, nonNegative(item.sizeBytes), *trashed);
+        return cleaned(item, nonNegative(item.sizeBytes), InTrash{*trashed, now});
     if (now.kind != FileStamp::Kind::folder)
         return skipped(item, PurgeSkipReason::failed, moved.error());
     return moveChildren(item, place, now, trashName, moved.error());
@@ -194,6 +204,9 @@ PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileop
         return skipped(item, PurgeSkipReason::failed, holderName.error());
     const fileops::Place holder = trash_->entry(*holderName);
     const auto holderFolder = fileops::openFolder(holder);
+    struct stat holderStat {};
+    if (holderFolder)
+        ::fstat(holderFolder->get(), &holderStat);
     std::size_t moved = 0;
     int error = firstError;
     for (const auto& child : *children) {
@@ -211,7 +224,7 @@ PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileop
             trash_->forget(*holderName);
         return skipped(item, PurgeSkipReason::failed, error);
     }
-    return afterMovingChildren(item, place, error, holder.path);
+    return afterMovingChildren(item, place, error, InTrash{holder.path, stampOf(holderStat)});
 }
 
 PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)

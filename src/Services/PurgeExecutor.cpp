@@ -11,6 +11,7 @@
 #include "Services/DiskOverview.h"
 #include "Services/MacStorageScanner.h"
 #include "Services/PurgeActions.h"
+#include "Services/PurgeHistoryLog.h"
 #include "Services/PurgePlan.h"
 #include "Services/PurgeTally.h"
 
@@ -29,6 +30,8 @@ std::string purgeBanner(int cleaned, Int64 freedBytes, int skipped, const std::s
     return banner;
 }
 
+std::string newID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(); }
+
 } // namespace
 
 void PurgeTally::add(PurgeItemReport report, const std::string& label)
@@ -41,8 +44,8 @@ void PurgeTally::add(PurgeItemReport report, const std::string& label)
         ++skippedCount;
     }
     if (report.trashedAt)
-        records.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), report.name, report.url,
-                           *report.trashedAt, report.freedBytes, std::chrono::system_clock::now(), label});
+        records.push_back({newID(), report.name, report.url, *report.trashedAt, report.freedBytes,
+                           std::chrono::system_clock::now(), label, cleanID, report.trashedEntry});
     reports.push_back(std::move(report));
 }
 
@@ -90,6 +93,7 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
     runInBackground([this, plan = std::move(plan), setup = std::move(setup), label,
                      onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = overview_] {
         PurgeTally tally;
+        tally.cleanID = newID();
         const auto lock = takeCleanLock();
         if (isHeldElsewhere(lock)) {
             // Another clean or restore holds the lock: this one does nothing at all.
@@ -103,13 +107,30 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
             publishPurgeEnd(std::move(tally), kAnotherCleanRunningBanner, overviewAtStart, onItemCleaned);
             return;
         }
-        PurgeWorkspace workspace(setup);
+        // Under the lock the history is complete: what other processes put in the Trash
+        // since this engine last looked is kept too.
+        const PurgeHistoryLog history = PurgeHistoryLog::forHome(setup.home);
+        PurgeWorkspace::Setup working = setup;
+        working.protectedTrashEntries.merge(history.trashEntriesInUse(Trash::homeFilesFolder(setup.home)));
+        auto historyFile = history.openForAppending();
+        const auto keepFirstError = [&tally](const Status& status) {
+            if (!tally.historyError)
+                tally.historyError = status.error();
+        };
+        PurgeWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
+            const std::size_t recordsBefore = tally.records.size();
             tally.add(workspace.clean(plan[i], i), label);
+            // Each record is written as soon as its item is in the Trash, so even a clean
+            // that is killed halfway leaves a history of what it moved.
+            if (historyFile && tally.records.size() > recordsBefore)
+                keepFirstError(PurgeHistoryLog::append(*historyFile, {tally.records.back()}));
             publishPurgeProgress(plan[i].item.name, i + 1, plan.size(), tally.freedTotal);
             if (pause.count() > 0)
                 std::this_thread::sleep_for(pause);
         }
+        if (!tally.records.empty())
+            keepFirstError(historyFile ? historyFile->sync() : historyFile.status());
         std::string banner = purgeBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
         publishPurgeEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
@@ -141,6 +162,7 @@ void MacStorageScanner::publishPurgeEnd(PurgeTally tally, std::string banner, Di
 {
     publish([this, tally = std::move(tally), banner = std::move(banner), overview, onItemCleaned] {
         lastPurgeReport_ = tally.reports;
+        lastHistoryError_ = tally.historyError;
         if (cleanFeedback_) {
             cleanFeedback_->playSound(tally.cleanedCount > 0 ? "Glass" : "Funk");
             cleanFeedback_->performLevelChangeHaptic();

@@ -4,6 +4,7 @@
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "Platform/Beneath.h"
+#include "Platform/FileIdentity.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
 #include "Services/DiskOverview.h"
@@ -30,6 +31,14 @@ bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home)
             trash.forget(name);
     }
     return false; // if even that failed, the occupant waits in the Trash
+}
+
+// Whether what stands in the Trash is the object a record says went there. Nothing in the
+// Trash changes a file, so a file must also keep its size and time: an inode number
+// freed by emptying the Trash may be given to the next file made under the same name.
+bool isTheTrashedObject(const std::optional<FileStamp>& expected, const struct stat& st)
+{
+    return !expected || expected->isUnchangedIn(stampOf(st));
 }
 
 bool moveBack(const Place& from, const Place& to, const URL& home)
@@ -73,7 +82,7 @@ bool mergeBack(const Trash& trash, const std::string& entryName, const Place& ta
 } // namespace
 
 bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
-                                           const std::vector<URL>& roots)
+                                           const std::vector<URL>& roots, const std::optional<FileStamp>& expected)
 {
     const auto holding = Trash::openHolding(trashed, home);
     if (!holding)
@@ -81,10 +90,14 @@ bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& origin
     const auto& [trash, entryName] = *holding;
     const Place entry = trash.entry(entryName);
     const auto trashedStat = fileops::stat(entry);
+    // Something else under the record's name (the Trash was emptied and the name used
+    // again) is not what was cleaned: it stays where it is.
+    if (!trashedStat || !isTheTrashedObject(expected, *trashedStat))
+        return false;
     // The folder it goes back into, from its root: a deleted parent chain is re-created,
     // and a folder on the way that became a link stops the restore.
     const auto parent = beneath::Roots(roots).makeFolders(paths::parent(original), 0755);
-    if (!trashedStat || !parent)
+    if (!parent)
         return false;
     const Place target = fileops::childOf(parent->get(), paths::parent(original), paths::lastComponent(original));
 
@@ -124,8 +137,9 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     const auto lock = lockForRestore();
     if (isHeldElsewhere(lock))
         return;
-    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
+    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry))
         return; // the record stays; the user may try again
+    logRestored({record.id});
 
     forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
     recordSequence_.erase(record.id);
@@ -160,13 +174,16 @@ void MacStorageScanner::restoreAllRecentPurges()
     std::vector<PurgeHistoryRecord> undoOrder = recentPurgeRecords_;
     std::stable_sort(undoOrder.begin(), undoOrder.end(),
                      [&](const auto& a, const auto& b) { return sequenceOf(a.id) > sequenceOf(b.id); });
+    std::vector<std::string> restoredIDs;
     for (const auto& record : undoOrder) {
-        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots()))
+        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry))
             continue;
         forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
+        restoredIDs.push_back(record.id);
         ++restoredCount;
         restoredBytes += record.sizeBytes;
     }
+    logRestored(restoredIDs);
 
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
@@ -177,4 +194,62 @@ void MacStorageScanner::restoreAllRecentPurges()
                        DiskFormat::bytes(restoredBytes) + "）");
     setOverview(queryDiskOverview(homeURL_));
     startInstantScan();
+}
+
+void MacStorageScanner::logRestored(const std::vector<std::string>& ids) const
+{
+    // Best effort: the item is back whatever the file says; a record left unmarked only
+    // shows as gone later, since its Trash entry is gone.
+    (void)PurgeHistoryLog::forHome(homeURL_).appendRestored(ids);
+}
+
+Result<std::vector<LoggedPurge>> MacStorageScanner::persistedPurgeHistory() const
+{
+    return PurgeHistoryLog::forHome(homeURL_).read();
+}
+
+bool MacStorageScanner::isStillInTrash(const PurgeHistoryRecord& record) const
+{
+    const auto holding = Trash::openHolding(record.trashedURL, homeURL_);
+    if (!holding)
+        return false;
+    const auto st = fileops::stat(holding->first.entry(holding->second));
+    return st && isTheTrashedObject(record.trashedEntry, *st);
+}
+
+Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory(const std::vector<std::string>& ids)
+{
+    const auto lock = takeCleanLock();
+    if (isHeldElsewhere(lock))
+        return Failure{EWOULDBLOCK};
+    // Read under the lock: no clean or restore changes it meanwhile.
+    const auto history = persistedPurgeHistory();
+    if (!history)
+        return history.status();
+    std::vector<HistoryRestoreOutcome> outcomes;
+    std::vector<std::string> restoredIDs;
+    for (const auto& id : ids) {
+        HistoryRestoreOutcome outcome{id, std::nullopt, HistoryRestoreResult::unknown};
+        const auto found = std::find_if(history->begin(), history->end(),
+                                        [&](const LoggedPurge& logged) { return logged.record.id == id; });
+        const bool restoredNow = std::find(restoredIDs.begin(), restoredIDs.end(), id) != restoredIDs.end();
+        if (found != history->end()) {
+            const PurgeHistoryRecord& record = found->record;
+            outcome.record = record;
+            if (found->restored || restoredNow)
+                outcome.result = HistoryRestoreResult::alreadyRestored;
+            else if (!isStillInTrash(record))
+                outcome.result = HistoryRestoreResult::gone;
+            else if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(),
+                                         record.trashedEntry))
+                outcome.result = HistoryRestoreResult::failed;
+            else
+                outcome.result = HistoryRestoreResult::restored;
+        }
+        if (outcome.result == HistoryRestoreResult::restored)
+            restoredIDs.push_back(id);
+        outcomes.push_back(std::move(outcome));
+    }
+    logRestored(restoredIDs);
+    return outcomes;
 }

@@ -175,7 +175,7 @@ void addBrowserItems(CardItems& card)
     // Only the named cache folders of a profile are offered; its cookies, passwords,
     // bookmarks and local storage sit beside them and are never looked at.
     const URL chromeData = chromeDataFolder(home);
-    const auto entries = DirectoryWalker::list(chromeData);
+    const auto entries = DirectoryWalker::list(chromeData, home);
     for (const auto& entry : entries ? *entries : std::vector<DirectoryWalker::Child>{}) {
         if (!isChromeProfileName(entry.name))
             continue;
@@ -217,7 +217,7 @@ void addOfficeSocialItems(CardItems& card)
 void addCacheFolderEntries(CardItems& card)
 {
     const URL& cacheFolder = card.scan().layout.base.cache;
-    const auto entries = DirectoryWalker::list(cacheFolder);
+    const auto entries = DirectoryWalker::list(cacheFolder, card.scan().home());
     if (!entries)
         return;
     for (const auto& entry : *entries) {
@@ -275,9 +275,15 @@ std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayou
               {layout.home, layout.base.cache, layout.base.config, layout.base.data},
               {},
               {}};
+    // Shared by all cards, so nested locations are walked once. Every location is reached
+    // from its root without links; what another file system mounted there holds is
+    // neither measured nor offered.
+    std::vector<URL> roots{layout.home};
+    if (scan.tempParent)
+        roots.push_back(*scan.tempParent);
+    TreeSizer sizer(std::move(roots));
     if (trashBytes)
         scan.measuredElsewhere[Trash::homeFilesFolder(layout.home)] = *trashBytes;
-    TreeSizer sizer; // shared by all cards, so nested locations are walked once
     std::vector<SafeCacheRuleCard> cards;
     for (std::size_t index = 0; index < std::size(kCardContents); ++index) {
         CardItems items(sizer, scan);

@@ -1,9 +1,11 @@
-// The instant scan: five phases in one background task, each published on the GUI thread.
+// The instant scan: five phases started from one background task, each published on the
+// GUI thread in turn.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/RunningPrograms.h"
 #include "Platform/Trash.h"
+#include "Platform/WalkPool.h"
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
@@ -12,6 +14,8 @@
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/ScanStamps.h"
+
+#include <future>
 
 void MacStorageScanner::startInstantScan()
 {
@@ -37,8 +41,28 @@ void MacStorageScanner::startInstantScan()
         const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
         ScanStamps stamps(roots);
 
+        // The phases do not depend on each other's results until the chart, so with
+        // threads to spare they run side by side; what they publish, and the identities
+        // recorded before each publish, keep their order.
+        const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
+        auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
+        // The catalogue's Trash rule takes the size of the entries the scan may offer.
+        auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable] {
+            auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+            Int64 trashBytes = 0; // a trash reached through a link is not offered at all
+            for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
+                trashBytes += entry.bytes;
+            return std::pair(scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes),
+                             std::move(trash));
+        });
+        auto bloatsPhase = std::async(launch, [&layout] { return scanDeveloperProjectBloats(layout); });
+        auto appsPhase = std::async(launch, [&layout, &applications, &linuxApps] {
+            return scanInstalledApps(layout, applications, linuxApps);
+        });
+        auto personalPhase = std::async(launch, [&layout] { return walkPersonalFolders(layout); });
+
         // 1. Disk overview.
-        DiskOverview overview = queryDiskOverview(home);
+        DiskOverview overview = overviewPhase.get();
         publish([this, overview] {
             setOverview(overview);
             setScanProgress(0.28);
@@ -46,12 +70,8 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 2. Safe caches.
-        auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
-        Int64 trashBytes = 0; // a trash reached through a link is not offered at all
-        for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
-            trashBytes += entry.bytes;
-        std::vector<SafeCacheRuleCard> cards =
-            scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes);
+        auto [catalogue, trash] = cardsPhase.get();
+        std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
         dropCleaned(cards, cleaned);
         stamps.offerOnly(cards);
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
@@ -63,7 +83,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 3. Developer artefacts.
-        std::vector<ProjectBloatItem> bloats = scanDeveloperProjectBloats(layout);
+        std::vector<ProjectBloatItem> bloats = bloatsPhase.get();
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
@@ -74,7 +94,7 @@ void MacStorageScanner::startInstantScan()
         });
 
         // 4. Applications, then large files, duplicates and the chart.
-        std::vector<InstalledAppItem> apps = scanInstalledApps(layout, applications, linuxApps);
+        std::vector<InstalledAppItem> apps = appsPhase.get();
         dropCleaned(apps, cleaned);
         stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
@@ -84,8 +104,7 @@ void MacStorageScanner::startInstantScan()
             if (app.kind == InstalledAppKind::appImage)
                 appFiles.insert(app.appURL);
         }
-        auto [slices, largeFiles, groups] =
-            scanSunburstLargeFilesAndDuplicates(layout, cards, bloats, appNames, appFiles);
+        auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
         stamps.offerOnly(largeFiles);
@@ -119,7 +138,8 @@ void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>
 std::set<std::string> MacStorageScanner::restorableTrashEntries() const
 {
     const URL trashFolder = Trash::homeFilesFolder(homeURL_);
-    std::set<std::string> names;
+    // This session's records, and those of every other clean the history on disk keeps.
+    std::set<std::string> names = PurgeHistoryLog::forHome(homeURL_).trashEntriesInUse(trashFolder);
     for (const auto& record : recentPurgeRecords_)
         if (paths::parent(record.trashedURL) == trashFolder)
             names.insert(paths::lastComponent(record.trashedURL));

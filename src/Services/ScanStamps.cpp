@@ -4,6 +4,7 @@
 #include "Platform/Beneath.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/FileOperations.h"
+#include "Platform/MountTable.h"
 #include "Platform/Trash.h"
 
 #include <algorithm>
@@ -100,6 +101,8 @@ std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home
                                                                  const std::vector<FolderEntryStamp>& atScanStart,
                                                                  const std::set<std::string>& restorable)
 {
+    if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
+        return std::nullopt; // another disk's: neither measured nor offered
     const auto trash = Trash::openHome(home, false);
     if (!trash)
         return trash.error() == ENOENT ? std::optional<std::vector<FolderEntryStamp>>(std::in_place) : std::nullopt;

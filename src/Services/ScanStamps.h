@@ -44,7 +44,8 @@ class ScanStamps {
 std::vector<FolderEntryStamp> trashEntriesAtScanStart(const URL& home);
 // The entries the scan may offer to empty, each with the bytes it holds: those there when
 // the scan began and still the same objects, less those the restore history points at.
-// Nullopt when the home trash cannot be reached without a link.
+// Nullopt when the home trash cannot be reached without a link or lies on another file
+// system mounted in the home.
 std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home,
                                                                  const std::vector<FolderEntryStamp>& atScanStart,
                                                                  const std::set<std::string>& restorable);

@@ -115,11 +115,20 @@ class TreeSizer::FolderMeasurement {
     preview::ChildSize* child_ = nullptr; // the leading child being walked, if any
 };
 
+std::string_view TreeSizer::rootOf(const URL& url) const
+{
+    std::string_view root;
+    for (const URL& candidate : roots_)
+        if (paths::isSameOrInside(url, candidate) && candidate.size() > root.size())
+            root = candidate;
+    return root;
+}
+
 TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
 {
     FolderMeasurement measurement(*this, maxDepth);
     DirectoryWalker::walkRegularFiles(
-        url, {}, maxDepth,
+        url, {.within = rootOf(url)}, maxDepth,
         [&](const DirectoryWalker::Entry& entry, const struct stat& st) { measurement.count(entry, st); },
         [&](const DirectoryWalker::Entry& entry) { return measurement.skip(entry); });
     return std::move(measurement).result();
@@ -127,14 +136,14 @@ TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
 
 Int64 TreeSizer::size(const URL& url, int maxDepth)
 {
-    const auto kind = kindAtPath(url);
+    const auto kind = kindAtPath(url, rootOf(url));
     if (!kind || *kind == DirectoryWalker::Kind::symlink) {
         records_.erase(url);
         return 0;
     }
     if (*kind != DirectoryWalker::Kind::directory) {
         Record record;
-        record.fileBytes = directorySize(url, maxDepth);
+        record.fileBytes = directorySize(url, maxDepth, rootOf(url));
         records_[url] = record;
         return record.fileBytes;
     }
@@ -156,11 +165,11 @@ std::vector<std::string> TreeSizer::preview(const URL& url) const
 {
     const auto found = records_.find(url);
     if (found == records_.end())
-        return buildTopContentPreview(url);
+        return buildTopContentPreview(url, rootOf(url));
     const Record& record = found->second;
     if (!record.isFolder)
         return {preview::singleFileLine(paths::lastComponent(url))};
     if (!record.leadingKnown)
-        return buildTopContentPreview(url);
+        return buildTopContentPreview(url, rootOf(url));
     return preview::linesForChildren(record.leading);
 }

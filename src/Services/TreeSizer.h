@@ -19,9 +19,14 @@
 
 class TreeSizer {
   public:
-    // Same result as directorySize(url, maxDepth).
+    // A location inside one of `roots` is reached from the innermost root that holds it,
+    // never through a link nor onto another file system mounted below it.
+    explicit TreeSizer(std::vector<URL> roots = {}) : roots_(std::move(roots)) {}
+
+    // Same result as directorySize(url, maxDepth, the root that holds url).
     Int64 size(const URL& url, int maxDepth);
-    // Same result as buildTopContentPreview(url); free when url was sized.
+    // Same result as buildTopContentPreview(url, the root that holds url); free when url
+    // was sized.
     std::vector<std::string> preview(const URL& url) const;
 
   private:
@@ -42,8 +47,10 @@ class TreeSizer {
 
     class FolderMeasurement;
 
+    std::string_view rootOf(const URL& url) const;
     Record measureFolder(const URL& url, int maxDepth) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;
 
+    std::vector<URL> roots_;
     std::unordered_map<std::string, Record> records_;
 };

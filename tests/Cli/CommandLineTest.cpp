@@ -70,7 +70,7 @@ TEST(CliCommandLine, VersionAndHelpAnswerWithoutDoingAnyWork)
     const auto overview = runProgram({QUILLMERE_CLI_PATH, "help"});
     EXPECT_EQ(overview.exitStatus, 0);
     const auto commands = listedCommands(overview.out);
-    EXPECT_EQ(commands, (std::vector<std::string>{"scan", "size", "phase", "clean", "help"}));
+    EXPECT_EQ(commands, (std::vector<std::string>{"scan", "size", "phase", "clean", "history", "restore", "help"}));
     for (const auto& command : commands) {
         const auto help = runProgram({QUILLMERE_CLI_PATH, "help", command});
         EXPECT_EQ(help.exitStatus, 0) << command;

@@ -59,7 +59,7 @@ struct MacStorageScannerTestAccess {
     static void setIsScanning(MacStorageScanner& s, bool v) { s.setIsScanning(v); }
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
     {
-        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home});
+        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home}, std::nullopt);
     }
 };
 using EngineAccess = MacStorageScannerTestAccess;

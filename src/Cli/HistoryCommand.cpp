@@ -1,0 +1,180 @@
+// quillmere-cli history and restore: the history of every clean of this home, kept on
+// disk by whichever process cleaned, and putting items back from the Trash with the
+// same restore as the window (nothing that now stands in the way is lost).
+#include "Cli/CliCommands.h"
+#include "Cli/EngineOptions.h"
+#include "Cli/RecordJson.h"
+#include "Models/DiskFormat.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+
+namespace cli {
+
+namespace {
+
+enum class RecordState { restorable, restored, gone };
+
+constexpr std::string_view stateName(RecordState state)
+{
+    switch (state) {
+    case RecordState::restorable:
+        return "restorable";
+    case RecordState::restored:
+        return "restored";
+    case RecordState::gone:
+        return "gone";
+    }
+    return "";
+}
+
+// The history as people read it: the newest clean first, each clean's items in the
+// order it handled them.
+std::vector<LoggedPurge> newestCleanFirst(const std::vector<LoggedPurge>& history)
+{
+    std::vector<std::string> cleans; // oldest first
+    for (const auto& logged : history)
+        if (std::find(cleans.begin(), cleans.end(), logged.record.cleanID) == cleans.end())
+            cleans.push_back(logged.record.cleanID);
+    std::vector<LoggedPurge> ordered;
+    for (auto clean = cleans.rbegin(); clean != cleans.rend(); ++clean)
+        for (const auto& logged : history)
+            if (logged.record.cleanID == *clean)
+                ordered.push_back(logged);
+    return ordered;
+}
+
+// Reads the history; prints why not and returns nullopt when it cannot be read.
+std::optional<std::vector<LoggedPurge>> readHistory(const MacStorageScanner& scanner)
+{
+    auto history = scanner.persistedPurgeHistory();
+    if (!history) {
+        std::cerr << "quillmere-cli: cannot read the restore history: " << std::strerror(history.error()) << "\n";
+        return std::nullopt;
+    }
+    return std::move(history).asOptional();
+}
+
+std::string resultText(HistoryRestoreResult result)
+{
+    switch (result) {
+    case HistoryRestoreResult::restored:
+        return "restored";
+    case HistoryRestoreResult::gone:
+        return "gone from the Trash, not restored";
+    case HistoryRestoreResult::alreadyRestored:
+        return "already restored";
+    case HistoryRestoreResult::unknown:
+        return "no such record";
+    case HistoryRestoreResult::failed:
+        return "could not be moved back; it stays in the Trash";
+    }
+    return "";
+}
+
+// The ids a restore asks for, in undo order: the newest move first, so that of two
+// records for one path the older comes back last, and an item cleaned before the folder
+// holding it goes back into that folder once it is back.
+std::vector<std::string> idsToRestore(const std::vector<LoggedPurge>& history, const Arguments& ids, bool last,
+                                      bool all)
+{
+    std::vector<std::string> chosen;
+    const std::string lastClean = history.empty() ? "" : history.back().record.cleanID;
+    for (auto logged = history.rbegin(); logged != history.rend(); ++logged) {
+        const PurgeHistoryRecord& record = logged->record;
+        if ((all && !logged->restored) || (last && record.cleanID == lastClean) ||
+            std::find(ids.begin(), ids.end(), record.id) != ids.end())
+            chosen.push_back(record.id);
+    }
+    for (const auto& id : ids) // unknown ones, to be reported as such
+        if (std::find(chosen.begin(), chosen.end(), id) == chosen.end())
+            chosen.push_back(id);
+    return chosen;
+}
+
+} // namespace
+
+int runHistory(const Arguments& args)
+{
+    ArgumentReader reader(args);
+    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const bool json = reader.flag("--json");
+    reader.expectNothingLeft();
+    if (!reader.ok())
+        return reader.usage();
+
+    const MacStorageScanner scanner(options);
+    const auto history = readHistory(scanner);
+    if (!history)
+        return 1;
+    Json list = Json::array();
+    for (const auto& logged : newestCleanFirst(*history)) {
+        const RecordState state = logged.restored                         ? RecordState::restored
+                                  : scanner.isStillInTrash(logged.record) ? RecordState::restorable
+                                                                          : RecordState::gone;
+        Json entry = toJson(logged.record);
+        entry["clean"] = displayable(logged.record.cleanID);
+        entry["state"] = std::string(stateName(state));
+        list.push_back(std::move(entry));
+        if (!json)
+            std::cout << stateName(state) << "\t" << displayable(logged.record.id) << "\t"
+                      << isoDate(logged.record.cleanedAt) << "\t" << DiskFormat::bytes(logged.record.sizeBytes) << "\t"
+                      << displayable(logged.record.originalURL) << "\n";
+    }
+    if (json)
+        std::cout << list.dump(2) << "\n";
+    else if (list.empty())
+        std::cout << "No clean has moved anything to the Trash yet.\n";
+    return 0;
+}
+
+int runRestore(const Arguments& args)
+{
+    ArgumentReader reader(args);
+    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const bool last = reader.flag("--last");
+    const bool all = reader.flag("--all");
+    const Arguments ids = reader.rest();
+    for (const auto& id : ids)
+        if (id.empty() || id.front() == '-')
+            reader.fail("unknown option or empty id '" + id + "'");
+    if (reader.ok() && int(last) + int(all) + int(!ids.empty()) != 1)
+        reader.fail("restore takes record ids, --last or --all (one of them)");
+    if (!reader.ok())
+        return reader.usage();
+
+    MacStorageScanner scanner(options);
+    const auto history = readHistory(scanner);
+    if (!history)
+        return 1;
+    const std::vector<std::string> chosen = idsToRestore(*history, ids, last, all);
+    if (chosen.empty()) {
+        std::cout << "Nothing to restore.\n";
+        return 0;
+    }
+    const auto outcomes = scanner.restoreFromHistory(chosen);
+    if (!outcomes && outcomes.error() == EWOULDBLOCK) {
+        std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was restored\n";
+        return 1;
+    }
+    if (!outcomes) {
+        std::cerr << "quillmere-cli: cannot read the restore history: " << std::strerror(outcomes.error()) << "\n";
+        return 1;
+    }
+    int restored = 0;
+    Int64 restoredBytes = 0;
+    for (const auto& outcome : *outcomes) {
+        const std::string what = outcome.record ? displayable(outcome.record->originalURL) : displayable(outcome.id);
+        std::cout << "  " << resultText(outcome.result) << "\t" << what << "\n";
+        if (outcome.result == HistoryRestoreResult::restored) {
+            ++restored;
+            restoredBytes += outcome.record->sizeBytes;
+        }
+    }
+    std::cout << "Restored " << restored << " of " << outcomes->size() << " items (" << DiskFormat::bytes(restoredBytes)
+              << ").\n";
+    return restored == int(outcomes->size()) ? 0 : 1;
+}
+
+} // namespace cli

@@ -1,0 +1,99 @@
+// The window's cleans and restores write the history that outlives the process, and
+// reading it survives what a crash leaves behind.
+#include "Services/PurgeHistoryLog.h"
+#include "Platform/FaultInjection.h"
+#include "support/CleanFixture.h"
+#include "support/HomeFixtures.h"
+
+#include <fstream>
+
+namespace {
+
+using PurgeHistoryOnDisk = CleanFixture;
+
+void appendRaw(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::app) << bytes;
+}
+
+} // namespace
+
+TEST_F(PurgeHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine)
+{
+    // A name that is not UTF-8 and holds a control character comes back byte for byte.
+    const std::string odd = home.fileWithContent("Documents/caf\xE9\x01\\x41.txt", "odd");
+    clean({{odd, 3, "odd"}});
+    const PurgeHistoryLog log = PurgeHistoryLog::forHome(home.path());
+    ASSERT_EQ(log.path(), home.at(".local/state/quillmere/history.jsonl"));
+    appendRaw(log.path(), "not json at all\n{\"id\":\"torn\",\"clean\":\"x\",\"name\":\"ha");
+
+    auto history = log.read();
+    ASSERT_TRUE(history);
+    ASSERT_EQ(history->size(), 1u);
+    PurgeHistoryRecord inMemory = engine->recentPurgeRecords()[0];
+    inMemory.cleanedAt = std::chrono::floor<std::chrono::milliseconds>(inMemory.cleanedAt); // as written
+    EXPECT_EQ((*history)[0].record, inMemory);
+    EXPECT_EQ((*history)[0].record.originalURL, odd);
+    EXPECT_TRUE((*history)[0].record.trashedEntry.has_value());
+
+    const std::string next = home.fileWithContent("Documents/next.txt", "next");
+    clean({{next, 4, "next"}});
+    history = log.read();
+    ASSERT_TRUE(history);
+    ASSERT_EQ(history->size(), 2u);
+    EXPECT_EQ((*history)[1].record.originalURL, next);
+    EXPECT_NE((*history)[0].record.cleanID, (*history)[1].record.cleanID);
+
+    // The window's restore notes it there too; its popover still holds only this session.
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(next), "next");
+    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    history = log.read();
+    EXPECT_FALSE((*history)[0].restored);
+    EXPECT_TRUE((*history)[1].restored);
+}
+
+TEST_F(PurgeHistoryOnDisk, NoHistoryYetIsAnEmptyOneAndReadingMakesNothing)
+{
+    const auto history = PurgeHistoryLog::forHome(home.path()).read();
+    ASSERT_TRUE(history);
+    EXPECT_TRUE(history->empty());
+    EXPECT_FALSE(fileops::exists(home.at(".local/state")));
+}
+
+// Another process's clean recorded an entry after this engine measured the Trash: the
+// emptying keeps it, though this engine's own records know nothing of it.
+TEST_F(PurgeHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
+{
+    oldTrashEntry(home, "old.bin", 'o');
+    const std::string kept = oldTrashEntry(home, "kept.bin", 'k');
+    const CleanItem trash = trashAsScanned();
+    PurgeHistoryRecord record{"other-process", "kept.bin",  home.at("Documents/kept.bin"), kept, 3 * MiB, {}, "L",
+                              "clean",         std::nullopt};
+    const PurgeHistoryLog log = PurgeHistoryLog::forHome(home.path());
+    auto file = log.openForAppending();
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(PurgeHistoryLog::append(*file, {record}));
+
+    clean({trash});
+    EXPECT_FALSE(fileops::exists(home.at(".local/share/Trash/files/old.bin")));
+    EXPECT_TRUE(fileops::exists(kept));
+}
+
+// A history that cannot be written does not undo or hide the clean: the items are in the
+// Trash with their info files, this session can restore them, and the failure is told.
+TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenIsReportedNotFatal)
+{
+    const std::string path = home.fileWithContent("Documents/report.txt", "report");
+    const std::string historyFile = PurgeHistoryLog::forHome(home.path()).path();
+    const fault::ScopedHook hook(
+        [&](fault::Op op, std::string_view at) { return op == fault::Op::writeFile && at == historyFile ? EIO : 0; });
+    clean({{path, 6, "report.txt"}});
+    EXPECT_EQ(engine->lastHistoryError(), EIO);
+    EXPECT_FALSE(fileops::exists(path));
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_TRUE(PurgeHistoryLog::forHome(home.path()).read()->empty());
+
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(path), "report");
+}
