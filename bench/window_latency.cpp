@@ -223,6 +223,9 @@ int main(int argc, char** argv)
         runUntil(scanner, &MacStorageScanner::isPurgingAnimationChanged, [&] { return !scanner.isPurgingAnimation(); });
     });
     phase("first switch to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
+    // Once each script's face is loaded, a switch only lays the texts out again.
+    phase("switch to Arabic, mirrored", [&] { view.setLanguageRaw(QStringLiteral("ar")); });
+    phase("switch back to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
 
     if (!media.empty()) {
         const std::string photo = media + "/huge.jpg";

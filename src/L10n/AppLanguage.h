@@ -31,6 +31,9 @@ std::string_view marketRegion(AppLanguage language);
 // The language the window shows for a stored code: Simplified Chinese unless it is one of the twelve.
 AppLanguage currentLanguage(std::string_view storedCode);
 
+// Arabic reads from right to left; the window mirrors its layout for it.
+constexpr bool isRightToLeft(AppLanguage language) { return language == AppLanguage::ar; }
+
 constexpr std::size_t languageIndex(AppLanguage language) { return static_cast<std::size_t>(language); }
 
 // One literal per language, in AppLanguage order.

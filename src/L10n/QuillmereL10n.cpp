@@ -1,5 +1,6 @@
 #include "L10n/QuillmereL10n.h"
 
+#include "L10n/BidiIsolation.h"
 #include "L10n/LinuxItemNames.h"
 #include "Models/DiskFormat.h"
 
@@ -365,10 +366,11 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
         auto figure = restoredFigure(banner);
         if (figure.empty()) // neither a total nor a name to show: the sentence alone
             return std::string(lead.substr(0, lead.rfind(" (")));
-        return std::string(lead).append(figure).append(")");
+        return std::string(lead).append(isolatedFigure(figure, language_)).append(")");
     }
-    std::string text =
-        std::string(kCleanPrefix[index]).append(DiskFormat::bytes(lastFreedBytes)).append(kCleanSuffix[index]);
+    std::string text = std::string(kCleanPrefix[index])
+                           .append(isolatedFigure(DiskFormat::bytes(lastFreedBytes), language_))
+                           .append(kCleanSuffix[index]);
     if (auto skipped = between(banner, kSkippedMarker, kSkippedTail); !skipped.empty())
         text.append(kSkippedLead[index]).append(skipped);
     return text;

@@ -1,5 +1,6 @@
 #include "L10n/WindowTexts.h"
 
+#include "L10n/BidiIsolation.h"
 #include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 
@@ -110,16 +111,23 @@ std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount)
     return joined({"SHA-256 · ", std::to_string(cloneCount), cloneCountTrail(language)});
 }
 
+std::string itemCount(AppLanguage language, std::int64_t count)
+{
+    return std::to_string(count) + std::string(count == 1 ? podItemTrail(language) : podItemsTrail(language));
+}
+
 std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
                               std::int64_t freedSoFarBytes)
 {
-    return joined({purgingFast(language), " (", std::to_string(processed), "/", std::to_string(total), ") · +",
-                   DiskFormat::bytes(freedSoFarBytes)});
+    const std::string count = std::to_string(processed) + "/" + std::to_string(total);
+    return joined({purgingFast(language), " (", isolatedFigure(count, language), ") · ",
+                   isolatedFigure("+" + DiskFormat::bytes(freedSoFarBytes), language)});
 }
 
 std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes)
 {
-    return joined({confirmDeleteLead(language), DiskFormat::bytes(bytes), confirmDeleteTrail(language)});
+    return joined({confirmDeleteLead(language), isolatedFigure(DiskFormat::bytes(bytes), language),
+                   confirmDeleteTrail(language)});
 }
 
 std::string uninstallCommandNote(AppLanguage language, std::string_view command)

@@ -39,6 +39,7 @@ std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, boo
 std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount);
 std::string projectIdleDays(AppLanguage language, std::int64_t days);
 std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount); // "SHA-256 · 3 clones"
+std::string itemCount(AppLanguage language, std::int64_t count);                // "1 item", "3 items"
 
 // "Purging Fast (3/10) · +1.2 GB"
 std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,

@@ -167,7 +167,14 @@ bool SafeCacheRuleCard::isPartiallySelected() const
     return std::any_of(subItems.begin(), subItems.end(), [](const auto& item) { return item.isSelected; });
 }
 
-Int64 DiskOverview::usedBytes() const { return std::max<Int64>(totalBytes - availableBytes, 0); }
+Int64 DiskOverview::usedBytes() const
+{
+    // A volume that reports nonsense (available far below zero) counts as nothing used.
+    Int64 used = 0;
+    if (__builtin_sub_overflow(totalBytes, availableBytes, &used))
+        return 0;
+    return std::max<Int64>(used, 0);
+}
 
 double DiskOverview::usedRatio() const
 {

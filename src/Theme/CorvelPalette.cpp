@@ -126,6 +126,123 @@ CorvelColor CorvelPalette::accent(CleanTrustWorkspace workspace)
     return emeraldGlow;
 }
 
+namespace {
+
+// Relative luminance as WCAG 2.1 defines it for sRGB.
+double linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double luminance(CorvelColor c) { return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue); }
+
+double contrast(CorvelColor a, CorvelColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct Hsl {
+    double hue = 0; // 0…1
+    double saturation = 0;
+    double lightness = 0;
+};
+
+Hsl toHsl(CorvelColor c)
+{
+    const double high = std::max({c.red, c.green, c.blue});
+    const double low = std::min({c.red, c.green, c.blue});
+    Hsl hsl;
+    hsl.lightness = (high + low) / 2;
+    const double span = high - low;
+    if (span <= 0)
+        return hsl;
+    hsl.saturation = hsl.lightness > 0.5 ? span / (2 - high - low) : span / (high + low);
+    if (high == c.red)
+        hsl.hue = (c.green - c.blue) / span + (c.green < c.blue ? 6 : 0);
+    else if (high == c.green)
+        hsl.hue = (c.blue - c.red) / span + 2;
+    else
+        hsl.hue = (c.red - c.green) / span + 4;
+    hsl.hue /= 6;
+    return hsl;
+}
+
+CorvelColor fromHsl(Hsl hsl, double opacity)
+{
+    if (hsl.saturation <= 0)
+        return {hsl.lightness, hsl.lightness, hsl.lightness, opacity};
+    const double q = hsl.lightness < 0.5 ? hsl.lightness * (1 + hsl.saturation)
+                                         : hsl.lightness + hsl.saturation - hsl.lightness * hsl.saturation;
+    const double p = 2 * hsl.lightness - q;
+    auto channel = [&](double t) {
+        t = t < 0 ? t + 1 : (t > 1 ? t - 1 : t);
+        if (t < 1.0 / 6)
+            return p + (q - p) * 6 * t;
+        if (t < 1.0 / 2)
+            return q;
+        if (t < 2.0 / 3)
+            return p + (q - p) * (2.0 / 3 - t) * 6;
+        return p;
+    };
+    return {channel(hsl.hue + 1.0 / 3), channel(hsl.hue), channel(hsl.hue - 1.0 / 3), opacity};
+}
+
+// The same hue and saturation, made lighter or darker only as far as `enough` needs: the
+// lightness closest to the colour's own at which `enough` holds (or the extreme, if none).
+template <typename Enough> CorvelColor shadeUntil(CorvelColor c, bool lighter, Enough enough)
+{
+    if (enough(c))
+        return c;
+    Hsl hsl = toHsl(c);
+    double failing = hsl.lightness;
+    double passing = lighter ? 1.0 : 0.0;
+    for (int step = 0; step < 40; ++step) {
+        hsl.lightness = (failing + passing) / 2;
+        (enough(fromHsl(hsl, c.opacity)) ? passing : failing) = hsl.lightness;
+    }
+    hsl.lightness = passing;
+    return fromHsl(hsl, c.opacity);
+}
+
+// Text in a colour reads on every surface of the window (cards, the canvas under its glows)
+// once its luminance is past these: at most this on the light mode's surfaces, at least
+// this on the dark mode's.
+constexpr double kLightModeTextLuminance = 0.10;
+constexpr double kDarkModeTextLuminance = 0.62;
+constexpr double kMutedLightModeLuminance = 0.14;
+constexpr double kMutedDarkModeLuminance = 0.36;
+// Text on a fill of its own colour, with a margin over 4.5:1 for anti-aliasing.
+constexpr double kOnFillContrast = 4.7;
+
+CorvelColor readableShade(CorvelColor c, bool onDark, double lightModeLimit, double darkModeLimit)
+{
+    if (onDark)
+        return shadeUntil(c, true, [&](CorvelColor x) { return luminance(x) >= darkModeLimit; });
+    return shadeUntil(c, false, [&](CorvelColor x) { return luminance(x) <= lightModeLimit; });
+}
+
+} // namespace
+
+CorvelColor CorvelPalette::accentText(CorvelColor accent) const
+{
+    return readableShade(accent.withOpacity(1), isDark(), kLightModeTextLuminance, kDarkModeTextLuminance);
+}
+
+CorvelColor CorvelPalette::inkMutedText() const
+{
+    return readableShade(inkMuted(), isDark(), kMutedLightModeLuminance, kMutedDarkModeLuminance);
+}
+
+CorvelColor CorvelPalette::onAccentText(CorvelColor accent)
+{
+    const CorvelColor fill = accent.withOpacity(1);
+    if (contrast(white(1), fill) >= kOnFillContrast)
+        return white(1);
+    return shadeUntil(fill, false, [&](CorvelColor x) { return contrast(x, fill) >= kOnFillContrast; });
+}
+
 double CorvelPalette::glassCardShadowOpacity(bool hovered) const
 {
     if (isDark())
@@ -135,7 +252,10 @@ double CorvelPalette::glassCardShadowOpacity(bool hovered) const
 
 namespace CorvelBadgePill {
 
-CorvelColor foreground(CorvelColor tint, bool prominent) { return prominent ? white(1) : tint; }
+CorvelColor foreground(CorvelColor tint, bool prominent)
+{
+    return prominent ? CorvelPalette::onAccentText(tint) : tint;
+}
 
 CorvelColor fill(CorvelColor tint, bool isDark, bool prominent)
 {

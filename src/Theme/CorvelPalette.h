@@ -65,6 +65,16 @@ struct CorvelPalette {
 
     static CorvelColor accent(CleanTrustWorkspace workspace);
 
+    // Text and small glyphs in a colour's hue (an accent, a card's own colour): most of them
+    // fall below 4.5:1 against the cards and the canvas, so text takes a shade of the same
+    // hue, darker on the light canvas and lighter on the dark one, only as far as needed.
+    CorvelColor accentText(CorvelColor accent) const;
+    // Hints and captions: inkMuted, deepened (or lifted) until it reads as text.
+    CorvelColor inkMutedText() const;
+    // Text on a fill of the colour itself (a filled button, a prominent badge): white where it
+    // reads, else a deep shade of the hue (white does not reach 4.5:1 on any of the glows).
+    static CorvelColor onAccentText(CorvelColor accent);
+
     // Glass card: fill by selection; black drop shadow whose opacity follows mode and hover.
     CorvelColor glassCardFill(bool isSelected) const { return isSelected ? cardActiveFill() : cardFill(); }
     double glassCardShadowOpacity(bool hovered) const;

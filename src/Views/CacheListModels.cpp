@@ -38,7 +38,7 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
     case Accent:
         return QColor(qt(card.accentHex));
     case Size:
-        return bytesText(card.totalScannedBytes());
+        return bytesText(card.totalScannedBytes(), language());
     case Selected: // toggling selects a card whose selection holds no bytes
         return card.selectedBytes() > 0;
     case Partial:
@@ -72,7 +72,7 @@ QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
     case Note:
         return qt(item.note);
     case Size:
-        return bytesText(item.sizeBytes);
+        return bytesText(item.sizeBytes, language());
     case SafetyLevel:
         return qt(item.safetyLevel);
     case Verification:

@@ -25,9 +25,9 @@ QVariant DuplicateGroupListModel::data(const QModelIndex& index, int role) const
         return qt(WindowTexts::duplicateCloneCount(language(), clones));
     }
     case EachSize:
-        return bytesText(group.eachSizeBytes);
+        return bytesText(group.eachSizeBytes, language());
     case Reclaimable:
-        return bytesText(group.reclaimableBytes());
+        return bytesText(group.reclaimableBytes(), language());
     case Selected:
         return group.isAnySelectedForDelete();
     }
@@ -52,7 +52,7 @@ QVariant DuplicateMemberListModel::data(const QModelIndex& index, int role) cons
     case Path:
         return qt(member.url);
     case Size:
-        return bytesText(member.sizeBytes);
+        return bytesText(member.sizeBytes, language());
     case Modified:
         return dayText(member.modifiedDate);
     case LockedOriginal:

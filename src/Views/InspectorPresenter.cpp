@@ -41,13 +41,13 @@ InspectorPresenter::~InspectorPresenter() = default;
 QString InspectorPresenter::sizeText() const
 {
     if (const auto* item = inspected<ProjectBloatItem>(view_))
-        return bytesText(item->sizeBytes);
+        return bytesText(item->sizeBytes, view_.currentLanguage());
     if (const auto* file = inspected<LargeFileItem>(view_))
-        return bytesText(file->sizeBytes);
+        return bytesText(file->sizeBytes, view_.currentLanguage());
     if (const auto* card = inspected<SafeCacheRuleCard>(view_))
-        return bytesText(card->totalScannedBytes());
+        return bytesText(card->totalScannedBytes(), view_.currentLanguage());
     if (const auto* app = inspected<InstalledAppItem>(view_))
-        return bytesText(app->totalSizeBytes());
+        return bytesText(app->totalSizeBytes(), view_.currentLanguage());
     return {};
 }
 
@@ -138,7 +138,7 @@ QString InspectorPresenter::eachSizeText() const
 {
     const auto* group = inspected<DuplicateFileGroup>(view_);
     return group ? qt(WindowTexts::eachCopyLabel(view_.currentLanguage())) + QLatin1Char(' ') +
-                       bytesText(group->eachSizeBytes)
+                       bytesText(group->eachSizeBytes, view_.currentLanguage())
                  : QString();
 }
 
@@ -146,7 +146,7 @@ QString InspectorPresenter::savesText() const
 {
     const auto* group = inspected<DuplicateFileGroup>(view_);
     return group ? qt(WindowTexts::savesLabel(view_.currentLanguage())) + QLatin1Char(' ') +
-                       bytesText(group->reclaimableBytes())
+                       bytesText(group->reclaimableBytes(), view_.currentLanguage())
                  : QString();
 }
 
@@ -165,13 +165,13 @@ QString InspectorPresenter::bundleId() const
 QString InspectorPresenter::appSizeText() const
 {
     const auto* app = inspected<InstalledAppItem>(view_);
-    return app ? bytesText(app->appSizeBytes) : QString();
+    return app ? bytesText(app->appSizeBytes, view_.currentLanguage()) : QString();
 }
 
 QString InspectorPresenter::cacheSizeText() const
 {
     const auto* app = inspected<InstalledAppItem>(view_);
-    return app ? bytesText(app->orphanSizeBytes) : QString();
+    return app ? bytesText(app->orphanSizeBytes, view_.currentLanguage()) : QString();
 }
 
 QStringList InspectorPresenter::leftoverPaths() const

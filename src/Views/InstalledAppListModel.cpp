@@ -28,7 +28,7 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     case BundleId:
         return qt(app.bundleId);
     case Size:
-        return bytesText(onlyCache_ ? app.orphanSizeBytes : app.fullUninstallBytes());
+        return bytesText(onlyCache_ ? app.orphanSizeBytes : app.fullUninstallBytes(), language());
     case ModeBadge:
         if (!isEnabled(app))
             return qt(WindowTexts::noCacheLabel(language()));

@@ -24,7 +24,7 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
     case Verification:
         return qt(file.verificationBadge);
     case Size:
-        return bytesText(file.sizeBytes);
+        return bytesText(file.sizeBytes, language());
     case Modified:
         return dayText(file.modifiedDate);
     case IsVideo:

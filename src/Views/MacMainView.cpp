@@ -37,7 +37,7 @@ const auto& publishedList(const MacStorageScanner& s, const InstalledAppItem*) {
 
 MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
     : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
-      column_(std::make_unique<WorkspaceColumnPresenter>(*this))
+      column_(std::make_unique<WorkspaceColumnPresenter>(*this)), overview_(std::make_unique<OverviewPresenter>(*this))
 {
     inspector_ = std::make_unique<InspectorPresenter>(*this);
     QSettings& settings = access_.settings();
@@ -64,6 +64,7 @@ MacMainView::~MacMainView()
 {
     // The presenters are children that refer back to this window: they go first.
     inspector_.reset();
+    overview_.reset();
     column_.reset();
     if (avPlayer_)
         avPlayer_->retire();
@@ -100,6 +101,32 @@ void MacMainView::setAppearanceRaw(const QString& raw)
     access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
     assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
     windowPalette_.setMode(palette().mode);
+}
+
+bool MacMainView::closeTopmost()
+{
+    if (pendingClean_) {
+        cancelPendingClean();
+        return true;
+    }
+    if (!showSafetyPopover_ && !showRestoreHistoryPopover_ && !showLanguageMatrixPopover_)
+        return false;
+    setShowSafetyPopover(false);
+    setShowRestoreHistoryPopover(false);
+    setShowLanguageMatrixPopover(false);
+    return true;
+}
+
+void MacMainView::rescan()
+{
+    if (!showsOnboarding())
+        scanner_->startInstantScan();
+}
+
+void MacMainView::undoLastClean()
+{
+    if (!scanner_->isPurgingAnimation() && !scanner_->recentPurgeRecords().empty())
+        scanner_->restoreAllRecentPurges();
 }
 
 void MacMainView::chooseLanguage(const QString& code)

@@ -13,6 +13,7 @@
 #include "L10n/AppLanguage.h"
 #include "LargeFileListModel.h"
 #include "MacInspectedItem.h"
+#include "OverviewPresenter.h"
 #include "ProjectBloatListModel.h"
 #include "PurgeRecordListModel.h"
 #include "Services/MacStorageScanner.h"
@@ -33,9 +34,9 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <array>
-
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 class QQmlEngine;
@@ -73,6 +74,10 @@ class MacMainView : public QObject {
     Q_PROPERTY(QVariantList languages READ languages CONSTANT)
     Q_PROPERTY(QString languageFlag READ languageFlag NOTIFY languageRawChanged)
     Q_PROPERTY(QString languageName READ languageName NOTIFY languageRawChanged)
+    // The face text is set in (its region's CJK face for Chinese, Japanese and Korean), and
+    // whether the layout reads from right to left.
+    Q_PROPERTY(QString fontFamily READ fontFamily NOTIFY languageRawChanged)
+    Q_PROPERTY(bool isRightToLeft READ isRightToLeft NOTIFY languageRawChanged)
     Q_PROPERTY(QString appearanceName READ appearanceName NOTIFY appearanceNameChanged)
     Q_PROPERTY(QString appearanceSymbol READ appearanceSymbol NOTIFY appearanceRawChanged)
     Q_PROPERTY(QStringList largeCategoryTitles READ largeCategoryTitles NOTIFY languageRawChanged)
@@ -102,6 +107,8 @@ class MacMainView : public QObject {
     Q_PROPERTY(PurgeRecordListModel* purgeRecords READ purgeRecords CONSTANT)
     // The workspace column's texts and states.
     Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
+    // The ring, the cockpit's figures and the sidebar's disk block.
+    Q_PROPERTY(OverviewPresenter* overview READ overview CONSTANT)
     // The inspected item's details, its preview frame and inline player.
     Q_PROPERTY(InspectorPresenter* inspector READ inspector CONSTANT)
 
@@ -157,6 +164,11 @@ class MacMainView : public QObject {
     std::vector<LargeFileItem> filteredLargeFiles() const;
     // What the current workspace (its sub-tab, its mode) has selected.
     Int64 currentTabSelectedBytes() const;
+    // What a workspace has selected: its lists (both sub-tabs), in the mode it is in.
+    Int64 selectedBytes(CleanTrustWorkspace workspace) const;
+    // The scan running now has not yet published every list of the workspace: its figures are
+    // still being counted, whatever the lists hold.
+    bool isCounting(CleanTrustWorkspace workspace) const;
     // Whether every row the current workspace lists is selected (the select-all control's state).
     bool allRowsSelected() const;
     // The list the current workspace shows is empty.
@@ -199,7 +211,13 @@ class MacMainView : public QObject {
     Q_INVOKABLE void revokeAll() { revokeAllAccess(); }
     Q_INVOKABLE void switchAppearance() { toggleAppearance(); }
     Q_INVOKABLE void chooseLanguage(const QString& code);
-    Q_INVOKABLE void rescan() { scanner_->startInstantScan(); }
+    // Not while the home folder waits for its grant: there is nothing the person let us read yet.
+    Q_INVOKABLE void rescan();
+    // Escape: the topmost thing that is open closes (a clean waiting for its confirmation is
+    // cancelled); returns whether there was one.
+    Q_INVOKABLE bool closeTopmost();
+    // Undo of the last clean: everything this session moved to the Trash goes back.
+    Q_INVOKABLE void undoLastClean();
     // A sub-tab pill: the sub-tab, and its first row inspected.
     Q_INVOKABLE void chooseDevSubTab(int tab);
     // Rows of the list the current workspace shows.
@@ -238,6 +256,8 @@ class MacMainView : public QObject {
     static QVariantList languages();
     QString languageFlag() const;
     QString languageName() const;
+    QString fontFamily() const;
+    bool isRightToLeft() const { return ::isRightToLeft(currentLanguage()); }
     QString appearanceName() const;
     QString appearanceSymbol() const;
     QStringList largeCategoryTitles() const;
@@ -266,6 +286,7 @@ class MacMainView : public QObject {
     InstalledAppListModel* installedApps() { return &installedApps_; }
     PurgeRecordListModel* purgeRecords() { return &purgeRecords_; }
     WorkspaceColumnPresenter* column() { return column_.get(); }
+    OverviewPresenter* overview() { return overview_.get(); }
     InspectorPresenter* inspector() { return inspector_.get(); }
 
     // The icon font's glyph for a symbol name.
@@ -310,6 +331,7 @@ class MacMainView : public QObject {
     void connectPresentationSignals();
     void connectListModels();
     void updateWorkspaceSummaries();
+    void onScanningChanged();
     void updateInspectedLists();
     void updateInspectedRow();
     QThread& decoderThread();
@@ -363,6 +385,9 @@ class MacMainView : public QObject {
     InstalledAppListModel installedApps_;
     PurgeRecordListModel purgeRecords_;
     std::unique_ptr<WorkspaceColumnPresenter> column_;
+    std::unique_ptr<OverviewPresenter> overview_;
+    // The lists the running scan has published so far.
+    std::set<ShownList> publishedThisScan_;
     std::unique_ptr<InspectorPresenter> inspector_;
 
     QTimer pulseTimer_;

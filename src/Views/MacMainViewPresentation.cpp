@@ -6,8 +6,11 @@
 #include "L10n/WindowTexts.h"
 #include "Models/Paths.h"
 #include "QtText.h"
+#include "Theme/ScriptFonts.h"
 #include "Theme/SymbolIcons.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QJSEngine>
 
 AppLanguage MacMainView::currentLanguage() const { return ::currentLanguage(languageRaw_.toStdString()); }
@@ -86,6 +89,12 @@ QVariantList MacMainView::languages()
 }
 
 QString MacMainView::languageFlag() const { return qt(flag(currentLanguage())); }
+
+QString MacMainView::fontFamily() const
+{
+    const std::string_view family = scriptFontFamily(currentLanguage());
+    return family.empty() ? QGuiApplication::font().family() : qt(family);
+}
 QString MacMainView::languageName() const { return qt(nativeName(currentLanguage())); }
 QString MacMainView::appearanceName() const { return qt(displayName(palette().mode, currentLanguage())); }
 QString MacMainView::appearanceSymbol() const { return qt(headerIcon(palette().mode)); }
@@ -139,7 +148,8 @@ QString MacMainView::scanTitle() const
     const QuillmereL10n l10n(currentLanguage());
     if (scanner_->isScanning())
         return qt(l10n.scanningNowTitle());
-    return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") + bytesText(scanner_->grandTotalDiscoverableBytes());
+    return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") +
+           bytesText(scanner_->grandTotalDiscoverableBytes(), currentLanguage());
 }
 
 QString MacMainView::glyph(const QString& symbolName)

@@ -25,8 +25,10 @@ bool everyCopySelected(const DuplicateFileGroup& group)
 void MacMainView::connectListModels()
 {
     MacStorageScanner* s = scanner_.get();
-    auto follow = [this, s](auto signal, auto update) {
-        connect(s, signal, this, [this, update] {
+    auto follow = [this, s](auto signal, ShownList list, auto update) {
+        connect(s, signal, this, [this, list, update] {
+            if (scanner_->isScanning())
+                publishedThisScan_.insert(list);
             update();
             updateInspectedRow();
             updateWorkspaceSummaries();
@@ -34,12 +36,17 @@ void MacMainView::connectListModels()
         });
         update();
     };
-    follow(&MacStorageScanner::ruleCardsChanged, [this] { ruleCards_.setCards(scanner_->ruleCards()); });
-    follow(&MacStorageScanner::projectBloatsChanged, [this] { projectBloats_.setItems(scanner_->projectBloats()); });
-    follow(&MacStorageScanner::duplicateGroupsChanged,
+    follow(&MacStorageScanner::ruleCardsChanged, ShownList::ruleCards,
+           [this] { ruleCards_.setCards(scanner_->ruleCards()); });
+    follow(&MacStorageScanner::projectBloatsChanged, ShownList::projectBloats,
+           [this] { projectBloats_.setItems(scanner_->projectBloats()); });
+    follow(&MacStorageScanner::duplicateGroupsChanged, ShownList::duplicateGroups,
            [this] { duplicateGroups_.setGroups(scanner_->duplicateGroups()); });
-    follow(&MacStorageScanner::largeFilesChanged, [this] { largeFiles_.setFiles(filteredLargeFiles()); });
-    follow(&MacStorageScanner::installedAppsChanged, [this] { installedApps_.setApps(scanner_->installedApps()); });
+    follow(&MacStorageScanner::largeFilesChanged, ShownList::largeFiles,
+           [this] { largeFiles_.setFiles(filteredLargeFiles()); });
+    follow(&MacStorageScanner::installedAppsChanged, ShownList::installedApps,
+           [this] { installedApps_.setApps(scanner_->installedApps()); });
+    connect(s, &MacStorageScanner::isScanningChanged, this, &MacMainView::onScanningChanged);
     connect(s, &MacStorageScanner::recentPurgeRecordsChanged, this,
             [this] { purgeRecords_.setRecords(scanner_->recentPurgeRecords()); });
     connect(s, &MacStorageScanner::moveToTrashByDefaultChanged, this, &MacMainView::moveToTrashChanged);
@@ -56,6 +63,47 @@ void MacMainView::connectListModels()
     installedApps_.setOnlyCacheMode(appSlimmingOnlyCache_);
 }
 
+void MacMainView::onScanningChanged()
+{
+    // A new scan counts every workspace afresh; a finished one has published them all.
+    publishedThisScan_.clear();
+    updateWorkspaceSummaries();
+}
+
+bool MacMainView::isCounting(CleanTrustWorkspace workspace) const
+{
+    if (!scanner_->isScanning())
+        return false;
+    auto awaits = [this](ShownList list) { return !publishedThisScan_.contains(list); };
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        return awaits(ShownList::ruleCards);
+    case CleanTrustWorkspace::devAndDuplicates:
+        return awaits(ShownList::projectBloats) || awaits(ShownList::duplicateGroups);
+    case CleanTrustWorkspace::largeMedia:
+        return awaits(ShownList::largeFiles);
+    case CleanTrustWorkspace::appSlimming:
+        return awaits(ShownList::installedApps);
+    }
+    return false;
+}
+
+Int64 MacMainView::selectedBytes(CleanTrustWorkspace workspace) const
+{
+    const MacStorageScanner& s = *scanner_;
+    switch (workspace) {
+    case CleanTrustWorkspace::oneClickSafe:
+        return s.totalSelectedSafeBytes();
+    case CleanTrustWorkspace::devAndDuplicates:
+        return s.totalSelectedBloatBytes() + s.totalSelectedDuplicateBytes();
+    case CleanTrustWorkspace::largeMedia:
+        return s.totalSelectedLargeFileBytes();
+    case CleanTrustWorkspace::appSlimming:
+        return appSlimmingOnlyCache_ ? s.totalSelectedAppOrphanBytes() : s.totalSelectedUninstallBytes();
+    }
+    return 0;
+}
+
 void MacMainView::updateWorkspaceSummaries()
 {
     const MacStorageScanner& s = *scanner_;
@@ -65,27 +113,24 @@ void MacMainView::updateWorkspaceSummaries()
         summary.id = rawValue(workspace);
         summary.workspace = workspace;
         summary.isSelected = workspace == selectedWorkspace_;
+        summary.isCounting = isCounting(workspace);
+        summary.selectedBytes = selectedBytes(workspace);
         switch (workspace) {
         case CleanTrustWorkspace::oneClickSafe:
             summary.count = qsizetype(s.ruleCards().size());
             summary.scannedBytes = s.totalScannedSafeBytes();
-            summary.selectedBytes = s.totalSelectedSafeBytes();
             break;
         case CleanTrustWorkspace::devAndDuplicates:
             summary.count = qsizetype(s.projectBloats().size() + s.duplicateGroups().size());
             summary.scannedBytes = s.totalScannedBloatBytes() + s.totalScannedDuplicateBytes();
-            summary.selectedBytes = s.totalSelectedBloatBytes() + s.totalSelectedDuplicateBytes();
             break;
         case CleanTrustWorkspace::largeMedia:
             summary.count = qsizetype(s.largeFiles().size());
             summary.scannedBytes = s.totalScannedLargeFileBytes();
-            summary.selectedBytes = s.totalSelectedLargeFileBytes();
             break;
         case CleanTrustWorkspace::appSlimming:
             summary.count = qsizetype(s.installedApps().size());
             summary.scannedBytes = s.totalScannedAppOrphanBytes();
-            summary.selectedBytes =
-                appSlimmingOnlyCache_ ? s.totalSelectedAppOrphanBytes() : s.totalSelectedUninstallBytes();
             break;
         }
         summaries.push_back(std::move(summary));

@@ -23,7 +23,7 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
     case Path:
         return qt(item.displayPath);
     case Size:
-        return bytesText(item.sizeBytes);
+        return bytesText(item.sizeBytes, language());
     case Idle:
         return item.isIdle();
     case StateBadge:

@@ -18,7 +18,7 @@ QVariant PurgeRecordListModel::data(const QModelIndex& index, int role) const
     case Label:
         return qt(l10n.localizeCleanLabel(record.categoryLabel));
     case Size:
-        return bytesText(record.sizeBytes);
+        return bytesText(record.sizeBytes, language());
     case CleanedAt:
         return timeText(record.cleanedAt);
     }

@@ -29,6 +29,8 @@ class UiSelfTest {
     void walkLargeMedia();
     void walkAppSlimming();
     void walkLanguagesAndAppearance();
+    // For pictures only: every workspace in the languages of four scripts, in both modes.
+    void showEveryWorkspaceInEachScript();
 
     MacMainView& view_;
     StepHook afterStep_;

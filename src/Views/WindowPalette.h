@@ -26,6 +26,15 @@ class WindowPalette : public QObject {
     Q_PROPERTY(QColor amber READ amber CONSTANT)
     Q_PROPERTY(QColor violet READ violet CONSTANT)
     Q_PROPERTY(QColor crimson READ crimson CONSTANT)
+    // Text and small glyphs in the accents' hues and in the muted ink, readable on this mode's surfaces.
+    Q_PROPERTY(QColor emeraldText READ emeraldText NOTIFY changed)
+    Q_PROPERTY(QColor cobaltText READ cobaltText NOTIFY changed)
+    Q_PROPERTY(QColor amberText READ amberText NOTIFY changed)
+    Q_PROPERTY(QColor violetText READ violetText NOTIFY changed)
+    Q_PROPERTY(QColor crimsonText READ crimsonText NOTIFY changed)
+    Q_PROPERTY(QColor inkMutedText READ inkMutedText NOTIFY changed)
+    // The surface popovers and menus are drawn on.
+    Q_PROPERTY(QColor popoverFill READ popoverFill NOTIFY changed)
     Q_PROPERTY(double shadowOpacity READ shadowOpacity NOTIFY changed)
     Q_PROPERTY(double hoveredShadowOpacity READ hoveredShadowOpacity NOTIFY changed)
 
@@ -49,10 +58,25 @@ class WindowPalette : public QObject {
     QColor amber() const { return color(CorvelPalette::amberGlow); }
     QColor violet() const { return color(CorvelPalette::violetGlow); }
     QColor crimson() const { return color(CorvelPalette::crimsonGlow); }
+    QColor emeraldText() const { return textShade(emerald(), isDark()); }
+    QColor cobaltText() const { return textShade(cobalt(), isDark()); }
+    QColor amberText() const { return textShade(amber(), isDark()); }
+    QColor violetText() const { return textShade(violet(), isDark()); }
+    QColor crimsonText() const { return textShade(crimson(), isDark()); }
+    QColor inkMutedText() const { return color(palette_.inkMutedText()); }
+    QColor popoverFill() const;
     double shadowOpacity() const { return palette_.glassCardShadowOpacity(false); }
+
+    // The text shade of an accent (a workspace's, a badge's tint) or of the muted ink on the
+    // surfaces of the dark or the light mode; other colours come back unchanged. The mode is an
+    // argument so that a QML binding passing View.palette.isDark follows mode changes.
+    Q_INVOKABLE static QColor textShade(const QColor& accent, bool onDark);
+    // Text on a fill of that accent.
+    Q_INVOKABLE static QColor onFill(const QColor& accent);
     double hoveredShadowOpacity() const { return palette_.glassCardShadowOpacity(true); }
 
     static QColor color(const CorvelColor& c) { return QColor::fromRgbF(c.red, c.green, c.blue, c.opacity); }
+    static CorvelColor corvel(const QColor& c) { return {c.redF(), c.greenF(), c.blueF(), c.alphaF()}; }
 
   Q_SIGNALS:
     void changed();

@@ -154,11 +154,14 @@ QString WorkspaceColumnPresenter::selectAllSymbol() const
     return qt(allRowsSelected() ? WindowIcons::deselectAll : WindowIcons::selectAll);
 }
 
-QString WorkspaceColumnPresenter::currentTabSelectedText() const { return bytesText(view_.currentTabSelectedBytes()); }
+QString WorkspaceColumnPresenter::currentTabSelectedText() const
+{
+    return bytesText(view_.currentTabSelectedBytes(), view_.currentLanguage());
+}
 
 QString WorkspaceColumnPresenter::smartCleanTotalText() const
 {
-    return bytesText(view_.scanner().totalMasterSmartCleanBytes());
+    return bytesText(view_.scanner().totalMasterSmartCleanBytes(), view_.currentLanguage());
 }
 
 QString WorkspaceColumnPresenter::rescanTitle() const

@@ -6,9 +6,12 @@
 #include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
 
+#include <algorithm>
+
 std::vector<QByteArray> WorkspaceListModel::roleNameList() const
 {
-    return {"title", "subtitle", "symbol", "accent", "count", "size", "selectedSize", "isSelected"};
+    return {"title", "subtitle",     "symbol",        "accent",     "count",     "countText",
+            "size",  "selectedSize", "selectedShare", "isSelected", "isCounting"};
 }
 
 QVariant WorkspaceListModel::data(const QModelIndex& index, int role) const
@@ -27,12 +30,19 @@ QVariant WorkspaceListModel::data(const QModelIndex& index, int role) const
         return WindowPalette::color(CorvelPalette::accent(summary.workspace));
     case Count:
         return summary.count;
+    case CountText:
+        return qt(WindowTexts::itemCount(language(), summary.count));
     case Size:
-        return bytesText(summary.scannedBytes);
+        return bytesText(summary.scannedBytes, language());
     case SelectedSize:
-        return bytesText(summary.selectedBytes);
+        return bytesText(summary.selectedBytes, language());
+    case SelectedShare: // of what it holds; an uninstall selects more than the leftovers it lists
+        return summary.scannedBytes > 0 ? std::min(1.0, double(summary.selectedBytes) / double(summary.scannedBytes))
+                                        : 0.0;
     case IsSelected:
         return summary.isSelected;
+    case IsCounting:
+        return summary.isCounting;
     }
     return {};
 }

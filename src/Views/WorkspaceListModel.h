@@ -12,6 +12,7 @@ struct WorkspaceSummary {
     Int64 scannedBytes = 0;
     Int64 selectedBytes = 0;
     bool isSelected = false;
+    bool isCounting = false; // a scan has not published its figures yet
 
     bool operator==(const WorkspaceSummary&) const = default;
 };
@@ -22,7 +23,19 @@ class WorkspaceListModel : public SyncedListModel {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    enum Role { Title, Subtitle, Symbol, Accent, Count, Size, SelectedSize, IsSelected };
+    enum Role {
+        Title,
+        Subtitle,
+        Symbol,
+        Accent,
+        Count,
+        CountText,
+        Size,
+        SelectedSize,
+        SelectedShare,
+        IsSelected,
+        IsCounting
+    };
 
     using SyncedListModel::SyncedListModel;
     void setSummaries(std::vector<WorkspaceSummary> summaries) { syncRows(rows_, std::move(summaries)); }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(SafeCacheRuleCard, DerivedSelectionStates)
 {
     SafeCacheRuleCard card;
@@ -46,6 +48,10 @@ TEST(DiskOverview, UsedRatioIsClampedAndSafeForEmptyVolumes)
     overview = {"v", 200, 50, 0};
     EXPECT_EQ(overview.usedBytes(), 150);
     EXPECT_DOUBLE_EQ(overview.usedRatio(), 0.75);
+    // Available space below zero that would overflow the subtraction: nothing used, no trap.
+    overview = {"v", std::numeric_limits<Int64>::max(), -2, 0};
+    EXPECT_EQ(overview.usedBytes(), 0);
+    EXPECT_EQ(overview.usedRatio(), 0);
 }
 
 TEST(LargeFileItem, PlayableMediaIgnoresCase)

@@ -59,11 +59,13 @@ TEST(UiSelfTestRun, WalksEveryWorkspaceOfAHomeWithVideosAndEndsWithStatusZero)
     // Every binding of the window resolved in every language and mode: QML reports its
     // errors with the file they come from.
     EXPECT_EQ(result.err.find("qrc:/Quillmere/"), std::string::npos) << result.err;
-    // One picture after each workspace, each language and each appearance mode.
+    // One picture after each workspace, each language and each appearance mode, then every
+    // workspace again in four scripts and both modes.
     std::size_t pictures = 0;
     for (const auto& entry : std::filesystem::directory_iterator(shots))
         pictures += entry.path().extension() == ".png" && entry.file_size() > 0 ? 1 : 0;
-    EXPECT_EQ(pictures, 4u + 12u + 2u);
+    EXPECT_EQ(pictures, 4u + 12u + 2u + 4u * 2u * 4u);
+    EXPECT_TRUE(std::filesystem::exists(shots + "/50-6-ar-dawn-apps.png"));
 }
 
 TEST(UiSelfTestRun, FinishesWithoutAGrantInTheSandbox)

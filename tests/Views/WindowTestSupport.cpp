@@ -12,7 +12,11 @@ QStringList AccessibleNode::actions() const
 
 void WindowUnderTest::open(const char* language)
 {
-    access = machine.start(/*sandboxed=*/false);
+    access = machine.start(sandboxed);
+    if (sandboxed && granted) {
+        machine.picker->answers.push_back(home);
+        access->requestAccess(SandboxScope::home, QStringLiteral("Grant Access"), QString());
+    }
     MacStorageScanner::Options options;
     options.home = home;
     options.applications = machine.applications;
@@ -24,6 +28,34 @@ void WindowUnderTest::open(const char* language)
     ASSERT_TRUE(window);
     view->onAppear();
     ASSERT_TRUE(waitForScan(scanner()));
+    drainEvents(); // the last publish lands
+    settle();
+}
+
+void WindowUnderTest::fillEveryWorkspace() const
+{
+    const TempHome& root = machine.root;
+    const std::string home = "Users/demo/";
+    root.allocatedFile(home + "Library/Caches/Google/Chrome/blob", 12 * MiB);
+    root.allocatedFile(home + "Library/Caches/com.tinyspeck.slackmacgap/blob", 4 * MiB);
+    root.allocatedFile(home + ".cache/pip/wheels", 6 * MiB);
+    for (const char* project : {"checkout-service-with-a-rather-long-name", "analytics"}) {
+        root.allocatedFile(home + "Documents/" + project + "/node_modules/lib.js", 16 * MiB);
+        root.file(home + "Documents/" + project + "/package.json", 2);
+        root.setModifiedDaysAgo(home + "Documents/" + project, 40);
+    }
+    root.file(home + "Movies/holiday in the mountains, second week.mp4", 4 * MiB, 'v');
+    root.file(home + "Desktop/holiday copy.mp4", 4 * MiB, 'v');
+    root.allocatedFile(home + "Downloads/installer-for-a-tool-with-a-very-long-file-name.dmg", 40 * MiB);
+    root.allocatedFile(home + "Documents/db/model.sqlite", 30 * MiB);
+    for (const char* app : {"Figma", "Slack"})
+        root.allocatedFile(std::string("Applications/") + app + ".app/Contents/MacOS/" + app, 6 * MiB);
+    root.allocatedFile(home + "Library/Caches/Slack/blob", 3 * MiB);
+}
+
+void WindowUnderTest::resize(int width, int height) const
+{
+    window->resize(width, height);
     settle();
 }
 

@@ -33,9 +33,18 @@ class WindowUnderTest {
     std::unique_ptr<MacMainView> view;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow* window = nullptr;
+    // Run as in the sandbox: with `granted`, the home folder was granted before the window
+    // opened (the access row shows); without, the onboarding covers the window.
+    bool sandboxed = false;
+    bool granted = true;
 
     // Opens the window in English over what the test put into `home`, and waits for the scan.
     void open(const char* language = "en");
+    // Puts something into every workspace: caches, idle projects, duplicates, large files and
+    // applications with leftovers, with long names where names can be long.
+    void fillEveryWorkspace() const;
+    // The window at this size, laid out and drawn.
+    void resize(int width, int height) const;
     ~WindowUnderTest();
 
     MacStorageScanner& scanner() const { return view->scanner(); }

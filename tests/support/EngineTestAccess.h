@@ -54,6 +54,9 @@ struct MacStorageScannerTestAccess {
         s.scannedStamps_ = stamps.stamps();
     }
     static void setSessionTotalFreedBytes(MacStorageScanner& s, Int64 v) { s.setSessionTotalFreedBytes(v); }
+    static void setOverview(MacStorageScanner& s, DiskOverview v) { s.setOverview(std::move(v)); }
+    // The state a scan publishes while it runs, without one running.
+    static void setIsScanning(MacStorageScanner& s, bool v) { s.setIsScanning(v); }
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
     {
         return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home}, std::nullopt);

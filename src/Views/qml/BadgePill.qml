@@ -8,7 +8,7 @@ Rectangle {
     property string label
     property color tint: View.palette.emerald
     property bool prominent: false
-    readonly property color ink: prominent ? "white" : tint
+    property color ink: prominent ? View.palette.onFill(tint) : View.palette.textShade(tint, View.palette.isDark)
 
     implicitWidth: row.implicitWidth + 16
     implicitHeight: row.implicitHeight + 7

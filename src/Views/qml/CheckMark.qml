@@ -35,6 +35,6 @@ T.CheckBox {
         symbol: box.partial ? "minus" : "checkmark"
         visible: box.checked
         size: 15
-        color: "white"
+        color: View.palette.onFill(box.tint)
     }
 }

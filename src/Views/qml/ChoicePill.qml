@@ -39,10 +39,10 @@ T.RadioButton {
             symbol: pill.symbol
             visible: pill.symbol !== ""
             size: 14
-            color: pill.chosen ? pill.tint : View.palette.inkSecondary
+            color: pill.chosen ? View.palette.textShade(pill.tint, View.palette.isDark) : View.palette.inkSecondary
             anchors.verticalCenter: parent.verticalCenter
         }
-        Text {
+        InkText {
             text: pill.text
             color: pill.chosen ? View.palette.inkPrimary : View.palette.inkSecondary
             font.pixelSize: 12

@@ -2,36 +2,68 @@ import QtQuick
 import QtQuick.Layouts
 import Quillmere
 
-// The cockpit's actions: what the current workspace has selected, its primary clean, smart
-// clean of every workspace's selection, and the rescan.
+// The overview cockpit: the ring, what the current workspace has selected and what the
+// others hold, the primary clean, smart clean of every workspace's selection and the rescan.
 GlassCard {
     id: cockpit
     radius: 18
-    implicitHeight: layout.implicitHeight + 28
+    implicitHeight: layout.implicitHeight + 24
 
     ColumnLayout {
         id: layout
-        anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 14 }
+        anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 12 }
         spacing: 10
         RowLayout {
-            spacing: 8
+            spacing: 14
             Layout.fillWidth: true
-            InkText {
-                text: View.texts.selectedToReclaimTitle
-                color: View.palette.inkSecondary
-                font.pixelSize: 12
-                elide: Text.ElideRight
-                Layout.fillWidth: true
+            LuminousOrbitalRing {
+                usedRatio: View.overview.usedRatio
+                reclaimableRatio: View.overview.reclaimableRatio
+                isScanning: View.isScanning
+                scanProgress: View.scanProgress
+                centerValueText: View.overview.centerValueText
+                centerLabelText: View.overview.centerLabelText
+                scanningWord: View.texts.ringScanning
+                rescanTitle: View.column.rescanTitle
+                onTapRescan: View.rescan()
+                Layout.preferredWidth: 118
+                Layout.preferredHeight: 118
             }
-            InkText {
-                id: figure
-                objectName: "selectedToReclaim"
-                text: View.column.currentTabSelectedText
-                color: View.column.accent
-                font.pixelSize: 22
-                font.weight: Font.Bold
-                Accessible.role: Accessible.StaticText
-                Accessible.name: View.texts.selectedToReclaimTitle + " " + figure.text
+            ColumnLayout {
+                spacing: 3
+                Layout.fillWidth: true
+                InkText {
+                    text: View.texts.selectedToReclaimTitle
+                    color: View.palette.inkSecondary
+                    font.pixelSize: 12
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
+                    Layout.fillWidth: true
+                }
+                InkText {
+                    id: figure
+                    objectName: "selectedToReclaim"
+                    text: View.column.currentTabSelectedText
+                    color: View.palette.textShade(View.column.accent, View.palette.isDark)
+                    font.pixelSize: 24
+                    font.weight: Font.Bold
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: View.texts.selectedToReclaimTitle + " " + figure.text
+                }
+                RowLayout {
+                    objectName: "otherZones"
+                    spacing: 5
+                    Layout.fillWidth: true
+                    GlyphIcon { symbol: "arrow.up.right.circle.fill"; size: 13; color: View.palette.inkMutedText }
+                    InkText {
+                        text: View.texts.otherZones + " · " + View.overview.otherZonesText
+                        color: View.palette.inkMutedText
+                        font.pixelSize: 12
+                        elide: Text.ElideRight
+                        Layout.fillWidth: true
+                    }
+                }
             }
         }
         Flow {

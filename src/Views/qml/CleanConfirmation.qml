@@ -37,7 +37,7 @@ T.Popup {
         Accessible.name: View.texts.confirmDeleteTitle
         RowLayout {
             spacing: 10
-            GlyphIcon { symbol: "exclamationmark.triangle.fill"; color: View.palette.crimson; size: 24 }
+            GlyphIcon { symbol: "exclamationmark.triangle.fill"; color: View.palette.crimsonText; size: 24 }
             InkText {
                 text: View.texts.confirmDeleteTitle
                 font.pixelSize: 17

@@ -18,7 +18,7 @@ ColumnLayout {
             spacing: 8
             Layout.fillWidth: true
             InkText { text: View.inspector.eachSizeText; font.pixelSize: 12; Layout.fillWidth: true }
-            InkText { objectName: "groupSaves"; text: View.inspector.savesText; color: View.palette.emerald; font.pixelSize: 12; font.weight: Font.DemiBold }
+            InkText { objectName: "groupSaves"; text: View.inspector.savesText; color: View.palette.emeraldText; font.pixelSize: 12; font.weight: Font.DemiBold }
         }
     }
 
@@ -41,20 +41,20 @@ ColumnLayout {
 
             InkText { text: copy.name; font.pixelSize: 13; font.weight: Font.DemiBold; wrapMode: Text.WrapAnywhere; Layout.fillWidth: true }
             InkText { text: copy.folderName; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
-            InkText { text: copy.size + " · " + copy.modified; color: View.palette.inkMuted; font.pixelSize: 11 }
+            InkText { text: copy.size + " · " + copy.modified; color: View.palette.inkMutedText; font.pixelSize: 11 }
             PathRow { path: copy.path; onReveal: View.inspector.revealMember(copy.index) }
             RowLayout {
                 spacing: 6
                 Layout.fillWidth: true
                 GlyphIcon {
                     symbol: copy.lockedOriginal ? "lock.shield.fill" : "trash.slash.fill"
-                    color: copy.lockedOriginal ? View.palette.emerald : View.palette.crimson
+                    color: copy.lockedOriginal ? View.palette.emeraldText : View.palette.crimsonText
                     size: 14
                 }
                 InkText {
                     objectName: "memberRole"
                     text: copy.roleText
-                    color: copy.lockedOriginal ? View.palette.emerald : View.palette.crimson
+                    color: copy.lockedOriginal ? View.palette.emeraldText : View.palette.crimsonText
                     font.pixelSize: 11
                     font.weight: Font.DemiBold
                     wrapMode: Text.Wrap

@@ -19,7 +19,7 @@ WorkspaceRow {
     RowLayout {
         width: parent.width
         spacing: 10
-        GlyphIcon { symbol: "doc.on.doc.fill"; color: View.palette.amber; size: 20; Layout.alignment: Qt.AlignTop }
+        GlyphIcon { symbol: "doc.on.doc.fill"; color: View.palette.amberText; size: 20; Layout.alignment: Qt.AlignTop }
         ColumnLayout {
             spacing: 3
             Layout.fillWidth: true
@@ -32,7 +32,7 @@ WorkspaceRow {
                     elide: Text.ElideMiddle
                     Layout.fillWidth: true
                 }
-                InkText { text: row.reclaimable; font.pixelSize: 13; font.weight: Font.DemiBold; color: View.palette.crimson }
+                InkText { text: row.reclaimable; font.pixelSize: 13; font.weight: Font.DemiBold; color: View.palette.crimsonText }
             }
             InkText {
                 text: row.cloneCount + "  ·  " + View.texts.eachCopyLabel + " " + row.eachSize

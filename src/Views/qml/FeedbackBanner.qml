@@ -19,7 +19,7 @@ GlassCard {
         RowLayout {
             spacing: 8
             Layout.fillWidth: true
-            GlyphIcon { symbol: "checkmark.seal.fill"; color: View.palette.emerald; size: 18 }
+            GlyphIcon { symbol: "checkmark.seal.fill"; color: View.palette.emeraldText; size: 18 }
             InkText {
                 id: message
                 objectName: "bannerText"

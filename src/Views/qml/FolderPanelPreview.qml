@@ -43,8 +43,8 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     x: 8
                     spacing: 6
-                    GlyphIcon { symbol: place.modelData.symbol; size: 13; color: place.modelData.home ? "white" : View.palette.cobalt }
-                    InkText { text: place.modelData.label; font.pixelSize: 12; color: place.modelData.home ? "white" : View.palette.inkSecondary }
+                    GlyphIcon { symbol: place.modelData.symbol; size: 13; color: place.modelData.home ? View.palette.onFill(View.palette.cobalt) : View.palette.cobaltText }
+                    InkText { text: place.modelData.label; font.pixelSize: 12; color: place.modelData.home ? View.palette.onFill(View.palette.cobalt) : View.palette.inkSecondary }
                 }
             }
         }
@@ -74,7 +74,7 @@ Rectangle {
             border.width: 2
             border.color: Qt.rgba(View.palette.emerald.r, View.palette.emerald.g, View.palette.emerald.b, View.onboardingPulse ? 0.9 : 0.3)
             Behavior on border.color { ColorAnimation { duration: 500 } }
-            InkText { id: grantText; anchors.centerIn: parent; text: View.texts.panelPreviewGrant; font.pixelSize: 12; color: "white"; font.weight: Font.DemiBold }
+            InkText { id: grantText; anchors.centerIn: parent; text: View.texts.panelPreviewGrant; font.pixelSize: 12; color: View.palette.onFill(View.palette.cobalt); font.weight: Font.DemiBold }
         }
     }
     BadgePill {

@@ -1,8 +1,11 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quillmere
 
-// The glass card: fill by selection, accent outline when selected, a soft shadow below.
-// Drawn without shader effects so it looks the same on every scene-graph backend.
+// The glass card: fill by selection, accent outline when selected, a soft black shadow below
+// whose strength follows the mode and the hover. Drawn without shader effects (stacked
+// rounded rectangles stand in for the blur), so it looks the same on every scene-graph
+// backend; hovering changes only the shadow and the highlight, never the layout.
 Item {
     id: card
     property bool selected: false
@@ -10,16 +13,25 @@ Item {
     property real radius: 16
     property bool hovered: hover.hovered
     default property alias content: body.data
+    readonly property real shadowOpacity: card.hovered ? View.palette.hoveredShadowOpacity : View.palette.shadowOpacity
 
     HoverHandler { id: hover }
 
-    Rectangle {
-        anchors.fill: parent
-        anchors.topMargin: 6
-        anchors.bottomMargin: -6
-        radius: card.radius + 2
-        color: "black"
-        opacity: View.palette.shadowOpacity * (card.hovered ? 1.75 : 1.0) * 0.6
+    // Three layers, each wider and farther down: together the shadow's full opacity under the
+    // card, fading outwards.
+    Repeater {
+        model: 3
+        Rectangle {
+            id: layer
+            required property int index
+            anchors.fill: parent
+            anchors.margins: -layer.index * 3
+            anchors.topMargin: 2 + layer.index * 2
+            anchors.bottomMargin: -(4 + layer.index * 4)
+            radius: card.radius + layer.index * 3
+            color: "black"
+            opacity: card.shadowOpacity / 3
+        }
     }
     Rectangle {
         anchors.fill: parent

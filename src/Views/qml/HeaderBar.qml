@@ -6,6 +6,7 @@ import Quillmere
 // restore history, appearance and language.
 Item {
     id: header
+    objectName: "headerBar"
     implicitHeight: 48
 
     RowLayout {
@@ -52,7 +53,7 @@ Item {
             text: View.texts.undoRestoreTitle
             chosen: View.showRestoreHistoryPopover
             onClicked: View.showRestoreHistoryPopover = !View.showRestoreHistoryPopover
-            RestoreHistoryPopover { x: restoreButton.width - width; y: restoreButton.height + 8 }
+            RestoreHistoryPopover { x: View.isRightToLeft ? 0 : restoreButton.width - width; y: restoreButton.height + 8 }
         }
         HeaderButton {
             objectName: "appearanceButton"
@@ -72,7 +73,7 @@ Item {
             trailingSymbol: "chevron.down"
             chosen: View.showLanguageMatrixPopover
             onClicked: View.showLanguageMatrixPopover = true
-            LanguagePopup { x: languageButton.width - width; y: languageButton.height + 8 }
+            LanguagePopover { x: View.isRightToLeft ? 0 : languageButton.width - width; y: languageButton.height + 8 }
         }
     }
 }

@@ -37,6 +37,6 @@ T.Button {
         spacing: 6
         GlyphIcon { symbol: button.symbol; size: 15; color: View.palette.inkSecondary; visible: button.symbol !== ""; anchors.verticalCenter: parent.verticalCenter }
         InkText { text: button.text; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
-        GlyphIcon { symbol: button.trailingSymbol; size: 13; color: View.palette.inkMuted; visible: button.trailingSymbol !== ""; anchors.verticalCenter: parent.verticalCenter }
+        GlyphIcon { symbol: button.trailingSymbol; size: 13; color: View.palette.inkMutedText; visible: button.trailingSymbol !== ""; anchors.verticalCenter: parent.verticalCenter }
     }
 }

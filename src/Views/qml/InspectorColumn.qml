@@ -20,7 +20,7 @@ Rectangle {
 
         RowLayout {
             Layout.rightMargin: 10
-            GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobalt; size: 20 }
+            GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobaltText; size: 20 }
             InkText { text: View.texts.inspectorTitle; color: View.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
         BadgePill { symbol: "bolt.shield.fill"; label: View.texts.zeroFinderJump; tint: View.palette.cobalt }
@@ -32,8 +32,8 @@ Rectangle {
             Layout.rightMargin: 10
             Layout.topMargin: 40
             spacing: 10
-            GlyphIcon { symbol: "sparkle.magnifyingglass"; color: View.palette.inkMuted; size: 36; Layout.alignment: Qt.AlignHCenter }
-            InkText { text: View.texts.inspectorEmpty; color: View.palette.inkMuted; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
+            GlyphIcon { symbol: "sparkle.magnifyingglass"; color: View.palette.inkMutedText; size: 36; Layout.alignment: Qt.AlignHCenter }
+            InkText { text: View.texts.inspectorEmpty; color: View.palette.inkMutedText; font.pixelSize: 13; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
         }
 
         Flickable {
@@ -51,6 +51,8 @@ Rectangle {
                 id: details
                 objectName: "inspectorDetails"
                 property string kind: View.inspectedKind
+                // The scroll bar's lane is kept free on whichever side it stands.
+                x: View.isRightToLeft ? 10 : 0
                 width: scroller.width - 10
                 y: 4
                 sourceComponent: {

@@ -16,13 +16,13 @@ ColumnLayout {
             Layout.fillWidth: true
             ColumnLayout {
                 spacing: 0
-                InkText { text: View.texts.appBodyLabel; color: View.palette.inkMuted; font.pixelSize: 11 }
+                InkText { text: View.texts.appBodyLabel; color: View.palette.inkMutedText; font.pixelSize: 11 }
                 InkText { text: View.inspector.appSizeText; font.pixelSize: 14; font.weight: Font.DemiBold }
             }
             ColumnLayout {
                 spacing: 0
-                InkText { text: View.texts.appCacheLabel; color: View.palette.inkMuted; font.pixelSize: 11 }
-                InkText { text: View.inspector.cacheSizeText; color: View.palette.cobalt; font.pixelSize: 14; font.weight: Font.DemiBold }
+                InkText { text: View.texts.appCacheLabel; color: View.palette.inkMutedText; font.pixelSize: 11 }
+                InkText { text: View.inspector.cacheSizeText; color: View.palette.cobaltText; font.pixelSize: 14; font.weight: Font.DemiBold }
             }
         }
     }
@@ -34,8 +34,8 @@ ColumnLayout {
         RowLayout {
             spacing: 8
             Layout.fillWidth: true
-            GlyphIcon { symbol: "checkmark.seal.fill"; color: View.palette.emerald; size: 18 }
-            InkText { text: View.texts.appNoLeftovers; color: View.palette.emerald; font.pixelSize: 12; wrapMode: Text.Wrap; Layout.fillWidth: true }
+            GlyphIcon { symbol: "checkmark.seal.fill"; color: View.palette.emeraldText; size: 18 }
+            InkText { text: View.texts.appNoLeftovers; color: View.palette.emeraldText; font.pixelSize: 12; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
     }
 

@@ -21,8 +21,9 @@ WorkspaceRow {
     RowLayout {
         width: parent.width
         spacing: 10
-        opacity: row.selectable ? 1 : 0.5
-        GlyphIcon { symbol: "app"; color: View.palette.violet; size: 22; Layout.alignment: Qt.AlignTop }
+        // Without leftovers in cache-only mode the row says so by its muted symbol and badge;
+        // its texts stay readable.
+        GlyphIcon { symbol: "app"; color: row.selectable ? View.palette.violetText : View.palette.inkMutedText; size: 22; Layout.alignment: Qt.AlignTop }
         ColumnLayout {
             spacing: 3
             Layout.fillWidth: true
@@ -39,7 +40,7 @@ WorkspaceRow {
             }
             InkText {
                 text: row.bundleId
-                color: View.palette.inkMuted
+                color: View.palette.inkMutedText
                 font.pixelSize: 11
                 elide: Text.ElideRight
                 Layout.fillWidth: true

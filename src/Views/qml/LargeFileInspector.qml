@@ -20,7 +20,7 @@ ColumnLayout {
             BadgePill { visible: View.inspector.verificationBadge !== ""; symbol: "checkmark.shield.fill"; label: View.inspector.verificationBadge; tint: View.palette.emerald }
         }
         InkText { visible: text !== ""; text: View.inspector.verificationReason; color: View.palette.inkSecondary; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
-        InkText { text: View.texts.modifiedLabel + " · " + View.inspector.modifiedText; color: View.palette.inkMuted; font.pixelSize: 11 }
+        InkText { text: View.texts.modifiedLabel + " · " + View.inspector.modifiedText; color: View.palette.inkMutedText; font.pixelSize: 11 }
         Flow {
             spacing: 8
             Layout.fillWidth: true

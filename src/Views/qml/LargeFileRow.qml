@@ -23,7 +23,7 @@ WorkspaceRow {
         spacing: 10
         GlyphIcon {
             symbol: row.isVideo ? "play.fill" : "doc.viewfinder.fill"
-            color: View.palette.cobalt
+            color: View.palette.cobaltText
             size: 20
             Layout.alignment: Qt.AlignTop
         }
@@ -43,7 +43,7 @@ WorkspaceRow {
             }
             InkText {
                 text: row.path
-                color: View.palette.inkMuted
+                color: View.palette.inkMutedText
                 font.pixelSize: 11
                 elide: Text.ElideMiddle
                 Layout.fillWidth: true

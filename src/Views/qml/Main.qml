@@ -13,51 +13,72 @@ ApplicationWindow {
     title: View.texts.productName
     color: View.palette.canvasBase
 
-    Backdrop { anchors.fill: parent }
-
-    RowLayout {
+    // Everything the window draws, mirrored as a whole for right-to-left languages.
+    Item {
+        id: frame
+        objectName: "windowFrame"
         anchors.fill: parent
-        spacing: 0
-        // Nothing under the overlay or a running clean takes input.
-        enabled: !View.showsOnboarding && !View.isPurging
+        LayoutMirroring.enabled: View.isRightToLeft
+        LayoutMirroring.childrenInherit: true
 
-        Sidebar { Layout.preferredWidth: 260; Layout.fillHeight: true }
+        Backdrop { anchors.fill: parent }
 
-        ColumnLayout {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
+        RowLayout {
+            anchors.fill: parent
             spacing: 0
-            HeaderBar { Layout.fillWidth: true; Layout.margins: 16; Layout.bottomMargin: 0 }
-            RowLayout {
+            // Nothing under the overlay or a running clean takes input.
+            enabled: !View.showsOnboarding && !View.isPurging
+
+            Sidebar { objectName: "sidebar"; Layout.preferredWidth: 260; Layout.fillHeight: true }
+
+            ColumnLayout {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 spacing: 0
-                WorkspaceColumn {
+                HeaderBar { Layout.fillWidth: true; Layout.margins: 16; Layout.bottomMargin: 0 }
+                RowLayout {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    Layout.margins: 16
+                    spacing: 0
+                    WorkspaceColumn {
+                        objectName: "workspaceColumn"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        Layout.margins: 16
+                    }
+                    InspectorColumn { objectName: "inspectorColumn"; Layout.preferredWidth: 320; Layout.fillHeight: true }
                 }
-                InspectorColumn { Layout.preferredWidth: 320; Layout.fillHeight: true }
             }
+        }
+
+        PurgeOverlay {
+            objectName: "purgeOverlay"
+            anchors.fill: parent
+            opacity: View.isPurging ? 1 : 0
+            visible: opacity > 0
+            Behavior on opacity { NumberAnimation { duration: 180; easing.type: Easing.OutCubic } }
+        }
+
+        CleanConfirmation {}
+
+        OnboardingOverlay {
+            objectName: "onboardingOverlay"
+            anchors.fill: parent
+            opacity: View.showsOnboarding ? 1 : 0
+            visible: opacity > 0
+            // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
+            Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
         }
     }
 
-    PurgeOverlay {
-        objectName: "purgeOverlay"
-        anchors.fill: parent
-        opacity: View.isPurging ? 1 : 0
-        visible: opacity > 0
-        Behavior on opacity { NumberAnimation { duration: 180; easing.type: Easing.OutCubic } }
-    }
-
-    CleanConfirmation {}
-
-    OnboardingOverlay {
-        objectName: "onboardingOverlay"
-        anchors.fill: parent
-        opacity: View.showsOnboarding ? 1 : 0
-        visible: opacity > 0
-        // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
-        Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
-    }
+    // The window's keys: rescan, the four workspaces, undo of the last clean, and Escape for
+    // whatever is open. None of them reaches under the onboarding or a running clean.
+    readonly property bool takesCommands: !View.showsOnboarding && !View.isPurging
+    Shortcut { sequence: "Ctrl+R"; enabled: window.takesCommands; onActivated: View.rescan() }
+    Shortcut { sequence: "Ctrl+1"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(0) }
+    Shortcut { sequence: "Ctrl+2"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(1) }
+    Shortcut { sequence: "Ctrl+3"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(2) }
+    Shortcut { sequence: "Ctrl+4"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(3) }
+    Shortcut { sequence: "Ctrl+Z"; enabled: window.takesCommands; onActivated: View.undoLastClean() }
+    Shortcut { sequence: "Escape"; onActivated: View.closeTopmost() }
 }

@@ -43,7 +43,7 @@ T.CheckBox {
         GlyphIcon {
             symbol: "trash.circle.fill"
             size: 15
-            color: toggle.checked ? View.palette.emerald : View.palette.crimson
+            color: toggle.checked ? View.palette.emeraldText : View.palette.crimsonText
             anchors.verticalCenter: parent.verticalCenter
         }
         Rectangle {
@@ -54,7 +54,7 @@ T.CheckBox {
             color: toggle.checked ? View.palette.emerald : "transparent"
             border.width: 1.5
             border.color: toggle.checked ? View.palette.emerald : View.palette.inkMuted
-            GlyphIcon { anchors.centerIn: parent; symbol: "checkmark"; size: 12; color: "white"; visible: toggle.checked }
+            GlyphIcon { anchors.centerIn: parent; symbol: "checkmark"; size: 12; color: View.palette.onFill(View.palette.emerald); visible: toggle.checked }
         }
         InkText { text: toggle.text; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
     }

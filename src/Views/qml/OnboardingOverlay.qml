@@ -2,11 +2,16 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Quillmere
 import QtQuick.Layouts
+import QtQuick.Templates as T
 
 // Covers the window until the home folder is granted: why, what we promise, where to click.
 Rectangle {
     id: overlay
     color: Qt.rgba(View.palette.canvasBase.r, View.palette.canvasBase.g, View.palette.canvasBase.b, 0.94)
+
+    // The keyboard starts on the one thing to do here.
+    onVisibleChanged: if (visible) grantButton.forceActiveFocus()
+    Component.onCompleted: if (visible) grantButton.forceActiveFocus()
 
     // Swallow input meant for the window underneath.
     MouseArea { anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.AllButtons; onWheel: (wheel) => wheel.accepted = true }
@@ -27,7 +32,7 @@ Rectangle {
 
             GlyphIcon {
                 symbol: View.bookmarkWasStale ? "exclamationmark.arrow.triangle.2.circlepath" : "folder.badge.person.crop"
-                color: View.bookmarkWasStale ? View.palette.amber : View.palette.emerald
+                color: View.bookmarkWasStale ? View.palette.amberText : View.palette.emeraldText
                 size: 40
                 Layout.alignment: Qt.AlignHCenter
             }
@@ -43,7 +48,7 @@ Rectangle {
             InkText {
                 objectName: "onboardingBody"
                 text: View.bookmarkWasStale ? View.texts.onboardingStaleBody : View.texts.onboardingBody
-                color: View.bookmarkWasStale ? View.palette.amber : View.palette.inkSecondary
+                color: View.bookmarkWasStale ? View.palette.amberText : View.palette.inkSecondary
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -63,7 +68,7 @@ Rectangle {
                         id: promise
                         required property var modelData
                         spacing: 10
-                        GlyphIcon { symbol: promise.modelData.symbol; color: View.palette.emerald; size: 17 }
+                        GlyphIcon { symbol: promise.modelData.symbol; color: View.palette.emeraldText; size: 17 }
                         InkText { text: promise.modelData.label; color: View.palette.inkPrimary; font.pixelSize: 13 }
                     }
                 }
@@ -73,32 +78,45 @@ Rectangle {
 
             InkText {
                 text: View.panelHintText
-                color: View.palette.inkMuted
+                color: View.palette.inkMutedText
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
             }
 
-            Rectangle {
+            T.Button {
                 id: grantButton
                 objectName: "grantHomeButton"
+                text: View.texts.onboardingGrantButton
                 Layout.alignment: Qt.AlignHCenter
-                implicitWidth: buttonRow.implicitWidth + 40
-                implicitHeight: 46
-                radius: 23
-                color: View.palette.emerald
+                Layout.maximumWidth: column.width
+                implicitWidth: grantButton.implicitContentWidth + leftPadding + rightPadding
+                implicitHeight: Math.max(46, grantButton.implicitContentHeight + 16)
+                focusPolicy: Qt.StrongFocus
                 scale: View.onboardingPulse ? 1.04 : 1.0
                 Behavior on scale { NumberAnimation { duration: 700; easing.type: Easing.InOutQuad } }
-                Row {
-                    id: buttonRow
-                    anchors.centerIn: parent
-                    spacing: 8
-                    GlyphIcon { symbol: "folder.badge.person.crop"; color: "white"; size: 18; anchors.verticalCenter: parent.verticalCenter }
-                    InkText { text: View.texts.onboardingGrantButton; color: "white"; font.pixelSize: 15; font.weight: Font.DemiBold; anchors.verticalCenter: parent.verticalCenter }
-                    GlyphIcon { symbol: "arrow.right"; color: "white"; size: 16; anchors.verticalCenter: parent.verticalCenter }
+                Accessible.role: Accessible.Button
+                Accessible.name: grantButton.text
+                Accessible.onPressAction: grantButton.clicked()
+                Keys.onReturnPressed: grantButton.clicked()
+                Keys.onEnterPressed: grantButton.clicked()
+                onClicked: View.requestHomeGrant()
+                readonly property color ink: View.palette.onFill(View.palette.emerald)
+                background: Rectangle {
+                    radius: height / 2
+                    color: grantButton.down ? Qt.darker(View.palette.emerald, 1.1) : View.palette.emerald
+                    border.width: grantButton.visualFocus ? 3 : 0
+                    border.color: View.palette.inkPrimary
                 }
-                TapHandler { onTapped: View.requestHomeGrant() }
+                leftPadding: 20
+                rightPadding: 20
+                contentItem: RowLayout {
+                    spacing: 8
+                    GlyphIcon { symbol: "folder.badge.person.crop"; color: grantButton.ink; size: 18 }
+                    InkText { text: grantButton.text; color: grantButton.ink; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; horizontalAlignment: Text.AlignHCenter; Layout.fillWidth: true }
+                    GlyphIcon { symbol: "arrow.right"; color: grantButton.ink; size: 16 }
+                }
             }
 
             GrantNoticeCard { Layout.fillWidth: true }

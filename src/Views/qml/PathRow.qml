@@ -19,7 +19,7 @@ ColumnLayout {
     RowLayout {
         spacing: 6
         Layout.fillWidth: true
-        GlyphIcon { symbol: "folder.fill"; color: row.tint; size: 14 }
+        GlyphIcon { symbol: "folder.fill"; color: View.palette.textShade(row.tint, View.palette.isDark); size: 14 }
         T.AbstractButton {
             id: pathButton
             objectName: "pathText"

@@ -9,6 +9,8 @@ T.Button {
     property string symbol
     property color tint: View.palette.emerald
     property bool quiet: false
+    // Filled: a deep shade of the tint reads on it; quiet: the tint's text shade on the card.
+    readonly property color ink: button.quiet ? View.palette.textShade(button.tint, View.palette.isDark) : View.palette.onFill(button.tint)
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: 32
@@ -35,12 +37,12 @@ T.Button {
             symbol: button.symbol
             visible: button.symbol !== ""
             size: 15
-            color: button.quiet ? button.tint : "white"
+            color: button.ink
             anchors.verticalCenter: parent.verticalCenter
         }
-        Text {
+        InkText {
             text: button.text
-            color: button.quiet ? button.tint : "white"
+            color: button.ink
             font.pixelSize: 13
             font.weight: Font.DemiBold
             anchors.verticalCenter: parent.verticalCenter

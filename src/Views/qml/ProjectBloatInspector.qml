@@ -32,8 +32,8 @@ ColumnLayout {
         RowLayout {
             spacing: 8
             Layout.fillWidth: true
-            GlyphIcon { symbol: "checkmark.shield.fill"; color: View.palette.emerald; size: 18 }
-            InkText { text: View.texts.gitSourcePreserved; color: View.palette.emerald; font.pixelSize: 12; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
+            GlyphIcon { symbol: "checkmark.shield.fill"; color: View.palette.emeraldText; size: 18 }
+            InkText { text: View.texts.gitSourcePreserved; color: View.palette.emeraldText; font.pixelSize: 12; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
     }
 

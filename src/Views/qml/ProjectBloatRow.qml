@@ -22,7 +22,7 @@ WorkspaceRow {
     RowLayout {
         width: parent.width
         spacing: 10
-        GlyphIcon { symbol: "shippingbox.fill"; color: View.palette.amber; size: 20; Layout.alignment: Qt.AlignTop }
+        GlyphIcon { symbol: "shippingbox.fill"; color: View.palette.amberText; size: 20; Layout.alignment: Qt.AlignTop }
         ColumnLayout {
             spacing: 3
             Layout.fillWidth: true
@@ -39,7 +39,7 @@ WorkspaceRow {
             }
             InkText {
                 text: row.path
-                color: View.palette.inkMuted
+                color: View.palette.inkMutedText
                 font.pixelSize: 11
                 elide: Text.ElideMiddle
                 Layout.fillWidth: true

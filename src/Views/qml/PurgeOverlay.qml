@@ -52,7 +52,7 @@ Rectangle {
                     text: Math.round(View.column.purgeProgress * 100) + "%"
                     font.pixelSize: 15
                     font.weight: Font.Bold
-                    color: View.palette.emerald
+                    color: View.palette.emeraldText
                 }
             }
             InkText {

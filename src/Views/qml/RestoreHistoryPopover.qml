@@ -1,38 +1,27 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Templates as T
 import Quillmere
 
 // What this session's cleans moved to the Trash, newest clean first: put back everything, or
 // one item. Escape or a click outside closes it.
-T.Popup {
+Popover {
     id: popover
     objectName: "restoreHistoryPopover"
+    title: View.texts.restorePopoverTitle
     width: 400
-    implicitHeight: historyLayout.implicitHeight + topPadding + bottomPadding
     padding: 16
-    focus: true
     visible: View.showRestoreHistoryPopover
-    closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutsideParent
     onClosed: View.showRestoreHistoryPopover = false
-
-    background: Rectangle {
-        radius: 18
-        color: View.palette.isDark ? View.palette.canvasBase : "white"
-        border.color: View.palette.hairlineBorder
-    }
 
     ColumnLayout {
         id: historyLayout
-        anchors.fill: parent
+        width: parent.width
         spacing: 10
-        Accessible.role: Accessible.Dialog
-        Accessible.name: View.texts.restorePopoverTitle
         RowLayout {
             spacing: 8
             Layout.fillWidth: true
-            GlyphIcon { symbol: "arrow.uturn.backward.circle.fill"; color: View.palette.emerald; size: 18 }
+            GlyphIcon { symbol: "arrow.uturn.backward.circle.fill"; color: View.palette.emeraldText; size: 18 }
             InkText {
                 text: View.texts.restorePopoverTitle
                 font.pixelSize: 14

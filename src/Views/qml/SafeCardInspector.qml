@@ -58,11 +58,11 @@ ColumnLayout {
             }
             InkText { visible: entry.note !== ""; text: entry.note; color: View.palette.inkSecondary; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
             BadgePill { visible: entry.safetyLevel !== ""; symbol: "checkmark.shield.fill"; label: entry.safetyLevel; tint: View.palette.emerald; Layout.maximumWidth: entry.width - 24 }
-            InkText { visible: entry.verification !== ""; text: entry.verification; color: View.palette.inkMuted; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
+            InkText { visible: entry.verification !== ""; text: entry.verification; color: View.palette.inkMutedText; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
             InkText {
                 visible: entry.lastModified !== ""
                 text: View.texts.modifiedLabel + " · " + entry.lastModified
-                color: View.palette.inkMuted
+                color: View.palette.inkMutedText
                 font.pixelSize: 11
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true

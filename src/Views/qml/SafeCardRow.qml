@@ -22,7 +22,7 @@ WorkspaceRow {
     RowLayout {
         width: parent.width
         spacing: 10
-        GlyphIcon { symbol: row.symbol; color: row.accent; size: 22; Layout.alignment: Qt.AlignTop }
+        GlyphIcon { symbol: row.symbol; color: View.palette.textShade(row.accent, View.palette.isDark); size: 22; Layout.alignment: Qt.AlignTop }
         ColumnLayout {
             spacing: 4
             Layout.fillWidth: true

@@ -1,33 +1,42 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import Quillmere
-import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Quillmere
 
-// The trust sidebar: product name, the four workspace tabs with their counts, access status.
+// The trust sidebar: product name, the four workspace tabs with their counts, the safety
+// vault, the disk and the folder access.
 Rectangle {
     id: sidebar
     color: View.palette.sidebarTint
 
-    Rectangle { anchors.right: parent.right; width: 1; height: parent.height; color: View.palette.hairlineBorder }
+    // The edge towards the workspace column (the left one once mirrored).
+    Rectangle {
+        anchors.right: parent.right
+        width: 1
+        height: parent.height
+        color: View.palette.hairlineBorder
+    }
 
     ColumnLayout {
         anchors.fill: parent
-        anchors.margins: 16
-        spacing: 10
+        anchors.margins: 14
+        spacing: 8
 
         InkText {
             text: View.texts.productName
-            color: View.palette.inkPrimary
-            font.pixelSize: 22
+            font.pixelSize: 21
             font.weight: Font.Bold
         }
         InkText {
             text: View.texts.trustWorkspacesSection
-            color: View.palette.inkMuted
+            color: View.palette.inkMutedText
             font.pixelSize: 11
             font.letterSpacing: 1.2
-            Layout.bottomMargin: 4
+            wrapMode: Text.Wrap
+            fitsWhole: true
+            Layout.fillWidth: true
+            Layout.bottomMargin: 2
         }
 
         Repeater {
@@ -41,14 +50,20 @@ Rectangle {
                 required property color accent
                 required property int count
                 required property bool isSelected
+                required property bool isCounting
                 objectName: "workspaceTab" + index
                 text: tab.title
                 Layout.fillWidth: true
-                Layout.preferredHeight: 64
+                implicitHeight: Math.max(52, tab.contentItem.implicitHeight + topPadding + bottomPadding)
+                topPadding: 8
+                bottomPadding: 8
+                leftPadding: 20
+                rightPadding: 10
                 focusPolicy: Qt.StrongFocus
                 checkable: false
                 checked: tab.isSelected
                 Accessible.name: tab.title
+                Accessible.description: tab.subtitle
                 Accessible.selected: tab.isSelected
                 Accessible.onPressAction: tab.clicked()
                 Keys.onReturnPressed: tab.clicked()
@@ -61,8 +76,9 @@ Rectangle {
                     radius: 14
                     Rectangle {
                         visible: tab.isSelected
-                        width: 3; radius: 1.5
-                        anchors { left: parent.left; top: parent.top; bottom: parent.bottom; margins: 12 }
+                        width: 3
+                        radius: 1.5
+                        anchors { left: parent.left; top: parent.top; bottom: parent.bottom; leftMargin: 9; topMargin: 12; bottomMargin: 12 }
                         color: tab.accent
                     }
                     Rectangle {
@@ -75,60 +91,29 @@ Rectangle {
                     }
                 }
                 contentItem: RowLayout {
-                    spacing: 10
-                    GlyphIcon { symbol: tab.symbol; size: 20; color: tab.accent }
+                    spacing: 9
+                    GlyphIcon { symbol: tab.symbol; size: 19; color: View.palette.textShade(tab.accent, View.palette.isDark) }
                     ColumnLayout {
-                        spacing: 2
+                        spacing: 1
                         Layout.fillWidth: true
-                        InkText { text: tab.title; color: View.palette.inkPrimary; font.pixelSize: 14; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
-                        InkText { text: tab.subtitle; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+                        // Titles and subtitles wrap rather than lose their ends.
+                        InkText { objectName: "tabTitle"; text: tab.title; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; fitsWhole: true; Layout.fillWidth: true }
+                        InkText { objectName: "tabSubtitle"; text: tab.subtitle; color: View.palette.inkSecondary; font.pixelSize: 11; wrapMode: Text.Wrap; fitsWhole: true; Layout.fillWidth: true }
                     }
-                    InkText { text: tab.count; color: tab.accent; font.pixelSize: 15; font.weight: Font.Bold }
-                }
-                leftPadding: 22
-                rightPadding: 12
-            }
-        }
-
-        Item { Layout.fillHeight: true }
-
-        // Access status: whole home folder or only part of it, and the grant actions.
-        GlassCard {
-            visible: View.grantedHomeName !== ""
-            Layout.fillWidth: true
-            Layout.preferredHeight: 44
-            radius: 12
-            RowLayout {
-                anchors.fill: parent
-                anchors.margins: 10
-                GlyphIcon {
-                    symbol: View.coversWholeHome ? "checkmark.shield.fill" : "exclamationmark.shield.fill"
-                    color: View.coversWholeHome ? View.palette.emerald : View.palette.amber
-                    size: 18
-                }
-                InkText {
-                    text: View.grantedHomeName + (View.coversWholeHome ? "" : " · " + View.texts.accessPartial)
-                    color: View.palette.inkSecondary
-                    font.pixelSize: 12
-                    elide: Text.ElideMiddle
-                    Layout.fillWidth: true
-                }
-                ToolButton {
-                    contentItem: GlyphIcon { symbol: "chevron.up.chevron.down"; color: View.palette.inkSecondary; size: 14 }
-                    onClicked: accessMenu.open()
-                    Menu {
-                        id: accessMenu
-                        y: -implicitHeight
-                        MenuItem { text: View.texts.regrantHomeFolder; onTriggered: View.requestHomeGrant() }
-                        MenuItem {
-                            text: View.applicationsGranted ? View.texts.applicationsFolderGranted : View.texts.grantApplicationsFolder
-                            enabled: !View.applicationsGranted
-                            onTriggered: View.requestApplicationsGrant()
-                        }
-                        MenuItem { text: View.texts.revokeAllAccess; onTriggered: View.revokeAll() }
+                    InkText {
+                        text: tab.isCounting ? "…" : tab.count
+                        color: View.palette.textShade(tab.accent, View.palette.isDark)
+                        font.pixelSize: 14
+                        font.weight: Font.Bold
                     }
                 }
             }
         }
+
+        Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+
+        VaultBlock { Layout.fillWidth: true }
+        DiskBlock { Layout.fillWidth: true }
+        AccessRow { Layout.fillWidth: true }
     }
 }

@@ -2,15 +2,80 @@ import QtQuick
 import QtQuick.Layouts
 import Quillmere
 
-// The middle column: the grant notice, the result of the last clean, the cockpit's actions,
-// the scan's progress while it runs, and the workspace shown.
-ColumnLayout {
+// The middle column: the grant notice, the result of the last clean, the cockpit with its
+// ring and pods, the scan's progress while it runs, and the workspace shown. The workspace's
+// list keeps room for a few rows; where the window is too short for all of it, the column
+// scrolls as a whole instead of squeezing its parts into each other.
+Flickable {
     id: column
+    clip: true
+    contentWidth: width
+    contentHeight: stack.height
+    boundsBehavior: Flickable.StopAtBounds
+    interactive: contentHeight > height
+    // The focused control is scrolled into view (keyboard navigation through the column).
+    function reveal(item) {
+        const at = item.mapToItem(stack, 0, 0)
+        if (at.y < contentY)
+            contentY = Math.max(0, at.y - 8)
+        else if (at.y + item.height > contentY + height)
+            contentY = Math.min(contentHeight - height, at.y + item.height - height + 8)
+    }
+    Connections {
+        target: column.Window.window
+        function onActiveFocusItemChanged() {
+            const item = column.Window.activeFocusItem
+            for (let at = item; at; at = at.parent)
+                if (at === stack) {
+                    column.reveal(item)
+                    return
+                }
+        }
+    }
+
+    // Where in the column the view is, while there is more of it than fits.
+    Rectangle {
+        parent: column
+        visible: column.interactive
+        anchors.right: parent.right
+        anchors.rightMargin: -10
+        y: column.height * column.visibleArea.yPosition
+        width: 3
+        height: column.height * column.visibleArea.heightRatio
+        radius: 1.5
+        color: View.palette.inkMuted
+        opacity: 0.6
+    }
+
+    ColumnLayout {
+    id: stack
+    width: column.width
+    height: Math.max(column.height, implicitHeight)
     spacing: 12
 
     GrantNoticeCard { Layout.fillWidth: true; visible: View.grantNoticeKind !== "" && !View.showsOnboarding }
     FeedbackBanner { Layout.fillWidth: true; visible: View.column.bannerVisible }
     CleanCockpit { objectName: "cleanCockpit"; Layout.fillWidth: true }
+
+    // One pod per workspace, in their order: a row of four, or two rows of two where four
+    // would leave their titles no room.
+    GridLayout {
+        id: pods
+        objectName: "metricPods"
+        columns: width >= 560 ? 4 : 2
+        rowSpacing: 8
+        columnSpacing: 8
+        Layout.fillWidth: true
+        Layout.maximumHeight: implicitHeight
+        Repeater {
+            model: View.workspaces
+            delegate: MetricPod {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.preferredWidth: 1
+            }
+        }
+    }
 
     // The scan's progress while it runs.
     ColumnLayout {
@@ -20,7 +85,7 @@ ColumnLayout {
         RowLayout {
             Layout.fillWidth: true
             InkText { text: View.scanTitle; font.pixelSize: 12; font.weight: Font.DemiBold; elide: Text.ElideRight; Layout.fillWidth: true }
-            InkText { text: Math.round(View.scanProgress * 100) + "%"; color: View.palette.emerald; font.pixelSize: 12; font.weight: Font.Bold }
+            InkText { text: Math.round(View.scanProgress * 100) + "%"; color: View.palette.emeraldText; font.pixelSize: 12; font.weight: Font.Bold }
         }
         Rectangle {
             Layout.fillWidth: true
@@ -34,8 +99,9 @@ ColumnLayout {
                 color: View.palette.emerald
             }
         }
-        InkText { text: View.scanPhaseText; color: View.palette.inkMuted; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
+        InkText { text: View.scanPhaseText; color: View.palette.inkMutedText; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
     }
 
-    WorkspacePanel { Layout.fillWidth: true; Layout.fillHeight: true }
+    WorkspacePanel { Layout.fillWidth: true; Layout.fillHeight: true; Layout.minimumHeight: 280 }
+    }
 }

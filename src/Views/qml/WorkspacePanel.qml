@@ -120,7 +120,7 @@ ColumnLayout {
             id: bannerRow
             anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 12 }
             spacing: 10
-            GlyphIcon { symbol: "app.badge.checkmark"; color: View.palette.amber; size: 20 }
+            GlyphIcon { symbol: "app.badge.checkmark"; color: View.palette.amberText; size: 20 }
             ColumnLayout {
                 spacing: 2
                 Layout.fillWidth: true
@@ -209,7 +209,7 @@ ColumnLayout {
             visible: !View.column.hasRows && View.isScanning
             anchors.centerIn: parent
             text: View.texts.scanningNowTitle
-            color: View.palette.inkMuted
+            color: View.palette.inkMutedText
             font.pixelSize: 14
         }
     }

@@ -1,0 +1,93 @@
+// Every text the window shows, measured against what it is drawn on, in both modes: the
+// workspaces, the popovers, the confirmation of a permanent delete and the onboarding.
+#include "Views/TextContrast.h"
+#include "Views/WindowTestSupport.h"
+
+#include <QColor>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string report(const std::vector<QString>& faults)
+{
+    QString text;
+    for (const QString& fault : faults)
+        text += fault + QLatin1Char('\n');
+    return text.toStdString();
+}
+
+void collect(WindowUnderTest& w, const QString& where, std::vector<QString>& faults,
+             ContrastScope scope = ContrastScope::wholeWindow)
+{
+    w.settle();
+    for (const QString& fault : contrastFaults(*w.window, scope))
+        faults.push_back(w.view->languageRaw() + "/" + w.view->appearanceRaw() + " " + where + ": " + fault);
+}
+
+} // namespace
+
+TEST(WindowContrast, RatiosFollowTheWcagFormula)
+{
+    EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
+    EXPECT_DOUBLE_EQ(contrastRatio(QColor("#777777"), QColor("#777777")), 1.0);
+    EXPECT_NEAR(contrastRatio(QColor("#767676"), Qt::white), 4.54, 0.01); // the lightest grey that passes on white
+}
+
+TEST(WindowContrast, EveryTextReadsOnWhatItIsDrawnOnInBothModes)
+{
+    WindowUnderTest w;
+    w.sandboxed = true; // with the access row
+    w.fillEveryWorkspace();
+    w.open();
+    std::vector<QString> faults;
+    for (const char* mode : {"obsidian", "dawn"}) {
+        w.view->setAppearanceRaw(mode);
+        // Arabic mirrors the layout: texts land on other parts of the backdrop.
+        for (const char* language : {"en", "ar", "zh-Hans"}) {
+            w.view->setLanguageRaw(language);
+            for (int workspace = 0; workspace < 4; ++workspace) {
+                w.view->selectWorkspaceIndex(workspace);
+                collect(w, QStringLiteral("workspace %1").arg(workspace), faults);
+            }
+            w.view->chooseDevSubTab(1);
+            collect(w, "clones", faults);
+            w.view->chooseDevSubTab(0);
+            w.view->setShowLanguageMatrixPopover(true);
+            collect(w, "languages", faults);
+            w.view->setShowSafetyPopover(true);
+            collect(w, "safety", faults);
+            w.view->setShowRestoreHistoryPopover(true);
+            collect(w, "history", faults);
+            w.view->closeTopmost();
+        }
+    }
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
+TEST(WindowContrast, TheOnboardingAndTheDeleteConfirmationReadInBothModes)
+{
+    std::vector<QString> faults;
+    {
+        WindowUnderTest w;
+        w.sandboxed = true;
+        w.granted = false;
+        w.open();
+        ASSERT_TRUE(w.view->showsOnboarding());
+        for (const char* mode : {"obsidian", "dawn"}) {
+            w.view->setAppearanceRaw(mode);
+            collect(w, "onboarding", faults);
+        }
+    }
+    WindowUnderTest w;
+    w.fillEveryWorkspace();
+    w.open();
+    w.view->setMoveToTrash(false);
+    w.view->triggerPrimaryCleanAction(); // deletes for good: asks first
+    ASSERT_TRUE(w.view->pendingClean());
+    for (const char* mode : {"obsidian", "dawn"}) {
+        w.view->setAppearanceRaw(mode);
+        collect(w, "confirmation", faults, ContrastScope::popupsOnly);
+    }
+    w.view->cancelPendingClean();
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}

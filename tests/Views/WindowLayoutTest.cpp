@@ -1,0 +1,136 @@
+// The real window, offscreen, filled with something in every workspace, read item by item in
+// every language and both modes: no text spills, overlaps or is cut without its tooltip.
+#include "Views/LayoutInspection.h"
+#include "Views/WindowTestSupport.h"
+
+#include <QQuickItem>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QSize kSmallest{1040, 680};
+constexpr QSize kFirstSize{1280, 800};
+
+struct Scene {
+    const char* name;
+    int workspace;
+    int devSubTab;
+};
+const Scene kScenes[] = {{"caches", 0, 0}, {"projects", 1, 0}, {"clones", 1, 1}, {"media", 2, 0}, {"apps", 3, 0}};
+
+// The window open over a home with something everywhere, one clean done (so the banner and
+// the restore history have content).
+void openFilled(WindowUnderTest& w)
+{
+    w.fillEveryWorkspace();
+    w.open();
+    w.view->selectWorkspace(CleanTrustWorkspace::largeMedia);
+    if (!w.scanner().largeFiles().front().isSelected)
+        w.view->toggleRow(0);
+    w.view->executeDirectCleanForCurrentTab();
+    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_FALSE(w.scanner().recentPurgeRecords().empty());
+}
+
+// Faults of every scene in the window's current language and mode, each line prefixed.
+void collectSceneFaults(WindowUnderTest& w, const QString& where, std::vector<QString>& faults)
+{
+    for (const Scene& scene : kScenes) {
+        w.view->selectWorkspaceIndex(scene.workspace);
+        w.view->chooseDevSubTab(scene.devSubTab);
+        w.settle();
+        for (const QString& fault : layoutFaults(*w.window))
+            faults.push_back(where + " " + scene.name + ": " + fault);
+    }
+}
+
+std::string report(const std::vector<QString>& faults)
+{
+    QString text;
+    for (const QString& fault : faults)
+        text += fault + QLatin1Char('\n');
+    return text.toStdString();
+}
+
+QString currentWhere(const WindowUnderTest& w) { return w.view->languageRaw() + "/" + w.view->appearanceRaw(); }
+
+void collectFaultsInEveryLanguage(WindowUnderTest& w, std::vector<QString>& faults)
+{
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
+        collectSceneFaults(w, currentWhere(w), faults);
+    }
+}
+
+} // namespace
+
+TEST(WindowLayout, EveryLanguageReadsRightInTheSmallestWindowInBothModes)
+{
+    WindowUnderTest w;
+    openFilled(w);
+    w.resize(kSmallest.width(), kSmallest.height());
+    std::vector<QString> faults;
+    for (const char* mode : {"obsidian", "dawn"}) {
+        w.view->setAppearanceRaw(mode);
+        collectFaultsInEveryLanguage(w, faults);
+    }
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
+TEST(WindowLayout, EveryLanguageReadsRightInTheFirstWindowSize)
+{
+    WindowUnderTest w;
+    openFilled(w);
+    w.resize(kFirstSize.width(), kFirstSize.height());
+    std::vector<QString> faults;
+    collectFaultsInEveryLanguage(w, faults);
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
+TEST(WindowLayout, PopoversAndTheAccessMenuReadRightInEveryLanguage)
+{
+    WindowUnderTest w;
+    w.sandboxed = true; // the access row shows only for a granted folder
+    openFilled(w);
+    w.resize(kSmallest.width(), kSmallest.height());
+    std::vector<QString> faults;
+    auto check = [&](const QString& what) {
+        w.settle();
+        for (const QString& fault : layoutFaults(*w.window))
+            faults.push_back(currentWhere(w) + " " + what + ": " + fault);
+    };
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
+        w.view->setShowLanguageMatrixPopover(true);
+        check("languages");
+        w.view->closeTopmost();
+        w.view->setShowSafetyPopover(true);
+        check("safety");
+        w.view->closeTopmost();
+        w.view->setShowRestoreHistoryPopover(true);
+        check("history");
+        w.view->closeTopmost();
+        w.press(QAccessible::Button, w.text("accessMenuButton"));
+        check("access menu");
+        QTest::keyClick(w.window, Qt::Key_Escape);
+    }
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
+TEST(WindowLayout, ACutTextShowsItsWholeSelfWhileThePointerRestsOnIt)
+{
+    WindowUnderTest w;
+    w.open("de");
+    w.resize(kSmallest.width(), kSmallest.height());
+    auto* status = qobject_cast<QQuickItem*>(w.shown("statusLine"));
+    ASSERT_TRUE(status);
+    ASSERT_TRUE(status->property("truncated").toBool()); // the header gives it little room here
+    EXPECT_FALSE(w.isShown("wholeTextTip"));
+
+    w.window->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window));
+    QTest::mouseMove(w.window, status->mapToScene(QPointF(10, status->height() / 2)).toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.isShown("wholeTextTip"); }));
+    EXPECT_EQ(w.shown("wholeTextTip")->property("text").toString(), w.text("statusPill"));
+}
