@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QQuickItem>
+#include <QTest>
 #include <gtest/gtest.h>
 
 QStringList AccessibleNode::actions() const
@@ -78,8 +79,10 @@ void WindowUnderTest::settle() const
 bool WindowUnderTest::waitForPurge() const
 {
     const bool done = ::waitForPurge(scanner());
+    // The overlay fades out after the clean ends; until then it covers what a test reads.
+    const bool faded = QTest::qWaitFor([&] { return !isShown("purgeOverlay"); });
     settle();
-    return done;
+    return done && faded;
 }
 
 namespace {
