@@ -104,6 +104,12 @@ std::string reasonText(const PurgeItemReport& report)
         return "the scan did not measure the Trash";
     case PurgeSkipReason::anotherCleanRunning:
         return "another clean or restore is running";
+    case PurgeSkipReason::notAnAppId:
+        return "its app id is not one the removal tool may be given";
+    case PurgeSkipReason::removalToolMissing:
+        return "its removal tool (flatpak) is not installed";
+    case PurgeSkipReason::removalToolFailed:
+        return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
     case PurgeSkipReason::failed:
         return report.error ? std::strerror(report.error) : "the file system refused";
     }

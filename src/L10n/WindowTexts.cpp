@@ -135,6 +135,11 @@ std::string uninstallCommandNote(AppLanguage language, std::string_view command)
     return joined({uninstallCommandLead(language), " ", command});
 }
 
+std::string toolUninstallNote(AppLanguage language, std::string_view command)
+{
+    return joined({toolUninstallLead(language), " ", command});
+}
+
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
 {
     return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});

@@ -48,6 +48,8 @@ std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std:
 std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);
 // "Clears its cache only. To remove the app, run: sudo snap remove firefox"
 std::string uninstallCommandNote(AppLanguage language, std::string_view command);
+// For an app a full uninstall removes through its own tool: the command it runs.
+std::string toolUninstallNote(AppLanguage language, std::string_view command);
 // "↺ Undo Restore (4)"
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 

@@ -27,7 +27,10 @@ enum class PurgeSkipReason {
     trashUnusable,       // the Trash (or its files/ or info/ folder) is a link or cannot be made
     trashNotMeasured,    // emptying the Trash needs the entries a scan measured
     anotherCleanRunning,
-    failed, // the file system refused (see error)
+    notAnAppId,         // an app id its removal tool must not be given
+    removalToolMissing, // the app's removal tool is not installed
+    removalToolFailed,  // the app's removal tool ran and refused (see toolExitStatus)
+    failed,             // the file system refused (see error)
 };
 
 struct PurgeItemReport {
@@ -42,6 +45,7 @@ struct PurgeItemReport {
     Int64 freedBytes = 0;
     Int64 entriesLeft = 0; // for a partial clean: what is still there
     Int64 bytesLeft = 0;
+    int toolExitStatus = 0; // removalToolFailed: its exit status (128 + the signal that ended it)
 
     bool operator==(const PurgeItemReport&) const = default;
 };

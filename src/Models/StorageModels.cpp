@@ -85,6 +85,11 @@ bool isRemovedByMovingIt(InstalledAppKind kind)
     return kind == InstalledAppKind::bundle || kind == InstalledAppKind::appImage ||
            kind == InstalledAppKind::flatpakLeftover;
 }
+
+bool isRemovedByFullUninstall(InstalledAppKind kind)
+{
+    return isRemovedByMovingIt(kind) || kind == InstalledAppKind::flatpakUser;
+}
 template <> std::optional<InstalledAppKind> fromRaw<InstalledAppKind>(std::string_view raw)
 {
     return lookup(kAppKinds, raw);

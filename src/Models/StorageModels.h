@@ -52,6 +52,9 @@ std::string_view symbolName(LargeFileCategory value);
 // AppImages and a removed Flatpak's data. The other kinds are removed by their own
 // tool or by an administrator, so a full uninstall takes only their caches.
 bool isRemovedByMovingIt(InstalledAppKind kind);
+// Whether a full uninstall removes the application at all: by moving it, or (an app of
+// the person's own Flatpak installation) through its own tool.
+bool isRemovedByFullUninstall(InstalledAppKind kind);
 
 // A file the inline player can show: mp4, mov, m4v, mp3, wav or m4a in any letter case.
 bool isPlayableMediaURL(std::string_view url);
@@ -208,7 +211,7 @@ struct InstalledAppItem {
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
     // What a full uninstall frees: the app itself only when this program may remove it;
     // otherwise its leftovers alone, and the app stays for its own command.
-    Int64 fullUninstallBytes() const { return isRemovedByMovingIt(kind) ? totalSizeBytes() : orphanSizeBytes; }
+    Int64 fullUninstallBytes() const { return isRemovedByFullUninstall(kind) ? totalSizeBytes() : orphanSizeBytes; }
 
     bool operator==(const InstalledAppItem&) const = default;
 };
@@ -256,6 +259,9 @@ struct CleanItem {
     std::optional<ScannedPath> keptOriginal;
     // For the Trash folder: the entries the scan measured. Only these may go.
     std::optional<std::vector<FolderEntryStamp>> trashEntries;
+    // For an app of the person's own Flatpak installation (`url` is its app folder): the
+    // id its tool removes it by. Nothing at `url` is touched by us.
+    std::optional<std::string> userFlatpakId;
 
     bool operator==(const CleanItem&) const = default;
 };

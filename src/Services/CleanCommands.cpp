@@ -110,6 +110,12 @@ std::vector<CleanItem> MacStorageScanner::selectedAppItems(bool cleanOrphansOnly
         }
         for (const auto& orphan : app.orphanURLs)
             items.push_back(scannedItem(orphan, leftoverShare(app), app.name + kLeftoverSuffix));
+        // After its caches: the tool removes the app itself, its deploy folder and all.
+        if (!cleanOrphansOnly && app.kind == InstalledAppKind::flatpakUser) {
+            CleanItem removal{app.appURL, app.appSizeBytes, app.name};
+            removal.userFlatpakId = app.bundleId;
+            items.push_back(std::move(removal));
+        }
     }
     return items;
 }
@@ -193,8 +199,9 @@ void MacStorageScanner::purgeSelectedLargeFiles()
 void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
 {
     if (!cleanOrphansOnly) {
-        // An app whose bundle stayed (no write access to its folder) stays listed. One that
-        // only its own tool or an administrator removes stays too, without the caches that went.
+        // An app whose bundle stayed (no write access to its folder), or that its tool did not
+        // remove, stays listed. One that an administrator or another program removes stays
+        // too, without the caches that went.
         executeAnimatedPurge(selectedAppItems(false), "应用及残留文件",
                              whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
                                  auto apps = e.installedApps_;

@@ -3,6 +3,7 @@
 #include "Models/Paths.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/TreeTally.h"
+#include "Services/FlatpakRemoval.h"
 
 #include <algorithm>
 #include <chrono>
@@ -100,6 +101,30 @@ ItemFacts::Presence presenceAfter(int error)
     }
 }
 
+// An app of the person's own Flatpak installation: its tool removes it and its exit
+// status alone says whether it went. The app folder is the tool's business, never ours.
+PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
+{
+    if (!isFlatpakAppId(id))
+        return skipped(item, PurgeSkipReason::notAnAppId);
+    const ToolRun run = uninstallUserFlatpak(flatpakInstallationOf(item.url), id);
+    switch (run.outcome) {
+    case ToolRun::Outcome::exited:
+        if (run.status == 0)
+            return cleaned(item, nonNegative(item.sizeBytes));
+        break;
+    case ToolRun::Outcome::notFound:
+        return skipped(item, PurgeSkipReason::removalToolMissing);
+    case ToolRun::Outcome::notStarted:
+        return skipped(item, PurgeSkipReason::failed, run.status);
+    case ToolRun::Outcome::killed:
+        break;
+    }
+    PurgeItemReport report = skipped(item, PurgeSkipReason::removalToolFailed);
+    report.toolExitStatus = run.outcome == ToolRun::Outcome::killed ? 128 + run.status : run.status;
+    return report;
+}
+
 } // namespace
 
 PurgeWorkspace::PurgeWorkspace(Setup setup)
@@ -146,6 +171,8 @@ PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t in
     const CleanItem& item = planned.item;
     if (planned.skip != PurgeSkipReason::none)
         return skipped(item, planned.skip);
+    if (item.userFlatpakId)
+        return removeUserFlatpak(item, *item.userFlatpakId);
 
     Found found;
     const ItemFacts facts = factsOf(item, found);

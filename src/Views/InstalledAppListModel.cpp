@@ -36,9 +36,12 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     case ModeSymbol:
         return qt(removesApp(app) ? WindowIcons::uninstallBadge : WindowIcons::cacheCleanBadge);
     case UninstallCommand:
-        // Shown, never run: the app's own tool or an administrator removes it.
         if (onlyCache_ || app.uninstallCommand.empty())
             return QString();
+        // A user Flatpak's command is run by the clean; the others are shown, never run:
+        // an administrator or another program removes those apps.
+        if (removesApp(app))
+            return qt(WindowTexts::toolUninstallNote(language(), app.uninstallCommand));
         return qt(WindowTexts::uninstallCommandNote(language(), app.uninstallCommand));
     case Selectable:
         return isEnabled(app);

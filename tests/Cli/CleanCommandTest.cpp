@@ -1,6 +1,7 @@
 // quillmere-cli clean as a user runs it: a dry run first, then the real clean.
 #include "Platform/FileOperations.h"
 #include "support/RunProgram.h"
+#include "support/StandInFlatpak.h"
 #include "support/TempHome.h"
 #include "support/TreeSnapshot.h"
 
@@ -66,6 +67,25 @@ TEST(CliClean, DryRunChangesNothingAndTheRealRunDoesWhatItListed)
     for (const auto& path : moved)
         EXPECT_FALSE(fileops::exists(path)) << path;
     EXPECT_TRUE(fileops::exists(home.at("Documents/webapp/package.json")));
+}
+
+TEST(CliClean, AUserFlatpakItsToolFailedToRemoveIsReportedSkippedAndFailsTheRun)
+{
+    TempHome home;
+    const std::string app = ".local/share/flatpak/app/org.gimp.GIMP";
+    home.fileWithContent(app + "/x86_64/stable/0a1b/metadata", "[Application]\nname=org.gimp.GIMP\n");
+    home.allocatedFile(app + "/x86_64/stable/0a1b/files/bin/app", 6 * MiB);
+    home.symlink(app + "/x86_64/stable/active", "0a1b");
+    const StandInFlatpak tool(3);
+
+    const auto run = runProgram(
+        {QUILLMERE_CLI_PATH, "clean", "--what", "app-uninstall", "--home", home.path(), "--yes"}, {tool.pathEntry()});
+    EXPECT_EQ(run.exitStatus, 1) << run.out << run.err;
+    EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
+    EXPECT_NE(run.out.find("  skipped (left in place)\t" + home.at(app) + "\tflatpak uninstall failed (exit status 3)"),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(fileops::exists(home.at(app + "/x86_64/stable/0a1b/files/bin/app")));
 }
 
 // Whatever lies under /tmp/ is deleted even in Trash mode; the dry run must not promise

@@ -1,8 +1,10 @@
 // Cleaning Linux applications: what a full uninstall takes for each kind, and what it
 // must leave to the kind's own tool or to an administrator.
 #include "Platform/FileOperations.h"
+#include "Services/FlatpakRemoval.h"
 #include "support/CleanFixture.h"
 #include "support/Records.h"
+#include "support/StandInFlatpak.h"
 
 namespace {
 
@@ -23,7 +25,93 @@ std::vector<std::string> namesOf(const std::vector<CleanItem>& items)
     return out;
 }
 
+// An app of the person's own Flatpak installation in the test home, with its cache.
+InstalledAppItem userFlatpak(const TempHome& home, const std::string& id)
+{
+    const std::string folder = ".local/share/flatpak/app/" + id;
+    home.file(folder + "/x86_64/stable/0a1b/files/bin/app", 500);
+    home.file(".var/app/" + id + "/cache/a", 10);
+    InstalledAppItem app = ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
+                                  InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
+    app.bundleId = id;
+    return app;
+}
+
 } // namespace
+
+TEST_F(LinuxAppClean, AUserFlatpakIsRemovedByItsToolAfterItsCachesAndCountsWhenTheToolSucceeds)
+{
+    const StandInFlatpak tool(0);
+    EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
+    engine->uninstallSelectedApps(false);
+    ASSERT_TRUE(waitForPurge(*engine));
+
+    EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
+    // The tool works on the installation the scan read, not on the account's own.
+    EXPECT_EQ(tool.userDirs(), std::vector<std::string>{home.at(".local/share/flatpak")});
+    const auto& reports = engine->lastPurgeReport();
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].url, home.at(".var/app/org.gimp.GIMP/cache"));
+    EXPECT_EQ(reports[1].result, PurgeItemResult::cleaned);
+    EXPECT_EQ(reports[1].freedBytes, 500);
+    EXPECT_FALSE(reports[1].trashedAt);
+    EXPECT_EQ(engine->lastFreedBytes(), 510);
+    EXPECT_TRUE(engine->installedApps().empty());
+    // Its deploy folder is the tool's business: we never touch it.
+    EXPECT_TRUE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP/x86_64/stable/0a1b/files/bin/app")));
+}
+
+TEST_F(LinuxAppClean, AFailingToolOrAnIdItMustNotBeGivenLeavesTheAppListedAndReportedAsSkipped)
+{
+    const StandInFlatpak tool(1);
+    InstalledAppItem bad = userFlatpak(home, "-x.evil.App");
+    EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP"), bad});
+    engine->uninstallSelectedApps(false);
+    ASSERT_TRUE(waitForPurge(*engine));
+
+    EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
+    const auto& reports = engine->lastPurgeReport();
+    ASSERT_EQ(reports.size(), 4u);
+    EXPECT_EQ(reports[1].result, PurgeItemResult::skipped);
+    EXPECT_EQ(reports[1].reason, PurgeSkipReason::removalToolFailed);
+    EXPECT_EQ(reports[1].toolExitStatus, 1);
+    EXPECT_EQ(reports[3].reason, PurgeSkipReason::notAnAppId);
+    EXPECT_EQ(engine->lastSkippedCount(), 2);
+    EXPECT_EQ(engine->lastFreedBytes(), 20); // the caches alone
+    ASSERT_EQ(engine->installedApps().size(), 2u);
+    EXPECT_TRUE(engine->installedApps()[0].orphanURLs.empty());
+}
+
+TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
+{
+    {
+        const StandInFlatpak tool(0);
+        EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
+        engine->uninstallSelectedApps(true);
+        ASSERT_TRUE(waitForPurge(*engine));
+        EXPECT_TRUE(tool.calls().empty());
+        EXPECT_FALSE(fileops::exists(home.at(".var/app/org.gimp.GIMP/cache")));
+    }
+    const ScopedEnvironment noTool("PATH", home.mkdir("no-tools-here"));
+    EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
+    engine->uninstallSelectedApps(false);
+    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_EQ(engine->lastPurgeReport().size(), 2u);
+    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::removalToolMissing);
+    EXPECT_EQ(engine->installedApps().size(), 1u);
+}
+
+TEST(FlatpakAppId, OnlyIdsTheToolAcceptsAndNoneThatReadAsAnOption)
+{
+    for (const char* good : {"org.gimp.GIMP", "com.example.My_App-2", "io.github.a1.b", "A.b.c"})
+        EXPECT_TRUE(isFlatpakAppId(good)) << good;
+    for (const std::string& bad :
+         std::vector<std::string>{"", "org.gimp", "-org.gimp.GIMP", "org.gimp.-x", "org.1gimp.GIMP", "org..GIMP",
+                                  "org.gimp.GIMP.", "org.gimp.GIMP;rm", "org.gimp.GÏMP", "org.gimp GIMP.x",
+                                  std::string("org.gimp.x\0y", 12), "org.gimp." + std::string(247, 'a')})
+        EXPECT_FALSE(isFlatpakAppId(bad)) << bad;
+    EXPECT_TRUE(isFlatpakAppId("org.gimp." + std::string(246, 'a')));
+}
 
 TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdministratorsApp)
 {

@@ -263,16 +263,23 @@ TEST(ListModels, AnAppOnlyItsOwnToolRemovesShowsItsCommandAndFreesOnlyItsCache)
     snap.uninstallCommand = "sudo snap remove firefox";
     InstalledAppItem image = app("/h/Applications/Krita.AppImage", 100, {"/h/.cache/krita"}, 20, true, "Krita");
     image.kind = InstalledAppKind::appImage;
-    EngineAccess::setInstalledApps(f.scanner(), {snap, image});
+    // A user Flatpak is removed by the clean itself, through its tool.
+    InstalledAppItem gimp =
+        app("/h/.local/share/flatpak/app/org.gimp.GIMP", 500, {"/h/.var/app/org.gimp.GIMP/cache"}, 10, true, "GIMP");
+    gimp.kind = InstalledAppKind::flatpakUser;
+    gimp.uninstallCommand = "flatpak uninstall --user org.gimp.GIMP";
+    EngineAccess::setInstalledApps(f.scanner(), {snap, image, gimp});
     f.view->selectWorkspace(CleanTrustWorkspace::appSlimming);
     InstalledAppListModel& model = *f.view->installedApps();
-    EXPECT_EQ(column(model, "uninstallCommand"), QStringList({"", ""})); // cache-only: nothing to run
+    EXPECT_EQ(column(model, "uninstallCommand"), QStringList({"", "", ""})); // cache-only: nothing to run
 
     f.view->setAppSlimmingOnlyCache(false);
     EXPECT_EQ(column(model, "uninstallCommand"),
-              QStringList({"Clears its cache only. To remove the app, run: sudo snap remove firefox", ""}));
-    EXPECT_EQ(column(model, "modeBadge"), QStringList({"Cache Clean", "Uninstall"}));
+              QStringList({"Clears its cache only. To remove the app, run: sudo snap remove firefox", "",
+                           "Full uninstall removes it by running: flatpak uninstall --user org.gimp.GIMP"}));
+    EXPECT_EQ(column(model, "modeBadge"), QStringList({"Cache Clean", "Uninstall", "Uninstall"}));
     EXPECT_EQ(column(model, "size"), QStringList({QString::fromStdString(DiskFormat::bytes(30)),
-                                                  QString::fromStdString(DiskFormat::bytes(120))}));
-    EXPECT_EQ(f.scanner().totalSelectedUninstallBytes(), 150);
+                                                  QString::fromStdString(DiskFormat::bytes(120)),
+                                                  QString::fromStdString(DiskFormat::bytes(510))}));
+    EXPECT_EQ(f.scanner().totalSelectedUninstallBytes(), 660);
 }
