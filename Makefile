@@ -31,6 +31,7 @@ sanitize: bootstrap
 	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
 	  ctest --output-on-failure -j $(JOBS)
 
 # Builds the Debian package build/quillmere_VERSION_ARCH.deb.
