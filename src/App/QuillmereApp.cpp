@@ -1,5 +1,6 @@
 // The window program.
 #include "MainWindowController.h"
+#include "Platform/Media/MediaThreads.h"
 #include "QuillmereVersion.h"
 
 #include <QApplication>
@@ -60,5 +61,8 @@ int main(int argc, char** argv)
     const QString appId = QStringLiteral("io.github.quillmere.Quillmere");
     QGuiApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
-    return MainWindowController::run(app, argc, argv);
+    const int status = MainWindowController::run(app, argc, argv);
+    // The window and its players are gone; the media framework's threads go before the process.
+    mediathreads::endPooled();
+    return status;
 }

@@ -17,9 +17,9 @@
 namespace {
 
 // Dependency and build-output folders: big, regenerated, never personal files.
-constexpr std::array<std::string_view, 9> kNeverEntered{"node_modules", ".git",   ".venv", "venv",  "DerivedData",
-                                                        "build",        ".build", "Pods",  "target"};
-constexpr int kDeepestLevel = 6;
+constexpr std::array<std::string_view, 9> kNeverEnteredPersonal{
+    "node_modules", ".git", ".venv", "venv", "DerivedData", "build", ".build", "Pods", "target"};
+constexpr int kDeepestPersonalLevel = 6;
 constexpr Int64 kDuplicateCandidateBytes = 3LL << 20;
 constexpr Int64 kLargeFileBytes = 25LL << 20;
 constexpr std::size_t kLargeFileCap = 60;
@@ -145,14 +145,14 @@ PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
         // A root holding another root leaves it to that root's own walk.
         const std::vector<std::string> nested = nestedRoots(roots, root.path);
         const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEntered, entry.name()) || // files of these names are left out too
+            return contains(kNeverEnteredPersonal, entry.name()) || // files of these names are left out too
                    (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
         };
         DirectoryWalker::walkRegularFiles(
             // Reached from the home without links; another file system mounted in the home
             // is neither walked nor offered.
-            root.path, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEntered, .within = home},
-            kDeepestLevel,
+            root.path, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEnteredPersonal, .within = home},
+            kDeepestPersonalLevel,
             [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
                 const Int64 logicalSize = st.st_size;
                 const Int64 allocatedSize = Int64(st.st_blocks) * 512;

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kDeepestLevel = 4;
+constexpr int kDeepestProjectLevel = 4;
 constexpr int kSizingDepth = 10;
 constexpr Int64 kMinimumBytes = 15LL << 20;
 
@@ -32,7 +32,7 @@ constexpr std::array<Artefact, 6> kArtefacts{{
 }};
 
 // Folders the walk does not enter: Git's store, and the artefacts, which are sized on their own.
-constexpr auto kNeverEntered = [] {
+constexpr auto kNeverEnteredInProjects = [] {
     std::array<std::string_view, kArtefacts.size() + 1> names{".git"};
     for (std::size_t i = 0; i < kArtefacts.size(); ++i)
         names[i + 1] = kArtefacts[i].folderName;
@@ -99,8 +99,8 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layou
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts
-    options.maxLevel = kDeepestLevel;
-    options.neverEnter = kNeverEntered;
+    options.maxLevel = kDeepestProjectLevel;
+    options.neverEnter = kNeverEnteredInProjects;
     // Reached from the home without links; another file system mounted in the home is not
     // the person's projects.
     options.within = layout.home;
@@ -109,13 +109,13 @@ std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layou
         using Visit = DirectoryWalker::Visit;
         const std::vector<std::string> nested = nestedRoots(roots, root.path); // walked as roots of their own
         DirectoryWalker::walk(root.path, options, [&](const DirectoryWalker::Entry& entry) {
-            if (entry.level() > kDeepestLevel || entry.name() == ".git" ||
+            if (entry.level() > kDeepestProjectLevel || entry.name() == ".git" ||
                 std::find(nested.begin(), nested.end(), entry.path()) != nested.end())
                 return Visit::skipDescendants;
             const Artefact* artefact = entry.isDirectory() ? artefactNamed(entry.name()) : nullptr;
             if (!artefact) {
                 // Nothing below the deepest level is examined, so do not even list it.
-                return entry.level() == kDeepestLevel ? Visit::skipDescendants : Visit::proceed;
+                return entry.level() == kDeepestProjectLevel ? Visit::skipDescendants : Visit::proceed;
             }
             // A matched folder is never searched further: a nested node_modules would be
             // counted twice.

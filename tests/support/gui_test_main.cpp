@@ -1,4 +1,5 @@
 // Window tests need a QApplication (offscreen in CI).
+#include "Platform/Media/MediaThreads.h"
 #include "support/PrivateRuntimeFolder.h"
 
 #include <cstdlib>
@@ -18,5 +19,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    // Every window and player of the tests is gone; the media framework's threads go too.
+    mediathreads::endPooled();
+    return status;
 }
