@@ -9,10 +9,10 @@
 // Prints, per phase, the longest stall and the 99th percentile of the lateness, in ms.
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
-#include "MacMainView.h"
 #include "MainWindowLoader.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "Services/SandboxAccessManager.h"
+#include "WindowState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -173,7 +173,7 @@ int main(int argc, char** argv)
          .realHome = home,
          .applications = home + "/Applications",
          .sandboxed = false});
-    MacMainView view({.home = home, .applications = home + "/Applications", .pacePurges = true}, access);
+    WindowState view({.home = home, .applications = home + "/Applications", .pacePurges = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;
     if (!MainWindowLoader::load(engine, view)) {
@@ -244,7 +244,7 @@ int main(int argc, char** argv)
                     loop.quit();
             });
             QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(path, name)));
+            view.setInspectedItem(InspectedItem::largeFile(largeFileAt(path, name)));
             loop.exec();
             if (thumbnails.thumbnail(path).isNull())
                 std::fprintf(stderr, "window-latency: no thumbnail came for %s\n", path.c_str());
@@ -252,11 +252,11 @@ int main(int argc, char** argv)
         phase("inspect a 100-megapixel photo", [&] { inspectForThumbnail(photo, "huge.jpg"); });
         phase("inspect a 4 GB video (thumbnail)", [&] { inspectForThumbnail(media + "/big.mkv", "big.mkv"); });
         phase("inspect a 4 GB video (player)", [&] {
-            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(media + "/big.mov", "big.mov")));
+            view.setInspectedItem(InspectedItem::largeFile(largeFileAt(media + "/big.mov", "big.mov")));
             runFor(1000); // it loads
         });
         phase("play the 4 GB video for 2 s", [&] {
-            if (InlineMediaPlayer* player = view.avPlayer())
+            if (InlineMediaPlayer* player = view.mediaPlayer())
                 player->togglePlayback();
             runFor(2000);
         });

@@ -3,11 +3,11 @@
 #include "InlineMediaPlayer.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "MacMainView.h"
 #include "Platform/Media/FileTypeIcons.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "QtText.h"
 #include "RowDates.h"
+#include "WindowState.h"
 
 namespace {
 
@@ -15,22 +15,22 @@ namespace {
 constexpr int kIconEdge = 64;
 constexpr std::string_view kHashName = "SHA-256";
 
-template <typename Record> const Record* inspected(const MacMainView& view)
+template <typename Record> const Record* inspected(const WindowState& view)
 {
     return view.inspectedItem() ? view.inspectedItem()->as<Record>() : nullptr;
 }
 
 } // namespace
 
-InspectorPresenter::InspectorPresenter(MacMainView& view)
+InspectorPresenter::InspectorPresenter(WindowState& view)
     : QObject(&view), view_(view), icons_(std::make_unique<FileTypeIcons>())
 {
-    for (auto signal : {&MacMainView::inspectedItemChanged, &MacMainView::languageRawChanged})
+    for (auto signal : {&WindowState::inspectedItemChanged, &WindowState::languageRawChanged})
         connect(&view_, signal, this, &InspectorPresenter::itemChanged);
-    connect(&view_, &MacMainView::avPlayerChanged, this, &InspectorPresenter::playerChanged);
+    connect(&view_, &WindowState::mediaPlayerChanged, this, &InspectorPresenter::playerChanged);
     // A new item always brings a new (or no) player, so this follows every change of item.
-    connect(&view_, &MacMainView::avPlayerChanged, this, [this] { updatePreview(true); });
-    connect(&view_, &MacMainView::appearanceRawChanged, this, [this] { updatePreview(false); });
+    connect(&view_, &WindowState::mediaPlayerChanged, this, [this] { updatePreview(true); });
+    connect(&view_, &WindowState::appearanceRawChanged, this, [this] { updatePreview(false); });
     updatePreview(true);
 }
 
@@ -199,7 +199,7 @@ std::optional<URL> InspectorPresenter::itemLocation() const
 void InspectorPresenter::reveal(const std::optional<URL>& location)
 {
     if (location)
-        view_.scanner().revealInFinder(*location);
+        view_.scanner().revealInFileManager(*location);
 }
 
 void InspectorPresenter::revealItem() { reveal(itemLocation()); }
@@ -233,7 +233,7 @@ void InspectorPresenter::openFile()
 
 // ---------------------------------------------------------------- the preview frame
 
-InlineMediaPlayer* InspectorPresenter::player() const { return view_.avPlayer(); }
+InlineMediaPlayer* InspectorPresenter::player() const { return view_.mediaPlayer(); }
 
 ThumbnailService& InspectorPresenter::thumbnails()
 {

@@ -16,7 +16,7 @@
 #include <memory>
 #include <optional>
 
-class MacMainView;
+class WindowState;
 class InlineMediaPlayer;
 class FileTypeIcons;
 class ThumbnailService;
@@ -57,7 +57,7 @@ class InspectorPresenter : public QObject {
     Q_PROPERTY(bool previewIsThumbnail READ previewIsThumbnail NOTIFY previewChanged)
 
   public:
-    explicit InspectorPresenter(MacMainView& view);
+    explicit InspectorPresenter(WindowState& view);
     ~InspectorPresenter() override;
 
     QString sizeText() const;
@@ -108,7 +108,7 @@ class InspectorPresenter : public QObject {
     void onThumbnailChanged(const std::string& path);
     void reveal(const std::optional<URL>& location);
 
-    MacMainView& view_;
+    WindowState& view_;
     std::optional<URL> previewPath_;
     QImage previewImage_;
     bool previewIsThumbnail_ = false;

@@ -1,19 +1,19 @@
 #include "OverviewPresenter.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "MacMainView.h"
 #include "OverviewRingFigures.h"
 #include "QtText.h"
+#include "WindowState.h"
 
-OverviewPresenter::OverviewPresenter(MacMainView& view) : QObject(&view), view_(view)
+OverviewPresenter::OverviewPresenter(WindowState& view) : QObject(&view), view_(view)
 {
     MacStorageScanner* scanner = &view_.scanner();
     for (auto signal : {&MacStorageScanner::overviewChanged, &MacStorageScanner::sessionTotalFreedBytesChanged})
         connect(scanner, signal, this, &OverviewPresenter::changed);
     // Selections live in the lists; the models have followed them when this fires.
-    for (auto signal : {&MacMainView::listModelsChanged, &MacMainView::languageRawChanged,
-                        &MacMainView::selectedWorkspaceChanged, &MacMainView::devSubTabChanged,
-                        &MacMainView::appSlimmingOnlyCacheChanged, &MacMainView::selectedLargeCategoryChanged})
+    for (auto signal : {&WindowState::listModelsChanged, &WindowState::languageRawChanged,
+                        &WindowState::selectedWorkspaceChanged, &WindowState::devSubTabChanged,
+                        &WindowState::appSlimmingOnlyCacheChanged, &WindowState::selectedLargeCategoryChanged})
         connect(&view_, signal, this, &OverviewPresenter::changed);
 }
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MacMainView;
+class WindowState;
 struct OverviewRingFigures;
 
 class OverviewPresenter : public QObject {
@@ -30,7 +30,7 @@ class OverviewPresenter : public QObject {
     Q_PROPERTY(QString freedText READ freedText NOTIFY changed)
 
   public:
-    explicit OverviewPresenter(MacMainView& view);
+    explicit OverviewPresenter(WindowState& view);
 
     // S: what the four workspaces' selections add up to.
     Int64 allSelectedBytes() const;
@@ -50,5 +50,5 @@ class OverviewPresenter : public QObject {
     void changed();
 
   private:
-    MacMainView& view_;
+    WindowState& view_;
 };

@@ -1,9 +1,9 @@
 #include "UiSelfTest.h"
 
 #include "L10n/AppLanguage.h"
-#include "MacMainView.h"
 #include "Models/Paths.h"
 #include "QtText.h"
+#include "WindowState.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -23,7 +23,7 @@ constexpr std::size_t kDuplicateGroupsToInspect = 3;
 
 } // namespace
 
-UiSelfTest::UiSelfTest(MacMainView& view, StepHook afterStep) : view_(view), afterStep_(std::move(afterStep)) {}
+UiSelfTest::UiSelfTest(WindowState& view, StepHook afterStep) : view_(view), afterStep_(std::move(afterStep)) {}
 
 void UiSelfTest::say(const std::string& line)
 {
@@ -78,7 +78,7 @@ void UiSelfTest::walkSafeCaches()
     view_.selectWorkspace(CleanTrustWorkspace::oneClickSafe);
     view_.selectDefaultInspectedItem(CleanTrustWorkspace::oneClickSafe);
     for (const SafeCacheRuleCard& card : std::vector(scanner.ruleCards())) {
-        view_.setInspectedItem(MacInspectedItem::safeCard(card));
+        view_.setInspectedItem(InspectedItem::safeCard(card));
         pause(kViewPauseMs);
     }
     step(QStringLiteral("1-safe-caches"));
@@ -101,7 +101,7 @@ void UiSelfTest::walkDevAndDuplicates()
             groups.push_back(group);
     }
     for (const DuplicateFileGroup& group : groups) {
-        view_.setInspectedItem(MacInspectedItem::duplicateGroup(group));
+        view_.setInspectedItem(InspectedItem::duplicateGroup(group));
         pause(kViewPauseMs);
     }
     step(QStringLiteral("2-dev-and-duplicates"));
@@ -119,7 +119,7 @@ void UiSelfTest::walkLargeMedia()
             return paths::lowercasedExtension(file.url) == "mp4";
         });
         if (!files.empty())
-            view_.setInspectedItem(MacInspectedItem::largeFile(video != files.end() ? *video : files.front()));
+            view_.setInspectedItem(InspectedItem::largeFile(video != files.end() ? *video : files.front()));
         else
             view_.selectDefaultInspectedItem(CleanTrustWorkspace::largeMedia);
         view_.syncMediaPlayerIfNeeded();

@@ -2,10 +2,10 @@
 
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "MacMainView.h"
 #include "QtText.h"
 #include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
+#include "WindowState.h"
 
 namespace {
 
@@ -30,16 +30,16 @@ const std::array<EmptyState, 5> kEmptyStates{{
 
 } // namespace
 
-WorkspaceColumnPresenter::WorkspaceColumnPresenter(MacMainView& view) : QObject(&view), view_(view)
+WorkspaceColumnPresenter::WorkspaceColumnPresenter(WindowState& view) : QObject(&view), view_(view)
 {
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::selectedWorkspaceChanged,
-                        &MacMainView::devSubTabChanged, &MacMainView::appSlimmingOnlyCacheChanged,
-                        &MacMainView::selectedLargeCategoryChanged, &MacMainView::accessChanged})
+    for (auto signal : {&WindowState::languageRawChanged, &WindowState::selectedWorkspaceChanged,
+                        &WindowState::devSubTabChanged, &WindowState::appSlimmingOnlyCacheChanged,
+                        &WindowState::selectedLargeCategoryChanged, &WindowState::accessChanged})
         connect(&view_, signal, this, &WorkspaceColumnPresenter::shapeChanged);
     // What the shown list holds changes with the list shown, too.
     connect(this, &WorkspaceColumnPresenter::shapeChanged, this, &WorkspaceColumnPresenter::contentChanged);
     // After the list models followed the engine, so what they hold is current.
-    connect(&view_, &MacMainView::listModelsChanged, this, &WorkspaceColumnPresenter::contentChanged);
+    connect(&view_, &WindowState::listModelsChanged, this, &WorkspaceColumnPresenter::contentChanged);
     MacStorageScanner* scanner = &view_.scanner();
     connect(scanner, &MacStorageScanner::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
     for (auto signal : {&MacStorageScanner::lastPurgeBannerChanged, &MacStorageScanner::recentPurgeRecordsChanged,
@@ -49,10 +49,10 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(MacMainView& view) : QObject(
                         &MacStorageScanner::purgeTotalCountChanged, &MacStorageScanner::purgeFreedSoFarBytesChanged,
                         &MacStorageScanner::purgeCurrentItemNameChanged})
         connect(scanner, signal, this, &WorkspaceColumnPresenter::purgeChanged);
-    connect(&view_, &MacMainView::pendingCleanChanged, this, &WorkspaceColumnPresenter::confirmationChanged);
+    connect(&view_, &WindowState::pendingCleanChanged, this, &WorkspaceColumnPresenter::confirmationChanged);
     for (auto signal : {&WorkspaceColumnPresenter::feedbackChanged, &WorkspaceColumnPresenter::purgeChanged,
                         &WorkspaceColumnPresenter::confirmationChanged})
-        connect(&view_, &MacMainView::languageRawChanged, this, signal);
+        connect(&view_, &WindowState::languageRawChanged, this, signal);
 }
 
 // ---------------------------------------------------------------- the workspace shown

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MacMainView;
+class WindowState;
 
 class WorkspaceColumnPresenter : public QObject {
     Q_OBJECT
@@ -49,7 +49,7 @@ class WorkspaceColumnPresenter : public QObject {
     Q_PROPERTY(QString confirmationAction READ confirmationAction NOTIFY confirmationChanged)
 
   public:
-    explicit WorkspaceColumnPresenter(MacMainView& view);
+    explicit WorkspaceColumnPresenter(WindowState& view);
 
     QString headerTitle() const;
     QString headerSubtitle() const;
@@ -94,5 +94,5 @@ class WorkspaceColumnPresenter : public QObject {
     // Index of the empty state the shown list would have.
     int emptyStateIndex() const;
 
-    MacMainView& view_;
+    WindowState& view_;
 };

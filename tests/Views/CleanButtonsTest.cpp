@@ -1,7 +1,7 @@
 // The clean buttons' decision: with the Trash on a press cleans at once; with it off the
 // window asks first, naming what would be deleted, and never deletes a size it did not name.
-#include "MacMainView.h"
 #include "Views/AccessTestSupport.h"
+#include "WindowState.h"
 #include "support/EngineTestAccess.h"
 #include "support/Records.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 struct ButtonsFixture : AccessFixture {
     std::unique_ptr<SandboxAccessManager> access = start(/*sandboxed=*/false);
-    std::unique_ptr<MacMainView> view;
+    std::unique_ptr<WindowState> view;
 
     ButtonsFixture()
     {
@@ -19,7 +19,7 @@ struct ButtonsFixture : AccessFixture {
         options.home = home;
         options.applications = applications;
         options.pacePurges = false;
-        view = std::make_unique<MacMainView>(options, *access);
+        view = std::make_unique<WindowState>(options, *access);
         // Places inside the test home that no longer exist: a clean counts them as gone and
         // touches nothing.
         EngineAccess::setProjectBloats(

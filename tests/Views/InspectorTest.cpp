@@ -27,7 +27,7 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 struct RecordingWorkspace : WorkspaceService {
     std::vector<URL> revealed;
     std::vector<URL> opened;
-    void revealInFinder(const URL& url) override { revealed.push_back(url); }
+    void revealInFileManager(const URL& url) override { revealed.push_back(url); }
     void openWithDefaultApp(const URL& url) override { opened.push_back(url); }
 };
 
@@ -302,15 +302,15 @@ TEST(Inspector, AMovInCapitalsGetsThePlayerAndAnMkvAThumbnailOfAFrameALittleWayI
                                               largeFile(mkv, 30 * MiB, false, LargeFileCategory::videoMedia)});
     w.show(CleanTrustWorkspace::largeMedia);
 
-    ASSERT_TRUE(w.view->avPlayer());
-    EXPECT_EQ(w.view->avPlayer()->path(), mov);
+    ASSERT_TRUE(w.view->mediaPlayer());
+    EXPECT_EQ(w.view->mediaPlayer()->path(), mov);
     EXPECT_TRUE(w.isShown("livePlayerBadge"));
     EXPECT_TRUE(w.isShown("inlineVideo"));
     EXPECT_TRUE(w.find(Role::Button, "Play"));
 
     w.view->inspectRow(1);
     w.settle();
-    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_FALSE(w.isShown("livePlayerBadge"));
     ASSERT_TRUE(w.waitFor([&] { return w.view->inspector()->previewIsThumbnail(); }));
     EXPECT_TRUE(w.isShown("thumbnailPicture"));
@@ -332,8 +332,8 @@ TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
     EngineAccess::setRuleCards(w.scanner(),
                                {card("c", {cacheItem(w.machine.root.mkdir("Users/demo/.cache/x"), 1, true)})});
     w.show(CleanTrustWorkspace::largeMedia);
-    ASSERT_TRUE(w.view->avPlayer());
-    QPointer<InlineMediaPlayer> player = w.view->avPlayer();
+    ASSERT_TRUE(w.view->mediaPlayer());
+    QPointer<InlineMediaPlayer> player = w.view->mediaPlayer();
     EXPECT_EQ(PlaybackDecoder::alive(), 1);
 
     w.pressInInspector(Role::Button, "Play");
@@ -341,7 +341,7 @@ TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
     EXPECT_TRUE(w.find(Role::Button, "Pause"));
 
     w.show(CleanTrustWorkspace::oneClickSafe);
-    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_TRUE(!player || !player->playing()); // paused at once
     // Its decoder let go of the file on its own thread, and the player is gone.
     EXPECT_TRUE(w.waitFor([&] { return player.isNull() && PlaybackDecoder::alive() == 0; }, 5000));
@@ -357,14 +357,14 @@ TEST(Inspector, AMissingFileGetsItsIconAndAnUndecodableOneAMessageInTheFrame)
                                               largeFile(broken, 30 * MiB, false, LargeFileCategory::videoMedia)});
     w.show(CleanTrustWorkspace::largeMedia);
 
-    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_TRUE(w.isShown("fileIcon"));
     EXPECT_FALSE(w.view->inspector()->previewImage().isNull());
     EXPECT_FALSE(w.view->inspector()->previewIsThumbnail());
 
     w.view->inspectRow(1);
     w.settle();
-    ASSERT_TRUE(w.view->avPlayer());
+    ASSERT_TRUE(w.view->mediaPlayer());
     ASSERT_TRUE(w.waitFor([&] { return w.isShown("cannotPlay"); }));
     EXPECT_EQ(w.textOf("cannotPlay"), "This file can't be played here");
     EXPECT_FALSE(w.isShown("livePlayerBadge"));

@@ -1,9 +1,9 @@
 // The window's list models follow the engine's published lists by id: a toggle changes one
 // row's data, a clean removes rows and a scan inserts them in place; views never see a reset
 // unless rows that stay changed their order.
-#include "MacMainView.h"
 #include "Models/DiskFormat.h"
 #include "Views/AccessTestSupport.h"
+#include "WindowState.h"
 #include "support/EngineTestAccess.h"
 #include "support/Records.h"
 
@@ -15,14 +15,14 @@ namespace {
 
 struct ModelFixture : AccessFixture {
     std::unique_ptr<SandboxAccessManager> access = start(/*sandboxed=*/false);
-    std::unique_ptr<MacMainView> view;
+    std::unique_ptr<WindowState> view;
 
     ModelFixture()
     {
         MacStorageScanner::Options options;
         options.home = home;
         options.applications = applications;
-        view = std::make_unique<MacMainView>(options, *access);
+        view = std::make_unique<WindowState>(options, *access);
         view->setLanguageRaw("en");
     }
     MacStorageScanner& scanner() { return view->scanner(); }

@@ -1,7 +1,7 @@
 // The window as drawn offscreen: texts that have room are shown whole.
-#include "MacMainView.h"
 #include "MainWindowLoader.h"
 #include "Views/AccessTestSupport.h"
+#include "WindowState.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -15,7 +15,7 @@ TEST(MainWindowLayout, TheStatusLineIsNotCutShortWhileItsPillHasRoom)
     MacStorageScanner::Options options;
     options.home = f.home;
     options.applications = f.applications;
-    MacMainView view(options, *access);
+    WindowState view(options, *access);
     QQmlApplicationEngine engine;
     QQuickWindow* window = MainWindowLoader::load(engine, view);
     ASSERT_TRUE(window);

@@ -1,6 +1,6 @@
 // The window's state: when scans start, how grant outcomes become notices, how the
 // inspected item follows the lists, and the persisted language and appearance.
-#include "MacMainView.h"
+#include "WindowState.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
 #include "Views/AccessTestSupport.h"
@@ -16,7 +16,7 @@ namespace {
 
 struct ViewFixture : AccessFixture {
     std::unique_ptr<SandboxAccessManager> access;
-    std::unique_ptr<MacMainView> view;
+    std::unique_ptr<WindowState> view;
     int scansStarted = 0;
 
     // Starts the window over the stored settings; sandboxed unless told otherwise.
@@ -28,14 +28,14 @@ struct ViewFixture : AccessFixture {
         MacStorageScanner::Options options;
         options.home = home;
         options.applications = applications;
-        view = std::make_unique<MacMainView>(options, *access);
+        view = std::make_unique<WindowState>(options, *access);
         QObject::connect(&view->scanner(), &MacStorageScanner::isScanningChanged, [this] {
             if (view->scanner().isScanning())
                 ++scansStarted;
         });
     }
     MacStorageScanner& scanner() { return view->scanner(); }
-    QString text(const char* name) { return MacMainView::textTable(view->currentLanguage()).value(name).toString(); }
+    QString text(const char* name) { return WindowState::textTable(view->currentLanguage()).value(name).toString(); }
 };
 
 // A one-item card, and an application with `orphanBytes` of leftovers.
@@ -58,7 +58,7 @@ TEST(WindowStart, WithoutAGrantTheOverlayShowsAndTheScanWaitsForTheGrant)
     f.view->onAppear();
     EXPECT_EQ(f.scansStarted, 0);
 
-    QSignalSpy overlay(f.view.get(), &MacMainView::showsOnboardingChanged);
+    QSignalSpy overlay(f.view.get(), &WindowState::showsOnboardingChanged);
     f.picker->answers.push_back(f.home);
     f.view->performHomeGrant();
     EXPECT_FALSE(f.view->showsOnboarding());
@@ -197,7 +197,7 @@ TEST(WindowState, TheInspectedItemFollowsTheListsAndFallsBackWhenItsRecordIsGone
     ASSERT_TRUE(f.view->inspectedItem());
     EXPECT_EQ(f.view->inspectedItem()->id(), "a");
 
-    f.view->setInspectedItem(MacInspectedItem::safeCard(f.scanner().ruleCards()[1]));
+    f.view->setInspectedItem(InspectedItem::safeCard(f.scanner().ruleCards()[1]));
     EngineAccess::setRuleCards(f.scanner(), {card("a"), card("b", /*selected=*/false)});
     ASSERT_TRUE(f.view->inspectedItem()->as<SafeCacheRuleCard>());
     EXPECT_EQ(f.view->inspectedItem()->id(), "b");
@@ -238,20 +238,20 @@ TEST(WindowState, OnlyExistingPlayableFilesGetAPlayer)
     ViewFixture f;
     f.open(false);
     const URL movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
-    f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(movie, 10, false)));
-    ASSERT_TRUE(f.view->avPlayer());
-    EXPECT_EQ(f.view->avPlayer()->path(), movie);
-    f.view->setInspectedItem(MacInspectedItem::largeFile(largeFile(f.home + "/Movies/gone.mp4", 10, false)));
-    EXPECT_FALSE(f.view->avPlayer());
+    f.view->setInspectedItem(InspectedItem::largeFile(largeFile(movie, 10, false)));
+    ASSERT_TRUE(f.view->mediaPlayer());
+    EXPECT_EQ(f.view->mediaPlayer()->path(), movie);
+    f.view->setInspectedItem(InspectedItem::largeFile(largeFile(f.home + "/Movies/gone.mp4", 10, false)));
+    EXPECT_FALSE(f.view->mediaPlayer());
 
     const URL clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
     f.view->setInspectedItem(
-        MacInspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)})));
-    ASSERT_TRUE(f.view->avPlayer());
-    EXPECT_EQ(f.view->avPlayer()->path(), clip);
+        InspectedItem::duplicateGroup(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)})));
+    ASSERT_TRUE(f.view->mediaPlayer());
+    EXPECT_EQ(f.view->mediaPlayer()->path(), clip);
 
     f.view->setInspectedItem(std::nullopt);
-    EXPECT_FALSE(f.view->avPlayer());
+    EXPECT_FALSE(f.view->mediaPlayer());
 }
 
 TEST(Persistence, AnUnknownLanguageCodeShowsSimplifiedChineseAndIsLeftAlone)
@@ -275,14 +275,14 @@ TEST(Persistence, LanguageAndAppearanceAreStoredAndShownAtOnce)
     EXPECT_EQ(f.view->appearanceRaw(), "obsidian");
     EXPECT_TRUE(f.view->isDark());
 
-    QSignalSpy language(f.view.get(), &MacMainView::languageRawChanged);
+    QSignalSpy language(f.view.get(), &WindowState::languageRawChanged);
     f.view->chooseLanguage("ko");
     EXPECT_EQ(language.count(), 1);
     EXPECT_FALSE(f.view->showLanguageMatrixPopover());
     EXPECT_EQ(f.text("statusPill"), QString::fromUtf8(WindowTexts::statusPill(AppLanguage::ko).data())); // 12 variants
     EXPECT_EQ(f.text("onboardingTitle"), "One step and you're ready"); // 4 variants: English
 
-    QSignalSpy appearance(f.view.get(), &MacMainView::appearanceRawChanged);
+    QSignalSpy appearance(f.view.get(), &WindowState::appearanceRawChanged);
     f.view->toggleAppearance();
     EXPECT_EQ(f.view->appearanceRaw(), "dawn");
     EXPECT_FALSE(f.view->isDark());
@@ -304,7 +304,7 @@ TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedCardAndTransl
     browser.title = "浏览器与网页媒体缓存";
     EngineAccess::setRuleCards(f.scanner(), {card("a"), browser});
     f.view->selectWorkspace(CleanTrustWorkspace::oneClickSafe);
-    f.view->setInspectedItem(MacInspectedItem::safeCard(f.scanner().ruleCards()[1]));
+    f.view->setInspectedItem(InspectedItem::safeCard(f.scanner().ruleCards()[1]));
     f.view->setLanguageRaw("zh-Hans");
     ASSERT_EQ(f.view->inspectedKind(), "safeCard");
     EXPECT_EQ(f.view->inspectedTitle(), QString::fromUtf8("浏览器与网页媒体缓存"));

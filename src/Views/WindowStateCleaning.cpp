@@ -1,9 +1,9 @@
 // The clean buttons of the workspace column. With moving to the Trash on, a press cleans at
 // once (everything can be put back). With it off, a clean deletes for good, so the window
 // first asks once, naming the size, and cleans only when the person confirms.
-#include "MacMainView.h"
+#include "WindowState.h"
 
-void MacMainView::executeDirectCleanForCurrentTab()
+void WindowState::executeDirectCleanForCurrentTab()
 {
     runClean({.smartCleanAll = false,
               .workspace = selectedWorkspace_,
@@ -12,7 +12,7 @@ void MacMainView::executeDirectCleanForCurrentTab()
               .bytes = 0});
 }
 
-void MacMainView::runClean(const PendingClean& request)
+void WindowState::runClean(const PendingClean& request)
 {
     MacStorageScanner& s = *scanner_;
     if (request.smartCleanAll) {
@@ -38,7 +38,7 @@ void MacMainView::runClean(const PendingClean& request)
     }
 }
 
-bool MacMainView::hasItemsToClean(const PendingClean& request) const
+bool WindowState::hasItemsToClean(const PendingClean& request) const
 {
     const MacStorageScanner& s = *scanner_;
     if (request.smartCleanAll)
@@ -56,7 +56,7 @@ bool MacMainView::hasItemsToClean(const PendingClean& request) const
     return false;
 }
 
-Int64 MacMainView::bytesToClean(const PendingClean& request) const
+Int64 WindowState::bytesToClean(const PendingClean& request) const
 {
     const MacStorageScanner& s = *scanner_;
     if (request.smartCleanAll)
@@ -74,7 +74,7 @@ Int64 MacMainView::bytesToClean(const PendingClean& request) const
     return 0;
 }
 
-void MacMainView::requestClean(PendingClean request)
+void WindowState::requestClean(PendingClean request)
 {
     // Nothing selected: the command would do nothing, so there is nothing to confirm either.
     if (!hasItemsToClean(request))
@@ -87,7 +87,7 @@ void MacMainView::requestClean(PendingClean request)
     setPendingClean(request);
 }
 
-void MacMainView::triggerPrimaryCleanAction()
+void WindowState::triggerPrimaryCleanAction()
 {
     requestClean({.smartCleanAll = false,
                   .workspace = selectedWorkspace_,
@@ -96,9 +96,9 @@ void MacMainView::triggerPrimaryCleanAction()
                   .bytes = 0});
 }
 
-void MacMainView::smartCleanAll() { requestClean({.smartCleanAll = true}); }
+void WindowState::smartCleanAll() { requestClean({.smartCleanAll = true}); }
 
-void MacMainView::confirmPendingClean()
+void WindowState::confirmPendingClean()
 {
     if (!pendingClean_)
         return;
@@ -114,9 +114,9 @@ void MacMainView::confirmPendingClean()
     runClean(request);
 }
 
-void MacMainView::cancelPendingClean() { setPendingClean(std::nullopt); }
+void WindowState::cancelPendingClean() { setPendingClean(std::nullopt); }
 
-void MacMainView::setPendingClean(std::optional<PendingClean> pending)
+void WindowState::setPendingClean(std::optional<PendingClean> pending)
 {
-    assign(pendingClean_, std::move(pending), &MacMainView::pendingCleanChanged);
+    assign(pendingClean_, std::move(pending), &WindowState::pendingCleanChanged);
 }

@@ -8,11 +8,11 @@
 #include "CacheListModels.h"
 #include "DuplicateListModels.h"
 #include "InlineMediaPlayer.h"
+#include "InspectedItem.h"
 #include "InspectorPresenter.h"
 #include "InstalledAppListModel.h"
 #include "L10n/AppLanguage.h"
 #include "LargeFileListModel.h"
-#include "MacInspectedItem.h"
 #include "OverviewPresenter.h"
 #include "ProjectBloatListModel.h"
 #include "PurgeRecordListModel.h"
@@ -42,7 +42,7 @@
 class QQmlEngine;
 class ThumbnailService;
 
-class MacMainView : public QObject {
+class WindowState : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(View)
     QML_SINGLETON
@@ -114,13 +114,13 @@ class MacMainView : public QObject {
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
-    explicit MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
-    ~MacMainView() override;
+    explicit WindowState(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
+    ~WindowState() override;
 
     // Makes this window the `View` singleton of every QML file `engine` loads.
     void exposeTo(QQmlEngine& engine);
     // The singleton's factory: the window exposed to that engine.
-    static MacMainView* create(QQmlEngine* engine, QJSEngine* scriptEngine);
+    static WindowState* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     MacStorageScanner& scanner() const { return *scanner_; }
     SandboxAccessManager& access() const { return access_; }
@@ -140,8 +140,8 @@ class MacMainView : public QObject {
     void setSelectedLargeCategory(LargeFileCategory category);
     bool appSlimmingOnlyCache() const { return appSlimmingOnlyCache_; }
     void setAppSlimmingOnlyCache(bool onlyCache);
-    const std::optional<MacInspectedItem>& inspectedItem() const { return inspectedItem_; }
-    void setInspectedItem(std::optional<MacInspectedItem> item);
+    const std::optional<InspectedItem>& inspectedItem() const { return inspectedItem_; }
+    void setInspectedItem(std::optional<InspectedItem> item);
     bool showSafetyPopover() const { return showSafetyPopover_; }
     void setShowSafetyPopover(bool show);
     bool showRestoreHistoryPopover() const { return showRestoreHistoryPopover_; }
@@ -150,7 +150,7 @@ class MacMainView : public QObject {
     void setShowLanguageMatrixPopover(bool show);
     // The inline player of the inspected media file, made new (paused at its start) for every
     // one; none when the inspected item has no media file that exists.
-    InlineMediaPlayer* avPlayer() const { return avPlayer_; }
+    InlineMediaPlayer* mediaPlayer() const { return mediaPlayer_; }
     // The thumbnails of files this window has shown, and the service that makes them.
     ThumbnailService& thumbnails();
     bool moveToTrash() const { return scanner_->moveToTrashByDefault(); }
@@ -247,7 +247,7 @@ class MacMainView : public QObject {
     QString inspectedTitle() const;
     int inspectedRow() const { return inspectedRow_; }
 
-    // Presentation (MacMainViewPresentation.cpp).
+    // Presentation (WindowStatePresentation.cpp).
     QJSValue texts();
     // The texts of one language by name, as QML sees them.
     static const QVariantMap& textTable(AppLanguage language);
@@ -309,7 +309,7 @@ class MacMainView : public QObject {
     void inspectedItemChanged();
     void inspectedTitleChanged();
     void inspectedRowChanged();
-    void avPlayerChanged();
+    void mediaPlayerChanged();
     void accessChanged();
     void scanChanged();
     void scanTitleChanged();
@@ -340,7 +340,7 @@ class MacMainView : public QObject {
     bool hasItemsToClean(const PendingClean& request) const;
     void runClean(const PendingClean& request);
     void setPendingClean(std::optional<PendingClean> pending);
-    template <typename T> void assign(T& member, T value, void (MacMainView::*signal)())
+    template <typename T> void assign(T& member, T value, void (WindowState::*signal)())
     {
         if (member == value)
             return;
@@ -360,11 +360,11 @@ class MacMainView : public QObject {
     int devSubTab_ = 0;
     LargeFileCategory selectedLargeCategory_ = LargeFileCategory::all;
     bool appSlimmingOnlyCache_ = true;
-    std::optional<MacInspectedItem> inspectedItem_;
+    std::optional<InspectedItem> inspectedItem_;
     bool showSafetyPopover_ = false;
     bool showRestoreHistoryPopover_ = false;
     bool showLanguageMatrixPopover_ = false;
-    QPointer<InlineMediaPlayer> avPlayer_;
+    QPointer<InlineMediaPlayer> mediaPlayer_;
     std::unique_ptr<ThumbnailService> thumbnails_;
     // Players decode on this thread, started with the first one.
     QThread decoderThread_;

@@ -1,6 +1,6 @@
 // The rows of the workspace column: the list models that follow the engine, which list the
 // current workspace shows, toggling, inspecting and selecting all of its rows.
-#include "MacMainView.h"
+#include "WindowState.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ bool everyCopySelected(const DuplicateFileGroup& group)
 
 } // namespace
 
-void MacMainView::connectListModels()
+void WindowState::connectListModels()
 {
     MacStorageScanner* s = scanner_.get();
     auto follow = [this, s](auto signal, ShownList list, auto update) {
@@ -46,10 +46,10 @@ void MacMainView::connectListModels()
            [this] { largeFiles_.setFiles(filteredLargeFiles()); });
     follow(&MacStorageScanner::installedAppsChanged, ShownList::installedApps,
            [this] { installedApps_.setApps(scanner_->installedApps()); });
-    connect(s, &MacStorageScanner::isScanningChanged, this, &MacMainView::onScanningChanged);
+    connect(s, &MacStorageScanner::isScanningChanged, this, &WindowState::onScanningChanged);
     connect(s, &MacStorageScanner::recentPurgeRecordsChanged, this,
             [this] { purgeRecords_.setRecords(scanner_->recentPurgeRecords()); });
-    connect(s, &MacStorageScanner::moveToTrashByDefaultChanged, this, &MacMainView::moveToTrashChanged);
+    connect(s, &MacStorageScanner::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
 
     auto applyLanguage = [this] {
         const AppLanguage language = currentLanguage();
@@ -58,19 +58,19 @@ void MacMainView::connectListModels()
                  &largeFiles_, &installedApps_, &purgeRecords_})
             model->setLanguage(language);
     };
-    connect(this, &MacMainView::languageRawChanged, this, applyLanguage);
+    connect(this, &WindowState::languageRawChanged, this, applyLanguage);
     applyLanguage();
     installedApps_.setOnlyCacheMode(appSlimmingOnlyCache_);
 }
 
-void MacMainView::onScanningChanged()
+void WindowState::onScanningChanged()
 {
     // A new scan counts every workspace afresh; a finished one has published them all.
     publishedThisScan_.clear();
     updateWorkspaceSummaries();
 }
 
-bool MacMainView::isCounting(CleanTrustWorkspace workspace) const
+bool WindowState::isCounting(CleanTrustWorkspace workspace) const
 {
     if (!scanner_->isScanning())
         return false;
@@ -88,7 +88,7 @@ bool MacMainView::isCounting(CleanTrustWorkspace workspace) const
     return false;
 }
 
-Int64 MacMainView::selectedBytes(CleanTrustWorkspace workspace) const
+Int64 WindowState::selectedBytes(CleanTrustWorkspace workspace) const
 {
     const MacStorageScanner& s = *scanner_;
     switch (workspace) {
@@ -104,7 +104,7 @@ Int64 MacMainView::selectedBytes(CleanTrustWorkspace workspace) const
     return 0;
 }
 
-void MacMainView::updateWorkspaceSummaries()
+void WindowState::updateWorkspaceSummaries()
 {
     const MacStorageScanner& s = *scanner_;
     std::vector<WorkspaceSummary> summaries;
@@ -138,7 +138,7 @@ void MacMainView::updateWorkspaceSummaries()
     workspaces_.setSummaries(std::move(summaries));
 }
 
-void MacMainView::updateInspectedLists()
+void WindowState::updateInspectedLists()
 {
     const auto* card = inspectedItem_ ? inspectedItem_->as<SafeCacheRuleCard>() : nullptr;
     inspectedSubItems_.setItems(card ? card->subItems : std::vector<CacheSubItem>{});
@@ -146,7 +146,7 @@ void MacMainView::updateInspectedLists()
     inspectedMembers_.setMembers(group ? group->members : std::vector<DuplicateFileMember>{});
 }
 
-MacMainView::ShownList MacMainView::shownList() const
+WindowState::ShownList WindowState::shownList() const
 {
     switch (selectedWorkspace_) {
     case CleanTrustWorkspace::oneClickSafe:
@@ -161,7 +161,7 @@ MacMainView::ShownList MacMainView::shownList() const
     return ShownList::ruleCards;
 }
 
-void MacMainView::updateInspectedRow()
+void WindowState::updateInspectedRow()
 {
     int row = -1;
     if (inspectedItem_) {
@@ -184,12 +184,12 @@ void MacMainView::updateInspectedRow()
             break;
         }
     }
-    assign(inspectedRow_, row, &MacMainView::inspectedRowChanged);
+    assign(inspectedRow_, row, &WindowState::inspectedRowChanged);
 }
 
 // ---------------------------------------------------------------- derived values of the shown list
 
-Int64 MacMainView::currentTabSelectedBytes() const
+Int64 WindowState::currentTabSelectedBytes() const
 {
     const MacStorageScanner& s = *scanner_;
     switch (shownList()) {
@@ -207,7 +207,7 @@ Int64 MacMainView::currentTabSelectedBytes() const
     return 0;
 }
 
-bool MacMainView::currentListIsEmpty() const
+bool WindowState::currentListIsEmpty() const
 {
     switch (shownList()) {
     case ShownList::ruleCards:
@@ -224,7 +224,7 @@ bool MacMainView::currentListIsEmpty() const
     return true;
 }
 
-bool MacMainView::allRowsSelected() const
+bool WindowState::allRowsSelected() const
 {
     const MacStorageScanner& s = *scanner_;
     auto all = [](const auto& list, auto isSelected) {
@@ -252,7 +252,7 @@ bool MacMainView::allRowsSelected() const
 
 // ---------------------------------------------------------------- operations on rows
 
-void MacMainView::toggleRow(int row)
+void WindowState::toggleRow(int row)
 {
     MacStorageScanner& s = *scanner_;
     switch (shownList()) {
@@ -279,33 +279,33 @@ void MacMainView::toggleRow(int row)
     }
 }
 
-void MacMainView::inspectRow(int row)
+void WindowState::inspectRow(int row)
 {
     switch (shownList()) {
     case ShownList::ruleCards:
         if (isRowOf(ruleCards_, row))
-            setInspectedItem(MacInspectedItem::safeCard(ruleCards_.at(row)));
+            setInspectedItem(InspectedItem::safeCard(ruleCards_.at(row)));
         break;
     case ShownList::projectBloats:
         if (isRowOf(projectBloats_, row))
-            setInspectedItem(MacInspectedItem::projectBloat(projectBloats_.at(row)));
+            setInspectedItem(InspectedItem::projectBloat(projectBloats_.at(row)));
         break;
     case ShownList::duplicateGroups:
         if (isRowOf(duplicateGroups_, row))
-            setInspectedItem(MacInspectedItem::duplicateGroup(duplicateGroups_.at(row)));
+            setInspectedItem(InspectedItem::duplicateGroup(duplicateGroups_.at(row)));
         break;
     case ShownList::largeFiles:
         if (isRowOf(largeFiles_, row))
-            setInspectedItem(MacInspectedItem::largeFile(largeFiles_.at(row)));
+            setInspectedItem(InspectedItem::largeFile(largeFiles_.at(row)));
         break;
     case ShownList::installedApps:
         if (isRowOf(installedApps_, row))
-            setInspectedItem(MacInspectedItem::installedApp(installedApps_.at(row)));
+            setInspectedItem(InspectedItem::installedApp(installedApps_.at(row)));
         break;
     }
 }
 
-void MacMainView::toggleSelectAll()
+void WindowState::toggleSelectAll()
 {
     const bool select = !allRowsSelected();
     MacStorageScanner& s = *scanner_;
@@ -328,13 +328,13 @@ void MacMainView::toggleSelectAll()
     }
 }
 
-void MacMainView::chooseDevSubTab(int tab)
+void WindowState::chooseDevSubTab(int tab)
 {
     setDevSubTab(tab);
     selectDefaultInspectedItem(CleanTrustWorkspace::devAndDuplicates);
 }
 
-void MacMainView::openEmptyStateNext()
+void WindowState::openEmptyStateNext()
 {
     switch (shownList()) {
     case ShownList::ruleCards:
@@ -354,20 +354,20 @@ void MacMainView::openEmptyStateNext()
     }
 }
 
-void MacMainView::restoreRecord(int row)
+void WindowState::restoreRecord(int row)
 {
     if (isRowOf(purgeRecords_, row))
         scanner_->restoreSingleRecord(purgeRecords_.at(row).id);
 }
 
-void MacMainView::toggleSubItem(int row)
+void WindowState::toggleSubItem(int row)
 {
     const auto* card = inspectedItem_ ? inspectedItem_->as<SafeCacheRuleCard>() : nullptr;
     if (card && isRowOf(inspectedSubItems_, row))
         scanner_->toggleSubItem(card->id, inspectedSubItems_.at(row).id);
 }
 
-void MacMainView::keepMemberInstead(int row)
+void WindowState::keepMemberInstead(int row)
 {
     const auto* group = inspectedItem_ ? inspectedItem_->as<DuplicateFileGroup>() : nullptr;
     if (group && isRowOf(inspectedMembers_, row))

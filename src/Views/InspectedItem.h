@@ -6,19 +6,19 @@
 #include <string>
 #include <variant>
 
-class MacInspectedItem {
+class InspectedItem {
   public:
     enum class Kind { safeCard, projectBloat, duplicateGroup, largeFile, installedApp };
     using Payload =
         std::variant<SafeCacheRuleCard, ProjectBloatItem, DuplicateFileGroup, LargeFileItem, InstalledAppItem>;
 
-    explicit MacInspectedItem(Payload payload) : payload_(std::move(payload)) {}
+    explicit InspectedItem(Payload payload) : payload_(std::move(payload)) {}
 
-    static MacInspectedItem safeCard(SafeCacheRuleCard card) { return MacInspectedItem(std::move(card)); }
-    static MacInspectedItem projectBloat(ProjectBloatItem item) { return MacInspectedItem(std::move(item)); }
-    static MacInspectedItem duplicateGroup(DuplicateFileGroup group) { return MacInspectedItem(std::move(group)); }
-    static MacInspectedItem largeFile(LargeFileItem file) { return MacInspectedItem(std::move(file)); }
-    static MacInspectedItem installedApp(InstalledAppItem app) { return MacInspectedItem(std::move(app)); }
+    static InspectedItem safeCard(SafeCacheRuleCard card) { return InspectedItem(std::move(card)); }
+    static InspectedItem projectBloat(ProjectBloatItem item) { return InspectedItem(std::move(item)); }
+    static InspectedItem duplicateGroup(DuplicateFileGroup group) { return InspectedItem(std::move(group)); }
+    static InspectedItem largeFile(LargeFileItem file) { return InspectedItem(std::move(file)); }
+    static InspectedItem installedApp(InstalledAppItem app) { return InspectedItem(std::move(app)); }
 
     Kind kind() const { return static_cast<Kind>(payload_.index()); }
     const Payload& payload() const { return payload_; }
@@ -29,7 +29,7 @@ class MacInspectedItem {
     }
     template <typename Record> const Record* as() const { return std::get_if<Record>(&payload_); }
 
-    bool operator==(const MacInspectedItem&) const = default;
+    bool operator==(const InspectedItem&) const = default;
 
   private:
     Payload payload_;

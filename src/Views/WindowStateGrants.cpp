@@ -1,12 +1,12 @@
 // The folder grants as the window asks for them: panel texts in the current language,
 // the outcome turned into the notice that the onboarding and the workspace column show.
-#include "MacMainView.h"
+#include "WindowState.h"
 
 #include "L10n/WindowTexts.h"
 #include "Models/Paths.h"
 #include "QtText.h"
 
-void MacMainView::performHomeGrant()
+void WindowState::performHomeGrant()
 {
     const AppLanguage language = currentLanguage();
     const std::string homeName = paths::lastComponent(access_.realHomeURL());
@@ -16,7 +16,7 @@ void MacMainView::performHomeGrant()
     applyGrantOutcome(outcome);
 }
 
-void MacMainView::performApplicationsGrant()
+void WindowState::performApplicationsGrant()
 {
     const AppLanguage language = currentLanguage();
     const SandboxGrantOutcome outcome =
@@ -25,7 +25,7 @@ void MacMainView::performApplicationsGrant()
     applyGrantOutcome(outcome);
 }
 
-void MacMainView::applyGrantOutcome(const SandboxGrantOutcome& outcome)
+void WindowState::applyGrantOutcome(const SandboxGrantOutcome& outcome)
 {
     switch (outcome.kind) {
     case SandboxGrantOutcome::Kind::granted:
@@ -42,13 +42,13 @@ void MacMainView::applyGrantOutcome(const SandboxGrantOutcome& outcome)
     }
 }
 
-void MacMainView::keepPendingPartialFolder()
+void WindowState::keepPendingPartialFolder()
 {
     access_.acceptPendingPartialHome();
     setGrantNotice(std::nullopt);
 }
 
-void MacMainView::revokeAllAccess()
+void WindowState::revokeAllAccess()
 {
     access_.revoke(SandboxScope::applications);
     access_.revoke(SandboxScope::home);

@@ -1,4 +1,4 @@
-#include "MacMainView.h"
+#include "WindowState.h"
 
 #include "L10n/QuillmereL10n.h"
 #include "Models/FindById.h"
@@ -35,7 +35,7 @@ const auto& publishedList(const MacStorageScanner& s, const InstalledAppItem*) {
 
 } // namespace
 
-MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
+WindowState::WindowState(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
     : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
       column_(std::make_unique<WorkspaceColumnPresenter>(*this)), overview_(std::make_unique<OverviewPresenter>(*this))
 {
@@ -46,28 +46,28 @@ MacMainView::MacMainView(MacStorageScanner::Options options, SandboxAccessManage
     windowPalette_.setMode(palette().mode);
     connectListModels();
 
-    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &MacMainView::onHomeGrantedChanged);
+    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
     for (auto signal : {&MacStorageScanner::ruleCardsChanged, &MacStorageScanner::projectBloatsChanged,
                         &MacStorageScanner::duplicateGroupsChanged, &MacStorageScanner::largeFilesChanged,
                         &MacStorageScanner::installedAppsChanged})
-        connect(scanner_.get(), signal, this, &MacMainView::syncInspectedItemWithLatestModel);
+        connect(scanner_.get(), signal, this, &WindowState::syncInspectedItemWithLatestModel);
 
     pulseTimer_.setInterval(kOnboardingPulseMs);
     connect(&pulseTimer_, &QTimer::timeout, this,
-            [this] { assign(onboardingPulse_, !onboardingPulse_, &MacMainView::onboardingPulseChanged); });
-    connect(this, &MacMainView::showsOnboardingChanged, this, &MacMainView::updateOnboardingPulse);
+            [this] { assign(onboardingPulse_, !onboardingPulse_, &WindowState::onboardingPulseChanged); });
+    connect(this, &WindowState::showsOnboardingChanged, this, &WindowState::updateOnboardingPulse);
     updateOnboardingPulse();
     connectPresentationSignals();
 }
 
-MacMainView::~MacMainView()
+WindowState::~WindowState()
 {
     // The presenters are children that refer back to this window: they go first.
     inspector_.reset();
     overview_.reset();
     column_.reset();
-    if (avPlayer_)
-        avPlayer_->retire();
+    if (mediaPlayer_)
+        mediaPlayer_->retire();
     if (decoderThread_.isRunning()) {
         // What the player posted (letting go of its file) is done before the thread ends.
         QMetaObject::invokeMethod(
@@ -77,11 +77,11 @@ MacMainView::~MacMainView()
     }
 }
 
-void MacMainView::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
+void WindowState::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
 
-MacMainView* MacMainView::create(QQmlEngine* engine, QJSEngine*)
+WindowState* WindowState::create(QQmlEngine* engine, QJSEngine*)
 {
-    auto* view = engine->property(kExposedViewProperty).value<MacMainView*>();
+    auto* view = engine->property(kExposedViewProperty).value<WindowState*>();
     // The window outlives what QML shows of it; QML must never delete it.
     if (view)
         QJSEngine::setObjectOwnership(view, QJSEngine::CppOwnership);
@@ -90,20 +90,20 @@ MacMainView* MacMainView::create(QQmlEngine* engine, QJSEngine*)
 
 // ---------------------------------------------------------------- persisted choices
 
-void MacMainView::setLanguageRaw(const QString& raw)
+void WindowState::setLanguageRaw(const QString& raw)
 {
     access_.settings().setValue(qt(kLanguageDefaultsKey), raw);
-    assign(languageRaw_, raw, &MacMainView::languageRawChanged);
+    assign(languageRaw_, raw, &WindowState::languageRawChanged);
 }
 
-void MacMainView::setAppearanceRaw(const QString& raw)
+void WindowState::setAppearanceRaw(const QString& raw)
 {
     access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
-    assign(appearanceRaw_, raw, &MacMainView::appearanceRawChanged);
+    assign(appearanceRaw_, raw, &WindowState::appearanceRawChanged);
     windowPalette_.setMode(palette().mode);
 }
 
-bool MacMainView::closeTopmost()
+bool WindowState::closeTopmost()
 {
     if (pendingClean_) {
         cancelPendingClean();
@@ -117,35 +117,35 @@ bool MacMainView::closeTopmost()
     return true;
 }
 
-void MacMainView::rescan()
+void WindowState::rescan()
 {
     if (!showsOnboarding())
         scanner_->startInstantScan();
 }
 
-void MacMainView::undoLastClean()
+void WindowState::undoLastClean()
 {
     if (!scanner_->isPurgingAnimation() && !scanner_->recentPurgeRecords().empty())
         scanner_->restoreAllRecentPurges();
 }
 
-void MacMainView::chooseLanguage(const QString& code)
+void WindowState::chooseLanguage(const QString& code)
 {
     setLanguageRaw(code);
     setShowLanguageMatrixPopover(false);
 }
 
-void MacMainView::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(appearanceRaw_.toStdString()))); }
+void WindowState::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(appearanceRaw_.toStdString()))); }
 
 // ---------------------------------------------------------------- plain state
 
-void MacMainView::setDevSubTab(int tab)
+void WindowState::setDevSubTab(int tab)
 {
-    assign(devSubTab_, tab, &MacMainView::devSubTabChanged);
+    assign(devSubTab_, tab, &WindowState::devSubTabChanged);
     updateInspectedRow();
 }
 
-void MacMainView::setSelectedLargeCategory(LargeFileCategory category)
+void WindowState::setSelectedLargeCategory(LargeFileCategory category)
 {
     if (selectedLargeCategory_ == category)
         return;
@@ -155,14 +155,14 @@ void MacMainView::setSelectedLargeCategory(LargeFileCategory category)
     Q_EMIT selectedLargeCategoryChanged();
 }
 
-void MacMainView::setSelectedLargeCategoryIndex(int index)
+void WindowState::setSelectedLargeCategoryIndex(int index)
 {
     const auto& cases = allCases<LargeFileCategory>();
     if (index >= 0 && index < static_cast<int>(cases.size()))
         setSelectedLargeCategory(cases[index]);
 }
 
-void MacMainView::setAppSlimmingOnlyCache(bool onlyCache)
+void WindowState::setAppSlimmingOnlyCache(bool onlyCache)
 {
     if (appSlimmingOnlyCache_ == onlyCache)
         return;
@@ -178,17 +178,17 @@ void MacMainView::setAppSlimmingOnlyCache(bool onlyCache)
     Q_EMIT appSlimmingOnlyCacheChanged();
 }
 
-void MacMainView::setShowSafetyPopover(bool show) { assign(showSafetyPopover_, show, &MacMainView::popoversChanged); }
-void MacMainView::setShowRestoreHistoryPopover(bool show)
+void WindowState::setShowSafetyPopover(bool show) { assign(showSafetyPopover_, show, &WindowState::popoversChanged); }
+void WindowState::setShowRestoreHistoryPopover(bool show)
 {
-    assign(showRestoreHistoryPopover_, show, &MacMainView::popoversChanged);
+    assign(showRestoreHistoryPopover_, show, &WindowState::popoversChanged);
 }
-void MacMainView::setShowLanguageMatrixPopover(bool show)
+void WindowState::setShowLanguageMatrixPopover(bool show)
 {
-    assign(showLanguageMatrixPopover_, show, &MacMainView::popoversChanged);
+    assign(showLanguageMatrixPopover_, show, &WindowState::popoversChanged);
 }
 
-void MacMainView::setInspectedItem(std::optional<MacInspectedItem> item)
+void WindowState::setInspectedItem(std::optional<InspectedItem> item)
 {
     if (inspectedItem_ == item)
         return;
@@ -203,20 +203,20 @@ void MacMainView::setInspectedItem(std::optional<MacInspectedItem> item)
     syncMediaPlayerIfNeeded();
 }
 
-void MacMainView::setGrantNotice(std::optional<SandboxGrantOutcome> notice)
+void WindowState::setGrantNotice(std::optional<SandboxGrantOutcome> notice)
 {
-    assign(grantNotice_, std::move(notice), &MacMainView::grantNoticeChanged);
+    assign(grantNotice_, std::move(notice), &WindowState::grantNoticeChanged);
     Q_EMIT grantNoticeTextChanged();
 }
 
-void MacMainView::setGrantJustSucceeded(bool value)
+void WindowState::setGrantJustSucceeded(bool value)
 {
-    assign(grantJustSucceeded_, value, &MacMainView::grantJustSucceededChanged);
+    assign(grantJustSucceeded_, value, &WindowState::grantJustSucceededChanged);
 }
 
 // ---------------------------------------------------------------- derived
 
-std::vector<LargeFileItem> MacMainView::filteredLargeFiles() const
+std::vector<LargeFileItem> WindowState::filteredLargeFiles() const
 {
     if (selectedLargeCategory_ == LargeFileCategory::all)
         return scanner_->largeFiles();
@@ -227,7 +227,7 @@ std::vector<LargeFileItem> MacMainView::filteredLargeFiles() const
     return filtered;
 }
 
-QString MacMainView::grantNoticeKind() const
+QString WindowState::grantNoticeKind() const
 {
     if (!grantNotice_)
         return {};
@@ -235,7 +235,7 @@ QString MacMainView::grantNoticeKind() const
                                                                     : QStringLiteral("outside");
 }
 
-QString MacMainView::inspectedKind() const
+QString WindowState::inspectedKind() const
 {
     if (!inspectedItem_)
         return {};
@@ -243,7 +243,7 @@ QString MacMainView::inspectedKind() const
     return QString::fromLatin1(names[static_cast<int>(inspectedItem_->kind())]);
 }
 
-QString MacMainView::inspectedTitle() const
+QString WindowState::inspectedTitle() const
 {
     if (!inspectedItem_)
         return {};
@@ -262,7 +262,7 @@ QString MacMainView::inspectedTitle() const
     return QString::fromStdString(std::visit(Title{currentLanguage()}, inspectedItem_->payload()));
 }
 
-QThread& MacMainView::decoderThread()
+QThread& WindowState::decoderThread()
 {
     if (!decoderThread_.isRunning()) {
         decoderThreadAnchor_ = std::make_unique<QObject>();
@@ -273,7 +273,7 @@ QThread& MacMainView::decoderThread()
     return decoderThread_;
 }
 
-ThumbnailService& MacMainView::thumbnails()
+ThumbnailService& WindowState::thumbnails()
 {
     if (!thumbnails_) {
         ThumbnailService::Options options;
@@ -288,14 +288,14 @@ ThumbnailService& MacMainView::thumbnails()
 
 // ---------------------------------------------------------------- window shown and reactions
 
-void MacMainView::onAppear()
+void WindowState::onAppear()
 {
     if (access_.homeGranted() && scanner_->ruleCards().empty() && !scanner_->isScanning())
         scanner_->startInstantScan();
     syncInspectedItemWithLatestModel();
 }
 
-void MacMainView::onHomeGrantedChanged()
+void WindowState::onHomeGrantedChanged()
 {
     if (access_.homeGranted())
         scanner_->startInstantScan();
@@ -304,7 +304,7 @@ void MacMainView::onHomeGrantedChanged()
     Q_EMIT showsOnboardingChanged();
 }
 
-void MacMainView::updateOnboardingPulse()
+void WindowState::updateOnboardingPulse()
 {
     if (showsOnboarding())
         pulseTimer_.start();
@@ -314,33 +314,33 @@ void MacMainView::updateOnboardingPulse()
 
 // ---------------------------------------------------------------- workspaces and the inspected item
 
-void MacMainView::selectDefaultInspectedItem(CleanTrustWorkspace workspace)
+void WindowState::selectDefaultInspectedItem(CleanTrustWorkspace workspace)
 {
-    std::optional<MacInspectedItem> item;
+    std::optional<InspectedItem> item;
     switch (workspace) {
     case CleanTrustWorkspace::oneClickSafe:
         if (!scanner_->ruleCards().empty())
-            item = MacInspectedItem::safeCard(scanner_->ruleCards().front());
+            item = InspectedItem::safeCard(scanner_->ruleCards().front());
         break;
     case CleanTrustWorkspace::devAndDuplicates:
         if (devSubTab_ == 0 && !scanner_->projectBloats().empty())
-            item = MacInspectedItem::projectBloat(scanner_->projectBloats().front());
+            item = InspectedItem::projectBloat(scanner_->projectBloats().front());
         else if (devSubTab_ != 0 && !scanner_->duplicateGroups().empty())
-            item = MacInspectedItem::duplicateGroup(scanner_->duplicateGroups().front());
+            item = InspectedItem::duplicateGroup(scanner_->duplicateGroups().front());
         break;
     case CleanTrustWorkspace::largeMedia:
         if (const auto files = filteredLargeFiles(); !files.empty())
-            item = MacInspectedItem::largeFile(files.front());
+            item = InspectedItem::largeFile(files.front());
         break;
     case CleanTrustWorkspace::appSlimming:
         if (!scanner_->installedApps().empty())
-            item = MacInspectedItem::installedApp(scanner_->installedApps().front());
+            item = InspectedItem::installedApp(scanner_->installedApps().front());
         break;
     }
     setInspectedItem(std::move(item));
 }
 
-void MacMainView::selectWorkspace(CleanTrustWorkspace workspace)
+void WindowState::selectWorkspace(CleanTrustWorkspace workspace)
 {
     if (selectedWorkspace_ != workspace) {
         selectedWorkspace_ = workspace;
@@ -351,14 +351,14 @@ void MacMainView::selectWorkspace(CleanTrustWorkspace workspace)
     updateInspectedRow();
 }
 
-void MacMainView::selectWorkspaceIndex(int index)
+void WindowState::selectWorkspaceIndex(int index)
 {
     const auto& cases = allCases<CleanTrustWorkspace>();
     if (index >= 0 && index < static_cast<int>(cases.size()))
         selectWorkspace(cases[index]);
 }
 
-void MacMainView::syncInspectedItemWithLatestModel()
+void WindowState::syncInspectedItemWithLatestModel()
 {
     // With nothing inspected yet, the workspace's first item is shown as soon as it exists.
     if (!inspectedItem_) {
@@ -366,11 +366,11 @@ void MacMainView::syncInspectedItemWithLatestModel()
         return;
     }
     // The current copy of the same record, from the list its kind comes from.
-    const std::optional<MacInspectedItem> fresh = std::visit(
-        [this](const auto& record) -> std::optional<MacInspectedItem> {
+    const std::optional<InspectedItem> fresh = std::visit(
+        [this](const auto& record) -> std::optional<InspectedItem> {
             const auto& list = publishedList(*scanner_, &record);
             if (const auto current = findById(list, record.id); current != list.end())
-                return MacInspectedItem(*current);
+                return InspectedItem(*current);
             return std::nullopt;
         },
         inspectedItem_->payload());
@@ -380,7 +380,7 @@ void MacMainView::syncInspectedItemWithLatestModel()
         selectDefaultInspectedItem(selectedWorkspace_);
 }
 
-void MacMainView::syncMediaPlayerIfNeeded()
+void WindowState::syncMediaPlayerIfNeeded()
 {
     std::optional<URL> media;
     if (inspectedItem_) {
@@ -394,14 +394,14 @@ void MacMainView::syncMediaPlayerIfNeeded()
     if (media && !isRegularFile(*media))
         media.reset();
     // A fresh copy of the same record (its selection changed, say) keeps playing.
-    if (avPlayer_ && media && avPlayer_->path() == *media) {
-        Q_EMIT avPlayerChanged();
+    if (mediaPlayer_ && media && mediaPlayer_->path() == *media) {
+        Q_EMIT mediaPlayerChanged();
         return;
     }
     // The player of the item left behind stops at once and lets go of its file.
-    if (avPlayer_)
-        avPlayer_->retire();
+    if (mediaPlayer_)
+        mediaPlayer_->retire();
     // A new player for every inspected media file, so one always starts paused at the beginning.
-    avPlayer_ = media ? new InlineMediaPlayer(*media, decoderThread(), this) : nullptr;
-    Q_EMIT avPlayerChanged();
+    mediaPlayer_ = media ? new InlineMediaPlayer(*media, decoderThread(), this) : nullptr;
+    Q_EMIT mediaPlayerChanged();
 }
