@@ -2,25 +2,21 @@
 // The one item the inspector shows: a copy of a record from one of the engine's lists.
 
 #include "Models/StorageModels.h"
+#include "WindowLists.h"
 
 #include <string>
 #include <variant>
 
 class InspectedItem {
   public:
-    enum class Kind { safeCard, projectBloat, duplicateGroup, largeFile, installedApp };
+    // In the order of the lists the records come from.
     using Payload =
         std::variant<SafeCacheRuleCard, ProjectBloatItem, DuplicateFileGroup, LargeFileItem, InstalledAppItem>;
 
     explicit InspectedItem(Payload payload) : payload_(std::move(payload)) {}
 
-    static InspectedItem safeCard(SafeCacheRuleCard card) { return InspectedItem(std::move(card)); }
-    static InspectedItem projectBloat(ProjectBloatItem item) { return InspectedItem(std::move(item)); }
-    static InspectedItem duplicateGroup(DuplicateFileGroup group) { return InspectedItem(std::move(group)); }
-    static InspectedItem largeFile(LargeFileItem file) { return InspectedItem(std::move(file)); }
-    static InspectedItem installedApp(InstalledAppItem app) { return InspectedItem(std::move(app)); }
-
-    Kind kind() const { return static_cast<Kind>(payload_.index()); }
+    // The list the record comes from.
+    ShownList list() const { return ShownList(payload_.index()); }
     const Payload& payload() const { return payload_; }
     // The record's id, whichever case it is.
     const std::string& id() const

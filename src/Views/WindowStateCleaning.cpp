@@ -3,79 +3,32 @@
 // first asks once, naming the size, and cleans only when the person confirms.
 #include "WindowState.h"
 
-void WindowState::executeDirectCleanForCurrentTab()
-{
-    runClean({.smartCleanAll = false,
-              .workspace = selectedWorkspace_,
-              .devSubTab = devSubTab_,
-              .onlyCache = appSlimmingOnlyCache_,
-              .bytes = 0});
-}
+void WindowState::triggerPrimaryCleanAction() { requestClean(shownList()); }
 
-void WindowState::runClean(const PendingClean& request)
-{
-    MacStorageScanner& s = *scanner_;
-    if (request.smartCleanAll) {
-        s.purgeAllMasterSmartSelected();
-        return;
-    }
-    switch (request.workspace) {
-    case CleanTrustWorkspace::oneClickSafe:
-        s.purgeSelectedSafeCaches();
-        break;
-    case CleanTrustWorkspace::devAndDuplicates:
-        if (request.devSubTab != 0)
-            s.purgeSelectedDuplicates();
-        else
-            s.purgeSelectedProjectBloats();
-        break;
-    case CleanTrustWorkspace::largeMedia:
-        s.purgeSelectedLargeFiles();
-        break;
-    case CleanTrustWorkspace::appSlimming:
-        s.uninstallSelectedApps(request.onlyCache);
-        break;
-    }
-}
+void WindowState::smartCleanAll() { requestClean(std::nullopt); }
 
 bool WindowState::hasItemsToClean(const PendingClean& request) const
 {
-    const MacStorageScanner& s = *scanner_;
-    if (request.smartCleanAll)
-        return !s.masterSmartSelectedItems().empty();
-    switch (request.workspace) {
-    case CleanTrustWorkspace::oneClickSafe:
-        return !s.selectedSafeCacheItems().empty();
-    case CleanTrustWorkspace::devAndDuplicates:
-        return request.devSubTab != 0 ? !s.selectedDuplicateItems().empty() : !s.selectedProjectBloatItems().empty();
-    case CleanTrustWorkspace::largeMedia:
-        return !s.selectedLargeFileItems().empty();
-    case CleanTrustWorkspace::appSlimming:
-        return !s.selectedAppItems(request.onlyCache).empty();
-    }
-    return false;
+    return request.list ? !lists_.adapter(*request.list).cleanItems().empty()
+                        : !scanner_->masterSmartSelectedItems().empty();
 }
 
 Int64 WindowState::bytesToClean(const PendingClean& request) const
 {
-    const MacStorageScanner& s = *scanner_;
-    if (request.smartCleanAll)
-        return s.totalMasterSmartCleanBytes();
-    switch (request.workspace) {
-    case CleanTrustWorkspace::oneClickSafe:
-        return s.totalSelectedSafeBytes();
-    case CleanTrustWorkspace::devAndDuplicates:
-        return request.devSubTab != 0 ? s.totalSelectedDuplicateBytes() : s.totalSelectedBloatBytes();
-    case CleanTrustWorkspace::largeMedia:
-        return s.totalSelectedLargeFileBytes();
-    case CleanTrustWorkspace::appSlimming:
-        return request.onlyCache ? s.totalSelectedAppOrphanBytes() : s.totalSelectedUninstallBytes();
-    }
-    return 0;
+    return request.list ? lists_.adapter(*request.list).selectedBytes() : scanner_->totalMasterSmartCleanBytes();
 }
 
-void WindowState::requestClean(PendingClean request)
+void WindowState::runClean(const PendingClean& request)
 {
+    if (request.list)
+        lists_.adapter(*request.list).clean();
+    else
+        scanner_->purgeAllMasterSmartSelected();
+}
+
+void WindowState::requestClean(std::optional<ShownList> list)
+{
+    PendingClean request{.list = list};
     // Nothing selected: the command would do nothing, so there is nothing to confirm either.
     if (!hasItemsToClean(request))
         return;
@@ -86,17 +39,6 @@ void WindowState::requestClean(PendingClean request)
     request.bytes = bytesToClean(request);
     setPendingClean(request);
 }
-
-void WindowState::triggerPrimaryCleanAction()
-{
-    requestClean({.smartCleanAll = false,
-                  .workspace = selectedWorkspace_,
-                  .devSubTab = devSubTab_,
-                  .onlyCache = appSlimmingOnlyCache_,
-                  .bytes = 0});
-}
-
-void WindowState::smartCleanAll() { requestClean({.smartCleanAll = true}); }
 
 void WindowState::confirmPendingClean()
 {
@@ -118,5 +60,20 @@ void WindowState::cancelPendingClean() { setPendingClean(std::nullopt); }
 
 void WindowState::setPendingClean(std::optional<PendingClean> pending)
 {
-    assign(pendingClean_, std::move(pending), &WindowState::pendingCleanChanged);
+    if (pendingClean_ == pending)
+        return;
+    pendingClean_ = std::move(pending);
+    column_->setPendingCleanBytes(pendingClean_ ? std::optional(pendingClean_->bytes) : std::nullopt);
+}
+
+void WindowState::undoLastClean()
+{
+    if (!scanner_->isPurgingAnimation() && !scanner_->recentPurgeRecords().empty())
+        scanner_->restoreAllRecentPurges();
+}
+
+void WindowState::restoreRecord(int row)
+{
+    if (row >= 0 && row < purgeRecords_.count())
+        scanner_->restoreSingleRecord(purgeRecords_.at(row).id);
 }

@@ -4,7 +4,6 @@
 
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "Models/Paths.h"
 #include "QtText.h"
 #include "Theme/ScriptFonts.h"
 #include "Theme/SymbolIcons.h"
@@ -19,11 +18,7 @@ CorvelPalette WindowState::palette() const { return CorvelPalette{appearanceFrom
 
 void WindowState::connectPresentationSignals()
 {
-    for (auto signal : {&WindowState::languageRawChanged, &WindowState::appearanceRawChanged})
-        connect(this, signal, this, &WindowState::appearanceNameChanged);
-    for (auto signal : {&WindowState::languageRawChanged, &WindowState::inspectedItemChanged})
-        connect(this, signal, this, &WindowState::inspectedTitleChanged);
-    connect(this, &WindowState::languageRawChanged, this, &WindowState::grantNoticeTextChanged);
+    connect(this, &WindowState::languageRawChanged, this, &WindowState::appearanceChanged);
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
                         &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})
         connect(scanner_.get(), signal, this, &WindowState::scanChanged);
@@ -33,9 +28,6 @@ void WindowState::connectPresentationSignals()
                         &MacStorageScanner::largeFilesChanged})
         connect(scanner_.get(), signal, this, &WindowState::scanTitleChanged);
     connect(this, &WindowState::languageRawChanged, this, &WindowState::scanTitleChanged);
-    for (auto signal : {&SandboxAccessManager::homeGrantedChanged, &SandboxAccessManager::applicationsGrantedChanged,
-                        &SandboxAccessManager::grantedHomeURLChanged, &SandboxAccessManager::bookmarkWasStaleChanged})
-        connect(&access_, signal, this, &WindowState::accessChanged);
 }
 
 const QVariantMap& WindowState::textTable(AppLanguage language)
@@ -98,7 +90,6 @@ QString WindowState::fontFamily() const
 QString WindowState::languageName() const { return qt(nativeName(currentLanguage())); }
 QString WindowState::appearanceName() const { return qt(displayName(palette().mode, currentLanguage())); }
 QString WindowState::appearanceSymbol() const { return qt(headerIcon(palette().mode)); }
-QString WindowState::grantedHomeName() const { return qt(access_.grantedHomeDisplayName()); }
 
 QStringList WindowState::largeCategoryTitles() const
 {
@@ -115,30 +106,6 @@ QStringList WindowState::largeCategorySymbols()
     for (LargeFileCategory category : allCases<LargeFileCategory>())
         symbols.append(qt(symbolName(category)));
     return symbols;
-}
-
-QString WindowState::homeFolderName() const { return qt(paths::lastComponent(access_.realHomeURL())); }
-
-QString WindowState::grantNoticeText() const
-{
-    if (!grantNotice_)
-        return {};
-    const AppLanguage language = currentLanguage();
-    const std::string picked = paths::lastComponent(grantNotice_->url);
-    const std::string home = paths::lastComponent(access_.realHomeURL());
-    return qt(grantNotice_->kind == SandboxGrantOutcome::Kind::partial
-                  ? WindowTexts::partialGrantNotice(language, picked, home)
-                  : WindowTexts::outsideGrantNotice(language, picked, home));
-}
-
-QString WindowState::chooseHomeInsteadText() const
-{
-    return qt(WindowTexts::chooseHomeInstead(currentLanguage(), paths::lastComponent(access_.realHomeURL())));
-}
-
-QString WindowState::panelHintText() const
-{
-    return qt(WindowTexts::onboardingPanelHint(currentLanguage(), paths::lastComponent(access_.realHomeURL())));
 }
 
 QString WindowState::scanPhaseText() const { return qt(scanner_->currentScanningPath()); }

@@ -11,7 +11,7 @@
 TEST(MainWindowLayout, TheStatusLineIsNotCutShortWhileItsPillHasRoom)
 {
     AccessFixture f;
-    auto access = f.start(/*sandboxed=*/false);
+    auto access = f.start(/*asksForGrants=*/false);
     MacStorageScanner::Options options;
     options.home = f.home;
     options.applications = f.applications;

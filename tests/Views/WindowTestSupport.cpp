@@ -13,8 +13,8 @@ QStringList AccessibleNode::actions() const
 
 void WindowUnderTest::open(const char* language)
 {
-    access = machine.start(sandboxed);
-    if (sandboxed && granted) {
+    access = machine.start(asksForGrants);
+    if (asksForGrants && granted) {
         machine.picker->answers.push_back(home);
         access->requestAccess(SandboxScope::home, QStringLiteral("Grant Access"), QString());
     }

@@ -33,9 +33,9 @@ class WindowUnderTest {
     std::unique_ptr<WindowState> view;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow* window = nullptr;
-    // Run as in the sandbox: with `granted`, the home folder was granted before the window
+    // Asking for folder grants: with `granted`, the home folder was granted before the window
     // opened (the access row shows); without, the onboarding covers the window.
-    bool sandboxed = false;
+    bool asksForGrants = false;
     bool granted = true;
 
     // Opens the window in English over what the test put into `home`, and waits for the scan.

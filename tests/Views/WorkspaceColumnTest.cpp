@@ -31,7 +31,7 @@ void openOnIdleProjects(WindowUnderTest& w)
 {
     addIdleProjects(w.machine.root, w.home);
     w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
+    w.view->selectWorkspace(Workspace::DevAndDuplicates);
     w.settle();
 }
 
@@ -95,10 +95,10 @@ TEST(WorkspaceColumn, SelectAllInTheVideoCategorySelectsOnlyVideoRows)
     w.machine.root.allocatedFile("Users/demo/Movies/talk.mov", 27 * MiB);
     w.machine.root.allocatedFile("Users/demo/Documents/notes.sqlite", 28 * MiB);
     w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::largeMedia);
+    w.view->selectWorkspace(Workspace::LargeMedia);
     w.settle();
     w.press(Role::RadioButton, "Videos & Media");
-    EXPECT_EQ(w.view->largeFiles()->count(), 2);
+    EXPECT_EQ(w.view->rowsOf(ShownList::LargeFiles)->count(), 2);
     w.press(Role::Button, "Select All");
 
     for (const LargeFileItem& file : w.scanner().largeFiles())
@@ -116,7 +116,7 @@ TEST(WorkspaceColumn, CacheOnlyModeDisablesAppsWithoutLeftoversAndRetitlesTheBut
     w.machine.root.allocatedFile("Applications/Clean.app/Contents/MacOS/Clean", 6 * MiB);
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Keeper/blob", 2 * MiB);
     w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::appSlimming);
+    w.view->selectWorkspace(Workspace::AppSlimming);
     w.view->setAppSlimmingOnlyCache(false);
     w.settle();
     w.press(Role::Button, "Select All");
@@ -134,12 +134,11 @@ TEST(WorkspaceColumn, CacheOnlyModeDisablesAppsWithoutLeftoversAndRetitlesTheBut
     const auto& apps = w.scanner().installedApps();
     const auto clean = std::find_if(apps.begin(), apps.end(), [](const auto& a) { return a.name == "Clean"; });
     ASSERT_NE(clean, apps.end());
-    w.view->toggleRow(int(clean - apps.begin()));
+    w.view->shown()->toggle(int(clean - apps.begin()));
     EXPECT_FALSE(clean->isSelected);
     EXPECT_TRUE(w.find(Role::ListItem, "Clean")); // its row still shows, with its badge
-    EXPECT_EQ(w.view->installedApps()->data(w.view->installedApps()->index(int(clean - apps.begin())),
-                                            w.view->installedApps()->roleNames().key("modeBadge")),
-              "No cache");
+    const SyncedListModel& rows = *w.view->rowsOf(ShownList::InstalledApps);
+    EXPECT_EQ(rows.data(rows.index(int(clean - apps.begin())), rows.roleNames().key("modeBadge")), "No cache");
 }
 
 // ---------------------------------------------------------------- empty states, banner, undo
@@ -160,7 +159,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
     EXPECT_TRUE(w.find(Role::Button, "Deep Rescan"));
 
     w.press(Role::Button, "Next: Idle Dev & Clones");
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::devAndDuplicates);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::DevAndDuplicates);
 }
 
 TEST(WorkspaceColumn, DismissHidesTheBannerUntilTheNextCleanOrRestore)

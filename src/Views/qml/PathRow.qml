@@ -41,6 +41,8 @@ ColumnLayout {
                 color: View.palette.inkSecondary
                 font.pixelSize: 11
                 elide: Text.ElideMiddle
+                // A CJK face draws the shortened path up to a pixel wider than it measured.
+                rightPadding: 2
                 verticalAlignment: Text.AlignVCenter
             }
             background: Rectangle {
