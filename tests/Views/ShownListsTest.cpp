@@ -151,21 +151,29 @@ TEST(ShownLists, TheEmptyStatesNextLeadsThroughTheListsInTheirOrder)
 
 // ---------------------------------------------------------------- rows follow the engine
 
-TEST(ShownLists, AToggleChangesExactlyThatRowsDataAndNothingElse)
+TEST(ShownLists, ATogglesSelectAllAndTheLanguageChangeRowsDataButNoRow)
 {
     ListsFixture f;
-    EngineAccess::setRuleCards(f.engine(),
-                               {card("a", {cacheItem("/c/a", 10, true)}), card("b", {cacheItem("/c/b", 20, true)}),
-                                card("c", {cacheItem("/c/c", 30, true)})});
-    SyncedListModel& model = f.list(ShownList::RuleCards).rows();
-    ModelSpies spies(&model);
+    SafeCacheRuleCard browsers = card("b", {cacheItem("/c/b", 20, true)});
+    browsers.title = "浏览器多账号无损瘦身";
+    EngineAccess::setRuleCards(
+        f.engine(), {card("a", {cacheItem("/c/a", 10, true)}), browsers, card("c", {cacheItem("/c/c", 30, true)})});
+    ShownListAdapter& list = f.list(ShownList::RuleCards);
+    const QString english = roleOf(list.rows(), 1, "title").toString();
+    ModelSpies spies(&list.rows());
 
-    f.list(ShownList::RuleCards).toggle(1);
+    list.toggle(1);
     ASSERT_EQ(spies.dataChanged.count(), 1);
     EXPECT_EQ(spies.changedRows(0), std::make_pair(1, 1));
+    EXPECT_FALSE(roleOf(list.rows(), 1, "selected").toBool());
+    EXPECT_TRUE(roleOf(list.rows(), 0, "selected").toBool());
+
+    f.view->setLanguageRaw("zh-Hans");
+    ASSERT_EQ(spies.dataChanged.count(), 2);
+    EXPECT_EQ(spies.changedRows(1), std::make_pair(0, 2));
+    EXPECT_EQ(roleOf(list.rows(), 1, "title").toString(), QString::fromStdString(browsers.title));
+    EXPECT_NE(english, roleOf(list.rows(), 1, "title").toString());
     EXPECT_EQ(spies.structural(), 0);
-    EXPECT_FALSE(roleOf(model, 1, "selected").toBool());
-    EXPECT_TRUE(roleOf(model, 0, "selected").toBool());
 }
 
 TEST(ShownLists, SelectAllOnAManyRowListIsOneDataChangeWithoutReset)
@@ -212,53 +220,7 @@ TEST(ShownLists, CleanedRowsGoNewRowsArriveInPlaceAndOnlyAReorderResets)
     EXPECT_EQ(spies.reset.count(), 1);
 }
 
-TEST(ShownLists, TheLanguageChangesTextsOfEveryRowButNoRow)
-{
-    ListsFixture f;
-    SafeCacheRuleCard browsers = card("card-browsers", {cacheItem("/c/a", 10, true)});
-    browsers.title = "浏览器多账号无损瘦身";
-    EngineAccess::setRuleCards(f.engine(), {browsers});
-    SyncedListModel& model = f.list(ShownList::RuleCards).rows();
-    const QString english = roleOf(model, 0, "title").toString();
-    ModelSpies spies(&model);
-
-    f.view->setLanguageRaw("zh-Hans");
-    EXPECT_EQ(roleOf(model, 0, "title").toString(), QString::fromStdString(browsers.title));
-    EXPECT_NE(english, roleOf(model, 0, "title").toString());
-    EXPECT_EQ(spies.dataChanged.count(), 1);
-    EXPECT_EQ(spies.structural(), 0);
-}
-
-// ---------------------------------------------------------------- a category, a mode
-
-TEST(ShownLists, LargeFileRowsFollowTheCategoryAndSelectAllStaysInIt)
-{
-    ListsFixture f;
-    EngineAccess::setLargeFiles(f.engine(),
-                                {largeFile("/m/a.mp4", 30, false, LargeFileCategory::videoMedia, "a.mp4"),
-                                 largeFile("/d/b.zip", 30, true, LargeFileCategory::installerArchive, "b.zip"),
-                                 largeFile("/m/c.mov", 30, false, LargeFileCategory::videoMedia, "c.mov")});
-    ShownListAdapter& list = f.list(ShownList::LargeFiles);
-    ModelSpies spies(&list.rows());
-
-    f.view->selectWorkspace(Workspace::LargeMedia);
-    f.view->inspectRow(1);
-    f.view->setSelectedLargeCategory(LargeFileCategory::videoMedia);
-    EXPECT_EQ(column(list.rows(), "name"), QStringList({"a.mp4", "c.mov"}));
-    EXPECT_EQ(f.view->inspectedRow(), -1); // b.zip stays inspected, without a row
-    EXPECT_EQ(f.view->inspectedItem()->id(), "/d/b.zip");
-    list.toggleAll(); // only what the category shows
-    EXPECT_TRUE(list.allSelected());
-    EXPECT_TRUE(f.engine().largeFiles()[0].isSelected);
-    EXPECT_TRUE(f.engine().largeFiles()[1].isSelected); // was selected, stays
-    list.toggleAll();
-    EXPECT_FALSE(f.engine().largeFiles()[2].isSelected);
-    EXPECT_TRUE(f.engine().largeFiles()[1].isSelected); // another category: untouched
-    EXPECT_EQ(list.selectedBytes(), 30);                // what is selected counts in every category
-    f.view->setSelectedLargeCategory(LargeFileCategory::all);
-    EXPECT_EQ(list.rows().count(), 3);
-    EXPECT_EQ(spies.reset.count(), 0);
-}
+// ---------------------------------------------------------------- the app workspace's modes
 
 TEST(ShownLists, CacheOnlyModeLeavesAppsWithoutLeftoversUnselectableAndUnticked)
 {
@@ -353,19 +315,6 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
 }
 
 // ---------------------------------------------------------------- the clean buttons
-
-TEST(CleanButtons, WithTheTrashOnAPressCleansAtOnce)
-{
-    ListsFixture f;
-    // Places inside the test home that no longer exist: a clean counts them as gone.
-    EngineAccess::setProjectBloats(f.engine(), {bloat(f.home + "/gone/a", 100, true, "a")});
-    f.view->selectWorkspace(Workspace::DevAndDuplicates);
-    f.view->triggerPrimaryCleanAction();
-    EXPECT_FALSE(f.view->pendingClean());
-    EXPECT_TRUE(f.engine().isPurgingAnimation());
-    ASSERT_TRUE(waitForPurge(f.engine()));
-    EXPECT_TRUE(f.engine().projectBloats().empty());
-}
 
 TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
 {
