@@ -62,22 +62,24 @@ WindowState* WindowState::create(QQmlEngine* engine, QJSEngine*)
 
 void WindowState::setLanguageRaw(const QString& raw)
 {
-    access_.settings().setValue(qt(kLanguageDefaultsKey), raw);
-    if (languageRaw_ == raw)
-        return;
-    languageRaw_ = raw;
-    applyLanguage();
-    Q_EMIT languageRawChanged();
+    storeChoice(kLanguageDefaultsKey, languageRaw_, raw, &WindowState::applyLanguage, &WindowState::languageRawChanged);
 }
 
 void WindowState::setAppearanceRaw(const QString& raw)
 {
-    access_.settings().setValue(qt(kAppearanceDefaultsKey), raw);
-    if (appearanceRaw_ == raw)
+    storeChoice(kAppearanceDefaultsKey, appearanceRaw_, raw, &WindowState::applyAppearance,
+                &WindowState::appearanceChanged);
+}
+
+void WindowState::storeChoice(std::string_view key, QString& choice, const QString& raw, void (WindowState::*apply)(),
+                              void (WindowState::*changed)())
+{
+    access_.settings().setValue(qt(key), raw);
+    if (choice == raw)
         return;
-    appearanceRaw_ = raw;
-    applyAppearance();
-    Q_EMIT appearanceChanged();
+    choice = raw;
+    (this->*apply)();
+    Q_EMIT(this->*changed)();
 }
 
 void WindowState::chooseLanguage(const QString& code)

@@ -31,6 +31,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 class QQmlEngine;
 
@@ -216,6 +217,9 @@ class WindowState : public QObject {
     void moveToTrashChanged();
 
   private:
+    // Stores a persisted choice; when it changed, the window follows it and says so.
+    void storeChoice(std::string_view key, QString& choice, const QString& raw, void (WindowState::*apply)(),
+                     void (WindowState::*changed)());
     void applyLanguage();
     void applyAppearance();
     void connectPresentationSignals();
