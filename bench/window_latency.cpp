@@ -9,10 +9,10 @@
 // Prints, per phase, the longest stall and the 99th percentile of the lateness, in ms.
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
-#include "MacMainView.h"
 #include "MainWindowLoader.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "Services/SandboxAccessManager.h"
+#include "WindowState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -173,7 +173,7 @@ int main(int argc, char** argv)
          .realHome = home,
          .applications = home + "/Applications",
          .sandboxed = false});
-    MacMainView view({.home = home, .applications = home + "/Applications", .pacePurges = true}, access);
+    WindowState view({.home = home, .applications = home + "/Applications", .pacePurges = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;
     if (!MainWindowLoader::load(engine, view)) {
@@ -197,14 +197,13 @@ int main(int argc, char** argv)
         view.onAppear();
         runUntil(scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); });
     });
-    view.selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    view.chooseDevSubTab(0);
+    view.showList(ShownList::ProjectBloats);
     runFor(300);
     const std::size_t rows = scanner.projectBloats().size();
     const std::string selectName = "select-all on " + std::to_string(rows) + " artefact rows";
     phase(selectName.c_str(), [&] {
         for (int i = 0; i < 4; ++i) { // deselect, select, deselect, select
-            view.toggleSelectAll();
+            view.shown()->toggleAll();
             runFor(100);
         }
     });
@@ -233,18 +232,18 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "window-latency: the photo could not be made in %s\n", media.c_str());
             return 1;
         }
-        view.selectWorkspace(CleanTrustWorkspace::largeMedia);
+        view.selectWorkspace(Workspace::LargeMedia);
         runFor(300);
         // Inspects the file and waits until its thumbnail has come (or a minute passed).
         auto inspectForThumbnail = [&](const std::string& path, const char* name) {
-            ThumbnailService& thumbnails = view.thumbnails();
+            ThumbnailService& thumbnails = view.inspector()->thumbnails();
             QEventLoop loop;
             QObject::connect(&thumbnails, &ThumbnailService::thumbnailChanged, &loop, [&](const std::string& which) {
                 if (which == path)
                     loop.quit();
             });
             QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(path, name)));
+            view.setInspectedItem(InspectedItem(largeFileAt(path, name)));
             loop.exec();
             if (thumbnails.thumbnail(path).isNull())
                 std::fprintf(stderr, "window-latency: no thumbnail came for %s\n", path.c_str());
@@ -252,15 +251,15 @@ int main(int argc, char** argv)
         phase("inspect a 100-megapixel photo", [&] { inspectForThumbnail(photo, "huge.jpg"); });
         phase("inspect a 4 GB video (thumbnail)", [&] { inspectForThumbnail(media + "/big.mkv", "big.mkv"); });
         phase("inspect a 4 GB video (player)", [&] {
-            view.setInspectedItem(MacInspectedItem::largeFile(largeFileAt(media + "/big.mov", "big.mov")));
+            view.setInspectedItem(InspectedItem(largeFileAt(media + "/big.mov", "big.mov")));
             runFor(1000); // it loads
         });
         phase("play the 4 GB video for 2 s", [&] {
-            if (InlineMediaPlayer* player = view.avPlayer())
+            if (InlineMediaPlayer* player = view.mediaPlayer())
                 player->togglePlayback();
             runFor(2000);
         });
-        phase("leave the playing video", [&] { view.selectWorkspace(CleanTrustWorkspace::oneClickSafe); });
+        phase("leave the playing video", [&] { view.selectWorkspace(Workspace::OneClickSafe); });
     }
 
     report("all phases", figuresOf(std::move(all)));

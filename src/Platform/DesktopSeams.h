@@ -22,7 +22,7 @@ struct CleanFeedback {
 struct WorkspaceService {
     virtual ~WorkspaceService() = default;
     // Opens a file manager window that selects exactly this item.
-    virtual void revealInFinder(const URL& url) = 0;
+    virtual void revealInFileManager(const URL& url) = 0;
     // Opens the item with its default application; the outcome is not reported.
     virtual void openWithDefaultApp(const URL& url) = 0;
 };

@@ -234,10 +234,10 @@ void MacStorageScanner::purgeAllMasterSmartSelected()
                          }));
 }
 
-void MacStorageScanner::revealInFinder(const URL& url)
+void MacStorageScanner::revealInFileManager(const URL& url)
 {
     if (workspaceService_)
-        workspaceService_->revealInFinder(url);
+        workspaceService_->revealInFileManager(url);
 }
 
 void MacStorageScanner::openWithDefaultApp(const URL& url)

@@ -164,7 +164,7 @@ class MacStorageScanner : public QObject {
     // The window's banner goes away until the next clean or restore writes one.
     void dismissPurgeBanner();
 
-    void revealInFinder(const URL& url);
+    void revealInFileManager(const URL& url);
     void openWithDefaultApp(const URL& url);
     // Presentation effects the window provides; not owned, may be null (then silent).
     void setCleanFeedback(CleanFeedback* feedback) { cleanFeedback_ = feedback; }

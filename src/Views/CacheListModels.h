@@ -13,8 +13,9 @@ class RuleCardListModel : public SyncedListModel {
     enum Role { Title, Promise, Symbol, Accent, Size, Selected, Partial, ProtectedByDefault, Badge, BadgeSymbol };
 
     using SyncedListModel::SyncedListModel;
-    void setCards(std::vector<SafeCacheRuleCard> cards) { syncRows(rows_, std::move(cards)); }
+    void setRows(std::vector<SafeCacheRuleCard> rows) { syncRows(rows_, std::move(rows)); }
     const SafeCacheRuleCard& at(int row) const { return rows_.at(row); }
+    const std::vector<SafeCacheRuleCard>& records() const { return rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Everything in the card stays unselected until asked for.
@@ -48,7 +49,7 @@ class CacheSubItemListModel : public SyncedListModel {
     };
 
     using SyncedListModel::SyncedListModel;
-    void setItems(std::vector<CacheSubItem> items) { syncRows(rows_, std::move(items)); }
+    void setRows(std::vector<CacheSubItem> rows) { syncRows(rows_, std::move(rows)); }
     const CacheSubItem& at(int row) const { return rows_.at(row); }
     QVariant data(const QModelIndex& index, int role) const override;
 

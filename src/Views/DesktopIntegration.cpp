@@ -46,7 +46,7 @@ void DesktopCleanFeedback::playSound(std::string_view name)
     player_->play();
 }
 
-void DesktopWorkspaceService::revealInFinder(const URL& url)
+void DesktopWorkspaceService::revealInFileManager(const URL& url)
 {
     const QUrl folder = fileUrlOfPath(paths::parent(url));
     if (!bus_.isConnected()) {

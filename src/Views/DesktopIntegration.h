@@ -38,7 +38,7 @@ class DesktopWorkspaceService : public WorkspaceService {
     // `bus` is where the file manager is looked for.
     explicit DesktopWorkspaceService(QDBusConnection bus = QDBusConnection::sessionBus()) : bus_(std::move(bus)) {}
     // Returns at once; the containing folder opens once the file manager has said no.
-    void revealInFinder(const URL& url) override;
+    void revealInFileManager(const URL& url) override;
     void openWithDefaultApp(const URL& url) override;
 
   private:

@@ -14,8 +14,9 @@ class DuplicateGroupListModel : public SyncedListModel {
     enum Role { Title, CloneCount, EachSize, Reclaimable, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setGroups(std::vector<DuplicateFileGroup> groups) { syncRows(rows_, std::move(groups)); }
+    void setRows(std::vector<DuplicateFileGroup> rows) { syncRows(rows_, std::move(rows)); }
     const DuplicateFileGroup& at(int row) const { return rows_.at(row); }
+    const std::vector<DuplicateFileGroup>& records() const { return rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -35,7 +36,7 @@ class DuplicateMemberListModel : public SyncedListModel {
     enum Role { Name, FolderName, Path, Size, Modified, LockedOriginal, SelectedForDelete, RoleText };
 
     using SyncedListModel::SyncedListModel;
-    void setMembers(std::vector<DuplicateFileMember> members) { syncRows(rows_, std::move(members)); }
+    void setRows(std::vector<DuplicateFileMember> rows) { syncRows(rows_, std::move(rows)); }
     const DuplicateFileMember& at(int row) const { return rows_.at(row); }
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -1,13 +1,16 @@
 #include "InspectorPresenter.h"
 
-#include "InlineMediaPlayer.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "MacMainView.h"
 #include "Platform/Media/FileTypeIcons.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "QtText.h"
+#include "QuillmereVersion.h"
 #include "RowDates.h"
+#include "Services/MacStorageScanner.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -15,39 +18,87 @@ namespace {
 constexpr int kIconEdge = 64;
 constexpr std::string_view kHashName = "SHA-256";
 
-template <typename Record> const Record* inspected(const MacMainView& view)
-{
-    return view.inspectedItem() ? view.inspectedItem()->as<Record>() : nullptr;
-}
-
 } // namespace
 
-InspectorPresenter::InspectorPresenter(MacMainView& view)
-    : QObject(&view), view_(view), icons_(std::make_unique<FileTypeIcons>())
+InspectorPresenter::InspectorPresenter(MacStorageScanner& engine, QObject* parent)
+    : QObject(parent), engine_(engine), subItems_(this), members_(this), icons_(std::make_unique<FileTypeIcons>())
 {
-    for (auto signal : {&MacMainView::inspectedItemChanged, &MacMainView::languageRawChanged})
-        connect(&view_, signal, this, &InspectorPresenter::itemChanged);
-    connect(&view_, &MacMainView::avPlayerChanged, this, &InspectorPresenter::playerChanged);
-    // A new item always brings a new (or no) player, so this follows every change of item.
-    connect(&view_, &MacMainView::avPlayerChanged, this, [this] { updatePreview(true); });
-    connect(&view_, &MacMainView::appearanceRawChanged, this, [this] { updatePreview(false); });
+    connect(&media_, &InspectedMedia::playerChanged, this, &InspectorPresenter::playerChanged);
     updatePreview(true);
 }
 
 InspectorPresenter::~InspectorPresenter() = default;
 
+void InspectorPresenter::setItem(std::optional<InspectedItem> item)
+{
+    item_ = std::move(item);
+    const auto* card = inspected<SafeCacheRuleCard>();
+    subItems_.setRows(card ? card->subItems : std::vector<CacheSubItem>{});
+    const auto* group = inspected<DuplicateFileGroup>();
+    members_.setRows(group ? group->members : std::vector<DuplicateFileMember>{});
+    Q_EMIT itemChanged();
+
+    // The preview shows a group's first copy or a large file; a media file among them plays.
+    std::optional<URL> shown;
+    if (group && !group->members.empty())
+        shown = group->members.front().url;
+    else if (const auto* file = inspected<LargeFileItem>())
+        shown = file->url;
+    previewPath_ = shown;
+    media_.show(shown && isPlayableMediaURL(*shown) ? shown : std::nullopt);
+    // A new item always brings a new (or no) player: the frame is drawn anew.
+    updatePreview(true);
+}
+
+void InspectorPresenter::setLanguage(AppLanguage language)
+{
+    if (language_ == language)
+        return;
+    language_ = language;
+    subItems_.setLanguage(language);
+    members_.setLanguage(language);
+    Q_EMIT itemChanged();
+}
+
+void InspectorPresenter::setIconInk(const QColor& ink)
+{
+    if (iconInk_ == ink)
+        return;
+    iconInk_ = ink;
+    updatePreview(false);
+}
+
 // ---------------------------------------------------------------- texts
+
+QString InspectorPresenter::title() const
+{
+    if (!item_)
+        return {};
+    // Card titles are the engine's Simplified Chinese; the rest are names from the disk.
+    struct Title {
+        AppLanguage language;
+        std::string operator()(const SafeCacheRuleCard& card) const
+        {
+            return QuillmereL10n(language).localizeCardTitle(card.title);
+        }
+        std::string operator()(const ProjectBloatItem& item) const { return item.projectName; }
+        std::string operator()(const DuplicateFileGroup& group) const { return group.title; }
+        std::string operator()(const LargeFileItem& file) const { return file.name; }
+        std::string operator()(const InstalledAppItem& app) const { return app.name; }
+    };
+    return QString::fromStdString(std::visit(Title{language_}, item_->payload()));
+}
 
 QString InspectorPresenter::sizeText() const
 {
-    if (const auto* item = inspected<ProjectBloatItem>(view_))
-        return bytesText(item->sizeBytes, view_.currentLanguage());
-    if (const auto* file = inspected<LargeFileItem>(view_))
-        return bytesText(file->sizeBytes, view_.currentLanguage());
-    if (const auto* card = inspected<SafeCacheRuleCard>(view_))
-        return bytesText(card->totalScannedBytes(), view_.currentLanguage());
-    if (const auto* app = inspected<InstalledAppItem>(view_))
-        return bytesText(app->totalSizeBytes(), view_.currentLanguage());
+    if (const auto* item = inspected<ProjectBloatItem>())
+        return bytesText(item->sizeBytes, language_);
+    if (const auto* file = inspected<LargeFileItem>())
+        return bytesText(file->sizeBytes, language_);
+    if (const auto* card = inspected<SafeCacheRuleCard>())
+        return bytesText(card->totalScannedBytes(), language_);
+    if (const auto* app = inspected<InstalledAppItem>())
+        return bytesText(app->totalSizeBytes(), language_);
     return {};
 }
 
@@ -59,73 +110,73 @@ QString InspectorPresenter::path() const
 
 QString InspectorPresenter::verificationBadge() const
 {
-    if (const auto* item = inspected<ProjectBloatItem>(view_))
+    if (const auto* item = inspected<ProjectBloatItem>())
         return qt(item->verificationBadge);
-    if (const auto* file = inspected<LargeFileItem>(view_))
+    if (const auto* file = inspected<LargeFileItem>())
         return qt(file->verificationBadge);
     return {};
 }
 
 QString InspectorPresenter::verificationReason() const
 {
-    if (const auto* item = inspected<ProjectBloatItem>(view_))
+    if (const auto* item = inspected<ProjectBloatItem>())
         return qt(item->verificationReason);
-    if (const auto* file = inspected<LargeFileItem>(view_))
+    if (const auto* file = inspected<LargeFileItem>())
         return qt(file->verificationReason);
     return {};
 }
 
 QString InspectorPresenter::modifiedText() const
 {
-    const auto* file = inspected<LargeFileItem>(view_);
+    const auto* file = inspected<LargeFileItem>();
     return file ? dayText(file->modifiedDate) : QString();
 }
 
 QString InspectorPresenter::cardSymbol() const
 {
-    const auto* card = inspected<SafeCacheRuleCard>(view_);
+    const auto* card = inspected<SafeCacheRuleCard>();
     return card ? qt(card->symbolName) : QString();
 }
 
 QColor InspectorPresenter::cardAccent() const
 {
-    const auto* card = inspected<SafeCacheRuleCard>(view_);
+    const auto* card = inspected<SafeCacheRuleCard>();
     return card ? QColor(qt(card->accentHex)) : QColor();
 }
 
 QString InspectorPresenter::cardPromise() const
 {
-    const auto* card = inspected<SafeCacheRuleCard>(view_);
-    return card ? qt(QuillmereL10n(view_.currentLanguage()).localizeCardPromise(card->protectionPromise)) : QString();
+    const auto* card = inspected<SafeCacheRuleCard>();
+    return card ? qt(QuillmereL10n(language_).localizeCardPromise(card->protectionPromise)) : QString();
 }
 
 QString InspectorPresenter::projectName() const
 {
-    const auto* item = inspected<ProjectBloatItem>(view_);
+    const auto* item = inspected<ProjectBloatItem>();
     return item ? qt(item->projectName) : QString();
 }
 
 QString InspectorPresenter::artifactType() const
 {
-    const auto* item = inspected<ProjectBloatItem>(view_);
+    const auto* item = inspected<ProjectBloatItem>();
     return item ? qt(item->artifactType) : QString();
 }
 
 QString InspectorPresenter::idleText() const
 {
-    const auto* item = inspected<ProjectBloatItem>(view_);
-    return item ? qt(WindowTexts::projectIdleDays(view_.currentLanguage(), item->daysSinceModified)) : QString();
+    const auto* item = inspected<ProjectBloatItem>();
+    return item ? qt(WindowTexts::projectIdleDays(language_, item->daysSinceModified)) : QString();
 }
 
 QString InspectorPresenter::rebuildCommand() const
 {
-    const auto* item = inspected<ProjectBloatItem>(view_);
+    const auto* item = inspected<ProjectBloatItem>();
     return item ? qt(item->rebuildCommand) : QString();
 }
 
 QString InspectorPresenter::hashText() const
 {
-    const auto* group = inspected<DuplicateFileGroup>(view_);
+    const auto* group = inspected<DuplicateFileGroup>();
     if (!group)
         return {};
     // The engine's summary names the hash itself; it is not named twice.
@@ -136,62 +187,76 @@ QString InspectorPresenter::hashText() const
 
 QString InspectorPresenter::eachSizeText() const
 {
-    const auto* group = inspected<DuplicateFileGroup>(view_);
-    return group ? qt(WindowTexts::eachCopyLabel(view_.currentLanguage())) + QLatin1Char(' ') +
-                       bytesText(group->eachSizeBytes, view_.currentLanguage())
+    const auto* group = inspected<DuplicateFileGroup>();
+    return group ? qt(WindowTexts::eachCopyLabel(language_)) + QLatin1Char(' ') +
+                       bytesText(group->eachSizeBytes, language_)
                  : QString();
 }
 
 QString InspectorPresenter::savesText() const
 {
-    const auto* group = inspected<DuplicateFileGroup>(view_);
-    return group ? qt(WindowTexts::savesLabel(view_.currentLanguage())) + QLatin1Char(' ') +
-                       bytesText(group->reclaimableBytes(), view_.currentLanguage())
+    const auto* group = inspected<DuplicateFileGroup>();
+    return group ? qt(WindowTexts::savesLabel(language_)) + QLatin1Char(' ') +
+                       bytesText(group->reclaimableBytes(), language_)
                  : QString();
 }
 
 QString InspectorPresenter::categoryText() const
 {
-    const auto* file = inspected<LargeFileItem>(view_);
-    return file ? qt(QuillmereL10n(view_.currentLanguage()).localizeCategory(file->category)) : QString();
+    const auto* file = inspected<LargeFileItem>();
+    return file ? qt(QuillmereL10n(language_).localizeCategory(file->category)) : QString();
 }
 
 QString InspectorPresenter::bundleId() const
 {
-    const auto* app = inspected<InstalledAppItem>(view_);
+    const auto* app = inspected<InstalledAppItem>();
     return app ? qt(app->bundleId) : QString();
 }
 
 QString InspectorPresenter::appSizeText() const
 {
-    const auto* app = inspected<InstalledAppItem>(view_);
-    return app ? bytesText(app->appSizeBytes, view_.currentLanguage()) : QString();
+    const auto* app = inspected<InstalledAppItem>();
+    return app ? bytesText(app->appSizeBytes, language_) : QString();
 }
 
 QString InspectorPresenter::cacheSizeText() const
 {
-    const auto* app = inspected<InstalledAppItem>(view_);
-    return app ? bytesText(app->orphanSizeBytes, view_.currentLanguage()) : QString();
+    const auto* app = inspected<InstalledAppItem>();
+    return app ? bytesText(app->orphanSizeBytes, language_) : QString();
 }
 
 QStringList InspectorPresenter::leftoverPaths() const
 {
     QStringList shown;
-    if (const auto* app = inspected<InstalledAppItem>(view_))
+    if (const auto* app = inspected<InstalledAppItem>())
         for (const URL& leftover : app->orphanURLs)
             shown.append(qt(leftover));
     return shown;
 }
 
-// ---------------------------------------------------------------- locations
+// ---------------------------------------------------------------- decisions and locations
+
+void InspectorPresenter::toggleSubItem(int row)
+{
+    const auto* card = inspected<SafeCacheRuleCard>();
+    if (card && row >= 0 && row < subItems_.count())
+        engine_.toggleSubItem(card->id, subItems_.at(row).id);
+}
+
+void InspectorPresenter::keepMemberInstead(int row)
+{
+    const auto* group = inspected<DuplicateFileGroup>();
+    if (group && row >= 0 && row < members_.count())
+        engine_.swapDuplicateLockedOriginal(group->id, members_.at(row).id);
+}
 
 std::optional<URL> InspectorPresenter::itemLocation() const
 {
-    if (const auto* item = inspected<ProjectBloatItem>(view_))
+    if (const auto* item = inspected<ProjectBloatItem>())
         return item->url;
-    if (const auto* file = inspected<LargeFileItem>(view_))
+    if (const auto* file = inspected<LargeFileItem>())
         return file->url;
-    if (const auto* app = inspected<InstalledAppItem>(view_))
+    if (const auto* app = inspected<InstalledAppItem>())
         return app->appURL;
     return std::nullopt;
 }
@@ -199,75 +264,71 @@ std::optional<URL> InspectorPresenter::itemLocation() const
 void InspectorPresenter::reveal(const std::optional<URL>& location)
 {
     if (location)
-        view_.scanner().revealInFinder(*location);
+        engine_.revealInFileManager(*location);
 }
 
 void InspectorPresenter::revealItem() { reveal(itemLocation()); }
 
 void InspectorPresenter::revealSubItem(int row)
 {
-    const auto* card = inspected<SafeCacheRuleCard>(view_);
+    const auto* card = inspected<SafeCacheRuleCard>();
     if (card && row >= 0 && row < int(card->subItems.size()))
         reveal(card->subItems[std::size_t(row)].url);
 }
 
 void InspectorPresenter::revealMember(int row)
 {
-    const auto* group = inspected<DuplicateFileGroup>(view_);
+    const auto* group = inspected<DuplicateFileGroup>();
     if (group && row >= 0 && row < int(group->members.size()))
         reveal(group->members[std::size_t(row)].url);
 }
 
 void InspectorPresenter::revealLeftover(int row)
 {
-    const auto* app = inspected<InstalledAppItem>(view_);
+    const auto* app = inspected<InstalledAppItem>();
     if (app && row >= 0 && row < int(app->orphanURLs.size()))
         reveal(app->orphanURLs[std::size_t(row)]);
 }
 
 void InspectorPresenter::openFile()
 {
-    if (const auto* file = inspected<LargeFileItem>(view_))
-        view_.scanner().openWithDefaultApp(file->url);
+    if (const auto* file = inspected<LargeFileItem>())
+        engine_.openWithDefaultApp(file->url);
 }
 
 // ---------------------------------------------------------------- the preview frame
 
-InlineMediaPlayer* InspectorPresenter::player() const { return view_.avPlayer(); }
-
 ThumbnailService& InspectorPresenter::thumbnails()
 {
-    ThumbnailService& service = view_.thumbnails();
-    if (!followsThumbnails_) {
-        connect(&service, &ThumbnailService::thumbnailChanged, this, &InspectorPresenter::onThumbnailChanged);
-        followsThumbnails_ = true;
+    if (!thumbnails_) {
+        ThumbnailService::Options options;
+        options.failureFolder = "quillmere-" + std::string(kQuillmereVersion);
+        // Twice the pixels on a dense screen, so the frame stays sharp there.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        options.flavor = screen && screen->devicePixelRatio() > 1 ? ThumbnailFlavor::xLarge : ThumbnailFlavor::large;
+        thumbnails_ = std::make_unique<ThumbnailService>(std::move(options));
+        connect(thumbnails_.get(), &ThumbnailService::thumbnailChanged, this, &InspectorPresenter::onThumbnailChanged);
     }
-    return service;
+    return *thumbnails_;
 }
 
 void InspectorPresenter::updatePreview(bool askForThumbnail)
 {
-    std::optional<URL> shown;
-    if (const auto* group = inspected<DuplicateFileGroup>(view_); group && !group->members.empty())
-        shown = group->members.front().url;
-    else if (const auto* file = inspected<LargeFileItem>(view_))
-        shown = file->url;
-    previewPath_ = shown;
-
     QImage image;
     bool isThumbnail = false;
-    if (shown) {
+    if (previewPath_) {
+        const URL& shown = *previewPath_;
         // A file the player shows needs no thumbnail; the icon stays for when it cannot play.
-        const bool played = player() && player()->path() == *shown;
+        const bool played = player() && player()->path() == shown;
         if (!played) {
-            image = thumbnails().thumbnail(*shown);
+            image = thumbnails().thumbnail(shown);
             isThumbnail = !image.isNull();
             // Asked every time: a file that changed since gets a picture of what it is now.
             if (askForThumbnail)
-                thumbnails().request(*shown);
+                thumbnails().request(shown);
         }
         if (image.isNull())
-            image = icons_->iconFor(*shown, kIconEdge, view_.windowPalette()->inkSecondary());
+            image = icons_->iconFor(shown, kIconEdge, iconInk_);
     }
     if (image == previewImage_ && isThumbnail == previewIsThumbnail_)
         return;

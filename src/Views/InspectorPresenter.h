@@ -1,10 +1,14 @@
 #pragma once
-// What the inspector shows of the inspected item, in the current language: the texts of each
-// case, the preview frame (the inline player, a thumbnail or the file type's icon) and the
-// actions on the item's locations. Rows of a card or a group come from the window's list
-// models; actions name them by row, and the locations are looked up here, as bytes.
+// What the inspector shows of the inspected item, in the current language: its title and the
+// texts of its case, a card's caches and a group's copies as lists, the preview frame (the
+// inline player, a thumbnail or the file type's icon) and the actions on the item's
+// locations. Actions name rows; the locations are looked up here, as bytes.
 
-#include "Models/Basics.h"
+#include "CacheListModels.h"
+#include "DuplicateListModels.h"
+#include "InspectedItem.h"
+#include "InspectedMedia.h"
+#include "L10n/AppLanguage.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,8 +20,7 @@
 #include <memory>
 #include <optional>
 
-class MacMainView;
-class InlineMediaPlayer;
+class MacStorageScanner;
 class FileTypeIcons;
 class ThumbnailService;
 
@@ -25,25 +28,31 @@ class InspectorPresenter : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The window owns its inspector")
+    // Whether an item is inspected, the list it comes from, and its name.
+    Q_PROPERTY(bool hasItem READ hasItem NOTIFY itemChanged)
+    Q_PROPERTY(WindowLists::ShownList kind READ kind NOTIFY itemChanged)
+    Q_PROPERTY(QString title READ title NOTIFY itemChanged)
     // Shared by several cases: the record's size, location, verification and date.
     Q_PROPERTY(QString sizeText READ sizeText NOTIFY itemChanged)
     Q_PROPERTY(QString path READ path NOTIFY itemChanged)
     Q_PROPERTY(QString verificationBadge READ verificationBadge NOTIFY itemChanged)
     Q_PROPERTY(QString verificationReason READ verificationReason NOTIFY itemChanged)
     Q_PROPERTY(QString modifiedText READ modifiedText NOTIFY itemChanged)
-    // A scenario card.
+    // A scenario card, and its caches.
     Q_PROPERTY(QString cardSymbol READ cardSymbol NOTIFY itemChanged)
     Q_PROPERTY(QColor cardAccent READ cardAccent NOTIFY itemChanged)
     Q_PROPERTY(QString cardPromise READ cardPromise NOTIFY itemChanged)
+    Q_PROPERTY(CacheSubItemListModel* subItems READ subItems CONSTANT)
     // An idle project's artefact.
     Q_PROPERTY(QString projectName READ projectName NOTIFY itemChanged)
     Q_PROPERTY(QString artifactType READ artifactType NOTIFY itemChanged)
     Q_PROPERTY(QString idleText READ idleText NOTIFY itemChanged)
     Q_PROPERTY(QString rebuildCommand READ rebuildCommand NOTIFY itemChanged)
-    // A group of identical files.
+    // A group of identical files, and its copies.
     Q_PROPERTY(QString hashText READ hashText NOTIFY itemChanged)
     Q_PROPERTY(QString eachSizeText READ eachSizeText NOTIFY itemChanged)
     Q_PROPERTY(QString savesText READ savesText NOTIFY itemChanged)
+    Q_PROPERTY(DuplicateMemberListModel* members READ members CONSTANT)
     // A large file.
     Q_PROPERTY(QString categoryText READ categoryText NOTIFY itemChanged)
     // An installed application.
@@ -52,14 +61,24 @@ class InspectorPresenter : public QObject {
     Q_PROPERTY(QString cacheSizeText READ cacheSizeText NOTIFY itemChanged)
     Q_PROPERTY(QStringList leftoverPaths READ leftoverPaths NOTIFY itemChanged)
     // The preview frame of a file (a large file, a group's first copy).
-    Q_PROPERTY(bool showsPreview READ showsPreview NOTIFY itemChanged)
     Q_PROPERTY(InlineMediaPlayer* player READ player NOTIFY playerChanged)
     Q_PROPERTY(bool previewIsThumbnail READ previewIsThumbnail NOTIFY previewChanged)
 
   public:
-    explicit InspectorPresenter(MacMainView& view);
+    explicit InspectorPresenter(MacStorageScanner& engine, QObject* parent = nullptr);
     ~InspectorPresenter() override;
 
+    const std::optional<InspectedItem>& item() const { return item_; }
+    // Shows this item: its texts, lists, preview and player (a fresh copy of the same media
+    // file keeps its player).
+    void setItem(std::optional<InspectedItem> item);
+    void setLanguage(AppLanguage language);
+    // The colour file-type icons are drawn in.
+    void setIconInk(const QColor& ink);
+
+    bool hasItem() const { return item_.has_value(); }
+    WindowLists::ShownList kind() const { return item_ ? item_->list() : ShownList::RuleCards; }
+    QString title() const;
     QString sizeText() const;
     QString path() const;
     QString verificationBadge() const;
@@ -68,6 +87,7 @@ class InspectorPresenter : public QObject {
     QString cardSymbol() const;
     QColor cardAccent() const;
     QString cardPromise() const;
+    CacheSubItemListModel* subItems() { return &subItems_; }
     QString projectName() const;
     QString artifactType() const;
     QString idleText() const;
@@ -75,19 +95,24 @@ class InspectorPresenter : public QObject {
     QString hashText() const;
     QString eachSizeText() const;
     QString savesText() const;
+    DuplicateMemberListModel* members() { return &members_; }
     QString categoryText() const;
     QString bundleId() const;
     QString appSizeText() const;
     QString cacheSizeText() const;
     QStringList leftoverPaths() const;
 
-    bool showsPreview() const { return previewPath_.has_value(); }
-    InlineMediaPlayer* player() const;
+    InlineMediaPlayer* player() const { return media_.player(); }
     QImage previewImage() const { return previewImage_; }
     bool previewIsThumbnail() const { return previewIsThumbnail_; }
     // The file the preview frame shows, if any.
     const std::optional<URL>& previewPath() const { return previewPath_; }
+    // The thumbnails of files this window has shown, and the service that makes them.
+    ThumbnailService& thumbnails();
 
+    // The inspector's decisions: one cache of the inspected card, the kept copy of the group.
+    Q_INVOKABLE void toggleSubItem(int row);
+    Q_INVOKABLE void keepMemberInstead(int row);
     // The file manager selects the item itself (a project's artefact, a large file, an app).
     Q_INVOKABLE void revealItem();
     Q_INVOKABLE void revealSubItem(int row);
@@ -102,16 +127,22 @@ class InspectorPresenter : public QObject {
     void previewChanged();
 
   private:
+    template <typename Record> const Record* inspected() const { return item_ ? item_->as<Record>() : nullptr; }
     std::optional<URL> itemLocation() const;
     void updatePreview(bool askForThumbnail);
-    ThumbnailService& thumbnails();
     void onThumbnailChanged(const std::string& path);
     void reveal(const std::optional<URL>& location);
 
-    MacMainView& view_;
+    MacStorageScanner& engine_;
+    AppLanguage language_ = AppLanguage::zhHans;
+    std::optional<InspectedItem> item_;
+    CacheSubItemListModel subItems_;
+    DuplicateMemberListModel members_;
+    InspectedMedia media_;
     std::optional<URL> previewPath_;
     QImage previewImage_;
     bool previewIsThumbnail_ = false;
+    QColor iconInk_;
     std::unique_ptr<FileTypeIcons> icons_;
-    bool followsThumbnails_ = false;
+    std::unique_ptr<ThumbnailService> thumbnails_;
 };

@@ -15,9 +15,11 @@ class InstalledAppListModel : public SyncedListModel {
     enum Role { Name, BundleId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
 
     using SyncedListModel::SyncedListModel;
-    void setApps(std::vector<InstalledAppItem> apps) { syncRows(rows_, std::move(apps)); }
+    void setRows(std::vector<InstalledAppItem> rows) { syncRows(rows_, std::move(rows)); }
     const InstalledAppItem& at(int row) const { return rows_.at(row); }
+    const std::vector<InstalledAppItem>& records() const { return rows_; }
     void setOnlyCacheMode(bool onlyCache);
+    bool onlyCacheMode() const { return onlyCache_; }
     // Whether a row can be selected in the current mode.
     bool isEnabled(const InstalledAppItem& app) const { return !onlyCache_ || app.orphanSizeBytes > 0; }
     QVariant data(const QModelIndex& index, int role) const override;

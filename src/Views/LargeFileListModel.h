@@ -13,8 +13,9 @@ class LargeFileListModel : public SyncedListModel {
     enum Role { Name, Path, Category, Verification, Size, Modified, IsVideo, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setFiles(std::vector<LargeFileItem> files) { syncRows(rows_, std::move(files)); }
+    void setRows(std::vector<LargeFileItem> rows) { syncRows(rows_, std::move(rows)); }
     const LargeFileItem& at(int row) const { return rows_.at(row); }
+    const std::vector<LargeFileItem>& records() const { return rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:

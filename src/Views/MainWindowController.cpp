@@ -1,11 +1,11 @@
 #include "MainWindowController.h"
 
 #include "DesktopIntegration.h"
-#include "MacMainView.h"
 #include "MainWindowLoader.h"
 #include "Models/Paths.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
+#include "WindowState.h"
 
 #include <QDir>
 #include <QQmlApplicationEngine>
@@ -63,7 +63,7 @@ int run(QApplication& app, int argc, char** argv)
                                  .realHome = options.scanner.home,
                                  .applications = options.scanner.applications,
                                  .sandboxed = std::nullopt});
-    MacMainView view(options.scanner, access);
+    WindowState view(options.scanner, access);
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;
     view.scanner().setCleanFeedback(&feedback);

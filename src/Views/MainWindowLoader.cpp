@@ -1,8 +1,8 @@
 #include "MainWindowLoader.h"
 
-#include "MacMainView.h"
 #include "QtText.h"
 #include "Theme/SymbolIcons.h"
+#include "WindowState.h"
 
 #include <QFontDatabase>
 #include <QQmlApplicationEngine>
@@ -13,7 +13,7 @@ void qml_register_types_Quillmere();
 
 namespace MainWindowLoader {
 
-QQuickWindow* load(QQmlApplicationEngine& engine, MacMainView& view)
+QQuickWindow* load(QQmlApplicationEngine& engine, WindowState& view)
 {
     // The module is linked statically: naming its registration keeps it in the program.
     volatile auto registration = &qml_register_types_Quillmere;

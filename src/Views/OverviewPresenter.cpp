@@ -1,69 +1,56 @@
 #include "OverviewPresenter.h"
 
 #include "L10n/QuillmereL10n.h"
-#include "MacMainView.h"
 #include "OverviewRingFigures.h"
 #include "QtText.h"
+#include "WorkspaceLists.h"
 
-OverviewPresenter::OverviewPresenter(MacMainView& view) : QObject(&view), view_(view)
+OverviewPresenter::OverviewPresenter(WorkspaceLists& lists, MacStorageScanner& engine, QObject* parent)
+    : QObject(parent), lists_(lists), engine_(engine)
 {
-    MacStorageScanner* scanner = &view_.scanner();
     for (auto signal : {&MacStorageScanner::overviewChanged, &MacStorageScanner::sessionTotalFreedBytesChanged})
-        connect(scanner, signal, this, &OverviewPresenter::changed);
-    // Selections live in the lists; the models have followed them when this fires.
-    for (auto signal : {&MacMainView::listModelsChanged, &MacMainView::languageRawChanged,
-                        &MacMainView::selectedWorkspaceChanged, &MacMainView::devSubTabChanged,
-                        &MacMainView::appSlimmingOnlyCacheChanged, &MacMainView::selectedLargeCategoryChanged})
-        connect(&view_, signal, this, &OverviewPresenter::changed);
+        connect(&engine_, signal, this, &OverviewPresenter::changed);
+    // Selections live in the lists; the models have followed them when these fire.
+    for (auto signal : {&WorkspaceLists::rowsChanged, &WorkspaceLists::shownChanged})
+        connect(&lists_, signal, this, &OverviewPresenter::changed);
+}
+
+void OverviewPresenter::setLanguage(AppLanguage language)
+{
+    if (language_ == language)
+        return;
+    language_ = language;
+    Q_EMIT changed();
 }
 
 Int64 OverviewPresenter::allSelectedBytes() const
 {
-    const MacStorageScanner& s = view_.scanner();
-    return saturatingSum({s.totalSelectedSafeBytes(), s.totalSelectedBloatBytes(), s.totalSelectedDuplicateBytes(),
-                          s.totalSelectedLargeFileBytes()});
+    return saturatingSum({engine_.totalSelectedSafeBytes(), engine_.totalSelectedBloatBytes(),
+                          engine_.totalSelectedDuplicateBytes(), engine_.totalSelectedLargeFileBytes()});
 }
 
 OverviewRingFigures OverviewPresenter::figures() const
 {
-    return overviewRingFigures(view_.scanner().overview(), view_.currentTabSelectedBytes(), allSelectedBytes());
+    return overviewRingFigures(engine_.overview(), lists_.shown().selectedBytes(), allSelectedBytes());
 }
 
 double OverviewPresenter::usedRatio() const { return figures().usedRatio; }
 double OverviewPresenter::reclaimableRatio() const { return figures().reclaimableRatio; }
 
-QString OverviewPresenter::centerValueText() const
-{
-    return shortGBText(figures().centerBytes, view_.currentLanguage());
-}
+QString OverviewPresenter::centerValueText() const { return shortGBText(figures().centerBytes, language_); }
 
-QString OverviewPresenter::centerLabelText() const
-{
-    return qt(QuillmereL10n(view_.currentLanguage()).reclaimableLabel());
-}
+QString OverviewPresenter::centerLabelText() const { return qt(QuillmereL10n(language_).reclaimableLabel()); }
 
 QString OverviewPresenter::otherZonesText() const
 {
     Int64 others = 0;
-    for (CleanTrustWorkspace workspace : allCases<CleanTrustWorkspace>())
-        if (workspace != view_.selectedWorkspace())
-            others = saturatingSum({others, view_.selectedBytes(workspace)});
-    return bytesText(others, view_.currentLanguage());
+    for (CleanTrustWorkspace each : allCases<CleanTrustWorkspace>())
+        if (const Workspace workspace = WindowLists::windowWorkspace(each); workspace != lists_.selectedWorkspace())
+            others = saturatingSum({others, lists_.selectedBytes(workspace)});
+    return bytesText(others, language_);
 }
 
-QString OverviewPresenter::volumeName() const { return QString::fromStdString(view_.scanner().overview().volumeName); }
-
-QString OverviewPresenter::availableText() const
-{
-    return bytesText(view_.scanner().overview().availableBytes, view_.currentLanguage());
-}
-
-QString OverviewPresenter::totalText() const
-{
-    return bytesText(view_.scanner().overview().totalBytes, view_.currentLanguage());
-}
-
-QString OverviewPresenter::freedText() const
-{
-    return bytesText(view_.scanner().sessionTotalFreedBytes(), view_.currentLanguage());
-}
+QString OverviewPresenter::volumeName() const { return QString::fromStdString(engine_.overview().volumeName); }
+QString OverviewPresenter::availableText() const { return bytesText(engine_.overview().availableBytes, language_); }
+QString OverviewPresenter::totalText() const { return bytesText(engine_.overview().totalBytes, language_); }
+QString OverviewPresenter::freedText() const { return bytesText(engine_.sessionTotalFreedBytes(), language_); }

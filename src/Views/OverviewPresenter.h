@@ -1,15 +1,17 @@
 #pragma once
 // The disk overview as the window shows it, in the current language: the cockpit's ring and
 // its "other zones" line, and the sidebar's disk block. Derived on every read from the
-// window and its engine; `changed` says the figures may have moved.
+// workspaces' lists and the engine; `changed` says the figures may have moved.
 
+#include "L10n/AppLanguage.h"
 #include "Models/Basics.h"
 
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MacMainView;
+class MacStorageScanner;
+class WorkspaceLists;
 struct OverviewRingFigures;
 
 class OverviewPresenter : public QObject {
@@ -30,7 +32,9 @@ class OverviewPresenter : public QObject {
     Q_PROPERTY(QString freedText READ freedText NOTIFY changed)
 
   public:
-    explicit OverviewPresenter(MacMainView& view);
+    OverviewPresenter(WorkspaceLists& lists, MacStorageScanner& engine, QObject* parent = nullptr);
+
+    void setLanguage(AppLanguage language);
 
     // S: what the four workspaces' selections add up to.
     Int64 allSelectedBytes() const;
@@ -50,5 +54,7 @@ class OverviewPresenter : public QObject {
     void changed();
 
   private:
-    MacMainView& view_;
+    WorkspaceLists& lists_;
+    MacStorageScanner& engine_;
+    AppLanguage language_ = AppLanguage::zhHans;
 };

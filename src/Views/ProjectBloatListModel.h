@@ -13,8 +13,9 @@ class ProjectBloatListModel : public SyncedListModel {
     enum Role { ProjectName, ArtifactType, Path, Size, Idle, StateBadge, StateSymbol, RebuildCommand, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setItems(std::vector<ProjectBloatItem> items) { syncRows(rows_, std::move(items)); }
+    void setRows(std::vector<ProjectBloatItem> rows) { syncRows(rows_, std::move(rows)); }
     const ProjectBloatItem& at(int row) const { return rows_.at(row); }
+    const std::vector<ProjectBloatItem>& records() const { return rows_; }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:

@@ -13,7 +13,7 @@ class PurgeRecordListModel : public SyncedListModel {
     enum Role { Name, Label, Size, CleanedAt };
 
     using SyncedListModel::SyncedListModel;
-    void setRecords(std::vector<PurgeHistoryRecord> records) { syncRows(rows_, std::move(records)); }
+    void setRows(std::vector<PurgeHistoryRecord> rows) { syncRows(rows_, std::move(rows)); }
     const PurgeHistoryRecord& at(int row) const { return rows_.at(row); }
     QVariant data(const QModelIndex& index, int role) const override;
 

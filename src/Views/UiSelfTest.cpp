@@ -1,9 +1,9 @@
 #include "UiSelfTest.h"
 
 #include "L10n/AppLanguage.h"
-#include "MacMainView.h"
 #include "Models/Paths.h"
 #include "QtText.h"
+#include "WindowState.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -23,7 +23,7 @@ constexpr std::size_t kDuplicateGroupsToInspect = 3;
 
 } // namespace
 
-UiSelfTest::UiSelfTest(MacMainView& view, StepHook afterStep) : view_(view), afterStep_(std::move(afterStep)) {}
+UiSelfTest::UiSelfTest(WindowState& view, StepHook afterStep) : view_(view), afterStep_(std::move(afterStep)) {}
 
 void UiSelfTest::say(const std::string& line)
 {
@@ -75,10 +75,9 @@ void UiSelfTest::walkSafeCaches()
 {
     const MacStorageScanner& scanner = view_.scanner();
     say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) + " 张卡片)");
-    view_.selectWorkspace(CleanTrustWorkspace::oneClickSafe);
-    view_.selectDefaultInspectedItem(CleanTrustWorkspace::oneClickSafe);
+    view_.selectWorkspace(Workspace::OneClickSafe);
     for (const SafeCacheRuleCard& card : std::vector(scanner.ruleCards())) {
-        view_.setInspectedItem(MacInspectedItem::safeCard(card));
+        view_.setInspectedItem(InspectedItem(card));
         pause(kViewPauseMs);
     }
     step(QStringLiteral("1-safe-caches"));
@@ -88,10 +87,9 @@ void UiSelfTest::walkDevAndDuplicates()
 {
     // Idle projects, then duplicate groups; a group of videos gets the player.
     say("[UI-SELF-TEST] 2/5 测试菜单 2: 闲置工程与重复件 (含 .mp4 重复视频预览)");
-    view_.selectWorkspace(CleanTrustWorkspace::devAndDuplicates);
-    for (int tab : {0, 1}) {
-        view_.setDevSubTab(tab);
-        view_.selectDefaultInspectedItem(CleanTrustWorkspace::devAndDuplicates);
+    view_.selectWorkspace(Workspace::DevAndDuplicates);
+    for (ShownList list : {ShownList::ProjectBloats, ShownList::DuplicateGroups}) {
+        view_.showList(list);
         pause(kViewPauseMs);
     }
     std::vector<DuplicateFileGroup> groups;
@@ -101,7 +99,7 @@ void UiSelfTest::walkDevAndDuplicates()
             groups.push_back(group);
     }
     for (const DuplicateFileGroup& group : groups) {
-        view_.setInspectedItem(MacInspectedItem::duplicateGroup(group));
+        view_.setInspectedItem(InspectedItem(group));
         pause(kViewPauseMs);
     }
     step(QStringLiteral("2-dev-and-duplicates"));
@@ -111,18 +109,17 @@ void UiSelfTest::walkLargeMedia()
 {
     // Every category, a video where there is one.
     say("[UI-SELF-TEST] 3/5 测试菜单 3: 大文件与视频预览 (全部分类 + MP4 原生 AVPlayerView 渲染)");
-    view_.selectWorkspace(CleanTrustWorkspace::largeMedia);
+    view_.selectWorkspace(Workspace::LargeMedia);
     for (LargeFileCategory category : allCases<LargeFileCategory>()) {
         view_.setSelectedLargeCategory(category);
-        const std::vector<LargeFileItem> files = view_.filteredLargeFiles();
+        const std::vector<LargeFileItem>& files = view_.lists().largeFiles().model().records();
         const auto video = std::find_if(files.begin(), files.end(), [](const LargeFileItem& file) {
             return paths::lowercasedExtension(file.url) == "mp4";
         });
-        if (!files.empty())
-            view_.setInspectedItem(MacInspectedItem::largeFile(video != files.end() ? *video : files.front()));
+        if (video != files.end())
+            view_.setInspectedItem(InspectedItem(*video));
         else
-            view_.selectDefaultInspectedItem(CleanTrustWorkspace::largeMedia);
-        view_.syncMediaPlayerIfNeeded();
+            view_.inspectFirstRow();
         pause(kMediaPauseMs);
     }
     step(QStringLiteral("3-large-media"));
@@ -131,10 +128,10 @@ void UiSelfTest::walkLargeMedia()
 void UiSelfTest::walkAppSlimming()
 {
     say("[UI-SELF-TEST] 4/5 测试菜单 4: 应用瘦身与卸载 (仅清缓存 + 连根卸载双模式)");
-    view_.selectWorkspace(CleanTrustWorkspace::appSlimming);
+    view_.selectWorkspace(Workspace::AppSlimming);
     for (bool onlyCache : {true, false}) {
         view_.setAppSlimmingOnlyCache(onlyCache);
-        view_.selectDefaultInspectedItem(CleanTrustWorkspace::appSlimming);
+        view_.inspectFirstRow();
         pause(kViewPauseMs);
     }
     step(QStringLiteral("4-app-slimming"));
@@ -150,7 +147,7 @@ void UiSelfTest::showEveryWorkspaceInEachScript()
             view_.setLanguageRaw(QString::fromLatin1(language));
             view_.setAppearanceRaw(qt(rawValue(mode)));
             for (CleanTrustWorkspace workspace : allCases<CleanTrustWorkspace>()) {
-                view_.selectWorkspace(workspace);
+                view_.selectWorkspace(WindowLists::windowWorkspace(workspace));
                 pause(kPicturePauseMs);
                 step(QStringLiteral("6-%1-%2-%3").arg(language, qt(rawValue(mode)), qt(rawValue(workspace))));
             }

@@ -7,14 +7,14 @@
 
 #include <functional>
 
-class MacMainView;
+class WindowState;
 
 class UiSelfTest {
   public:
     // Called after each step (and each language) with a short name, e.g. for screenshots.
     using StepHook = std::function<void(const QString& name)>;
 
-    UiSelfTest(MacMainView& view, StepHook afterStep = {});
+    UiSelfTest(WindowState& view, StepHook afterStep = {});
     // Runs the whole walk; returns when it is done (the caller ends the process).
     void run();
 
@@ -32,6 +32,6 @@ class UiSelfTest {
     // For pictures only: every workspace in the languages of four scripts, in both modes.
     void showEveryWorkspaceInEachScript();
 
-    MacMainView& view_;
+    WindowState& view_;
     StepHook afterStep_;
 };

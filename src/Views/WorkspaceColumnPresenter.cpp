@@ -2,21 +2,22 @@
 
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "MacMainView.h"
 #include "QtText.h"
+#include "Services/SandboxAccessManager.h"
 #include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
+#include "WorkspaceLists.h"
 
 namespace {
 
-// The empty states, in the order emptyStateIndex() counts them.
+// The empty state of each list, in the order of the lists.
 struct EmptyState {
     const Text4* title;
     const Text4* message;
     std::string_view symbol;
     const Text4* next; // none: there is no next workspace
 };
-const std::array<EmptyState, 5> kEmptyStates{{
+const std::array<EmptyState, WindowLists::kShownListCount> kEmptyStates{{
     {&WindowTexts::safeEmptyTitle, &WindowTexts::safeEmptyMessage, WindowIcons::cacheCountBadge,
      &WindowTexts::safeEmptyNext},
     {&WindowTexts::buildArtifactsEmptyTitle, &WindowTexts::buildArtifactsEmptyMessage, WindowIcons::buildArtifactsTab,
@@ -30,188 +31,171 @@ const std::array<EmptyState, 5> kEmptyStates{{
 
 } // namespace
 
-WorkspaceColumnPresenter::WorkspaceColumnPresenter(MacMainView& view) : QObject(&view), view_(view)
+WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, MacStorageScanner& engine,
+                                                   SandboxAccessManager& access, QObject* parent)
+    : QObject(parent), lists_(lists), engine_(engine), access_(access)
 {
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::selectedWorkspaceChanged,
-                        &MacMainView::devSubTabChanged, &MacMainView::appSlimmingOnlyCacheChanged,
-                        &MacMainView::selectedLargeCategoryChanged, &MacMainView::accessChanged})
-        connect(&view_, signal, this, &WorkspaceColumnPresenter::shapeChanged);
+    connect(&lists_, &WorkspaceLists::shownChanged, this, &WorkspaceColumnPresenter::shapeChanged);
+    connect(&access_, &SandboxAccessManager::applicationsGrantedChanged, this, &WorkspaceColumnPresenter::shapeChanged);
     // What the shown list holds changes with the list shown, too.
     connect(this, &WorkspaceColumnPresenter::shapeChanged, this, &WorkspaceColumnPresenter::contentChanged);
     // After the list models followed the engine, so what they hold is current.
-    connect(&view_, &MacMainView::listModelsChanged, this, &WorkspaceColumnPresenter::contentChanged);
-    MacStorageScanner* scanner = &view_.scanner();
-    connect(scanner, &MacStorageScanner::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
+    connect(&lists_, &WorkspaceLists::rowsChanged, this, &WorkspaceColumnPresenter::contentChanged);
+    connect(&engine_, &MacStorageScanner::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
     for (auto signal : {&MacStorageScanner::lastPurgeBannerChanged, &MacStorageScanner::recentPurgeRecordsChanged,
                         &MacStorageScanner::lastFreedBytesChanged})
-        connect(scanner, signal, this, &WorkspaceColumnPresenter::feedbackChanged);
+        connect(&engine_, signal, this, &WorkspaceColumnPresenter::feedbackChanged);
     for (auto signal : {&MacStorageScanner::purgeProgressChanged, &MacStorageScanner::purgeProcessedCountChanged,
                         &MacStorageScanner::purgeTotalCountChanged, &MacStorageScanner::purgeFreedSoFarBytesChanged,
                         &MacStorageScanner::purgeCurrentItemNameChanged})
-        connect(scanner, signal, this, &WorkspaceColumnPresenter::purgeChanged);
-    connect(&view_, &MacMainView::pendingCleanChanged, this, &WorkspaceColumnPresenter::confirmationChanged);
-    for (auto signal : {&WorkspaceColumnPresenter::feedbackChanged, &WorkspaceColumnPresenter::purgeChanged,
-                        &WorkspaceColumnPresenter::confirmationChanged})
-        connect(&view_, &MacMainView::languageRawChanged, this, signal);
+        connect(&engine_, signal, this, &WorkspaceColumnPresenter::purgeChanged);
+}
+
+void WorkspaceColumnPresenter::setLanguage(AppLanguage language)
+{
+    if (language_ == language)
+        return;
+    language_ = language;
+    for (auto signal : {&WorkspaceColumnPresenter::shapeChanged, &WorkspaceColumnPresenter::feedbackChanged,
+                        &WorkspaceColumnPresenter::purgeChanged, &WorkspaceColumnPresenter::confirmationChanged})
+        Q_EMIT(this->*signal)();
+}
+
+void WorkspaceColumnPresenter::setPendingCleanBytes(std::optional<Int64> bytes)
+{
+    if (pendingCleanBytes_ == bytes)
+        return;
+    pendingCleanBytes_ = bytes;
+    Q_EMIT confirmationChanged();
 }
 
 // ---------------------------------------------------------------- the workspace shown
 
 QString WorkspaceColumnPresenter::headerTitle() const
 {
-    const AppLanguage language = view_.currentLanguage();
-    if (view_.selectedWorkspace() == CleanTrustWorkspace::oneClickSafe)
-        return qt(WindowTexts::safeHeaderTitle(language));
-    return qt(WindowTexts::title(view_.selectedWorkspace(), language));
+    const Workspace workspace = lists_.selectedWorkspace();
+    if (workspace == Workspace::OneClickSafe)
+        return qt(WindowTexts::safeHeaderTitle(language_));
+    return qt(WindowTexts::title(WindowLists::engineWorkspace(workspace), language_));
 }
 
 QString WorkspaceColumnPresenter::headerSubtitle() const
 {
-    const AppLanguage language = view_.currentLanguage();
-    if (view_.selectedWorkspace() == CleanTrustWorkspace::oneClickSafe)
-        return qt(WindowTexts::safeHeaderSubtitle(language));
-    return qt(WindowTexts::subtitle(view_.selectedWorkspace(), language));
+    const Workspace workspace = lists_.selectedWorkspace();
+    if (workspace == Workspace::OneClickSafe)
+        return qt(WindowTexts::safeHeaderSubtitle(language_));
+    return qt(WindowTexts::subtitle(WindowLists::engineWorkspace(workspace), language_));
 }
 
 QColor WorkspaceColumnPresenter::accent() const
 {
-    return WindowPalette::color(CorvelPalette::accent(view_.selectedWorkspace()));
+    return WindowPalette::color(CorvelPalette::accent(WindowLists::engineWorkspace(lists_.selectedWorkspace())));
 }
 
 QString WorkspaceColumnPresenter::primaryActionTitle() const
 {
-    return qt(WindowTexts::primaryActionTitle(view_.selectedWorkspace(), view_.devSubTab(),
-                                              view_.appSlimmingOnlyCache(), view_.currentLanguage()));
+    return qt(WindowTexts::primaryActionTitle(WindowLists::engineWorkspace(lists_.selectedWorkspace()),
+                                              WindowLists::subTabOf(lists_.shownList()),
+                                              lists_.installedApps().onlyCache(), language_));
 }
 
-bool WorkspaceColumnPresenter::primaryActionRemoves() const
-{
-    switch (view_.selectedWorkspace()) {
-    case CleanTrustWorkspace::devAndDuplicates:
-        return view_.devSubTab() != 0;
-    case CleanTrustWorkspace::appSlimming:
-        return !view_.appSlimmingOnlyCache();
-    default:
-        return false;
-    }
-}
-
-int WorkspaceColumnPresenter::emptyStateIndex() const
-{
-    switch (view_.selectedWorkspace()) {
-    case CleanTrustWorkspace::oneClickSafe:
-        return 0;
-    case CleanTrustWorkspace::devAndDuplicates:
-        return view_.devSubTab() == 0 ? 1 : 2;
-    case CleanTrustWorkspace::largeMedia:
-        return 3;
-    case CleanTrustWorkspace::appSlimming:
-        return 4;
-    }
-    return 0;
-}
+bool WorkspaceColumnPresenter::primaryActionRemoves() const { return lists_.shown().cleanRemoves(); }
 
 QString WorkspaceColumnPresenter::emptyTitle() const
 {
-    return qt((*kEmptyStates[emptyStateIndex()].title)(view_.currentLanguage()));
+    return qt((*kEmptyStates[WindowLists::index(lists_.shownList())].title)(language_));
 }
 
 QString WorkspaceColumnPresenter::emptyMessage() const
 {
-    return qt((*kEmptyStates[emptyStateIndex()].message)(view_.currentLanguage()));
+    return qt((*kEmptyStates[WindowLists::index(lists_.shownList())].message)(language_));
 }
 
-QString WorkspaceColumnPresenter::emptySymbol() const { return qt(kEmptyStates[emptyStateIndex()].symbol); }
+QString WorkspaceColumnPresenter::emptySymbol() const
+{
+    return qt(kEmptyStates[WindowLists::index(lists_.shownList())].symbol);
+}
 
 QString WorkspaceColumnPresenter::emptyNextTitle() const
 {
-    const Text4* next = kEmptyStates[emptyStateIndex()].next;
-    return next ? qt((*next)(view_.currentLanguage())) : QString();
+    const Text4* next = kEmptyStates[WindowLists::index(lists_.shownList())].next;
+    return next ? qt((*next)(language_)) : QString();
 }
 
 bool WorkspaceColumnPresenter::showsApplicationsBanner() const
 {
-    return view_.selectedWorkspace() == CleanTrustWorkspace::appSlimming && !view_.appSlimmingOnlyCache() &&
-           !view_.applicationsGranted();
+    return lists_.selectedWorkspace() == Workspace::AppSlimming && !lists_.installedApps().onlyCache() &&
+           !access_.applicationsGranted();
 }
 
 // ---------------------------------------------------------------- rows and selection
 
-bool WorkspaceColumnPresenter::hasRows() const { return !view_.currentListIsEmpty(); }
+bool WorkspaceColumnPresenter::hasRows() const { return !lists_.shown().isEmpty(); }
 
-bool WorkspaceColumnPresenter::showsEmptyState() const { return view_.currentListIsEmpty() && !view_.isScanning(); }
-
-bool WorkspaceColumnPresenter::allRowsSelected() const { return view_.allRowsSelected(); }
+bool WorkspaceColumnPresenter::showsEmptyState() const { return lists_.shown().isEmpty() && !engine_.isScanning(); }
 
 QString WorkspaceColumnPresenter::selectAllTitle() const
 {
-    const AppLanguage language = view_.currentLanguage();
-    return qt(allRowsSelected() ? WindowTexts::deselectAll(language) : WindowTexts::selectAll(language));
+    return qt(lists_.shown().allSelected() ? WindowTexts::deselectAll(language_) : WindowTexts::selectAll(language_));
 }
 
 QString WorkspaceColumnPresenter::selectAllSymbol() const
 {
-    return qt(allRowsSelected() ? WindowIcons::deselectAll : WindowIcons::selectAll);
+    return qt(lists_.shown().allSelected() ? WindowIcons::deselectAll : WindowIcons::selectAll);
 }
 
 QString WorkspaceColumnPresenter::currentTabSelectedText() const
 {
-    return bytesText(view_.currentTabSelectedBytes(), view_.currentLanguage());
+    return bytesText(lists_.shown().selectedBytes(), language_);
 }
 
 QString WorkspaceColumnPresenter::smartCleanTotalText() const
 {
-    return bytesText(view_.scanner().totalMasterSmartCleanBytes(), view_.currentLanguage());
+    return bytesText(engine_.totalMasterSmartCleanBytes(), language_);
 }
 
 QString WorkspaceColumnPresenter::rescanTitle() const
 {
-    const QuillmereL10n l10n(view_.currentLanguage());
-    return qt(view_.isScanning() ? l10n.scanningNowTitle() : l10n.rescanHeroTitle());
+    const QuillmereL10n l10n(language_);
+    return qt(engine_.isScanning() ? l10n.scanningNowTitle() : l10n.rescanHeroTitle());
 }
 
 // ---------------------------------------------------------------- banner and progress
 
-bool WorkspaceColumnPresenter::bannerVisible() const { return view_.scanner().lastPurgeBanner().has_value(); }
+bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.lastPurgeBanner().has_value(); }
 
 QString WorkspaceColumnPresenter::bannerText() const
 {
-    const auto& banner = view_.scanner().lastPurgeBanner();
+    const auto& banner = engine_.lastPurgeBanner();
     if (!banner)
         return {};
-    return qt(QuillmereL10n(view_.currentLanguage()).localizeBanner(*banner, view_.scanner().lastFreedBytes()));
+    return qt(QuillmereL10n(language_).localizeBanner(*banner, engine_.lastFreedBytes()));
 }
 
 QString WorkspaceColumnPresenter::undoTitle() const
 {
-    return qt(WindowTexts::undoRestoreButton(view_.currentLanguage(),
-                                             std::int64_t(view_.scanner().recentPurgeRecords().size())));
+    return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.recentPurgeRecords().size())));
 }
 
-bool WorkspaceColumnPresenter::canUndo() const { return !view_.scanner().recentPurgeRecords().empty(); }
+bool WorkspaceColumnPresenter::canUndo() const { return !engine_.recentPurgeRecords().empty(); }
 
 QString WorkspaceColumnPresenter::purgeTitle() const
 {
-    const MacStorageScanner& s = view_.scanner();
-    return qt(WindowTexts::purgeOverlayTitle(view_.currentLanguage(), s.purgeProcessedCount(), s.purgeTotalCount(),
-                                             s.purgeFreedSoFarBytes()));
+    return qt(WindowTexts::purgeOverlayTitle(language_, engine_.purgeProcessedCount(), engine_.purgeTotalCount(),
+                                             engine_.purgeFreedSoFarBytes()));
 }
 
-double WorkspaceColumnPresenter::purgeProgress() const { return view_.scanner().purgeProgress(); }
+double WorkspaceColumnPresenter::purgeProgress() const { return engine_.purgeProgress(); }
 
-QString WorkspaceColumnPresenter::purgeItemName() const { return qt(view_.scanner().purgeCurrentItemName()); }
+QString WorkspaceColumnPresenter::purgeItemName() const { return qt(engine_.purgeCurrentItemName()); }
 
 // ---------------------------------------------------------------- confirmation
 
-bool WorkspaceColumnPresenter::confirmationVisible() const { return view_.pendingClean().has_value(); }
+bool WorkspaceColumnPresenter::confirmationVisible() const { return pendingCleanBytes_.has_value(); }
 
 QString WorkspaceColumnPresenter::confirmationMessage() const
 {
-    const auto& pending = view_.pendingClean();
-    return pending ? qt(WindowTexts::permanentDeleteMessage(view_.currentLanguage(), pending->bytes)) : QString();
+    return pendingCleanBytes_ ? qt(WindowTexts::permanentDeleteMessage(language_, *pendingCleanBytes_)) : QString();
 }
 
-QString WorkspaceColumnPresenter::confirmationAction() const
-{
-    return qt(WindowTexts::confirmDeleteAction(view_.currentLanguage()));
-}
+QString WorkspaceColumnPresenter::confirmationAction() const { return qt(WindowTexts::confirmDeleteAction(language_)); }

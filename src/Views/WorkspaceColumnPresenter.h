@@ -2,14 +2,22 @@
 // What the workspace column shows besides its rows, in the current language: the workspace's
 // header, select-all, empty state, primary and smart-clean buttons, the feedback banner, the
 // purge progress overlay and the confirmation of a permanent delete. Derived on every read
-// from the window and its engine; the signals say which group of values may have changed.
+// from the shown list's adapter and the engine; the signals say which group of values may
+// have changed.
+
+#include "L10n/AppLanguage.h"
+#include "Models/Basics.h"
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MacMainView;
+#include <optional>
+
+class MacStorageScanner;
+class SandboxAccessManager;
+class WorkspaceLists;
 
 class WorkspaceColumnPresenter : public QObject {
     Q_OBJECT
@@ -29,7 +37,6 @@ class WorkspaceColumnPresenter : public QObject {
     // What the lists hold and what is selected.
     Q_PROPERTY(bool hasRows READ hasRows NOTIFY contentChanged)
     Q_PROPERTY(bool showsEmptyState READ showsEmptyState NOTIFY contentChanged)
-    Q_PROPERTY(bool allRowsSelected READ allRowsSelected NOTIFY contentChanged)
     Q_PROPERTY(QString selectAllTitle READ selectAllTitle NOTIFY contentChanged)
     Q_PROPERTY(QString selectAllSymbol READ selectAllSymbol NOTIFY contentChanged)
     Q_PROPERTY(QString currentTabSelectedText READ currentTabSelectedText NOTIFY contentChanged)
@@ -49,7 +56,12 @@ class WorkspaceColumnPresenter : public QObject {
     Q_PROPERTY(QString confirmationAction READ confirmationAction NOTIFY confirmationChanged)
 
   public:
-    explicit WorkspaceColumnPresenter(MacMainView& view);
+    WorkspaceColumnPresenter(WorkspaceLists& lists, MacStorageScanner& engine, SandboxAccessManager& access,
+                             QObject* parent = nullptr);
+
+    void setLanguage(AppLanguage language);
+    // The size a permanent delete waits to have confirmed; none while nothing waits.
+    void setPendingCleanBytes(std::optional<Int64> bytes);
 
     QString headerTitle() const;
     QString headerSubtitle() const;
@@ -64,7 +76,6 @@ class WorkspaceColumnPresenter : public QObject {
 
     bool hasRows() const;
     bool showsEmptyState() const;
-    bool allRowsSelected() const;
     QString selectAllTitle() const;
     QString selectAllSymbol() const;
     QString currentTabSelectedText() const;
@@ -91,8 +102,9 @@ class WorkspaceColumnPresenter : public QObject {
     void confirmationChanged();
 
   private:
-    // Index of the empty state the shown list would have.
-    int emptyStateIndex() const;
-
-    MacMainView& view_;
+    WorkspaceLists& lists_;
+    MacStorageScanner& engine_;
+    SandboxAccessManager& access_;
+    AppLanguage language_ = AppLanguage::zhHans;
+    std::optional<Int64> pendingCleanBytes_;
 };

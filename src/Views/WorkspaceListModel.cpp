@@ -10,8 +10,8 @@
 
 std::vector<QByteArray> WorkspaceListModel::roleNameList() const
 {
-    return {"title", "subtitle",     "symbol",        "accent",     "count",     "countText",
-            "size",  "selectedSize", "selectedShare", "isSelected", "isCounting"};
+    return {"title", "subtitle",     "symbol",        "accent",     "count",      "countText",
+            "size",  "selectedSize", "selectedShare", "isSelected", "isCounting", "workspace"};
 }
 
 QVariant WorkspaceListModel::data(const QModelIndex& index, int role) const
@@ -43,6 +43,8 @@ QVariant WorkspaceListModel::data(const QModelIndex& index, int role) const
         return summary.isSelected;
     case IsCounting:
         return summary.isCounting;
+    case WorkspaceValue: // as WindowLists names it
+        return int(summary.workspace);
     }
     return {};
 }

@@ -34,11 +34,12 @@ class WorkspaceListModel : public SyncedListModel {
         SelectedSize,
         SelectedShare,
         IsSelected,
-        IsCounting
+        IsCounting,
+        WorkspaceValue
     };
 
     using SyncedListModel::SyncedListModel;
-    void setSummaries(std::vector<WorkspaceSummary> summaries) { syncRows(rows_, std::move(summaries)); }
+    void setRows(std::vector<WorkspaceSummary> rows) { syncRows(rows_, std::move(rows)); }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:

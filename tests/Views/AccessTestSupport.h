@@ -44,10 +44,10 @@ struct AccessFixture {
         return std::make_shared<QSettings>(settingsFile, QSettings::IniFormat);
     }
     // A new manager over the same stored settings, as after a restart.
-    std::unique_ptr<SandboxAccessManager> start(bool sandboxed = true) const
+    std::unique_ptr<SandboxAccessManager> start(bool asksForGrants = true) const
     {
         return std::make_unique<SandboxAccessManager>(
-            SandboxAccessManager::Environment{settings(), picker, home, applications, sandboxed});
+            SandboxAccessManager::Environment{settings(), picker, home, applications, asksForGrants});
     }
     bool hasStoredKey(SandboxScope scope) const
     {

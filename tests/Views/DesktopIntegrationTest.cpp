@@ -64,7 +64,7 @@ TEST(DesktopIntegration, RevealAsksTheFileManagerForThatItemAndOpensItsFolderWhe
         ASSERT_TRUE(desktop.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fileManager,
                                            QDBusConnection::ExportAllSlots));
         ASSERT_TRUE(desktop.registerService(QStringLiteral("org.freedesktop.FileManager1")));
-        workspace.revealInFinder(item);
+        workspace.revealInFileManager(item);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !fileManager.shown.isEmpty(); }, 5000));
         EXPECT_EQ(fileManager.shown, QStringList{QStringLiteral("file:///var/tmp/photos/beach%20%FF.jpg")});
         QTest::qWait(100);
@@ -73,7 +73,7 @@ TEST(DesktopIntegration, RevealAsksTheFileManagerForThatItemAndOpensItsFolderWhe
     }
 
     // No file manager on the bus: the folder that holds the item opens instead.
-    workspace.revealInFinder(item);
+    workspace.revealInFileManager(item);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.urls.isEmpty(); }, 5000));
     EXPECT_EQ(opened.urls.front().toEncoded(), QByteArray("file:///var/tmp/photos"));
 }

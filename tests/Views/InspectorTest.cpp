@@ -27,7 +27,7 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 struct RecordingWorkspace : WorkspaceService {
     std::vector<URL> revealed;
     std::vector<URL> opened;
-    void revealInFinder(const URL& url) override { revealed.push_back(url); }
+    void revealInFileManager(const URL& url) override { revealed.push_back(url); }
     void openWithDefaultApp(const URL& url) override { opened.push_back(url); }
 };
 
@@ -45,7 +45,7 @@ struct InspectorWindow : WindowUnderTest {
         return machine.root.file("Users/demo/" + relative, size);
     }
     // Shows a workspace and settles, so the inspector shows its first item.
-    void show(CleanTrustWorkspace workspace)
+    void show(Workspace workspace)
     {
         view->selectWorkspace(workspace);
         settle();
@@ -131,7 +131,7 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
                     subItem(gpu, "GPU 着色器缓存", {}, true)});
     browser.title = "浏览器与网页媒体缓存";
     EngineAccess::setRuleCards(w.scanner(), {browser});
-    w.show(CleanTrustWorkspace::oneClickSafe);
+    w.show(Workspace::OneClickSafe);
 
     // Names as the language has them, each with its check box, its path and its first lines.
     const QString profileName = "Chrome Profile [Default] Web Cache (Cache)";
@@ -164,9 +164,9 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
     EngineAccess::setDuplicateGroups(w.scanner(), {group("g", {member(original, 1024, true, false, "report.pdf"),
                                                                member(copy, 1024, false, true, "report \xff.pdf"),
                                                                member(other, 1024, false, true, "report.pdf")})});
-    w.view->chooseDevSubTab(1);
-    w.show(CleanTrustWorkspace::devAndDuplicates);
-    ASSERT_EQ(w.view->inspectedKind(), "duplicateGroup");
+    w.view->showList(ShownList::DuplicateGroups);
+    w.show(Workspace::DevAndDuplicates);
+    ASSERT_EQ(w.view->inspector()->kind(), ShownList::DuplicateGroups);
     EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
 
     w.pressInInspector(Role::Button, "Keep This Instead", 0); // the first redundant copy
@@ -181,8 +181,8 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->members[1].isLockedOriginal);
     EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
-    EXPECT_EQ(w.view->inspectedMembers()->data(w.view->inspectedMembers()->index(0),
-                                               Qt::UserRole + 1 + DuplicateMemberListModel::RoleText),
+    EXPECT_EQ(w.view->inspector()->members()->data(w.view->inspector()->members()->index(0),
+                                                   Qt::UserRole + 1 + DuplicateMemberListModel::RoleText),
               "Redundant Clone");
 
     // Each copy has its own Finder, which shows exactly that copy.
@@ -203,7 +203,7 @@ TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
     artefact.rebuildCommand = "npm install";
     EngineAccess::setProjectBloats(w.scanner(), {artefact});
 
-    w.show(CleanTrustWorkspace::largeMedia);
+    w.show(Workspace::LargeMedia);
     EXPECT_TRUE(w.showsText("Installers & Archives"));
     EXPECT_TRUE(w.showsText("Not opened for 400 days"));
     w.pressInInspector(Role::Button, "Open File");
@@ -211,8 +211,8 @@ TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
     EXPECT_EQ(w.workspace.opened, std::vector<URL>{archive});
     EXPECT_EQ(w.workspace.revealed, std::vector<URL>{archive});
 
-    w.view->chooseDevSubTab(0);
-    w.show(CleanTrustWorkspace::devAndDuplicates);
+    w.view->showList(ShownList::ProjectBloats);
+    w.show(Workspace::DevAndDuplicates);
     EXPECT_TRUE(w.showsText("Git Source Code 100% Preserved"));
     EXPECT_TRUE(w.find(Role::EditableText, "Rebuild Command"));
     EXPECT_EQ(w.textOf("rebuildCommand"), "npm install");
@@ -228,9 +228,9 @@ TEST(Inspector, AnAppWithoutLeftoversShowsOnlyTheMessageAndItsBundle)
     const URL cache = w.machine.root.mkdir("Users/demo/.cache/messy");
     EngineAccess::setInstalledApps(w.scanner(), {app(lean, 5 * MiB, {}, 0, false, "Lean"),
                                                  app(messy, 5 * MiB, {prefs, cache}, 2 * MiB, true, "Messy")});
-    w.show(CleanTrustWorkspace::appSlimming);
+    w.show(Workspace::AppSlimming);
 
-    ASSERT_EQ(w.view->inspectedTitle(), "Lean");
+    ASSERT_EQ(w.view->inspector()->title(), "Lean");
     EXPECT_TRUE(w.isShown("noLeftovers"));
     EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 1);
     EXPECT_TRUE(w.find(Role::Button, q(lean)));
@@ -268,21 +268,21 @@ TEST(Inspector, EveryControlOfEveryCaseIsNamedForScreenReaders)
         for (const AccessibleNode& control : controls)
             EXPECT_FALSE(control.name().isEmpty()) << which << ": a control of role " << control.role();
     };
-    w.show(CleanTrustWorkspace::oneClickSafe);
+    w.show(Workspace::OneClickSafe);
     checkNamed("card", 3); // check box, path, Finder
-    w.view->chooseDevSubTab(0);
-    w.show(CleanTrustWorkspace::devAndDuplicates);
+    w.view->showList(ShownList::ProjectBloats);
+    w.show(Workspace::DevAndDuplicates);
     checkNamed("artefact", 3); // path, Finder, rebuild command
-    w.view->chooseDevSubTab(1);
+    w.view->showList(ShownList::DuplicateGroups);
     w.settle();
     checkNamed("group", 10); // player (5), per copy path and Finder, Keep This Instead
-    w.show(CleanTrustWorkspace::largeMedia);
+    w.show(Workspace::LargeMedia);
     checkNamed("large file", 9); // player (5), Open File, Finder, path, Finder
     for (const char* name : {"Play", "Mute", "Full Screen"})
         EXPECT_TRUE(w.find(Role::Button, name)) << name;
     EXPECT_TRUE(w.find(Role::Slider, "Playback Position"));
     EXPECT_TRUE(w.find(Role::Slider, "Volume"));
-    w.show(CleanTrustWorkspace::appSlimming);
+    w.show(Workspace::AppSlimming);
     checkNamed("app", 4); // leftover and bundle: path and Finder each
 }
 
@@ -300,24 +300,24 @@ TEST(Inspector, AMovInCapitalsGetsThePlayerAndAnMkvAThumbnailOfAFrameALittleWayI
     ASSERT_TRUE(testmedia::writeVideo(mkv, "red", "blue"));
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia),
                                               largeFile(mkv, 30 * MiB, false, LargeFileCategory::videoMedia)});
-    w.show(CleanTrustWorkspace::largeMedia);
+    w.show(Workspace::LargeMedia);
 
-    ASSERT_TRUE(w.view->avPlayer());
-    EXPECT_EQ(w.view->avPlayer()->path(), mov);
+    ASSERT_TRUE(w.view->mediaPlayer());
+    EXPECT_EQ(w.view->mediaPlayer()->path(), mov);
     EXPECT_TRUE(w.isShown("livePlayerBadge"));
     EXPECT_TRUE(w.isShown("inlineVideo"));
     EXPECT_TRUE(w.find(Role::Button, "Play"));
 
     w.view->inspectRow(1);
     w.settle();
-    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_FALSE(w.isShown("livePlayerBadge"));
     ASSERT_TRUE(w.waitFor([&] { return w.view->inspector()->previewIsThumbnail(); }));
     EXPECT_TRUE(w.isShown("thumbnailPicture"));
     // A frame from after the first fifth of a second, which is red.
     EXPECT_TRUE(testmedia::alike(testmedia::middleColour(w.view->inspector()->previewImage()), Qt::blue))
         << testmedia::middleColour(w.view->inspector()->previewImage()).name().toStdString();
-    EXPECT_EQ(w.view->thumbnails().decodeCount(), 1); // the MOV's player needed no thumbnail
+    EXPECT_EQ(w.view->inspector()->thumbnails().decodeCount(), 1); // the MOV's player needed no thumbnail
 }
 
 TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
@@ -331,17 +331,17 @@ TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia)});
     EngineAccess::setRuleCards(w.scanner(),
                                {card("c", {cacheItem(w.machine.root.mkdir("Users/demo/.cache/x"), 1, true)})});
-    w.show(CleanTrustWorkspace::largeMedia);
-    ASSERT_TRUE(w.view->avPlayer());
-    QPointer<InlineMediaPlayer> player = w.view->avPlayer();
+    w.show(Workspace::LargeMedia);
+    ASSERT_TRUE(w.view->mediaPlayer());
+    QPointer<InlineMediaPlayer> player = w.view->mediaPlayer();
     EXPECT_EQ(PlaybackDecoder::alive(), 1);
 
     w.pressInInspector(Role::Button, "Play");
     ASSERT_TRUE(w.waitFor([&] { return player->playing() && player->position() > 0; }));
     EXPECT_TRUE(w.find(Role::Button, "Pause"));
 
-    w.show(CleanTrustWorkspace::oneClickSafe);
-    EXPECT_FALSE(w.view->avPlayer());
+    w.show(Workspace::OneClickSafe);
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_TRUE(!player || !player->playing()); // paused at once
     // Its decoder let go of the file on its own thread, and the player is gone.
     EXPECT_TRUE(w.waitFor([&] { return player.isNull() && PlaybackDecoder::alive() == 0; }, 5000));
@@ -355,16 +355,16 @@ TEST(Inspector, AMissingFileGetsItsIconAndAnUndecodableOneAMessageInTheFrame)
     const URL broken = w.file("Movies/broken.mp4", 256 * 1024); // no video in it, only filler
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(gone, 40 * MiB, false, LargeFileCategory::videoMedia),
                                               largeFile(broken, 30 * MiB, false, LargeFileCategory::videoMedia)});
-    w.show(CleanTrustWorkspace::largeMedia);
+    w.show(Workspace::LargeMedia);
 
-    EXPECT_FALSE(w.view->avPlayer());
+    EXPECT_FALSE(w.view->mediaPlayer());
     EXPECT_TRUE(w.isShown("fileIcon"));
     EXPECT_FALSE(w.view->inspector()->previewImage().isNull());
     EXPECT_FALSE(w.view->inspector()->previewIsThumbnail());
 
     w.view->inspectRow(1);
     w.settle();
-    ASSERT_TRUE(w.view->avPlayer());
+    ASSERT_TRUE(w.view->mediaPlayer());
     ASSERT_TRUE(w.waitFor([&] { return w.isShown("cannotPlay"); }));
     EXPECT_EQ(w.textOf("cannotPlay"), "This file can't be played here");
     EXPECT_FALSE(w.isShown("livePlayerBadge"));

@@ -1,5 +1,5 @@
 // Every text the window's QML asks for by name exists: a misspelt name would show nothing.
-#include "MacMainView.h"
+#include "WindowState.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ TEST(QmlTexts, EveryTextTheQmlNamesExistsInEveryLanguage)
             const QString name = match.next().captured(1);
             ++names;
             for (AppLanguage language : allCases<AppLanguage>())
-                EXPECT_FALSE(MacMainView::textTable(language).value(name).toString().isEmpty())
+                EXPECT_FALSE(WindowState::textTable(language).value(name).toString().isEmpty())
                     << file.toStdString() << ": " << name.toStdString() << " in " << rawValue(language);
         }
     }

@@ -68,7 +68,7 @@ TEST(UiSelfTestRun, WalksEveryWorkspaceOfAHomeWithVideosAndEndsWithStatusZero)
     EXPECT_TRUE(std::filesystem::exists(shots + "/50-6-ar-dawn-apps.png"));
 }
 
-TEST(UiSelfTestRun, FinishesWithoutAGrantInTheSandbox)
+TEST(UiSelfTestRun, FinishesWhileTheHomeFolderWaitsForItsGrant)
 {
     TempHome home;
     const auto result = runProgram({QUILLMERE_APP_PATH, "--ui-self-test", "--home", home.path()},

@@ -36,7 +36,7 @@ TEST(WindowContrast, RatiosFollowTheWcagFormula)
 TEST(WindowContrast, EveryTextReadsOnWhatItIsDrawnOnInBothModes)
 {
     WindowUnderTest w;
-    w.sandboxed = true; // with the access row
+    w.asksForGrants = true; // with the access row
     w.fillEveryWorkspace();
     w.open();
     std::vector<QString> faults;
@@ -45,13 +45,11 @@ TEST(WindowContrast, EveryTextReadsOnWhatItIsDrawnOnInBothModes)
         // Arabic mirrors the layout: texts land on other parts of the backdrop.
         for (const char* language : {"en", "ar", "zh-Hans"}) {
             w.view->setLanguageRaw(language);
-            for (int workspace = 0; workspace < 4; ++workspace) {
-                w.view->selectWorkspaceIndex(workspace);
-                collect(w, QStringLiteral("workspace %1").arg(workspace), faults);
+            for (ShownList list : WindowLists::kAllShownLists) {
+                w.view->showList(list);
+                collect(w, QStringLiteral("list %1").arg(int(list)), faults);
             }
-            w.view->chooseDevSubTab(1);
-            collect(w, "clones", faults);
-            w.view->chooseDevSubTab(0);
+            w.view->showList(ShownList::ProjectBloats);
             w.view->setShowLanguageMatrixPopover(true);
             collect(w, "languages", faults);
             w.view->setShowSafetyPopover(true);
@@ -69,10 +67,10 @@ TEST(WindowContrast, TheOnboardingAndTheDeleteConfirmationReadInBothModes)
     std::vector<QString> faults;
     {
         WindowUnderTest w;
-        w.sandboxed = true;
+        w.asksForGrants = true;
         w.granted = false;
         w.open();
-        ASSERT_TRUE(w.view->showsOnboarding());
+        ASSERT_TRUE(w.view->grants()->showsOnboarding());
         for (const char* mode : {"obsidian", "dawn"}) {
             w.view->setAppearanceRaw(mode);
             collect(w, "onboarding", faults);

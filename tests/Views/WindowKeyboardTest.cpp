@@ -46,11 +46,11 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     activate(w);
 
     key(w, Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::devAndDuplicates);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::DevAndDuplicates);
     key(w, Qt::Key_4, Qt::ControlModifier);
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::appSlimming);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::AppSlimming);
     key(w, Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::oneClickSafe);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::OneClickSafe);
 
     // A small home is scanned before the key's events are through: count the scans begun.
     QSignalSpy scans(&w.view->scanner(), &MacStorageScanner::isScanningChanged);
@@ -61,7 +61,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
 
     // Ctrl+Z undoes the clean: everything it moved is back where it was.
     const TreeSnapshot before = snapshotTree(w.home, ".local");
-    w.view->executeDirectCleanForCurrentTab();
+    w.view->shown()->clean();
     ASSERT_TRUE(w.waitForPurge());
     ASSERT_NE(snapshotTree(w.home, ".local"), before);
     key(w, Qt::Key_Z, Qt::ControlModifier);
@@ -86,7 +86,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
 TEST(WindowKeyboard, TabReachesEveryPartOfTheWindowByName)
 {
     WindowUnderTest w;
-    w.sandboxed = true; // with the access row
+    w.asksForGrants = true; // with the access row
     w.fillEveryWorkspace();
     w.open();
     activate(w);
@@ -109,13 +109,13 @@ TEST(WindowKeyboard, TabReachesEveryPartOfTheWindowByName)
     while (focusedName(w) != "Large Media Studio")
         key(w, Qt::Key_Tab);
     key(w, Qt::Key_Space);
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::largeMedia);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::LargeMedia);
 }
 
 TEST(WindowKeyboard, PopoversAndTheAccessMenuAreReachedAndWorkedByName)
 {
     WindowUnderTest w;
-    w.sandboxed = true;
+    w.asksForGrants = true;
     w.open();
 
     // The safety whitelist, from the vault's info button.
@@ -150,17 +150,17 @@ TEST(WindowKeyboard, PopoversAndTheAccessMenuAreReachedAndWorkedByName)
     EXPECT_TRUE(w.find(Role::MenuItem, "Re-grant Home Folder"));
     EXPECT_TRUE(w.find(Role::MenuItem, "Grant Applications Folder (for uninstall)"));
     w.press(Role::MenuItem, "Revoke All Access");
-    EXPECT_TRUE(w.view->showsOnboarding());
+    EXPECT_TRUE(w.view->grants()->showsOnboarding());
 }
 
 TEST(WindowKeyboard, TheOnboardingStartsOnItsGrantButtonWhichGrantsByKeyboard)
 {
     WindowUnderTest w;
-    w.sandboxed = true;
+    w.asksForGrants = true;
     w.granted = false;
     w.open();
     activate(w);
-    ASSERT_TRUE(w.view->showsOnboarding());
+    ASSERT_TRUE(w.view->grants()->showsOnboarding());
     const QString grant = "Grant Home Folder & Start Scan";
     EXPECT_TRUE(w.find(Role::Button, grant));
     EXPECT_EQ(focusedName(w), grant);
@@ -169,11 +169,11 @@ TEST(WindowKeyboard, TheOnboardingStartsOnItsGrantButtonWhichGrantsByKeyboard)
     key(w, Qt::Key_R, Qt::ControlModifier);
     key(w, Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(scans.count(), 0);
-    EXPECT_EQ(w.view->selectedWorkspace(), CleanTrustWorkspace::oneClickSafe);
+    EXPECT_EQ(w.view->selectedWorkspace(), Workspace::OneClickSafe);
 
     w.machine.picker->answers.push_back(w.home);
     key(w, Qt::Key_Space);
     ASSERT_EQ(w.machine.picker->requests.size(), 1u);
-    EXPECT_FALSE(w.view->showsOnboarding());
+    EXPECT_FALSE(w.view->grants()->showsOnboarding());
     EXPECT_TRUE(waitForScan(w.scanner()));
 }

@@ -12,23 +12,16 @@ namespace {
 constexpr QSize kSmallest{1040, 680};
 constexpr QSize kFirstSize{1280, 800};
 
-struct Scene {
-    const char* name;
-    int workspace;
-    int devSubTab;
-};
-const Scene kScenes[] = {{"caches", 0, 0}, {"projects", 1, 0}, {"clones", 1, 1}, {"media", 2, 0}, {"apps", 3, 0}};
-
 // The window open over a home with something everywhere, one clean done (so the banner and
 // the restore history have content).
 void openFilled(WindowUnderTest& w)
 {
     w.fillEveryWorkspace();
     w.open();
-    w.view->selectWorkspace(CleanTrustWorkspace::largeMedia);
+    w.view->selectWorkspace(Workspace::LargeMedia);
     if (!w.scanner().largeFiles().front().isSelected)
-        w.view->toggleRow(0);
-    w.view->executeDirectCleanForCurrentTab();
+        w.view->shown()->toggle(0);
+    w.view->shown()->clean();
     ASSERT_TRUE(w.waitForPurge());
     ASSERT_FALSE(w.scanner().recentPurgeRecords().empty());
 }
@@ -36,12 +29,11 @@ void openFilled(WindowUnderTest& w)
 // Faults of every scene in the window's current language and mode, each line prefixed.
 void collectSceneFaults(WindowUnderTest& w, const QString& where, std::vector<QString>& faults)
 {
-    for (const Scene& scene : kScenes) {
-        w.view->selectWorkspaceIndex(scene.workspace);
-        w.view->chooseDevSubTab(scene.devSubTab);
+    for (ShownList list : WindowLists::kAllShownLists) {
+        w.view->showList(list);
         w.settle();
         for (const QString& fault : layoutFaults(*w.window))
-            faults.push_back(where + " " + scene.name + ": " + fault);
+            faults.push_back(where + QStringLiteral(" list %1: ").arg(int(list)) + fault);
     }
 }
 
@@ -91,7 +83,7 @@ TEST(WindowLayout, EveryLanguageReadsRightInTheFirstWindowSize)
 TEST(WindowLayout, PopoversAndTheAccessMenuReadRightInEveryLanguage)
 {
     WindowUnderTest w;
-    w.sandboxed = true; // the access row shows only for a granted folder
+    w.asksForGrants = true; // the access row shows only for a granted folder
     openFilled(w);
     w.resize(kSmallest.width(), kSmallest.height());
     std::vector<QString> faults;
@@ -118,13 +110,21 @@ TEST(WindowLayout, PopoversAndTheAccessMenuReadRightInEveryLanguage)
     EXPECT_TRUE(faults.empty()) << report(faults);
 }
 
-TEST(WindowLayout, ACutTextShowsItsWholeSelfWhileThePointerRestsOnIt)
+TEST(WindowLayout, TheStatusLineIsWholeWhileItsPillHasRoomAndShowsItselfWholeWhenCut)
 {
     WindowUnderTest w;
-    w.open("de");
-    w.resize(kSmallest.width(), kSmallest.height());
+    w.open();
     auto* status = qobject_cast<QQuickItem*>(w.shown("statusLine"));
     ASSERT_TRUE(status);
+    // At the window's first size both short status lines fit beside the header's buttons.
+    for (const char* language : {"zh-Hans", "en"}) {
+        w.view->setLanguageRaw(language);
+        w.settle();
+        EXPECT_FALSE(status->property("truncated").toBool()) << language;
+    }
+
+    w.view->setLanguageRaw("de");
+    w.resize(kSmallest.width(), kSmallest.height());
     ASSERT_TRUE(status->property("truncated").toBool()); // the header gives it little room here
     EXPECT_FALSE(w.isShown("wholeTextTip"));
 

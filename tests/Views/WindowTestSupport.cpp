@@ -13,8 +13,8 @@ QStringList AccessibleNode::actions() const
 
 void WindowUnderTest::open(const char* language)
 {
-    access = machine.start(sandboxed);
-    if (sandboxed && granted) {
+    access = machine.start(asksForGrants);
+    if (asksForGrants && granted) {
         machine.picker->answers.push_back(home);
         access->requestAccess(SandboxScope::home, QStringLiteral("Grant Access"), QString());
     }
@@ -22,7 +22,7 @@ void WindowUnderTest::open(const char* language)
     options.home = home;
     options.applications = machine.applications;
     options.pacePurges = false;
-    view = std::make_unique<MacMainView>(options, *access);
+    view = std::make_unique<WindowState>(options, *access);
     view->setLanguageRaw(QString::fromLatin1(language));
     engine = std::make_unique<QQmlApplicationEngine>();
     window = MainWindowLoader::load(*engine, *view);
@@ -174,5 +174,5 @@ bool WindowUnderTest::isShown(const char* objectName) const { return shown(objec
 
 QString WindowUnderTest::text(const char* name) const
 {
-    return MacMainView::textTable(view->currentLanguage()).value(QString::fromLatin1(name)).toString();
+    return WindowState::textTable(view->currentLanguage()).value(QString::fromLatin1(name)).toString();
 }

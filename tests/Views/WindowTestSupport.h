@@ -3,9 +3,9 @@
 // drives it: controls are found by role and name in the accessibility tree and pressed through
 // their actions.
 
-#include "MacMainView.h"
 #include "MainWindowLoader.h"
 #include "Views/AccessTestSupport.h"
+#include "WindowState.h"
 #include "support/EngineWait.h"
 
 #include <QAccessible>
@@ -30,12 +30,12 @@ class WindowUnderTest {
     AccessFixture machine;
     std::string home = machine.home;
     std::unique_ptr<SandboxAccessManager> access;
-    std::unique_ptr<MacMainView> view;
+    std::unique_ptr<WindowState> view;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow* window = nullptr;
-    // Run as in the sandbox: with `granted`, the home folder was granted before the window
+    // Asking for folder grants: with `granted`, the home folder was granted before the window
     // opened (the access row shows); without, the onboarding covers the window.
-    bool sandboxed = false;
+    bool asksForGrants = false;
     bool granted = true;
 
     // Opens the window in English over what the test put into `home`, and waits for the scan.

@@ -8,7 +8,7 @@ import Quillmere
 GlassCard {
     id: access
     objectName: "accessRow"
-    visible: View.grantedHomeName !== ""
+    visible: View.grants.grantedHomeName !== ""
     radius: 12
     implicitHeight: 42
 
@@ -18,12 +18,12 @@ GlassCard {
         anchors.rightMargin: 6
         spacing: 7
         GlyphIcon {
-            symbol: View.coversWholeHome ? "checkmark.shield.fill" : "exclamationmark.shield.fill"
-            color: View.coversWholeHome ? View.palette.emeraldText : View.palette.amberText
+            symbol: View.grants.coversWholeHome ? "checkmark.shield.fill" : "exclamationmark.shield.fill"
+            color: View.grants.coversWholeHome ? View.palette.emeraldText : View.palette.amberText
             size: 17
         }
         InkText {
-            text: View.grantedHomeName + (View.coversWholeHome ? "" : " · " + View.texts.accessPartial)
+            text: View.grants.grantedHomeName + (View.grants.coversWholeHome ? "" : " · " + View.texts.accessPartial)
             color: View.palette.inkSecondary
             font.pixelSize: 12
             elide: Text.ElideMiddle
@@ -54,13 +54,13 @@ GlassCard {
                 objectName: "accessMenu"
                 x: View.isRightToLeft ? 0 : menuButton.width - width
                 y: -height - 6
-                PaletteMenuItem { text: View.texts.regrantHomeFolder; onTriggered: View.requestHomeGrant() }
+                PaletteMenuItem { text: View.texts.regrantHomeFolder; onTriggered: View.grants.requestHomeGrant() }
                 PaletteMenuItem {
-                    text: View.applicationsGranted ? View.texts.applicationsFolderGranted : View.texts.grantApplicationsFolder
-                    enabled: !View.applicationsGranted
-                    onTriggered: View.requestApplicationsGrant()
+                    text: View.grants.applicationsGranted ? View.texts.applicationsFolderGranted : View.texts.grantApplicationsFolder
+                    enabled: !View.grants.applicationsGranted
+                    onTriggered: View.grants.requestApplicationsGrant()
                 }
-                PaletteMenuItem { text: View.texts.revokeAllAccess; onTriggered: View.revokeAll() }
+                PaletteMenuItem { text: View.texts.revokeAllAccess; onTriggered: View.grants.revokeAll() }
             }
         }
     }

@@ -12,7 +12,7 @@ ColumnLayout {
 
     InspectorCard {
         accent: View.palette.amber
-        InkText { text: View.inspectedTitle; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.WrapAnywhere; Layout.fillWidth: true }
+        InkText { text: View.inspector.title; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.WrapAnywhere; Layout.fillWidth: true }
         InkText { text: View.inspector.hashText; color: View.palette.inkSecondary; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
         RowLayout {
             spacing: 8
@@ -23,7 +23,7 @@ ColumnLayout {
     }
 
     Repeater {
-        model: View.inspectedMembers
+        model: View.inspector.members
         delegate: InspectorCard {
             id: copy
             required property int index
@@ -69,7 +69,7 @@ ColumnLayout {
                     leftPadding: 9
                     rightPadding: 9
                     Accessible.description: copy.path
-                    onClicked: View.keepMemberInstead(copy.index)
+                    onClicked: View.inspector.keepMemberInstead(copy.index)
                 }
             }
         }

@@ -30,7 +30,7 @@ Rectangle {
                 { symbol: "clock.badge.checkmark", label: View.texts.panelPreviewRecents, home: false },
                 { symbol: "folder.fill", label: View.texts.panelPreviewDesktop, home: false },
                 { symbol: "folder.fill", label: View.texts.panelPreviewDownloads, home: false },
-                { symbol: "folder.badge.person.crop", label: View.homeFolderName, home: true }
+                { symbol: "folder.badge.person.crop", label: View.grants.homeFolderName, home: true }
             ]
             delegate: Rectangle {
                 id: place
@@ -72,7 +72,7 @@ Rectangle {
             width: grantText.implicitWidth + 22; height: 24; radius: 6
             color: View.palette.cobalt
             border.width: 2
-            border.color: Qt.rgba(View.palette.emerald.r, View.palette.emerald.g, View.palette.emerald.b, View.onboardingPulse ? 0.9 : 0.3)
+            border.color: Qt.rgba(View.palette.emerald.r, View.palette.emerald.g, View.palette.emerald.b, View.grants.onboardingPulse ? 0.9 : 0.3)
             Behavior on border.color { ColorAnimation { duration: 500 } }
             InkText { id: grantText; anchors.centerIn: parent; text: View.texts.panelPreviewGrant; font.pixelSize: 12; color: View.palette.onFill(View.palette.cobalt); font.weight: Font.DemiBold }
         }

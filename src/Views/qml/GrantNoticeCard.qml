@@ -5,9 +5,9 @@ import QtQuick.Layouts
 // Explains a partial or outside pick and offers the way forward.
 GlassCard {
     id: notice
-    readonly property bool partial: View.grantNoticeKind === "partial"
+    readonly property bool partial: View.grants.noticeKind === "partial"
     readonly property color tint: partial ? View.palette.amber : View.palette.crimson
-    visible: View.grantNoticeKind !== ""
+    visible: View.grants.noticeKind !== ""
     accent: tint
     selected: true
     radius: 14
@@ -27,7 +27,7 @@ GlassCard {
                 Layout.alignment: Qt.AlignTop
             }
             InkText {
-                text: View.grantNoticeText
+                text: View.grants.noticeText
                 color: View.palette.inkPrimary
                 font.pixelSize: 13
                 wrapMode: Text.Wrap
@@ -39,15 +39,15 @@ GlassCard {
             spacing: 8
             Layout.alignment: Qt.AlignRight
             PillButton {
-                text: View.chooseHomeInsteadText
+                text: View.grants.chooseHomeInsteadText
                 tint: View.palette.amber
-                onClicked: View.requestHomeGrant()
+                onClicked: View.grants.requestHomeGrant()
             }
             PillButton {
                 text: View.texts.keepThisFolder
                 tint: View.palette.amber
                 quiet: true
-                onClicked: View.keepPendingFolder()
+                onClicked: View.grants.keepPendingFolder()
             }
         }
     }

@@ -61,7 +61,7 @@ Item {
             Layout.preferredHeight: implicitHeight
             symbol: View.appearanceSymbol
             text: View.appearanceName
-            onClicked: View.switchAppearance()
+            onClicked: View.toggleAppearance()
         }
         HeaderButton {
             id: languageButton

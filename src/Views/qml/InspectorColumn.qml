@@ -27,7 +27,7 @@ Rectangle {
 
         ColumnLayout {
             objectName: "inspectorEmpty"
-            visible: View.inspectedKind === ""
+            visible: !View.inspector.hasItem
             Layout.fillWidth: true
             Layout.rightMargin: 10
             Layout.topMargin: 40
@@ -38,7 +38,7 @@ Rectangle {
 
         Flickable {
             id: scroller
-            visible: View.inspectedKind !== ""
+            visible: View.inspector.hasItem
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
@@ -50,31 +50,40 @@ Rectangle {
             Loader {
                 id: details
                 objectName: "inspectorDetails"
-                property string kind: View.inspectedKind
+                property bool hasItem: View.inspector.hasItem
+                property int kind: View.inspector.kind
                 // The scroll bar's lane is kept free on whichever side it stands.
                 x: View.isRightToLeft ? 10 : 0
                 width: scroller.width - 10
                 y: 4
                 sourceComponent: {
-                    switch (View.inspectedKind) {
-                    case "safeCard": return safeCard
-                    case "projectBloat": return projectBloat
-                    case "duplicateGroup": return duplicateGroup
-                    case "largeFile": return largeFile
-                    case "installedApp": return installedApp
+                    if (!View.inspector.hasItem)
+                        return null
+                    switch (View.inspector.kind) {
+                    case WindowLists.RuleCards: return safeCard
+                    case WindowLists.ProjectBloats: return projectBloat
+                    case WindowLists.DuplicateGroups: return duplicateGroup
+                    case WindowLists.LargeFiles: return largeFile
+                    case WindowLists.InstalledApps: return installedApp
                     }
                     return null
                 }
             }
         }
-        Item { visible: View.inspectedKind === ""; Layout.fillHeight: true }
+        Item { visible: !View.inspector.hasItem; Layout.fillHeight: true }
     }
 
     // Another item starts at its top; a refresh of the same one keeps the place.
     Connections {
         target: View
         function onInspectedRowChanged() { scroller.contentY = 0 }
-        function onInspectedItemChanged() { if (details.kind !== View.inspectedKind) scroller.contentY = 0 }
+    }
+    Connections {
+        target: View.inspector
+        function onItemChanged() {
+            if (details.hasItem !== View.inspector.hasItem || details.kind !== View.inspector.kind)
+                scroller.contentY = 0
+        }
     }
 
     // Made with the window and never shown: setting up the first video output of the program

@@ -11,7 +11,7 @@ ColumnLayout {
 
     InspectorCard {
         accent: View.palette.violet
-        InkText { text: View.inspectedTitle; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.WrapAnywhere; Layout.fillWidth: true }
+        InkText { text: View.inspector.title; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.WrapAnywhere; Layout.fillWidth: true }
         InkText { text: View.inspector.sizeText; font.pixelSize: 18; font.weight: Font.Bold }
         Flow {
             spacing: 6

@@ -27,7 +27,7 @@ ApplicationWindow {
             anchors.fill: parent
             spacing: 0
             // Nothing under the overlay or a running clean takes input.
-            enabled: !View.showsOnboarding && !View.isPurging
+            enabled: !View.grants.showsOnboarding && !View.isPurging
 
             Sidebar { objectName: "sidebar"; Layout.preferredWidth: 260; Layout.fillHeight: true }
 
@@ -64,7 +64,7 @@ ApplicationWindow {
         OnboardingOverlay {
             objectName: "onboardingOverlay"
             anchors.fill: parent
-            opacity: View.showsOnboarding ? 1 : 0
+            opacity: View.grants.showsOnboarding ? 1 : 0
             visible: opacity > 0
             // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
             Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
@@ -73,12 +73,12 @@ ApplicationWindow {
 
     // The window's keys: rescan, the four workspaces, undo of the last clean, and Escape for
     // whatever is open. None of them reaches under the onboarding or a running clean.
-    readonly property bool takesCommands: !View.showsOnboarding && !View.isPurging
+    readonly property bool takesCommands: !View.grants.showsOnboarding && !View.isPurging
     Shortcut { sequence: "Ctrl+R"; enabled: window.takesCommands; onActivated: View.rescan() }
-    Shortcut { sequence: "Ctrl+1"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(0) }
-    Shortcut { sequence: "Ctrl+2"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(1) }
-    Shortcut { sequence: "Ctrl+3"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(2) }
-    Shortcut { sequence: "Ctrl+4"; enabled: window.takesCommands; onActivated: View.selectWorkspaceIndex(3) }
+    Shortcut { sequence: "Ctrl+1"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.OneClickSafe) }
+    Shortcut { sequence: "Ctrl+2"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.DevAndDuplicates) }
+    Shortcut { sequence: "Ctrl+3"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.LargeMedia) }
+    Shortcut { sequence: "Ctrl+4"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.AppSlimming) }
     Shortcut { sequence: "Ctrl+Z"; enabled: window.takesCommands; onActivated: View.undoLastClean() }
     Shortcut { sequence: "Escape"; onActivated: View.closeTopmost() }
 }

@@ -9,6 +9,7 @@ import Quillmere
 T.Button {
     id: pod
     required property int index
+    required property int workspace
     required property string title
     required property string symbol
     required property color accent
@@ -36,7 +37,7 @@ T.Button {
     Accessible.onPressAction: pod.clicked()
     Keys.onReturnPressed: pod.clicked()
     Keys.onEnterPressed: pod.clicked()
-    onClicked: View.selectWorkspaceIndex(pod.index)
+    onClicked: View.selectWorkspace(pod.workspace)
 
     background: GlassCard {
         radius: 14

@@ -22,7 +22,7 @@ Rectangle {
         width: Math.min(parent.width - 80, 620)
         height: column.implicitHeight + 56
         radius: 24
-        selected: View.grantJustSucceeded
+        selected: View.grants.justGranted
         accent: View.palette.emerald
 
         ColumnLayout {
@@ -31,8 +31,8 @@ Rectangle {
             spacing: 14
 
             GlyphIcon {
-                symbol: View.bookmarkWasStale ? "exclamationmark.arrow.triangle.2.circlepath" : "folder.badge.person.crop"
-                color: View.bookmarkWasStale ? View.palette.amberText : View.palette.emeraldText
+                symbol: View.grants.grantWasStale ? "exclamationmark.arrow.triangle.2.circlepath" : "folder.badge.person.crop"
+                color: View.grants.grantWasStale ? View.palette.amberText : View.palette.emeraldText
                 size: 40
                 Layout.alignment: Qt.AlignHCenter
             }
@@ -47,8 +47,8 @@ Rectangle {
             }
             InkText {
                 objectName: "onboardingBody"
-                text: View.bookmarkWasStale ? View.texts.onboardingStaleBody : View.texts.onboardingBody
-                color: View.bookmarkWasStale ? View.palette.amberText : View.palette.inkSecondary
+                text: View.grants.grantWasStale ? View.texts.onboardingStaleBody : View.texts.onboardingBody
+                color: View.grants.grantWasStale ? View.palette.amberText : View.palette.inkSecondary
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -77,7 +77,7 @@ Rectangle {
             FolderPanelPreview { Layout.alignment: Qt.AlignHCenter; Layout.topMargin: 4 }
 
             InkText {
-                text: View.panelHintText
+                text: View.grants.panelHintText
                 color: View.palette.inkMutedText
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter
@@ -94,14 +94,14 @@ Rectangle {
                 implicitWidth: grantButton.implicitContentWidth + leftPadding + rightPadding
                 implicitHeight: Math.max(46, grantButton.implicitContentHeight + 16)
                 focusPolicy: Qt.StrongFocus
-                scale: View.onboardingPulse ? 1.04 : 1.0
+                scale: View.grants.onboardingPulse ? 1.04 : 1.0
                 Behavior on scale { NumberAnimation { duration: 700; easing.type: Easing.InOutQuad } }
                 Accessible.role: Accessible.Button
                 Accessible.name: grantButton.text
                 Accessible.onPressAction: grantButton.clicked()
                 Keys.onReturnPressed: grantButton.clicked()
                 Keys.onEnterPressed: grantButton.clicked()
-                onClicked: View.requestHomeGrant()
+                onClicked: View.grants.requestHomeGrant()
                 readonly property color ink: View.palette.onFill(View.palette.emerald)
                 background: Rectangle {
                     radius: height / 2

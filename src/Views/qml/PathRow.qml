@@ -5,7 +5,8 @@ import QtQuick.Templates as T
 import Quillmere
 
 // A location: a folder in the tint, the path shortened in the middle (whole in its tooltip)
-// and a "Finder" button. Pressing the path shows it whole, selected, ready to be copied.
+// and the button that shows it in the file manager. Pressing the path shows it whole,
+// selected, ready to be copied.
 ColumnLayout {
     id: row
     property string path
@@ -41,6 +42,8 @@ ColumnLayout {
                 color: View.palette.inkSecondary
                 font.pixelSize: 11
                 elide: Text.ElideMiddle
+                // A CJK face draws the shortened path up to a pixel wider than it measured.
+                rightPadding: 2
                 verticalAlignment: Text.AlignVCenter
             }
             background: Rectangle {

@@ -18,14 +18,14 @@ ColumnLayout {
             ColumnLayout {
                 spacing: 3
                 Layout.fillWidth: true
-                InkText { objectName: "cardTitle"; text: View.inspectedTitle; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
+                InkText { objectName: "cardTitle"; text: View.inspector.title; font.pixelSize: 14; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
                 InkText { text: View.inspector.cardPromise; color: View.palette.inkSecondary; font.pixelSize: 11; wrapMode: Text.Wrap; Layout.fillWidth: true }
             }
         }
     }
 
     Repeater {
-        model: View.inspectedSubItems
+        model: View.inspector.subItems
         delegate: InspectorCard {
             id: entry
             required property int index
@@ -51,7 +51,7 @@ ColumnLayout {
                     rowName: entry.name
                     tint: View.inspector.cardAccent
                     Layout.alignment: Qt.AlignTop
-                    onClicked: View.toggleSubItem(entry.index)
+                    onClicked: View.inspector.toggleSubItem(entry.index)
                 }
                 InkText { text: entry.name; font.pixelSize: 13; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
                 InkText { text: entry.size; font.pixelSize: 12; font.weight: Font.DemiBold; Layout.alignment: Qt.AlignTop }

@@ -44,6 +44,7 @@ Rectangle {
             delegate: T.TabButton {
                 id: tab
                 required property int index
+                required property int workspace
                 required property string title
                 required property string subtitle
                 required property string symbol
@@ -68,7 +69,7 @@ Rectangle {
                 Accessible.onPressAction: tab.clicked()
                 Keys.onReturnPressed: tab.clicked()
                 Keys.onEnterPressed: tab.clicked()
-                onClicked: View.selectWorkspaceIndex(tab.index)
+                onClicked: View.selectWorkspace(tab.workspace)
 
                 background: GlassCard {
                     selected: tab.isSelected

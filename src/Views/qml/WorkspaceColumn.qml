@@ -53,7 +53,7 @@ Flickable {
     height: Math.max(column.height, implicitHeight)
     spacing: 12
 
-    GrantNoticeCard { Layout.fillWidth: true; visible: View.grantNoticeKind !== "" && !View.showsOnboarding }
+    GrantNoticeCard { Layout.fillWidth: true; visible: View.grants.noticeKind !== "" && !View.grants.showsOnboarding }
     FeedbackBanner { Layout.fillWidth: true; visible: View.column.bannerVisible }
     CleanCockpit { objectName: "cleanCockpit"; Layout.fillWidth: true }
 

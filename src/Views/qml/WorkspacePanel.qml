@@ -7,7 +7,6 @@ import Quillmere
 ColumnLayout {
     id: panel
     spacing: 10
-    readonly property int workspace: View.selectedWorkspace
 
     // Header: title, subtitle and select-all.
     RowLayout {
@@ -39,36 +38,36 @@ ColumnLayout {
             text: View.column.selectAllTitle
             tint: View.column.accent
             quiet: true
-            onClicked: View.toggleSelectAll()
+            onClicked: View.shown.toggleAll()
         }
     }
 
     // Idle build artefacts or exact clones.
     Flow {
-        visible: panel.workspace === 1
+        visible: View.selectedWorkspace === WindowLists.DevAndDuplicates
         spacing: 8
         Layout.fillWidth: true
         ChoicePill {
             objectName: "buildArtifactsTab"
             symbol: "shippingbox.fill"
             text: View.texts.buildArtifactsTab
-            chosen: View.devSubTab === 0
+            chosen: View.shownList === WindowLists.ProjectBloats
             tint: View.palette.amber
-            onClicked: View.chooseDevSubTab(0)
+            onClicked: View.showList(WindowLists.ProjectBloats)
         }
         ChoicePill {
             objectName: "exactClonesTab"
             symbol: "square.on.square.dashed"
             text: View.texts.exactClonesTab
-            chosen: View.devSubTab === 1
+            chosen: View.shownList === WindowLists.DuplicateGroups
             tint: View.palette.amber
-            onClicked: View.chooseDevSubTab(1)
+            onClicked: View.showList(WindowLists.DuplicateGroups)
         }
     }
 
     // Large-file categories.
     Flow {
-        visible: panel.workspace === 2
+        visible: View.selectedWorkspace === WindowLists.LargeMedia
         spacing: 6
         Layout.fillWidth: true
         Repeater {
@@ -88,7 +87,7 @@ ColumnLayout {
 
     // The app workspace's mode, and the grant a full uninstall needs.
     Flow {
-        visible: panel.workspace === 3
+        visible: View.selectedWorkspace === WindowLists.AppSlimming
         spacing: 6
         Layout.fillWidth: true
         ChoicePill {
@@ -131,7 +130,7 @@ ColumnLayout {
                 objectName: "grantApplicationsButton"
                 text: View.texts.grantButtonTitle
                 tint: View.palette.amber
-                onClicked: View.requestApplicationsGrant()
+                onClicked: View.grants.requestApplicationsGrant()
             }
         }
     }
@@ -156,46 +155,46 @@ ColumnLayout {
 
         Loader {
             anchors.fill: parent
-            active: View.column.hasRows && panel.workspace === 0
+            active: View.column.hasRows && View.shownList === WindowLists.RuleCards
             sourceComponent: RowList {
                 objectName: "ruleCardList"
-                model: View.ruleCards
+                model: View.rowsOf(WindowLists.RuleCards)
                 delegate: SafeCardRow { width: ListView.view.width }
             }
         }
         Loader {
             anchors.fill: parent
-            active: View.column.hasRows && panel.workspace === 1 && View.devSubTab === 0
+            active: View.column.hasRows && View.shownList === WindowLists.ProjectBloats
             sourceComponent: RowList {
                 objectName: "projectBloatList"
-                model: View.projectBloats
+                model: View.rowsOf(WindowLists.ProjectBloats)
                 delegate: ProjectBloatRow { width: ListView.view.width }
             }
         }
         Loader {
             anchors.fill: parent
-            active: View.column.hasRows && panel.workspace === 1 && View.devSubTab !== 0
+            active: View.column.hasRows && View.shownList === WindowLists.DuplicateGroups
             sourceComponent: RowList {
                 objectName: "duplicateGroupList"
-                model: View.duplicateGroups
+                model: View.rowsOf(WindowLists.DuplicateGroups)
                 delegate: DuplicateGroupRow { width: ListView.view.width }
             }
         }
         Loader {
             anchors.fill: parent
-            active: View.column.hasRows && panel.workspace === 2
+            active: View.column.hasRows && View.shownList === WindowLists.LargeFiles
             sourceComponent: RowList {
                 objectName: "largeFileList"
-                model: View.largeFiles
+                model: View.rowsOf(WindowLists.LargeFiles)
                 delegate: LargeFileRow { width: ListView.view.width }
             }
         }
         Loader {
             anchors.fill: parent
-            active: View.column.hasRows && panel.workspace === 3
+            active: View.column.hasRows && View.shownList === WindowLists.InstalledApps
             sourceComponent: RowList {
                 objectName: "installedAppList"
-                model: View.installedApps
+                model: View.rowsOf(WindowLists.InstalledApps)
                 delegate: InstalledAppRow { width: ListView.view.width }
             }
         }

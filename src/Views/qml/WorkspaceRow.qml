@@ -25,7 +25,7 @@ T.ItemDelegate {
     Keys.onReturnPressed: row.clicked()
     Keys.onEnterPressed: row.clicked()
     Keys.onSpacePressed: (event) => {
-        View.toggleRow(row.index)
+        View.shown.toggle(row.index)
         event.accepted = true
     }
     Keys.onReleased: (event) => { event.accepted = event.key === Qt.Key_Space }
@@ -63,7 +63,7 @@ T.ItemDelegate {
             partial: row.partial
             enabled: row.selectable
             tint: row.accent
-            onClicked: View.toggleRow(row.index)
+            onClicked: View.shown.toggle(row.index)
         }
     }
     leftPadding: 14

@@ -1,10 +1,9 @@
 // What the QML window reads: texts of the current language, the palette's colours and the
 // icon glyphs. Texts are built once per language; the rest is derived on every read.
-#include "MacMainView.h"
+#include "WindowState.h"
 
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "Models/Paths.h"
 #include "QtText.h"
 #include "Theme/ScriptFonts.h"
 #include "Theme/SymbolIcons.h"
@@ -13,32 +12,25 @@
 #include <QGuiApplication>
 #include <QJSEngine>
 
-AppLanguage MacMainView::currentLanguage() const { return ::currentLanguage(languageRaw_.toStdString()); }
+AppLanguage WindowState::currentLanguage() const { return ::currentLanguage(languageRaw_.toStdString()); }
 
-CorvelPalette MacMainView::palette() const { return CorvelPalette{appearanceFromStored(appearanceRaw_.toStdString())}; }
+CorvelPalette WindowState::palette() const { return CorvelPalette{appearanceFromStored(appearanceRaw_.toStdString())}; }
 
-void MacMainView::connectPresentationSignals()
+void WindowState::connectPresentationSignals()
 {
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::appearanceRawChanged})
-        connect(this, signal, this, &MacMainView::appearanceNameChanged);
-    for (auto signal : {&MacMainView::languageRawChanged, &MacMainView::inspectedItemChanged})
-        connect(this, signal, this, &MacMainView::inspectedTitleChanged);
-    connect(this, &MacMainView::languageRawChanged, this, &MacMainView::grantNoticeTextChanged);
+    connect(this, &WindowState::languageRawChanged, this, &WindowState::appearanceChanged);
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
                         &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})
-        connect(scanner_.get(), signal, this, &MacMainView::scanChanged);
+        connect(scanner_.get(), signal, this, &WindowState::scanChanged);
     // The title names what was found once the scan is over; it follows the lists then.
     for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::ruleCardsChanged,
                         &MacStorageScanner::projectBloatsChanged, &MacStorageScanner::duplicateGroupsChanged,
                         &MacStorageScanner::largeFilesChanged})
-        connect(scanner_.get(), signal, this, &MacMainView::scanTitleChanged);
-    connect(this, &MacMainView::languageRawChanged, this, &MacMainView::scanTitleChanged);
-    for (auto signal : {&SandboxAccessManager::homeGrantedChanged, &SandboxAccessManager::applicationsGrantedChanged,
-                        &SandboxAccessManager::grantedHomeURLChanged, &SandboxAccessManager::bookmarkWasStaleChanged})
-        connect(&access_, signal, this, &MacMainView::accessChanged);
+        connect(scanner_.get(), signal, this, &WindowState::scanTitleChanged);
+    connect(this, &WindowState::languageRawChanged, this, &WindowState::scanTitleChanged);
 }
 
-const QVariantMap& MacMainView::textTable(AppLanguage language)
+const QVariantMap& WindowState::textTable(AppLanguage language)
 {
     static std::array<QVariantMap, kAppLanguageCount> tables;
     QVariantMap& map = tables[languageIndex(language)];
@@ -59,7 +51,7 @@ const QVariantMap& MacMainView::textTable(AppLanguage language)
     return map;
 }
 
-QJSValue MacMainView::texts()
+QJSValue WindowState::texts()
 {
     // One script object per language, made the first time that language is shown, so a
     // binding reads a text without the whole table being converted again.
@@ -77,7 +69,7 @@ QJSValue MacMainView::texts()
     return textObjects_[languageIndex(currentLanguage())];
 }
 
-QVariantList MacMainView::languages()
+QVariantList WindowState::languages()
 {
     QVariantList list;
     for (AppLanguage language : allCases<AppLanguage>())
@@ -88,19 +80,18 @@ QVariantList MacMainView::languages()
     return list;
 }
 
-QString MacMainView::languageFlag() const { return qt(flag(currentLanguage())); }
+QString WindowState::languageFlag() const { return qt(flag(currentLanguage())); }
 
-QString MacMainView::fontFamily() const
+QString WindowState::fontFamily() const
 {
     const std::string_view family = scriptFontFamily(currentLanguage());
     return family.empty() ? QGuiApplication::font().family() : qt(family);
 }
-QString MacMainView::languageName() const { return qt(nativeName(currentLanguage())); }
-QString MacMainView::appearanceName() const { return qt(displayName(palette().mode, currentLanguage())); }
-QString MacMainView::appearanceSymbol() const { return qt(headerIcon(palette().mode)); }
-QString MacMainView::grantedHomeName() const { return qt(access_.grantedHomeDisplayName()); }
+QString WindowState::languageName() const { return qt(nativeName(currentLanguage())); }
+QString WindowState::appearanceName() const { return qt(displayName(palette().mode, currentLanguage())); }
+QString WindowState::appearanceSymbol() const { return qt(headerIcon(palette().mode)); }
 
-QStringList MacMainView::largeCategoryTitles() const
+QStringList WindowState::largeCategoryTitles() const
 {
     QStringList titles;
     const QuillmereL10n l10n(currentLanguage());
@@ -109,7 +100,7 @@ QStringList MacMainView::largeCategoryTitles() const
     return titles;
 }
 
-QStringList MacMainView::largeCategorySymbols()
+QStringList WindowState::largeCategorySymbols()
 {
     QStringList symbols;
     for (LargeFileCategory category : allCases<LargeFileCategory>())
@@ -117,33 +108,9 @@ QStringList MacMainView::largeCategorySymbols()
     return symbols;
 }
 
-QString MacMainView::homeFolderName() const { return qt(paths::lastComponent(access_.realHomeURL())); }
+QString WindowState::scanPhaseText() const { return qt(scanner_->currentScanningPath()); }
 
-QString MacMainView::grantNoticeText() const
-{
-    if (!grantNotice_)
-        return {};
-    const AppLanguage language = currentLanguage();
-    const std::string picked = paths::lastComponent(grantNotice_->url);
-    const std::string home = paths::lastComponent(access_.realHomeURL());
-    return qt(grantNotice_->kind == SandboxGrantOutcome::Kind::partial
-                  ? WindowTexts::partialGrantNotice(language, picked, home)
-                  : WindowTexts::outsideGrantNotice(language, picked, home));
-}
-
-QString MacMainView::chooseHomeInsteadText() const
-{
-    return qt(WindowTexts::chooseHomeInstead(currentLanguage(), paths::lastComponent(access_.realHomeURL())));
-}
-
-QString MacMainView::panelHintText() const
-{
-    return qt(WindowTexts::onboardingPanelHint(currentLanguage(), paths::lastComponent(access_.realHomeURL())));
-}
-
-QString MacMainView::scanPhaseText() const { return qt(scanner_->currentScanningPath()); }
-
-QString MacMainView::scanTitle() const
+QString WindowState::scanTitle() const
 {
     const QuillmereL10n l10n(currentLanguage());
     if (scanner_->isScanning())
@@ -152,7 +119,7 @@ QString MacMainView::scanTitle() const
            bytesText(scanner_->grandTotalDiscoverableBytes(), currentLanguage());
 }
 
-QString MacMainView::glyph(const QString& symbolName)
+QString WindowState::glyph(const QString& symbolName)
 {
     return QString::fromStdString(iconGlyph(symbolName.toStdString()));
 }

@@ -1,0 +1,119 @@
+#include "GrantPresenter.h"
+
+#include "L10n/WindowTexts.h"
+#include "Models/Paths.h"
+#include "QtText.h"
+
+namespace {
+constexpr int kOnboardingPulseMs = 1100;
+} // namespace
+
+GrantPresenter::GrantPresenter(SandboxAccessManager& access, QObject* parent) : QObject(parent), access_(access)
+{
+    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &GrantPresenter::showsOnboardingChanged);
+    for (auto signal : {&SandboxAccessManager::homeGrantedChanged, &SandboxAccessManager::applicationsGrantedChanged,
+                        &SandboxAccessManager::grantedHomeURLChanged, &SandboxAccessManager::bookmarkWasStaleChanged})
+        connect(&access_, signal, this, &GrantPresenter::accessChanged);
+    pulseTimer_.setInterval(kOnboardingPulseMs);
+    connect(&pulseTimer_, &QTimer::timeout, this, [this] {
+        onboardingPulse_ = !onboardingPulse_;
+        Q_EMIT onboardingPulseChanged();
+    });
+    connect(this, &GrantPresenter::showsOnboardingChanged, this, &GrantPresenter::updatePulse);
+    updatePulse();
+}
+
+void GrantPresenter::setLanguage(AppLanguage language)
+{
+    if (language_ == language)
+        return;
+    language_ = language;
+    Q_EMIT noticeChanged();
+}
+
+std::string GrantPresenter::homeName() const { return paths::lastComponent(access_.realHomeURL()); }
+
+QString GrantPresenter::noticeKind() const
+{
+    if (!notice_)
+        return {};
+    return notice_->kind == SandboxGrantOutcome::Kind::partial ? QStringLiteral("partial") : QStringLiteral("outside");
+}
+
+QString GrantPresenter::noticeText() const
+{
+    if (!notice_)
+        return {};
+    const std::string picked = paths::lastComponent(notice_->url);
+    return qt(notice_->kind == SandboxGrantOutcome::Kind::partial
+                  ? WindowTexts::partialGrantNotice(language_, picked, homeName())
+                  : WindowTexts::outsideGrantNotice(language_, picked, homeName()));
+}
+
+QString GrantPresenter::chooseHomeInsteadText() const
+{
+    return qt(WindowTexts::chooseHomeInstead(language_, homeName()));
+}
+QString GrantPresenter::panelHintText() const { return qt(WindowTexts::onboardingPanelHint(language_, homeName())); }
+QString GrantPresenter::homeFolderName() const { return qt(homeName()); }
+QString GrantPresenter::grantedHomeName() const { return qt(access_.grantedHomeDisplayName()); }
+
+void GrantPresenter::requestHomeGrant()
+{
+    apply(access_.requestAccess(SandboxScope::home, qt(WindowTexts::grantButtonTitle(language_)),
+                                qt(WindowTexts::homeGrantMessage(language_, homeName()))));
+}
+
+void GrantPresenter::requestApplicationsGrant()
+{
+    apply(access_.requestAccess(SandboxScope::applications, qt(WindowTexts::grantButtonTitle(language_)),
+                                qt(WindowTexts::applicationsGrantMessage(language_))));
+}
+
+void GrantPresenter::apply(const SandboxGrantOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case SandboxGrantOutcome::Kind::granted:
+        setNotice(std::nullopt);
+        if (!justGranted_) {
+            justGranted_ = true;
+            Q_EMIT justGrantedChanged();
+        }
+        break;
+    case SandboxGrantOutcome::Kind::cancelled:
+        setNotice(std::nullopt);
+        break;
+    case SandboxGrantOutcome::Kind::partial:
+    case SandboxGrantOutcome::Kind::outside:
+        setNotice(outcome);
+        break;
+    }
+}
+
+void GrantPresenter::keepPendingFolder()
+{
+    access_.acceptPendingPartialHome();
+    setNotice(std::nullopt);
+}
+
+void GrantPresenter::revokeAll()
+{
+    access_.revoke(SandboxScope::applications);
+    access_.revoke(SandboxScope::home);
+}
+
+void GrantPresenter::setNotice(std::optional<SandboxGrantOutcome> notice)
+{
+    if (notice_ == notice)
+        return;
+    notice_ = std::move(notice);
+    Q_EMIT noticeChanged();
+}
+
+void GrantPresenter::updatePulse()
+{
+    if (showsOnboarding())
+        pulseTimer_.start();
+    else
+        pulseTimer_.stop();
+}

@@ -1,0 +1,243 @@
+#include "WindowState.h"
+
+#include "QtText.h"
+
+#include <QQmlEngine>
+
+namespace {
+
+// The engine property that names the window a QML engine shows.
+constexpr const char* kExposedViewProperty = "quillmereView";
+
+} // namespace
+
+WindowState::WindowState(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
+    : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
+      lists_(*scanner_, this), purgeRecords_(this)
+{
+    QSettings& settings = access_.settings();
+    languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
+    appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
+    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
+
+    // The inspected row follows the lists before the presenters read them.
+    connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::updateInspectedRow);
+    connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::shownChanged);
+    connect(&lists_, &WorkspaceLists::rowsChanged, this, [this] {
+        updateInspectedRow();
+        followLatestRecords();
+    });
+    grants_ = std::make_unique<GrantPresenter>(access_, this);
+    inspector_ = std::make_unique<InspectorPresenter>(*scanner_, this);
+    column_ = std::make_unique<WorkspaceColumnPresenter>(lists_, *scanner_, access_, this);
+    overview_ = std::make_unique<OverviewPresenter>(lists_, *scanner_, this);
+    connect(scanner_.get(), &MacStorageScanner::recentPurgeRecordsChanged, this,
+            [this] { purgeRecords_.setRows(scanner_->recentPurgeRecords()); });
+    connect(scanner_.get(), &MacStorageScanner::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
+    connectPresentationSignals();
+    applyLanguage();
+    applyAppearance();
+}
+
+WindowState::~WindowState()
+{
+    inspector_.reset(); // its player lets go of its file before the decoder's thread ends
+    overview_.reset();
+    column_.reset();
+    grants_.reset();
+}
+
+void WindowState::exposeTo(QQmlEngine& engine) { engine.setProperty(kExposedViewProperty, QVariant::fromValue(this)); }
+
+WindowState* WindowState::create(QQmlEngine* engine, QJSEngine*)
+{
+    auto* view = engine->property(kExposedViewProperty).value<WindowState*>();
+    // The window outlives what QML shows of it; QML must never delete it.
+    if (view)
+        QJSEngine::setObjectOwnership(view, QJSEngine::CppOwnership);
+    return view;
+}
+
+// ---------------------------------------------------------------- persisted choices
+
+void WindowState::setLanguageRaw(const QString& raw)
+{
+    storeChoice(kLanguageDefaultsKey, languageRaw_, raw, &WindowState::applyLanguage, &WindowState::languageRawChanged);
+}
+
+void WindowState::setAppearanceRaw(const QString& raw)
+{
+    storeChoice(kAppearanceDefaultsKey, appearanceRaw_, raw, &WindowState::applyAppearance,
+                &WindowState::appearanceChanged);
+}
+
+void WindowState::storeChoice(std::string_view key, QString& choice, const QString& raw, void (WindowState::*apply)(),
+                              void (WindowState::*changed)())
+{
+    access_.settings().setValue(qt(key), raw);
+    if (choice == raw)
+        return;
+    choice = raw;
+    (this->*apply)();
+    Q_EMIT(this->*changed)();
+}
+
+void WindowState::chooseLanguage(const QString& code)
+{
+    setLanguageRaw(code);
+    setShowLanguageMatrixPopover(false);
+}
+
+void WindowState::toggleAppearance() { setAppearanceRaw(qt(toggledAppearanceRaw(appearanceRaw_.toStdString()))); }
+
+void WindowState::applyLanguage()
+{
+    const AppLanguage language = currentLanguage();
+    lists_.setLanguage(language);
+    purgeRecords_.setLanguage(language);
+    grants_->setLanguage(language);
+    inspector_->setLanguage(language);
+    column_->setLanguage(language);
+    overview_->setLanguage(language);
+}
+
+void WindowState::applyAppearance()
+{
+    windowPalette_.setMode(palette().mode);
+    inspector_->setIconInk(windowPalette_.inkSecondary());
+}
+
+// ---------------------------------------------------------------- workspaces and rows
+
+void WindowState::selectWorkspace(Workspace workspace)
+{
+    lists_.selectWorkspace(workspace);
+    inspectFirstRow();
+}
+
+void WindowState::showList(ShownList list)
+{
+    lists_.showList(list);
+    inspectFirstRow();
+}
+
+int WindowState::selectedLargeCategoryIndex() const
+{
+    const auto& cases = allCases<LargeFileCategory>();
+    return int(std::find(cases.begin(), cases.end(), lists_.largeFiles().category()) - cases.begin());
+}
+
+void WindowState::setSelectedLargeCategoryIndex(int index)
+{
+    const auto& cases = allCases<LargeFileCategory>();
+    if (index >= 0 && index < int(cases.size()))
+        setSelectedLargeCategory(cases[std::size_t(index)]);
+}
+
+void WindowState::openEmptyStateNext()
+{
+    const std::size_t next = WindowLists::index(shownList()) + 1;
+    if (next == WindowLists::kShownListCount)
+        return; // the last list has no next one
+    const ShownList list = WindowLists::kAllShownLists[next];
+    // Within the workspace, the next sub-tab; beyond it, the next workspace as it was left.
+    if (WindowLists::workspaceOf(list) == selectedWorkspace())
+        lists_.showList(list);
+    else
+        selectWorkspace(WindowLists::workspaceOf(list));
+}
+
+// ---------------------------------------------------------------- the inspected item
+
+void WindowState::setInspectedItem(std::optional<InspectedItem> item)
+{
+    const std::optional<InspectedItem>& current = inspector_->item();
+    if (current == item)
+        return;
+    const bool sameRecord = current && item && current->list() == item->list() && current->id() == item->id();
+    inspector_->setItem(std::move(item));
+    if (!sameRecord)
+        updateInspectedRow();
+}
+
+void WindowState::inspectRow(int row)
+{
+    if (auto item = lists_.shown().itemAt(row))
+        setInspectedItem(std::move(item));
+}
+
+void WindowState::inspectFirstRow()
+{
+    setInspectedItem(lists_.shown().itemAt(0));
+    updateInspectedRow();
+}
+
+void WindowState::followLatestRecords()
+{
+    // With nothing inspected yet, the shown list's first row is inspected as soon as it exists.
+    const std::optional<InspectedItem>& current = inspector_->item();
+    if (!current) {
+        inspectFirstRow();
+        return;
+    }
+    // The current copy of the same record, from the list it comes from.
+    if (auto latest = lists_.adapter(current->list()).latest(*current))
+        setInspectedItem(std::move(latest));
+    else
+        inspectFirstRow();
+}
+
+void WindowState::updateInspectedRow()
+{
+    const std::optional<InspectedItem>& current = inspector_->item();
+    assign(inspectedRow_, current ? lists_.shown().rowOf(*current) : -1, &WindowState::inspectedRowChanged);
+}
+
+// ---------------------------------------------------------------- popovers, the window shown
+
+void WindowState::setShowSafetyPopover(bool show) { assign(showSafetyPopover_, show, &WindowState::popoversChanged); }
+
+void WindowState::setShowRestoreHistoryPopover(bool show)
+{
+    assign(showRestoreHistoryPopover_, show, &WindowState::popoversChanged);
+}
+
+void WindowState::setShowLanguageMatrixPopover(bool show)
+{
+    assign(showLanguageMatrixPopover_, show, &WindowState::popoversChanged);
+}
+
+bool WindowState::closeTopmost()
+{
+    if (pendingClean_) {
+        cancelPendingClean();
+        return true;
+    }
+    if (!showSafetyPopover_ && !showRestoreHistoryPopover_ && !showLanguageMatrixPopover_)
+        return false;
+    setShowSafetyPopover(false);
+    setShowRestoreHistoryPopover(false);
+    setShowLanguageMatrixPopover(false);
+    return true;
+}
+
+void WindowState::onAppear()
+{
+    if (access_.homeGranted() && scanner_->ruleCards().empty() && !scanner_->isScanning())
+        scanner_->startInstantScan();
+    followLatestRecords();
+}
+
+void WindowState::rescan()
+{
+    if (!grants_->showsOnboarding())
+        scanner_->startInstantScan();
+}
+
+void WindowState::onHomeGrantedChanged()
+{
+    if (access_.homeGranted())
+        scanner_->startInstantScan();
+    else
+        scanner_->clearAllResults();
+}

@@ -1,0 +1,358 @@
+// The lists the workspaces show, through their adapters: rows follow the engine's publishes by
+// id (a toggle changes one row's data, a clean removes rows, a scan inserts them in place;
+// views see a reset only when rows that stay change their order), every list toggles, selects
+// all and hands exactly its selection to the clean, and a permanent delete waits for its word.
+#include "Models/DiskFormat.h"
+#include "Views/StateTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every structural signal of a model, counted; the model is checked by Qt's model tester too.
+struct ModelSpies {
+    QAbstractItemModelTester tester;
+    QSignalSpy dataChanged, reset, inserted, removed, moved, layout;
+    explicit ModelSpies(QAbstractItemModel* m)
+        : tester(m, QAbstractItemModelTester::FailureReportingMode::Fatal),
+          dataChanged(m, &QAbstractItemModel::dataChanged), reset(m, &QAbstractItemModel::modelReset),
+          inserted(m, &QAbstractItemModel::rowsInserted), removed(m, &QAbstractItemModel::rowsRemoved),
+          moved(m, &QAbstractItemModel::rowsMoved), layout(m, &QAbstractItemModel::layoutChanged)
+    {
+    }
+    int structural() const
+    {
+        return int(reset.count() + inserted.count() + removed.count() + moved.count() + layout.count());
+    }
+    // The rows [first, last] of the nth dataChanged.
+    std::pair<int, int> changedRows(int n) const
+    {
+        return {dataChanged.at(n).at(0).toModelIndex().row(), dataChanged.at(n).at(1).toModelIndex().row()};
+    }
+};
+
+QVariant roleOf(const QAbstractItemModel& model, int row, const char* name)
+{
+    return model.data(model.index(row, 0), model.roleNames().key(name));
+}
+
+QStringList column(const QAbstractItemModel& model, const char* name)
+{
+    QStringList values;
+    for (int row = 0; row < model.rowCount(); ++row)
+        values.append(roleOf(model, row, name).toString());
+    return values;
+}
+
+QString bytes(Int64 value) { return QString::fromStdString(DiskFormat::bytes(value)); }
+
+std::vector<ProjectBloatItem> projects(std::initializer_list<const char*> names)
+{
+    std::vector<ProjectBloatItem> list;
+    for (const char* name : names)
+        list.push_back(bloat(std::string("/p/") + name + "/node_modules", 100, true, name));
+    return list;
+}
+
+// The window's state in English over a home whose lists the test seeds.
+struct ListsFixture : StateFixture {
+    ListsFixture() { open(false, "en"); }
+};
+
+// Two records in each list, 100 and 200 bytes, each freeing one item of its size when selected.
+void seedEveryList(MacStorageScanner& engine)
+{
+    std::vector<SafeCacheRuleCard> cards;
+    std::vector<ProjectBloatItem> bloats;
+    std::vector<DuplicateFileGroup> groups;
+    std::vector<LargeFileItem> files;
+    std::vector<InstalledAppItem> apps;
+    for (int i = 0; i < 2; ++i) {
+        const Int64 size = (i + 1) * 100;
+        const std::string n = std::to_string(i);
+        cards.push_back(card("card" + n, {cacheItem("/c/" + n, size, true)}));
+        bloats.push_back(bloat("/p/" + n + "/node_modules", size, true));
+        groups.push_back(group(
+            "g" + n, {member("/d/" + n + "/kept", size, true, false), member("/d/" + n + "/copy", size, false, true)}));
+        files.push_back(largeFile("/f/" + n, size, true));
+        apps.push_back(app("/a/" + n + ".app", 1000, {"/a/leftover" + n}, size, true));
+    }
+    EngineAccess::setRuleCards(engine, cards);
+    EngineAccess::setProjectBloats(engine, bloats);
+    EngineAccess::setDuplicateGroups(engine, groups);
+    EngineAccess::setLargeFiles(engine, files);
+    EngineAccess::setInstalledApps(engine, apps);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- every list alike
+
+TEST(ShownLists, EveryListTogglesSelectsAllAndHandsExactlyItsSelectionToTheClean)
+{
+    ListsFixture f;
+    seedEveryList(f.engine());
+    for (ShownList each : WindowLists::kAllShownLists) {
+        SCOPED_TRACE(int(each));
+        f.view->showList(each);
+        ShownListAdapter& list = f.list(each);
+        ASSERT_EQ(f.view->shown(), &list);
+        ASSERT_EQ(list.rows().count(), 2);
+        const Workspace workspace = WindowLists::workspaceOf(each);
+        const Int64 elsewhere = f.view->lists().selectedBytes(workspace) - list.selectedBytes();
+
+        list.setAllSelected(false);
+        EXPECT_EQ(list.selectedBytes(), 0);
+        EXPECT_TRUE(list.cleanItems().empty());
+        EXPECT_FALSE(list.allSelected());
+
+        list.toggle(1);
+        EXPECT_EQ(list.selectedBytes(), 200);
+        ASSERT_EQ(list.cleanItems().size(), 1u);
+        EXPECT_EQ(list.cleanItems()[0].sizeBytes, 200);
+        EXPECT_FALSE(roleOf(list.rows(), 0, "selected").toBool());
+        EXPECT_TRUE(roleOf(list.rows(), 1, "selected").toBool());
+        EXPECT_FALSE(list.allSelected());
+        EXPECT_EQ(f.view->lists().selectedBytes(workspace), elsewhere + 200);
+
+        list.toggleAll();
+        EXPECT_TRUE(list.allSelected());
+        EXPECT_EQ(list.selectedBytes(), 300);
+        EXPECT_EQ(list.cleanItems().size(), 2u);
+        list.toggleAll();
+        EXPECT_EQ(list.selectedBytes(), 0);
+
+        // Rows and records map onto each other; the inspector's copy is refreshed from the engine.
+        const auto second = list.itemAt(1);
+        ASSERT_TRUE(second);
+        EXPECT_EQ(second->list(), each);
+        EXPECT_EQ(list.rowOf(*second), 1);
+        EXPECT_EQ(list.latest(*second), second);
+        EXPECT_FALSE(list.itemAt(2));
+        EXPECT_FALSE(list.itemAt(-1));
+        list.toggle(7); // no such row: nothing happens
+        EXPECT_EQ(list.selectedBytes(), 0);
+    }
+}
+
+TEST(ShownLists, TheEmptyStatesNextLeadsThroughTheListsInTheirOrder)
+{
+    ListsFixture f;
+    f.view->showList(ShownList::RuleCards);
+    for (std::size_t at = 1; at < WindowLists::kShownListCount; ++at) {
+        f.view->openEmptyStateNext();
+        EXPECT_EQ(f.view->shownList(), WindowLists::kAllShownLists[at]);
+    }
+    f.view->openEmptyStateNext(); // the last list has no next one
+    EXPECT_EQ(f.view->shownList(), ShownList::InstalledApps);
+}
+
+// ---------------------------------------------------------------- rows follow the engine
+
+TEST(ShownLists, ATogglesSelectAllAndTheLanguageChangeRowsDataButNoRow)
+{
+    ListsFixture f;
+    SafeCacheRuleCard browsers = card("b", {cacheItem("/c/b", 20, true)});
+    browsers.title = "浏览器多账号无损瘦身";
+    EngineAccess::setRuleCards(
+        f.engine(), {card("a", {cacheItem("/c/a", 10, true)}), browsers, card("c", {cacheItem("/c/c", 30, true)})});
+    ShownListAdapter& list = f.list(ShownList::RuleCards);
+    const QString english = roleOf(list.rows(), 1, "title").toString();
+    ModelSpies spies(&list.rows());
+
+    list.toggle(1);
+    ASSERT_EQ(spies.dataChanged.count(), 1);
+    EXPECT_EQ(spies.changedRows(0), std::make_pair(1, 1));
+    EXPECT_FALSE(roleOf(list.rows(), 1, "selected").toBool());
+    EXPECT_TRUE(roleOf(list.rows(), 0, "selected").toBool());
+
+    f.view->setLanguageRaw("zh-Hans");
+    ASSERT_EQ(spies.dataChanged.count(), 2);
+    EXPECT_EQ(spies.changedRows(1), std::make_pair(0, 2));
+    EXPECT_EQ(roleOf(list.rows(), 1, "title").toString(), QString::fromStdString(browsers.title));
+    EXPECT_NE(english, roleOf(list.rows(), 1, "title").toString());
+    EXPECT_EQ(spies.structural(), 0);
+}
+
+TEST(ShownLists, SelectAllOnAManyRowListIsOneDataChangeWithoutReset)
+{
+    ListsFixture f;
+    std::vector<ProjectBloatItem> many;
+    for (int i = 0; i < 2000; ++i)
+        many.push_back(bloat("/p/" + std::to_string(i), 100, true));
+    EngineAccess::setProjectBloats(f.engine(), many);
+    ShownListAdapter& list = f.list(ShownList::ProjectBloats);
+    ModelSpies spies(&list.rows());
+
+    list.toggleAll();
+    ASSERT_EQ(spies.dataChanged.count(), 1);
+    EXPECT_EQ(spies.changedRows(0), std::make_pair(0, 1999));
+    EXPECT_EQ(spies.structural(), 0);
+    EXPECT_FALSE(roleOf(list.rows(), 1999, "selected").toBool());
+}
+
+TEST(ShownLists, CleanedRowsGoNewRowsArriveInPlaceAndOnlyAReorderResets)
+{
+    ListsFixture f;
+    EngineAccess::setProjectBloats(f.engine(), projects({"a", "b", "c", "d"}));
+    SyncedListModel& model = f.list(ShownList::ProjectBloats).rows();
+    ModelSpies spies(&model);
+    QSignalSpy count(&model, &SyncedListModel::countChanged);
+
+    EngineAccess::setProjectBloats(f.engine(), projects({"a", "c", "e", "f", "d"}));
+    EXPECT_EQ(column(model, "projectName"), QStringList({"a", "c", "e", "f", "d"}));
+    ASSERT_EQ(spies.removed.count(), 1);
+    EXPECT_EQ(spies.removed.at(0).at(1).toInt(), 1); // b
+    ASSERT_EQ(spies.inserted.count(), 1);            // e and f in one go
+    EXPECT_EQ(spies.inserted.at(0).at(1).toInt(), 2);
+    EXPECT_EQ(spies.inserted.at(0).at(2).toInt(), 3);
+    EXPECT_EQ(spies.reset.count(), 0);
+    EXPECT_EQ(spies.dataChanged.count(), 0); // the rows that stayed did not change
+    EXPECT_EQ(count.count(), 1);
+
+    EngineAccess::setProjectBloats(f.engine(), projects({"d", "a", "c"}));
+    EXPECT_EQ(spies.reset.count(), 1);
+    EXPECT_EQ(column(model, "projectName"), QStringList({"d", "a", "c"}));
+    EngineAccess::setProjectBloats(f.engine(), {}); // every row cleaned
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(spies.reset.count(), 1);
+}
+
+// ---------------------------------------------------------------- the app workspace's modes
+
+TEST(ShownLists, CacheOnlyModeLeavesAppsWithoutLeftoversUnselectableAndUnticked)
+{
+    ListsFixture f;
+    EngineAccess::setInstalledApps(f.engine(), {app("/A/Keep.app", 10, {"/l/keep"}, 300, true, "Keep"),
+                                                app("/A/Bare.app", 10, {}, 0, true, "Bare"),
+                                                app("/A/Off.app", 10, {"/l/off"}, 5, false, "Off")});
+    f.view->selectWorkspace(Workspace::AppSlimming);
+    ShownListAdapter& list = f.list(ShownList::InstalledApps);
+    const auto& apps = f.engine().installedApps();
+
+    f.view->setAppSlimmingOnlyCache(false);
+    EXPECT_TRUE(apps[1].isSelected);
+    EXPECT_TRUE(roleOf(list.rows(), 1, "selectable").toBool());
+    EXPECT_EQ(roleOf(list.rows(), 0, "size").toString(), bytes(310));
+    f.view->setAppSlimmingOnlyCache(true); // unticks what has nothing to clean, and nothing else
+    EXPECT_TRUE(apps[0].isSelected);
+    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_FALSE(apps[2].isSelected);
+    EXPECT_FALSE(roleOf(list.rows(), 1, "selectable").toBool());
+    EXPECT_EQ(roleOf(list.rows(), 0, "size").toString(), bytes(300));
+
+    list.toggle(1);
+    EXPECT_FALSE(apps[1].isSelected);
+    list.toggleAll();
+    EXPECT_TRUE(apps[2].isSelected);
+    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_TRUE(list.allSelected());        // every app that can be selected is
+    f.view->setAppSlimmingOnlyCache(false); // switching back selects nothing
+    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_FALSE(list.allSelected());
+}
+
+TEST(ShownLists, AnAppOnlyItsOwnToolRemovesShowsItsCommandAndFreesOnlyItsCache)
+{
+    ListsFixture f;
+    InstalledAppItem snap = app("/snap/firefox", 700, {"/h/snap/firefox/common/.cache"}, 30, true, "Firefox");
+    snap.kind = InstalledAppKind::snap;
+    snap.uninstallCommand = "sudo snap remove firefox";
+    InstalledAppItem image = app("/h/Applications/Krita.AppImage", 100, {"/h/.cache/krita"}, 20, true, "Krita");
+    image.kind = InstalledAppKind::appImage;
+    // A user Flatpak is removed by the clean itself, through its tool.
+    InstalledAppItem gimp =
+        app("/h/.local/share/flatpak/app/org.gimp.GIMP", 500, {"/h/.var/app/org.gimp.GIMP/cache"}, 10, true, "GIMP");
+    gimp.kind = InstalledAppKind::flatpakUser;
+    gimp.uninstallCommand = "flatpak uninstall --user org.gimp.GIMP";
+    EngineAccess::setInstalledApps(f.engine(), {snap, image, gimp});
+    f.view->selectWorkspace(Workspace::AppSlimming);
+    const SyncedListModel& model = f.list(ShownList::InstalledApps).rows();
+    EXPECT_EQ(column(model, "uninstallCommand"), QStringList({"", "", ""})); // cache-only: nothing to run
+
+    f.view->setAppSlimmingOnlyCache(false);
+    const QStringList commands = column(model, "uninstallCommand");
+    EXPECT_TRUE(commands[0].endsWith(": sudo snap remove firefox")) << commands[0].toStdString();
+    EXPECT_EQ(commands[1], "");
+    EXPECT_TRUE(commands[2].endsWith(": flatpak uninstall --user org.gimp.GIMP")) << commands[2].toStdString();
+    EXPECT_NE(commands[0], commands[2]); // one is only shown, the other is run
+    const QStringList badges = column(model, "modeBadge");
+    EXPECT_NE(badges[0], badges[1]);
+    EXPECT_EQ(badges[1], badges[2]);
+    EXPECT_EQ(column(model, "size"), QStringList({bytes(30), bytes(120), bytes(510)}));
+    EXPECT_EQ(f.list(ShownList::InstalledApps).selectedBytes(), 660);
+}
+
+// ---------------------------------------------------------------- the inspector's lists
+
+TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
+{
+    ListsFixture f;
+    EngineAccess::setRuleCards(f.engine(),
+                               {card("a", {cacheItem("/c/1", 10, true, "one"), cacheItem("/c/2", 20, false, "two")})});
+    EngineAccess::setDuplicateGroups(
+        f.engine(), {group("g", {member("/d/1", 5, true, false, "one"), member("/d/2", 5, false, true, "two")})});
+    InspectorPresenter& inspector = *f.view->inspector();
+    ASSERT_EQ(inspector.subItems()->rowCount(), 2);
+    ModelSpies caches(inspector.subItems());
+
+    inspector.toggleSubItem(1);
+    EXPECT_TRUE(f.engine().ruleCards()[0].subItems[1].isSelected);
+    ASSERT_EQ(caches.dataChanged.count(), 1);
+    EXPECT_EQ(caches.changedRows(0), std::make_pair(1, 1));
+    EXPECT_EQ(caches.structural(), 0);
+
+    // Another kind of record inspected: the card's caches go, the group's copies come.
+    f.view->showList(ShownList::DuplicateGroups);
+    EXPECT_EQ(inspector.subItems()->rowCount(), 0);
+    ModelSpies copies(inspector.members());
+    inspector.keepMemberInstead(1);
+    EXPECT_TRUE(roleOf(*inspector.members(), 1, "lockedOriginal").toBool());
+    EXPECT_TRUE(roleOf(*inspector.members(), 0, "selectedForDelete").toBool());
+    EXPECT_EQ(copies.structural(), 0);
+}
+
+// ---------------------------------------------------------------- the clean buttons
+
+TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
+{
+    ListsFixture f;
+    EngineAccess::setProjectBloats(
+        f.engine(), {bloat(f.home + "/gone/a", 100, true, "a"), bloat(f.home + "/gone/b", 200, true, "b")});
+    f.view->selectWorkspace(Workspace::DevAndDuplicates);
+    f.view->setMoveToTrash(false);
+    f.view->triggerPrimaryCleanAction();
+    ASSERT_TRUE(f.view->pendingClean());
+    EXPECT_EQ(f.view->pendingClean()->bytes, 300);
+    EXPECT_TRUE(f.view->column()->confirmationVisible());
+    EXPECT_FALSE(f.engine().isPurgingAnimation());
+
+    // The selection moved on while the question was open: ask again with the new size.
+    f.list(ShownList::ProjectBloats).toggle(1);
+    f.view->confirmPendingClean();
+    ASSERT_TRUE(f.view->pendingClean());
+    EXPECT_EQ(f.view->pendingClean()->bytes, 100);
+    EXPECT_FALSE(f.engine().isPurgingAnimation());
+
+    f.view->confirmPendingClean();
+    EXPECT_FALSE(f.view->pendingClean());
+    ASSERT_TRUE(waitForPurge(f.engine()));
+    ASSERT_EQ(f.engine().projectBloats().size(), 1u);
+    EXPECT_EQ(f.engine().projectBloats()[0].projectName, "b"); // only what was confirmed
+
+    // Nothing selected asks nothing; a cancelled question cleans nothing.
+    f.list(ShownList::ProjectBloats).setAllSelected(false);
+    f.view->triggerPrimaryCleanAction();
+    f.view->smartCleanAll();
+    EXPECT_FALSE(f.view->pendingClean());
+    f.list(ShownList::ProjectBloats).toggleAll();
+    f.view->smartCleanAll();
+    ASSERT_TRUE(f.view->pendingClean());
+    EXPECT_FALSE(f.view->pendingClean()->list); // the smart clean of everything
+    EXPECT_TRUE(f.view->closeTopmost());
+    EXPECT_FALSE(f.view->column()->confirmationVisible());
+    f.view->confirmPendingClean();
+    EXPECT_FALSE(f.engine().isPurgingAnimation());
+}
