@@ -176,8 +176,8 @@ PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t in
 
     Found found;
     const ItemFacts facts = factsOf(item, found);
-    const PurgeDecision decision =
-        decidePurgeAction(item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok()});
+    const PurgeDecision decision = decidePurgeAction(
+        item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok(), setup_.ownState});
     switch (decision.action) {
     case PurgeAction::countAsGone: {
         PurgeItemReport report = cleaned(item, 0);
@@ -270,20 +270,23 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
                          removal.status.error(), std::nullopt);
 }
 
-// Only the entries the scan measured go, and none that the restore history points at:
-// what arrived later (another clean's items, a file the user just threw away) stays.
+// Only the entries the scan measured go, and none that the restore history points at or
+// that this program put there: what arrived later (another clean's items, a file the user
+// just threw away) stays.
 PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
 {
+    if (!setup_.trashProtectionKnown)
+        return skipped(item, PurgeSkipReason::trashProtectionUnknown);
     Int64 freed = 0;
     TreeTally left;
     bool anythingWent = false;
     int error = 0;
     for (const FolderEntryStamp& entry : *item.trashEntries) {
-        if (setup_.protectedTrashEntries.count(entry.name))
+        if (setup_.protectedTrashEntries.count(entry.name) || trash_->isWrittenHere(entry.name))
             continue;
         const fileops::Place place = trash_->entry(entry.name);
         const auto st = fileops::stat(place);
-        if (!st || !entry.stamp.isSameObject(stampOf(*st)))
+        if (!st || entry.stamp != entryStampOf(*st))
             continue; // gone already, or another entry has taken the name since
         const fileops::Removal removal = fileops::removeTree(place, entry.stamp);
         anythingWent = anythingWent || removal.removedEntries > 0;

@@ -120,10 +120,15 @@ TEST_F(RestoreHistory, ChildrenThatCannotGoBackStayInTheTrashWithTheirInfo)
         });
         engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
     }
-    EXPECT_TRUE(engine->recentPurgeRecords().empty()); // part of it came back
     EXPECT_EQ(readFileBytes(home.at("cache/a")), "a");
     EXPECT_EQ(readFileBytes(trashed + "/stuck"), "s");
     EXPECT_TRUE(fileops::exists(infoFileOfEntry(trashed)));
+    // Only part came back: the record stays, and brings back the rest once it can.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(home.at("cache/stuck")), "s");
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_FALSE(fileops::exists(trashed));
 }
 
 TEST_F(RestoreHistory, AFailedMoveBackLeavesTheOccupantInPlaceAndTheRecord)
@@ -162,7 +167,9 @@ TEST_F(RestoreHistory, RestoreAllPutsTheOlderCopyOfAPathCleanedTwiceOnTop)
     EXPECT_EQ(readFileBytes(home.at("cache/x")), "v1");
     EXPECT_EQ(readFileBytes(home.at("cache/y")), "y2");
     EXPECT_EQ(trashedContentsOf(trashFiles(), home.at("cache/x")), std::vector<std::string>{"v2"});
-    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    // The newer copy that made way is a record of its own; the rest of the history is gone.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentPurgeRecords()[0].originalURL, home.at("cache/x"));
     EXPECT_EQ(engine->lastPurgeBanner(), "已为您原路还原 2 项文件（共 3 KB）");
     EXPECT_EQ(engine->sessionTotalFreedBytes(), 5000);
     EXPECT_EQ(engine->lastFreedBytes(), 5000); // the last clean's figure stays
