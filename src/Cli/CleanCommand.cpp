@@ -65,12 +65,21 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& hom
     std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
     Int64 total = 0;
     for (const auto& item : items) {
+        if (item.userFlatpakId)
+            continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
                   << (toTrash && MacStorageScanner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
                           : "")
                   << "\n";
+        total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
+    }
+    for (const auto& item : items) {
+        if (!item.userFlatpakId)
+            continue;
+        std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould run flatpak uninstall --user "
+                  << displayable(*item.userFlatpakId) << " (cannot be restored)\t(" << displayable(item.name) << ")\n";
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     std::cout << items.size() << " items, " << DiskFormat::bytes(total) << " in all.\n"
@@ -116,6 +125,8 @@ std::string reasonText(const PurgeItemReport& report)
         return "its app id is not one the removal tool may be given";
     case PurgeSkipReason::removalToolMissing:
         return "its removal tool (flatpak) is not installed";
+    case PurgeSkipReason::appStillThere:
+        return "flatpak uninstall reported success, but the app's folder is still there";
     case PurgeSkipReason::removalToolFailed:
         return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
     case PurgeSkipReason::failed:

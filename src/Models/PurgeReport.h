@@ -33,6 +33,7 @@ enum class PurgeSkipReason {
     notAnAppId,             // an app id its removal tool must not be given
     removalToolMissing,     // the app's removal tool is not installed
     removalToolFailed,      // the app's removal tool ran and refused (see toolExitStatus)
+    appStillThere,          // the tool reported success, and the app's folder is still there
     failed,                 // the file system refused (see error)
 };
 

@@ -101,8 +101,9 @@ ItemFacts::Presence presenceAfter(int error)
     }
 }
 
-// An app of the person's own Flatpak installation: its tool removes it and its exit
-// status alone says whether it went. The app folder is the tool's business, never ours.
+// An app of the person's own Flatpak installation: its tool removes it. The app folder
+// is the tool's business, never ours; it is only looked at afterwards: an exit status of 0
+// with the folder still there is no removal.
 PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
 {
     if (!isFlatpakAppId(id))
@@ -110,8 +111,12 @@ PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
     const ToolRun run = uninstallUserFlatpak(flatpakInstallationOf(item.url), id);
     switch (run.outcome) {
     case ToolRun::Outcome::exited:
-        if (run.status == 0)
-            return cleaned(item, nonNegative(item.sizeBytes));
+        if (run.status == 0) {
+            const auto left = fileops::statNoFollow(item.url);
+            if (!left && left.error() == ENOENT)
+                return cleaned(item, nonNegative(item.sizeBytes));
+            return skipped(item, PurgeSkipReason::appStillThere, left ? 0 : left.error());
+        }
         break;
     case ToolRun::Outcome::notFound:
         return skipped(item, PurgeSkipReason::removalToolMissing);
