@@ -9,7 +9,10 @@ fixture_tool="$build/bench/make-fixture"
 # A fresh fixture folder under /var/tmp, removed when the script ends.
 new_fixture() {
   fixture=$(mktemp -d /var/tmp/quillmere-bench-XXXXXX)
-  trap 'rm -rf "$fixture"' EXIT
+  # A clean's per-user lock lives beside the fixture, away from the user's own.
+  QUILLMERE_LOCK_DIR=$(mktemp -d /var/tmp/quillmere-bench-lock-XXXXXX)
+  export QUILLMERE_LOCK_DIR
+  trap 'rm -rf "$fixture" "$QUILLMERE_LOCK_DIR"' EXIT
 }
 
 # Best of N wall times of a command, in seconds (output discarded).

@@ -5,6 +5,7 @@
 #include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
+#include "Platform/OwnedPath.h"
 
 #include <QCoreApplication>
 
@@ -64,12 +65,21 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& hom
     std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
     Int64 total = 0;
     for (const auto& item : items) {
+        if (item.userFlatpakId)
+            continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
                   << (toTrash && MacStorageScanner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
                           : "")
                   << "\n";
+        total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
+    }
+    for (const auto& item : items) {
+        if (!item.userFlatpakId)
+            continue;
+        std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould run flatpak uninstall --user "
+                  << displayable(*item.userFlatpakId) << " (cannot be restored)\t(" << displayable(item.name) << ")\n";
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     std::cout << items.size() << " items, " << DiskFormat::bytes(total) << " in all.\n"
@@ -104,10 +114,19 @@ std::string reasonText(const PurgeItemReport& report)
         return "the scan did not measure the Trash";
     case PurgeSkipReason::anotherCleanRunning:
         return "another clean or restore is running";
+    case PurgeSkipReason::lockUnavailable:
+        return "the clean lock could not be taken: " + owned::refusalText(report.error);
+    case PurgeSkipReason::historyUnwritable:
+        return "the restore history cannot be written: " + owned::refusalText(report.error);
+    case PurgeSkipReason::trashProtectionUnknown:
+        return "the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to "
+               "be safe to empty";
     case PurgeSkipReason::notAnAppId:
         return "its app id is not one the removal tool may be given";
     case PurgeSkipReason::removalToolMissing:
         return "its removal tool (flatpak) is not installed";
+    case PurgeSkipReason::appStillThere:
+        return "flatpak uninstall reported success, but the app's folder is still there";
     case PurgeSkipReason::removalToolFailed:
         return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
     case PurgeSkipReason::failed:
@@ -148,6 +167,22 @@ bool anotherCleanWasRunning(const MacStorageScanner& scanner)
     return std::any_of(reports.begin(), reports.end(), [](const PurgeItemReport& report) {
         return report.reason == PurgeSkipReason::anotherCleanRunning;
     });
+}
+
+// Why a clean stopped before its first item (the lock or the history refused), when it did.
+std::optional<std::string> refusalBeforeTheFirstItem(const MacStorageScanner& scanner)
+{
+    const auto& reports = scanner.lastPurgeReport();
+    if (reports.empty())
+        return std::nullopt;
+    const PurgeItemReport& first = reports.front();
+    if (first.reason == PurgeSkipReason::lockUnavailable)
+        return "the clean lock " + displayable(MacStorageScanner::cleanLockPath()) + " could not be taken (" +
+               owned::refusalText(first.error) + ")";
+    if (first.reason == PurgeSkipReason::historyUnwritable)
+        return "the restore history " + displayable(scanner.purgeHistoryPath()) + " cannot be written (" +
+               owned::refusalText(first.error) + ")";
+    return std::nullopt;
 }
 
 } // namespace
@@ -191,11 +226,16 @@ int runClean(const Arguments& args)
         std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was changed\n";
         return 1;
     }
+    if (const auto refusal = refusalBeforeTheFirstItem(scanner)) {
+        std::cerr << "quillmere-cli: " << *refusal << "; nothing was changed\n";
+        return 1;
+    }
     printOutcome(scanner);
     if (scanner.lastHistoryError() != 0)
-        std::cerr << "quillmere-cli: the restore history could not be written ("
-                  << std::strerror(scanner.lastHistoryError())
-                  << "); 'quillmere-cli restore' cannot bring these items back, the desktop's Trash can\n";
+        std::cerr << "quillmere-cli: the restore history stopped taking records ("
+                  << owned::refusalText(scanner.lastHistoryError())
+                  << "); the items after that were left in place. What went to the Trash before can be "
+                     "restored from the desktop's Trash\n";
     return scanner.lastSkippedCount() > 0 ? 1 : 0;
 }
 

@@ -29,7 +29,8 @@ const std::vector<CommandHelp>& commandHelps()
          "Scans, takes what the scan preselects in that workspace and lists it. With --yes\n"
          "it cleans: to the Trash, or for good with --delete, and says for every item what\n"
          "became of it. Exits with 1 when an item was left in place or only partly cleaned,\n"
-         "or when another clean or restore was running (then nothing is done).\n"},
+         "or when another clean or restore was running, the clean lock could not be taken or\n"
+         "the restore history cannot be written (then nothing is done).\n"},
         {"history", "[--home DIR] [--json]", "List what cleans moved to the Trash, newest first",
          "Every clean, from the window or from this command, keeps a record of each item it\n"
          "moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default\n"
@@ -42,7 +43,8 @@ const std::vector<CommandHelp>& commandHelps()
          "Restores the records with these ids, every record of the last clean that moved\n"
          "something to the Trash (--last), or every record not restored yet (--all), the\n"
          "newest first. Whatever now stands at an item's place goes to the Trash, never\n"
-         "away; a folder that is there again gets the item's entries merged in. An item that\n"
+         "away, as a record of its own; a folder that is there again gets the item's entries\n"
+         "merged in (\"partly restored\" when some cannot go back: the record stays). An item that\n"
          "is gone from the Trash is reported as such and never as restored. Exits with 1\n"
          "when something could not be restored, or when another clean or restore was\n"
          "running (then nothing is done).\n"},

@@ -5,6 +5,7 @@
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
+#include "Platform/OwnedPath.h"
 
 #include <algorithm>
 #include <cstring>
@@ -50,7 +51,8 @@ std::optional<std::vector<LoggedPurge>> readHistory(const MacStorageScanner& sca
 {
     auto history = scanner.persistedPurgeHistory();
     if (!history) {
-        std::cerr << "quillmere-cli: cannot read the restore history: " << std::strerror(history.error()) << "\n";
+        std::cerr << "quillmere-cli: cannot read the restore history " << displayable(scanner.purgeHistoryPath())
+                  << ": " << owned::refusalText(history.error()) << "\n";
         return std::nullopt;
     }
     return std::move(history).asOptional();
@@ -61,6 +63,8 @@ std::string resultText(HistoryRestoreResult result)
     switch (result) {
     case HistoryRestoreResult::restored:
         return "restored";
+    case HistoryRestoreResult::partlyRestored:
+        return "partly restored; what could not go back stays in the Trash, and the record stays restorable";
     case HistoryRestoreResult::gone:
         return "gone from the Trash, not restored";
     case HistoryRestoreResult::alreadyRestored:
@@ -159,7 +163,11 @@ int runRestore(const Arguments& args)
         return 1;
     }
     if (!outcomes) {
-        std::cerr << "quillmere-cli: cannot read the restore history: " << std::strerror(outcomes.error()) << "\n";
+        // The lock or the history refused; both are named with the reason.
+        std::cerr << "quillmere-cli: nothing was restored: the clean lock "
+                  << displayable(MacStorageScanner::cleanLockPath()) << " or the restore history "
+                  << displayable(scanner.purgeHistoryPath()) << " cannot be used ("
+                  << owned::refusalText(outcomes.error()) << ")\n";
         return 1;
     }
     int restored = 0;
@@ -167,6 +175,10 @@ int runRestore(const Arguments& args)
     for (const auto& outcome : *outcomes) {
         const std::string what = outcome.record ? displayable(outcome.record->originalURL) : displayable(outcome.id);
         std::cout << "  " << resultText(outcome.result) << "\t" << what << "\n";
+        // What stood in the way is in the Trash now, restorable by its own id.
+        for (const auto& aside : outcome.movedAside)
+            std::cout << "  moved aside to the Trash\t" << displayable(aside.originalURL) << " -> "
+                      << displayable(aside.trashedURL) << "\t(record " << displayable(aside.id) << ")\n";
         if (outcome.result == HistoryRestoreResult::restored) {
             ++restored;
             restoredBytes += outcome.record->sizeBytes;

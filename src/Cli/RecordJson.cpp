@@ -140,7 +140,7 @@ Json toJson(const InstalledAppItem& a)
 
 Json toJson(const PurgeHistoryRecord& r)
 {
-    return {{"id", r.id},
+    return {{"id", displayable(r.id)},
             {"name", displayable(r.name)},
             {"originalURL", displayable(r.originalURL)},
             {"trashedURL", displayable(r.trashedURL)},

@@ -15,6 +15,9 @@ struct FileStamp {
     Kind kind = Kind::other;
     std::int64_t sizeBytes = 0;           // files only
     std::int64_t modifiedNanoseconds = 0; // files only, since 1970
+    // Inode change time: only for a Trash entry, where nothing should touch the object
+    // between the scan and the clean.
+    std::int64_t changedNanoseconds = 0;
 
     bool isSameObject(const FileStamp& other) const
     {

@@ -27,10 +27,14 @@ enum class PurgeSkipReason {
     trashUnusable,       // the Trash (or its files/ or info/ folder) is a link or cannot be made
     trashNotMeasured,    // emptying the Trash needs the entries a scan measured
     anotherCleanRunning,
-    notAnAppId,         // an app id its removal tool must not be given
-    removalToolMissing, // the app's removal tool is not installed
-    removalToolFailed,  // the app's removal tool ran and refused (see toolExitStatus)
-    failed,             // the file system refused (see error)
+    lockUnavailable,        // the per-user clean lock could not be taken (see error)
+    historyUnwritable,      // the restore history could not take the record (see error)
+    trashProtectionUnknown, // the restore history or the Trash's info files could not be read
+    notAnAppId,             // an app id its removal tool must not be given
+    removalToolMissing,     // the app's removal tool is not installed
+    removalToolFailed,      // the app's removal tool ran and refused (see toolExitStatus)
+    appStillThere,          // the tool reported success, and the app's folder is still there
+    failed,                 // the file system refused (see error)
 };
 
 struct PurgeItemReport {

@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/FaultInjection.h"
+#include "Platform/OwnedPath.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +33,7 @@ Result<AppendOnlyFile> AppendOnlyFile::open(const PrivateFolder& folder, const s
     if (const int err = fault::check(fault::Op::openFile, path))
         return Failure{err};
     // Only our own folder is ever made: reading a history that is not there makes nothing.
-    auto opened = create ? folder.open() : PrivateFolder{folder.path(), ""}.open();
+    auto opened = folder.open(create);
     if (!opened)
         return opened.status();
     bool isNew = false;
@@ -51,7 +52,10 @@ Result<AppendOnlyFile> AppendOnlyFile::open(const PrivateFolder& folder, const s
         return lastError();
     if (!S_ISREG(st.st_mode))
         return Failure{EINVAL};
-    if (st.st_uid == ::getuid() && (st.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)
+    // Another user's file, or one others may write, may hold forged lines: not ours to use.
+    if (const Status mine = owned::checkPrivate(st); !mine)
+        return mine;
+    if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)
         return lastError();
     return AppendOnlyFile(std::move(file), std::move(*opened), path, isNew);
 }

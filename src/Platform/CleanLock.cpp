@@ -1,16 +1,28 @@
 #include "Platform/CleanLock.h"
 
+#include "Models/Paths.h"
+#include "Platform/OwnedPath.h"
+
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 CleanLock::Folder CleanLock::defaultFolder(const std::string& accountHome)
 {
+    if (const char* testFolder = std::getenv("QUILLMERE_LOCK_DIR"); testFolder && testFolder[0] == '/')
+        return {testFolder, ""};
+    return folderFor(::geteuid(), "/run/user", accountHome);
+}
+
+CleanLock::Folder CleanLock::folderFor(uid_t uid, const URL& runtimeBase, const std::string& accountHome)
+{
+    const URL runtime = paths::join(runtimeBase, std::to_string(uid));
     struct stat st;
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        runtime && runtime[0] == '/' && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode))
+    if (::lstat(runtime.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
+        (st.st_mode & (S_IWGRP | S_IWOTH)) == 0)
         return {runtime, ""};
     return stateFolderInside(accountHome);
 }
@@ -20,14 +32,23 @@ Result<CleanLock> CleanLock::acquire(const Folder& folder, std::chrono::millisec
     const auto opened = folder.open();
     if (!opened)
         return opened.status();
-    const int fd = ::openat(opened->get(), "quillmere-clean.lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = ::openat(opened->get(), kFileName, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         return lastError();
     UniqueFd lockFile(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return lastError();
+    if (!S_ISREG(st.st_mode))
+        return Failure{EINVAL};
+    if (const Status mine = owned::checkPrivate(st); !mine)
+        return mine;
 
     const auto deadline = std::chrono::steady_clock::now() + patience;
     while (::flock(lockFile.get(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR)
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
             return lastError();
         if (std::chrono::steady_clock::now() >= deadline)
             return Failure{EWOULDBLOCK};

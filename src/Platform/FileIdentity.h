@@ -42,3 +42,15 @@ inline FileStamp stampOf(const struct stat& st)
     }
     return stamp;
 }
+
+// Everything that tells a Trash entry from another under its name: the type, size and both
+// times of whatever kind it is, besides device and inode. An inode number freed by emptying
+// may go at once to the next file made there, even under the same name.
+inline FileStamp entryStampOf(const struct stat& st)
+{
+    FileStamp stamp = stampOf(st);
+    stamp.sizeBytes = std::int64_t(st.st_size);
+    stamp.modifiedNanoseconds = std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.changedNanoseconds = std::int64_t(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    return stamp;
+}

@@ -1,7 +1,9 @@
 #pragma once
 // A folder of the program's own (its lock, its restore history), private to the user:
 // `root` is taken as it stands, the folders `below` it are made when missing, 0700, one
-// at a time and never through a link.
+// at a time and never through a link. Every folder above the root must be ours or the
+// administrator's and closed to others (owned.h); the root's descendants down to the
+// folder must be ours and writable by nobody else. Anything else is refused.
 
 #include "Models/Basics.h"
 #include "Platform/Result.h"
@@ -13,9 +15,9 @@ struct PrivateFolder {
     std::string root;
     std::string below; // "" for the root itself
 
-    // Opens the folder, making what is missing. A folder of ours found readable by others
-    // is made private again; the root itself is left as it is.
-    Result<UniqueFd> open() const;
+    // Opens the folder, making what is missing when `create`. A folder of ours found
+    // readable by others is made private again; one others may write is refused.
+    Result<UniqueFd> open(bool create = true) const;
     std::string path() const;
 };
 

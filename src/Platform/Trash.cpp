@@ -62,6 +62,39 @@ std::string readStart(const fileops::Place& place, std::size_t maxBytes)
     return text;
 }
 
+enum class Authorship { ours, notOurs, unknown };
+
+// Whether an info file carries our line. Read in pieces through a small buffer: a Trash
+// may hold a great many entries, and this runs for each.
+Authorship authorshipOf(const fileops::Place& info)
+{
+    if (fault::check(fault::Op::openFile, info.path) != 0)
+        return Authorship::unknown;
+    const int fd = ::openat(info.folder, info.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT ? Authorship::notOurs : Authorship::unknown;
+    const UniqueFd file(fd);
+    const std::string marker = "\n" + kWrittenHereLine;
+    std::string window;
+    char buffer[16384];
+    for (std::size_t total = 0; total < 1024 * 1024;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Authorship::unknown;
+        if (n == 0)
+            return Authorship::notOurs;
+        total += std::size_t(n);
+        // What is kept of the last piece lets the line straddle two reads.
+        window.append(buffer, std::size_t(n));
+        if (window.find(marker) != std::string::npos)
+            return Authorship::ours;
+        window.erase(0, window.size() > marker.size() ? window.size() - marker.size() : 0);
+    }
+    return Authorship::unknown;
+}
+
 } // namespace
 
 Trash::Trash(UniqueFd files, UniqueFd info, URL root, URL topdir)
@@ -163,6 +196,31 @@ Status Trash::reserveName(const std::string& name, const URL& originalPath) cons
 
 void Trash::forget(const std::string& name) const { fileops::removeFile(infoFileOf(name)); }
 
+bool Trash::isWrittenHere(const std::string& name) const
+{
+    if (!info_->valid())
+        return false; // no info/ at all: nothing of ours is here
+    return authorshipOf(infoFileOf(name)) != Authorship::notOurs;
+}
+
+Result<std::set<std::string>> Trash::entriesWrittenHere() const
+{
+    std::set<std::string> names;
+    if (!info_->valid())
+        return names;
+    const auto infoNames = fileops::listChildren(info_->get(), infoPath_);
+    if (!infoNames)
+        return infoNames.status();
+    for (const auto& infoName : *infoNames) {
+        if (infoName.size() <= kInfoSuffix.size() || !infoName.ends_with(kInfoSuffix))
+            continue;
+        const fileops::Place info = fileops::childOf(info_->get(), infoPath_, infoName);
+        if (authorshipOf(info) != Authorship::notOurs)
+            names.insert(infoName.substr(0, infoName.size() - kInfoSuffix.size()));
+    }
+    return names;
+}
+
 void Trash::sweepStaleInfoFiles() const
 {
     if (*swept_)
@@ -235,7 +293,7 @@ Result<std::vector<FolderEntryStamp>> Trash::entries(int maxLevel) const
         const auto st = fileops::stat(place);
         if (!st)
             continue; // gone since the listing
-        out.push_back({name, stampOf(*st), maxLevel > 0 ? tallyTree(place, maxLevel - 1).bytes : 0});
+        out.push_back({name, entryStampOf(*st), maxLevel > 0 ? tallyTree(place, maxLevel - 1).bytes : 0});
     }
     return out;
 }
@@ -262,6 +320,10 @@ Result<URL> Trash::trashItem(const fileops::Place& item, const URL& home)
     const auto topdir = mountPointOf(item.path, st->st_dev);
     if (!topdir || *topdir == item.path)
         return Failure{EBUSY}; // a mount point itself cannot be moved
+    // A disk mounted inside the home may keep its own trash; no other place gets one
+    // from us (the home's disk when the home's trash is elsewhere, "/" itself).
+    if (!paths::isSameOrInside(*topdir, home) || paths::standardized(*topdir) == paths::standardized(home))
+        return Failure{EXDEV};
     const auto own = openTopdir(*topdir, true);
     if (!own)
         return own.status();

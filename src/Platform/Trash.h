@@ -17,6 +17,7 @@
 #include "Platform/Result.h"
 
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,13 +51,21 @@ class Trash {
     // Removes an entry's info file (after a restore or a deletion).
     void forget(const std::string& name) const;
 
-    // The entries of files/ as they stand now, each with the bytes it holds within
-    // `maxLevel` levels below files/ (0: identities only, nothing measured).
+    // Whether the entry's info file says this program put it there; an info file that is
+    // there but cannot be read counts as ours, so that nothing unknown is emptied.
+    bool isWrittenHere(const std::string& name) const;
+    // The names of every entry isWrittenHere holds for (info files whose entry is gone
+    // included); fails when info/ cannot be listed.
+    Result<std::set<std::string>> entriesWrittenHere() const;
+
+    // The entries of files/ as they stand now (entryStampOf), each with the bytes it holds
+    // within `maxLevel` levels below files/ (0: identities only, nothing measured).
     Result<std::vector<FolderEntryStamp>> entries(int maxLevel) const;
 
     // The system's move-to-Trash call: into the home trash when the item lies on the
-    // home trash's file system, else into its own file system's `$topdir/.Trash-$uid`.
-    // Returns where the item went.
+    // home trash's file system, else into its own file system's `$topdir/.Trash-$uid`
+    // when that file system is mounted inside the home. Nothing outside the home gets a
+    // trash: EXDEV then. Returns where the item went.
     static Result<URL> trashItem(const fileops::Place& item, const URL& home);
 
     // Info file text: "Path=" percent-encoded path bytes, "DeletionDate=" local time, and

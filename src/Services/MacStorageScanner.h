@@ -171,12 +171,33 @@ class MacStorageScanner : public QObject {
     void setWorkspaceService(WorkspaceService* service) { workspaceService_ = service; }
 
     // ------------------------------------------------------------ restore (RestoreHistory.cpp)
+    // What moving one trashed item back did.
+    struct ItemRestore {
+        enum class Result { restored, partlyRestored, failed };
+        Result result = Result::failed;
+        // Objects that stood in the way and went to the Trash: where they stood, where they
+        // are now, which object each is.
+        struct MovedAside {
+            URL original;
+            URL trashedAt;
+            FileStamp entry;
+        };
+        std::vector<MovedAside> movedAside;
+        bool isBack() const { return result != Result::failed; }
+    };
+
     void restoreSingleRecord(const std::string& id);
     void restoreAllRecentPurges();
 
     // The history of every clean of this home, from any process: each record in the order
     // it was written, with whether a restore has taken it back.
     Result<std::vector<LoggedPurge>> persistedPurgeHistory() const;
+    // Where that history and the per-user clean lock are kept.
+    std::string purgeHistoryPath() const;
+    static std::string cleanLockPath();
+    // The program's own state, never offered for cleaning wherever XDG_* points: the
+    // history folder (this environment's and the home's default) and the lock file.
+    std::vector<URL> ownStatePaths() const;
     // Whether the object a record points at still waits in the Trash.
     bool isStillInTrash(const PurgeHistoryRecord& record) const;
     // Restores these records of the persisted history, in the order given, under the clean
@@ -219,11 +240,16 @@ class MacStorageScanner : public QObject {
   private:
     friend struct MacStorageScannerTestAccess;
 
-    // Moves one trashed item back; true when it (or part of a folder) is back. What
-    // stood in the way goes to the Trash, never away.
+    // Moves one trashed item back. What stood in the way goes to the Trash, never away,
+    // and is reported so it gets a record. A folder merged into one that stands there again
+    // is partly restored when some children could not go back: those wait in the Trash.
     // With `expected`, only that object is taken back from the Trash.
-    static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
-                                   const std::vector<URL>& roots, const std::optional<FileStamp>& expected);
+    static ItemRestore restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
+                                          const std::vector<URL>& roots, const std::optional<FileStamp>& expected);
+    // Records for what a restore of `madeWayFor` moved aside, written to the history on
+    // disk (best effort: their info files protect them either way).
+    std::vector<PurgeHistoryRecord> recordMovedAside(const ItemRestore& restore,
+                                                     const PurgeHistoryRecord& madeWayFor) const;
     // Notes restores in the history that outlives the process.
     void logRestored(const std::vector<std::string>& ids) const;
     // The clean lock for a restore; when another clean or restore holds it, says so in the
@@ -233,16 +259,13 @@ class MacStorageScanner : public QObject {
     std::vector<URL> cleanRoots() const;
     // Waits a little for another clean or restore of this user; fails when it still runs.
     Result<CleanLock> takeCleanLock() const;
-    // Only a lock held elsewhere stops a clean or restore: a lock file that cannot even be
-    // made cannot be held by anyone else either.
-    static bool isHeldElsewhere(const Result<CleanLock>& lock) { return !lock && lock.error() == EWOULDBLOCK; }
     void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
     void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
     void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
                          CleanedPathsHandler onItemCleaned);
     // Adds what a scan saw to what earlier scans saw.
     void rememberScanned(const std::unordered_map<URL, FileStamp>& stamps);
-    // Names of the home trash's entries that the restore history points at: never emptied.
+    // Names of the home trash's entries that this session's records point at: never emptied.
     std::set<std::string> restorableTrashEntries() const;
     // A clean item with what the last scan saw at its path.
     CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;

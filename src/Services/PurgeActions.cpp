@@ -101,8 +101,9 @@ ItemFacts::Presence presenceAfter(int error)
     }
 }
 
-// An app of the person's own Flatpak installation: its tool removes it and its exit
-// status alone says whether it went. The app folder is the tool's business, never ours.
+// An app of the person's own Flatpak installation: its tool removes it. The app folder
+// is the tool's business, never ours; it is only looked at afterwards: an exit status of 0
+// with the folder still there is no removal.
 PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
 {
     if (!isFlatpakAppId(id))
@@ -110,8 +111,12 @@ PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
     const ToolRun run = uninstallUserFlatpak(flatpakInstallationOf(item.url), id);
     switch (run.outcome) {
     case ToolRun::Outcome::exited:
-        if (run.status == 0)
-            return cleaned(item, nonNegative(item.sizeBytes));
+        if (run.status == 0) {
+            const auto left = fileops::statNoFollow(item.url);
+            if (!left && left.error() == ENOENT)
+                return cleaned(item, nonNegative(item.sizeBytes));
+            return skipped(item, PurgeSkipReason::appStillThere, left ? 0 : left.error());
+        }
         break;
     case ToolRun::Outcome::notFound:
         return skipped(item, PurgeSkipReason::removalToolMissing);
@@ -176,8 +181,8 @@ PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t in
 
     Found found;
     const ItemFacts facts = factsOf(item, found);
-    const PurgeDecision decision =
-        decidePurgeAction(item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok()});
+    const PurgeDecision decision = decidePurgeAction(
+        item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok(), setup_.ownState});
     switch (decision.action) {
     case PurgeAction::countAsGone: {
         PurgeItemReport report = cleaned(item, 0);
@@ -270,20 +275,23 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
                          removal.status.error(), std::nullopt);
 }
 
-// Only the entries the scan measured go, and none that the restore history points at:
-// what arrived later (another clean's items, a file the user just threw away) stays.
+// Only the entries the scan measured go, and none that the restore history points at or
+// that this program put there: what arrived later (another clean's items, a file the user
+// just threw away) stays.
 PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
 {
+    if (!setup_.trashProtectionKnown)
+        return skipped(item, PurgeSkipReason::trashProtectionUnknown);
     Int64 freed = 0;
     TreeTally left;
     bool anythingWent = false;
     int error = 0;
     for (const FolderEntryStamp& entry : *item.trashEntries) {
-        if (setup_.protectedTrashEntries.count(entry.name))
+        if (setup_.protectedTrashEntries.count(entry.name) || trash_->isWrittenHere(entry.name))
             continue;
         const fileops::Place place = trash_->entry(entry.name);
         const auto st = fileops::stat(place);
-        if (!st || !entry.stamp.isSameObject(stampOf(*st)))
+        if (!st || entry.stamp != entryStampOf(*st))
             continue; // gone already, or another entry has taken the name since
         const fileops::Removal removal = fileops::removeTree(place, entry.stamp);
         anythingWent = anythingWent || removal.removedEntries > 0;

@@ -22,6 +22,10 @@ class PurgeWorkspace {
         bool toTrash = true;
         // Trash entries the restore history points at: never emptied.
         std::set<std::string> protectedTrashEntries;
+        // False when that set could not be read: then the Trash is not emptied at all.
+        bool trashProtectionKnown = true;
+        // The program's own history and lock: never cleaned.
+        std::vector<URL> ownState;
     };
     explicit PurgeWorkspace(Setup setup);
 

@@ -23,10 +23,21 @@ bool isOffLimits(const URL& path, const URL& home, const URL& trashFolder)
            (item != trash && paths::isSameOrInside(trash, item));
 }
 
+bool touchesAny(const URL& path, const std::vector<URL>& places)
+{
+    const URL item = paths::standardized(path);
+    for (const auto& place : places) {
+        const URL own = paths::standardized(place);
+        if (paths::isSameOrInside(item, own) || paths::isSameOrInside(own, item))
+            return true;
+    }
+    return false;
+}
+
 PurgeDecision decidePurgeAction(const CleanItem& item, const ItemFacts& facts, const PurgeRules& rules)
 {
     using Presence = ItemFacts::Presence;
-    if (isOffLimits(item.url, rules.home, rules.trashFolder))
+    if (isOffLimits(item.url, rules.home, rules.trashFolder) || touchesAny(item.url, rules.ownState))
         return skip(PurgeSkipReason::offLimits);
     switch (facts.presence) {
     case Presence::outsideRoots:

@@ -7,6 +7,7 @@
 #include "Models/StorageModels.h"
 
 #include <optional>
+#include <vector>
 
 // What the executor found, through the item's opened parent folder, just before acting.
 struct ItemFacts {
@@ -28,7 +29,8 @@ struct PurgeRules {
     URL home;
     URL trashFolder; // the home trash's files/ folder
     bool toTrash = true;
-    bool trashUsable = true; // the home trash could be opened without meeting a link
+    bool trashUsable = true;   // the home trash could be opened without meeting a link
+    std::vector<URL> ownState; // the program's history and lock: never cleaned
 };
 
 enum class PurgeAction {
@@ -56,3 +58,6 @@ bool deletesEvenInTrashMode(const URL& path, const URL& trashFolder);
 // clean: the home would be deleted or scattered into the Trash, the Trash's own
 // bookkeeping moved into itself. The Trash folder itself may be emptied.
 bool isOffLimits(const URL& path, const URL& home, const URL& trashFolder);
+
+// The path is one of `places`, lies inside one or holds one.
+bool touchesAny(const URL& path, const std::vector<URL>& places);

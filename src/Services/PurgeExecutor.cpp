@@ -14,6 +14,7 @@
 #include "Services/PurgeHistoryLog.h"
 #include "Services/PurgePlan.h"
 #include "Services/PurgeTally.h"
+#include "Services/TrashProtection.h"
 
 #include <QUuid>
 
@@ -77,6 +78,18 @@ Result<CleanLock> MacStorageScanner::takeCleanLock() const
     return CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
 }
 
+std::string MacStorageScanner::cleanLockPath()
+{
+    return paths::join(CleanLock::defaultFolder(accountHomeFolder()).path(), CleanLock::kFileName);
+}
+
+std::string MacStorageScanner::purgeHistoryPath() const { return PurgeHistoryLog::forHome(homeURL_).path(); }
+
+std::vector<URL> MacStorageScanner::ownStatePaths() const
+{
+    return {userStateFolder(homeURL_).path(), stateFolderInside(homeURL_).path(), cleanLockPath()};
+}
+
 void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
                                              CleanedPathsHandler onItemCleaned)
 {
@@ -85,7 +98,8 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
     // Everything the clean needs is taken now, on this thread: the mode (flipping the
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
-    PurgeWorkspace::Setup setup{homeURL_, cleanRoots(), moveToTrashByDefault_, restorableTrashEntries()};
+    PurgeWorkspace::Setup setup{homeURL_, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
+                                true,     ownStatePaths()};
     std::vector<PlannedItem> plan = planPurge(std::move(items), duplicateGroups_);
     const auto pause = options_.pacePurges ? purgePause(plan.size()) : std::chrono::nanoseconds(0);
 
@@ -94,43 +108,77 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
                      onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = overview_] {
         PurgeTally tally;
         tally.cleanID = newID();
-        const auto lock = takeCleanLock();
-        if (isHeldElsewhere(lock)) {
-            // Another clean or restore holds the lock: this one does nothing at all.
+        // Every item stays where it is, each reported with `reason`.
+        const auto leaveAll = [&](PurgeSkipReason reason, int error, std::string banner) {
             for (const auto& planned : plan) {
                 PurgeItemReport report;
                 report.url = planned.item.url;
                 report.name = planned.item.name;
-                report.reason = PurgeSkipReason::anotherCleanRunning;
+                report.reason = reason;
+                report.error = error;
                 tally.add(std::move(report), label);
             }
-            publishPurgeEnd(std::move(tally), kAnotherCleanRunningBanner, overviewAtStart, onItemCleaned);
-            return;
+            publishPurgeEnd(std::move(tally), std::move(banner), overviewAtStart, onItemCleaned);
+        };
+        const auto lock = takeCleanLock();
+        if (!lock) {
+            // Another clean or restore holds the lock, or it cannot be taken: nothing at all.
+            if (lock.error() == EWOULDBLOCK)
+                return leaveAll(PurgeSkipReason::anotherCleanRunning, 0, kAnotherCleanRunningBanner);
+            return leaveAll(PurgeSkipReason::lockUnavailable, lock.error(), purgeBanner(0, 0, int(plan.size()), label));
         }
         // Under the lock the history is complete: what other processes put in the Trash
         // since this engine last looked is kept too.
         const PurgeHistoryLog history = PurgeHistoryLog::forHome(setup.home);
         PurgeWorkspace::Setup working = setup;
-        working.protectedTrashEntries.merge(history.trashEntriesInUse(Trash::homeFilesFolder(setup.home)));
-        auto historyFile = history.openForAppending();
-        const auto keepFirstError = [&tally](const Status& status) {
-            if (!tally.historyError)
-                tally.historyError = status.error();
-        };
+        if (auto onDisk = protectedTrashEntries(setup.home))
+            working.protectedTrashEntries.merge(*onDisk);
+        else
+            working.trashProtectionKnown = false;
+        // What goes to the Trash must be restorable: a history that cannot take a line
+        // stops the clean before its first item.
+        std::optional<AppendOnlyFile> historyFile;
+        if (setup.toTrash) {
+            auto file = history.openForAppending();
+            Status started =
+                file ? file->append(PurgeHistoryLog::cleanStartedLine(tally.cleanID, std::chrono::system_clock::now()) +
+                                    "\n")
+                     : file.status();
+            if (started)
+                started = file->sync();
+            if (!started) {
+                tally.historyError = started.error();
+                return leaveAll(PurgeSkipReason::historyUnwritable, started.error(),
+                                purgeBanner(0, 0, int(plan.size()), label));
+            }
+            historyFile.emplace(*std::move(file));
+        }
         PurgeWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
             const std::size_t recordsBefore = tally.records.size();
-            tally.add(workspace.clean(plan[i], i), label);
+            if (tally.historyError) {
+                // The history stopped taking records: what is left stays where it is.
+                PurgeItemReport report;
+                report.url = plan[i].item.url;
+                report.name = plan[i].item.name;
+                report.reason = PurgeSkipReason::historyUnwritable;
+                report.error = tally.historyError;
+                tally.add(std::move(report), label);
+            } else {
+                tally.add(workspace.clean(plan[i], i), label);
+            }
             // Each record is written as soon as its item is in the Trash, so even a clean
             // that is killed halfway leaves a history of what it moved.
             if (historyFile && tally.records.size() > recordsBefore)
-                keepFirstError(PurgeHistoryLog::append(*historyFile, {tally.records.back()}));
+                if (const Status appended = PurgeHistoryLog::append(*historyFile, {tally.records.back()}); !appended)
+                    tally.historyError = appended.error();
             publishPurgeProgress(plan[i].item.name, i + 1, plan.size(), tally.freedTotal);
             if (pause.count() > 0)
                 std::this_thread::sleep_for(pause);
         }
-        if (!tally.records.empty())
-            keepFirstError(historyFile ? historyFile->sync() : historyFile.status());
+        if (historyFile && !tally.records.empty() && !tally.historyError)
+            if (const Status synced = historyFile->sync(); !synced)
+                tally.historyError = synced.error();
         std::string banner = purgeBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
         publishPurgeEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });

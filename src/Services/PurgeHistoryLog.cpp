@@ -131,6 +131,11 @@ std::string PurgeHistoryLog::restoredLine(const std::string& id, Date restoredAt
     return Json{{"restored", escapedBytes(id)}, {"at", isoDateMilliseconds(restoredAt)}}.dump();
 }
 
+std::string PurgeHistoryLog::cleanStartedLine(const std::string& cleanID, Date startedAt)
+{
+    return Json{{"cleanStarted", escapedBytes(cleanID)}, {"at", isoDateMilliseconds(startedAt)}}.dump();
+}
+
 Result<std::vector<LoggedPurge>> PurgeHistoryLog::read() const
 {
     auto file = AppendOnlyFile::open(folder_, kFileName, false);
@@ -158,11 +163,13 @@ Result<std::vector<LoggedPurge>> PurgeHistoryLog::read() const
     return history;
 }
 
-std::set<std::string> PurgeHistoryLog::trashEntriesInUse(const URL& homeTrashFiles) const
+Result<std::set<std::string>> PurgeHistoryLog::trashEntriesInUse(const URL& homeTrashFiles) const
 {
     std::set<std::string> names;
     auto history = read();
-    for (const auto& logged : std::move(history).asOptional().value_or(std::vector<LoggedPurge>{}))
+    if (!history)
+        return history.status();
+    for (const auto& logged : *history)
         if (!logged.restored && paths::parent(logged.record.trashedURL) == homeTrashFiles)
             names.insert(paths::lastComponent(logged.record.trashedURL));
     return names;
@@ -199,5 +206,13 @@ Status PurgeHistoryLog::appendRestored(const std::vector<std::string>& ids) cons
     std::string lines;
     for (const auto& id : ids)
         lines += restoredLine(id, now) + "\n";
+    return appendLines(lines);
+}
+
+Status PurgeHistoryLog::appendRecords(const std::vector<PurgeHistoryRecord>& records) const
+{
+    std::string lines;
+    for (const auto& record : records)
+        lines += recordLine(record) + "\n";
     return appendLines(lines);
 }

@@ -23,6 +23,7 @@ struct LoggedPurge {
 // What a restore from that history did with one record.
 enum class HistoryRestoreResult {
     restored,
+    partlyRestored,  // some of a folder's children could not go back; they wait in the Trash
     gone,            // nothing of it waits in the Trash any more (emptied, or moved away)
     alreadyRestored, // an earlier restore took it back
     unknown,         // no record has this id
@@ -32,6 +33,8 @@ struct HistoryRestoreOutcome {
     std::string id;
     std::optional<PurgeHistoryRecord> record; // none for an unknown id
     HistoryRestoreResult result = HistoryRestoreResult::failed;
+    // What stood in the way and went to the Trash, each a record of its own.
+    std::vector<PurgeHistoryRecord> movedAside;
 };
 
 class PurgeHistoryLog {
@@ -42,11 +45,15 @@ class PurgeHistoryLog {
 
     // Every record in the order it was written; an empty list when there is no history yet.
     Result<std::vector<LoggedPurge>> read() const;
-    // The names in the home trash's files/ folder that records not yet restored point at.
-    std::set<std::string> trashEntriesInUse(const URL& homeTrashFiles) const;
+    // The names in the home trash's files/ folder that records not yet restored point at;
+    // fails when the history cannot be read.
+    Result<std::set<std::string>> trashEntriesInUse(const URL& homeTrashFiles) const;
 
     // Appends, and puts on the disk before returning. The caller holds the clean lock.
     Status appendRestored(const std::vector<std::string>& ids) const;
+
+    // Appends records of objects a restore moved aside, and puts them on the disk.
+    Status appendRecords(const std::vector<PurgeHistoryRecord>& records) const;
 
     // Opened once for a clean that appends as it goes; sync() before the clean reports.
     Result<AppendOnlyFile> openForAppending() const;
@@ -57,6 +64,9 @@ class PurgeHistoryLog {
     // One line of the file, without its newline.
     static std::string recordLine(const PurgeHistoryRecord& record);
     static std::string restoredLine(const std::string& id, Date restoredAt);
+    // Written before a clean moves its first item, so that a history that cannot take a
+    // line stops the clean before anything moves. Readers pass over it.
+    static std::string cleanStartedLine(const std::string& cleanID, Date startedAt);
 
   private:
     Status appendLines(const std::string& lines) const;

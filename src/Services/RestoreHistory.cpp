@@ -7,30 +7,44 @@
 #include "Platform/FileIdentity.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
+#include "Platform/TreeTally.h"
 #include "Services/DiskOverview.h"
 #include "Services/MacStorageScanner.h"
+
+#include <QUuid>
 
 #include <algorithm>
 
 namespace {
 
 using fileops::Place;
+using ItemRestore = MacStorageScanner::ItemRestore;
 
 // Moves `from` to `to`, where something already stands: that occupant goes to the
-// Trash first (with its own info file) and comes back when the move fails.
-bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home)
+// Trash first (with its own info file) and comes back when the move fails. What went
+// aside is added to `restore`.
+bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home, ItemRestore& restore)
 {
+    const auto occupant = fileops::stat(to);
+    if (!occupant)
+        return false;
     const auto aside = Trash::trashItem(to, home);
     if (!aside)
         return false;
-    if (fileops::moveNoReplace(from, to))
+    if (fileops::moveNoReplace(from, to)) {
+        restore.movedAside.push_back({to.path, *aside, stampOf(*occupant)});
         return true;
+    }
     if (const auto holding = Trash::openHolding(*aside, home)) {
         const auto& [trash, name] = *holding;
-        if (fileops::moveNoReplace(trash.entry(name), to))
+        if (fileops::moveNoReplace(trash.entry(name), to)) {
             trash.forget(name);
+            return false;
+        }
     }
-    return false; // if even that failed, the occupant waits in the Trash
+    // Even that failed: the occupant waits in the Trash, and needs its record.
+    restore.movedAside.push_back({to.path, *aside, stampOf(*occupant)});
+    return false;
 }
 
 // Whether what stands in the Trash is the object a record says went there. Nothing in the
@@ -41,12 +55,12 @@ bool isTheTrashedObject(const std::optional<FileStamp>& expected, const struct s
     return !expected || expected->isUnchangedIn(stampOf(st));
 }
 
-bool moveBack(const Place& from, const Place& to, const URL& home)
+bool moveBack(const Place& from, const Place& to, const URL& home, ItemRestore& restore)
 {
     const auto occupant = fileops::stat(to);
     if (!occupant && occupant.error() == ENOENT)
         return fileops::moveNoReplace(from, to).ok();
-    return occupant && replaceKeepingOccupant(from, to, home);
+    return occupant && replaceKeepingOccupant(from, to, home, restore);
 }
 
 // The restored item and whatever was cleaned inside it (found gone because it went with
@@ -58,71 +72,102 @@ void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original
 
 // The trashed folder's children go into the folder that stands at the original place
 // again (an app re-created its cache, or only some children went to the Trash).
-// Children that cannot go back stay in the Trash, under the folder's info file.
-bool mergeBack(const Trash& trash, const std::string& entryName, const Place& target, const URL& home)
+// Children that cannot go back stay in the Trash, under the folder's info file, and
+// the restore is only partial.
+ItemRestore mergeBack(const Trash& trash, const std::string& entryName, const Place& target, const URL& home)
 {
+    ItemRestore restore;
     const Place entry = trash.entry(entryName);
     const auto trashedFolder = fileops::openFolder(entry);
     const auto originalFolder = fileops::openFolder(target);
     if (!trashedFolder || !originalFolder)
-        return false;
+        return restore;
     const auto children = fileops::listChildren(trashedFolder->get(), entry.path);
     if (!children)
-        return false;
+        return restore;
     std::size_t movedBack = 0;
     for (const auto& child : *children)
         if (moveBack(fileops::childOf(trashedFolder->get(), entry.path, child),
-                     fileops::childOf(originalFolder->get(), target.path, child), home))
+                     fileops::childOf(originalFolder->get(), target.path, child), home, restore))
             ++movedBack;
     if (fileops::removeEmptyFolder(entry))
         trash.forget(entryName);
-    return children->empty() || movedBack > 0;
+    if (movedBack == children->size())
+        restore.result = ItemRestore::Result::restored;
+    else if (movedBack > 0)
+        restore.result = ItemRestore::Result::partlyRestored;
+    return restore;
 }
+
+std::string newRecordID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(); }
 
 } // namespace
 
-bool MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
-                                           const std::vector<URL>& roots, const std::optional<FileStamp>& expected)
+MacStorageScanner::ItemRestore MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original,
+                                                                     const URL& home, const std::vector<URL>& roots,
+                                                                     const std::optional<FileStamp>& expected)
 {
+    ItemRestore restore;
     const auto holding = Trash::openHolding(trashed, home);
     if (!holding)
-        return false;
+        return restore;
     const auto& [trash, entryName] = *holding;
     const Place entry = trash.entry(entryName);
     const auto trashedStat = fileops::stat(entry);
     // Something else under the record's name (the Trash was emptied and the name used
     // again) is not what was cleaned: it stays where it is.
     if (!trashedStat || !isTheTrashedObject(expected, *trashedStat))
-        return false;
+        return restore;
     // The folder it goes back into, from its root: a deleted parent chain is re-created,
     // and a folder on the way that became a link stops the restore.
     const auto parent = beneath::Roots(roots).makeFolders(paths::parent(original), 0755);
     if (!parent)
-        return false;
+        return restore;
     const Place target = fileops::childOf(parent->get(), paths::parent(original), paths::lastComponent(original));
 
     const auto occupant = fileops::stat(target);
     if (!occupant && occupant.error() == ENOENT) {
-        if (!fileops::moveNoReplace(entry, target))
-            return false;
-        trash.forget(entryName);
-        return true;
+        if (fileops::moveNoReplace(entry, target)) {
+            trash.forget(entryName);
+            restore.result = ItemRestore::Result::restored;
+        }
+        return restore;
     }
     if (!occupant)
-        return false;
+        return restore;
     if (S_ISDIR(occupant->st_mode) && S_ISDIR(trashedStat->st_mode))
         return mergeBack(trash, entryName, target, home);
-    if (!replaceKeepingOccupant(entry, target, home))
-        return false;
-    trash.forget(entryName);
-    return true;
+    if (replaceKeepingOccupant(entry, target, home, restore)) {
+        trash.forget(entryName);
+        restore.result = ItemRestore::Result::restored;
+    }
+    return restore;
+}
+
+std::vector<PurgeHistoryRecord> MacStorageScanner::recordMovedAside(const ItemRestore& restore,
+                                                                    const PurgeHistoryRecord& madeWayFor) const
+{
+    std::vector<PurgeHistoryRecord> records;
+    if (restore.movedAside.empty())
+        return records;
+    const std::string cleanID = newRecordID();
+    for (const auto& aside : restore.movedAside) {
+        Int64 bytes = 0;
+        if (const auto holding = Trash::openHolding(aside.trashedAt, homeURL_))
+            bytes = tallyTree(holding->first.entry(holding->second)).bytes;
+        records.push_back({newRecordID(), paths::lastComponent(aside.original), aside.original, aside.trashedAt, bytes,
+                           std::chrono::system_clock::now(), madeWayFor.categoryLabel, cleanID, aside.entry});
+    }
+    (void)PurgeHistoryLog::forHome(homeURL_).appendRecords(records);
+    return records;
 }
 
 Result<CleanLock> MacStorageScanner::lockForRestore()
 {
     // This engine's own clean holds the lock in its background task: no need to wait for it.
     auto lock = isPurgingAnimation_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
-    if (isHeldElsewhere(lock))
+    // A lock that cannot be taken stops the restore too, like any failed restore: silently.
+    if (!lock && lock.error() == EWOULDBLOCK)
         setLastPurgeBanner(std::string(kAnotherCleanRunningBanner));
     return lock;
 }
@@ -135,18 +180,34 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
         return;
     const PurgeHistoryRecord record = *found;
     const auto lock = lockForRestore();
-    if (isHeldElsewhere(lock))
+    if (!lock)
         return;
-    if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry))
-        return; // the record stays; the user may try again
+    const ItemRestore restore =
+        restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry);
+    const std::vector<PurgeHistoryRecord> aside = recordMovedAside(restore, record);
+    auto history = recentPurgeRecords_;
+    // What went aside is the newest move: first in the list, restorable like any record.
+    history.insert(history.begin(), aside.begin(), aside.end());
+    for (const auto& made : aside)
+        recordSequence_[made.id] = ++nextRecordSequence_;
+    if (restore.result != ItemRestore::Result::restored) {
+        // Not back, or not all of it: the record stays, for what still waits in the Trash.
+        if (!aside.empty())
+            setRecentPurgeRecords(std::move(history));
+        if (restore.isBack()) {
+            forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
+            setOverview(queryDiskOverview(homeURL_));
+            startInstantScan();
+        }
+        return;
+    }
     logRestored({record.id});
 
     forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
     recordSequence_.erase(record.id);
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
-    auto history = recentPurgeRecords_;
-    history.erase(history.begin() + (found - recentPurgeRecords_.begin()));
+    std::erase_if(history, [&](const PurgeHistoryRecord& kept) { return kept.id == record.id; });
     setRecentPurgeRecords(std::move(history));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
     setLastPurgeBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
@@ -160,7 +221,7 @@ void MacStorageScanner::restoreAllRecentPurges()
     if (recentPurgeRecords_.empty())
         return;
     const auto lock = lockForRestore();
-    if (isHeldElsewhere(lock))
+    if (!lock)
         return;
     int restoredCount = 0;
     Int64 restoredBytes = 0;
@@ -175,10 +236,21 @@ void MacStorageScanner::restoreAllRecentPurges()
     std::stable_sort(undoOrder.begin(), undoOrder.end(),
                      [&](const auto& a, const auto& b) { return sequenceOf(a.id) > sequenceOf(b.id); });
     std::vector<std::string> restoredIDs;
+    // Records that still have something in the Trash a restore can bring back: what went
+    // aside, and folders only partly restored.
+    std::vector<PurgeHistoryRecord> stillRestorable;
     for (const auto& record : undoOrder) {
-        if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry))
+        const ItemRestore restore =
+            restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry);
+        const auto aside = recordMovedAside(restore, record);
+        stillRestorable.insert(stillRestorable.begin(), aside.begin(), aside.end());
+        if (restore.result == ItemRestore::Result::partlyRestored)
+            stillRestorable.push_back(record);
+        if (!restore.isBack())
             continue;
         forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
+        if (restore.result != ItemRestore::Result::restored)
+            continue;
         restoredIDs.push_back(record.id);
         ++restoredCount;
         restoredBytes += record.sizeBytes;
@@ -188,7 +260,9 @@ void MacStorageScanner::restoreAllRecentPurges()
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
     recordSequence_.clear();
-    setRecentPurgeRecords({});
+    for (auto it = stillRestorable.rbegin(); it != stillRestorable.rend(); ++it)
+        recordSequence_[it->id] = ++nextRecordSequence_;
+    setRecentPurgeRecords(std::move(stillRestorable));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
     setLastPurgeBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
                        DiskFormat::bytes(restoredBytes) + "）");
@@ -220,8 +294,8 @@ bool MacStorageScanner::isStillInTrash(const PurgeHistoryRecord& record) const
 Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory(const std::vector<std::string>& ids)
 {
     const auto lock = takeCleanLock();
-    if (isHeldElsewhere(lock))
-        return Failure{EWOULDBLOCK};
+    if (!lock)
+        return lock.status();
     // Read under the lock: no clean or restore changes it meanwhile.
     const auto history = persistedPurgeHistory();
     if (!history)
@@ -229,22 +303,26 @@ Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory
     std::vector<HistoryRestoreOutcome> outcomes;
     std::vector<std::string> restoredIDs;
     for (const auto& id : ids) {
-        HistoryRestoreOutcome outcome{id, std::nullopt, HistoryRestoreResult::unknown};
+        HistoryRestoreOutcome outcome{id, std::nullopt, HistoryRestoreResult::unknown, {}};
         const auto found = std::find_if(history->begin(), history->end(),
                                         [&](const LoggedPurge& logged) { return logged.record.id == id; });
         const bool restoredNow = std::find(restoredIDs.begin(), restoredIDs.end(), id) != restoredIDs.end();
         if (found != history->end()) {
             const PurgeHistoryRecord& record = found->record;
             outcome.record = record;
-            if (found->restored || restoredNow)
+            if (found->restored || restoredNow) {
                 outcome.result = HistoryRestoreResult::alreadyRestored;
-            else if (!isStillInTrash(record))
+            } else if (!isStillInTrash(record)) {
                 outcome.result = HistoryRestoreResult::gone;
-            else if (!restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(),
-                                         record.trashedEntry))
-                outcome.result = HistoryRestoreResult::failed;
-            else
-                outcome.result = HistoryRestoreResult::restored;
+            } else {
+                const ItemRestore restore = restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_,
+                                                               cleanRoots(), record.trashedEntry);
+                outcome.movedAside = recordMovedAside(restore, record);
+                outcome.result = restore.result == ItemRestore::Result::restored ? HistoryRestoreResult::restored
+                                 : restore.result == ItemRestore::Result::partlyRestored
+                                     ? HistoryRestoreResult::partlyRestored
+                                     : HistoryRestoreResult::failed;
+            }
         }
         if (outcome.result == HistoryRestoreResult::restored)
             restoredIDs.push_back(id);

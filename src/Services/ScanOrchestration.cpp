@@ -14,6 +14,7 @@
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/ScanStamps.h"
+#include "Services/TrashProtection.h"
 
 #include <future>
 
@@ -35,11 +36,12 @@ void MacStorageScanner::startInstantScan()
     const bool isAccountHome = options_.home.empty();
     const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
-    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots()] {
+    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots(),
+                     ownState = ownStatePaths()] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         // What the Trash held when the scan began: only that may be offered for emptying.
         const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
-        ScanStamps stamps(roots);
+        ScanStamps stamps(roots, ownState);
 
         // The phases do not depend on each other's results until the chart, so with
         // threads to spare they run side by side; what they publish, and the identities
@@ -48,7 +50,12 @@ void MacStorageScanner::startInstantScan()
         auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
         // The catalogue's Trash rule takes the size of the entries the scan may offer.
         auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable] {
-            auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+            // Nothing of the Trash is offered when what protects its entries cannot be read.
+            std::optional<std::vector<FolderEntryStamp>> trash;
+            if (auto kept = protectedTrashEntries(home)) {
+                kept->insert(restorable.begin(), restorable.end());
+                trash = trashEntriesToOffer(home, trashAtStart, *kept);
+            }
             Int64 trashBytes = 0; // a trash reached through a link is not offered at all
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
@@ -137,9 +144,10 @@ void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>
 
 std::set<std::string> MacStorageScanner::restorableTrashEntries() const
 {
+    // This session's records; what the history on disk and the Trash's info files protect
+    // is read in the background (protectedTrashEntries).
     const URL trashFolder = Trash::homeFilesFolder(homeURL_);
-    // This session's records, and those of every other clean the history on disk keeps.
-    std::set<std::string> names = PurgeHistoryLog::forHome(homeURL_).trashEntriesInUse(trashFolder);
+    std::set<std::string> names;
     for (const auto& record : recentPurgeRecords_)
         if (paths::parent(record.trashedURL) == trashFolder)
             names.insert(paths::lastComponent(record.trashedURL));

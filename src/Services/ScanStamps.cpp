@@ -6,6 +6,7 @@
 #include "Platform/FileOperations.h"
 #include "Platform/MountTable.h"
 #include "Platform/Trash.h"
+#include "Services/PurgeDecision.h"
 
 #include <algorithm>
 
@@ -16,12 +17,19 @@ constexpr int kTrashMeasureDepth = 10;
 
 } // namespace
 
-ScanStamps::ScanStamps(std::vector<URL> roots) : roots_(std::move(roots)) {}
+ScanStamps::ScanStamps(std::vector<URL> roots, std::vector<URL> ownState)
+    : roots_(std::move(roots)), ownState_(std::move(ownState))
+{
+}
 
 bool ScanStamps::record(const URL& path)
 {
     if (stamps_.count(path))
         return true;
+    if (touchesAny(path, ownState_)) {
+        notOffered_.insert(path);
+        return false;
+    }
     const auto location = roots_.locate(path);
     const auto st = location ? fileops::stat(fileops::placeOf(*location)) : Result<struct stat>(location.status());
     if (!st) {

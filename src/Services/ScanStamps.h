@@ -17,7 +17,9 @@ using ScannedStamps = std::unordered_map<URL, FileStamp>;
 
 class ScanStamps {
   public:
-    explicit ScanStamps(std::vector<URL> roots);
+    // Nothing at, inside or holding a path of `ownState` (the program's history and lock)
+    // is ever offered.
+    explicit ScanStamps(std::vector<URL> roots, std::vector<URL> ownState = {});
 
     // Records every path of the list and takes out what cannot be offered.
     void offerOnly(std::vector<SafeCacheRuleCard>& cards);
@@ -35,6 +37,7 @@ class ScanStamps {
     bool recordFile(const URL& path, Date modifiedAsWalked);
 
     beneath::Roots roots_;
+    std::vector<URL> ownState_;
     ScannedStamps stamps_;
     CleanedPaths notOffered_;
 };

@@ -86,6 +86,14 @@ TEST(CliClean, AUserFlatpakItsToolFailedToRemoveIsReportedSkippedAndFailsTheRun)
               std::string::npos)
         << run.out;
     EXPECT_TRUE(fileops::exists(home.at(app + "/x86_64/stable/0a1b/files/bin/app")));
+
+    // Nothing of that goes to the Trash: the dry run says what would run, and that it is final.
+    const auto dry =
+        runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "app-uninstall", "--home", home.path()}, {tool.pathEntry()});
+    EXPECT_EQ(dry.exitStatus, 0) << dry.err;
+    EXPECT_NE(dry.out.find("would run flatpak uninstall --user org.gimp.GIMP (cannot be restored)"), std::string::npos)
+        << dry.out;
+    EXPECT_EQ(dry.out.find(home.at(app)), std::string::npos) << dry.out;
 }
 
 // Whatever lies under /tmp/ is deleted even in Trash mode; the dry run must not promise

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -120,7 +121,9 @@ TEST_F(CliHistory, AnItemGoneFromTheTrashIsShownGoneAndNeverRestored)
     EXPECT_TRUE(readFileBytes(lostInTrash) == "not what was cleaned");
 }
 
-TEST_F(CliHistory, ARestoreNeverOverwritesWhatNowStandsThere)
+// What stood in the way goes to the Trash as a record of its own, said so, and a later
+// safe clean (which empties the Trash) keeps it for its own restore.
+TEST_F(CliHistory, ARestoreMovesWhatNowStandsThereAsideAsARecordOfItsOwn)
 {
     const std::string path = largeInstaller(home, "Downloads/tool.dmg", 'f');
     ASSERT_EQ(cleanLarge().exitStatus, 0);
@@ -131,7 +134,46 @@ TEST_F(CliHistory, ARestoreNeverOverwritesWhatNowStandsThere)
     EXPECT_EQ(readFileBytes(path).size(), std::size_t(26 * MiB));
     const auto inTrash = fileops::listChildren(Trash::homeFilesFolder(home.path()));
     ASSERT_EQ(inTrash->size(), 1u);
-    EXPECT_TRUE(readFileBytes(Trash::homeFilesFolder(home.path()) + "/" + inTrash->front()) == "a newer download");
+    const std::string aside = Trash::homeFilesFolder(home.path()) + "/" + inTrash->front();
+    EXPECT_TRUE(readFileBytes(aside) == "a newer download");
+    EXPECT_NE(run.out.find("  moved aside to the Trash\t" + path + " -> " + aside), std::string::npos) << run.out;
+
+    Json newer;
+    for (const auto& entry : history())
+        if (entry["trashedURL"] == aside)
+            newer = entry;
+    ASSERT_FALSE(newer.is_null());
+    EXPECT_EQ(newer["state"], "restorable");
+    oldTrashEntry(home, "old.bin", 't');
+    dotCacheEntry(home, "tool", 'c');
+    ASSERT_EQ(cli({"clean", "--what", "safe", "--yes", "--quiet"}).exitStatus, 0);
+    EXPECT_FALSE(fileops::exists(home.at(".local/share/Trash/files/old.bin")));
+    EXPECT_TRUE(readFileBytes(aside) == "a newer download");
+
+    // Taken back in turn, it makes way for the other copy the same way.
+    const auto back = cli({"restore", newer["id"]});
+    EXPECT_EQ(back.exitStatus, 0) << back.out << back.err;
+    EXPECT_TRUE(readFileBytes(path) == "a newer download");
+}
+
+// An id is bytes like every other field: one that is not UTF-8 is written escaped.
+TEST_F(CliHistory, AnIdThatIsNotUtf8IsEscapedInJson)
+{
+    largeInstaller(home, "Downloads/setup.dmg", 'h');
+    ASSERT_EQ(cleanLarge().exitStatus, 0);
+    const std::string file = home.at(".local/state/quillmere/history.jsonl");
+    Json line = Json::parse(readFileBytes(file).substr(readFileBytes(file).rfind("{\"id\"")));
+    line["id"] = "odd\\xFFid"; // how the history writes the byte 0xFF
+    std::ofstream(file, std::ios::app) << line.dump() << "\n";
+
+    const auto run = cli({"history", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const Json list = Json::parse(run.out, nullptr, false);
+    ASSERT_TRUE(list.is_array()) << run.out;
+    bool found = false;
+    for (const auto& entry : list)
+        found = found || entry["id"] == "odd\\xFFid";
+    EXPECT_TRUE(found) << run.out;
 }
 
 // A later clean that empties the Trash, in another process, keeps what the history can

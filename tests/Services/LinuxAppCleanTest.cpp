@@ -41,7 +41,7 @@ InstalledAppItem userFlatpak(const TempHome& home, const std::string& id)
 
 TEST_F(LinuxAppClean, AUserFlatpakIsRemovedByItsToolAfterItsCachesAndCountsWhenTheToolSucceeds)
 {
-    const StandInFlatpak tool(0);
+    const StandInFlatpak tool(0, true);
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     engine->uninstallSelectedApps(false);
     ASSERT_TRUE(waitForPurge(*engine));
@@ -57,8 +57,26 @@ TEST_F(LinuxAppClean, AUserFlatpakIsRemovedByItsToolAfterItsCachesAndCountsWhenT
     EXPECT_FALSE(reports[1].trashedAt);
     EXPECT_EQ(engine->lastFreedBytes(), 510);
     EXPECT_TRUE(engine->installedApps().empty());
+    EXPECT_FALSE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP")));
+}
+
+// The tool's word alone is not enough: an app whose deploy folder is still there after an
+// exit status of 0 was not removed, and stays listed.
+TEST_F(LinuxAppClean, AToolThatSucceedsButLeavesTheAppDoesNotCountAsRemoved)
+{
+    const StandInFlatpak tool(0);
+    EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
+    engine->uninstallSelectedApps(false);
+    ASSERT_TRUE(waitForPurge(*engine));
+
+    ASSERT_EQ(tool.calls().size(), 1u);
+    ASSERT_EQ(engine->lastPurgeReport().size(), 2u);
+    EXPECT_EQ(engine->lastPurgeReport()[1].result, PurgeItemResult::skipped);
+    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::appStillThere);
+    EXPECT_EQ(engine->lastFreedBytes(), 10); // the cache alone
     // Its deploy folder is the tool's business: we never touch it.
     EXPECT_TRUE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP/x86_64/stable/0a1b/files/bin/app")));
+    EXPECT_EQ(engine->installedApps().size(), 1u);
 }
 
 TEST_F(LinuxAppClean, AFailingToolOrAnIdItMustNotBeGivenLeavesTheAppListedAndReportedAsSkipped)

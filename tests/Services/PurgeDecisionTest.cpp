@@ -5,7 +5,11 @@
 
 namespace {
 
-const PurgeRules kToTrash{"/home/u", "/home/u/.local/share/Trash/files", true, true};
+const PurgeRules kToTrash{"/home/u",
+                          "/home/u/.local/share/Trash/files",
+                          true,
+                          true,
+                          {"/home/u/.cache/state/quillmere", "/run/user/1000/x.lock"}};
 
 FileStamp stamp(FileStamp::Kind kind, std::uint64_t inode, std::int64_t size = 0, std::int64_t modified = 0)
 {

@@ -4,6 +4,7 @@
 #include "Platform/Trash.h"
 #include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
+#include "support/HomeFixtures.h"
 #include "support/PlaceAt.h"
 #include "support/TreeSnapshot.h"
 
@@ -271,7 +272,7 @@ TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
     // files, not the folder, and not what the restore history points at.
     clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
     const std::string restorable = engine->recentPurgeRecords()[0].trashedURL;
-    ASSERT_TRUE(Trash::trashItem(PlaceAt(home.fileWithContent("thrown/away", "z")), home.path()));
+    oldTrashEntry(home, "away", 'z'); // thrown away from the desktop
     clean({trashAsScanned()});
     EXPECT_TRUE(fileops::isFolder(trashFiles()));
     EXPECT_EQ(entriesOf(trashFiles()), std::vector<std::string>{paths::lastComponent(restorable)});
@@ -302,7 +303,8 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
     engine->setCleanFeedback(&feedback);
     home.fileWithContent("users/me/Documents/thesis.tex", "years of work");
     clean({{home.fileWithContent("users/me/old.txt", "old"), 3, "old.txt"}}); // a Trash entry with its info file
-    const auto before = snapshotTree(home.path());
+    // Only the history may change (each clean notes its start there).
+    const auto before = snapshotTree(home.path(), "users/me/.local/state");
 
     for (const bool toTrash : {true, false}) {
         SCOPED_TRACE(toTrash);
@@ -313,7 +315,7 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
                                     {me + "/.local", 100, ".local"}});
         EXPECT_TRUE(cleaned.empty());
         EXPECT_EQ(engine->lastSkippedCount(), 4);
-        EXPECT_EQ(snapshotTree(home.path()), before);
+        EXPECT_EQ(snapshotTree(home.path(), "users/me/.local/state"), before);
     }
 }
 
@@ -322,7 +324,7 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
 TEST_F(PurgeExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorableEntry)
 {
     clean({{home.fileWithContent("old/letter", "restorable"), 1, "letter"}});
-    ASSERT_TRUE(Trash::trashItem(PlaceAt(home.fileWithContent("old/junk", "thrown away")), home.path()));
+    oldTrashEntry(home, "junk", 'j'); // thrown away from the desktop
     const std::string cache = home.fileWithContent(".cache/models/weights", "rebuildable");
     const CleanItem trash = trashAsScanned(); // measured before the clean began
 

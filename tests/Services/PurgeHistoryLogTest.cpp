@@ -80,20 +80,40 @@ TEST_F(PurgeHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
     EXPECT_TRUE(fileops::exists(kept));
 }
 
-// A history that cannot be written does not undo or hide the clean: the items are in the
-// Trash with their info files, this session can restore them, and the failure is told.
-TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenIsReportedNotFatal)
+// What goes to the Trash must be restorable: a history that cannot take a line stops the
+// clean before its first item, and one that stops taking lines midway stops it there.
+TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
 {
-    const std::string path = home.fileWithContent("Documents/report.txt", "report");
+    const std::string first = home.fileWithContent("Documents/report.txt", "report");
+    const std::string second = home.fileWithContent("Documents/notes.txt", "notes");
     const std::string historyFile = PurgeHistoryLog::forHome(home.path()).path();
-    const fault::ScopedHook hook(
-        [&](fault::Op op, std::string_view at) { return op == fault::Op::writeFile && at == historyFile ? EIO : 0; });
-    clean({{path, 6, "report.txt"}});
+    {
+        const fault::ScopedHook hook([&](fault::Op op, std::string_view at) {
+            return op == fault::Op::writeFile && at == historyFile ? EIO : 0;
+        });
+        clean({{first, 6, "report.txt"}, {second, 5, "notes.txt"}});
+    }
     EXPECT_EQ(engine->lastHistoryError(), EIO);
-    EXPECT_FALSE(fileops::exists(path));
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    EXPECT_TRUE(PurgeHistoryLog::forHome(home.path()).read()->empty());
+    EXPECT_EQ(engine->lastSkippedCount(), 2);
+    EXPECT_EQ(readFileBytes(first), "report");
+    EXPECT_EQ(readFileBytes(second), "notes");
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_TRUE(entriesOf(trashFiles()).empty());
 
+    // The start line went in; the first record does not: the second item stays.
+    int writes = 0;
+    {
+        const fault::ScopedHook hook([&](fault::Op op, std::string_view at) {
+            return op == fault::Op::writeFile && at == historyFile && ++writes > 1 ? ENOSPC : 0;
+        });
+        clean({{first, 6, "report.txt"}, {second, 5, "notes.txt"}});
+    }
+    EXPECT_EQ(engine->lastHistoryError(), ENOSPC);
+    EXPECT_FALSE(fileops::exists(first));
+    EXPECT_EQ(readFileBytes(second), "notes");
+    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::historyUnwritable);
+    // The one that went is still this session's to restore, and its info file protects it.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
     engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
-    EXPECT_EQ(readFileBytes(path), "report");
+    EXPECT_EQ(readFileBytes(first), "report");
 }

@@ -1,5 +1,6 @@
 #include "Platform/FaultInjection.h"
 #include "Platform/Trash.h"
+#include "Services/PurgeHistoryLog.h"
 #include "support/CleanFixture.h"
 #include "support/TreeSnapshot.h"
 
@@ -58,6 +59,12 @@ TEST_F(RestoreHistory, ANewerFileInTheWayGoesToTheTrashNotAway)
     EXPECT_EQ(readFileBytes(path), "restored version");
     EXPECT_EQ(trashedContentsOf(trashFiles(), path), std::vector<std::string>{"newer version"});
     EXPECT_EQ(entriesOf(trashInfo()).size(), 1u);
+    // It is a record of its own, and restoring it puts the newer version back the same way.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentPurgeRecords()[0].originalURL, path);
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(path), "newer version");
+    EXPECT_EQ(trashedContentsOf(trashFiles(), path), std::vector<std::string>{"restored version"});
 }
 
 TEST_F(RestoreHistory, ARecreatedFolderIsMergedAndItsSameNamedEntriesKept)
@@ -120,10 +127,15 @@ TEST_F(RestoreHistory, ChildrenThatCannotGoBackStayInTheTrashWithTheirInfo)
         });
         engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
     }
-    EXPECT_TRUE(engine->recentPurgeRecords().empty()); // part of it came back
     EXPECT_EQ(readFileBytes(home.at("cache/a")), "a");
     EXPECT_EQ(readFileBytes(trashed + "/stuck"), "s");
     EXPECT_TRUE(fileops::exists(infoFileOfEntry(trashed)));
+    // Only part came back: the record stays, and brings back the rest once it can.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    EXPECT_EQ(readFileBytes(home.at("cache/stuck")), "s");
+    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_FALSE(fileops::exists(trashed));
 }
 
 TEST_F(RestoreHistory, AFailedMoveBackLeavesTheOccupantInPlaceAndTheRecord)
@@ -162,7 +174,9 @@ TEST_F(RestoreHistory, RestoreAllPutsTheOlderCopyOfAPathCleanedTwiceOnTop)
     EXPECT_EQ(readFileBytes(home.at("cache/x")), "v1");
     EXPECT_EQ(readFileBytes(home.at("cache/y")), "y2");
     EXPECT_EQ(trashedContentsOf(trashFiles(), home.at("cache/x")), std::vector<std::string>{"v2"});
-    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    // The newer copy that made way is a record of its own; the rest of the history is gone.
+    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentPurgeRecords()[0].originalURL, home.at("cache/x"));
     EXPECT_EQ(engine->lastPurgeBanner(), "已为您原路还原 2 项文件（共 3 KB）");
     EXPECT_EQ(engine->sessionTotalFreedBytes(), 5000);
     EXPECT_EQ(engine->lastFreedBytes(), 5000); // the last clean's figure stays
@@ -192,4 +206,31 @@ TEST_F(RestoreHistory, WhatCameBackInsideARestoredFolderIsScannedAgain)
     ASSERT_EQ(engine->largeFiles().size(), 1u);
     EXPECT_EQ(engine->largeFiles()[0].url, installer);
     EXPECT_TRUE(engine->sessionCleanedPaths().empty());
+}
+
+// The same from the history on disk (the command line's restore): a merge that cannot
+// bring every child back is partly restored, and its record stays restorable.
+TEST_F(RestoreHistory, APartialMergeFromTheHistoryKeepsTheRecordRestorable)
+{
+    home.fileWithContent("cache/a", "a");
+    home.fileWithContent("cache/stuck", "s");
+    clean({{home.at("cache"), 10, "cache"}});
+    home.mkdir("cache");
+    const PurgeHistoryRecord record = engine->recentPurgeRecords()[0];
+    {
+        const fault::ScopedHook hook([stuck = record.trashedURL + "/stuck"](fault::Op op, std::string_view p) {
+            return op == fault::Op::rename && p == stuck ? EACCES : 0;
+        });
+        const auto outcomes = engine->restoreFromHistory({record.id});
+        ASSERT_TRUE(outcomes);
+        EXPECT_EQ((*outcomes)[0].result, HistoryRestoreResult::partlyRestored);
+    }
+    EXPECT_EQ(readFileBytes(home.at("cache/a")), "a");
+    EXPECT_FALSE(engine->persistedPurgeHistory()->at(0).restored);
+    EXPECT_TRUE(engine->isStillInTrash(record));
+
+    const auto again = engine->restoreFromHistory({record.id});
+    ASSERT_TRUE(again);
+    EXPECT_EQ((*again)[0].result, HistoryRestoreResult::restored);
+    EXPECT_EQ(readFileBytes(home.at("cache/stuck")), "s");
 }

@@ -59,7 +59,8 @@ struct MacStorageScannerTestAccess {
     static void setIsScanning(MacStorageScanner& s, bool v) { s.setIsScanning(v); }
     static bool restoreTrashedItem(const URL& trashed, const URL& original, const URL& home)
     {
-        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home}, std::nullopt);
+        return MacStorageScanner::restoreTrashedItem(trashed, original, home, {home}, std::nullopt).result ==
+               MacStorageScanner::ItemRestore::Result::restored;
     }
 };
 using EngineAccess = MacStorageScannerTestAccess;

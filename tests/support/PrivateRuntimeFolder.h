@@ -1,8 +1,7 @@
 #pragma once
 // Folders of the test run's own, named by the desktop's environment variables for as long as
 // the object lives, so that nothing a test (or a program it starts, which inherits them)
-// writes there meets the real user's: the per-user clean lock in XDG_RUNTIME_DIR, thumbnails
-// in XDG_CACHE_HOME.
+// writes there meets the real user's: the per-user clean lock, thumbnails in XDG_CACHE_HOME.
 
 #include <string>
 
@@ -21,6 +20,12 @@ class PrivateEnvironmentFolder {
 class PrivateRuntimeFolder : public PrivateEnvironmentFolder {
   public:
     PrivateRuntimeFolder() : PrivateEnvironmentFolder("XDG_RUNTIME_DIR", "runtime") {}
+};
+
+// The per-user clean lock of the run's programs, instead of the user's real one.
+class PrivateLockFolder : public PrivateEnvironmentFolder {
+  public:
+    PrivateLockFolder() : PrivateEnvironmentFolder("QUILLMERE_LOCK_DIR", "lock") {}
 };
 
 class PrivateCacheFolder : public PrivateEnvironmentFolder {

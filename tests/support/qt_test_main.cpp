@@ -9,6 +9,7 @@
 int main(int argc, char** argv)
 {
     const PrivateRuntimeFolder runtime;
+    const PrivateLockFolder lock;
     // Thumbnails the window (or a program the tests start) makes go to a cache of this run.
     const PrivateCacheFolder cache;
     // The restore history of a clean in a test home is kept inside that home.
