@@ -4,13 +4,34 @@
 #include "Platform/FaultInjection.h"
 
 #include <cstring>
+#include <grp.h>
 #include <unistd.h>
+#include <vector>
 
 namespace owned {
 
 namespace {
 
-bool isWritableByOthers(mode_t mode) { return (mode & (S_IWGRP | S_IWOTH)) != 0; }
+// Where each account has a group of its own (the usual umask 002 set-up), a group-writable
+// folder is writable by its owner alone: only a group with other members counts.
+bool isPrivateGroup(gid_t gid)
+{
+    if (gid != ::getegid())
+        return false;
+    std::vector<char> buffer(16384);
+    struct group entry {};
+    struct group* found = nullptr;
+    if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return false;
+    return found->gr_mem == nullptr || found->gr_mem[0] == nullptr;
+}
+
+bool isWritableByOthers(const struct stat& st)
+{
+    if (st.st_mode & S_IWOTH)
+        return true;
+    return (st.st_mode & S_IWGRP) != 0 && !isPrivateGroup(st.st_gid);
+}
 
 } // namespace
 
@@ -18,7 +39,7 @@ Status checkPrivate(const struct stat& st)
 {
     if (st.st_uid != ::geteuid())
         return Failure{kOtherOwner};
-    if (isWritableByOthers(st.st_mode))
+    if (isWritableByOthers(st))
         return Failure{kWritableByOthers};
     return {};
 }
@@ -37,7 +58,7 @@ Status checkFoldersAbove(const URL& path)
             return Failure{ENOTDIR};
         if (st.st_uid != ::geteuid() && st.st_uid != 0)
             return Failure{kUnsafeParent};
-        if (isWritableByOthers(st.st_mode) && (st.st_mode & S_ISVTX) == 0)
+        if (isWritableByOthers(st) && (st.st_mode & S_ISVTX) == 0)
             return Failure{kUnsafeParent};
         if (current == "/")
             return {};

@@ -9,6 +9,7 @@
 #include "support/ScopedEnvironment.h"
 
 #include <filesystem>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,8 +41,21 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     ASSERT_EQ(::chmod(log.path().c_str(), 0600), 0);
 
     // Its folder, or a folder above it, open to others.
-    ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0707), 0);
     EXPECT_EQ(log.read().error(), owned::kWritableByOthers);
+    ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    // Group-writable counts only when the group has other members than us: a folder of
+    // the account's own group (umask 002 set-ups) is fine.
+    ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
+    const group* own = ::getgrgid(::getegid());
+    if (own && (!own->gr_mem || !own->gr_mem[0]))
+        EXPECT_TRUE(log.read());
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chmod(folder.c_str(), 0770), 0); // the read above made it private again
+        ASSERT_EQ(::chown(folder.c_str(), -1, kAnotherUser), 0);
+        EXPECT_EQ(log.read().error(), owned::kWritableByOthers);
+        ASSERT_EQ(::chown(folder.c_str(), -1, ::getegid()), 0);
+    }
     ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
     ASSERT_EQ(::chmod(home.path().c_str(), 0777), 0);
     EXPECT_EQ(log.read().error(), owned::kUnsafeParent);
