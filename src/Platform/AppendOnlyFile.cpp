@@ -47,15 +47,11 @@ Result<AppendOnlyFile> AppendOnlyFile::open(const PrivateFolder& folder, const s
     if (fd < 0)
         return lastError();
     UniqueFd file(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return lastError();
-    if (!S_ISREG(st.st_mode))
-        return Failure{EINVAL};
     // Another user's file, or one others may write, may hold forged lines: not ours to use.
-    if (const Status mine = owned::checkPrivate(st); !mine)
-        return mine;
-    if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)
+    const auto st = owned::checkPrivateFile(fd);
+    if (!st)
+        return st.status();
+    if ((st->st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)
         return lastError();
     return AppendOnlyFile(std::move(file), std::move(*opened), path, isNew);
 }

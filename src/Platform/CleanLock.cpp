@@ -36,13 +36,8 @@ Result<CleanLock> CleanLock::acquire(const Folder& folder, std::chrono::millisec
     if (fd < 0)
         return lastError();
     UniqueFd lockFile(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return lastError();
-    if (!S_ISREG(st.st_mode))
-        return Failure{EINVAL};
-    if (const Status mine = owned::checkPrivate(st); !mine)
-        return mine;
+    if (const auto mine = owned::checkPrivateFile(fd); !mine)
+        return mine.status();
 
     const auto deadline = std::chrono::steady_clock::now() + patience;
     while (::flock(lockFile.get(), LOCK_EX | LOCK_NB) != 0) {

@@ -44,6 +44,18 @@ Status checkPrivate(const struct stat& st)
     return {};
 }
 
+Result<struct stat> checkPrivateFile(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return lastError();
+    if (!S_ISREG(st.st_mode))
+        return Failure{EINVAL};
+    if (const Status mine = checkPrivate(st); !mine)
+        return mine;
+    return st;
+}
+
 Status checkFoldersAbove(const URL& path)
 {
     for (URL current = paths::standardized(path);; current = paths::parent(current)) {

@@ -19,6 +19,8 @@ constexpr int kUnsafeParent = ENOTRECOVERABLE; // a folder above it is open to o
 
 // Ours, and writable by nobody else.
 Status checkPrivate(const struct stat& st);
+// The open file is a regular file, ours, and writable by nobody else; its status on success.
+Result<struct stat> checkPrivateFile(int fd);
 // Every folder from `path` up to "/" belongs to us or to the administrator, and nobody
 // else may rename entries in it (not writable by others, or sticky like /tmp).
 Status checkFoldersAbove(const URL& path);
