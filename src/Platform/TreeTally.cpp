@@ -7,10 +7,14 @@
 
 TreeTally tallyTree(const fileops::Place& place, int maxLevel)
 {
-    TreeTally tally;
     const auto st = fileops::stat(place);
-    if (!st)
-        return tally;
+    return st ? tallyTree(place, *st, maxLevel) : TreeTally{};
+}
+
+TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int maxLevel)
+{
+    TreeTally tally;
+    const struct stat* st = &itself;
     tally.entries = 1;
     std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinked;
     auto countFile = [&](const struct stat& file) {

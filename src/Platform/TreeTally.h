@@ -15,3 +15,5 @@ struct TreeTally {
 // Walks what stands at the place (the item itself included) without following links,
 // at most `maxLevel` levels below it. Nothing there: zero.
 TreeTally tallyTree(const fileops::Place& place, int maxLevel = INT_MAX);
+// The same, for a caller that has just taken the place's own attributes.
+TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int maxLevel = INT_MAX);
