@@ -40,7 +40,7 @@ duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
     for (const auto& path : paths) {
         struct stat st;
         if (lstat(path.c_str(), &st) == 0)
-            candidates.add(path, st.st_size, st.st_dev, st.st_ino);
+            candidates.add(path, st);
     }
     return candidates;
 }
@@ -131,8 +131,8 @@ TEST(DuplicateGroups, OneFileReachedByTwoPathsIsOneFile)
     ASSERT_EQ(st.st_nlink, 1u);
 
     duplicates::Candidates candidates;
-    candidates.add(original, st.st_size, st.st_dev, st.st_ino);
-    candidates.add(secondPath, st.st_size, st.st_dev, st.st_ino); // what the mount reports
+    candidates.add(original, st);
+    candidates.add(secondPath, st); // what the mount reports
     EXPECT_TRUE(duplicates::findGroups(candidates, home.path()).empty());
 }
 
@@ -233,22 +233,23 @@ TEST(DuplicateStages, GroupsAreSortedByReclaimableBytesAndCappedAtThirty)
     TempHome home;
     std::vector<std::string> paths;
     for (int i = 0; i < 40; ++i) {
-        // Sparse pairs: distinct first bytes, the rest a hole, so 40 groups cost no disk.
+        // Sparse pairs: i + 1 written blocks, the rest a hole, so 40 groups cost little
+        // disk and each occupies a different amount of it.
         const std::int64_t size = 3 * MiB + i * 4096;
+        const std::string written = pattern(std::size_t(i + 1) * 4096, std::uint32_t(100 + i));
         for (const char* root : {"Desktop", "Downloads"}) {
             const std::string path = home.sparseFile(std::string(root) + "/f" + std::to_string(i), size);
             const int fd = ::open(path.c_str(), O_WRONLY);
             ASSERT_GE(fd, 0);
-            const std::string seed = std::to_string(i);
-            ASSERT_EQ(::pwrite(fd, seed.data(), seed.size(), 0), ssize_t(seed.size()));
+            ASSERT_EQ(::pwrite(fd, written.data(), written.size(), 0), ssize_t(written.size()));
             ::close(fd);
             paths.push_back(path);
         }
     }
     const auto groups = duplicates::findGroups(candidatesOf(paths), home.path());
     ASSERT_EQ(groups.size(), 30u);
-    EXPECT_EQ(groups.front().eachSizeBytes, 3 * MiB + 39 * 4096);
-    EXPECT_EQ(groups.back().eachSizeBytes, 3 * MiB + 10 * 4096);
+    EXPECT_EQ(groups.front().eachSizeBytes, home.allocated("Desktop/f39"));
+    EXPECT_EQ(groups.back().eachSizeBytes, home.allocated("Desktop/f10"));
     for (std::size_t i = 1; i < groups.size(); ++i)
         EXPECT_GT(groups[i - 1].reclaimableBytes(), groups[i].reclaimableBytes());
 }
