@@ -333,8 +333,7 @@ TEST(SparseDuplicates, TwinsAreComparedWithoutReadingTheirHoles)
         writeAt(twins.back(), end, size - off_t(end.size()));
     }
     writeAt(twins[0], zeros, size / 4);
-    writeAt(twins[1], zeros,
-            size / 3 / off_t(std::size_t(4096)) * off_t(std::size_t(4096))); // block-aligned, so both occupy the same
+    writeAt(twins[1], zeros, size / 3 / 4096 * 4096); // block-aligned: both occupy the same
     writeAt(twins[2], changed, size / 4);
     ASSERT_EQ(home.allocated("Desktop/twin.img"), home.allocated("Documents/twin.img"));
     ASSERT_EQ(home.allocated("Desktop/twin.img"), home.allocated("Downloads/changed.img"));
