@@ -8,6 +8,9 @@
 //     N ≈ number of files and folders (default 200000); P idle projects under Documents/work,
 //     each with a 16 MiB dependency folder (hard links to one blob beside DIR, so P of them
 //     cost 16 MiB of disk) that the artefact scan offers.
+//   make-fixture DIR --trash-entries T
+//     only a home whose Trash holds T top-level entries, each with its info file; every
+//     tenth entry is a folder of two files.
 
 #include <cstdio>
 #include <cstdlib>
@@ -222,22 +225,62 @@ void idleProjects(const std::string& home, long count)
     }
 }
 
+// A Trash the way a desktop leaves it after years: many small entries, some folders.
+void trashOnly(const std::string& home, long count)
+{
+    const std::string trash = home + "/.local/share/Trash";
+    makeDirs(trash + "/files");
+    makeDir(trash + "/info");
+    for (long i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "thrown-%07ld.txt", i);
+        const std::string entry = trash + "/files/" + name;
+        if (i % 10 == 0) {
+            makeDir(entry);
+            makeFile(entry + "/a", 100, 't');
+            makeFile(entry + "/b", 5000, 't');
+        } else {
+            makeFile(entry, std::size_t(1 + i % 3000), 't');
+        }
+        const int fd =
+            open((trash + "/info/" + name + ".trashinfo").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0)
+            continue;
+        const std::string info =
+            std::string("[Trash Info]\nPath=/home/user/Documents/") + name + "\nDeletionDate=2024-05-01T10:00:00\n";
+        if (write(fd, info.data(), info.size()) != ssize_t(info.size()))
+            std::perror(name);
+        close(fd);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make-fixture DIR [--entries N] [--idle-projects P]\n");
+        std::fprintf(stderr, "usage: make-fixture DIR [--entries N] [--idle-projects P] | DIR --trash-entries T\n");
         return 2;
     }
     const std::string home = argv[1];
     long entries = 200000;
     long idle = 0;
+    long trashEntries = 0;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--entries") == 0)
             entries = std::atol(argv[i + 1]);
         else if (std::strcmp(argv[i], "--idle-projects") == 0)
             idle = std::atol(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--trash-entries") == 0)
+            trashEntries = std::atol(argv[i + 1]);
+    }
+    if (trashEntries > 0) {
+        makeDir(home);
+        for (const char* dir : {"/Desktop", "/Documents", "/Downloads", "/Movies"})
+            makeDir(home + dir);
+        trashOnly(home, trashEntries);
+        std::printf("%ld entries under %s\n", created, home.c_str());
+        return 0;
     }
 
     makeDir(home);

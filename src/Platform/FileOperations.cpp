@@ -103,7 +103,7 @@ Removal removeAt(const Place& place, dev_t device, int depth, const std::optiona
         if (!removed)
             return {removed.error() == ENOENT ? Status() : removed};
         // A file with another name left frees nothing yet.
-        return {{}, 1, S_ISREG(st->st_mode) && st->st_nlink == 1 ? allocatedBytes(*st) : 0};
+        return {{}, 1, st->st_nlink == 1 ? allocatedBytes(*st) : 0};
     }
     if (st->st_dev != device)
         return {Failure{EXDEV}};
@@ -138,10 +138,12 @@ Removal removeAt(const Place& place, dev_t device, int depth, const std::optiona
     folder->reset();
     if (!removal.status)
         return removal;
-    if (const Status removed = removeEmptyFolder(place); !removed && removed.error() != ENOENT)
+    if (const Status removed = removeEmptyFolder(place); !removed && removed.error() != ENOENT) {
         removal.status = removed;
-    else
+    } else {
         ++removal.removedEntries;
+        removal.freedBytes += allocatedBytes(opened); // a folder's own blocks go with it
+    }
     return removal;
 }
 

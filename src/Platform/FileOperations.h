@@ -64,7 +64,7 @@ Status removeEmptyFolder(const Place& place);
 struct Removal {
     Status status;
     std::int64_t removedEntries = 0;
-    std::int64_t freedBytes = 0; // allocated bytes of the files whose last name went
+    std::int64_t freedBytes = 0; // allocated bytes of what went: folders, and files whose last name went
 };
 Removal removeTree(const Place& place, const std::optional<FileStamp>& expected = std::nullopt);
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +64,23 @@ Result<std::size_t> ReadOnlyFile::readNext(void* buffer, std::size_t count) cons
 {
     return readFully(path_, buffer, count,
                      [&](char* to, std::size_t n, std::size_t) { return ::read(fd_.get(), to, n); });
+}
+
+ReadOnlyFile::Region ReadOnlyFile::regionAt(off_t offset) const
+{
+    constexpr off_t kUnbounded = std::numeric_limits<off_t>::max();
+    const off_t data = ::lseek(fd_.get(), offset, SEEK_DATA);
+    if (data < 0) {
+        struct stat st;
+        // ENXIO: no data from here on, only a trailing hole or the end itself.
+        if (errno != ENXIO || ::fstat(fd_.get(), &st) != 0)
+            return {Region::Kind::data, kUnbounded}; // reads will tell
+        return st.st_size > offset ? Region{Region::Kind::hole, st.st_size} : Region{Region::Kind::end, offset};
+    }
+    if (data > offset)
+        return {Region::Kind::hole, data};
+    const off_t hole = ::lseek(fd_.get(), offset, SEEK_HOLE);
+    return {Region::Kind::data, hole > offset ? hole : kUnbounded};
 }
 
 void ReadOnlyFile::adviseSequential() const { posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_SEQUENTIAL); }

@@ -27,6 +27,15 @@ class ReadOnlyFile {
     // The next `count` bytes from the current position, fewer only at end of file; 0 at
     // end of file.
     Result<std::size_t> readNext(void* buffer, std::size_t count) const;
+    // What the file system keeps from `offset` on: written data up to the next hole, or a
+    // hole (reads as zeros, costs no reads) up to the next data. `end` at or past the end
+    // of the file. Where holes cannot be asked for, everything is data. Moves the
+    // descriptor's position: pair it with readAt, not readNext.
+    struct Region {
+        enum class Kind { data, hole, end } kind = Kind::end;
+        off_t until = 0;
+    };
+    Region regionAt(off_t offset) const;
     // Tells the kernel the file will be read front to back once.
     void adviseSequential() const;
     // Asks the kernel to start reading the file into memory now, without waiting for it.

@@ -293,7 +293,7 @@ Result<std::vector<FolderEntryStamp>> Trash::entries(int maxLevel) const
         const auto st = fileops::stat(place);
         if (!st)
             continue; // gone since the listing
-        out.push_back({name, entryStampOf(*st), maxLevel > 0 ? tallyTree(place, maxLevel - 1).bytes : 0});
+        out.push_back({name, entryStampOf(*st), maxLevel > 0 ? tallyTree(place, *st, maxLevel - 1).bytes : 0});
     }
     return out;
 }

@@ -3,33 +3,52 @@
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileIdentity.h"
 
-#include <unordered_set>
+#include <unordered_map>
 
 TreeTally tallyTree(const fileops::Place& place, int maxLevel)
 {
-    TreeTally tally;
     const auto st = fileops::stat(place);
-    if (!st)
-        return tally;
+    return st ? tallyTree(place, *st, maxLevel) : TreeTally{};
+}
+
+TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int maxLevel)
+{
+    TreeTally tally;
     tally.entries = 1;
-    std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinked;
-    auto countFile = [&](const struct stat& file) {
-        if (file.st_nlink <= 1 || multiplyLinked.insert(FileIdentity::of(file)).second)
-            tally.bytes += allocatedBytes(file);
+    struct Names {
+        nlink_t seen = 0;
+        nlink_t all = 0;
+        std::int64_t bytes = 0;
     };
-    if (S_ISREG(st->st_mode))
-        countFile(*st);
-    if (!S_ISDIR(st->st_mode))
-        return tally;
-    const auto folder = fileops::openFolder(place);
-    if (!folder)
-        return tally;
-    DirectoryWalker::walkOpened(folder->get(), place.path, {}, [&](const DirectoryWalker::Entry& entry) {
-        ++tally.entries;
-        if (entry.isRegularFile())
-            if (const struct stat* file = entry.stat(); file && S_ISREG(file->st_mode))
-                countFile(*file);
-        return entry.level() >= maxLevel ? DirectoryWalker::Visit::skipDescendants : DirectoryWalker::Visit::proceed;
-    });
+    std::unordered_map<FileIdentity, Names, FileIdentityHash> multiplyLinked;
+    auto countFile = [&](const struct stat& file) {
+        if (file.st_nlink <= 1) {
+            tally.bytes += allocatedBytes(file);
+            tally.ownBytes += allocatedBytes(file);
+            return;
+        }
+        auto [names, first] = multiplyLinked.try_emplace(FileIdentity::of(file), Names{0, file.st_nlink, 0});
+        ++names->second.seen;
+        if (first) {
+            names->second.bytes = allocatedBytes(file);
+            tally.bytes += allocatedBytes(file);
+        }
+    };
+    if (S_ISREG(itself.st_mode))
+        countFile(itself);
+    if (S_ISDIR(itself.st_mode)) {
+        if (const auto folder = fileops::openFolder(place))
+            DirectoryWalker::walkOpened(folder->get(), place.path, {}, [&](const DirectoryWalker::Entry& entry) {
+                ++tally.entries;
+                if (entry.isRegularFile())
+                    if (const struct stat* file = entry.stat(); file && S_ISREG(file->st_mode))
+                        countFile(*file);
+                return entry.level() >= maxLevel ? DirectoryWalker::Visit::skipDescendants
+                                                 : DirectoryWalker::Visit::proceed;
+            });
+    }
+    for (const auto& [identity, names] : multiplyLinked)
+        if (names.seen >= names.all)
+            tally.ownBytes += names.bytes;
     return tally;
 }

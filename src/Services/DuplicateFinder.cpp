@@ -3,6 +3,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/FileDates.h"
+#include "Platform/FileIdentity.h"
 #include "Platform/FileReading.h"
 #include "Platform/Sha256.h"
 #include "Services/LockstepDigest.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <sys/stat.h>
+#include <unordered_map>
 
 namespace duplicates {
 namespace {
@@ -83,6 +85,7 @@ Date modificationDate(const URL& url)
     return contentModificationDate(st);
 }
 
+// Sizes are what each copy occupies on disk: what removing one frees.
 DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls, Int64 size, const URL& home)
 {
     std::stable_sort(urls.begin(), urls.end(),
@@ -109,13 +112,14 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls
 
 } // namespace
 
-const Candidates::Bucket* Candidates::add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode)
+const Candidates::Bucket* Candidates::add(const URL& url, const struct stat& st)
 {
-    if (!filesSeen_.insert({device, inode}).second)
+    if (!filesSeen_.insert({st.st_dev, st.st_ino}).second)
         return nullptr;
-    auto [it, inserted] = bucketOfSize_.try_emplace(logicalSize, buckets_.size());
+    const Int64 allocated = allocatedBytes(st);
+    auto [it, inserted] = bucketOfSizes_.try_emplace({Int64(st.st_size), allocated}, buckets_.size());
     if (inserted)
-        buckets_.push_back({logicalSize, {}});
+        buckets_.push_back({Int64(st.st_size), allocated, {}});
     buckets_[it->second].urls.push_back(url);
     return &buckets_[it->second];
 }
@@ -144,7 +148,7 @@ std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const U
         }
         for (const auto& [digest, urls] : byDigest.groups())
             if (urls.size() >= 2)
-                groups.push_back(makeGroup(digest, urls, bucket.size, home));
+                groups.push_back(makeGroup(digest, urls, bucket.allocated, home));
     }
     std::stable_sort(groups.begin(), groups.end(), [](const DuplicateFileGroup& a, const DuplicateFileGroup& b) {
         return a.reclaimableBytes() > b.reclaimableBytes();

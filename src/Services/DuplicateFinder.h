@@ -1,16 +1,17 @@
 #pragma once
-// The duplicate pipeline behind the large-file walk: candidates bucketed by logical
-// size, then a fingerprint of head and tail, then a SHA-256 of the whole content. Each
-// stage reads only the files that survived the one before. Open to tests, which count
-// what the stages read.
+// The duplicate pipeline behind the large-file walk: candidates bucketed by logical and
+// allocated size, then a fingerprint of head and tail, then a SHA-256 based digest of
+// the whole content that passes holes unread (ContentDigest). Each stage reads only the
+// files that survived the one before. Open to tests, which count what the stages read.
 
 #include "Models/StorageModels.h"
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -23,24 +24,27 @@ struct ReadStats {
     int fullHashesStarted = 0;
 };
 
-// Same-size candidates in discovery order. Two paths of one file (hard links, or one
-// folder mounted twice) are one file: only the first path found takes part, because
-// removing the other would free nothing, or remove the only copy.
+// Candidates of one logical and one allocated size, in discovery order. Copies that
+// occupy different amounts of disk are not offered as one group: what removing one
+// frees is the group's figure. Two paths of one file (hard links, or one folder mounted
+// twice) are one file: only the first path found takes part, because removing the
+// other would free nothing, or remove the only copy.
 class Candidates {
   public:
     struct Bucket {
-        Int64 size = 0;
+        Int64 size = 0;      // logical
+        Int64 allocated = 0; // st_blocks × 512
         std::vector<URL> urls;
     };
 
     // The bucket the file went to; nullptr for another name of a file already added.
-    const Bucket* add(const URL& url, Int64 logicalSize, dev_t device, ino_t inode);
+    const Bucket* add(const URL& url, const struct stat& st);
     // Buckets in the order their first file was found.
     const std::vector<Bucket>& buckets() const { return buckets_; }
 
   private:
     std::vector<Bucket> buckets_;
-    std::unordered_map<Int64, std::size_t> bucketOfSize_;
+    std::map<std::pair<Int64, Int64>, std::size_t> bucketOfSizes_;
     std::set<std::pair<dev_t, ino_t>> filesSeen_;
 };
 

@@ -159,7 +159,7 @@ PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
                 const std::string extension = paths::lowercasedExtension(entry.name());
                 const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
                 if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension)) {
-                    const auto* bucket = candidates.add(entry.path(), logicalSize, st.st_dev, st.st_ino);
+                    const auto* bucket = candidates.add(entry.path(), st);
                     if (bucket && bucket->urls.size() == 2)
                         warmup->sameSize(bucket->urls.front(), logicalSize);
                     if (bucket && bucket->urls.size() >= 2)

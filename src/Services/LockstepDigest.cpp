@@ -4,23 +4,35 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace duplicates {
 namespace {
 
-// Files whose content has been equal so far, and the hash of that common prefix.
+// Files whose content has been equal so far, and the digest of that common prefix.
 struct ContentClass {
-    Sha256 sha;
+    ContentDigest digest;
     std::vector<std::size_t> slots;
 };
 
-// One batch of files read side by side, chunk by chunk. Each round reads the next chunk
-// of every live file, then splits each class by what it read.
+// One file of the batch: where it is read next, and what the file system keeps there.
+struct Slot {
+    std::unique_ptr<ReadOnlyFile> file;
+    off_t position = 0;
+    ReadOnlyFile::Region region; // the region holding `position`, once asked
+    std::size_t length = 0;      // of this round's chunk; 0 at the end of the file
+    bool isHole = false;         // this round's chunk is zeros the file system keeps as a hole
+    std::optional<bool> allZero; // of this round's chunk, worked out when met with a hole
+};
+
+// One batch of files read side by side. Each round takes the next chunk of every live
+// file, then splits each class by what it took. Holes are never read: where every file
+// of a class has one, the class passes the whole hole in one step.
 class LockstepBatch {
   public:
     LockstepBatch(const URL* urls, std::size_t count, std::vector<std::vector<char>>& buffers, ReadStats* stats)
-        : buffers_(buffers), files_(count), lengths_(count, 0), stats_(stats)
+        : buffers_(buffers), slots_(count), stats_(stats)
     {
         if (buffers_.size() < count)
             buffers_.resize(count);
@@ -34,50 +46,99 @@ class LockstepBatch {
     void digestInto(std::optional<Sha256::Digest>* out)
     {
         while (!live_.empty()) {
-            for (auto& contentClass : live_)
-                std::erase_if(contentClass.slots, [&](std::size_t slot) { return !readNextChunk(slot); });
             std::vector<ContentClass> next;
-            for (auto& contentClass : live_)
+            for (auto& contentClass : live_) {
+                takeChunk(contentClass.slots);
                 advance(std::move(contentClass), out, next);
+            }
             live_ = std::move(next);
         }
     }
 
   private:
-    bool open(std::size_t slot, const URL& url)
+    bool open(std::size_t index, const URL& url)
     {
         auto file = ReadOnlyFile::open(url);
         if (!file)
             return false;
-        files_[slot] = std::make_unique<ReadOnlyFile>(*std::move(file));
+        Slot& slot = slots_[index];
+        slot.file = std::make_unique<ReadOnlyFile>(*std::move(file));
         if (stats_)
             ++stats_->fullHashesStarted;
-        files_[slot]->adviseSequential();
-        buffers_[slot].resize(kFullHashChunk);
+        slot.file->adviseSequential();
+        buffers_[index].resize(kFullHashChunk);
         return true;
     }
 
-    // False when the read failed: the file drops out.
-    bool readNextChunk(std::size_t slot)
+    const ReadOnlyFile::Region& regionOf(Slot& slot)
     {
-        const auto length = files_[slot]->readNext(buffers_[slot].data(), kFullHashChunk);
-        if (!length) {
-            files_[slot].reset();
-            return false;
+        if (slot.region.kind == ReadOnlyFile::Region::Kind::end || slot.position >= slot.region.until)
+            slot.region = slot.file->regionAt(slot.position);
+        return slot.region;
+    }
+
+    // The next chunk of every file of a class (all stand at one position): as far as the
+    // nearest change between data and hole in any of them, and at most one read's worth
+    // where any of them has data there. A file whose read fails drops out.
+    void takeChunk(std::vector<std::size_t>& slots)
+    {
+        using Kind = ReadOnlyFile::Region::Kind;
+        off_t step = std::numeric_limits<off_t>::max();
+        bool anyData = false;
+        for (std::size_t index : slots) {
+            Slot& slot = slots_[index];
+            const auto& region = regionOf(slot);
+            if (region.kind == Kind::end)
+                continue;
+            step = std::min(step, region.until - slot.position);
+            anyData = anyData || region.kind == Kind::data;
         }
-        lengths_[slot] = *length;
-        if (stats_)
-            stats_->bytesRead += Int64(lengths_[slot]);
-        return true;
+        if (anyData)
+            step = std::min(step, off_t(kFullHashChunk));
+        std::erase_if(slots, [&](std::size_t index) {
+            Slot& slot = slots_[index];
+            slot.allZero.reset();
+            slot.isHole = slot.region.kind == Kind::hole;
+            if (slot.region.kind != Kind::data) {
+                slot.length = slot.region.kind == Kind::hole ? std::size_t(step) : 0;
+                return false;
+            }
+            const auto length = slot.file->readAt(buffers_[index].data(), std::size_t(step), slot.position);
+            if (!length) {
+                slot.file.reset();
+                return true;
+            }
+            slot.length = *length;
+            if (stats_)
+                stats_->bytesRead += Int64(slot.length);
+            return false;
+        });
     }
 
-    bool sameChunk(std::size_t a, std::size_t b) const
+    bool isAllZero(std::size_t index)
     {
-        return lengths_[a] == lengths_[b] && std::memcmp(buffers_[a].data(), buffers_[b].data(), lengths_[b]) == 0;
+        Slot& slot = slots_[index];
+        if (slot.isHole)
+            return true;
+        if (!slot.allZero) {
+            const char* data = buffers_[index].data();
+            slot.allZero = slot.length == 0 || (data[0] == 0 && std::memcmp(data, data + 1, slot.length - 1) == 0);
+        }
+        return *slot.allZero;
+    }
+
+    bool sameChunk(std::size_t a, std::size_t b)
+    {
+        const Slot &first = slots_[a], &second = slots_[b];
+        if (first.length != second.length)
+            return false;
+        if (first.isHole || second.isHole)
+            return isAllZero(a) && isAllZero(b);
+        return std::memcmp(buffers_[a].data(), buffers_[b].data(), first.length) == 0;
     }
 
     // The class's slots split by this chunk's content, keeping discovery order within each part.
-    std::vector<std::vector<std::size_t>> partsByChunk(const std::vector<std::size_t>& slots) const
+    std::vector<std::vector<std::size_t>> partsByChunk(const std::vector<std::size_t>& slots)
     {
         std::vector<std::vector<std::size_t>> parts;
         for (std::size_t slot : slots) {
@@ -93,30 +154,35 @@ class LockstepBatch {
     }
 
     // A part at the end of its files is finished; every other part goes on with the
-    // chunk added to its hash.
+    // chunk added to its digest.
     void advance(ContentClass contentClass, std::optional<Sha256::Digest>* out, std::vector<ContentClass>& next)
     {
         std::vector<std::vector<std::size_t>> parts = partsByChunk(contentClass.slots);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             // Every part continues from the common prefix; only the last may take it over.
-            Sha256 sha = i + 1 == parts.size() ? std::move(contentClass.sha) : Sha256(contentClass.sha);
+            ContentDigest digest = i + 1 == parts.size() ? std::move(contentClass.digest) : contentClass.digest;
             const std::size_t first = parts[i].front();
-            if (lengths_[first] == 0) {
-                const Sha256::Digest digest = sha.finalize();
+            const std::size_t length = slots_[first].length;
+            if (length == 0) {
+                const Sha256::Digest done = digest.finalize();
                 for (std::size_t slot : parts[i]) {
-                    out[slot] = digest;
-                    files_[slot].reset();
+                    out[slot] = done;
+                    slots_[slot].file.reset();
                 }
                 continue;
             }
-            sha.update(buffers_[first].data(), lengths_[first]);
-            next.push_back({std::move(sha), std::move(parts[i])});
+            if (slots_[first].isHole)
+                digest.updateZeros(length);
+            else
+                digest.update(buffers_[first].data(), length);
+            for (std::size_t slot : parts[i])
+                slots_[slot].position += off_t(length);
+            next.push_back({std::move(digest), std::move(parts[i])});
         }
     }
 
     std::vector<std::vector<char>>& buffers_;
-    std::vector<std::unique_ptr<ReadOnlyFile>> files_;
-    std::vector<std::size_t> lengths_;
+    std::vector<Slot> slots_;
     std::vector<ContentClass> live_;
     ReadStats* stats_;
 };

@@ -1,11 +1,12 @@
 #pragma once
-// Full SHA-256 digests of files that are probably identical (same size, same
-// fingerprint), read side by side in 1 MiB chunks. Each chunk of content is hashed
-// once per distinct content rather than once per file: copies that still agree are
-// compared with memcmp, and a copy that departs continues from a copy of the hash
-// state. The digests are exactly those of hashing each file on its own.
+// Full digests (ContentDigest) of files that are probably identical (same size, same
+// fingerprint), read side by side in 1 MiB chunks; holes are passed, never read. Each
+// chunk of content is hashed once per distinct content rather than once per file:
+// copies that still agree are compared with memcmp, and a copy that departs continues
+// from a copy of the digest's state. The digests are exactly those of digesting each file on its own.
 
 #include "Platform/Sha256.h"
+#include "Services/ContentDigest.h"
 #include "Services/DuplicateFinder.h"
 
 #include <optional>

@@ -66,16 +66,15 @@ PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int6
 
 // After some children of a folder went to the Trash: the folder itself stays (empty, when
 // all went). It counts as cleaned only when nothing of it is left; the freed bytes are
-// what the scan measured less what is still there.
+// what the children in the Trash will free when it is emptied.
 PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error,
-                                    const InTrash& holder)
+                                    const InTrash& holder, Int64 freedBytes)
 {
     TreeTally left = tallyTree(place);
     left.entries = std::max<Int64>(left.entries - 1, 0); // the folder itself
-    const Int64 measured = nonNegative(item.sizeBytes);
     if (left.entries == 0)
-        return cleaned(item, measured, holder);
-    return partlyCleaned(item, left, std::clamp<Int64>(measured - left.bytes, 0, measured), error, holder);
+        return cleaned(item, freedBytes, holder);
+    return partlyCleaned(item, left, freedBytes, error, holder);
 }
 
 std::string trashNameFor(const CleanItem& item, std::size_t index)
@@ -207,13 +206,16 @@ PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t in
 PurgeItemReport PurgeWorkspace::moveToTrash(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
                                             const std::string& trashName)
 {
+    // A move frees nothing until the Trash is emptied; what emptying it will free is
+    // measured now, by the rule a deletion frees by: files whose last name goes.
+    const Int64 willFree = tallyTree(place).ownBytes;
     // A move keeps the object: in the Trash it is the one that stood at the path.
     const auto moved = trash_->moveIn(place, trashName);
     if (moved)
-        return cleaned(item, nonNegative(item.sizeBytes), InTrash{*moved, now});
+        return cleaned(item, willFree, InTrash{*moved, now});
     const auto trashed = Trash::trashItem(place, setup_.home);
     if (trashed)
-        return cleaned(item, nonNegative(item.sizeBytes), InTrash{*trashed, now});
+        return cleaned(item, willFree, InTrash{*trashed, now});
     if (now.kind != FileStamp::Kind::folder)
         return skipped(item, PurgeSkipReason::failed, moved.error());
     return moveChildren(item, place, now, trashName, moved.error());
@@ -256,7 +258,8 @@ PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileop
             trash_->forget(*holderName);
         return skipped(item, PurgeSkipReason::failed, error);
     }
-    return afterMovingChildren(item, place, error, InTrash{holder.path, stampOf(holderStat)});
+    return afterMovingChildren(item, place, error, InTrash{holder.path, stampOf(holderStat)},
+                               tallyTree(holder).ownBytes);
 }
 
 PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)
@@ -266,13 +269,12 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
         // A single entry of the Trash takes its info file with it.
         if (trash_ && paths::parent(item.url) == trash_->filesFolder())
             trash_->forget(place.name);
-        return cleaned(item, nonNegative(item.sizeBytes));
+        return cleaned(item, removal.freedBytes);
     }
     if (removal.removedEntries == 0)
         return skipped(item, PurgeSkipReason::failed, removal.status.error());
     // What is left may not even be readable: the bytes that went are the ones counted.
-    return partlyCleaned(item, tallyTree(place), std::min(removal.freedBytes, nonNegative(item.sizeBytes)),
-                         removal.status.error(), std::nullopt);
+    return partlyCleaned(item, tallyTree(place), removal.freedBytes, removal.status.error(), std::nullopt);
 }
 
 // Only the entries the scan measured go, and none that the restore history points at or
@@ -295,9 +297,9 @@ PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
             continue; // gone already, or another entry has taken the name since
         const fileops::Removal removal = fileops::removeTree(place, entry.stamp);
         anythingWent = anythingWent || removal.removedEntries > 0;
+        freed += removal.freedBytes; // what really went, not what the scan measured
         if (isGone(place)) {
             trash_->forget(entry.name);
-            freed += nonNegative(entry.bytes);
             continue;
         }
         error = removal.status.error();

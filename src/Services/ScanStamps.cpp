@@ -9,6 +9,8 @@
 #include "Services/PurgeDecision.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -117,10 +119,14 @@ std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home
     auto entries = trash->entries(kTrashMeasureDepth);
     if (!entries)
         return std::nullopt;
+    // Looked up by name: a Trash of a million entries must not cost a million squared.
+    std::unordered_map<std::string_view, const FileStamp*> earlier;
+    earlier.reserve(atScanStart.size());
+    for (const FolderEntryStamp& early : atScanStart)
+        earlier.emplace(early.name, &early.stamp);
     std::erase_if(*entries, [&](const FolderEntryStamp& entry) {
-        const bool wasThere = std::any_of(atScanStart.begin(), atScanStart.end(), [&](const FolderEntryStamp& early) {
-            return early.name == entry.name && early.stamp.isSameObject(entry.stamp);
-        });
+        const auto early = earlier.find(entry.name);
+        const bool wasThere = early != earlier.end() && early->second->isSameObject(entry.stamp);
         return !wasThere || restorable.count(entry.name) > 0;
     });
     return *std::move(entries);

@@ -1,3 +1,4 @@
+#include "Models/DiskFormat.h"
 #include "Platform/FaultInjection.h"
 #include "support/CleanFixture.h"
 #include "support/Records.h"
@@ -161,12 +162,14 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[1].url, both);
     EXPECT_EQ(items[2].url, both);
+    const Int64 freed = home.allocated("cache/x") + home.allocated("Downloads/movie.mp4");
 
     engine->purgeAllMasterSmartSelected();
     ASSERT_TRUE(waitForPurge(*engine));
-    EXPECT_EQ(engine->lastFreedBytes(), 1524);
+    EXPECT_EQ(engine->lastFreedBytes(), freed);
     EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
-    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 3 项全盘已核验安全项，为您腾出 1 KB 空间");
+    EXPECT_EQ(engine->lastPurgeBanner(),
+              "清理完成 · 已安全清理 3 项全盘已核验安全项，为您腾出 " + DiskFormat::bytes(freed) + " 空间");
     EXPECT_TRUE(engine->ruleCards().empty());
     EXPECT_TRUE(engine->duplicateGroups().empty());
     EXPECT_TRUE(engine->largeFiles().empty());

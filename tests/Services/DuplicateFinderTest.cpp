@@ -2,6 +2,7 @@
 #include "Platform/FaultInjection.h"
 #include "Platform/Sha256.h"
 #include "Services/LargeFileScan.h"
+#include "Services/LockstepDigest.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
     for (const auto& path : paths) {
         struct stat st;
         if (lstat(path.c_str(), &st) == 0)
-            candidates.add(path, st.st_size, st.st_dev, st.st_ino);
+            candidates.add(path, st);
     }
     return candidates;
 }
@@ -48,6 +49,15 @@ duplicates::Candidates candidatesOf(const std::vector<std::string>& paths)
 std::vector<DuplicateFileGroup> scanGroups(const TempHome& home)
 {
     return std::get<2>(scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {}));
+}
+
+// Writes `data` at `offset` into a file that is otherwise a hole (or what was there).
+void writeAt(const std::string& path, const std::string& data, off_t offset)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, data.data(), data.size(), offset), ssize_t(data.size()));
+    ::close(fd);
 }
 
 int openDescriptorCount()
@@ -131,8 +141,8 @@ TEST(DuplicateGroups, OneFileReachedByTwoPathsIsOneFile)
     ASSERT_EQ(st.st_nlink, 1u);
 
     duplicates::Candidates candidates;
-    candidates.add(original, st.st_size, st.st_dev, st.st_ino);
-    candidates.add(secondPath, st.st_size, st.st_dev, st.st_ino); // what the mount reports
+    candidates.add(original, st);
+    candidates.add(secondPath, st); // what the mount reports
     EXPECT_TRUE(duplicates::findGroups(candidates, home.path()).empty());
 }
 
@@ -233,22 +243,23 @@ TEST(DuplicateStages, GroupsAreSortedByReclaimableBytesAndCappedAtThirty)
     TempHome home;
     std::vector<std::string> paths;
     for (int i = 0; i < 40; ++i) {
-        // Sparse pairs: distinct first bytes, the rest a hole, so 40 groups cost no disk.
+        // Sparse pairs: i + 1 written blocks, the rest a hole, so 40 groups cost little
+        // disk and each occupies a different amount of it.
         const std::int64_t size = 3 * MiB + i * 4096;
+        const std::string written = pattern(std::size_t(i + 1) * 4096, std::uint32_t(100 + i));
         for (const char* root : {"Desktop", "Downloads"}) {
             const std::string path = home.sparseFile(std::string(root) + "/f" + std::to_string(i), size);
             const int fd = ::open(path.c_str(), O_WRONLY);
             ASSERT_GE(fd, 0);
-            const std::string seed = std::to_string(i);
-            ASSERT_EQ(::pwrite(fd, seed.data(), seed.size(), 0), ssize_t(seed.size()));
+            ASSERT_EQ(::pwrite(fd, written.data(), written.size(), 0), ssize_t(written.size()));
             ::close(fd);
             paths.push_back(path);
         }
     }
     const auto groups = duplicates::findGroups(candidatesOf(paths), home.path());
     ASSERT_EQ(groups.size(), 30u);
-    EXPECT_EQ(groups.front().eachSizeBytes, 3 * MiB + 39 * 4096);
-    EXPECT_EQ(groups.back().eachSizeBytes, 3 * MiB + 10 * 4096);
+    EXPECT_EQ(groups.front().eachSizeBytes, home.allocated("Desktop/f39"));
+    EXPECT_EQ(groups.back().eachSizeBytes, home.allocated("Desktop/f10"));
     for (std::size_t i = 1; i < groups.size(); ++i)
         EXPECT_GT(groups[i - 1].reclaimableBytes(), groups[i].reclaimableBytes());
 }
@@ -275,3 +286,66 @@ TEST(FastFingerprint, CoversExactlyTheHeadAndAboveSixtyFourKiBTheTail)
 }
 
 } // namespace
+
+TEST(SparseDuplicates, AHoleReadsAsTheZerosItStandsFor)
+{
+    TempHome home;
+    const std::int64_t size = 64 * std::int64_t(MiB);
+    const std::string head = pattern(MiB / 2 + 5, 8);
+    // Dense: every byte written, zeros included. Sparse: only the head, the rest a hole.
+    std::string dense = head;
+    dense.resize(std::size_t(size), '\0');
+    const std::string densePath = home.fileWithContent("dense.img", dense);
+    const std::string sparsePath = home.sparseFile("sparse.img", size);
+    writeAt(sparsePath, head, 0);
+    // Sparse again, with one byte written deep in the hole.
+    const std::string otherPath = home.sparseFile("other.img", size);
+    writeAt(otherPath, head, 0);
+    writeAt(otherPath, "\1", size / 2 + 3);
+    ASSERT_LT(home.allocated("sparse.img"), home.allocated("dense.img"));
+
+    duplicates::LockstepDigester digester;
+    const auto digests = digester.digest({densePath, sparsePath, otherPath}, nullptr);
+    ASSERT_TRUE(digests[0] && digests[1] && digests[2]);
+    EXPECT_EQ(*digests[0], *digests[1]);
+    EXPECT_NE(*digests[0], *digests[2]);
+
+    // Equal bytes, but removing either frees a different amount: not one group.
+    EXPECT_TRUE(duplicates::findGroups(candidatesOf({densePath, sparsePath}), home.path()).empty());
+}
+
+// Twins of a gibibyte each with data at both ends: compared without reading their holes,
+// whatever the layout. The second twin has written zeros where the first has a hole,
+// and a hole where the first has written zeros; the third differs from the first by
+// one byte among those zeros.
+TEST(SparseDuplicates, TwinsAreComparedWithoutReadingTheirHoles)
+{
+    TempHome home;
+    const std::int64_t size = std::int64_t(1) << 30;
+    const std::string start = pattern(200'000, 9), end = pattern(70'000, 11);
+    const std::string zeros(16 * 4096, '\0');
+    std::string changed = zeros;
+    changed[5 * 4096 + 3] = '\1';
+    std::vector<std::string> twins;
+    for (const char* path : {"Desktop/twin.img", "Documents/twin.img", "Downloads/changed.img"}) {
+        twins.push_back(home.sparseFile(path, size));
+        writeAt(twins.back(), start, 0);
+        writeAt(twins.back(), end, size - off_t(end.size()));
+    }
+    writeAt(twins[0], zeros, size / 4);
+    writeAt(twins[1], zeros, size / 3 / 4096 * 4096); // block-aligned: both occupy the same
+    writeAt(twins[2], changed, size / 4);
+    ASSERT_EQ(home.allocated("Desktop/twin.img"), home.allocated("Documents/twin.img"));
+    ASSERT_EQ(home.allocated("Desktop/twin.img"), home.allocated("Downloads/changed.img"));
+
+    duplicates::ReadStats stats;
+    const auto groups = duplicates::findGroups(candidatesOf(twins), home.path(), &stats);
+    ASSERT_EQ(groups.size(), 1u);
+    ASSERT_EQ(groups[0].members.size(), 2u);
+    EXPECT_EQ(groups[0].members[0].url, twins[0]);
+    EXPECT_EQ(groups[0].members[1].url, twins[1]);
+    EXPECT_EQ(groups[0].eachSizeBytes, home.allocated("Desktop/twin.img"));
+    EXPECT_EQ(groups[0].reclaimableBytes(), home.allocated("Documents/twin.img"));
+    // Fingerprints, then the written data of each twin, block-rounded: never the holes.
+    EXPECT_LT(stats.bytesRead, 3 * (home.allocated("Desktop/twin.img") + 2 * 32 * 1024 + 2 * MiB));
+}

@@ -49,6 +49,8 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     home.symlink("Library/Caches/app/toDocs", home.at("Documents"));
     home.fileWithContent("Documents/keep.txt", "mine");
     home.file("Downloads/setup.dmg", 8192);
+    // What each frees once the Trash is emptied, not what the list claimed.
+    const Int64 appBytes = home.allocated("Library/Caches/app/blob"), dmgBytes = home.allocated("Downloads/setup.dmg");
 
     const auto cleaned = clean(
         {{home.at("Library/Caches/app"), 3 << 20, "App cache"}, {home.at("Downloads/setup.dmg"), 1 << 20, "setup.dmg"}},
@@ -61,7 +63,7 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     const auto& first = engine->recentPurgeRecords()[0];
     EXPECT_EQ(first.name, "App cache");
     EXPECT_EQ(first.originalURL, home.at("Library/Caches/app"));
-    EXPECT_EQ(first.sizeBytes, 3 << 20);
+    EXPECT_EQ(first.sizeBytes, appBytes);
     EXPECT_EQ(first.categoryLabel, "已核实纯缓存");
     EXPECT_EQ(first.id.size(), 36u);
     EXPECT_EQ(paths::parent(first.trashedURL), trashFiles());
@@ -71,8 +73,9 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_EQ(snapshotTree(first.trashedURL)["toDocs"], "link " + home.at("Documents"));
     EXPECT_TRUE(fileops::exists(infoFileOfEntry(first.trashedURL)));
 
-    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 4.0 MB 空间");
-    EXPECT_EQ(engine->lastFreedBytes(), 4 << 20);
+    EXPECT_EQ(engine->lastPurgeBanner(),
+              "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 " + DiskFormat::bytes(appBytes + dmgBytes) + " 空间");
+    EXPECT_EQ(engine->lastFreedBytes(), appBytes + dmgBytes);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
     EXPECT_EQ(engine->overview().trashBytes, directorySize(trashFiles(), 2));
@@ -247,14 +250,18 @@ TEST_F(PurgeExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
     home.symlink("build/out/docs", home.at("Documents"));
     home.symlink("build/keep", home.at("Documents/keep.txt"));
     engine->setMoveToTrashByDefault(false);
+    Int64 goes = 0; // every entry of the tree: the links go as links
+    for (const char* path : {"build", "build/out", "build/out/obj.o", "build/out/docs", "build/keep"})
+        goes += home.allocated(path);
 
     const auto cleaned = clean({{home.at("build"), 2 << 20, "build"}, {home.at("gone"), 99, "gone"}});
     EXPECT_EQ(cleaned.size(), 2u); // a missing item counts as cleaned
     EXPECT_FALSE(fileops::exists(home.at("build")));
     EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
     EXPECT_TRUE(engine->recentPurgeRecords().empty());
-    EXPECT_EQ(engine->lastFreedBytes(), 2 << 20);
-    EXPECT_EQ(engine->lastPurgeBanner(), "清理完成 · 已安全清理 2 项测试，为您腾出 2.0 MB 空间");
+    EXPECT_EQ(engine->lastFreedBytes(), goes);
+    EXPECT_EQ(engine->lastPurgeBanner(),
+              "清理完成 · 已安全清理 2 项测试，为您腾出 " + DiskFormat::bytes(goes) + " 空间");
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
 
@@ -345,14 +352,20 @@ TEST_F(PurgeExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorabl
 
 TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
 {
-    clean({{home.file("one/a", 10), 100, "a"}, {home.file("one/b", 10), 200, "b"}});
-    clean({{home.file("two/c", 10), 300, "c"}, {home.file("two/d", 10), 400, "d"}});
+    Int64 sizes[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::string relative = std::string(i < 2 ? "one/" : "two/") + "abcd"[i];
+        home.allocatedFile(relative, (i + 1) * 4096);
+        sizes[i] = home.allocated(relative);
+    }
+    clean({{home.at("one/a"), 100, "a"}, {home.at("one/b"), 200, "b"}});
+    clean({{home.at("two/c"), 300, "c"}, {home.at("two/d"), 400, "d"}});
     std::vector<std::string> names;
     for (const auto& record : engine->recentPurgeRecords())
         names.push_back(record.name);
     EXPECT_EQ(names, (std::vector<std::string>{"c", "d", "a", "b"}));
-    EXPECT_EQ(engine->sessionTotalFreedBytes(), 1000);
-    EXPECT_EQ(engine->lastFreedBytes(), 700);
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), sizes[0] + sizes[1] + sizes[2] + sizes[3]);
+    EXPECT_EQ(engine->lastFreedBytes(), sizes[2] + sizes[3]);
 }
 
 TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)

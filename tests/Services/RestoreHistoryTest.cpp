@@ -1,3 +1,4 @@
+#include "Models/DiskFormat.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/Trash.h"
 #include "Services/PurgeHistoryLog.h"
@@ -169,6 +170,8 @@ TEST_F(RestoreHistory, RestoreAllPutsTheOlderCopyOfAPathCleanedTwiceOnTop)
     clean({{home.at("cache"), 2000, "cache"}});
     clean({{home.fileWithContent("lost", "l"), 5000, "lost"}});
     std::filesystem::remove(engine->recentPurgeRecords()[0].trashedURL); // the user emptied that one
+    const Int64 lost = engine->recentPurgeRecords()[0].sizeBytes;
+    const Int64 restored = engine->recentPurgeRecords()[1].sizeBytes + engine->recentPurgeRecords()[2].sizeBytes;
 
     engine->restoreAllRecentPurges();
     EXPECT_EQ(readFileBytes(home.at("cache/x")), "v1");
@@ -177,18 +180,18 @@ TEST_F(RestoreHistory, RestoreAllPutsTheOlderCopyOfAPathCleanedTwiceOnTop)
     // The newer copy that made way is a record of its own; the rest of the history is gone.
     ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
     EXPECT_EQ(engine->recentPurgeRecords()[0].originalURL, home.at("cache/x"));
-    EXPECT_EQ(engine->lastPurgeBanner(), "已为您原路还原 2 项文件（共 3 KB）");
-    EXPECT_EQ(engine->sessionTotalFreedBytes(), 5000);
-    EXPECT_EQ(engine->lastFreedBytes(), 5000); // the last clean's figure stays
+    EXPECT_EQ(engine->lastPurgeBanner(), "已为您原路还原 2 项文件（共 " + DiskFormat::bytes(restored) + "）");
+    EXPECT_EQ(engine->sessionTotalFreedBytes(), lost);
+    EXPECT_EQ(engine->lastFreedBytes(), lost); // the last clean's figure stays
 }
 
 TEST_F(RestoreHistory, TheSessionTotalNeverGoesBelowZero)
 {
-    clean({{home.file("big.iso", 10), 1LL << 30, "big.iso"}});
-    EngineAccess::setSessionTotalFreedBytes(*engine, 1LL << 29);
+    clean({{home.allocatedFile("big.iso", 1 * MiB), 1LL << 30, "big.iso"}});
+    EngineAccess::setSessionTotalFreedBytes(*engine, MiB / 2);
     engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
     EXPECT_EQ(engine->sessionTotalFreedBytes(), 0);
-    EXPECT_EQ(engine->lastFreedBytes(), 1LL << 30);
+    EXPECT_EQ(engine->lastFreedBytes(), 1 * MiB);
 }
 
 // The master clean may list a folder and a large file inside it; the file goes with the
