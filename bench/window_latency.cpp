@@ -11,7 +11,7 @@
 
 #include "MainWindowLoader.h"
 #include "Platform/Media/ThumbnailService.h"
-#include "Services/SandboxAccessManager.h"
+#include "Services/FolderAccess.h"
 #include "WindowState.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ void runFor(int ms)
 }
 
 // Runs the event loop until `done` holds (checked whenever `signal` fires).
-template <typename Signal> void runUntil(MacStorageScanner& scanner, Signal signal, const std::function<bool()>& done)
+template <typename Signal> void runUntil(StorageEngine& scanner, Signal signal, const std::function<bool()>& done)
 {
     QEventLoop loop;
     QObject::connect(&scanner, signal, &loop, [&] {
@@ -167,13 +167,13 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    SandboxAccessManager access(
+    FolderAccess access(
         {.settings = std::make_shared<QSettings>(QString::fromStdString(home + ".ini"), QSettings::IniFormat),
          .picker = nullptr,
          .realHome = home,
          .applications = home + "/Applications",
          .sandboxed = false});
-    WindowState view({.home = home, .applications = home + "/Applications", .pacePurges = true}, access);
+    WindowState view({.home = home, .applications = home + "/Applications", .paceCleans = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;
     if (!MainWindowLoader::load(engine, view)) {
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
         return 1;
     }
     runFor(500); // first frames, fonts
-    MacStorageScanner& scanner = view.scanner();
+    StorageEngine& scanner = view.scanner();
     LatenessProbe probe;
     std::vector<double> all;
     auto phase = [&](const char* name, const std::function<void()>& work) {
@@ -195,7 +195,7 @@ int main(int argc, char** argv)
 
     phase("scan of the home", [&] {
         view.onAppear();
-        runUntil(scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); });
+        runUntil(scanner, &StorageEngine::isScanningChanged, [&] { return !scanner.isScanning(); });
     });
     view.showList(ShownList::ProjectBloats);
     runFor(300);
@@ -219,7 +219,7 @@ int main(int argc, char** argv)
     const std::string cleanName = "clean of " + std::to_string(ids.size()) + " items";
     phase(cleanName.c_str(), [&] {
         view.triggerPrimaryCleanAction();
-        runUntil(scanner, &MacStorageScanner::isPurgingAnimationChanged, [&] { return !scanner.isPurgingAnimation(); });
+        runUntil(scanner, &StorageEngine::isCleaningChanged, [&] { return !scanner.isCleaning(); });
     });
     phase("first switch to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
     // Once each script's face is loaded, a switch only lays the texts out again.

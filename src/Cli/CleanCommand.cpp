@@ -20,47 +20,47 @@ namespace cli {
 namespace {
 
 struct CleanChoice {
-    std::function<void(MacStorageScanner&)> select; // beyond what the scan preselects
-    std::function<std::vector<CleanItem>(const MacStorageScanner&)> items;
-    std::function<void(MacStorageScanner&)> run;
+    std::function<void(StorageEngine&)> select; // beyond what the scan preselects
+    std::function<std::vector<CleanItem>(const StorageEngine&)> items;
+    std::function<void(StorageEngine&)> run;
 };
 
 const std::map<std::string, CleanChoice>& choices()
 {
     static const std::map<std::string, CleanChoice> table = {
-        {"safe", {{}, &MacStorageScanner::selectedSafeCacheItems, &MacStorageScanner::purgeSelectedSafeCaches}},
-        {"bloat", {{}, &MacStorageScanner::selectedProjectBloatItems, &MacStorageScanner::purgeSelectedProjectBloats}},
-        {"duplicates", {{}, &MacStorageScanner::selectedDuplicateItems, &MacStorageScanner::purgeSelectedDuplicates}},
-        {"large", {{}, &MacStorageScanner::selectedLargeFileItems, &MacStorageScanner::purgeSelectedLargeFiles}},
+        {"safe", {{}, &StorageEngine::selectedSafeCacheItems, &StorageEngine::cleanSelectedSafeCaches}},
+        {"bloat", {{}, &StorageEngine::selectedProjectBloatItems, &StorageEngine::cleanSelectedProjectBloats}},
+        {"duplicates", {{}, &StorageEngine::selectedDuplicateItems, &StorageEngine::cleanSelectedDuplicates}},
+        {"large", {{}, &StorageEngine::selectedLargeFileItems, &StorageEngine::cleanSelectedLargeFiles}},
         // The scan selects no application; these pick what the window's select-all picks.
         {"app-cache",
-         {[](MacStorageScanner& s) { s.setAllInstalledApps(true, true); },
-          [](const MacStorageScanner& s) { return s.selectedAppItems(true); },
-          [](MacStorageScanner& s) { s.uninstallSelectedApps(true); }}},
+         {[](StorageEngine& s) { s.setAllInstalledApps(true, true); },
+          [](const StorageEngine& s) { return s.selectedAppItems(true); },
+          [](StorageEngine& s) { s.uninstallSelectedApps(true); }}},
         {"app-uninstall",
-         {[](MacStorageScanner& s) { s.setAllInstalledApps(true, false); },
-          [](const MacStorageScanner& s) { return s.selectedAppItems(false); },
-          [](MacStorageScanner& s) { s.uninstallSelectedApps(false); }}},
-        {"all", {{}, &MacStorageScanner::masterSmartSelectedItems, &MacStorageScanner::purgeAllMasterSmartSelected}},
+         {[](StorageEngine& s) { s.setAllInstalledApps(true, false); },
+          [](const StorageEngine& s) { return s.selectedAppItems(false); },
+          [](StorageEngine& s) { s.uninstallSelectedApps(false); }}},
+        {"all", {{}, &StorageEngine::masterSmartSelectedItems, &StorageEngine::cleanAllMasterSmartSelected}},
     };
     return table;
 }
 
 // The progress line exists before the clean starts: its first drawing shows the clean's
 // start, whatever the clean has done by the time the event loop runs.
-void runCleanToCompletion(MacStorageScanner& scanner, const std::function<void(MacStorageScanner&)>& start)
+void runCleanToCompletion(StorageEngine& scanner, const std::function<void(StorageEngine&)>& start)
 {
     const ProgressLine progress(scanner, ProgressLine::Activity::clean);
     start(scanner);
-    QObject::connect(&scanner, &MacStorageScanner::isPurgingAnimationChanged, &scanner, [&scanner] {
-        if (!scanner.isPurgingAnimation())
+    QObject::connect(&scanner, &StorageEngine::isCleaningChanged, &scanner, [&scanner] {
+        if (!scanner.isCleaning())
             QCoreApplication::quit();
     });
-    if (scanner.isPurgingAnimation())
+    if (scanner.isCleaning())
         QCoreApplication::exec();
 }
 
-void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& home)
+void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& home)
 {
     std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
     Int64 total = 0;
@@ -69,7 +69,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& hom
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
-                  << (toTrash && MacStorageScanner::deletesEvenInTrashMode(item.url, home)
+                  << (toTrash && StorageEngine::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
                           : "")
                   << "\n";
@@ -87,100 +87,100 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const URL& hom
 }
 
 // Why an item stayed, in the words of this program's users.
-std::string reasonText(const PurgeItemReport& report)
+std::string reasonText(const CleanItemReport& report)
 {
     switch (report.reason) {
-    case PurgeSkipReason::none:
+    case CleanSkipReason::none:
         return "";
-    case PurgeSkipReason::offLimits:
+    case CleanSkipReason::offLimits:
         return "the home folder, a folder holding it, or the Trash's own folders are never cleaned";
-    case PurgeSkipReason::outsideRoots:
+    case CleanSkipReason::outsideRoots:
         return "it lies outside the home and Applications folders";
-    case PurgeSkipReason::reachedThroughLink:
+    case CleanSkipReason::reachedThroughLink:
         return "a folder on the way to it is a symbolic link";
-    case PurgeSkipReason::unreadable:
+    case CleanSkipReason::unreadable:
         return "it could not be examined";
-    case PurgeSkipReason::changedSinceScan:
+    case CleanSkipReason::changedSinceScan:
         return "changed since the scan";
-    case PurgeSkipReason::originalChanged:
+    case CleanSkipReason::originalChanged:
         return "the original its duplicate group keeps changed since the scan or is gone";
-    case PurgeSkipReason::lastCopyOfDuplicate:
+    case CleanSkipReason::lastCopyOfDuplicate:
         return "it would leave its duplicate group without any copy";
-    case PurgeSkipReason::mountPoint:
+    case CleanSkipReason::mountPoint:
         return "another file system is mounted there";
-    case PurgeSkipReason::trashUnusable:
+    case CleanSkipReason::trashUnusable:
         return "the Trash (or its files/ or info/ folder) is a link or cannot be made";
-    case PurgeSkipReason::trashNotMeasured:
+    case CleanSkipReason::trashNotMeasured:
         return "the scan did not measure the Trash";
-    case PurgeSkipReason::anotherCleanRunning:
+    case CleanSkipReason::anotherCleanRunning:
         return "another clean or restore is running";
-    case PurgeSkipReason::lockUnavailable:
+    case CleanSkipReason::lockUnavailable:
         return "the clean lock could not be taken: " + owned::refusalText(report.error);
-    case PurgeSkipReason::historyUnwritable:
+    case CleanSkipReason::historyUnwritable:
         return "the restore history cannot be written: " + owned::refusalText(report.error);
-    case PurgeSkipReason::trashProtectionUnknown:
+    case CleanSkipReason::trashProtectionUnknown:
         return "the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to "
                "be safe to empty";
-    case PurgeSkipReason::notAnAppId:
+    case CleanSkipReason::notAnAppId:
         return "its app id is not one the removal tool may be given";
-    case PurgeSkipReason::removalToolMissing:
+    case CleanSkipReason::removalToolMissing:
         return "its removal tool (flatpak) is not installed";
-    case PurgeSkipReason::appStillThere:
+    case CleanSkipReason::appStillThere:
         return "flatpak uninstall reported success, but the app's folder is still there";
-    case PurgeSkipReason::removalToolFailed:
+    case CleanSkipReason::removalToolFailed:
         return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
-    case PurgeSkipReason::failed:
+    case CleanSkipReason::failed:
         return report.error ? std::strerror(report.error) : "the file system refused";
     }
     return "";
 }
 
-void printOutcome(const MacStorageScanner& scanner)
+void printOutcome(const StorageEngine& scanner)
 {
-    for (const auto& report : scanner.lastPurgeReport()) {
+    for (const auto& report : scanner.lastCleanReport()) {
         const std::string path = displayable(report.url);
         const std::string trashed = report.trashedAt ? " -> " + displayable(*report.trashedAt) : "";
         switch (report.result) {
-        case PurgeItemResult::cleaned:
+        case CleanItemResult::cleaned:
             if (report.trashedAt)
                 std::cout << "  moved to the Trash\t" << path << trashed << "\n";
             else
                 std::cout << (report.wasAlreadyGone ? "  already gone\t" : "  removed\t") << path << "\n";
             break;
-        case PurgeItemResult::partlyCleaned:
+        case CleanItemResult::partlyCleaned:
             std::cout << "  partly cleaned (" << report.entriesLeft << " entries, "
                       << DiskFormat::bytes(report.bytesLeft) << " left)\t" << path << trashed << "\t"
                       << reasonText(report) << "\n";
             break;
-        case PurgeItemResult::skipped:
+        case CleanItemResult::skipped:
             std::cout << "  skipped (left in place)\t" << path << "\t" << reasonText(report) << "\n";
             break;
         }
     }
-    if (scanner.lastPurgeBanner())
-        std::cout << *scanner.lastPurgeBanner() << "\n";
+    if (scanner.lastCleanBanner())
+        std::cout << *scanner.lastCleanBanner() << "\n";
 }
 
-bool anotherCleanWasRunning(const MacStorageScanner& scanner)
+bool anotherCleanWasRunning(const StorageEngine& scanner)
 {
-    const auto& reports = scanner.lastPurgeReport();
-    return std::any_of(reports.begin(), reports.end(), [](const PurgeItemReport& report) {
-        return report.reason == PurgeSkipReason::anotherCleanRunning;
+    const auto& reports = scanner.lastCleanReport();
+    return std::any_of(reports.begin(), reports.end(), [](const CleanItemReport& report) {
+        return report.reason == CleanSkipReason::anotherCleanRunning;
     });
 }
 
 // Why a clean stopped before its first item (the lock or the history refused), when it did.
-std::optional<std::string> refusalBeforeTheFirstItem(const MacStorageScanner& scanner)
+std::optional<std::string> refusalBeforeTheFirstItem(const StorageEngine& scanner)
 {
-    const auto& reports = scanner.lastPurgeReport();
+    const auto& reports = scanner.lastCleanReport();
     if (reports.empty())
         return std::nullopt;
-    const PurgeItemReport& first = reports.front();
-    if (first.reason == PurgeSkipReason::lockUnavailable)
-        return "the clean lock " + displayable(MacStorageScanner::cleanLockPath()) + " could not be taken (" +
+    const CleanItemReport& first = reports.front();
+    if (first.reason == CleanSkipReason::lockUnavailable)
+        return "the clean lock " + displayable(StorageEngine::cleanLockPath()) + " could not be taken (" +
                owned::refusalText(first.error) + ")";
-    if (first.reason == PurgeSkipReason::historyUnwritable)
-        return "the restore history " + displayable(scanner.purgeHistoryPath()) + " cannot be written (" +
+    if (first.reason == CleanSkipReason::historyUnwritable)
+        return "the restore history " + displayable(scanner.cleanHistoryPath()) + " cannot be written (" +
                owned::refusalText(first.error) + ")";
     return std::nullopt;
 }
@@ -190,8 +190,8 @@ std::optional<std::string> refusalBeforeTheFirstItem(const MacStorageScanner& sc
 int runClean(const Arguments& args)
 {
     ArgumentReader reader(args);
-    MacStorageScanner::Options options = readEngineOptions(reader);
-    options.pacePurges = false; // pauses only help people watching a progress bar
+    StorageEngine::Options options = readEngineOptions(reader);
+    options.paceCleans = false; // pauses only help people watching a progress bar
     if (!reader.ok())
         return reader.usage();
     const auto what = reader.option("--what", "a list");
@@ -206,7 +206,7 @@ int runClean(const Arguments& args)
     if (!reader.ok())
         return reader.usage();
 
-    MacStorageScanner scanner(options);
+    StorageEngine scanner(options);
     runScanToCompletion(scanner);
     if (choice->second.select)
         choice->second.select(scanner);
@@ -216,7 +216,7 @@ int runClean(const Arguments& args)
         return 0;
     }
     if (!confirmed) {
-        printPlan(items, !deleteForGood, scanner.homeURL());
+        printPlan(items, !deleteForGood, scanner.homePath());
         return 0;
     }
 

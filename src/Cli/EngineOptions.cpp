@@ -7,9 +7,9 @@
 
 namespace cli {
 
-MacStorageScanner::Options readEngineOptions(ArgumentReader& reader)
+StorageEngine::Options readEngineOptions(ArgumentReader& reader)
 {
-    MacStorageScanner::Options options;
+    StorageEngine::Options options;
     if (auto home = reader.folderOption("--home"))
         options.home = std::move(*home);
     if (auto applications = reader.folderOption("--applications"))
@@ -24,10 +24,10 @@ void readThreadsOption(ArgumentReader& reader)
         WalkPool::shared().setThreadCount(*threads);
 }
 
-void runScanToCompletion(MacStorageScanner& scanner)
+void runScanToCompletion(StorageEngine& scanner)
 {
     const ProgressLine progress(scanner, ProgressLine::Activity::scan);
-    QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &scanner, [&scanner] {
+    QObject::connect(&scanner, &StorageEngine::isScanningChanged, &scanner, [&scanner] {
         if (!scanner.isScanning())
             QCoreApplication::quit();
     });

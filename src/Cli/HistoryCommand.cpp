@@ -32,13 +32,13 @@ constexpr std::string_view stateName(RecordState state)
 
 // The history as people read it: the newest clean first, each clean's items in the
 // order it handled them.
-std::vector<LoggedPurge> newestCleanFirst(const std::vector<LoggedPurge>& history)
+std::vector<LoggedClean> newestCleanFirst(const std::vector<LoggedClean>& history)
 {
     std::vector<std::string> cleans; // oldest first
     for (const auto& logged : history)
         if (std::find(cleans.begin(), cleans.end(), logged.record.cleanID) == cleans.end())
             cleans.push_back(logged.record.cleanID);
-    std::vector<LoggedPurge> ordered;
+    std::vector<LoggedClean> ordered;
     for (auto clean = cleans.rbegin(); clean != cleans.rend(); ++clean)
         for (const auto& logged : history)
             if (logged.record.cleanID == *clean)
@@ -47,11 +47,11 @@ std::vector<LoggedPurge> newestCleanFirst(const std::vector<LoggedPurge>& histor
 }
 
 // Reads the history; prints why not and returns nullopt when it cannot be read.
-std::optional<std::vector<LoggedPurge>> readHistory(const MacStorageScanner& scanner)
+std::optional<std::vector<LoggedClean>> readHistory(const StorageEngine& scanner)
 {
-    auto history = scanner.persistedPurgeHistory();
+    auto history = scanner.persistedCleanHistory();
     if (!history) {
-        std::cerr << "quillmere-cli: cannot read the restore history " << displayable(scanner.purgeHistoryPath())
+        std::cerr << "quillmere-cli: cannot read the restore history " << displayable(scanner.cleanHistoryPath())
                   << ": " << owned::refusalText(history.error()) << "\n";
         return std::nullopt;
     }
@@ -80,13 +80,13 @@ std::string resultText(HistoryRestoreResult result)
 // The ids a restore asks for, in undo order: the newest move first, so that of two
 // records for one path the older comes back last, and an item cleaned before the folder
 // holding it goes back into that folder once it is back.
-std::vector<std::string> idsToRestore(const std::vector<LoggedPurge>& history, const Arguments& ids, bool last,
+std::vector<std::string> idsToRestore(const std::vector<LoggedClean>& history, const Arguments& ids, bool last,
                                       bool all)
 {
     std::vector<std::string> chosen;
     const std::string lastClean = history.empty() ? "" : history.back().record.cleanID;
     for (auto logged = history.rbegin(); logged != history.rend(); ++logged) {
-        const PurgeHistoryRecord& record = logged->record;
+        const CleanHistoryRecord& record = logged->record;
         if ((all && !logged->restored) || (last && record.cleanID == lastClean) ||
             std::find(ids.begin(), ids.end(), record.id) != ids.end())
             chosen.push_back(record.id);
@@ -102,13 +102,13 @@ std::vector<std::string> idsToRestore(const std::vector<LoggedPurge>& history, c
 int runHistory(const Arguments& args)
 {
     ArgumentReader reader(args);
-    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const StorageEngine::Options options = readEngineOptions(reader);
     const bool json = reader.flag("--json");
     reader.expectNothingLeft();
     if (!reader.ok())
         return reader.usage();
 
-    const MacStorageScanner scanner(options);
+    const StorageEngine scanner(options);
     const auto history = readHistory(scanner);
     if (!history)
         return 1;
@@ -124,7 +124,7 @@ int runHistory(const Arguments& args)
         if (!json)
             std::cout << stateName(state) << "\t" << displayable(logged.record.id) << "\t"
                       << isoDate(logged.record.cleanedAt) << "\t" << DiskFormat::bytes(logged.record.sizeBytes) << "\t"
-                      << displayable(logged.record.originalURL) << "\n";
+                      << displayable(logged.record.originalPath) << "\n";
     }
     if (json)
         std::cout << list.dump(2) << "\n";
@@ -136,7 +136,7 @@ int runHistory(const Arguments& args)
 int runRestore(const Arguments& args)
 {
     ArgumentReader reader(args);
-    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const StorageEngine::Options options = readEngineOptions(reader);
     const bool last = reader.flag("--last");
     const bool all = reader.flag("--all");
     const Arguments ids = reader.rest();
@@ -148,7 +148,7 @@ int runRestore(const Arguments& args)
     if (!reader.ok())
         return reader.usage();
 
-    MacStorageScanner scanner(options);
+    StorageEngine scanner(options);
     const auto history = readHistory(scanner);
     if (!history)
         return 1;
@@ -165,20 +165,20 @@ int runRestore(const Arguments& args)
     if (!outcomes) {
         // The lock or the history refused; both are named with the reason.
         std::cerr << "quillmere-cli: nothing was restored: the clean lock "
-                  << displayable(MacStorageScanner::cleanLockPath()) << " or the restore history "
-                  << displayable(scanner.purgeHistoryPath()) << " cannot be used ("
+                  << displayable(StorageEngine::cleanLockPath()) << " or the restore history "
+                  << displayable(scanner.cleanHistoryPath()) << " cannot be used ("
                   << owned::refusalText(outcomes.error()) << ")\n";
         return 1;
     }
     int restored = 0;
     Int64 restoredBytes = 0;
     for (const auto& outcome : *outcomes) {
-        const std::string what = outcome.record ? displayable(outcome.record->originalURL) : displayable(outcome.id);
+        const std::string what = outcome.record ? displayable(outcome.record->originalPath) : displayable(outcome.id);
         std::cout << "  " << resultText(outcome.result) << "\t" << what << "\n";
         // What stood in the way is in the Trash now, restorable by its own id.
         for (const auto& aside : outcome.movedAside)
-            std::cout << "  moved aside to the Trash\t" << displayable(aside.originalURL) << " -> "
-                      << displayable(aside.trashedURL) << "\t(record " << displayable(aside.id) << ")\n";
+            std::cout << "  moved aside to the Trash\t" << displayable(aside.originalPath) << " -> "
+                      << displayable(aside.trashedPath) << "\t(record " << displayable(aside.id) << ")\n";
         if (outcome.result == HistoryRestoreResult::restored) {
             ++restored;
             restoredBytes += outcome.record->sizeBytes;

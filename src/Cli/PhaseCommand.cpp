@@ -19,7 +19,7 @@ namespace cli {
 int runPhase(const Arguments& args)
 {
     ArgumentReader reader(args);
-    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const StorageEngine::Options options = readEngineOptions(reader);
     const bool json = reader.flag("--json");
     if (!reader.ok())
         return reader.usage();
@@ -27,14 +27,14 @@ int runPhase(const Arguments& args)
         return usage("phase takes one name: overview, catalogue, bloat, apps or media");
     const std::string& name = reader.rest().front();
     const bool isAccountHome = options.home.empty();
-    const URL home = isAccountHome ? accountHomeFolder() : options.home;
+    const Path home = isAccountHome ? accountHomeFolder() : options.home;
     const HomeLayout layout = HomeLayout::of(home, isAccountHome);
 
     Json result;
     if (name == "overview") {
         result = toJson(queryDiskOverview(home));
     } else if (name == "catalogue") {
-        result = toJson(scanFourHumanCentricScenarioCards(layout, RunningPrograms::read()));
+        result = toJson(scanCacheCatalogue(layout, RunningPrograms::read()));
     } else if (name == "bloat") {
         result = toJson(scanDeveloperProjectBloats(layout));
     } else if (name == "apps") {

@@ -2,7 +2,7 @@
 
 #include "Cli/RecordJson.h"
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,7 @@ std::string percent(double fraction)
     return std::to_string(static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * 100))) + "%";
 }
 
-std::size_t scannedEntries(const MacStorageScanner& scanner)
+std::size_t scannedEntries(const StorageEngine& scanner)
 {
     std::size_t count = scanner.projectBloats().size() + scanner.largeFiles().size() + scanner.installedApps().size();
     for (const auto& card : scanner.ruleCards())
@@ -72,11 +72,11 @@ std::string fitToColumns(std::string_view text, int columns)
     return std::string(text.substr(0, i));
 }
 
-ProgressLine::ProgressLine(const MacStorageScanner& scanner, Activity activity) : scanner_(scanner), activity_(activity)
+ProgressLine::ProgressLine(const StorageEngine& scanner, Activity activity) : scanner_(scanner), activity_(activity)
 {
     if (quietProgress || !isatty(STDERR_FILENO))
         return;
-    using S = MacStorageScanner;
+    using S = StorageEngine;
     const auto redrawOn = [this](auto signal) {
         QObject::connect(&scanner_, signal, &context_, [this] { scheduleRedraw(); });
     };
@@ -91,10 +91,10 @@ ProgressLine::ProgressLine(const MacStorageScanner& scanner, Activity activity) 
         phaseAfter(&S::projectBloatsChanged, "applications, large files and duplicates");
         redrawOn(&S::scanProgressChanged);
     } else {
-        redrawOn(&S::purgeProcessedCountChanged);
-        redrawOn(&S::purgeTotalCountChanged);
-        redrawOn(&S::purgeFreedSoFarBytesChanged);
-        redrawOn(&S::purgeCurrentItemNameChanged);
+        redrawOn(&S::cleanProcessedCountChanged);
+        redrawOn(&S::cleanTotalCountChanged);
+        redrawOn(&S::cleanFreedSoFarBytesChanged);
+        redrawOn(&S::cleanCurrentItemNameChanged);
     }
     scheduleRedraw();
 }
@@ -115,11 +115,11 @@ std::string ProgressLine::scanText() const
 
 std::string ProgressLine::cleanText() const
 {
-    std::string text = "Cleaning " + std::to_string(scanner_.purgeProcessedCount()) + "/" +
-                       std::to_string(scanner_.purgeTotalCount()) + " · " +
-                       DiskFormat::bytes(scanner_.purgeFreedSoFarBytes()) + " freed";
-    if (!scanner_.purgeCurrentItemName().empty())
-        text += " · " + displayable(scanner_.purgeCurrentItemName());
+    std::string text = "Cleaning " + std::to_string(scanner_.cleanProcessedCount()) + "/" +
+                       std::to_string(scanner_.cleanTotalCount()) + " · " +
+                       DiskFormat::bytes(scanner_.cleanFreedSoFarBytes()) + " freed";
+    if (!scanner_.cleanCurrentItemName().empty())
+        text += " · " + displayable(scanner_.cleanCurrentItemName());
     return text;
 }
 

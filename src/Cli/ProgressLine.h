@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-class MacStorageScanner;
+class StorageEngine;
 
 namespace cli {
 
@@ -25,7 +25,7 @@ class ProgressLine {
     enum class Activity { scan, clean };
 
     // Follows what the engine publishes about `activity` until destroyed.
-    ProgressLine(const MacStorageScanner& scanner, Activity activity);
+    ProgressLine(const StorageEngine& scanner, Activity activity);
     ~ProgressLine();
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
@@ -36,7 +36,7 @@ class ProgressLine {
     void scheduleRedraw();
     void redraw();
 
-    const MacStorageScanner& scanner_;
+    const StorageEngine& scanner_;
     Activity activity_;
     QObject context_; // the connections end with this line
     std::string scanPhase_;

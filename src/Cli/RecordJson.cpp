@@ -120,30 +120,30 @@ Json toJson(const SunburstSlice& s)
 Json toJson(const InstalledAppItem& a)
 {
     auto orphans = Json::array();
-    for (const auto& url : a.orphanURLs)
+    for (const auto& url : a.orphanPaths)
         orphans.push_back(displayable(url));
-    auto uninstallURLs = Json::array();
-    for (const auto& url : a.uninstallURLs)
-        uninstallURLs.push_back(displayable(url));
+    auto uninstallPaths = Json::array();
+    for (const auto& url : a.uninstallPaths)
+        uninstallPaths.push_back(displayable(url));
     return {{"id", displayable(a.id)},
-            {"appURL", displayable(a.appURL)},
+            {"appURL", displayable(a.appPath)},
             {"name", displayable(a.name)},
-            {"bundleId", displayable(a.bundleId)},
+            {"bundleId", displayable(a.appId)},
             {"appSizeBytes", a.appSizeBytes},
             {"orphanURLs", orphans},
             {"orphanSizeBytes", a.orphanSizeBytes},
             {"isSelected", a.isSelected},
             {"kind", std::string(rawValue(a.kind))},
             {"uninstallCommand", displayable(a.uninstallCommand)},
-            {"uninstallURLs", uninstallURLs}};
+            {"uninstallURLs", uninstallPaths}};
 }
 
-Json toJson(const PurgeHistoryRecord& r)
+Json toJson(const CleanHistoryRecord& r)
 {
     return {{"id", displayable(r.id)},
             {"name", displayable(r.name)},
-            {"originalURL", displayable(r.originalURL)},
-            {"trashedURL", displayable(r.trashedURL)},
+            {"originalURL", displayable(r.originalPath)},
+            {"trashedURL", displayable(r.trashedPath)},
             {"sizeBytes", r.sizeBytes},
             {"cleanedAt", isoDate(r.cleanedAt)},
             {"categoryLabel", displayable(r.categoryLabel)}};

@@ -24,7 +24,7 @@ Json toJson(const DuplicateFileGroup& group);
 Json toJson(const LargeFileItem& item);
 Json toJson(const SunburstSlice& slice);
 Json toJson(const InstalledAppItem& app);
-Json toJson(const PurgeHistoryRecord& record);
+Json toJson(const CleanHistoryRecord& record);
 
 template <typename T> Json toJson(const std::vector<T>& list)
 {

@@ -10,10 +10,10 @@ namespace cli {
 
 namespace {
 
-Json scanReport(const MacStorageScanner& scanner)
+Json scanReport(const StorageEngine& scanner)
 {
     Json report;
-    report["home"] = displayable(scanner.homeURL());
+    report["home"] = displayable(scanner.homePath());
     report["overview"] = toJson(scanner.overview());
     report["ruleCards"] = toJson(scanner.ruleCards());
     report["projectBloats"] = toJson(scanner.projectBloats());
@@ -46,13 +46,13 @@ Json scanReport(const MacStorageScanner& scanner)
 int runScan(const Arguments& args)
 {
     ArgumentReader reader(args);
-    const MacStorageScanner::Options options = readEngineOptions(reader);
+    const StorageEngine::Options options = readEngineOptions(reader);
     const bool json = reader.flag("--json");
     reader.expectNothingLeft();
     if (!reader.ok())
         return reader.usage();
 
-    MacStorageScanner scanner(options);
+    StorageEngine scanner(options);
     runScanToCompletion(scanner);
     const Json report = scanReport(scanner);
     printDocument(report, json);

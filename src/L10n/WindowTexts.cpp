@@ -116,11 +116,11 @@ std::string itemCount(AppLanguage language, std::int64_t count)
     return std::to_string(count) + std::string(count == 1 ? podItemTrail(language) : podItemsTrail(language));
 }
 
-std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
+std::string cleanOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
                               std::int64_t freedSoFarBytes)
 {
     const std::string count = std::to_string(processed) + "/" + std::to_string(total);
-    return joined({purgingFast(language), " (", isolatedFigure(count, language), ") · ",
+    return joined({cleaningFast(language), " (", isolatedFigure(count, language), ") · ",
                    isolatedFigure("+" + DiskFormat::bytes(freedSoFarBytes), language)});
 }
 

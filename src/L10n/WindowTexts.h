@@ -41,8 +41,8 @@ std::string projectIdleDays(AppLanguage language, std::int64_t days);
 std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount); // "SHA-256 · 3 clones"
 std::string itemCount(AppLanguage language, std::int64_t count);                // "1 item", "3 items"
 
-// "Purging Fast (3/10) · +1.2 GB"
-std::string purgeOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
+// "Cleaning Fast (3/10) · +1.2 GB"
+std::string cleanOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
                               std::int64_t freedSoFarBytes);
 // "Move to Trash is off: the selected 1.2 GB will be deleted permanently. …"
 std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);

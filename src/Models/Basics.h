@@ -7,5 +7,5 @@
 
 using Int64 = std::int64_t;
 // An absolute file system location: the path's bytes, never re-encoded.
-using URL = std::string;
+using Path = std::string;
 using Date = std::chrono::system_clock::time_point;

@@ -134,7 +134,7 @@ template <> const std::vector<CleanTrustWorkspace>& allCases<CleanTrustWorkspace
     return cases;
 }
 
-CacheSubItem::CacheSubItem(std::string name_, std::string note_, URL url_, Int64 sizeBytes_, std::string safetyLevel_,
+CacheSubItem::CacheSubItem(std::string name_, std::string note_, Path url_, Int64 sizeBytes_, std::string safetyLevel_,
                            std::string verificationDetail_, std::string lastModifiedText_,
                            std::vector<std::string> contentPreview_, bool isSafeDefault_)
     : id(url_), name(std::move(name_)), note(std::move(note_)), url(std::move(url_)), sizeBytes(sizeBytes_),
@@ -215,10 +215,10 @@ Int64 DuplicateFileGroup::totalDuplicateCopiesBytes() const
     return sum;
 }
 
-bool isPlayableMediaURL(std::string_view url)
+bool isPlayableMediaPath(std::string_view url)
 {
     const std::string ext = paths::lowercasedExtension(url);
     return ext == "mp4" || ext == "mov" || ext == "m4v" || ext == "mp3" || ext == "wav" || ext == "m4a";
 }
 
-bool LargeFileItem::isPlayableMedia() const { return isPlayableMediaURL(url); }
+bool LargeFileItem::isPlayableMedia() const { return isPlayableMediaPath(url); }

@@ -57,7 +57,7 @@ bool isRemovedByMovingIt(InstalledAppKind kind);
 bool isRemovedByFullUninstall(InstalledAppKind kind);
 
 // A file the inline player can show: mp4, mov, m4v, mp3, wav or m4a in any letter case.
-bool isPlayableMediaURL(std::string_view url);
+bool isPlayableMediaPath(std::string_view url);
 
 // ---------------------------------------------------------------- records
 
@@ -65,7 +65,7 @@ struct CacheSubItem {
     std::string id; // always url
     std::string name;
     std::string note;
-    URL url;
+    Path url;
     Int64 sizeBytes = 0;
     std::string safetyLevel;
     std::string verificationDetail;
@@ -75,7 +75,7 @@ struct CacheSubItem {
     bool isSelected = false;
 
     CacheSubItem() = default;
-    CacheSubItem(std::string name, std::string note, URL url, Int64 sizeBytes, std::string safetyLevel,
+    CacheSubItem(std::string name, std::string note, Path url, Int64 sizeBytes, std::string safetyLevel,
                  std::string verificationDetail, std::string lastModifiedText, std::vector<std::string> contentPreview,
                  bool isSafeDefault);
 
@@ -121,7 +121,7 @@ struct ProjectBloatItem {
     std::string id;
     std::string projectName;
     std::string artifactType;
-    URL url;
+    Path url;
     std::string displayPath;
     Int64 sizeBytes = 0;
     Int64 daysSinceModified = 0;
@@ -137,7 +137,7 @@ struct ProjectBloatItem {
 
 struct DuplicateFileMember {
     std::string id;
-    URL url;
+    Path url;
     std::string name;
     std::string folderName;
     Int64 sizeBytes = 0;
@@ -164,7 +164,7 @@ struct DuplicateFileGroup {
 
 struct LargeFileItem {
     std::string id;
-    URL url;
+    Path url;
     std::string name;
     std::string displayPath;
     LargeFileCategory category = LargeFileCategory::other;
@@ -187,18 +187,18 @@ struct SunburstSlice {
     Int64 sizeBytes = 0;
     double fraction = 0;
     std::string colorHex;
-    std::optional<URL> url;
+    std::optional<Path> url;
 
     bool operator==(const SunburstSlice&) const = default;
 };
 
 struct InstalledAppItem {
     std::string id;
-    URL appURL;
+    Path appPath;
     std::string name;
-    std::string bundleId;
+    std::string appId;
     Int64 appSizeBytes = 0;
-    std::vector<URL> orphanURLs;
+    std::vector<Path> orphanPaths;
     Int64 orphanSizeBytes = 0;
     bool isSelected = false;
     InstalledAppKind kind = InstalledAppKind::bundle;
@@ -206,7 +206,7 @@ struct InstalledAppItem {
     // administrator's, or another program's); empty when a full uninstall can.
     std::string uninstallCommand;
     // Further things a full uninstall takes along (an AppImage's launcher and icons).
-    std::vector<URL> uninstallURLs;
+    std::vector<Path> uninstallPaths;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
     // What a full uninstall frees: the app itself only when this program may remove it;
@@ -216,40 +216,40 @@ struct InstalledAppItem {
     bool operator==(const InstalledAppItem&) const = default;
 };
 
-struct PurgeHistoryRecord {
+struct CleanHistoryRecord {
     std::string id;
     std::string name;
-    URL originalURL;
-    URL trashedURL;
+    Path originalPath;
+    Path trashedPath;
     Int64 sizeBytes = 0;
     Date cleanedAt{};
     std::string categoryLabel;
     // The clean that made it: every record of one clean has the same.
     std::string cleanID;
-    // What stood at trashedURL when the item got there. A restore takes back only that
+    // What stood at trashedPath when the item got there. A restore takes back only that
     // object, never another that has since taken the name.
     std::optional<FileStamp> trashedEntry;
 
-    bool operator==(const PurgeHistoryRecord&) const = default;
+    bool operator==(const CleanHistoryRecord&) const = default;
 };
 
 // A path with what the scan saw there (nothing recorded: nullopt).
 struct ScannedPath {
-    URL url;
+    Path url;
     std::optional<FileStamp> stamp;
 
     bool operator==(const ScannedPath&) const = default;
 };
 
-// One thing handed to the purge executor: where it is, what the scan measured, what to call it.
+// One thing handed to the clean executor: where it is, what the scan measured, what to call it.
 struct CleanItem {
     CleanItem() = default;
-    CleanItem(URL url, Int64 sizeBytes, std::string name)
+    CleanItem(Path url, Int64 sizeBytes, std::string name)
         : url(std::move(url)), sizeBytes(sizeBytes), name(std::move(name))
     {
     }
 
-    URL url;
+    Path url;
     Int64 sizeBytes = 0;
     std::string name;
     // What the scan saw at `url`. When given, the item is cleaned only while the same

@@ -3,7 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-URL accountHomeFolder()
+Path accountHomeFolder()
 {
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && entry->pw_dir[0])
         return entry->pw_dir;

@@ -4,4 +4,4 @@
 #include "Models/Basics.h"
 
 // From the user database (pw_dir), else /home/<login>.
-URL accountHomeFolder();
+Path accountHomeFolder();

@@ -17,9 +17,9 @@ CleanLock::Folder CleanLock::defaultFolder(const std::string& accountHome)
     return folderFor(::geteuid(), "/run/user", accountHome);
 }
 
-CleanLock::Folder CleanLock::folderFor(uid_t uid, const URL& runtimeBase, const std::string& accountHome)
+CleanLock::Folder CleanLock::folderFor(uid_t uid, const Path& runtimeBase, const std::string& accountHome)
 {
-    const URL runtime = paths::join(runtimeBase, std::to_string(uid));
+    const Path runtime = paths::join(runtimeBase, std::to_string(uid));
     struct stat st;
     if (::lstat(runtime.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
         (st.st_mode & (S_IWGRP | S_IWOTH)) == 0)

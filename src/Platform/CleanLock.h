@@ -25,7 +25,7 @@ class CleanLock {
     static Folder defaultFolder(const std::string& accountHome);
     // `runtimeBase`/<uid> when it is a real folder of that user closed to others, else
     // the account's state folder. The desktop's variables play no part.
-    static Folder folderFor(uid_t uid, const URL& runtimeBase, const std::string& accountHome);
+    static Folder folderFor(uid_t uid, const Path& runtimeBase, const std::string& accountHome);
 
     // Takes the lock, waiting up to `patience` while another holds it; EWOULDBLOCK when
     // it is still held then. A lock file that is a link, not a regular file, not ours or

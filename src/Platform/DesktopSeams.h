@@ -22,15 +22,15 @@ struct CleanFeedback {
 struct WorkspaceService {
     virtual ~WorkspaceService() = default;
     // Opens a file manager window that selects exactly this item.
-    virtual void revealInFileManager(const URL& url) = 0;
+    virtual void revealInFileManager(const Path& url) = 0;
     // Opens the item with its default application; the outcome is not reported.
-    virtual void openWithDefaultApp(const URL& url) = 0;
+    virtual void openWithDefaultApp(const Path& url) = 0;
 };
 
 struct FolderPickerRequest {
-    URL initialFolder; // where the picker opens
-    QString prompt;    // title of the accepting button
-    QString message;   // why the program asks
+    Path initialFolder; // where the picker opens
+    QString prompt;     // title of the accepting button
+    QString message;    // why the program asks
 };
 
 // The folder picker the access manager asks the user through.
@@ -39,5 +39,5 @@ class FolderPicker {
     virtual ~FolderPicker() = default;
     // Blocks until the user picks one folder (its path) or cancels (none). Configured for
     // folders only, single selection, no folder creation and hidden files not shown.
-    virtual std::optional<URL> pickFolder(const FolderPickerRequest& request) = 0;
+    virtual std::optional<Path> pickFolder(const FolderPickerRequest& request) = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "Platform/UserDirs.h"
 
-HomeLayout HomeLayout::of(const URL& home, bool isAccountHome)
+HomeLayout HomeLayout::of(const Path& home, bool isAccountHome)
 {
     HomeLayout layout;
     layout.home = home;
@@ -11,7 +11,7 @@ HomeLayout HomeLayout::of(const URL& home, bool isAccountHome)
     return layout;
 }
 
-const URL* HomeLayout::userDir(const std::string& name) const
+const Path* HomeLayout::userDir(const std::string& name) const
 {
     const auto found = userDirs.find(name);
     return found == userDirs.end() ? nullptr : &found->second;

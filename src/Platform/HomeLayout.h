@@ -10,14 +10,14 @@
 #include <string>
 
 struct HomeLayout {
-    URL home;
+    Path home;
     XdgBaseDirs base;
-    std::map<std::string, URL> userDirs; // "DESKTOP", "DOWNLOAD", ... → folder inside home
+    std::map<std::string, Path> userDirs; // "DESKTOP", "DOWNLOAD", ... → folder inside home
 
     // isAccountHome: `home` is the account's own home folder, so its environment
     // ($XDG_*) describes it. For any other home the defaults below it are used.
-    static HomeLayout of(const URL& home, bool isAccountHome);
+    static HomeLayout of(const Path& home, bool isAccountHome);
 
     // The named folder, when the home's settings name one.
-    const URL* userDir(const std::string& name) const;
+    const Path* userDir(const std::string& name) const;
 };

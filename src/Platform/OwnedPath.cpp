@@ -56,9 +56,9 @@ Result<struct stat> checkPrivateFile(int fd)
     return st;
 }
 
-Status checkFoldersAbove(const URL& path)
+Status checkFoldersAbove(const Path& path)
 {
-    for (URL current = paths::standardized(path);; current = paths::parent(current)) {
+    for (Path current = paths::standardized(path);; current = paths::parent(current)) {
         if (const int err = fault::check(fault::Op::stat, current))
             return Failure{err};
         struct stat st;

@@ -23,7 +23,7 @@ Status checkPrivate(const struct stat& st);
 Result<struct stat> checkPrivateFile(int fd);
 // Every folder from `path` up to "/" belongs to us or to the administrator, and nobody
 // else may rename entries in it (not writable by others, or sticky like /tmp).
-Status checkFoldersAbove(const URL& path);
+Status checkFoldersAbove(const Path& path);
 // Words for a refusal above, or for any other error.
 std::string refusalText(int error);
 

@@ -34,7 +34,7 @@ Result<UniqueFd> PrivateFolder::open(bool create) const
     std::string reached;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         reached = i == 0 ? parts[i] : paths::join(reached, parts[i]);
-        const URL at = paths::join(root, reached);
+        const Path at = paths::join(root, reached);
         auto folder = create ? beneath::makeFolders(rootFolder->get(), reached, at, 0700)
                              : beneath::openFolder(rootFolder->get(), reached, at);
         if (!folder)
@@ -55,13 +55,13 @@ Result<UniqueFd> PrivateFolder::open(bool create) const
 
 std::string PrivateFolder::path() const { return below.empty() ? root : paths::join(root, below); }
 
-PrivateFolder userStateFolder(const URL& accountHome)
+PrivateFolder userStateFolder(const Path& accountHome)
 {
     const char* state = std::getenv("XDG_STATE_HOME");
     if (!state || state[0] != '/')
         return stateFolderInside(accountHome);
     // The nearest folder that exists is the root; what is missing below it gets made.
-    URL root = paths::standardized(state);
+    Path root = paths::standardized(state);
     std::string below = "quillmere";
     struct stat st;
     while (root != "/" && (::stat(root.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
@@ -71,4 +71,4 @@ PrivateFolder userStateFolder(const URL& accountHome)
     return {root, below};
 }
 
-PrivateFolder stateFolderInside(const URL& home) { return {home, ".local/state/quillmere"}; }
+PrivateFolder stateFolderInside(const Path& home) { return {home, ".local/state/quillmere"}; }

@@ -23,6 +23,6 @@ struct PrivateFolder {
 
 // Where the program keeps state that outlives it: $XDG_STATE_HOME/quillmere when that is
 // an absolute path, else accountHome/.local/state/quillmere.
-PrivateFolder userStateFolder(const URL& accountHome);
+PrivateFolder userStateFolder(const Path& accountHome);
 // The same for a home folder given on the command line (tests, --home): inside it.
-PrivateFolder stateFolderInside(const URL& home);
+PrivateFolder stateFolderInside(const Path& home);

@@ -158,7 +158,7 @@ std::string ThumbnailCache::defaultRoot()
     return paths::join(paths::join(home && home[0] ? home : "/", ".cache"), "thumbnails");
 }
 
-std::optional<ThumbnailKey> ThumbnailCache::keyOf(const URL& path)
+std::optional<ThumbnailKey> ThumbnailCache::keyOf(const Path& path)
 {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))

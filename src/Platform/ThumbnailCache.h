@@ -41,7 +41,7 @@ class ThumbnailCache {
     // $XDG_CACHE_HOME/thumbnails, else ~/.cache/thumbnails.
     static std::string defaultRoot();
     // The key of a regular file; nothing for a link, a folder, a pipe or a missing path.
-    static std::optional<ThumbnailKey> keyOf(const URL& path);
+    static std::optional<ThumbnailKey> keyOf(const Path& path);
 
     struct Hit {
         ThumbnailFlavor flavor;

@@ -34,11 +34,11 @@ std::string candidateName(const std::string& name, int attempt)
 }
 
 // The folder a file system is mounted at: the highest ancestor on the same device.
-std::optional<URL> mountPointOf(const URL& path, dev_t device)
+std::optional<Path> mountPointOf(const Path& path, dev_t device)
 {
-    URL current = path;
+    Path current = path;
     while (current != "/") {
-        const URL parent = paths::parent(current);
+        const Path parent = paths::parent(current);
         const auto st = fileops::statNoFollow(parent);
         if (!st)
             return std::nullopt;
@@ -97,20 +97,20 @@ Authorship authorshipOf(const fileops::Place& info)
 
 } // namespace
 
-Trash::Trash(UniqueFd files, UniqueFd info, URL root, URL topdir)
+Trash::Trash(UniqueFd files, UniqueFd info, Path root, Path topdir)
     : files_(std::make_shared<UniqueFd>(std::move(files))), info_(std::make_shared<UniqueFd>(std::move(info))),
       filesPath_(paths::join(root, "files")), infoPath_(paths::join(root, "info")), topdir_(std::move(topdir)),
       swept_(std::make_shared<bool>(false))
 {
 }
 
-Result<Trash> Trash::openBelow(int rootFd, const URL& root, const std::string& relative, URL topdir, bool create)
+Result<Trash> Trash::openBelow(int rootFd, const Path& root, const std::string& relative, Path topdir, bool create)
 {
-    const URL trashRoot = paths::join(root, relative);
+    const Path trashRoot = paths::join(root, relative);
     // What someone threw away is nobody else's business: the folders are made private.
     auto open = [&](const std::string& sub) {
         const std::string inside = relative + "/" + sub;
-        const URL path = paths::join(root, inside);
+        const Path path = paths::join(root, inside);
         return create ? beneath::makeFolders(rootFd, inside, path, 0700) : beneath::openFolder(rootFd, inside, path);
     };
     auto files = open("files");
@@ -125,7 +125,7 @@ Result<Trash> Trash::openBelow(int rootFd, const URL& root, const std::string& r
     return Trash(std::move(*files), std::move(*info), trashRoot, std::move(topdir));
 }
 
-Result<Trash> Trash::openHome(const URL& home, bool create)
+Result<Trash> Trash::openHome(const Path& home, bool create)
 {
     const auto root = beneath::openRoot(home);
     if (!root)
@@ -133,7 +133,7 @@ Result<Trash> Trash::openHome(const URL& home, bool create)
     return openBelow(root->get(), home, kHomeTrash, {}, create);
 }
 
-Result<Trash> Trash::openTopdir(const URL& topdir, bool create)
+Result<Trash> Trash::openTopdir(const Path& topdir, bool create)
 {
     const auto root = beneath::openRoot(topdir);
     if (!root)
@@ -152,9 +152,9 @@ Result<Trash> Trash::openTopdir(const URL& topdir, bool create)
     return openBelow(root->get(), topdir, own, topdir, create);
 }
 
-Result<std::pair<Trash, std::string>> Trash::openHolding(const URL& entryPath, const URL& home)
+Result<std::pair<Trash, std::string>> Trash::openHolding(const Path& entryPath, const Path& home)
 {
-    const URL filesFolder = paths::parent(entryPath);
+    const Path filesFolder = paths::parent(entryPath);
     const std::string name = paths::lastComponent(entryPath);
     if (paths::lastComponent(filesFolder) != "files" || name.empty() || name == "/")
         return Failure{EINVAL};
@@ -165,13 +165,13 @@ Result<std::pair<Trash, std::string>> Trash::openHolding(const URL& entryPath, c
     };
     if (filesFolder == homeFilesFolder(home))
         return pairWith(openHome(home, false));
-    const URL trashRoot = paths::parent(filesFolder);
+    const Path trashRoot = paths::parent(filesFolder);
     if (paths::lastComponent(trashRoot) != ".Trash-" + std::to_string(::getuid()))
         return Failure{EINVAL};
     return pairWith(openTopdir(paths::parent(trashRoot), false));
 }
 
-URL Trash::homeFilesFolder(const URL& home) { return paths::join(paths::join(home, kHomeTrash), "files"); }
+Path Trash::homeFilesFolder(const Path& home) { return paths::join(paths::join(home, kHomeTrash), "files"); }
 
 fileops::Place Trash::entry(const std::string& name) const { return fileops::childOf(files_->get(), filesPath_, name); }
 
@@ -180,14 +180,14 @@ fileops::Place Trash::infoFileOf(const std::string& name) const
     return fileops::childOf(info_->get(), infoPath_, name + kInfoSuffix);
 }
 
-std::string Trash::pathValueFor(const URL& originalPath) const
+std::string Trash::pathValueFor(const Path& originalPath) const
 {
     if (topdir_.empty() || !paths::isSameOrInside(originalPath, topdir_) || originalPath == topdir_)
         return originalPath;
     return topdir_ == "/" ? originalPath.substr(1) : originalPath.substr(topdir_.size() + 1);
 }
 
-Status Trash::reserveName(const std::string& name, const URL& originalPath) const
+Status Trash::reserveName(const std::string& name, const Path& originalPath) const
 {
     sweepStaleInfoFiles();
     return fileops::createFileExclusive(infoFileOf(name),
@@ -242,7 +242,7 @@ void Trash::sweepStaleInfoFiles() const
     }
 }
 
-Result<URL> Trash::moveIn(const fileops::Place& item, const std::string& name) const
+Result<Path> Trash::moveIn(const fileops::Place& item, const std::string& name) const
 {
     if (const Status reserved = reserveName(name, item.path); !reserved)
         return reserved;
@@ -254,16 +254,16 @@ Result<URL> Trash::moveIn(const fileops::Place& item, const std::string& name) c
     return destination.path;
 }
 
-Result<URL> Trash::moveInUnderFreeName(const fileops::Place& item, const std::string& name) const
+Result<Path> Trash::moveInUnderFreeName(const fileops::Place& item, const std::string& name) const
 {
-    Result<URL> moved = Failure{EEXIST};
+    Result<Path> moved = Failure{EEXIST};
     // Only a taken name is worth another try.
     for (int attempt = 1; attempt <= 10000 && !moved && moved.error() == EEXIST; ++attempt)
         moved = moveIn(item, candidateName(name, attempt));
     return moved;
 }
 
-Result<std::string> Trash::makeFolderFor(const URL& originalPath, const std::string& name) const
+Result<std::string> Trash::makeFolderFor(const Path& originalPath, const std::string& name) const
 {
     for (int attempt = 1; attempt <= 10000; ++attempt) {
         const std::string candidate = candidateName(name, attempt);
@@ -298,7 +298,7 @@ Result<std::vector<FolderEntryStamp>> Trash::entries(int maxLevel) const
     return out;
 }
 
-Result<URL> Trash::trashItem(const fileops::Place& item, const URL& home)
+Result<Path> Trash::trashItem(const fileops::Place& item, const Path& home)
 {
     if (const int err = fault::check(fault::Op::trashCall, item.path))
         return Failure{err};

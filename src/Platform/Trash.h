@@ -26,28 +26,28 @@ class Trash {
   public:
     // The home trash. `create` makes its missing folders, private to the user; without it,
     // a missing info/ is allowed (the trash can be looked at and emptied, not filled).
-    static Result<Trash> openHome(const URL& home, bool create = true);
+    static Result<Trash> openHome(const Path& home, bool create = true);
     // The per-user trash of the file system mounted at `topdir`; used only when it is a
     // real folder owned by the user.
-    static Result<Trash> openTopdir(const URL& topdir, bool create = true);
+    static Result<Trash> openTopdir(const Path& topdir, bool create = true);
     // The trash whose files/ folder directly holds `entryPath`, and the entry's name there.
-    static Result<std::pair<Trash, std::string>> openHolding(const URL& entryPath, const URL& home);
+    static Result<std::pair<Trash, std::string>> openHolding(const Path& entryPath, const Path& home);
 
     // Where the home trash keeps its entries, whether or not it exists.
-    static URL homeFilesFolder(const URL& home);
+    static Path homeFilesFolder(const Path& home);
 
-    const URL& filesFolder() const { return filesPath_; }
-    const URL& infoFolder() const { return infoPath_; }
+    const Path& filesFolder() const { return filesPath_; }
+    const Path& infoFolder() const { return infoPath_; }
     fileops::Place entry(const std::string& name) const;
 
     // Moves the item to files/<name> with its info file. EEXIST when the name is taken,
     // so the caller can choose another way. Returns the new location.
-    Result<URL> moveIn(const fileops::Place& item, const std::string& name) const;
+    Result<Path> moveIn(const fileops::Place& item, const std::string& name) const;
     // Like moveIn, under the first free name among `name`, `name.2`, `name.3`...
-    Result<URL> moveInUnderFreeName(const fileops::Place& item, const std::string& name) const;
+    Result<Path> moveInUnderFreeName(const fileops::Place& item, const std::string& name) const;
     // An empty folder files/<free name> whose info file names `originalPath`, for
     // children that are moved in one by one. Returns the name it got.
-    Result<std::string> makeFolderFor(const URL& originalPath, const std::string& name) const;
+    Result<std::string> makeFolderFor(const Path& originalPath, const std::string& name) const;
     // Removes an entry's info file (after a restore or a deletion).
     void forget(const std::string& name) const;
 
@@ -66,7 +66,7 @@ class Trash {
     // home trash's file system, else into its own file system's `$topdir/.Trash-$uid`
     // when that file system is mounted inside the home. Nothing outside the home gets a
     // trash: EXDEV then. Returns where the item went.
-    static Result<URL> trashItem(const fileops::Place& item, const URL& home);
+    static Result<Path> trashItem(const fileops::Place& item, const Path& home);
 
     // Info file text: "Path=" percent-encoded path bytes, "DeletionDate=" local time, and
     // a line that marks the file as written by this program.
@@ -75,23 +75,23 @@ class Trash {
     static std::string percentDecode(const std::string& text);
 
   private:
-    Trash(UniqueFd files, UniqueFd info, URL root, URL topdir);
-    static Result<Trash> openBelow(int rootFd, const URL& root, const std::string& relative, URL topdir, bool create);
+    Trash(UniqueFd files, UniqueFd info, Path root, Path topdir);
+    static Result<Trash> openBelow(int rootFd, const Path& root, const std::string& relative, Path topdir, bool create);
 
     // What an info file says for `originalPath`: absolute in the home trash, relative
     // to the topdir in a topdir trash (so the disk may be mounted elsewhere).
-    std::string pathValueFor(const URL& originalPath) const;
+    std::string pathValueFor(const Path& originalPath) const;
     fileops::Place infoFileOf(const std::string& name) const;
     // Reserves files/<name> for `originalPath` by creating its info file.
-    Status reserveName(const std::string& name, const URL& originalPath) const;
+    Status reserveName(const std::string& name, const Path& originalPath) const;
     // Info files this program wrote whose entry is gone (a clean killed between the
     // reservation and the move) are removed before the first new reservation.
     void sweepStaleInfoFiles() const;
 
     std::shared_ptr<UniqueFd> files_;
     std::shared_ptr<UniqueFd> info_;
-    URL filesPath_;
-    URL infoPath_;
-    URL topdir_; // empty for the home trash
+    Path filesPath_;
+    Path infoPath_;
+    Path topdir_; // empty for the home trash
     std::shared_ptr<bool> swept_;
 };

@@ -30,9 +30,9 @@ bool isSingleComponent(std::string_view text)
            text.find('\0') == std::string_view::npos;
 }
 
-std::string bundleIdentifier(const URL& appURL, const std::string& name)
+std::string bundleIdentifier(const Path& appPath, const std::string& name)
 {
-    const auto id = plist::topLevelString(paths::join(appURL, "Contents/Info.plist"), "CFBundleIdentifier");
+    const auto id = plist::topLevelString(paths::join(appPath, "Contents/Info.plist"), "CFBundleIdentifier");
     return id && isSingleComponent(*id) ? *id : name;
 }
 
@@ -62,7 +62,7 @@ std::vector<std::vector<std::string>> leftoverLocations(const std::string& name,
 
 // Something exists at the location, reached through real folders only: a linked
 // Containers/<id> must not let another tree be measured and offered for removal.
-bool existsWithoutLinks(const URL& home, const std::vector<std::string>& components, URL& path)
+bool existsWithoutLinks(const Path& home, const std::vector<std::string>& components, Path& path)
 {
     path = home;
     for (std::size_t i = 0; i < components.size(); ++i) {
@@ -76,21 +76,21 @@ bool existsWithoutLinks(const URL& home, const std::vector<std::string>& compone
     return true;
 }
 
-void collectLeftovers(const URL& home, InstalledAppItem& app)
+void collectLeftovers(const Path& home, InstalledAppItem& app)
 {
     // Without an identifier, id equals name and several locations coincide; each folder
     // is listed and counted once, or its size would double and a clean would visit it twice.
-    std::set<URL> probed;
-    for (const auto& components : leftoverLocations(app.name, app.bundleId)) {
+    std::set<Path> probed;
+    for (const auto& components : leftoverLocations(app.name, app.appId)) {
         const bool usable = std::all_of(components.begin(), components.end(),
                                         [](const std::string& c) { return isSingleComponent(c); });
-        URL path;
+        Path path;
         if (!usable || !existsWithoutLinks(home, components, path) || !probed.insert(path).second)
             continue;
         // Measured as reached from the home: nothing on a mount in it is measured or offered.
         const Int64 size = directorySize(path, kSizingDepth, home);
         if (size > kMinimumLeftoverBytes) {
-            app.orphanURLs.push_back(path);
+            app.orphanPaths.push_back(path);
             app.orphanSizeBytes += size;
         }
     }
@@ -98,7 +98,7 @@ void collectLeftovers(const URL& home, InstalledAppItem& app)
 
 } // namespace
 
-std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications)
+std::vector<InstalledAppItem> scanMacBundles(const Path& home, const Path& applications)
 {
     std::vector<InstalledAppItem> apps;
     const auto children = DirectoryWalker::list(applications);
@@ -111,11 +111,11 @@ std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& ap
         if (isNeverListed(name))
             continue;
         InstalledAppItem app;
-        app.appURL = paths::join(applications, child.name);
-        app.id = app.appURL;
+        app.appPath = paths::join(applications, child.name);
+        app.id = app.appPath;
         app.name = name;
-        app.bundleId = bundleIdentifier(app.appURL, name);
-        app.appSizeBytes = directorySize(app.appURL, kSizingDepth, applications);
+        app.appId = bundleIdentifier(app.appPath, name);
+        app.appSizeBytes = directorySize(app.appPath, kSizingDepth, applications);
         if (app.appSizeBytes <= kMinimumBundleBytes)
             continue;
         collectLeftovers(home, app);
@@ -127,10 +127,10 @@ std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& ap
     return apps;
 }
 
-std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const URL& applications,
+std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const Path& applications,
                                                 const LinuxAppRoots& linuxRoots)
 {
-    std::vector<InstalledAppItem> apps = scanAppsWithOrphans(layout.home, applications);
+    std::vector<InstalledAppItem> apps = scanMacBundles(layout.home, applications);
     for (auto& app : scanLinuxApps(layout, linuxRoots))
         apps.push_back(std::move(app));
     std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {

@@ -7,12 +7,12 @@
 #include <vector>
 
 // Largest (bundle plus leftovers) first.
-std::vector<InstalledAppItem> scanAppsWithOrphans(const URL& home, const URL& applications);
+std::vector<InstalledAppItem> scanMacBundles(const Path& home, const Path& applications);
 
 struct HomeLayout;
 struct LinuxAppRoots;
 
 // The bundles of the Applications folder and the applications installed the Linux ways
 // (Flatpak, Snap, AppImage, Steam), with Flatpak leftovers; largest first.
-std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const URL& applications,
+std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const Path& applications,
                                                 const LinuxAppRoots& linuxRoots);

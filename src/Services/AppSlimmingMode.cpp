@@ -1,7 +1,7 @@
 // Selection adjustments the app workspace's mode switch asks for.
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
-void MacStorageScanner::deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted)
+void StorageEngine::deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted)
 {
     std::vector<InstalledAppItem> apps = installedApps_;
     bool changed = false;
@@ -14,12 +14,12 @@ void MacStorageScanner::deselectInstalledAppsWhere(const std::function<bool(cons
         setInstalledApps(std::move(apps));
 }
 
-void MacStorageScanner::deselectInstalledAppsWithoutLeftovers()
+void StorageEngine::deselectInstalledAppsWithoutLeftovers()
 {
     deselectInstalledAppsWhere([](const InstalledAppItem& app) { return app.orphanSizeBytes == 0; });
 }
 
-void MacStorageScanner::deselectLeftoverFoldersForFullUninstall()
+void StorageEngine::deselectLeftoverFoldersForFullUninstall()
 {
     deselectInstalledAppsWhere(
         [](const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; });

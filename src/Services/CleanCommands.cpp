@@ -2,7 +2,7 @@
 // hands them to the executor and, when the clean ends, drops what was cleaned.
 #include "Platform/Trash.h"
 #include "Services/CleanedPathFilter.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <QPointer>
 
@@ -17,15 +17,15 @@ constexpr const char* kLauncherSuffix = " 启动项与图标";
 // Each leftover's share of the total the scan measured for all of them.
 Int64 leftoverShare(const InstalledAppItem& app)
 {
-    return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
+    return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanPaths.size()), 1);
 }
 
 // The leftovers that went are no longer listed, and the app is unselected.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
 {
     const Int64 share = leftoverShare(app);
-    std::erase_if(app.orphanURLs, [&](const URL& url) { return cleaned.count(url) > 0; });
-    app.orphanSizeBytes = share * Int64(app.orphanURLs.size());
+    std::erase_if(app.orphanPaths, [&](const Path& url) { return cleaned.count(url) > 0; });
+    app.orphanSizeBytes = share * Int64(app.orphanPaths.size());
     app.isSelected = false;
 }
 
@@ -33,18 +33,18 @@ void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cl
 
 // ---------------------------------------------------------------- what each command cleans
 
-CleanItem MacStorageScanner::scannedItem(const URL& url, Int64 sizeBytes, std::string name) const
+CleanItem StorageEngine::scannedItem(const Path& url, Int64 sizeBytes, std::string name) const
 {
     CleanItem item{url, sizeBytes, std::move(name)};
     if (const auto stamp = scannedStamps_.find(url); stamp != scannedStamps_.end())
         item.scanned = stamp->second;
     // Emptying the Trash takes only what the scan measured in it.
-    if (url == Trash::homeFilesFolder(homeURL_))
+    if (url == Trash::homeFilesFolder(homePath_))
         item.trashEntries = scannedTrashEntries_;
     return item;
 }
 
-std::vector<CleanItem> MacStorageScanner::selectedSafeCacheItems() const
+std::vector<CleanItem> StorageEngine::selectedSafeCacheItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& card : ruleCards_)
@@ -54,7 +54,7 @@ std::vector<CleanItem> MacStorageScanner::selectedSafeCacheItems() const
     return items;
 }
 
-std::vector<CleanItem> MacStorageScanner::selectedProjectBloatItems() const
+std::vector<CleanItem> StorageEngine::selectedProjectBloatItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& bloat : projectBloats_)
@@ -63,7 +63,7 @@ std::vector<CleanItem> MacStorageScanner::selectedProjectBloatItems() const
     return items;
 }
 
-std::vector<CleanItem> MacStorageScanner::selectedDuplicateItems() const
+std::vector<CleanItem> StorageEngine::selectedDuplicateItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& group : duplicateGroups_) {
@@ -86,7 +86,7 @@ std::vector<CleanItem> MacStorageScanner::selectedDuplicateItems() const
     return items;
 }
 
-std::vector<CleanItem> MacStorageScanner::selectedLargeFileItems() const
+std::vector<CleanItem> StorageEngine::selectedLargeFileItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& file : largeFiles_)
@@ -95,32 +95,32 @@ std::vector<CleanItem> MacStorageScanner::selectedLargeFileItems() const
     return items;
 }
 
-std::vector<CleanItem> MacStorageScanner::selectedAppItems(bool cleanOrphansOnly) const
+std::vector<CleanItem> StorageEngine::selectedAppItems(bool cleanOrphansOnly) const
 {
     std::vector<CleanItem> items;
     for (const auto& app : installedApps_) {
         if (!app.isSelected)
             continue;
         if (!cleanOrphansOnly && isRemovedByMovingIt(app.kind)) {
-            items.push_back(scannedItem(app.appURL, app.appSizeBytes, app.name));
+            items.push_back(scannedItem(app.appPath, app.appSizeBytes, app.name));
             if (app.kind == InstalledAppKind::flatpakLeftover)
                 continue; // its cache lies inside the folder that goes
-            for (const auto& extra : app.uninstallURLs)
+            for (const auto& extra : app.uninstallPaths)
                 items.push_back(scannedItem(extra, 0, app.name + kLauncherSuffix));
         }
-        for (const auto& orphan : app.orphanURLs)
+        for (const auto& orphan : app.orphanPaths)
             items.push_back(scannedItem(orphan, leftoverShare(app), app.name + kLeftoverSuffix));
         // After its caches: the tool removes the app itself, its deploy folder and all.
         if (!cleanOrphansOnly && app.kind == InstalledAppKind::flatpakUser) {
-            CleanItem removal{app.appURL, app.appSizeBytes, app.name};
-            removal.userFlatpakId = app.bundleId;
+            CleanItem removal{app.appPath, app.appSizeBytes, app.name};
+            removal.userFlatpakId = app.appId;
             items.push_back(std::move(removal));
         }
     }
     return items;
 }
 
-std::vector<CleanItem> MacStorageScanner::masterSmartSelectedItems() const
+std::vector<CleanItem> StorageEngine::masterSmartSelectedItems() const
 {
     // Not de-duplicated: a file listed twice is found gone the second time and frees 0.
     std::vector<CleanItem> items = selectedSafeCacheItems();
@@ -131,28 +131,28 @@ std::vector<CleanItem> MacStorageScanner::masterSmartSelectedItems() const
 
 // ---------------------------------------------------------------- pruning after a clean
 
-void MacStorageScanner::pruneSafeCaches(const std::set<std::string>& cleaned)
+void StorageEngine::pruneSafeCaches(const std::set<std::string>& cleaned)
 {
     auto cards = ruleCards_;
     dropCleaned(cards, cleaned);
     setRuleCards(std::move(cards));
 }
 
-void MacStorageScanner::pruneProjectBloats(const std::set<std::string>& cleaned)
+void StorageEngine::pruneProjectBloats(const std::set<std::string>& cleaned)
 {
     auto bloats = projectBloats_;
     dropCleaned(bloats, cleaned);
     setProjectBloats(std::move(bloats));
 }
 
-void MacStorageScanner::pruneDuplicates(const std::set<std::string>& cleaned)
+void StorageEngine::pruneDuplicates(const std::set<std::string>& cleaned)
 {
     auto groups = duplicateGroups_;
     dropCleaned(groups, cleaned);
     setDuplicateGroups(std::move(groups));
 }
 
-void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
+void StorageEngine::pruneLargeFiles(const std::set<std::string>& cleaned)
 {
     auto files = largeFiles_;
     dropCleaned(files, cleaned);
@@ -163,84 +163,84 @@ void MacStorageScanner::pruneLargeFiles(const std::set<std::string>& cleaned)
 
 namespace {
 // The completion step holds the engine weakly: it may be gone when the clean ends.
-template <typename Prune> MacStorageScanner::CleanedPathsHandler whileAlive(MacStorageScanner* engine, Prune prune)
+template <typename Prune> StorageEngine::CleanedPathsHandler whileAlive(StorageEngine* engine, Prune prune)
 {
-    return [weak = QPointer<MacStorageScanner>(engine), prune](const std::set<std::string>& cleaned) {
-        if (MacStorageScanner* alive = weak.data())
+    return [weak = QPointer<StorageEngine>(engine), prune](const std::set<std::string>& cleaned) {
+        if (StorageEngine* alive = weak.data())
             prune(*alive, cleaned);
     };
 }
 } // namespace
 
-void MacStorageScanner::purgeSelectedSafeCaches()
+void StorageEngine::cleanSelectedSafeCaches()
 {
-    executeAnimatedPurge(selectedSafeCacheItems(), "已核实纯缓存",
-                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneSafeCaches(p); }));
+    startClean(selectedSafeCacheItems(), "已核实纯缓存",
+               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneSafeCaches(p); }));
 }
 
-void MacStorageScanner::purgeSelectedProjectBloats()
+void StorageEngine::cleanSelectedProjectBloats()
 {
-    executeAnimatedPurge(selectedProjectBloatItems(), "闲置工程依赖",
-                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneProjectBloats(p); }));
+    startClean(selectedProjectBloatItems(), "闲置工程依赖",
+               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneProjectBloats(p); }));
 }
 
-void MacStorageScanner::purgeSelectedDuplicates()
+void StorageEngine::cleanSelectedDuplicates()
 {
-    executeAnimatedPurge(selectedDuplicateItems(), "重复文件克隆副本",
-                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneDuplicates(p); }));
+    startClean(selectedDuplicateItems(), "重复文件克隆副本",
+               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneDuplicates(p); }));
 }
 
-void MacStorageScanner::purgeSelectedLargeFiles()
+void StorageEngine::cleanSelectedLargeFiles()
 {
-    executeAnimatedPurge(selectedLargeFileItems(), "大体积文件",
-                         whileAlive(this, [](MacStorageScanner& e, const auto& p) { e.pruneLargeFiles(p); }));
+    startClean(selectedLargeFileItems(), "大体积文件",
+               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneLargeFiles(p); }));
 }
 
-void MacStorageScanner::uninstallSelectedApps(bool cleanOrphansOnly)
+void StorageEngine::uninstallSelectedApps(bool cleanOrphansOnly)
 {
     if (!cleanOrphansOnly) {
         // An app whose bundle stayed (no write access to its folder), or that its tool did not
         // remove, stays listed. One that an administrator or another program removes stays
         // too, without the caches that went.
-        executeAnimatedPurge(selectedAppItems(false), "应用及残留文件",
-                             whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
-                                 auto apps = e.installedApps_;
-                                 dropCleaned(apps, p);
-                                 for (auto& app : apps)
-                                     if (app.isSelected && !isRemovedByMovingIt(app.kind))
-                                         dropCleanedLeftovers(app, p);
-                                 e.setInstalledApps(std::move(apps));
-                             }));
+        startClean(selectedAppItems(false), "应用及残留文件",
+                   whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
+                       auto apps = e.installedApps_;
+                       dropCleaned(apps, p);
+                       for (auto& app : apps)
+                           if (app.isSelected && !isRemovedByMovingIt(app.kind))
+                               dropCleanedLeftovers(app, p);
+                       e.setInstalledApps(std::move(apps));
+                   }));
         return;
     }
-    executeAnimatedPurge(selectedAppItems(true), "应用关联缓存",
-                         whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
-                             auto apps = e.installedApps_;
-                             for (auto& app : apps)
-                                 if (app.isSelected)
-                                     dropCleanedLeftovers(app, p);
-                             e.setInstalledApps(std::move(apps));
-                         }));
+    startClean(selectedAppItems(true), "应用关联缓存",
+               whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
+                   auto apps = e.installedApps_;
+                   for (auto& app : apps)
+                       if (app.isSelected)
+                           dropCleanedLeftovers(app, p);
+                   e.setInstalledApps(std::move(apps));
+               }));
 }
 
-void MacStorageScanner::purgeAllMasterSmartSelected()
+void StorageEngine::cleanAllMasterSmartSelected()
 {
-    executeAnimatedPurge(masterSmartSelectedItems(), "全盘已核验安全项",
-                         whileAlive(this, [](MacStorageScanner& e, const std::set<std::string>& p) {
-                             e.pruneSafeCaches(p);
-                             e.pruneProjectBloats(p);
-                             e.pruneDuplicates(p);
-                             e.pruneLargeFiles(p);
-                         }));
+    startClean(masterSmartSelectedItems(), "全盘已核验安全项",
+               whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
+                   e.pruneSafeCaches(p);
+                   e.pruneProjectBloats(p);
+                   e.pruneDuplicates(p);
+                   e.pruneLargeFiles(p);
+               }));
 }
 
-void MacStorageScanner::revealInFileManager(const URL& url)
+void StorageEngine::revealInFileManager(const Path& url)
 {
     if (workspaceService_)
         workspaceService_->revealInFileManager(url);
 }
 
-void MacStorageScanner::openWithDefaultApp(const URL& url)
+void StorageEngine::openWithDefaultApp(const Path& url)
 {
     if (workspaceService_)
         workspaceService_->openWithDefaultApp(url);

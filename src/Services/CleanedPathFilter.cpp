@@ -43,7 +43,7 @@ void dropCleaned(std::vector<LargeFileItem>& files, const CleanedPaths& cleaned)
 
 void dropCleaned(std::vector<InstalledAppItem>& apps, const CleanedPaths& cleaned)
 {
-    eraseCleaned(apps, cleaned, [](const InstalledAppItem& app) { return app.appURL; });
+    eraseCleaned(apps, cleaned, [](const InstalledAppItem& app) { return app.appPath; });
 }
 
 void dropCleaned(std::vector<DuplicateFileGroup>& groups, const CleanedPaths& cleaned)

@@ -29,7 +29,7 @@ std::string singleFileLine(std::string_view name) { return "单文件：" + std:
 
 } // namespace preview
 
-std::vector<std::string> buildTopContentPreview(const URL& url, std::string_view within)
+std::vector<std::string> buildTopContentPreview(const Path& url, std::string_view within)
 {
     const auto kind = kindAtPath(url, within);
     if (!kind)

@@ -29,4 +29,4 @@ std::string singleFileLine(std::string_view name);
 // Up to four lines naming the largest of the first children of a folder ("name (size)"),
 // or the one line of a file; nothing for a location that is gone. With `within`, url is
 // reached from that folder as directorySize reaches it.
-std::vector<std::string> buildTopContentPreview(const URL& url, std::string_view within = {});
+std::vector<std::string> buildTopContentPreview(const Path& url, std::string_view within = {});

@@ -7,7 +7,7 @@
 
 #include <unordered_set>
 
-Int64 directorySize(const URL& url, int maxDepth, std::string_view within)
+Int64 directorySize(const Path& url, int maxDepth, std::string_view within)
 {
     const auto kind = kindAtPath(url, within);
     if (!kind || *kind == DirectoryWalker::Kind::symlink)

@@ -10,4 +10,4 @@
 // names counts once, as du counts it. With `within`, url is reached from that folder
 // as a walk's root is (see DirectoryWalker::Options::within): met links or mounts
 // measure nothing.
-Int64 directorySize(const URL& url, int maxDepth, std::string_view within = {});
+Int64 directorySize(const Path& url, int maxDepth, std::string_view within = {});

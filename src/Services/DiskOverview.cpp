@@ -89,7 +89,7 @@ namespace {
 // What the home trash holds, entry by entry through its opened folder (two levels deep,
 // as the overview has always measured it). A trash reached through a link, or on another
 // file system mounted in the home, would measure another disk: it counts nothing.
-Int64 homeTrashBytes(const URL& home)
+Int64 homeTrashBytes(const Path& home)
 {
     if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
         return 0;
@@ -103,9 +103,9 @@ Int64 homeTrashBytes(const URL& home)
 
 } // namespace
 
-DiskOverview queryDiskOverview(const URL& home) { return queryDiskOverview(home, &queryRootVolume); }
+DiskOverview queryDiskOverview(const Path& home) { return queryDiskOverview(home, &queryRootVolume); }
 
-DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery)
+DiskOverview queryDiskOverview(const Path& home, const VolumeQuery& volumeQuery)
 {
     constexpr Int64 kFallbackTotal = 228LL << 30;
     constexpr Int64 kFallbackAvailable = 65LL << 30;

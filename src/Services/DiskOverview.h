@@ -19,6 +19,6 @@ using VolumeQuery = std::function<std::optional<VolumeInfo>()>;
 // The root file system: statvfs("/") and its device's label (else the device's name).
 std::optional<VolumeInfo> queryRootVolume();
 
-DiskOverview queryDiskOverview(const URL& home);
+DiskOverview queryDiskOverview(const Path& home);
 // What the volume query leaves unknown takes the fixed fallbacks.
-DiskOverview queryDiskOverview(const URL& home, const VolumeQuery& volumeQuery);
+DiskOverview queryDiskOverview(const Path& home, const VolumeQuery& volumeQuery);

@@ -33,21 +33,21 @@ struct DigestHash {
 // Keys in order of first appearance, each with the candidates that produced it.
 template <typename Key, typename Hash = std::hash<Key>> class OrderedGroups {
   public:
-    void add(const Key& key, const URL& url)
+    void add(const Key& key, const Path& url)
     {
         auto [it, inserted] = index_.try_emplace(key, groups_.size());
         if (inserted)
             groups_.push_back({key, {}});
         groups_[it->second].second.push_back(url);
     }
-    const std::vector<std::pair<Key, std::vector<URL>>>& groups() const { return groups_; }
+    const std::vector<std::pair<Key, std::vector<Path>>>& groups() const { return groups_; }
 
   private:
     std::unordered_map<Key, std::size_t, Hash> index_;
-    std::vector<std::pair<Key, std::vector<URL>>> groups_;
+    std::vector<std::pair<Key, std::vector<Path>>> groups_;
 };
 
-std::optional<std::string> fingerprintInto(const URL& url, Int64 fileSize, char* buffer, ReadStats* stats)
+std::optional<std::string> fingerprintInto(const Path& url, Int64 fileSize, char* buffer, ReadStats* stats)
 {
     const auto file = ReadOnlyFile::open(url);
     if (!file)
@@ -77,7 +77,7 @@ std::size_t characterCount(const std::string& path)
         std::count_if(path.begin(), path.end(), [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
 }
 
-Date modificationDate(const URL& url)
+Date modificationDate(const Path& url)
 {
     struct stat st;
     if (lstat(url.c_str(), &st) != 0)
@@ -86,10 +86,10 @@ Date modificationDate(const URL& url)
 }
 
 // Sizes are what each copy occupies on disk: what removing one frees.
-DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls, Int64 size, const URL& home)
+DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<Path> urls, Int64 size, const Path& home)
 {
     std::stable_sort(urls.begin(), urls.end(),
-                     [](const URL& a, const URL& b) { return characterCount(a) < characterCount(b); });
+                     [](const Path& a, const Path& b) { return characterCount(a) < characterCount(b); });
     DuplicateFileGroup group;
     group.id = "dup-" + Sha256::hex(digest, 5);
     group.title = paths::lastComponent(urls.front());
@@ -112,7 +112,7 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<URL> urls
 
 } // namespace
 
-const Candidates::Bucket* Candidates::add(const URL& url, const struct stat& st)
+const Candidates::Bucket* Candidates::add(const Path& url, const struct stat& st)
 {
     if (!filesSeen_.insert({st.st_dev, st.st_ino}).second)
         return nullptr;
@@ -124,7 +124,7 @@ const Candidates::Bucket* Candidates::add(const URL& url, const struct stat& st)
     return &buckets_[it->second];
 }
 
-std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats)
+std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const Path& home, ReadStats* stats)
 {
     std::vector<DuplicateFileGroup> groups;
     std::vector<char> fingerprintBuffer(kFingerprintSpan);
@@ -160,7 +160,7 @@ std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const U
 
 } // namespace duplicates
 
-std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize, duplicates::ReadStats* stats)
+std::optional<std::string> fastFileFingerprint(const Path& url, Int64 fileSize, duplicates::ReadStats* stats)
 {
     std::vector<char> buffer(duplicates::kFingerprintSpan);
     return duplicates::fingerprintInto(url, fileSize, buffer.data(), stats);

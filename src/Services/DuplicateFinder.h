@@ -34,11 +34,11 @@ class Candidates {
     struct Bucket {
         Int64 size = 0;      // logical
         Int64 allocated = 0; // st_blocks × 512
-        std::vector<URL> urls;
+        std::vector<Path> urls;
     };
 
     // The bucket the file went to; nullptr for another name of a file already added.
-    const Bucket* add(const URL& url, const struct stat& st);
+    const Bucket* add(const Path& url, const struct stat& st);
     // Buckets in the order their first file was found.
     const std::vector<Bucket>& buckets() const { return buckets_; }
 
@@ -49,9 +49,9 @@ class Candidates {
 };
 
 // Groups of byte-identical files, sorted by reclaimable bytes (stable) and capped at 30.
-std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const URL& home, ReadStats* stats = nullptr);
+std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const Path& home, ReadStats* stats = nullptr);
 
 } // namespace duplicates
 
 // "<size>-<16 hex digits>" over the first 32 KiB and, above 64 KiB, the last 32 KiB.
-std::optional<std::string> fastFileFingerprint(const URL& url, Int64 fileSize, duplicates::ReadStats* stats = nullptr);
+std::optional<std::string> fastFileFingerprint(const Path& url, Int64 fileSize, duplicates::ReadStats* stats = nullptr);

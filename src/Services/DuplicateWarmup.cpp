@@ -27,7 +27,7 @@ DuplicateWarmup::~DuplicateWarmup()
         thread_.join();
 }
 
-void DuplicateWarmup::sameSize(const URL& url, Int64 size)
+void DuplicateWarmup::sameSize(const Path& url, Int64 size)
 {
     if (!thread_.joinable())
         return;
@@ -53,12 +53,12 @@ void DuplicateWarmup::run()
     }
 }
 
-void DuplicateWarmup::warm(const URL& url, Int64 size)
+void DuplicateWarmup::warm(const Path& url, Int64 size)
 {
     const auto print = fastFileFingerprint(url, size);
     if (!print)
         return;
-    std::vector<URL>& alike = fingerprints_[size][*print];
+    std::vector<Path>& alike = fingerprints_[size][*print];
     alike.push_back(url);
     if (alike.size() < 2)
         return;

@@ -24,18 +24,18 @@ class DuplicateWarmup {
     DuplicateWarmup& operator=(const DuplicateWarmup&) = delete;
 
     // A file that shares its logical size with another candidate.
-    void sameSize(const URL& url, Int64 size);
+    void sameSize(const Path& url, Int64 size);
 
   private:
     void run();
-    void warm(const URL& url, Int64 size);
+    void warm(const Path& url, Int64 size);
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<std::pair<URL, Int64>> pending_;
+    std::deque<std::pair<Path, Int64>> pending_;
     bool stopping_ = false;
     // Per size, the files met per fingerprint (the thread's own).
-    std::map<Int64, std::map<std::string, std::vector<URL>>> fingerprints_;
+    std::map<Int64, std::map<std::string, std::vector<Path>>> fingerprints_;
     Int64 wholeBytesAsked_ = 0;
     std::thread thread_;
 };

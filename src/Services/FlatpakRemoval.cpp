@@ -37,7 +37,7 @@ bool isFlatpakAppId(std::string_view id)
     return parts + 1 >= 3;
 }
 
-URL flatpakInstallationOf(const URL& appFolder) { return paths::parent(paths::parent(appFolder)); }
+Path flatpakInstallationOf(const Path& appFolder) { return paths::parent(paths::parent(appFolder)); }
 
 std::vector<std::string> userUninstallArguments(const std::string& id)
 {
@@ -46,7 +46,7 @@ std::vector<std::string> userUninstallArguments(const std::string& id)
     return {"flatpak", "uninstall", "--user", "--noninteractive", id};
 }
 
-ToolRun uninstallUserFlatpak(const URL& installation, const std::string& id)
+ToolRun uninstallUserFlatpak(const Path& installation, const std::string& id)
 {
     if (!isFlatpakAppId(id))
         return {ToolRun::Outcome::notStarted, EINVAL};

@@ -14,9 +14,9 @@
 bool isFlatpakAppId(std::string_view id);
 
 // The installation folder an app's folder (<installation>/app/<id>) belongs to.
-URL flatpakInstallationOf(const URL& appFolder);
+Path flatpakInstallationOf(const Path& appFolder);
 
 std::vector<std::string> userUninstallArguments(const std::string& id);
 
 // Runs the uninstall for `id` on the installation at `installation`; the id must pass isFlatpakAppId.
-ToolRun uninstallUserFlatpak(const URL& installation, const std::string& id);
+ToolRun uninstallUserFlatpak(const Path& installation, const std::string& id);

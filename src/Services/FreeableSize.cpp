@@ -5,7 +5,7 @@
 
 #include <unordered_map>
 
-Int64 freeableSize(const URL& url, int maxDepth)
+Int64 freeableSize(const Path& url, int maxDepth)
 {
     const auto kind = kindAtPath(url);
     if (!kind || *kind == DirectoryWalker::Kind::symlink)

@@ -5,4 +5,4 @@
 
 #include "Models/StorageModels.h"
 
-Int64 freeableSize(const URL& url, int maxDepth);
+Int64 freeableSize(const Path& url, int maxDepth);

@@ -133,7 +133,7 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
 {
-    const URL& home = layout.home;
+    const Path& home = layout.home;
     std::size_t homeLength = home.size();
     if (homeLength > 1 && home.back() == '/')
         --homeLength;
@@ -179,7 +179,7 @@ PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
 SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
                               const std::vector<ProjectBloatItem>& bloats,
                               const std::unordered_set<std::string>& installedAppNames,
-                              const std::unordered_set<URL>& applicationFiles)
+                              const std::unordered_set<Path>& applicationFiles)
 {
     // An application (an AppImage) is listed with the applications, never as a file to
     // delete; it leaves the list before the cap so it never takes a large file's place.
@@ -198,7 +198,7 @@ SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector
     return {std::move(slices), std::move(largeFiles), std::move(findings.duplicateGroups)};
 }
 
-SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
+SunburstResult scanSunburstLargeFilesAndDuplicates(const Path& home, const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames)
 {
@@ -209,7 +209,7 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
                                                    const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames,
-                                                   const std::unordered_set<URL>& applicationFiles)
+                                                   const std::unordered_set<Path>& applicationFiles)
 {
     return finishSunburst(walkPersonalFolders(layout), cards, bloats, installedAppNames, applicationFiles);
 }

@@ -16,7 +16,7 @@ using SunburstResult =
 // The chart weighs the cards and artefacts found before; installedAppNames (lower case)
 // mark installers of applications that are already installed. The same as
 // finishSunburst(walkPersonalFolders(home), ...).
-SunburstResult scanSunburstLargeFilesAndDuplicates(const URL& home, const std::vector<SafeCacheRuleCard>& cards,
+SunburstResult scanSunburstLargeFilesAndDuplicates(const Path& home, const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames);
 
@@ -28,7 +28,7 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
                                                    const std::vector<SafeCacheRuleCard>& cards,
                                                    const std::vector<ProjectBloatItem>& bloats,
                                                    const std::unordered_set<std::string>& installedAppNames,
-                                                   const std::unordered_set<URL>& applicationFiles);
+                                                   const std::unordered_set<Path>& applicationFiles);
 
 // The walk alone, which needs nothing from the other phases and so may run beside them.
 struct PersonalFolderFindings {
@@ -45,4 +45,4 @@ PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout);
 SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
                               const std::vector<ProjectBloatItem>& bloats,
                               const std::unordered_set<std::string>& installedAppNames,
-                              const std::unordered_set<URL>& applicationFiles);
+                              const std::unordered_set<Path>& applicationFiles);

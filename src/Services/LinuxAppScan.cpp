@@ -36,29 +36,29 @@ constexpr std::size_t kMaxMetadataBytes = 1u << 20;
 struct Look {
     HomeReader& reader;
 
-    bool isFolder(const URL& path) const { return reader.isFolder(path); }
+    bool isFolder(const Path& path) const { return reader.isFolder(path); }
     // The folder's entries; none when it cannot be read.
-    std::vector<DirectoryWalker::Child> entriesOf(const URL& folder) const
+    std::vector<DirectoryWalker::Child> entriesOf(const Path& folder) const
     {
         auto listed = reader.list(folder);
         return listed ? *std::move(listed) : std::vector<DirectoryWalker::Child>{};
     }
-    std::vector<std::string> childFolders(const URL& folder) const;
-    std::string text(const URL& file) const
+    std::vector<std::string> childFolders(const Path& folder) const;
+    std::string text(const Path& file) const
     {
         auto content = reader.readSmallFile(file, kMaxMetadataBytes);
         return content ? *std::move(content) : std::string();
     }
-    KeyFile keyFile(const URL& file) const { return KeyFile::parse(text(file)); }
-    std::optional<URL> siblingTarget(const URL& link) const;
-    Int64 allocatedSizeOf(const URL& file) const
+    KeyFile keyFile(const Path& file) const { return KeyFile::parse(text(file)); }
+    std::optional<Path> siblingTarget(const Path& link) const;
+    Int64 allocatedSizeOf(const Path& file) const
     {
         const auto st = reader.stat(file);
         return st && S_ISREG(st->st_mode) ? allocatedBytes(*st) : 0;
     }
 };
 
-std::vector<std::string> Look::childFolders(const URL& folder) const
+std::vector<std::string> Look::childFolders(const Path& folder) const
 {
     std::vector<std::string> names;
     for (auto& child : entriesOf(folder))
@@ -68,37 +68,37 @@ std::vector<std::string> Look::childFolders(const URL& folder) const
 }
 
 // Where a link in `folder` points, when it names a sibling folder ("active" → "<commit>").
-std::optional<URL> Look::siblingTarget(const URL& link) const
+std::optional<Path> Look::siblingTarget(const Path& link) const
 {
     const auto name = reader.readLink(link);
     if (!name || !isSingleComponent(*name))
         return std::nullopt;
-    const URL sibling = paths::join(paths::parent(link), *name);
-    return isFolder(sibling) ? std::optional<URL>(sibling) : std::nullopt;
+    const Path sibling = paths::join(paths::parent(link), *name);
+    return isFolder(sibling) ? std::optional<Path>(sibling) : std::nullopt;
 }
 
 // Adds each existing folder that holds enough to matter to the app's leftovers.
-void addLeftovers(const Look& look, InstalledAppItem& app, const std::vector<URL>& candidates)
+void addLeftovers(const Look& look, InstalledAppItem& app, const std::vector<Path>& candidates)
 {
-    for (const URL& folder : candidates) {
+    for (const Path& folder : candidates) {
         if (!look.isFolder(folder) ||
-            std::find(app.orphanURLs.begin(), app.orphanURLs.end(), folder) != app.orphanURLs.end())
+            std::find(app.orphanPaths.begin(), app.orphanPaths.end(), folder) != app.orphanPaths.end())
             continue;
         const Int64 size = directorySize(folder, kLeftoverDepth);
         if (size > kMinimumLeftoverBytes) {
-            app.orphanURLs.push_back(folder);
+            app.orphanPaths.push_back(folder);
             app.orphanSizeBytes += size;
         }
     }
 }
 
-InstalledAppItem makeApp(InstalledAppKind kind, const URL& appURL, std::string name, std::string id, Int64 size)
+InstalledAppItem makeApp(InstalledAppKind kind, const Path& appPath, std::string name, std::string id, Int64 size)
 {
     InstalledAppItem app;
-    app.id = appURL;
-    app.appURL = appURL;
+    app.id = appPath;
+    app.appPath = appPath;
     app.name = std::move(name);
-    app.bundleId = std::move(id);
+    app.appId = std::move(id);
     app.appSizeBytes = size;
     app.kind = kind;
     return app;
@@ -107,7 +107,7 @@ InstalledAppItem makeApp(InstalledAppKind kind, const URL& appURL, std::string n
 // ---------------------------------------------------------------- Flatpak
 
 struct Installation {
-    URL folder;
+    Path folder;
     InstalledAppKind kind;
     std::string uninstallOption; // "--user", "--system", "--installation=<name>"
 };
@@ -136,7 +136,7 @@ std::vector<Installation> flatpakInstallations(const Look& look, const HomeLayou
 
 // The deployed commit of an app: app/<id>/<arch>/<branch>/active, for the first arch and
 // branch that has one.
-std::optional<URL> activeDeploy(const Look& look, const URL& appFolder)
+std::optional<Path> activeDeploy(const Look& look, const Path& appFolder)
 {
     for (const auto& arch : look.childFolders(appFolder))
         for (const auto& branch : look.childFolders(paths::join(appFolder, arch)))
@@ -146,7 +146,7 @@ std::optional<URL> activeDeploy(const Look& look, const URL& appFolder)
     return std::nullopt;
 }
 
-std::string flatpakName(const Look& look, const URL& deploy, const std::string& id)
+std::string flatpakName(const Look& look, const Path& deploy, const std::string& id)
 {
     const KeyFile launcher = look.keyFile(paths::join(deploy, "export/share/applications/" + id + ".desktop"));
     if (auto name = launcher.value("Desktop Entry", "Name"); name && !name->empty())
@@ -158,7 +158,7 @@ void scanFlatpaks(const Look& look, const HomeLayout& layout, const LinuxAppRoot
                   std::vector<InstalledAppItem>& apps, std::set<std::string>& installedIds, bool& everyInstallationRead)
 {
     for (const auto& installation : flatpakInstallations(look, layout, roots)) {
-        const URL appsFolder = paths::join(installation.folder, "app");
+        const Path appsFolder = paths::join(installation.folder, "app");
         if (!look.isFolder(installation.folder))
             continue; // no such installation
         const auto ids = look.reader.list(appsFolder);
@@ -172,7 +172,7 @@ void scanFlatpaks(const Look& look, const HomeLayout& layout, const LinuxAppRoot
                 continue;
             const std::string& id = entry.name;
             installedIds.insert(id);
-            const URL appFolder = paths::join(appsFolder, id);
+            const Path appFolder = paths::join(appsFolder, id);
             const auto deploy = activeDeploy(look, appFolder);
             if (!deploy)
                 continue;
@@ -192,11 +192,11 @@ void scanFlatpaks(const Look& look, const HomeLayout& layout, const LinuxAppRoot
 void scanFlatpakLeftovers(const Look& look, const HomeLayout& layout, const std::set<std::string>& installedIds,
                           std::vector<InstalledAppItem>& apps)
 {
-    const URL varApp = paths::join(layout.home, ".var/app");
+    const Path varApp = paths::join(layout.home, ".var/app");
     for (const auto& id : look.childFolders(varApp)) {
         if (installedIds.count(id))
             continue;
-        const URL folder = paths::join(varApp, id);
+        const Path folder = paths::join(varApp, id);
         const Int64 whole = directorySize(folder, kDeployDepth);
         InstalledAppItem leftover = makeApp(InstalledAppKind::flatpakLeftover, folder, id, id, 0);
         addLeftovers(look, leftover, {paths::join(folder, "cache")});
@@ -221,7 +221,7 @@ void scanSnaps(const Look& look, const HomeLayout& layout, const LinuxAppRoots& 
     for (const auto& name : look.childFolders(roots.snapMount)) {
         if (name == "bin")
             continue; // the folder of command links
-        const URL mount = paths::join(roots.snapMount, name);
+        const Path mount = paths::join(roots.snapMount, name);
         const auto revision = look.siblingTarget(paths::join(mount, "current"));
         if (!revision)
             continue;
@@ -237,8 +237,8 @@ void scanSnaps(const Look& look, const HomeLayout& layout, const LinuxAppRoots& 
         InstalledAppItem app =
             makeApp(InstalledAppKind::snap, mount, title != meta.end() ? title->second : name, name, size);
         app.uninstallCommand = "sudo snap remove " + name;
-        const URL userData = paths::join(layout.home, "snap/" + name);
-        std::vector<URL> caches{paths::join(userData, "common/.cache")};
+        const Path userData = paths::join(layout.home, "snap/" + name);
+        std::vector<Path> caches{paths::join(userData, "common/.cache")};
         for (const auto& userRevision : look.childFolders(userData))
             if (userRevision != "common")
                 caches.push_back(paths::join(userData, userRevision + "/.cache"));
@@ -250,12 +250,12 @@ void scanSnaps(const Look& look, const HomeLayout& layout, const LinuxAppRoots& 
 // ---------------------------------------------------------------- AppImage
 
 struct Launcher {
-    URL desktopFile;
+    Path desktopFile;
     std::string program;
     std::string hash; // appimagekit_<hash>-<Name>.desktop
 };
 
-std::vector<Launcher> appImageLaunchers(const Look& look, const URL& applications)
+std::vector<Launcher> appImageLaunchers(const Look& look, const Path& applications)
 {
     std::vector<Launcher> launchers;
     constexpr std::string_view kPrefix = "appimagekit_";
@@ -265,7 +265,7 @@ std::vector<Launcher> appImageLaunchers(const Look& look, const URL& application
         const auto dash = file.name.find('-', kPrefix.size());
         if (dash == std::string::npos)
             continue;
-        const URL path = paths::join(applications, file.name);
+        const Path path = paths::join(applications, file.name);
         launchers.push_back(
             {path, launcherProgram(look.keyFile(path)), file.name.substr(kPrefix.size(), dash - kPrefix.size())});
     }
@@ -273,14 +273,14 @@ std::vector<Launcher> appImageLaunchers(const Look& look, const URL& application
 }
 
 // Icons the desktop integration installed for a launcher: icons/{hicolor,default}/<size>/apps/appimagekit_<hash>_*.
-std::vector<URL> appImageIcons(const Look& look, const URL& icons, const std::string& hash)
+std::vector<Path> appImageIcons(const Look& look, const Path& icons, const std::string& hash)
 {
-    std::vector<URL> found;
+    std::vector<Path> found;
     const std::string prefix = "appimagekit_" + hash + "_";
     for (const char* theme : {"hicolor", "default"}) {
-        const URL themeFolder = paths::join(icons, theme);
+        const Path themeFolder = paths::join(icons, theme);
         for (const auto& size : look.childFolders(themeFolder)) {
-            const URL apps = paths::join(paths::join(themeFolder, size), "apps");
+            const Path apps = paths::join(paths::join(themeFolder, size), "apps");
             for (const auto& file : look.entriesOf(apps))
                 if (file.kind == Kind::regular && file.name.starts_with(prefix))
                     found.push_back(paths::join(apps, file.name));
@@ -291,10 +291,10 @@ std::vector<URL> appImageIcons(const Look& look, const URL& icons, const std::st
 
 // The folders an AppImage's program keeps caches in, guessed from its name: the part
 // before a version ("Obsidian-1.5.3.AppImage" → Obsidian, obsidian).
-std::vector<URL> appImageCaches(const HomeLayout& layout, const std::string& name)
+std::vector<Path> appImageCaches(const HomeLayout& layout, const std::string& name)
 {
     const std::string stem = name.substr(0, name.find_first_of("-_. "));
-    std::vector<URL> caches;
+    std::vector<Path> caches;
     if (!isSingleComponent(stem))
         return caches;
     for (const std::string& candidate : {stem, paths::asciiLower(stem)}) {
@@ -307,18 +307,18 @@ std::vector<URL> appImageCaches(const HomeLayout& layout, const std::string& nam
 
 void scanAppImages(const Look& look, const HomeLayout& layout, std::vector<InstalledAppItem>& apps)
 {
-    std::vector<URL> folders{paths::join(layout.home, "Applications"), paths::join(layout.home, "AppImages"),
-                             paths::join(layout.home, "Downloads"), paths::join(layout.home, ".local/bin")};
-    if (const URL* downloads = layout.userDir("DOWNLOAD"))
+    std::vector<Path> folders{paths::join(layout.home, "Applications"), paths::join(layout.home, "AppImages"),
+                              paths::join(layout.home, "Downloads"), paths::join(layout.home, ".local/bin")};
+    if (const Path* downloads = layout.userDir("DOWNLOAD"))
         folders.push_back(*downloads);
     const std::vector<Launcher> launchers = appImageLaunchers(look, paths::join(layout.base.data, "applications"));
     std::unordered_set<FileIdentity, FileIdentityHash> seen; // a folder named twice is looked at once
-    for (const URL& folder : folders) {
+    for (const Path& folder : folders) {
         const auto folderStat = look.reader.stat(folder);
         if (!folderStat || !S_ISDIR(folderStat->st_mode) || !seen.insert(FileIdentity::of(*folderStat)).second)
             continue;
         for (const auto& file : look.entriesOf(folder)) {
-            const URL path = paths::join(folder, file.name);
+            const Path path = paths::join(folder, file.name);
             const Int64 size = file.kind == Kind::regular ? look.allocatedSizeOf(path) : 0;
             if (size <= kMinimumAppBytes || !appmeta::isAppImage(look.reader, path))
                 continue;
@@ -328,9 +328,9 @@ void scanAppImages(const Look& look, const HomeLayout& layout, std::vector<Insta
             InstalledAppItem app = makeApp(InstalledAppKind::appImage, path, name, name, size);
             for (const auto& launcher : launchers)
                 if (launcher.program == path) {
-                    app.uninstallURLs.push_back(launcher.desktopFile);
+                    app.uninstallPaths.push_back(launcher.desktopFile);
                     for (auto& icon : appImageIcons(look, paths::join(layout.base.data, "icons"), launcher.hash))
-                        app.uninstallURLs.push_back(std::move(icon));
+                        app.uninstallPaths.push_back(std::move(icon));
                 }
             addLeftovers(look, app, appImageCaches(layout, name));
             apps.push_back(std::move(app));
@@ -342,9 +342,9 @@ void scanAppImages(const Look& look, const HomeLayout& layout, std::vector<Insta
 
 void scanSteamGames(const Look& look, const HomeLayout& layout, std::vector<InstalledAppItem>& apps)
 {
-    for (const URL& steam : {paths::join(layout.base.data, "Steam"),
-                             paths::join(layout.home, ".var/app/com.valvesoftware.Steam/.local/share/Steam")}) {
-        const URL library = paths::join(steam, "steamapps");
+    for (const Path& steam : {paths::join(layout.base.data, "Steam"),
+                              paths::join(layout.home, ".var/app/com.valvesoftware.Steam/.local/share/Steam")}) {
+        const Path library = paths::join(steam, "steamapps");
         if (!look.isFolder(steam))
             continue;
         for (const auto& file : look.entriesOf(library)) {
@@ -358,7 +358,7 @@ void scanSteamGames(const Look& look, const HomeLayout& layout, std::vector<Inst
             const std::string appid = field("appid"), installdir = field("installdir");
             if (!isSingleComponent(appid) || !isSingleComponent(installdir))
                 continue;
-            const URL folder = paths::join(library, "common/" + installdir);
+            const Path folder = paths::join(library, "common/" + installdir);
             if (!look.isFolder(folder))
                 continue;
             Int64 size = 0;

@@ -12,10 +12,10 @@ struct HomeLayout;
 
 // The system-wide places; tests point them at generated trees.
 struct LinuxAppRoots {
-    URL systemFlatpak = "/var/lib/flatpak";
-    URL flatpakInstallations = "/etc/flatpak/installations.d"; // *.conf naming further installations
-    URL snapMount = "/snap";
-    URL snapd = "/var/lib/snapd";
+    Path systemFlatpak = "/var/lib/flatpak";
+    Path flatpakInstallations = "/etc/flatpak/installations.d"; // *.conf naming further installations
+    Path snapMount = "/snap";
+    Path snapd = "/var/lib/snapd";
 
     // No machine-wide places at all.
     static LinuxAppRoots none() { return {{}, {}, {}, {}}; }

@@ -488,7 +488,7 @@ std::string_view firstComponent(const Rule& rule) { return text::split(rule.patt
 
 std::span<const Rule> rules() { return allRules(); }
 
-URL baseFolder(Base base, const Places& places)
+Path baseFolder(Base base, const Places& places)
 {
     switch (base) {
     case Base::cache:
@@ -548,7 +548,7 @@ class Expansion {
 
   private:
     // The names a component stands for below a folder, each with whether it varies.
-    static std::vector<std::pair<std::string, bool>> chosen(int folder, const URL& path, std::string_view component,
+    static std::vector<std::pair<std::string, bool>> chosen(int folder, const Path& path, std::string_view component,
                                                             bool last)
     {
         std::vector<std::pair<std::string, bool>> names;
@@ -576,7 +576,7 @@ class Expansion {
 std::vector<Location> expand(const Rule& rule, const Places& places)
 {
     // The base folder is reached from the home without meeting a link, like every folder below it.
-    const URL base = baseFolder(rule.base, places);
+    const Path base = baseFolder(rule.base, places);
     HomeReader home(places.home);
     if (!paths::isSameOrInside(base, places.home))
         return {};

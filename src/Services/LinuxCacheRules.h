@@ -17,10 +17,10 @@ namespace linuxcache {
 
 // The folders rules hang from, already resolved for the home being scanned.
 struct Places {
-    URL home;
-    URL cache;  // $XDG_CACHE_HOME or home/.cache
-    URL config; // $XDG_CONFIG_HOME or home/.config
-    URL data;   // $XDG_DATA_HOME or home/.local/share
+    Path home;
+    Path cache;  // $XDG_CACHE_HOME or home/.cache
+    Path config; // $XDG_CONFIG_HOME or home/.config
+    Path data;   // $XDG_DATA_HOME or home/.local/share
 };
 
 enum class Base { home, cache, config, data };
@@ -67,12 +67,12 @@ std::span<const Rule> rules();
 
 // One place a rule found on disk.
 struct Location {
-    URL path;
+    Path path;
     std::vector<std::string> parts; // the varying components, in pattern order
     std::string belowProfile;       // browser profile rules: the folders after the profile
 };
 
-URL baseFolder(Base base, const Places& places);
+Path baseFolder(Base base, const Places& places);
 
 // Every existing place matching the rule, reached through real folders only (a link in
 // any component is never followed): names found on disk in byte-wise order, alternatives

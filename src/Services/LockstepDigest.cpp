@@ -31,7 +31,7 @@ struct Slot {
 // of a class has one, the class passes the whole hole in one step.
 class LockstepBatch {
   public:
-    LockstepBatch(const URL* urls, std::size_t count, std::vector<std::vector<char>>& buffers, ReadStats* stats)
+    LockstepBatch(const Path* urls, std::size_t count, std::vector<std::vector<char>>& buffers, ReadStats* stats)
         : buffers_(buffers), slots_(count), stats_(stats)
     {
         if (buffers_.size() < count)
@@ -56,7 +56,7 @@ class LockstepBatch {
     }
 
   private:
-    bool open(std::size_t index, const URL& url)
+    bool open(std::size_t index, const Path& url)
     {
         auto file = ReadOnlyFile::open(url);
         if (!file)
@@ -189,7 +189,7 @@ class LockstepBatch {
 
 } // namespace
 
-std::vector<std::optional<Sha256::Digest>> LockstepDigester::digest(const std::vector<URL>& urls, ReadStats* stats)
+std::vector<std::optional<Sha256::Digest>> LockstepDigester::digest(const std::vector<Path>& urls, ReadStats* stats)
 {
     std::vector<std::optional<Sha256::Digest>> digests(urls.size());
     for (std::size_t start = 0; start < urls.size(); start += kLockstepBatch)
@@ -197,7 +197,7 @@ std::vector<std::optional<Sha256::Digest>> LockstepDigester::digest(const std::v
     return digests;
 }
 
-void LockstepDigester::digestBatch(const URL* urls, std::size_t count, std::optional<Sha256::Digest>* out,
+void LockstepDigester::digestBatch(const Path* urls, std::size_t count, std::optional<Sha256::Digest>* out,
                                    ReadStats* stats)
 {
     LockstepBatch(urls, count, buffers_, stats).digestInto(out);

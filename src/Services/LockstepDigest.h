@@ -21,10 +21,10 @@ inline constexpr std::size_t kFullHashChunk = 1024 * 1024;
 class LockstepDigester {
   public:
     // One digest per url, in order; nullopt for a file that could not be opened or read.
-    std::vector<std::optional<Sha256::Digest>> digest(const std::vector<URL>& urls, ReadStats* stats);
+    std::vector<std::optional<Sha256::Digest>> digest(const std::vector<Path>& urls, ReadStats* stats);
 
   private:
-    void digestBatch(const URL* urls, std::size_t count, std::optional<Sha256::Digest>* out, ReadStats* stats);
+    void digestBatch(const Path* urls, std::size_t count, std::optional<Sha256::Digest>* out, ReadStats* stats);
 
     std::vector<std::vector<char>> buffers_; // one per batch slot, reused for every batch
 };

@@ -25,11 +25,11 @@ constexpr std::array<Folder, 4> kLargeFileFolders{{
 std::vector<WalkRoot> rootsOf(const HomeLayout& layout, std::span<const Folder> folders, std::string_view below)
 {
     std::vector<WalkRoot> candidates;
-    const auto under = [&](const URL& folder) { return below.empty() ? folder : paths::join(folder, below); };
+    const auto under = [&](const Path& folder) { return below.empty() ? folder : paths::join(folder, below); };
     for (const Folder& folder : folders)
         candidates.push_back({under(paths::join(layout.home, folder.fixedName)), std::string(folder.label)});
     for (const Folder& folder : folders)
-        if (const URL* named = layout.userDir(std::string(folder.namedFolder)))
+        if (const Path* named = layout.userDir(std::string(folder.namedFolder)))
             candidates.push_back({under(*named), std::string(folder.label)});
     return distinctRoots(candidates);
 }

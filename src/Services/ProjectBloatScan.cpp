@@ -48,7 +48,7 @@ const Artefact* artefactNamed(std::string_view name)
 
 // Whole days since the project folder itself last changed; a date that cannot be read
 // counts as now, a date in the future as 0.
-Int64 daysSinceProjectChanged(const URL& project)
+Int64 daysSinceProjectChanged(const Path& project)
 {
     const Date now = std::chrono::system_clock::now();
     struct stat st;
@@ -57,7 +57,7 @@ Int64 daysSinceProjectChanged(const URL& project)
     return calendar::wholeDaysBetween(contentModificationDate(st), now);
 }
 
-ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artefact, Int64 size)
+ProjectBloatItem makeItem(const Path& home, const Path& url, const Artefact& artefact, Int64 size)
 {
     const std::string project = paths::lastComponent(paths::parent(url));
     const Int64 days = daysSinceProjectChanged(paths::parent(url));
@@ -88,14 +88,14 @@ ProjectBloatItem makeItem(const URL& home, const URL& url, const Artefact& artef
 
 } // namespace
 
-std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home)
+std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const Path& home)
 {
     return scanDeveloperProjectBloats(HomeLayout::of(home, false));
 }
 
 std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layout)
 {
-    const URL& home = layout.home;
+    const Path& home = layout.home;
     std::vector<ProjectBloatItem> items;
     DirectoryWalker::Options options;
     options.skipPackages = true; // hidden entries stay: .venv and .next are artefacts

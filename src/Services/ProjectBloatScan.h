@@ -12,4 +12,4 @@ struct HomeLayout;
 // the names the home's desktop gives those folders.
 std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const HomeLayout& layout);
 // The same for a home that is not the account's own.
-std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const URL& home);
+std::vector<ProjectBloatItem> scanDeveloperProjectBloats(const Path& home);

@@ -9,7 +9,7 @@
 #include "Platform/Trash.h"
 #include "Platform/TreeTally.h"
 #include "Services/DiskOverview.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <QUuid>
 
@@ -18,12 +18,12 @@
 namespace {
 
 using fileops::Place;
-using ItemRestore = MacStorageScanner::ItemRestore;
+using ItemRestore = StorageEngine::ItemRestore;
 
 // Moves `from` to `to`, where something already stands: that occupant goes to the
 // Trash first (with its own info file) and comes back when the move fails. What went
 // aside is added to `restore`.
-bool replaceKeepingOccupant(const Place& from, const Place& to, const URL& home, ItemRestore& restore)
+bool replaceKeepingOccupant(const Place& from, const Place& to, const Path& home, ItemRestore& restore)
 {
     const auto occupant = fileops::stat(to);
     if (!occupant)
@@ -55,7 +55,7 @@ bool isTheTrashedObject(const std::optional<FileStamp>& expected, const struct s
     return !expected || expected->isUnchangedIn(stampOf(st));
 }
 
-bool moveBack(const Place& from, const Place& to, const URL& home, ItemRestore& restore)
+bool moveBack(const Place& from, const Place& to, const Path& home, ItemRestore& restore)
 {
     const auto occupant = fileops::stat(to);
     if (!occupant && occupant.error() == ENOENT)
@@ -65,7 +65,7 @@ bool moveBack(const Place& from, const Place& to, const URL& home, ItemRestore& 
 
 // The restored item and whatever was cleaned inside it (found gone because it went with
 // its folder) are on disk again; the next scan may list them.
-void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original)
+void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const Path& original)
 {
     std::erase_if(cleaned, [&](const std::string& path) { return paths::isSameOrInside(path, original); });
 }
@@ -74,7 +74,7 @@ void forgetCleanedPathsUnder(std::set<std::string>& cleaned, const URL& original
 // again (an app re-created its cache, or only some children went to the Trash).
 // Children that cannot go back stay in the Trash, under the folder's info file, and
 // the restore is only partial.
-ItemRestore mergeBack(const Trash& trash, const std::string& entryName, const Place& target, const URL& home)
+ItemRestore mergeBack(const Trash& trash, const std::string& entryName, const Place& target, const Path& home)
 {
     ItemRestore restore;
     const Place entry = trash.entry(entryName);
@@ -103,9 +103,9 @@ std::string newRecordID() { return QUuid::createUuid().toString(QUuid::WithoutBr
 
 } // namespace
 
-MacStorageScanner::ItemRestore MacStorageScanner::restoreTrashedItem(const URL& trashed, const URL& original,
-                                                                     const URL& home, const std::vector<URL>& roots,
-                                                                     const std::optional<FileStamp>& expected)
+StorageEngine::ItemRestore StorageEngine::restoreTrashedItem(const Path& trashed, const Path& original,
+                                                             const Path& home, const std::vector<Path>& roots,
+                                                             const std::optional<FileStamp>& expected)
 {
     ItemRestore restore;
     const auto holding = Trash::openHolding(trashed, home);
@@ -144,48 +144,48 @@ MacStorageScanner::ItemRestore MacStorageScanner::restoreTrashedItem(const URL& 
     return restore;
 }
 
-std::vector<PurgeHistoryRecord> MacStorageScanner::recordMovedAside(const ItemRestore& restore,
-                                                                    const PurgeHistoryRecord& madeWayFor) const
+std::vector<CleanHistoryRecord> StorageEngine::recordMovedAside(const ItemRestore& restore,
+                                                                const CleanHistoryRecord& madeWayFor) const
 {
-    std::vector<PurgeHistoryRecord> records;
+    std::vector<CleanHistoryRecord> records;
     if (restore.movedAside.empty())
         return records;
     const std::string cleanID = newRecordID();
     for (const auto& aside : restore.movedAside) {
         Int64 bytes = 0;
-        if (const auto holding = Trash::openHolding(aside.trashedAt, homeURL_))
+        if (const auto holding = Trash::openHolding(aside.trashedAt, homePath_))
             bytes = tallyTree(holding->first.entry(holding->second)).bytes;
         records.push_back({newRecordID(), paths::lastComponent(aside.original), aside.original, aside.trashedAt, bytes,
                            std::chrono::system_clock::now(), madeWayFor.categoryLabel, cleanID, aside.entry});
     }
-    (void)PurgeHistoryLog::forHome(homeURL_).appendRecords(records);
+    (void)CleanHistoryLog::forHome(homePath_).appendRecords(records);
     return records;
 }
 
-Result<CleanLock> MacStorageScanner::lockForRestore()
+Result<CleanLock> StorageEngine::lockForRestore()
 {
     // This engine's own clean holds the lock in its background task: no need to wait for it.
-    auto lock = isPurgingAnimation_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
+    auto lock = isCleaning_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
     // A lock that cannot be taken stops the restore too, like any failed restore: silently.
     if (!lock && lock.error() == EWOULDBLOCK)
-        setLastPurgeBanner(std::string(kAnotherCleanRunningBanner));
+        setLastCleanBanner(std::string(kAnotherCleanRunningBanner));
     return lock;
 }
 
-void MacStorageScanner::restoreSingleRecord(const std::string& id)
+void StorageEngine::restoreSingleRecord(const std::string& id)
 {
-    const auto found = std::find_if(recentPurgeRecords_.begin(), recentPurgeRecords_.end(),
-                                    [&](const PurgeHistoryRecord& record) { return record.id == id; });
-    if (found == recentPurgeRecords_.end())
+    const auto found = std::find_if(recentCleanRecords_.begin(), recentCleanRecords_.end(),
+                                    [&](const CleanHistoryRecord& record) { return record.id == id; });
+    if (found == recentCleanRecords_.end())
         return;
-    const PurgeHistoryRecord record = *found;
+    const CleanHistoryRecord record = *found;
     const auto lock = lockForRestore();
     if (!lock)
         return;
     const ItemRestore restore =
-        restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry);
-    const std::vector<PurgeHistoryRecord> aside = recordMovedAside(restore, record);
-    auto history = recentPurgeRecords_;
+        restoreTrashedItem(record.trashedPath, record.originalPath, homePath_, cleanRoots(), record.trashedEntry);
+    const std::vector<CleanHistoryRecord> aside = recordMovedAside(restore, record);
+    auto history = recentCleanRecords_;
     // What went aside is the newest move: first in the list, restorable like any record.
     history.insert(history.begin(), aside.begin(), aside.end());
     for (const auto& made : aside)
@@ -193,32 +193,32 @@ void MacStorageScanner::restoreSingleRecord(const std::string& id)
     if (restore.result != ItemRestore::Result::restored) {
         // Not back, or not all of it: the record stays, for what still waits in the Trash.
         if (!aside.empty())
-            setRecentPurgeRecords(std::move(history));
+            setRecentCleanRecords(std::move(history));
         if (restore.isBack()) {
-            forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
-            setOverview(queryDiskOverview(homeURL_));
+            forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalPath);
+            setOverview(queryDiskOverview(homePath_));
             startInstantScan();
         }
         return;
     }
     logRestored({record.id});
 
-    forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
+    forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalPath);
     recordSequence_.erase(record.id);
     if (cleanFeedback_)
         cleanFeedback_->performLevelChangeHaptic();
-    std::erase_if(history, [&](const PurgeHistoryRecord& kept) { return kept.id == record.id; });
-    setRecentPurgeRecords(std::move(history));
+    std::erase_if(history, [&](const CleanHistoryRecord& kept) { return kept.id == record.id; });
+    setRecentCleanRecords(std::move(history));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
-    setLastPurgeBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
-                       paths::lastComponent(paths::parent(record.originalURL)));
-    setOverview(queryDiskOverview(homeURL_));
+    setLastCleanBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
+                       paths::lastComponent(paths::parent(record.originalPath)));
+    setOverview(queryDiskOverview(homePath_));
     startInstantScan();
 }
 
-void MacStorageScanner::restoreAllRecentPurges()
+void StorageEngine::restoreAllRecentCleans()
 {
-    if (recentPurgeRecords_.empty())
+    if (recentCleanRecords_.empty())
         return;
     const auto lock = lockForRestore();
     if (!lock)
@@ -232,23 +232,23 @@ void MacStorageScanner::restoreAllRecentPurges()
         const auto it = recordSequence_.find(id);
         return it == recordSequence_.end() ? std::uint64_t(0) : it->second;
     };
-    std::vector<PurgeHistoryRecord> undoOrder = recentPurgeRecords_;
+    std::vector<CleanHistoryRecord> undoOrder = recentCleanRecords_;
     std::stable_sort(undoOrder.begin(), undoOrder.end(),
                      [&](const auto& a, const auto& b) { return sequenceOf(a.id) > sequenceOf(b.id); });
     std::vector<std::string> restoredIDs;
     // Records that still have something in the Trash a restore can bring back: what went
     // aside, and folders only partly restored.
-    std::vector<PurgeHistoryRecord> stillRestorable;
+    std::vector<CleanHistoryRecord> stillRestorable;
     for (const auto& record : undoOrder) {
         const ItemRestore restore =
-            restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_, cleanRoots(), record.trashedEntry);
+            restoreTrashedItem(record.trashedPath, record.originalPath, homePath_, cleanRoots(), record.trashedEntry);
         const auto aside = recordMovedAside(restore, record);
         stillRestorable.insert(stillRestorable.begin(), aside.begin(), aside.end());
         if (restore.result == ItemRestore::Result::partlyRestored)
             stillRestorable.push_back(record);
         if (!restore.isBack())
             continue;
-        forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalURL);
+        forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalPath);
         if (restore.result != ItemRestore::Result::restored)
             continue;
         restoredIDs.push_back(record.id);
@@ -262,42 +262,42 @@ void MacStorageScanner::restoreAllRecentPurges()
     recordSequence_.clear();
     for (auto it = stillRestorable.rbegin(); it != stillRestorable.rend(); ++it)
         recordSequence_[it->id] = ++nextRecordSequence_;
-    setRecentPurgeRecords(std::move(stillRestorable));
+    setRecentCleanRecords(std::move(stillRestorable));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
-    setLastPurgeBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
+    setLastCleanBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
                        DiskFormat::bytes(restoredBytes) + "）");
-    setOverview(queryDiskOverview(homeURL_));
+    setOverview(queryDiskOverview(homePath_));
     startInstantScan();
 }
 
-void MacStorageScanner::logRestored(const std::vector<std::string>& ids) const
+void StorageEngine::logRestored(const std::vector<std::string>& ids) const
 {
     // Best effort: the item is back whatever the file says; a record left unmarked only
     // shows as gone later, since its Trash entry is gone.
-    (void)PurgeHistoryLog::forHome(homeURL_).appendRestored(ids);
+    (void)CleanHistoryLog::forHome(homePath_).appendRestored(ids);
 }
 
-Result<std::vector<LoggedPurge>> MacStorageScanner::persistedPurgeHistory() const
+Result<std::vector<LoggedClean>> StorageEngine::persistedCleanHistory() const
 {
-    return PurgeHistoryLog::forHome(homeURL_).read();
+    return CleanHistoryLog::forHome(homePath_).read();
 }
 
-bool MacStorageScanner::isStillInTrash(const PurgeHistoryRecord& record) const
+bool StorageEngine::isStillInTrash(const CleanHistoryRecord& record) const
 {
-    const auto holding = Trash::openHolding(record.trashedURL, homeURL_);
+    const auto holding = Trash::openHolding(record.trashedPath, homePath_);
     if (!holding)
         return false;
     const auto st = fileops::stat(holding->first.entry(holding->second));
     return st && isTheTrashedObject(record.trashedEntry, *st);
 }
 
-Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory(const std::vector<std::string>& ids)
+Result<std::vector<HistoryRestoreOutcome>> StorageEngine::restoreFromHistory(const std::vector<std::string>& ids)
 {
     const auto lock = takeCleanLock();
     if (!lock)
         return lock.status();
     // Read under the lock: no clean or restore changes it meanwhile.
-    const auto history = persistedPurgeHistory();
+    const auto history = persistedCleanHistory();
     if (!history)
         return history.status();
     std::vector<HistoryRestoreOutcome> outcomes;
@@ -305,17 +305,17 @@ Result<std::vector<HistoryRestoreOutcome>> MacStorageScanner::restoreFromHistory
     for (const auto& id : ids) {
         HistoryRestoreOutcome outcome{id, std::nullopt, HistoryRestoreResult::unknown, {}};
         const auto found = std::find_if(history->begin(), history->end(),
-                                        [&](const LoggedPurge& logged) { return logged.record.id == id; });
+                                        [&](const LoggedClean& logged) { return logged.record.id == id; });
         const bool restoredNow = std::find(restoredIDs.begin(), restoredIDs.end(), id) != restoredIDs.end();
         if (found != history->end()) {
-            const PurgeHistoryRecord& record = found->record;
+            const CleanHistoryRecord& record = found->record;
             outcome.record = record;
             if (found->restored || restoredNow) {
                 outcome.result = HistoryRestoreResult::alreadyRestored;
             } else if (!isStillInTrash(record)) {
                 outcome.result = HistoryRestoreResult::gone;
             } else {
-                const ItemRestore restore = restoreTrashedItem(record.trashedURL, record.originalURL, homeURL_,
+                const ItemRestore restore = restoreTrashedItem(record.trashedPath, record.originalPath, homePath_,
                                                                cleanRoots(), record.trashedEntry);
                 outcome.movedAside = recordMovedAside(restore, record);
                 outcome.result = restore.result == ItemRestore::Result::restored ? HistoryRestoreResult::restored

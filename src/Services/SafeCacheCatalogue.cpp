@@ -42,12 +42,12 @@ struct ItemTexts {
 struct Scan {
     const HomeLayout& layout;
     const RunningPrograms& running;
-    std::optional<URL> tempParent;
+    std::optional<Path> tempParent;
     linuxcache::Places places;
-    std::set<URL> offered;                  // one path is one item, whichever rule finds it first
-    std::map<URL, Int64> measuredElsewhere; // the Trash, measured entry by entry
+    std::set<Path> offered;                  // one path is one item, whichever rule finds it first
+    std::map<Path, Int64> measuredElsewhere; // the Trash, measured entry by entry
 
-    const URL& home() const { return layout.home; }
+    const Path& home() const { return layout.home; }
 };
 
 // A running program's cache is offered, never preselected, and says why.
@@ -69,14 +69,14 @@ class CardItems {
   public:
     CardItems(TreeSizer& sizer, Scan& scan) : sizer_(sizer), scan_(scan) {}
 
-    void keep(const URL& url, Int64 size, const ItemTexts& texts)
+    void keep(const Path& url, Int64 size, const ItemTexts& texts)
     {
         scan_.offered.insert(url);
         items_.emplace_back(texts.name, std::string(texts.note), url, size, std::string(texts.badge),
                             std::string(texts.verificationDetail), std::string(kLastModifiedText), sizer_.preview(url),
                             texts.isSafeDefault);
     }
-    void keepIfLargeEnough(const URL& url, Measure measure, const ItemTexts& texts)
+    void keepIfLargeEnough(const Path& url, Measure measure, const ItemTexts& texts)
     {
         const auto elsewhere = scan_.measuredElsewhere.find(url);
         const Int64 size =
@@ -157,7 +157,7 @@ void addLinuxRules(CardItems& card, std::size_t cardIndex, bool cacheEntriesToo)
 // The application container's Data folder around a rule location inside it. The cut is
 // searched only below the Containers folder: a home whose own path contains "/Data/"
 // must not move it above the container (it would offer a folder holding the whole home).
-URL containerDataFolder(const URL& location, const URL& containers)
+Path containerDataFolder(const Path& location, const Path& containers)
 {
     const std::string_view inside = std::string_view(location).substr(containers.size());
     const auto cut = inside.find("/Data/");
@@ -166,20 +166,20 @@ URL containerDataFolder(const URL& location, const URL& containers)
 
 void addBrowserItems(CardItems& card)
 {
-    const URL& home = card.scan().home();
-    const std::optional<URL>& tempParent = card.scan().tempParent;
+    const Path& home = card.scan().home();
+    const std::optional<Path>& tempParent = card.scan().tempParent;
     for (const Rule& rule : browserRules())
         if (const auto location = locationOf(rule, home, tempParent))
             card.keepIfLargeEnough(*location, kBrowserRule, textsOf(rule, kPureCacheBadge));
 
     // Only the named cache folders of a profile are offered; its cookies, passwords,
-    // bookmarks and local storage sit beside them and are never looked at.
-    const URL chromeData = chromeDataFolder(home);
+    // folderGrants and local storage sit beside them and are never looked at.
+    const Path chromeData = chromeDataFolder(home);
     const auto entries = DirectoryWalker::list(chromeData, home);
     for (const auto& entry : entries ? *entries : std::vector<DirectoryWalker::Child>{}) {
         if (!isChromeProfileName(entry.name))
             continue;
-        const URL profile = paths::join(chromeData, entry.name);
+        const Path profile = paths::join(chromeData, entry.name);
         for (const std::string_view folder : chromeProfileCacheFolders())
             card.keepIfLargeEnough(paths::join(profile, folder), kChromeProfileCache,
                                    {chromeProfileItemName(entry.name, folder), kChromeProfileNote, kChromeProfileBadge,
@@ -190,9 +190,9 @@ void addBrowserItems(CardItems& card)
 
 void addOfficeSocialItems(CardItems& card)
 {
-    const URL& home = card.scan().home();
-    const std::optional<URL>& tempParent = card.scan().tempParent;
-    const URL containers = containersFolder(home);
+    const Path& home = card.scan().home();
+    const std::optional<Path>& tempParent = card.scan().tempParent;
+    const Path containers = containersFolder(home);
     for (const Rule& rule : officeSocialRules()) {
         const auto location = locationOf(rule, home, tempParent);
         if (!location)
@@ -216,7 +216,7 @@ void addOfficeSocialItems(CardItems& card)
 // entry's place, so one path stays one item.
 void addCacheFolderEntries(CardItems& card)
 {
-    const URL& cacheFolder = card.scan().layout.base.cache;
+    const Path& cacheFolder = card.scan().layout.base.cache;
     const auto entries = DirectoryWalker::list(cacheFolder, card.scan().home());
     if (!entries)
         return;
@@ -257,14 +257,13 @@ void addSystemItems(CardItems& card)
 
 } // namespace
 
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home, std::optional<Int64> trashBytes)
+std::vector<SafeCacheRuleCard> scanCacheCatalogue(const Path& home, std::optional<Int64> trashBytes)
 {
-    return scanFourHumanCentricScenarioCards(HomeLayout::of(home, false), RunningPrograms::read(), trashBytes);
+    return scanCacheCatalogue(HomeLayout::of(home, false), RunningPrograms::read(), trashBytes);
 }
 
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayout& layout,
-                                                                 const RunningPrograms& running,
-                                                                 std::optional<Int64> trashBytes)
+std::vector<SafeCacheRuleCard> scanCacheCatalogue(const HomeLayout& layout, const RunningPrograms& running,
+                                                  std::optional<Int64> trashBytes)
 {
     using AddItems = void (*)(CardItems&);
     static constexpr AddItems kCardContents[] = {addBrowserItems, addOfficeSocialItems, addAiDevItems, addSystemItems};
@@ -278,7 +277,7 @@ std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayou
     // Shared by all cards, so nested locations are walked once. Every location is reached
     // from its root without links; what another file system mounted there holds is
     // neither measured nor offered.
-    std::vector<URL> roots{layout.home};
+    std::vector<Path> roots{layout.home};
     if (scan.tempParent)
         roots.push_back(*scan.tempParent);
     TreeSizer sizer(std::move(roots));

@@ -14,10 +14,8 @@ class RunningPrograms;
 // caches of programs that run are offered unselected. `trashBytes`, when given, is what
 // the Trash holds as the scan measured it entry by entry (only those entries may be
 // emptied later); the Trash rule takes that size.
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const HomeLayout& layout,
-                                                                 const RunningPrograms& running,
-                                                                 std::optional<Int64> trashBytes = std::nullopt);
+std::vector<SafeCacheRuleCard> scanCacheCatalogue(const HomeLayout& layout, const RunningPrograms& running,
+                                                  std::optional<Int64> trashBytes = std::nullopt);
 // The same for a home that is not the account's own (its defaults, not $XDG_*), with the
 // programs running now.
-std::vector<SafeCacheRuleCard> scanFourHumanCentricScenarioCards(const URL& home,
-                                                                 std::optional<Int64> trashBytes = std::nullopt);
+std::vector<SafeCacheRuleCard> scanCacheCatalogue(const Path& home, std::optional<Int64> trashBytes = std::nullopt);

@@ -103,9 +103,9 @@ constexpr std::array<std::string_view, 7> kChromeProfileCacheFolders{"Service Wo
                                                                      "DawnGraphiteCache",
                                                                      "DawnWebGPUCache"};
 
-URL appSupport(const URL& home) { return paths::join(home, "Library/Application Support"); }
+Path appSupport(const Path& home) { return paths::join(home, "Library/Application Support"); }
 
-URL baseFolder(Base base, const URL& home)
+Path baseFolder(Base base, const Path& home)
 {
     switch (base) {
     case Base::home:
@@ -136,9 +136,9 @@ URL baseFolder(Base base, const URL& home)
 
 } // namespace
 
-std::optional<URL> locationOf(const Rule& rule, const URL& home, const std::optional<URL>& tempParent)
+std::optional<Path> locationOf(const Rule& rule, const Path& home, const std::optional<Path>& tempParent)
 {
-    URL base;
+    Path base;
     if (rule.base == Base::tempParent) {
         if (!tempParent)
             return std::nullopt;
@@ -149,9 +149,9 @@ std::optional<URL> locationOf(const Rule& rule, const URL& home, const std::opti
     return rule.relative.empty() ? base : paths::join(base, rule.relative);
 }
 
-URL chromeDataFolder(const URL& home) { return paths::join(appSupport(home), "Google/Chrome"); }
-URL containersFolder(const URL& home) { return paths::join(home, "Library/Containers"); }
-URL dotCacheFolder(const URL& home) { return paths::join(home, ".cache"); }
+Path chromeDataFolder(const Path& home) { return paths::join(appSupport(home), "Google/Chrome"); }
+Path containersFolder(const Path& home) { return paths::join(home, "Library/Containers"); }
+Path dotCacheFolder(const Path& home) { return paths::join(home, ".cache"); }
 
 SafeCacheRuleCard cardShell(std::size_t index)
 {

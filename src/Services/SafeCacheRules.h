@@ -37,10 +37,10 @@ struct Rule {
 
 // Where a rule points for this home; nullopt when its base does not exist on this
 // system (the per-user temporary parent outside the macOS layout).
-std::optional<URL> locationOf(const Rule& rule, const URL& home, const std::optional<URL>& tempParent);
-URL chromeDataFolder(const URL& home);
-URL containersFolder(const URL& home);
-URL dotCacheFolder(const URL& home);
+std::optional<Path> locationOf(const Rule& rule, const Path& home, const std::optional<Path>& tempParent);
+Path chromeDataFolder(const Path& home);
+Path containersFolder(const Path& home);
+Path dotCacheFolder(const Path& home);
 
 // A card with its fixed texts and no items; index 0..3 in catalogue order.
 SafeCacheRuleCard cardShell(std::size_t index);

@@ -10,17 +10,17 @@
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
 #include "Services/LargeFileScan.h"
-#include "Services/MacStorageScanner.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/ScanStamps.h"
+#include "Services/StorageEngine.h"
 #include "Services/TrashProtection.h"
 
 #include <future>
 
-void MacStorageScanner::startInstantScan()
+void StorageEngine::startInstantScan()
 {
-    if (isScanning_ || isPurgingAnimation_)
+    if (isScanning_ || isCleaning_)
         return;
     setIsScanning(true);
     setScanProgress(0.12);
@@ -28,8 +28,8 @@ void MacStorageScanner::startInstantScan()
     setScanStatusText("AI 智能核验引擎运行中：自动区分「100% 纯缓存」、「闲置工程」与「个人文件」...");
 
     // The scan works on copies: later cleans or restores do not change what it filters.
-    const URL home = homeURL_;
-    const URL applications = options_.applications;
+    const Path home = homePath_;
+    const Path applications = options_.applications;
     const CleanedPaths cleaned = sessionCleanedPaths_;
     const std::set<std::string> restorable = restorableTrashEntries();
     // The environment describes only the account's own home; another home gets its defaults.
@@ -59,8 +59,7 @@ void MacStorageScanner::startInstantScan()
             Int64 trashBytes = 0; // a trash reached through a link is not offered at all
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
-            return std::pair(scanFourHumanCentricScenarioCards(layout, RunningPrograms::read(), trashBytes),
-                             std::move(trash));
+            return std::pair(scanCacheCatalogue(layout, RunningPrograms::read(), trashBytes), std::move(trash));
         });
         auto bloatsPhase = std::async(launch, [&layout] { return scanDeveloperProjectBloats(layout); });
         auto appsPhase = std::async(launch, [&layout, &applications, &linuxApps] {
@@ -105,11 +104,11 @@ void MacStorageScanner::startInstantScan()
         dropCleaned(apps, cleaned);
         stamps.offerOnly(apps);
         std::unordered_set<std::string> appNames;
-        std::unordered_set<URL> appFiles; // AppImages: applications, not large files
+        std::unordered_set<Path> appFiles; // AppImages: applications, not large files
         for (const auto& app : apps) {
             appNames.insert(paths::asciiLower(app.name));
             if (app.kind == InstalledAppKind::appImage)
-                appFiles.insert(app.appURL);
+                appFiles.insert(app.appPath);
         }
         auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
@@ -134,7 +133,7 @@ void MacStorageScanner::startInstantScan()
     });
 }
 
-void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>& stamps)
+void StorageEngine::rememberScanned(const std::unordered_map<Path, FileStamp>& stamps)
 {
     // Lists of an earlier scan may still be shown until this one replaces them: their
     // stamps stay until the same path is seen again.
@@ -142,19 +141,19 @@ void MacStorageScanner::rememberScanned(const std::unordered_map<URL, FileStamp>
         scannedStamps_.insert_or_assign(path, stamp);
 }
 
-std::set<std::string> MacStorageScanner::restorableTrashEntries() const
+std::set<std::string> StorageEngine::restorableTrashEntries() const
 {
     // This session's records; what the history on disk and the Trash's info files protect
     // is read in the background (protectedTrashEntries).
-    const URL trashFolder = Trash::homeFilesFolder(homeURL_);
+    const Path trashFolder = Trash::homeFilesFolder(homePath_);
     std::set<std::string> names;
-    for (const auto& record : recentPurgeRecords_)
-        if (paths::parent(record.trashedURL) == trashFolder)
-            names.insert(paths::lastComponent(record.trashedURL));
+    for (const auto& record : recentCleanRecords_)
+        if (paths::parent(record.trashedPath) == trashFolder)
+            names.insert(paths::lastComponent(record.trashedPath));
     return names;
 }
 
-void MacStorageScanner::clearAllResults()
+void StorageEngine::clearAllResults()
 {
     setRuleCards({});
     setProjectBloats({});
@@ -162,5 +161,5 @@ void MacStorageScanner::clearAllResults()
     setLargeFiles({});
     setInstalledApps({});
     setSunburstSlices({});
-    setLastPurgeBanner(std::nullopt);
+    setLastCleanBanner(std::nullopt);
 }

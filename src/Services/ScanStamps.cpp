@@ -6,7 +6,7 @@
 #include "Platform/FileOperations.h"
 #include "Platform/MountTable.h"
 #include "Platform/Trash.h"
-#include "Services/PurgeDecision.h"
+#include "Services/CleanDecision.h"
 
 #include <algorithm>
 #include <string_view>
@@ -19,12 +19,12 @@ constexpr int kTrashMeasureDepth = 10;
 
 } // namespace
 
-ScanStamps::ScanStamps(std::vector<URL> roots, std::vector<URL> ownState)
+ScanStamps::ScanStamps(std::vector<Path> roots, std::vector<Path> ownState)
     : roots_(std::move(roots)), ownState_(std::move(ownState))
 {
 }
 
-bool ScanStamps::record(const URL& path)
+bool ScanStamps::record(const Path& path)
 {
     if (stamps_.count(path))
         return true;
@@ -42,7 +42,7 @@ bool ScanStamps::record(const URL& path)
     return true;
 }
 
-bool ScanStamps::recordFile(const URL& path, Date modifiedAsWalked)
+bool ScanStamps::recordFile(const Path& path, Date modifiedAsWalked)
 {
     if (!record(path))
         return false;
@@ -75,12 +75,12 @@ void ScanStamps::offerOnly(std::vector<InstalledAppItem>& apps)
         // An app its own tool or an administrator removes is shown, never acted on by its
         // path: it may lie outside every root (/var/lib/flatpak, /snap) and still be listed.
         if (isRemovedByMovingIt(app.kind))
-            record(app.appURL);
-        std::erase_if(app.uninstallURLs, [&](const URL& url) { return !record(url); });
+            record(app.appPath);
+        std::erase_if(app.uninstallPaths, [&](const Path& url) { return !record(url); });
         // A leftover that cannot be offered takes its share of the measured total with it.
-        const Int64 share = app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanURLs.size()), 1);
-        std::erase_if(app.orphanURLs, [&](const URL& url) { return !record(url); });
-        app.orphanSizeBytes = share * Int64(app.orphanURLs.size());
+        const Int64 share = app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanPaths.size()), 1);
+        std::erase_if(app.orphanPaths, [&](const Path& url) { return !record(url); });
+        app.orphanSizeBytes = share * Int64(app.orphanPaths.size());
     }
     dropCleaned(apps, notOffered_);
 }
@@ -100,14 +100,14 @@ void ScanStamps::offerOnly(std::vector<DuplicateFileGroup>& groups)
     dropCleaned(groups, notOffered_);
 }
 
-std::vector<FolderEntryStamp> trashEntriesAtScanStart(const URL& home)
+std::vector<FolderEntryStamp> trashEntriesAtScanStart(const Path& home)
 {
     const auto trash = Trash::openHome(home, false);
     auto entries = trash ? trash->entries(0) : Result<std::vector<FolderEntryStamp>>(trash.status());
     return entries ? *std::move(entries) : std::vector<FolderEntryStamp>{};
 }
 
-std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home,
+std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const Path& home,
                                                                  const std::vector<FolderEntryStamp>& atScanStart,
                                                                  const std::set<std::string>& restorable)
 {

@@ -13,13 +13,13 @@
 #include <unordered_map>
 #include <vector>
 
-using ScannedStamps = std::unordered_map<URL, FileStamp>;
+using ScannedStamps = std::unordered_map<Path, FileStamp>;
 
 class ScanStamps {
   public:
     // Nothing at, inside or holding a path of `ownState` (the program's history and lock)
     // is ever offered.
-    explicit ScanStamps(std::vector<URL> roots, std::vector<URL> ownState = {});
+    explicit ScanStamps(std::vector<Path> roots, std::vector<Path> ownState = {});
 
     // Records every path of the list and takes out what cannot be offered.
     void offerOnly(std::vector<SafeCacheRuleCard>& cards);
@@ -29,26 +29,26 @@ class ScanStamps {
     void offerOnly(std::vector<DuplicateFileGroup>& groups);
 
     // Records what stands at the path now; false when it is gone or reached through a link.
-    bool record(const URL& path);
+    bool record(const Path& path);
     const ScannedStamps& stamps() const { return stamps_; }
 
   private:
     // A file must also still show the modification time the scan's own walk saw.
-    bool recordFile(const URL& path, Date modifiedAsWalked);
+    bool recordFile(const Path& path, Date modifiedAsWalked);
 
     beneath::Roots roots_;
-    std::vector<URL> ownState_;
+    std::vector<Path> ownState_;
     ScannedStamps stamps_;
     CleanedPaths notOffered_;
 };
 
 // The Trash's entries when a scan begins (without their sizes); empty when the home trash
 // cannot be reached without a link.
-std::vector<FolderEntryStamp> trashEntriesAtScanStart(const URL& home);
+std::vector<FolderEntryStamp> trashEntriesAtScanStart(const Path& home);
 // The entries the scan may offer to empty, each with the bytes it holds: those there when
 // the scan began and still the same objects, less those the restore history points at.
 // Nullopt when the home trash cannot be reached without a link or lies on another file
 // system mounted in the home.
-std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const URL& home,
+std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const Path& home,
                                                                  const std::vector<FolderEntryStamp>& atScanStart,
                                                                  const std::set<std::string>& restorable);

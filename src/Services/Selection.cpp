@@ -1,6 +1,6 @@
 // Selection operations and the totals the window and the scan read.
 #include "Models/FindById.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <algorithm>
 
@@ -48,7 +48,7 @@ void toggleSelected(const std::vector<T>& current, const std::string& id, Setter
 
 // ---------------------------------------------------------------- selection changes
 
-void MacStorageScanner::setAllSafeCards(bool selected)
+void StorageEngine::setAllSafeCards(bool selected)
 {
     auto cards = ruleCards_;
     for (auto& card : cards)
@@ -56,7 +56,7 @@ void MacStorageScanner::setAllSafeCards(bool selected)
     setRuleCards(std::move(cards));
 }
 
-void MacStorageScanner::toggleCard(const std::string& id)
+void StorageEngine::toggleCard(const std::string& id)
 {
     auto cards = ruleCards_;
     const auto card = findById(cards, id);
@@ -67,7 +67,7 @@ void MacStorageScanner::toggleCard(const std::string& id)
     setRuleCards(std::move(cards));
 }
 
-void MacStorageScanner::toggleSubItem(const std::string& cardID, const std::string& subItemID)
+void StorageEngine::toggleSubItem(const std::string& cardID, const std::string& subItemID)
 {
     auto cards = ruleCards_;
     const auto card = findById(cards, cardID);
@@ -80,7 +80,7 @@ void MacStorageScanner::toggleSubItem(const std::string& cardID, const std::stri
     setRuleCards(std::move(cards));
 }
 
-void MacStorageScanner::setAllProjectBloats(bool selected)
+void StorageEngine::setAllProjectBloats(bool selected)
 {
     auto bloats = projectBloats_;
     for (auto& bloat : bloats)
@@ -88,12 +88,12 @@ void MacStorageScanner::setAllProjectBloats(bool selected)
     setProjectBloats(std::move(bloats));
 }
 
-void MacStorageScanner::toggleProjectBloat(const std::string& id)
+void StorageEngine::toggleProjectBloat(const std::string& id)
 {
     toggleSelected(projectBloats_, id, [this](auto list) { setProjectBloats(std::move(list)); });
 }
 
-void MacStorageScanner::setAllDuplicates(bool selected)
+void StorageEngine::setAllDuplicates(bool selected)
 {
     auto groups = duplicateGroups_;
     for (auto& group : groups)
@@ -103,7 +103,7 @@ void MacStorageScanner::setAllDuplicates(bool selected)
     setDuplicateGroups(std::move(groups));
 }
 
-void MacStorageScanner::toggleDuplicateGroup(const std::string& id)
+void StorageEngine::toggleDuplicateGroup(const std::string& id)
 {
     auto groups = duplicateGroups_;
     const auto group = findById(groups, id);
@@ -116,7 +116,7 @@ void MacStorageScanner::toggleDuplicateGroup(const std::string& id)
     setDuplicateGroups(std::move(groups));
 }
 
-void MacStorageScanner::swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID)
+void StorageEngine::swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID)
 {
     auto groups = duplicateGroups_;
     const auto group = findById(groups, groupID);
@@ -132,7 +132,7 @@ void MacStorageScanner::swapDuplicateLockedOriginal(const std::string& groupID, 
     setDuplicateGroups(std::move(groups));
 }
 
-void MacStorageScanner::setAllLargeFiles(bool selected, LargeFileCategory category)
+void StorageEngine::setAllLargeFiles(bool selected, LargeFileCategory category)
 {
     auto files = largeFiles_;
     for (auto& file : files)
@@ -141,12 +141,12 @@ void MacStorageScanner::setAllLargeFiles(bool selected, LargeFileCategory catego
     setLargeFiles(std::move(files));
 }
 
-void MacStorageScanner::toggleLargeFile(const std::string& id)
+void StorageEngine::toggleLargeFile(const std::string& id)
 {
     toggleSelected(largeFiles_, id, [this](auto list) { setLargeFiles(std::move(list)); });
 }
 
-void MacStorageScanner::setAllInstalledApps(bool selected, bool onlyCacheMode)
+void StorageEngine::setAllInstalledApps(bool selected, bool onlyCacheMode)
 {
     auto apps = installedApps_;
     for (auto& app : apps)
@@ -154,12 +154,12 @@ void MacStorageScanner::setAllInstalledApps(bool selected, bool onlyCacheMode)
     setInstalledApps(std::move(apps));
 }
 
-void MacStorageScanner::toggleInstalledApp(const std::string& id)
+void StorageEngine::toggleInstalledApp(const std::string& id)
 {
     toggleSelected(installedApps_, id, [this](auto list) { setInstalledApps(std::move(list)); });
 }
 
-bool MacStorageScanner::areAllSafeItemsSelected() const
+bool StorageEngine::areAllSafeItemsSelected() const
 {
     if (ruleCards_.empty())
         return false;
@@ -176,56 +176,56 @@ bool MacStorageScanner::areAllSafeItemsSelected() const
 
 // ---------------------------------------------------------------- totals
 
-Int64 MacStorageScanner::totalScannedSafeBytes() const
+Int64 StorageEngine::totalScannedSafeBytes() const
 {
     return sumOver(ruleCards_, [](const SafeCacheRuleCard& c) { return c.totalScannedBytes(); });
 }
-Int64 MacStorageScanner::totalSelectedSafeBytes() const
+Int64 StorageEngine::totalSelectedSafeBytes() const
 {
     return sumOver(ruleCards_, [](const SafeCacheRuleCard& c) { return c.selectedBytes(); });
 }
-Int64 MacStorageScanner::totalScannedBloatBytes() const
+Int64 StorageEngine::totalScannedBloatBytes() const
 {
     return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.sizeBytes; });
 }
-Int64 MacStorageScanner::totalSelectedBloatBytes() const
+Int64 StorageEngine::totalSelectedBloatBytes() const
 {
     return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.isSelected ? b.sizeBytes : 0; });
 }
-Int64 MacStorageScanner::totalScannedDuplicateBytes() const
+Int64 StorageEngine::totalScannedDuplicateBytes() const
 {
     return sumOver(duplicateGroups_, [](const DuplicateFileGroup& g) { return g.totalDuplicateCopiesBytes(); });
 }
-Int64 MacStorageScanner::totalSelectedDuplicateBytes() const
+Int64 StorageEngine::totalSelectedDuplicateBytes() const
 {
     return sumOver(duplicateGroups_, [](const DuplicateFileGroup& g) { return g.reclaimableBytes(); });
 }
-Int64 MacStorageScanner::totalScannedLargeFileBytes() const
+Int64 StorageEngine::totalScannedLargeFileBytes() const
 {
     return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.sizeBytes; });
 }
-Int64 MacStorageScanner::totalSelectedLargeFileBytes() const
+Int64 StorageEngine::totalSelectedLargeFileBytes() const
 {
     return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.isSelected ? f.sizeBytes : 0; });
 }
-Int64 MacStorageScanner::totalScannedAppOrphanBytes() const
+Int64 StorageEngine::totalScannedAppOrphanBytes() const
 {
     return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.orphanSizeBytes; });
 }
-Int64 MacStorageScanner::totalSelectedAppOrphanBytes() const
+Int64 StorageEngine::totalSelectedAppOrphanBytes() const
 {
     return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.orphanSizeBytes : 0; });
 }
-Int64 MacStorageScanner::totalSelectedUninstallBytes() const
+Int64 StorageEngine::totalSelectedUninstallBytes() const
 {
     return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.fullUninstallBytes() : 0; });
 }
-Int64 MacStorageScanner::totalMasterSmartCleanBytes() const
+Int64 StorageEngine::totalMasterSmartCleanBytes() const
 {
     return totalSelectedSafeBytes() + totalSelectedBloatBytes() + totalSelectedDuplicateBytes() +
            totalSelectedLargeFileBytes();
 }
-Int64 MacStorageScanner::grandTotalDiscoverableBytes() const
+Int64 StorageEngine::grandTotalDiscoverableBytes() const
 {
     return totalScannedSafeBytes() + totalScannedBloatBytes() + totalScannedDuplicateBytes() +
            totalScannedLargeFileBytes();

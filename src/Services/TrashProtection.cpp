@@ -1,11 +1,11 @@
 #include "Services/TrashProtection.h"
 
 #include "Platform/Trash.h"
-#include "Services/PurgeHistoryLog.h"
+#include "Services/CleanHistoryLog.h"
 
-std::optional<std::set<std::string>> protectedTrashEntries(const URL& home)
+std::optional<std::set<std::string>> protectedTrashEntries(const Path& home)
 {
-    auto inUse = PurgeHistoryLog::forHome(home).trashEntriesInUse(Trash::homeFilesFolder(home));
+    auto inUse = CleanHistoryLog::forHome(home).trashEntriesInUse(Trash::homeFilesFolder(home));
     if (!inUse)
         return std::nullopt;
     std::set<std::string> names = *std::move(inUse);

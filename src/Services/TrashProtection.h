@@ -11,4 +11,4 @@
 
 // Names in the home trash's files/ folder; nullopt when the Trash's info files or the
 // restore history cannot be read (a link, a FIFO, another user's file).
-std::optional<std::set<std::string>> protectedTrashEntries(const URL& home);
+std::optional<std::set<std::string>> protectedTrashEntries(const Path& home);

@@ -115,16 +115,16 @@ class TreeSizer::FolderMeasurement {
     preview::ChildSize* child_ = nullptr; // the leading child being walked, if any
 };
 
-std::string_view TreeSizer::rootOf(const URL& url) const
+std::string_view TreeSizer::rootOf(const Path& url) const
 {
     std::string_view root;
-    for (const URL& candidate : roots_)
+    for (const Path& candidate : roots_)
         if (paths::isSameOrInside(url, candidate) && candidate.size() > root.size())
             root = candidate;
     return root;
 }
 
-TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
+TreeSizer::Record TreeSizer::measureFolder(const Path& url, int maxDepth) const
 {
     FolderMeasurement measurement(*this, maxDepth);
     DirectoryWalker::walkRegularFiles(
@@ -134,7 +134,7 @@ TreeSizer::Record TreeSizer::measureFolder(const URL& url, int maxDepth) const
     return std::move(measurement).result();
 }
 
-Int64 TreeSizer::size(const URL& url, int maxDepth)
+Int64 TreeSizer::size(const Path& url, int maxDepth)
 {
     const auto kind = kindAtPath(url, rootOf(url));
     if (!kind || *kind == DirectoryWalker::Kind::symlink) {
@@ -161,7 +161,7 @@ Int64 TreeSizer::size(const URL& url, int maxDepth)
     return total;
 }
 
-std::vector<std::string> TreeSizer::preview(const URL& url) const
+std::vector<std::string> TreeSizer::preview(const Path& url) const
 {
     const auto found = records_.find(url);
     if (found == records_.end())

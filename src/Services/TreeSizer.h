@@ -21,13 +21,13 @@ class TreeSizer {
   public:
     // A location inside one of `roots` is reached from the innermost root that holds it,
     // never through a link nor onto another file system mounted below it.
-    explicit TreeSizer(std::vector<URL> roots = {}) : roots_(std::move(roots)) {}
+    explicit TreeSizer(std::vector<Path> roots = {}) : roots_(std::move(roots)) {}
 
     // Same result as directorySize(url, maxDepth, the root that holds url).
-    Int64 size(const URL& url, int maxDepth);
+    Int64 size(const Path& url, int maxDepth);
     // Same result as buildTopContentPreview(url, the root that holds url); free when url
     // was sized.
-    std::vector<std::string> preview(const URL& url) const;
+    std::vector<std::string> preview(const Path& url) const;
 
   private:
     struct Profile {
@@ -47,10 +47,10 @@ class TreeSizer {
 
     class FolderMeasurement;
 
-    std::string_view rootOf(const URL& url) const;
-    Record measureFolder(const URL& url, int maxDepth) const;
+    std::string_view rootOf(const Path& url) const;
+    Record measureFolder(const Path& url, int maxDepth) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;
 
-    std::vector<URL> roots_;
+    std::vector<Path> roots_;
     std::unordered_map<std::string, Record> records_;
 };

@@ -16,7 +16,7 @@ namespace {
 constexpr int kFileManagerTimeoutMs = 10000;
 } // namespace
 
-QUrl fileUrlOfPath(const URL& path) { return QUrl::fromEncoded(QByteArray::fromStdString(fileUriOfPath(path))); }
+QUrl fileUrlOfPath(const Path& path) { return QUrl::fromEncoded(QByteArray::fromStdString(fileUriOfPath(path))); }
 
 DesktopCleanFeedback::DesktopCleanFeedback(QObject* parent) : QObject(parent) {}
 DesktopCleanFeedback::~DesktopCleanFeedback() = default;
@@ -46,7 +46,7 @@ void DesktopCleanFeedback::playSound(std::string_view name)
     player_->play();
 }
 
-void DesktopWorkspaceService::revealInFileManager(const URL& url)
+void DesktopWorkspaceService::revealInFileManager(const Path& url)
 {
     const QUrl folder = fileUrlOfPath(paths::parent(url));
     if (!bus_.isConnected()) {
@@ -66,4 +66,4 @@ void DesktopWorkspaceService::revealInFileManager(const URL& url)
     });
 }
 
-void DesktopWorkspaceService::openWithDefaultApp(const URL& url) { QDesktopServices::openUrl(fileUrlOfPath(url)); }
+void DesktopWorkspaceService::openWithDefaultApp(const Path& url) { QDesktopServices::openUrl(fileUrlOfPath(url)); }

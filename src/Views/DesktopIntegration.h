@@ -14,7 +14,7 @@ class QMediaPlayer;
 class QAudioOutput;
 
 // file:// URL of raw path bytes; bytes that are not valid UTF-8 survive percent-encoded.
-QUrl fileUrlOfPath(const URL& path);
+QUrl fileUrlOfPath(const Path& path);
 
 // Named sounds mapped onto the freedesktop sound theme; silent where it is not installed.
 class DesktopCleanFeedback : public QObject, public CleanFeedback {
@@ -38,8 +38,8 @@ class DesktopWorkspaceService : public WorkspaceService {
     // `bus` is where the file manager is looked for.
     explicit DesktopWorkspaceService(QDBusConnection bus = QDBusConnection::sessionBus()) : bus_(std::move(bus)) {}
     // Returns at once; the containing folder opens once the file manager has said no.
-    void revealInFileManager(const URL& url) override;
-    void openWithDefaultApp(const URL& url) override;
+    void revealInFileManager(const Path& url) override;
+    void openWithDefaultApp(const Path& url) override;
 
   private:
     QDBusConnection bus_;

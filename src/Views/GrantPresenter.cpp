@@ -8,11 +8,11 @@ namespace {
 constexpr int kOnboardingPulseMs = 1100;
 } // namespace
 
-GrantPresenter::GrantPresenter(SandboxAccessManager& access, QObject* parent) : QObject(parent), access_(access)
+GrantPresenter::GrantPresenter(FolderAccess& access, QObject* parent) : QObject(parent), access_(access)
 {
-    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &GrantPresenter::showsOnboardingChanged);
-    for (auto signal : {&SandboxAccessManager::homeGrantedChanged, &SandboxAccessManager::applicationsGrantedChanged,
-                        &SandboxAccessManager::grantedHomeURLChanged, &SandboxAccessManager::bookmarkWasStaleChanged})
+    connect(&access_, &FolderAccess::homeGrantedChanged, this, &GrantPresenter::showsOnboardingChanged);
+    for (auto signal : {&FolderAccess::homeGrantedChanged, &FolderAccess::applicationsGrantedChanged,
+                        &FolderAccess::grantedHomePathChanged, &FolderAccess::grantWasStaleChanged})
         connect(&access_, signal, this, &GrantPresenter::accessChanged);
     pulseTimer_.setInterval(kOnboardingPulseMs);
     connect(&pulseTimer_, &QTimer::timeout, this, [this] {
@@ -31,13 +31,13 @@ void GrantPresenter::setLanguage(AppLanguage language)
     Q_EMIT noticeChanged();
 }
 
-std::string GrantPresenter::homeName() const { return paths::lastComponent(access_.realHomeURL()); }
+std::string GrantPresenter::homeName() const { return paths::lastComponent(access_.realHomePath()); }
 
 QString GrantPresenter::noticeKind() const
 {
     if (!notice_)
         return {};
-    return notice_->kind == SandboxGrantOutcome::Kind::partial ? QStringLiteral("partial") : QStringLiteral("outside");
+    return notice_->kind == GrantOutcome::Kind::partial ? QStringLiteral("partial") : QStringLiteral("outside");
 }
 
 QString GrantPresenter::noticeText() const
@@ -45,7 +45,7 @@ QString GrantPresenter::noticeText() const
     if (!notice_)
         return {};
     const std::string picked = paths::lastComponent(notice_->url);
-    return qt(notice_->kind == SandboxGrantOutcome::Kind::partial
+    return qt(notice_->kind == GrantOutcome::Kind::partial
                   ? WindowTexts::partialGrantNotice(language_, picked, homeName())
                   : WindowTexts::outsideGrantNotice(language_, picked, homeName()));
 }
@@ -60,31 +60,31 @@ QString GrantPresenter::grantedHomeName() const { return qt(access_.grantedHomeD
 
 void GrantPresenter::requestHomeGrant()
 {
-    apply(access_.requestAccess(SandboxScope::home, qt(WindowTexts::grantButtonTitle(language_)),
+    apply(access_.requestAccess(AccessScope::home, qt(WindowTexts::grantButtonTitle(language_)),
                                 qt(WindowTexts::homeGrantMessage(language_, homeName()))));
 }
 
 void GrantPresenter::requestApplicationsGrant()
 {
-    apply(access_.requestAccess(SandboxScope::applications, qt(WindowTexts::grantButtonTitle(language_)),
+    apply(access_.requestAccess(AccessScope::applications, qt(WindowTexts::grantButtonTitle(language_)),
                                 qt(WindowTexts::applicationsGrantMessage(language_))));
 }
 
-void GrantPresenter::apply(const SandboxGrantOutcome& outcome)
+void GrantPresenter::apply(const GrantOutcome& outcome)
 {
     switch (outcome.kind) {
-    case SandboxGrantOutcome::Kind::granted:
+    case GrantOutcome::Kind::granted:
         setNotice(std::nullopt);
         if (!justGranted_) {
             justGranted_ = true;
             Q_EMIT justGrantedChanged();
         }
         break;
-    case SandboxGrantOutcome::Kind::cancelled:
+    case GrantOutcome::Kind::cancelled:
         setNotice(std::nullopt);
         break;
-    case SandboxGrantOutcome::Kind::partial:
-    case SandboxGrantOutcome::Kind::outside:
+    case GrantOutcome::Kind::partial:
+    case GrantOutcome::Kind::outside:
         setNotice(outcome);
         break;
     }
@@ -98,11 +98,11 @@ void GrantPresenter::keepPendingFolder()
 
 void GrantPresenter::revokeAll()
 {
-    access_.revoke(SandboxScope::applications);
-    access_.revoke(SandboxScope::home);
+    access_.revoke(AccessScope::applications);
+    access_.revoke(AccessScope::home);
 }
 
-void GrantPresenter::setNotice(std::optional<SandboxGrantOutcome> notice)
+void GrantPresenter::setNotice(std::optional<GrantOutcome> notice)
 {
     if (notice_ == notice)
         return;

@@ -4,7 +4,7 @@
 // the panel's texts in the current language.
 
 #include "L10n/AppLanguage.h"
-#include "Services/SandboxAccessManager.h"
+#include "Services/FolderAccess.h"
 
 #include <QObject>
 #include <QString>
@@ -34,19 +34,19 @@ class GrantPresenter : public QObject {
     Q_PROPERTY(QString grantedHomeName READ grantedHomeName NOTIFY accessChanged)
 
   public:
-    explicit GrantPresenter(SandboxAccessManager& access, QObject* parent = nullptr);
+    explicit GrantPresenter(FolderAccess& access, QObject* parent = nullptr);
 
     void setLanguage(AppLanguage language);
-    bool showsOnboarding() const { return access_.isSandboxed() && !access_.homeGranted(); }
+    bool showsOnboarding() const { return access_.asksForGrants() && !access_.homeGranted(); }
     bool onboardingPulse() const { return onboardingPulse_; }
     bool justGranted() const { return justGranted_; }
-    const std::optional<SandboxGrantOutcome>& notice() const { return notice_; }
+    const std::optional<GrantOutcome>& notice() const { return notice_; }
     QString noticeKind() const;
     QString noticeText() const;
     QString chooseHomeInsteadText() const;
     QString panelHintText() const;
     QString homeFolderName() const;
-    bool grantWasStale() const { return access_.bookmarkWasStale(); }
+    bool grantWasStale() const { return access_.grantWasStale(); }
     bool coversWholeHome() const { return access_.coversWholeHome(); }
     bool applicationsGranted() const { return access_.applicationsGranted(); }
     QString grantedHomeName() const;
@@ -65,14 +65,14 @@ class GrantPresenter : public QObject {
     void accessChanged();
 
   private:
-    void apply(const SandboxGrantOutcome& outcome);
-    void setNotice(std::optional<SandboxGrantOutcome> notice);
+    void apply(const GrantOutcome& outcome);
+    void setNotice(std::optional<GrantOutcome> notice);
     void updatePulse();
     std::string homeName() const;
 
-    SandboxAccessManager& access_;
+    FolderAccess& access_;
     AppLanguage language_ = AppLanguage::zhHans;
-    std::optional<SandboxGrantOutcome> notice_;
+    std::optional<GrantOutcome> notice_;
     bool justGranted_ = false;
     bool onboardingPulse_ = false;
     QTimer pulseTimer_;

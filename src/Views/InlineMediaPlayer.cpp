@@ -8,7 +8,7 @@
 
 namespace {
 
-bool isSoundOnly(const URL& path)
+bool isSoundOnly(const Path& path)
 {
     const std::string extension = paths::lowercasedExtension(path);
     return extension == "mp3" || extension == "wav" || extension == "m4a";
@@ -16,7 +16,7 @@ bool isSoundOnly(const URL& path)
 
 } // namespace
 
-InlineMediaPlayer::InlineMediaPlayer(const URL& path, QThread& decoderThread, QObject* parent)
+InlineMediaPlayer::InlineMediaPlayer(const Path& path, QThread& decoderThread, QObject* parent)
     : QObject(parent), path_(path), hasPicture_(!isSoundOnly(path)), decoder_(new PlaybackDecoder)
 {
     decoder_->moveToThread(&decoderThread);

@@ -38,10 +38,10 @@ class InlineMediaPlayer : public QObject {
 
   public:
     // Opens `path` on `decoderThread`, which must run until the player is retired.
-    InlineMediaPlayer(const URL& path, QThread& decoderThread, QObject* parent = nullptr);
+    InlineMediaPlayer(const Path& path, QThread& decoderThread, QObject* parent = nullptr);
     ~InlineMediaPlayer() override;
 
-    const URL& path() const { return path_; }
+    const Path& path() const { return path_; }
     QString fileName() const;
     // Video files show a picture; sound files (mp3, wav, m4a) only the controls.
     bool hasPicture() const { return hasPicture_; }
@@ -80,7 +80,7 @@ class InlineMediaPlayer : public QObject {
     template <typename Call> void ask(Call call);
     void letGoOfDecoder();
 
-    URL path_;
+    Path path_;
     bool hasPicture_ = true;
     PlaybackDecoder* decoder_ = nullptr; // on its thread; gone once let go of
     QPointer<QVideoSink> display_;

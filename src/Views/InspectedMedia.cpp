@@ -5,7 +5,7 @@
 namespace {
 
 // Only a regular file is handed to the player: a link or a pipe put in its place is not.
-bool isRegularFile(const URL& path)
+bool isRegularFile(const Path& path)
 {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -39,7 +39,7 @@ QThread& InspectedMedia::decoderThread()
     return decoderThread_;
 }
 
-void InspectedMedia::show(std::optional<URL> media)
+void InspectedMedia::show(std::optional<Path> media)
 {
     if (media && !isRegularFile(*media))
         media.reset();

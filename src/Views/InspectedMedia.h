@@ -23,7 +23,7 @@ class InspectedMedia : public QObject {
     InlineMediaPlayer* player() const { return player_; }
     // Plays `media` from now on: a regular file that is not already playing gets a new player;
     // none, or anything else, gets none.
-    void show(std::optional<URL> media);
+    void show(std::optional<Path> media);
 
   Q_SIGNALS:
     // After every show(), even when the same player stays.

@@ -7,7 +7,7 @@
 #include "QtText.h"
 #include "QuillmereVersion.h"
 #include "RowDates.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,7 +20,7 @@ constexpr std::string_view kHashName = "SHA-256";
 
 } // namespace
 
-InspectorPresenter::InspectorPresenter(MacStorageScanner& engine, QObject* parent)
+InspectorPresenter::InspectorPresenter(StorageEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine), subItems_(this), members_(this), icons_(std::make_unique<FileTypeIcons>())
 {
     connect(&media_, &InspectedMedia::playerChanged, this, &InspectorPresenter::playerChanged);
@@ -39,13 +39,13 @@ void InspectorPresenter::setItem(std::optional<InspectedItem> item)
     Q_EMIT itemChanged();
 
     // The preview shows a group's first copy or a large file; a media file among them plays.
-    std::optional<URL> shown;
+    std::optional<Path> shown;
     if (group && !group->members.empty())
         shown = group->members.front().url;
     else if (const auto* file = inspected<LargeFileItem>())
         shown = file->url;
     previewPath_ = shown;
-    media_.show(shown && isPlayableMediaURL(*shown) ? shown : std::nullopt);
+    media_.show(shown && isPlayableMediaPath(*shown) ? shown : std::nullopt);
     // A new item always brings a new (or no) player: the frame is drawn anew.
     updatePreview(true);
 }
@@ -207,10 +207,10 @@ QString InspectorPresenter::categoryText() const
     return file ? qt(QuillmereL10n(language_).localizeCategory(file->category)) : QString();
 }
 
-QString InspectorPresenter::bundleId() const
+QString InspectorPresenter::appId() const
 {
     const auto* app = inspected<InstalledAppItem>();
-    return app ? qt(app->bundleId) : QString();
+    return app ? qt(app->appId) : QString();
 }
 
 QString InspectorPresenter::appSizeText() const
@@ -229,7 +229,7 @@ QStringList InspectorPresenter::leftoverPaths() const
 {
     QStringList shown;
     if (const auto* app = inspected<InstalledAppItem>())
-        for (const URL& leftover : app->orphanURLs)
+        for (const Path& leftover : app->orphanPaths)
             shown.append(qt(leftover));
     return shown;
 }
@@ -250,18 +250,18 @@ void InspectorPresenter::keepMemberInstead(int row)
         engine_.swapDuplicateLockedOriginal(group->id, members_.at(row).id);
 }
 
-std::optional<URL> InspectorPresenter::itemLocation() const
+std::optional<Path> InspectorPresenter::itemLocation() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
         return item->url;
     if (const auto* file = inspected<LargeFileItem>())
         return file->url;
     if (const auto* app = inspected<InstalledAppItem>())
-        return app->appURL;
+        return app->appPath;
     return std::nullopt;
 }
 
-void InspectorPresenter::reveal(const std::optional<URL>& location)
+void InspectorPresenter::reveal(const std::optional<Path>& location)
 {
     if (location)
         engine_.revealInFileManager(*location);
@@ -286,8 +286,8 @@ void InspectorPresenter::revealMember(int row)
 void InspectorPresenter::revealLeftover(int row)
 {
     const auto* app = inspected<InstalledAppItem>();
-    if (app && row >= 0 && row < int(app->orphanURLs.size()))
-        reveal(app->orphanURLs[std::size_t(row)]);
+    if (app && row >= 0 && row < int(app->orphanPaths.size()))
+        reveal(app->orphanPaths[std::size_t(row)]);
 }
 
 void InspectorPresenter::openFile()
@@ -317,7 +317,7 @@ void InspectorPresenter::updatePreview(bool askForThumbnail)
     QImage image;
     bool isThumbnail = false;
     if (previewPath_) {
-        const URL& shown = *previewPath_;
+        const Path& shown = *previewPath_;
         // A file the player shows needs no thumbnail; the icon stays for when it cannot play.
         const bool played = player() && player()->path() == shown;
         if (!played) {

@@ -20,7 +20,7 @@
 #include <memory>
 #include <optional>
 
-class MacStorageScanner;
+class StorageEngine;
 class FileTypeIcons;
 class ThumbnailService;
 
@@ -56,7 +56,7 @@ class InspectorPresenter : public QObject {
     // A large file.
     Q_PROPERTY(QString categoryText READ categoryText NOTIFY itemChanged)
     // An installed application.
-    Q_PROPERTY(QString bundleId READ bundleId NOTIFY itemChanged)
+    Q_PROPERTY(QString appId READ appId NOTIFY itemChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY itemChanged)
     Q_PROPERTY(QString cacheSizeText READ cacheSizeText NOTIFY itemChanged)
     Q_PROPERTY(QStringList leftoverPaths READ leftoverPaths NOTIFY itemChanged)
@@ -65,7 +65,7 @@ class InspectorPresenter : public QObject {
     Q_PROPERTY(bool previewIsThumbnail READ previewIsThumbnail NOTIFY previewChanged)
 
   public:
-    explicit InspectorPresenter(MacStorageScanner& engine, QObject* parent = nullptr);
+    explicit InspectorPresenter(StorageEngine& engine, QObject* parent = nullptr);
     ~InspectorPresenter() override;
 
     const std::optional<InspectedItem>& item() const { return item_; }
@@ -97,7 +97,7 @@ class InspectorPresenter : public QObject {
     QString savesText() const;
     DuplicateMemberListModel* members() { return &members_; }
     QString categoryText() const;
-    QString bundleId() const;
+    QString appId() const;
     QString appSizeText() const;
     QString cacheSizeText() const;
     QStringList leftoverPaths() const;
@@ -106,7 +106,7 @@ class InspectorPresenter : public QObject {
     QImage previewImage() const { return previewImage_; }
     bool previewIsThumbnail() const { return previewIsThumbnail_; }
     // The file the preview frame shows, if any.
-    const std::optional<URL>& previewPath() const { return previewPath_; }
+    const std::optional<Path>& previewPath() const { return previewPath_; }
     // The thumbnails of files this window has shown, and the service that makes them.
     ThumbnailService& thumbnails();
 
@@ -128,18 +128,18 @@ class InspectorPresenter : public QObject {
 
   private:
     template <typename Record> const Record* inspected() const { return item_ ? item_->as<Record>() : nullptr; }
-    std::optional<URL> itemLocation() const;
+    std::optional<Path> itemLocation() const;
     void updatePreview(bool askForThumbnail);
     void onThumbnailChanged(const std::string& path);
-    void reveal(const std::optional<URL>& location);
+    void reveal(const std::optional<Path>& location);
 
-    MacStorageScanner& engine_;
+    StorageEngine& engine_;
     AppLanguage language_ = AppLanguage::zhHans;
     std::optional<InspectedItem> item_;
     CacheSubItemListModel subItems_;
     DuplicateMemberListModel members_;
     InspectedMedia media_;
-    std::optional<URL> previewPath_;
+    std::optional<Path> previewPath_;
     QImage previewImage_;
     bool previewIsThumbnail_ = false;
     QColor iconInk_;

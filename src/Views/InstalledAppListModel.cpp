@@ -6,7 +6,7 @@
 
 std::vector<QByteArray> InstalledAppListModel::roleNameList() const
 {
-    return {"name", "bundleId", "size", "modeBadge", "modeSymbol", "selectable", "selected", "uninstallCommand"};
+    return {"name", "appId", "size", "modeBadge", "modeSymbol", "selectable", "selected", "uninstallCommand"};
 }
 
 void InstalledAppListModel::setOnlyCacheMode(bool onlyCache)
@@ -25,8 +25,8 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     switch (role - this->role(0)) {
     case Name:
         return qt(app.name);
-    case BundleId:
-        return qt(app.bundleId);
+    case AppId:
+        return qt(app.appId);
     case Size:
         return bytesText(onlyCache_ ? app.orphanSizeBytes : app.fullUninstallBytes(), language());
     case ModeBadge:

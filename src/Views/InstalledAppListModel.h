@@ -12,7 +12,7 @@ class InstalledAppListModel : public SyncedListModel {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    enum Role { Name, BundleId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
+    enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<InstalledAppItem> rows) { syncRows(rows_, std::move(rows)); }

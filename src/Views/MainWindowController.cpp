@@ -21,7 +21,7 @@ namespace MainWindowController {
 namespace {
 
 struct ProgramOptions {
-    MacStorageScanner::Options scanner;
+    StorageEngine::Options scanner;
     bool quitAfterScan = false;
     bool uiSelfTest = false;
     QString screenshotDir;
@@ -58,11 +58,11 @@ int run(QApplication& app, int argc, char** argv)
 
     // Owned here, after the application object and before the window state that uses it,
     // so it never outlives either.
-    SandboxAccessManager access({.settings = nullptr,
-                                 .picker = std::make_shared<QtFolderPicker>(),
-                                 .realHome = options.scanner.home,
-                                 .applications = options.scanner.applications,
-                                 .sandboxed = std::nullopt});
+    FolderAccess access({.settings = nullptr,
+                         .picker = std::make_shared<QtFolderPicker>(),
+                         .realHome = options.scanner.home,
+                         .applications = options.scanner.applications,
+                         .sandboxed = std::nullopt});
     WindowState view(options.scanner, access);
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;
@@ -76,9 +76,9 @@ int run(QApplication& app, int argc, char** argv)
         return 1;
     }
 
-    MacStorageScanner& scanner = view.scanner();
+    StorageEngine& scanner = view.scanner();
     if (options.quitAfterScan) {
-        QObject::connect(&scanner, &MacStorageScanner::isScanningChanged, &app, [&] {
+        QObject::connect(&scanner, &StorageEngine::isScanningChanged, &app, [&] {
             // The final texts are published right after isScanning turns false.
             if (!scanner.isScanning())
                 QTimer::singleShot(0, &app, [&] {

@@ -5,10 +5,10 @@
 #include "QtText.h"
 #include "WorkspaceLists.h"
 
-OverviewPresenter::OverviewPresenter(WorkspaceLists& lists, MacStorageScanner& engine, QObject* parent)
+OverviewPresenter::OverviewPresenter(WorkspaceLists& lists, StorageEngine& engine, QObject* parent)
     : QObject(parent), lists_(lists), engine_(engine)
 {
-    for (auto signal : {&MacStorageScanner::overviewChanged, &MacStorageScanner::sessionTotalFreedBytesChanged})
+    for (auto signal : {&StorageEngine::overviewChanged, &StorageEngine::sessionTotalFreedBytesChanged})
         connect(&engine_, signal, this, &OverviewPresenter::changed);
     // Selections live in the lists; the models have followed them when these fire.
     for (auto signal : {&WorkspaceLists::rowsChanged, &WorkspaceLists::shownChanged})

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MacStorageScanner;
+class StorageEngine;
 class WorkspaceLists;
 struct OverviewRingFigures;
 
@@ -32,7 +32,7 @@ class OverviewPresenter : public QObject {
     Q_PROPERTY(QString freedText READ freedText NOTIFY changed)
 
   public:
-    OverviewPresenter(WorkspaceLists& lists, MacStorageScanner& engine, QObject* parent = nullptr);
+    OverviewPresenter(WorkspaceLists& lists, StorageEngine& engine, QObject* parent = nullptr);
 
     void setLanguage(AppLanguage language);
 
@@ -55,6 +55,6 @@ class OverviewPresenter : public QObject {
 
   private:
     WorkspaceLists& lists_;
-    MacStorageScanner& engine_;
+    StorageEngine& engine_;
     AppLanguage language_ = AppLanguage::zhHans;
 };

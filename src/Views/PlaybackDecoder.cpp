@@ -13,7 +13,7 @@ PlaybackDecoder::~PlaybackDecoder()
     --alive_;
 }
 
-void PlaybackDecoder::open(const URL& path)
+void PlaybackDecoder::open(const Path& path)
 {
     audio_ = std::make_unique<QAudioOutput>();
     frames_ = std::make_unique<QVideoSink>();

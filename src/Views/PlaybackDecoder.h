@@ -24,7 +24,7 @@ class PlaybackDecoder : public QObject {
     ~PlaybackDecoder() override;
 
     // On the decoder's thread: opens the file (paused at its start).
-    void open(const URL& path);
+    void open(const Path& path);
     void togglePlayback();
     void pause();
     void seek(qint64 milliseconds);

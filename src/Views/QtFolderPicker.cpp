@@ -5,7 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-std::optional<URL> QtFolderPicker::pickFolder(const FolderPickerRequest& request)
+std::optional<Path> QtFolderPicker::pickFolder(const FolderPickerRequest& request)
 {
     QFileDialog dialog;
     dialog.setFileMode(QFileDialog::Directory);

@@ -5,5 +5,5 @@
 
 class QtFolderPicker : public FolderPicker {
   public:
-    std::optional<URL> pickFolder(const FolderPickerRequest& request) override;
+    std::optional<Path> pickFolder(const FolderPickerRequest& request) override;
 };

@@ -1,6 +1,6 @@
 #include "ShownListAdapter.h"
 
-ShownListAdapter::ShownListAdapter(ShownList list, MacStorageScanner& engine, QObject* parent)
+ShownListAdapter::ShownListAdapter(ShownList list, StorageEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine), list_(list)
 {
 }

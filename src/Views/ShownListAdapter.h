@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-class MacStorageScanner;
+class StorageEngine;
 struct CleanItem;
 
 class ShownListAdapter : public QObject {
@@ -23,7 +23,7 @@ class ShownListAdapter : public QObject {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    ShownListAdapter(ShownList list, MacStorageScanner& engine, QObject* parent);
+    ShownListAdapter(ShownList list, StorageEngine& engine, QObject* parent);
 
     ShownList list() const { return list_; }
     virtual SyncedListModel& rows() = 0;
@@ -62,7 +62,7 @@ class ShownListAdapter : public QObject {
     void filterChanged();
 
   protected:
-    MacStorageScanner& engine_;
+    StorageEngine& engine_;
 
   private:
     ShownList list_;

@@ -2,7 +2,7 @@
 
 namespace {
 
-using S = MacStorageScanner;
+using S = StorageEngine;
 
 bool everyCopySelected(const DuplicateFileGroup& group)
 {
@@ -14,7 +14,7 @@ bool isSelected(const auto& record) { return record.isSelected; }
 
 } // namespace
 
-RuleCardAdapter::RuleCardAdapter(MacStorageScanner& engine, QObject* parent)
+RuleCardAdapter::RuleCardAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::RuleCards, engine,
                         {.records = &S::ruleCards,
                          .changed = &S::ruleCardsChanged,
@@ -22,7 +22,7 @@ RuleCardAdapter::RuleCardAdapter(MacStorageScanner& engine, QObject* parent)
                          .scannedBytes = &S::totalScannedSafeBytes,
                          .selectedBytes = &S::totalSelectedSafeBytes,
                          .cleanItems = &S::selectedSafeCacheItems,
-                         .clean = &S::purgeSelectedSafeCaches},
+                         .clean = &S::cleanSelectedSafeCaches},
                         parent)
 {
 }
@@ -31,7 +31,7 @@ RuleCardAdapter::RuleCardAdapter(MacStorageScanner& engine, QObject* parent)
 bool RuleCardAdapter::allSelected() const { return engine_.areAllSafeItemsSelected(); }
 void RuleCardAdapter::setAllSelected(bool selected) { engine_.setAllSafeCards(selected); }
 
-ProjectBloatAdapter::ProjectBloatAdapter(MacStorageScanner& engine, QObject* parent)
+ProjectBloatAdapter::ProjectBloatAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::ProjectBloats, engine,
                         {.records = &S::projectBloats,
                          .changed = &S::projectBloatsChanged,
@@ -39,7 +39,7 @@ ProjectBloatAdapter::ProjectBloatAdapter(MacStorageScanner& engine, QObject* par
                          .scannedBytes = &S::totalScannedBloatBytes,
                          .selectedBytes = &S::totalSelectedBloatBytes,
                          .cleanItems = &S::selectedProjectBloatItems,
-                         .clean = &S::purgeSelectedProjectBloats},
+                         .clean = &S::cleanSelectedProjectBloats},
                         parent)
 {
 }
@@ -47,7 +47,7 @@ ProjectBloatAdapter::ProjectBloatAdapter(MacStorageScanner& engine, QObject* par
 bool ProjectBloatAdapter::allSelected() const { return everySelectableRow(isSelected<ProjectBloatItem>); }
 void ProjectBloatAdapter::setAllSelected(bool selected) { engine_.setAllProjectBloats(selected); }
 
-DuplicateGroupAdapter::DuplicateGroupAdapter(MacStorageScanner& engine, QObject* parent)
+DuplicateGroupAdapter::DuplicateGroupAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::DuplicateGroups, engine,
                         {.records = &S::duplicateGroups,
                          .changed = &S::duplicateGroupsChanged,
@@ -55,7 +55,7 @@ DuplicateGroupAdapter::DuplicateGroupAdapter(MacStorageScanner& engine, QObject*
                          .scannedBytes = &S::totalScannedDuplicateBytes,
                          .selectedBytes = &S::totalSelectedDuplicateBytes,
                          .cleanItems = &S::selectedDuplicateItems,
-                         .clean = &S::purgeSelectedDuplicates},
+                         .clean = &S::cleanSelectedDuplicates},
                         parent)
 {
 }
@@ -63,7 +63,7 @@ DuplicateGroupAdapter::DuplicateGroupAdapter(MacStorageScanner& engine, QObject*
 bool DuplicateGroupAdapter::allSelected() const { return everySelectableRow(everyCopySelected); }
 void DuplicateGroupAdapter::setAllSelected(bool selected) { engine_.setAllDuplicates(selected); }
 
-LargeFileAdapter::LargeFileAdapter(MacStorageScanner& engine, QObject* parent)
+LargeFileAdapter::LargeFileAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::LargeFiles, engine,
                         {.records = &S::largeFiles,
                          .changed = &S::largeFilesChanged,
@@ -71,7 +71,7 @@ LargeFileAdapter::LargeFileAdapter(MacStorageScanner& engine, QObject* parent)
                          .scannedBytes = &S::totalScannedLargeFileBytes,
                          .selectedBytes = &S::totalSelectedLargeFileBytes,
                          .cleanItems = &S::selectedLargeFileItems,
-                         .clean = &S::purgeSelectedLargeFiles},
+                         .clean = &S::cleanSelectedLargeFiles},
                         parent)
 {
 }
@@ -99,7 +99,7 @@ bool LargeFileAdapter::allSelected() const { return everySelectableRow(isSelecte
 void LargeFileAdapter::setAllSelected(bool selected) { engine_.setAllLargeFiles(selected, category_); }
 
 // Selected bytes and clean items depend on the mode; the adapter says them itself.
-InstalledAppAdapter::InstalledAppAdapter(MacStorageScanner& engine, QObject* parent)
+InstalledAppAdapter::InstalledAppAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::InstalledApps, engine,
                         {.records = &S::installedApps,
                          .changed = &S::installedAppsChanged,

@@ -8,26 +8,26 @@
 #include "InstalledAppListModel.h"
 #include "LargeFileListModel.h"
 #include "ProjectBloatListModel.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "ShownListAdapter.h"
 
 #include <algorithm>
 
 // Where one list lives in the engine.
 template <typename Record> struct EngineList {
-    const std::vector<Record>& (MacStorageScanner::*records)() const;
-    void (MacStorageScanner::*changed)();
-    void (MacStorageScanner::*toggle)(const std::string& id);
-    Int64 (MacStorageScanner::*scannedBytes)() const;
-    Int64 (MacStorageScanner::*selectedBytes)() const;
-    std::vector<CleanItem> (MacStorageScanner::*cleanItems)() const;
-    void (MacStorageScanner::*clean)();
+    const std::vector<Record>& (StorageEngine::*records)() const;
+    void (StorageEngine::*changed)();
+    void (StorageEngine::*toggle)(const std::string& id);
+    Int64 (StorageEngine::*scannedBytes)() const;
+    Int64 (StorageEngine::*selectedBytes)() const;
+    std::vector<CleanItem> (StorageEngine::*cleanItems)() const;
+    void (StorageEngine::*clean)();
 };
 
 // What every list does alike, over its records and its list model.
 template <typename Record, typename Model> class RecordListAdapter : public ShownListAdapter {
   public:
-    RecordListAdapter(ShownList list, MacStorageScanner& engine, EngineList<Record> where, QObject* parent)
+    RecordListAdapter(ShownList list, StorageEngine& engine, EngineList<Record> where, QObject* parent)
         : ShownListAdapter(list, engine, parent), where_(where), model_(this)
     {
         connect(&engine, where.changed, this, [this] {
@@ -100,21 +100,21 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
 
 class RuleCardAdapter final : public RecordListAdapter<SafeCacheRuleCard, RuleCardListModel> {
   public:
-    RuleCardAdapter(MacStorageScanner& engine, QObject* parent);
+    RuleCardAdapter(StorageEngine& engine, QObject* parent);
     bool allSelected() const override;
     void setAllSelected(bool selected) override;
 };
 
 class ProjectBloatAdapter final : public RecordListAdapter<ProjectBloatItem, ProjectBloatListModel> {
   public:
-    ProjectBloatAdapter(MacStorageScanner& engine, QObject* parent);
+    ProjectBloatAdapter(StorageEngine& engine, QObject* parent);
     bool allSelected() const override;
     void setAllSelected(bool selected) override;
 };
 
 class DuplicateGroupAdapter final : public RecordListAdapter<DuplicateFileGroup, DuplicateGroupListModel> {
   public:
-    DuplicateGroupAdapter(MacStorageScanner& engine, QObject* parent);
+    DuplicateGroupAdapter(StorageEngine& engine, QObject* parent);
     // A group is selected when every copy but the kept one is.
     bool allSelected() const override;
     void setAllSelected(bool selected) override;
@@ -125,7 +125,7 @@ class DuplicateGroupAdapter final : public RecordListAdapter<DuplicateFileGroup,
 // is selected and what a clean takes is every category.
 class LargeFileAdapter final : public RecordListAdapter<LargeFileItem, LargeFileListModel> {
   public:
-    LargeFileAdapter(MacStorageScanner& engine, QObject* parent);
+    LargeFileAdapter(StorageEngine& engine, QObject* parent);
     LargeFileCategory category() const { return category_; }
     void setCategory(LargeFileCategory category);
     bool allSelected() const override;
@@ -142,7 +142,7 @@ class LargeFileAdapter final : public RecordListAdapter<LargeFileItem, LargeFile
 // cannot be selected), a full uninstall frees the apps as well.
 class InstalledAppAdapter final : public RecordListAdapter<InstalledAppItem, InstalledAppListModel> {
   public:
-    InstalledAppAdapter(MacStorageScanner& engine, QObject* parent);
+    InstalledAppAdapter(StorageEngine& engine, QObject* parent);
     bool onlyCache() const { return model().onlyCacheMode(); }
     void setOnlyCache(bool onlyCache);
     bool allSelected() const override;

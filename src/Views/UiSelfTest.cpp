@@ -45,7 +45,7 @@ void UiSelfTest::waitForScan()
     if (!view_.scanner().isScanning())
         return;
     QEventLoop loop;
-    QObject::connect(&view_.scanner(), &MacStorageScanner::isScanningChanged, &loop, [&] {
+    QObject::connect(&view_.scanner(), &StorageEngine::isScanningChanged, &loop, [&] {
         if (!view_.scanner().isScanning())
             loop.quit();
     });
@@ -73,7 +73,7 @@ void UiSelfTest::run()
 
 void UiSelfTest::walkSafeCaches()
 {
-    const MacStorageScanner& scanner = view_.scanner();
+    const StorageEngine& scanner = view_.scanner();
     say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) + " 张卡片)");
     view_.selectWorkspace(Workspace::OneClickSafe);
     for (const SafeCacheRuleCard& card : std::vector(scanner.ruleCards())) {
@@ -94,7 +94,7 @@ void UiSelfTest::walkDevAndDuplicates()
     }
     std::vector<DuplicateFileGroup> groups;
     for (const DuplicateFileGroup& group : view_.scanner().duplicateGroups()) {
-        const bool isVideo = !group.members.empty() && isPlayableMediaURL(group.members.front().url);
+        const bool isVideo = !group.members.empty() && isPlayableMediaPath(group.members.front().url);
         if (groups.size() < kDuplicateGroupsToInspect || isVideo)
             groups.push_back(group);
     }

@@ -11,14 +11,14 @@ constexpr const char* kExposedViewProperty = "quillmereView";
 
 } // namespace
 
-WindowState::WindowState(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent)
-    : QObject(parent), access_(access), scanner_(std::make_unique<MacStorageScanner>(std::move(options))),
-      lists_(*scanner_, this), purgeRecords_(this)
+WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent)
+    : QObject(parent), access_(access), scanner_(std::make_unique<StorageEngine>(std::move(options))),
+      lists_(*scanner_, this), cleanRecords_(this)
 {
     QSettings& settings = access_.settings();
     languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
     appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
-    connect(&access_, &SandboxAccessManager::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
+    connect(&access_, &FolderAccess::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
 
     // The inspected row follows the lists before the presenters read them.
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::updateInspectedRow);
@@ -31,9 +31,9 @@ WindowState::WindowState(MacStorageScanner::Options options, SandboxAccessManage
     inspector_ = std::make_unique<InspectorPresenter>(*scanner_, this);
     column_ = std::make_unique<WorkspaceColumnPresenter>(lists_, *scanner_, access_, this);
     overview_ = std::make_unique<OverviewPresenter>(lists_, *scanner_, this);
-    connect(scanner_.get(), &MacStorageScanner::recentPurgeRecordsChanged, this,
-            [this] { purgeRecords_.setRows(scanner_->recentPurgeRecords()); });
-    connect(scanner_.get(), &MacStorageScanner::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
+    connect(scanner_.get(), &StorageEngine::recentCleanRecordsChanged, this,
+            [this] { cleanRecords_.setRows(scanner_->recentCleanRecords()); });
+    connect(scanner_.get(), &StorageEngine::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
     connectPresentationSignals();
     applyLanguage();
     applyAppearance();
@@ -94,7 +94,7 @@ void WindowState::applyLanguage()
 {
     const AppLanguage language = currentLanguage();
     lists_.setLanguage(language);
-    purgeRecords_.setLanguage(language);
+    cleanRecords_.setLanguage(language);
     grants_->setLanguage(language);
     inspector_->setLanguage(language);
     column_->setLanguage(language);

@@ -6,14 +6,14 @@
 // records (and their paths). Decisions are made here and in the objects it owns; QML only
 // lays them out.
 
+#include "CleanRecordListModel.h"
 #include "GrantPresenter.h"
 #include "InspectedItem.h"
 #include "InspectorPresenter.h"
 #include "L10n/AppLanguage.h"
 #include "OverviewPresenter.h"
-#include "PurgeRecordListModel.h"
-#include "Services/MacStorageScanner.h"
-#include "Services/SandboxAccessManager.h"
+#include "Services/FolderAccess.h"
+#include "Services/StorageEngine.h"
 #include "Theme/CorvelPalette.h"
 #include "WindowLists.h"
 #include "WindowPalette.h"
@@ -71,13 +71,13 @@ class WindowState : public QObject {
     Q_PROPERTY(QStringList largeCategoryTitles READ largeCategoryTitles NOTIFY languageRawChanged)
     Q_PROPERTY(QStringList largeCategorySymbols READ largeCategorySymbols CONSTANT)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY scanChanged)
-    Q_PROPERTY(bool isPurging READ isPurging NOTIFY scanChanged)
+    Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY scanChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanChanged)
     Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanChanged)
     Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY scanTitleChanged)
     // The workspaces as the sidebar and the cockpit show them, and the restore history.
     Q_PROPERTY(WorkspaceListModel* workspaces READ workspaces CONSTANT)
-    Q_PROPERTY(PurgeRecordListModel* purgeRecords READ purgeRecords CONSTANT)
+    Q_PROPERTY(CleanRecordListModel* cleanRecords READ cleanRecords CONSTANT)
     // The workspace column's texts and states.
     Q_PROPERTY(WorkspaceColumnPresenter* column READ column CONSTANT)
     // The ring, the cockpit's figures and the sidebar's disk block.
@@ -89,7 +89,7 @@ class WindowState : public QObject {
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
-    WindowState(MacStorageScanner::Options options, SandboxAccessManager& access, QObject* parent = nullptr);
+    WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent = nullptr);
     ~WindowState() override;
 
     // Makes this window the `View` singleton of every QML file `engine` loads.
@@ -97,7 +97,7 @@ class WindowState : public QObject {
     // The singleton's factory: the window exposed to that engine.
     static WindowState* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
-    MacStorageScanner& scanner() const { return *scanner_; }
+    StorageEngine& scanner() const { return *scanner_; }
     WorkspaceLists& lists() { return lists_; }
 
     // ------------------------------------------------------------ persisted choices
@@ -172,8 +172,8 @@ class WindowState : public QObject {
     Q_INVOKABLE void cancelPendingClean();
     // Undo of the last clean: everything this session moved to the Trash goes back.
     Q_INVOKABLE void undoLastClean();
-    Q_INVOKABLE void dismissBanner() { scanner_->dismissPurgeBanner(); }
-    Q_INVOKABLE void restoreAll() { scanner_->restoreAllRecentPurges(); }
+    Q_INVOKABLE void dismissBanner() { scanner_->dismissCleanBanner(); }
+    Q_INVOKABLE void restoreAll() { scanner_->restoreAllRecentCleans(); }
     Q_INVOKABLE void restoreRecord(int row);
 
     // ------------------------------------------------------------ presentation (WindowStatePresentation.cpp)
@@ -191,7 +191,7 @@ class WindowState : public QObject {
     QStringList largeCategoryTitles() const;
     static QStringList largeCategorySymbols();
     bool isScanning() const { return scanner_->isScanning(); }
-    bool isPurging() const { return scanner_->isPurgingAnimation(); }
+    bool isCleaning() const { return scanner_->isCleaning(); }
     double scanProgress() const { return scanner_->scanProgress(); }
     QString scanPhaseText() const;
     QString scanTitle() const;
@@ -199,7 +199,7 @@ class WindowState : public QObject {
     Q_INVOKABLE static QString glyph(const QString& symbolName);
 
     WorkspaceListModel* workspaces() { return &lists_.summaries(); }
-    PurgeRecordListModel* purgeRecords() { return &purgeRecords_; }
+    CleanRecordListModel* cleanRecords() { return &cleanRecords_; }
     WorkspaceColumnPresenter* column() { return column_.get(); }
     OverviewPresenter* overview() { return overview_.get(); }
     InspectorPresenter* inspector() { return inspector_.get(); }
@@ -240,8 +240,8 @@ class WindowState : public QObject {
         Q_EMIT(this->*signal)();
     }
 
-    SandboxAccessManager& access_;
-    std::unique_ptr<MacStorageScanner> scanner_;
+    FolderAccess& access_;
+    std::unique_ptr<StorageEngine> scanner_;
     WorkspaceLists lists_;
 
     QString languageRaw_;
@@ -255,7 +255,7 @@ class WindowState : public QObject {
     WindowPalette windowPalette_;
     std::array<QJSValue, kAppLanguageCount> textObjects_; // per language, made on first use
     QPointer<QJSEngine> textEngine_;
-    PurgeRecordListModel purgeRecords_;
+    CleanRecordListModel cleanRecords_;
     // They refer to the lists and the engine, so they go first.
     std::unique_ptr<GrantPresenter> grants_;
     std::unique_ptr<InspectorPresenter> inspector_;

@@ -23,7 +23,7 @@ void WindowState::runClean(const PendingClean& request)
     if (request.list)
         lists_.adapter(*request.list).clean();
     else
-        scanner_->purgeAllMasterSmartSelected();
+        scanner_->cleanAllMasterSmartSelected();
 }
 
 void WindowState::requestClean(std::optional<ShownList> list)
@@ -68,12 +68,12 @@ void WindowState::setPendingClean(std::optional<PendingClean> pending)
 
 void WindowState::undoLastClean()
 {
-    if (!scanner_->isPurgingAnimation() && !scanner_->recentPurgeRecords().empty())
-        scanner_->restoreAllRecentPurges();
+    if (!scanner_->isCleaning() && !scanner_->recentCleanRecords().empty())
+        scanner_->restoreAllRecentCleans();
 }
 
 void WindowState::restoreRecord(int row)
 {
-    if (row >= 0 && row < purgeRecords_.count())
-        scanner_->restoreSingleRecord(purgeRecords_.at(row).id);
+    if (row >= 0 && row < cleanRecords_.count())
+        scanner_->restoreSingleRecord(cleanRecords_.at(row).id);
 }

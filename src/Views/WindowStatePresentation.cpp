@@ -19,13 +19,13 @@ CorvelPalette WindowState::palette() const { return CorvelPalette{appearanceFrom
 void WindowState::connectPresentationSignals()
 {
     connect(this, &WindowState::languageRawChanged, this, &WindowState::appearanceChanged);
-    for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::scanProgressChanged,
-                        &MacStorageScanner::currentScanningPathChanged, &MacStorageScanner::isPurgingAnimationChanged})
+    for (auto signal : {&StorageEngine::isScanningChanged, &StorageEngine::scanProgressChanged,
+                        &StorageEngine::currentScanningPathChanged, &StorageEngine::isCleaningChanged})
         connect(scanner_.get(), signal, this, &WindowState::scanChanged);
     // The title names what was found once the scan is over; it follows the lists then.
-    for (auto signal : {&MacStorageScanner::isScanningChanged, &MacStorageScanner::ruleCardsChanged,
-                        &MacStorageScanner::projectBloatsChanged, &MacStorageScanner::duplicateGroupsChanged,
-                        &MacStorageScanner::largeFilesChanged})
+    for (auto signal :
+         {&StorageEngine::isScanningChanged, &StorageEngine::ruleCardsChanged, &StorageEngine::projectBloatsChanged,
+          &StorageEngine::duplicateGroupsChanged, &StorageEngine::largeFilesChanged})
         connect(scanner_.get(), signal, this, &WindowState::scanTitleChanged);
     connect(this, &WindowState::languageRawChanged, this, &WindowState::scanTitleChanged);
 }

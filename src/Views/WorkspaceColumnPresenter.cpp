@@ -3,7 +3,7 @@
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
-#include "Services/SandboxAccessManager.h"
+#include "Services/FolderAccess.h"
 #include "Theme/WindowIcons.h"
 #include "WindowPalette.h"
 #include "WorkspaceLists.h"
@@ -31,24 +31,24 @@ const std::array<EmptyState, WindowLists::kShownListCount> kEmptyStates{{
 
 } // namespace
 
-WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, MacStorageScanner& engine,
-                                                   SandboxAccessManager& access, QObject* parent)
+WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, StorageEngine& engine, FolderAccess& access,
+                                                   QObject* parent)
     : QObject(parent), lists_(lists), engine_(engine), access_(access)
 {
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WorkspaceColumnPresenter::shapeChanged);
-    connect(&access_, &SandboxAccessManager::applicationsGrantedChanged, this, &WorkspaceColumnPresenter::shapeChanged);
+    connect(&access_, &FolderAccess::applicationsGrantedChanged, this, &WorkspaceColumnPresenter::shapeChanged);
     // What the shown list holds changes with the list shown, too.
     connect(this, &WorkspaceColumnPresenter::shapeChanged, this, &WorkspaceColumnPresenter::contentChanged);
     // After the list models followed the engine, so what they hold is current.
     connect(&lists_, &WorkspaceLists::rowsChanged, this, &WorkspaceColumnPresenter::contentChanged);
-    connect(&engine_, &MacStorageScanner::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
-    for (auto signal : {&MacStorageScanner::lastPurgeBannerChanged, &MacStorageScanner::recentPurgeRecordsChanged,
-                        &MacStorageScanner::lastFreedBytesChanged})
+    connect(&engine_, &StorageEngine::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
+    for (auto signal : {&StorageEngine::lastCleanBannerChanged, &StorageEngine::recentCleanRecordsChanged,
+                        &StorageEngine::lastFreedBytesChanged})
         connect(&engine_, signal, this, &WorkspaceColumnPresenter::feedbackChanged);
-    for (auto signal : {&MacStorageScanner::purgeProgressChanged, &MacStorageScanner::purgeProcessedCountChanged,
-                        &MacStorageScanner::purgeTotalCountChanged, &MacStorageScanner::purgeFreedSoFarBytesChanged,
-                        &MacStorageScanner::purgeCurrentItemNameChanged})
-        connect(&engine_, signal, this, &WorkspaceColumnPresenter::purgeChanged);
+    for (auto signal : {&StorageEngine::cleanProgressChanged, &StorageEngine::cleanProcessedCountChanged,
+                        &StorageEngine::cleanTotalCountChanged, &StorageEngine::cleanFreedSoFarBytesChanged,
+                        &StorageEngine::cleanCurrentItemNameChanged})
+        connect(&engine_, signal, this, &WorkspaceColumnPresenter::cleanChanged);
 }
 
 void WorkspaceColumnPresenter::setLanguage(AppLanguage language)
@@ -57,7 +57,7 @@ void WorkspaceColumnPresenter::setLanguage(AppLanguage language)
         return;
     language_ = language;
     for (auto signal : {&WorkspaceColumnPresenter::shapeChanged, &WorkspaceColumnPresenter::feedbackChanged,
-                        &WorkspaceColumnPresenter::purgeChanged, &WorkspaceColumnPresenter::confirmationChanged})
+                        &WorkspaceColumnPresenter::cleanChanged, &WorkspaceColumnPresenter::confirmationChanged})
         Q_EMIT(this->*signal)();
 }
 
@@ -162,11 +162,11 @@ QString WorkspaceColumnPresenter::rescanTitle() const
 
 // ---------------------------------------------------------------- banner and progress
 
-bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.lastPurgeBanner().has_value(); }
+bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.lastCleanBanner().has_value(); }
 
 QString WorkspaceColumnPresenter::bannerText() const
 {
-    const auto& banner = engine_.lastPurgeBanner();
+    const auto& banner = engine_.lastCleanBanner();
     if (!banner)
         return {};
     return qt(QuillmereL10n(language_).localizeBanner(*banner, engine_.lastFreedBytes()));
@@ -174,20 +174,20 @@ QString WorkspaceColumnPresenter::bannerText() const
 
 QString WorkspaceColumnPresenter::undoTitle() const
 {
-    return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.recentPurgeRecords().size())));
+    return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.recentCleanRecords().size())));
 }
 
-bool WorkspaceColumnPresenter::canUndo() const { return !engine_.recentPurgeRecords().empty(); }
+bool WorkspaceColumnPresenter::canUndo() const { return !engine_.recentCleanRecords().empty(); }
 
-QString WorkspaceColumnPresenter::purgeTitle() const
+QString WorkspaceColumnPresenter::cleanTitle() const
 {
-    return qt(WindowTexts::purgeOverlayTitle(language_, engine_.purgeProcessedCount(), engine_.purgeTotalCount(),
-                                             engine_.purgeFreedSoFarBytes()));
+    return qt(WindowTexts::cleanOverlayTitle(language_, engine_.cleanProcessedCount(), engine_.cleanTotalCount(),
+                                             engine_.cleanFreedSoFarBytes()));
 }
 
-double WorkspaceColumnPresenter::purgeProgress() const { return engine_.purgeProgress(); }
+double WorkspaceColumnPresenter::cleanProgress() const { return engine_.cleanProgress(); }
 
-QString WorkspaceColumnPresenter::purgeItemName() const { return qt(engine_.purgeCurrentItemName()); }
+QString WorkspaceColumnPresenter::cleanItemName() const { return qt(engine_.cleanCurrentItemName()); }
 
 // ---------------------------------------------------------------- confirmation
 

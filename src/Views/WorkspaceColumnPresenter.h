@@ -1,7 +1,7 @@
 #pragma once
 // What the workspace column shows besides its rows, in the current language: the workspace's
 // header, select-all, empty state, primary and smart-clean buttons, the feedback banner, the
-// purge progress overlay and the confirmation of a permanent delete. Derived on every read
+// clean progress overlay and the confirmation of a permanent delete. Derived on every read
 // from the shown list's adapter and the engine; the signals say which group of values may
 // have changed.
 
@@ -15,8 +15,8 @@
 
 #include <optional>
 
-class MacStorageScanner;
-class SandboxAccessManager;
+class StorageEngine;
+class FolderAccess;
 class WorkspaceLists;
 
 class WorkspaceColumnPresenter : public QObject {
@@ -47,16 +47,16 @@ class WorkspaceColumnPresenter : public QObject {
     Q_PROPERTY(QString bannerText READ bannerText NOTIFY feedbackChanged)
     Q_PROPERTY(QString undoTitle READ undoTitle NOTIFY feedbackChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY feedbackChanged)
-    Q_PROPERTY(QString purgeTitle READ purgeTitle NOTIFY purgeChanged)
-    Q_PROPERTY(double purgeProgress READ purgeProgress NOTIFY purgeChanged)
-    Q_PROPERTY(QString purgeItemName READ purgeItemName NOTIFY purgeChanged)
+    Q_PROPERTY(QString cleanTitle READ cleanTitle NOTIFY cleanChanged)
+    Q_PROPERTY(double cleanProgress READ cleanProgress NOTIFY cleanChanged)
+    Q_PROPERTY(QString cleanItemName READ cleanItemName NOTIFY cleanChanged)
     // A permanent delete waiting for the person's word.
     Q_PROPERTY(bool confirmationVisible READ confirmationVisible NOTIFY confirmationChanged)
     Q_PROPERTY(QString confirmationMessage READ confirmationMessage NOTIFY confirmationChanged)
     Q_PROPERTY(QString confirmationAction READ confirmationAction NOTIFY confirmationChanged)
 
   public:
-    WorkspaceColumnPresenter(WorkspaceLists& lists, MacStorageScanner& engine, SandboxAccessManager& access,
+    WorkspaceColumnPresenter(WorkspaceLists& lists, StorageEngine& engine, FolderAccess& access,
                              QObject* parent = nullptr);
 
     void setLanguage(AppLanguage language);
@@ -86,9 +86,9 @@ class WorkspaceColumnPresenter : public QObject {
     QString bannerText() const;
     QString undoTitle() const;
     bool canUndo() const;
-    QString purgeTitle() const;
-    double purgeProgress() const;
-    QString purgeItemName() const;
+    QString cleanTitle() const;
+    double cleanProgress() const;
+    QString cleanItemName() const;
 
     bool confirmationVisible() const;
     QString confirmationMessage() const;
@@ -98,13 +98,13 @@ class WorkspaceColumnPresenter : public QObject {
     void shapeChanged();
     void contentChanged();
     void feedbackChanged();
-    void purgeChanged();
+    void cleanChanged();
     void confirmationChanged();
 
   private:
     WorkspaceLists& lists_;
-    MacStorageScanner& engine_;
-    SandboxAccessManager& access_;
+    StorageEngine& engine_;
+    FolderAccess& access_;
     AppLanguage language_ = AppLanguage::zhHans;
     std::optional<Int64> pendingCleanBytes_;
 };

@@ -1,6 +1,6 @@
 #include "WorkspaceLists.h"
 
-WorkspaceLists::WorkspaceLists(MacStorageScanner& engine, QObject* parent)
+WorkspaceLists::WorkspaceLists(StorageEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine), ruleCards_(engine, this), projectBloats_(engine, this),
       duplicateGroups_(engine, this), largeFiles_(engine, this),
       installedApps_(engine, this), byList_{&ruleCards_, &projectBloats_, &duplicateGroups_, &largeFiles_,
@@ -20,7 +20,7 @@ WorkspaceLists::WorkspaceLists(MacStorageScanner& engine, QObject* parent)
     }
     // The summaries come with the first scan, selection or publish.
     // A new scan counts every workspace afresh; a finished one has published them all.
-    connect(&engine_, &MacStorageScanner::isScanningChanged, this, [this] {
+    connect(&engine_, &StorageEngine::isScanningChanged, this, [this] {
         publishedThisScan_.clear();
         updateSummaries();
     });

@@ -17,7 +17,7 @@ class WorkspaceLists : public QObject {
     Q_OBJECT
 
   public:
-    explicit WorkspaceLists(MacStorageScanner& engine, QObject* parent = nullptr);
+    explicit WorkspaceLists(StorageEngine& engine, QObject* parent = nullptr);
 
     ShownListAdapter& adapter(ShownList list) const { return *byList_[WindowLists::index(list)]; }
     LargeFileAdapter& largeFiles() { return largeFiles_; }
@@ -54,7 +54,7 @@ class WorkspaceLists : public QObject {
     void onPublished(ShownList list);
     void updateSummaries();
 
-    MacStorageScanner& engine_;
+    StorageEngine& engine_;
     RuleCardAdapter ruleCards_;
     ProjectBloatAdapter projectBloats_;
     DuplicateGroupAdapter duplicateGroups_;

@@ -59,7 +59,7 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
 {
     const std::string held = home.fileWithContent(".cache/held/blob", "x");
     HeldClean hold(home.at(".cache/held"));
-    engine->executeAnimatedPurge({{home.at(".cache/held"), 1, "held"}}, "L", {});
+    engine->startClean({{home.at(".cache/held"), 1, "held"}}, "L", {});
     ASSERT_TRUE(hold.waitUntilHeld());
 
     TempHome other; // another home of the same user: the lock is the user's
@@ -67,7 +67,7 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
     const TreeSnapshot before = snapshotTree(other.path());
     const auto run = runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "safe", "--home", other.path(), "--yes"});
     hold.release();
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
 
     EXPECT_EQ(run.exitStatus, 1) << run.out << run.err;
     EXPECT_NE(run.err.find("another clean"), std::string::npos) << run.err;
@@ -80,26 +80,26 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
 TEST_F(ConcurrentCleans, TheWindowSaysAnotherCleanIsRunningInItsBanner)
 {
     clean({{home.fileWithContent("Documents/restorable.txt", "back"), 1, "restorable"}});
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
     TempHome otherHome;
-    MacStorageScanner other(testOptions(otherHome.path()));
+    StorageEngine other(testOptions(otherHome.path()));
     const std::string held = otherHome.fileWithContent(".cache/held/blob", "x");
     HeldClean hold(otherHome.at(".cache/held"));
-    other.executeAnimatedPurge({{otherHome.at(".cache/held"), 1, "held"}}, "L", {});
+    other.startClean({{otherHome.at(".cache/held"), 1, "held"}}, "L", {});
     ASSERT_TRUE(hold.waitUntilHeld());
 
     const std::string waiting = home.fileWithContent(".cache/tool/blob", "cache");
     clean({{home.at(".cache/tool"), 5, "tool"}});
-    EXPECT_EQ(engine->lastPurgeBanner(), MacStorageScanner::kAnotherCleanRunningBanner);
+    EXPECT_EQ(engine->lastCleanBanner(), StorageEngine::kAnotherCleanRunningBanner);
     EXPECT_EQ(engine->lastSkippedCount(), 1);
     EXPECT_EQ(engine->lastFreedBytes(), 0);
     EXPECT_TRUE(fileops::exists(waiting));
 
-    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
+    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
     EXPECT_FALSE(fileops::exists(home.at("Documents/restorable.txt")));
     hold.release();
-    ASSERT_TRUE(waitForPurge(other));
+    ASSERT_TRUE(waitForClean(other));
 }
 
 // The engine looked at the Trash (and offered to empty it) before the CLI cleaned;
@@ -116,8 +116,8 @@ TEST_F(ConcurrentCleans, TheTrashKeepsWhatAnotherCleanPutThereAfterTheScan)
     const auto trashedByTheCli = trashedPathsIn(run.out);
     ASSERT_FALSE(trashedByTheCli.empty()) << run.out;
 
-    engine->purgeSelectedSafeCaches();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedSafeCaches();
+    ASSERT_TRUE(waitForClean(*engine));
     for (const auto& trashed : trashedByTheCli)
         EXPECT_TRUE(fileops::exists(trashed)) << trashed;
 }

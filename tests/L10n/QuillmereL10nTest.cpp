@@ -1,5 +1,5 @@
 #include "L10n/QuillmereL10n.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +117,7 @@ TEST(QuillmereL10n, CleanBannersKeepTheSkippedCount)
 // Nothing was cleaned: the banner must not claim the last clean's freed bytes.
 TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
 {
-    const std::string banner = MacStorageScanner::kAnotherCleanRunningBanner;
+    const std::string banner = StorageEngine::kAnotherCleanRunningBanner;
     EXPECT_EQ(en.localizeBanner(banner, Int64(1) << 30), "Another clean or restore is running · Nothing was changed");
     EXPECT_EQ(zhHans.localizeBanner(banner, 0), banner);
 }

@@ -122,8 +122,8 @@ TEST(WindowTexts, WorkspaceTitlesAndPrimaryActionsFollowWorkspaceAndMode)
 
 TEST(WindowTexts, CountsAndSizesAreSplicedIn)
 {
-    EXPECT_EQ(WindowTexts::purgeOverlayTitle(AppLanguage::en, 3, 10, 0), "Purging Fast (3/10) · +0 KB");
-    EXPECT_EQ(WindowTexts::purgeOverlayTitle(AppLanguage::zhHans, 1, 2, 1024), "正在高速清理 (1/2) · +1 KB");
+    EXPECT_EQ(WindowTexts::cleanOverlayTitle(AppLanguage::en, 3, 10, 0), "Purging Fast (3/10) · +0 KB");
+    EXPECT_EQ(WindowTexts::cleanOverlayTitle(AppLanguage::zhHans, 1, 2, 1024), "正在高速清理 (1/2) · +1 KB");
     EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::en, 4), "↺ Undo Restore (4)");
     EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::es, 1), "↺ Restaurar (1)");
     EXPECT_EQ(WindowTexts::cardCacheCount(AppLanguage::zhHans, 12), "12 项纯缓存");

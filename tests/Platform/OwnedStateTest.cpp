@@ -4,7 +4,7 @@
 // take the lock is a refusal, and the lock's place does not follow the environment.
 #include "Platform/CleanLock.h"
 #include "Platform/OwnedPath.h"
-#include "Services/PurgeHistoryLog.h"
+#include "Services/CleanHistoryLog.h"
 #include "support/CleanFixture.h"
 #include "support/ScopedEnvironment.h"
 
@@ -27,7 +27,7 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
 {
     const std::string first = home.fileWithContent("Documents/first.txt", "first");
     clean({{first, 5, "first.txt"}});
-    const PurgeHistoryLog log = PurgeHistoryLog::forHome(home.path());
+    const CleanHistoryLog log = CleanHistoryLog::forHome(home.path());
     ASSERT_TRUE(log.read());
     const std::string folder = paths::parent(log.path());
 
@@ -36,7 +36,7 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     EXPECT_EQ(log.read().error(), owned::kWritableByOthers);
     const std::string second = home.fileWithContent("Documents/second.txt", "second");
     clean({{second, 6, "second.txt"}});
-    EXPECT_EQ(engine->lastPurgeReport()[0].reason, PurgeSkipReason::historyUnwritable);
+    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::historyUnwritable);
     EXPECT_EQ(readFileBytes(second), "second");
     ASSERT_EQ(::chmod(log.path().c_str(), 0600), 0);
 
@@ -77,19 +77,19 @@ TEST_F(OwnedState, ALockThatCannotBeTakenStopsCleansAndRestores)
 {
     const std::string kept = home.fileWithContent("Documents/kept.txt", "kept");
     clean({{kept, 4, "kept.txt"}});
-    const std::string id = engine->recentPurgeRecords()[0].id;
+    const std::string id = engine->recentCleanRecords()[0].id;
     const std::string lockFile = paths::join(lockFolder(), CleanLock::kFileName);
     std::filesystem::remove(lockFile);
     ASSERT_EQ(::symlink("/dev/null", lockFile.c_str()), 0); // a link is not our lock file
 
     const std::string waiting = home.fileWithContent("Documents/waiting.txt", "waiting");
     clean({{waiting, 7, "waiting.txt"}});
-    EXPECT_EQ(engine->lastPurgeReport()[0].reason, PurgeSkipReason::lockUnavailable);
-    EXPECT_EQ(engine->lastPurgeReport()[0].error, ELOOP);
+    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::lockUnavailable);
+    EXPECT_EQ(engine->lastCleanReport()[0].error, ELOOP);
     EXPECT_EQ(readFileBytes(waiting), "waiting");
 
     engine->restoreSingleRecord(id);
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
     EXPECT_FALSE(fileops::exists(kept));
     EXPECT_FALSE(engine->restoreFromHistory({id}));
 

@@ -30,7 +30,7 @@ class AppScan : public ::testing::Test {
             home.fileWithContent(root + "/Contents/Info.plist", "bplist00 but nothing after it");
     }
 
-    std::vector<InstalledAppItem> scan() const { return scanAppsWithOrphans(home.path(), applications); }
+    std::vector<InstalledAppItem> scan() const { return scanMacBundles(home.path(), applications); }
 
     static const InstalledAppItem* find(const std::vector<InstalledAppItem>& apps, const std::string& name)
     {
@@ -60,13 +60,13 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
 
     const InstalledAppItem* big = find(apps, "Big");
     ASSERT_NE(big, nullptr);
-    EXPECT_EQ(big->appURL, applications + "/Big.app");
-    EXPECT_EQ(big->bundleId, "Big"); // no Info.plist: the name stands in
+    EXPECT_EQ(big->appPath, applications + "/Big.app");
+    EXPECT_EQ(big->appId, "Big"); // no Info.plist: the name stands in
     EXPECT_EQ(big->appSizeBytes, home.allocated("SystemApplications/Big.app/Contents/Executables/main"));
-    EXPECT_TRUE(big->orphanURLs.empty());
+    EXPECT_TRUE(big->orphanPaths.empty());
     EXPECT_FALSE(big->isSelected);
 
-    EXPECT_TRUE(scanAppsWithOrphans(home.path(), home.at("NoSuchFolder")).empty());
+    EXPECT_TRUE(scanMacBundles(home.path(), home.at("NoSuchFolder")).empty());
 }
 
 TEST_F(AppScan, LeftoversAreTheCacheLikeFoldersInProbingOrder)
@@ -89,14 +89,14 @@ TEST_F(AppScan, LeftoversAreTheCacheLikeFoldersInProbingOrder)
 
     const auto apps = scan();
     ASSERT_EQ(apps.size(), 1u);
-    EXPECT_EQ(apps[0].bundleId, "com.acme.editor");
+    EXPECT_EQ(apps[0].appId, "com.acme.editor");
     std::vector<std::string> expectedPaths;
     std::int64_t expectedBytes = 0;
     for (const auto& relative : expected) {
         expectedPaths.push_back(home.at(relative));
         expectedBytes += home.allocated(relative + "/blob");
     }
-    EXPECT_EQ(apps[0].orphanURLs, expectedPaths);
+    EXPECT_EQ(apps[0].orphanPaths, expectedPaths);
     EXPECT_EQ(apps[0].orphanSizeBytes, expectedBytes);
 }
 
@@ -111,13 +111,14 @@ TEST_F(AppScan, IdentifierComesFromBinaryOrXmlInfoPlistElseTheName)
 
     const auto apps = scan();
     ASSERT_EQ(apps.size(), 4u);
-    EXPECT_EQ(find(apps, "Binary")->bundleId, "org.example.binary");
-    EXPECT_EQ(find(apps, "Binary")->orphanURLs, std::vector<std::string>{home.at("Library/Caches/org.example.binary")});
-    EXPECT_EQ(find(apps, "Xml")->bundleId, "org.example.xml");
-    EXPECT_EQ(find(apps, "Broken")->bundleId, "Broken");
+    EXPECT_EQ(find(apps, "Binary")->appId, "org.example.binary");
+    EXPECT_EQ(find(apps, "Binary")->orphanPaths,
+              std::vector<std::string>{home.at("Library/Caches/org.example.binary")});
+    EXPECT_EQ(find(apps, "Xml")->appId, "org.example.xml");
+    EXPECT_EQ(find(apps, "Broken")->appId, "Broken");
     // An identifier that would leave the Library is no identifier.
-    EXPECT_EQ(find(apps, "Escaping")->bundleId, "Escaping");
-    EXPECT_TRUE(find(apps, "Escaping")->orphanURLs.empty());
+    EXPECT_EQ(find(apps, "Escaping")->appId, "Escaping");
+    EXPECT_TRUE(find(apps, "Escaping")->orphanPaths.empty());
 }
 
 TEST_F(AppScan, FolderFoundTwiceWithoutIdentifierIsListedAndCountedOnce)
@@ -129,7 +130,7 @@ TEST_F(AppScan, FolderFoundTwiceWithoutIdentifierIsListedAndCountedOnce)
 
     const auto apps = scan();
     ASSERT_EQ(apps.size(), 1u);
-    EXPECT_EQ(apps[0].orphanURLs,
+    EXPECT_EQ(apps[0].orphanPaths,
               (std::vector<std::string>{home.at("Library/Caches/Notes"), home.at("Library/Logs/Notes"),
                                         home.at("Library/Application Support/Notes/GPUCache")}));
     EXPECT_EQ(apps[0].orphanSizeBytes, home.allocated("Library/Caches/Notes/blob") +
@@ -148,7 +149,7 @@ TEST_F(AppScan, LeftoverReachedThroughALinkIsNotOffered)
 
     const auto apps = scan();
     ASSERT_EQ(apps.size(), 1u);
-    EXPECT_TRUE(apps[0].orphanURLs.empty());
+    EXPECT_TRUE(apps[0].orphanPaths.empty());
     EXPECT_EQ(apps[0].orphanSizeBytes, 0);
 }
 

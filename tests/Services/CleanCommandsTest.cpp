@@ -20,7 +20,7 @@ fault::Hook held(std::string path)
     };
 }
 
-std::vector<std::string> labelsAndNames(const std::vector<PurgeHistoryRecord>& records)
+std::vector<std::string> labelsAndNames(const std::vector<CleanHistoryRecord>& records)
 {
     std::vector<std::string> out;
     for (const auto& record : records)
@@ -40,15 +40,15 @@ TEST_F(CleanCommands, SafeCachesDropCleanedItemsAndEmptiedCards)
     EngineAccess::setRuleCards(*engine, {gone, kept, heldCard});
     {
         fault::ScopedHook hook(held(home.at("c3/busy")));
-        engine->purgeSelectedSafeCaches();
-        ASSERT_TRUE(waitForPurge(*engine));
+        engine->cleanSelectedSafeCaches();
+        ASSERT_TRUE(waitForClean(*engine));
     }
     ASSERT_EQ(engine->ruleCards().size(), 2u);
     EXPECT_EQ(engine->ruleCards()[0].id, "kept");
     ASSERT_EQ(engine->ruleCards()[0].subItems.size(), 1u);
     EXPECT_EQ(engine->ruleCards()[0].subItems[0].name, "D");
     EXPECT_EQ(engine->ruleCards()[1].id, "held");
-    EXPECT_EQ(labelsAndNames(engine->recentPurgeRecords()),
+    EXPECT_EQ(labelsAndNames(engine->recentCleanRecords()),
               (std::vector<std::string>{"已核实纯缓存:A", "已核实纯缓存:B", "已核实纯缓存:C"}));
     EXPECT_EQ(engine->lastSkippedCount(), 1);
 }
@@ -59,13 +59,13 @@ TEST_F(CleanCommands, BloatsAndLargeFilesDropWhatWasCleaned)
                                              bloat(home.mkdir("api/target"), 20, true, "api", "target")});
     EngineAccess::setLargeFiles(
         *engine, {largeFile(home.file("Movies/a.mov", 10), 30, true, LargeFileCategory::videoMedia, "a.mov")});
-    engine->purgeSelectedProjectBloats();
-    ASSERT_TRUE(waitForPurge(*engine));
-    engine->purgeSelectedLargeFiles();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedProjectBloats();
+    ASSERT_TRUE(waitForClean(*engine));
+    engine->cleanSelectedLargeFiles();
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(engine->projectBloats().size(), 1u);
     EXPECT_TRUE(engine->largeFiles().empty());
-    EXPECT_EQ(labelsAndNames(engine->recentPurgeRecords()),
+    EXPECT_EQ(labelsAndNames(engine->recentCleanRecords()),
               (std::vector<std::string>{"大体积文件:a.mov", "闲置工程依赖:api/target"}));
 }
 
@@ -76,19 +76,19 @@ TEST_F(CleanCommands, DuplicateGroupsOfFewerThanTwoGo)
         {group("solo", {member(home.file("o1", 10), 10, true, false), member(home.file("d1", 10), 10, false, true)}),
          group("trio", {member(home.file("o2", 10), 10, true, false), member(home.file("d2", 10), 10, false, true),
                         member(home.file("d3", 10), 10, false, false)})});
-    engine->purgeSelectedDuplicates();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedDuplicates();
+    ASSERT_TRUE(waitForClean(*engine));
     ASSERT_EQ(engine->duplicateGroups().size(), 1u);
     EXPECT_EQ(engine->duplicateGroups()[0].id, "trio");
     EXPECT_EQ(engine->duplicateGroups()[0].members.size(), 2u);
     EXPECT_TRUE(fileops::exists(home.at("o1")));
-    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "重复文件克隆副本");
+    EXPECT_EQ(engine->recentCleanRecords().front().categoryLabel, "重复文件克隆副本");
 }
 
 TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
 {
-    const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
-    const URL bundle = home.file("Applications/Tool.app/Contents/bin", 10);
+    const std::vector<Path> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
+    const Path bundle = home.file("Applications/Tool.app/Contents/bin", 10);
     EngineAccess::setInstalledApps(*engine,
                                    {app(home.at("Applications/Tool.app"), 1000, leftovers, 900, true, "Tool")});
 
@@ -100,23 +100,23 @@ TEST_F(CleanCommands, FullUninstallKeepsAnAppWhoseBundleStayed)
     {
         fault::ScopedHook hook(held(home.at("Applications/Tool.app"))); // no write access to the Applications folder
         engine->uninstallSelectedApps(false);
-        ASSERT_TRUE(waitForPurge(*engine));
+        ASSERT_TRUE(waitForClean(*engine));
     }
     ASSERT_EQ(engine->installedApps().size(), 1u);
     EXPECT_TRUE(engine->installedApps()[0].isSelected);
-    EXPECT_EQ(engine->installedApps()[0].orphanURLs, leftovers);
+    EXPECT_EQ(engine->installedApps()[0].orphanPaths, leftovers);
     EXPECT_EQ(engine->lastSkippedCount(), 1);
-    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "应用及残留文件");
+    EXPECT_EQ(engine->recentCleanRecords().front().categoryLabel, "应用及残留文件");
 
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_TRUE(engine->installedApps().empty());
     EXPECT_FALSE(fileops::exists(bundle));
 }
 
 TEST_F(CleanCommands, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
 {
-    const std::vector<URL> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
+    const std::vector<Path> leftovers = {home.file("L/one", 10), home.file("L/two", 10), home.file("L/three", 10)};
     EngineAccess::setInstalledApps(
         *engine, {app("/Applications/Tool.app", 1000, leftovers, 900, true, "Tool"),
                   app("/Applications/Bare.app", 50, {}, 0, true, "Bare"),
@@ -124,34 +124,34 @@ TEST_F(CleanCommands, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
     {
         fault::ScopedHook hook(held(leftovers[1]));
         engine->uninstallSelectedApps(true);
-        ASSERT_TRUE(waitForPurge(*engine));
+        ASSERT_TRUE(waitForClean(*engine));
     }
     const auto& apps = engine->installedApps();
     ASSERT_EQ(apps.size(), 3u);
-    EXPECT_EQ(apps[0].orphanURLs, std::vector<URL>{leftovers[1]});
+    EXPECT_EQ(apps[0].orphanPaths, std::vector<Path>{leftovers[1]});
     EXPECT_EQ(apps[0].orphanSizeBytes, 300);
     EXPECT_FALSE(apps[0].isSelected);
     EXPECT_EQ(apps[0].appSizeBytes, 1000);
     EXPECT_FALSE(apps[1].isSelected);
     EXPECT_EQ(apps[2].orphanSizeBytes, 70); // unselected apps are not touched
-    EXPECT_EQ(engine->recentPurgeRecords().front().categoryLabel, "应用关联缓存");
-    EXPECT_EQ(engine->recentPurgeRecords().front().name, "Tool 缓存残留");
+    EXPECT_EQ(engine->recentCleanRecords().front().categoryLabel, "应用关联缓存");
+    EXPECT_EQ(engine->recentCleanRecords().front().name, "Tool 缓存残留");
 
     // A selected app without leftovers makes no item: nothing happens.
     engine->toggleInstalledApp("/Applications/Bare.app");
-    const auto banner = engine->lastPurgeBanner();
+    const auto banner = engine->lastCleanBanner();
     engine->uninstallSelectedApps(true);
-    EXPECT_FALSE(engine->isPurgingAnimation());
-    EXPECT_EQ(engine->lastPurgeBanner(), banner);
+    EXPECT_FALSE(engine->isCleaning());
+    EXPECT_EQ(engine->lastCleanBanner(), banner);
 }
 
 TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
 {
-    const URL both = home.file("Downloads/movie.mp4", 10);
+    const Path both = home.file("Downloads/movie.mp4", 10);
     EngineAccess::setInstalledApps(*engine, {app("/Applications/A.app", 100, {home.file("L/a", 10)}, 10, true)});
-    engine->purgeAllMasterSmartSelected(); // only an application is selected: nothing to do
-    EXPECT_FALSE(engine->isPurgingAnimation());
-    EXPECT_FALSE(engine->lastPurgeBanner());
+    engine->cleanAllMasterSmartSelected(); // only an application is selected: nothing to do
+    EXPECT_FALSE(engine->isCleaning());
+    EXPECT_FALSE(engine->lastCleanBanner());
 
     EngineAccess::setRuleCards(*engine, {card("c", {cacheItem(home.file("cache/x", 10), 1024, true, "x")})});
     EngineAccess::setDuplicateGroups(*engine,
@@ -164,11 +164,11 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
     EXPECT_EQ(items[2].url, both);
     const Int64 freed = home.allocated("cache/x") + home.allocated("Downloads/movie.mp4");
 
-    engine->purgeAllMasterSmartSelected();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanAllMasterSmartSelected();
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(engine->lastFreedBytes(), freed);
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 2u);
-    EXPECT_EQ(engine->lastPurgeBanner(),
+    EXPECT_EQ(engine->recentCleanRecords().size(), 2u);
+    EXPECT_EQ(engine->lastCleanBanner(),
               "清理完成 · 已安全清理 3 项全盘已核验安全项，为您腾出 " + DiskFormat::bytes(freed) + " 空间");
     EXPECT_TRUE(engine->ruleCards().empty());
     EXPECT_TRUE(engine->duplicateGroups().empty());
@@ -181,17 +181,17 @@ TEST_F(CleanCommands, MasterCleanListsAFileTwiceAndFreesItOnce)
 TEST_F(CleanCommands, CopiesStayWhenTheOriginalTheGroupKeepsIsGone)
 {
     engine->setMoveToTrashByDefault(false);
-    const URL original = home.fileWithContent("Documents/film.mov", "the film");
-    const URL copy = home.fileWithContent("Downloads/film.mov", "the film");
+    const Path original = home.fileWithContent("Documents/film.mov", "the film");
+    const Path copy = home.fileWithContent("Downloads/film.mov", "the film");
     EngineAccess::setDuplicateGroups(*engine,
                                      {group("g", {member(original, 8, true, false), member(copy, 8, false, true)})});
     EngineAccess::setLargeFiles(*engine, {largeFile(original, 8, true)});
-    engine->purgeSelectedLargeFiles();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedLargeFiles();
+    ASSERT_TRUE(waitForClean(*engine));
     ASSERT_FALSE(fileops::exists(original));
 
-    engine->purgeSelectedDuplicates();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedDuplicates();
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(readFileBytes(copy), "the film");
     EXPECT_EQ(engine->duplicateGroups().size(), 1u);
 }

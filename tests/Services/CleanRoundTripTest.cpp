@@ -127,12 +127,12 @@ TEST_F(CleanRoundTrip, EverythingComesBackExactlyForManySeeds)
         }
 
         EXPECT_NE(snapshotTree(home.path(), ".local"), before) << "nothing was cleaned";
-        engine->restoreAllRecentPurges();
+        engine->restoreAllRecentCleans();
         ASSERT_TRUE(waitForScan(*engine));
         EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
         EXPECT_TRUE(entriesOf(trashFiles()).empty());
         EXPECT_TRUE(entriesOf(trashInfo()).empty());
-        EXPECT_TRUE(engine->recentPurgeRecords().empty());
+        EXPECT_TRUE(engine->recentCleanRecords().empty());
         EXPECT_EQ(engine->sessionTotalFreedBytes(), 0);
         if (::testing::Test::HasFailure())
             return;

@@ -16,7 +16,7 @@ class CleanSession : public CleanFixture {
     template <typename Command> void run(Command command)
     {
         ((*engine).*command)();
-        ASSERT_TRUE(waitForPurge(*engine));
+        ASSERT_TRUE(waitForClean(*engine));
     }
     bool offersTheTrash() const
     {
@@ -43,17 +43,17 @@ TEST_F(CleanSession, FourCleansThenRestoreAllBringsEveryItemBack)
 
     scan();
     ASSERT_TRUE(offersTheTrash());
-    run(&MacStorageScanner::purgeSelectedLargeFiles);
-    run(&MacStorageScanner::purgeSelectedDuplicates);
-    run(&MacStorageScanner::purgeSelectedProjectBloats);
-    run(&MacStorageScanner::purgeSelectedSafeCaches);
+    run(&StorageEngine::cleanSelectedLargeFiles);
+    run(&StorageEngine::cleanSelectedDuplicates);
+    run(&StorageEngine::cleanSelectedProjectBloats);
+    run(&StorageEngine::cleanSelectedSafeCaches);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     EXPECT_FALSE(fileops::exists(trashFiles() + "/thrown-away.bin")); // what the scan measured there went
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 4u);               // the Trash itself was emptied, not moved
+    ASSERT_EQ(engine->recentCleanRecords().size(), 4u);               // the Trash itself was emptied, not moved
 
-    engine->restoreAllRecentPurges();
+    engine->restoreAllRecentCleans();
     ASSERT_TRUE(waitForScan(*engine));
-    EXPECT_EQ(engine->lastPurgeBanner()->rfind("已为您原路还原 4 项文件", 0), 0u) << *engine->lastPurgeBanner();
+    EXPECT_EQ(engine->lastCleanBanner()->rfind("已为您原路还原 4 项文件", 0), 0u) << *engine->lastCleanBanner();
     EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
@@ -71,7 +71,7 @@ TEST_F(CleanSession, EmptyingTheTrashLeavesWhatArrivedAfterTheScan)
     home.fileWithContent(".local/share/Trash/info/just-now.txt.trashinfo", "[Trash Info]\nPath=/x\n");
     home.fileWithContent(".cache/tool/new-entry", "the cache kept working");
 
-    run(&MacStorageScanner::purgeSelectedSafeCaches);
+    run(&StorageEngine::cleanSelectedSafeCaches);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
     EXPECT_EQ(entriesOf(trashFiles()).size(), 2u); // the cache's entry and the late one
     EXPECT_EQ(readFileBytes(trashFiles() + "/just-now.txt"), "arrived after the scan");

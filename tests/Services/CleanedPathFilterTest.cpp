@@ -37,11 +37,11 @@ TEST(CleanedPathFilter, DropsCleanedRecordsAndTheCardsLeftEmpty)
 
     // Applications go by their bundle only: a cleaned leftover leaves the app listed.
     InstalledAppItem kept, removed;
-    kept.appURL = "/apps/Keep.app";
-    kept.orphanURLs = {"/h/Library/Caches/keep"};
-    removed.appURL = "/apps/Gone.app";
+    kept.appPath = "/apps/Keep.app";
+    kept.orphanPaths = {"/h/Library/Caches/keep"};
+    removed.appPath = "/apps/Gone.app";
     std::vector<InstalledAppItem> apps = {kept, removed};
     dropCleaned(apps, {"/apps/Gone.app", "/h/Library/Caches/keep"});
     ASSERT_EQ(apps.size(), 1u);
-    EXPECT_EQ(apps[0].appURL, "/apps/Keep.app");
+    EXPECT_EQ(apps[0].appPath, "/apps/Keep.app");
 }

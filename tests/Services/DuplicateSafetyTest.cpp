@@ -10,13 +10,13 @@ namespace {
 
 class DuplicateSafety : public CleanFixture {
   protected:
-    void scanAndClean(void (MacStorageScanner::*command)())
+    void scanAndClean(void (StorageEngine::*command)())
     {
         engine->startInstantScan();
         ASSERT_TRUE(waitForScan(*engine));
         ASSERT_FALSE(engine->duplicateGroups().empty()) << "the scan found no duplicates";
         ((*engine).*command)();
-        ASSERT_TRUE(waitForPurge(*engine));
+        ASSERT_TRUE(waitForClean(*engine));
     }
 
     // Rewrites a file in place with other bytes of the same length, as an editor saves.
@@ -47,7 +47,7 @@ TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenTheOriginalGoesWithAnArtefac
     const std::string content = readFileBytes(copy);
     engine->setMoveToTrashByDefault(false);
 
-    scanAndClean(&MacStorageScanner::purgeAllMasterSmartSelected);
+    scanAndClean(&StorageEngine::cleanAllMasterSmartSelected);
     EXPECT_FALSE(fileops::exists(original)); // the artefact folder went as selected
     EXPECT_EQ(copiesLeft({original, copy}, content), 1);
     EXPECT_EQ(engine->lastSkippedCount(), 1);
@@ -61,7 +61,7 @@ TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenEveryCopyIsAlsoASelectedLarg
     const std::string content = readFileBytes(copy);
     engine->setMoveToTrashByDefault(false);
 
-    scanAndClean(&MacStorageScanner::purgeAllMasterSmartSelected);
+    scanAndClean(&StorageEngine::cleanAllMasterSmartSelected);
     EXPECT_EQ(copiesLeft({original, copy}, content), 1);
     EXPECT_GE(engine->lastSkippedCount(), 1);
 }
@@ -76,8 +76,8 @@ TEST_F(DuplicateSafety, ACopyEditedAfterTheScanIsLeft)
     edit(copy);
     const std::string edited = readFileBytes(copy);
 
-    engine->purgeSelectedDuplicates();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedDuplicates();
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(readFileBytes(copy), edited);
     EXPECT_EQ(engine->lastSkippedCount(), 1);
     EXPECT_TRUE(engine->sessionCleanedPaths().empty());
@@ -94,8 +94,8 @@ TEST_F(DuplicateSafety, ACopyWhoseOriginalChangedAfterTheScanIsLeft)
     ASSERT_TRUE(waitForScan(*engine));
     edit(original);
 
-    engine->purgeSelectedDuplicates();
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->cleanSelectedDuplicates();
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(readFileBytes(copy), content);
     EXPECT_EQ(engine->lastSkippedCount(), 1);
 }

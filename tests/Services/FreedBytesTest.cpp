@@ -74,8 +74,8 @@ TEST_F(FreedBytes, ADeletionReportsWhatStatvfsShowsFreed)
     clean({{home.at(".cache/app"), 8'000'000'000, "app cache"}});
 
     const std::int64_t freedOnDisk = before - usedBytes();
-    ASSERT_EQ(engine->lastPurgeReport().size(), 1u);
-    EXPECT_EQ(engine->lastPurgeReport()[0].result, PurgeItemResult::cleaned);
+    ASSERT_EQ(engine->lastCleanReport().size(), 1u);
+    EXPECT_EQ(engine->lastCleanReport()[0].result, CleanItemResult::cleaned);
     EXPECT_NEAR(double(engine->lastFreedBytes()), double(freedOnDisk), 7 * 4096.0); // one block per entry
     EXPECT_LT(engine->lastFreedBytes(), 4 * MiB);
     EXPECT_GT(engine->lastFreedBytes(), 3 * MiB);
@@ -95,8 +95,8 @@ TEST_F(FreedBytes, AFileWhoseOtherNameRemainsFreesNothingInEitherMode)
         EXPECT_EQ(engine->lastFreedBytes(), 0);
         EXPECT_NEAR(double(usedBytes()), double(before), 2 * 4096.0); // the Trash's own bookkeeping
         if (toTrash) {
-            ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-            EXPECT_EQ(engine->recentPurgeRecords()[0].sizeBytes, 0);
+            ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+            EXPECT_EQ(engine->recentCleanRecords()[0].sizeBytes, 0);
         }
     }
 }
@@ -108,11 +108,11 @@ TEST_F(FreedBytes, AMoveToTheTrashReportsWhatEmptyingItWillFree)
     engine->setMoveToTrashByDefault(true);
     clean({{home.at(".cache/app"), 8'000'000'000, "app cache"}});
     const std::int64_t promised = engine->lastFreedBytes();
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    EXPECT_EQ(engine->recentPurgeRecords()[0].sizeBytes, promised);
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    EXPECT_EQ(engine->recentCleanRecords()[0].sizeBytes, promised);
 
     const std::int64_t before = usedBytes();
-    std::filesystem::remove_all(engine->recentPurgeRecords()[0].trashedURL);
+    std::filesystem::remove_all(engine->recentCleanRecords()[0].trashedPath);
     EXPECT_NEAR(double(promised), double(before - usedBytes()), 7 * 4096.0);
 }
 

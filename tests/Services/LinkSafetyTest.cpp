@@ -21,10 +21,10 @@ class LinkSafety : public CleanFixture {
         engine->startInstantScan();
         ASSERT_TRUE(waitForScan(*engine));
         engine->setAllSafeCards(true);
-        engine->purgeSelectedSafeCaches();
-        ASSERT_TRUE(waitForPurge(*engine));
-        engine->purgeAllMasterSmartSelected();
-        ASSERT_TRUE(waitForPurge(*engine));
+        engine->cleanSelectedSafeCaches();
+        ASSERT_TRUE(waitForClean(*engine));
+        engine->cleanAllMasterSmartSelected();
+        ASSERT_TRUE(waitForClean(*engine));
     }
 };
 

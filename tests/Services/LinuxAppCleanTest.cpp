@@ -33,7 +33,7 @@ InstalledAppItem userFlatpak(const TempHome& home, const std::string& id)
     home.file(".var/app/" + id + "/cache/a", 10);
     InstalledAppItem app = ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
                                   InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
-    app.bundleId = id;
+    app.appId = id;
     return app;
 }
 
@@ -45,15 +45,15 @@ TEST_F(LinuxAppClean, AUserFlatpakIsRemovedByItsToolAfterItsCachesAndCountsWhenT
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
 
     EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
     // The tool works on the installation the scan read, not on the account's own.
     EXPECT_EQ(tool.userDirs(), std::vector<std::string>{home.at(".local/share/flatpak")});
-    const auto& reports = engine->lastPurgeReport();
+    const auto& reports = engine->lastCleanReport();
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0].url, home.at(".var/app/org.gimp.GIMP/cache"));
-    EXPECT_EQ(reports[1].result, PurgeItemResult::cleaned);
+    EXPECT_EQ(reports[1].result, CleanItemResult::cleaned);
     EXPECT_EQ(reports[1].freedBytes, 500);
     EXPECT_FALSE(reports[1].trashedAt);
     EXPECT_EQ(engine->lastFreedBytes(), 500 + cache);
@@ -69,12 +69,12 @@ TEST_F(LinuxAppClean, AToolThatSucceedsButLeavesTheAppDoesNotCountAsRemoved)
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
 
     ASSERT_EQ(tool.calls().size(), 1u);
-    ASSERT_EQ(engine->lastPurgeReport().size(), 2u);
-    EXPECT_EQ(engine->lastPurgeReport()[1].result, PurgeItemResult::skipped);
-    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::appStillThere);
+    ASSERT_EQ(engine->lastCleanReport().size(), 2u);
+    EXPECT_EQ(engine->lastCleanReport()[1].result, CleanItemResult::skipped);
+    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::appStillThere);
     EXPECT_EQ(engine->lastFreedBytes(), cache); // the cache alone
     // Its deploy folder is the tool's business: we never touch it.
     EXPECT_TRUE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP/x86_64/stable/0a1b/files/bin/app")));
@@ -89,19 +89,19 @@ TEST_F(LinuxAppClean, AFailingToolOrAnIdItMustNotBeGivenLeavesTheAppListedAndRep
     const Int64 caches =
         home.allocated(".var/app/org.gimp.GIMP/cache/a") + home.allocated(".var/app/-x.evil.App/cache/a");
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
 
     EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
-    const auto& reports = engine->lastPurgeReport();
+    const auto& reports = engine->lastCleanReport();
     ASSERT_EQ(reports.size(), 4u);
-    EXPECT_EQ(reports[1].result, PurgeItemResult::skipped);
-    EXPECT_EQ(reports[1].reason, PurgeSkipReason::removalToolFailed);
+    EXPECT_EQ(reports[1].result, CleanItemResult::skipped);
+    EXPECT_EQ(reports[1].reason, CleanSkipReason::removalToolFailed);
     EXPECT_EQ(reports[1].toolExitStatus, 1);
-    EXPECT_EQ(reports[3].reason, PurgeSkipReason::notAnAppId);
+    EXPECT_EQ(reports[3].reason, CleanSkipReason::notAnAppId);
     EXPECT_EQ(engine->lastSkippedCount(), 2);
     EXPECT_EQ(engine->lastFreedBytes(), caches); // the caches alone
     ASSERT_EQ(engine->installedApps().size(), 2u);
-    EXPECT_TRUE(engine->installedApps()[0].orphanURLs.empty());
+    EXPECT_TRUE(engine->installedApps()[0].orphanPaths.empty());
 }
 
 TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
@@ -110,7 +110,7 @@ TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
         const StandInFlatpak tool(0);
         EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
         engine->uninstallSelectedApps(true);
-        ASSERT_TRUE(waitForPurge(*engine));
+        ASSERT_TRUE(waitForClean(*engine));
         EXPECT_TRUE(tool.calls().empty());
         EXPECT_FALSE(fileops::exists(home.at(".var/app/org.gimp.GIMP/cache")));
     }
@@ -118,9 +118,9 @@ TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
-    ASSERT_EQ(engine->lastPurgeReport().size(), 2u);
-    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::removalToolMissing);
+    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_EQ(engine->lastCleanReport().size(), 2u);
+    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::removalToolMissing);
     EXPECT_EQ(engine->installedApps().size(), 1u);
 }
 
@@ -138,17 +138,17 @@ TEST(FlatpakAppId, OnlyIdsTheToolAcceptsAndNoneThatReadAsAnOption)
 
 TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdministratorsApp)
 {
-    const URL image = home.file("Applications/Krita.AppImage", 100);
-    const URL launcher = home.file(".local/share/applications/appimagekit_ab-Krita.desktop", 10);
-    const URL icon = home.file(".local/share/icons/hicolor/64x64/apps/appimagekit_ab_krita.png", 10);
-    const URL kritaCache = home.file(".cache/krita/a", 10);
-    const URL snapMount = home.file("system/snap/firefox/4173/meta/snap.yaml", 10);
-    const URL snapCache = home.file("snap/firefox/common/.cache/a", 10);
-    const URL game = home.file(".local/share/Steam/steamapps/common/Game/game.bin", 10);
+    const Path image = home.file("Applications/Krita.AppImage", 100);
+    const Path launcher = home.file(".local/share/applications/appimagekit_ab-Krita.desktop", 10);
+    const Path icon = home.file(".local/share/icons/hicolor/64x64/apps/appimagekit_ab_krita.png", 10);
+    const Path kritaCache = home.file(".cache/krita/a", 10);
+    const Path snapMount = home.file("system/snap/firefox/4173/meta/snap.yaml", 10);
+    const Path snapCache = home.file("snap/firefox/common/.cache/a", 10);
+    const Path game = home.file(".local/share/Steam/steamapps/common/Game/game.bin", 10);
 
     InstalledAppItem krita =
         ofKind(app(image, 100, {home.at(".cache/krita")}, 10, true, "Krita"), InstalledAppKind::appImage);
-    krita.uninstallURLs = {launcher, icon};
+    krita.uninstallPaths = {launcher, icon};
     EngineAccess::setInstalledApps(
         *engine,
         {krita,
@@ -161,9 +161,9 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
               (std::vector<std::string>{"Krita", "Krita 启动项与图标", "Krita 启动项与图标", "Krita 缓存残留",
                                         "Firefox 缓存残留"}));
     engine->uninstallSelectedApps(false);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
 
-    for (const URL& gone : {image, launcher, icon, kritaCache, snapCache})
+    for (const Path& gone : {image, launcher, icon, kritaCache, snapCache})
         EXPECT_FALSE(fileops::exists(gone)) << gone;
     // What an administrator or Steam removes is never touched; the apps stay listed, caches gone.
     EXPECT_TRUE(fileops::exists(snapMount));
@@ -171,15 +171,15 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
     const auto& apps = engine->installedApps();
     ASSERT_EQ(apps.size(), 2u);
     EXPECT_EQ(apps[0].name, "Firefox");
-    EXPECT_TRUE(apps[0].orphanURLs.empty());
+    EXPECT_TRUE(apps[0].orphanPaths.empty());
     EXPECT_FALSE(apps[0].isSelected);
     EXPECT_EQ(apps[1].name, "Game");
 }
 
 TEST_F(LinuxAppClean, ARemovedFlatpaksDataGoesWholeOnlyWhenTickedInFullUninstall)
 {
-    const URL cache = home.file(".var/app/org.signal.Signal/cache/a", 10);
-    const URL chats = home.file(".var/app/org.signal.Signal/config/Signal/sql/db.sqlite", 10);
+    const Path cache = home.file(".var/app/org.signal.Signal/cache/a", 10);
+    const Path chats = home.file(".var/app/org.signal.Signal/config/Signal/sql/db.sqlite", 10);
     InstalledAppItem signal = ofKind(app(home.at(".var/app/org.signal.Signal"), 300,
                                          {home.at(".var/app/org.signal.Signal/cache")}, 10, true, "org.signal.Signal"),
                                      InstalledAppKind::flatpakLeftover);
@@ -195,7 +195,7 @@ TEST_F(LinuxAppClean, ARemovedFlatpaksDataGoesWholeOnlyWhenTickedInFullUninstall
     // Cache only: the cache goes, the chats stay.
     engine->setAllInstalledApps(true, true);
     engine->uninstallSelectedApps(true);
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_FALSE(fileops::exists(cache));
     EXPECT_TRUE(fileops::exists(chats));
 

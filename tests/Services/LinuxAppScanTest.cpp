@@ -56,7 +56,7 @@ std::map<std::string, InstalledAppItem> byPath(const TempHome& home, const std::
 {
     std::map<std::string, InstalledAppItem> out;
     for (const auto& app : apps)
-        out.emplace(app.appURL.substr(home.path().size() + 1), app);
+        out.emplace(app.appPath.substr(home.path().size() + 1), app);
     return out;
 }
 
@@ -98,9 +98,9 @@ TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
     const auto& gimp = apps.at(".local/share/flatpak/app/org.gimp.GIMP");
     EXPECT_EQ(gimp.kind, InstalledAppKind::flatpakUser);
     EXPECT_EQ(gimp.name, "GNU Image Manipulation Program");
-    EXPECT_EQ(gimp.bundleId, "org.gimp.GIMP");
+    EXPECT_EQ(gimp.appId, "org.gimp.GIMP");
     EXPECT_GE(gimp.appSizeBytes, 6 * MiB);
-    EXPECT_THAT(relative(home, gimp.orphanURLs), ElementsAre(".var/app/org.gimp.GIMP/cache"));
+    EXPECT_THAT(relative(home, gimp.orphanPaths), ElementsAre(".var/app/org.gimp.GIMP/cache"));
     EXPECT_EQ(gimp.uninstallCommand, "flatpak uninstall --user org.gimp.GIMP");
     EXPECT_FALSE(gimp.isSelected);
 
@@ -114,7 +114,7 @@ TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
     // unselected inside the folder as a whole.
     const auto& signal = apps.at(".var/app/org.signal.Signal");
     EXPECT_EQ(signal.kind, InstalledAppKind::flatpakLeftover);
-    EXPECT_THAT(relative(home, signal.orphanURLs), ElementsAre(".var/app/org.signal.Signal/cache"));
+    EXPECT_THAT(relative(home, signal.orphanPaths), ElementsAre(".var/app/org.signal.Signal/cache"));
     EXPECT_EQ(signal.orphanSizeBytes, 2 * MiB);
     EXPECT_EQ(signal.appSizeBytes, 3 * MiB);
     EXPECT_TRUE(signal.isSelected);
@@ -122,7 +122,7 @@ TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
 
     // Without the machine's installations an app's data cannot be called left behind.
     for (const auto& app : scanLinuxApps(HomeLayout::of(home.path(), false), LinuxAppRoots::none()))
-        EXPECT_NE(app.kind, InstalledAppKind::flatpakLeftover) << app.appURL;
+        EXPECT_NE(app.kind, InstalledAppKind::flatpakLeftover) << app.appPath;
 }
 
 TEST(LinuxAppScan, SnapsAppImagesAndSteamGames)
@@ -172,7 +172,7 @@ TEST(LinuxAppScan, SnapsAppImagesAndSteamGames)
     EXPECT_EQ(firefox.kind, InstalledAppKind::snap);
     EXPECT_EQ(firefox.name, "Firefox");
     EXPECT_EQ(firefox.appSizeBytes, 7 * MiB);
-    EXPECT_THAT(relative(home, firefox.orphanURLs),
+    EXPECT_THAT(relative(home, firefox.orphanPaths),
                 ElementsAre("snap/firefox/common/.cache", "snap/firefox/4173/.cache"));
     EXPECT_EQ(firefox.uninstallCommand, "sudo snap remove firefox");
 
@@ -181,16 +181,16 @@ TEST(LinuxAppScan, SnapsAppImagesAndSteamGames)
     EXPECT_EQ(krita.kind, InstalledAppKind::appImage);
     EXPECT_EQ(krita.name, "Krita-5.2");
     EXPECT_TRUE(krita.uninstallCommand.empty());
-    EXPECT_THAT(relative(home, krita.uninstallURLs),
+    EXPECT_THAT(relative(home, krita.uninstallPaths),
                 ElementsAre(".local/share/applications/appimagekit_abc123-Krita.desktop",
                             ".local/share/icons/hicolor/256x256/apps/appimagekit_abc123_krita.png",
                             ".local/share/icons/default/48x48/apps/appimagekit_abc123_krita.svg"));
-    EXPECT_THAT(relative(home, krita.orphanURLs), ElementsAre(".cache/krita"));
+    EXPECT_THAT(relative(home, krita.orphanPaths), ElementsAre(".cache/krita"));
 
     const auto& dota = apps.at(".local/share/Steam/steamapps/common/dota 2 beta");
     EXPECT_EQ(dota.kind, InstalledAppKind::steamGame);
     EXPECT_EQ(dota.name, "Dota 2");
     EXPECT_EQ(dota.appSizeBytes, 35321453198);
     EXPECT_EQ(dota.uninstallCommand, "steam steam://uninstall/570");
-    EXPECT_THAT(relative(home, dota.orphanURLs), ElementsAre(".local/share/Steam/steamapps/shadercache/570"));
+    EXPECT_THAT(relative(home, dota.orphanPaths), ElementsAre(".local/share/Steam/steamapps/shadercache/570"));
 }

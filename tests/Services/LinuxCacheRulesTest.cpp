@@ -50,7 +50,7 @@ TEST(LinuxCacheRules, BrowserProfilesOfferCachesNeverTheirLoginsOrHistory)
         home.file(".cache/google-chrome/" + p + "/Cache/Cache_Data/a", 10);
         home.file(".config/google-chrome/" + p + "/GPUCache/a", 10);
         home.file(".config/google-chrome/" + p + "/Service Worker/CacheStorage/a", 10);
-        for (const char* keep : {"Cookies", "Login Data", "History", "Bookmarks", "Preferences", "Web Data"})
+        for (const char* keep : {"Cookies", "Login Data", "History", "FolderGrants", "Preferences", "Web Data"})
             home.file(".config/google-chrome/" + p + "/" + keep, 10);
         for (const char* keep : {"Local Storage/leveldb", "IndexedDB", "Extensions", "Service Worker/Database"})
             home.file(".config/google-chrome/" + p + "/" + keep + "/a", 10);

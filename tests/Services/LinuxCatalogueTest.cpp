@@ -38,7 +38,7 @@ std::map<std::string, CacheSubItem> offered(const TempHome& home, const std::vec
 
 std::vector<SafeCacheRuleCard> scanLinuxHome(const TempHome& home)
 {
-    return scanFourHumanCentricScenarioCards(HomeLayout::of(home.path(), false), RunningPrograms());
+    return scanCacheCatalogue(HomeLayout::of(home.path(), false), RunningPrograms());
 }
 
 // No offered item is the neighbour itself or a folder holding it.
@@ -125,7 +125,7 @@ TEST(LinuxCatalogue, ACacheOfARunningProgramIsOfferedUnselectedWithANote)
     {
         const NamedProcess slack("slack");
         const NamedProcess tool("qm-probe-tool");
-        items = offered(home, scanFourHumanCentricScenarioCards(home.path()));
+        items = offered(home, scanCacheCatalogue(home.path()));
     }
     for (const char* running : {".config/Slack/Cache", ".cache/qm-probe-tool"}) {
         const CacheSubItem& item = items.at(running);
@@ -137,7 +137,7 @@ TEST(LinuxCatalogue, ACacheOfARunningProgramIsOfferedUnselectedWithANote)
     expectNeverOffered(home, items, {".config/Slack/Local Storage"});
 
     // Once the programs have ended, the same caches are preselected again.
-    const auto later = offered(home, scanFourHumanCentricScenarioCards(home.path()));
+    const auto later = offered(home, scanCacheCatalogue(home.path()));
     EXPECT_TRUE(later.at(".config/Slack/Cache").isSelected);
     EXPECT_TRUE(later.at(".cache/qm-probe-tool").isSelected);
 }
@@ -149,14 +149,14 @@ TEST(LinuxCatalogue, BaseFolderVariablesCountForTheOwnHomeOnly)
     folderOf(home, ".cache/go-build", 4 * MiB);
     const ScopedEnvironment cache("XDG_CACHE_HOME", home.at("alt-cache"));
 
-    const auto own = offered(home, scanFourHumanCentricScenarioCards(HomeLayout::of(home.path(), true), {}));
+    const auto own = offered(home, scanCacheCatalogue(HomeLayout::of(home.path(), true), {}));
     EXPECT_THAT(own, ElementsAre(testing::Key("alt-cache/pip")));
     const auto given = offered(home, scanLinuxHome(home));
     EXPECT_THAT(given, ElementsAre(testing::Key(".cache/go-build")));
 
     // A variable naming the home itself would make every folder of it "a cache".
     const ScopedEnvironment whole("XDG_CACHE_HOME", home.path());
-    const auto refused = offered(home, scanFourHumanCentricScenarioCards(HomeLayout::of(home.path(), true), {}));
+    const auto refused = offered(home, scanCacheCatalogue(HomeLayout::of(home.path(), true), {}));
     EXPECT_THAT(refused, ElementsAre(testing::Key(".cache/go-build")));
 }
 

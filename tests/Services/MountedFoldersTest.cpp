@@ -1,6 +1,6 @@
 // Another file system mounted inside the home (a share, a FUSE or removable mount) is
 // not part of it: the scan neither walks it nor offers what it holds.
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
 
@@ -47,7 +47,7 @@ TEST(MountedFolders, WhatAMountInsideTheHomeHoldsIsNeitherMeasuredNorOffered)
     home.occupy("Documents/app/node_modules", 16 * MiB);
     home.setModifiedDaysAgo("Documents/app", 9.5);
 
-    MacStorageScanner scanner(testOptions(home.path()));
+    StorageEngine scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
 

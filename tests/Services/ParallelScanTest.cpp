@@ -1,7 +1,7 @@
 // The scan gives the same results, in the same order, with the same publishes, whether
 // its folders are read one at a time or by many threads with its phases side by side.
 #include "Platform/FaultInjection.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/PlistWriter.h"
 #include "support/RunProgram.h"
@@ -86,26 +86,26 @@ ScanOutcome scanWithThreads(const TempHome& home, int threads)
             return EACCES;
         return op == fault::Op::stat && path == home.at("Movies/clip.mov") ? EIO : 0;
     });
-    MacStorageScanner scanner(testOptions(home.path()));
+    StorageEngine scanner(testOptions(home.path()));
     ScanOutcome outcome;
     const auto note = [&](auto signal, std::function<std::string()> value) {
         QObject::connect(&scanner, signal, &scanner, [&outcome, value] { outcome.publishes.push_back(value()); });
     };
-    note(&MacStorageScanner::overviewChanged, [] { return "overview"; });
-    note(&MacStorageScanner::ruleCardsChanged, [] { return "ruleCards"; });
-    note(&MacStorageScanner::projectBloatsChanged, [] { return "projectBloats"; });
-    note(&MacStorageScanner::installedAppsChanged, [] { return "installedApps"; });
-    note(&MacStorageScanner::sunburstSlicesChanged, [] { return "sunburstSlices"; });
-    note(&MacStorageScanner::largeFilesChanged, [] { return "largeFiles"; });
-    note(&MacStorageScanner::duplicateGroupsChanged, [] { return "duplicateGroups"; });
-    note(&MacStorageScanner::isScanningChanged, [&] { return "isScanning " + std::to_string(scanner.isScanning()); });
-    note(&MacStorageScanner::scanProgressChanged, [&] {
+    note(&StorageEngine::overviewChanged, [] { return "overview"; });
+    note(&StorageEngine::ruleCardsChanged, [] { return "ruleCards"; });
+    note(&StorageEngine::projectBloatsChanged, [] { return "projectBloats"; });
+    note(&StorageEngine::installedAppsChanged, [] { return "installedApps"; });
+    note(&StorageEngine::sunburstSlicesChanged, [] { return "sunburstSlices"; });
+    note(&StorageEngine::largeFilesChanged, [] { return "largeFiles"; });
+    note(&StorageEngine::duplicateGroupsChanged, [] { return "duplicateGroups"; });
+    note(&StorageEngine::isScanningChanged, [&] { return "isScanning " + std::to_string(scanner.isScanning()); });
+    note(&StorageEngine::scanProgressChanged, [&] {
         std::ostringstream text;
         text << "scanProgress " << scanner.scanProgress();
         return text.str();
     });
-    note(&MacStorageScanner::currentScanningPathChanged, [&] { return scanner.currentScanningPath(); });
-    note(&MacStorageScanner::scanStatusTextChanged, [&] { return scanner.scanStatusText(); });
+    note(&StorageEngine::currentScanningPathChanged, [&] { return scanner.currentScanningPath(); });
+    note(&StorageEngine::scanStatusTextChanged, [&] { return scanner.scanStatusText(); });
 
     scanner.startInstantScan();
     EXPECT_TRUE(waitForScan(scanner));

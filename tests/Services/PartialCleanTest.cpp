@@ -43,6 +43,6 @@ TEST_F(PartialClean, AFolderThatKeepsSomeOfItsContentIsNotReportedAsCleaned)
         EXPECT_FALSE(fileops::exists(home.at("build/out")));
         EXPECT_TRUE(fileops::exists(home.at("build/locked/b.o")));
         EXPECT_EQ(engine->lastFreedBytes(), goes);
-        EXPECT_NE(engine->lastPurgeBanner()->find("；1 项"), std::string::npos);
+        EXPECT_NE(engine->lastCleanBanner()->find("；1 项"), std::string::npos);
     }
 }

@@ -25,7 +25,7 @@ void folderOf(const TempHome& home, const std::string& folder, std::int64_t byte
     ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
 }
 
-std::vector<SafeCacheRuleCard> scan(const TempHome& home) { return scanFourHumanCentricScenarioCards(home.path()); }
+std::vector<SafeCacheRuleCard> scan(const TempHome& home) { return scanCacheCatalogue(home.path()); }
 
 const SafeCacheRuleCard* cardWithId(const std::vector<SafeCacheRuleCard>& cards, const std::string& id)
 {
@@ -344,7 +344,7 @@ TEST(SafeCacheCatalogue, ContainerFallbackNeverReachesAboveTheContainer)
     folderOf(root, wechat + "/Documents", 8 * MiB);
     folderOf(root, "Data/person/Documents/thesis", 50 * MiB);
 
-    const auto cards = scanFourHumanCentricScenarioCards(home);
+    const auto cards = scanCacheCatalogue(home);
     ASSERT_EQ(cards.size(), 1u);
     EXPECT_THAT(itemUrls(&cards.front()), testing::ElementsAre(root.at(wechat)));
     EXPECT_EQ(cards.front().subItems.front().sizeBytes, 9 * MiB);
@@ -413,7 +413,7 @@ TEST(SafeCacheCatalogue, ItemsAndCardsSortLargestFirstKeepingTiesInOrder)
 TEST(SafeCacheCatalogue, LinksAreNeverOfferedAndAMissingHomeGivesNothing)
 {
     TempHome home;
-    EXPECT_TRUE(scanFourHumanCentricScenarioCards(home.at("missing")).empty());
+    EXPECT_TRUE(scanCacheCatalogue(home.at("missing")).empty());
     folderOf(home, "elsewhere/big", 50 * MiB);
     home.symlink("Library/Caches", home.at("elsewhere"));
     home.symlink(".cache/models", home.at("elsewhere"));

@@ -1,5 +1,5 @@
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineWait.h"
 #include "support/TempHome.h"
 
@@ -19,13 +19,13 @@ TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)
     home.fileWithContent("Desktop/photo.raw", content);
     home.fileWithContent("Documents/backup/photo.raw", content);
 
-    MacStorageScanner scanner({.home = home.path(), .applications = home.at("Apps")});
+    StorageEngine scanner({.home = home.path(), .applications = home.at("Apps")});
     std::vector<std::string> published;
     auto record = [&](const char* name) { return [&published, name] { published.push_back(name); }; };
-    QObject::connect(&scanner, &MacStorageScanner::installedAppsChanged, &scanner, record("apps"));
-    QObject::connect(&scanner, &MacStorageScanner::sunburstSlicesChanged, &scanner, record("slices"));
-    QObject::connect(&scanner, &MacStorageScanner::largeFilesChanged, &scanner, record("large"));
-    QObject::connect(&scanner, &MacStorageScanner::duplicateGroupsChanged, &scanner, record("groups"));
+    QObject::connect(&scanner, &StorageEngine::installedAppsChanged, &scanner, record("apps"));
+    QObject::connect(&scanner, &StorageEngine::sunburstSlicesChanged, &scanner, record("slices"));
+    QObject::connect(&scanner, &StorageEngine::largeFilesChanged, &scanner, record("large"));
+    QObject::connect(&scanner, &StorageEngine::duplicateGroupsChanged, &scanner, record("groups"));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
 

@@ -1,4 +1,4 @@
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
 
@@ -8,14 +8,14 @@
 TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
 {
     TempHome home;
-    MacStorageScanner scanner({.home = home.path()});
+    StorageEngine scanner({.home = home.path()});
     std::vector<double> progress;
     std::vector<std::string> phases;
-    QObject::connect(&scanner, &MacStorageScanner::scanProgressChanged, &scanner,
+    QObject::connect(&scanner, &StorageEngine::scanProgressChanged, &scanner,
                      [&] { progress.push_back(scanner.scanProgress()); });
-    QObject::connect(&scanner, &MacStorageScanner::currentScanningPathChanged, &scanner,
+    QObject::connect(&scanner, &StorageEngine::currentScanningPathChanged, &scanner,
                      [&] { phases.push_back(scanner.currentScanningPath()); });
-    QSignalSpy finished(&scanner, &MacStorageScanner::isScanningChanged);
+    QSignalSpy finished(&scanner, &StorageEngine::isScanningChanged);
     EXPECT_TRUE(scanner.moveToTrashByDefault()); // a clean is undoable unless the person says otherwise
 
     scanner.startInstantScan();
@@ -34,12 +34,12 @@ TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
 TEST(ScanOrchestration, ClearAllResultsEmptiesTheListsAndKeepsTheOverview)
 {
     TempHome home;
-    MacStorageScanner scanner({.home = home.path(), .applications = home.at("no-apps")});
+    StorageEngine scanner({.home = home.path(), .applications = home.at("no-apps")});
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     const DiskOverview overview = scanner.overview();
-    QSignalSpy cards(&scanner, &MacStorageScanner::ruleCardsChanged);
-    QSignalSpy banner(&scanner, &MacStorageScanner::lastPurgeBannerChanged);
+    QSignalSpy cards(&scanner, &StorageEngine::ruleCardsChanged);
+    QSignalSpy banner(&scanner, &StorageEngine::lastCleanBannerChanged);
     scanner.clearAllResults();
     EXPECT_EQ(cards.count(), 1);
     EXPECT_EQ(banner.count(), 1);
@@ -52,7 +52,7 @@ TEST(ScanOrchestration, DestroyingTheEngineDuringAScanIsSafe)
     TempHome home;
     for (int i = 0; i < 50; ++i)
         home.file("Documents/f" + std::to_string(i), 10);
-    auto scanner = std::make_unique<MacStorageScanner>(MacStorageScanner::Options{.home = home.path()});
+    auto scanner = std::make_unique<StorageEngine>(StorageEngine::Options{.home = home.path()});
     scanner->startInstantScan();
     scanner.reset(); // waits for the background task; its publishes are dropped
     drainEvents();
@@ -65,18 +65,18 @@ TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaits
     const std::string movie = home.allocatedFile("Downloads/holiday.mp4", 30 << 20);
     const std::string copyA = home.file("Documents/a/report.pdf", 4 << 20, 'r');
     const std::string copyB = home.file("Documents/b/report.pdf", 4 << 20, 'r');
-    MacStorageScanner scanner(testOptions(home.path()));
+    StorageEngine scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     ASSERT_EQ(scanner.largeFiles().size(), 1u);
     ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
 
-    scanner.executeAnimatedPurge({{movie, 30 << 20, "holiday.mp4"}, {copyB, 4 << 20, "report.pdf"}}, "test",
-                                 [](const std::set<std::string>&) {});
-    ASSERT_TRUE(scanner.isPurgingAnimation());
+    scanner.startClean({{movie, 30 << 20, "holiday.mp4"}, {copyB, 4 << 20, "report.pdf"}}, "test",
+                       [](const std::set<std::string>&) {});
+    ASSERT_TRUE(scanner.isCleaning());
     scanner.startInstantScan(); // refused while the clean runs
     EXPECT_FALSE(scanner.isScanning());
-    ASSERT_TRUE(waitForPurge(scanner));
+    ASSERT_TRUE(waitForClean(scanner));
 
     // The same paths appear again on disk; the session still keeps them out.
     home.allocatedFile("Downloads/holiday.mp4", 30 << 20);
@@ -94,15 +94,15 @@ TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
     const std::string original = home.file("Documents/r.pdf", 4 << 20, 'r');
     home.file("Documents/copy/r.pdf", 4 << 20, 'r');
     home.file("Documents/copies/r.pdf", 4 << 20, 'r');
-    MacStorageScanner scanner(testOptions(home.path()));
+    StorageEngine scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
     ASSERT_EQ(scanner.duplicateGroups()[0].members[0].url, original);
 
     // The original goes (say, from the large-file list), then the same path is filled again.
-    scanner.executeAnimatedPurge({{original, 4 << 20, "r.pdf"}}, "test", [](const std::set<std::string>&) {});
-    ASSERT_TRUE(waitForPurge(scanner));
+    scanner.startClean({{original, 4 << 20, "r.pdf"}}, "test", [](const std::set<std::string>&) {});
+    ASSERT_TRUE(waitForClean(scanner));
     home.file("Documents/r.pdf", 4 << 20, 'r');
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
@@ -121,8 +121,8 @@ TEST(ScanOrchestration, AHomeGivenThroughALinkIsScannedWhereItReallyIs)
     const std::string real = place.mkdir("real-home");
     place.fileWithContent("real-home/.local/share/Trash/files/old", std::string(10000, 'x'));
     const std::string link = place.symlink("home-link", real);
-    MacStorageScanner scanner({.home = link, .applications = place.at("Applications")});
-    EXPECT_EQ(scanner.homeURL(), real);
+    StorageEngine scanner({.home = link, .applications = place.at("Applications")});
+    EXPECT_EQ(scanner.homePath(), real);
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
     EXPECT_EQ(scanner.overview().trashBytes, place.allocated("real-home/.local/share/Trash/files/old"));

@@ -1,4 +1,4 @@
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/Records.h"
 
@@ -24,10 +24,10 @@ std::vector<std::pair<bool, bool>> lockedAndSelected(const DuplicateFileGroup& g
 
 class SelectionTest : public ::testing::Test {
   protected:
-    MacStorageScanner engine{testOptions("/var/tmp/quillmere-selection-unused")};
+    StorageEngine engine{testOptions("/var/tmp/quillmere-selection-unused")};
     int notifications = 0;
 
-    void count(void (MacStorageScanner::*signal)())
+    void count(void (StorageEngine::*signal)())
     {
         QObject::connect(&engine, signal, &engine, [this] { ++notifications; });
     }
@@ -43,7 +43,7 @@ TEST_F(SelectionTest, SelectingACardPicksItsDefaultsOrEverythingWhenItHasNone)
         item.isSelected = true;
     EngineAccess::setRuleCards(engine,
                                {mixed, card("plain", {cacheItem("/p/a", 5, false), cacheItem("/p/b", 5, false)})});
-    count(&MacStorageScanner::ruleCardsChanged);
+    count(&StorageEngine::ruleCardsChanged);
 
     engine.setAllSafeCards(true);
     EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{true, false, false}));
@@ -72,7 +72,7 @@ TEST_F(SelectionTest, ToggleCardTreatsAWeightlessSelectionAsUnselected)
     EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{true, false}));
     EXPECT_FALSE(engine.areAllSafeItemsSelected()); // everything selected weighs nothing
 
-    count(&MacStorageScanner::ruleCardsChanged);
+    count(&StorageEngine::ruleCardsChanged);
     engine.toggleCard("nope");
     engine.toggleSubItem("c", "/c/nope");
     engine.toggleSubItem("nope", "/c/empty");
@@ -113,7 +113,7 @@ TEST_F(SelectionTest, DuplicateOperationsNeverMarkTheKeptOriginal)
               (std::vector<std::pair<bool, bool>>{{false, true}, {false, true}, {true, false}}));
 
     // An id that names no member would leave nothing kept: ignored.
-    count(&MacStorageScanner::duplicateGroupsChanged);
+    count(&StorageEngine::duplicateGroupsChanged);
     const auto before = engine.duplicateGroups();
     engine.swapDuplicateLockedOriginal("g", "/g/none");
     engine.toggleDuplicateGroup("none");

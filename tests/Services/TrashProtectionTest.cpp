@@ -3,7 +3,7 @@
 // measured. The program's own state is never offered, and nothing goes to a trash
 // outside the home.
 #include "Services/TrashProtection.h"
-#include "Services/PurgeHistoryLog.h"
+#include "Services/CleanHistoryLog.h"
 #include "support/CleanFixture.h"
 #include "support/HomeFixtures.h"
 #include "support/ScopedEnvironment.h"
@@ -44,22 +44,22 @@ TEST_F(TrashProtection, WhatACleanPutThereSurvivesAHistoryKeptElsewhereOrUnreada
 {
     const std::string installer = home.fileWithContent("Downloads/setup.bin", "installer");
     clean({{installer, 9, "setup.bin"}});
-    const URL trashed = engine->recentPurgeRecords()[0].trashedURL;
+    const Path trashed = engine->recentCleanRecords()[0].trashedPath;
 
     // A process started with another XDG_STATE_HOME: its history knows nothing of it.
     const std::string thrown = oldTrashEntry(home, "thrown.bin", 't');
     {
         const ScopedEnvironment elsewhere("XDG_STATE_HOME", home.mkdir("other-state"));
-        MacStorageScanner other(testOptions(home.path()));
-        other.executeAnimatedPurge({trashAsScanned()}, "L", {});
-        ASSERT_TRUE(waitForPurge(other));
+        StorageEngine other(testOptions(home.path()));
+        other.startClean({trashAsScanned()}, "L", {});
+        ASSERT_TRUE(waitForClean(other));
     }
     EXPECT_EQ(readFileBytes(trashed), "installer");
     EXPECT_FALSE(fileops::exists(thrown)); // what the desktop threw away goes as before
 
     // A history that cannot be read (here a FIFO) protects nothing by itself: then the
     // Trash is neither offered nor emptied at all.
-    const std::string historyFile = PurgeHistoryLog::forHome(home.path()).path();
+    const std::string historyFile = CleanHistoryLog::forHome(home.path()).path();
     std::filesystem::remove(historyFile);
     ASSERT_EQ(::mkfifo(historyFile.c_str(), 0600), 0);
     const std::string another = oldTrashEntry(home, "another.bin", 'a');
@@ -69,7 +69,7 @@ TEST_F(TrashProtection, WhatACleanPutThereSurvivesAHistoryKeptElsewhereOrUnreada
     EXPECT_FALSE(offersTheTrash());
     engine->setMoveToTrashByDefault(false);
     clean({trashAsScanned()});
-    EXPECT_EQ(engine->lastPurgeReport()[0].reason, PurgeSkipReason::trashProtectionUnknown);
+    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::trashProtectionUnknown);
     EXPECT_TRUE(fileops::exists(another));
     EXPECT_EQ(readFileBytes(trashed), "installer");
 }
@@ -99,7 +99,7 @@ TEST_F(TrashProtection, TheProgramsOwnStateIsNeverOfferedOrCleaned)
     const ScopedEnvironment state("XDG_STATE_HOME", home.mkdir(".cache/state"));
     const std::string cache = dotCacheEntry(home, "tool", 'c');
     clean({{home.fileWithContent("Documents/a.txt", "a"), 1, "a"}});
-    const std::string history = PurgeHistoryLog::forHome(home.path()).path();
+    const std::string history = CleanHistoryLog::forHome(home.path()).path();
     ASSERT_TRUE(paths::isSameOrInside(history, home.at(".cache/state")));
     home.file(".cache/state/other.bin", 4 * MiB, 's'); // large enough to be offered
 
@@ -116,7 +116,7 @@ TEST_F(TrashProtection, TheProgramsOwnStateIsNeverOfferedOrCleaned)
     // Handed over anyway, it stays.
     clean({{home.at(".cache/state"), 1, "state"}, {home.at(".cache/state/quillmere"), 1, "quillmere"}});
     EXPECT_EQ(engine->lastSkippedCount(), 2);
-    EXPECT_EQ(engine->lastPurgeReport()[0].reason, PurgeSkipReason::offLimits);
+    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::offLimits);
     EXPECT_TRUE(fileops::exists(history));
 }
 
@@ -133,7 +133,7 @@ TEST_F(TrashProtection, NoTrashIsMadeOutsideTheHome)
     const std::string trashRoot = home.mkdir("disk/me/.local/share/Trash");
     ASSERT_EQ(::mount("quillmere-test", trashRoot.c_str(), "tmpfs", 0, "size=4m"), 0);
     mounts.push_back(trashRoot);
-    engine = std::make_unique<MacStorageScanner>(testOptions(me));
+    engine = std::make_unique<StorageEngine>(testOptions(me));
 
     const std::string report = home.fileWithContent("disk/me/Documents/report.txt", "report");
     clean({{report, 6, "report.txt"}});

@@ -2,7 +2,7 @@
 // cache shows once and selected, and nothing that holds logins, history, environments
 // or documents is ever offered, in any workspace.
 #include "Models/Paths.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
 
@@ -107,10 +107,10 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     TempHome machine;
     deployFlatpak(machine, "flatpak", "org.gimp.GIMP", "GIMP");
 
-    MacStorageScanner::Options options = testOptions(home.path());
+    StorageEngine::Options options = testOptions(home.path());
     options.linuxApps =
         LinuxAppRoots{machine.at("flatpak"), machine.at("installations.d"), machine.at("snap"), machine.at("snapd")};
-    MacStorageScanner engine(options);
+    StorageEngine engine(options);
     engine.startInstantScan();
     ASSERT_TRUE(waitForScan(engine));
 
@@ -129,7 +129,7 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
         if (file.isSelected)
             everything.push_back(file.url);
     for (const auto& app : engine.installedApps())
-        for (const auto& leftover : app.orphanURLs)
+        for (const auto& leftover : app.orphanPaths)
             everything.push_back(leftover);
     for (const auto& neighbours :
          {std::span<const char* const>(kNeighbourFolders), std::span<const char* const>(kNeighbourFiles)})

@@ -3,7 +3,7 @@
 // and window tests never touch the person's own settings or show a dialog.
 
 #include "Platform/DesktopSeams.h"
-#include "Services/SandboxAccessManager.h"
+#include "Services/FolderAccess.h"
 #include "support/TempHome.h"
 
 #include <QSettings>
@@ -16,10 +16,10 @@
 class ScriptedPicker : public FolderPicker {
   public:
     // Each request takes the next answer; none (or running out) is a cancel.
-    std::deque<std::optional<URL>> answers;
+    std::deque<std::optional<Path>> answers;
     std::vector<FolderPickerRequest> requests;
 
-    std::optional<URL> pickFolder(const FolderPickerRequest& request) override
+    std::optional<Path> pickFolder(const FolderPickerRequest& request) override
     {
         requests.push_back(request);
         if (answers.empty())
@@ -44,13 +44,13 @@ struct AccessFixture {
         return std::make_shared<QSettings>(settingsFile, QSettings::IniFormat);
     }
     // A new manager over the same stored settings, as after a restart.
-    std::unique_ptr<SandboxAccessManager> start(bool asksForGrants = true) const
+    std::unique_ptr<FolderAccess> start(bool asksForGrants = true) const
     {
-        return std::make_unique<SandboxAccessManager>(
-            SandboxAccessManager::Environment{settings(), picker, home, applications, asksForGrants});
+        return std::make_unique<FolderAccess>(
+            FolderAccess::Environment{settings(), picker, home, applications, asksForGrants});
     }
-    bool hasStoredKey(SandboxScope scope) const
+    bool hasStoredKey(AccessScope scope) const
     {
-        return settings()->contains(QString::fromStdString(SandboxAccessManager::settingsKey(scope)));
+        return settings()->contains(QString::fromStdString(FolderAccess::settingsKey(scope)));
     }
 };

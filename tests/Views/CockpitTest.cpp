@@ -51,7 +51,7 @@ TEST(Cockpit, TheRingNamesTheWorkspacesSelectionOrElseEverySelection)
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Google/blob", 3 * MiB);
     w.machine.root.allocatedFile("Users/demo/Downloads/setup.dmg", 30 * MiB); // selected by default
     w.open();
-    const MacStorageScanner& s = w.scanner();
+    const StorageEngine& s = w.scanner();
     ASSERT_GT(s.totalSelectedSafeBytes(), 0);
     ASSERT_GT(s.totalSelectedLargeFileBytes(), 0);
     EXPECT_TRUE(w.find(Role::Button, ringName(s.totalSelectedSafeBytes())));
@@ -135,7 +135,7 @@ TEST(Cockpit, APodOpensItsWorkspaceAndTheSidebarShowsTheDiskAndWhatWasFreed)
     const Int64 selected = w.scanner().totalSelectedLargeFileBytes();
     ASSERT_GT(selected, 0);
     w.press(Role::Button, "Move to Trash");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     EXPECT_EQ(w.textOf("diskFreed"), q(DiskFormat::bytes(w.scanner().sessionTotalFreedBytes())));
     EXPECT_GE(w.scanner().sessionTotalFreedBytes(), selected);
 }

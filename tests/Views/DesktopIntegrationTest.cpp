@@ -7,7 +7,7 @@
 
 TEST(DesktopIntegration, FileUrlsKeepEveryByteOfThePath)
 {
-    const URL path = "/var/tmp/a b/caf\xc3\xa9/\xff\xfe.bin";
+    const Path path = "/var/tmp/a b/caf\xc3\xa9/\xff\xfe.bin";
     const QUrl url = fileUrlOfPath(path);
     EXPECT_TRUE(url.isLocalFile());
     EXPECT_EQ(url.toEncoded(), QByteArray("file:///var/tmp/a%20b/caf%C3%A9/%FF%FE.bin"));
@@ -55,7 +55,7 @@ TEST(DesktopIntegration, RevealAsksTheFileManagerForThatItemAndOpensItsFolderWhe
     if (!bus.isRunning())
         GTEST_SKIP() << "dbus-daemon is not installed (scripts/bootstrap installs it)";
     OpenedUrls opened;
-    const URL item = "/var/tmp/photos/beach \xff.jpg";
+    const Path item = "/var/tmp/photos/beach \xff.jpg";
     DesktopWorkspaceService workspace(bus.connect(QStringLiteral("reveal-client")));
 
     {

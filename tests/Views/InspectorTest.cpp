@@ -25,10 +25,10 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // Where the window asked the file manager to go, and what it asked to open.
 struct RecordingWorkspace : WorkspaceService {
-    std::vector<URL> revealed;
-    std::vector<URL> opened;
-    void revealInFileManager(const URL& url) override { revealed.push_back(url); }
-    void openWithDefaultApp(const URL& url) override { opened.push_back(url); }
+    std::vector<Path> revealed;
+    std::vector<Path> opened;
+    void revealInFileManager(const Path& url) override { revealed.push_back(url); }
+    void openWithDefaultApp(const Path& url) override { opened.push_back(url); }
 };
 
 // The window open on an empty home, its file manager recorded; the test seeds the lists.
@@ -109,7 +109,7 @@ struct InspectorWindow : WindowUnderTest {
     }
 };
 
-CacheSubItem subItem(const URL& url, const std::string& name, std::vector<std::string> lines, bool selected)
+CacheSubItem subItem(const Path& url, const std::string& name, std::vector<std::string> lines, bool selected)
 {
     CacheSubItem item(name, "Rebuilt on the next visit", url, 4 * MiB, "Zero risk", "Checked: cache only", "3 days ago",
                       std::move(lines), selected);
@@ -124,8 +124,8 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
 {
     InspectorWindow w;
     w.open();
-    const URL profile = w.machine.root.mkdir("Users/demo/.cache/chromium/Default/Cache");
-    const URL gpu = w.machine.root.mkdir("Users/demo/.cache/chromium/GPUCache");
+    const Path profile = w.machine.root.mkdir("Users/demo/.cache/chromium/Default/Cache");
+    const Path gpu = w.machine.root.mkdir("Users/demo/.cache/chromium/GPUCache");
     SafeCacheRuleCard browser = card(
         "browser", {subItem(profile, "Chrome 账号 [Default] 网页缓存 (Cache)", {"data_0", "data_1", "f_000a3c"}, true),
                     subItem(gpu, "GPU 着色器缓存", {}, true)});
@@ -150,7 +150,7 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
 
     // The second cache's Finder shows exactly that folder.
     w.pressInInspector(Role::Button, "Finder", 1);
-    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{gpu});
+    EXPECT_EQ(w.workspace.revealed, std::vector<Path>{gpu});
 }
 
 TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
@@ -158,9 +158,9 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
     InspectorWindow w;
     w.open();
     // The copy kept instead has a name that is not UTF-8: the file manager is shown its bytes.
-    const URL original = w.file("Documents/report.pdf");
-    const URL copy = w.file("Downloads/report \xff.pdf");
-    const URL other = w.file("Desktop/report.pdf");
+    const Path original = w.file("Documents/report.pdf");
+    const Path copy = w.file("Downloads/report \xff.pdf");
+    const Path other = w.file("Desktop/report.pdf");
     EngineAccess::setDuplicateGroups(w.scanner(), {group("g", {member(original, 1024, true, false, "report.pdf"),
                                                                member(copy, 1024, false, true, "report \xff.pdf"),
                                                                member(other, 1024, false, true, "report.pdf")})});
@@ -187,18 +187,18 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
 
     // Each copy has its own Finder, which shows exactly that copy.
     w.pressInInspector(Role::Button, "Finder", 1);
-    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{copy});
+    EXPECT_EQ(w.workspace.revealed, std::vector<Path>{copy});
 }
 
 TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
 {
     InspectorWindow w;
     w.open();
-    const URL archive = w.file("Downloads/backup.tar");
+    const Path archive = w.file("Downloads/backup.tar");
     LargeFileItem file = largeFile(archive, 30 * MiB, true, LargeFileCategory::installerArchive, "backup.tar");
     file.verificationBadge = "Not opened for 400 days";
     EngineAccess::setLargeFiles(w.scanner(), {file});
-    const URL modules = w.machine.root.mkdir("Users/demo/code/site/node_modules");
+    const Path modules = w.machine.root.mkdir("Users/demo/code/site/node_modules");
     ProjectBloatItem artefact = bloat(modules, 80 * MiB, true, "site", "node_modules");
     artefact.rebuildCommand = "npm install";
     EngineAccess::setProjectBloats(w.scanner(), {artefact});
@@ -208,8 +208,8 @@ TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
     EXPECT_TRUE(w.showsText("Not opened for 400 days"));
     w.pressInInspector(Role::Button, "Open File");
     w.pressInInspector(Role::Button, "Finder");
-    EXPECT_EQ(w.workspace.opened, std::vector<URL>{archive});
-    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{archive});
+    EXPECT_EQ(w.workspace.opened, std::vector<Path>{archive});
+    EXPECT_EQ(w.workspace.revealed, std::vector<Path>{archive});
 
     w.view->showList(ShownList::ProjectBloats);
     w.show(Workspace::DevAndDuplicates);
@@ -222,10 +222,10 @@ TEST(Inspector, AnAppWithoutLeftoversShowsOnlyTheMessageAndItsBundle)
 {
     InspectorWindow w;
     w.open();
-    const URL lean = w.machine.root.mkdir("Applications/Lean.app");
-    const URL messy = w.machine.root.mkdir("Applications/Messy.app");
-    const URL prefs = w.machine.root.mkdir("Users/demo/.config/messy");
-    const URL cache = w.machine.root.mkdir("Users/demo/.cache/messy");
+    const Path lean = w.machine.root.mkdir("Applications/Lean.app");
+    const Path messy = w.machine.root.mkdir("Applications/Messy.app");
+    const Path prefs = w.machine.root.mkdir("Users/demo/.config/messy");
+    const Path cache = w.machine.root.mkdir("Users/demo/.cache/messy");
     EngineAccess::setInstalledApps(w.scanner(), {app(lean, 5 * MiB, {}, 0, false, "Lean"),
                                                  app(messy, 5 * MiB, {prefs, cache}, 2 * MiB, true, "Messy")});
     w.show(Workspace::AppSlimming);
@@ -239,10 +239,10 @@ TEST(Inspector, AnAppWithoutLeftoversShowsOnlyTheMessageAndItsBundle)
     w.settle();
     EXPECT_FALSE(w.isShown("noLeftovers"));
     EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 3);
-    for (const URL& shown : {prefs, cache, messy})
+    for (const Path& shown : {prefs, cache, messy})
         EXPECT_TRUE(w.find(Role::Button, q(shown))) << shown;
     w.pressInInspector(Role::Button, "Finder", 1);
-    EXPECT_EQ(w.workspace.revealed, std::vector<URL>{cache});
+    EXPECT_EQ(w.workspace.revealed, std::vector<Path>{cache});
 }
 
 TEST(Inspector, EveryControlOfEveryCaseIsNamedForScreenReaders)
@@ -251,9 +251,9 @@ TEST(Inspector, EveryControlOfEveryCaseIsNamedForScreenReaders)
     w.open();
     if (!testmedia::canMakeVideos())
         GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
-    const URL clip = w.file("Movies/clip.mov", 0);
+    const Path clip = w.file("Movies/clip.mov", 0);
     ASSERT_TRUE(testmedia::writeVideo(clip, "red", "blue", 2));
-    const URL folder = w.machine.root.mkdir("Users/demo/.cache/thing");
+    const Path folder = w.machine.root.mkdir("Users/demo/.cache/thing");
     EngineAccess::setRuleCards(w.scanner(), {card("c", {subItem(folder, "thing", {"a"}, true)})});
     EngineAccess::setProjectBloats(w.scanner(), {bloat(w.machine.root.mkdir("Users/demo/p/target"), MiB, true)});
     EngineAccess::setDuplicateGroups(
@@ -294,8 +294,8 @@ TEST(Inspector, AMovInCapitalsGetsThePlayerAndAnMkvAThumbnailOfAFrameALittleWayI
     w.open();
     if (!testmedia::canMakeVideos())
         GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
-    const URL mov = w.file("Movies/Trip.MOV", 0);
-    const URL mkv = w.file("Movies/talk.mkv", 0);
+    const Path mov = w.file("Movies/Trip.MOV", 0);
+    const Path mkv = w.file("Movies/talk.mkv", 0);
     ASSERT_TRUE(testmedia::writeVideo(mov, "red", "red"));
     ASSERT_TRUE(testmedia::writeVideo(mkv, "red", "blue"));
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia),
@@ -326,7 +326,7 @@ TEST(Inspector, LeavingAPlayingVideoForACardPausesAndReleasesThePlayer)
     w.open();
     if (!testmedia::canMakeVideos())
         GTEST_SKIP() << "gst-launch-1.0 is not installed (scripts/bootstrap installs it)";
-    const URL mov = w.file("Movies/long.mov", 0);
+    const Path mov = w.file("Movies/long.mov", 0);
     ASSERT_TRUE(testmedia::writeVideo(mov, "red", "green", 20));
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(mov, 40 * MiB, false, LargeFileCategory::videoMedia)});
     EngineAccess::setRuleCards(w.scanner(),
@@ -351,8 +351,8 @@ TEST(Inspector, AMissingFileGetsItsIconAndAnUndecodableOneAMessageInTheFrame)
 {
     InspectorWindow w;
     w.open();
-    const URL gone = w.machine.root.at("Users/demo/Movies/gone.mp4");
-    const URL broken = w.file("Movies/broken.mp4", 256 * 1024); // no video in it, only filler
+    const Path gone = w.machine.root.at("Users/demo/Movies/gone.mp4");
+    const Path broken = w.file("Movies/broken.mp4", 256 * 1024); // no video in it, only filler
     EngineAccess::setLargeFiles(w.scanner(), {largeFile(gone, 40 * MiB, false, LargeFileCategory::videoMedia),
                                               largeFile(broken, 30 * MiB, false, LargeFileCategory::videoMedia)});
     w.show(Workspace::LargeMedia);

@@ -62,7 +62,7 @@ struct ListsFixture : StateFixture {
 };
 
 // Two records in each list, 100 and 200 bytes, each freeing one item of its size when selected.
-void seedEveryList(MacStorageScanner& engine)
+void seedEveryList(StorageEngine& engine)
 {
     std::vector<SafeCacheRuleCard> cards;
     std::vector<ProjectBloatItem> bloats;
@@ -327,18 +327,18 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 300);
     EXPECT_TRUE(f.view->column()->confirmationVisible());
-    EXPECT_FALSE(f.engine().isPurgingAnimation());
+    EXPECT_FALSE(f.engine().isCleaning());
 
     // The selection moved on while the question was open: ask again with the new size.
     f.list(ShownList::ProjectBloats).toggle(1);
     f.view->confirmPendingClean();
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 100);
-    EXPECT_FALSE(f.engine().isPurgingAnimation());
+    EXPECT_FALSE(f.engine().isCleaning());
 
     f.view->confirmPendingClean();
     EXPECT_FALSE(f.view->pendingClean());
-    ASSERT_TRUE(waitForPurge(f.engine()));
+    ASSERT_TRUE(waitForClean(f.engine()));
     ASSERT_EQ(f.engine().projectBloats().size(), 1u);
     EXPECT_EQ(f.engine().projectBloats()[0].projectName, "b"); // only what was confirmed
 
@@ -354,5 +354,5 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     EXPECT_TRUE(f.view->closeTopmost());
     EXPECT_FALSE(f.view->column()->confirmationVisible());
     f.view->confirmPendingClean();
-    EXPECT_FALSE(f.engine().isPurgingAnimation());
+    EXPECT_FALSE(f.engine().isCleaning());
 }

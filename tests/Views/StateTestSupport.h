@@ -10,7 +10,7 @@
 #include <memory>
 
 struct StateFixture : AccessFixture {
-    std::unique_ptr<SandboxAccessManager> access;
+    std::unique_ptr<FolderAccess> access;
     std::unique_ptr<WindowState> view;
     int scansStarted = 0;
 
@@ -21,15 +21,15 @@ struct StateFixture : AccessFixture {
         scansStarted = 0;
         access = start(asksForGrants);
         view = std::make_unique<WindowState>(
-            MacStorageScanner::Options{.home = home, .applications = applications, .pacePurges = false}, *access);
+            StorageEngine::Options{.home = home, .applications = applications, .paceCleans = false}, *access);
         if (language)
             view->setLanguageRaw(language);
-        QObject::connect(&view->scanner(), &MacStorageScanner::isScanningChanged, [this] {
+        QObject::connect(&view->scanner(), &StorageEngine::isScanningChanged, [this] {
             if (view->scanner().isScanning())
                 ++scansStarted;
         });
     }
-    MacStorageScanner& engine() const { return view->scanner(); }
+    StorageEngine& engine() const { return view->scanner(); }
     ShownListAdapter& list(ShownList list) const { return view->lists().adapter(list); }
     QString text(const char* name) const
     {

@@ -26,7 +26,7 @@ std::string expectedOutput(std::size_t ruleCards)
 std::size_t publishedCardCount(const std::string& home)
 {
     std::size_t count = 0;
-    for (const auto& card : scanFourHumanCentricScenarioCards(home))
+    for (const auto& card : scanCacheCatalogue(home))
         count += card.subItems.empty() ? 0 : 1;
     return count;
 }

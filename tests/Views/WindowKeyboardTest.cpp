@@ -53,7 +53,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     EXPECT_EQ(w.view->selectedWorkspace(), Workspace::OneClickSafe);
 
     // A small home is scanned before the key's events are through: count the scans begun.
-    QSignalSpy scans(&w.view->scanner(), &MacStorageScanner::isScanningChanged);
+    QSignalSpy scans(&w.view->scanner(), &StorageEngine::isScanningChanged);
     QTest::keyClick(w.window, Qt::Key_R, Qt::ControlModifier);
     ASSERT_TRUE(waitForScan(w.scanner()));
     w.settle();
@@ -62,12 +62,12 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     // Ctrl+Z undoes the clean: everything it moved is back where it was.
     const TreeSnapshot before = snapshotTree(w.home, ".local");
     w.view->shown()->clean();
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     ASSERT_NE(snapshotTree(w.home, ".local"), before);
     key(w, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(waitForScan(w.scanner())); // a restore rescans
     EXPECT_EQ(snapshotTree(w.home, ".local"), before);
-    EXPECT_TRUE(w.scanner().recentPurgeRecords().empty());
+    EXPECT_TRUE(w.scanner().recentCleanRecords().empty());
 
     // Escape closes whichever popover is open, and cancels a delete waiting for its word.
     w.press(Role::Button, "🇺🇸  English");
@@ -80,7 +80,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     ASSERT_TRUE(w.view->pendingClean());
     key(w, Qt::Key_Escape);
     EXPECT_FALSE(w.view->pendingClean());
-    EXPECT_FALSE(w.scanner().isPurgingAnimation());
+    EXPECT_FALSE(w.scanner().isCleaning());
 }
 
 TEST(WindowKeyboard, TabReachesEveryPartOfTheWindowByName)
@@ -165,7 +165,7 @@ TEST(WindowKeyboard, TheOnboardingStartsOnItsGrantButtonWhichGrantsByKeyboard)
     EXPECT_TRUE(w.find(Role::Button, grant));
     EXPECT_EQ(focusedName(w), grant);
     // Nothing underneath answers the window's keys meanwhile.
-    QSignalSpy scans(&w.view->scanner(), &MacStorageScanner::isScanningChanged);
+    QSignalSpy scans(&w.view->scanner(), &StorageEngine::isScanningChanged);
     key(w, Qt::Key_R, Qt::ControlModifier);
     key(w, Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(scans.count(), 0);

@@ -22,8 +22,8 @@ void openFilled(WindowUnderTest& w)
     if (!w.scanner().largeFiles().front().isSelected)
         w.view->shown()->toggle(0);
     w.view->shown()->clean();
-    ASSERT_TRUE(w.waitForPurge());
-    ASSERT_FALSE(w.scanner().recentPurgeRecords().empty());
+    ASSERT_TRUE(w.waitForClean());
+    ASSERT_FALSE(w.scanner().recentCleanRecords().empty());
 }
 
 // Faults of every scene in the window's current language and mode, each line prefixed.

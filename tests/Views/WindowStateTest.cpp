@@ -75,7 +75,7 @@ TEST(GrantFlow, APartialPickIsExplainedThenKeptOrReplacedByTheHomeFolder)
 
     f.picker->answers.push_back(documents);
     grants.requestHomeGrant();
-    ASSERT_EQ(grants.notice(), SandboxGrantOutcome::partial(documents));
+    ASSERT_EQ(grants.notice(), GrantOutcome::partial(documents));
     EXPECT_EQ(grants.noticeKind(), "partial");
     EXPECT_TRUE(grants.noticeText().startsWith("You picked \"Documents\""));
     EXPECT_TRUE(grants.noticeText().contains("\"demo\""));
@@ -95,7 +95,7 @@ TEST(GrantFlow, APartialPickIsExplainedThenKeptOrReplacedByTheHomeFolder)
     grants.keepPendingFolder();
     EXPECT_FALSE(grants.notice());
     EXPECT_FALSE(grants.showsOnboarding());
-    EXPECT_EQ(f.access->grantedHomeURL(), documents);
+    EXPECT_EQ(f.access->grantedHomePath(), documents);
     EXPECT_EQ(f.scansStarted, 1);
     ASSERT_TRUE(waitForScan(f.engine()));
 }
@@ -133,7 +133,7 @@ TEST(GrantFlow, RevokingClearsTheResultsAndBringsTheOverlayBack)
     EXPECT_TRUE(f.engine().ruleCards().empty());
     EXPECT_TRUE(f.engine().installedApps().empty());
     EXPECT_FALSE(f.view->inspectedItem());
-    EXPECT_FALSE(f.hasStoredKey(SandboxScope::home));
+    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
 }
 
 // ---------------------------------------------------------------- the inspected item
@@ -192,11 +192,11 @@ TEST(Inspection, OnlyExistingPlayableFilesGetAPlayerAndIconsFollowTheAppearance)
 {
     StateFixture f;
     f.open();
-    const URL movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
+    const Path movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
     f.view->setInspectedItem(InspectedItem(largeFile(movie, 10, false)));
     ASSERT_TRUE(f.view->mediaPlayer());
     EXPECT_EQ(f.view->mediaPlayer()->path(), movie);
-    const URL gone = f.home + "/Movies/gone.mp4";
+    const Path gone = f.home + "/Movies/gone.mp4";
     f.view->setInspectedItem(InspectedItem(largeFile(gone, 10, false)));
     EXPECT_FALSE(f.view->mediaPlayer());
 
@@ -208,8 +208,8 @@ TEST(Inspection, OnlyExistingPlayableFilesGetAPlayerAndIconsFollowTheAppearance)
         EXPECT_EQ(f.view->inspector()->previewImage(), expected) << f.view->appearanceRaw().toStdString();
     }
 
-    const URL clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
-    const URL link = f.root.at("Users/demo/Desktop/link.mp4");
+    const Path clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
+    const Path link = f.root.at("Users/demo/Desktop/link.mp4");
     ASSERT_EQ(::symlink(clip.c_str(), link.c_str()), 0);
     f.view->setInspectedItem(InspectedItem(largeFile(link, 10, false)));
     EXPECT_FALSE(f.view->mediaPlayer()); // a link is not followed to what it names

@@ -16,12 +16,12 @@ void WindowUnderTest::open(const char* language)
     access = machine.start(asksForGrants);
     if (asksForGrants && granted) {
         machine.picker->answers.push_back(home);
-        access->requestAccess(SandboxScope::home, QStringLiteral("Grant Access"), QString());
+        access->requestAccess(AccessScope::home, QStringLiteral("Grant Access"), QString());
     }
-    MacStorageScanner::Options options;
+    StorageEngine::Options options;
     options.home = home;
     options.applications = machine.applications;
-    options.pacePurges = false;
+    options.paceCleans = false;
     view = std::make_unique<WindowState>(options, *access);
     view->setLanguageRaw(QString::fromLatin1(language));
     engine = std::make_unique<QQmlApplicationEngine>();
@@ -76,11 +76,11 @@ void WindowUnderTest::settle() const
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool WindowUnderTest::waitForPurge() const
+bool WindowUnderTest::waitForClean() const
 {
-    const bool done = ::waitForPurge(scanner());
+    const bool done = ::waitForClean(scanner());
     // The overlay fades out after the clean ends; until then it covers what a test reads.
-    const bool faded = QTest::qWaitFor([&] { return !isShown("purgeOverlay"); });
+    const bool faded = QTest::qWaitFor([&] { return !isShown("cleanOverlay"); });
     settle();
     return done && faded;
 }

@@ -29,7 +29,7 @@ class WindowUnderTest {
   public:
     AccessFixture machine;
     std::string home = machine.home;
-    std::unique_ptr<SandboxAccessManager> access;
+    std::unique_ptr<FolderAccess> access;
     std::unique_ptr<WindowState> view;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow* window = nullptr;
@@ -47,10 +47,10 @@ class WindowUnderTest {
     void resize(int width, int height) const;
     ~WindowUnderTest();
 
-    MacStorageScanner& scanner() const { return view->scanner(); }
+    StorageEngine& scanner() const { return view->scanner(); }
     // Lets queued work land and draws one frame, so lists have their delegates.
     void settle() const;
-    bool waitForPurge() const;
+    bool waitForClean() const;
 
     // Every visible node of the accessibility tree, depth first.
     std::vector<AccessibleNode> nodes() const;

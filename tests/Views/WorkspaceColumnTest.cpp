@@ -1,7 +1,7 @@
 // The workspace column of the real window, offscreen, over real homes under /var/tmp: what a
 // person (or a screen reader) sees and does there, checked on the file system afterwards.
 #include "Models/DiskFormat.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "Views/WindowTestSupport.h"
 #include "support/TreeSnapshot.h"
 
@@ -70,7 +70,7 @@ TEST(WorkspaceColumn, ThePrimaryButtonCleansExactlyTheSelectedRowsOfItsSubTab)
     const TreeSnapshot before = homeWithoutTrash(w.home);
 
     w.press(Role::Button, "Clean Build Cache");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
 
     // beta's folder went to the Trash with its info file; nothing else changed.
     TreeSnapshot expected = before;
@@ -146,7 +146,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
     EXPECT_FALSE(w.isShown("emptyState"));
 
     w.press(Role::Button, "Clean Safe Cache");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
 
     EXPECT_TRUE(w.isShown("emptyState"));
     EXPECT_EQ(w.textOf("emptyStateTitle"), "All System & App Caches Cleaned");
@@ -165,13 +165,13 @@ TEST(WorkspaceColumn, TheBannerAndTheRestoreHistoryFollowEachCleanAndRestore)
     // Each clean shows its banner until dismissed: beta's, then alpha's.
     w.press(Role::CheckBox, "alpha / node_modules");
     w.press(Role::Button, "Clean Build Cache");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     EXPECT_TRUE(w.isShown("feedbackBanner"));
     w.press(Role::Button, "Dismiss");
     EXPECT_FALSE(w.isShown("feedbackBanner"));
     w.press(Role::CheckBox, "alpha / node_modules");
     w.press(Role::Button, "Clean Build Cache");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     EXPECT_TRUE(w.isShown("feedbackBanner"));
     w.press(Role::Button, "Dismiss");
 
@@ -198,10 +198,10 @@ TEST(WorkspaceColumn, UndoBringsEverythingBackByteForByte)
     w.open();
     const TreeSnapshot before = homeWithoutTrash(w.home);
     w.press(Role::Button, "Smart Clean All · " + bytes(w.scanner().totalMasterSmartCleanBytes()));
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     ASSERT_NE(homeWithoutTrash(w.home), before);
 
-    w.press(Role::Button, "↺ Undo Restore (" + QString::number(w.scanner().recentPurgeRecords().size()) + ")");
+    w.press(Role::Button, "↺ Undo Restore (" + QString::number(w.scanner().recentCleanRecords().size()) + ")");
     ASSERT_TRUE(waitForScan(w.scanner()));
     EXPECT_EQ(homeWithoutTrash(w.home), before);
     EXPECT_TRUE(snapshotTree(trashInfo(w.home)).empty());
@@ -220,7 +220,7 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
 
     w.press(Role::Button, "Clean Build Cache");
     ASSERT_TRUE(w.isShown("cleanConfirmation"));
-    EXPECT_FALSE(w.scanner().isPurgingAnimation());
+    EXPECT_FALSE(w.scanner().isCleaning());
     EXPECT_NE(w.textOf("confirmationMessage").indexOf(bytes(selected)), -1);
     EXPECT_NE(w.textOf("confirmationMessage").indexOf("cannot be undone"), -1);
     // Cancel is the default: Enter on the focused button cancels.
@@ -240,7 +240,7 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
     // Confirmed, it deletes for good: nothing lands in the Trash.
     w.press(Role::Button, "Clean Build Cache");
     w.press(Role::Button, "Delete Permanently");
-    ASSERT_TRUE(w.waitForPurge());
+    ASSERT_TRUE(w.waitForClean());
     EXPECT_TRUE(w.scanner().projectBloats().empty());
     EXPECT_TRUE(snapshotTree(trashFiles(w.home)).empty());
 }

@@ -4,7 +4,7 @@
 #include "Models/Paths.h"
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 #include "support/EngineTestAccess.h"
 #include "support/TempHome.h"
 
@@ -31,7 +31,7 @@ struct FeedbackLog : CleanFeedback {
 class CleanFixture : public ::testing::Test {
   protected:
     TempHome home;
-    std::unique_ptr<MacStorageScanner> engine = std::make_unique<MacStorageScanner>(testOptions(home.path()));
+    std::unique_ptr<StorageEngine> engine = std::make_unique<StorageEngine>(testOptions(home.path()));
     FeedbackLog feedback;
 
     void SetUp() override { engine->setCleanFeedback(&feedback); }
@@ -60,11 +60,11 @@ class CleanFixture : public ::testing::Test {
     {
         std::set<std::string> cleaned;
         int calls = 0;
-        engine->executeAnimatedPurge(std::move(items), label, [&](const std::set<std::string>& paths) {
+        engine->startClean(std::move(items), label, [&](const std::set<std::string>& paths) {
             cleaned = paths;
             ++calls;
         });
-        EXPECT_TRUE(waitForPurge(*engine));
+        EXPECT_TRUE(waitForClean(*engine));
         EXPECT_LE(calls, 1);
         return cleaned;
     }

@@ -1,6 +1,6 @@
 #include "support/EngineWait.h"
 
-#include "Services/MacStorageScanner.h"
+#include "Services/StorageEngine.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -8,7 +8,7 @@
 
 namespace {
 template <typename Signal, typename Done>
-bool waitUntil(MacStorageScanner& scanner, Signal signal, Done done, int timeoutMs)
+bool waitUntil(StorageEngine& scanner, Signal signal, Done done, int timeoutMs)
 {
     if (done())
         return true;
@@ -28,17 +28,16 @@ bool waitUntil(MacStorageScanner& scanner, Signal signal, Done done, int timeout
 }
 } // namespace
 
-bool waitForScan(MacStorageScanner& scanner, int timeoutMs)
+bool waitForScan(StorageEngine& scanner, int timeoutMs)
 {
     return waitUntil(
-        scanner, &MacStorageScanner::isScanningChanged, [&] { return !scanner.isScanning(); }, timeoutMs);
+        scanner, &StorageEngine::isScanningChanged, [&] { return !scanner.isScanning(); }, timeoutMs);
 }
 
-bool waitForPurge(MacStorageScanner& scanner, int timeoutMs)
+bool waitForClean(StorageEngine& scanner, int timeoutMs)
 {
     return waitUntil(
-        scanner, &MacStorageScanner::isPurgingAnimationChanged, [&] { return !scanner.isPurgingAnimation(); },
-        timeoutMs);
+        scanner, &StorageEngine::isCleaningChanged, [&] { return !scanner.isCleaning(); }, timeoutMs);
 }
 
 void drainEvents()

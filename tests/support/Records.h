@@ -5,7 +5,7 @@
 
 #include <utility>
 
-inline CacheSubItem cacheItem(const URL& url, Int64 size, bool isSafeDefault, const std::string& name = "item")
+inline CacheSubItem cacheItem(const Path& url, Int64 size, bool isSafeDefault, const std::string& name = "item")
 {
     return CacheSubItem(name, "", url, size, "", "", "", {}, isSafeDefault);
 }
@@ -18,7 +18,7 @@ inline SafeCacheRuleCard card(const std::string& id, std::vector<CacheSubItem> i
     return c;
 }
 
-inline ProjectBloatItem bloat(const URL& url, Int64 size, bool selected, const std::string& project = "proj",
+inline ProjectBloatItem bloat(const Path& url, Int64 size, bool selected, const std::string& project = "proj",
                               const std::string& type = "node_modules")
 {
     ProjectBloatItem b;
@@ -30,7 +30,7 @@ inline ProjectBloatItem bloat(const URL& url, Int64 size, bool selected, const s
     return b;
 }
 
-inline DuplicateFileMember member(const URL& url, Int64 size, bool locked, bool selected,
+inline DuplicateFileMember member(const Path& url, Int64 size, bool locked, bool selected,
                                   const std::string& name = "copy")
 {
     DuplicateFileMember m;
@@ -52,7 +52,7 @@ inline DuplicateFileGroup group(const std::string& id, std::vector<DuplicateFile
     return g;
 }
 
-inline LargeFileItem largeFile(const URL& url, Int64 size, bool selected,
+inline LargeFileItem largeFile(const Path& url, Int64 size, bool selected,
                                LargeFileCategory category = LargeFileCategory::other, const std::string& name = "big")
 {
     LargeFileItem f;
@@ -64,15 +64,15 @@ inline LargeFileItem largeFile(const URL& url, Int64 size, bool selected,
     return f;
 }
 
-inline InstalledAppItem app(const URL& appURL, Int64 appSize, std::vector<URL> orphans, Int64 orphanSize, bool selected,
-                            const std::string& name = "App")
+inline InstalledAppItem app(const Path& appPath, Int64 appSize, std::vector<Path> orphans, Int64 orphanSize,
+                            bool selected, const std::string& name = "App")
 {
     InstalledAppItem a;
-    a.id = a.appURL = appURL;
+    a.id = a.appPath = appPath;
     a.name = name;
-    a.bundleId = "org.example." + name;
+    a.appId = "org.example." + name;
     a.appSizeBytes = appSize;
-    a.orphanURLs = std::move(orphans);
+    a.orphanPaths = std::move(orphans);
     a.orphanSizeBytes = orphanSize;
     a.isSelected = selected;
     return a;

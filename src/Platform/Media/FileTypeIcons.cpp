@@ -62,7 +62,7 @@ QImage tinted(QImage image, const QColor& ink)
 
 FileTypeIcons::FileTypeIcons() { chooseThemeWhenNoneIsSet(); }
 
-QImage FileTypeIcons::iconFor(const URL& path, int edge, const QColor& ink)
+QImage FileTypeIcons::iconFor(const Path& path, int edge, const QColor& ink)
 {
     static const QMimeDatabase mimeTypes;
     // By the name's pattern only: the file may be gone, or slow to reach.

@@ -15,7 +15,7 @@ class FileTypeIcons {
 
     // The type's icon at `edge` pixels; a generic document when the theme has nothing better.
     // Symbolic (one-colour) icons are drawn in `ink`, so they read on either background.
-    QImage iconFor(const URL& path, int edge, const QColor& ink);
+    QImage iconFor(const Path& path, int edge, const QColor& ink);
 
   private:
     QHash<QString, QImage> rendered_; // by MIME type, size and ink

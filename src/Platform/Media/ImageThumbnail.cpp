@@ -27,7 +27,7 @@ qint64 decodedPixels(const QByteArray& format, QSize full, QSize target)
 
 } // namespace
 
-std::optional<QImage> decode(const URL& path, int edge)
+std::optional<QImage> decode(const Path& path, int edge)
 {
     // O_NONBLOCK: a pipe put in place of the file is refused below instead of waited on.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);

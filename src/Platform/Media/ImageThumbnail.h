@@ -18,6 +18,6 @@ inline constexpr qint64 kFullSizeBudgetPixels = 40'000'000;
 // The file's picture with its longer edge at most `edge` (never enlarged), turned upright as
 // its orientation tag says. Nothing when it is no readable image, is not a regular file (links
 // are not followed) or would need more than the budget at full size.
-std::optional<QImage> decode(const URL& path, int edge);
+std::optional<QImage> decode(const Path& path, int edge);
 
 } // namespace imagethumbnail

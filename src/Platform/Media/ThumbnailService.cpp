@@ -54,13 +54,13 @@ class ThumbnailWorker : public QObject {
     }
 
     // On the worker thread.
-    void enqueue(const URL& path, Int64 knownMtime)
+    void enqueue(const Path& path, Int64 knownMtime)
     {
         std::erase_if(pending_, [&](const auto& request) { return request.first == path; });
         pending_.emplace_back(path, knownMtime);
         QMetaObject::invokeMethod(this, &ThumbnailWorker::processNext, Qt::QueuedConnection);
     }
-    void setObserver(std::function<void(const URL&)> observer) { observer_ = std::move(observer); }
+    void setObserver(std::function<void(const Path&)> observer) { observer_ = std::move(observer); }
     std::atomic<bool> stopping{false};
 
   private:
@@ -85,7 +85,7 @@ class ThumbnailWorker : public QObject {
             service, [service, path, answer] { service->accept(path, answer); }, Qt::QueuedConnection);
     }
 
-    QImage pictureOf(const URL& path, const ThumbnailKey& key)
+    QImage pictureOf(const Path& path, const ThumbnailKey& key)
     {
         if (auto hit = cache_.find(key, options_.flavor))
             if (QImage image = QImage::fromData(hit->png, "png"); !image.isNull())
@@ -123,7 +123,7 @@ class ThumbnailWorker : public QObject {
 
     // By name and content; the content is read through a descriptor of the file itself (the
     // name is only matched against patterns, never opened).
-    QMimeType mimeTypeOf(const URL& path) const
+    QMimeType mimeTypeOf(const Path& path) const
     {
         const QString name = QString::fromUtf8(paths::lastComponent(path));
         const auto file = ReadOnlyFile::open(path);
@@ -149,8 +149,8 @@ class ThumbnailWorker : public QObject {
     const ThumbnailService::Options options_;
     ThumbnailCache cache_;
     std::shared_ptr<std::atomic<int>> decodes_;
-    std::function<void(const URL&)> observer_;
-    std::vector<std::pair<URL, Int64>> pending_;
+    std::function<void(const Path&)> observer_;
+    std::vector<std::pair<Path, Int64>> pending_;
     QMimeDatabase mimeTypes_;
     std::optional<DesktopThumbnailer> desktop_;
 };
@@ -172,13 +172,13 @@ ThumbnailService::~ThumbnailService()
     thread_.wait();
 }
 
-QImage ThumbnailService::thumbnail(const URL& path) const
+QImage ThumbnailService::thumbnail(const Path& path) const
 {
     const auto found = known_.find(path);
     return found == known_.end() ? QImage() : found->second.image;
 }
 
-void ThumbnailService::request(const URL& path)
+void ThumbnailService::request(const Path& path)
 {
     const auto found = known_.find(path);
     const Int64 knownMtime = found == known_.end() ? -1 : found->second.mtime;
@@ -186,7 +186,7 @@ void ThumbnailService::request(const URL& path)
     QMetaObject::invokeMethod(worker, [worker, path, knownMtime] { worker->enqueue(path, knownMtime); });
 }
 
-void ThumbnailService::setDecodeObserver(std::function<void(const URL&)> observer)
+void ThumbnailService::setDecodeObserver(std::function<void(const Path&)> observer)
 {
     ThumbnailWorker* worker = worker_;
     QMetaObject::invokeMethod(
@@ -194,7 +194,7 @@ void ThumbnailService::setDecodeObserver(std::function<void(const URL&)> observe
         Qt::BlockingQueuedConnection);
 }
 
-void ThumbnailService::accept(const URL& path, std::optional<Known> known)
+void ThumbnailService::accept(const Path& path, std::optional<Known> known)
 {
     if (known)
         known_[path] = std::move(*known);

@@ -39,16 +39,16 @@ class ThumbnailService : public QObject {
 
     // The picture known for the file, possibly of an older version of it until the answer to
     // the last request comes; null when there is none.
-    QImage thumbnail(const URL& path) const;
+    QImage thumbnail(const Path& path) const;
     // Asks for the picture of the file as it is now. thumbnailChanged(path) follows on this
     // object's thread when the file is not the one thumbnail(path) shows (it is new, changed,
     // or gone); the picture is null when none could be made.
-    void request(const URL& path);
+    void request(const Path& path);
 
     // How many files were decoded (images or videos); reading the cache is no decode.
     int decodeCount() const { return decodes_->load(); }
     // Called on the decoding thread, just before each decode (for checks and measurements).
-    void setDecodeObserver(std::function<void(const URL&)> observer);
+    void setDecodeObserver(std::function<void(const Path&)> observer);
 
   Q_SIGNALS:
     void thumbnailChanged(const std::string& path);
@@ -60,9 +60,9 @@ class ThumbnailService : public QObject {
         QImage image;     // null: the file could not be pictured
     };
     // On this object's thread: the worker's answer for path.
-    void accept(const URL& path, std::optional<Known> known);
+    void accept(const Path& path, std::optional<Known> known);
 
-    std::unordered_map<URL, Known> known_;
+    std::unordered_map<Path, Known> known_;
     std::shared_ptr<std::atomic<int>> decodes_ = std::make_shared<std::atomic<int>>(0);
     QThread thread_;
     ThumbnailWorker* worker_ = nullptr; // lives on thread_, deleted when it ends

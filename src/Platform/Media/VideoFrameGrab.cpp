@@ -20,7 +20,7 @@ constexpr qint64 kShortestSeekUs = 100'000;
 
 } // namespace
 
-std::optional<QImage> grab(const URL& path, int edge, std::chrono::milliseconds timeout)
+std::optional<QImage> grab(const Path& path, int edge, std::chrono::milliseconds timeout)
 {
     // A pipe or a link put in place of the file is not handed to the decoder.
     struct stat st {};

@@ -15,6 +15,6 @@ namespace videoframe {
 // The frame scaled so that its longer edge is at most `edge`. Runs its own event loop until a
 // frame comes or `timeout` passes; call it on a worker thread. Nothing for a file that cannot be
 // decoded, a file that is not a regular one, or when the thread is asked to quit.
-std::optional<QImage> grab(const URL& path, int edge, std::chrono::milliseconds timeout);
+std::optional<QImage> grab(const Path& path, int edge, std::chrono::milliseconds timeout);
 
 } // namespace videoframe

@@ -10,7 +10,7 @@ ColumnLayout {
     InspectorCard {
         accent: View.palette.cobalt
         InkText { text: View.inspector.title; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
-        InkText { text: View.inspector.bundleId; color: View.palette.inkSecondary; font.family: "monospace"; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+        InkText { text: View.inspector.appId; color: View.palette.inkSecondary; font.family: "monospace"; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
         RowLayout {
             spacing: 14
             Layout.fillWidth: true

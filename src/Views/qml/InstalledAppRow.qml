@@ -7,7 +7,7 @@ import Quillmere
 WorkspaceRow {
     id: row
     required property string name
-    required property string bundleId
+    required property string appId
     required property string size
     required property string modeBadge
     required property string modeSymbol
@@ -39,7 +39,7 @@ WorkspaceRow {
                 InkText { text: row.size; font.pixelSize: 13; font.weight: Font.DemiBold }
             }
             InkText {
-                text: row.bundleId
+                text: row.appId
                 color: View.palette.inkMutedText
                 font.pixelSize: 11
                 elide: Text.ElideRight

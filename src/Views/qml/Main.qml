@@ -27,7 +27,7 @@ ApplicationWindow {
             anchors.fill: parent
             spacing: 0
             // Nothing under the overlay or a running clean takes input.
-            enabled: !View.grants.showsOnboarding && !View.isPurging
+            enabled: !View.grants.showsOnboarding && !View.isCleaning
 
             Sidebar { objectName: "sidebar"; Layout.preferredWidth: 260; Layout.fillHeight: true }
 
@@ -51,10 +51,10 @@ ApplicationWindow {
             }
         }
 
-        PurgeOverlay {
-            objectName: "purgeOverlay"
+        CleanOverlay {
+            objectName: "cleanOverlay"
             anchors.fill: parent
-            opacity: View.isPurging ? 1 : 0
+            opacity: View.isCleaning ? 1 : 0
             visible: opacity > 0
             Behavior on opacity { NumberAnimation { duration: 180; easing.type: Easing.OutCubic } }
         }
@@ -73,7 +73,7 @@ ApplicationWindow {
 
     // The window's keys: rescan, the four workspaces, undo of the last clean, and Escape for
     // whatever is open. None of them reaches under the onboarding or a running clean.
-    readonly property bool takesCommands: !View.grants.showsOnboarding && !View.isPurging
+    readonly property bool takesCommands: !View.grants.showsOnboarding && !View.isCleaning
     Shortcut { sequence: "Ctrl+R"; enabled: window.takesCommands; onActivated: View.rescan() }
     Shortcut { sequence: "Ctrl+1"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.OneClickSafe) }
     Shortcut { sequence: "Ctrl+2"; enabled: window.takesCommands; onActivated: View.selectWorkspace(WindowLists.DevAndDuplicates) }

@@ -31,7 +31,7 @@ Popover {
             }
             PillButton {
                 objectName: "restoreAllButton"
-                visible: View.purgeRecords.count > 0
+                visible: View.cleanRecords.count > 0
                 text: View.texts.restoreAll
                 implicitHeight: 28
                 onClicked: View.restoreAll()
@@ -39,7 +39,7 @@ Popover {
         }
         InkText {
             objectName: "restoreHistoryEmpty"
-            visible: View.purgeRecords.count === 0
+            visible: View.cleanRecords.count === 0
             text: View.texts.restorePopoverEmpty
             color: View.palette.inkSecondary
             font.pixelSize: 12
@@ -49,10 +49,10 @@ Popover {
         ListView {
             id: records
             objectName: "restoreHistoryList"
-            visible: View.purgeRecords.count > 0
+            visible: View.cleanRecords.count > 0
             clip: true
             spacing: 6
-            model: View.purgeRecords
+            model: View.cleanRecords
             boundsBehavior: Flickable.StopAtBounds
             Layout.fillWidth: true
             Layout.preferredHeight: Math.min(contentHeight, 320)

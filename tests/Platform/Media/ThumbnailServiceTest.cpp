@@ -36,7 +36,7 @@ struct ThumbnailFixture {
         return options;
     }
     // Asks for the file's thumbnail and waits for the answer (null when there is none).
-    static QImage ask(ThumbnailService& service, const URL& path)
+    static QImage ask(ThumbnailService& service, const Path& path)
     {
         QSignalSpy answered(&service, &ThumbnailService::thumbnailChanged);
         service.request(path);
@@ -157,7 +157,7 @@ TEST(ThumbnailService, NothingIsDecodedOnTheThreadThatAsks)
     ThumbnailService service(f.options());
     std::mutex mutex;
     std::vector<QThread*> decodedOn;
-    service.setDecodeObserver([&](const URL&) {
+    service.setDecodeObserver([&](const Path&) {
         const std::lock_guard lock(mutex);
         decodedOn.push_back(QThread::currentThread());
     });

@@ -1,18 +1,18 @@
 #pragma once
 // What one clean has done so far: the background task's own, published at its end.
 
-#include "Models/PurgeReport.h"
+#include "Models/CleanReport.h"
 #include "Models/StorageModels.h"
 
 #include <set>
 #include <string>
 #include <vector>
 
-struct PurgeTally {
+struct CleanTally {
     std::string cleanID; // given to every record of this clean
     std::set<std::string> cleanedPaths;
-    std::vector<PurgeHistoryRecord> records;
-    std::vector<PurgeItemReport> reports;
+    std::vector<CleanHistoryRecord> records;
+    std::vector<CleanItemReport> reports;
     int cleanedCount = 0;
     int skippedCount = 0; // a partly cleaned item is not done: it counts here
     Int64 freedTotal = 0;
@@ -20,5 +20,5 @@ struct PurgeTally {
 
     // Counts one item; what went to the Trash (a part of a folder too) gets a history
     // record labelled with the clean's label.
-    void add(PurgeItemReport report, const std::string& label);
+    void add(CleanItemReport report, const std::string& label);
 };

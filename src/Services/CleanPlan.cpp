@@ -1,4 +1,4 @@
-#include "Services/PurgePlan.h"
+#include "Services/CleanPlan.h"
 
 #include "Models/Paths.h"
 
@@ -16,39 +16,39 @@ class ListedPaths {
     }
 
     // The path itself or a folder holding it is still in the list.
-    bool covers(const URL& path) const { return isListed(path) || coversFromAbove(path); }
+    bool covers(const Path& path) const { return isListed(path) || coversFromAbove(path); }
     // A folder holding the path (not the path itself) is still in the list.
-    bool coversFromAbove(const URL& path) const
+    bool coversFromAbove(const Path& path) const
     {
-        for (URL folder = paths::parent(path); folder != path;) {
+        for (Path folder = paths::parent(path); folder != path;) {
             if (isListed(folder))
                 return true;
-            const URL next = paths::parent(folder);
+            const Path next = paths::parent(folder);
             if (next == folder)
                 break;
             folder = next;
         }
         return false;
     }
-    void drop(const URL& path) { dropped_.insert(path); }
+    void drop(const Path& path) { dropped_.insert(path); }
     // Drops the path and every listed folder that holds it.
-    void dropWithHolders(const URL& path)
+    void dropWithHolders(const Path& path)
     {
-        for (URL current = path;;) {
+        for (Path current = path;;) {
             drop(current);
-            const URL next = paths::parent(current);
+            const Path next = paths::parent(current);
             if (next == current)
                 break;
             current = next;
         }
     }
-    bool isDropped(const URL& path) const { return dropped_.count(path) > 0; }
+    bool isDropped(const Path& path) const { return dropped_.count(path) > 0; }
 
   private:
-    bool isListed(const URL& path) const { return listed_.count(path) > 0 && !isDropped(path); }
+    bool isListed(const Path& path) const { return listed_.count(path) > 0 && !isDropped(path); }
 
-    std::set<URL> listed_;
-    std::set<URL> dropped_;
+    std::set<Path> listed_;
+    std::set<Path> dropped_;
 };
 
 // The kept original first, then the other members in group order.
@@ -80,7 +80,7 @@ void keepOneMember(const DuplicateFileGroup& group, ListedPaths& listed)
 
 } // namespace
 
-std::vector<PlannedItem> planPurge(std::vector<CleanItem> items, const std::vector<DuplicateFileGroup>& groups)
+std::vector<PlannedItem> planClean(std::vector<CleanItem> items, const std::vector<DuplicateFileGroup>& groups)
 {
     ListedPaths listed(items);
     for (const auto& group : groups)
@@ -89,7 +89,7 @@ std::vector<PlannedItem> planPurge(std::vector<CleanItem> items, const std::vect
     planned.reserve(items.size());
     for (auto& item : items) {
         const bool dropped = listed.isDropped(item.url);
-        planned.push_back({std::move(item), dropped ? PurgeSkipReason::lastCopyOfDuplicate : PurgeSkipReason::none});
+        planned.push_back({std::move(item), dropped ? CleanSkipReason::lastCopyOfDuplicate : CleanSkipReason::none});
     }
     return planned;
 }

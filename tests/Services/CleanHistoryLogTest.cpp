@@ -1,6 +1,6 @@
 // The window's cleans and restores write the history that outlives the process, and
 // reading it survives what a crash leaves behind.
-#include "Services/PurgeHistoryLog.h"
+#include "Services/CleanHistoryLog.h"
 #include "Platform/FaultInjection.h"
 #include "support/CleanFixture.h"
 #include "support/HomeFixtures.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-using PurgeHistoryOnDisk = CleanFixture;
+using CleanHistoryOnDisk = CleanFixture;
 
 void appendRaw(const std::string& path, const std::string& bytes)
 {
@@ -18,22 +18,22 @@ void appendRaw(const std::string& path, const std::string& bytes)
 
 } // namespace
 
-TEST_F(PurgeHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine)
+TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine)
 {
     // A name that is not UTF-8 and holds a control character comes back byte for byte.
     const std::string odd = home.fileWithContent("Documents/caf\xE9\x01\\x41.txt", "odd");
     clean({{odd, 3, "odd"}});
-    const PurgeHistoryLog log = PurgeHistoryLog::forHome(home.path());
+    const CleanHistoryLog log = CleanHistoryLog::forHome(home.path());
     ASSERT_EQ(log.path(), home.at(".local/state/quillmere/history.jsonl"));
     appendRaw(log.path(), "not json at all\n{\"id\":\"torn\",\"clean\":\"x\",\"name\":\"ha");
 
     auto history = log.read();
     ASSERT_TRUE(history);
     ASSERT_EQ(history->size(), 1u);
-    PurgeHistoryRecord inMemory = engine->recentPurgeRecords()[0];
+    CleanHistoryRecord inMemory = engine->recentCleanRecords()[0];
     inMemory.cleanedAt = std::chrono::floor<std::chrono::milliseconds>(inMemory.cleanedAt); // as written
     EXPECT_EQ((*history)[0].record, inMemory);
-    EXPECT_EQ((*history)[0].record.originalURL, odd);
+    EXPECT_EQ((*history)[0].record.originalPath, odd);
     EXPECT_TRUE((*history)[0].record.trashedEntry.has_value());
 
     const std::string next = home.fileWithContent("Documents/next.txt", "next");
@@ -41,21 +41,21 @@ TEST_F(PurgeHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine
     history = log.read();
     ASSERT_TRUE(history);
     ASSERT_EQ(history->size(), 2u);
-    EXPECT_EQ((*history)[1].record.originalURL, next);
+    EXPECT_EQ((*history)[1].record.originalPath, next);
     EXPECT_NE((*history)[0].record.cleanID, (*history)[1].record.cleanID);
 
     // The window's restore notes it there too; its popover still holds only this session.
-    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
     EXPECT_EQ(readFileBytes(next), "next");
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
     history = log.read();
     EXPECT_FALSE((*history)[0].restored);
     EXPECT_TRUE((*history)[1].restored);
 }
 
-TEST_F(PurgeHistoryOnDisk, NoHistoryYetIsAnEmptyOneAndReadingMakesNothing)
+TEST_F(CleanHistoryOnDisk, NoHistoryYetIsAnEmptyOneAndReadingMakesNothing)
 {
-    const auto history = PurgeHistoryLog::forHome(home.path()).read();
+    const auto history = CleanHistoryLog::forHome(home.path()).read();
     ASSERT_TRUE(history);
     EXPECT_TRUE(history->empty());
     EXPECT_FALSE(fileops::exists(home.at(".local/state")));
@@ -63,17 +63,17 @@ TEST_F(PurgeHistoryOnDisk, NoHistoryYetIsAnEmptyOneAndReadingMakesNothing)
 
 // Another process's clean recorded an entry after this engine measured the Trash: the
 // emptying keeps it, though this engine's own records know nothing of it.
-TEST_F(PurgeHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
+TEST_F(CleanHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
 {
     oldTrashEntry(home, "old.bin", 'o');
     const std::string kept = oldTrashEntry(home, "kept.bin", 'k');
     const CleanItem trash = trashAsScanned();
-    PurgeHistoryRecord record{"other-process", "kept.bin",  home.at("Documents/kept.bin"), kept, 3 * MiB, {}, "L",
+    CleanHistoryRecord record{"other-process", "kept.bin",  home.at("Documents/kept.bin"), kept, 3 * MiB, {}, "L",
                               "clean",         std::nullopt};
-    const PurgeHistoryLog log = PurgeHistoryLog::forHome(home.path());
+    const CleanHistoryLog log = CleanHistoryLog::forHome(home.path());
     auto file = log.openForAppending();
     ASSERT_TRUE(file);
-    ASSERT_TRUE(PurgeHistoryLog::append(*file, {record}));
+    ASSERT_TRUE(CleanHistoryLog::append(*file, {record}));
 
     clean({trash});
     EXPECT_FALSE(fileops::exists(home.at(".local/share/Trash/files/old.bin")));
@@ -82,11 +82,11 @@ TEST_F(PurgeHistoryOnDisk, EmptyingTheTrashKeepsAnEntryAnotherProcessRecorded)
 
 // What goes to the Trash must be restorable: a history that cannot take a line stops the
 // clean before its first item, and one that stops taking lines midway stops it there.
-TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
+TEST_F(CleanHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
 {
     const std::string first = home.fileWithContent("Documents/report.txt", "report");
     const std::string second = home.fileWithContent("Documents/notes.txt", "notes");
-    const std::string historyFile = PurgeHistoryLog::forHome(home.path()).path();
+    const std::string historyFile = CleanHistoryLog::forHome(home.path()).path();
     {
         const fault::ScopedHook hook([&](fault::Op op, std::string_view at) {
             return op == fault::Op::writeFile && at == historyFile ? EIO : 0;
@@ -97,7 +97,7 @@ TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
     EXPECT_EQ(engine->lastSkippedCount(), 2);
     EXPECT_EQ(readFileBytes(first), "report");
     EXPECT_EQ(readFileBytes(second), "notes");
-    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_TRUE(engine->recentCleanRecords().empty());
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 
     // The start line went in; the first record does not: the second item stays.
@@ -111,9 +111,9 @@ TEST_F(PurgeHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
     EXPECT_EQ(engine->lastHistoryError(), ENOSPC);
     EXPECT_FALSE(fileops::exists(first));
     EXPECT_EQ(readFileBytes(second), "notes");
-    EXPECT_EQ(engine->lastPurgeReport()[1].reason, PurgeSkipReason::historyUnwritable);
+    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::historyUnwritable);
     // The one that went is still this session's to restore, and its info file protects it.
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    engine->restoreSingleRecord(engine->recentPurgeRecords()[0].id);
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
     EXPECT_EQ(readFileBytes(first), "report");
 }

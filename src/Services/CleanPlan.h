@@ -3,18 +3,18 @@
 // the scan found, so that no group loses every copy, whichever lists its items came from
 // (a copy selected as a large file, an original inside an artefact folder).
 
-#include "Models/PurgeReport.h"
+#include "Models/CleanReport.h"
 #include "Models/StorageModels.h"
 
 #include <vector>
 
 struct PlannedItem {
     CleanItem item;
-    PurgeSkipReason skip = PurgeSkipReason::none; // decided before anything moves
+    CleanSkipReason skip = CleanSkipReason::none; // decided before anything moves
 };
 
 // Every group keeps at least one member that is neither listed nor below a listed folder.
 // Where that would fail, items are marked skipped (lastCopyOfDuplicate): those naming the
 // kept original first, then those naming another member, and only when every member lies
 // below a listed folder, the folders that hold the kept original.
-std::vector<PlannedItem> planPurge(std::vector<CleanItem> items, const std::vector<DuplicateFileGroup>& groups);
+std::vector<PlannedItem> planClean(std::vector<CleanItem> items, const std::vector<DuplicateFileGroup>& groups);

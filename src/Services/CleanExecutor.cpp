@@ -1,19 +1,19 @@
 // The one clean routine: every clean moves its items to the Trash (or deletes them)
 // here, one after another in the background, and reports on the GUI thread. The list is
-// planned first (PurgePlan), each item is decided (PurgeDecision) and worked on
-// (PurgeActions) through its opened parent folder, under the per-user clean lock.
+// planned first (CleanPlan), each item is decided (CleanDecision) and worked on
+// (CleanActions) through its opened parent folder, under the per-user clean lock.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "Platform/AccountHome.h"
 #include "Platform/CleanLock.h"
 #include "Platform/TemporaryFolder.h"
 #include "Platform/Trash.h"
+#include "Services/CleanActions.h"
+#include "Services/CleanHistoryLog.h"
+#include "Services/CleanPlan.h"
+#include "Services/CleanTally.h"
 #include "Services/DiskOverview.h"
-#include "Services/MacStorageScanner.h"
-#include "Services/PurgeActions.h"
-#include "Services/PurgeHistoryLog.h"
-#include "Services/PurgePlan.h"
-#include "Services/PurgeTally.h"
+#include "Services/StorageEngine.h"
 #include "Services/TrashProtection.h"
 
 #include <QUuid>
@@ -22,7 +22,7 @@
 
 namespace {
 
-std::string purgeBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label)
+std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label)
 {
     std::string banner = "清理完成 · 已安全清理 " + std::to_string(cleaned) + " 项" + label + "，为您腾出 " +
                          DiskFormat::bytes(freedBytes) + " 空间";
@@ -35,10 +35,10 @@ std::string newID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).
 
 } // namespace
 
-void PurgeTally::add(PurgeItemReport report, const std::string& label)
+void CleanTally::add(CleanItemReport report, const std::string& label)
 {
     freedTotal += report.freedBytes;
-    if (report.result == PurgeItemResult::cleaned) {
+    if (report.result == CleanItemResult::cleaned) {
         cleanedPaths.insert(report.url);
         ++cleanedCount;
     } else {
@@ -50,7 +50,7 @@ void PurgeTally::add(PurgeItemReport report, const std::string& label)
     reports.push_back(std::move(report));
 }
 
-std::chrono::nanoseconds MacStorageScanner::purgePause(std::size_t itemCount)
+std::chrono::nanoseconds StorageEngine::cleanPause(std::size_t itemCount)
 {
     // Small cleans show each item; mid-sized ones take about 0.42 s in all.
     if (itemCount <= 9)
@@ -60,77 +60,77 @@ std::chrono::nanoseconds MacStorageScanner::purgePause(std::size_t itemCount)
     return std::chrono::nanoseconds(12'000'000);
 }
 
-bool MacStorageScanner::deletesEvenInTrashMode(const URL& path, const URL& home)
+bool StorageEngine::deletesEvenInTrashMode(const Path& path, const Path& home)
 {
     return ::deletesEvenInTrashMode(path, Trash::homeFilesFolder(home));
 }
 
-std::vector<URL> MacStorageScanner::cleanRoots() const
+std::vector<Path> StorageEngine::cleanRoots() const
 {
-    std::vector<URL> roots = {homeURL_, options_.applications};
+    std::vector<Path> roots = {homePath_, options_.applications};
     if (const auto temporaryParent = tempfolder::perUserTemporaryParent())
         roots.push_back(*temporaryParent);
     return roots;
 }
 
-Result<CleanLock> MacStorageScanner::takeCleanLock() const
+Result<CleanLock> StorageEngine::takeCleanLock() const
 {
     return CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
 }
 
-std::string MacStorageScanner::cleanLockPath()
+std::string StorageEngine::cleanLockPath()
 {
     return paths::join(CleanLock::defaultFolder(accountHomeFolder()).path(), CleanLock::kFileName);
 }
 
-std::string MacStorageScanner::purgeHistoryPath() const { return PurgeHistoryLog::forHome(homeURL_).path(); }
+std::string StorageEngine::cleanHistoryPath() const { return CleanHistoryLog::forHome(homePath_).path(); }
 
-std::vector<URL> MacStorageScanner::ownStatePaths() const
+std::vector<Path> StorageEngine::ownStatePaths() const
 {
-    return {userStateFolder(homeURL_).path(), stateFolderInside(homeURL_).path(), cleanLockPath()};
+    return {userStateFolder(homePath_).path(), stateFolderInside(homePath_).path(), cleanLockPath()};
 }
 
-void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
-                                             CleanedPathsHandler onItemCleaned)
+void StorageEngine::startClean(std::vector<CleanItem> items, const std::string& label,
+                               CleanedPathsHandler onItemCleaned)
 {
-    if (items.empty() || isPurgingAnimation_)
+    if (items.empty() || isCleaning_)
         return;
     // Everything the clean needs is taken now, on this thread: the mode (flipping the
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
-    PurgeWorkspace::Setup setup{homeURL_, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
-                                true,     ownStatePaths()};
-    std::vector<PlannedItem> plan = planPurge(std::move(items), duplicateGroups_);
-    const auto pause = options_.pacePurges ? purgePause(plan.size()) : std::chrono::nanoseconds(0);
+    CleanWorkspace::Setup setup{homePath_, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
+                                true,      ownStatePaths()};
+    std::vector<PlannedItem> plan = planClean(std::move(items), duplicateGroups_);
+    const auto pause = options_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
 
-    publishPurgeStart(plan.size(), plan.front().item.name);
+    publishCleanStart(plan.size(), plan.front().item.name);
     runInBackground([this, plan = std::move(plan), setup = std::move(setup), label,
                      onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = overview_] {
-        PurgeTally tally;
+        CleanTally tally;
         tally.cleanID = newID();
         // Every item stays where it is, each reported with `reason`.
-        const auto leaveAll = [&](PurgeSkipReason reason, int error, std::string banner) {
+        const auto leaveAll = [&](CleanSkipReason reason, int error, std::string banner) {
             for (const auto& planned : plan) {
-                PurgeItemReport report;
+                CleanItemReport report;
                 report.url = planned.item.url;
                 report.name = planned.item.name;
                 report.reason = reason;
                 report.error = error;
                 tally.add(std::move(report), label);
             }
-            publishPurgeEnd(std::move(tally), std::move(banner), overviewAtStart, onItemCleaned);
+            publishCleanEnd(std::move(tally), std::move(banner), overviewAtStart, onItemCleaned);
         };
         const auto lock = takeCleanLock();
         if (!lock) {
             // Another clean or restore holds the lock, or it cannot be taken: nothing at all.
             if (lock.error() == EWOULDBLOCK)
-                return leaveAll(PurgeSkipReason::anotherCleanRunning, 0, kAnotherCleanRunningBanner);
-            return leaveAll(PurgeSkipReason::lockUnavailable, lock.error(), purgeBanner(0, 0, int(plan.size()), label));
+                return leaveAll(CleanSkipReason::anotherCleanRunning, 0, kAnotherCleanRunningBanner);
+            return leaveAll(CleanSkipReason::lockUnavailable, lock.error(), cleanBanner(0, 0, int(plan.size()), label));
         }
         // Under the lock the history is complete: what other processes put in the Trash
         // since this engine last looked is kept too.
-        const PurgeHistoryLog history = PurgeHistoryLog::forHome(setup.home);
-        PurgeWorkspace::Setup working = setup;
+        const CleanHistoryLog history = CleanHistoryLog::forHome(setup.home);
+        CleanWorkspace::Setup working = setup;
         if (auto onDisk = protectedTrashEntries(setup.home))
             working.protectedTrashEntries.merge(*onDisk);
         else
@@ -141,27 +141,27 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
         if (setup.toTrash) {
             auto file = history.openForAppending();
             Status started =
-                file ? file->append(PurgeHistoryLog::cleanStartedLine(tally.cleanID, std::chrono::system_clock::now()) +
+                file ? file->append(CleanHistoryLog::cleanStartedLine(tally.cleanID, std::chrono::system_clock::now()) +
                                     "\n")
                      : file.status();
             if (started)
                 started = file->sync();
             if (!started) {
                 tally.historyError = started.error();
-                return leaveAll(PurgeSkipReason::historyUnwritable, started.error(),
-                                purgeBanner(0, 0, int(plan.size()), label));
+                return leaveAll(CleanSkipReason::historyUnwritable, started.error(),
+                                cleanBanner(0, 0, int(plan.size()), label));
             }
             historyFile.emplace(*std::move(file));
         }
-        PurgeWorkspace workspace(std::move(working));
+        CleanWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
             const std::size_t recordsBefore = tally.records.size();
             if (tally.historyError) {
                 // The history stopped taking records: what is left stays where it is.
-                PurgeItemReport report;
+                CleanItemReport report;
                 report.url = plan[i].item.url;
                 report.name = plan[i].item.name;
-                report.reason = PurgeSkipReason::historyUnwritable;
+                report.reason = CleanSkipReason::historyUnwritable;
                 report.error = tally.historyError;
                 tally.add(std::move(report), label);
             } else {
@@ -170,46 +170,45 @@ void MacStorageScanner::executeAnimatedPurge(std::vector<CleanItem> items, const
             // Each record is written as soon as its item is in the Trash, so even a clean
             // that is killed halfway leaves a history of what it moved.
             if (historyFile && tally.records.size() > recordsBefore)
-                if (const Status appended = PurgeHistoryLog::append(*historyFile, {tally.records.back()}); !appended)
+                if (const Status appended = CleanHistoryLog::append(*historyFile, {tally.records.back()}); !appended)
                     tally.historyError = appended.error();
-            publishPurgeProgress(plan[i].item.name, i + 1, plan.size(), tally.freedTotal);
+            publishCleanProgress(plan[i].item.name, i + 1, plan.size(), tally.freedTotal);
             if (pause.count() > 0)
                 std::this_thread::sleep_for(pause);
         }
         if (historyFile && !tally.records.empty() && !tally.historyError)
             if (const Status synced = historyFile->sync(); !synced)
                 tally.historyError = synced.error();
-        std::string banner = purgeBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
-        publishPurgeEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
+        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
+        publishCleanEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
 }
 
-void MacStorageScanner::publishPurgeStart(std::size_t itemCount, const std::string& firstName)
+void StorageEngine::publishCleanStart(std::size_t itemCount, const std::string& firstName)
 {
-    setIsPurgingAnimation(true);
-    setPurgeTotalCount(int(itemCount));
-    setPurgeProcessedCount(0);
-    setPurgeProgress(0.08);
-    setPurgeFreedSoFarBytes(0);
-    setPurgeCurrentItemName(firstName);
+    setIsCleaning(true);
+    setCleanTotalCount(int(itemCount));
+    setCleanProcessedCount(0);
+    setCleanProgress(0.08);
+    setCleanFreedSoFarBytes(0);
+    setCleanCurrentItemName(firstName);
 }
 
-void MacStorageScanner::publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total,
-                                             Int64 freedSoFar)
+void StorageEngine::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar)
 {
     publish([this, name, done = int(done), fraction = double(done) / double(total), freedSoFar] {
-        setPurgeCurrentItemName(name);
-        setPurgeProcessedCount(done);
-        setPurgeProgress(fraction);
-        setPurgeFreedSoFarBytes(freedSoFar);
+        setCleanCurrentItemName(name);
+        setCleanProcessedCount(done);
+        setCleanProgress(fraction);
+        setCleanFreedSoFarBytes(freedSoFar);
     });
 }
 
-void MacStorageScanner::publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
-                                        CleanedPathsHandler onItemCleaned)
+void StorageEngine::publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
+                                    CleanedPathsHandler onItemCleaned)
 {
     publish([this, tally = std::move(tally), banner = std::move(banner), overview, onItemCleaned] {
-        lastPurgeReport_ = tally.reports;
+        lastCleanReport_ = tally.reports;
         lastHistoryError_ = tally.historyError;
         if (cleanFeedback_) {
             cleanFeedback_->playSound(tally.cleanedCount > 0 ? "Glass" : "Funk");
@@ -218,16 +217,16 @@ void MacStorageScanner::publishPurgeEnd(PurgeTally tally, std::string banner, Di
         sessionCleanedPaths_.insert(tally.cleanedPaths.begin(), tally.cleanedPaths.end());
         if (onItemCleaned)
             onItemCleaned(tally.cleanedPaths);
-        setIsPurgingAnimation(false);
+        setIsCleaning(false);
         setOverview(overview);
         setLastFreedBytes(tally.freedTotal);
         setLastSkippedCount(tally.skippedCount);
         setSessionTotalFreedBytes(sessionTotalFreedBytes_ + tally.freedTotal);
         for (const auto& record : tally.records)
             recordSequence_[record.id] = ++nextRecordSequence_;
-        std::vector<PurgeHistoryRecord> history = tally.records; // this clean first, in processing order
-        history.insert(history.end(), recentPurgeRecords_.begin(), recentPurgeRecords_.end());
-        setRecentPurgeRecords(std::move(history));
-        setLastPurgeBanner(banner);
+        std::vector<CleanHistoryRecord> history = tally.records; // this clean first, in processing order
+        history.insert(history.end(), recentCleanRecords_.begin(), recentCleanRecords_.end());
+        setRecentCleanRecords(std::move(history));
+        setLastCleanBanner(banner);
     });
 }

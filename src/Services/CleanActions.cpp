@@ -1,4 +1,4 @@
-#include "Services/PurgeActions.h"
+#include "Services/CleanActions.h"
 
 #include "Models/Paths.h"
 #include "Platform/FileIdentity.h"
@@ -12,18 +12,18 @@ namespace {
 
 Int64 nonNegative(Int64 bytes) { return bytes < 0 ? 0 : bytes; }
 
-PurgeItemReport reportFor(const CleanItem& item, PurgeItemResult result)
+CleanItemReport reportFor(const CleanItem& item, CleanItemResult result)
 {
-    PurgeItemReport report;
+    CleanItemReport report;
     report.url = item.url;
     report.name = item.name;
     report.result = result;
     return report;
 }
 
-PurgeItemReport skipped(const CleanItem& item, PurgeSkipReason reason, int error = 0)
+CleanItemReport skipped(const CleanItem& item, CleanSkipReason reason, int error = 0)
 {
-    PurgeItemReport report = reportFor(item, PurgeItemResult::skipped);
+    CleanItemReport report = reportFor(item, CleanItemResult::skipped);
     report.reason = reason;
     report.error = error;
     return report;
@@ -31,13 +31,13 @@ PurgeItemReport skipped(const CleanItem& item, PurgeSkipReason reason, int error
 
 // Where in the Trash an item (or the part of it that went) waits, and which object it is there.
 struct InTrash {
-    URL at;
+    Path at;
     FileStamp entry;
 };
 
-PurgeItemReport cleaned(const CleanItem& item, Int64 freedBytes, std::optional<InTrash> trashed = std::nullopt)
+CleanItemReport cleaned(const CleanItem& item, Int64 freedBytes, std::optional<InTrash> trashed = std::nullopt)
 {
-    PurgeItemReport report = reportFor(item, PurgeItemResult::cleaned);
+    CleanItemReport report = reportFor(item, CleanItemResult::cleaned);
     report.freedBytes = freedBytes;
     if (trashed) {
         report.trashedAt = std::move(trashed->at);
@@ -52,12 +52,12 @@ bool isGone(const fileops::Place& place)
     return !st && st.error() == ENOENT;
 }
 
-PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int64 freedBytes, int error,
+CleanItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int64 freedBytes, int error,
                               std::optional<InTrash> trashed)
 {
-    PurgeItemReport report = cleaned(item, freedBytes, std::move(trashed));
-    report.result = PurgeItemResult::partlyCleaned;
-    report.reason = PurgeSkipReason::failed;
+    CleanItemReport report = cleaned(item, freedBytes, std::move(trashed));
+    report.result = CleanItemResult::partlyCleaned;
+    report.reason = CleanSkipReason::failed;
     report.error = error;
     report.entriesLeft = left.entries;
     report.bytesLeft = left.bytes;
@@ -67,7 +67,7 @@ PurgeItemReport partlyCleaned(const CleanItem& item, const TreeTally& left, Int6
 // After some children of a folder went to the Trash: the folder itself stays (empty, when
 // all went). It counts as cleaned only when nothing of it is left; the freed bytes are
 // what the children in the Trash will free when it is emptied.
-PurgeItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error,
+CleanItemReport afterMovingChildren(const CleanItem& item, const fileops::Place& place, int error,
                                     const InTrash& holder, Int64 freedBytes)
 {
     TreeTally left = tallyTree(place);
@@ -103,10 +103,10 @@ ItemFacts::Presence presenceAfter(int error)
 // An app of the person's own Flatpak installation: its tool removes it. The app folder
 // is the tool's business, never ours; it is only looked at afterwards: an exit status of 0
 // with the folder still there is no removal.
-PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
+CleanItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
 {
     if (!isFlatpakAppId(id))
-        return skipped(item, PurgeSkipReason::notAnAppId);
+        return skipped(item, CleanSkipReason::notAnAppId);
     const ToolRun run = uninstallUserFlatpak(flatpakInstallationOf(item.url), id);
     switch (run.outcome) {
     case ToolRun::Outcome::exited:
@@ -114,29 +114,29 @@ PurgeItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
             const auto left = fileops::statNoFollow(item.url);
             if (!left && left.error() == ENOENT)
                 return cleaned(item, nonNegative(item.sizeBytes));
-            return skipped(item, PurgeSkipReason::appStillThere, left ? 0 : left.error());
+            return skipped(item, CleanSkipReason::appStillThere, left ? 0 : left.error());
         }
         break;
     case ToolRun::Outcome::notFound:
-        return skipped(item, PurgeSkipReason::removalToolMissing);
+        return skipped(item, CleanSkipReason::removalToolMissing);
     case ToolRun::Outcome::notStarted:
-        return skipped(item, PurgeSkipReason::failed, run.status);
+        return skipped(item, CleanSkipReason::failed, run.status);
     case ToolRun::Outcome::killed:
         break;
     }
-    PurgeItemReport report = skipped(item, PurgeSkipReason::removalToolFailed);
+    CleanItemReport report = skipped(item, CleanSkipReason::removalToolFailed);
     report.toolExitStatus = run.outcome == ToolRun::Outcome::killed ? 128 + run.status : run.status;
     return report;
 }
 
 } // namespace
 
-PurgeWorkspace::PurgeWorkspace(Setup setup)
+CleanWorkspace::CleanWorkspace(Setup setup)
     : setup_(std::move(setup)), roots_(setup_.roots), trash_(Trash::openHome(setup_.home, true))
 {
 }
 
-PurgeWorkspace::Found PurgeWorkspace::find(const URL& path)
+CleanWorkspace::Found CleanWorkspace::find(const Path& path)
 {
     Found found;
     auto location = roots_.locate(path);
@@ -155,13 +155,13 @@ PurgeWorkspace::Found PurgeWorkspace::find(const URL& path)
     return found;
 }
 
-bool PurgeWorkspace::isUnchanged(const ScannedPath& scanned)
+bool CleanWorkspace::isUnchanged(const ScannedPath& scanned)
 {
     const Found found = find(scanned.url);
     return scanned.stamp && found.facts.now && scanned.stamp->isUnchangedIn(*found.facts.now);
 }
 
-ItemFacts PurgeWorkspace::factsOf(const CleanItem& item, Found& found)
+ItemFacts CleanWorkspace::factsOf(const CleanItem& item, Found& found)
 {
     found = find(item.url);
     ItemFacts facts = found.facts;
@@ -170,40 +170,40 @@ ItemFacts PurgeWorkspace::factsOf(const CleanItem& item, Found& found)
     return facts;
 }
 
-PurgeItemReport PurgeWorkspace::clean(const PlannedItem& planned, std::size_t index)
+CleanItemReport CleanWorkspace::clean(const PlannedItem& planned, std::size_t index)
 {
     const CleanItem& item = planned.item;
-    if (planned.skip != PurgeSkipReason::none)
+    if (planned.skip != CleanSkipReason::none)
         return skipped(item, planned.skip);
     if (item.userFlatpakId)
         return removeUserFlatpak(item, *item.userFlatpakId);
 
     Found found;
     const ItemFacts facts = factsOf(item, found);
-    const PurgeDecision decision = decidePurgeAction(
+    const CleanDecision decision = decideCleanAction(
         item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok(), setup_.ownState});
     switch (decision.action) {
-    case PurgeAction::countAsGone: {
-        PurgeItemReport report = cleaned(item, 0);
+    case CleanAction::countAsGone: {
+        CleanItemReport report = cleaned(item, 0);
         report.wasAlreadyGone = true;
         return report;
     }
-    case PurgeAction::skip:
+    case CleanAction::skip:
         return skipped(item, decision.reason);
-    case PurgeAction::moveToTrash:
+    case CleanAction::moveToTrash:
         return moveToTrash(item, fileops::placeOf(*found.location), *facts.now, trashNameFor(item, index));
-    case PurgeAction::deleteForGood:
+    case CleanAction::deleteForGood:
         return deleteForGood(item, fileops::placeOf(*found.location), *facts.now);
-    case PurgeAction::emptyTrash:
+    case CleanAction::emptyTrash:
         return emptyTrash(item);
     }
-    return skipped(item, PurgeSkipReason::failed);
+    return skipped(item, CleanSkipReason::failed);
 }
 
 // Our own move first, then the system's Trash call (another file system has its own
 // trash), then child by child. Nothing here replaces anything, and a link is moved as
 // the link.
-PurgeItemReport PurgeWorkspace::moveToTrash(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
+CleanItemReport CleanWorkspace::moveToTrash(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
                                             const std::string& trashName)
 {
     // A move frees nothing until the Trash is emptied; what emptying it will free is
@@ -217,25 +217,25 @@ PurgeItemReport PurgeWorkspace::moveToTrash(const CleanItem& item, const fileops
     if (trashed)
         return cleaned(item, willFree, InTrash{*trashed, now});
     if (now.kind != FileStamp::Kind::folder)
-        return skipped(item, PurgeSkipReason::failed, moved.error());
+        return skipped(item, CleanSkipReason::failed, moved.error());
     return moveChildren(item, place, now, trashName, moved.error());
 }
 
 // A folder that cannot move as a whole (something inside is held) may still give up its
 // children, into a folder of their own in the Trash.
-PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
+CleanItemReport CleanWorkspace::moveChildren(const CleanItem& item, const fileops::Place& place, const FileStamp& now,
                                              const std::string& trashName, int firstError)
 {
     const auto folder = fileops::openFolder(place);
     struct stat opened;
     if (!folder || ::fstat(folder->get(), &opened) != 0 || !now.isSameObject(stampOf(opened)))
-        return skipped(item, folder ? PurgeSkipReason::changedSinceScan : PurgeSkipReason::failed, firstError);
+        return skipped(item, folder ? CleanSkipReason::changedSinceScan : CleanSkipReason::failed, firstError);
     const auto children = fileops::listChildren(folder->get(), place.path);
     if (!children || children->empty())
-        return skipped(item, PurgeSkipReason::failed, firstError);
+        return skipped(item, CleanSkipReason::failed, firstError);
     const auto holderName = trash_->makeFolderFor(place.path, trashName);
     if (!holderName)
-        return skipped(item, PurgeSkipReason::failed, holderName.error());
+        return skipped(item, CleanSkipReason::failed, holderName.error());
     const fileops::Place holder = trash_->entry(*holderName);
     const auto holderFolder = fileops::openFolder(holder);
     struct stat holderStat {};
@@ -256,13 +256,13 @@ PurgeItemReport PurgeWorkspace::moveChildren(const CleanItem& item, const fileop
     if (moved == 0) {
         if (fileops::removeEmptyFolder(holder))
             trash_->forget(*holderName);
-        return skipped(item, PurgeSkipReason::failed, error);
+        return skipped(item, CleanSkipReason::failed, error);
     }
     return afterMovingChildren(item, place, error, InTrash{holder.path, stampOf(holderStat)},
                                tallyTree(holder).ownBytes);
 }
 
-PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)
+CleanItemReport CleanWorkspace::deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now)
 {
     const fileops::Removal removal = fileops::removeTree(place, now);
     if (isGone(place)) {
@@ -272,7 +272,7 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
         return cleaned(item, removal.freedBytes);
     }
     if (removal.removedEntries == 0)
-        return skipped(item, PurgeSkipReason::failed, removal.status.error());
+        return skipped(item, CleanSkipReason::failed, removal.status.error());
     // What is left may not even be readable: the bytes that went are the ones counted.
     return partlyCleaned(item, tallyTree(place), removal.freedBytes, removal.status.error(), std::nullopt);
 }
@@ -280,10 +280,10 @@ PurgeItemReport PurgeWorkspace::deleteForGood(const CleanItem& item, const fileo
 // Only the entries the scan measured go, and none that the restore history points at or
 // that this program put there: what arrived later (another clean's items, a file the user
 // just threw away) stays.
-PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
+CleanItemReport CleanWorkspace::emptyTrash(const CleanItem& item)
 {
     if (!setup_.trashProtectionKnown)
-        return skipped(item, PurgeSkipReason::trashProtectionUnknown);
+        return skipped(item, CleanSkipReason::trashProtectionUnknown);
     Int64 freed = 0;
     TreeTally left;
     bool anythingWent = false;
@@ -310,6 +310,6 @@ PurgeItemReport PurgeWorkspace::emptyTrash(const CleanItem& item)
     if (left.entries == 0)
         return cleaned(item, freed);
     if (!anythingWent)
-        return skipped(item, PurgeSkipReason::failed, error);
+        return skipped(item, CleanSkipReason::failed, error);
     return partlyCleaned(item, left, freed, error, std::nullopt);
 }

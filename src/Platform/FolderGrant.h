@@ -8,18 +8,18 @@
 #include <optional>
 #include <string>
 
-namespace bookmark {
+namespace folderGrant {
 
 struct Resolved {
-    URL url;
+    Path url;
     bool isStale = false; // the path now names another folder than the one granted
 };
 
 // The blob for an existing folder; none when the path is not a folder.
-std::optional<std::string> create(const URL& folder);
+std::optional<std::string> create(const Path& folder);
 
 // The folder a blob points to. None when the blob is malformed or the folder is gone or
 // no longer a folder.
 std::optional<Resolved> resolve(const std::string& data);
 
-} // namespace bookmark
+} // namespace folderGrant

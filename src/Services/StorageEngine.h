@@ -5,13 +5,13 @@
 // queued calls. The scanners it runs are free functions with headers of their own;
 // the rest of the implementation is split by concern across Services/*.cpp.
 
-#include "Models/PurgeReport.h"
+#include "Models/CleanReport.h"
 #include "Models/StorageModels.h"
 #include "Platform/CleanLock.h"
 #include "Platform/DesktopSeams.h"
 #include "Platform/Result.h"
+#include "Services/CleanHistoryLog.h"
 #include "Services/LinuxAppScan.h"
-#include "Services/PurgeHistoryLog.h"
 
 #include <QObject>
 #include <QString>
@@ -25,19 +25,19 @@
 #include <unordered_map>
 #include <vector>
 
-struct PurgeTally;
+struct CleanTally;
 
-class MacStorageScanner : public QObject {
+class StorageEngine : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanProgressChanged)
     Q_PROPERTY(QString currentScanningPath READ currentScanningPathText NOTIFY currentScanningPathChanged)
     Q_PROPERTY(QString scanStatusText READ scanStatusTextText NOTIFY scanStatusTextChanged)
-    Q_PROPERTY(bool isPurgingAnimation READ isPurgingAnimation NOTIFY isPurgingAnimationChanged)
-    Q_PROPERTY(double purgeProgress READ purgeProgress NOTIFY purgeProgressChanged)
-    Q_PROPERTY(int purgeProcessedCount READ purgeProcessedCount NOTIFY purgeProcessedCountChanged)
-    Q_PROPERTY(int purgeTotalCount READ purgeTotalCount NOTIFY purgeTotalCountChanged)
-    Q_PROPERTY(qint64 purgeFreedSoFarBytes READ purgeFreedSoFarBytes NOTIFY purgeFreedSoFarBytesChanged)
+    Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
+    Q_PROPERTY(double cleanProgress READ cleanProgress NOTIFY cleanProgressChanged)
+    Q_PROPERTY(int cleanProcessedCount READ cleanProcessedCount NOTIFY cleanProcessedCountChanged)
+    Q_PROPERTY(int cleanTotalCount READ cleanTotalCount NOTIFY cleanTotalCountChanged)
+    Q_PROPERTY(qint64 cleanFreedSoFarBytes READ cleanFreedSoFarBytes NOTIFY cleanFreedSoFarBytesChanged)
     Q_PROPERTY(qint64 lastFreedBytes READ lastFreedBytes NOTIFY lastFreedBytesChanged)
     Q_PROPERTY(int lastSkippedCount READ lastSkippedCount NOTIFY lastSkippedCountChanged)
     Q_PROPERTY(qint64 sessionTotalFreedBytes READ sessionTotalFreedBytes NOTIFY sessionTotalFreedBytesChanged)
@@ -48,16 +48,16 @@ class MacStorageScanner : public QObject {
     // Where the engine looks. Defaults are the account's home folder and /Applications;
     // tests, the CLI and --home point them elsewhere.
     struct Options {
-        URL home; // empty = the account's home folder
-        URL applications = "/Applications";
-        bool pacePurges = true; // pause between cleaned items so progress can be followed
+        Path home; // empty = the account's home folder
+        Path applications = "/Applications";
+        bool paceCleans = true; // pause between cleaned items so progress can be followed
         // Machine-wide Flatpak and Snap places; unset: LinuxAppRoots::forHome.
         std::optional<LinuxAppRoots> linuxApps = std::nullopt;
     };
 
-    explicit MacStorageScanner(QObject* parent = nullptr);
-    explicit MacStorageScanner(Options options, QObject* parent = nullptr);
-    ~MacStorageScanner() override;
+    explicit StorageEngine(QObject* parent = nullptr);
+    explicit StorageEngine(Options options, QObject* parent = nullptr);
+    ~StorageEngine() override;
 
     // ------------------------------------------------------------ published state
     const DiskOverview& overview() const { return overview_; }
@@ -67,26 +67,26 @@ class MacStorageScanner : public QObject {
     const std::vector<SunburstSlice>& sunburstSlices() const { return sunburstSlices_; }
     const std::vector<LargeFileItem>& largeFiles() const { return largeFiles_; }
     const std::vector<InstalledAppItem>& installedApps() const { return installedApps_; }
-    const std::vector<PurgeHistoryRecord>& recentPurgeRecords() const { return recentPurgeRecords_; }
+    const std::vector<CleanHistoryRecord>& recentCleanRecords() const { return recentCleanRecords_; }
     bool isScanning() const { return isScanning_; }
     double scanProgress() const { return scanProgress_; }
     const std::string& currentScanningPath() const { return currentScanningPath_; }
     const std::string& scanStatusText() const { return scanStatusText_; }
-    const std::optional<std::string>& lastPurgeBanner() const { return lastPurgeBanner_; }
-    bool isPurgingAnimation() const { return isPurgingAnimation_; }
-    double purgeProgress() const { return purgeProgress_; }
-    const std::string& purgeCurrentItemName() const { return purgeCurrentItemName_; }
-    int purgeProcessedCount() const { return purgeProcessedCount_; }
-    int purgeTotalCount() const { return purgeTotalCount_; }
-    Int64 purgeFreedSoFarBytes() const { return purgeFreedSoFarBytes_; }
+    const std::optional<std::string>& lastCleanBanner() const { return lastCleanBanner_; }
+    bool isCleaning() const { return isCleaning_; }
+    double cleanProgress() const { return cleanProgress_; }
+    const std::string& cleanCurrentItemName() const { return cleanCurrentItemName_; }
+    int cleanProcessedCount() const { return cleanProcessedCount_; }
+    int cleanTotalCount() const { return cleanTotalCount_; }
+    Int64 cleanFreedSoFarBytes() const { return cleanFreedSoFarBytes_; }
     Int64 lastFreedBytes() const { return lastFreedBytes_; }
     int lastSkippedCount() const { return lastSkippedCount_; }
     Int64 sessionTotalFreedBytes() const { return sessionTotalFreedBytes_; }
     bool moveToTrashByDefault() const { return moveToTrashByDefault_; }
     void setMoveToTrashByDefault(bool value);
 
-    const URL& homeURL() const { return homeURL_; }
-    const URL& applicationsURL() const { return options_.applications; }
+    const Path& homePath() const { return homePath_; }
+    const Path& applicationsPath() const { return options_.applications; }
     const std::set<std::string>& sessionCleanedPaths() const { return sessionCleanedPaths_; }
 
     QString currentScanningPathText() const { return QString::fromStdString(currentScanningPath_); }
@@ -128,31 +128,30 @@ class MacStorageScanner : public QObject {
     void toggleInstalledApp(const std::string& id);
     bool areAllSafeItemsSelected() const;
 
-    // ------------------------------------------------------------ clean (PurgeExecutor.cpp, CleanCommands.cpp)
+    // ------------------------------------------------------------ clean (CleanExecutor.cpp, CleanCommands.cpp)
     // Moves each item to the Trash (or deletes it), paced, in the background; returns at
     // once. onItemCleaned gets the paths that counted as cleaned, on this thread, once.
     using CleanedPathsHandler = std::function<void(const std::set<std::string>&)>;
-    void executeAnimatedPurge(std::vector<CleanItem> items, const std::string& label,
-                              CleanedPathsHandler onItemCleaned);
+    void startClean(std::vector<CleanItem> items, const std::string& label, CleanedPathsHandler onItemCleaned);
     // The pause after each item of a clean of `itemCount` items.
-    static std::chrono::nanoseconds purgePause(std::size_t itemCount);
+    static std::chrono::nanoseconds cleanPause(std::size_t itemCount);
     // A path that a clean deletes for good even in Trash mode: it lies in the Trash or
     // in a temporary folder.
-    static bool deletesEvenInTrashMode(const URL& path, const URL& home);
+    static bool deletesEvenInTrashMode(const Path& path, const Path& home);
     // What became of each item of the last clean, in order.
-    const std::vector<PurgeItemReport>& lastPurgeReport() const { return lastPurgeReport_; }
+    const std::vector<CleanItemReport>& lastCleanReport() const { return lastCleanReport_; }
     // The errno of a failed write of the last clean's records to the restore history that
     // outlives the process; 0 when they are all on disk.
     int lastHistoryError() const { return lastHistoryError_; }
     // The banner of a clean or restore that found another one running and did nothing.
     static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
 
-    void purgeSelectedSafeCaches();
-    void purgeSelectedProjectBloats();
-    void purgeSelectedDuplicates();
-    void purgeSelectedLargeFiles();
+    void cleanSelectedSafeCaches();
+    void cleanSelectedProjectBloats();
+    void cleanSelectedDuplicates();
+    void cleanSelectedLargeFiles();
     void uninstallSelectedApps(bool cleanOrphansOnly);
-    void purgeAllMasterSmartSelected();
+    void cleanAllMasterSmartSelected();
     // What each command would hand to the executor, in order (for dry runs too).
     std::vector<CleanItem> selectedSafeCacheItems() const;
     std::vector<CleanItem> selectedProjectBloatItems() const;
@@ -162,10 +161,10 @@ class MacStorageScanner : public QObject {
     std::vector<CleanItem> masterSmartSelectedItems() const;
 
     // The window's banner goes away until the next clean or restore writes one.
-    void dismissPurgeBanner();
+    void dismissCleanBanner();
 
-    void revealInFileManager(const URL& url);
-    void openWithDefaultApp(const URL& url);
+    void revealInFileManager(const Path& url);
+    void openWithDefaultApp(const Path& url);
     // Presentation effects the window provides; not owned, may be null (then silent).
     void setCleanFeedback(CleanFeedback* feedback) { cleanFeedback_ = feedback; }
     void setWorkspaceService(WorkspaceService* service) { workspaceService_ = service; }
@@ -178,8 +177,8 @@ class MacStorageScanner : public QObject {
         // Objects that stood in the way and went to the Trash: where they stood, where they
         // are now, which object each is.
         struct MovedAside {
-            URL original;
-            URL trashedAt;
+            Path original;
+            Path trashedAt;
             FileStamp entry;
         };
         std::vector<MovedAside> movedAside;
@@ -187,19 +186,19 @@ class MacStorageScanner : public QObject {
     };
 
     void restoreSingleRecord(const std::string& id);
-    void restoreAllRecentPurges();
+    void restoreAllRecentCleans();
 
     // The history of every clean of this home, from any process: each record in the order
     // it was written, with whether a restore has taken it back.
-    Result<std::vector<LoggedPurge>> persistedPurgeHistory() const;
+    Result<std::vector<LoggedClean>> persistedCleanHistory() const;
     // Where that history and the per-user clean lock are kept.
-    std::string purgeHistoryPath() const;
+    std::string cleanHistoryPath() const;
     static std::string cleanLockPath();
     // The program's own state, never offered for cleaning wherever XDG_* points: the
     // history folder (this environment's and the home's default) and the lock file.
-    std::vector<URL> ownStatePaths() const;
+    std::vector<Path> ownStatePaths() const;
     // Whether the object a record points at still waits in the Trash.
-    bool isStillInTrash(const PurgeHistoryRecord& record) const;
+    bool isStillInTrash(const CleanHistoryRecord& record) const;
     // Restores these records of the persisted history, in the order given, under the clean
     // lock (EWOULDBLOCK when another clean or restore holds it). The session's records and
     // totals are left alone: this is for a process that did not make them.
@@ -220,55 +219,55 @@ class MacStorageScanner : public QObject {
     void sunburstSlicesChanged();
     void largeFilesChanged();
     void installedAppsChanged();
-    void recentPurgeRecordsChanged();
+    void recentCleanRecordsChanged();
     void isScanningChanged();
     void scanProgressChanged();
     void currentScanningPathChanged();
     void scanStatusTextChanged();
-    void lastPurgeBannerChanged();
-    void isPurgingAnimationChanged();
-    void purgeProgressChanged();
-    void purgeCurrentItemNameChanged();
-    void purgeProcessedCountChanged();
-    void purgeTotalCountChanged();
-    void purgeFreedSoFarBytesChanged();
+    void lastCleanBannerChanged();
+    void isCleaningChanged();
+    void cleanProgressChanged();
+    void cleanCurrentItemNameChanged();
+    void cleanProcessedCountChanged();
+    void cleanTotalCountChanged();
+    void cleanFreedSoFarBytesChanged();
     void lastFreedBytesChanged();
     void lastSkippedCountChanged();
     void sessionTotalFreedBytesChanged();
     void moveToTrashByDefaultChanged();
 
   private:
-    friend struct MacStorageScannerTestAccess;
+    friend struct StorageEngineTestAccess;
 
     // Moves one trashed item back. What stood in the way goes to the Trash, never away,
     // and is reported so it gets a record. A folder merged into one that stands there again
     // is partly restored when some children could not go back: those wait in the Trash.
     // With `expected`, only that object is taken back from the Trash.
-    static ItemRestore restoreTrashedItem(const URL& trashed, const URL& original, const URL& home,
-                                          const std::vector<URL>& roots, const std::optional<FileStamp>& expected);
+    static ItemRestore restoreTrashedItem(const Path& trashed, const Path& original, const Path& home,
+                                          const std::vector<Path>& roots, const std::optional<FileStamp>& expected);
     // Records for what a restore of `madeWayFor` moved aside, written to the history on
     // disk (best effort: their info files protect them either way).
-    std::vector<PurgeHistoryRecord> recordMovedAside(const ItemRestore& restore,
-                                                     const PurgeHistoryRecord& madeWayFor) const;
+    std::vector<CleanHistoryRecord> recordMovedAside(const ItemRestore& restore,
+                                                     const CleanHistoryRecord& madeWayFor) const;
     // Notes restores in the history that outlives the process.
     void logRestored(const std::vector<std::string>& ids) const;
     // The clean lock for a restore; when another clean or restore holds it, says so in the
     // banner.
     Result<CleanLock> lockForRestore();
     // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
-    std::vector<URL> cleanRoots() const;
+    std::vector<Path> cleanRoots() const;
     // Waits a little for another clean or restore of this user; fails when it still runs.
     Result<CleanLock> takeCleanLock() const;
-    void publishPurgeStart(std::size_t itemCount, const std::string& firstName);
-    void publishPurgeProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
-    void publishPurgeEnd(PurgeTally tally, std::string banner, DiskOverview overview,
+    void publishCleanStart(std::size_t itemCount, const std::string& firstName);
+    void publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
+    void publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
                          CleanedPathsHandler onItemCleaned);
     // Adds what a scan saw to what earlier scans saw.
-    void rememberScanned(const std::unordered_map<URL, FileStamp>& stamps);
+    void rememberScanned(const std::unordered_map<Path, FileStamp>& stamps);
     // Names of the home trash's entries that this session's records point at: never emptied.
     std::set<std::string> restorableTrashEntries() const;
     // A clean item with what the last scan saw at its path.
-    CleanItem scannedItem(const URL& url, Int64 sizeBytes, std::string name) const;
+    CleanItem scannedItem(const Path& url, Int64 sizeBytes, std::string name) const;
     void deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted);
     void pruneSafeCaches(const std::set<std::string>& cleaned);
     void pruneProjectBloats(const std::set<std::string>& cleaned);
@@ -283,18 +282,18 @@ class MacStorageScanner : public QObject {
     void setSunburstSlices(std::vector<SunburstSlice> value);
     void setLargeFiles(std::vector<LargeFileItem> value);
     void setInstalledApps(std::vector<InstalledAppItem> value);
-    void setRecentPurgeRecords(std::vector<PurgeHistoryRecord> value);
+    void setRecentCleanRecords(std::vector<CleanHistoryRecord> value);
     void setIsScanning(bool value);
     void setScanProgress(double value);
     void setCurrentScanningPath(std::string value);
     void setScanStatusText(std::string value);
-    void setLastPurgeBanner(std::optional<std::string> value);
-    void setIsPurgingAnimation(bool value);
-    void setPurgeProgress(double value);
-    void setPurgeCurrentItemName(std::string value);
-    void setPurgeProcessedCount(int value);
-    void setPurgeTotalCount(int value);
-    void setPurgeFreedSoFarBytes(Int64 value);
+    void setLastCleanBanner(std::optional<std::string> value);
+    void setIsCleaning(bool value);
+    void setCleanProgress(double value);
+    void setCleanCurrentItemName(std::string value);
+    void setCleanProcessedCount(int value);
+    void setCleanTotalCount(int value);
+    void setCleanFreedSoFarBytes(Int64 value);
     void setLastFreedBytes(Int64 value);
     void setLastSkippedCount(int value);
     void setSessionTotalFreedBytes(Int64 value);
@@ -305,7 +304,7 @@ class MacStorageScanner : public QObject {
     void runInBackground(std::function<void()> work);
 
     Options options_;
-    URL homeURL_;
+    Path homePath_;
 
     DiskOverview overview_;
     std::vector<SafeCacheRuleCard> ruleCards_;
@@ -314,18 +313,18 @@ class MacStorageScanner : public QObject {
     std::vector<SunburstSlice> sunburstSlices_;
     std::vector<LargeFileItem> largeFiles_;
     std::vector<InstalledAppItem> installedApps_;
-    std::vector<PurgeHistoryRecord> recentPurgeRecords_;
+    std::vector<CleanHistoryRecord> recentCleanRecords_;
     bool isScanning_ = false;
     double scanProgress_ = 0;
     std::string currentScanningPath_ = "准备就绪";
     std::string scanStatusText_ = "正在自动核验全盘缓存与重复文件...";
-    std::optional<std::string> lastPurgeBanner_;
-    bool isPurgingAnimation_ = false;
-    double purgeProgress_ = 0;
-    std::string purgeCurrentItemName_;
-    int purgeProcessedCount_ = 0;
-    int purgeTotalCount_ = 0;
-    Int64 purgeFreedSoFarBytes_ = 0;
+    std::optional<std::string> lastCleanBanner_;
+    bool isCleaning_ = false;
+    double cleanProgress_ = 0;
+    std::string cleanCurrentItemName_;
+    int cleanProcessedCount_ = 0;
+    int cleanTotalCount_ = 0;
+    Int64 cleanFreedSoFarBytes_ = 0;
     Int64 lastFreedBytes_ = 0;
     int lastSkippedCount_ = 0;
     Int64 sessionTotalFreedBytes_ = 0;
@@ -334,10 +333,10 @@ class MacStorageScanner : public QObject {
     // Order in which records were made, so restoring all undoes the newest move first.
     std::uint64_t nextRecordSequence_ = 0;
     std::unordered_map<std::string, std::uint64_t> recordSequence_;
-    std::vector<PurgeItemReport> lastPurgeReport_;
+    std::vector<CleanItemReport> lastCleanReport_;
     int lastHistoryError_ = 0;
     // What the last scan saw at every path it offered, and the Trash entries it measured.
-    std::unordered_map<URL, FileStamp> scannedStamps_;
+    std::unordered_map<Path, FileStamp> scannedStamps_;
     std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;
     CleanFeedback* cleanFeedback_ = nullptr;
     WorkspaceService* workspaceService_ = nullptr;

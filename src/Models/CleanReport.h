@@ -7,14 +7,14 @@
 #include <optional>
 #include <string>
 
-enum class PurgeItemResult {
+enum class CleanItemResult {
     cleaned,       // nothing of it is left (or it was gone already)
     partlyCleaned, // some of it went, the rest is still there; counts as skipped
     skipped,       // left exactly where it was
 };
 
 // Why an item was left, wholly or partly.
-enum class PurgeSkipReason {
+enum class CleanSkipReason {
     none,
     offLimits,           // the home, a folder holding it, or the Trash's own bookkeeping
     outsideRoots,        // not inside the home, Applications or per-user temporary folder
@@ -37,19 +37,19 @@ enum class PurgeSkipReason {
     failed,                 // the file system refused (see error)
 };
 
-struct PurgeItemReport {
-    URL url;
+struct CleanItemReport {
+    Path url;
     std::string name;
-    PurgeItemResult result = PurgeItemResult::skipped;
-    PurgeSkipReason reason = PurgeSkipReason::none;
+    CleanItemResult result = CleanItemResult::skipped;
+    CleanSkipReason reason = CleanSkipReason::none;
     int error = 0;                         // errno behind `failed` or a partial clean, when known
     bool wasAlreadyGone = false;           // nothing stood at the path: cleaned with 0 bytes
-    std::optional<URL> trashedAt;          // where it (or the part that went) waits in the Trash
+    std::optional<Path> trashedAt;         // where it (or the part that went) waits in the Trash
     std::optional<FileStamp> trashedEntry; // the object that stands there
     Int64 freedBytes = 0;
     Int64 entriesLeft = 0; // for a partial clean: what is still there
     Int64 bytesLeft = 0;
     int toolExitStatus = 0; // removalToolFailed: its exit status (128 + the signal that ended it)
 
-    bool operator==(const PurgeItemReport&) const = default;
+    bool operator==(const CleanItemReport&) const = default;
 };

@@ -1,16 +1,16 @@
-#include "PurgeRecordListModel.h"
+#include "CleanRecordListModel.h"
 
 #include "L10n/QuillmereL10n.h"
 #include "QtText.h"
 #include "RowDates.h"
 
-std::vector<QByteArray> PurgeRecordListModel::roleNameList() const { return {"name", "label", "size", "cleanedAt"}; }
+std::vector<QByteArray> CleanRecordListModel::roleNameList() const { return {"name", "label", "size", "cleanedAt"}; }
 
-QVariant PurgeRecordListModel::data(const QModelIndex& index, int role) const
+QVariant CleanRecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const PurgeHistoryRecord& record = rows_[index.row()];
+    const CleanHistoryRecord& record = rows_[index.row()];
     const QuillmereL10n l10n(language());
     switch (role - this->role(0)) {
     case Name:

@@ -4,7 +4,7 @@
 #include "Models/StorageModels.h"
 #include "SyncedListModel.h"
 
-class PurgeRecordListModel : public SyncedListModel {
+class CleanRecordListModel : public SyncedListModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The window owns its lists")
@@ -13,8 +13,8 @@ class PurgeRecordListModel : public SyncedListModel {
     enum Role { Name, Label, Size, CleanedAt };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<PurgeHistoryRecord> rows) { syncRows(rows_, std::move(rows)); }
-    const PurgeHistoryRecord& at(int row) const { return rows_.at(row); }
+    void setRows(std::vector<CleanHistoryRecord> rows) { syncRows(rows_, std::move(rows)); }
+    const CleanHistoryRecord& at(int row) const { return rows_.at(row); }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -22,5 +22,5 @@ class PurgeRecordListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<PurgeHistoryRecord> rows_;
+    std::vector<CleanHistoryRecord> rows_;
 };

@@ -3,7 +3,7 @@
 // A pure function: the file work happens elsewhere, so every rule here can be tested
 // on its own.
 
-#include "Models/PurgeReport.h"
+#include "Models/CleanReport.h"
 #include "Models/StorageModels.h"
 
 #include <optional>
@@ -25,15 +25,15 @@ struct ItemFacts {
     std::optional<bool> keptOriginalUnchanged;
 };
 
-struct PurgeRules {
-    URL home;
-    URL trashFolder; // the home trash's files/ folder
+struct CleanRules {
+    Path home;
+    Path trashFolder; // the home trash's files/ folder
     bool toTrash = true;
-    bool trashUsable = true;   // the home trash could be opened without meeting a link
-    std::vector<URL> ownState; // the program's history and lock: never cleaned
+    bool trashUsable = true;    // the home trash could be opened without meeting a link
+    std::vector<Path> ownState; // the program's history and lock: never cleaned
 };
 
-enum class PurgeAction {
+enum class CleanAction {
     countAsGone,   // nothing there: cleaned, 0 bytes, no record
     skip,          // left where it is
     moveToTrash,   // into the Trash, restorable
@@ -41,23 +41,23 @@ enum class PurgeAction {
     emptyTrash,    // the Trash folder itself: the entries the scan measured
 };
 
-struct PurgeDecision {
-    PurgeAction action = PurgeAction::skip;
-    PurgeSkipReason reason = PurgeSkipReason::none;
+struct CleanDecision {
+    CleanAction action = CleanAction::skip;
+    CleanSkipReason reason = CleanSkipReason::none;
 
-    bool operator==(const PurgeDecision&) const = default;
+    bool operator==(const CleanDecision&) const = default;
 };
 
-PurgeDecision decidePurgeAction(const CleanItem& item, const ItemFacts& facts, const PurgeRules& rules);
+CleanDecision decideCleanAction(const CleanItem& item, const ItemFacts& facts, const CleanRules& rules);
 
 // A path that a clean deletes for good even in Trash mode: it lies in the Trash or in a
 // temporary folder.
-bool deletesEvenInTrashMode(const URL& path, const URL& trashFolder);
+bool deletesEvenInTrashMode(const Path& path, const Path& trashFolder);
 
 // The home, a folder holding it, or a folder holding the Trash is never an item to
 // clean: the home would be deleted or scattered into the Trash, the Trash's own
 // bookkeeping moved into itself. The Trash folder itself may be emptied.
-bool isOffLimits(const URL& path, const URL& home, const URL& trashFolder);
+bool isOffLimits(const Path& path, const Path& home, const Path& trashFolder);
 
 // The path is one of `places`, lies inside one or holds one.
-bool touchesAny(const URL& path, const std::vector<URL>& places);
+bool touchesAny(const Path& path, const std::vector<Path>& places);

@@ -1,11 +1,11 @@
-#include "Platform/Bookmark.h"
+#include "Platform/FolderGrant.h"
 
 #include <sys/stat.h>
 
 #include <cstdint>
 #include <cstring>
 
-namespace bookmark {
+namespace folderGrant {
 
 namespace {
 
@@ -29,7 +29,7 @@ std::uint64_t getInt(const std::string& in, std::size_t offset, int bytes)
     return value;
 }
 
-std::optional<struct stat> folderStat(const URL& path)
+std::optional<struct stat> folderStat(const Path& path)
 {
     struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
@@ -39,7 +39,7 @@ std::optional<struct stat> folderStat(const URL& path)
 
 } // namespace
 
-std::optional<std::string> create(const URL& folder)
+std::optional<std::string> create(const Path& folder)
 {
     const auto st = folderStat(folder);
     if (!st)
@@ -63,7 +63,7 @@ std::optional<Resolved> resolve(const std::string& data)
     const std::uint64_t length = getInt(data, 21, 4);
     if (length == 0 || data.size() != kHeaderSize + length)
         return std::nullopt;
-    URL path = data.substr(kHeaderSize);
+    Path path = data.substr(kHeaderSize);
     const auto st = folderStat(path);
     if (!st)
         return std::nullopt;
@@ -72,4 +72,4 @@ std::optional<Resolved> resolve(const std::string& data)
     return Resolved{std::move(path), !sameFolder};
 }
 
-} // namespace bookmark
+} // namespace folderGrant

@@ -1,4 +1,4 @@
-#include "Services/PurgeHistoryLog.h"
+#include "Services/CleanHistoryLog.h"
 
 #include "Models/ByteEscape.h"
 #include "Models/IsoDate.h"
@@ -71,9 +71,9 @@ std::optional<std::string> bytesField(const Json& line, const char* key)
     return unescapedBytes(found->get<std::string>());
 }
 
-std::optional<PurgeHistoryRecord> recordFrom(const Json& line)
+std::optional<CleanHistoryRecord> recordFrom(const Json& line)
 {
-    PurgeHistoryRecord record;
+    CleanHistoryRecord record;
     const auto id = bytesField(line, "id");
     const auto clean = bytesField(line, "clean");
     const auto name = bytesField(line, "name");
@@ -92,8 +92,8 @@ std::optional<PurgeHistoryRecord> recordFrom(const Json& line)
     record.id = *id;
     record.cleanID = *clean;
     record.name = *name;
-    record.originalURL = *original;
-    record.trashedURL = *trashed;
+    record.originalPath = *original;
+    record.trashedPath = *trashed;
     record.sizeBytes = size->get<Int64>();
     record.cleanedAt = *date;
     record.categoryLabel = *label;
@@ -107,17 +107,17 @@ std::optional<PurgeHistoryRecord> recordFrom(const Json& line)
 
 } // namespace
 
-PurgeHistoryLog PurgeHistoryLog::forHome(const URL& home) { return PurgeHistoryLog(userStateFolder(home)); }
+CleanHistoryLog CleanHistoryLog::forHome(const Path& home) { return CleanHistoryLog(userStateFolder(home)); }
 
-std::string PurgeHistoryLog::path() const { return paths::join(folder_.path(), kFileName); }
+std::string CleanHistoryLog::path() const { return paths::join(folder_.path(), kFileName); }
 
-std::string PurgeHistoryLog::recordLine(const PurgeHistoryRecord& record)
+std::string CleanHistoryLog::recordLine(const CleanHistoryRecord& record)
 {
     Json line = {{"id", escapedBytes(record.id)},
                  {"clean", escapedBytes(record.cleanID)},
                  {"name", escapedBytes(record.name)},
-                 {"originalURL", escapedBytes(record.originalURL)},
-                 {"trashedURL", escapedBytes(record.trashedURL)},
+                 {"originalURL", escapedBytes(record.originalPath)},
+                 {"trashedURL", escapedBytes(record.trashedPath)},
                  {"sizeBytes", record.sizeBytes},
                  {"cleanedAt", isoDateMilliseconds(record.cleanedAt)},
                  {"categoryLabel", escapedBytes(record.categoryLabel)}};
@@ -126,27 +126,27 @@ std::string PurgeHistoryLog::recordLine(const PurgeHistoryRecord& record)
     return line.dump();
 }
 
-std::string PurgeHistoryLog::restoredLine(const std::string& id, Date restoredAt)
+std::string CleanHistoryLog::restoredLine(const std::string& id, Date restoredAt)
 {
     return Json{{"restored", escapedBytes(id)}, {"at", isoDateMilliseconds(restoredAt)}}.dump();
 }
 
-std::string PurgeHistoryLog::cleanStartedLine(const std::string& cleanID, Date startedAt)
+std::string CleanHistoryLog::cleanStartedLine(const std::string& cleanID, Date startedAt)
 {
     return Json{{"cleanStarted", escapedBytes(cleanID)}, {"at", isoDateMilliseconds(startedAt)}}.dump();
 }
 
-Result<std::vector<LoggedPurge>> PurgeHistoryLog::read() const
+Result<std::vector<LoggedClean>> CleanHistoryLog::read() const
 {
     auto file = AppendOnlyFile::open(folder_, kFileName, false);
     if (!file && file.error() == ENOENT)
-        return std::vector<LoggedPurge>{};
+        return std::vector<LoggedClean>{};
     if (!file)
         return file.status();
     const auto lines = file->finishedLines();
     if (!lines)
         return lines.status();
-    std::vector<LoggedPurge> history;
+    std::vector<LoggedClean> history;
     std::unordered_map<std::string, std::size_t> byID;
     for (const auto& text : *lines) {
         const Json line = Json::parse(text, nullptr, false);
@@ -163,24 +163,24 @@ Result<std::vector<LoggedPurge>> PurgeHistoryLog::read() const
     return history;
 }
 
-Result<std::set<std::string>> PurgeHistoryLog::trashEntriesInUse(const URL& homeTrashFiles) const
+Result<std::set<std::string>> CleanHistoryLog::trashEntriesInUse(const Path& homeTrashFiles) const
 {
     std::set<std::string> names;
     auto history = read();
     if (!history)
         return history.status();
     for (const auto& logged : *history)
-        if (!logged.restored && paths::parent(logged.record.trashedURL) == homeTrashFiles)
-            names.insert(paths::lastComponent(logged.record.trashedURL));
+        if (!logged.restored && paths::parent(logged.record.trashedPath) == homeTrashFiles)
+            names.insert(paths::lastComponent(logged.record.trashedPath));
     return names;
 }
 
-Result<AppendOnlyFile> PurgeHistoryLog::openForAppending() const
+Result<AppendOnlyFile> CleanHistoryLog::openForAppending() const
 {
     return AppendOnlyFile::open(folder_, kFileName, true);
 }
 
-Status PurgeHistoryLog::append(AppendOnlyFile& file, const std::vector<PurgeHistoryRecord>& records)
+Status CleanHistoryLog::append(AppendOnlyFile& file, const std::vector<CleanHistoryRecord>& records)
 {
     std::string lines;
     for (const auto& record : records)
@@ -188,7 +188,7 @@ Status PurgeHistoryLog::append(AppendOnlyFile& file, const std::vector<PurgeHist
     return lines.empty() ? Status() : file.append(lines);
 }
 
-Status PurgeHistoryLog::appendLines(const std::string& lines) const
+Status CleanHistoryLog::appendLines(const std::string& lines) const
 {
     if (lines.empty())
         return {};
@@ -200,7 +200,7 @@ Status PurgeHistoryLog::appendLines(const std::string& lines) const
     return file->sync();
 }
 
-Status PurgeHistoryLog::appendRestored(const std::vector<std::string>& ids) const
+Status CleanHistoryLog::appendRestored(const std::vector<std::string>& ids) const
 {
     const Date now = std::chrono::system_clock::now();
     std::string lines;
@@ -209,7 +209,7 @@ Status PurgeHistoryLog::appendRestored(const std::vector<std::string>& ids) cons
     return appendLines(lines);
 }
 
-Status PurgeHistoryLog::appendRecords(const std::vector<PurgeHistoryRecord>& records) const
+Status CleanHistoryLog::appendRecords(const std::vector<CleanHistoryRecord>& records) const
 {
     std::string lines;
     for (const auto& record : records)

@@ -15,8 +15,8 @@
 #include <vector>
 
 // A record of the history and whether a restore has taken it back since.
-struct LoggedPurge {
-    PurgeHistoryRecord record;
+struct LoggedClean {
+    CleanHistoryRecord record;
     bool restored = false;
 };
 
@@ -31,38 +31,38 @@ enum class HistoryRestoreResult {
 };
 struct HistoryRestoreOutcome {
     std::string id;
-    std::optional<PurgeHistoryRecord> record; // none for an unknown id
+    std::optional<CleanHistoryRecord> record; // none for an unknown id
     HistoryRestoreResult result = HistoryRestoreResult::failed;
     // What stood in the way and went to the Trash, each a record of its own.
-    std::vector<PurgeHistoryRecord> movedAside;
+    std::vector<CleanHistoryRecord> movedAside;
 };
 
-class PurgeHistoryLog {
+class CleanHistoryLog {
   public:
-    explicit PurgeHistoryLog(PrivateFolder folder) : folder_(std::move(folder)) {}
+    explicit CleanHistoryLog(PrivateFolder folder) : folder_(std::move(folder)) {}
     // The history of the cleans in `home` (the account's, or the one given by --home).
-    static PurgeHistoryLog forHome(const URL& home);
+    static CleanHistoryLog forHome(const Path& home);
 
     // Every record in the order it was written; an empty list when there is no history yet.
-    Result<std::vector<LoggedPurge>> read() const;
+    Result<std::vector<LoggedClean>> read() const;
     // The names in the home trash's files/ folder that records not yet restored point at;
     // fails when the history cannot be read.
-    Result<std::set<std::string>> trashEntriesInUse(const URL& homeTrashFiles) const;
+    Result<std::set<std::string>> trashEntriesInUse(const Path& homeTrashFiles) const;
 
     // Appends, and puts on the disk before returning. The caller holds the clean lock.
     Status appendRestored(const std::vector<std::string>& ids) const;
 
     // Appends records of objects a restore moved aside, and puts them on the disk.
-    Status appendRecords(const std::vector<PurgeHistoryRecord>& records) const;
+    Status appendRecords(const std::vector<CleanHistoryRecord>& records) const;
 
     // Opened once for a clean that appends as it goes; sync() before the clean reports.
     Result<AppendOnlyFile> openForAppending() const;
-    static Status append(AppendOnlyFile& file, const std::vector<PurgeHistoryRecord>& records);
+    static Status append(AppendOnlyFile& file, const std::vector<CleanHistoryRecord>& records);
 
     std::string path() const;
 
     // One line of the file, without its newline.
-    static std::string recordLine(const PurgeHistoryRecord& record);
+    static std::string recordLine(const CleanHistoryRecord& record);
     static std::string restoredLine(const std::string& id, Date restoredAt);
     // Written before a clean moves its first item, so that a history that cannot take a
     // line stops the clean before anything moves. Readers pass over it.

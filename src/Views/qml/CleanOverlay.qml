@@ -44,12 +44,12 @@ Rectangle {
                     PathAngleArc {
                         centerX: ring.width / 2; centerY: ring.height / 2; radiusX: ring.radius; radiusY: ring.radius
                         startAngle: -90
-                        sweepAngle: 360 * Math.max(0, Math.min(1, View.column.purgeProgress))
+                        sweepAngle: 360 * Math.max(0, Math.min(1, View.column.cleanProgress))
                     }
                 }
                 InkText {
                     anchors.centerIn: parent
-                    text: Math.round(View.column.purgeProgress * 100) + "%"
+                    text: Math.round(View.column.cleanProgress * 100) + "%"
                     font.pixelSize: 15
                     font.weight: Font.Bold
                     color: View.palette.emeraldText
@@ -57,8 +57,8 @@ Rectangle {
             }
             InkText {
                 id: title
-                objectName: "purgeTitle"
-                text: View.column.purgeTitle
+                objectName: "cleanTitle"
+                text: View.column.cleanTitle
                 font.pixelSize: 16
                 font.weight: Font.Bold
                 horizontalAlignment: Text.AlignHCenter
@@ -68,7 +68,7 @@ Rectangle {
                 Accessible.name: title.text
             }
             InkText {
-                text: View.column.purgeItemName
+                text: View.column.cleanItemName
                 color: View.palette.inkSecondary
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter

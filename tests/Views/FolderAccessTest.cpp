@@ -6,11 +6,11 @@
 
 #include <filesystem>
 
-using Kind = SandboxGrantOutcome::Kind;
+using Kind = GrantOutcome::Kind;
 
 namespace {
 
-SandboxGrantOutcome pick(AccessFixture& f, SandboxAccessManager& access, SandboxScope scope, std::optional<URL> answer)
+GrantOutcome pick(AccessFixture& f, FolderAccess& access, AccessScope scope, std::optional<Path> answer)
 {
     f.picker->answers.push_back(std::move(answer));
     return access.requestAccess(scope, "Grant Access", "message");
@@ -23,17 +23,17 @@ TEST(SandboxAccess, PickingAnAncestorOfHomeGrantsThatFolder)
     AccessFixture f;
     auto access = f.start();
     ASSERT_FALSE(access->homeGranted());
-    QSignalSpy granted(access.get(), &SandboxAccessManager::homeGrantedChanged);
+    QSignalSpy granted(access.get(), &FolderAccess::homeGrantedChanged);
 
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, f.root.at("Users")), SandboxGrantOutcome::granted());
+    EXPECT_EQ(pick(f, *access, AccessScope::home, f.root.at("Users")), GrantOutcome::granted());
 
     EXPECT_TRUE(access->homeGranted());
     EXPECT_EQ(granted.count(), 1);
-    EXPECT_EQ(access->grantedHomeURL(), f.root.at("Users"));
+    EXPECT_EQ(access->grantedHomePath(), f.root.at("Users"));
     EXPECT_TRUE(access->coversWholeHome());
     EXPECT_EQ(access->grantedHomeDisplayName(), "Users");
-    EXPECT_TRUE(f.hasStoredKey(SandboxScope::home));
-    EXPECT_FALSE(f.hasStoredKey(SandboxScope::applications));
+    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(AccessScope::applications));
     // The picker opened at the home folder with the window's texts.
     ASSERT_EQ(f.picker->requests.size(), 1u);
     EXPECT_EQ(f.picker->requests[0].initialFolder, f.home);
@@ -46,23 +46,23 @@ TEST(SandboxAccess, SubfolderIsOnlyProposedUntilKept)
     const std::string documents = f.root.mkdir("Users/demo/Documents");
     auto access = f.start();
 
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, documents), SandboxGrantOutcome::partial(documents));
+    EXPECT_EQ(pick(f, *access, AccessScope::home, documents), GrantOutcome::partial(documents));
     EXPECT_FALSE(access->homeGranted());
-    EXPECT_FALSE(access->grantedHomeURL());
-    EXPECT_FALSE(f.hasStoredKey(SandboxScope::home));
-    EXPECT_EQ(access->pendingPartialURL(), documents);
+    EXPECT_FALSE(access->grantedHomePath());
+    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+    EXPECT_EQ(access->pendingPartialPath(), documents);
 
     access->acceptPendingPartialHome();
     EXPECT_TRUE(access->homeGranted());
-    EXPECT_EQ(access->grantedHomeURL(), documents);
+    EXPECT_EQ(access->grantedHomePath(), documents);
     EXPECT_FALSE(access->coversWholeHome());
     EXPECT_EQ(access->grantedHomeDisplayName(), "Documents");
-    EXPECT_FALSE(access->pendingPartialURL());
-    EXPECT_TRUE(f.hasStoredKey(SandboxScope::home));
+    EXPECT_FALSE(access->pendingPartialPath());
+    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
 
     // Nothing pending any more: a second accept changes nothing.
     access->acceptPendingPartialHome();
-    EXPECT_EQ(access->grantedHomeURL(), documents);
+    EXPECT_EQ(access->grantedHomePath(), documents);
 }
 
 TEST(SandboxAccess, FoldersBesideTheExpectedOneAreOutside)
@@ -72,17 +72,17 @@ TEST(SandboxAccess, FoldersBesideTheExpectedOneAreOutside)
     const std::string lookalike = f.root.mkdir("Users/demo2"); // shares a name prefix with the home folder
     auto access = f.start();
 
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, elsewhere), SandboxGrantOutcome::outside(elsewhere));
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, lookalike), SandboxGrantOutcome::outside(lookalike));
+    EXPECT_EQ(pick(f, *access, AccessScope::home, elsewhere), GrantOutcome::outside(elsewhere));
+    EXPECT_EQ(pick(f, *access, AccessScope::home, lookalike), GrantOutcome::outside(lookalike));
     // For Applications even a folder inside the home folder is outside.
-    EXPECT_EQ(pick(f, *access, SandboxScope::applications, f.home), SandboxGrantOutcome::outside(f.home));
-    EXPECT_EQ(pick(f, *access, SandboxScope::applications, f.applications + "/Sub"),
-              SandboxGrantOutcome::outside(f.applications + "/Sub"));
+    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.home), GrantOutcome::outside(f.home));
+    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.applications + "/Sub"),
+              GrantOutcome::outside(f.applications + "/Sub"));
     EXPECT_FALSE(access->homeGranted());
     EXPECT_FALSE(access->applicationsGranted());
-    EXPECT_FALSE(access->pendingPartialURL());
+    EXPECT_FALSE(access->pendingPartialPath());
 
-    EXPECT_EQ(pick(f, *access, SandboxScope::applications, f.root.path()), SandboxGrantOutcome::granted());
+    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.root.path()), GrantOutcome::granted());
     EXPECT_TRUE(access->applicationsGranted());
     EXPECT_FALSE(access->homeGranted());
 }
@@ -92,15 +92,15 @@ TEST(SandboxAccess, CancellingChangesNothing)
     AccessFixture f;
     auto access = f.start();
     // The pick is standardized before it is classified.
-    ASSERT_EQ(pick(f, *access, SandboxScope::home, f.home + "/Documents/../"), SandboxGrantOutcome::granted());
+    ASSERT_EQ(pick(f, *access, AccessScope::home, f.home + "/Documents/../"), GrantOutcome::granted());
     const QByteArray stored = f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray();
-    QSignalSpy changed(access.get(), &SandboxAccessManager::homeGrantedChanged);
+    QSignalSpy changed(access.get(), &FolderAccess::homeGrantedChanged);
 
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, std::nullopt), SandboxGrantOutcome::cancelled());
-    EXPECT_EQ(pick(f, *access, SandboxScope::home, std::string()), SandboxGrantOutcome::cancelled());
+    EXPECT_EQ(pick(f, *access, AccessScope::home, std::nullopt), GrantOutcome::cancelled());
+    EXPECT_EQ(pick(f, *access, AccessScope::home, std::string()), GrantOutcome::cancelled());
 
     EXPECT_TRUE(access->homeGranted());
-    EXPECT_EQ(access->grantedHomeURL(), f.home);
+    EXPECT_EQ(access->grantedHomePath(), f.home);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), stored);
 }
@@ -110,27 +110,27 @@ TEST(SandboxAccess, GrantsSurviveARestartAndRevokeForgetsThem)
     AccessFixture f;
     {
         auto access = f.start();
-        pick(f, *access, SandboxScope::home, f.home);
-        pick(f, *access, SandboxScope::applications, f.applications);
+        pick(f, *access, AccessScope::home, f.home);
+        pick(f, *access, AccessScope::applications, f.applications);
     }
     {
         auto access = f.start();
         EXPECT_TRUE(access->homeGranted());
         EXPECT_TRUE(access->applicationsGranted());
-        EXPECT_EQ(access->grantedHomeURL(), f.home);
-        EXPECT_EQ(access->activeURLs().size(), 2u);
-        EXPECT_FALSE(access->bookmarkWasStale());
+        EXPECT_EQ(access->grantedHomePath(), f.home);
+        EXPECT_EQ(access->activePaths().size(), 2u);
+        EXPECT_FALSE(access->grantWasStale());
 
-        access->revoke(SandboxScope::home);
+        access->revoke(AccessScope::home);
         EXPECT_FALSE(access->homeGranted());
-        EXPECT_FALSE(access->grantedHomeURL());
-        EXPECT_FALSE(f.hasStoredKey(SandboxScope::home));
-        EXPECT_TRUE(f.hasStoredKey(SandboxScope::applications));
-        EXPECT_EQ(access->activeURLs().count(SandboxScope::home), 0u);
+        EXPECT_FALSE(access->grantedHomePath());
+        EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+        EXPECT_TRUE(f.hasStoredKey(AccessScope::applications));
+        EXPECT_EQ(access->activePaths().count(AccessScope::home), 0u);
     }
     auto access = f.start();
     EXPECT_FALSE(access->homeGranted());
-    EXPECT_FALSE(access->bookmarkWasStale());
+    EXPECT_FALSE(access->grantWasStale());
     EXPECT_TRUE(access->applicationsGranted());
 }
 
@@ -140,30 +140,30 @@ TEST(SandboxAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
     const std::string documents = f.root.mkdir("Users/demo/Documents");
     {
         auto access = f.start();
-        pick(f, *access, SandboxScope::home, documents);
+        pick(f, *access, AccessScope::home, documents);
         access->acceptPendingPartialHome();
-        pick(f, *access, SandboxScope::applications, f.applications);
+        pick(f, *access, AccessScope::applications, f.applications);
     }
     std::filesystem::remove_all(documents);
 
     auto access = f.start();
     EXPECT_FALSE(access->homeGranted());
-    EXPECT_TRUE(access->bookmarkWasStale());
-    EXPECT_FALSE(f.hasStoredKey(SandboxScope::home));
+    EXPECT_TRUE(access->grantWasStale());
+    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
     // The other grant is unaffected.
     EXPECT_TRUE(access->applicationsGranted());
 
     // Granting again clears the flag.
-    pick(f, *access, SandboxScope::home, f.home);
-    EXPECT_FALSE(access->bookmarkWasStale());
+    pick(f, *access, AccessScope::home, f.home);
+    EXPECT_FALSE(access->grantWasStale());
 }
 
-TEST(SandboxAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsBookmarkRenewed)
+TEST(SandboxAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenewed)
 {
     AccessFixture f;
     {
         auto access = f.start();
-        pick(f, *access, SandboxScope::home, f.home);
+        pick(f, *access, AccessScope::home, f.home);
     }
     const QByteArray before = f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray();
     // The old folder stays alive elsewhere, so the new one cannot reuse its inode number.
@@ -172,7 +172,7 @@ TEST(SandboxAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsBookmarkRenewed)
 
     auto access = f.start();
     EXPECT_TRUE(access->homeGranted());
-    EXPECT_FALSE(access->bookmarkWasStale());
+    EXPECT_FALSE(access->grantWasStale());
     EXPECT_NE(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), before);
 }
 
@@ -182,44 +182,42 @@ TEST(SandboxAccess, OutsideTheSandboxAllIsGrantedAndUnreadableStoredDataIsDroppe
     // A stored grant is not even read outside the sandbox.
     f.settings()->setValue("Quillmere.SandboxBookmark.home", QByteArray("not a bookmark"));
     auto access = f.start(/*sandboxed=*/false);
-    EXPECT_FALSE(access->isSandboxed());
+    EXPECT_FALSE(access->asksForGrants());
     EXPECT_TRUE(access->homeGranted());
     EXPECT_TRUE(access->applicationsGranted());
-    EXPECT_EQ(access->grantedHomeURL(), f.home);
+    EXPECT_EQ(access->grantedHomePath(), f.home);
     EXPECT_TRUE(access->coversWholeHome());
-    EXPECT_FALSE(access->bookmarkWasStale());
+    EXPECT_FALSE(access->grantWasStale());
 
-    access->revoke(SandboxScope::home);
-    access->revoke(SandboxScope::applications);
+    access->revoke(AccessScope::home);
+    access->revoke(AccessScope::applications);
     EXPECT_TRUE(access->homeGranted());
     EXPECT_TRUE(access->applicationsGranted());
-    EXPECT_TRUE(f.hasStoredKey(SandboxScope::home));
+    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
 
     access = f.start();
     EXPECT_FALSE(access->homeGranted());
-    EXPECT_TRUE(access->bookmarkWasStale());
-    EXPECT_FALSE(f.hasStoredKey(SandboxScope::home));
+    EXPECT_TRUE(access->grantWasStale());
+    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
 }
 
 TEST(SandboxAccess, SandboxIsDetectedFromTheContainerVariable)
 {
     AccessFixture f;
     qputenv("APP_SANDBOX_CONTAINER_ID", "test");
-    const bool inside =
-        SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
+    const bool inside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
     qunsetenv("APP_SANDBOX_CONTAINER_ID");
-    const bool outside =
-        SandboxAccessManager({f.settings(), f.picker, f.home, f.applications, std::nullopt}).isSandboxed();
+    const bool outside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
     EXPECT_TRUE(inside);
     EXPECT_FALSE(outside);
 }
 
 TEST(SandboxAccess, AncestryIsComparedByWholeComponents)
 {
-    EXPECT_TRUE(SandboxAccessManager::isSameOrAncestor("/Users/demo", "/Users/demo/Documents"));
-    EXPECT_TRUE(SandboxAccessManager::isSameOrAncestor("/Users/demo/", "/Users/demo"));
-    EXPECT_TRUE(SandboxAccessManager::isSameOrAncestor("/", "/Users"));
-    EXPECT_FALSE(SandboxAccessManager::isSameOrAncestor("/Users/demo", "/Users/demo2"));
-    EXPECT_FALSE(SandboxAccessManager::isSameOrAncestor("/Users/demo/Documents", "/Users/demo"));
-    EXPECT_TRUE(SandboxAccessManager::isSameOrAncestor("/Users/x/../demo", "/Users/demo/a"));
+    EXPECT_TRUE(FolderAccess::isSameOrAncestor("/Users/demo", "/Users/demo/Documents"));
+    EXPECT_TRUE(FolderAccess::isSameOrAncestor("/Users/demo/", "/Users/demo"));
+    EXPECT_TRUE(FolderAccess::isSameOrAncestor("/", "/Users"));
+    EXPECT_FALSE(FolderAccess::isSameOrAncestor("/Users/demo", "/Users/demo2"));
+    EXPECT_FALSE(FolderAccess::isSameOrAncestor("/Users/demo/Documents", "/Users/demo"));
+    EXPECT_TRUE(FolderAccess::isSameOrAncestor("/Users/x/../demo", "/Users/demo/a"));
 }

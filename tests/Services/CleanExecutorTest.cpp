@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using PurgeExecutor = CleanFixture;
+using CleanExecutor = CleanFixture;
 
 std::string lastComponent(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
@@ -36,14 +36,14 @@ fault::Hook holdEverything(std::string needle, int err)
 
 } // namespace
 
-TEST(PurgePause, FollowsTheItemCount)
+TEST(CleanPause, FollowsTheItemCount)
 {
-    EXPECT_EQ(MacStorageScanner::purgePause(9), 45ms);
-    EXPECT_EQ(MacStorageScanner::purgePause(10), 42ms);
-    EXPECT_EQ(MacStorageScanner::purgePause(36), 12ms);
+    EXPECT_EQ(StorageEngine::cleanPause(9), 45ms);
+    EXPECT_EQ(StorageEngine::cleanPause(10), 42ms);
+    EXPECT_EQ(StorageEngine::cleanPause(36), 12ms);
 }
 
-TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
+TEST_F(CleanExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
 {
     home.file("Library/Caches/app/blob", 4096);
     home.symlink("Library/Caches/app/toDocs", home.at("Documents"));
@@ -59,95 +59,95 @@ TEST_F(PurgeExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_EQ(cleaned, (std::set<std::string>{home.at("Library/Caches/app"), home.at("Downloads/setup.dmg")}));
     EXPECT_EQ(engine->sessionCleanedPaths(), cleaned);
     EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 2u);
-    const auto& first = engine->recentPurgeRecords()[0];
+    ASSERT_EQ(engine->recentCleanRecords().size(), 2u);
+    const auto& first = engine->recentCleanRecords()[0];
     EXPECT_EQ(first.name, "App cache");
-    EXPECT_EQ(first.originalURL, home.at("Library/Caches/app"));
+    EXPECT_EQ(first.originalPath, home.at("Library/Caches/app"));
     EXPECT_EQ(first.sizeBytes, appBytes);
     EXPECT_EQ(first.categoryLabel, "已核实纯缓存");
     EXPECT_EQ(first.id.size(), 36u);
-    EXPECT_EQ(paths::parent(first.trashedURL), trashFiles());
-    EXPECT_TRUE(lastComponent(first.trashedURL).rfind("QM-", 0) == 0);
-    EXPECT_TRUE(lastComponent(first.trashedURL).ends_with("-0-app")) << first.trashedURL;
-    EXPECT_TRUE(lastComponent(engine->recentPurgeRecords()[1].trashedURL).ends_with("-1-setup.dmg"));
-    EXPECT_EQ(snapshotTree(first.trashedURL)["toDocs"], "link " + home.at("Documents"));
-    EXPECT_TRUE(fileops::exists(infoFileOfEntry(first.trashedURL)));
+    EXPECT_EQ(paths::parent(first.trashedPath), trashFiles());
+    EXPECT_TRUE(lastComponent(first.trashedPath).rfind("QM-", 0) == 0);
+    EXPECT_TRUE(lastComponent(first.trashedPath).ends_with("-0-app")) << first.trashedPath;
+    EXPECT_TRUE(lastComponent(engine->recentCleanRecords()[1].trashedPath).ends_with("-1-setup.dmg"));
+    EXPECT_EQ(snapshotTree(first.trashedPath)["toDocs"], "link " + home.at("Documents"));
+    EXPECT_TRUE(fileops::exists(infoFileOfEntry(first.trashedPath)));
 
-    EXPECT_EQ(engine->lastPurgeBanner(),
+    EXPECT_EQ(engine->lastCleanBanner(),
               "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 " + DiskFormat::bytes(appBytes + dmgBytes) + " 空间");
     EXPECT_EQ(engine->lastFreedBytes(), appBytes + dmgBytes);
     EXPECT_EQ(engine->lastSkippedCount(), 0);
-    EXPECT_EQ(engine->purgeCurrentItemName(), "setup.dmg");
+    EXPECT_EQ(engine->cleanCurrentItemName(), "setup.dmg");
     EXPECT_EQ(engine->overview().trashBytes, directorySize(trashFiles(), 2));
     EXPECT_GT(engine->overview().trashBytes, 0);
 }
 
-TEST_F(PurgeExecutor, FinalUpdateKeepsItsOrder)
+TEST_F(CleanExecutor, FinalUpdateKeepsItsOrder)
 {
     home.file("a", 10);
     std::vector<std::string> order;
     auto log = [&](const char* what) { return [&order, what] { order.push_back(what); }; };
-    QObject::connect(engine.get(), &MacStorageScanner::overviewChanged, engine.get(), log("overview"));
-    QObject::connect(engine.get(), &MacStorageScanner::lastFreedBytesChanged, engine.get(), log("freed"));
-    QObject::connect(engine.get(), &MacStorageScanner::sessionTotalFreedBytesChanged, engine.get(), log("session"));
-    QObject::connect(engine.get(), &MacStorageScanner::recentPurgeRecordsChanged, engine.get(), log("records"));
-    QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), log("banner"));
-    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(),
-                     [&] { order.push_back(engine->isPurgingAnimation() ? "purging" : "idle"); });
+    QObject::connect(engine.get(), &StorageEngine::overviewChanged, engine.get(), log("overview"));
+    QObject::connect(engine.get(), &StorageEngine::lastFreedBytesChanged, engine.get(), log("freed"));
+    QObject::connect(engine.get(), &StorageEngine::sessionTotalFreedBytesChanged, engine.get(), log("session"));
+    QObject::connect(engine.get(), &StorageEngine::recentCleanRecordsChanged, engine.get(), log("records"));
+    QObject::connect(engine.get(), &StorageEngine::lastCleanBannerChanged, engine.get(), log("banner"));
+    QObject::connect(engine.get(), &StorageEngine::isCleaningChanged, engine.get(),
+                     [&] { order.push_back(engine->isCleaning() ? "cleaning" : "idle"); });
 
     bool sawSessionSet = false;
-    engine->executeAnimatedPurge({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
+    engine->startClean({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
         sawSessionSet = engine->sessionCleanedPaths().count(home.at("a")) > 0;
-        order.push_back(std::string("onItemCleaned ") + (engine->isPurgingAnimation() ? "while purging" : "late"));
+        order.push_back(std::string("onItemCleaned ") + (engine->isCleaning() ? "while purging" : "late"));
         order.insert(order.end(), feedback.events.begin(), feedback.events.end());
     });
-    ASSERT_TRUE(waitForPurge(*engine));
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_TRUE(sawSessionSet);
-    EXPECT_EQ(order, (std::vector<std::string>{"purging", "onItemCleaned while purging", "sound Glass", "haptic",
+    EXPECT_EQ(order, (std::vector<std::string>{"cleaning", "onItemCleaned while purging", "sound Glass", "haptic",
                                                "idle", "overview", "freed", "session", "records", "banner"}));
 }
 
-TEST_F(PurgeExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
+TEST_F(CleanExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
 {
     int signals = 0;
-    QObject::connect(engine.get(), &MacStorageScanner::isPurgingAnimationChanged, engine.get(), [&] { ++signals; });
-    QObject::connect(engine.get(), &MacStorageScanner::lastPurgeBannerChanged, engine.get(), [&] { ++signals; });
-    engine->executeAnimatedPurge({}, "L", [](const auto&) { ADD_FAILURE() << "an empty clean completed"; });
+    QObject::connect(engine.get(), &StorageEngine::isCleaningChanged, engine.get(), [&] { ++signals; });
+    QObject::connect(engine.get(), &StorageEngine::lastCleanBannerChanged, engine.get(), [&] { ++signals; });
+    engine->startClean({}, "L", [](const auto&) { ADD_FAILURE() << "an empty clean completed"; });
     EXPECT_EQ(signals, 0);
-    EXPECT_FALSE(engine->lastPurgeBanner());
+    EXPECT_FALSE(engine->lastCleanBanner());
 
     home.file("first", 10);
     home.file("second", 10);
-    engine->executeAnimatedPurge({{home.at("first"), 10, "first"}}, "L", {});
+    engine->startClean({{home.at("first"), 10, "first"}}, "L", {});
     // The first clean cannot end before the event loop runs again.
-    engine->executeAnimatedPurge({{home.at("second"), 10, "second"}}, "L",
-                                 [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
-    EXPECT_EQ(engine->purgeTotalCount(), 1);
-    ASSERT_TRUE(waitForPurge(*engine));
+    engine->startClean({{home.at("second"), 10, "second"}}, "L",
+                       [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
+    EXPECT_EQ(engine->cleanTotalCount(), 1);
+    ASSERT_TRUE(waitForClean(*engine));
     EXPECT_TRUE(fileops::exists(home.at("second")));
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u);
+    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
 }
 
-TEST_F(PurgeExecutor, ModeIsReadOnceWhenTheCleanStarts)
+TEST_F(CleanExecutor, ModeIsReadOnceWhenTheCleanStarts)
 {
     home.file("doc", 10);
-    engine->executeAnimatedPurge({{home.at("doc"), 10, "doc"}}, "L", {});
+    engine->startClean({{home.at("doc"), 10, "doc"}}, "L", {});
     engine->setMoveToTrashByDefault(false);
-    ASSERT_TRUE(waitForPurge(*engine));
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    EXPECT_TRUE(fileops::exists(engine->recentPurgeRecords()[0].trashedURL));
+    ASSERT_TRUE(waitForClean(*engine));
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    EXPECT_TRUE(fileops::exists(engine->recentCleanRecords()[0].trashedPath));
 }
 
 // The scan saw a folder; by the clean it had become a link to the user's documents.
-TEST_F(PurgeExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
+TEST_F(CleanExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
 {
     home.fileWithContent("Documents/thesis.tex", "years of work");
     home.symlink("Library/Caches/swapped", home.at("Documents"));
     home.symlink("Library/Caches/swapped2", home.at("Documents"));
 
     clean({{home.at("Library/Caches/swapped"), 100, "swapped"}});
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    EXPECT_EQ(snapshotTree(trashFiles())[lastComponent(engine->recentPurgeRecords()[0].trashedURL)],
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    EXPECT_EQ(snapshotTree(trashFiles())[lastComponent(engine->recentCleanRecords()[0].trashedPath)],
               "link " + home.at("Documents"));
 
     engine->setMoveToTrashByDefault(false);
@@ -156,7 +156,7 @@ TEST_F(PurgeExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
     EXPECT_EQ(readFileBytes(home.at("Documents/thesis.tex")), "years of work");
 }
 
-TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
+TEST_F(CleanExecutor, SameNamedItemsInOneSecondBothSurvive)
 {
     home.fileWithContent("a/report.pdf", "A");
     home.fileWithContent("b/report.pdf", "B");
@@ -171,10 +171,10 @@ TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
     clean({{home.at("b/report.pdf"), 1, "b"}});
     clean({{home.at("c/report.pdf"), 1, "c"}});
 
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 3u);
+    ASSERT_EQ(engine->recentCleanRecords().size(), 3u);
     std::set<std::string> contents;
-    for (const auto& record : engine->recentPurgeRecords())
-        contents.insert(readFileBytes(record.trashedURL));
+    for (const auto& record : engine->recentCleanRecords())
+        contents.insert(readFileBytes(record.trashedPath));
     EXPECT_EQ(contents, (std::set<std::string>{"A", "B", "C"}));
     EXPECT_EQ(readFileBytes(home.at(".local/share/Trash/files/QM-" + std::to_string(now.count()) + "-0-report.pdf")),
               "stray");
@@ -182,7 +182,7 @@ TEST_F(PurgeExecutor, SameNamedItemsInOneSecondBothSurvive)
 
 // A folder that gives up only some of its children is not done: it stays in its list,
 // counts as skipped, and only what went counts as freed (and can be restored).
-TEST_F(PurgeExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
+TEST_F(CleanExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
 {
     for (const char* child : {"a", "b", "c", "d"})
         home.allocatedFile(std::string("cache/") + child, 4096);
@@ -198,20 +198,20 @@ TEST_F(PurgeExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
     EXPECT_EQ(engine->lastSkippedCount(), 1);
     const Int64 oneChild = home.allocated("cache/b");
     EXPECT_EQ(engine->lastFreedBytes(), measured - 3 * oneChild);
-    ASSERT_EQ(engine->lastPurgeReport().size(), 1u);
-    const PurgeItemReport& report = engine->lastPurgeReport()[0];
-    EXPECT_EQ(report.result, PurgeItemResult::partlyCleaned);
+    ASSERT_EQ(engine->lastCleanReport().size(), 1u);
+    const CleanItemReport& report = engine->lastCleanReport()[0];
+    EXPECT_EQ(report.result, CleanItemResult::partlyCleaned);
     EXPECT_EQ(report.entriesLeft, 3);
     EXPECT_EQ(report.bytesLeft, 3 * oneChild);
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 1u);
-    const auto& record = engine->recentPurgeRecords()[0];
+    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    const auto& record = engine->recentCleanRecords()[0];
     EXPECT_EQ(record.sizeBytes, measured - 3 * oneChild);
-    EXPECT_EQ(entriesOf(record.trashedURL), std::vector<std::string>{"a"});
+    EXPECT_EQ(entriesOf(record.trashedPath), std::vector<std::string>{"a"});
     EXPECT_EQ(entriesOf(folder), (std::vector<std::string>{"b", "c", "d"}));
-    EXPECT_TRUE(fileops::exists(infoFileOfEntry(record.trashedURL)));
+    EXPECT_TRUE(fileops::exists(infoFileOfEntry(record.trashedPath)));
 }
 
-TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
+TEST_F(CleanExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
 {
     for (const int err : {EACCES, EXDEV, EBUSY, ENOSPC, EPERM}) {
         SCOPED_TRACE(err);
@@ -229,8 +229,8 @@ TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
         EXPECT_TRUE(entriesOf(trashFiles()).empty()); // no folder made for children is left behind
         EXPECT_TRUE(entriesOf(trashInfo()).empty());
         EXPECT_EQ(engine->lastSkippedCount(), 2);
-        EXPECT_TRUE(engine->recentPurgeRecords().empty());
-        EXPECT_EQ(engine->lastPurgeBanner(),
+        EXPECT_TRUE(engine->recentCleanRecords().empty());
+        EXPECT_EQ(engine->lastCleanBanner(),
                   "清理完成 · 已安全清理 0 项测试，为您腾出 0 KB 空间；2 项被系统占用或无权限，已保留未动");
         EXPECT_EQ(feedback.events.front(), "sound Funk");
         feedback.events.clear();
@@ -243,7 +243,7 @@ TEST_F(PurgeExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
     EXPECT_EQ(engine->lastSkippedCount(), 1);
 }
 
-TEST_F(PurgeExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
+TEST_F(CleanExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
 {
     home.fileWithContent("Documents/keep.txt", "mine");
     home.file("build/out/obj.o", 3000);
@@ -258,27 +258,27 @@ TEST_F(PurgeExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
     EXPECT_EQ(cleaned.size(), 2u); // a missing item counts as cleaned
     EXPECT_FALSE(fileops::exists(home.at("build")));
     EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
-    EXPECT_TRUE(engine->recentPurgeRecords().empty());
+    EXPECT_TRUE(engine->recentCleanRecords().empty());
     EXPECT_EQ(engine->lastFreedBytes(), goes);
-    EXPECT_EQ(engine->lastPurgeBanner(),
+    EXPECT_EQ(engine->lastCleanBanner(),
               "清理完成 · 已安全清理 2 项测试，为您腾出 " + DiskFormat::bytes(goes) + " 空间");
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
 
-TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
+TEST_F(CleanExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
 {
     // Deleting a single entry of the Trash takes its info file with it.
     clean({{home.fileWithContent("old/letter", "x"), 1, "letter"}});
-    const std::string oneEntry = engine->recentPurgeRecords()[0].trashedURL;
+    const std::string oneEntry = engine->recentCleanRecords()[0].trashedPath;
     clean({{oneEntry, 1, "entry"}});
     EXPECT_FALSE(fileops::exists(oneEntry));
     EXPECT_TRUE(entriesOf(trashInfo()).empty());
-    EXPECT_EQ(engine->recentPurgeRecords().size(), 1u); // no record for a deletion
+    EXPECT_EQ(engine->recentCleanRecords().size(), 1u); // no record for a deletion
 
     // Emptying the Trash folder removes the entries the scan measured and their info
     // files, not the folder, and not what the restore history points at.
     clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
-    const std::string restorable = engine->recentPurgeRecords()[0].trashedURL;
+    const std::string restorable = engine->recentCleanRecords()[0].trashedPath;
     oldTrashEntry(home, "away", 'z'); // thrown away from the desktop
     clean({trashAsScanned()});
     EXPECT_TRUE(fileops::isFolder(trashFiles()));
@@ -290,23 +290,23 @@ TEST_F(PurgeExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
     std::string scratch = "/tmp/quillmere-purge-XXXXXX";
     ASSERT_NE(mkdtemp(scratch.data()), nullptr);
     {
-        MacStorageScanner tmpEngine(testOptions(scratch));
+        StorageEngine tmpEngine(testOptions(scratch));
         const std::string temporary = scratch + "/session.tmp";
         ASSERT_TRUE(fileops::createFileExclusive(PlaceAt(temporary), "t"));
-        tmpEngine.executeAnimatedPurge({{temporary, 1, "tmp"}}, "L", {});
-        ASSERT_TRUE(waitForPurge(tmpEngine));
+        tmpEngine.startClean({{temporary, 1, "tmp"}}, "L", {});
+        ASSERT_TRUE(waitForClean(tmpEngine));
         EXPECT_FALSE(fileops::exists(temporary));
-        EXPECT_TRUE(tmpEngine.recentPurgeRecords().empty());
+        EXPECT_TRUE(tmpEngine.recentCleanRecords().empty());
     }
     std::filesystem::remove_all(scratch);
 }
 
 // A list that names the home, a folder holding it, or a folder holding the Trash is
 // a mistake upstream; acting on it would delete the home or throw it into the Trash.
-TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
+TEST_F(CleanExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
 {
     const std::string me = home.mkdir("users/me");
-    engine = std::make_unique<MacStorageScanner>(testOptions(me));
+    engine = std::make_unique<StorageEngine>(testOptions(me));
     engine->setCleanFeedback(&feedback);
     home.fileWithContent("users/me/Documents/thesis.tex", "years of work");
     clean({{home.fileWithContent("users/me/old.txt", "old"), 3, "old.txt"}}); // a Trash entry with its info file
@@ -328,7 +328,7 @@ TEST_F(PurgeExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
 
 // Emptying the Trash removes what the scan measured there, nothing else: not the cache
 // this same clean has just moved there, not an entry the restore history points at.
-TEST_F(PurgeExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorableEntry)
+TEST_F(CleanExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorableEntry)
 {
     clean({{home.fileWithContent("old/letter", "restorable"), 1, "letter"}});
     oldTrashEntry(home, "junk", 'j'); // thrown away from the desktop
@@ -337,20 +337,20 @@ TEST_F(PurgeExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorabl
 
     clean({{home.at(".cache/models"), 100, "models"}, trash});
     EXPECT_EQ(engine->lastSkippedCount(), 0);
-    ASSERT_EQ(engine->recentPurgeRecords().size(), 2u);
+    ASSERT_EQ(engine->recentCleanRecords().size(), 2u);
     std::vector<std::string> kept;
-    for (const auto& record : engine->recentPurgeRecords())
-        kept.push_back(lastComponent(record.trashedURL));
+    for (const auto& record : engine->recentCleanRecords())
+        kept.push_back(lastComponent(record.trashedPath));
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(entriesOf(trashFiles()), kept);
     EXPECT_EQ(entriesOf(trashInfo()), (std::vector<std::string>{kept[0] + ".trashinfo", kept[1] + ".trashinfo"}));
 
-    engine->restoreAllRecentPurges();
+    engine->restoreAllRecentCleans();
     EXPECT_EQ(readFileBytes(cache), "rebuildable");
     EXPECT_EQ(readFileBytes(home.at("old/letter")), "restorable");
 }
 
-TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
+TEST_F(CleanExecutor, TwoCleansKeepTheNewestHistoryFirst)
 {
     Int64 sizes[4];
     for (int i = 0; i < 4; ++i) {
@@ -361,22 +361,22 @@ TEST_F(PurgeExecutor, TwoCleansKeepTheNewestHistoryFirst)
     clean({{home.at("one/a"), 100, "a"}, {home.at("one/b"), 200, "b"}});
     clean({{home.at("two/c"), 300, "c"}, {home.at("two/d"), 400, "d"}});
     std::vector<std::string> names;
-    for (const auto& record : engine->recentPurgeRecords())
+    for (const auto& record : engine->recentCleanRecords())
         names.push_back(record.name);
     EXPECT_EQ(names, (std::vector<std::string>{"c", "d", "a", "b"}));
     EXPECT_EQ(engine->sessionTotalFreedBytes(), sizes[0] + sizes[1] + sizes[2] + sizes[3]);
     EXPECT_EQ(engine->lastFreedBytes(), sizes[2] + sizes[3]);
 }
 
-TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)
+TEST_F(CleanExecutor, ProgressAdvancesOncePerItem)
 {
     std::vector<std::pair<int, double>> steps;
-    QObject::connect(engine.get(), &MacStorageScanner::purgeProgressChanged, engine.get(),
-                     [&] { steps.emplace_back(engine->purgeProcessedCount(), engine->purgeProgress()); });
-    engine->executeAnimatedPurge(
-        {{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}}, "L", {});
-    EXPECT_EQ(engine->purgeCurrentItemName(), "a");
-    ASSERT_TRUE(waitForPurge(*engine));
+    QObject::connect(engine.get(), &StorageEngine::cleanProgressChanged, engine.get(),
+                     [&] { steps.emplace_back(engine->cleanProcessedCount(), engine->cleanProgress()); });
+    engine->startClean({{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}}, "L",
+                       {});
+    EXPECT_EQ(engine->cleanCurrentItemName(), "a");
+    ASSERT_TRUE(waitForClean(*engine));
     ASSERT_EQ(steps.size(), 4u); // the start, then each item with its count set before the fraction
     EXPECT_EQ(steps[0], std::make_pair(0, 0.08));
     EXPECT_EQ(steps[1].first, 1);
@@ -386,19 +386,19 @@ TEST_F(PurgeExecutor, ProgressAdvancesOncePerItem)
 
 // The window may go away while a clean runs: the clean finishes its file work, and
 // nothing is delivered to the engine that is gone.
-TEST(PurgeExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
+TEST(CleanExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
 {
     TempHome home;
     auto options = testOptions(home.path());
-    options.pacePurges = true;
+    options.paceCleans = true;
     bool called = false;
     {
-        MacStorageScanner engine(options);
+        StorageEngine engine(options);
         LargeFileItem file;
         file.id = file.url = home.file("Movies/a.mov", 10);
         file.isSelected = true;
         EngineAccess::setLargeFiles(engine, {file});
-        engine.executeAnimatedPurge({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
+        engine.startClean({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
     }
     drainEvents();
     EXPECT_FALSE(called);

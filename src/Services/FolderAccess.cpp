@@ -1,0 +1,191 @@
+#include "Services/FolderAccess.h"
+
+#include "Models/Paths.h"
+#include "Platform/AccountHome.h"
+#include "Platform/FolderGrant.h"
+
+#include <QByteArray>
+
+namespace {
+
+constexpr const char* kSandboxVariable = "APP_SANDBOX_CONTAINER_ID";
+
+} // namespace
+
+std::string_view rawValue(AccessScope scope)
+{
+    switch (scope) {
+    case AccessScope::home:
+        return "home";
+    case AccessScope::applications:
+        return "applications";
+    }
+    return "home";
+}
+
+template <> std::optional<AccessScope> fromRaw<AccessScope>(std::string_view raw)
+{
+    for (AccessScope scope : allCases<AccessScope>())
+        if (rawValue(scope) == raw)
+            return scope;
+    return std::nullopt;
+}
+
+template <> const std::vector<AccessScope>& allCases<AccessScope>()
+{
+    static const std::vector<AccessScope> cases{AccessScope::home, AccessScope::applications};
+    return cases;
+}
+
+FolderAccess::FolderAccess(QObject* parent) : FolderAccess(Environment{}, parent) {}
+
+FolderAccess::FolderAccess(Environment environment, QObject* parent)
+    : QObject(parent), settings_(std::move(environment.settings)), picker_(std::move(environment.picker))
+{
+    if (!settings_)
+        settings_ = std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
+    asksForGrants_ = environment.sandboxed.value_or(qEnvironmentVariableIsSet(kSandboxVariable));
+    realHomePath_ = paths::standardized(environment.realHome.empty() ? accountHomeFolder() : environment.realHome);
+    applicationsPath_ = paths::standardized(environment.applications);
+
+    if (!asksForGrants_) {
+        homeGranted_ = true;
+        applicationsGranted_ = true;
+        grantedHomePath_ = realHomePath_;
+        return;
+    }
+    restoreFolderGrants();
+}
+
+std::string FolderAccess::settingsKey(AccessScope scope)
+{
+    return "Quillmere.SandboxBookmark." + std::string(rawValue(scope));
+}
+
+bool FolderAccess::isSameOrAncestor(const Path& a, const Path& b)
+{
+    std::string ancestor = paths::standardized(a);
+    const std::string descendant = paths::standardized(b);
+    if (ancestor == descendant)
+        return true;
+    if (ancestor.empty() || ancestor.back() != '/')
+        ancestor.push_back('/');
+    return descendant.starts_with(ancestor);
+}
+
+GrantOutcome FolderAccess::requestAccess(AccessScope scope, const QString& prompt, const QString& message)
+{
+    const Path& expected = scope == AccessScope::home ? realHomePath_ : applicationsPath_;
+    if (!picker_)
+        return GrantOutcome::cancelled();
+    const std::optional<Path> picked = picker_->pickFolder({expected, prompt, message});
+    if (!picked || picked->empty())
+        return GrantOutcome::cancelled();
+
+    const Path chosen = paths::standardized(*picked);
+    if (isSameOrAncestor(chosen, expected)) {
+        commit(scope, chosen);
+        return GrantOutcome::granted();
+    }
+    if (scope == AccessScope::home && isSameOrAncestor(realHomePath_, chosen)) {
+        pendingPartialPath_ = chosen;
+        return GrantOutcome::partial(chosen);
+    }
+    return GrantOutcome::outside(chosen);
+}
+
+void FolderAccess::acceptPendingPartialHome()
+{
+    if (!pendingPartialPath_)
+        return;
+    const Path url = *pendingPartialPath_;
+    pendingPartialPath_.reset();
+    commit(AccessScope::home, url);
+}
+
+void FolderAccess::revoke(AccessScope scope)
+{
+    if (!asksForGrants_)
+        return;
+    activePaths_.erase(scope);
+    settings_->remove(QString::fromStdString(settingsKey(scope)));
+    settings_->sync();
+    apply(scope, std::nullopt);
+}
+
+bool FolderAccess::coversWholeHome() const
+{
+    return homeGranted_ && grantedHomePath_ && isSameOrAncestor(*grantedHomePath_, realHomePath_);
+}
+
+std::string FolderAccess::grantedHomeDisplayName() const
+{
+    return grantedHomePath_ ? paths::lastComponent(*grantedHomePath_) : std::string();
+}
+
+void FolderAccess::restoreFolderGrants()
+{
+    for (AccessScope scope : allCases<AccessScope>()) {
+        const QString key = QString::fromStdString(settingsKey(scope));
+        if (!settings_->contains(key))
+            continue;
+        const QByteArray data = settings_->value(key).toByteArray();
+        const auto resolved = folderGrant::resolve(data.toStdString());
+        if (!resolved) {
+            settings_->remove(key);
+            settings_->sync();
+            setGrantWasStale(true);
+            continue;
+        }
+        // Starting access cannot fail here; the folder is simply readable or not.
+        activePaths_[scope] = resolved->url;
+        if (resolved->isStale)
+            storeFolderGrant(scope, resolved->url);
+        apply(scope, resolved->url);
+    }
+}
+
+void FolderAccess::commit(AccessScope scope, const Path& url)
+{
+    activePaths_[scope] = url;
+    storeFolderGrant(scope, url);
+    setGrantWasStale(false);
+    apply(scope, url);
+}
+
+void FolderAccess::storeFolderGrant(AccessScope scope, const Path& url)
+{
+    // Without a blob the grant lasts for this run only.
+    if (const auto data = folderGrant::create(url)) {
+        settings_->setValue(QString::fromStdString(settingsKey(scope)), QByteArray::fromStdString(*data));
+        settings_->sync();
+    }
+}
+
+void FolderAccess::apply(AccessScope scope, const std::optional<Path>& url)
+{
+    if (scope == AccessScope::applications) {
+        if (applicationsGranted_ != url.has_value()) {
+            applicationsGranted_ = url.has_value();
+            Q_EMIT applicationsGrantedChanged();
+        }
+        return;
+    }
+    // The folder first, so observers of homeGranted already see which folder it is.
+    if (grantedHomePath_ != url) {
+        grantedHomePath_ = url;
+        Q_EMIT grantedHomePathChanged();
+    }
+    if (homeGranted_ != url.has_value()) {
+        homeGranted_ = url.has_value();
+        Q_EMIT homeGrantedChanged();
+    }
+}
+
+void FolderAccess::setGrantWasStale(bool value)
+{
+    if (grantWasStale_ == value)
+        return;
+    grantWasStale_ = value;
+    Q_EMIT grantWasStaleChanged();
+}
