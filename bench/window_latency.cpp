@@ -172,7 +172,7 @@ int main(int argc, char** argv)
          .picker = nullptr,
          .realHome = home,
          .applications = home + "/Applications",
-         .sandboxed = false});
+         .asksForGrants = false});
     WindowState view({.home = home, .applications = home + "/Applications", .paceCleans = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;

@@ -66,7 +66,7 @@ namespace {
 constexpr std::string_view kCommonOptions =
     "Options:\n"
     "  --home DIR          work on DIR instead of your home folder\n"
-    "  --applications DIR  look for applications in DIR (default /Applications)\n"
+    "  --applications DIR  also list macOS-layout app bundles in DIR\n"
     "  --quiet             no progress line while scanning or cleaning\n"
     "  --threads N         read N folders at once (1 to 64; default four per core, at most 16)\n"
     "  -h, --help          print how to use a command\n"

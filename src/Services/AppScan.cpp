@@ -121,16 +121,16 @@ std::vector<InstalledAppItem> scanMacBundles(const Path& home, const Path& appli
         collectLeftovers(home, app);
         apps.push_back(std::move(app));
     }
-    std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {
-        return a.totalSizeBytes() > b.totalSizeBytes();
-    });
     return apps;
 }
 
 std::vector<InstalledAppItem> scanInstalledApps(const HomeLayout& layout, const Path& applications,
                                                 const LinuxAppRoots& linuxRoots)
 {
-    std::vector<InstalledAppItem> apps = scanMacBundles(layout.home, applications);
+    // The macOS layout is looked at only when a folder for it was named.
+    std::vector<InstalledAppItem> apps;
+    if (!applications.empty())
+        apps = scanMacBundles(layout.home, applications);
     for (auto& app : scanLinuxApps(layout, linuxRoots))
         apps.push_back(std::move(app));
     std::stable_sort(apps.begin(), apps.end(), [](const InstalledAppItem& a, const InstalledAppItem& b) {

@@ -8,7 +8,9 @@
 
 namespace {
 
-constexpr const char* kSandboxVariable = "APP_SANDBOX_CONTAINER_ID";
+// Inside a Flatpak the home folder is reached only through folders the person picks in the
+// portal's chooser, so only there does the window ask for grants.
+constexpr const char* kFlatpakVariable = "FLATPAK_ID";
 
 } // namespace
 
@@ -44,7 +46,7 @@ FolderAccess::FolderAccess(Environment environment, QObject* parent)
 {
     if (!settings_)
         settings_ = std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
-    asksForGrants_ = environment.sandboxed.value_or(qEnvironmentVariableIsSet(kSandboxVariable));
+    asksForGrants_ = environment.asksForGrants.value_or(qEnvironmentVariableIsSet(kFlatpakVariable));
     realHomePath_ = paths::standardized(environment.realHome.empty() ? accountHomeFolder() : environment.realHome);
     applicationsPath_ = paths::standardized(environment.applications);
 
@@ -59,6 +61,7 @@ FolderAccess::FolderAccess(Environment environment, QObject* parent)
 
 std::string FolderAccess::settingsKey(AccessScope scope)
 {
+    // The key's wording predates the class name; grants already stored stay readable.
     return "Quillmere.SandboxBookmark." + std::string(rawValue(scope));
 }
 

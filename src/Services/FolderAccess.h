@@ -2,7 +2,7 @@
 // Access to the home folder (needed for every scan and clean) and to the Applications
 // folder (needed only for full uninstalls). Each grant is obtained through the folder
 // picker, kept across runs as a folderGrant in the settings, re-opened at start and can be
-// withdrawn. Outside the sandbox both folders count as granted from the start.
+// withdrawn. Outside a Flatpak both folders count as granted from the start.
 // Main thread only.
 
 #include "Models/StorageModels.h"
@@ -46,14 +46,14 @@ class FolderAccess : public QObject {
 
   public:
     // What the manager runs against. Empty members take the real ones: the settings of
-    // the organisation and application "Quillmere", the account's home folder,
-    // /Applications, and the sandbox test on the process environment.
+    // the organisation and application "Quillmere", the account's home folder, no
+    // Applications folder, and the Flatpak test on the process environment.
     struct Environment {
         std::shared_ptr<QSettings> settings;
         std::shared_ptr<FolderPicker> picker; // none: every request is cancelled
         Path realHome;
-        Path applications = "/Applications";
-        std::optional<bool> sandboxed;
+        Path applications;
+        std::optional<bool> asksForGrants;
     };
 
     explicit FolderAccess(QObject* parent = nullptr);

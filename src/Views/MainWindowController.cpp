@@ -62,7 +62,7 @@ int run(QApplication& app, int argc, char** argv)
                          .picker = std::make_shared<QtFolderPicker>(),
                          .realHome = options.scanner.home,
                          .applications = options.scanner.applications,
-                         .sandboxed = std::nullopt});
+                         .asksForGrants = std::nullopt});
     WindowState view(options.scanner, access);
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;

@@ -18,7 +18,7 @@ GrantOutcome pick(AccessFixture& f, FolderAccess& access, AccessScope scope, std
 
 } // namespace
 
-TEST(SandboxAccess, PickingAnAncestorOfHomeGrantsThatFolder)
+TEST(FolderAccess, PickingAnAncestorOfHomeGrantsThatFolder)
 {
     AccessFixture f;
     auto access = f.start();
@@ -40,7 +40,7 @@ TEST(SandboxAccess, PickingAnAncestorOfHomeGrantsThatFolder)
     EXPECT_EQ(f.picker->requests[0].prompt, "Grant Access");
 }
 
-TEST(SandboxAccess, SubfolderIsOnlyProposedUntilKept)
+TEST(FolderAccess, SubfolderIsOnlyProposedUntilKept)
 {
     AccessFixture f;
     const std::string documents = f.root.mkdir("Users/demo/Documents");
@@ -65,7 +65,7 @@ TEST(SandboxAccess, SubfolderIsOnlyProposedUntilKept)
     EXPECT_EQ(access->grantedHomePath(), documents);
 }
 
-TEST(SandboxAccess, FoldersBesideTheExpectedOneAreOutside)
+TEST(FolderAccess, FoldersBesideTheExpectedOneAreOutside)
 {
     AccessFixture f;
     const std::string elsewhere = f.root.mkdir("Volumes/Other");
@@ -87,7 +87,7 @@ TEST(SandboxAccess, FoldersBesideTheExpectedOneAreOutside)
     EXPECT_FALSE(access->homeGranted());
 }
 
-TEST(SandboxAccess, CancellingChangesNothing)
+TEST(FolderAccess, CancellingChangesNothing)
 {
     AccessFixture f;
     auto access = f.start();
@@ -105,7 +105,7 @@ TEST(SandboxAccess, CancellingChangesNothing)
     EXPECT_EQ(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), stored);
 }
 
-TEST(SandboxAccess, GrantsSurviveARestartAndRevokeForgetsThem)
+TEST(FolderAccess, GrantsSurviveARestartAndRevokeForgetsThem)
 {
     AccessFixture f;
     {
@@ -134,7 +134,7 @@ TEST(SandboxAccess, GrantsSurviveARestartAndRevokeForgetsThem)
     EXPECT_TRUE(access->applicationsGranted());
 }
 
-TEST(SandboxAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
+TEST(FolderAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
 {
     AccessFixture f;
     const std::string documents = f.root.mkdir("Users/demo/Documents");
@@ -158,7 +158,7 @@ TEST(SandboxAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
     EXPECT_FALSE(access->grantWasStale());
 }
 
-TEST(SandboxAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenewed)
+TEST(FolderAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenewed)
 {
     AccessFixture f;
     {
@@ -176,12 +176,12 @@ TEST(SandboxAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenew
     EXPECT_NE(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), before);
 }
 
-TEST(SandboxAccess, OutsideTheSandboxAllIsGrantedAndUnreadableStoredDataIsDroppedOnlyInside)
+TEST(FolderAccess, OutsideAFlatpakAllIsGrantedAndUnreadableStoredDataIsDroppedOnlyInside)
 {
     AccessFixture f;
     // A stored grant is not even read outside the sandbox.
     f.settings()->setValue("Quillmere.SandboxBookmark.home", QByteArray("not a bookmark"));
-    auto access = f.start(/*sandboxed=*/false);
+    auto access = f.start(/*asksForGrants=*/false);
     EXPECT_FALSE(access->asksForGrants());
     EXPECT_TRUE(access->homeGranted());
     EXPECT_TRUE(access->applicationsGranted());
@@ -201,18 +201,18 @@ TEST(SandboxAccess, OutsideTheSandboxAllIsGrantedAndUnreadableStoredDataIsDroppe
     EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
 }
 
-TEST(SandboxAccess, SandboxIsDetectedFromTheContainerVariable)
+TEST(FolderAccess, GrantsAreAskedForInsideAFlatpak)
 {
     AccessFixture f;
-    qputenv("APP_SANDBOX_CONTAINER_ID", "test");
+    qputenv("FLATPAK_ID", "test");
     const bool inside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
-    qunsetenv("APP_SANDBOX_CONTAINER_ID");
+    qunsetenv("FLATPAK_ID");
     const bool outside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
     EXPECT_TRUE(inside);
     EXPECT_FALSE(outside);
 }
 
-TEST(SandboxAccess, AncestryIsComparedByWholeComponents)
+TEST(FolderAccess, AncestryIsComparedByWholeComponents)
 {
     EXPECT_TRUE(FolderAccess::isSameOrAncestor("/Users/demo", "/Users/demo/Documents"));
     EXPECT_TRUE(FolderAccess::isSameOrAncestor("/Users/demo/", "/Users/demo"));

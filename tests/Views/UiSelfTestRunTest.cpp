@@ -72,7 +72,7 @@ TEST(UiSelfTestRun, FinishesWhileTheHomeFolderWaitsForItsGrant)
 {
     TempHome home;
     const auto result = runProgram({QUILLMERE_APP_PATH, "--ui-self-test", "--home", home.path()},
-                                   offscreen(home, {"APP_SANDBOX_CONTAINER_ID=test"}), 60);
+                                   offscreen(home, {"FLATPAK_ID=test"}), 60);
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, expectedOutput(0));
     EXPECT_EQ(result.err.find("qrc:/Quillmere/"), std::string::npos) << result.err;
