@@ -222,3 +222,38 @@ bool isPlayableMediaPath(std::string_view url)
 }
 
 bool LargeFileItem::isPlayableMedia() const { return isPlayableMediaPath(url); }
+
+void InstalledAppItem::addOrphan(Path path, Int64 sizeBytes)
+{
+    orphanPaths.push_back(std::move(path));
+    orphanSizes.push_back(sizeBytes);
+    orphanSizeBytes += sizeBytes;
+}
+
+Int64 InstalledAppItem::orphanSize(std::size_t index) const
+{
+    if (orphanSizes.size() == orphanPaths.size())
+        return orphanSizes[index];
+    // Leftovers listed without their own sizes (made by hand rather than by a scan) share
+    // the total evenly; the last one takes what does not divide.
+    const Int64 count = Int64(orphanPaths.size());
+    const Int64 share = orphanSizeBytes / count;
+    return index + 1 == orphanPaths.size() ? orphanSizeBytes - share * (count - 1) : share;
+}
+
+void InstalledAppItem::keepOrphans(const std::vector<bool>& dropped)
+{
+    std::vector<Path> paths;
+    std::vector<Int64> sizes;
+    for (std::size_t i = 0; i < orphanPaths.size(); ++i) {
+        if (dropped[i])
+            continue;
+        sizes.push_back(orphanSize(i));
+        paths.push_back(std::move(orphanPaths[i]));
+    }
+    orphanPaths = std::move(paths);
+    orphanSizes = std::move(sizes);
+    orphanSizeBytes = 0;
+    for (Int64 size : orphanSizes)
+        orphanSizeBytes += size;
+}

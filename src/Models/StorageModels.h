@@ -199,6 +199,7 @@ struct InstalledAppItem {
     std::string appId;
     Int64 appSizeBytes = 0;
     std::vector<Path> orphanPaths;
+    std::vector<Int64> orphanSizes; // each leftover's measured size, in orphanPaths' order
     Int64 orphanSizeBytes = 0;
     bool isSelected = false;
     InstalledAppKind kind = InstalledAppKind::bundle;
@@ -209,11 +210,25 @@ struct InstalledAppItem {
     std::vector<Path> uninstallPaths;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
+
+    void addOrphan(Path path, Int64 sizeBytes);
+    Int64 orphanSize(std::size_t index) const;
+    // Drops the leftovers `drop` picks; the total becomes exactly the sum of what remains.
+    template <class Predicate> void dropOrphansWhere(Predicate drop)
+    {
+        std::vector<bool> dropped;
+        for (const Path& path : orphanPaths)
+            dropped.push_back(drop(path));
+        keepOrphans(dropped);
+    }
     // What a full uninstall frees: the app itself only when this program may remove it;
     // otherwise its leftovers alone, and the app stays for its own command.
     Int64 fullUninstallBytes() const { return isRemovedByFullUninstall(kind) ? totalSizeBytes() : orphanSizeBytes; }
 
     bool operator==(const InstalledAppItem&) const = default;
+
+  private:
+    void keepOrphans(const std::vector<bool>& dropped);
 };
 
 struct CleanHistoryRecord {

@@ -89,10 +89,8 @@ void collectLeftovers(const Path& home, InstalledAppItem& app)
             continue;
         // Measured as reached from the home: nothing on a mount in it is measured or offered.
         const Int64 size = directorySize(path, kSizingDepth, home);
-        if (size > kMinimumLeftoverBytes) {
-            app.orphanPaths.push_back(path);
-            app.orphanSizeBytes += size;
-        }
+        if (size > kMinimumLeftoverBytes)
+            app.addOrphan(path, size);
     }
 }
 

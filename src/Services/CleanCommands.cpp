@@ -14,18 +14,10 @@ constexpr const char* kLeftoverSuffix = " 缓存残留";
 
 constexpr const char* kLauncherSuffix = " 启动项与图标";
 
-// Each leftover's share of the total the scan measured for all of them.
-Int64 leftoverShare(const InstalledAppItem& app)
-{
-    return app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanPaths.size()), 1);
-}
-
 // The leftovers that went are no longer listed, and the app is unselected.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
 {
-    const Int64 share = leftoverShare(app);
-    std::erase_if(app.orphanPaths, [&](const Path& url) { return cleaned.count(url) > 0; });
-    app.orphanSizeBytes = share * Int64(app.orphanPaths.size());
+    app.dropOrphansWhere([&](const Path& url) { return cleaned.count(url) > 0; });
     app.isSelected = false;
 }
 
@@ -108,8 +100,8 @@ std::vector<CleanItem> StorageEngine::selectedAppItems(bool cleanOrphansOnly) co
             for (const auto& extra : app.uninstallPaths)
                 items.push_back(scannedItem(extra, 0, app.name + kLauncherSuffix));
         }
-        for (const auto& orphan : app.orphanPaths)
-            items.push_back(scannedItem(orphan, leftoverShare(app), app.name + kLeftoverSuffix));
+        for (std::size_t i = 0; i < app.orphanPaths.size(); ++i)
+            items.push_back(scannedItem(app.orphanPaths[i], app.orphanSize(i), app.name + kLeftoverSuffix));
         // After its caches: the tool removes the app itself, its deploy folder and all.
         if (!cleanOrphansOnly && app.kind == InstalledAppKind::flatpakUser) {
             CleanItem removal{app.appPath, app.appSizeBytes, app.name};

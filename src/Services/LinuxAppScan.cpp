@@ -85,10 +85,8 @@ void addLeftovers(const Look& look, InstalledAppItem& app, const std::vector<Pat
             std::find(app.orphanPaths.begin(), app.orphanPaths.end(), folder) != app.orphanPaths.end())
             continue;
         const Int64 size = directorySize(folder, kLeftoverDepth);
-        if (size > kMinimumLeftoverBytes) {
-            app.orphanPaths.push_back(folder);
-            app.orphanSizeBytes += size;
-        }
+        if (size > kMinimumLeftoverBytes)
+            app.addOrphan(folder, size);
     }
 }
 

@@ -77,10 +77,8 @@ void ScanStamps::offerOnly(std::vector<InstalledAppItem>& apps)
         if (isRemovedByMovingIt(app.kind))
             record(app.appPath);
         std::erase_if(app.uninstallPaths, [&](const Path& url) { return !record(url); });
-        // A leftover that cannot be offered takes its share of the measured total with it.
-        const Int64 share = app.orphanSizeBytes / std::max<Int64>(Int64(app.orphanPaths.size()), 1);
-        std::erase_if(app.orphanPaths, [&](const Path& url) { return !record(url); });
-        app.orphanSizeBytes = share * Int64(app.orphanPaths.size());
+        // A leftover that cannot be offered takes its own measured size with it.
+        app.dropOrphansWhere([&](const Path& url) { return !record(url); });
     }
     dropCleaned(apps, notOffered_);
 }

@@ -38,6 +38,28 @@ TEST(DuplicateFileGroup, TheLockedOriginalNeverCountsAsReclaimable)
     EXPECT_EQ(group.reclaimableBytes(), 100);
 }
 
+TEST(InstalledAppItem, LeftoversThatGoTakeExactlyTheirOwnSizeWithThem)
+{
+    InstalledAppItem app;
+    app.addOrphan("/h/.config/app", 1'000'003);
+    app.addOrphan("/h/.cache/app", 2'000'000);
+    app.addOrphan("/h/.local/share/app", 7);
+    EXPECT_EQ(app.orphanSizeBytes, 3'000'010);
+
+    app.dropOrphansWhere([](const Path& path) { return path == "/h/.cache/app"; });
+    EXPECT_EQ(app.orphanPaths, (std::vector<Path>{"/h/.config/app", "/h/.local/share/app"}));
+    EXPECT_EQ(app.orphanSizeBytes, 1'000'010); // not two thirds of the old total
+    EXPECT_EQ(app.orphanSize(1), 7);
+
+    // Listed by hand without sizes: the shares still add up to the total.
+    InstalledAppItem listed;
+    listed.orphanPaths = {"/a", "/b", "/c"};
+    listed.orphanSizeBytes = 10;
+    EXPECT_EQ(listed.orphanSize(0) + listed.orphanSize(1) + listed.orphanSize(2), 10);
+    listed.dropOrphansWhere([](const Path&) { return false; });
+    EXPECT_EQ(listed.orphanSizeBytes, 10);
+}
+
 TEST(DiskOverview, UsedRatioIsClampedAndSafeForEmptyVolumes)
 {
     DiskOverview overview{"v", 0, 0, 0};
