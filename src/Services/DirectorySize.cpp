@@ -9,13 +9,12 @@
 
 Int64 directorySize(const Path& url, int maxDepth, std::string_view within)
 {
-    const auto kind = kindAtPath(url, within);
-    if (!kind || *kind == DirectoryWalker::Kind::symlink)
+    // One look at the path tells both what it is and, for a file, what it occupies.
+    const auto st = within.empty() ? fileops::statNoFollow(url) : beneath::statInside(std::string(within), url);
+    if (!st || S_ISLNK(st->st_mode))
         return 0; // a link is measured as nothing, and never followed
-    if (*kind != DirectoryWalker::Kind::directory) {
-        const auto st = within.empty() ? fileops::statNoFollow(url) : beneath::statInside(std::string(within), url);
-        return st ? allocatedBytes(*st) : 0;
-    }
+    if (!S_ISDIR(st->st_mode))
+        return allocatedBytes(*st);
 
     Int64 total = 0;
     // Files with several names count once per measured tree, as du counts them.
