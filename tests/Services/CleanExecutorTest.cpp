@@ -36,11 +36,18 @@ fault::Hook holdEverything(std::string needle, int err)
 
 } // namespace
 
-TEST(CleanPause, FollowsTheItemCount)
+TEST(CleanPause, ShrinksAsCleansGrowAndKeepsEveryCleanShort)
 {
-    EXPECT_EQ(StorageEngine::cleanPause(9), 45ms);
-    EXPECT_EQ(StorageEngine::cleanPause(10), 42ms);
-    EXPECT_EQ(StorageEngine::cleanPause(36), 12ms);
+    // A person can follow a small clean item by item, and no clean is slowed much by pacing.
+    auto previous = StorageEngine::cleanPause(1);
+    for (std::size_t count = 1; count <= 1000; ++count) {
+        const auto pause = StorageEngine::cleanPause(count);
+        EXPECT_LE(pause, previous) << count;
+        EXPECT_GE(pause, 10ms);
+        EXPECT_LE(pause * std::min<std::size_t>(count, 36), 450ms) << count;
+        previous = pause;
+    }
+    EXPECT_GE(StorageEngine::cleanPause(1), 40ms);
 }
 
 TEST_F(CleanExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
