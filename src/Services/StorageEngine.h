@@ -48,8 +48,8 @@ class StorageEngine : public QObject {
     // Where the engine looks. Defaults are the account's home folder and no macOS-layout
     // Applications folder; tests, the CLI, --home and --applications point them elsewhere.
     struct Options {
-        Path home; // empty = the account's home folder
-        Path applications; // empty: no macOS-layout bundles are looked for
+        Path home;              // empty = the account's home folder
+        Path applications;      // empty: no macOS-layout bundles are looked for
         bool paceCleans = true; // pause between cleaned items so progress can be followed
         // Machine-wide Flatpak and Snap places; unset: LinuxAppRoots::forHome.
         std::optional<LinuxAppRoots> linuxApps = std::nullopt;

@@ -39,7 +39,7 @@ class CliHistory : public ::testing::Test {
     static std::string stateOf(const Json& list, const std::string& original)
     {
         for (const auto& entry : list)
-            if (entry["originalPath"] == original)
+            if (entry["originalURL"] == original)
                 return entry["state"];
         return "";
     }
@@ -58,7 +58,7 @@ TEST_F(CliHistory, RestoreLastTakesBackOnlyTheLastCleanAndIdsTheRest)
 
     const Json before = history();
     ASSERT_EQ(before.size(), 2u) << before.dump();
-    EXPECT_EQ(before[0]["originalPath"], second); // newest clean first
+    EXPECT_EQ(before[0]["originalURL"], second); // newest clean first
     EXPECT_EQ(before[0]["state"], "restorable");
     EXPECT_EQ(before[1]["state"], "restorable");
 
@@ -104,8 +104,8 @@ TEST_F(CliHistory, AnItemGoneFromTheTrashIsShownGoneAndNeverRestored)
     // The user empties one entry from the Trash, and puts something else under its name.
     std::string lostInTrash;
     for (const auto& entry : history())
-        if (entry["originalPath"] == lost)
-            lostInTrash = entry["trashedPath"];
+        if (entry["originalURL"] == lost)
+            lostInTrash = entry["trashedURL"];
     ASSERT_FALSE(lostInTrash.empty());
     std::filesystem::remove(lostInTrash);
     home.fileWithContent(lostInTrash.substr(home.path().size() + 1), "not what was cleaned");
@@ -140,7 +140,7 @@ TEST_F(CliHistory, ARestoreMovesWhatNowStandsThereAsideAsARecordOfItsOwn)
 
     Json newer;
     for (const auto& entry : history())
-        if (entry["trashedPath"] == aside)
+        if (entry["trashedURL"] == aside)
             newer = entry;
     ASSERT_FALSE(newer.is_null());
     EXPECT_EQ(newer["state"], "restorable");
@@ -182,7 +182,7 @@ TEST_F(CliHistory, EmptyingTheTrashKeepsWhatTheHistoryPointsAt)
 {
     const std::string installer = largeInstaller(home, "Downloads/setup.dmg", 'g');
     ASSERT_EQ(cleanLarge().exitStatus, 0);
-    const std::string trashed = history()[0]["trashedPath"];
+    const std::string trashed = history()[0]["trashedURL"];
     oldTrashEntry(home, "old.bin", 't');
     dotCacheEntry(home, "tool", 'c');
 

@@ -50,8 +50,8 @@ TEST(ScanCommand, ReportsEveryListOfTheGivenFoldersAsJson)
     EXPECT_EQ(artefact["isSelected"], true);
 
     ASSERT_EQ(report["installedApps"].size(), 1u);
-    EXPECT_EQ(report["installedApps"][0]["appId"], "com.acme.editor");
-    EXPECT_EQ(report["installedApps"][0]["orphanPaths"][0], home.at("Library/HTTPStorages/com.acme.editor"));
+    EXPECT_EQ(report["installedApps"][0]["bundleId"], "com.acme.editor");
+    EXPECT_EQ(report["installedApps"][0]["orphanURLs"][0], home.at("Library/HTTPStorages/com.acme.editor"));
     ASSERT_EQ(report["largeFiles"].size(), 1u);
     EXPECT_EQ(report["largeFiles"][0]["verificationBadge"], "已核实：安装包冗余 · 推荐直删"); // matched to Editor
     ASSERT_EQ(report["duplicateGroups"].size(), 1u);

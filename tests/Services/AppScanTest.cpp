@@ -1,4 +1,6 @@
 #include "Services/AppScan.h"
+#include "Platform/HomeLayout.h"
+#include "Services/LinuxAppScan.h"
 #include "support/PlistWriter.h"
 #include "support/TempHome.h"
 
@@ -67,6 +69,8 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
     EXPECT_FALSE(big->isSelected);
 
     EXPECT_TRUE(scanMacBundles(home.path(), home.at("NoSuchFolder")).empty());
+    // Without a folder named for it, the macOS layout is not looked at.
+    EXPECT_TRUE(scanInstalledApps(HomeLayout::of(home.path(), false), "", LinuxAppRoots::none()).empty());
 }
 
 TEST_F(AppScan, LeftoversAreTheCacheLikeFoldersInProbingOrder)
@@ -161,7 +165,7 @@ TEST_F(AppScan, SortedByTotalLargestFirstWithTiesInListingOrder)
     home.allocatedFile("Library/Caches/Gamma/blob", 2 * MiB); // leftovers count toward the total
     bundle("Delta.app", 7 * MiB);
 
-    const auto apps = scan();
+    const auto apps = scanInstalledApps(HomeLayout::of(home.path(), false), applications, LinuxAppRoots::none());
     std::vector<std::string> names;
     for (const auto& app : apps)
         names.push_back(app.name);

@@ -79,8 +79,8 @@ TEST(SafeCacheCatalogue, EveryRuleBecomesOneItemOfItsCardWithItsOwnTexts)
         const auto location = safecache::locationOf(rule, home.path(), tempParent);
         ASSERT_TRUE(location.has_value()) << rule.relative;
         EXPECT_TRUE(locations.insert(*location).second) << "two rules share " << *location;
-        // Library/Caches holds the Google rule's folder, and the temporary folder exists already.
-        if (std::filesystem::exists(*location))
+        // Library/Caches holds the Google rule's folder already.
+        if (std::filesystem::exists(*location) && !std::filesystem::is_empty(*location))
             continue;
         if (location->ends_with(".sqlite"))
             home.allocatedFile(location->substr(home.path().size() + 1), size);
