@@ -21,7 +21,7 @@ TEST(RunningPrograms, FindsARealProcessByItsNamesAndForgetsItWhenItEnds)
     EXPECT_FALSE(RunningPrograms::read("/var/tmp/quillmere-no-such-proc").isRunning("sh"));
 }
 
-TEST(RunningPrograms, ReadsExecutablesAndSandboxGroups)
+TEST(RunningPrograms, ReadsExecutablesAndFlatpakGroups)
 {
     RunningPrograms running;
     running.addProcess("signal-desktop\n", "/opt/Signal/signal-desktop (deleted)",

@@ -134,7 +134,7 @@ TEST(LinuxCacheRules, MixedDeveloperFoldersOfferOnlyTheirCacheParts)
     EXPECT_TRUE(selected("Poetry 软件包缓存"));
 }
 
-TEST(LinuxCacheRules, SandboxedAppsOfferTheirCacheHomesNeverThroughALink)
+TEST(LinuxCacheRules, FlatpakAppsOfferTheirCacheHomesNeverThroughALink)
 {
     TempHome home;
     home.file(".var/app/org.mozilla.firefox/cache/a", 10);
