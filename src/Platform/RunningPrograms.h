@@ -6,7 +6,7 @@
 // A program is known by the names people and packages give it: the kernel's short name
 // (comm, at most 15 bytes), the file name of its executable and the file name in its
 // argv[0] (Electron programs are often started through a differently named wrapper).
-// Flatpak apps are known by their control group: a Flatpak app runs in
+// Flatpak and Snap apps are known by their control group: a Flatpak app runs in
 // "app-flatpak-<id>-<n>.scope", a Snap in "snap.<name>.<app>…".
 
 #include <set>
