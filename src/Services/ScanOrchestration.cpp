@@ -39,6 +39,10 @@ void StorageEngine::startInstantScan()
     runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots(),
                      ownState = ownStatePaths()] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
+        const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
+        // What protects the Trash's entries (one info file each) is read while the Trash is
+        // listed and measured.
+        auto protectedPhase = std::async(launch, [&home] { return protectedTrashEntries(home); });
         // What the Trash held when the scan began: only that may be offered for emptying.
         const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
         ScanStamps stamps(roots, ownState);
@@ -46,16 +50,16 @@ void StorageEngine::startInstantScan()
         // The phases do not depend on each other's results until the chart, so with
         // threads to spare they run side by side; what they publish, and the identities
         // recorded before each publish, keep their order.
-        const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
         // The catalogue's Trash rule takes the size of the entries the scan may offer.
-        auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable] {
+        auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable, &protectedPhase] {
             // Nothing of the Trash is offered when what protects its entries cannot be read.
-            std::optional<std::vector<FolderEntryStamp>> trash;
-            if (auto kept = protectedTrashEntries(home)) {
-                kept->insert(restorable.begin(), restorable.end());
-                trash = trashEntriesToOffer(home, trashAtStart, *kept);
-            }
+            auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
+            const auto kept = protectedPhase.get();
+            if (!kept)
+                trash.reset();
+            else if (trash)
+                std::erase_if(*trash, [&kept](const FolderEntryStamp& entry) { return kept->count(entry.name) > 0; });
             Int64 trashBytes = 0; // a trash reached through a link is not offered at all
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
