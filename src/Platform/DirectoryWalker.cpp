@@ -180,10 +180,10 @@ Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::list(const std::str
     return children;
 }
 
-Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&)
+Result<std::vector<DirectoryWalker::Child>> DirectoryWalker::listOpened(int folderFd, const std::string&, Order order)
 {
     std::vector<FolderReadahead::Child> children;
-    if (const Status listed = FolderReadahead::list(folderFd, children); !listed)
+    if (const Status listed = FolderReadahead::list(folderFd, children, order == Order::byName); !listed)
         return listed;
     std::vector<Child> out;
     out.reserve(children.size());

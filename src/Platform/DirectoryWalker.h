@@ -97,8 +97,11 @@ class DirectoryWalker {
     };
     static Result<std::vector<Child>> list(const std::string& folder, std::string_view within = {});
     // Every child of an opened folder, mount points included: whoever removes the folder
-    // must meet them to stop there.
-    static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath);
+    // must meet them to stop there. `asListed` skips the ordering, for huge folders whose
+    // order nobody sees (a Trash of a million entries).
+    enum class Order { byName, asListed };
+    static Result<std::vector<Child>> listOpened(int folderFd, const std::string& folderPath,
+                                                 Order order = Order::byName);
 
     static bool isPackageExtension(std::string_view lowercasedExtension);
     static Kind kindOfMode(mode_t mode);

@@ -42,10 +42,10 @@ Kind kindFromType(unsigned char type)
 
 bool isDotOrDotDot(const char* name) { return name[0] == '.' && (!name[1] || (name[1] == '.' && !name[2])); }
 
-// Every child of an open folder, byte-wise ordered, with the inode numbers the listing
-// gave (attributes are read in inode order: neighbours on disk are read together). A
-// failed read keeps what came before it and says why.
-Status readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector<ino_t>& inodes)
+// Every child of an open folder, byte-wise ordered unless the caller needs no order, with
+// the inode numbers the listing gave (attributes are read in inode order: neighbours on
+// disk are read together). A failed read keeps what came before it and says why.
+Status readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector<ino_t>& inodes, bool byName = true)
 {
     thread_local std::vector<char> buffer(64 * 1024);
     out.clear();
@@ -79,6 +79,8 @@ Status readEntries(int fd, std::vector<FolderReadahead::Child>& out, std::vector
             inodes.push_back(entry->d_ino);
         }
     }
+    if (!byName)
+        return status;
     std::vector<std::size_t> order(out.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -106,10 +108,10 @@ void appendChildPath(std::string& out, const std::string& folder, const std::str
 
 } // namespace
 
-Status FolderReadahead::list(int folderFd, std::vector<Child>& out)
+Status FolderReadahead::list(int folderFd, std::vector<Child>& out, bool byName)
 {
     std::vector<ino_t> inodes;
-    return readEntries(folderFd, out, inodes);
+    return readEntries(folderFd, out, inodes, byName);
 }
 
 FolderReadahead::OpenFolder::~OpenFolder()

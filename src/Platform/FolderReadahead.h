@@ -63,8 +63,9 @@ class FolderReadahead {
         std::size_t scheduledUpTo = 0; // children before this index were looked at for read-ahead
     };
 
-    // Every child of an open folder, byte-wise ordered.
-    static Status list(int folderFd, std::vector<Child>& out);
+    // Every child of an open folder, byte-wise ordered unless `byName` is false (then in
+    // the order the file system lists them, which costs nothing to sort).
+    static Status list(int folderFd, std::vector<Child>& out, bool byName = true);
 
     // Takes ownership of rootFd; rootPath names it in paths.
     FolderReadahead(int rootFd, std::string rootPath, const DirectoryWalker::Options& options);

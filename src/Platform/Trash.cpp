@@ -3,9 +3,11 @@
 #include "Models/ByteEscape.h"
 #include "Models/Paths.h"
 #include "Platform/Beneath.h"
+#include "Platform/DirectoryWalker.h"
 #include "Platform/FaultInjection.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/FileUri.h"
+#include "Platform/ParallelSlices.h"
 #include "Platform/TreeTally.h"
 
 #include <cerrno>
@@ -66,7 +68,9 @@ enum class Authorship { ours, notOurs, unknown };
 
 // Whether an info file carries our line. Read in pieces through a small buffer: a Trash
 // may hold a great many entries, and this runs for each.
-Authorship authorshipOf(const fileops::Place& info)
+// A regular file's read comes back short only at its end, which spares a million info
+// files their second read; anything else is read until read() says so.
+Authorship authorshipOf(const fileops::Place& info, bool listedAsRegular = false)
 {
     if (fault::check(fault::Op::openFile, info.path) != 0)
         return Authorship::unknown;
@@ -90,6 +94,8 @@ Authorship authorshipOf(const fileops::Place& info)
         window.append(buffer, std::size_t(n));
         if (window.find(marker) != std::string::npos)
             return Authorship::ours;
+        if (listedAsRegular && std::size_t(n) < sizeof buffer)
+            return Authorship::notOurs;
         window.erase(0, window.size() > marker.size() ? window.size() - marker.size() : 0);
     }
     return Authorship::unknown;
@@ -208,16 +214,25 @@ Result<std::set<std::string>> Trash::entriesWrittenHere() const
     std::set<std::string> names;
     if (!info_->valid())
         return names;
-    const auto infoNames = fileops::listChildren(info_->get(), infoPath_);
+    auto infoNames = DirectoryWalker::listOpened(info_->get(), infoPath_, DirectoryWalker::Order::asListed);
     if (!infoNames)
         return infoNames.status();
-    for (const auto& infoName : *infoNames) {
-        if (infoName.size() <= kInfoSuffix.size() || !infoName.ends_with(kInfoSuffix))
-            continue;
-        const fileops::Place info = fileops::childOf(info_->get(), infoPath_, infoName);
-        if (authorshipOf(info) != Authorship::notOurs)
-            names.insert(infoName.substr(0, infoName.size() - kInfoSuffix.size()));
-    }
+    // One info file read per entry: read side by side, each slice keeping its own names.
+    std::vector<std::vector<std::string>> ours(sliceCountFor(infoNames->size()));
+    forEachSlice(infoNames->size(), [&](std::size_t slice, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            auto& [infoName, kind] = (*infoNames)[i];
+            if (infoName.size() <= kInfoSuffix.size() || !infoName.ends_with(kInfoSuffix))
+                continue;
+            const fileops::Place info = fileops::childOf(info_->get(), infoPath_, infoName);
+            if (authorshipOf(info, kind == DirectoryWalker::Kind::regular) == Authorship::notOurs)
+                continue;
+            infoName.resize(infoName.size() - kInfoSuffix.size());
+            ours[slice].push_back(std::move(infoName));
+        }
+    });
+    for (auto& slice : ours)
+        names.insert(std::make_move_iterator(slice.begin()), std::make_move_iterator(slice.end()));
     return names;
 }
 
@@ -284,18 +299,41 @@ Result<std::string> Trash::makeFolderFor(const Path& originalPath, const std::st
 
 Result<std::vector<FolderEntryStamp>> Trash::entries(int maxLevel) const
 {
-    const auto names = fileops::listChildren(files_->get(), filesPath_);
+    auto measured = measureEntries(0, maxLevel);
+    if (!measured)
+        return measured.status();
+    return std::move(measured->entries);
+}
+
+Result<Trash::Measured> Trash::measureEntries(int nearLevel, int maxLevel) const
+{
+    auto names = DirectoryWalker::listOpened(files_->get(), filesPath_, DirectoryWalker::Order::asListed);
     if (!names)
         return names.status();
-    std::vector<FolderEntryStamp> out;
-    for (const auto& name : *names) {
-        const fileops::Place place = entry(name);
-        const auto st = fileops::stat(place);
-        if (!st)
-            continue; // gone since the listing
-        out.push_back({name, entryStampOf(*st), maxLevel > 0 ? tallyTree(place, *st, maxLevel - 1).bytes : 0});
+    // A Trash may hold a million entries: they are stat'ed and measured slice by slice,
+    // side by side, and put back together in listing order.
+    std::vector<std::vector<FolderEntryStamp>> slices(sliceCountFor(names->size()));
+    std::vector<std::int64_t> nearBytes(slices.size(), 0);
+    forEachSlice(names->size(), [&](std::size_t slice, std::size_t begin, std::size_t end) {
+        auto& out = slices[slice];
+        out.reserve(end - begin);
+        for (std::size_t i = begin; i < end; ++i) {
+            const fileops::Place place = entry((*names)[i].name);
+            const auto st = fileops::stat(place);
+            if (!st)
+                continue; // gone since the listing
+            const TreeTally tally = maxLevel > 0 ? tallyTree(place, *st, nearLevel - 1, maxLevel - 1) : TreeTally{};
+            nearBytes[slice] += tally.nearBytes;
+            out.push_back({std::move((*names)[i].name), entryStampOf(*st), tally.bytes});
+        }
+    });
+    Measured measured;
+    measured.entries.reserve(names->size());
+    for (std::size_t slice = 0; slice < slices.size(); ++slice) {
+        std::move(slices[slice].begin(), slices[slice].end(), std::back_inserter(measured.entries));
+        measured.nearBytes += nearBytes[slice];
     }
-    return out;
+    return measured;
 }
 
 Result<Path> Trash::trashItem(const fileops::Place& item, const Path& home)

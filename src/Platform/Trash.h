@@ -61,6 +61,13 @@ class Trash {
     // The entries of files/ as they stand now (entryStampOf), each with the bytes it holds
     // within `maxLevel` levels below files/ (0: identities only, nothing measured).
     Result<std::vector<FolderEntryStamp>> entries(int maxLevel) const;
+    // The same, and in the same walk the bytes of every entry within `nearLevel` levels
+    // (nearLevel <= maxLevel), summed: one pass serves two depths of measure.
+    struct Measured {
+        std::vector<FolderEntryStamp> entries;
+        std::int64_t nearBytes = 0;
+    };
+    Result<Measured> measureEntries(int nearLevel, int maxLevel) const;
 
     // The system's move-to-Trash call: into the home trash when the item lies on the
     // home trash's file system, else into its own file system's `$topdir/.Trash-$uid`

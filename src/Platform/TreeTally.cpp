@@ -4,6 +4,7 @@
 #include "Platform/FileIdentity.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 TreeTally tallyTree(const fileops::Place& place, int maxLevel)
 {
@@ -13,6 +14,11 @@ TreeTally tallyTree(const fileops::Place& place, int maxLevel)
 
 TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int maxLevel)
 {
+    return tallyTree(place, itself, -1, maxLevel);
+}
+
+TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int nearLevel, int maxLevel)
+{
     TreeTally tally;
     tally.entries = 1;
     struct Names {
@@ -21,7 +27,10 @@ TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int 
         std::int64_t bytes = 0;
     };
     std::unordered_map<FileIdentity, Names, FileIdentityHash> multiplyLinked;
-    auto countFile = [&](const struct stat& file) {
+    std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinkedNear;
+    auto countFile = [&](const struct stat& file, int level) {
+        if (level <= nearLevel && (file.st_nlink <= 1 || multiplyLinkedNear.insert(FileIdentity::of(file)).second))
+            tally.nearBytes += allocatedBytes(file);
         if (file.st_nlink <= 1) {
             tally.bytes += allocatedBytes(file);
             tally.ownBytes += allocatedBytes(file);
@@ -35,14 +44,14 @@ TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int 
         }
     };
     if (S_ISREG(itself.st_mode))
-        countFile(itself);
+        countFile(itself, 0);
     if (S_ISDIR(itself.st_mode)) {
         if (const auto folder = fileops::openFolder(place))
             DirectoryWalker::walkOpened(folder->get(), place.path, {}, [&](const DirectoryWalker::Entry& entry) {
                 ++tally.entries;
                 if (entry.isRegularFile())
                     if (const struct stat* file = entry.stat(); file && S_ISREG(file->st_mode))
-                        countFile(*file);
+                        countFile(*file, entry.level());
                 return entry.level() >= maxLevel ? DirectoryWalker::Visit::skipDescendants
                                                  : DirectoryWalker::Visit::proceed;
             });

@@ -14,6 +14,8 @@ struct TreeTally {
     // whose names lie outside it (a cache file hard-linked to a document elsewhere frees
     // nothing, within the walked levels).
     std::int64_t ownBytes = 0;
+    // `bytes` again, of what lies at most `nearLevel` levels below it (when asked for).
+    std::int64_t nearBytes = 0;
 };
 
 // Walks what stands at the place (the item itself included) without following links,
@@ -21,3 +23,5 @@ struct TreeTally {
 TreeTally tallyTree(const fileops::Place& place, int maxLevel = INT_MAX);
 // The same, for a caller that has just taken the place's own attributes.
 TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int maxLevel = INT_MAX);
+// Also counts nearBytes in the same walk, for a caller that needs two depths (nearLevel <= maxLevel).
+TreeTally tallyTree(const fileops::Place& place, const struct stat& itself, int nearLevel, int maxLevel);

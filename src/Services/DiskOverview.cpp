@@ -84,11 +84,8 @@ std::optional<VolumeInfo> queryRootVolume()
     return info;
 }
 
-namespace {
-
-// What the home trash holds, entry by entry through its opened folder (two levels deep,
-// as the overview has always measured it). A trash reached through a link, or on another
-// file system mounted in the home, would measure another disk: it counts nothing.
+// Measured entry by entry through the trash's opened folder. A trash reached through a
+// link, or on another file system mounted in the home, would measure another disk.
 Int64 homeTrashBytes(const Path& home)
 {
     if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
@@ -101,16 +98,19 @@ Int64 homeTrashBytes(const Path& home)
     return bytes;
 }
 
-} // namespace
-
 DiskOverview queryDiskOverview(const Path& home) { return queryDiskOverview(home, &queryRootVolume); }
 
 DiskOverview queryDiskOverview(const Path& home, const VolumeQuery& volumeQuery)
 {
+    return queryDiskOverview(homeTrashBytes(home), volumeQuery);
+}
+
+DiskOverview queryDiskOverview(Int64 trashBytes, const VolumeQuery& volumeQuery)
+{
     constexpr Int64 kFallbackTotal = 228LL << 30;
     constexpr Int64 kFallbackAvailable = 65LL << 30;
     DiskOverview overview;
-    overview.trashBytes = homeTrashBytes(home);
+    overview.trashBytes = trashBytes;
     const auto volume = volumeQuery ? volumeQuery() : std::nullopt;
     overview.volumeName = volume && volume->name && !volume->name->empty() ? *volume->name : "Macintosh HD";
     overview.totalBytes = volume && volume->totalBytes ? *volume->totalBytes : kFallbackTotal;

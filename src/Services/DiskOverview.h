@@ -22,3 +22,9 @@ std::optional<VolumeInfo> queryRootVolume();
 DiskOverview queryDiskOverview(const Path& home);
 // What the volume query leaves unknown takes the fixed fallbacks.
 DiskOverview queryDiskOverview(const Path& home, const VolumeQuery& volumeQuery);
+// The same with the home trash's bytes already measured (a scan measures them once).
+DiskOverview queryDiskOverview(Int64 trashBytes, const VolumeQuery& volumeQuery = &queryRootVolume);
+
+// What the home trash holds, two levels deep into each entry, as the overview shows it;
+// nothing when the trash is reached through a link or lies on another file system.
+Int64 homeTrashBytes(const Path& home);

@@ -15,6 +15,7 @@
 #include "Services/ScanStamps.h"
 #include "Services/StorageEngine.h"
 #include "Services/TrashProtection.h"
+#include "Services/TrashSurvey.h"
 
 #include <future>
 
@@ -40,27 +41,23 @@ void StorageEngine::startInstantScan()
                      ownState = ownStatePaths()] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
-        // What protects the Trash's entries (one info file each) is read while the Trash is
-        // listed and measured.
+        // The Trash is listed and measured once, when the scan begins: only what it held
+        // then may be offered for emptying. What protects its entries (one info file each)
+        // is read meanwhile.
         auto protectedPhase = std::async(launch, [&home] { return protectedTrashEntries(home); });
-        // What the Trash held when the scan began: only that may be offered for emptying.
-        const std::vector<FolderEntryStamp> trashAtStart = trashEntriesAtScanStart(home);
+        auto trashPhase = std::async(launch, [&home] { return surveyHomeTrash(home); }).share();
         ScanStamps stamps(roots, ownState);
 
         // The phases do not depend on each other's results until the chart, so with
         // threads to spare they run side by side; what they publish, and the identities
         // recorded before each publish, keep their order.
-        auto overviewPhase = std::async(launch, [&home] { return queryDiskOverview(home); });
-        // The catalogue's Trash rule takes the size of the entries the scan may offer.
-        auto cardsPhase = std::async(launch, [&home, &layout, &trashAtStart, &restorable, &protectedPhase] {
-            // Nothing of the Trash is offered when what protects its entries cannot be read.
-            auto trash = trashEntriesToOffer(home, trashAtStart, restorable);
-            const auto kept = protectedPhase.get();
-            if (!kept)
-                trash.reset();
-            else if (trash)
-                std::erase_if(*trash, [&kept](const FolderEntryStamp& entry) { return kept->count(entry.name) > 0; });
-            Int64 trashBytes = 0; // a trash reached through a link is not offered at all
+        auto overviewPhase =
+            std::async(launch, [trashPhase] { return queryDiskOverview(trashPhase.get().overviewBytes); });
+        auto cardsPhase = std::async(launch, [&layout, &restorable, &protectedPhase, trashPhase] {
+            // Nothing of the Trash is offered when what protects its entries cannot be read,
+            // and a trash reached through a link is not offered at all.
+            auto trash = trashEntriesToOffer(trashPhase.get(), restorable, protectedPhase.get());
+            Int64 trashBytes = 0; // the catalogue's Trash rule takes the size of what may be offered
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
             return std::pair(scanCacheCatalogue(layout, RunningPrograms::read(), trashBytes), std::move(trash));

@@ -4,20 +4,9 @@
 #include "Platform/Beneath.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/FileOperations.h"
-#include "Platform/MountTable.h"
-#include "Platform/Trash.h"
 #include "Services/CleanDecision.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
-
-namespace {
-
-// Entries are measured as deep as the catalogue measures the Trash.
-constexpr int kTrashMeasureDepth = 10;
-
-} // namespace
 
 ScanStamps::ScanStamps(std::vector<Path> roots, std::vector<Path> ownState)
     : roots_(std::move(roots)), ownState_(std::move(ownState))
@@ -96,36 +85,4 @@ void ScanStamps::offerOnly(std::vector<DuplicateFileGroup>& groups)
         for (const auto& member : group.members)
             recordFile(member.url, member.modifiedDate);
     dropCleaned(groups, notOffered_);
-}
-
-std::vector<FolderEntryStamp> trashEntriesAtScanStart(const Path& home)
-{
-    const auto trash = Trash::openHome(home, false);
-    auto entries = trash ? trash->entries(0) : Result<std::vector<FolderEntryStamp>>(trash.status());
-    return entries ? *std::move(entries) : std::vector<FolderEntryStamp>{};
-}
-
-std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const Path& home,
-                                                                 const std::vector<FolderEntryStamp>& atScanStart,
-                                                                 const std::set<std::string>& restorable)
-{
-    if (mounts::crossesMountBelow(home, Trash::homeFilesFolder(home)))
-        return std::nullopt; // another disk's: neither measured nor offered
-    const auto trash = Trash::openHome(home, false);
-    if (!trash)
-        return trash.error() == ENOENT ? std::optional<std::vector<FolderEntryStamp>>(std::in_place) : std::nullopt;
-    auto entries = trash->entries(kTrashMeasureDepth);
-    if (!entries)
-        return std::nullopt;
-    // Looked up by name: a Trash of a million entries must not cost a million squared.
-    std::unordered_map<std::string_view, const FileStamp*> earlier;
-    earlier.reserve(atScanStart.size());
-    for (const FolderEntryStamp& early : atScanStart)
-        earlier.emplace(early.name, &early.stamp);
-    std::erase_if(*entries, [&](const FolderEntryStamp& entry) {
-        const auto early = earlier.find(entry.name);
-        const bool wasThere = early != earlier.end() && early->second->isSameObject(entry.stamp);
-        return !wasThere || restorable.count(entry.name) > 0;
-    });
-    return *std::move(entries);
 }

@@ -41,14 +41,3 @@ class ScanStamps {
     ScannedStamps stamps_;
     CleanedPaths notOffered_;
 };
-
-// The Trash's entries when a scan begins (without their sizes); empty when the home trash
-// cannot be reached without a link.
-std::vector<FolderEntryStamp> trashEntriesAtScanStart(const Path& home);
-// The entries the scan may offer to empty, each with the bytes it holds: those there when
-// the scan began and still the same objects, less those the restore history points at.
-// Nullopt when the home trash cannot be reached without a link or lies on another file
-// system mounted in the home.
-std::optional<std::vector<FolderEntryStamp>> trashEntriesToOffer(const Path& home,
-                                                                 const std::vector<FolderEntryStamp>& atScanStart,
-                                                                 const std::set<std::string>& restorable);
