@@ -48,8 +48,9 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     // the account's own group (umask 002 set-ups) is fine.
     ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
     const group* own = ::getgrgid(::getegid());
-    if (own && (!own->gr_mem || !own->gr_mem[0]))
+    if (own && (!own->gr_mem || !own->gr_mem[0])) {
         EXPECT_TRUE(log.read());
+    }
     if (::geteuid() == 0) {
         ASSERT_EQ(::chmod(folder.c_str(), 0770), 0); // the read above made it private again
         ASSERT_EQ(::chown(folder.c_str(), -1, kAnotherUser), 0);

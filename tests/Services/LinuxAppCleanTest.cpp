@@ -116,7 +116,6 @@ TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
     }
     const ScopedEnvironment noTool("PATH", home.mkdir("no-tools-here"));
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
-    const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
     engine->uninstallSelectedApps(false);
     ASSERT_TRUE(waitForClean(*engine));
     ASSERT_EQ(engine->lastCleanReport().size(), 2u);
