@@ -66,7 +66,7 @@ constexpr std::array<std::pair<CleanTrustWorkspace, std::string_view>, 4> kWorks
     {CleanTrustWorkspace::appSlimming, "apps"},
 }};
 
-constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 7> kAppKinds{{
+constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 8> kAppKinds{{
     {InstalledAppKind::bundle, "bundle"},
     {InstalledAppKind::flatpakUser, "flatpak-user"},
     {InstalledAppKind::flatpakSystem, "flatpak-system"},
@@ -74,6 +74,7 @@ constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 7> kAppKinds
     {InstalledAppKind::appImage, "appimage"},
     {InstalledAppKind::steamGame, "steam"},
     {InstalledAppKind::flatpakLeftover, "flatpak-leftover"},
+    {InstalledAppKind::systemPackage, "system-package"},
 }};
 
 } // namespace

@@ -27,6 +27,7 @@ enum class InstalledAppKind {
     appImage,        // a single AppImage file
     steamGame,       // a game of the Steam library (removed through Steam)
     flatpakLeftover, // ~/.var/app/<id> of a Flatpak no installation holds any more
+    systemPackage,   // a desktop application of the system's package manager (needs an administrator)
 };
 
 std::string_view rawValue(CleanCategoryFilter value);

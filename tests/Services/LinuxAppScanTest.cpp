@@ -1,6 +1,8 @@
 // Applications installed the Linux ways, read from generated deploy trees: what each
 // kind is called, what it occupies, which caches it left, and how it can be removed.
 #include "Services/LinuxAppScan.h"
+#include "Platform/DpkgDatabase.h"
+#include "Platform/FileOperations.h"
 #include "Platform/HomeLayout.h"
 #include "support/TempHome.h"
 
@@ -38,7 +40,9 @@ struct Roots {
     TempHome& home;
     LinuxAppRoots paths() const
     {
-        return {home.at("sys/flatpak"), home.at("sys/installations.d"), home.at("sys/snap"), home.at("sys/snapd")};
+        return {home.at("sys/flatpak"), home.at("sys/installations.d"),
+                home.at("sys/snap"),    home.at("sys/snapd"),
+                home.at("sys/dpkg"),    {home.at("sys/applications"), home.at("sys/local-applications")}};
     }
 };
 
@@ -193,4 +197,73 @@ TEST(LinuxAppScan, SnapsAppImagesAndSteamGames)
     EXPECT_EQ(dota.appSizeBytes, 35321453198);
     EXPECT_EQ(dota.uninstallCommand, "steam steam://uninstall/570");
     EXPECT_THAT(relative(home, dota.orphanPaths), ElementsAre(".local/share/Steam/steamapps/shadercache/570"));
+}
+
+TEST(LinuxAppScan, SystemPackagesByTheirLaunchersWithExactCachesButNeverTheSystemsOwn)
+{
+    TempHome home;
+    const auto launcher = [&](const std::string& folder, const std::string& id, const std::string& body) {
+        home.fileWithContent("sys/" + folder + "/" + id + ".desktop", "[Desktop Entry]\nType=Application\n" + body);
+        return home.at("sys/" + folder + "/" + id + ".desktop");
+    };
+    const auto shipped = [&](const std::string& listFile, const std::vector<std::string>& files) {
+        std::string text = "/.\n/usr\n";
+        for (const auto& file : files)
+            text += file + "\n";
+        home.fileWithContent("sys/dpkg/info/" + listFile, text);
+    };
+    const auto package = [](const std::string& name, int kib, const std::string& extra = "") {
+        return "Package: " + name +
+               "\nStatus: install ok installed\nPriority: optional\nInstalled-Size: " + std::to_string(kib) + "\n" +
+               extra + "Description: x\n continued line: not a field\n\n";
+    };
+    home.fileWithContent("sys/dpkg/status",
+                         package("gimp", 80000) + package("vlc", 9000) + package("gnome-calculator", 9000) +
+                             package("gnome-core", 10, "Depends: gnome-calculator (>= 1), nautilus | thunar:any\n") +
+                             package("essential-tool", 9000, "Essential: yes\n") + package("tiny", 100) +
+                             package("hidden", 9000) +
+                             "Package: gone\nStatus: deinstall ok config-files\nInstalled-Size: 9000\n\n");
+    shipped("gimp.list", {launcher("applications", "gimp",
+                                   "Name=GNU Image Manipulation Program\nExec=gimp-2.10 %U\n"
+                                   "StartupWMClass=Gimp-2.10\n")});
+    shipped("vlc:amd64.list", {launcher("applications", "vlc", "Name=VLC media player\nExec=/usr/bin/vlc\n"),
+                               launcher("applications", "vlc-stream", "Name=VLC streaming\nExec=vlc --x\n")});
+    shipped("gnome-calculator.list", {launcher("applications", "calc", "Name=Calculator\nExec=calc\n")});
+    shipped("essential-tool.list", {launcher("applications", "tool", "Name=Tool\nExec=tool\n")});
+    shipped("tiny.list", {launcher("applications", "tiny", "Name=Tiny\nExec=tiny\n")});
+    shipped("hidden.list", {launcher("applications", "hidden", "Name=Hidden\nExec=h\nNoDisplay=true\n")});
+    shipped("gone.list", {launcher("applications", "gone", "Name=Gone\nExec=gone\n")});
+    launcher("local-applications", "mine", "Name=Mine\nExec=mine\n"); // no package ships it
+
+    // Exact names only: the program's, the window class's and the package's; never a near miss.
+    home.allocatedFile(".cache/gimp/a", 300'000);
+    home.allocatedFile(".cache/gimp-2.10/a", 300'000);
+    home.allocatedFile(".cache/Gimp-2.10/a", 300'000);
+    home.allocatedFile(".cache/gimp-old/a", 300'000);
+    home.allocatedFile(".cache/GIMP/a", 300'000);
+    home.allocatedFile(".config/gimp/gimprc", 300'000); // settings stay
+
+    const auto apps = byPath(home, scanLinuxApps(HomeLayout::of(home.path(), false), Roots{home}.paths()));
+    EXPECT_THAT(
+        apps, ElementsAre(testing::Key("sys/applications/gimp.desktop"), testing::Key("sys/applications/vlc.desktop")));
+    const auto& gimp = apps.at("sys/applications/gimp.desktop");
+    EXPECT_EQ(gimp.kind, InstalledAppKind::systemPackage);
+    EXPECT_EQ(gimp.name, "GNU Image Manipulation Program");
+    EXPECT_EQ(gimp.appId, "gimp");
+    EXPECT_EQ(gimp.appSizeBytes, 80000 * 1024);
+    EXPECT_EQ(gimp.uninstallCommand, "sudo apt remove gimp");
+    EXPECT_THAT(relative(home, gimp.orphanPaths), ElementsAre(".cache/Gimp-2.10", ".cache/gimp", ".cache/gimp-2.10"));
+    EXPECT_EQ(apps.at("sys/applications/vlc.desktop").uninstallCommand, "sudo apt remove vlc");
+
+    // This machine's own database reads without error; what it lists can all be removed
+    // by the package manager.
+    HomeReader reader(home.path());
+    if (fileops::exists("/var/lib/dpkg/status")) {
+        EXPECT_FALSE(DpkgDatabase::read(reader, "/var/lib/dpkg").empty());
+    }
+    LinuxAppRoots machine = LinuxAppRoots::none();
+    machine.dpkgAdmin = "/var/lib/dpkg";
+    machine.desktopEntries = LinuxAppRoots{}.desktopEntries;
+    for (const auto& app : scanLinuxApps(HomeLayout::of(home.path(), false), machine))
+        EXPECT_TRUE(app.uninstallCommand.starts_with("sudo apt remove ")) << app.appPath;
 }

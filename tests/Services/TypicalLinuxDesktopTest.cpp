@@ -109,7 +109,8 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
 
     StorageEngine::Options options = testOptions(home.path());
     options.linuxApps =
-        LinuxAppRoots{machine.at("flatpak"), machine.at("installations.d"), machine.at("snap"), machine.at("snapd")};
+        LinuxAppRoots{machine.at("flatpak"), machine.at("installations.d"), machine.at("snap"), machine.at("snapd"),
+                      machine.at("dpkg"),    {machine.at("applications")}};
     StorageEngine engine(options);
     engine.startInstantScan();
     ASSERT_TRUE(waitForScan(engine));
