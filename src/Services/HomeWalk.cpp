@@ -4,6 +4,7 @@
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileDates.h"
 #include "Platform/HomeLayout.h"
+#include "Platform/WalkPool.h"
 #include "Services/DirectorySize.h"
 #include "Services/DuplicateFinder.h"
 #include "Services/DuplicateWarmup.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -24,6 +26,7 @@ constexpr int kSizingDepth = 10;
 constexpr Int64 kMinimumArtefactBytes = 15LL << 20;
 constexpr Int64 kDuplicateCandidateBytes = 3LL << 20;
 constexpr Int64 kLargeFileBytes = 25LL << 20;
+constexpr std::size_t kSizedAtOnce = 4;
 
 // Dependency and build-output folders: big, regenerated, never personal files. Files of
 // these names are left out too.
@@ -84,6 +87,13 @@ class HomeWalker {
         for (const WalkRoot& root : plan_.roots)
             walkRoot(root);
         warmup_.reset(); // the pipeline reads the rest itself
+        for (auto& pending : pending_) {
+            const Int64 size = pending.size.get();
+            if (size >= kMinimumArtefactBytes)
+                bloats_.push_back(
+                    {{pending.rank, pending.sequence},
+                     makeProjectBloatItem(home_, pending.project, pending.url, pending.type, pending.kind, size)});
+        }
 
         HomeFindings findings;
         std::stable_sort(bloats_.begin(), bloats_.end(),
@@ -182,10 +192,22 @@ class HomeWalker {
             if (kindAtPath(url, home_) != DirectoryWalker::Kind::directory)
                 return false;
         }
+        if (listed(kNeverEnteredPersonal, name)) {
+            // The walk does not enter it whatever its size, so it is measured beside the
+            // walk rather than holding it up.
+            // A few at a time: each takes a thread.
+            if (pending_.size() - settled_ >= kSizedAtOnce)
+                pending_[settled_++].size.wait();
+            pending_.push_back(
+                {rank, sequence_++, paths::parent(folder), url, type, kind,
+                 std::async(launch_, [url, &home = home_] { return directorySize(url, kSizingDepth, home); })});
+            return true;
+        }
         const Int64 size = directorySize(url, kSizingDepth, home_);
         if (size < kMinimumArtefactBytes)
             return false;
-        bloats_.emplace_back(rank, makeProjectBloatItem(home_, paths::parent(folder), url, type, kind, size));
+        bloats_.push_back(
+            {{rank, sequence_++}, makeProjectBloatItem(home_, paths::parent(folder), url, type, kind, size)});
         return true;
     }
 
@@ -234,7 +256,21 @@ class HomeWalker {
     std::vector<Frame> frames_;
     Path siblingsFolder_;
     std::set<std::string, std::less<>> siblings_;
-    std::vector<std::pair<std::size_t, ProjectBloatItem>> bloats_;
+    // By (project root's rank, discovery order).
+    std::vector<std::pair<std::pair<std::size_t, std::size_t>, ProjectBloatItem>> bloats_;
+    std::size_t sequence_ = 0;
+    struct Pending {
+        std::size_t rank;
+        std::size_t sequence;
+        Path project;
+        Path url;
+        std::string type;
+        ProjectKind kind;
+        std::future<Int64> size;
+    };
+    std::vector<Pending> pending_; // in discovery order
+    std::size_t settled_ = 0;
+    const std::launch launch_ = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
     std::vector<PersonalFolderFindings::LargeFile> largeFiles_;
     duplicates::Candidates candidates_;
     std::optional<DuplicateWarmup> warmup_{std::in_place};
