@@ -2,9 +2,13 @@
 # The whole instant scan and `size` over synthetic homes, against the reference tools
 # in the same run over the same tree:
 #   - warm page cache: `quillmere-cli scan` against `du -s` of the home plus `jdupes -r`
-#     over the four personal folders; `quillmere-cli size` against `du -sB1`;
+#     (and `rmlint`) over the folders the scan walks, with the scan's own 3 MiB floor for
+#     duplicates; against `gdu` of the home; `quillmere-cli size` against `du -sB1`;
 #   - cold (the page cache dropped before every run; needs root, skipped otherwise): the
-#     scan against `du -s`, `size` against `du -sB1`;
+#     scan against the floor (every entry stat'ed by 16 threads, bench/stat_floor.cpp),
+#     `gdu` and `du -s`; `size` against `du -sB1`;
+#   - with QUILLMERE_BENCH_BASELINE=/path/to/older/quillmere-cli, the scan against that
+#     build's scan, warm and cold (the ratio of a change);
 #   - the scan with 1, 2, 4, 8 and 16 threads, warm and cold;
 #   - peak memory (maximum resident set size) of the scan.
 # Each size prints its ratio to du, so growth with the number of entries shows.
@@ -13,7 +17,6 @@
 #   QUILLMERE_BENCH_RUNS=5                             runs per figure (medians are printed)
 #   QUILLMERE_BENCH_SCALING=0                          skip the thread scaling
 #   QUILLMERE_BENCH_JDUPES=0                           compare the warm scan with du alone
-#                                                      (jdupes hashes every file: minutes at 2 million)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh" "$1"
@@ -50,8 +53,27 @@ commands() {
   CMD_size=("$cli" size "$H")
   CMD_du_s=(du -s "$H")
   CMD_du_b=(du -sB1 "$H")
-  CMD_dupes=(jdupes -r -q "$H/Desktop" "$H/Downloads" "$H/Movies" "$H/Documents")
+  # The folders the scan walks: those of the home that are neither hidden nor owned by
+  # other workspaces (a macOS-layout Library, Snap's data).
+  roots=()
+  for dir in "$H"/*/; do
+    dir=${dir%/}
+    case ${dir##*/} in Library | snap) continue ;; esac
+    [ -L "$dir" ] || roots+=("$dir")
+  done
+  CMD_dupes=(jdupes -r -q -X size+=:3M "${roots[@]}")
+  CMD_rmlint=(rmlint -T df --size 3145728-1E -o fdupes:/dev/null "${roots[@]}")
+  CMD_gdu=(gdu -n -p -x -s "$H")
+  CMD_floor=("$floor_tool" "$H" 16)
+  CMD_base=("${baseline:-true}" scan --home "$H" --applications "$fixture/Applications")
 }
+floor_tool="$build/bench/stat-floor"
+[ -x "$floor_tool" ] || { echo "build first (make build): no stat-floor"; exit 2; }
+baseline=${QUILLMERE_BENCH_BASELINE:-}
+have_gdu=1
+command -v gdu >/dev/null || { have_gdu=0; echo "gdu is not installed (apt-get install gdu): no gdu figures"; }
+have_rmlint=1
+command -v rmlint >/dev/null || { have_rmlint=0; echo "rmlint is not installed: no rmlint figures"; }
 have_jdupes=${QUILLMERE_BENCH_JDUPES:-1}
 if [ "$have_jdupes" = 1 ] && ! command -v jdupes >/dev/null; then
   have_jdupes=0
@@ -99,25 +121,34 @@ for entries in $sizes; do
     cmp -s "$fixture/one.json" "$fixture/many.json" || { echo "1 thread and the default disagree"; exit 1; }
   fi
 
+  warm=(scan du_s)
+  [ "$have_jdupes" = 1 ] && warm+=(dupes)
+  [ "$have_rmlint" = 1 ] && warm+=(rmlint)
+  [ "$have_gdu" = 1 ] && warm+=(gdu)
+  [ -n "$baseline" ] && warm+=(base)
+  for cmd in "${warm[@]}"; do local_cmd="CMD_$cmd[@]"; "${!local_cmd}" >/dev/null 2>&1 || true; done
+  w=$(compare warm "${warm[@]}")
+  line="warm  scan $(s3 "$(field "$w" scan)")s | du -s $(s3 "$(field "$w" du_s)")s"
   if [ "$have_jdupes" = 1 ]; then
-    "${CMD_dupes[@]}" >/dev/null
-    w=$(compare warm scan du_s dupes)
     reference=$(echo "$(field "$w" du_s) + $(field "$w" dupes)" | bc -l)
-    echo "warm  scan $(s3 "$(field "$w" scan)")s | du -s $(s3 "$(field "$w" du_s)")s + jdupes $(s3 "$(field "$w" dupes)")s" \
-      "| ratio $(r2 "$(field "$w" scan)" "$reference") (goal <= 0.25) | scan/du $(r2 "$(field "$w" scan)" "$(field "$w" du_s)")" \
-      "| peak $(($(field "$w" peak) / 1024)) MiB (load $(load))"
-  else
-    w=$(compare warm scan du_s)
-    echo "warm  scan $(s3 "$(field "$w" scan)")s | du -s $(s3 "$(field "$w" du_s)")s | scan/du $(r2 "$(field "$w" scan)" "$(field "$w" du_s)")" \
-      "| peak $(($(field "$w" peak) / 1024)) MiB (load $(load))"
+    line+=" + jdupes $(s3 "$(field "$w" dupes)")s | scan/(du + jdupes) $(r2 "$(field "$w" scan)" "$reference")"
   fi
+  [ "$have_rmlint" = 1 ] && line+=" | rmlint $(s3 "$(field "$w" rmlint)")s"
+  [ "$have_gdu" = 1 ] && line+=" | gdu $(s3 "$(field "$w" gdu)")s, scan/gdu $(r2 "$(field "$w" scan)" "$(field "$w" gdu)") (goal <= 1.0)"
+  [ -n "$baseline" ] && line+=" | before $(s3 "$(field "$w" base)")s, after/before $(r2 "$(field "$w" scan)" "$(field "$w" base)")"
+  echo "$line | scan/du $(r2 "$(field "$w" scan)" "$(field "$w" du_s)") | peak $(($(field "$w" peak) / 1024)) MiB (load $(load))"
   w=$(compare warm size du_b)
   echo "warm  size $(s3 "$(field "$w" size)")s | du -sB1 $(s3 "$(field "$w" du_b)")s | ratio $(r2 "$(field "$w" size)" "$(field "$w" du_b)") (load $(load))"
 
   if [ "$can_drop" = 1 ]; then
-    c=$(compare cold scan du_s)
-    echo "cold  scan $(s3 "$(field "$c" scan)")s | du -s $(s3 "$(field "$c" du_s)")s | ratio $(r2 "$(field "$c" scan)" "$(field "$c" du_s)") (goal <= 0.4)" \
-      "| peak $(($(field "$c" peak) / 1024)) MiB (load $(load))"
+    cold=(scan floor du_s)
+    [ "$have_gdu" = 1 ] && cold+=(gdu)
+    [ -n "$baseline" ] && cold+=(base)
+    c=$(compare cold "${cold[@]}")
+    line="cold  scan $(s3 "$(field "$c" scan)")s | floor $(s3 "$(field "$c" floor)")s, scan/floor $(r2 "$(field "$c" scan)" "$(field "$c" floor)") (goal <= 1.3)"
+    [ "$have_gdu" = 1 ] && line+=" | gdu $(s3 "$(field "$c" gdu)")s"
+    [ -n "$baseline" ] && line+=" | before $(s3 "$(field "$c" base)")s, after/before $(r2 "$(field "$c" scan)" "$(field "$c" base)")"
+    echo "$line | du -s $(s3 "$(field "$c" du_s)")s, scan/du $(r2 "$(field "$c" scan)" "$(field "$c" du_s)") | peak $(($(field "$c" peak) / 1024)) MiB (load $(load))"
     c=$(compare cold size du_b)
     echo "cold  size $(s3 "$(field "$c" size)")s | du -sB1 $(s3 "$(field "$c" du_b)")s | ratio $(r2 "$(field "$c" size)" "$(field "$c" du_b)") (goal <= 0.5) (load $(load))"
   fi

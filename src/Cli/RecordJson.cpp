@@ -66,7 +66,8 @@ Json toJson(const ProjectBloatItem& b)
             {"rebuildCommand", displayable(b.rebuildCommand)},
             {"verificationBadge", displayable(b.verificationBadge)},
             {"verificationReason", displayable(b.verificationReason)},
-            {"isSelected", b.isSelected}};
+            {"isSelected", b.isSelected},
+            {"packagesRecorded", b.packagesRecorded}};
 }
 
 Json toJson(const DuplicateFileMember& m)

@@ -130,6 +130,8 @@ struct ProjectBloatItem {
     std::string verificationBadge;
     std::string verificationReason;
     bool isSelected = false;
+    // False for an environment whose packages no file records: never selected by default.
+    bool packagesRecorded = true;
 
     bool isIdle() const { return daysSinceModified >= kIdleProjectDays; }
 

@@ -2,35 +2,31 @@
 
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
-#include "Platform/DirectoryWalker.h"
-#include "Platform/FileDates.h"
 #include "Platform/HomeLayout.h"
-#include "Services/DuplicateFinder.h"
-#include "Services/DuplicateWarmup.h"
-#include "Services/PersonalFolders.h"
+#include "Services/HomeWalk.h"
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace {
 
-// Dependency and build-output folders: big, regenerated, never personal files.
-constexpr std::array<std::string_view, 9> kNeverEnteredPersonal{
-    "node_modules", ".git", ".venv", "venv", "DerivedData", "build", ".build", "Pods", "target"};
-constexpr int kDeepestPersonalLevel = 6;
-constexpr Int64 kDuplicateCandidateBytes = 3LL << 20;
-constexpr Int64 kLargeFileBytes = 25LL << 20;
 constexpr std::size_t kLargeFileCap = 60;
 constexpr double kSliceFloor = 0.05;
 
-constexpr std::array<std::string_view, 9> kInstallerExtensions{"dmg", "pkg", "xip", "iso", "zip",
-                                                               "tar", "gz",  "7z",  "ipa"};
-constexpr std::array<std::string_view, 8> kVideoExtensions{"mp4", "mov", "mkv", "webm", "avi", "wav", "mp3", "m4a"};
+// The macOS ones first, then the packages and compressed tarballs of Linux.
+constexpr std::array<std::string_view, 21> kInstallerExtensions{"dmg", "pkg", "xip", "iso",  "zip", "tar", "gz",
+                                                                "7z",  "ipa", "deb", "rpm",  "xz",  "bz2", "zst",
+                                                                "tgz", "txz", "tbz", "tbz2", "rar", "lz",  "flatpak"};
+// Video, audio and photographs, as cameras, recorders and the Linux media tools leave them.
+constexpr std::array<std::string_view, 66> kVideoExtensions{
+    "mp4", "mov",  "mkv", "webm", "avi", "wav", "mp3",  "m4a",  "m4v",  "mpg",  "mpeg", "mts", "m2ts", "ts",
+    "vob", "3gp",  "flv", "wmv",  "ogv", "ogg", "oga",  "opus", "spx",  "flac", "alac", "ape", "wv",   "aac",
+    "aif", "aiff", "wma", "mka",  "dsf", "dff", "tif",  "tiff", "cr2",  "cr3",  "crw",  "nef", "nrw",  "arw",
+    "srf", "sr2",  "dng", "orf",  "rw2", "raf", "pef",  "srw",  "x3f",  "3fr",  "iiq",  "erf", "kdc",  "mrw",
+    "raw", "exr",  "hdr", "psd",  "xcf", "kra", "heic", "heif", "avif", "jxl"};
 constexpr std::array<std::string_view, 8> kModelExtensions{"sqlite",      "db", "onnx", "gguf",
                                                            "safetensors", "pt", "pth",  "bin"};
-constexpr std::array<std::string_view, 4> kFontExtensions{"ttf", "otf", "woff", "woff2"};
 
 template <std::size_t N> bool contains(const std::array<std::string_view, N>& list, std::string_view value)
 {
@@ -80,24 +76,6 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
     item.categoryTag = std::string(rawValue(item.category));
 }
 
-LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct stat& st, std::string_view rootLabel)
-{
-    LargeFileItem item;
-    item.id = entry.path();
-    item.url = entry.path();
-    item.name = std::string(entry.name());
-    item.displayPath = std::string(rootLabel) + " · " + paths::lastComponent(paths::parent(entry.path()));
-    item.sizeBytes = Int64(st.st_blocks) * 512;
-    item.modifiedDate = contentModificationDate(st);
-    return item;
-}
-
-// Fonts vendored into web projects repeat by design; they are not the user's duplicates.
-bool isProjectFont(std::string_view pathBelowHome, const std::string& extension)
-{
-    return contains(kFontExtensions, extension) && pathBelowHome.find("/projects/") != std::string_view::npos;
-}
-
 std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& cards,
                                        const std::vector<ProjectBloatItem>& bloats,
                                        const std::vector<LargeFileItem>& largeFiles)
@@ -131,50 +109,7 @@ std::vector<SunburstSlice> chartSlices(const std::vector<SafeCacheRuleCard>& car
 
 } // namespace
 
-PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout)
-{
-    const Path& home = layout.home;
-    std::size_t homeLength = home.size();
-    if (homeLength > 1 && home.back() == '/')
-        --homeLength;
-    PersonalFolderFindings findings;
-    duplicates::Candidates candidates;
-    std::optional<DuplicateWarmup> warmup(std::in_place);
-    const std::vector<WalkRoot> roots = largeFileRoots(layout);
-    for (const auto& root : roots) {
-        // A root holding another root leaves it to that root's own walk.
-        const std::vector<std::string> nested = nestedRoots(roots, root.path);
-        const auto neverEntered = [&](const DirectoryWalker::Entry& entry) {
-            return contains(kNeverEnteredPersonal, entry.name()) || // files of these names are left out too
-                   (entry.isDirectory() && std::find(nested.begin(), nested.end(), entry.path()) != nested.end());
-        };
-        DirectoryWalker::walkRegularFiles(
-            // Reached from the home without links; another file system mounted in the home
-            // is neither walked nor offered.
-            root.path, {.skipHidden = true, .skipPackages = true, .neverEnter = kNeverEnteredPersonal, .within = home},
-            kDeepestPersonalLevel,
-            [&](const DirectoryWalker::Entry& entry, const struct stat& st) {
-                const Int64 logicalSize = st.st_size;
-                const Int64 allocatedSize = Int64(st.st_blocks) * 512;
-                const std::string extension = paths::lowercasedExtension(entry.name());
-                const std::string_view belowHome = std::string_view(entry.path()).substr(homeLength);
-                if (logicalSize >= kDuplicateCandidateBytes && !isProjectFont(belowHome, extension)) {
-                    const auto* bucket = candidates.add(entry.path(), st);
-                    if (bucket && bucket->urls.size() == 2)
-                        warmup->sameSize(bucket->urls.front(), logicalSize);
-                    if (bucket && bucket->urls.size() >= 2)
-                        warmup->sameSize(entry.path(), logicalSize);
-                }
-                if (allocatedSize >= kLargeFileBytes)
-                    findings.largeFiles.push_back({makeLargeFile(entry, st, root.label), extension, root.label});
-            },
-            neverEntered);
-    }
-
-    warmup.reset(); // the pipeline reads the rest itself
-    findings.duplicateGroups = duplicates::findGroups(candidates, home);
-    return findings;
-}
+PersonalFolderFindings walkPersonalFolders(const HomeLayout& layout) { return walkHome(layout).personal; }
 
 SunburstResult finishSunburst(PersonalFolderFindings findings, const std::vector<SafeCacheRuleCard>& cards,
                               const std::vector<ProjectBloatItem>& bloats,

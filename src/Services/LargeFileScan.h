@@ -31,6 +31,7 @@ SunburstResult scanSunburstLargeFilesAndDuplicates(const HomeLayout& layout,
                                                    const std::unordered_set<Path>& applicationFiles);
 
 // The walk alone, which needs nothing from the other phases and so may run beside them.
+// It is the personal half of walkHome (HomeWalk.h), which finds the artefacts as well.
 struct PersonalFolderFindings {
     struct LargeFile {
         LargeFileItem item; // not classified yet

@@ -1,10 +1,11 @@
 #include "Services/PersonalFolders.h"
 
 #include "Models/Paths.h"
+#include "Platform/DirectoryWalker.h"
 #include "Platform/HomeLayout.h"
 
+#include <algorithm>
 #include <array>
-#include <span>
 #include <string_view>
 
 namespace {
@@ -15,36 +16,77 @@ struct Folder {
     std::string_view label;
 };
 
-constexpr std::array<Folder, 4> kLargeFileFolders{{
+constexpr std::array<Folder, 4> kDescribedFolders{{
     {"Desktop", "DESKTOP", "桌面"},
     {"Downloads", "DOWNLOAD", "下载"},
     {"Movies", "VIDEOS", "影片"},
     {"Documents", "DOCUMENTS", "文档"},
 }};
 
-std::vector<WalkRoot> rootsOf(const HomeLayout& layout, std::span<const Folder> folders, std::string_view below)
+// The other folders a desktop names, under their standard English names when the home
+// has no user-dirs.dirs (a fresh account before its first desktop session).
+constexpr std::array<Folder, 5> kOtherNamedFolders{{
+    {"Videos", "VIDEOS", "影片"},
+    {"Music", "MUSIC", "音乐"},
+    {"Pictures", "PICTURES", "图片"},
+    {"Templates", "TEMPLATES", "模板"},
+    {"Public", "PUBLICSHARE", "公共"},
+}};
+
+constexpr std::array<std::string_view, 4> kOwnedElsewhere{"Library", "snap", "go/pkg", "go/bin"};
+constexpr std::string_view kGoSources = "go/src";
+
+void addProjectRoot(std::vector<HomeWalkPlan::ProjectRoot>& roots, const Path& path, bool entersHidden)
 {
-    std::vector<WalkRoot> candidates;
-    const auto under = [&](const Path& folder) { return below.empty() ? folder : paths::join(folder, below); };
-    for (const Folder& folder : folders)
-        candidates.push_back({under(paths::join(layout.home, folder.fixedName)), std::string(folder.label)});
-    for (const Folder& folder : folders)
-        if (const Path* named = layout.userDir(std::string(folder.namedFolder)))
-            candidates.push_back({under(*named), std::string(folder.label)});
-    return distinctRoots(candidates);
+    const Path clean = paths::standardized(path);
+    if (std::none_of(roots.begin(), roots.end(),
+                     [&](const auto& root) { return paths::standardized(root.path) == clean; }))
+        roots.push_back({path, entersHidden});
 }
 
 } // namespace
 
-std::vector<WalkRoot> largeFileRoots(const HomeLayout& layout) { return rootsOf(layout, kLargeFileFolders, {}); }
-
-std::vector<WalkRoot> projectRoots(const HomeLayout& layout)
+HomeWalkPlan homeWalkPlan(const HomeLayout& layout)
 {
-    // Projects live in a "projects" folder on the desktop, or anywhere among the documents.
-    static constexpr std::array<Folder, 1> kDesktop{{{"Desktop", "DESKTOP", "桌面"}}};
-    static constexpr std::array<Folder, 1> kDocuments{{{"Documents", "DOCUMENTS", "文档"}}};
-    std::vector<WalkRoot> candidates = rootsOf(layout, kDesktop, "projects");
-    for (auto& root : rootsOf(layout, kDocuments, {}))
-        candidates.push_back(std::move(root));
-    return distinctRoots(candidates);
+    const Path& home = layout.home;
+    HomeWalkPlan plan;
+    for (std::string_view owned : kOwnedElsewhere)
+        plan.excluded.push_back(paths::join(home, owned));
+    const auto isExcluded = [&](const Path& path) {
+        return std::any_of(plan.excluded.begin(), plan.excluded.end(),
+                           [&](const Path& excluded) { return paths::isSameOrInside(path, excluded); });
+    };
+
+    std::vector<WalkRoot> candidates;
+    for (const Folder& folder : kDescribedFolders)
+        candidates.push_back({paths::join(home, folder.fixedName), std::string(folder.label)});
+    for (const Folder& folder : kDescribedFolders)
+        if (const Path* named = layout.userDir(std::string(folder.namedFolder)))
+            candidates.push_back({*named, std::string(folder.label)});
+    for (const Folder& folder : kOtherNamedFolders)
+        if (const Path* named = layout.userDir(std::string(folder.namedFolder)))
+            candidates.push_back({*named, std::string(folder.label)});
+    for (const Folder& folder : kOtherNamedFolders)
+        candidates.push_back({paths::join(home, folder.fixedName), std::string(folder.label)});
+    // The rest of the home: hidden folders belong to the programs, links and other file
+    // systems are not the person's folders (list() leaves mount points out).
+    if (auto children = DirectoryWalker::list(home, home))
+        for (const auto& child : *children)
+            if (child.kind == DirectoryWalker::Kind::directory && child.name[0] != '.')
+                candidates.push_back({paths::join(home, child.name), child.name});
+    std::erase_if(candidates, [&](const WalkRoot& root) { return isExcluded(root.path); });
+    plan.roots = distinctRoots(candidates);
+
+    // Projects: the description's two first, then everywhere else.
+    for (const Folder& folder : {kDescribedFolders[0], kDescribedFolders[3]}) {
+        const std::string_view below = folder.fixedName == "Desktop" ? "projects" : "";
+        const auto under = [&](const Path& path) { return below.empty() ? path : paths::join(path, below); };
+        addProjectRoot(plan.projectRoots, under(paths::join(home, folder.fixedName)), true);
+        if (const Path* named = layout.userDir(std::string(folder.namedFolder)))
+            addProjectRoot(plan.projectRoots, under(*named), true);
+    }
+    for (const WalkRoot& root : plan.roots)
+        addProjectRoot(plan.projectRoots, root.path, false);
+    addProjectRoot(plan.projectRoots, paths::join(home, kGoSources), false);
+    return plan;
 }

@@ -9,8 +9,7 @@
 #include "Services/AppScan.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
-#include "Services/LargeFileScan.h"
-#include "Services/ProjectBloatScan.h"
+#include "Services/HomeWalk.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/ScanStamps.h"
 #include "Services/StorageEngine.h"
@@ -62,11 +61,11 @@ void StorageEngine::startInstantScan()
                 trashBytes += entry.bytes;
             return std::pair(scanCacheCatalogue(layout, RunningPrograms::read(), trashBytes), std::move(trash));
         });
-        auto bloatsPhase = std::async(launch, [&layout] { return scanDeveloperProjectBloats(layout); });
+        // Artefacts, large files and duplicates come from one walk of the home.
+        auto homePhase = std::async(launch, [&layout] { return walkHome(layout); });
         auto appsPhase = std::async(launch, [&layout, &applications, &linuxApps] {
             return scanInstalledApps(layout, applications, linuxApps);
         });
-        auto personalPhase = std::async(launch, [&layout] { return walkPersonalFolders(layout); });
 
         // 1. Disk overview.
         DiskOverview overview = overviewPhase.get();
@@ -90,7 +89,8 @@ void StorageEngine::startInstantScan()
         });
 
         // 3. Developer artefacts.
-        std::vector<ProjectBloatItem> bloats = bloatsPhase.get();
+        HomeFindings found = homePhase.get();
+        std::vector<ProjectBloatItem> bloats = std::move(found.bloats);
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
@@ -111,7 +111,8 @@ void StorageEngine::startInstantScan()
             if (app.kind == InstalledAppKind::appImage)
                 appFiles.insert(app.appPath);
         }
-        auto [slices, largeFiles, groups] = finishSunburst(personalPhase.get(), cards, bloats, appNames, appFiles);
+        auto [slices, largeFiles, groups] =
+            finishSunburst(std::move(found.personal), cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
         stamps.offerOnly(largeFiles);

@@ -111,7 +111,8 @@ QString InspectorPresenter::path() const
 QString InspectorPresenter::verificationBadge() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
-        return qt(item->verificationBadge);
+        return item->packagesRecorded ? qt(item->verificationBadge)
+                                      : qt(WindowTexts::projectUnrecordedBadge(language_));
     if (const auto* file = inspected<LargeFileItem>())
         return qt(file->verificationBadge);
     return {};
@@ -120,7 +121,8 @@ QString InspectorPresenter::verificationBadge() const
 QString InspectorPresenter::verificationReason() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
-        return qt(item->verificationReason);
+        return item->packagesRecorded ? qt(item->verificationReason)
+                                      : qt(WindowTexts::projectUnrecordedNote(language_));
     if (const auto* file = inspected<LargeFileItem>())
         return qt(file->verificationReason);
     return {};

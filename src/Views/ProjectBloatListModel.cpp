@@ -27,6 +27,8 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
     case Idle:
         return item.isIdle();
     case StateBadge:
+        if (!item.packagesRecorded)
+            return qt(WindowTexts::projectUnrecordedBadge(language()));
         return item.isIdle() ? qt(WindowTexts::projectIdleDays(language(), item.daysSinceModified))
                              : qt(WindowTexts::projectActiveBadge(language()));
     case StateSymbol:

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -187,7 +188,7 @@ TEST(LargeFiles, TheHomesNamedFoldersAreWalkedOnceEach)
     home.allocatedFile("Téléchargements/setup.iso", 30 * MiB);
     home.allocatedFile("Bureau/notes.bin", 26 * MiB);
     home.allocatedFile("Documents/Travail/rapport.pdf", 27 * MiB); // inside Documents: found once
-    home.allocatedFile("Music/album.flac", 50 * MiB);              // not a named folder we walk
+    home.allocatedFile("Music/album.flac", 50 * MiB);              // switched off: its English name
     // The same content under two roots is a duplicate pair, never a file with itself.
     const std::string content(4 * MiB, 'c');
     home.fileWithContent("Documents/Travail/copy-a.bin", content);
@@ -197,8 +198,9 @@ TEST(LargeFiles, TheHomesNamedFoldersAreWalkedOnceEach)
     std::vector<std::string> shown;
     for (const auto& file : files)
         shown.push_back(file.displayPath + " / " + file.name);
-    EXPECT_THAT(shown, testing::ElementsAre("影片 · Vidéos / vacances.mkv", "下载 · Téléchargements / setup.iso",
-                                            "文档 · Travail / rapport.pdf", "桌面 · Bureau / notes.bin"));
+    EXPECT_THAT(shown, testing::ElementsAre("音乐 · Music / album.flac", "影片 · Vidéos / vacances.mkv",
+                                            "下载 · Téléchargements / setup.iso", "文档 · Travail / rapport.pdf",
+                                            "桌面 · Bureau / notes.bin"));
     EXPECT_EQ(find(files, "setup.iso")->verificationReason,
               "位于 下载 目录的大体积归档压缩包，右侧可直接查看文件信息。");
     ASSERT_EQ(groups.size(), 1u);
@@ -214,4 +216,34 @@ TEST(LargeFiles, AnApplicationFileIsNeverOfferedAsALargeFile)
                                                                              {}, {home.at("Downloads/Krita.AppImage")});
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files[0].name, "Backup.AppImage.zip");
+}
+
+TEST(LargeFiles, EveryFolderOfTheHomeIsCoveredWithLinuxMediaFormats)
+{
+    TempHome home; // a fresh account: no user-dirs.dirs yet
+    home.allocatedFile("Music/live.flac", 65 * MiB);
+    home.allocatedFile("Pictures/scan.tiff", 60 * MiB);
+    home.allocatedFile("Pictures/raw/IMG_0001.CR3", 40 * MiB);
+    home.allocatedFile("Videos/talk.webm", 50 * MiB);
+    home.allocatedFile("Projects/demo/assets/intro.opus", 30 * MiB);
+    home.allocatedFile("Projects/demo/node_modules/big.bin", 30 * MiB); // an offered artefact's file
+    home.allocatedFile(".local/share/big.bin", 30 * MiB);               // hidden: other workspaces
+    home.allocatedFile("snap/app/common/big.bin", 30 * MiB);            // Snap's own
+    home.allocatedFile("Library/Caches/big.bin", 30 * MiB);             // a macOS-layout cache
+    const std::string content(4 * MiB, 'm');
+    home.fileWithContent("Music/a.wav", content);
+    home.fileWithContent("Pictures/old/a.wav", content);
+
+    const auto [slices, files, groups] = scanSunburstLargeFilesAndDuplicates(home.path(), {}, {}, {});
+    std::map<std::string, std::string> shown;
+    for (const auto& file : files) {
+        EXPECT_EQ(file.category, LargeFileCategory::videoMedia) << file.name;
+        shown[file.name] = file.displayPath;
+    }
+    EXPECT_THAT(shown, testing::ElementsAre(
+                           testing::Pair("IMG_0001.CR3", "图片 · raw"),
+                           testing::Pair("intro.opus", "Projects · assets"), testing::Pair("live.flac", "音乐 · Music"),
+                           testing::Pair("scan.tiff", "图片 · Pictures"), testing::Pair("talk.webm", "影片 · Videos")));
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].members[0].url, home.at("Music/a.wav"));
 }

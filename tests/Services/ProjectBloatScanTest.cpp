@@ -78,6 +78,7 @@ TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
     Int64 size = 20 * MiB;
     for (const auto& c : cases) {
         artefactOf(home, std::string("Documents/") + c.project + "/dist", size);
+        home.fileWithContent(std::string("Documents/") + c.project + "/package.json", "{}");
         home.setModified(std::string("Documents/") + c.project, c.modified);
         size -= 4096; // keeps the list in the order of the cases
     }
@@ -95,13 +96,30 @@ TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
               "系统检测到 [almost-five] 近期正在活跃开发，已自动为您跳过不勾选，避免影响您当前编译。");
 }
 
-TEST(ProjectBloatScan, ArtefactFolderNamesAndTheirRebuildCommands)
+TEST(ProjectBloatScan, TheFirstSixNamesKeepTheirCommandsWhenTheirProjectSaysSo)
 {
     TempHome home;
-    const char* const kinds[] = {"node_modules", ".venv", "venv", "dist", ".next", "target", "Node_Modules", "build"};
-    for (const char* kind : kinds)
-        artefactOf(home, std::string("Documents/p-") + kind + "/" + kind, kFloor);
-    // Named like an artefact but not a folder: nothing to rebuild, nothing freed.
+    const struct {
+        const char* folder;
+        const char* marker; // beside the folder; none: the name is enough
+        const char* command;
+    } cases[] = {
+        {"node_modules", nullptr, "npm install"},
+        {".venv", "uv.lock", "uv sync"},
+        {"venv", "uv.lock", "uv sync"},
+        {"dist", "package.json", "npm run build"},
+        {".next", "package.json", "npm run build"},
+        {"target", "Cargo.toml", "cargo build"},
+    };
+    for (const auto& c : cases) {
+        artefactOf(home, std::string("Documents/p-") + c.folder + "/" + c.folder, kFloor);
+        if (c.marker)
+            home.fileWithContent(std::string("Documents/p-") + c.folder + "/" + c.marker, "");
+    }
+    // Named like an artefact but not one: another letter case, no marker, a file, a link.
+    artefactOf(home, "Documents/p-case/Node_Modules", kFloor);
+    artefactOf(home, "Documents/p-bare/target", kFloor);
+    artefactOf(home, "Documents/p-bare/dist", kFloor);
     home.allocatedFile("Documents/p-file/node_modules", 40 * MiB);
     artefactOf(home, "Documents/elsewhere", 40 * MiB);
     home.symlink("Documents/p-link/node_modules", home.at("Documents/elsewhere"));
@@ -112,7 +130,7 @@ TEST(ProjectBloatScan, ArtefactFolderNamesAndTheirRebuildCommands)
     EXPECT_THAT(commands, testing::ElementsAre(
                               testing::Pair(".next", "npm run build"), testing::Pair(".venv", "uv sync"),
                               testing::Pair("dist", "npm run build"), testing::Pair("node_modules", "npm install"),
-                              testing::Pair("target", "npm run build"), testing::Pair("venv", "uv sync")));
+                              testing::Pair("target", "cargo build"), testing::Pair("venv", "uv sync")));
 }
 
 TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
@@ -141,16 +159,20 @@ TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
     EXPECT_EQ(items[2].sizeBytes, kFloor); // the nested one counted once, inside its parent
 }
 
-TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderAcrossRootsAndOtherFoldersAreNotLooked)
+TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderWithTheTwoFirstRootsFirst)
 {
     TempHome home;
-    artefactOf(home, "Projects/app/node_modules", 40 * MiB); // not one of the project roots
+    artefactOf(home, "Projects/app/node_modules", 40 * MiB); // beyond the two first roots, found too
     artefactOf(home, "Documents/a/node_modules", kFloor);
     artefactOf(home, "Desktop/projects/z/target", kFloor);
+    home.fileWithContent("Desktop/projects/z/Cargo.toml", "");
     artefactOf(home, "Desktop/projects/b/venv", kFloor);
+    artefactOf(home, "Desktop/a/node_modules", kFloor); // on the desktop, after its projects folder
+    artefactOf(home, "Downloads/x/node_modules", kFloor);
     EXPECT_THAT(urlsOf(scan(home)),
-                testing::ElementsAre(home.at("Desktop/projects/b/venv"), home.at("Desktop/projects/z/target"),
-                                     home.at("Documents/a/node_modules")));
+                testing::ElementsAre(home.at("Projects/app/node_modules"), home.at("Desktop/projects/b/venv"),
+                                     home.at("Desktop/projects/z/target"), home.at("Documents/a/node_modules"),
+                                     home.at("Desktop/a/node_modules"), home.at("Downloads/x/node_modules")));
 }
 
 TEST(ProjectBloatScan, TheHomesNamedDocumentsAndDesktopHoldProjectsToo)
@@ -159,8 +181,9 @@ TEST(ProjectBloatScan, TheHomesNamedDocumentsAndDesktopHoldProjectsToo)
     home.fileWithContent(".config/user-dirs.dirs",
                          "XDG_DESKTOP_DIR=\"$HOME/桌面\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
     artefactOf(home, "桌面/projects/web/node_modules", kFloor);
-    artefactOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder
+    artefactOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder: after them
     artefactOf(home, "Documents/api/.venv", kFloor);     // the same folder as the fixed root: once
     EXPECT_THAT(urlsOf(scan(home)),
-                testing::ElementsAre(home.at("桌面/projects/web/node_modules"), home.at("Documents/api/.venv")));
+                testing::ElementsAre(home.at("桌面/projects/web/node_modules"), home.at("Documents/api/.venv"),
+                                     home.at("桌面/loose/node_modules")));
 }
