@@ -1,5 +1,5 @@
 #pragma once
-// The twelve languages of the window and the two kinds of literal texts chosen by them.
+// The twelve languages of the window and the literal texts chosen by them, one per language.
 // Texts are UTF-8 literals with static storage; nothing here consults the system locale.
 
 #include "Models/StorageModels.h"
