@@ -7,6 +7,7 @@
 #include "Services/StorageEngine.h"
 #include "Theme/CorvelPalette.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -79,21 +80,6 @@ Script scriptOf(char32_t c)
     return Script::none;
 }
 
-std::u32string decoded(std::string_view utf8)
-{
-    std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (int k = 1; k < length && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out.push_back(c);
-        i += length;
-    }
-    return out;
-}
-
 // Latin words a Chinese, Japanese, Korean, Russian or Arabic text may carry as they are.
 const std::set<std::u32string> kLatinAllowed{
     // the program and the package formats it lists apps from
@@ -136,7 +122,7 @@ bool allowed(Script script, AppLanguage language)
 // The first letter or word not of the language's script, or empty.
 std::string foreignPart(std::string_view text, AppLanguage language)
 {
-    const std::u32string chars = decoded(text);
+    const std::u32string chars = QString::fromUtf8(text.data(), qsizetype(text.size())).toStdU32String();
     for (std::size_t i = 0; i < chars.size(); ++i) {
         const Script script = scriptOf(chars[i]);
         if (allowed(script, language))
