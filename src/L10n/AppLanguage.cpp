@@ -13,9 +13,9 @@ struct LanguageRow {
 constexpr std::array<LanguageRow, kAppLanguageCount> kLanguages{{
     {AppLanguage::zhHans, "zh-Hans", "简体中文", "🇨🇳", "中国大陆 / 新加坡"},
     {AppLanguage::en, "en", "English", "🇺🇸", "US / UK / CA / AU / Global"},
-    {AppLanguage::ja, "ja", "日本語", "🇯🇵", "日本 App Store"},
+    {AppLanguage::ja, "ja", "日本語", "🇯🇵", "日本"},
     {AppLanguage::zhHant, "zh-Hant", "繁體中文", "🇹🇼", "香港 / 澳門 / 台灣"},
-    {AppLanguage::ko, "ko", "한국어", "🇰🇷", "대한민국 App Store"},
+    {AppLanguage::ko, "ko", "한국어", "🇰🇷", "대한민국"},
     {AppLanguage::de, "de", "Deutsch", "🇩🇪", "Deutschland / AT / CH"},
     {AppLanguage::fr, "fr", "Français", "🇫🇷", "France / Canada / EU"},
     {AppLanguage::es, "es", "Español", "🇪🇸", "España / LATAM / US"},

@@ -1,5 +1,5 @@
 #pragma once
-// The twelve languages of the window and the two kinds of literal texts chosen by them.
+// The twelve languages of the window and the literal texts chosen by them, one per language.
 // Texts are UTF-8 literals with static storage; nothing here consults the system locale.
 
 #include "Models/StorageModels.h"
@@ -43,24 +43,5 @@ struct Text12 {
     constexpr std::string_view operator()(AppLanguage language) const { return variants[languageIndex(language)]; }
 };
 
-// Literals for zh-Hans, en, ja and zh-Hant; the other eight languages show the English one.
-struct Text4 {
-    std::string_view zhHans;
-    std::string_view en;
-    std::string_view ja;
-    std::string_view zhHant;
-
-    constexpr std::string_view operator()(AppLanguage language) const
-    {
-        switch (language) {
-        case AppLanguage::zhHans:
-            return zhHans;
-        case AppLanguage::ja:
-            return ja;
-        case AppLanguage::zhHant:
-            return zhHant;
-        default:
-            return en;
-        }
-    }
-};
+// The former name of a table with four languages; every table now has all twelve.
+using Text4 = Text12;

@@ -21,12 +21,6 @@ bool containsAny(std::string_view text, const Needles& needles)
     return false;
 }
 
-void replaceAll(std::string& text, std::string_view from, std::string_view to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 // ---------------------------------------------------------------- card titles
 
 struct CardTitleRow {
@@ -51,10 +45,10 @@ const std::array<CardTitleRow, 4> kCardTitles{{
       "Caché de oficina y redes", "Cache de escritório e mídia", "Кэш офисных и медиа-приложений",
       "Cache ufficio e media", "ذاكرة تطبيقات المكتب والوسائط"}},
     {{"系统", "日志", "废纸篓"},
-     {"", "macOS System Logs & Temp Cache", "macOS システムログ・一時キャッシュ", "macOS 系統日誌與暫存快取",
-      "macOS 시스템 로그 및 임시 캐시", "macOS-Systemprotokolle & Temp", "Journaux système macOS et temp",
-      "Registros del sistema macOS", "Logs do sistema macOS e temp", "Системные логи и временные файлы",
-      "Log di sistema macOS", "سجلات نظام macOS والملفات المؤقتة"}},
+     {"", "System Logs & Temp Cache", "システムログ・一時キャッシュ", "系統日誌與暫存快取", "시스템 로그 및 임시 캐시",
+      "Systemprotokolle & Temp", "Journaux système et temp", "Registros del sistema y temporales",
+      "Logs do sistema e temp", "Системные логи и временные файлы", "Log di sistema e temp",
+      "سجلات النظام والملفات المؤقتة"}},
 }};
 
 // Every card gets the same promise outside Simplified Chinese.
@@ -90,88 +84,74 @@ const std::array<Text12, 5> kCategoryNames{{
 
 // ---------------------------------------------------------------- cache item names
 
-// ko and de are empty where a row has only en, ja and zh-Hant; those languages show English.
+// The zh-Hans slot is unused: a Simplified Chinese name is kept as it is.
 struct SubItemRow {
     Needles needles;
-    std::string_view en, ja, zhHant, ko, de;
+    Row12 texts;
 };
 
 const std::array<SubItemRow, 6> kSubItemsBeforeChrome{{
     {{"微信群聊"},
-     "WeChat Media Container (Protected by Default)",
-     "WeChatメディアコンテナ（デフォルト保護）",
-     "微信群聊影片與圖片容器（預設保護）",
-     "위챗 미디어 컨테이너 (기본 보호)",
-     "WeChat-Mediencontainer (Standard geschützt)"},
+     {"", "WeChat Media Container (Protected by Default)", "WeChatメディアコンテナ（デフォルト保護）",
+      "微信群聊影片與圖片容器（預設保護）", "위챗 미디어 컨테이너 (기본 보호)",
+      "WeChat-Mediencontainer (Standard geschützt)", "Conteneur multimédia WeChat (protégé par défaut)",
+      "Contenedor multimedia de WeChat (protegido por defecto)", "Contêiner de mídia do WeChat (protegido por padrão)",
+      "Медиаконтейнер WeChat (защищён по умолчанию)", "Contenitore multimediale di WeChat (protetto di default)",
+      "حاوية وسائط WeChat (محمية افتراضيًا)"}},
     {{"搜狗"},
-     "Sogou Input Skin & Lexicon Cache",
-     "Sogou入力スキン・キャッシュ",
-     "搜狗輸入法皮膚與熱詞快取",
-     "소고우 입력기 캐시",
-     "Sogou-Eingabecache"},
+     {"", "Sogou Input Skin & Lexicon Cache", "Sogou入力スキン・キャッシュ", "搜狗輸入法皮膚與熱詞快取",
+      "소고우 입력기 캐시", "Sogou-Eingabecache", "Cache des thèmes et lexiques de Sogou",
+      "Caché de temas y léxico de Sogou", "Cache de temas e léxico do Sogou", "Кэш тем и словарей Sogou",
+      "Cache di temi e lessico di Sogou", "ذاكرة سمات ومعجم Sogou"}},
     {{"QQ 音乐"},
-     "QQ Music Offline Streaming Buffer",
-     "QQ Music ストリーミングバッファ",
-     "QQ 音樂離線試聽與 MV 緩衝",
-     "QQ 뮤직 스트리밍 버퍼",
-     "QQ Music Streaming-Puffer"},
+     {"", "QQ Music Offline Streaming Buffer", "QQ Music ストリーミングバッファ", "QQ 音樂離線試聽與 MV 緩衝",
+      "QQ 뮤직 스트리밍 버퍼", "QQ Music Streaming-Puffer", "Tampon de streaming hors ligne de QQ Music",
+      "Búfer de streaming sin conexión de QQ Music", "Buffer de streaming offline do QQ Music",
+      "Офлайн-буфер потоков QQ Music", "Buffer di streaming offline di QQ Music", "مخزن البث دون اتصال لـ QQ Music"}},
     {{"飞书"},
-     "Feishu / Lark Workspace & Log Cache",
-     "Feishu ワークスペース・ログキャッシュ",
-     "飛書桌面端工作台與日誌快取",
-     "페이슈(Lark) 워크스페이스 캐시",
-     "Feishu/Lark Workspace-Cache"},
+     {"", "Feishu / Lark Workspace & Log Cache", "Feishu ワークスペース・ログキャッシュ", "飛書桌面端工作台與日誌快取",
+      "페이슈(Lark) 워크스페이스 캐시", "Feishu/Lark Workspace-Cache",
+      "Cache d'espace de travail et journaux Feishu / Lark", "Caché de espacio de trabajo y registros de Feishu / Lark",
+      "Cache de espaço de trabalho e logs do Feishu / Lark", "Кэш рабочего пространства и журналов Feishu / Lark",
+      "Cache di area di lavoro e log di Feishu / Lark", "ذاكرة مساحة العمل والسجلات في Feishu / Lark"}},
     {{"WPS"},
-     "WPS Office Temporary Cloud Cache",
-     "WPS Office 一時クラウドキャッシュ",
-     "WPS Office 本地雲端暫存快取",
-     "WPS 오피스 임시 캐시",
-     "WPS Office Temporärer Cache"},
+     {"", "WPS Office Temporary Cloud Cache", "WPS Office 一時クラウドキャッシュ", "WPS Office 本地雲端暫存快取",
+      "WPS 오피스 임시 캐시", "WPS Office Temporärer Cache", "Cache cloud temporaire de WPS Office",
+      "Caché temporal en la nube de WPS Office", "Cache temporário de nuvem do WPS Office",
+      "Временный облачный кэш WPS Office", "Cache cloud temporanea di WPS Office",
+      "ذاكرة السحابة المؤقتة لـ WPS Office"}},
     {{"Chrome 本地大模型"},
-     "Chrome On-Device AI Model Cache (OptGuide)",
-     "Chrome オンデバイスAIモデルキャッシュ",
-     "Chrome 本地大模型快取包",
-     "Chrome 온디바이스 AI 모델 캐시",
-     "Chrome On-Device KI-Modellcache"},
+     {"", "Chrome On-Device AI Model Cache (OptGuide)", "Chrome オンデバイスAIモデルキャッシュ",
+      "Chrome 本地大模型快取包", "Chrome 온디바이스 AI 모델 캐시", "Chrome On-Device KI-Modellcache",
+      "Cache du modèle IA local de Chrome (OptGuide)", "Caché del modelo de IA local de Chrome (OptGuide)",
+      "Cache do modelo de IA local do Chrome (OptGuide)", "Кэш локальной ИИ-модели Chrome (OptGuide)",
+      "Cache del modello IA locale di Chrome (OptGuide)", "ذاكرة نموذج الذكاء الاصطناعي المحلي في Chrome"}},
 }};
 
 const std::array<SubItemRow, 4> kSubItemsAfterChrome{{
     {{"Python uv"},
-     "Python uv Global Wheel Cache",
-     "Python uv パッケージキャッシュ",
-     "Python uv 全域安裝包快取",
-     {},
-     {}},
-    {{"Codex"}, "Codex Historical Session Archive", "Codex セッション履歴アーカイブ", "Codex 歷史工作階段歸檔", {}, {}},
+     {"", "Python uv Global Wheel Cache", "Python uv パッケージキャッシュ", "Python uv 全域安裝包快取",
+      "Python uv 전역 패키지 캐시", "Globaler Wheel-Cache von Python uv", "Cache global des wheels de Python uv",
+      "Caché global de wheels de Python uv", "Cache global de wheels do Python uv", "Глобальный кэш пакетов Python uv",
+      "Cache globale dei wheel di Python uv", "ذاكرة الحزم العامة لـ Python uv"}},
+    {{"Codex"},
+     {"", "Codex Historical Session Archive", "Codex セッション履歴アーカイブ", "Codex 歷史工作階段歸檔",
+      "Codex 이전 세션 보관본", "Archiv früherer Codex-Sitzungen", "Archive des anciennes sessions Codex",
+      "Archivo de sesiones anteriores de Codex", "Arquivo de sessões anteriores do Codex",
+      "Архив прошлых сеансов Codex", "Archivio delle sessioni passate di Codex", "أرشيف جلسات Codex السابقة"}},
     {{"Claude"},
-     "Claude Context & Runtime Cache",
-     "Claude コンテキストキャッシュ",
-     "Claude 歷史上下文與執行快取",
-     {},
-     {}},
+     {"", "Claude Context & Runtime Cache", "Claude コンテキストキャッシュ", "Claude 歷史上下文與執行快取",
+      "Claude 컨텍스트 및 실행 캐시", "Kontext- & Laufzeitcache von Claude",
+      "Cache de contexte et d'exécution de Claude", "Caché de contexto y ejecución de Claude",
+      "Cache de contexto e execução do Claude", "Кэш контекста и выполнения Claude",
+      "Cache di contesto ed esecuzione di Claude", "ذاكرة السياق والتشغيل في Claude"}},
     {{"系统数据", "macOS"},
-     "macOS System Data & Precompiled Cache",
-     "macOS システムデータ・キャッシュ",
-     "macOS 系統資料與底層快取",
-     {},
-     {}},
+     {"", "System Data & Precompiled Cache", "システムデータ・キャッシュ", "系統資料與底層快取",
+      "시스템 데이터 및 사전 컴파일 캐시", "Systemdaten & vorkompilierter Cache", "Données système et cache précompilé",
+      "Datos del sistema y caché precompilada", "Dados do sistema e cache pré-compilado",
+      "Системные данные и предкомпилированный кэш", "Dati di sistema e cache precompilata",
+      "بيانات النظام والذاكرة المترجمة مسبقًا"}},
 }};
-
-std::string_view pick(const SubItemRow& row, AppLanguage language)
-{
-    switch (language) {
-    case AppLanguage::ja:
-        return row.ja;
-    case AppLanguage::zhHant:
-        return row.zhHant;
-    case AppLanguage::ko:
-        return row.ko.empty() ? row.en : row.ko;
-    case AppLanguage::de:
-        return row.de.empty() ? row.en : row.de;
-    default:
-        return row.en;
-    }
-}
 
 template <std::size_t N> const SubItemRow* firstMatch(const std::array<SubItemRow, N>& rows, std::string_view name)
 {
@@ -179,15 +159,6 @@ template <std::size_t N> const SubItemRow* firstMatch(const std::array<SubItemRo
         if (containsAny(name, row.needles))
             return &row;
     return nullptr;
-}
-
-// Per-profile browser caches keep their profile name; only the two fixed words are translated.
-std::string rewriteChromeProfileName(std::string_view name)
-{
-    std::string result(name);
-    replaceAll(result, "Chrome 账号", "Chrome Profile");
-    replaceAll(result, "网页缓存", "Web Cache");
-    return result;
 }
 
 // ---------------------------------------------------------------- banners
@@ -235,10 +206,10 @@ constexpr Row12 kRestoreLead{"",
                              "Elemente am ursprünglichen Ort wiederhergestellt (",
                              "Éléments restaurés à leur emplacement d'origine (",
                              "Elementos restaurados a su ubicación original (",
-                             "Restored selected items back to their original locations (",
-                             "Restored selected items back to their original locations (",
-                             "Restored selected items back to their original locations (",
-                             "Restored selected items back to their original locations ("};
+                             "Itens restaurados ao local original (",
+                             "Выбранные элементы восстановлены на прежнее место (",
+                             "Elementi ripristinati nella posizione originale (",
+                             "أُعيدت العناصر المحددة إلى مواقعها الأصلية ("};
 
 constexpr Row12 kCleanPrefix{"",
                              "Clean Complete · Safely reclaimed ",
@@ -266,23 +237,33 @@ constexpr Row12 kCleanSuffix{"",
                              " in sicurezza",
                              " بأمان"};
 
-// The labels the clean commands give their cleans (exact texts).
-struct CleanLabelRow {
-    std::string_view label;
-    Text4 text;
-};
-const std::array<CleanLabelRow, 7> kCleanLabels{{
-    {"已核实纯缓存", {"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取"}},
-    {"闲置工程依赖", {"闲置工程依赖", "Idle project dependencies", "未使用のプロジェクト依存", "閒置工程依賴"}},
-    {"重复文件克隆副本", {"重复文件克隆副本", "Duplicate clones", "重複コピー", "重複檔案克隆副本"}},
-    {"大体积文件", {"大体积文件", "Large files", "大容量ファイル", "大體積檔案"}},
-    {"应用及残留文件", {"应用及残留文件", "Apps & leftovers", "アプリと残存データ", "應用及殘留檔案"}},
-    {"应用关联缓存", {"应用关联缓存", "App caches", "アプリのキャッシュ", "應用關聯快取"}},
-    {"全盘已核验安全项", {"全盘已核验安全项", "Verified safe items", "検証済みの安全な項目", "全盤已核驗安全項"}},
+// The labels the clean commands give their cleans (exact texts, the zh-Hans column).
+const std::array<Text12, 7> kCleanLabels{{
+    {{"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取", "검증된 순수 캐시",
+      "Geprüfter reiner Cache", "Cache pur vérifié", "Caché pura verificada", "Cache puro verificado",
+      "Проверенный чистый кэш", "Cache pura verificata", "ذاكرة مؤقتة خالصة موثّقة"}},
+    {{"闲置工程依赖", "Idle project dependencies", "未使用のプロジェクト依存", "閒置工程依賴", "미사용 프로젝트 의존성",
+      "Ungenutzte Projektabhängigkeiten", "Dépendances de projets inactifs", "Dependencias de proyectos inactivos",
+      "Dependências de projetos parados", "Зависимости неактивных проектов", "Dipendenze di progetti inattivi",
+      "اعتماديات المشاريع الخاملة"}},
+    {{"重复文件克隆副本", "Duplicate clones", "重複コピー", "重複檔案克隆副本", "중복 복제본", "Duplikate", "Doublons",
+      "Copias duplicadas", "Cópias duplicadas", "Дубликаты", "Copie duplicate", "النسخ المكررة"}},
+    {{"大体积文件", "Large files", "大容量ファイル", "大體積檔案", "대용량 파일", "Große Dateien", "Gros fichiers",
+      "Archivos grandes", "Arquivos grandes", "Крупные файлы", "File grandi", "الملفات الكبيرة"}},
+    {{"应用及残留文件", "Apps & leftovers", "アプリと残存データ", "應用及殘留檔案", "앱 및 잔여 파일", "Apps & Reste",
+      "Apps et restes", "Apps y restos", "Apps e sobras", "Приложения и остатки", "App e residui",
+      "التطبيقات والبقايا"}},
+    {{"应用关联缓存", "App caches", "アプリのキャッシュ", "應用關聯快取", "앱 캐시", "App-Caches", "Caches des apps",
+      "Cachés de apps", "Caches de apps", "Кэши приложений", "Cache delle app", "ذاكرات التطبيقات"}},
+    {{"全盘已核验安全项", "Verified safe items", "検証済みの安全な項目", "全盤已核驗安全項", "검증된 안전 항목",
+      "Geprüfte sichere Elemente", "Éléments sûrs vérifiés", "Elementos seguros verificados",
+      "Itens seguros verificados", "Проверенные безопасные элементы", "Elementi sicuri verificati",
+      "عناصر آمنة موثّقة"}},
 }};
 
 constexpr std::string_view kLeftoverSuffix = " 缓存残留";
-constexpr Text4 kLeftoverSuffixText{" 缓存残留", " leftovers", " の残存データ", " 快取殘留"};
+const Text12 kLeftoverSuffixText{{" 缓存残留", " leftovers", " の残存データ", " 快取殘留", " 잔여 파일", " – Reste",
+                                  " – restes", " – restos", " – sobras", " — остатки", " – residui", " – البقايا"}};
 
 std::string_view between(std::string_view text, std::string_view open, std::string_view close)
 {
@@ -340,15 +321,14 @@ std::string QuillmereL10n::localizeSubItemName(std::string_view name) const
 {
     if (language_ == AppLanguage::zhHans)
         return std::string(name);
+    const auto index = languageIndex(language_);
     if (const auto* row = firstMatch(kSubItemsBeforeChrome, name))
-        return std::string(pick(*row, language_));
-    if (name.find("Chrome") != std::string_view::npos) {
-        if (language_ == AppLanguage::ja || language_ == AppLanguage::zhHant)
-            return std::string(name);
-        return rewriteChromeProfileName(name);
-    }
+        return std::string(row->texts[index]);
+    // Per-profile browser caches keep their profile name; only the fixed words are translated.
+    if (name.find("Chrome") != std::string_view::npos)
+        return localizeLinuxItemName(name, language_).value_or(std::string(name));
     if (const auto* row = firstMatch(kSubItemsAfterChrome, name))
-        return std::string(pick(*row, language_));
+        return std::string(row->texts[index]);
     if (auto linuxName = localizeLinuxItemName(name, language_))
         return *std::move(linuxName);
     return std::string(name);
@@ -378,9 +358,9 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
 
 std::string QuillmereL10n::localizeCleanLabel(std::string_view label) const
 {
-    for (const auto& row : kCleanLabels)
-        if (row.label == label)
-            return std::string(row.text(language_));
+    for (const auto& text : kCleanLabels)
+        if (text(AppLanguage::zhHans) == label)
+            return std::string(text(language_));
     return std::string(label);
 }
 

@@ -1,6 +1,7 @@
 #include "L10n/WindowTexts.h"
 
 #include "L10n/BidiIsolation.h"
+#include "L10n/PluralForms.h"
 #include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 
@@ -8,11 +9,11 @@
 
 namespace WindowTexts {
 
-#define QM_TEXT4(name, zhHans, en, ja, zhHant) const Text4 name{zhHans, en, ja, zhHant};
 #define QM_TEXT12(name, ...) const Text12 name{{__VA_ARGS__}};
+#define QM_PLURAL12(name, ...) const Text12 name##Forms{{__VA_ARGS__}};
 #include "L10n/WindowTextTable.inc"
-#undef QM_TEXT4
 #undef QM_TEXT12
+#undef QM_PLURAL12
 
 namespace {
 
@@ -98,22 +99,22 @@ std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, boo
 
 std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount)
 {
-    return std::to_string(subItemCount) + std::string(cardCacheCountTrail(language));
+    return pluralText(cardCacheCountForms(language), language, subItemCount);
 }
 
 std::string projectIdleDays(AppLanguage language, std::int64_t days)
 {
-    return joined({projectIdleLead(language), std::to_string(days), projectIdleTrail(language)});
+    return pluralText(projectIdleDaysForms(language), language, days);
 }
 
 std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount)
 {
-    return joined({"SHA-256 · ", std::to_string(cloneCount), cloneCountTrail(language)});
+    return "SHA-256 · " + pluralText(cloneCountForms(language), language, cloneCount);
 }
 
 std::string itemCount(AppLanguage language, std::int64_t count)
 {
-    return std::to_string(count) + std::string(count == 1 ? podItemTrail(language) : podItemsTrail(language));
+    return pluralText(itemCountForms(language), language, count);
 }
 
 std::string cleanOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
@@ -145,35 +146,38 @@ std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
     return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});
 }
 
-const std::vector<std::pair<std::string_view, const Text4*>>& allText4()
-{
-#define QM_TEXT4(name, ...) {#name, &name},
-#define QM_TEXT12(name, ...)
-    static const std::vector<std::pair<std::string_view, const Text4*>> texts{
-#include "L10n/WindowTextTable.inc"
-    };
-#undef QM_TEXT4
-#undef QM_TEXT12
-    return texts;
-}
-
 const std::vector<std::pair<std::string_view, const Text12*>>& allText12()
 {
-#define QM_TEXT4(name, ...)
 #define QM_TEXT12(name, ...) {#name, &name},
+#define QM_PLURAL12(name, ...)
     static const std::vector<std::pair<std::string_view, const Text12*>> texts{
 #include "L10n/WindowTextTable.inc"
     };
-#undef QM_TEXT4
 #undef QM_TEXT12
+#undef QM_PLURAL12
+    return texts;
+}
+
+const std::vector<std::pair<std::string_view, const Text4*>>& allText4()
+{
+    static const std::vector<std::pair<std::string_view, const Text4*>> none;
+    return none;
+}
+
+const std::vector<std::pair<std::string_view, const Text12*>>& allPluralTexts()
+{
+#define QM_TEXT12(name, ...)
+#define QM_PLURAL12(name, ...) {#name, &name##Forms},
+    static const std::vector<std::pair<std::string_view, const Text12*>> texts{
+#include "L10n/WindowTextTable.inc"
+    };
+#undef QM_TEXT12
+#undef QM_PLURAL12
     return texts;
 }
 
 std::string_view fixedText(std::string_view name, AppLanguage language)
 {
-    for (const auto& [key, text] : allText4())
-        if (key == name)
-            return (*text)(language);
     for (const auto& [key, text] : allText12())
         if (key == name)
             return (*text)(language);

@@ -16,11 +16,11 @@ namespace WindowTexts {
 
 inline constexpr std::string_view kProductName = "Quillmere";
 
-#define QM_TEXT4(name, ...) extern const Text4 name;
 #define QM_TEXT12(name, ...) extern const Text12 name;
+#define QM_PLURAL12(name, ...) extern const Text12 name##Forms;
 #include "L10n/WindowTextTable.inc"
-#undef QM_TEXT4
 #undef QM_TEXT12
+#undef QM_PLURAL12
 
 // Folder grants; homeName and pickedName are last path components, shown as they are.
 std::string homeGrantMessage(AppLanguage language, std::string_view homeName);
@@ -35,9 +35,9 @@ std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language);
 std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
                                AppLanguage language);
 
-// Rows and badges with counts.
-std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount);
-std::string projectIdleDays(AppLanguage language, std::int64_t days);
+// Rows and badges with counts, in the plural form the count takes in the language.
+std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount);    // "1 cache", "3 caches"
+std::string projectIdleDays(AppLanguage language, std::int64_t days);           // "Idle 45 days"
 std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount); // "SHA-256 · 3 clones"
 std::string itemCount(AppLanguage language, std::int64_t count);                // "1 item", "3 items"
 
@@ -50,7 +50,7 @@ std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);
 std::string uninstallCommandNote(AppLanguage language, std::string_view command);
 // For an app a full uninstall removes through its own tool: the command it runs.
 std::string toolUninstallNote(AppLanguage language, std::string_view command);
-// "↺ Undo Restore (4)"
+// "↺ Undo Restore (4)": the count stands alone, so it needs no plural form.
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 
 // A fixed text by its name ("onboardingTitle"), for views that look texts up by key; empty when
@@ -58,7 +58,11 @@ std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 std::string_view fixedText(std::string_view name, AppLanguage language);
 
 // Every fixed text by name, for completeness checks and for looking texts up by key.
-const std::vector<std::pair<std::string_view, const Text4*>>& allText4();
 const std::vector<std::pair<std::string_view, const Text12*>>& allText12();
+// Empty: every text has all twelve languages now and is in allText12(). Kept for readers that
+// still walk both lists.
+const std::vector<std::pair<std::string_view, const Text4*>>& allText4();
+// The count texts ("cardCacheCount", ...), each language's plural forms separated by '|'.
+const std::vector<std::pair<std::string_view, const Text12*>>& allPluralTexts();
 
 } // namespace WindowTexts

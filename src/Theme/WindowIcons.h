@@ -43,14 +43,14 @@
     X(mediaEmpty, "film.stack")                                                                                        \
     X(feedbackBanner, "checkmark.seal.fill")                                                                           \
     X(inspectorHeader, "viewfinder.circle.fill")                                                                       \
-    X(zeroFinderJump, "bolt.shield.fill")                                                                              \
+    X(noFileManagerDetour, "bolt.shield.fill")                                                                         \
     X(inspectorEmpty, "sparkle.magnifyingglass")                                                                       \
     X(pathRow, "folder.fill")                                                                                          \
     X(gitPreserved, "checkmark.shield.fill")                                                                           \
     X(lockedOriginal, "lock.shield.fill")                                                                              \
     X(redundantClone, "trash.slash.fill")                                                                              \
     X(openFile, "play.rectangle.fill")                                                                                 \
-    X(finder, "folder.fill")                                                                                           \
+    X(fileManager, "folder.fill")                                                                                      \
     X(appNoLeftovers, "checkmark.seal.fill")                                                                           \
     X(livePlayer, "waveform")                                                                                          \
     X(playerPlay, "play.fill")                                                                                         \

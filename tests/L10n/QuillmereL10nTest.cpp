@@ -73,25 +73,25 @@ TEST(QuillmereL10n, SubItemNamesTakeTheFirstMatchingRow)
     EXPECT_EQ(en.localizeSubItemName("Chrome 本地大模型 (OptGuide)"), "Chrome On-Device AI Model Cache (OptGuide)");
     // Every Codex item, whatever it is, gets the archive text; "macOS" anywhere gets the system row.
     EXPECT_EQ(en.localizeSubItemName("Codex 插件缓存"), "Codex Historical Session Archive");
-    EXPECT_EQ(en.localizeSubItemName("macOS 字体缓存"), "macOS System Data & Precompiled Cache");
+    EXPECT_EQ(en.localizeSubItemName("macOS 字体缓存"), "System Data & Precompiled Cache");
 }
 
-TEST(QuillmereL10n, LanguagesWithoutTheirOwnRowTextShowEnglish)
+TEST(QuillmereL10n, EveryLanguageHasItsOwnRowText)
 {
     EXPECT_EQ(de.localizeSubItemName("搜狗输入法"), "Sogou-Eingabecache");
-    EXPECT_EQ(fr.localizeSubItemName("搜狗输入法"), "Sogou Input Skin & Lexicon Cache");
-    EXPECT_EQ(ko.localizeSubItemName("Python uv 缓存"), "Python uv Global Wheel Cache");
+    EXPECT_EQ(fr.localizeSubItemName("搜狗输入法"), "Cache des thèmes et lexiques de Sogou");
+    EXPECT_EQ(ko.localizeSubItemName("Python uv 缓存"), "Python uv 전역 패키지 캐시");
     EXPECT_EQ(ja.localizeSubItemName("Python uv 缓存"), "Python uv パッケージキャッシュ");
 }
 
 TEST(QuillmereL10n, ChromeProfileItemsKeepTheirProfileName)
 {
     EXPECT_EQ(en.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
-    EXPECT_EQ(ko.localizeSubItemName(kProfileItem), "Chrome Profile [Work] Web Cache (Cache_Data)");
+    EXPECT_EQ(ko.localizeSubItemName(kProfileItem), "Chrome 프로필 [Work] 웹 캐시 (Cache_Data)");
     EXPECT_EQ(en.localizeSubItemName("Chrome 账号 [网页缓存] 网页缓存 (x)"),
               "Chrome Profile [Web Cache] Web Cache (x)");
-    EXPECT_EQ(ja.localizeSubItemName(kProfileItem), kProfileItem);
-    EXPECT_EQ(zhHant.localizeSubItemName(kProfileItem), kProfileItem);
+    EXPECT_EQ(ja.localizeSubItemName(kProfileItem), "Chrome プロファイル [Work] Web キャッシュ (Cache_Data)");
+    EXPECT_EQ(zhHant.localizeSubItemName(kProfileItem), "Chrome 帳號 [Work] 網頁快取 (Cache_Data)");
 }
 
 TEST(QuillmereL10n, CleanBannersShowTheFreedBytesInTheLanguage)
@@ -124,9 +124,7 @@ TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
 
 TEST(QuillmereL10n, RestoreBannersShowWhatWasRestoredNotTheLastClean)
 {
-    // Portuguese has no restore text of its own.
-    EXPECT_EQ(pt.localizeBanner(kRestoreAllBanner, 5'000'000'000),
-              "Restored selected items back to their original locations (300.0 MB)");
+    EXPECT_EQ(pt.localizeBanner(kRestoreAllBanner, 5'000'000'000), "Itens restaurados ao local original (300.0 MB)");
     EXPECT_EQ(de.localizeBanner(kRestoreAllBanner, 0), "Elemente am ursprünglichen Ort wiederhergestellt (300.0 MB)");
     EXPECT_EQ(ja.localizeBanner(kRestoreOneBanner, 5'000'000'000), "選択項目を元の場所へ復元しました (Cache_Data)");
     EXPECT_EQ(en.localizeBanner("原路还原", 7), "Restored selected items back to their original locations");

@@ -35,43 +35,25 @@ std::vector<std::pair<std::string, const Text12*>> everyTwelveVariantText()
 TEST(WindowTexts, EveryTwelveVariantTextHasTwelveNonEmptyVariants)
 {
     const auto texts = everyTwelveVariantText();
-    EXPECT_GE(texts.size(), 24u);
+    EXPECT_GE(texts.size(), 150u);
     for (const auto& [name, text] : texts) {
         std::set<std::string_view> distinct;
         for (auto variant : text->variants) {
             EXPECT_FALSE(variant.empty()) << name;
             distinct.insert(variant);
         }
-        // Two languages may share a literal, but a row that repeats one text is a table slip.
-        EXPECT_GE(distinct.size(), 8u) << name;
-    }
-}
-
-TEST(WindowTexts, EveryFourVariantTextHasFourNonEmptyVariants)
-{
-    const auto& texts = WindowTexts::allText4();
-    EXPECT_GE(texts.size(), 100u);
-    // Texts that are the same word everywhere.
-    const std::set<std::string_view> sameEverywhere{"zeroFinderJump", "finderButton"};
-    for (const auto& [name, text] : texts) {
-        for (auto variant : {text->zhHans, text->en, text->ja, text->zhHant})
-            EXPECT_FALSE(variant.empty()) << name;
-        if (!sameEverywhere.contains(name)) {
-            EXPECT_NE(text->ja, text->en) << name << " has no Japanese";
-            EXPECT_NE(text->zhHans, text->en) << name << " has no Chinese";
-        }
+        // Languages may share a literal ("Volume", "音量"), but a row that repeats one text is a table slip.
+        EXPECT_GE(distinct.size(), 6u) << name;
     }
 }
 
 TEST(WindowTexts, TextNamesAreUniqueAndFindTheirText)
 {
-    EXPECT_EQ(WindowTexts::fixedText("onboardingTitle", AppLanguage::it), "One step and you're ready");
+    EXPECT_EQ(WindowTexts::fixedText("onboardingTitle", AppLanguage::it), "Manca solo un passo");
     EXPECT_EQ(WindowTexts::fixedText("vaultTitle", AppLanguage::it), "Cassaforte sicura");
     EXPECT_TRUE(WindowTexts::fixedText("noSuchText", AppLanguage::en).empty());
 
     std::set<std::string_view> names;
-    for (const auto& entry : WindowTexts::allText4())
-        EXPECT_TRUE(names.insert(entry.first).second) << entry.first;
     for (const auto& entry : WindowTexts::allText12())
         EXPECT_TRUE(names.insert(entry.first).second) << entry.first;
 }
@@ -84,8 +66,8 @@ TEST(WindowTexts, GrantTextsSpliceTheFolderNamesIn)
     EXPECT_EQ(WindowTexts::homeGrantMessage(AppLanguage::zhHans, "alice"),
               "已为你定位到个人文件夹「alice」，直接点右下角「授权」即可。Quillmere 只在本机分析，不上传任何文件。");
     EXPECT_EQ(WindowTexts::partialGrantNotice(AppLanguage::de, "Projekte", "alice"),
-              "You picked \"Projekte\", so only that folder can be cleaned. Most caches live in \"alice\" — we "
-              "recommend choosing it.");
+              "Sie haben „Projekte“ gewählt, daher kann nur dieser Ordner bereinigt werden. Die meisten Caches liegen "
+              "in „alice“ – wir empfehlen, diesen zu wählen.");
     EXPECT_EQ(WindowTexts::outsideGrantNotice(AppLanguage::en, "Volumes", "alice"),
               "\"Volumes\" is outside your home folder, so there's nothing to clean there. Click the button again "
               "and pick \"alice\" in the sidebar.");
@@ -126,8 +108,4 @@ TEST(WindowTexts, CountsAndSizesAreSplicedIn)
     EXPECT_EQ(WindowTexts::cleanOverlayTitle(AppLanguage::zhHans, 1, 2, 1024), "正在高速清理 (1/2) · +1 KB");
     EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::en, 4), "↺ Undo Restore (4)");
     EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::es, 1), "↺ Restaurar (1)");
-    EXPECT_EQ(WindowTexts::cardCacheCount(AppLanguage::zhHans, 12), "12 项纯缓存");
-    EXPECT_EQ(WindowTexts::cardCacheCount(AppLanguage::en, 3), "3 caches");
-    EXPECT_EQ(WindowTexts::duplicateCloneCount(AppLanguage::en, 2), "SHA-256 · 2 clones");
-    EXPECT_EQ(WindowTexts::projectIdleDays(AppLanguage::en, 45), "Idle 45 days");
 }

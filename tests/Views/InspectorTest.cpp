@@ -149,7 +149,7 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
     EXPECT_FALSE(w.view->inspectedItem()->as<SafeCacheRuleCard>()->subItems[0].isSelected);
 
     // The second cache's Finder shows exactly that folder.
-    w.pressInInspector(Role::Button, "Finder", 1);
+    w.pressInInspector(Role::Button, "Show in Files", 1);
     EXPECT_EQ(w.workspace.revealed, std::vector<Path>{gpu});
 }
 
@@ -186,7 +186,7 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
               "Redundant Clone");
 
     // Each copy has its own Finder, which shows exactly that copy.
-    w.pressInInspector(Role::Button, "Finder", 1);
+    w.pressInInspector(Role::Button, "Show in Files", 1);
     EXPECT_EQ(w.workspace.revealed, std::vector<Path>{copy});
 }
 
@@ -207,7 +207,7 @@ TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
     EXPECT_TRUE(w.showsText("Installers & Archives"));
     EXPECT_TRUE(w.showsText("Not opened for 400 days"));
     w.pressInInspector(Role::Button, "Open File");
-    w.pressInInspector(Role::Button, "Finder");
+    w.pressInInspector(Role::Button, "Show in Files");
     EXPECT_EQ(w.workspace.opened, std::vector<Path>{archive});
     EXPECT_EQ(w.workspace.revealed, std::vector<Path>{archive});
 
@@ -232,16 +232,16 @@ TEST(Inspector, AnAppWithoutLeftoversShowsOnlyTheMessageAndItsBundle)
 
     ASSERT_EQ(w.view->inspector()->title(), "Lean");
     EXPECT_TRUE(w.isShown("noLeftovers"));
-    EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 1);
+    EXPECT_EQ(w.countInInspector(Role::Button, "Show in Files"), 1);
     EXPECT_TRUE(w.find(Role::Button, q(lean)));
 
     w.view->inspectRow(1);
     w.settle();
     EXPECT_FALSE(w.isShown("noLeftovers"));
-    EXPECT_EQ(w.countInInspector(Role::Button, "Finder"), 3);
+    EXPECT_EQ(w.countInInspector(Role::Button, "Show in Files"), 3);
     for (const Path& shown : {prefs, cache, messy})
         EXPECT_TRUE(w.find(Role::Button, q(shown))) << shown;
-    w.pressInInspector(Role::Button, "Finder", 1);
+    w.pressInInspector(Role::Button, "Show in Files", 1);
     EXPECT_EQ(w.workspace.revealed, std::vector<Path>{cache});
 }
 

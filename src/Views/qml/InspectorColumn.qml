@@ -23,7 +23,7 @@ Rectangle {
             GlyphIcon { symbol: "viewfinder.circle.fill"; color: View.palette.cobaltText; size: 20 }
             InkText { text: View.texts.inspectorTitle; color: View.palette.inkPrimary; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
-        BadgePill { symbol: "bolt.shield.fill"; label: View.texts.zeroFinderJump; tint: View.palette.cobalt }
+        BadgePill { symbol: "bolt.shield.fill"; label: View.texts.noFileManagerDetour; tint: View.palette.cobalt }
 
         ColumnLayout {
             objectName: "inspectorEmpty"

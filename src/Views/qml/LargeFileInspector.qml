@@ -25,7 +25,7 @@ ColumnLayout {
             spacing: 8
             Layout.fillWidth: true
             PillButton { objectName: "openFileButton"; text: View.texts.openFile; symbol: "play.rectangle.fill"; tint: View.palette.violet; onClicked: View.inspector.openFile() }
-            PillButton { objectName: "revealFileButton"; text: View.texts.finderButton; symbol: "folder.fill"; tint: View.palette.cobalt; quiet: true; onClicked: View.inspector.revealItem() }
+            PillButton { objectName: "revealFileButton"; text: View.texts.fileManagerButton; symbol: "folder.fill"; tint: View.palette.cobalt; quiet: true; onClicked: View.inspector.revealItem() }
         }
         PathRow { path: View.inspector.path; onReveal: View.inspector.revealItem() }
     }

@@ -55,7 +55,7 @@ ColumnLayout {
         }
         PillButton {
             objectName: "finderButton"
-            text: View.texts.finderButton
+            text: View.texts.fileManagerButton
             symbol: "folder.fill"
             tint: row.tint
             quiet: true

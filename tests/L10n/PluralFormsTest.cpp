@@ -1,0 +1,66 @@
+#include "L10n/PluralForms.h"
+#include "L10n/WindowTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+TEST(PluralForms, EachLanguageFollowsItsOwnRule)
+{
+    using enum PluralCategory;
+    struct Case {
+        AppLanguage language;
+        std::array<PluralCategory, 6> at0_1_2_5_11_101;
+    };
+    for (const auto& [language, expected] : {Case{AppLanguage::en, {other, one, other, other, other, other}},
+                                             Case{AppLanguage::fr, {one, one, other, other, other, other}},
+                                             Case{AppLanguage::ru, {many, one, few, many, many, one}},
+                                             Case{AppLanguage::ar, {zero, one, two, few, many, other}},
+                                             Case{AppLanguage::ja, {other, other, other, other, other, other}}}) {
+        const std::array<std::int64_t, 6> counts{0, 1, 2, 5, 11, 101};
+        for (std::size_t i = 0; i < counts.size(); ++i)
+            EXPECT_EQ(pluralCategory(language, counts[i]), expected[i]) << rawValue(language) << " " << counts[i];
+    }
+    // The rules look at the last two digits, not the whole number.
+    EXPECT_EQ(pluralCategory(AppLanguage::ru, 12), many);
+    EXPECT_EQ(pluralCategory(AppLanguage::ru, 22), few);
+    EXPECT_EQ(pluralCategory(AppLanguage::ru, 111), many);
+    EXPECT_EQ(pluralCategory(AppLanguage::ar, 103), few);
+    EXPECT_EQ(pluralCategory(AppLanguage::ar, 111), many);
+    EXPECT_EQ(pluralCategory(AppLanguage::ar, 200), other);
+}
+
+TEST(PluralForms, EveryCountTextHasEachOfItsLanguagesForms)
+{
+    EXPECT_GE(WindowTexts::allPluralTexts().size(), 4u);
+    for (const auto& [name, forms] : WindowTexts::allPluralTexts())
+        for (auto language : allCases<AppLanguage>()) {
+            const std::string_view text = (*forms)(language);
+            const auto bars = std::count(text.begin(), text.end(), '|');
+            EXPECT_EQ(std::size_t(bars) + 1, pluralCategories(language).size()) << name << " " << rawValue(language);
+            // Past the few forms a language may word without a figure, the count is shown.
+            EXPECT_NE(pluralText(text, language, 101).find("101"), std::string::npos) << name << rawValue(language);
+        }
+}
+
+TEST(PluralForms, CountTextsSayTheCountInTheRightForm)
+{
+    using namespace WindowTexts;
+    EXPECT_EQ(itemCount(AppLanguage::en, 1), "1 item");
+    EXPECT_EQ(itemCount(AppLanguage::en, 0), "0 items");
+    EXPECT_EQ(itemCount(AppLanguage::fr, 0), "0 élément");
+    EXPECT_EQ(itemCount(AppLanguage::ru, 2), "2 элемента");
+    EXPECT_EQ(itemCount(AppLanguage::ru, 11), "11 элементов");
+    EXPECT_EQ(itemCount(AppLanguage::ru, 101), "101 элемент");
+    EXPECT_EQ(itemCount(AppLanguage::ar, 2), "عنصران");
+    EXPECT_EQ(itemCount(AppLanguage::ar, 11), "11 عنصرًا");
+    EXPECT_EQ(itemCount(AppLanguage::ja, 5), "5 件");
+    EXPECT_EQ(duplicateCloneCount(AppLanguage::en, 1), "SHA-256 · 1 clone");
+    EXPECT_EQ(duplicateCloneCount(AppLanguage::en, 2), "SHA-256 · 2 clones");
+    EXPECT_EQ(cardCacheCount(AppLanguage::zhHans, 12), "12 项纯缓存");
+    EXPECT_EQ(projectIdleDays(AppLanguage::de, 1), "1 Tag inaktiv");
+    // A text short of forms shows its last one rather than nothing.
+    EXPECT_EQ(pluralText("%n x", AppLanguage::ar, 5), "5 x");
+}
