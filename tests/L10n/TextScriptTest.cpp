@@ -87,6 +87,8 @@ const std::set<std::u32string> kLatinAllowed{
     // brands and program names in the catalogue's item names and the safety list
     U"Git", U"Google", U"Chrome", U"WeChat", U"Feishu", U"Lark", U"QQ", U"Music", U"WPS", U"Office", U"Sogou",
     U"Python", U"uv", U"Codex", U"Claude", U"OptGuide",
+    // file names, shown as they are on disk
+    U"requirements", U"txt", U"pyproject", U"toml",
     // terms the description's own Chinese, Japanese and Korean texts use untranslated, and units
     U"AI", U"SNS", U"Cookie", U"Cookies", U"Web", U"DB", U"MV", U"IDE", U"GPU", U"SHA", U"KB", U"MB", U"GB"};
 
