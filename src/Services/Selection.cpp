@@ -1,6 +1,7 @@
 // Selection operations and the totals the window and the scan read.
 #include "Models/FindById.h"
-#include "Services/StorageEngine.h"
+#include "Services/ScanResults.h"
+#include "Services/SelectionState.h"
 
 #include <algorithm>
 
@@ -48,28 +49,28 @@ void toggleSelected(const std::vector<T>& current, const std::string& id, Setter
 
 // ---------------------------------------------------------------- selection changes
 
-void StorageEngine::setAllSafeCards(bool selected)
+void SelectionState::setAllSafeCards(bool selected)
 {
-    auto cards = ruleCards_;
+    auto cards = results_.ruleCards();
     for (auto& card : cards)
         applyCardRule(card, selected);
-    setRuleCards(std::move(cards));
+    results_.setRuleCards(std::move(cards));
 }
 
-void StorageEngine::toggleCard(const std::string& id)
+void SelectionState::toggleCard(const std::string& id)
 {
-    auto cards = ruleCards_;
+    auto cards = results_.ruleCards();
     const auto card = findById(cards, id);
     if (card == cards.end())
         return;
     // A card whose selection weighs nothing counts as unselected.
     applyCardRule(*card, card->selectedBytes() < 1);
-    setRuleCards(std::move(cards));
+    results_.setRuleCards(std::move(cards));
 }
 
-void StorageEngine::toggleSubItem(const std::string& cardID, const std::string& subItemID)
+void SelectionState::toggleSubItem(const std::string& cardID, const std::string& subItemID)
 {
-    auto cards = ruleCards_;
+    auto cards = results_.ruleCards();
     const auto card = findById(cards, cardID);
     if (card == cards.end())
         return;
@@ -77,35 +78,35 @@ void StorageEngine::toggleSubItem(const std::string& cardID, const std::string& 
     if (item == card->subItems.end())
         return;
     item->isSelected = !item->isSelected;
-    setRuleCards(std::move(cards));
+    results_.setRuleCards(std::move(cards));
 }
 
-void StorageEngine::setAllProjectBloats(bool selected)
+void SelectionState::setAllProjectBloats(bool selected)
 {
-    auto bloats = projectBloats_;
+    auto bloats = results_.projectBloats();
     for (auto& bloat : bloats)
         bloat.isSelected = selected;
-    setProjectBloats(std::move(bloats));
+    results_.setProjectBloats(std::move(bloats));
 }
 
-void StorageEngine::toggleProjectBloat(const std::string& id)
+void SelectionState::toggleProjectBloat(const std::string& id)
 {
-    toggleSelected(projectBloats_, id, [this](auto list) { setProjectBloats(std::move(list)); });
+    toggleSelected(results_.projectBloats(), id, [this](auto list) { results_.setProjectBloats(std::move(list)); });
 }
 
-void StorageEngine::setAllDuplicates(bool selected)
+void SelectionState::setAllDuplicates(bool selected)
 {
-    auto groups = duplicateGroups_;
+    auto groups = results_.duplicateGroups();
     for (auto& group : groups)
         for (auto& member : group.members)
             if (!member.isLockedOriginal)
                 member.isSelectedForDelete = selected;
-    setDuplicateGroups(std::move(groups));
+    results_.setDuplicateGroups(std::move(groups));
 }
 
-void StorageEngine::toggleDuplicateGroup(const std::string& id)
+void SelectionState::toggleDuplicateGroup(const std::string& id)
 {
-    auto groups = duplicateGroups_;
+    auto groups = results_.duplicateGroups();
     const auto group = findById(groups, id);
     if (group == groups.end())
         return;
@@ -113,12 +114,12 @@ void StorageEngine::toggleDuplicateGroup(const std::string& id)
     for (auto& member : group->members)
         if (!member.isLockedOriginal)
             member.isSelectedForDelete = select;
-    setDuplicateGroups(std::move(groups));
+    results_.setDuplicateGroups(std::move(groups));
 }
 
-void StorageEngine::swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID)
+void SelectionState::swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID)
 {
-    auto groups = duplicateGroups_;
+    auto groups = results_.duplicateGroups();
     const auto group = findById(groups, groupID);
     if (group == groups.end())
         return;
@@ -129,44 +130,44 @@ void StorageEngine::swapDuplicateLockedOriginal(const std::string& groupID, cons
         member.isLockedOriginal = member.id == newOriginalID;
         member.isSelectedForDelete = !member.isLockedOriginal;
     }
-    setDuplicateGroups(std::move(groups));
+    results_.setDuplicateGroups(std::move(groups));
 }
 
-void StorageEngine::setAllLargeFiles(bool selected, LargeFileCategory category)
+void SelectionState::setAllLargeFiles(bool selected, LargeFileCategory category)
 {
-    auto files = largeFiles_;
+    auto files = results_.largeFiles();
     for (auto& file : files)
         if (category == LargeFileCategory::all || file.category == category)
             file.isSelected = selected;
-    setLargeFiles(std::move(files));
+    results_.setLargeFiles(std::move(files));
 }
 
-void StorageEngine::toggleLargeFile(const std::string& id)
+void SelectionState::toggleLargeFile(const std::string& id)
 {
-    toggleSelected(largeFiles_, id, [this](auto list) { setLargeFiles(std::move(list)); });
+    toggleSelected(results_.largeFiles(), id, [this](auto list) { results_.setLargeFiles(std::move(list)); });
 }
 
-void StorageEngine::setAllInstalledApps(bool selected, bool onlyCacheMode)
+void SelectionState::setAllInstalledApps(bool selected, bool onlyCacheMode)
 {
-    auto apps = installedApps_;
+    auto apps = results_.installedApps();
     for (auto& app : apps)
         app.isSelected = selected && onlyCacheMode ? app.orphanSizeBytes > 0 : selected && !holdsPersonData(app);
-    setInstalledApps(std::move(apps));
+    results_.setInstalledApps(std::move(apps));
 }
 
-void StorageEngine::toggleInstalledApp(const std::string& id)
+void SelectionState::toggleInstalledApp(const std::string& id)
 {
-    toggleSelected(installedApps_, id, [this](auto list) { setInstalledApps(std::move(list)); });
+    toggleSelected(results_.installedApps(), id, [this](auto list) { results_.setInstalledApps(std::move(list)); });
 }
 
-bool StorageEngine::areAllSafeItemsSelected() const
+bool SelectionState::areAllSafeItemsSelected() const
 {
-    if (ruleCards_.empty())
+    if (results_.ruleCards().empty())
         return false;
-    if (std::none_of(ruleCards_.begin(), ruleCards_.end(),
+    if (std::none_of(results_.ruleCards().begin(), results_.ruleCards().end(),
                      [](const SafeCacheRuleCard& card) { return card.selectedBytes() > 0; }))
         return false;
-    return std::all_of(ruleCards_.begin(), ruleCards_.end(), [](const SafeCacheRuleCard& card) {
+    return std::all_of(results_.ruleCards().begin(), results_.ruleCards().end(), [](const SafeCacheRuleCard& card) {
         const bool defaults = hasDefaults(card);
         return std::all_of(card.subItems.begin(), card.subItems.end(), [defaults](const CacheSubItem& item) {
             return item.isSelected || (defaults && !item.isSafeDefault);
@@ -176,57 +177,58 @@ bool StorageEngine::areAllSafeItemsSelected() const
 
 // ---------------------------------------------------------------- totals
 
-Int64 StorageEngine::totalScannedSafeBytes() const
+Int64 SelectionState::totalSelectedSafeBytes() const
 {
-    return sumOver(ruleCards_, [](const SafeCacheRuleCard& c) { return c.totalScannedBytes(); });
+    return sumOver(results_.ruleCards(), [](const SafeCacheRuleCard& c) { return c.selectedBytes(); });
 }
-Int64 StorageEngine::totalSelectedSafeBytes() const
+Int64 SelectionState::totalSelectedBloatBytes() const
 {
-    return sumOver(ruleCards_, [](const SafeCacheRuleCard& c) { return c.selectedBytes(); });
+    return sumOver(results_.projectBloats(), [](const ProjectBloatItem& b) { return b.isSelected ? b.sizeBytes : 0; });
 }
-Int64 StorageEngine::totalScannedBloatBytes() const
+Int64 SelectionState::totalSelectedDuplicateBytes() const
 {
-    return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.sizeBytes; });
+    return sumOver(results_.duplicateGroups(), [](const DuplicateFileGroup& g) { return g.reclaimableBytes(); });
 }
-Int64 StorageEngine::totalSelectedBloatBytes() const
+Int64 SelectionState::totalSelectedLargeFileBytes() const
 {
-    return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.isSelected ? b.sizeBytes : 0; });
+    return sumOver(results_.largeFiles(), [](const LargeFileItem& f) { return f.isSelected ? f.sizeBytes : 0; });
 }
-Int64 StorageEngine::totalScannedDuplicateBytes() const
+Int64 SelectionState::totalSelectedAppOrphanBytes() const
 {
-    return sumOver(duplicateGroups_, [](const DuplicateFileGroup& g) { return g.totalDuplicateCopiesBytes(); });
+    return sumOver(results_.installedApps(),
+                   [](const InstalledAppItem& a) { return a.isSelected ? a.orphanSizeBytes : 0; });
 }
-Int64 StorageEngine::totalSelectedDuplicateBytes() const
+Int64 SelectionState::totalSelectedUninstallBytes() const
 {
-    return sumOver(duplicateGroups_, [](const DuplicateFileGroup& g) { return g.reclaimableBytes(); });
+    return sumOver(results_.installedApps(),
+                   [](const InstalledAppItem& a) { return a.isSelected ? a.fullUninstallBytes() : 0; });
 }
-Int64 StorageEngine::totalScannedLargeFileBytes() const
-{
-    return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.sizeBytes; });
-}
-Int64 StorageEngine::totalSelectedLargeFileBytes() const
-{
-    return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.isSelected ? f.sizeBytes : 0; });
-}
-Int64 StorageEngine::totalScannedAppOrphanBytes() const
-{
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.orphanSizeBytes; });
-}
-Int64 StorageEngine::totalSelectedAppOrphanBytes() const
-{
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.orphanSizeBytes : 0; });
-}
-Int64 StorageEngine::totalSelectedUninstallBytes() const
-{
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.isSelected ? a.fullUninstallBytes() : 0; });
-}
-Int64 StorageEngine::totalMasterSmartCleanBytes() const
+Int64 SelectionState::totalMasterSmartCleanBytes() const
 {
     return totalSelectedSafeBytes() + totalSelectedBloatBytes() + totalSelectedDuplicateBytes() +
            totalSelectedLargeFileBytes();
 }
-Int64 StorageEngine::grandTotalDiscoverableBytes() const
+
+void SelectionState::deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted)
 {
-    return totalScannedSafeBytes() + totalScannedBloatBytes() + totalScannedDuplicateBytes() +
-           totalScannedLargeFileBytes();
+    std::vector<InstalledAppItem> apps = results_.installedApps();
+    bool changed = false;
+    for (InstalledAppItem& app : apps)
+        if (app.isSelected && unwanted(app)) {
+            app.isSelected = false;
+            changed = true;
+        }
+    if (changed)
+        results_.setInstalledApps(std::move(apps));
+}
+
+void SelectionState::deselectInstalledAppsWithoutLeftovers()
+{
+    deselectInstalledAppsWhere([](const InstalledAppItem& app) { return app.orphanSizeBytes == 0; });
+}
+
+void SelectionState::deselectLeftoverFoldersForFullUninstall()
+{
+    deselectInstalledAppsWhere(
+        [](const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; });
 }

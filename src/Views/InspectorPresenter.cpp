@@ -240,14 +240,14 @@ void InspectorPresenter::toggleSubItem(int row)
 {
     const auto* card = inspected<SafeCacheRuleCard>();
     if (card && row >= 0 && row < subItems_.count())
-        engine_.toggleSubItem(card->id, subItems_.at(row).id);
+        engine_.selection().toggleSubItem(card->id, subItems_.at(row).id);
 }
 
 void InspectorPresenter::keepMemberInstead(int row)
 {
     const auto* group = inspected<DuplicateFileGroup>();
     if (group && row >= 0 && row < members_.count())
-        engine_.swapDuplicateLockedOriginal(group->id, members_.at(row).id);
+        engine_.selection().swapDuplicateLockedOriginal(group->id, members_.at(row).id);
 }
 
 std::optional<Path> InspectorPresenter::itemLocation() const

@@ -15,13 +15,12 @@
 
 // Where one list lives in the engine.
 template <typename Record> struct EngineList {
-    const std::vector<Record>& (StorageEngine::*records)() const;
-    void (StorageEngine::*changed)();
-    void (StorageEngine::*toggle)(const std::string& id);
-    Int64 (StorageEngine::*scannedBytes)() const;
-    Int64 (StorageEngine::*selectedBytes)() const;
-    std::vector<CleanItem> (StorageEngine::*cleanItems)() const;
-    void (StorageEngine::*clean)();
+    const std::vector<Record>& (ScanResults::*records)() const;
+    void (ScanResults::*changed)();
+    void (SelectionState::*toggle)(const std::string& id);
+    Int64 (ScanResults::*scannedBytes)() const;
+    Int64 (SelectionState::*selectedBytes)() const;
+    CleanTarget target;
 };
 
 // What every list does alike, over its records and its list model.
@@ -30,7 +29,7 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     RecordListAdapter(ShownList list, StorageEngine& engine, EngineList<Record> where, QObject* parent)
         : ShownListAdapter(list, engine, parent), where_(where), model_(this)
     {
-        connect(&engine, where.changed, this, [this] {
+        connect(&engine.results(), where.changed, this, [this] {
             follow();
             Q_EMIT published();
         });
@@ -45,7 +44,7 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     void toggle(int row) override
     {
         if (isRow(row) && isSelectable(model_.at(row)))
-            (engine_.*where_.toggle)(model_.at(row).id);
+            (engine_.selection().*where_.toggle)(model_.at(row).id);
     }
     std::optional<InspectedItem> itemAt(int row) const override
     {
@@ -62,14 +61,14 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
         return at < 0 ? std::nullopt : std::optional(InspectedItem(records[std::size_t(at)]));
     }
     qsizetype recordCount() const override { return qsizetype(engineRecords().size()); }
-    Int64 scannedBytes() const override { return (engine_.*where_.scannedBytes)(); }
-    Int64 selectedBytes() const override { return (engine_.*where_.selectedBytes)(); }
-    std::vector<CleanItem> cleanItems() const override { return (engine_.*where_.cleanItems)(); }
-    void clean() override { (engine_.*where_.clean)(); }
+    Int64 scannedBytes() const override { return (engine_.results().*where_.scannedBytes)(); }
+    Int64 selectedBytes() const override { return (engine_.selection().*where_.selectedBytes)(); }
+    std::vector<CleanItem> cleanItems() const override { return engine_.commands().items(where_.target); }
+    void clean() override { engine_.commands().clean(where_.target); }
 
   protected:
     // The engine's list, all of it, and the part of it the rows show.
-    const std::vector<Record>& engineRecords() const { return (engine_.*where_.records)(); }
+    const std::vector<Record>& engineRecords() const { return (engine_.results().*where_.records)(); }
     virtual std::vector<Record> shown() const { return engineRecords(); }
     virtual bool isSelectable(const Record&) const { return true; }
     // Every row that can be selected is, by `isSelected`; with no such row, not.

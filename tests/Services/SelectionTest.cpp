@@ -27,9 +27,9 @@ class SelectionTest : public ::testing::Test {
     StorageEngine engine{testOptions("/var/tmp/quillmere-selection-unused")};
     int notifications = 0;
 
-    void count(void (StorageEngine::*signal)())
+    void count(void (ScanResults::*signal)())
     {
-        QObject::connect(&engine, signal, &engine, [this] { ++notifications; });
+        QObject::connect(&engine.results(), signal, &engine, [this] { ++notifications; });
     }
 };
 
@@ -43,16 +43,16 @@ TEST_F(SelectionTest, SelectingACardPicksItsDefaultsOrEverythingWhenItHasNone)
         item.isSelected = true;
     EngineAccess::setRuleCards(engine,
                                {mixed, card("plain", {cacheItem("/p/a", 5, false), cacheItem("/p/b", 5, false)})});
-    count(&StorageEngine::ruleCardsChanged);
+    count(&ScanResults::ruleCardsChanged);
 
-    engine.setAllSafeCards(true);
-    EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(selection(engine.ruleCards()[1]), (std::vector<bool>{true, true}));
-    EXPECT_TRUE(engine.areAllSafeItemsSelected()); // non-defaults of a card with defaults are not looked at
+    engine.selection().setAllSafeCards(true);
+    EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(selection(engine.results().ruleCards()[1]), (std::vector<bool>{true, true}));
+    EXPECT_TRUE(engine.selection().areAllSafeItemsSelected()); // non-defaults of a card with defaults are not looked at
 
-    engine.setAllSafeCards(false);
-    EXPECT_EQ(engine.totalSelectedSafeBytes(), 0);
-    EXPECT_FALSE(engine.areAllSafeItemsSelected());
+    engine.selection().setAllSafeCards(false);
+    EXPECT_EQ(engine.selection().totalSelectedSafeBytes(), 0);
+    EXPECT_FALSE(engine.selection().areAllSafeItemsSelected());
     EXPECT_EQ(notifications, 2);
 }
 
@@ -63,34 +63,34 @@ TEST_F(SelectionTest, ToggleCardTreatsAWeightlessSelectionAsUnselected)
     c.subItems[1].isSelected = false;
     EngineAccess::setRuleCards(engine, {c});
 
-    engine.toggleCard("c");
-    EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{false, true}));
-    engine.toggleCard("c");
-    EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{false, false}));
+    engine.selection().toggleCard("c");
+    EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{false, true}));
+    engine.selection().toggleCard("c");
+    EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{false, false}));
 
-    engine.toggleSubItem("c", "/c/empty");
-    EXPECT_EQ(selection(engine.ruleCards()[0]), (std::vector<bool>{true, false}));
-    EXPECT_FALSE(engine.areAllSafeItemsSelected()); // everything selected weighs nothing
+    engine.selection().toggleSubItem("c", "/c/empty");
+    EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{true, false}));
+    EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // everything selected weighs nothing
 
-    count(&StorageEngine::ruleCardsChanged);
-    engine.toggleCard("nope");
-    engine.toggleSubItem("c", "/c/nope");
-    engine.toggleSubItem("nope", "/c/empty");
+    count(&ScanResults::ruleCardsChanged);
+    engine.selection().toggleCard("nope");
+    engine.selection().toggleSubItem("c", "/c/nope");
+    engine.selection().toggleSubItem("nope", "/c/empty");
     EXPECT_EQ(notifications, 0);
 }
 
 TEST_F(SelectionTest, AllSafeItemsSelectedFollowsItsOrderOfChecks)
 {
-    EXPECT_FALSE(engine.areAllSafeItemsSelected()); // no cards at all
+    EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // no cards at all
     auto withDefaults = card("d", {cacheItem("/d/a", 10, true), cacheItem("/d/b", 10, false)});
     auto without = card("n", {cacheItem("/n/a", 10, false), cacheItem("/n/b", 10, false)});
     without.subItems[0].isSelected = true;
     EngineAccess::setRuleCards(engine, {withDefaults, without});
-    EXPECT_FALSE(engine.areAllSafeItemsSelected()); // a card without defaults needs all of its items
-    engine.toggleSubItem("n", "/n/b");
-    EXPECT_TRUE(engine.areAllSafeItemsSelected());
-    engine.toggleSubItem("d", "/d/a");
-    EXPECT_FALSE(engine.areAllSafeItemsSelected());
+    EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // a card without defaults needs all of its items
+    engine.selection().toggleSubItem("n", "/n/b");
+    EXPECT_TRUE(engine.selection().areAllSafeItemsSelected());
+    engine.selection().toggleSubItem("d", "/d/a");
+    EXPECT_FALSE(engine.selection().areAllSafeItemsSelected());
 }
 
 TEST_F(SelectionTest, DuplicateOperationsNeverMarkTheKeptOriginal)
@@ -98,26 +98,26 @@ TEST_F(SelectionTest, DuplicateOperationsNeverMarkTheKeptOriginal)
     EngineAccess::setDuplicateGroups(engine,
                                      {group("g", {member("/g/orig", 100, true, false), member("/g/b", 100, false, true),
                                                   member("/g/c", 100, false, false)})});
-    engine.setAllDuplicates(true);
-    EXPECT_EQ(lockedAndSelected(engine.duplicateGroups()[0]),
+    engine.selection().setAllDuplicates(true);
+    EXPECT_EQ(lockedAndSelected(engine.results().duplicateGroups()[0]),
               (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {false, true}}));
-    EXPECT_EQ(engine.totalSelectedDuplicateBytes(), 200);
+    EXPECT_EQ(engine.selection().totalSelectedDuplicateBytes(), 200);
 
-    engine.toggleDuplicateGroup("g");
-    EXPECT_EQ(engine.totalSelectedDuplicateBytes(), 0);
-    engine.toggleDuplicateGroup("g");
-    EXPECT_EQ(engine.totalSelectedDuplicateBytes(), 200);
+    engine.selection().toggleDuplicateGroup("g");
+    EXPECT_EQ(engine.selection().totalSelectedDuplicateBytes(), 0);
+    engine.selection().toggleDuplicateGroup("g");
+    EXPECT_EQ(engine.selection().totalSelectedDuplicateBytes(), 200);
 
-    engine.swapDuplicateLockedOriginal("g", "/g/c");
-    EXPECT_EQ(lockedAndSelected(engine.duplicateGroups()[0]),
+    engine.selection().swapDuplicateLockedOriginal("g", "/g/c");
+    EXPECT_EQ(lockedAndSelected(engine.results().duplicateGroups()[0]),
               (std::vector<std::pair<bool, bool>>{{false, true}, {false, true}, {true, false}}));
 
     // An id that names no member would leave nothing kept: ignored.
-    count(&StorageEngine::duplicateGroupsChanged);
-    const auto before = engine.duplicateGroups();
-    engine.swapDuplicateLockedOriginal("g", "/g/none");
-    engine.toggleDuplicateGroup("none");
-    EXPECT_EQ(engine.duplicateGroups(), before);
+    count(&ScanResults::duplicateGroupsChanged);
+    const auto before = engine.results().duplicateGroups();
+    engine.selection().swapDuplicateLockedOriginal("g", "/g/none");
+    engine.selection().toggleDuplicateGroup("none");
+    EXPECT_EQ(engine.results().duplicateGroups(), before);
     EXPECT_EQ(notifications, 0);
 }
 
@@ -126,27 +126,27 @@ TEST_F(SelectionTest, BulkLargeFileSelectionKeepsOtherCategories)
     EngineAccess::setLargeFiles(engine, {largeFile("/v.mp4", 10, false, LargeFileCategory::videoMedia),
                                          largeFile("/a.zip", 20, true, LargeFileCategory::installerArchive),
                                          largeFile("/m.db", 40, false, LargeFileCategory::modelDatabase)});
-    engine.setAllLargeFiles(true, LargeFileCategory::videoMedia);
-    EXPECT_EQ(engine.totalSelectedLargeFileBytes(), 30);
-    engine.setAllLargeFiles(false, LargeFileCategory::all);
-    EXPECT_EQ(engine.totalSelectedLargeFileBytes(), 0);
-    engine.toggleLargeFile("/m.db");
-    EXPECT_EQ(engine.totalSelectedLargeFileBytes(), 40);
+    engine.selection().setAllLargeFiles(true, LargeFileCategory::videoMedia);
+    EXPECT_EQ(engine.selection().totalSelectedLargeFileBytes(), 30);
+    engine.selection().setAllLargeFiles(false, LargeFileCategory::all);
+    EXPECT_EQ(engine.selection().totalSelectedLargeFileBytes(), 0);
+    engine.selection().toggleLargeFile("/m.db");
+    EXPECT_EQ(engine.selection().totalSelectedLargeFileBytes(), 40);
 }
 
 TEST_F(SelectionTest, SelectAllAppsInCacheModeTakesOnlyAppsWithLeftovers)
 {
     EngineAccess::setInstalledApps(
         engine, {app("/A.app", 100, {"/l1"}, 50, false, "A"), app("/B.app", 200, {}, 0, false, "B")});
-    engine.setAllInstalledApps(true, true);
-    EXPECT_TRUE(engine.installedApps()[0].isSelected);
-    EXPECT_FALSE(engine.installedApps()[1].isSelected);
-    EXPECT_EQ(engine.totalSelectedAppOrphanBytes(), 50);
-    engine.setAllInstalledApps(true, false);
-    EXPECT_EQ(engine.totalSelectedUninstallBytes(), 350);
-    engine.setAllInstalledApps(false, true);
-    EXPECT_EQ(engine.totalSelectedUninstallBytes(), 0);
-    engine.toggleInstalledApp("/B.app");
-    EXPECT_EQ(engine.totalSelectedUninstallBytes(), 200);
-    EXPECT_EQ(engine.totalMasterSmartCleanBytes(), 0); // the master clean never counts applications
+    engine.selection().setAllInstalledApps(true, true);
+    EXPECT_TRUE(engine.results().installedApps()[0].isSelected);
+    EXPECT_FALSE(engine.results().installedApps()[1].isSelected);
+    EXPECT_EQ(engine.selection().totalSelectedAppOrphanBytes(), 50);
+    engine.selection().setAllInstalledApps(true, false);
+    EXPECT_EQ(engine.selection().totalSelectedUninstallBytes(), 350);
+    engine.selection().setAllInstalledApps(false, true);
+    EXPECT_EQ(engine.selection().totalSelectedUninstallBytes(), 0);
+    engine.selection().toggleInstalledApp("/B.app");
+    EXPECT_EQ(engine.selection().totalSelectedUninstallBytes(), 200);
+    EXPECT_EQ(engine.selection().totalMasterSmartCleanBytes(), 0); // the master clean never counts applications
 }

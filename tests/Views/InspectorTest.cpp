@@ -142,7 +142,7 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
 
     // The check box toggles that one cache in the engine; the inspector follows.
     w.pressInInspector(Role::CheckBox, profileName);
-    const auto& items = w.scanner().ruleCards().at(0).subItems;
+    const auto& items = w.scanner().results().ruleCards().at(0).subItems;
     EXPECT_FALSE(items[0].isSelected);
     EXPECT_TRUE(items[1].isSelected);
     EXPECT_FALSE(w.find(Role::CheckBox, profileName).state().checked);
@@ -170,7 +170,7 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
     EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
 
     w.pressInInspector(Role::Button, "Keep This Instead", 0); // the first redundant copy
-    const auto& members = w.scanner().duplicateGroups().at(0).members;
+    const auto& members = w.scanner().results().duplicateGroups().at(0).members;
     EXPECT_TRUE(members[1].isLockedOriginal);
     EXPECT_FALSE(members[1].isSelectedForDelete);
     EXPECT_FALSE(members[0].isLockedOriginal);

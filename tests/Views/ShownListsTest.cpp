@@ -230,7 +230,7 @@ TEST(ShownLists, CacheOnlyModeLeavesAppsWithoutLeftoversUnselectableAndUnticked)
                                                 app("/A/Off.app", 10, {"/l/off"}, 5, false, "Off")});
     f.view->selectWorkspace(Workspace::AppSlimming);
     ShownListAdapter& list = f.list(ShownList::InstalledApps);
-    const auto& apps = f.engine().installedApps();
+    const auto& apps = f.engine().results().installedApps();
 
     f.view->setAppSlimmingOnlyCache(false);
     EXPECT_TRUE(apps[1].isSelected);
@@ -299,7 +299,7 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
     ModelSpies caches(inspector.subItems());
 
     inspector.toggleSubItem(1);
-    EXPECT_TRUE(f.engine().ruleCards()[0].subItems[1].isSelected);
+    EXPECT_TRUE(f.engine().results().ruleCards()[0].subItems[1].isSelected);
     ASSERT_EQ(caches.dataChanged.count(), 1);
     EXPECT_EQ(caches.changedRows(0), std::make_pair(1, 1));
     EXPECT_EQ(caches.structural(), 0);
@@ -327,20 +327,20 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 300);
     EXPECT_TRUE(f.view->column()->confirmationVisible());
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 
     // The selection moved on while the question was open: ask again with the new size.
     f.list(ShownList::ProjectBloats).toggle(1);
     f.view->confirmPendingClean();
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 100);
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 
     f.view->confirmPendingClean();
     EXPECT_FALSE(f.view->pendingClean());
     ASSERT_TRUE(waitForClean(f.engine()));
-    ASSERT_EQ(f.engine().projectBloats().size(), 1u);
-    EXPECT_EQ(f.engine().projectBloats()[0].projectName, "b"); // only what was confirmed
+    ASSERT_EQ(f.engine().results().projectBloats().size(), 1u);
+    EXPECT_EQ(f.engine().results().projectBloats()[0].projectName, "b"); // only what was confirmed
 
     // Nothing selected asks nothing; a cancelled question cleans nothing.
     f.list(ShownList::ProjectBloats).setAllSelected(false);
@@ -354,5 +354,5 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     EXPECT_TRUE(f.view->closeTopmost());
     EXPECT_FALSE(f.view->column()->confirmationVisible());
     f.view->confirmPendingClean();
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 }

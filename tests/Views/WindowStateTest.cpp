@@ -130,8 +130,8 @@ TEST(GrantFlow, RevokingClearsTheResultsAndBringsTheOverlayBack)
 
     f.view->grants()->revokeAll();
     EXPECT_TRUE(f.view->grants()->showsOnboarding());
-    EXPECT_TRUE(f.engine().ruleCards().empty());
-    EXPECT_TRUE(f.engine().installedApps().empty());
+    EXPECT_TRUE(f.engine().results().ruleCards().empty());
+    EXPECT_TRUE(f.engine().results().installedApps().empty());
     EXPECT_FALSE(f.view->inspectedItem());
     EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
 }
