@@ -15,12 +15,13 @@ Json scanReport(const StorageEngine& scanner)
     Json report;
     report["home"] = displayable(scanner.homePath());
     report["overview"] = toJson(scanner.results().overview());
-    report["ruleCards"] = toJson(scanner.results().ruleCards());
-    report["projectBloats"] = toJson(scanner.results().projectBloats());
-    report["installedApps"] = toJson(scanner.results().installedApps());
+    const SelectionState& selection = scanner.selection();
+    report["ruleCards"] = toJson(scanner.results().ruleCards(), selection);
+    report["projectBloats"] = toJson(scanner.results().projectBloats(), selection);
+    report["installedApps"] = toJson(scanner.results().installedApps(), selection);
     report["sunburstSlices"] = toJson(scanner.results().sunburstSlices());
-    report["largeFiles"] = toJson(scanner.results().largeFiles());
-    report["duplicateGroups"] = toJson(scanner.results().duplicateGroups());
+    report["largeFiles"] = toJson(scanner.results().largeFiles(), selection);
+    report["duplicateGroups"] = toJson(scanner.results().duplicateGroups(), selection);
     Json totals;
     totals["totalScannedSafeBytes"] = scanner.results().totalScannedSafeBytes();
     totals["totalSelectedSafeBytes"] = scanner.selection().totalSelectedSafeBytes();

@@ -16,11 +16,10 @@ constexpr const char* kLeftoverSuffix = " 缓存残留";
 
 constexpr const char* kLauncherSuffix = " 启动项与图标";
 
-// The leftovers that went are no longer listed, and the app is unselected.
+// The leftovers that went are no longer listed.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
 {
     app.dropOrphansWhere([&](const Path& url) { return cleaned.count(url) > 0; });
-    app.isSelected = false;
 }
 
 } // namespace
@@ -43,7 +42,7 @@ std::vector<CleanItem> CleanCommands::safeCacheItems() const
     std::vector<CleanItem> items;
     for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
-            if (item.isSelected)
+            if (selection_.isSelected(item))
                 items.push_back(scannedItem(item.url, item.sizeBytes, item.name));
     return items;
 }
@@ -52,7 +51,7 @@ std::vector<CleanItem> CleanCommands::projectBloatItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& bloat : results_.projectBloats())
-        if (bloat.isSelected)
+        if (selection_.isSelected(bloat))
             items.push_back(scannedItem(bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType));
     return items;
 }
@@ -63,15 +62,14 @@ std::vector<CleanItem> CleanCommands::duplicateItems() const
     for (const auto& group : results_.duplicateGroups()) {
         // Copies go only while the original the group keeps is still as scanned (another
         // list's clean may have taken it, the user may have edited it); the executor checks.
-        const auto kept = std::find_if(group.members.begin(), group.members.end(),
-                                       [](const DuplicateFileMember& member) { return member.isLockedOriginal; });
-        if (kept == group.members.end())
+        const DuplicateFileMember* kept = selection_.keptOriginal(group);
+        if (!kept)
             continue;
         ScannedPath original{kept->url, std::nullopt};
         if (const auto stamp = results_.scannedStamps().find(kept->url); stamp != results_.scannedStamps().end())
             original.stamp = stamp->second;
         for (const auto& member : group.members) {
-            if (member.isLockedOriginal || !member.isSelectedForDelete)
+            if (!selection_.isMarkedForDelete(group, member))
                 continue;
             items.push_back(scannedItem(member.url, member.sizeBytes, member.name));
             items.back().keptOriginal = original;
@@ -84,7 +82,7 @@ std::vector<CleanItem> CleanCommands::largeFileItems() const
 {
     std::vector<CleanItem> items;
     for (const auto& file : results_.largeFiles())
-        if (file.isSelected)
+        if (selection_.isSelected(file))
             items.push_back(scannedItem(file.url, file.sizeBytes, file.name));
     return items;
 }
@@ -93,7 +91,7 @@ std::vector<CleanItem> CleanCommands::appItems(bool cleanOrphansOnly) const
 {
     std::vector<CleanItem> items;
     for (const auto& app : results_.installedApps()) {
-        if (!app.isSelected)
+        if (!selection_.isSelected(app))
             continue;
         if (!cleanOrphansOnly && isRemovedByMovingIt(app.kind)) {
             items.push_back(scannedItem(app.appPath, app.appSizeBytes, app.name));
@@ -189,7 +187,12 @@ void CleanCommands::prune(CleanTarget target, const std::set<std::string>& clean
     if (everything || target == CleanTarget::projectBloats)
         pruneList(r.projectBloats(), cleaned, [&r](auto list) { r.setProjectBloats(std::move(list)); });
     if (everything || target == CleanTarget::duplicates)
-        pruneList(r.duplicateGroups(), cleaned, [&r](auto list) { r.setDuplicateGroups(std::move(list)); });
+        pruneList(r.duplicateGroups(), cleaned, [this, &r](auto list) {
+            // A group that lost the copy it keeps keeps its first remaining one, so it never
+            // offers every copy.
+            selection_.keepAnOriginalIn(list);
+            r.setDuplicateGroups(std::move(list));
+        });
     if (everything || target == CleanTarget::largeFiles)
         pruneList(r.largeFiles(), cleaned, [&r](auto list) { r.setLargeFiles(std::move(list)); });
     if (target == CleanTarget::appUninstall) {
@@ -199,14 +202,18 @@ void CleanCommands::prune(CleanTarget target, const std::set<std::string>& clean
         auto apps = r.installedApps();
         dropCleaned(apps, cleaned);
         for (auto& app : apps)
-            if (app.isSelected && !isRemovedByMovingIt(app.kind))
+            if (selection_.isSelected(app) && !isRemovedByMovingIt(app.kind)) {
                 dropCleanedLeftovers(app, cleaned);
+                selection_.deselectApp(app);
+            }
         r.setInstalledApps(std::move(apps));
     } else if (target == CleanTarget::appCaches) {
         auto apps = r.installedApps();
         for (auto& app : apps)
-            if (app.isSelected)
+            if (selection_.isSelected(app)) {
                 dropCleanedLeftovers(app, cleaned);
+                selection_.deselectApp(app);
+            }
         r.setInstalledApps(std::move(apps));
     }
 }

@@ -100,7 +100,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
     // groups, and the Trash entries the history points at.
     CleanWorkspace::Setup setup{places_.home, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
                                 true,         ownStatePaths()};
-    std::vector<PlannedItem> plan = planClean(std::move(items), results_.duplicateGroups());
+    std::vector<PlannedItem> plan = planClean(std::move(items), groupsKeptFirst());
     const auto pause = places_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
 
     publishCleanStart(plan.size(), plan.front().item.name);

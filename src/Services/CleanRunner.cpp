@@ -4,11 +4,14 @@
 #include "Models/Paths.h"
 #include "Platform/Trash.h"
 #include "Services/ScanResults.h"
+#include "Services/SelectionState.h"
 
 #include <QMetaObject>
 
-CleanRunner::CleanRunner(Places places, ScanResults& results, QObject* parent)
-    : QObject(parent), places_(std::move(places)), results_(results)
+#include <algorithm>
+
+CleanRunner::CleanRunner(Places places, ScanResults& results, const SelectionState& selection, QObject* parent)
+    : QObject(parent), places_(std::move(places)), results_(results), selection_(selection)
 {
     pool_.setMaxThreadCount(1);
 }
@@ -35,6 +38,20 @@ std::set<std::string> CleanRunner::restorableTrashEntries() const
         if (paths::parent(record.trashedPath) == trashFolder)
             names.insert(paths::lastComponent(record.trashedPath));
     return names;
+}
+
+std::vector<DuplicateFileGroup> CleanRunner::groupsKeptFirst() const
+{
+    std::vector<DuplicateFileGroup> groups = results_.duplicateGroups();
+    for (auto& group : groups) {
+        const DuplicateFileMember* kept = selection_.keptOriginal(group);
+        if (!kept)
+            continue;
+        const Path keptPath = kept->url;
+        std::stable_partition(group.members.begin(), group.members.end(),
+                              [&](const DuplicateFileMember& member) { return member.url == keptPath; });
+    }
+    return groups;
 }
 
 void CleanRunner::setOverview(DiskOverview value) { results_.setOverview(std::move(value)); }

@@ -23,6 +23,7 @@
 #include <vector>
 
 class ScanResults;
+class SelectionState;
 struct CleanTally;
 
 class CleanRunner : public QObject {
@@ -34,7 +35,7 @@ class CleanRunner : public QObject {
         Path applications;
         bool paceCleans = true; // pause between cleaned items so progress can be followed
     };
-    CleanRunner(Places places, ScanResults& results, QObject* parent = nullptr);
+    CleanRunner(Places places, ScanResults& results, const SelectionState& selection, QObject* parent = nullptr);
     ~CleanRunner() override;
 
     // ------------------------------------------------------------ published state
@@ -170,11 +171,14 @@ class CleanRunner : public QObject {
     void setSessionTotalFreedBytes(Int64 value);
     void setOverview(DiskOverview value);
 
+    // The scan's duplicate groups, each with the member it keeps first.
+    std::vector<DuplicateFileGroup> groupsKeptFirst() const;
     // Runs fn on the GUI thread (queued); dropped when the runner is gone.
     void publish(std::function<void()> fn);
 
     Places places_;
     ScanResults& results_;
+    const SelectionState& selection_;
 
     std::vector<CleanHistoryRecord> recentCleanRecords_;
     std::optional<std::string> lastCleanBanner_;

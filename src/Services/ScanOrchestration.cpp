@@ -87,6 +87,7 @@ void StorageEngine::startInstantScan()
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
             results_.rememberScanned(seen);
             results_.setScannedTrashEntries(trash);
+            selection_.offer(cards);
             results_.setRuleCards(cards);
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
@@ -98,6 +99,7 @@ void StorageEngine::startInstantScan()
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
             results_.rememberScanned(seen);
+            selection_.offer(bloats);
             results_.setProjectBloats(bloats);
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
@@ -124,9 +126,12 @@ void StorageEngine::startInstantScan()
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
                  groups = std::move(groups), seen = stamps.stamps()] {
             results_.rememberScanned(seen);
+            selection_.offer(apps);
             results_.setInstalledApps(apps);
             results_.setSunburstSlices(slices);
+            selection_.offer(largeFiles);
             results_.setLargeFiles(largeFiles);
+            selection_.offer(groups);
             results_.setDuplicateGroups(groups);
             setScanProgress(1.0);
             setIsScanning(false);
@@ -139,6 +144,11 @@ void StorageEngine::startInstantScan()
 
 void StorageEngine::clearAllResults()
 {
+    selection_.offer(std::vector<SafeCacheRuleCard>{});
+    selection_.offer(std::vector<ProjectBloatItem>{});
+    selection_.offer(std::vector<DuplicateFileGroup>{});
+    selection_.offer(std::vector<LargeFileItem>{});
+    selection_.offer(std::vector<InstalledAppItem>{});
     results_.setRuleCards({});
     results_.setProjectBloats({});
     results_.setDuplicateGroups({});

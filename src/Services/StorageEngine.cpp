@@ -24,7 +24,8 @@ static Path resolvedRoot(const Path& path)
 StorageEngine::StorageEngine(Options options, QObject* parent)
     : QObject(parent), options_(std::move(options)),
       homePath_(resolvedRoot(options_.home.empty() ? accountHomeFolder() : options_.home)),
-      runner_({homePath_, options_.applications = resolvedRoot(options_.applications), options_.paceCleans}, results_)
+      runner_({homePath_, options_.applications = resolvedRoot(options_.applications), options_.paceCleans}, results_,
+              selection_)
 {
     pool_.setMaxThreadCount(1);
     connect(&runner_, &CleanRunner::restored, this, &StorageEngine::startInstantScan);

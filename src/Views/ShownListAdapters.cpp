@@ -5,20 +5,13 @@ namespace {
 using R = ScanResults;
 using S = SelectionState;
 
-bool everyCopySelected(const DuplicateFileGroup& group)
-{
-    return std::all_of(group.members.begin(), group.members.end(),
-                       [](const DuplicateFileMember& m) { return m.isLockedOriginal || m.isSelectedForDelete; });
-}
-
-bool isSelected(const auto& record) { return record.isSelected; }
-
 } // namespace
 
 RuleCardAdapter::RuleCardAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::RuleCards, engine,
                         {.records = &R::ruleCards,
                          .changed = &R::ruleCardsChanged,
+                         .selectionChanged = &S::ruleCardsChanged,
                          .toggle = &S::toggleCard,
                          .scannedBytes = &R::totalScannedSafeBytes,
                          .selectedBytes = &S::totalSelectedSafeBytes,
@@ -35,6 +28,7 @@ ProjectBloatAdapter::ProjectBloatAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::ProjectBloats, engine,
                         {.records = &R::projectBloats,
                          .changed = &R::projectBloatsChanged,
+                         .selectionChanged = &S::projectBloatsChanged,
                          .toggle = &S::toggleProjectBloat,
                          .scannedBytes = &R::totalScannedBloatBytes,
                          .selectedBytes = &S::totalSelectedBloatBytes,
@@ -43,13 +37,17 @@ ProjectBloatAdapter::ProjectBloatAdapter(StorageEngine& engine, QObject* parent)
 {
 }
 
-bool ProjectBloatAdapter::allSelected() const { return everySelectableRow(isSelected<ProjectBloatItem>); }
+bool ProjectBloatAdapter::allSelected() const
+{
+    return everySelectableRow([this](const ProjectBloatItem& bloat) { return selection().isSelected(bloat); });
+}
 void ProjectBloatAdapter::setAllSelected(bool selected) { engine_.selection().setAllProjectBloats(selected); }
 
 DuplicateGroupAdapter::DuplicateGroupAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::DuplicateGroups, engine,
                         {.records = &R::duplicateGroups,
                          .changed = &R::duplicateGroupsChanged,
+                         .selectionChanged = &S::duplicateGroupsChanged,
                          .toggle = &S::toggleDuplicateGroup,
                          .scannedBytes = &R::totalScannedDuplicateBytes,
                          .selectedBytes = &S::totalSelectedDuplicateBytes,
@@ -58,13 +56,21 @@ DuplicateGroupAdapter::DuplicateGroupAdapter(StorageEngine& engine, QObject* par
 {
 }
 
-bool DuplicateGroupAdapter::allSelected() const { return everySelectableRow(everyCopySelected); }
+bool DuplicateGroupAdapter::allSelected() const
+{
+    return everySelectableRow([this](const DuplicateFileGroup& group) {
+        return std::all_of(group.members.begin(), group.members.end(), [&](const DuplicateFileMember& m) {
+            return selection().isKept(group, m) || selection().isMarkedForDelete(group, m);
+        });
+    });
+}
 void DuplicateGroupAdapter::setAllSelected(bool selected) { engine_.selection().setAllDuplicates(selected); }
 
 LargeFileAdapter::LargeFileAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::LargeFiles, engine,
                         {.records = &R::largeFiles,
                          .changed = &R::largeFilesChanged,
+                         .selectionChanged = &S::largeFilesChanged,
                          .toggle = &S::toggleLargeFile,
                          .scannedBytes = &R::totalScannedLargeFileBytes,
                          .selectedBytes = &S::totalSelectedLargeFileBytes,
@@ -92,7 +98,10 @@ std::vector<LargeFileItem> LargeFileAdapter::shown() const
     return filtered;
 }
 
-bool LargeFileAdapter::allSelected() const { return everySelectableRow(isSelected<LargeFileItem>); }
+bool LargeFileAdapter::allSelected() const
+{
+    return everySelectableRow([this](const LargeFileItem& file) { return selection().isSelected(file); });
+}
 void LargeFileAdapter::setAllSelected(bool selected) { engine_.selection().setAllLargeFiles(selected, category_); }
 
 // Selected bytes and clean items depend on the mode; the adapter says them itself.
@@ -100,6 +109,7 @@ InstalledAppAdapter::InstalledAppAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::InstalledApps, engine,
                         {.records = &R::installedApps,
                          .changed = &R::installedAppsChanged,
+                         .selectionChanged = &S::installedAppsChanged,
                          .toggle = &S::toggleInstalledApp,
                          .scannedBytes = &R::totalScannedAppOrphanBytes,
                          .selectedBytes = nullptr,
@@ -122,7 +132,10 @@ void InstalledAppAdapter::setOnlyCache(bool onlyCache)
     Q_EMIT filterChanged();
 }
 
-bool InstalledAppAdapter::allSelected() const { return everySelectableRow(isSelected<InstalledAppItem>); }
+bool InstalledAppAdapter::allSelected() const
+{
+    return everySelectableRow([this](const InstalledAppItem& app) { return selection().isSelected(app); });
+}
 void InstalledAppAdapter::setAllSelected(bool selected)
 {
     engine_.selection().setAllInstalledApps(selected, onlyCache());

@@ -17,6 +17,7 @@
 template <typename Record> struct EngineList {
     const std::vector<Record>& (ScanResults::*records)() const;
     void (ScanResults::*changed)();
+    void (SelectionState::*selectionChanged)();
     void (SelectionState::*toggle)(const std::string& id);
     Int64 (ScanResults::*scannedBytes)() const;
     Int64 (SelectionState::*selectedBytes)() const;
@@ -29,17 +30,19 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     RecordListAdapter(ShownList list, StorageEngine& engine, EngineList<Record> where, QObject* parent)
         : ShownListAdapter(list, engine, parent), where_(where), model_(this)
     {
-        connect(&engine.results(), where.changed, this, [this] {
+        const auto followAndTell = [this] {
             follow();
             Q_EMIT published();
-        });
+        };
+        connect(&engine.results(), where.changed, this, followAndTell);
+        connect(&engine.selection(), where.selectionChanged, this, followAndTell);
     }
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
     SyncedListModel& rows() override { return model_; }
     const SyncedListModel& rows() const override { return model_; }
-    void follow() override { model_.setRows(shown()); }
+    void follow() override { model_.setRows(shown(), engine_.selection()); }
 
     void toggle(int row) override
     {
@@ -52,7 +55,11 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     }
     int rowOf(const InspectedItem& item) const override
     {
-        return item.as<Record>() ? indexOf(model_.records(), item.id()) : -1;
+        if (item.as<Record>())
+            for (int row = 0; row < model_.count(); ++row)
+                if (model_.at(row).id == item.id())
+                    return row;
+        return -1;
     }
     std::optional<InspectedItem> latest(const InspectedItem& item) const override
     {
@@ -71,11 +78,13 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     const std::vector<Record>& engineRecords() const { return (engine_.results().*where_.records)(); }
     virtual std::vector<Record> shown() const { return engineRecords(); }
     virtual bool isSelectable(const Record&) const { return true; }
+    const SelectionState& selection() const { return engine_.selection(); }
     // Every row that can be selected is, by `isSelected`; with no such row, not.
     template <typename IsSelected> bool everySelectableRow(IsSelected isSelected) const
     {
         bool any = false;
-        for (const Record& record : model_.records()) {
+        for (int row = 0; row < model_.count(); ++row) {
+            const Record& record = model_.at(row);
             if (!isSelectable(record))
                 continue;
             if (!isSelected(record))

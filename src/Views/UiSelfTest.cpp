@@ -113,7 +113,7 @@ void UiSelfTest::walkLargeMedia()
     view_.selectWorkspace(Workspace::LargeMedia);
     for (LargeFileCategory category : allCases<LargeFileCategory>()) {
         view_.setSelectedLargeCategory(category);
-        const std::vector<LargeFileItem>& files = view_.lists().largeFiles().model().records();
+        const std::vector<LargeFileItem> files = view_.lists().largeFiles().model().records();
         const auto video = std::find_if(files.begin(), files.end(), [](const LargeFileItem& file) {
             return paths::lowercasedExtension(file.url) == "mp4";
         });

@@ -47,7 +47,7 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     // Group-writable counts only when the group has other members than us: a folder of
     // the account's own group (umask 002 set-ups) is fine.
     ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
-    const group* own = ::getgrgid(::getegid());
+    const struct group* own = ::getgrgid(::getegid());
     if (own && (!own->gr_mem || !own->gr_mem[0]))
         EXPECT_TRUE(log.read());
     if (::geteuid() == 0) {

@@ -103,7 +103,7 @@ TEST_F(CleanCommandsTest, FullUninstallKeepsAnAppWhoseBundleStayed)
         ASSERT_TRUE(waitForClean(*engine));
     }
     ASSERT_EQ(engine->results().installedApps().size(), 1u);
-    EXPECT_TRUE(engine->results().installedApps()[0].isSelected);
+    EXPECT_TRUE(engine->selection().isSelected(engine->results().installedApps()[0]));
     EXPECT_EQ(engine->results().installedApps()[0].orphanPaths, leftovers);
     EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
     EXPECT_EQ(engine->cleaner().recentCleanRecords().front().categoryLabel, "应用及残留文件");
@@ -130,9 +130,9 @@ TEST_F(CleanCommandsTest, CleanCacheOnlyKeepsTheAppWithWhatWasLeft)
     ASSERT_EQ(apps.size(), 3u);
     EXPECT_EQ(apps[0].orphanPaths, std::vector<Path>{leftovers[1]});
     EXPECT_EQ(apps[0].orphanSizeBytes, 300);
-    EXPECT_FALSE(apps[0].isSelected);
+    EXPECT_FALSE(engine->selection().isSelected(apps[0]));
     EXPECT_EQ(apps[0].appSizeBytes, 1000);
-    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_FALSE(engine->selection().isSelected(apps[1]));
     EXPECT_EQ(apps[2].orphanSizeBytes, 70); // unselected apps are not touched
     EXPECT_EQ(engine->cleaner().recentCleanRecords().front().categoryLabel, "应用关联缓存");
     EXPECT_EQ(engine->cleaner().recentCleanRecords().front().name, "Tool 缓存残留");

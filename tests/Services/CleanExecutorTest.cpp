@@ -404,8 +404,7 @@ TEST(CleanExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
         StorageEngine engine(options);
         LargeFileItem file;
         file.id = file.url = home.file("Movies/a.mov", 10);
-        file.isSelected = true;
-        EngineAccess::setLargeFiles(engine, {file});
+        EngineAccess::setLargeFiles(engine, {Seeded<LargeFileItem>{file, true}});
         engine.cleaner().startClean({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
     }
     drainEvents();

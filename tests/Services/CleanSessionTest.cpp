@@ -23,7 +23,7 @@ class CleanSession : public CleanFixture {
         for (const auto& card : engine->results().ruleCards())
             for (const auto& item : card.subItems)
                 if (item.url == trashFiles())
-                    return item.isSelected;
+                    return engine->selection().isSelected(item);
         return false;
     }
 };

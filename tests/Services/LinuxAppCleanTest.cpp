@@ -10,10 +10,10 @@ namespace {
 
 using LinuxAppClean = CleanFixture;
 
-InstalledAppItem ofKind(InstalledAppItem app, InstalledAppKind kind, std::string command = {})
+Seeded<InstalledAppItem> ofKind(Seeded<InstalledAppItem> app, InstalledAppKind kind, std::string command = {})
 {
-    app.kind = kind;
-    app.uninstallCommand = std::move(command);
+    app.record.kind = kind;
+    app.record.uninstallCommand = std::move(command);
     return app;
 }
 
@@ -26,14 +26,15 @@ std::vector<std::string> namesOf(const std::vector<CleanItem>& items)
 }
 
 // An app of the person's own Flatpak installation in the test home, with its cache.
-InstalledAppItem userFlatpak(const TempHome& home, const std::string& id)
+Seeded<InstalledAppItem> userFlatpak(const TempHome& home, const std::string& id)
 {
     const std::string folder = ".local/share/flatpak/app/" + id;
     home.file(folder + "/x86_64/stable/0a1b/files/bin/app", 500);
     home.file(".var/app/" + id + "/cache/a", 10);
-    InstalledAppItem app = ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
-                                  InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
-    app.appId = id;
+    Seeded<InstalledAppItem> app =
+        ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
+               InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
+    app.record.appId = id;
     return app;
 }
 
@@ -84,7 +85,7 @@ TEST_F(LinuxAppClean, AToolThatSucceedsButLeavesTheAppDoesNotCountAsRemoved)
 TEST_F(LinuxAppClean, AFailingToolOrAnIdItMustNotBeGivenLeavesTheAppListedAndReportedAsSkipped)
 {
     const StandInFlatpak tool(1);
-    InstalledAppItem bad = userFlatpak(home, "-x.evil.App");
+    Seeded<InstalledAppItem> bad = userFlatpak(home, "-x.evil.App");
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP"), bad});
     const Int64 caches =
         home.allocated(".var/app/org.gimp.GIMP/cache/a") + home.allocated(".var/app/-x.evil.App/cache/a");
@@ -146,9 +147,9 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
     const Path snapCache = home.file("snap/firefox/common/.cache/a", 10);
     const Path game = home.file(".local/share/Steam/steamapps/common/Game/game.bin", 10);
 
-    InstalledAppItem krita =
+    Seeded<InstalledAppItem> krita =
         ofKind(app(image, 100, {home.at(".cache/krita")}, 10, true, "Krita"), InstalledAppKind::appImage);
-    krita.uninstallPaths = {launcher, icon};
+    krita.record.uninstallPaths = {launcher, icon};
     EngineAccess::setInstalledApps(
         *engine,
         {krita,
@@ -172,7 +173,7 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
     ASSERT_EQ(apps.size(), 2u);
     EXPECT_EQ(apps[0].name, "Firefox");
     EXPECT_TRUE(apps[0].orphanPaths.empty());
-    EXPECT_FALSE(apps[0].isSelected);
+    EXPECT_FALSE(engine->selection().isSelected(apps[0]));
     EXPECT_EQ(apps[1].name, "Game");
 }
 
@@ -180,9 +181,10 @@ TEST_F(LinuxAppClean, ARemovedFlatpaksDataGoesWholeOnlyWhenTickedInFullUninstall
 {
     const Path cache = home.file(".var/app/org.signal.Signal/cache/a", 10);
     const Path chats = home.file(".var/app/org.signal.Signal/config/Signal/sql/db.sqlite", 10);
-    InstalledAppItem signal = ofKind(app(home.at(".var/app/org.signal.Signal"), 300,
-                                         {home.at(".var/app/org.signal.Signal/cache")}, 10, true, "org.signal.Signal"),
-                                     InstalledAppKind::flatpakLeftover);
+    Seeded<InstalledAppItem> signal =
+        ofKind(app(home.at(".var/app/org.signal.Signal"), 300, {home.at(".var/app/org.signal.Signal/cache")}, 10, true,
+                   "org.signal.Signal"),
+               InstalledAppKind::flatpakLeftover);
     EngineAccess::setInstalledApps(*engine, {signal});
 
     // Selecting everything for a full uninstall never takes a person's chats along.
@@ -190,7 +192,7 @@ TEST_F(LinuxAppClean, ARemovedFlatpaksDataGoesWholeOnlyWhenTickedInFullUninstall
     EXPECT_TRUE(engine->commands().items(CleanTarget::appUninstall).empty());
     engine->selection().setAllInstalledApps(true, true);
     engine->selection().deselectLeftoverFoldersForFullUninstall();
-    EXPECT_FALSE(engine->results().installedApps()[0].isSelected);
+    EXPECT_FALSE(engine->selection().isSelected(engine->results().installedApps()[0]));
 
     // Cache only: the cache goes, the chats stay.
     engine->selection().setAllInstalledApps(true, true);

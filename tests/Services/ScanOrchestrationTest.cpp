@@ -109,9 +109,10 @@ TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
     ASSERT_EQ(scanner.results().duplicateGroups().size(), 1u);
     const auto& members = scanner.results().duplicateGroups()[0].members;
     ASSERT_EQ(members.size(), 2u);
-    EXPECT_TRUE(members[0].isLockedOriginal);
-    EXPECT_FALSE(members[0].isSelectedForDelete);
-    EXPECT_FALSE(members[1].isLockedOriginal);
+    const DuplicateFileGroup& group = scanner.results().duplicateGroups()[0];
+    EXPECT_TRUE(scanner.selection().isKept(group, members[0]));
+    EXPECT_FALSE(scanner.selection().isMarkedForDelete(group, members[0]));
+    EXPECT_FALSE(scanner.selection().isKept(group, members[1]));
 }
 
 TEST(ScanOrchestration, AHomeGivenThroughALinkIsScannedWhereItReallyIs)

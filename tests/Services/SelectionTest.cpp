@@ -6,30 +6,28 @@
 
 namespace {
 
-std::vector<bool> selection(const SafeCacheRuleCard& c)
-{
-    std::vector<bool> out;
-    for (const auto& item : c.subItems)
-        out.push_back(item.isSelected);
-    return out;
-}
-
-std::vector<std::pair<bool, bool>> lockedAndSelected(const DuplicateFileGroup& g)
-{
-    std::vector<std::pair<bool, bool>> out;
-    for (const auto& m : g.members)
-        out.emplace_back(m.isLockedOriginal, m.isSelectedForDelete);
-    return out;
-}
-
 class SelectionTest : public ::testing::Test {
   protected:
     StorageEngine engine{testOptions("/var/tmp/quillmere-selection-unused")};
     int notifications = 0;
 
-    void count(void (ScanResults::*signal)())
+    void count(void (SelectionState::*signal)())
     {
-        QObject::connect(&engine.results(), signal, &engine, [this] { ++notifications; });
+        QObject::connect(&engine.selection(), signal, &engine, [this] { ++notifications; });
+    }
+    std::vector<bool> selection(const SafeCacheRuleCard& c) const
+    {
+        std::vector<bool> out;
+        for (const auto& item : c.subItems)
+            out.push_back(engine.selection().isSelected(item));
+        return out;
+    }
+    std::vector<std::pair<bool, bool>> lockedAndSelected(const DuplicateFileGroup& g) const
+    {
+        std::vector<std::pair<bool, bool>> out;
+        for (const auto& m : g.members)
+            out.emplace_back(engine.selection().isKept(g, m), engine.selection().isMarkedForDelete(g, m));
+        return out;
     }
 };
 
@@ -39,11 +37,12 @@ TEST_F(SelectionTest, SelectingACardPicksItsDefaultsOrEverythingWhenItHasNone)
 {
     auto mixed =
         card("mixed", {cacheItem("/m/a", 10, true), cacheItem("/m/b", 20, false), cacheItem("/m/c", 30, false)});
-    for (auto& item : mixed.subItems)
-        item.isSelected = true;
     EngineAccess::setRuleCards(engine,
                                {mixed, card("plain", {cacheItem("/p/a", 5, false), cacheItem("/p/b", 5, false)})});
-    count(&ScanResults::ruleCardsChanged);
+    engine.selection().toggleSubItem("mixed", "/m/b");
+    engine.selection().toggleSubItem("mixed", "/m/c");
+    EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{true, true, true}));
+    count(&SelectionState::ruleCardsChanged);
 
     engine.selection().setAllSafeCards(true);
     EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{true, false, false}));
@@ -59,9 +58,9 @@ TEST_F(SelectionTest, SelectingACardPicksItsDefaultsOrEverythingWhenItHasNone)
 TEST_F(SelectionTest, ToggleCardTreatsAWeightlessSelectionAsUnselected)
 {
     auto c = card("c", {cacheItem("/c/empty", 0, false), cacheItem("/c/real", 100, true)});
-    c.subItems[0].isSelected = true;
-    c.subItems[1].isSelected = false;
     EngineAccess::setRuleCards(engine, {c});
+    engine.selection().toggleSubItem("c", "/c/empty");
+    engine.selection().toggleSubItem("c", "/c/real");
 
     engine.selection().toggleCard("c");
     EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{false, true}));
@@ -72,7 +71,7 @@ TEST_F(SelectionTest, ToggleCardTreatsAWeightlessSelectionAsUnselected)
     EXPECT_EQ(selection(engine.results().ruleCards()[0]), (std::vector<bool>{true, false}));
     EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // everything selected weighs nothing
 
-    count(&ScanResults::ruleCardsChanged);
+    count(&SelectionState::ruleCardsChanged);
     engine.selection().toggleCard("nope");
     engine.selection().toggleSubItem("c", "/c/nope");
     engine.selection().toggleSubItem("nope", "/c/empty");
@@ -84,8 +83,8 @@ TEST_F(SelectionTest, AllSafeItemsSelectedFollowsItsOrderOfChecks)
     EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // no cards at all
     auto withDefaults = card("d", {cacheItem("/d/a", 10, true), cacheItem("/d/b", 10, false)});
     auto without = card("n", {cacheItem("/n/a", 10, false), cacheItem("/n/b", 10, false)});
-    without.subItems[0].isSelected = true;
     EngineAccess::setRuleCards(engine, {withDefaults, without});
+    engine.selection().toggleSubItem("n", "/n/a");
     EXPECT_FALSE(engine.selection().areAllSafeItemsSelected()); // a card without defaults needs all of its items
     engine.selection().toggleSubItem("n", "/n/b");
     EXPECT_TRUE(engine.selection().areAllSafeItemsSelected());
@@ -113,11 +112,11 @@ TEST_F(SelectionTest, DuplicateOperationsNeverMarkTheKeptOriginal)
               (std::vector<std::pair<bool, bool>>{{false, true}, {false, true}, {true, false}}));
 
     // An id that names no member would leave nothing kept: ignored.
-    count(&ScanResults::duplicateGroupsChanged);
-    const auto before = engine.results().duplicateGroups();
+    count(&SelectionState::duplicateGroupsChanged);
     engine.selection().swapDuplicateLockedOriginal("g", "/g/none");
     engine.selection().toggleDuplicateGroup("none");
-    EXPECT_EQ(engine.results().duplicateGroups(), before);
+    EXPECT_EQ(lockedAndSelected(engine.results().duplicateGroups()[0]),
+              (std::vector<std::pair<bool, bool>>{{false, true}, {false, true}, {true, false}}));
     EXPECT_EQ(notifications, 0);
 }
 
@@ -139,8 +138,8 @@ TEST_F(SelectionTest, SelectAllAppsInCacheModeTakesOnlyAppsWithLeftovers)
     EngineAccess::setInstalledApps(
         engine, {app("/A.app", 100, {"/l1"}, 50, false, "A"), app("/B.app", 200, {}, 0, false, "B")});
     engine.selection().setAllInstalledApps(true, true);
-    EXPECT_TRUE(engine.results().installedApps()[0].isSelected);
-    EXPECT_FALSE(engine.results().installedApps()[1].isSelected);
+    EXPECT_TRUE(engine.selection().isSelected(engine.results().installedApps()[0]));
+    EXPECT_FALSE(engine.selection().isSelected(engine.results().installedApps()[1]));
     EXPECT_EQ(engine.selection().totalSelectedAppOrphanBytes(), 50);
     engine.selection().setAllInstalledApps(true, false);
     EXPECT_EQ(engine.selection().totalSelectedUninstallBytes(), 350);
@@ -149,4 +148,58 @@ TEST_F(SelectionTest, SelectAllAppsInCacheModeTakesOnlyAppsWithLeftovers)
     engine.selection().toggleInstalledApp("/B.app");
     EXPECT_EQ(engine.selection().totalSelectedUninstallBytes(), 200);
     EXPECT_EQ(engine.selection().totalMasterSmartCleanBytes(), 0); // the master clean never counts applications
+}
+
+TEST_F(SelectionTest, CardAndGroupFiguresComeFromTheSelection)
+{
+    EngineAccess::setRuleCards(engine, {card("c", {cacheItem("/c/a", 10, true), cacheItem("/c/b", 20, false)})});
+    const SafeCacheRuleCard& c = engine.results().ruleCards()[0];
+    EXPECT_EQ(engine.selection().selectedBytes(c), 10);
+    EXPECT_FALSE(engine.selection().isAllSelected(c));
+    engine.selection().toggleSubItem("c", "/c/b");
+    EXPECT_TRUE(engine.selection().isAllSelected(c));
+
+    // A kept original counts as no copy, however it was marked.
+    EngineAccess::setDuplicateGroups(
+        engine, {group("g", {member("/g/a", 100, true, true), member("/g/b", 100, false, false)})});
+    const DuplicateFileGroup& g = engine.results().duplicateGroups()[0];
+    EXPECT_FALSE(engine.selection().isAnySelectedForDelete(g));
+    EXPECT_EQ(engine.selection().reclaimableBytes(g), 0);
+    engine.selection().toggleDuplicateGroup("g");
+    EXPECT_EQ(engine.selection().reclaimableBytes(g), 100);
+}
+
+TEST_F(SelectionTest, AScanOffersItsDefaultsAndACleanKeepsAnOriginalInEveryGroup)
+{
+    // What a scan offers selected: safe caches, idle projects, installers, a removed
+    // Flatpak's leftover cache, and every copy but a group's first.
+    ProjectBloatItem idle;
+    idle.url = "/p/idle";
+    idle.daysSinceModified = kIdleProjectDays;
+    ProjectBloatItem active;
+    active.url = "/p/active";
+    EXPECT_TRUE(SelectionState::offeredSelected(idle));
+    EXPECT_FALSE(SelectionState::offeredSelected(active));
+    LargeFileItem installer;
+    installer.category = LargeFileCategory::installerArchive;
+    EXPECT_TRUE(SelectionState::offeredSelected(installer));
+    installer.category = LargeFileCategory::videoMedia;
+    EXPECT_FALSE(SelectionState::offeredSelected(installer));
+    InstalledAppItem leftover = app("/v/gone", 10, {"/v/gone/cache"}, 5, false).record;
+    leftover.kind = InstalledAppKind::flatpakLeftover;
+    EXPECT_TRUE(SelectionState::offeredSelected(leftover));
+    leftover.kind = InstalledAppKind::appImage;
+    EXPECT_FALSE(SelectionState::offeredSelected(leftover));
+
+    const DuplicateFileGroup three =
+        group("g", {member("/g/a", 1, false, false), member("/g/b", 1, false, false), member("/g/c", 1, false, false)})
+            .record;
+    EngineAccess::setDuplicateGroups(engine, std::vector<DuplicateFileGroup>{three});
+    EXPECT_EQ(lockedAndSelected(engine.results().duplicateGroups()[0]),
+              (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {false, true}}));
+    // The kept copy went (another list's clean): the first that remains is kept, not offered.
+    DuplicateFileGroup pruned = three;
+    pruned.members.erase(pruned.members.begin());
+    engine.selection().keepAnOriginalIn({pruned});
+    EXPECT_EQ(lockedAndSelected(pruned), (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
 }

@@ -118,7 +118,7 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     std::vector<std::string> everything;                // every path any workspace offers
     for (const auto& card : engine.results().ruleCards())
         for (const auto& item : card.subItems) {
-            offeredAs[item.url.substr(home.path().size() + 1)].push_back(item.isSelected);
+            offeredAs[item.url.substr(home.path().size() + 1)].push_back(engine.selection().isSelected(item));
             everything.push_back(item.url);
         }
     for (const char* cache : kSafeCaches)
@@ -126,7 +126,7 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     // uv's own Pythons and tools: offered, never preselected.
     EXPECT_EQ(offeredAs[".local/share/uv"], std::vector<bool>{false});
     for (const auto& file : engine.results().largeFiles())
-        if (file.isSelected)
+        if (engine.selection().isSelected(file))
             everything.push_back(file.url);
     for (const auto& app : engine.results().installedApps())
         for (const auto& leftover : app.orphanPaths)
@@ -140,7 +140,7 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     // The localized folders are walked: the video is listed (unselected), the disc image preselected.
     std::vector<std::string> largeFiles;
     for (const auto& file : engine.results().largeFiles())
-        largeFiles.push_back(file.displayPath + (file.isSelected ? " selected" : ""));
+        largeFiles.push_back(file.displayPath + (engine.selection().isSelected(file) ? " selected" : ""));
     EXPECT_THAT(largeFiles, testing::ElementsAre("影片 · Vidéos", "下载 · Téléchargements selected"));
     std::vector<std::string> apps;
     for (const auto& app : engine.results().installedApps())

@@ -19,7 +19,7 @@ void openFilled(WindowUnderTest& w)
     w.fillEveryWorkspace();
     w.open();
     w.view->selectWorkspace(Workspace::LargeMedia);
-    if (!w.scanner().results().largeFiles().front().isSelected)
+    if (!w.scanner().selection().isSelected(w.scanner().results().largeFiles().front()))
         w.view->shown()->toggle(0);
     w.view->shown()->clean();
     ASSERT_TRUE(w.waitForClean());

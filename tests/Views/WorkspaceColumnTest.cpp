@@ -102,7 +102,8 @@ TEST(WorkspaceColumn, SelectAllInTheVideoCategorySelectsOnlyVideoRows)
     w.press(Role::Button, "Select All");
 
     for (const LargeFileItem& file : w.scanner().results().largeFiles())
-        EXPECT_EQ(file.isSelected, file.category == LargeFileCategory::videoMedia) << file.name;
+        EXPECT_EQ(w.scanner().selection().isSelected(file), file.category == LargeFileCategory::videoMedia)
+            << file.name;
     EXPECT_TRUE(w.find(Role::Button, "Deselect All")); // every row shown is selected now
     w.press(Role::RadioButton, "All Files");
     EXPECT_FALSE(w.find(Role::CheckBox, "notes.sqlite").state().checked);
@@ -296,10 +297,13 @@ TEST(WorkspaceColumn, KeyboardAloneTogglesInspectsAndClosesThePopover)
     }
     ASSERT_LT(guard, 20) << "Tab never reached a row";
     const int row = w.window->activeFocusItem()->property("index").toInt();
-    const bool wasSelected = w.scanner().results().projectBloats()[row].isSelected;
+    const auto isSelected = [&] {
+        return w.scanner().selection().isSelected(w.scanner().results().projectBloats()[row]);
+    };
+    const bool wasSelected = isSelected();
     QTest::keyClick(w.window, Qt::Key_Space);
     w.settle();
-    EXPECT_NE(w.scanner().results().projectBloats()[row].isSelected, wasSelected);
+    EXPECT_NE(isSelected(), wasSelected);
     QTest::keyClick(w.window, Qt::Key_Return);
     w.settle();
     EXPECT_EQ(w.view->inspectedRow(), row);
@@ -309,7 +313,7 @@ TEST(WorkspaceColumn, KeyboardAloneTogglesInspectsAndClosesThePopover)
     w.settle();
     QTest::keyClick(w.window, Qt::Key_Space);
     w.settle();
-    EXPECT_EQ(w.scanner().results().projectBloats()[row].isSelected, wasSelected);
+    EXPECT_EQ(isSelected(), wasSelected);
 
     // Escape closes the restore-history popover.
     w.press(Role::Button, "Undo Restore");
