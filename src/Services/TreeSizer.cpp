@@ -164,12 +164,16 @@ Int64 TreeSizer::size(const Path& url, int maxDepth)
 std::vector<std::string> TreeSizer::preview(const Path& url) const
 {
     const auto found = records_.find(url);
-    if (found == records_.end())
-        return buildTopContentPreview(url, rootOf(url));
-    const Record& record = found->second;
-    if (!record.isFolder)
+    if (found != records_.end() && !found->second.isFolder)
         return {preview::singleFileLine(paths::lastComponent(url))};
-    if (!record.leadingKnown)
-        return buildTopContentPreview(url, rootOf(url));
-    return preview::linesForChildren(record.leading);
+    if (found != records_.end() && found->second.leadingKnown)
+        return preview::linesForChildren(found->second.leading);
+    // Not sized yet (or not deep enough): a link or any other file gets its one line, a
+    // folder one walk to the preview's depth.
+    const auto kind = kindAtPath(url, rootOf(url));
+    if (!kind)
+        return {};
+    if (*kind != DirectoryWalker::Kind::directory)
+        return {preview::singleFileLine(paths::lastComponent(url))};
+    return preview::linesForChildren(measureFolder(url, kLeadingChildLevels).leading);
 }

@@ -25,8 +25,8 @@ class TreeSizer {
 
     // Same result as directorySize(url, maxDepth, the root that holds url).
     Int64 size(const Path& url, int maxDepth);
-    // Same result as buildTopContentPreview(url, the root that holds url); free when url
-    // was sized.
+    // What buildTopContentPreview(url, the root that holds url) gives; free when url was
+    // sized deep enough, else one walk.
     std::vector<std::string> preview(const Path& url) const;
 
   private:
