@@ -195,3 +195,20 @@ TEST_F(CleanCommandsTest, CopiesStayWhenTheOriginalTheGroupKeepsIsGone)
     EXPECT_EQ(readFileBytes(copy), "the film");
     EXPECT_EQ(engine->results().duplicateGroups().size(), 1u);
 }
+
+TEST_F(CleanCommandsTest, AGroupWhoseKeptCopyWentWithAnotherListKeepsItsFirstRemainingCopy)
+{
+    const Path a = home.file("D/a", 10), b = home.file("D/b", 10), c = home.file("D/c", 10), d = home.file("D/d", 10);
+    EngineAccess::setDuplicateGroups(*engine, {group("g", {member(a, 10, true, false), member(b, 10, false, false),
+                                                           member(c, 10, false, false), member(d, 10, false, true)})});
+    EngineAccess::setLargeFiles(*engine, {largeFile(a, 10, true)}); // the kept copy, offered as a large file too
+    engine->commands().clean(CleanTarget::everything);
+    ASSERT_TRUE(waitForClean(*engine));
+
+    ASSERT_EQ(engine->results().duplicateGroups().size(), 1u);
+    const DuplicateFileGroup& g = engine->results().duplicateGroups()[0];
+    ASSERT_EQ(g.members.size(), 2u);
+    EXPECT_EQ(g.members[0].url, b);
+    EXPECT_TRUE(engine->selection().isKept(g, g.members[0]));
+    EXPECT_FALSE(engine->selection().isAnySelectedForDelete(g));
+}

@@ -169,28 +169,8 @@ TEST_F(SelectionTest, CardAndGroupFiguresComeFromTheSelection)
     EXPECT_EQ(engine.selection().reclaimableBytes(g), 100);
 }
 
-TEST_F(SelectionTest, AScanOffersItsDefaultsAndACleanKeepsAnOriginalInEveryGroup)
+TEST_F(SelectionTest, AGroupKeepsItsFirstCopyAndACleanThatTookItKeepsTheNext)
 {
-    // What a scan offers selected: safe caches, idle projects, installers, a removed
-    // Flatpak's leftover cache, and every copy but a group's first.
-    ProjectBloatItem idle;
-    idle.url = "/p/idle";
-    idle.daysSinceModified = kIdleProjectDays;
-    ProjectBloatItem active;
-    active.url = "/p/active";
-    EXPECT_TRUE(SelectionState::offeredSelected(idle));
-    EXPECT_FALSE(SelectionState::offeredSelected(active));
-    LargeFileItem installer;
-    installer.category = LargeFileCategory::installerArchive;
-    EXPECT_TRUE(SelectionState::offeredSelected(installer));
-    installer.category = LargeFileCategory::videoMedia;
-    EXPECT_FALSE(SelectionState::offeredSelected(installer));
-    InstalledAppItem leftover = app("/v/gone", 10, {"/v/gone/cache"}, 5, false).record;
-    leftover.kind = InstalledAppKind::flatpakLeftover;
-    EXPECT_TRUE(SelectionState::offeredSelected(leftover));
-    leftover.kind = InstalledAppKind::appImage;
-    EXPECT_FALSE(SelectionState::offeredSelected(leftover));
-
     const DuplicateFileGroup three =
         group("g", {member("/g/a", 1, false, false), member("/g/b", 1, false, false), member("/g/c", 1, false, false)})
             .record;
