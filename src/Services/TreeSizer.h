@@ -48,7 +48,9 @@ class TreeSizer {
     class FolderMeasurement;
 
     std::string_view rootOf(const Path& url) const;
-    Record measureFolder(const Path& url, int maxDepth) const;
+    // With leadingOnly, only the children the preview looks at are walked (the profile then
+    // covers them alone).
+    Record measureFolder(const Path& url, int maxDepth, bool leadingOnly = false) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;
 
     std::vector<Path> roots_;
