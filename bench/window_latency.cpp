@@ -77,7 +77,8 @@ void runFor(int ms)
 }
 
 // Runs the event loop until `done` holds (checked whenever `signal` fires).
-template <typename Signal> void runUntil(StorageEngine& scanner, Signal signal, const std::function<bool()>& done)
+template <typename Sender, typename Signal>
+void runUntil(Sender& scanner, Signal signal, const std::function<bool()>& done)
 {
     QEventLoop loop;
     QObject::connect(&scanner, signal, &loop, [&] {
@@ -199,7 +200,7 @@ int main(int argc, char** argv)
     });
     view.showList(ShownList::ProjectBloats);
     runFor(300);
-    const std::size_t rows = scanner.projectBloats().size();
+    const std::size_t rows = scanner.results().projectBloats().size();
     const std::string selectName = "select-all on " + std::to_string(rows) + " artefact rows";
     phase(selectName.c_str(), [&] {
         for (int i = 0; i < 4; ++i) { // deselect, select, deselect, select
@@ -209,17 +210,17 @@ int main(int argc, char** argv)
     });
 
     // Only the first N rows stay selected for the clean.
-    scanner.setAllProjectBloats(false);
+    scanner.selection().setAllProjectBloats(false);
     std::vector<std::string> ids;
     for (std::size_t i = 0; i < rows && int(ids.size()) < cleanItems; ++i)
-        ids.push_back(scanner.projectBloats()[i].id);
+        ids.push_back(scanner.results().projectBloats()[i].id);
     for (const auto& id : ids)
-        scanner.toggleProjectBloat(id);
+        scanner.selection().toggleProjectBloat(id);
     runFor(300);
     const std::string cleanName = "clean of " + std::to_string(ids.size()) + " items";
     phase(cleanName.c_str(), [&] {
         view.triggerPrimaryCleanAction();
-        runUntil(scanner, &StorageEngine::isCleaningChanged, [&] { return !scanner.isCleaning(); });
+        runUntil(scanner.cleaner(), &CleanRunner::isCleaningChanged, [&] { return !scanner.cleaner().isCleaning(); });
     });
     phase("first switch to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
     // Once each script's face is loaded, a switch only lays the texts out again.

@@ -20,43 +20,36 @@ namespace cli {
 namespace {
 
 struct CleanChoice {
-    std::function<void(StorageEngine&)> select; // beyond what the scan preselects
-    std::function<std::vector<CleanItem>(const StorageEngine&)> items;
-    std::function<void(StorageEngine&)> run;
+    std::function<void(SelectionState&)> select; // beyond what the scan preselects
+    CleanTarget target;
 };
 
 const std::map<std::string, CleanChoice>& choices()
 {
     static const std::map<std::string, CleanChoice> table = {
-        {"safe", {{}, &StorageEngine::selectedSafeCacheItems, &StorageEngine::cleanSelectedSafeCaches}},
-        {"bloat", {{}, &StorageEngine::selectedProjectBloatItems, &StorageEngine::cleanSelectedProjectBloats}},
-        {"duplicates", {{}, &StorageEngine::selectedDuplicateItems, &StorageEngine::cleanSelectedDuplicates}},
-        {"large", {{}, &StorageEngine::selectedLargeFileItems, &StorageEngine::cleanSelectedLargeFiles}},
+        {"safe", {{}, CleanTarget::safeCaches}},
+        {"bloat", {{}, CleanTarget::projectBloats}},
+        {"duplicates", {{}, CleanTarget::duplicates}},
+        {"large", {{}, CleanTarget::largeFiles}},
         // The scan selects no application; these pick what the window's select-all picks.
-        {"app-cache",
-         {[](StorageEngine& s) { s.setAllInstalledApps(true, true); },
-          [](const StorageEngine& s) { return s.selectedAppItems(true); },
-          [](StorageEngine& s) { s.uninstallSelectedApps(true); }}},
-        {"app-uninstall",
-         {[](StorageEngine& s) { s.setAllInstalledApps(true, false); },
-          [](const StorageEngine& s) { return s.selectedAppItems(false); },
-          [](StorageEngine& s) { s.uninstallSelectedApps(false); }}},
-        {"all", {{}, &StorageEngine::masterSmartSelectedItems, &StorageEngine::cleanAllMasterSmartSelected}},
+        {"app-cache", {[](SelectionState& s) { s.setAllInstalledApps(true, true); }, CleanTarget::appCaches}},
+        {"app-uninstall", {[](SelectionState& s) { s.setAllInstalledApps(true, false); }, CleanTarget::appUninstall}},
+        {"all", {{}, CleanTarget::everything}},
     };
     return table;
 }
 
 // The progress line exists before the clean starts: its first drawing shows the clean's
 // start, whatever the clean has done by the time the event loop runs.
-void runCleanToCompletion(StorageEngine& scanner, const std::function<void(StorageEngine&)>& start)
+void runCleanToCompletion(StorageEngine& scanner, CleanTarget target)
 {
     const ProgressLine progress(scanner, ProgressLine::Activity::clean);
-    start(scanner);
-    QObject::connect(&scanner, &StorageEngine::isCleaningChanged, &scanner, [&scanner] {
-        if (!scanner.isCleaning())
+    scanner.commands().clean(target);
+    QObject::connect(&scanner.cleaner(), &CleanRunner::isCleaningChanged, &scanner, [&scanner] {
+        if (!scanner.cleaner().isCleaning())
             QCoreApplication::quit();
     });
-    if (scanner.isCleaning())
+    if (scanner.cleaner().isCleaning())
         QCoreApplication::exec();
 }
 
@@ -69,7 +62,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
-                  << (toTrash && StorageEngine::deletesEvenInTrashMode(item.url, home)
+                  << (toTrash && CleanRunner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
                           : "")
                   << "\n";
@@ -137,7 +130,7 @@ std::string reasonText(const CleanItemReport& report)
 
 void printOutcome(const StorageEngine& scanner)
 {
-    for (const auto& report : scanner.lastCleanReport()) {
+    for (const auto& report : scanner.cleaner().lastCleanReport()) {
         const std::string path = displayable(report.url);
         const std::string trashed = report.trashedAt ? " -> " + displayable(*report.trashedAt) : "";
         switch (report.result) {
@@ -157,13 +150,13 @@ void printOutcome(const StorageEngine& scanner)
             break;
         }
     }
-    if (scanner.lastCleanBanner())
-        std::cout << *scanner.lastCleanBanner() << "\n";
+    if (scanner.cleaner().lastCleanBanner())
+        std::cout << *scanner.cleaner().lastCleanBanner() << "\n";
 }
 
 bool anotherCleanWasRunning(const StorageEngine& scanner)
 {
-    const auto& reports = scanner.lastCleanReport();
+    const auto& reports = scanner.cleaner().lastCleanReport();
     return std::any_of(reports.begin(), reports.end(), [](const CleanItemReport& report) {
         return report.reason == CleanSkipReason::anotherCleanRunning;
     });
@@ -172,15 +165,15 @@ bool anotherCleanWasRunning(const StorageEngine& scanner)
 // Why a clean stopped before its first item (the lock or the history refused), when it did.
 std::optional<std::string> refusalBeforeTheFirstItem(const StorageEngine& scanner)
 {
-    const auto& reports = scanner.lastCleanReport();
+    const auto& reports = scanner.cleaner().lastCleanReport();
     if (reports.empty())
         return std::nullopt;
     const CleanItemReport& first = reports.front();
     if (first.reason == CleanSkipReason::lockUnavailable)
-        return "the clean lock " + displayable(StorageEngine::cleanLockPath()) + " could not be taken (" +
+        return "the clean lock " + displayable(CleanRunner::cleanLockPath()) + " could not be taken (" +
                owned::refusalText(first.error) + ")";
     if (first.reason == CleanSkipReason::historyUnwritable)
-        return "the restore history " + displayable(scanner.cleanHistoryPath()) + " cannot be written (" +
+        return "the restore history " + displayable(scanner.cleaner().cleanHistoryPath()) + " cannot be written (" +
                owned::refusalText(first.error) + ")";
     return std::nullopt;
 }
@@ -209,8 +202,8 @@ int runClean(const Arguments& args)
     StorageEngine scanner(options);
     runScanToCompletion(scanner);
     if (choice->second.select)
-        choice->second.select(scanner);
-    const std::vector<CleanItem> items = choice->second.items(scanner);
+        choice->second.select(scanner.selection());
+    const std::vector<CleanItem> items = scanner.commands().items(choice->second.target);
     if (items.empty()) {
         std::cout << "Nothing selected to clean.\n";
         return 0;
@@ -220,8 +213,8 @@ int runClean(const Arguments& args)
         return 0;
     }
 
-    scanner.setMoveToTrashByDefault(!deleteForGood);
-    runCleanToCompletion(scanner, choice->second.run);
+    scanner.cleaner().setMoveToTrashByDefault(!deleteForGood);
+    runCleanToCompletion(scanner, choice->second.target);
     if (anotherCleanWasRunning(scanner)) {
         std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was changed\n";
         return 1;
@@ -231,12 +224,12 @@ int runClean(const Arguments& args)
         return 1;
     }
     printOutcome(scanner);
-    if (scanner.lastHistoryError() != 0)
+    if (scanner.cleaner().lastHistoryError() != 0)
         std::cerr << "quillmere-cli: the restore history stopped taking records ("
-                  << owned::refusalText(scanner.lastHistoryError())
+                  << owned::refusalText(scanner.cleaner().lastHistoryError())
                   << "); the items after that were left in place. What went to the Trash before can be "
                      "restored from the desktop's Trash\n";
-    return scanner.lastSkippedCount() > 0 ? 1 : 0;
+    return scanner.cleaner().lastSkippedCount() > 0 ? 1 : 0;
 }
 
 } // namespace cli

@@ -49,10 +49,11 @@ std::vector<LoggedClean> newestCleanFirst(const std::vector<LoggedClean>& histor
 // Reads the history; prints why not and returns nullopt when it cannot be read.
 std::optional<std::vector<LoggedClean>> readHistory(const StorageEngine& scanner)
 {
-    auto history = scanner.persistedCleanHistory();
+    auto history = scanner.cleaner().persistedCleanHistory();
     if (!history) {
-        std::cerr << "quillmere-cli: cannot read the restore history " << displayable(scanner.cleanHistoryPath())
-                  << ": " << owned::refusalText(history.error()) << "\n";
+        std::cerr << "quillmere-cli: cannot read the restore history "
+                  << displayable(scanner.cleaner().cleanHistoryPath()) << ": " << owned::refusalText(history.error())
+                  << "\n";
         return std::nullopt;
     }
     return std::move(history).asOptional();
@@ -114,9 +115,9 @@ int runHistory(const Arguments& args)
         return 1;
     Json list = Json::array();
     for (const auto& logged : newestCleanFirst(*history)) {
-        const RecordState state = logged.restored                         ? RecordState::restored
-                                  : scanner.isStillInTrash(logged.record) ? RecordState::restorable
-                                                                          : RecordState::gone;
+        const RecordState state = logged.restored                                   ? RecordState::restored
+                                  : scanner.cleaner().isStillInTrash(logged.record) ? RecordState::restorable
+                                                                                    : RecordState::gone;
         Json entry = toJson(logged.record);
         entry["clean"] = displayable(logged.record.cleanID);
         entry["state"] = std::string(stateName(state));
@@ -157,17 +158,16 @@ int runRestore(const Arguments& args)
         std::cout << "Nothing to restore.\n";
         return 0;
     }
-    const auto outcomes = scanner.restoreFromHistory(chosen);
+    const auto outcomes = scanner.cleaner().restoreFromHistory(chosen);
     if (!outcomes && outcomes.error() == EWOULDBLOCK) {
         std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was restored\n";
         return 1;
     }
     if (!outcomes) {
         // The lock or the history refused; both are named with the reason.
-        std::cerr << "quillmere-cli: nothing was restored: the clean lock "
-                  << displayable(StorageEngine::cleanLockPath()) << " or the restore history "
-                  << displayable(scanner.cleanHistoryPath()) << " cannot be used ("
-                  << owned::refusalText(outcomes.error()) << ")\n";
+        std::cerr << "quillmere-cli: nothing was restored: the clean lock " << displayable(CleanRunner::cleanLockPath())
+                  << " or the restore history " << displayable(scanner.cleaner().cleanHistoryPath())
+                  << " cannot be used (" << owned::refusalText(outcomes.error()) << ")\n";
         return 1;
     }
     int restored = 0;

@@ -30,21 +30,28 @@ int runPhase(const Arguments& args)
     const Path home = isAccountHome ? accountHomeFolder() : options.home;
     const HomeLayout layout = HomeLayout::of(home, isAccountHome);
 
+    // Each list with the selection the scan offers.
+    const ScanResults noResults;
+    SelectionState offered(noResults);
+    const auto asOffered = [&offered](const auto& list) {
+        offered.offer(list);
+        return toJson(list, offered);
+    };
     Json result;
     if (name == "overview") {
         result = toJson(queryDiskOverview(home));
     } else if (name == "catalogue") {
-        result = toJson(scanCacheCatalogue(layout, RunningPrograms::read()));
+        result = asOffered(scanCacheCatalogue(layout, RunningPrograms::read()));
     } else if (name == "bloat") {
-        result = toJson(scanDeveloperProjectBloats(layout));
+        result = asOffered(scanDeveloperProjectBloats(layout));
     } else if (name == "apps") {
-        result = toJson(scanInstalledApps(layout, options.applications,
-                                          options.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome))));
+        result = asOffered(scanInstalledApps(layout, options.applications,
+                                             options.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome))));
     } else if (name == "media") {
         const auto [slices, largeFiles, groups] = scanSunburstLargeFilesAndDuplicates(layout, {}, {}, {}, {});
         result = {{"sunburstSlices", toJson(slices)},
-                  {"largeFiles", toJson(largeFiles)},
-                  {"duplicateGroups", toJson(groups)}};
+                  {"largeFiles", asOffered(largeFiles)},
+                  {"duplicateGroups", asOffered(groups)}};
     } else {
         return usage("unknown phase '" + name + "'");
     }

@@ -43,10 +43,11 @@ std::string percent(double fraction)
 
 std::size_t scannedEntries(const StorageEngine& scanner)
 {
-    std::size_t count = scanner.projectBloats().size() + scanner.largeFiles().size() + scanner.installedApps().size();
-    for (const auto& card : scanner.ruleCards())
+    std::size_t count = scanner.results().projectBloats().size() + scanner.results().largeFiles().size() +
+                        scanner.results().installedApps().size();
+    for (const auto& card : scanner.results().ruleCards())
         count += card.subItems.size();
-    for (const auto& group : scanner.duplicateGroups())
+    for (const auto& group : scanner.results().duplicateGroups())
         count += group.members.size();
     return count;
 }
@@ -76,25 +77,24 @@ ProgressLine::ProgressLine(const StorageEngine& scanner, Activity activity) : sc
 {
     if (quietProgress || !isatty(STDERR_FILENO))
         return;
-    using S = StorageEngine;
-    const auto redrawOn = [this](auto signal) {
-        QObject::connect(&scanner_, signal, &context_, [this] { scheduleRedraw(); });
+    const auto redrawOn = [this](const auto* sender, auto signal) {
+        QObject::connect(sender, signal, &context_, [this] { scheduleRedraw(); });
     };
     if (activity_ == Activity::scan) {
         // Each step publishes the finished phase's results: the phase after it runs next.
         scanPhase_ = "disk overview";
         const auto phaseAfter = [this](auto signal, const char* next) {
-            QObject::connect(&scanner_, signal, &context_, [this, next] { scanPhase_ = next; });
+            QObject::connect(&scanner_.results(), signal, &context_, [this, next] { scanPhase_ = next; });
         };
-        phaseAfter(&S::overviewChanged, "caches");
-        phaseAfter(&S::ruleCardsChanged, "build folders");
-        phaseAfter(&S::projectBloatsChanged, "applications, large files and duplicates");
-        redrawOn(&S::scanProgressChanged);
+        phaseAfter(&ScanResults::overviewChanged, "caches");
+        phaseAfter(&ScanResults::ruleCardsChanged, "build folders");
+        phaseAfter(&ScanResults::projectBloatsChanged, "applications, large files and duplicates");
+        redrawOn(&scanner_, &StorageEngine::scanProgressChanged);
     } else {
-        redrawOn(&S::cleanProcessedCountChanged);
-        redrawOn(&S::cleanTotalCountChanged);
-        redrawOn(&S::cleanFreedSoFarBytesChanged);
-        redrawOn(&S::cleanCurrentItemNameChanged);
+        redrawOn(&scanner_.cleaner(), &CleanRunner::cleanProcessedCountChanged);
+        redrawOn(&scanner_.cleaner(), &CleanRunner::cleanTotalCountChanged);
+        redrawOn(&scanner_.cleaner(), &CleanRunner::cleanFreedSoFarBytesChanged);
+        redrawOn(&scanner_.cleaner(), &CleanRunner::cleanCurrentItemNameChanged);
     }
     scheduleRedraw();
 }
@@ -107,19 +107,20 @@ ProgressLine::~ProgressLine()
 
 std::string ProgressLine::scanText() const
 {
-    const Int64 found = scanner_.totalScannedSafeBytes() + scanner_.totalScannedBloatBytes() +
-                        scanner_.totalScannedDuplicateBytes() + scanner_.totalScannedLargeFileBytes();
+    const Int64 found = scanner_.results().totalScannedSafeBytes() + scanner_.results().totalScannedBloatBytes() +
+                        scanner_.results().totalScannedDuplicateBytes() +
+                        scanner_.results().totalScannedLargeFileBytes();
     return "Scanning " + percent(scanner_.scanProgress()) + " · " + scanPhase_ + " · " +
            std::to_string(scannedEntries(scanner_)) + " entries · " + DiskFormat::bytes(found) + " found";
 }
 
 std::string ProgressLine::cleanText() const
 {
-    std::string text = "Cleaning " + std::to_string(scanner_.cleanProcessedCount()) + "/" +
-                       std::to_string(scanner_.cleanTotalCount()) + " · " +
-                       DiskFormat::bytes(scanner_.cleanFreedSoFarBytes()) + " freed";
-    if (!scanner_.cleanCurrentItemName().empty())
-        text += " · " + displayable(scanner_.cleanCurrentItemName());
+    std::string text = "Cleaning " + std::to_string(scanner_.cleaner().cleanProcessedCount()) + "/" +
+                       std::to_string(scanner_.cleaner().cleanTotalCount()) + " · " +
+                       DiskFormat::bytes(scanner_.cleaner().cleanFreedSoFarBytes()) + " freed";
+    if (!scanner_.cleaner().cleanCurrentItemName().empty())
+        text += " · " + displayable(scanner_.cleaner().cleanCurrentItemName());
     return text;
 }
 

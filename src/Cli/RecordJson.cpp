@@ -23,7 +23,7 @@ Json toJson(const DiskOverview& o)
             {"usedRatio", o.usedRatio()}};
 }
 
-Json toJson(const CacheSubItem& i)
+Json toJson(const CacheSubItem& i, const SelectionState& selection)
 {
     return {{"id", displayable(i.id)},
             {"name", displayable(i.name)},
@@ -35,10 +35,10 @@ Json toJson(const CacheSubItem& i)
             {"lastModifiedText", displayable(i.lastModifiedText)},
             {"contentPreview", texts(i.contentPreview)},
             {"isSafeDefault", i.isSafeDefault},
-            {"isSelected", i.isSelected}};
+            {"isSelected", selection.isSelected(i)}};
 }
 
-Json toJson(const SafeCacheRuleCard& c)
+Json toJson(const SafeCacheRuleCard& c, const SelectionState& selection)
 {
     return {{"id", c.id},
             {"category", std::string(rawValue(c.category))},
@@ -48,13 +48,13 @@ Json toJson(const SafeCacheRuleCard& c)
             {"accentHex", c.accentHex},
             {"secondaryHex", c.secondaryHex},
             {"protectionPromise", c.protectionPromise},
-            {"subItems", toJson(c.subItems)},
+            {"subItems", toJson(c.subItems, selection)},
             {"isExpanded", c.isExpanded},
-            {"selectedBytes", c.selectedBytes()},
+            {"selectedBytes", selection.selectedBytes(c)},
             {"totalScannedBytes", c.totalScannedBytes()}};
 }
 
-Json toJson(const ProjectBloatItem& b)
+Json toJson(const ProjectBloatItem& b, const SelectionState& selection)
 {
     return {{"id", displayable(b.id)},
             {"projectName", displayable(b.projectName)},
@@ -66,11 +66,11 @@ Json toJson(const ProjectBloatItem& b)
             {"rebuildCommand", displayable(b.rebuildCommand)},
             {"verificationBadge", displayable(b.verificationBadge)},
             {"verificationReason", displayable(b.verificationReason)},
-            {"isSelected", b.isSelected},
+            {"isSelected", selection.isSelected(b)},
             {"packagesRecorded", b.packagesRecorded}};
 }
 
-Json toJson(const DuplicateFileMember& m)
+static Json toJson(const DuplicateFileMember& m, const DuplicateFileGroup& g, const SelectionState& selection)
 {
     return {{"id", displayable(m.id)},
             {"url", displayable(m.url)},
@@ -78,21 +78,24 @@ Json toJson(const DuplicateFileMember& m)
             {"folderName", displayable(m.folderName)},
             {"sizeBytes", m.sizeBytes},
             {"modifiedDate", isoDate(m.modifiedDate)},
-            {"isLockedOriginal", m.isLockedOriginal},
-            {"isSelectedForDelete", m.isSelectedForDelete}};
+            {"isLockedOriginal", selection.isKept(g, m)},
+            {"isSelectedForDelete", selection.isMarkedForDelete(g, m)}};
 }
 
-Json toJson(const DuplicateFileGroup& g)
+Json toJson(const DuplicateFileGroup& g, const SelectionState& selection)
 {
+    auto members = Json::array();
+    for (const auto& member : g.members)
+        members.push_back(toJson(member, g, selection));
     return {{"id", displayable(g.id)},
             {"title", displayable(g.title)},
             {"hashSummary", displayable(g.hashSummary)},
             {"eachSizeBytes", g.eachSizeBytes},
-            {"members", toJson(g.members)},
-            {"reclaimableBytes", g.reclaimableBytes()}};
+            {"members", members},
+            {"reclaimableBytes", selection.reclaimableBytes(g)}};
 }
 
-Json toJson(const LargeFileItem& f)
+Json toJson(const LargeFileItem& f, const SelectionState& selection)
 {
     return {{"id", displayable(f.id)},
             {"url", displayable(f.url)},
@@ -104,7 +107,7 @@ Json toJson(const LargeFileItem& f)
             {"verificationReason", displayable(f.verificationReason)},
             {"sizeBytes", f.sizeBytes},
             {"modifiedDate", isoDate(f.modifiedDate)},
-            {"isSelected", f.isSelected}};
+            {"isSelected", selection.isSelected(f)}};
 }
 
 Json toJson(const SunburstSlice& s)
@@ -118,7 +121,7 @@ Json toJson(const SunburstSlice& s)
             {"url", s.url ? Json(displayable(*s.url)) : Json(nullptr)}};
 }
 
-Json toJson(const InstalledAppItem& a)
+Json toJson(const InstalledAppItem& a, const SelectionState& selection)
 {
     auto orphans = Json::array();
     for (const auto& url : a.orphanPaths)
@@ -133,7 +136,7 @@ Json toJson(const InstalledAppItem& a)
             {"appSizeBytes", a.appSizeBytes},
             {"orphanURLs", orphans},
             {"orphanSizeBytes", a.orphanSizeBytes},
-            {"isSelected", a.isSelected},
+            {"isSelected", selection.isSelected(a)},
             {"kind", std::string(rawValue(a.kind))},
             {"uninstallCommand", displayable(a.uninstallCommand)},
             {"uninstallURLs", uninstallPaths}};

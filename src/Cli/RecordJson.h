@@ -6,6 +6,7 @@
 #include "Models/ByteEscape.h"
 #include "Models/IsoDate.h"
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,21 +17,21 @@ using Json = nlohmann::ordered_json;
 inline std::string displayable(std::string_view bytes) { return escapedBytes(bytes); }
 
 Json toJson(const DiskOverview& overview);
-Json toJson(const CacheSubItem& item);
-Json toJson(const SafeCacheRuleCard& card);
-Json toJson(const ProjectBloatItem& item);
-Json toJson(const DuplicateFileMember& member);
-Json toJson(const DuplicateFileGroup& group);
-Json toJson(const LargeFileItem& item);
 Json toJson(const SunburstSlice& slice);
-Json toJson(const InstalledAppItem& app);
 Json toJson(const CleanHistoryRecord& record);
+// Records that can be selected, with their selection.
+Json toJson(const CacheSubItem& item, const SelectionState& selection);
+Json toJson(const SafeCacheRuleCard& card, const SelectionState& selection);
+Json toJson(const ProjectBloatItem& item, const SelectionState& selection);
+Json toJson(const DuplicateFileGroup& group, const SelectionState& selection);
+Json toJson(const LargeFileItem& item, const SelectionState& selection);
+Json toJson(const InstalledAppItem& app, const SelectionState& selection);
 
-template <typename T> Json toJson(const std::vector<T>& list)
+template <typename T, typename... Selection> Json toJson(const std::vector<T>& list, const Selection&... selection)
 {
     auto out = Json::array();
     for (const auto& element : list)
-        out.push_back(toJson(element));
+        out.push_back(toJson(element, selection...));
     return out;
 }
 

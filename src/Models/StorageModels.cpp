@@ -141,17 +141,8 @@ CacheSubItem::CacheSubItem(std::string name_, std::string note_, Path url_, Int6
     : id(url_), name(std::move(name_)), note(std::move(note_)), url(std::move(url_)), sizeBytes(sizeBytes_),
       safetyLevel(std::move(safetyLevel_)), verificationDetail(std::move(verificationDetail_)),
       lastModifiedText(std::move(lastModifiedText_)), contentPreview(std::move(contentPreview_)),
-      isSafeDefault(isSafeDefault_), isSelected(isSafeDefault_)
+      isSafeDefault(isSafeDefault_)
 {
-}
-
-Int64 SafeCacheRuleCard::selectedBytes() const
-{
-    Int64 sum = 0;
-    for (const auto& item : subItems)
-        if (item.isSelected)
-            sum += item.sizeBytes;
-    return sum;
 }
 
 Int64 SafeCacheRuleCard::totalScannedBytes() const
@@ -160,17 +151,6 @@ Int64 SafeCacheRuleCard::totalScannedBytes() const
     for (const auto& item : subItems)
         sum += item.sizeBytes;
     return sum;
-}
-
-bool SafeCacheRuleCard::isAllSelected() const
-{
-    return !subItems.empty() &&
-           std::all_of(subItems.begin(), subItems.end(), [](const auto& item) { return item.isSelected; });
-}
-
-bool SafeCacheRuleCard::isPartiallySelected() const
-{
-    return std::any_of(subItems.begin(), subItems.end(), [](const auto& item) { return item.isSelected; });
 }
 
 Int64 DiskOverview::usedBytes() const
@@ -192,27 +172,11 @@ double DiskOverview::usedRatio() const
     return std::min(ratio, 1.0);
 }
 
-bool DuplicateFileGroup::isAnySelectedForDelete() const
-{
-    return std::any_of(members.begin(), members.end(),
-                       [](const auto& m) { return !m.isLockedOriginal && m.isSelectedForDelete; });
-}
-
-Int64 DuplicateFileGroup::reclaimableBytes() const
-{
-    Int64 sum = 0;
-    for (const auto& m : members)
-        if (!m.isLockedOriginal && m.isSelectedForDelete)
-            sum += m.sizeBytes;
-    return sum;
-}
-
 Int64 DuplicateFileGroup::totalDuplicateCopiesBytes() const
 {
     Int64 sum = 0;
-    for (const auto& m : members)
-        if (!m.isLockedOriginal)
-            sum += m.sizeBytes;
+    for (std::size_t i = 1; i < members.size(); ++i)
+        sum += members[i].sizeBytes;
     return sum;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Value records that the scan produces and the clean engine and the window consume.
 // Paths are the exact bytes of the file system (an absolute path in a std::string);
-// texts are UTF-8. Records are plain values: a selection change writes a modified
-// copy back into the published list.
+// texts are UTF-8. Records are plain values of what was found; what is selected is kept
+// apart from them (SelectionState).
 
 #include "Models/Basics.h"
 #include "Models/FileStamp.h"
@@ -73,7 +73,6 @@ struct CacheSubItem {
     std::string lastModifiedText;
     std::vector<std::string> contentPreview;
     bool isSafeDefault = false;
-    bool isSelected = false;
 
     CacheSubItem() = default;
     CacheSubItem(std::string name, std::string note, Path url, Int64 sizeBytes, std::string safetyLevel,
@@ -95,10 +94,7 @@ struct SafeCacheRuleCard {
     std::vector<CacheSubItem> subItems;
     bool isExpanded = false;
 
-    Int64 selectedBytes() const;
     Int64 totalScannedBytes() const;
-    bool isAllSelected() const;
-    bool isPartiallySelected() const;
 
     bool operator==(const SafeCacheRuleCard&) const = default;
 };
@@ -129,7 +125,6 @@ struct ProjectBloatItem {
     std::string rebuildCommand;
     std::string verificationBadge;
     std::string verificationReason;
-    bool isSelected = false;
     // False for an environment whose packages no file records: never selected by default.
     bool packagesRecorded = true;
 
@@ -145,8 +140,6 @@ struct DuplicateFileMember {
     std::string folderName;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
-    bool isLockedOriginal = false;
-    bool isSelectedForDelete = false;
 
     bool operator==(const DuplicateFileMember&) const = default;
 };
@@ -158,8 +151,7 @@ struct DuplicateFileGroup {
     Int64 eachSizeBytes = 0;
     std::vector<DuplicateFileMember> members;
 
-    bool isAnySelectedForDelete() const;
-    Int64 reclaimableBytes() const;
+    // What the copies beside one kept member take (the members are the same size).
     Int64 totalDuplicateCopiesBytes() const;
 
     bool operator==(const DuplicateFileGroup&) const = default;
@@ -176,7 +168,6 @@ struct LargeFileItem {
     std::string verificationReason;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
-    bool isSelected = false;
 
     bool isPlayableMedia() const;
 
@@ -204,7 +195,6 @@ struct InstalledAppItem {
     std::vector<Path> orphanPaths;
     std::vector<Int64> orphanSizes; // each leftover's measured size, in orphanPaths' order
     Int64 orphanSizeBytes = 0;
-    bool isSelected = false;
     InstalledAppKind kind = InstalledAppKind::bundle;
     // The command that removes it, for kinds this program must not remove itself (an
     // administrator's, or another program's); empty when a full uninstall can.

@@ -1,10 +1,12 @@
 // The clean buttons: each collects the selected records of its list as clean items,
-// hands them to the executor and, when the clean ends, drops what was cleaned.
-#include "Platform/Trash.h"
-#include "Services/CleanedPathFilter.h"
-#include "Services/StorageEngine.h"
+// hands them to the runner and, when the clean ends, drops what was cleaned.
+#include "Services/CleanCommands.h"
 
-#include <QPointer>
+#include "Platform/Trash.h"
+#include "Services/CleanRunner.h"
+#include "Services/CleanedPathFilter.h"
+#include "Services/ScanResults.h"
+#include "Services/SelectionState.h"
 
 #include <algorithm>
 
@@ -14,62 +16,60 @@ constexpr const char* kLeftoverSuffix = " 缓存残留";
 
 constexpr const char* kLauncherSuffix = " 启动项与图标";
 
-// The leftovers that went are no longer listed, and the app is unselected.
+// The leftovers that went are no longer listed.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
 {
     app.dropOrphansWhere([&](const Path& url) { return cleaned.count(url) > 0; });
-    app.isSelected = false;
 }
 
 } // namespace
 
 // ---------------------------------------------------------------- what each command cleans
 
-CleanItem StorageEngine::scannedItem(const Path& url, Int64 sizeBytes, std::string name) const
+CleanItem CleanCommands::scannedItem(const Path& url, Int64 sizeBytes, std::string name) const
 {
     CleanItem item{url, sizeBytes, std::move(name)};
-    if (const auto stamp = scannedStamps_.find(url); stamp != scannedStamps_.end())
+    if (const auto stamp = results_.scannedStamps().find(url); stamp != results_.scannedStamps().end())
         item.scanned = stamp->second;
     // Emptying the Trash takes only what the scan measured in it.
-    if (url == Trash::homeFilesFolder(homePath_))
-        item.trashEntries = scannedTrashEntries_;
+    if (url == Trash::homeFilesFolder(runner_.homePath()))
+        item.trashEntries = results_.scannedTrashEntries();
     return item;
 }
 
-std::vector<CleanItem> StorageEngine::selectedSafeCacheItems() const
+std::vector<CleanItem> CleanCommands::safeCacheItems() const
 {
     std::vector<CleanItem> items;
-    for (const auto& card : ruleCards_)
+    for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
-            if (item.isSelected)
+            if (selection_.isSelected(item))
                 items.push_back(scannedItem(item.url, item.sizeBytes, item.name));
     return items;
 }
 
-std::vector<CleanItem> StorageEngine::selectedProjectBloatItems() const
+std::vector<CleanItem> CleanCommands::projectBloatItems() const
 {
     std::vector<CleanItem> items;
-    for (const auto& bloat : projectBloats_)
-        if (bloat.isSelected)
+    for (const auto& bloat : results_.projectBloats())
+        if (selection_.isSelected(bloat))
             items.push_back(scannedItem(bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType));
     return items;
 }
 
-std::vector<CleanItem> StorageEngine::selectedDuplicateItems() const
+std::vector<CleanItem> CleanCommands::duplicateItems() const
 {
     std::vector<CleanItem> items;
-    for (const auto& group : duplicateGroups_) {
+    for (const auto& group : results_.duplicateGroups()) {
         // Copies go only while the original the group keeps is still as scanned (another
         // list's clean may have taken it, the user may have edited it); the executor checks.
-        const auto kept = std::find_if(group.members.begin(), group.members.end(),
-                                       [](const DuplicateFileMember& member) { return member.isLockedOriginal; });
-        if (kept == group.members.end())
+        const DuplicateFileMember* kept = selection_.keptOriginal(group);
+        if (!kept)
             continue;
         ScannedPath original{kept->url, std::nullopt};
-        if (const auto stamp = scannedStamps_.find(kept->url); stamp != scannedStamps_.end())
+        if (const auto stamp = results_.scannedStamps().find(kept->url); stamp != results_.scannedStamps().end())
             original.stamp = stamp->second;
         for (const auto& member : group.members) {
-            if (member.isLockedOriginal || !member.isSelectedForDelete)
+            if (!selection_.isMarkedForDelete(group, member))
                 continue;
             items.push_back(scannedItem(member.url, member.sizeBytes, member.name));
             items.back().keptOriginal = original;
@@ -78,20 +78,20 @@ std::vector<CleanItem> StorageEngine::selectedDuplicateItems() const
     return items;
 }
 
-std::vector<CleanItem> StorageEngine::selectedLargeFileItems() const
+std::vector<CleanItem> CleanCommands::largeFileItems() const
 {
     std::vector<CleanItem> items;
-    for (const auto& file : largeFiles_)
-        if (file.isSelected)
+    for (const auto& file : results_.largeFiles())
+        if (selection_.isSelected(file))
             items.push_back(scannedItem(file.url, file.sizeBytes, file.name));
     return items;
 }
 
-std::vector<CleanItem> StorageEngine::selectedAppItems(bool cleanOrphansOnly) const
+std::vector<CleanItem> CleanCommands::appItems(bool cleanOrphansOnly) const
 {
     std::vector<CleanItem> items;
-    for (const auto& app : installedApps_) {
-        if (!app.isSelected)
+    for (const auto& app : results_.installedApps()) {
+        if (!selection_.isSelected(app))
             continue;
         if (!cleanOrphansOnly && isRemovedByMovingIt(app.kind)) {
             items.push_back(scannedItem(app.appPath, app.appSizeBytes, app.name));
@@ -112,128 +112,108 @@ std::vector<CleanItem> StorageEngine::selectedAppItems(bool cleanOrphansOnly) co
     return items;
 }
 
-std::vector<CleanItem> StorageEngine::masterSmartSelectedItems() const
+std::vector<CleanItem> CleanCommands::items(CleanTarget target) const
 {
+    switch (target) {
+    case CleanTarget::safeCaches:
+        return safeCacheItems();
+    case CleanTarget::projectBloats:
+        return projectBloatItems();
+    case CleanTarget::duplicates:
+        return duplicateItems();
+    case CleanTarget::largeFiles:
+        return largeFileItems();
+    case CleanTarget::appCaches:
+        return appItems(true);
+    case CleanTarget::appUninstall:
+        return appItems(false);
+    case CleanTarget::everything:
+        break;
+    }
     // Not de-duplicated: a file listed twice is found gone the second time and frees 0.
-    std::vector<CleanItem> items = selectedSafeCacheItems();
-    for (auto part : {selectedProjectBloatItems(), selectedDuplicateItems(), selectedLargeFileItems()})
+    std::vector<CleanItem> items = safeCacheItems();
+    for (auto part : {projectBloatItems(), duplicateItems(), largeFileItems()})
         items.insert(items.end(), part.begin(), part.end());
     return items;
-}
-
-// ---------------------------------------------------------------- pruning after a clean
-
-void StorageEngine::pruneSafeCaches(const std::set<std::string>& cleaned)
-{
-    auto cards = ruleCards_;
-    dropCleaned(cards, cleaned);
-    setRuleCards(std::move(cards));
-}
-
-void StorageEngine::pruneProjectBloats(const std::set<std::string>& cleaned)
-{
-    auto bloats = projectBloats_;
-    dropCleaned(bloats, cleaned);
-    setProjectBloats(std::move(bloats));
-}
-
-void StorageEngine::pruneDuplicates(const std::set<std::string>& cleaned)
-{
-    auto groups = duplicateGroups_;
-    dropCleaned(groups, cleaned);
-    setDuplicateGroups(std::move(groups));
-}
-
-void StorageEngine::pruneLargeFiles(const std::set<std::string>& cleaned)
-{
-    auto files = largeFiles_;
-    dropCleaned(files, cleaned);
-    setLargeFiles(std::move(files));
 }
 
 // ---------------------------------------------------------------- the commands
 
 namespace {
-// The completion step holds the engine weakly: it may be gone when the clean ends.
-template <typename Prune> StorageEngine::CleanedPathsHandler whileAlive(StorageEngine* engine, Prune prune)
+
+const char* labelOf(CleanTarget target)
 {
-    return [weak = QPointer<StorageEngine>(engine), prune](const std::set<std::string>& cleaned) {
-        if (StorageEngine* alive = weak.data())
-            prune(*alive, cleaned);
-    };
+    switch (target) {
+    case CleanTarget::safeCaches:
+        return "已核实纯缓存";
+    case CleanTarget::projectBloats:
+        return "闲置工程依赖";
+    case CleanTarget::duplicates:
+        return "重复文件克隆副本";
+    case CleanTarget::largeFiles:
+        return "大体积文件";
+    case CleanTarget::appCaches:
+        return "应用关联缓存";
+    case CleanTarget::appUninstall:
+        return "应用及残留文件";
+    case CleanTarget::everything:
+        break;
+    }
+    return "全盘已核验安全项";
 }
+
+template <typename List> void pruneList(const List& current, const std::set<std::string>& cleaned, auto publishList)
+{
+    auto list = current;
+    dropCleaned(list, cleaned);
+    publishList(std::move(list));
+}
+
 } // namespace
 
-void StorageEngine::cleanSelectedSafeCaches()
+void CleanCommands::clean(CleanTarget target)
 {
-    startClean(selectedSafeCacheItems(), "已核实纯缓存",
-               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneSafeCaches(p); }));
+    // The runner calls back on this thread while it lives, and it lives no longer than this.
+    runner_.startClean(items(target), labelOf(target),
+                       [this, target](const std::set<std::string>& cleaned) { prune(target, cleaned); });
 }
 
-void StorageEngine::cleanSelectedProjectBloats()
+void CleanCommands::prune(CleanTarget target, const std::set<std::string>& cleaned)
 {
-    startClean(selectedProjectBloatItems(), "闲置工程依赖",
-               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneProjectBloats(p); }));
-}
-
-void StorageEngine::cleanSelectedDuplicates()
-{
-    startClean(selectedDuplicateItems(), "重复文件克隆副本",
-               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneDuplicates(p); }));
-}
-
-void StorageEngine::cleanSelectedLargeFiles()
-{
-    startClean(selectedLargeFileItems(), "大体积文件",
-               whileAlive(this, [](StorageEngine& e, const auto& p) { e.pruneLargeFiles(p); }));
-}
-
-void StorageEngine::uninstallSelectedApps(bool cleanOrphansOnly)
-{
-    if (!cleanOrphansOnly) {
+    ScanResults& r = results_;
+    const bool everything = target == CleanTarget::everything;
+    if (everything || target == CleanTarget::safeCaches)
+        pruneList(r.ruleCards(), cleaned, [&r](auto list) { r.setRuleCards(std::move(list)); });
+    if (everything || target == CleanTarget::projectBloats)
+        pruneList(r.projectBloats(), cleaned, [&r](auto list) { r.setProjectBloats(std::move(list)); });
+    if (everything || target == CleanTarget::duplicates)
+        pruneList(r.duplicateGroups(), cleaned, [this, &r](auto list) {
+            // A group that lost the copy it keeps keeps its first remaining one, so it never
+            // offers every copy.
+            selection_.keepAnOriginalIn(list);
+            r.setDuplicateGroups(std::move(list));
+        });
+    if (everything || target == CleanTarget::largeFiles)
+        pruneList(r.largeFiles(), cleaned, [&r](auto list) { r.setLargeFiles(std::move(list)); });
+    if (target == CleanTarget::appUninstall) {
         // An app whose bundle stayed (no write access to its folder), or that its tool did not
         // remove, stays listed. One that an administrator or another program removes stays
         // too, without the caches that went.
-        startClean(selectedAppItems(false), "应用及残留文件",
-                   whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
-                       auto apps = e.installedApps_;
-                       dropCleaned(apps, p);
-                       for (auto& app : apps)
-                           if (app.isSelected && !isRemovedByMovingIt(app.kind))
-                               dropCleanedLeftovers(app, p);
-                       e.setInstalledApps(std::move(apps));
-                   }));
-        return;
+        auto apps = r.installedApps();
+        dropCleaned(apps, cleaned);
+        for (auto& app : apps)
+            if (selection_.isSelected(app) && !isRemovedByMovingIt(app.kind)) {
+                dropCleanedLeftovers(app, cleaned);
+                selection_.deselectApp(app);
+            }
+        r.setInstalledApps(std::move(apps));
+    } else if (target == CleanTarget::appCaches) {
+        auto apps = r.installedApps();
+        for (auto& app : apps)
+            if (selection_.isSelected(app)) {
+                dropCleanedLeftovers(app, cleaned);
+                selection_.deselectApp(app);
+            }
+        r.setInstalledApps(std::move(apps));
     }
-    startClean(selectedAppItems(true), "应用关联缓存",
-               whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
-                   auto apps = e.installedApps_;
-                   for (auto& app : apps)
-                       if (app.isSelected)
-                           dropCleanedLeftovers(app, p);
-                   e.setInstalledApps(std::move(apps));
-               }));
-}
-
-void StorageEngine::cleanAllMasterSmartSelected()
-{
-    startClean(masterSmartSelectedItems(), "全盘已核验安全项",
-               whileAlive(this, [](StorageEngine& e, const std::set<std::string>& p) {
-                   e.pruneSafeCaches(p);
-                   e.pruneProjectBloats(p);
-                   e.pruneDuplicates(p);
-                   e.pruneLargeFiles(p);
-               }));
-}
-
-void StorageEngine::revealInFileManager(const Path& url)
-{
-    if (workspaceService_)
-        workspaceService_->revealInFileManager(url);
-}
-
-void StorageEngine::openWithDefaultApp(const Path& url)
-{
-    if (workspaceService_)
-        workspaceService_->openWithDefaultApp(url);
 }

@@ -11,9 +11,10 @@
 #include "Services/CleanActions.h"
 #include "Services/CleanHistoryLog.h"
 #include "Services/CleanPlan.h"
+#include "Services/CleanRunner.h"
 #include "Services/CleanTally.h"
 #include "Services/DiskOverview.h"
-#include "Services/StorageEngine.h"
+#include "Services/ScanResults.h"
 #include "Services/TrashProtection.h"
 
 #include <QUuid>
@@ -50,7 +51,7 @@ void CleanTally::add(CleanItemReport report, const std::string& label)
     reports.push_back(std::move(report));
 }
 
-std::chrono::nanoseconds StorageEngine::cleanPause(std::size_t itemCount)
+std::chrono::nanoseconds CleanRunner::cleanPause(std::size_t itemCount)
 {
     // Small cleans show each item; mid-sized ones take about 0.42 s in all.
     if (itemCount <= 9)
@@ -60,52 +61,51 @@ std::chrono::nanoseconds StorageEngine::cleanPause(std::size_t itemCount)
     return std::chrono::nanoseconds(12'000'000);
 }
 
-bool StorageEngine::deletesEvenInTrashMode(const Path& path, const Path& home)
+bool CleanRunner::deletesEvenInTrashMode(const Path& path, const Path& home)
 {
     return ::deletesEvenInTrashMode(path, Trash::homeFilesFolder(home));
 }
 
-std::vector<Path> StorageEngine::cleanRoots() const
+std::vector<Path> CleanRunner::cleanRoots() const
 {
-    std::vector<Path> roots = {homePath_, options_.applications};
+    std::vector<Path> roots = {places_.home, places_.applications};
     if (const auto temporaryParent = tempfolder::perUserTemporaryParent())
         roots.push_back(*temporaryParent);
     return roots;
 }
 
-Result<CleanLock> StorageEngine::takeCleanLock() const
+Result<CleanLock> CleanRunner::takeCleanLock() const
 {
     return CleanLock::acquire(CleanLock::defaultFolder(accountHomeFolder()), CleanLock::kPatience);
 }
 
-std::string StorageEngine::cleanLockPath()
+std::string CleanRunner::cleanLockPath()
 {
     return paths::join(CleanLock::defaultFolder(accountHomeFolder()).path(), CleanLock::kFileName);
 }
 
-std::string StorageEngine::cleanHistoryPath() const { return CleanHistoryLog::forHome(homePath_).path(); }
+std::string CleanRunner::cleanHistoryPath() const { return CleanHistoryLog::forHome(places_.home).path(); }
 
-std::vector<Path> StorageEngine::ownStatePaths() const
+std::vector<Path> CleanRunner::ownStatePaths() const
 {
-    return {userStateFolder(homePath_).path(), stateFolderInside(homePath_).path(), cleanLockPath()};
+    return {userStateFolder(places_.home).path(), stateFolderInside(places_.home).path(), cleanLockPath()};
 }
 
-void StorageEngine::startClean(std::vector<CleanItem> items, const std::string& label,
-                               CleanedPathsHandler onItemCleaned)
+void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& label, CleanedPathsHandler onItemCleaned)
 {
     if (items.empty() || isCleaning_)
         return;
     // Everything the clean needs is taken now, on this thread: the mode (flipping the
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
-    CleanWorkspace::Setup setup{homePath_, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
-                                true,      ownStatePaths()};
-    std::vector<PlannedItem> plan = planClean(std::move(items), duplicateGroups_);
-    const auto pause = options_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
+    CleanWorkspace::Setup setup{places_.home, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
+                                true,         ownStatePaths()};
+    std::vector<PlannedItem> plan = planClean(std::move(items), groupsKeptFirst());
+    const auto pause = places_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
 
     publishCleanStart(plan.size(), plan.front().item.name);
-    runInBackground([this, plan = std::move(plan), setup = std::move(setup), label,
-                     onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = overview_] {
+    pool_.start([this, plan = std::move(plan), setup = std::move(setup), label,
+                 onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = results_.overview()] {
         CleanTally tally;
         tally.cleanID = newID();
         // Every item stays where it is, each reported with `reason`.
@@ -184,7 +184,7 @@ void StorageEngine::startClean(std::vector<CleanItem> items, const std::string& 
     });
 }
 
-void StorageEngine::publishCleanStart(std::size_t itemCount, const std::string& firstName)
+void CleanRunner::publishCleanStart(std::size_t itemCount, const std::string& firstName)
 {
     setIsCleaning(true);
     setCleanTotalCount(int(itemCount));
@@ -194,7 +194,7 @@ void StorageEngine::publishCleanStart(std::size_t itemCount, const std::string& 
     setCleanCurrentItemName(firstName);
 }
 
-void StorageEngine::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar)
+void CleanRunner::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar)
 {
     publish([this, name, done = int(done), fraction = double(done) / double(total), freedSoFar] {
         setCleanCurrentItemName(name);
@@ -204,8 +204,8 @@ void StorageEngine::publishCleanProgress(const std::string& name, std::size_t do
     });
 }
 
-void StorageEngine::publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
-                                    CleanedPathsHandler onItemCleaned)
+void CleanRunner::publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
+                                  CleanedPathsHandler onItemCleaned)
 {
     publish([this, tally = std::move(tally), banner = std::move(banner), overview, onItemCleaned] {
         lastCleanReport_ = tally.reports;

@@ -51,31 +51,19 @@ class ListedPaths {
     std::set<Path> dropped_;
 };
 
-// The kept original first, then the other members in group order.
-std::vector<const DuplicateFileMember*> survivorPreference(const DuplicateFileGroup& group)
-{
-    std::vector<const DuplicateFileMember*> order;
-    for (const auto& member : group.members)
-        order.push_back(&member);
-    std::stable_partition(order.begin(), order.end(),
-                          [](const DuplicateFileMember* member) { return member->isLockedOriginal; });
-    return order;
-}
-
 void keepOneMember(const DuplicateFileGroup& group, ListedPaths& listed)
 {
     const bool someMemberStays = std::any_of(group.members.begin(), group.members.end(),
                                              [&](const DuplicateFileMember& m) { return !listed.covers(m.url); });
     if (someMemberStays || group.members.empty())
         return;
-    const auto order = survivorPreference(group);
-    for (const DuplicateFileMember* member : order) {
-        if (!listed.coversFromAbove(member->url)) {
-            listed.drop(member->url);
+    for (const DuplicateFileMember& member : group.members) {
+        if (!listed.coversFromAbove(member.url)) {
+            listed.drop(member.url);
             return;
         }
     }
-    listed.dropWithHolders(order.front()->url);
+    listed.dropWithHolders(group.members.front().url);
 }
 
 } // namespace

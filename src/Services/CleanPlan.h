@@ -14,6 +14,7 @@ struct PlannedItem {
 };
 
 // Every group keeps at least one member that is neither listed nor below a listed folder.
+// A group's members come in order of preference: the one it keeps first.
 // Where that would fail, items are marked skipped (lastCopyOfDuplicate): those naming the
 // kept original first, then those naming another member, and only when every member lies
 // below a listed folder, the folders that hold the kept original.

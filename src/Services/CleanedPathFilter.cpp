@@ -11,17 +11,6 @@ template <typename T, typename UrlOf> void eraseCleaned(std::vector<T>& list, co
     std::erase_if(list, [&](const T& element) { return cleaned.count(urlOf(element)) > 0; });
 }
 
-// When the filter took the kept original away, the first remaining copy (the shortest
-// path, as the finder orders them) becomes the one that is kept.
-void keepOneOriginal(DuplicateFileGroup& group)
-{
-    const auto locked = [](const DuplicateFileMember& m) { return m.isLockedOriginal; };
-    if (group.members.empty() || std::any_of(group.members.begin(), group.members.end(), locked))
-        return;
-    group.members.front().isLockedOriginal = true;
-    group.members.front().isSelectedForDelete = false;
-}
-
 } // namespace
 
 void dropCleaned(std::vector<SafeCacheRuleCard>& cards, const CleanedPaths& cleaned)
@@ -50,7 +39,6 @@ void dropCleaned(std::vector<DuplicateFileGroup>& groups, const CleanedPaths& cl
 {
     for (auto& group : groups) {
         eraseCleaned(group.members, cleaned, [](const DuplicateFileMember& member) { return member.url; });
-        keepOneOriginal(group);
     }
     std::erase_if(groups, [](const DuplicateFileGroup& group) { return group.members.size() < 2; });
 }

@@ -16,6 +16,6 @@ void dropCleaned(std::vector<ProjectBloatItem>& bloats, const CleanedPaths& clea
 void dropCleaned(std::vector<LargeFileItem>& files, const CleanedPaths& cleaned);
 // An application goes when its bundle was cleaned.
 void dropCleaned(std::vector<InstalledAppItem>& apps, const CleanedPaths& cleaned);
-// Cleaned members go. A group that lost the original it keeps keeps its first remaining
-// copy instead, so it never offers every copy; a group left with one member goes.
+// Cleaned members go; a group left with one member goes. (Which member a group keeps is
+// the selection's: SelectionState::keepAnOriginalIn.)
 void dropCleaned(std::vector<DuplicateFileGroup>& groups, const CleanedPaths& cleaned);

@@ -1,9 +1,7 @@
 #include "Services/ContentPreview.h"
 
 #include "Models/DiskFormat.h"
-#include "Models/Paths.h"
-#include "Platform/DirectoryWalker.h"
-#include "Services/DirectorySize.h"
+#include "Services/TreeSizer.h"
 
 #include <algorithm>
 
@@ -29,22 +27,8 @@ std::string singleFileLine(std::string_view name) { return "单文件：" + std:
 
 } // namespace preview
 
+// The sizer's own route: one look at the path, then one walk that sizes the first children.
 std::vector<std::string> buildTopContentPreview(const Path& url, std::string_view within)
 {
-    const auto kind = kindAtPath(url, within);
-    if (!kind)
-        return {};
-    if (*kind != DirectoryWalker::Kind::directory)
-        return {preview::singleFileLine(paths::lastComponent(url))};
-
-    auto listed = DirectoryWalker::list(url, within);
-    if (!listed)
-        return {};
-    std::vector<DirectoryWalker::Child> listing = *std::move(listed);
-    if (listing.size() > preview::kChildrenExamined)
-        listing.resize(preview::kChildrenExamined); // later entries are never looked at
-    std::vector<preview::ChildSize> children;
-    for (const auto& child : listing)
-        children.push_back({child.name, directorySize(paths::join(url, child.name), preview::kChildDepth, within)});
-    return preview::linesForChildren(std::move(children));
+    return TreeSizer(within.empty() ? std::vector<Path>{} : std::vector<Path>{Path(within)}).preview(url);
 }

@@ -103,8 +103,6 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<Path> url
         member.folderName = paths::tildeAbbreviated(paths::parent(urls[i]), home);
         member.sizeBytes = size;
         member.modifiedDate = modificationDate(urls[i]);
-        member.isLockedOriginal = i == 0;
-        member.isSelectedForDelete = i != 0;
         group.members.push_back(std::move(member));
     }
     return group;
@@ -151,7 +149,7 @@ std::vector<DuplicateFileGroup> findGroups(const Candidates& candidates, const P
                 groups.push_back(makeGroup(digest, urls, bucket.allocated, home));
     }
     std::stable_sort(groups.begin(), groups.end(), [](const DuplicateFileGroup& a, const DuplicateFileGroup& b) {
-        return a.reclaimableBytes() > b.reclaimableBytes();
+        return a.totalDuplicateCopiesBytes() > b.totalDuplicateCopiesBytes();
     });
     if (groups.size() > kGroupCap)
         groups.resize(kGroupCap);

@@ -50,7 +50,6 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
 {
     if (contains(kInstallerExtensions, extension)) {
         item.category = LargeFileCategory::installerArchive;
-        item.isSelected = true;
         if (extension == "dmg" || extension == "pkg" || matchesInstalledApp(item.name, extension, installedAppNames)) {
             item.verificationBadge = "已核实：安装包冗余 · 推荐直删";
             item.verificationReason =

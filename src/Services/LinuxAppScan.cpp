@@ -203,7 +203,6 @@ void scanFlatpakLeftovers(const Look& look, const HomeLayout& layout, const std:
         leftover.appSizeBytes = std::max<Int64>(whole - leftover.orphanSizeBytes, 0);
         if (whole <= kMinimumLeftoverBytes)
             continue;
-        leftover.isSelected = leftover.orphanSizeBytes > 0;
         apps.push_back(std::move(leftover));
     }
 }

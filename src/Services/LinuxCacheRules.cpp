@@ -34,315 +34,379 @@ constexpr std::string_view kGraphicsNote = "图形库自动重建的缓存，当
 constexpr std::string_view kGraphicsDetail =
     "默认保护项：由系统图形库自动重建，但桌面会话运行时正在使用，建议注销后再清理，因此默认不勾选。";
 
-// Electron programs keep the same cache folders beside their logins and messages.
-constexpr std::string_view kElectronCaches = "{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}";
+constexpr std::string_view kThumbnailNote = "文件管理器为图片与视频生成的预览图，需要时自动重建";
+constexpr std::string_view kThumbnailDetail = "已自动核实：freedesktop 标准缩略图缓存，仅包含自动生成的预览图。";
+constexpr std::string_view kPnpmDetail = "默认保护项：存储中的文件以硬链接出现在项目的 node_modules 中，显示的大小只"
+                                         "计算清理后真正释放的部分；清理后下次安装需重新下载。";
+constexpr std::string_view kCondaNote = "conda 下载并解压的软件包，环境通过硬链接使用它们";
+constexpr std::string_view kCondaDetail = "默认保护项：环境中的文件与 pkgs 共享硬链接，显示的大小只计算清理后真正释放"
+                                          "的部分；envs 与 base 环境不会被触碰，也可使用 conda clean 清理。";
+constexpr std::string_view kCargoNote = "Cargo 下载的 crate 压缩包、解压源码与 Git 依赖";
+constexpr std::string_view kCargoDetail =
+    "已自动核实：Cargo 会按需重新下载；~/.cargo/bin 中的工具、config.toml 与 credentials.toml 不会被触碰。";
+constexpr std::string_view kGradleDetail = "已自动核实：Gradle 会按需重新下载；gradle.properties 中的凭据与 init.d "
+                                           "不会被触碰。请先停止正在运行的 Gradle 守护"
+                                           "进程。";
+constexpr std::string_view kCcacheNote = "C/C++ 编译结果缓存，下次编译时自动重建";
+constexpr std::string_view kCcacheDetail = "已自动核实：仅清理缓存分片文件夹；ccache.conf 中的设置不会被触碰。";
+constexpr std::string_view kHubNote = "从 Hugging Face 下载的模型与数据集，可重新下载（受限模型需要登录）";
+constexpr std::string_view kHubDetail =
+    "默认保护项：模型体积大、重新下载耗时，因此默认不勾选；访问令牌 token 与 stored_tokens 不会被触碰。";
+constexpr std::string_view kSteamDetail = "仅清理此文件夹；游戏文件 (common)、Proton 存档 (compatdata)、userdata "
+                                          "与登录配置不会被触碰。";
+constexpr std::string_view kSnapNote = "Snap 应用的缓存文件夹，应用会自动重建";
+constexpr std::string_view kSnapDetail =
+    "已自动核实：仅清理 Snap 应用数据中的 .cache 文件夹；应用的其余数据不会被触碰，也不会经过 current 链接。";
+constexpr std::string_view kLogDetail = "已自动核实：桌面会话与显示服务写下的日志，下次登录时重新生成。";
 
-Rule rule(std::size_t card, Base base, std::string pattern, std::string label, std::string_view note,
-          std::string_view detail, bool selected, std::vector<std::string> programs = {})
+// ---------------------------------------------------------------- the programs that may have a place open
+
+constexpr std::string_view kGoogleChrome[] = {"chrome", "google-chrome"};
+constexpr std::string_view kGoogleChromeBeta[] = {"chrome", "google-chrome-beta"};
+constexpr std::string_view kGoogleChromeUnstable[] = {"chrome", "google-chrome-unstable"};
+constexpr std::string_view kChromium[] = {"chromium", "chromium-browser"};
+constexpr std::string_view kBrave[] = {"brave", "brave-browser"};
+constexpr std::string_view kMicrosoftEdge[] = {"msedge", "microsoft-edge"};
+constexpr std::string_view kMicrosoftEdgeBeta[] = {"msedge", "microsoft-edge-beta"};
+constexpr std::string_view kMicrosoftEdgeDev[] = {"msedge", "microsoft-edge-dev"};
+constexpr std::string_view kVivaldi[] = {"vivaldi", "vivaldi-bin"};
+constexpr std::string_view kOpera[] = {"opera"};
+constexpr std::string_view kFirefox[] = {"firefox", "firefox-bin", "firefox-esr"};
+constexpr std::string_view kThunderbird[] = {"thunderbird", "thunderbird-bin"};
+constexpr std::string_view kSpotify[] = {"spotify"};
+constexpr std::string_view kSlack[] = {"slack"};
+constexpr std::string_view kDiscordBuilds[] = {"discord", "discordptb", "discordcanary"};
+constexpr std::string_view kDiscord[] = {"discord"};
+constexpr std::string_view kTeamsForLinux[] = {"teams-for-linux"};
+constexpr std::string_view kTeams[] = {"teams"};
+constexpr std::string_view kSignal[] = {"signal-desktop", "signal"};
+constexpr std::string_view kElement[] = {"element-desktop", "element"};
+constexpr std::string_view kZoom[] = {"zoom", "zoom.real"};
+constexpr std::string_view kTelegram[] = {"telegram-desktop", "telegram"};
+constexpr std::string_view kEvolution[] = {"evolution"};
+constexpr std::string_view kUv[] = {"uv"};
+constexpr std::string_view kPoetry[] = {"poetry"};
+constexpr std::string_view kConda[] = {"conda"};
+constexpr std::string_view kCargo[] = {"cargo"};
+constexpr std::string_view kRustup[] = {"rustup"};
+constexpr std::string_view kGo[] = {"go", "gopls"};
+constexpr std::string_view kMvn[] = {"mvn"};
+constexpr std::string_view kCcache[] = {"ccache"};
+constexpr std::string_view kBazel[] = {"bazel", "bazelisk"};
+constexpr std::string_view kJetBrainsIdes[] = {"idea",      "pycharm",  "clion",    "goland",   "webstorm", "rider",
+                                               "rustrover", "datagrip", "phpstorm", "rubymine", "studio"};
+constexpr std::string_view kCode[] = {"code"};
+constexpr std::string_view kCodeInsiders[] = {"code-insiders"};
+constexpr std::string_view kVscodium[] = {"codium", "vscodium"};
+constexpr std::string_view kCursor[] = {"cursor"};
+constexpr std::string_view kWindsurf[] = {"windsurf"};
+constexpr std::string_view kSteam[] = {"steam"};
+constexpr std::string_view kDesktopIndexers[] = {"tracker-miner-fs-3", "gnome-software"};
+
+// ---------------------------------------------------------------- the rules
+
+constexpr Rule rule(std::size_t card, Base base, std::string_view pattern, std::string_view label,
+                    std::string_view note, std::string_view detail, bool selected,
+                    std::span<const std::string_view> programs = {})
 {
-    Rule r;
-    r.card = card;
-    r.base = base;
-    r.pattern = std::move(pattern);
-    r.label = std::move(label);
-    r.note = note;
-    r.detail = detail;
-    r.isSafeDefault = selected;
-    r.programs = std::move(programs);
-    return r;
+    return {.card = card,
+            .base = base,
+            .pattern = pattern,
+            .label = label,
+            .note = note,
+            .detail = detail,
+            .isSafeDefault = selected,
+            .programs = programs};
 }
 
-Rule hardLinked(Rule r)
+constexpr Rule hardLinked(Rule r)
 {
     r.hardLinkedStore = true;
     return r;
 }
 
-Rule ownedBy(Rule r, Owner owner)
+constexpr Rule ownedBy(Rule r, Owner owner)
 {
     r.owner = owner;
     return r;
 }
 
-struct Browser {
-    std::string_view folder; // below the cache and configuration folders
-    std::string_view brand;
-    std::vector<std::string> programs;
-    bool isGoogleChrome = false;
-};
-
-void addBrowserRules(std::vector<Rule>& out)
+// A Chromium profile's caches: the disk caches and GPU caches are offered selected, the
+// offline apps' Service Worker caches (website data) unselected. Cookies, logins, history
+// and storage are never named.
+constexpr Rule profileRule(Base base, std::string_view pattern, std::string_view brand,
+                           std::span<const std::string_view> programs, bool selected)
 {
-    const std::vector<Browser> browsers{
-        {"google-chrome", "谷歌浏览器", {"chrome", "google-chrome"}, true},
-        {"google-chrome-beta", "谷歌浏览器 Beta", {"chrome", "google-chrome-beta"}, false},
-        {"google-chrome-unstable", "谷歌浏览器 Dev", {"chrome", "google-chrome-unstable"}, false},
-        {"chromium", "Chromium", {"chromium", "chromium-browser"}, false},
-        {"BraveSoftware/Brave-Browser", "Brave", {"brave", "brave-browser"}, false},
-        {"microsoft-edge", "Edge", {"msedge", "microsoft-edge"}, false},
-        {"microsoft-edge-beta", "Edge Beta", {"msedge", "microsoft-edge-beta"}, false},
-        {"microsoft-edge-dev", "Edge Dev", {"msedge", "microsoft-edge-dev"}, false},
-        {"vivaldi", "Vivaldi", {"vivaldi", "vivaldi-bin"}, false},
-        {"opera", "Opera", {"opera"}, false},
-    };
-    for (const auto& b : browsers) {
-        const std::string folder(b.folder), brand(b.brand);
-        const auto profileRule = [&](Base base, const std::string& below, bool selected) {
-            Rule r = rule(kBrowserCard, base, folder + "/{profile}/" + below, brand,
-                          selected ? safecache::kChromeProfileNote : kServiceWorkerNote,
-                          selected ? safecache::kChromeProfileDetail : kServiceWorkerDetail, selected, b.programs);
-            r.style = NameStyle::browserProfile;
-            out.push_back(std::move(r));
-        };
-        // The profile's disk caches live under the cache folder, its GPU caches beside the
-        // profile itself; cookies, logins, history and storage are never named.
-        profileRule(Base::cache, "{Cache|Code Cache}", true);
-        profileRule(Base::config, "{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", true);
-        profileRule(Base::config, "Service Worker/{CacheStorage|ScriptCache}", false);
-        out.push_back(rule(kBrowserCard, Base::config,
-                           folder + "/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|"
-                                    "extensions_crx_cache}",
-                           brand + " 着色器与组件缓存", kShaderNote, kShaderDetail, true, b.programs));
-        if (!b.isGoogleChrome)
-            continue;
-        // The on-device models carry the same texts as on the other layout.
-        for (const safecache::Rule& model : safecache::browserRules())
-            if (model.base == safecache::Base::chromeData && model.relative != "component_crx_cache")
-                out.push_back(rule(kBrowserCard, Base::config, folder + "/" + std::string(model.relative),
-                                   std::string(model.name), model.note, model.verificationDetail, true, b.programs));
-        out.push_back(rule(kBrowserCard, Base::config, folder + "/OnDeviceHeadSuggestModel",
-                           "谷歌浏览器端侧搜索建议模型", "浏览器自动下载的本地搜索建议模型，需要时自动重新下载",
-                           "已自动核实：端侧搜索建议模型文件，非用户数据，不影响登录与书签。", true, b.programs));
-    }
-
-    const std::vector<std::string> firefox{"firefox", "firefox-bin", "firefox-esr"};
-    out.push_back(rule(kBrowserCard, Base::cache, "mozilla/firefox/{dir}/{cache2|startupCache|thumbnails}",
-                       "Firefox 网页缓存", "Firefox 的网页、启动与缩略图缓存，清理后自动重建",
-                       "已自动核实：仅清理缓存文件夹；~/.mozilla 中的 Cookie、密码、书签与历史记录不会被触碰。", true,
-                       firefox));
-    out.push_back(rule(kBrowserCard, Base::cache, "thunderbird", "Thunderbird 邮件客户端缓存",
-                       "邮件客户端的网页与图片缓存，邮件本身位于 ~/.thunderbird",
-                       "已自动核实：此处仅存放可重建的缓存；邮件、账号与通讯录位于 ~/.thunderbird，不会被触碰。", true,
-                       {"thunderbird", "thunderbird-bin"}));
-    constexpr std::string_view kThumbnailNote = "文件管理器为图片与视频生成的预览图，需要时自动重建";
-    constexpr std::string_view kThumbnailDetail = "已自动核实：freedesktop 标准缩略图缓存，仅包含自动生成的预览图。";
-    out.push_back(rule(kBrowserCard, Base::cache, "thumbnails", "缩略图缓存", kThumbnailNote, kThumbnailDetail, true));
-    out.push_back(
-        rule(kBrowserCard, Base::home, ".thumbnails", "旧版缩略图缓存", kThumbnailNote, kThumbnailDetail, true));
-    out.push_back(rule(kBrowserCard, Base::cache, "spotify/{Data|Browser}", "Spotify 流媒体缓存",
-                       "在线播放时缓存的音频片段与界面缓存，离线下载不在此处",
-                       "已自动核实：Spotify 的流媒体缓冲与内置浏览器缓存；您自选的离线下载位置不会被触碰。", true,
-                       {"spotify"}));
+    Rule r = rule(kBrowserCard, base, pattern, brand, selected ? safecache::kChromeProfileNote : kServiceWorkerNote,
+                  selected ? safecache::kChromeProfileDetail : kServiceWorkerDetail, selected, programs);
+    r.style = NameStyle::browserProfile;
+    return r;
 }
 
-void addOfficeRules(std::vector<Rule>& out)
+// Chrome's on-device models carry the same texts as on the other layout.
+constexpr Rule chromeModel(std::string_view pattern, const safecache::Rule& model,
+                           std::span<const std::string_view> programs)
 {
-    const std::string caches(kElectronCaches);
-    const auto electron = [&](Base base, const std::string& folder, const std::string& brand,
-                              std::vector<std::string> programs) {
-        out.push_back(rule(kOfficeCard, base, folder + "/" + caches, brand + " 客户端缓存", kElectronNote,
-                           kElectronDetail, true, std::move(programs)));
-    };
-    electron(Base::config, "Slack", "Slack", {"slack"});
-    electron(Base::config, "{discord|discordptb|discordcanary}", "Discord", {"discord", "discordptb", "discordcanary"});
-    electron(Base::home, ".var/app/com.discordapp.Discord/config/discord", "Discord", {"discord"});
-    electron(Base::home, "snap/discord/{revision}/.config/discord", "Discord", {"discord"});
-    electron(Base::config, "teams-for-linux/Partitions/teams-4-linux", "Teams", {"teams-for-linux"});
-    electron(Base::config, "Microsoft/Microsoft Teams", "Teams", {"teams"});
-    electron(Base::config, "Signal", "Signal", {"signal-desktop", "signal"});
-    electron(Base::home, ".var/app/org.signal.Signal/config/Signal", "Signal", {"signal-desktop", "signal"});
-    electron(Base::config, "Element", "Element", {"element-desktop", "element"});
-
-    const std::vector<std::string> zoom{"zoom", "zoom.real"};
-    out.push_back(rule(kOfficeCard, Base::cache, "zoom", "Zoom 会议客户端缓存", "会议客户端的网页与界面缓存",
-                       "已自动核实：仅清理缓存；~/.zoom/data 与 ~/Documents/Zoom 中的会议录制不会被触碰。", true,
-                       zoom));
-    out.push_back(rule(kOfficeCard, Base::home, ".zoom/logs", "Zoom 会议日志", "会议客户端的运行日志",
-                       "已自动核实：仅清理日志；~/.zoom/data 与会议录制不会被触碰。", true, zoom));
-    out.push_back(rule(kOfficeCard, Base::data, "TelegramDesktop/tdata/user_data/{cache|media_cache}",
-                       "Telegram 媒体缓存", "聊天中浏览过的图片、视频与贴纸缓存，需要时重新下载",
-                       "已自动核实：仅清理 tdata/user_data 下的缓存文件夹；tdata 的其余部分保存登录会话，不会被触碰。",
-                       true, {"telegram-desktop", "telegram"}));
-    out.push_back(
-        rule(kOfficeCard, Base::cache, "evolution", "Evolution 邮件离线副本", "IMAP 邮件的离线副本，清理后需重新下载",
-             "默认保护项：清理后离线邮件需重新下载，因此默认不勾选；~/.local/share/evolution 中的本地邮件不会被"
-             "触碰。",
-             false, {"evolution"}));
+    return rule(kBrowserCard, Base::config, pattern, model.name, model.note, model.verificationDetail, true, programs);
 }
 
-void addDeveloperRules(std::vector<Rule>& out)
-{
-    out.push_back(rule(kDevCard, Base::home, ".npm/{_cacache|_npx|_logs}", "npm 下载缓存",
-                       "npm 下载的软件包压缩包、npx 临时安装与日志",
-                       "已自动核实：npm 缓存可随时重新下载；~/.npmrc 中的访问令牌不会被触碰。", true));
-    out.push_back(rule(kDevCard, Base::home, ".yarn/berry/cache", "Yarn 软件包缓存", "Yarn 下载的软件包压缩包",
-                       "已自动核实：Yarn 全局缓存可随时重新下载；项目中提交的 .yarn/cache 不会被触碰。", true));
-    constexpr std::string_view kPnpmDetail =
-        "默认保护项：存储中的文件以硬链接出现在项目的 node_modules 中，显示的大小只"
-        "计算清理后真正释放的部分；清理后下次安装需重新下载。";
-    out.push_back(hardLinked(rule(kDevCard, Base::data, "pnpm/store", "pnpm 内容寻址存储",
-                                  "pnpm 通过硬链接共享给各项目 node_modules 的软件包存储", kPnpmDetail, false)));
-    out.push_back(rule(kDevCard, Base::cache, "pnpm", "pnpm 元数据缓存", "pnpm 下载的软件包元数据",
-                       "默认保护项：与 pnpm 存储一起使用，清理后下次安装需重新下载。", false));
-    out.push_back(rule(kDevCard, Base::data, "pipx/{.cache|logs}", "pipx 临时运行缓存", "pipx run 使用的临时环境与日志",
-                       "已自动核实：仅清理 pipx 的缓存与日志；venvs 中已安装的工具不会被触碰。", true));
-    out.push_back(
-        hardLinked(rule(kDevCard, Base::cache, "uv", "uv 下载与构建缓存", "uv 下载的 wheel 与构建缓存，可随时重新下载",
-                        "已自动核实：uv 的缓存可随时删除；文件以硬链接共享给虚拟环境，显示的大小只计算清理后真正"
-                        "释放的部分。~/.local/share/uv 中的 Python 与工具不会被触碰。",
-                        true, {"uv"})));
-    out.push_back(
-        rule(kDevCard, Base::cache, "pypoetry/{cache|artifacts}", "Poetry 软件包缓存", "Poetry 下载的软件包与构建产物",
-             "已自动核实：仅清理 cache 与 artifacts；virtualenvs 中的项目虚拟环境不会被触碰。", true, {"poetry"}));
-    constexpr std::string_view kCondaNote = "conda 下载并解压的软件包，环境通过硬链接使用它们";
-    constexpr std::string_view kCondaDetail =
-        "默认保护项：环境中的文件与 pkgs 共享硬链接，显示的大小只计算清理后真正释放"
-        "的部分；envs 与 base 环境不会被触碰，也可使用 conda clean 清理。";
-    out.push_back(hardLinked(rule(kDevCard, Base::home, "{miniconda3|anaconda3|miniforge3}/pkgs", "conda 软件包缓存",
-                                  kCondaNote, kCondaDetail, false, {"conda"})));
-    out.push_back(hardLinked(
-        rule(kDevCard, Base::home, ".conda/pkgs", "conda 软件包缓存", kCondaNote, kCondaDetail, false, {"conda"})));
-    constexpr std::string_view kCargoNote = "Cargo 下载的 crate 压缩包、解压源码与 Git 依赖";
-    constexpr std::string_view kCargoDetail =
-        "已自动核实：Cargo 会按需重新下载；~/.cargo/bin 中的工具、config.toml 与 credentials.toml 不会被触碰。";
-    out.push_back(rule(kDevCard, Base::home, ".cargo/registry/{cache|src|index}", "Cargo 依赖下载缓存", kCargoNote,
-                       kCargoDetail, true, {"cargo"}));
-    out.push_back(rule(kDevCard, Base::home, ".cargo/git/{db|checkouts}", "Cargo 依赖下载缓存", kCargoNote,
-                       kCargoDetail, true, {"cargo"}));
-    out.push_back(rule(kDevCard, Base::home, ".rustup/{downloads|tmp}", "rustup 下载残留",
-                       "rustup 安装工具链时留下的下载与临时文件",
-                       "已自动核实：仅清理下载与临时文件；toolchains 中已安装的工具链不会被触碰。", true, {"rustup"}));
-    out.push_back(rule(kDevCard, Base::home, "go/pkg/mod", "Go 模块缓存", "Go 下载的模块源码（只读文件夹）",
-                       "默认保护项：模块可由 go 命令重新下载，但文件夹为只读，清空废纸篓时可能需要先修改权限；~/go/bin "
-                       "与 ~/go/src 不会被触碰。",
-                       false, {"go", "gopls"}));
-    constexpr std::string_view kGradleDetail = "已自动核实：Gradle 会按需重新下载；gradle.properties 中的凭据与 init.d "
-                                               "不会被触碰。请先停止正在运行的 Gradle 守护"
-                                               "进程。";
-    out.push_back(rule(kDevCard, Base::home, ".gradle/caches", "Gradle 构建缓存", "Gradle 下载的依赖与构建缓存",
-                       kGradleDetail, true));
-    out.push_back(rule(kDevCard, Base::home, ".gradle/wrapper/dists", "Gradle 发行版下载",
-                       "Gradle Wrapper 下载的各版本 Gradle", kGradleDetail, true));
-    out.push_back(
-        rule(kDevCard, Base::home, ".m2/repository", "Maven 本地仓库", "Maven 下载与本地安装的构件",
-             "默认保护项：通过 mvn install 安装的本地构件只能重新构建恢复，因此默认不勾选；settings.xml 不会被"
-             "触碰。",
-             false, {"mvn"}));
+// Every rule, card by card, in the order the catalogue lists what they find. Browsers: each
+// profile's disk caches (under the cache folder), its GPU and Service Worker caches (beside
+// the profile), then the browser's shader and component caches. Electron programs keep the
+// same cache folders beside their logins and messages; editors theirs beside settings.
+constexpr Rule kRules[] = {
+    profileRule(Base::cache, "google-chrome/{profile}/{Cache|Code Cache}", "谷歌浏览器", kGoogleChrome, true),
+    profileRule(Base::config, "google-chrome/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                "谷歌浏览器", kGoogleChrome, true),
+    profileRule(Base::config, "google-chrome/{profile}/Service Worker/{CacheStorage|ScriptCache}", "谷歌浏览器",
+                kGoogleChrome, false),
+    rule(kBrowserCard, Base::config,
+         "google-chrome/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "谷歌浏览器 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChrome),
+    chromeModel("google-chrome/OptGuideOnDeviceModel", safecache::kChromeOnDeviceModel, kGoogleChrome),
+    chromeModel("google-chrome/SODALanguagePacks", safecache::kChromeSpeechPacks, kGoogleChrome),
+    chromeModel("google-chrome/OptGuideOnDeviceClassifierModel", safecache::kChromeClassifierModel, kGoogleChrome),
+    rule(kBrowserCard, Base::config, "google-chrome/OnDeviceHeadSuggestModel", "谷歌浏览器端侧搜索建议模型",
+         "浏览器自动下载的本地搜索建议模型，需要时自动重新下载",
+         "已自动核实：端侧搜索建议模型文件，非用户数据，不影响登录与书签。", true, kGoogleChrome),
+    profileRule(Base::cache, "google-chrome-beta/{profile}/{Cache|Code Cache}", "谷歌浏览器 Beta", kGoogleChromeBeta,
+                true),
+    profileRule(Base::config, "google-chrome-beta/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                "谷歌浏览器 Beta", kGoogleChromeBeta, true),
+    profileRule(Base::config, "google-chrome-beta/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                "谷歌浏览器 Beta", kGoogleChromeBeta, false),
+    rule(kBrowserCard, Base::config,
+         "google-chrome-beta/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "谷歌浏览器 Beta 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChromeBeta),
+    profileRule(Base::cache, "google-chrome-unstable/{profile}/{Cache|Code Cache}", "谷歌浏览器 Dev",
+                kGoogleChromeUnstable, true),
+    profileRule(Base::config, "google-chrome-unstable/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                "谷歌浏览器 Dev", kGoogleChromeUnstable, true),
+    profileRule(Base::config, "google-chrome-unstable/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                "谷歌浏览器 Dev", kGoogleChromeUnstable, false),
+    rule(
+        kBrowserCard, Base::config,
+        "google-chrome-unstable/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+        "谷歌浏览器 Dev 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChromeUnstable),
+    profileRule(Base::cache, "chromium/{profile}/{Cache|Code Cache}", "Chromium", kChromium, true),
+    profileRule(Base::config, "chromium/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Chromium",
+                kChromium, true),
+    profileRule(Base::config, "chromium/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Chromium", kChromium,
+                false),
+    rule(kBrowserCard, Base::config,
+         "chromium/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Chromium 着色器与组件缓存", kShaderNote, kShaderDetail, true, kChromium),
+    profileRule(Base::cache, "BraveSoftware/Brave-Browser/{profile}/{Cache|Code Cache}", "Brave", kBrave, true),
+    profileRule(Base::config,
+                "BraveSoftware/Brave-Browser/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Brave",
+                kBrave, true),
+    profileRule(Base::config, "BraveSoftware/Brave-Browser/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                "Brave", kBrave, false),
+    rule(kBrowserCard, Base::config,
+         "BraveSoftware/Brave-Browser/"
+         "{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Brave 着色器与组件缓存", kShaderNote, kShaderDetail, true, kBrave),
+    profileRule(Base::cache, "microsoft-edge/{profile}/{Cache|Code Cache}", "Edge", kMicrosoftEdge, true),
+    profileRule(Base::config, "microsoft-edge/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Edge",
+                kMicrosoftEdge, true),
+    profileRule(Base::config, "microsoft-edge/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge",
+                kMicrosoftEdge, false),
+    rule(kBrowserCard, Base::config,
+         "microsoft-edge/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Edge 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdge),
+    profileRule(Base::cache, "microsoft-edge-beta/{profile}/{Cache|Code Cache}", "Edge Beta", kMicrosoftEdgeBeta, true),
+    profileRule(Base::config, "microsoft-edge-beta/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                "Edge Beta", kMicrosoftEdgeBeta, true),
+    profileRule(Base::config, "microsoft-edge-beta/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge Beta",
+                kMicrosoftEdgeBeta, false),
+    rule(kBrowserCard, Base::config,
+         "microsoft-edge-beta/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Edge Beta 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdgeBeta),
+    profileRule(Base::cache, "microsoft-edge-dev/{profile}/{Cache|Code Cache}", "Edge Dev", kMicrosoftEdgeDev, true),
+    profileRule(Base::config, "microsoft-edge-dev/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                "Edge Dev", kMicrosoftEdgeDev, true),
+    profileRule(Base::config, "microsoft-edge-dev/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge Dev",
+                kMicrosoftEdgeDev, false),
+    rule(kBrowserCard, Base::config,
+         "microsoft-edge-dev/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Edge Dev 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdgeDev),
+    profileRule(Base::cache, "vivaldi/{profile}/{Cache|Code Cache}", "Vivaldi", kVivaldi, true),
+    profileRule(Base::config, "vivaldi/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Vivaldi",
+                kVivaldi, true),
+    profileRule(Base::config, "vivaldi/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Vivaldi", kVivaldi,
+                false),
+    rule(kBrowserCard, Base::config,
+         "vivaldi/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Vivaldi 着色器与组件缓存", kShaderNote, kShaderDetail, true, kVivaldi),
+    profileRule(Base::cache, "opera/{profile}/{Cache|Code Cache}", "Opera", kOpera, true),
+    profileRule(Base::config, "opera/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Opera", kOpera,
+                true),
+    profileRule(Base::config, "opera/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Opera", kOpera, false),
+    rule(kBrowserCard, Base::config,
+         "opera/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
+         "Opera 着色器与组件缓存", kShaderNote, kShaderDetail, true, kOpera),
+    rule(kBrowserCard, Base::cache, "mozilla/firefox/{dir}/{cache2|startupCache|thumbnails}", "Firefox 网页缓存",
+         "Firefox 的网页、启动与缩略图缓存，清理后自动重建",
+         "已自动核实：仅清理缓存文件夹；~/.mozilla 中的 Cookie、密码、书签与历史记录不会被触碰。", true, kFirefox),
+    rule(kBrowserCard, Base::cache, "thunderbird", "Thunderbird 邮件客户端缓存",
+         "邮件客户端的网页与图片缓存，邮件本身位于 ~/.thunderbird",
+         "已自动核实：此处仅存放可重建的缓存；邮件、账号与通讯录位于 ~/.thunderbird，不会被触碰。", true, kThunderbird),
+    rule(kBrowserCard, Base::cache, "thumbnails", "缩略图缓存", kThumbnailNote, kThumbnailDetail, true),
+    rule(kBrowserCard, Base::home, ".thumbnails", "旧版缩略图缓存", kThumbnailNote, kThumbnailDetail, true),
+    rule(kBrowserCard, Base::cache, "spotify/{Data|Browser}", "Spotify 流媒体缓存",
+         "在线播放时缓存的音频片段与界面缓存，离线下载不在此处",
+         "已自动核实：Spotify 的流媒体缓冲与内置浏览器缓存；您自选的离线下载位置不会被触碰。", true, kSpotify),
+    rule(kOfficeCard, Base::config, "Slack/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Slack 客户端缓存", kElectronNote, kElectronDetail, true, kSlack),
+    rule(kOfficeCard, Base::config,
+         "{discord|discordptb|discordcanary}/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscordBuilds),
+    rule(kOfficeCard, Base::home,
+         ".var/app/com.discordapp.Discord/config/discord/{Cache|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscord),
+    rule(kOfficeCard, Base::home,
+         "snap/discord/{revision}/.config/discord/{Cache|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscord),
+    rule(kOfficeCard, Base::config,
+         "teams-for-linux/Partitions/teams-4-linux/{Cache|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Teams 客户端缓存", kElectronNote, kElectronDetail, true, kTeamsForLinux),
+    rule(kOfficeCard, Base::config,
+         "Microsoft/Microsoft Teams/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Teams 客户端缓存", kElectronNote, kElectronDetail, true, kTeams),
+    rule(kOfficeCard, Base::config, "Signal/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Signal 客户端缓存", kElectronNote, kElectronDetail, true, kSignal),
+    rule(kOfficeCard, Base::home,
+         ".var/app/org.signal.Signal/config/Signal/{Cache|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Signal 客户端缓存", kElectronNote, kElectronDetail, true, kSignal),
+    rule(kOfficeCard, Base::config, "Element/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+         "Element 客户端缓存", kElectronNote, kElectronDetail, true, kElement),
+    rule(kOfficeCard, Base::cache, "zoom", "Zoom 会议客户端缓存", "会议客户端的网页与界面缓存",
+         "已自动核实：仅清理缓存；~/.zoom/data 与 ~/Documents/Zoom 中的会议录制不会被触碰。", true, kZoom),
+    rule(kOfficeCard, Base::home, ".zoom/logs", "Zoom 会议日志", "会议客户端的运行日志",
+         "已自动核实：仅清理日志；~/.zoom/data 与会议录制不会被触碰。", true, kZoom),
+    rule(kOfficeCard, Base::data, "TelegramDesktop/tdata/user_data/{cache|media_cache}", "Telegram 媒体缓存",
+         "聊天中浏览过的图片、视频与贴纸缓存，需要时重新下载",
+         "已自动核实：仅清理 tdata/user_data 下的缓存文件夹；tdata 的其余部分保存登录会话，不会被触碰。", true,
+         kTelegram),
+    rule(kOfficeCard, Base::cache, "evolution", "Evolution 邮件离线副本", "IMAP 邮件的离线副本，清理后需重新下载",
+         "默认保护项：清理后离线邮件需重新下载，因此默认不勾选；~/.local/share/evolution 中的本地邮件不会被触碰。",
+         false, kEvolution),
+    rule(kDevCard, Base::home, ".npm/{_cacache|_npx|_logs}", "npm 下载缓存",
+         "npm 下载的软件包压缩包、npx 临时安装与日志",
+         "已自动核实：npm 缓存可随时重新下载；~/.npmrc 中的访问令牌不会被触碰。", true),
+    rule(kDevCard, Base::home, ".yarn/berry/cache", "Yarn 软件包缓存", "Yarn 下载的软件包压缩包",
+         "已自动核实：Yarn 全局缓存可随时重新下载；项目中提交的 .yarn/cache 不会被触碰。", true),
+    hardLinked(rule(kDevCard, Base::data, "pnpm/store", "pnpm 内容寻址存储",
+                    "pnpm 通过硬链接共享给各项目 node_modules 的软件包存储", kPnpmDetail, false)),
+    rule(kDevCard, Base::cache, "pnpm", "pnpm 元数据缓存", "pnpm 下载的软件包元数据",
+         "默认保护项：与 pnpm 存储一起使用，清理后下次安装需重新下载。", false),
+    rule(kDevCard, Base::data, "pipx/{.cache|logs}", "pipx 临时运行缓存", "pipx run 使用的临时环境与日志",
+         "已自动核实：仅清理 pipx 的缓存与日志；venvs 中已安装的工具不会被触碰。", true),
+    hardLinked(rule(kDevCard, Base::cache, "uv", "uv 下载与构建缓存", "uv 下载的 wheel 与构建缓存，可随时重新下载",
+                    "已自动核实：uv "
+                    "的缓存可随时删除；文件以硬链接共享给虚拟环境，显示的大小只计算清理后真正释放的部分。~/.local/"
+                    "share/uv 中的 Python 与工具不会被触碰。",
+                    true, kUv)),
+    rule(kDevCard, Base::cache, "pypoetry/{cache|artifacts}", "Poetry 软件包缓存", "Poetry 下载的软件包与构建产物",
+         "已自动核实：仅清理 cache 与 artifacts；virtualenvs 中的项目虚拟环境不会被触碰。", true, kPoetry),
+    hardLinked(rule(kDevCard, Base::home, "{miniconda3|anaconda3|miniforge3}/pkgs", "conda 软件包缓存", kCondaNote,
+                    kCondaDetail, false, kConda)),
+    hardLinked(rule(kDevCard, Base::home, ".conda/pkgs", "conda 软件包缓存", kCondaNote, kCondaDetail, false, kConda)),
+    rule(kDevCard, Base::home, ".cargo/registry/{cache|src|index}", "Cargo 依赖下载缓存", kCargoNote, kCargoDetail,
+         true, kCargo),
+    rule(kDevCard, Base::home, ".cargo/git/{db|checkouts}", "Cargo 依赖下载缓存", kCargoNote, kCargoDetail, true,
+         kCargo),
+    rule(kDevCard, Base::home, ".rustup/{downloads|tmp}", "rustup 下载残留", "rustup 安装工具链时留下的下载与临时文件",
+         "已自动核实：仅清理下载与临时文件；toolchains 中已安装的工具链不会被触碰。", true, kRustup),
+    rule(kDevCard, Base::home, "go/pkg/mod", "Go 模块缓存", "Go 下载的模块源码（只读文件夹）",
+         "默认保护项：模块可由 go 命令重新下载，但文件夹为只读，清空废纸篓时可能需要先修改权限；~/go/bin 与 ~/go/src "
+         "不会被触碰。",
+         false, kGo),
+    rule(kDevCard, Base::home, ".gradle/caches", "Gradle 构建缓存", "Gradle 下载的依赖与构建缓存", kGradleDetail, true),
+    rule(kDevCard, Base::home, ".gradle/wrapper/dists", "Gradle 发行版下载", "Gradle Wrapper 下载的各版本 Gradle",
+         kGradleDetail, true),
+    rule(kDevCard, Base::home, ".m2/repository", "Maven 本地仓库", "Maven 下载与本地安装的构件",
+         "默认保护项：通过 mvn install 安装的本地构件只能重新构建恢复，因此默认不勾选；settings.xml 不会被触碰。",
+         false, kMvn),
     // ccache keeps its settings (ccache.conf) beside the cache shards: only the shards go.
-    constexpr std::string_view kCcacheNote = "C/C++ 编译结果缓存，下次编译时自动重建";
-    constexpr std::string_view kCcacheDetail = "已自动核实：仅清理缓存分片文件夹；ccache.conf 中的设置不会被触碰。";
-    constexpr std::string_view kShards = "{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}";
-    out.push_back(rule(kDevCard, Base::cache, "ccache/" + std::string(kShards), "ccache 编译缓存", kCcacheNote,
-                       kCcacheDetail, true, {"ccache"}));
-    out.push_back(rule(kDevCard, Base::home, ".ccache/" + std::string(kShards), "ccache 编译缓存", kCcacheNote,
-                       kCcacheDetail, true, {"ccache"}));
-    out.push_back(rule(kDevCard, Base::cache, "{bazel|bazelisk}", "Bazel 输出缓存",
-                       "Bazel 的构建输出与下载的 Bazel 版本",
-                       "默认保护项：相当于 bazel clean --expunge，包含只读文件，且可能有 Bazel 服务进程在运行，因此默认"
-                       "不勾选。",
-                       false, {"bazel", "bazelisk"}));
-    constexpr std::string_view kHubNote = "从 Hugging Face 下载的模型与数据集，可重新下载（受限模型需要登录）";
-    constexpr std::string_view kHubDetail =
-        "默认保护项：模型体积大、重新下载耗时，因此默认不勾选；访问令牌 token 与 stored_tokens 不会被触碰。";
-    out.push_back(rule(kDevCard, Base::cache, "huggingface/hub/{hub-entry}", "Hugging Face 模型缓存", kHubNote,
-                       kHubDetail, false));
-    out.push_back(rule(kDevCard, Base::cache, "huggingface/{datasets|xet}", "Hugging Face 数据集与传输缓存", kHubNote,
-                       kHubDetail, false));
-    const std::vector<std::string> ides{"idea",      "pycharm",  "clion",    "goland",   "webstorm", "rider",
-                                        "rustrover", "datagrip", "phpstorm", "rubymine", "studio"};
-    out.push_back(rule(kDevCard, Base::cache, "JetBrains/{jetbrains-old}", "JetBrains 旧版本 IDE 缓存",
-                       "已升级的旧版本 IDE 留下的缓存与索引",
-                       "已自动核实：同一产品已有更新的版本在使用，IDE 自身也会在 180 天后删除这些文件夹；当前版本的本地"
-                       "历史不会被触碰。",
-                       true));
-    out.push_back(rule(kDevCard, Base::cache, "JetBrains/{jetbrains-current}/{caches|index|log}",
-                       "JetBrains 当前版本 IDE 缓存", "当前使用中的 IDE 的缓存、索引与日志",
-                       "默认保护项：清理后 IDE 需要重新建立索引，因此默认不勾选；LocalHistory（本地历史）与 jcef_cache "
-                       "不会被触碰。",
-                       false, ides));
-    struct Editor {
-        std::string_view folder, brand;
-        std::vector<std::string> programs;
-    };
-    const std::vector<Editor> editors{
-        {"Code", "VS Code", {"code"}},
-        {"Code - Insiders", "VS Code Insiders", {"code-insiders"}},
-        {"VSCodium", "VSCodium", {"codium", "vscodium"}},
-        {"Cursor", "Cursor", {"cursor"}},
-        {"Windsurf", "Windsurf", {"windsurf"}},
-    };
-    for (const auto& editor : editors)
-        out.push_back(rule(kDevCard, Base::config,
-                           std::string(editor.folder) +
-                               "/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code Cache|GPUCache|"
-                               "DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-                           std::string(editor.brand) + " 编辑器缓存", kEditorNote, kEditorDetail, true,
-                           editor.programs));
-    out.push_back(
-        rule(kDevCard, Base::cache, "{ms-playwright|puppeteer}", "浏览器自动化测试内核", "自动化测试框架下载的浏览器",
-             "默认保护项：不会自动重新下载，需要运行 npx playwright install 等命令重新安装，因此默认不勾选。", false));
-}
-
-void addSystemRules(std::vector<Rule>& out)
-{
-    out.push_back(rule(kSystemCard, Base::cache, "fontconfig", "字体索引缓存", kGraphicsNote, kGraphicsDetail, false));
-    out.push_back(rule(kSystemCard, Base::cache, "{mesa_shader_cache|mesa_shader_cache_db}", "显卡着色器缓存",
-                       kGraphicsNote, kGraphicsDetail, false));
-    out.push_back(
-        rule(kSystemCard, Base::cache, "nvidia/GLCache", "显卡着色器缓存", kGraphicsNote, kGraphicsDetail, false));
-    out.push_back(
-        rule(kSystemCard, Base::cache, "qtshadercache-*", "Qt 着色器缓存", kGraphicsNote, kGraphicsDetail, false));
-    out.push_back(
-        rule(kSystemCard, Base::home, ".nv/ComputeCache", "NVIDIA 计算缓存", kGraphicsNote, kGraphicsDetail, false));
-
-    constexpr std::string_view kSteamDetail = "仅清理此文件夹；游戏文件 (common)、Proton 存档 (compatdata)、userdata "
-                                              "与登录配置不会被触碰。";
-    for (const auto& [base, steam] :
-         {std::pair{Base::data, std::string("Steam")},
-          std::pair{Base::home, std::string(".var/app/com.valvesoftware.Steam/.local/share/Steam")}}) {
-        out.push_back(rule(kSystemCard, base, steam + "/steamapps/shadercache", "Steam 着色器预编译缓存",
-                           "游戏着色器的预编译缓存，启动游戏时自动重建", kSteamDetail, true, {"steam"}));
-        out.push_back(rule(kSystemCard, base, steam + "/appcache/httpcache", "Steam 商店网页缓存",
-                           "Steam 客户端内置商店的网页缓存", kSteamDetail, false, {"steam"}));
-        out.push_back(rule(kSystemCard, base, steam + "/logs", "Steam 运行日志", "Steam 客户端的运行日志", kSteamDetail,
-                           false, {"steam"}));
-    }
-
-    out.push_back(
-        ownedBy(rule(kSystemCard, Base::home, ".var/app/{dir}/cache", "Flatpak 应用缓存",
-                     "沙盒应用的缓存文件夹，应用会自动重建",
-                     "已自动核实：仅清理 ~/.var/app/<应用>/cache；应用的 config、data 与 .local 不会被触碰。", true),
-                Owner::flatpakApp));
-    constexpr std::string_view kSnapNote = "Snap 应用的缓存文件夹，应用会自动重建";
-    constexpr std::string_view kSnapDetail =
-        "已自动核实：仅清理 Snap 应用数据中的 .cache 文件夹；应用的其余数据不会被触碰，也不会经过 current 链接。";
-    out.push_back(ownedBy(
-        rule(kSystemCard, Base::home, "snap/{dir}/common/.cache", "Snap 应用缓存", kSnapNote, kSnapDetail, true),
-        Owner::snap));
-    out.push_back(ownedBy(
+    rule(kDevCard, Base::cache, "ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}", "ccache 编译缓存", kCcacheNote,
+         kCcacheDetail, true, kCcache),
+    rule(kDevCard, Base::home, ".ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}", "ccache 编译缓存", kCcacheNote,
+         kCcacheDetail, true, kCcache),
+    rule(kDevCard, Base::cache, "{bazel|bazelisk}", "Bazel 输出缓存", "Bazel 的构建输出与下载的 Bazel 版本",
+         "默认保护项：相当于 bazel clean --expunge，包含只读文件，且可能有 Bazel 服务进程在运行，因此默认不勾选。",
+         false, kBazel),
+    rule(kDevCard, Base::cache, "huggingface/hub/{hub-entry}", "Hugging Face 模型缓存", kHubNote, kHubDetail, false),
+    rule(kDevCard, Base::cache, "huggingface/{datasets|xet}", "Hugging Face 数据集与传输缓存", kHubNote, kHubDetail,
+         false),
+    rule(kDevCard, Base::cache, "JetBrains/{jetbrains-old}", "JetBrains 旧版本 IDE 缓存",
+         "已升级的旧版本 IDE 留下的缓存与索引",
+         "已自动核实：同一产品已有更新的版本在使用，IDE 自身也会在 180 "
+         "天后删除这些文件夹；当前版本的本地历史不会被触碰。",
+         true),
+    rule(kDevCard, Base::cache, "JetBrains/{jetbrains-current}/{caches|index|log}", "JetBrains 当前版本 IDE 缓存",
+         "当前使用中的 IDE 的缓存、索引与日志",
+         "默认保护项：清理后 IDE 需要重新建立索引，因此默认不勾选；LocalHistory（本地历史）与 jcef_cache 不会被触碰。",
+         false, kJetBrainsIdes),
+    rule(kDevCard, Base::config,
+         "Code/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
+         "VS Code 编辑器缓存", kEditorNote, kEditorDetail, true, kCode),
+    rule(kDevCard, Base::config,
+         "Code - Insiders/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
+         "VS Code Insiders 编辑器缓存", kEditorNote, kEditorDetail, true, kCodeInsiders),
+    rule(kDevCard, Base::config,
+         "VSCodium/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
+         "VSCodium 编辑器缓存", kEditorNote, kEditorDetail, true, kVscodium),
+    rule(kDevCard, Base::config,
+         "Cursor/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
+         "Cursor 编辑器缓存", kEditorNote, kEditorDetail, true, kCursor),
+    rule(kDevCard, Base::config,
+         "Windsurf/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
+         "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
+         "Windsurf 编辑器缓存", kEditorNote, kEditorDetail, true, kWindsurf),
+    rule(kDevCard, Base::cache, "{ms-playwright|puppeteer}", "浏览器自动化测试内核", "自动化测试框架下载的浏览器",
+         "默认保护项：不会自动重新下载，需要运行 npx playwright install 等命令重新安装，因此默认不勾选。", false),
+    rule(kSystemCard, Base::cache, "fontconfig", "字体索引缓存", kGraphicsNote, kGraphicsDetail, false),
+    rule(kSystemCard, Base::cache, "{mesa_shader_cache|mesa_shader_cache_db}", "显卡着色器缓存", kGraphicsNote,
+         kGraphicsDetail, false),
+    rule(kSystemCard, Base::cache, "nvidia/GLCache", "显卡着色器缓存", kGraphicsNote, kGraphicsDetail, false),
+    rule(kSystemCard, Base::cache, "qtshadercache-*", "Qt 着色器缓存", kGraphicsNote, kGraphicsDetail, false),
+    rule(kSystemCard, Base::home, ".nv/ComputeCache", "NVIDIA 计算缓存", kGraphicsNote, kGraphicsDetail, false),
+    rule(kSystemCard, Base::data, "Steam/steamapps/shadercache", "Steam 着色器预编译缓存",
+         "游戏着色器的预编译缓存，启动游戏时自动重建", kSteamDetail, true, kSteam),
+    rule(kSystemCard, Base::data, "Steam/appcache/httpcache", "Steam 商店网页缓存", "Steam 客户端内置商店的网页缓存",
+         kSteamDetail, false, kSteam),
+    rule(kSystemCard, Base::data, "Steam/logs", "Steam 运行日志", "Steam 客户端的运行日志", kSteamDetail, false,
+         kSteam),
+    rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/shadercache",
+         "Steam 着色器预编译缓存", "游戏着色器的预编译缓存，启动游戏时自动重建", kSteamDetail, true, kSteam),
+    rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/appcache/httpcache",
+         "Steam 商店网页缓存", "Steam 客户端内置商店的网页缓存", kSteamDetail, false, kSteam),
+    rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/logs", "Steam 运行日志",
+         "Steam 客户端的运行日志", kSteamDetail, false, kSteam),
+    ownedBy(rule(kSystemCard, Base::home, ".var/app/{dir}/cache", "Flatpak 应用缓存",
+                 "沙盒应用的缓存文件夹，应用会自动重建",
+                 "已自动核实：仅清理 ~/.var/app/<应用>/cache；应用的 config、data 与 .local 不会被触碰。", true),
+            Owner::flatpakApp),
+    ownedBy(rule(kSystemCard, Base::home, "snap/{dir}/common/.cache", "Snap 应用缓存", kSnapNote, kSnapDetail, true),
+            Owner::snap),
+    ownedBy(
         rule(kSystemCard, Base::home, "snap/{dir}/{revision}/.cache", "Snap 应用缓存", kSnapNote, kSnapDetail, true),
-        Owner::snap));
-
-    constexpr std::string_view kLogDetail = "已自动核实：桌面会话与显示服务写下的日志，下次登录时重新生成。";
-    out.push_back(
-        rule(kSystemCard, Base::home, ".xsession-errors*", "X 会话错误日志", "图形会话的错误输出", kLogDetail, true));
-    out.push_back(
-        rule(kSystemCard, Base::data, "xorg/{log}", "Xorg 显示服务日志", "显示服务的运行日志", kLogDetail, true));
-    out.push_back(rule(kSystemCard, Base::cache, "{tracker3|gnome-software|gstreamer-1.0}", "桌面索引与插件缓存",
-                       "文件搜索索引、软件中心与多媒体插件的缓存",
-                       "已自动核实：由桌面服务自动重建；您的文件本身不会被触碰。", true,
-                       {"tracker-miner-fs-3", "gnome-software"}));
-}
-
-std::vector<Rule> buildRules()
-{
-    std::vector<Rule> all;
-    addBrowserRules(all);
-    addOfficeRules(all);
-    addDeveloperRules(all);
-    addSystemRules(all);
-    return all;
-}
+        Owner::snap),
+    rule(kSystemCard, Base::home, ".xsession-errors*", "X 会话错误日志", "图形会话的错误输出", kLogDetail, true),
+    rule(kSystemCard, Base::data, "xorg/{log}", "Xorg 显示服务日志", "显示服务的运行日志", kLogDetail, true),
+    rule(kSystemCard, Base::cache, "{tracker3|gnome-software|gstreamer-1.0}", "桌面索引与插件缓存",
+         "文件搜索索引、软件中心与多媒体插件的缓存", "已自动核实：由桌面服务自动重建；您的文件本身不会被触碰。", true,
+         kDesktopIndexers),
+};
 
 // ---------------------------------------------------------------- names on disk
 
@@ -449,12 +513,6 @@ bool isAlternatives(std::string_view component)
            component.find('|') != std::string_view::npos;
 }
 
-const std::vector<Rule>& allRules()
-{
-    static const std::vector<Rule> kRules = buildRules();
-    return kRules;
-}
-
 const std::vector<std::string_view> kKeptCacheEntries{"doc",
                                                       "ibus",
                                                       "kwin",
@@ -486,7 +544,7 @@ std::string_view firstComponent(const Rule& rule) { return text::split(rule.patt
 
 } // namespace
 
-std::span<const Rule> rules() { return allRules(); }
+std::span<const Rule> rules() { return kRules; }
 
 Path baseFolder(Base base, const Places& places)
 {
@@ -593,11 +651,11 @@ std::string itemName(const Rule& rule, const Location& location)
 {
     if (rule.style == NameStyle::browserProfile) {
         const std::string profile = location.parts.empty() ? std::string() : location.parts.front();
-        return rule.label + " 账号 [" + profile + "] 网页缓存 (" + location.belowProfile + ")";
+        return std::string(rule.label) + " 账号 [" + profile + "] 网页缓存 (" + location.belowProfile + ")";
     }
     if (location.parts.empty())
-        return rule.label;
-    std::string name = rule.label + " (";
+        return std::string(rule.label);
+    std::string name = std::string(rule.label) + " (";
     for (std::size_t i = 0; i < location.parts.size(); ++i)
         name += (i ? " · " : "") + location.parts[i];
     return name + ")";
@@ -614,7 +672,7 @@ bool isNamedCacheEntry(std::string_view entry) { return !rulesForCacheEntry(entr
 std::vector<const Rule*> rulesForCacheEntry(std::string_view entry)
 {
     std::vector<const Rule*> found;
-    for (const Rule& rule : allRules())
+    for (const Rule& rule : kRules)
         if (rule.base == Base::cache && matchesEntryComponent(firstComponent(rule), entry))
             found.push_back(&rule);
     return found;

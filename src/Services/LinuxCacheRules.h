@@ -50,8 +50,8 @@ struct Rule {
     //   {log}              a file named *.log or *.log.N
     //   name*              anything whose name starts with "name"
     // Every varying component becomes one of the item's varying parts.
-    std::string pattern;
-    std::string label;
+    std::string_view pattern;
+    std::string_view label;
     std::string_view note;
     std::string_view detail;
     bool isSafeDefault = true;
@@ -60,9 +60,10 @@ struct Rule {
     bool hardLinkedStore = false;
     NameStyle style = NameStyle::labelled;
     Owner owner = Owner::programs;
-    std::vector<std::string> programs;
+    std::span<const std::string_view> programs = {};
 };
 
+// Every rule, in the order the catalogue lists what they find (a constant table).
 std::span<const Rule> rules();
 
 // One place a rule found on disk.

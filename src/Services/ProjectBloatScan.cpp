@@ -56,7 +56,6 @@ ProjectBloatItem makeProjectBloatItem(const Path& home, const Path& projectFolde
         item.verificationReason =
             "系统检测到 [" + project + "] 近期正在活跃开发，已自动为您跳过不勾选，避免影响您当前编译。";
     }
-    item.isSelected = idle && kind.packagesRecorded;
     return item;
 }
 

@@ -8,8 +8,9 @@
 #include "Platform/FileOperations.h"
 #include "Platform/Trash.h"
 #include "Platform/TreeTally.h"
+#include "Services/CleanRunner.h"
 #include "Services/DiskOverview.h"
-#include "Services/StorageEngine.h"
+#include "Services/ScanResults.h"
 
 #include <QUuid>
 
@@ -18,7 +19,7 @@
 namespace {
 
 using fileops::Place;
-using ItemRestore = StorageEngine::ItemRestore;
+using ItemRestore = CleanRunner::ItemRestore;
 
 // Moves `from` to `to`, where something already stands: that occupant goes to the
 // Trash first (with its own info file) and comes back when the move fails. What went
@@ -103,9 +104,9 @@ std::string newRecordID() { return QUuid::createUuid().toString(QUuid::WithoutBr
 
 } // namespace
 
-StorageEngine::ItemRestore StorageEngine::restoreTrashedItem(const Path& trashed, const Path& original,
-                                                             const Path& home, const std::vector<Path>& roots,
-                                                             const std::optional<FileStamp>& expected)
+CleanRunner::ItemRestore CleanRunner::restoreTrashedItem(const Path& trashed, const Path& original, const Path& home,
+                                                         const std::vector<Path>& roots,
+                                                         const std::optional<FileStamp>& expected)
 {
     ItemRestore restore;
     const auto holding = Trash::openHolding(trashed, home);
@@ -144,8 +145,8 @@ StorageEngine::ItemRestore StorageEngine::restoreTrashedItem(const Path& trashed
     return restore;
 }
 
-std::vector<CleanHistoryRecord> StorageEngine::recordMovedAside(const ItemRestore& restore,
-                                                                const CleanHistoryRecord& madeWayFor) const
+std::vector<CleanHistoryRecord> CleanRunner::recordMovedAside(const ItemRestore& restore,
+                                                              const CleanHistoryRecord& madeWayFor) const
 {
     std::vector<CleanHistoryRecord> records;
     if (restore.movedAside.empty())
@@ -153,16 +154,16 @@ std::vector<CleanHistoryRecord> StorageEngine::recordMovedAside(const ItemRestor
     const std::string cleanID = newRecordID();
     for (const auto& aside : restore.movedAside) {
         Int64 bytes = 0;
-        if (const auto holding = Trash::openHolding(aside.trashedAt, homePath_))
+        if (const auto holding = Trash::openHolding(aside.trashedAt, places_.home))
             bytes = tallyTree(holding->first.entry(holding->second)).bytes;
         records.push_back({newRecordID(), paths::lastComponent(aside.original), aside.original, aside.trashedAt, bytes,
                            std::chrono::system_clock::now(), madeWayFor.categoryLabel, cleanID, aside.entry});
     }
-    (void)CleanHistoryLog::forHome(homePath_).appendRecords(records);
+    (void)CleanHistoryLog::forHome(places_.home).appendRecords(records);
     return records;
 }
 
-Result<CleanLock> StorageEngine::lockForRestore()
+Result<CleanLock> CleanRunner::lockForRestore()
 {
     // This engine's own clean holds the lock in its background task: no need to wait for it.
     auto lock = isCleaning_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
@@ -172,7 +173,7 @@ Result<CleanLock> StorageEngine::lockForRestore()
     return lock;
 }
 
-void StorageEngine::restoreSingleRecord(const std::string& id)
+void CleanRunner::restoreSingleRecord(const std::string& id)
 {
     const auto found = std::find_if(recentCleanRecords_.begin(), recentCleanRecords_.end(),
                                     [&](const CleanHistoryRecord& record) { return record.id == id; });
@@ -183,7 +184,7 @@ void StorageEngine::restoreSingleRecord(const std::string& id)
     if (!lock)
         return;
     const ItemRestore restore =
-        restoreTrashedItem(record.trashedPath, record.originalPath, homePath_, cleanRoots(), record.trashedEntry);
+        restoreTrashedItem(record.trashedPath, record.originalPath, places_.home, cleanRoots(), record.trashedEntry);
     const std::vector<CleanHistoryRecord> aside = recordMovedAside(restore, record);
     auto history = recentCleanRecords_;
     // What went aside is the newest move: first in the list, restorable like any record.
@@ -196,8 +197,8 @@ void StorageEngine::restoreSingleRecord(const std::string& id)
             setRecentCleanRecords(std::move(history));
         if (restore.isBack()) {
             forgetCleanedPathsUnder(sessionCleanedPaths_, record.originalPath);
-            setOverview(queryDiskOverview(homePath_));
-            startInstantScan();
+            setOverview(queryDiskOverview(places_.home));
+            Q_EMIT restored();
         }
         return;
     }
@@ -212,11 +213,11 @@ void StorageEngine::restoreSingleRecord(const std::string& id)
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
     setLastCleanBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
                        paths::lastComponent(paths::parent(record.originalPath)));
-    setOverview(queryDiskOverview(homePath_));
-    startInstantScan();
+    setOverview(queryDiskOverview(places_.home));
+    Q_EMIT restored();
 }
 
-void StorageEngine::restoreAllRecentCleans()
+void CleanRunner::restoreAllRecentCleans()
 {
     if (recentCleanRecords_.empty())
         return;
@@ -240,8 +241,8 @@ void StorageEngine::restoreAllRecentCleans()
     // aside, and folders only partly restored.
     std::vector<CleanHistoryRecord> stillRestorable;
     for (const auto& record : undoOrder) {
-        const ItemRestore restore =
-            restoreTrashedItem(record.trashedPath, record.originalPath, homePath_, cleanRoots(), record.trashedEntry);
+        const ItemRestore restore = restoreTrashedItem(record.trashedPath, record.originalPath, places_.home,
+                                                       cleanRoots(), record.trashedEntry);
         const auto aside = recordMovedAside(restore, record);
         stillRestorable.insert(stillRestorable.begin(), aside.begin(), aside.end());
         if (restore.result == ItemRestore::Result::partlyRestored)
@@ -266,32 +267,32 @@ void StorageEngine::restoreAllRecentCleans()
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
     setLastCleanBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
                        DiskFormat::bytes(restoredBytes) + "）");
-    setOverview(queryDiskOverview(homePath_));
-    startInstantScan();
+    setOverview(queryDiskOverview(places_.home));
+    Q_EMIT restored();
 }
 
-void StorageEngine::logRestored(const std::vector<std::string>& ids) const
+void CleanRunner::logRestored(const std::vector<std::string>& ids) const
 {
     // Best effort: the item is back whatever the file says; a record left unmarked only
     // shows as gone later, since its Trash entry is gone.
-    (void)CleanHistoryLog::forHome(homePath_).appendRestored(ids);
+    (void)CleanHistoryLog::forHome(places_.home).appendRestored(ids);
 }
 
-Result<std::vector<LoggedClean>> StorageEngine::persistedCleanHistory() const
+Result<std::vector<LoggedClean>> CleanRunner::persistedCleanHistory() const
 {
-    return CleanHistoryLog::forHome(homePath_).read();
+    return CleanHistoryLog::forHome(places_.home).read();
 }
 
-bool StorageEngine::isStillInTrash(const CleanHistoryRecord& record) const
+bool CleanRunner::isStillInTrash(const CleanHistoryRecord& record) const
 {
-    const auto holding = Trash::openHolding(record.trashedPath, homePath_);
+    const auto holding = Trash::openHolding(record.trashedPath, places_.home);
     if (!holding)
         return false;
     const auto st = fileops::stat(holding->first.entry(holding->second));
     return st && isTheTrashedObject(record.trashedEntry, *st);
 }
 
-Result<std::vector<HistoryRestoreOutcome>> StorageEngine::restoreFromHistory(const std::vector<std::string>& ids)
+Result<std::vector<HistoryRestoreOutcome>> CleanRunner::restoreFromHistory(const std::vector<std::string>& ids)
 {
     const auto lock = takeCleanLock();
     if (!lock)
@@ -315,7 +316,7 @@ Result<std::vector<HistoryRestoreOutcome>> StorageEngine::restoreFromHistory(con
             } else if (!isStillInTrash(record)) {
                 outcome.result = HistoryRestoreResult::gone;
             } else {
-                const ItemRestore restore = restoreTrashedItem(record.trashedPath, record.originalPath, homePath_,
+                const ItemRestore restore = restoreTrashedItem(record.trashedPath, record.originalPath, places_.home,
                                                                cleanRoots(), record.trashedEntry);
                 outcome.movedAside = recordMovedAside(restore, record);
                 outcome.result = restore.result == ItemRestore::Result::restored ? HistoryRestoreResult::restored

@@ -120,7 +120,7 @@ bool ownerRuns(const linuxcache::Rule& rule, const linuxcache::Location& locatio
         break;
     }
     return std::any_of(rule.programs.begin(), rule.programs.end(),
-                       [&](const std::string& program) { return running.isRunning(program); });
+                       [&](std::string_view program) { return running.isRunning(program); });
 }
 
 void addLinuxItem(CardItems& card, const linuxcache::Rule& rule, const linuxcache::Location& location)

@@ -10,15 +10,11 @@ namespace safecache {
 namespace {
 
 constexpr Rule kBrowserRules[] = {
-    {Base::chromeData, "OptGuideOnDeviceModel", "Chrome 本地大模型缓存包",
-     "浏览器后台自动下载的 4GB 本地端侧模型，清理后不影响任何网页浏览",
-     "已自动核实：这是 Chrome 实验性端侧 AI 权重文件 (OptGuideOnDeviceModel)，非用户数据，删后立省 4GB 且绝不掉登录。"},
+    kChromeOnDeviceModel,
     {Base::google, "GoogleUpdater", "Chrome 历史版本更新包", "已安装完成的旧版浏览器安装包残留",
      "已自动核实：您的 Chrome 已完成升级，GoogleUpdater 内的旧版本安装包 100% 冗余。"},
-    {Base::chromeData, "SODALanguagePacks", "Chrome 语音识别与分类组件缓存", "本地离线字幕语音包与分类特征缓存",
-     "已自动核实：纯离线语音识别组件缓存，不涉及任何账号信息。"},
-    {Base::chromeData, "OptGuideOnDeviceClassifierModel", "Chrome 页面特征分类器库", "浏览器内置页面特征缓存",
-     "已自动核实：浏览器自动生成的页面分类模型缓存。"},
+    kChromeSpeechPacks,
+    kChromeClassifierModel,
     {Base::google, "Chrome for Testing", "Chrome 自动化测试内核残留", "测试专用浏览器沙盒副本",
      "已自动核实：自动化脚本遗留的测试版浏览器内核副本。"},
     {Base::chromeData, "component_crx_cache", "Chrome 扩展插件升级临时包", "插件安装完成后的临时 CRX 压缩包",

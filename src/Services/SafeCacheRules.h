@@ -35,6 +35,18 @@ struct Rule {
     bool isSafeDefault = true;
 };
 
+// Chrome's on-device models, in the browser rules and (at their Linux places) in the Linux ones.
+inline constexpr Rule kChromeOnDeviceModel{
+    Base::chromeData, "OptGuideOnDeviceModel", "Chrome 本地大模型缓存包",
+    "浏览器后台自动下载的 4GB 本地端侧模型，清理后不影响任何网页浏览",
+    "已自动核实：这是 Chrome 实验性端侧 AI 权重文件 (OptGuideOnDeviceModel)，非用户数据，删后立省 4GB 且绝不掉登录。"};
+inline constexpr Rule kChromeSpeechPacks{Base::chromeData, "SODALanguagePacks", "Chrome 语音识别与分类组件缓存",
+                                         "本地离线字幕语音包与分类特征缓存",
+                                         "已自动核实：纯离线语音识别组件缓存，不涉及任何账号信息。"};
+inline constexpr Rule kChromeClassifierModel{Base::chromeData, "OptGuideOnDeviceClassifierModel",
+                                             "Chrome 页面特征分类器库", "浏览器内置页面特征缓存",
+                                             "已自动核实：浏览器自动生成的页面分类模型缓存。"};
+
 // Where a rule points for this home; nullopt when its base does not exist on this
 // system (the per-user temporary parent outside the macOS layout).
 std::optional<Path> locationOf(const Rule& rule, const Path& home, const std::optional<Path>& tempParent);

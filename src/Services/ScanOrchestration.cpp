@@ -20,7 +20,7 @@
 
 void StorageEngine::startInstantScan()
 {
-    if (isScanning_ || isCleaning_)
+    if (isScanning_ || runner_.isCleaning())
         return;
     setIsScanning(true);
     setScanProgress(0.12);
@@ -30,14 +30,14 @@ void StorageEngine::startInstantScan()
     // The scan works on copies: later cleans or restores do not change what it filters.
     const Path home = homePath_;
     const Path applications = options_.applications;
-    const CleanedPaths cleaned = sessionCleanedPaths_;
-    const std::set<std::string> restorable = restorableTrashEntries();
+    const CleanedPaths cleaned = runner_.sessionCleanedPaths();
+    const std::set<std::string> restorable = runner_.restorableTrashEntries();
     // The environment describes only the account's own home; another home gets its defaults.
     const bool isAccountHome = options_.home.empty();
     const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
 
-    runInBackground([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = cleanRoots(),
-                     ownState = ownStatePaths()] {
+    pool_.start([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = runner_.cleanRoots(),
+                 ownState = runner_.ownStatePaths()] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         // The Trash is listed and measured once, when the scan begins: only what it held
@@ -70,7 +70,7 @@ void StorageEngine::startInstantScan()
         // 1. Disk overview.
         DiskOverview overview = overviewPhase.get();
         publish([this, overview] {
-            setOverview(overview);
+            results_.setOverview(overview);
             setScanProgress(0.28);
             setCurrentScanningPath("正在核验 AI 工具链与系统『系统数据』黑盒...");
         });
@@ -81,9 +81,10 @@ void StorageEngine::startInstantScan()
         dropCleaned(cards, cleaned);
         stamps.offerOnly(cards);
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
-            rememberScanned(seen);
-            scannedTrashEntries_ = trash;
-            setRuleCards(cards);
+            results_.rememberScanned(seen);
+            results_.setScannedTrashEntries(trash);
+            selection_.offer(cards);
+            results_.setRuleCards(cards);
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
         });
@@ -94,8 +95,9 @@ void StorageEngine::startInstantScan()
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
-            rememberScanned(seen);
-            setProjectBloats(bloats);
+            results_.rememberScanned(seen);
+            selection_.offer(bloats);
+            results_.setProjectBloats(bloats);
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
         });
@@ -121,47 +123,35 @@ void StorageEngine::startInstantScan()
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
                  groups = std::move(groups), seen = stamps.stamps()] {
-            rememberScanned(seen);
-            setInstalledApps(apps);
-            setSunburstSlices(slices);
-            setLargeFiles(largeFiles);
-            setDuplicateGroups(groups);
+            results_.rememberScanned(seen);
+            selection_.offer(apps);
+            results_.setInstalledApps(apps);
+            results_.setSunburstSlices(slices);
+            selection_.offer(largeFiles);
+            results_.setLargeFiles(largeFiles);
+            selection_.offer(groups);
+            results_.setDuplicateGroups(groups);
             setScanProgress(1.0);
             setIsScanning(false);
-            setCurrentScanningPath("已完成全自动核验 · 共发现 " + DiskFormat::bytes(grandTotalDiscoverableBytes()) +
-                                   " 可整理空间");
+            setCurrentScanningPath("已完成全自动核验 · 共发现 " +
+                                   DiskFormat::bytes(results_.grandTotalDiscoverableBytes()) + " 可整理空间");
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
         });
     });
 }
 
-void StorageEngine::rememberScanned(const std::unordered_map<Path, FileStamp>& stamps)
-{
-    // Lists of an earlier scan may still be shown until this one replaces them: their
-    // stamps stay until the same path is seen again.
-    for (const auto& [path, stamp] : stamps)
-        scannedStamps_.insert_or_assign(path, stamp);
-}
-
-std::set<std::string> StorageEngine::restorableTrashEntries() const
-{
-    // This session's records; what the history on disk and the Trash's info files protect
-    // is read in the background (protectedTrashEntries).
-    const Path trashFolder = Trash::homeFilesFolder(homePath_);
-    std::set<std::string> names;
-    for (const auto& record : recentCleanRecords_)
-        if (paths::parent(record.trashedPath) == trashFolder)
-            names.insert(paths::lastComponent(record.trashedPath));
-    return names;
-}
-
 void StorageEngine::clearAllResults()
 {
-    setRuleCards({});
-    setProjectBloats({});
-    setDuplicateGroups({});
-    setLargeFiles({});
-    setInstalledApps({});
-    setSunburstSlices({});
-    setLastCleanBanner(std::nullopt);
+    selection_.offer(std::vector<SafeCacheRuleCard>{});
+    selection_.offer(std::vector<ProjectBloatItem>{});
+    selection_.offer(std::vector<DuplicateFileGroup>{});
+    selection_.offer(std::vector<LargeFileItem>{});
+    selection_.offer(std::vector<InstalledAppItem>{});
+    results_.setRuleCards({});
+    results_.setProjectBloats({});
+    results_.setDuplicateGroups({});
+    results_.setLargeFiles({});
+    results_.setInstalledApps({});
+    results_.setSunburstSlices({});
+    runner_.dismissCleanBanner();
 }

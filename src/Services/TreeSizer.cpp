@@ -35,7 +35,8 @@ const TreeSizer::Record* TreeSizer::reusableFolder(const std::string& path, int 
 // preview's depth. Folders sized before are not entered: their levels are added instead.
 class TreeSizer::FolderMeasurement {
   public:
-    FolderMeasurement(const TreeSizer& sizer, int maxDepth) : sizer_(sizer), maxDepth_(maxDepth)
+    FolderMeasurement(const TreeSizer& sizer, int maxDepth, bool leadingOnly)
+        : sizer_(sizer), maxDepth_(maxDepth), leadingOnly_(leadingOnly)
     {
         record_.isFolder = true;
         record_.leadingKnown = maxDepth >= kLeadingChildLevels;
@@ -49,6 +50,8 @@ class TreeSizer::FolderMeasurement {
         const int level = entry.level();
         if (level == 1)
             startChild(entry);
+        if (leadingOnly_ && level == 1 && childrenSeen_ > preview::kChildrenExamined)
+            return true; // later entries are never looked at
         if (!entry.isDirectory() || level > maxDepth_)
             return false;
         const int remaining = maxDepth_ - level;
@@ -109,6 +112,7 @@ class TreeSizer::FolderMeasurement {
 
     const TreeSizer& sizer_;
     const int maxDepth_;
+    const bool leadingOnly_;
     Record record_;
     std::unordered_set<FileIdentity, FileIdentityHash> seenInTree_, seenInChild_;
     std::size_t childrenSeen_ = 0;
@@ -124,9 +128,9 @@ std::string_view TreeSizer::rootOf(const Path& url) const
     return root;
 }
 
-TreeSizer::Record TreeSizer::measureFolder(const Path& url, int maxDepth) const
+TreeSizer::Record TreeSizer::measureFolder(const Path& url, int maxDepth, bool leadingOnly) const
 {
-    FolderMeasurement measurement(*this, maxDepth);
+    FolderMeasurement measurement(*this, maxDepth, leadingOnly);
     DirectoryWalker::walkRegularFiles(
         url, {.within = rootOf(url)}, maxDepth,
         [&](const DirectoryWalker::Entry& entry, const struct stat& st) { measurement.count(entry, st); },
@@ -164,12 +168,16 @@ Int64 TreeSizer::size(const Path& url, int maxDepth)
 std::vector<std::string> TreeSizer::preview(const Path& url) const
 {
     const auto found = records_.find(url);
-    if (found == records_.end())
-        return buildTopContentPreview(url, rootOf(url));
-    const Record& record = found->second;
-    if (!record.isFolder)
+    if (found != records_.end() && !found->second.isFolder)
         return {preview::singleFileLine(paths::lastComponent(url))};
-    if (!record.leadingKnown)
-        return buildTopContentPreview(url, rootOf(url));
-    return preview::linesForChildren(record.leading);
+    if (found != records_.end() && found->second.leadingKnown)
+        return preview::linesForChildren(found->second.leading);
+    // Not sized yet (or not deep enough): a link or any other file gets its one line, a
+    // folder one walk to the preview's depth.
+    const auto kind = kindAtPath(url, rootOf(url));
+    if (!kind)
+        return {};
+    if (*kind != DirectoryWalker::Kind::directory)
+        return {preview::singleFileLine(paths::lastComponent(url))};
+    return preview::linesForChildren(measureFolder(url, kLeadingChildLevels, true).leading);
 }

@@ -25,8 +25,8 @@ class TreeSizer {
 
     // Same result as directorySize(url, maxDepth, the root that holds url).
     Int64 size(const Path& url, int maxDepth);
-    // Same result as buildTopContentPreview(url, the root that holds url); free when url
-    // was sized.
+    // What buildTopContentPreview(url, the root that holds url) gives; free when url was
+    // sized deep enough, else one walk.
     std::vector<std::string> preview(const Path& url) const;
 
   private:
@@ -48,7 +48,9 @@ class TreeSizer {
     class FolderMeasurement;
 
     std::string_view rootOf(const Path& url) const;
-    Record measureFolder(const Path& url, int maxDepth) const;
+    // With leadingOnly, only the children the preview looks at are walked (the profile then
+    // covers them alone).
+    Record measureFolder(const Path& url, int maxDepth, bool leadingOnly = false) const;
     const Record* reusableFolder(const std::string& path, int remainingDepth) const;
 
     std::vector<Path> roots_;

@@ -26,7 +26,8 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const SafeCacheRuleCard& card = rows_[index.row()];
+    const SafeCacheRuleCard& card = rows_[index.row()].record;
+    const CardMark& mark = rows_[index.row()].mark;
     const QuillmereL10n l10n(language());
     switch (role - this->role(0)) {
     case Title:
@@ -40,9 +41,9 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
     case Size:
         return bytesText(card.totalScannedBytes(), language());
     case Selected: // toggling selects a card whose selection holds no bytes
-        return card.selectedBytes() > 0;
+        return mark.selectedBytes > 0;
     case Partial:
-        return card.selectedBytes() > 0 && !card.isAllSelected();
+        return mark.selectedBytes > 0 && !mark.allSelected;
     case ProtectedByDefault:
         return isProtectedByDefault(card);
     case Badge:
@@ -65,7 +66,7 @@ QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const CacheSubItem& item = rows_[index.row()];
+    const CacheSubItem& item = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
         return qt(QuillmereL10n(language()).localizeSubItemName(item.name));
@@ -88,7 +89,7 @@ QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
         return lines;
     }
     case Selected:
-        return item.isSelected;
+        return rows_[index.row()].mark;
     case SafeDefault:
         return item.isSafeDefault;
     }

@@ -2,7 +2,15 @@
 // The zero-risk workspace's rows (one per scenario card) and the inspected card's sub-items.
 
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 #include "SyncedListModel.h"
+
+// What a card's row shows of the selection of its caches.
+struct CardMark {
+    Int64 selectedBytes = 0;
+    bool allSelected = false;
+    bool operator==(const CardMark&) const = default;
+};
 
 class RuleCardListModel : public SyncedListModel {
     Q_OBJECT
@@ -13,9 +21,14 @@ class RuleCardListModel : public SyncedListModel {
     enum Role { Title, Promise, Symbol, Accent, Size, Selected, Partial, ProtectedByDefault, Badge, BadgeSymbol };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<SafeCacheRuleCard> rows) { syncRows(rows_, std::move(rows)); }
-    const SafeCacheRuleCard& at(int row) const { return rows_.at(row); }
-    const std::vector<SafeCacheRuleCard>& records() const { return rows_; }
+    void setRows(std::vector<SafeCacheRuleCard> rows, const SelectionState& selection)
+    {
+        syncRows(rows_, markedRows(std::move(rows), [&](const SafeCacheRuleCard& card) {
+                     return CardMark{selection.selectedBytes(card), selection.isAllSelected(card)};
+                 }));
+    }
+    const SafeCacheRuleCard& at(int row) const { return rows_.at(row).record; }
+    std::vector<SafeCacheRuleCard> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Everything in the card stays unselected until asked for.
@@ -26,7 +39,7 @@ class RuleCardListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<SafeCacheRuleCard> rows_;
+    std::vector<MarkedRow<SafeCacheRuleCard, CardMark>> rows_;
 };
 
 class CacheSubItemListModel : public SyncedListModel {
@@ -49,8 +62,12 @@ class CacheSubItemListModel : public SyncedListModel {
     };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<CacheSubItem> rows) { syncRows(rows_, std::move(rows)); }
-    const CacheSubItem& at(int row) const { return rows_.at(row); }
+    void setRows(std::vector<CacheSubItem> rows, const SelectionState& selection)
+    {
+        syncRows(rows_,
+                 markedRows(std::move(rows), [&](const CacheSubItem& item) { return selection.isSelected(item); }));
+    }
+    const CacheSubItem& at(int row) const { return rows_.at(row).record; }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -58,5 +75,5 @@ class CacheSubItemListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<CacheSubItem> rows_;
+    std::vector<MarkedRow<CacheSubItem, bool>> rows_;
 };

@@ -15,21 +15,19 @@ QVariant DuplicateGroupListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const DuplicateFileGroup& group = rows_[index.row()];
+    const DuplicateFileGroup& group = rows_[index.row()].record;
+    const GroupMark& mark = rows_[index.row()].mark;
     switch (role - this->role(0)) {
     case Title:
         return qt(group.title);
-    case CloneCount: {
-        const auto clones = std::count_if(group.members.begin(), group.members.end(),
-                                          [](const DuplicateFileMember& m) { return !m.isLockedOriginal; });
-        return qt(WindowTexts::duplicateCloneCount(language(), clones));
-    }
+    case CloneCount:
+        return qt(WindowTexts::duplicateCloneCount(language(), mark.copies));
     case EachSize:
         return bytesText(group.eachSizeBytes, language());
     case Reclaimable:
-        return bytesText(group.reclaimableBytes(), language());
+        return bytesText(mark.reclaimableBytes, language());
     case Selected:
-        return group.isAnySelectedForDelete();
+        return mark.anySelected;
     }
     return {};
 }
@@ -43,7 +41,8 @@ QVariant DuplicateMemberListModel::data(const QModelIndex& index, int role) cons
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const DuplicateFileMember& member = rows_[index.row()];
+    const DuplicateFileMember& member = rows_[index.row()].record;
+    const MemberMark& mark = rows_[index.row()].mark;
     switch (role - this->role(0)) {
     case Name:
         return qt(member.name);
@@ -56,12 +55,27 @@ QVariant DuplicateMemberListModel::data(const QModelIndex& index, int role) cons
     case Modified:
         return dayText(member.modifiedDate);
     case LockedOriginal:
-        return member.isLockedOriginal;
+        return mark.kept;
     case SelectedForDelete:
-        return member.isSelectedForDelete;
+        return mark.markedForDelete;
     case RoleText:
-        return qt(member.isLockedOriginal ? WindowTexts::lockedOriginal(language())
-                                          : WindowTexts::redundantClone(language()));
+        return qt(mark.kept ? WindowTexts::lockedOriginal(language()) : WindowTexts::redundantClone(language()));
     }
     return {};
+}
+
+void DuplicateGroupListModel::setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection)
+{
+    syncRows(rows_, markedRows(std::move(rows), [&](const DuplicateFileGroup& group) {
+                 const std::int64_t copies =
+                     std::int64_t(group.members.size()) - (selection.keptOriginal(group) ? 1 : 0);
+                 return GroupMark{selection.reclaimableBytes(group), selection.isAnySelectedForDelete(group), copies};
+             }));
+}
+
+void DuplicateMemberListModel::setRows(const DuplicateFileGroup& group, const SelectionState& selection)
+{
+    syncRows(rows_, markedRows(group.members, [&](const DuplicateFileMember& member) {
+                 return MemberMark{selection.isKept(group, member), selection.isMarkedForDelete(group, member)};
+             }));
 }

@@ -3,7 +3,23 @@
 // members.
 
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 #include "SyncedListModel.h"
+
+// What a group's row shows of the selection of its copies.
+struct GroupMark {
+    Int64 reclaimableBytes = 0;
+    bool anySelected = false;
+    std::int64_t copies = 0; // the members beside the one kept
+    bool operator==(const GroupMark&) const = default;
+};
+
+// Whether a member is the one its group keeps, and whether a clean takes it.
+struct MemberMark {
+    bool kept = false;
+    bool markedForDelete = false;
+    bool operator==(const MemberMark&) const = default;
+};
 
 class DuplicateGroupListModel : public SyncedListModel {
     Q_OBJECT
@@ -14,9 +30,9 @@ class DuplicateGroupListModel : public SyncedListModel {
     enum Role { Title, CloneCount, EachSize, Reclaimable, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<DuplicateFileGroup> rows) { syncRows(rows_, std::move(rows)); }
-    const DuplicateFileGroup& at(int row) const { return rows_.at(row); }
-    const std::vector<DuplicateFileGroup>& records() const { return rows_; }
+    void setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection);
+    const DuplicateFileGroup& at(int row) const { return rows_.at(row).record; }
+    std::vector<DuplicateFileGroup> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -24,7 +40,7 @@ class DuplicateGroupListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<DuplicateFileGroup> rows_;
+    std::vector<MarkedRow<DuplicateFileGroup, GroupMark>> rows_;
 };
 
 class DuplicateMemberListModel : public SyncedListModel {
@@ -36,8 +52,9 @@ class DuplicateMemberListModel : public SyncedListModel {
     enum Role { Name, FolderName, Path, Size, Modified, LockedOriginal, SelectedForDelete, RoleText };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<DuplicateFileMember> rows) { syncRows(rows_, std::move(rows)); }
-    const DuplicateFileMember& at(int row) const { return rows_.at(row); }
+    // The members of one group (none: an empty group).
+    void setRows(const DuplicateFileGroup& group, const SelectionState& selection);
+    const DuplicateFileMember& at(int row) const { return rows_.at(row).record; }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -45,5 +62,5 @@ class DuplicateMemberListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<DuplicateFileMember> rows_;
+    std::vector<MarkedRow<DuplicateFileMember, MemberMark>> rows_;
 };

@@ -24,7 +24,21 @@ InspectorPresenter::InspectorPresenter(StorageEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine), subItems_(this), members_(this), icons_(std::make_unique<FileTypeIcons>())
 {
     connect(&media_, &InspectedMedia::playerChanged, this, &InspectorPresenter::playerChanged);
+    // The inspected record stays the same when only what is selected in it changes.
+    for (auto signal : {&SelectionState::ruleCardsChanged, &SelectionState::duplicateGroupsChanged})
+        connect(&engine_.selection(), signal, this, [this] {
+            followSelection();
+            Q_EMIT itemChanged();
+        });
     updatePreview(true);
+}
+
+void InspectorPresenter::followSelection()
+{
+    const auto* card = inspected<SafeCacheRuleCard>();
+    subItems_.setRows(card ? card->subItems : std::vector<CacheSubItem>{}, engine_.selection());
+    const auto* group = inspected<DuplicateFileGroup>();
+    members_.setRows(group ? *group : DuplicateFileGroup{}, engine_.selection());
 }
 
 InspectorPresenter::~InspectorPresenter() = default;
@@ -32,11 +46,9 @@ InspectorPresenter::~InspectorPresenter() = default;
 void InspectorPresenter::setItem(std::optional<InspectedItem> item)
 {
     item_ = std::move(item);
-    const auto* card = inspected<SafeCacheRuleCard>();
-    subItems_.setRows(card ? card->subItems : std::vector<CacheSubItem>{});
-    const auto* group = inspected<DuplicateFileGroup>();
-    members_.setRows(group ? group->members : std::vector<DuplicateFileMember>{});
+    followSelection();
     Q_EMIT itemChanged();
+    const auto* group = inspected<DuplicateFileGroup>();
 
     // The preview shows a group's first copy or a large file; a media file among them plays.
     std::optional<Path> shown;
@@ -199,7 +211,7 @@ QString InspectorPresenter::savesText() const
 {
     const auto* group = inspected<DuplicateFileGroup>();
     return group ? qt(WindowTexts::savesLabel(language_)) + QLatin1Char(' ') +
-                       bytesText(group->reclaimableBytes(), language_)
+                       bytesText(engine_.selection().reclaimableBytes(*group), language_)
                  : QString();
 }
 
@@ -242,14 +254,14 @@ void InspectorPresenter::toggleSubItem(int row)
 {
     const auto* card = inspected<SafeCacheRuleCard>();
     if (card && row >= 0 && row < subItems_.count())
-        engine_.toggleSubItem(card->id, subItems_.at(row).id);
+        engine_.selection().toggleSubItem(card->id, subItems_.at(row).id);
 }
 
 void InspectorPresenter::keepMemberInstead(int row)
 {
     const auto* group = inspected<DuplicateFileGroup>();
     if (group && row >= 0 && row < members_.count())
-        engine_.swapDuplicateLockedOriginal(group->id, members_.at(row).id);
+        engine_.selection().swapDuplicateLockedOriginal(group->id, members_.at(row).id);
 }
 
 std::optional<Path> InspectorPresenter::itemLocation() const

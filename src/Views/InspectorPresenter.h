@@ -127,6 +127,8 @@ class InspectorPresenter : public QObject {
     void previewChanged();
 
   private:
+    // The inspected card's caches and group's copies, with what is selected now.
+    void followSelection();
     template <typename Record> const Record* inspected() const { return item_ ? item_->as<Record>() : nullptr; }
     std::optional<Path> itemLocation() const;
     void updatePreview(bool askForThumbnail);

@@ -21,7 +21,7 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const InstalledAppItem& app = rows_[index.row()];
+    const InstalledAppItem& app = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
         return qt(app.name);
@@ -46,7 +46,7 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     case Selectable:
         return isEnabled(app);
     case Selected:
-        return app.isSelected;
+        return rows_[index.row()].mark;
     }
     return {};
 }

@@ -4,6 +4,7 @@
 // the bundle as well.
 
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 #include "SyncedListModel.h"
 
 class InstalledAppListModel : public SyncedListModel {
@@ -15,9 +16,13 @@ class InstalledAppListModel : public SyncedListModel {
     enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<InstalledAppItem> rows) { syncRows(rows_, std::move(rows)); }
-    const InstalledAppItem& at(int row) const { return rows_.at(row); }
-    const std::vector<InstalledAppItem>& records() const { return rows_; }
+    void setRows(std::vector<InstalledAppItem> rows, const SelectionState& selection)
+    {
+        syncRows(rows_, markedRows(std::move(rows),
+                                   [&](const InstalledAppItem& record) { return selection.isSelected(record); }));
+    }
+    const InstalledAppItem& at(int row) const { return rows_.at(row).record; }
+    std::vector<InstalledAppItem> records() const { return recordsOf(rows_); }
     void setOnlyCacheMode(bool onlyCache);
     bool onlyCacheMode() const { return onlyCache_; }
     // Whether a row can be selected in the current mode.
@@ -31,6 +36,6 @@ class InstalledAppListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<InstalledAppItem> rows_;
+    std::vector<MarkedRow<InstalledAppItem, bool>> rows_;
     bool onlyCache_ = true;
 };

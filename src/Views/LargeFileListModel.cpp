@@ -13,7 +13,7 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const LargeFileItem& file = rows_[index.row()];
+    const LargeFileItem& file = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
         return qt(file.name);
@@ -30,7 +30,7 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
     case IsVideo:
         return file.category == LargeFileCategory::videoMedia;
     case Selected:
-        return file.isSelected;
+        return rows_[index.row()].mark;
     }
     return {};
 }

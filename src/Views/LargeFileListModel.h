@@ -2,6 +2,7 @@
 // The large files of the chosen category, in the engine's order.
 
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 #include "SyncedListModel.h"
 
 class LargeFileListModel : public SyncedListModel {
@@ -13,9 +14,13 @@ class LargeFileListModel : public SyncedListModel {
     enum Role { Name, Path, Category, Verification, Size, Modified, IsVideo, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<LargeFileItem> rows) { syncRows(rows_, std::move(rows)); }
-    const LargeFileItem& at(int row) const { return rows_.at(row); }
-    const std::vector<LargeFileItem>& records() const { return rows_; }
+    void setRows(std::vector<LargeFileItem> rows, const SelectionState& selection)
+    {
+        syncRows(rows_, markedRows(std::move(rows),
+                                   [&](const LargeFileItem& record) { return selection.isSelected(record); }));
+    }
+    const LargeFileItem& at(int row) const { return rows_.at(row).record; }
+    std::vector<LargeFileItem> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -23,5 +28,5 @@ class LargeFileListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<LargeFileItem> rows_;
+    std::vector<MarkedRow<LargeFileItem, bool>> rows_;
 };

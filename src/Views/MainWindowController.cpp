@@ -66,7 +66,7 @@ int run(QApplication& app, int argc, char** argv)
     WindowState view(options.scanner, access);
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;
-    view.scanner().setCleanFeedback(&feedback);
+    view.scanner().cleaner().setCleanFeedback(&feedback);
     view.scanner().setWorkspaceService(&workspace);
 
     QQmlApplicationEngine engine;

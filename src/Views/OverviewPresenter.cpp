@@ -8,8 +8,8 @@
 OverviewPresenter::OverviewPresenter(WorkspaceLists& lists, StorageEngine& engine, QObject* parent)
     : QObject(parent), lists_(lists), engine_(engine)
 {
-    for (auto signal : {&StorageEngine::overviewChanged, &StorageEngine::sessionTotalFreedBytesChanged})
-        connect(&engine_, signal, this, &OverviewPresenter::changed);
+    connect(&engine_.results(), &ScanResults::overviewChanged, this, &OverviewPresenter::changed);
+    connect(&engine_.cleaner(), &CleanRunner::sessionTotalFreedBytesChanged, this, &OverviewPresenter::changed);
     // Selections live in the lists; the models have followed them when these fire.
     for (auto signal : {&WorkspaceLists::rowsChanged, &WorkspaceLists::shownChanged})
         connect(&lists_, signal, this, &OverviewPresenter::changed);
@@ -25,13 +25,14 @@ void OverviewPresenter::setLanguage(AppLanguage language)
 
 Int64 OverviewPresenter::allSelectedBytes() const
 {
-    return saturatingSum({engine_.totalSelectedSafeBytes(), engine_.totalSelectedBloatBytes(),
-                          engine_.totalSelectedDuplicateBytes(), engine_.totalSelectedLargeFileBytes()});
+    return saturatingSum({engine_.selection().totalSelectedSafeBytes(), engine_.selection().totalSelectedBloatBytes(),
+                          engine_.selection().totalSelectedDuplicateBytes(),
+                          engine_.selection().totalSelectedLargeFileBytes()});
 }
 
 OverviewRingFigures OverviewPresenter::figures() const
 {
-    return overviewRingFigures(engine_.overview(), lists_.shown().selectedBytes(), allSelectedBytes());
+    return overviewRingFigures(engine_.results().overview(), lists_.shown().selectedBytes(), allSelectedBytes());
 }
 
 double OverviewPresenter::usedRatio() const { return figures().usedRatio; }
@@ -50,7 +51,16 @@ QString OverviewPresenter::otherZonesText() const
     return bytesText(others, language_);
 }
 
-QString OverviewPresenter::volumeName() const { return QString::fromStdString(engine_.overview().volumeName); }
-QString OverviewPresenter::availableText() const { return bytesText(engine_.overview().availableBytes, language_); }
-QString OverviewPresenter::totalText() const { return bytesText(engine_.overview().totalBytes, language_); }
-QString OverviewPresenter::freedText() const { return bytesText(engine_.sessionTotalFreedBytes(), language_); }
+QString OverviewPresenter::volumeName() const
+{
+    return QString::fromStdString(engine_.results().overview().volumeName);
+}
+QString OverviewPresenter::availableText() const
+{
+    return bytesText(engine_.results().overview().availableBytes, language_);
+}
+QString OverviewPresenter::totalText() const { return bytesText(engine_.results().overview().totalBytes, language_); }
+QString OverviewPresenter::freedText() const
+{
+    return bytesText(engine_.cleaner().sessionTotalFreedBytes(), language_);
+}

@@ -14,7 +14,7 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const ProjectBloatItem& item = rows_[index.row()];
+    const ProjectBloatItem& item = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case ProjectName:
         return qt(item.projectName);
@@ -36,7 +36,7 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
     case RebuildCommand:
         return qt(item.rebuildCommand);
     case Selected:
-        return item.isSelected;
+        return rows_[index.row()].mark;
     }
     return {};
 }

@@ -2,6 +2,7 @@
 // The idle build artefacts sub-tab: one row per dependency or build folder.
 
 #include "Models/StorageModels.h"
+#include "Services/SelectionState.h"
 #include "SyncedListModel.h"
 
 class ProjectBloatListModel : public SyncedListModel {
@@ -13,9 +14,13 @@ class ProjectBloatListModel : public SyncedListModel {
     enum Role { ProjectName, ArtifactType, Path, Size, Idle, StateBadge, StateSymbol, RebuildCommand, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<ProjectBloatItem> rows) { syncRows(rows_, std::move(rows)); }
-    const ProjectBloatItem& at(int row) const { return rows_.at(row); }
-    const std::vector<ProjectBloatItem>& records() const { return rows_; }
+    void setRows(std::vector<ProjectBloatItem> rows, const SelectionState& selection)
+    {
+        syncRows(rows_, markedRows(std::move(rows),
+                                   [&](const ProjectBloatItem& record) { return selection.isSelected(record); }));
+    }
+    const ProjectBloatItem& at(int row) const { return rows_.at(row).record; }
+    std::vector<ProjectBloatItem> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
   protected:
@@ -23,5 +28,5 @@ class ProjectBloatListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<ProjectBloatItem> rows_;
+    std::vector<MarkedRow<ProjectBloatItem, bool>> rows_;
 };

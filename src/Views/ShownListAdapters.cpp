@@ -2,76 +2,79 @@
 
 namespace {
 
-using S = StorageEngine;
-
-bool everyCopySelected(const DuplicateFileGroup& group)
-{
-    return std::all_of(group.members.begin(), group.members.end(),
-                       [](const DuplicateFileMember& m) { return m.isLockedOriginal || m.isSelectedForDelete; });
-}
-
-bool isSelected(const auto& record) { return record.isSelected; }
+using R = ScanResults;
+using S = SelectionState;
 
 } // namespace
 
 RuleCardAdapter::RuleCardAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::RuleCards, engine,
-                        {.records = &S::ruleCards,
-                         .changed = &S::ruleCardsChanged,
+                        {.records = &R::ruleCards,
+                         .changed = &R::ruleCardsChanged,
+                         .selectionChanged = &S::ruleCardsChanged,
                          .toggle = &S::toggleCard,
-                         .scannedBytes = &S::totalScannedSafeBytes,
+                         .scannedBytes = &R::totalScannedSafeBytes,
                          .selectedBytes = &S::totalSelectedSafeBytes,
-                         .cleanItems = &S::selectedSafeCacheItems,
-                         .clean = &S::cleanSelectedSafeCaches},
+                         .target = CleanTarget::safeCaches},
                         parent)
 {
 }
 
 // A card counts as selected by its caches, as the engine weighs them against its defaults.
-bool RuleCardAdapter::allSelected() const { return engine_.areAllSafeItemsSelected(); }
-void RuleCardAdapter::setAllSelected(bool selected) { engine_.setAllSafeCards(selected); }
+bool RuleCardAdapter::allSelected() const { return engine_.selection().areAllSafeItemsSelected(); }
+void RuleCardAdapter::setAllSelected(bool selected) { engine_.selection().setAllSafeCards(selected); }
 
 ProjectBloatAdapter::ProjectBloatAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::ProjectBloats, engine,
-                        {.records = &S::projectBloats,
-                         .changed = &S::projectBloatsChanged,
+                        {.records = &R::projectBloats,
+                         .changed = &R::projectBloatsChanged,
+                         .selectionChanged = &S::projectBloatsChanged,
                          .toggle = &S::toggleProjectBloat,
-                         .scannedBytes = &S::totalScannedBloatBytes,
+                         .scannedBytes = &R::totalScannedBloatBytes,
                          .selectedBytes = &S::totalSelectedBloatBytes,
-                         .cleanItems = &S::selectedProjectBloatItems,
-                         .clean = &S::cleanSelectedProjectBloats},
+                         .target = CleanTarget::projectBloats},
                         parent)
 {
 }
 
-bool ProjectBloatAdapter::allSelected() const { return everySelectableRow(isSelected<ProjectBloatItem>); }
-void ProjectBloatAdapter::setAllSelected(bool selected) { engine_.setAllProjectBloats(selected); }
+bool ProjectBloatAdapter::allSelected() const
+{
+    return everySelectableRow([this](const ProjectBloatItem& bloat) { return selection().isSelected(bloat); });
+}
+void ProjectBloatAdapter::setAllSelected(bool selected) { engine_.selection().setAllProjectBloats(selected); }
 
 DuplicateGroupAdapter::DuplicateGroupAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::DuplicateGroups, engine,
-                        {.records = &S::duplicateGroups,
-                         .changed = &S::duplicateGroupsChanged,
+                        {.records = &R::duplicateGroups,
+                         .changed = &R::duplicateGroupsChanged,
+                         .selectionChanged = &S::duplicateGroupsChanged,
                          .toggle = &S::toggleDuplicateGroup,
-                         .scannedBytes = &S::totalScannedDuplicateBytes,
+                         .scannedBytes = &R::totalScannedDuplicateBytes,
                          .selectedBytes = &S::totalSelectedDuplicateBytes,
-                         .cleanItems = &S::selectedDuplicateItems,
-                         .clean = &S::cleanSelectedDuplicates},
+                         .target = CleanTarget::duplicates},
                         parent)
 {
 }
 
-bool DuplicateGroupAdapter::allSelected() const { return everySelectableRow(everyCopySelected); }
-void DuplicateGroupAdapter::setAllSelected(bool selected) { engine_.setAllDuplicates(selected); }
+bool DuplicateGroupAdapter::allSelected() const
+{
+    return everySelectableRow([this](const DuplicateFileGroup& group) {
+        return std::all_of(group.members.begin(), group.members.end(), [&](const DuplicateFileMember& m) {
+            return selection().isKept(group, m) || selection().isMarkedForDelete(group, m);
+        });
+    });
+}
+void DuplicateGroupAdapter::setAllSelected(bool selected) { engine_.selection().setAllDuplicates(selected); }
 
 LargeFileAdapter::LargeFileAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::LargeFiles, engine,
-                        {.records = &S::largeFiles,
-                         .changed = &S::largeFilesChanged,
+                        {.records = &R::largeFiles,
+                         .changed = &R::largeFilesChanged,
+                         .selectionChanged = &S::largeFilesChanged,
                          .toggle = &S::toggleLargeFile,
-                         .scannedBytes = &S::totalScannedLargeFileBytes,
+                         .scannedBytes = &R::totalScannedLargeFileBytes,
                          .selectedBytes = &S::totalSelectedLargeFileBytes,
-                         .cleanItems = &S::selectedLargeFileItems,
-                         .clean = &S::cleanSelectedLargeFiles},
+                         .target = CleanTarget::largeFiles},
                         parent)
 {
 }
@@ -95,19 +98,22 @@ std::vector<LargeFileItem> LargeFileAdapter::shown() const
     return filtered;
 }
 
-bool LargeFileAdapter::allSelected() const { return everySelectableRow(isSelected<LargeFileItem>); }
-void LargeFileAdapter::setAllSelected(bool selected) { engine_.setAllLargeFiles(selected, category_); }
+bool LargeFileAdapter::allSelected() const
+{
+    return everySelectableRow([this](const LargeFileItem& file) { return selection().isSelected(file); });
+}
+void LargeFileAdapter::setAllSelected(bool selected) { engine_.selection().setAllLargeFiles(selected, category_); }
 
 // Selected bytes and clean items depend on the mode; the adapter says them itself.
 InstalledAppAdapter::InstalledAppAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::InstalledApps, engine,
-                        {.records = &S::installedApps,
-                         .changed = &S::installedAppsChanged,
+                        {.records = &R::installedApps,
+                         .changed = &R::installedAppsChanged,
+                         .selectionChanged = &S::installedAppsChanged,
                          .toggle = &S::toggleInstalledApp,
-                         .scannedBytes = &S::totalScannedAppOrphanBytes,
+                         .scannedBytes = &R::totalScannedAppOrphanBytes,
                          .selectedBytes = nullptr,
-                         .cleanItems = nullptr,
-                         .clean = nullptr},
+                         .target = CleanTarget::appCaches},
                         parent)
 {
 }
@@ -119,20 +125,31 @@ void InstalledAppAdapter::setOnlyCache(bool onlyCache)
     // Apps without leftovers have nothing to clean in cache-only mode; a removed Flatpak's
     // whole data folder is never carried into full-uninstall mode by its cache's tick.
     if (onlyCache)
-        engine_.deselectInstalledAppsWithoutLeftovers();
+        engine_.selection().deselectInstalledAppsWithoutLeftovers();
     else
-        engine_.deselectLeftoverFoldersForFullUninstall();
+        engine_.selection().deselectLeftoverFoldersForFullUninstall();
     model().setOnlyCacheMode(onlyCache);
     Q_EMIT filterChanged();
 }
 
-bool InstalledAppAdapter::allSelected() const { return everySelectableRow(isSelected<InstalledAppItem>); }
-void InstalledAppAdapter::setAllSelected(bool selected) { engine_.setAllInstalledApps(selected, onlyCache()); }
+bool InstalledAppAdapter::allSelected() const
+{
+    return everySelectableRow([this](const InstalledAppItem& app) { return selection().isSelected(app); });
+}
+void InstalledAppAdapter::setAllSelected(bool selected)
+{
+    engine_.selection().setAllInstalledApps(selected, onlyCache());
+}
 
 Int64 InstalledAppAdapter::selectedBytes() const
 {
-    return onlyCache() ? engine_.totalSelectedAppOrphanBytes() : engine_.totalSelectedUninstallBytes();
+    return onlyCache() ? engine_.selection().totalSelectedAppOrphanBytes()
+                       : engine_.selection().totalSelectedUninstallBytes();
 }
 
-std::vector<CleanItem> InstalledAppAdapter::cleanItems() const { return engine_.selectedAppItems(onlyCache()); }
-void InstalledAppAdapter::clean() { engine_.uninstallSelectedApps(onlyCache()); }
+static CleanTarget appTarget(bool onlyCache) { return onlyCache ? CleanTarget::appCaches : CleanTarget::appUninstall; }
+std::vector<CleanItem> InstalledAppAdapter::cleanItems() const
+{
+    return engine_.commands().items(appTarget(onlyCache()));
+}
+void InstalledAppAdapter::clean() { engine_.commands().clean(appTarget(onlyCache())); }

@@ -15,13 +15,13 @@
 
 // Where one list lives in the engine.
 template <typename Record> struct EngineList {
-    const std::vector<Record>& (StorageEngine::*records)() const;
-    void (StorageEngine::*changed)();
-    void (StorageEngine::*toggle)(const std::string& id);
-    Int64 (StorageEngine::*scannedBytes)() const;
-    Int64 (StorageEngine::*selectedBytes)() const;
-    std::vector<CleanItem> (StorageEngine::*cleanItems)() const;
-    void (StorageEngine::*clean)();
+    const std::vector<Record>& (ScanResults::*records)() const;
+    void (ScanResults::*changed)();
+    void (SelectionState::*selectionChanged)();
+    void (SelectionState::*toggle)(const std::string& id);
+    Int64 (ScanResults::*scannedBytes)() const;
+    Int64 (SelectionState::*selectedBytes)() const;
+    CleanTarget target;
 };
 
 // What every list does alike, over its records and its list model.
@@ -30,22 +30,24 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     RecordListAdapter(ShownList list, StorageEngine& engine, EngineList<Record> where, QObject* parent)
         : ShownListAdapter(list, engine, parent), where_(where), model_(this)
     {
-        connect(&engine, where.changed, this, [this] {
+        const auto followAndTell = [this] {
             follow();
             Q_EMIT published();
-        });
+        };
+        connect(&engine.results(), where.changed, this, followAndTell);
+        connect(&engine.selection(), where.selectionChanged, this, followAndTell);
     }
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
     SyncedListModel& rows() override { return model_; }
     const SyncedListModel& rows() const override { return model_; }
-    void follow() override { model_.setRows(shown()); }
+    void follow() override { model_.setRows(shown(), engine_.selection()); }
 
     void toggle(int row) override
     {
         if (isRow(row) && isSelectable(model_.at(row)))
-            (engine_.*where_.toggle)(model_.at(row).id);
+            (engine_.selection().*where_.toggle)(model_.at(row).id);
     }
     std::optional<InspectedItem> itemAt(int row) const override
     {
@@ -53,7 +55,11 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     }
     int rowOf(const InspectedItem& item) const override
     {
-        return item.as<Record>() ? indexOf(model_.records(), item.id()) : -1;
+        if (item.as<Record>())
+            for (int row = 0; row < model_.count(); ++row)
+                if (model_.at(row).id == item.id())
+                    return row;
+        return -1;
     }
     std::optional<InspectedItem> latest(const InspectedItem& item) const override
     {
@@ -62,21 +68,23 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
         return at < 0 ? std::nullopt : std::optional(InspectedItem(records[std::size_t(at)]));
     }
     qsizetype recordCount() const override { return qsizetype(engineRecords().size()); }
-    Int64 scannedBytes() const override { return (engine_.*where_.scannedBytes)(); }
-    Int64 selectedBytes() const override { return (engine_.*where_.selectedBytes)(); }
-    std::vector<CleanItem> cleanItems() const override { return (engine_.*where_.cleanItems)(); }
-    void clean() override { (engine_.*where_.clean)(); }
+    Int64 scannedBytes() const override { return (engine_.results().*where_.scannedBytes)(); }
+    Int64 selectedBytes() const override { return (engine_.selection().*where_.selectedBytes)(); }
+    std::vector<CleanItem> cleanItems() const override { return engine_.commands().items(where_.target); }
+    void clean() override { engine_.commands().clean(where_.target); }
 
   protected:
     // The engine's list, all of it, and the part of it the rows show.
-    const std::vector<Record>& engineRecords() const { return (engine_.*where_.records)(); }
+    const std::vector<Record>& engineRecords() const { return (engine_.results().*where_.records)(); }
     virtual std::vector<Record> shown() const { return engineRecords(); }
     virtual bool isSelectable(const Record&) const { return true; }
+    const SelectionState& selection() const { return engine_.selection(); }
     // Every row that can be selected is, by `isSelected`; with no such row, not.
     template <typename IsSelected> bool everySelectableRow(IsSelected isSelected) const
     {
         bool any = false;
-        for (const Record& record : model_.records()) {
+        for (int row = 0; row < model_.count(); ++row) {
+            const Record& record = model_.at(row);
             if (!isSelectable(record))
                 continue;
             if (!isSelected(record))

@@ -14,6 +14,34 @@
 #include <unordered_set>
 #include <vector>
 
+// A record with what the selection makes of it, as one row: a change of either changes the row.
+template <typename Record, typename Mark> struct MarkedRow {
+    Record record;
+    Mark mark{};
+    bool operator==(const MarkedRow&) const = default;
+};
+
+template <typename Record, typename MarkOf> auto markedRows(std::vector<Record> records, MarkOf markOf)
+{
+    std::vector<MarkedRow<Record, decltype(markOf(records.front()))>> rows;
+    rows.reserve(records.size());
+    for (Record& record : records) {
+        auto mark = markOf(record);
+        rows.push_back({std::move(record), std::move(mark)});
+    }
+    return rows;
+}
+
+template <typename Record, typename Mark>
+std::vector<Record> recordsOf(const std::vector<MarkedRow<Record, Mark>>& rows)
+{
+    std::vector<Record> records;
+    records.reserve(rows.size());
+    for (const auto& row : rows)
+        records.push_back(row.record);
+    return records;
+}
+
 class SyncedListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ANONYMOUS
@@ -49,6 +77,11 @@ class SyncedListModel : public QAbstractListModel {
   private:
     using Keys = std::vector<std::string>;
     template <typename Record> static Keys keysOf(const std::vector<Record>& rows);
+    template <typename Record> static const std::string& idOf(const Record& row) { return row.id; }
+    template <typename Record, typename Mark> static const std::string& idOf(const MarkedRow<Record, Mark>& row)
+    {
+        return row.record.id;
+    }
     template <typename Erase>
     void removeMissing(Keys& keys, const std::unordered_set<std::string>& kept, const Erase& eraseRows);
 
@@ -61,8 +94,9 @@ template <typename Record> SyncedListModel::Keys SyncedListModel::keysOf(const s
     keys.reserve(rows.size());
     std::unordered_map<std::string, int> seen;
     for (const Record& record : rows) {
-        const int occurrence = seen[record.id]++;
-        keys.push_back(occurrence == 0 ? record.id : record.id + '\0' + std::to_string(occurrence));
+        const std::string& id = idOf(record);
+        const int occurrence = seen[id]++;
+        keys.push_back(occurrence == 0 ? id : id + '\0' + std::to_string(occurrence));
     }
     return keys;
 }

@@ -74,9 +74,10 @@ void UiSelfTest::run()
 void UiSelfTest::walkSafeCaches()
 {
     const StorageEngine& scanner = view_.scanner();
-    say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.ruleCards().size()) + " 张卡片)");
+    say("[UI-SELF-TEST] 1/5 测试菜单 1: 闭眼直删 · 纯缓存 (" + std::to_string(scanner.results().ruleCards().size()) +
+        " 张卡片)");
     view_.selectWorkspace(Workspace::OneClickSafe);
-    for (const SafeCacheRuleCard& card : std::vector(scanner.ruleCards())) {
+    for (const SafeCacheRuleCard& card : std::vector(scanner.results().ruleCards())) {
         view_.setInspectedItem(InspectedItem(card));
         pause(kViewPauseMs);
     }
@@ -93,7 +94,7 @@ void UiSelfTest::walkDevAndDuplicates()
         pause(kViewPauseMs);
     }
     std::vector<DuplicateFileGroup> groups;
-    for (const DuplicateFileGroup& group : view_.scanner().duplicateGroups()) {
+    for (const DuplicateFileGroup& group : view_.scanner().results().duplicateGroups()) {
         const bool isVideo = !group.members.empty() && isPlayableMediaPath(group.members.front().url);
         if (groups.size() < kDuplicateGroupsToInspect || isVideo)
             groups.push_back(group);
@@ -112,7 +113,7 @@ void UiSelfTest::walkLargeMedia()
     view_.selectWorkspace(Workspace::LargeMedia);
     for (LargeFileCategory category : allCases<LargeFileCategory>()) {
         view_.setSelectedLargeCategory(category);
-        const std::vector<LargeFileItem>& files = view_.lists().largeFiles().model().records();
+        const std::vector<LargeFileItem> files = view_.lists().largeFiles().model().records();
         const auto video = std::find_if(files.begin(), files.end(), [](const LargeFileItem& file) {
             return paths::lowercasedExtension(file.url) == "mp4";
         });

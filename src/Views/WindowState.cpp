@@ -31,9 +31,9 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
     inspector_ = std::make_unique<InspectorPresenter>(*scanner_, this);
     column_ = std::make_unique<WorkspaceColumnPresenter>(lists_, *scanner_, access_, this);
     overview_ = std::make_unique<OverviewPresenter>(lists_, *scanner_, this);
-    connect(scanner_.get(), &StorageEngine::recentCleanRecordsChanged, this,
-            [this] { cleanRecords_.setRows(scanner_->recentCleanRecords()); });
-    connect(scanner_.get(), &StorageEngine::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
+    connect(&scanner_->cleaner(), &CleanRunner::recentCleanRecordsChanged, this,
+            [this] { cleanRecords_.setRows(scanner_->cleaner().recentCleanRecords()); });
+    connect(&scanner_->cleaner(), &CleanRunner::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
     connectPresentationSignals();
     applyLanguage();
     applyAppearance();
@@ -223,7 +223,7 @@ bool WindowState::closeTopmost()
 
 void WindowState::onAppear()
 {
-    if (access_.homeGranted() && scanner_->ruleCards().empty() && !scanner_->isScanning())
+    if (access_.homeGranted() && scanner_->results().ruleCards().empty() && !scanner_->isScanning())
         scanner_->startInstantScan();
     followLatestRecords();
 }

@@ -163,8 +163,8 @@ class WindowState : public QObject {
         bool operator==(const PendingClean&) const = default;
     };
     const std::optional<PendingClean>& pendingClean() const { return pendingClean_; }
-    bool moveToTrash() const { return scanner_->moveToTrashByDefault(); }
-    void setMoveToTrash(bool value) { scanner_->setMoveToTrashByDefault(value); }
+    bool moveToTrash() const { return scanner_->cleaner().moveToTrashByDefault(); }
+    void setMoveToTrash(bool value) { scanner_->cleaner().setMoveToTrashByDefault(value); }
     // The primary button and smart clean all; with the Trash off they wait for confirmPendingClean.
     Q_INVOKABLE void triggerPrimaryCleanAction();
     Q_INVOKABLE void smartCleanAll();
@@ -172,8 +172,8 @@ class WindowState : public QObject {
     Q_INVOKABLE void cancelPendingClean();
     // Undo of the last clean: everything this session moved to the Trash goes back.
     Q_INVOKABLE void undoLastClean();
-    Q_INVOKABLE void dismissBanner() { scanner_->dismissCleanBanner(); }
-    Q_INVOKABLE void restoreAll() { scanner_->restoreAllRecentCleans(); }
+    Q_INVOKABLE void dismissBanner() { scanner_->cleaner().dismissCleanBanner(); }
+    Q_INVOKABLE void restoreAll() { scanner_->cleaner().restoreAllRecentCleans(); }
     Q_INVOKABLE void restoreRecord(int row);
 
     // ------------------------------------------------------------ presentation (WindowStatePresentation.cpp)
@@ -191,7 +191,7 @@ class WindowState : public QObject {
     QStringList largeCategoryTitles() const;
     static QStringList largeCategorySymbols();
     bool isScanning() const { return scanner_->isScanning(); }
-    bool isCleaning() const { return scanner_->isCleaning(); }
+    bool isCleaning() const { return scanner_->cleaner().isCleaning(); }
     double scanProgress() const { return scanner_->scanProgress(); }
     QString scanPhaseText() const;
     QString scanTitle() const;

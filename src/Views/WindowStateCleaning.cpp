@@ -10,12 +10,13 @@ void WindowState::smartCleanAll() { requestClean(std::nullopt); }
 bool WindowState::hasItemsToClean(const PendingClean& request) const
 {
     return request.list ? !lists_.adapter(*request.list).cleanItems().empty()
-                        : !scanner_->masterSmartSelectedItems().empty();
+                        : !scanner_->commands().items(CleanTarget::everything).empty();
 }
 
 Int64 WindowState::bytesToClean(const PendingClean& request) const
 {
-    return request.list ? lists_.adapter(*request.list).selectedBytes() : scanner_->totalMasterSmartCleanBytes();
+    return request.list ? lists_.adapter(*request.list).selectedBytes()
+                        : scanner_->selection().totalMasterSmartCleanBytes();
 }
 
 void WindowState::runClean(const PendingClean& request)
@@ -23,7 +24,7 @@ void WindowState::runClean(const PendingClean& request)
     if (request.list)
         lists_.adapter(*request.list).clean();
     else
-        scanner_->cleanAllMasterSmartSelected();
+        scanner_->commands().clean(CleanTarget::everything);
 }
 
 void WindowState::requestClean(std::optional<ShownList> list)
@@ -32,7 +33,7 @@ void WindowState::requestClean(std::optional<ShownList> list)
     // Nothing selected: the command would do nothing, so there is nothing to confirm either.
     if (!hasItemsToClean(request))
         return;
-    if (scanner_->moveToTrashByDefault()) {
+    if (scanner_->cleaner().moveToTrashByDefault()) {
         runClean(request);
         return;
     }
@@ -68,12 +69,12 @@ void WindowState::setPendingClean(std::optional<PendingClean> pending)
 
 void WindowState::undoLastClean()
 {
-    if (!scanner_->isCleaning() && !scanner_->recentCleanRecords().empty())
-        scanner_->restoreAllRecentCleans();
+    if (!scanner_->cleaner().isCleaning() && !scanner_->cleaner().recentCleanRecords().empty())
+        scanner_->cleaner().restoreAllRecentCleans();
 }
 
 void WindowState::restoreRecord(int row)
 {
     if (row >= 0 && row < cleanRecords_.count())
-        scanner_->restoreSingleRecord(cleanRecords_.at(row).id);
+        scanner_->cleaner().restoreSingleRecord(cleanRecords_.at(row).id);
 }

@@ -20,13 +20,14 @@ void WindowState::connectPresentationSignals()
 {
     connect(this, &WindowState::languageRawChanged, this, &WindowState::appearanceChanged);
     for (auto signal : {&StorageEngine::isScanningChanged, &StorageEngine::scanProgressChanged,
-                        &StorageEngine::currentScanningPathChanged, &StorageEngine::isCleaningChanged})
+                        &StorageEngine::currentScanningPathChanged})
         connect(scanner_.get(), signal, this, &WindowState::scanChanged);
+    connect(&scanner_->cleaner(), &CleanRunner::isCleaningChanged, this, &WindowState::scanChanged);
     // The title names what was found once the scan is over; it follows the lists then.
-    for (auto signal :
-         {&StorageEngine::isScanningChanged, &StorageEngine::ruleCardsChanged, &StorageEngine::projectBloatsChanged,
-          &StorageEngine::duplicateGroupsChanged, &StorageEngine::largeFilesChanged})
-        connect(scanner_.get(), signal, this, &WindowState::scanTitleChanged);
+    connect(scanner_.get(), &StorageEngine::isScanningChanged, this, &WindowState::scanTitleChanged);
+    for (auto signal : {&ScanResults::ruleCardsChanged, &ScanResults::projectBloatsChanged,
+                        &ScanResults::duplicateGroupsChanged, &ScanResults::largeFilesChanged})
+        connect(&scanner_->results(), signal, this, &WindowState::scanTitleChanged);
     connect(this, &WindowState::languageRawChanged, this, &WindowState::scanTitleChanged);
 }
 
@@ -116,7 +117,7 @@ QString WindowState::scanTitle() const
     if (scanner_->isScanning())
         return qt(l10n.scanningNowTitle());
     return qt(l10n.reclaimableLabel()) + QStringLiteral(" · ") +
-           bytesText(scanner_->grandTotalDiscoverableBytes(), currentLanguage());
+           bytesText(scanner_->results().grandTotalDiscoverableBytes(), currentLanguage());
 }
 
 QString WindowState::glyph(const QString& symbolName)

@@ -42,13 +42,14 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, Storag
     // After the list models followed the engine, so what they hold is current.
     connect(&lists_, &WorkspaceLists::rowsChanged, this, &WorkspaceColumnPresenter::contentChanged);
     connect(&engine_, &StorageEngine::isScanningChanged, this, &WorkspaceColumnPresenter::contentChanged);
-    for (auto signal : {&StorageEngine::lastCleanBannerChanged, &StorageEngine::recentCleanRecordsChanged,
-                        &StorageEngine::lastFreedBytesChanged})
-        connect(&engine_, signal, this, &WorkspaceColumnPresenter::feedbackChanged);
-    for (auto signal : {&StorageEngine::cleanProgressChanged, &StorageEngine::cleanProcessedCountChanged,
-                        &StorageEngine::cleanTotalCountChanged, &StorageEngine::cleanFreedSoFarBytesChanged,
-                        &StorageEngine::cleanCurrentItemNameChanged})
-        connect(&engine_, signal, this, &WorkspaceColumnPresenter::cleanChanged);
+    const CleanRunner& cleaner = engine_.cleaner();
+    for (auto signal : {&CleanRunner::lastCleanBannerChanged, &CleanRunner::recentCleanRecordsChanged,
+                        &CleanRunner::lastFreedBytesChanged})
+        connect(&cleaner, signal, this, &WorkspaceColumnPresenter::feedbackChanged);
+    for (auto signal : {&CleanRunner::cleanProgressChanged, &CleanRunner::cleanProcessedCountChanged,
+                        &CleanRunner::cleanTotalCountChanged, &CleanRunner::cleanFreedSoFarBytesChanged,
+                        &CleanRunner::cleanCurrentItemNameChanged})
+        connect(&cleaner, signal, this, &WorkspaceColumnPresenter::cleanChanged);
 }
 
 void WorkspaceColumnPresenter::setLanguage(AppLanguage language)
@@ -151,7 +152,7 @@ QString WorkspaceColumnPresenter::currentTabSelectedText() const
 
 QString WorkspaceColumnPresenter::smartCleanTotalText() const
 {
-    return bytesText(engine_.totalMasterSmartCleanBytes(), language_);
+    return bytesText(engine_.selection().totalMasterSmartCleanBytes(), language_);
 }
 
 QString WorkspaceColumnPresenter::rescanTitle() const
@@ -162,32 +163,33 @@ QString WorkspaceColumnPresenter::rescanTitle() const
 
 // ---------------------------------------------------------------- banner and progress
 
-bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.lastCleanBanner().has_value(); }
+bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.cleaner().lastCleanBanner().has_value(); }
 
 QString WorkspaceColumnPresenter::bannerText() const
 {
-    const auto& banner = engine_.lastCleanBanner();
+    const auto& banner = engine_.cleaner().lastCleanBanner();
     if (!banner)
         return {};
-    return qt(QuillmereL10n(language_).localizeBanner(*banner, engine_.lastFreedBytes()));
+    return qt(QuillmereL10n(language_).localizeBanner(*banner, engine_.cleaner().lastFreedBytes()));
 }
 
 QString WorkspaceColumnPresenter::undoTitle() const
 {
-    return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.recentCleanRecords().size())));
+    return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.cleaner().recentCleanRecords().size())));
 }
 
-bool WorkspaceColumnPresenter::canUndo() const { return !engine_.recentCleanRecords().empty(); }
+bool WorkspaceColumnPresenter::canUndo() const { return !engine_.cleaner().recentCleanRecords().empty(); }
 
 QString WorkspaceColumnPresenter::cleanTitle() const
 {
-    return qt(WindowTexts::cleanOverlayTitle(language_, engine_.cleanProcessedCount(), engine_.cleanTotalCount(),
-                                             engine_.cleanFreedSoFarBytes()));
+    return qt(WindowTexts::cleanOverlayTitle(language_, engine_.cleaner().cleanProcessedCount(),
+                                             engine_.cleaner().cleanTotalCount(),
+                                             engine_.cleaner().cleanFreedSoFarBytes()));
 }
 
-double WorkspaceColumnPresenter::cleanProgress() const { return engine_.cleanProgress(); }
+double WorkspaceColumnPresenter::cleanProgress() const { return engine_.cleaner().cleanProgress(); }
 
-QString WorkspaceColumnPresenter::cleanItemName() const { return qt(engine_.cleanCurrentItemName()); }
+QString WorkspaceColumnPresenter::cleanItemName() const { return qt(engine_.cleaner().cleanCurrentItemName()); }
 
 // ---------------------------------------------------------------- confirmation
 

@@ -59,7 +59,7 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
 {
     const std::string held = home.fileWithContent(".cache/held/blob", "x");
     HeldClean hold(home.at(".cache/held"));
-    engine->startClean({{home.at(".cache/held"), 1, "held"}}, "L", {});
+    engine->cleaner().startClean({{home.at(".cache/held"), 1, "held"}}, "L", {});
     ASSERT_TRUE(hold.waitUntilHeld());
 
     TempHome other; // another home of the same user: the lock is the user's
@@ -80,23 +80,23 @@ TEST_F(ConcurrentCleans, ACleanWhileAnotherRunsSaysSoAndChangesNothing)
 TEST_F(ConcurrentCleans, TheWindowSaysAnotherCleanIsRunningInItsBanner)
 {
     clean({{home.fileWithContent("Documents/restorable.txt", "back"), 1, "restorable"}});
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
     TempHome otherHome;
     StorageEngine other(testOptions(otherHome.path()));
     const std::string held = otherHome.fileWithContent(".cache/held/blob", "x");
     HeldClean hold(otherHome.at(".cache/held"));
-    other.startClean({{otherHome.at(".cache/held"), 1, "held"}}, "L", {});
+    other.cleaner().startClean({{otherHome.at(".cache/held"), 1, "held"}}, "L", {});
     ASSERT_TRUE(hold.waitUntilHeld());
 
     const std::string waiting = home.fileWithContent(".cache/tool/blob", "cache");
     clean({{home.at(".cache/tool"), 5, "tool"}});
-    EXPECT_EQ(engine->lastCleanBanner(), StorageEngine::kAnotherCleanRunningBanner);
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
-    EXPECT_EQ(engine->lastFreedBytes(), 0);
+    EXPECT_EQ(engine->cleaner().lastCleanBanner(), CleanRunner::kAnotherCleanRunningBanner);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), 0);
     EXPECT_TRUE(fileops::exists(waiting));
 
-    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
-    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
+    engine->cleaner().restoreSingleRecord(engine->cleaner().recentCleanRecords()[0].id);
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
     EXPECT_FALSE(fileops::exists(home.at("Documents/restorable.txt")));
     hold.release();
     ASSERT_TRUE(waitForClean(other));
@@ -116,7 +116,7 @@ TEST_F(ConcurrentCleans, TheTrashKeepsWhatAnotherCleanPutThereAfterTheScan)
     const auto trashedByTheCli = trashedPathsIn(run.out);
     ASSERT_FALSE(trashedByTheCli.empty()) << run.out;
 
-    engine->cleanSelectedSafeCaches();
+    engine->commands().clean(CleanTarget::safeCaches);
     ASSERT_TRUE(waitForClean(*engine));
     for (const auto& trashed : trashedByTheCli)
         EXPECT_TRUE(fileops::exists(trashed)) << trashed;

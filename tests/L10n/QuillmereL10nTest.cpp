@@ -117,7 +117,7 @@ TEST(QuillmereL10n, CleanBannersKeepTheSkippedCount)
 // Nothing was cleaned: the banner must not claim the last clean's freed bytes.
 TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
 {
-    const std::string banner = StorageEngine::kAnotherCleanRunningBanner;
+    const std::string banner = CleanRunner::kAnotherCleanRunningBanner;
     EXPECT_EQ(en.localizeBanner(banner, Int64(1) << 30), "Another clean or restore is running · Nothing was changed");
     EXPECT_EQ(zhHans.localizeBanner(banner, 0), banner);
 }

@@ -4,7 +4,7 @@
 #include "L10n/PluralForms.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
-#include "Services/StorageEngine.h"
+#include "Services/CleanRunner.h"
 #include "Theme/CorvelPalette.h"
 
 #include <QString>
@@ -55,7 +55,7 @@ Texts everyText(AppLanguage language)
     add("leftovers", l10n.localizeRecordName(" 缓存残留"));
     add("clean banner", l10n.localizeBanner("清理完成；3 项被系统占用或无权限，已保留未动", 1 << 20));
     add("restore banner", l10n.localizeBanner("已为您原路还原 2 项文件（共 300.0 MB）", 0));
-    add("busy banner", l10n.localizeBanner(StorageEngine::kAnotherCleanRunningBanner, 0));
+    add("busy banner", l10n.localizeBanner(CleanRunner::kAnotherCleanRunningBanner, 0));
     return texts;
 }
 

@@ -6,38 +6,6 @@
 
 #include <limits>
 
-TEST(SafeCacheRuleCard, DerivedSelectionStates)
-{
-    SafeCacheRuleCard card;
-    EXPECT_EQ(card.selectedBytes(), 0);
-    EXPECT_FALSE(card.isAllSelected());
-    EXPECT_FALSE(card.isPartiallySelected());
-
-    card.subItems = {CacheSubItem("a", "", "/a", 10, "", "", "", {}, true),
-                     CacheSubItem("b", "", "/b", 32, "", "", "", {}, false)};
-    EXPECT_EQ(card.selectedBytes(), 10);
-    EXPECT_EQ(card.totalScannedBytes(), 42);
-    EXPECT_TRUE(card.isPartiallySelected());
-    EXPECT_FALSE(card.isAllSelected());
-
-    card.subItems[1].isSelected = true;
-    EXPECT_TRUE(card.isAllSelected());
-    EXPECT_TRUE(card.isPartiallySelected());
-}
-
-TEST(DuplicateFileGroup, TheLockedOriginalNeverCountsAsReclaimable)
-{
-    DuplicateFileGroup group;
-    group.members.push_back({"/a", "/a", "a", "~", 100, {}, true, true});
-    group.members.push_back({"/b", "/b", "b", "~", 100, {}, false, false});
-    EXPECT_FALSE(group.isAnySelectedForDelete());
-    EXPECT_EQ(group.reclaimableBytes(), 0);
-    EXPECT_EQ(group.totalDuplicateCopiesBytes(), 100);
-    group.members[1].isSelectedForDelete = true;
-    EXPECT_TRUE(group.isAnySelectedForDelete());
-    EXPECT_EQ(group.reclaimableBytes(), 100);
-}
-
 TEST(InstalledAppItem, LeftoversThatGoTakeExactlyTheirOwnSizeWithThem)
 {
     InstalledAppItem app;

@@ -36,7 +36,7 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     EXPECT_EQ(log.read().error(), owned::kWritableByOthers);
     const std::string second = home.fileWithContent("Documents/second.txt", "second");
     clean({{second, 6, "second.txt"}});
-    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::historyUnwritable);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].reason, CleanSkipReason::historyUnwritable);
     EXPECT_EQ(readFileBytes(second), "second");
     ASSERT_EQ(::chmod(log.path().c_str(), 0600), 0);
 
@@ -47,7 +47,7 @@ TEST_F(OwnedState, AHistoryThatIsNotOursAloneIsRefusedAndStopsTheClean)
     // Group-writable counts only when the group has other members than us: a folder of
     // the account's own group (umask 002 set-ups) is fine.
     ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
-    const group* own = ::getgrgid(::getegid());
+    const struct group* own = ::getgrgid(::getegid());
     if (own && (!own->gr_mem || !own->gr_mem[0])) {
         EXPECT_TRUE(log.read());
     }
@@ -78,21 +78,21 @@ TEST_F(OwnedState, ALockThatCannotBeTakenStopsCleansAndRestores)
 {
     const std::string kept = home.fileWithContent("Documents/kept.txt", "kept");
     clean({{kept, 4, "kept.txt"}});
-    const std::string id = engine->recentCleanRecords()[0].id;
+    const std::string id = engine->cleaner().recentCleanRecords()[0].id;
     const std::string lockFile = paths::join(lockFolder(), CleanLock::kFileName);
     std::filesystem::remove(lockFile);
     ASSERT_EQ(::symlink("/dev/null", lockFile.c_str()), 0); // a link is not our lock file
 
     const std::string waiting = home.fileWithContent("Documents/waiting.txt", "waiting");
     clean({{waiting, 7, "waiting.txt"}});
-    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::lockUnavailable);
-    EXPECT_EQ(engine->lastCleanReport()[0].error, ELOOP);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].reason, CleanSkipReason::lockUnavailable);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].error, ELOOP);
     EXPECT_EQ(readFileBytes(waiting), "waiting");
 
-    engine->restoreSingleRecord(id);
-    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
+    engine->cleaner().restoreSingleRecord(id);
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
     EXPECT_FALSE(fileops::exists(kept));
-    EXPECT_FALSE(engine->restoreFromHistory({id}));
+    EXPECT_FALSE(engine->cleaner().restoreFromHistory({id}));
 
     // A regular lock file of someone else's is not ours to take either.
     std::filesystem::remove(lockFile);

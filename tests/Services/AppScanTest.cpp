@@ -1,6 +1,7 @@
 #include "Services/AppScan.h"
 #include "Platform/HomeLayout.h"
 #include "Services/LinuxAppScan.h"
+#include "Services/SelectionState.h"
 #include "support/PlistWriter.h"
 #include "support/TempHome.h"
 
@@ -66,7 +67,7 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
     EXPECT_EQ(big->appId, "Big"); // no Info.plist: the name stands in
     EXPECT_EQ(big->appSizeBytes, home.allocated("SystemApplications/Big.app/Contents/Executables/main"));
     EXPECT_TRUE(big->orphanPaths.empty());
-    EXPECT_FALSE(big->isSelected);
+    EXPECT_FALSE(SelectionState::offeredSelected(*big));
 
     EXPECT_TRUE(scanMacBundles(home.path(), home.at("NoSuchFolder")).empty());
     // Without a folder named for it, the macOS layout is not looked at.

@@ -39,15 +39,15 @@ fault::Hook holdEverything(std::string needle, int err)
 TEST(CleanPause, ShrinksAsCleansGrowAndKeepsEveryCleanShort)
 {
     // A person can follow a small clean item by item, and no clean is slowed much by pacing.
-    auto previous = StorageEngine::cleanPause(1);
+    auto previous = CleanRunner::cleanPause(1);
     for (std::size_t count = 1; count <= 1000; ++count) {
-        const auto pause = StorageEngine::cleanPause(count);
+        const auto pause = CleanRunner::cleanPause(count);
         EXPECT_LE(pause, previous) << count;
         EXPECT_GE(pause, 10ms);
         EXPECT_LE(pause * std::min<std::size_t>(count, 36), 450ms) << count;
         previous = pause;
     }
-    EXPECT_GE(StorageEngine::cleanPause(1), 40ms);
+    EXPECT_GE(CleanRunner::cleanPause(1), 40ms);
 }
 
 TEST_F(CleanExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
@@ -64,10 +64,10 @@ TEST_F(CleanExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
         "已核实纯缓存");
 
     EXPECT_EQ(cleaned, (std::set<std::string>{home.at("Library/Caches/app"), home.at("Downloads/setup.dmg")}));
-    EXPECT_EQ(engine->sessionCleanedPaths(), cleaned);
+    EXPECT_EQ(engine->cleaner().sessionCleanedPaths(), cleaned);
     EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
-    ASSERT_EQ(engine->recentCleanRecords().size(), 2u);
-    const auto& first = engine->recentCleanRecords()[0];
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 2u);
+    const auto& first = engine->cleaner().recentCleanRecords()[0];
     EXPECT_EQ(first.name, "App cache");
     EXPECT_EQ(first.originalPath, home.at("Library/Caches/app"));
     EXPECT_EQ(first.sizeBytes, appBytes);
@@ -76,17 +76,17 @@ TEST_F(CleanExecutor, MovesItemsToTheTrashWithRecordsInfoFilesAndTheBanner)
     EXPECT_EQ(paths::parent(first.trashedPath), trashFiles());
     EXPECT_TRUE(lastComponent(first.trashedPath).rfind("QM-", 0) == 0);
     EXPECT_TRUE(lastComponent(first.trashedPath).ends_with("-0-app")) << first.trashedPath;
-    EXPECT_TRUE(lastComponent(engine->recentCleanRecords()[1].trashedPath).ends_with("-1-setup.dmg"));
+    EXPECT_TRUE(lastComponent(engine->cleaner().recentCleanRecords()[1].trashedPath).ends_with("-1-setup.dmg"));
     EXPECT_EQ(snapshotTree(first.trashedPath)["toDocs"], "link " + home.at("Documents"));
     EXPECT_TRUE(fileops::exists(infoFileOfEntry(first.trashedPath)));
 
-    EXPECT_EQ(engine->lastCleanBanner(),
+    EXPECT_EQ(engine->cleaner().lastCleanBanner(),
               "清理完成 · 已安全清理 2 项已核实纯缓存，为您腾出 " + DiskFormat::bytes(appBytes + dmgBytes) + " 空间");
-    EXPECT_EQ(engine->lastFreedBytes(), appBytes + dmgBytes);
-    EXPECT_EQ(engine->lastSkippedCount(), 0);
-    EXPECT_EQ(engine->cleanCurrentItemName(), "setup.dmg");
-    EXPECT_EQ(engine->overview().trashBytes, directorySize(trashFiles(), 2));
-    EXPECT_GT(engine->overview().trashBytes, 0);
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), appBytes + dmgBytes);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 0);
+    EXPECT_EQ(engine->cleaner().cleanCurrentItemName(), "setup.dmg");
+    EXPECT_EQ(engine->results().overview().trashBytes, directorySize(trashFiles(), 2));
+    EXPECT_GT(engine->results().overview().trashBytes, 0);
 }
 
 TEST_F(CleanExecutor, FinalUpdateKeepsItsOrder)
@@ -94,18 +94,18 @@ TEST_F(CleanExecutor, FinalUpdateKeepsItsOrder)
     home.file("a", 10);
     std::vector<std::string> order;
     auto log = [&](const char* what) { return [&order, what] { order.push_back(what); }; };
-    QObject::connect(engine.get(), &StorageEngine::overviewChanged, engine.get(), log("overview"));
-    QObject::connect(engine.get(), &StorageEngine::lastFreedBytesChanged, engine.get(), log("freed"));
-    QObject::connect(engine.get(), &StorageEngine::sessionTotalFreedBytesChanged, engine.get(), log("session"));
-    QObject::connect(engine.get(), &StorageEngine::recentCleanRecordsChanged, engine.get(), log("records"));
-    QObject::connect(engine.get(), &StorageEngine::lastCleanBannerChanged, engine.get(), log("banner"));
-    QObject::connect(engine.get(), &StorageEngine::isCleaningChanged, engine.get(),
-                     [&] { order.push_back(engine->isCleaning() ? "cleaning" : "idle"); });
+    QObject::connect(&engine->results(), &ScanResults::overviewChanged, engine.get(), log("overview"));
+    QObject::connect(&engine->cleaner(), &CleanRunner::lastFreedBytesChanged, engine.get(), log("freed"));
+    QObject::connect(&engine->cleaner(), &CleanRunner::sessionTotalFreedBytesChanged, engine.get(), log("session"));
+    QObject::connect(&engine->cleaner(), &CleanRunner::recentCleanRecordsChanged, engine.get(), log("records"));
+    QObject::connect(&engine->cleaner(), &CleanRunner::lastCleanBannerChanged, engine.get(), log("banner"));
+    QObject::connect(&engine->cleaner(), &CleanRunner::isCleaningChanged, engine.get(),
+                     [&] { order.push_back(engine->cleaner().isCleaning() ? "cleaning" : "idle"); });
 
     bool sawSessionSet = false;
-    engine->startClean({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
-        sawSessionSet = engine->sessionCleanedPaths().count(home.at("a")) > 0;
-        order.push_back(std::string("onItemCleaned ") + (engine->isCleaning() ? "while purging" : "late"));
+    engine->cleaner().startClean({{home.at("a"), 10, "a"}}, "L", [&](const std::set<std::string>&) {
+        sawSessionSet = engine->cleaner().sessionCleanedPaths().count(home.at("a")) > 0;
+        order.push_back(std::string("onItemCleaned ") + (engine->cleaner().isCleaning() ? "while purging" : "late"));
         order.insert(order.end(), feedback.events.begin(), feedback.events.end());
     });
     ASSERT_TRUE(waitForClean(*engine));
@@ -117,32 +117,32 @@ TEST_F(CleanExecutor, FinalUpdateKeepsItsOrder)
 TEST_F(CleanExecutor, AnEmptyListOrACallDuringACleanChangesNothing)
 {
     int signals = 0;
-    QObject::connect(engine.get(), &StorageEngine::isCleaningChanged, engine.get(), [&] { ++signals; });
-    QObject::connect(engine.get(), &StorageEngine::lastCleanBannerChanged, engine.get(), [&] { ++signals; });
-    engine->startClean({}, "L", [](const auto&) { ADD_FAILURE() << "an empty clean completed"; });
+    QObject::connect(&engine->cleaner(), &CleanRunner::isCleaningChanged, engine.get(), [&] { ++signals; });
+    QObject::connect(&engine->cleaner(), &CleanRunner::lastCleanBannerChanged, engine.get(), [&] { ++signals; });
+    engine->cleaner().startClean({}, "L", [](const auto&) { ADD_FAILURE() << "an empty clean completed"; });
     EXPECT_EQ(signals, 0);
-    EXPECT_FALSE(engine->lastCleanBanner());
+    EXPECT_FALSE(engine->cleaner().lastCleanBanner());
 
     home.file("first", 10);
     home.file("second", 10);
-    engine->startClean({{home.at("first"), 10, "first"}}, "L", {});
+    engine->cleaner().startClean({{home.at("first"), 10, "first"}}, "L", {});
     // The first clean cannot end before the event loop runs again.
-    engine->startClean({{home.at("second"), 10, "second"}}, "L",
-                       [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
-    EXPECT_EQ(engine->cleanTotalCount(), 1);
+    engine->cleaner().startClean({{home.at("second"), 10, "second"}}, "L",
+                                 [](const auto&) { ADD_FAILURE() << "an overlapping clean completed"; });
+    EXPECT_EQ(engine->cleaner().cleanTotalCount(), 1);
     ASSERT_TRUE(waitForClean(*engine));
     EXPECT_TRUE(fileops::exists(home.at("second")));
-    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
 }
 
 TEST_F(CleanExecutor, ModeIsReadOnceWhenTheCleanStarts)
 {
     home.file("doc", 10);
-    engine->startClean({{home.at("doc"), 10, "doc"}}, "L", {});
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().startClean({{home.at("doc"), 10, "doc"}}, "L", {});
+    engine->cleaner().setMoveToTrashByDefault(false);
     ASSERT_TRUE(waitForClean(*engine));
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-    EXPECT_TRUE(fileops::exists(engine->recentCleanRecords()[0].trashedPath));
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+    EXPECT_TRUE(fileops::exists(engine->cleaner().recentCleanRecords()[0].trashedPath));
 }
 
 // The scan saw a folder; by the clean it had become a link to the user's documents.
@@ -153,11 +153,11 @@ TEST_F(CleanExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
     home.symlink("Library/Caches/swapped2", home.at("Documents"));
 
     clean({{home.at("Library/Caches/swapped"), 100, "swapped"}});
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-    EXPECT_EQ(snapshotTree(trashFiles())[lastComponent(engine->recentCleanRecords()[0].trashedPath)],
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+    EXPECT_EQ(snapshotTree(trashFiles())[lastComponent(engine->cleaner().recentCleanRecords()[0].trashedPath)],
               "link " + home.at("Documents"));
 
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     clean({{home.at("Library/Caches/swapped2"), 100, "swapped2"}});
     EXPECT_FALSE(fileops::exists(home.at("Library/Caches/swapped2")));
     EXPECT_EQ(readFileBytes(home.at("Documents/thesis.tex")), "years of work");
@@ -178,9 +178,9 @@ TEST_F(CleanExecutor, SameNamedItemsInOneSecondBothSurvive)
     clean({{home.at("b/report.pdf"), 1, "b"}});
     clean({{home.at("c/report.pdf"), 1, "c"}});
 
-    ASSERT_EQ(engine->recentCleanRecords().size(), 3u);
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 3u);
     std::set<std::string> contents;
-    for (const auto& record : engine->recentCleanRecords())
+    for (const auto& record : engine->cleaner().recentCleanRecords())
         contents.insert(readFileBytes(record.trashedPath));
     EXPECT_EQ(contents, (std::set<std::string>{"A", "B", "C"}));
     EXPECT_EQ(readFileBytes(home.at(".local/share/Trash/files/QM-" + std::to_string(now.count()) + "-0-report.pdf")),
@@ -202,16 +202,16 @@ TEST_F(CleanExecutor, AFolderGivingUpSomeChildrenIsPartlyCleaned)
     const auto cleaned = clean({{folder, measured, "cache"}});
 
     EXPECT_TRUE(cleaned.empty());
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
     const Int64 oneChild = home.allocated("cache/b");
-    EXPECT_EQ(engine->lastFreedBytes(), measured - 3 * oneChild);
-    ASSERT_EQ(engine->lastCleanReport().size(), 1u);
-    const CleanItemReport& report = engine->lastCleanReport()[0];
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), measured - 3 * oneChild);
+    ASSERT_EQ(engine->cleaner().lastCleanReport().size(), 1u);
+    const CleanItemReport& report = engine->cleaner().lastCleanReport()[0];
     EXPECT_EQ(report.result, CleanItemResult::partlyCleaned);
     EXPECT_EQ(report.entriesLeft, 3);
     EXPECT_EQ(report.bytesLeft, 3 * oneChild);
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-    const auto& record = engine->recentCleanRecords()[0];
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+    const auto& record = engine->cleaner().recentCleanRecords()[0];
     EXPECT_EQ(record.sizeBytes, measured - 3 * oneChild);
     EXPECT_EQ(entriesOf(record.trashedPath), std::vector<std::string>{"a"});
     EXPECT_EQ(entriesOf(folder), (std::vector<std::string>{"b", "c", "d"}));
@@ -222,7 +222,7 @@ TEST_F(CleanExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
 {
     for (const int err : {EACCES, EXDEV, EBUSY, ENOSPC, EPERM}) {
         SCOPED_TRACE(err);
-        engine->setMoveToTrashByDefault(err != EPERM); // deleting fails the same way
+        engine->cleaner().setMoveToTrashByDefault(err != EPERM); // deleting fails the same way
         home.file("victim.bin", 50);
         home.file("victim-dir/x", 10);
         home.file("victim-dir/sub/y", 10);
@@ -235,19 +235,19 @@ TEST_F(CleanExecutor, EveryInjectedFaultLeavesTheDataAndCountsSkipped)
         EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
         EXPECT_TRUE(entriesOf(trashFiles()).empty()); // no folder made for children is left behind
         EXPECT_TRUE(entriesOf(trashInfo()).empty());
-        EXPECT_EQ(engine->lastSkippedCount(), 2);
-        EXPECT_TRUE(engine->recentCleanRecords().empty());
-        EXPECT_EQ(engine->lastCleanBanner(),
+        EXPECT_EQ(engine->cleaner().lastSkippedCount(), 2);
+        EXPECT_TRUE(engine->cleaner().recentCleanRecords().empty());
+        EXPECT_EQ(engine->cleaner().lastCleanBanner(),
                   "清理完成 · 已安全清理 0 项测试，为您腾出 0 KB 空间；2 项被系统占用或无权限，已保留未动");
         EXPECT_EQ(feedback.events.front(), "sound Funk");
         feedback.events.clear();
     }
     // A full disk when writing the info file keeps the item where it was, too.
-    engine->setMoveToTrashByDefault(true);
+    engine->cleaner().setMoveToTrashByDefault(true);
     fault::ScopedHook hook([](fault::Op op, std::string_view) { return op == fault::Op::writeFile ? ENOSPC : 0; });
     clean({{home.at("victim.bin"), 5000, "v"}});
     EXPECT_TRUE(fileops::exists(home.at("victim.bin")));
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
 }
 
 TEST_F(CleanExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
@@ -256,7 +256,7 @@ TEST_F(CleanExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
     home.file("build/out/obj.o", 3000);
     home.symlink("build/out/docs", home.at("Documents"));
     home.symlink("build/keep", home.at("Documents/keep.txt"));
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     Int64 goes = 0; // every entry of the tree: the links go as links
     for (const char* path : {"build", "build/out", "build/out/obj.o", "build/out/docs", "build/keep"})
         goes += home.allocated(path);
@@ -265,9 +265,9 @@ TEST_F(CleanExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
     EXPECT_EQ(cleaned.size(), 2u); // a missing item counts as cleaned
     EXPECT_FALSE(fileops::exists(home.at("build")));
     EXPECT_EQ(readFileBytes(home.at("Documents/keep.txt")), "mine");
-    EXPECT_TRUE(engine->recentCleanRecords().empty());
-    EXPECT_EQ(engine->lastFreedBytes(), goes);
-    EXPECT_EQ(engine->lastCleanBanner(),
+    EXPECT_TRUE(engine->cleaner().recentCleanRecords().empty());
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), goes);
+    EXPECT_EQ(engine->cleaner().lastCleanBanner(),
               "清理完成 · 已安全清理 2 项测试，为您腾出 " + DiskFormat::bytes(goes) + " 空间");
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
@@ -276,22 +276,22 @@ TEST_F(CleanExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
 {
     // Deleting a single entry of the Trash takes its info file with it.
     clean({{home.fileWithContent("old/letter", "x"), 1, "letter"}});
-    const std::string oneEntry = engine->recentCleanRecords()[0].trashedPath;
+    const std::string oneEntry = engine->cleaner().recentCleanRecords()[0].trashedPath;
     clean({{oneEntry, 1, "entry"}});
     EXPECT_FALSE(fileops::exists(oneEntry));
     EXPECT_TRUE(entriesOf(trashInfo()).empty());
-    EXPECT_EQ(engine->recentCleanRecords().size(), 1u); // no record for a deletion
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u); // no record for a deletion
 
     // Emptying the Trash folder removes the entries the scan measured and their info
     // files, not the folder, and not what the restore history points at.
     clean({{home.fileWithContent("old/photo", "y"), 1, "photo"}});
-    const std::string restorable = engine->recentCleanRecords()[0].trashedPath;
+    const std::string restorable = engine->cleaner().recentCleanRecords()[0].trashedPath;
     oldTrashEntry(home, "away", 'z'); // thrown away from the desktop
     clean({trashAsScanned()});
     EXPECT_TRUE(fileops::isFolder(trashFiles()));
     EXPECT_EQ(entriesOf(trashFiles()), std::vector<std::string>{paths::lastComponent(restorable)});
     EXPECT_EQ(entriesOf(trashInfo()), std::vector<std::string>{paths::lastComponent(restorable) + ".trashinfo"});
-    EXPECT_EQ(engine->lastSkippedCount(), 0);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 0);
 
     // A home under /tmp (where a test may never put a clean's home otherwise).
     std::string scratch = "/tmp/quillmere-purge-XXXXXX";
@@ -300,10 +300,10 @@ TEST_F(CleanExecutor, WhatLiesInTheTrashOrUnderTmpIsDeletedWithoutRecords)
         StorageEngine tmpEngine(testOptions(scratch));
         const std::string temporary = scratch + "/session.tmp";
         ASSERT_TRUE(fileops::createFileExclusive(PlaceAt(temporary), "t"));
-        tmpEngine.startClean({{temporary, 1, "tmp"}}, "L", {});
+        tmpEngine.cleaner().startClean({{temporary, 1, "tmp"}}, "L", {});
         ASSERT_TRUE(waitForClean(tmpEngine));
         EXPECT_FALSE(fileops::exists(temporary));
-        EXPECT_TRUE(tmpEngine.recentCleanRecords().empty());
+        EXPECT_TRUE(tmpEngine.cleaner().recentCleanRecords().empty());
     }
     std::filesystem::remove_all(scratch);
 }
@@ -314,7 +314,7 @@ TEST_F(CleanExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
 {
     const std::string me = home.mkdir("users/me");
     engine = std::make_unique<StorageEngine>(testOptions(me));
-    engine->setCleanFeedback(&feedback);
+    engine->cleaner().setCleanFeedback(&feedback);
     home.fileWithContent("users/me/Documents/thesis.tex", "years of work");
     clean({{home.fileWithContent("users/me/old.txt", "old"), 3, "old.txt"}}); // a Trash entry with its info file
     // Only the history may change (each clean notes its start there).
@@ -322,13 +322,13 @@ TEST_F(CleanExecutor, NeverTakesTheHomeWhatHoldsItOrWhatHoldsTheTrash)
 
     for (const bool toTrash : {true, false}) {
         SCOPED_TRACE(toTrash);
-        engine->setMoveToTrashByDefault(toTrash);
+        engine->cleaner().setMoveToTrashByDefault(toTrash);
         const auto cleaned = clean({{me, 100, "me"},
                                     {home.at("users"), 100, "users"},
                                     {me + "/.local/share/Trash", 100, "Trash"},
                                     {me + "/.local", 100, ".local"}});
         EXPECT_TRUE(cleaned.empty());
-        EXPECT_EQ(engine->lastSkippedCount(), 4);
+        EXPECT_EQ(engine->cleaner().lastSkippedCount(), 4);
         EXPECT_EQ(snapshotTree(home.path(), "users/me/.local/state"), before);
     }
 }
@@ -343,16 +343,16 @@ TEST_F(CleanExecutor, EmptyingTheTrashTakesOnlyWhatTheScanMeasuredAndNoRestorabl
     const CleanItem trash = trashAsScanned(); // measured before the clean began
 
     clean({{home.at(".cache/models"), 100, "models"}, trash});
-    EXPECT_EQ(engine->lastSkippedCount(), 0);
-    ASSERT_EQ(engine->recentCleanRecords().size(), 2u);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 0);
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 2u);
     std::vector<std::string> kept;
-    for (const auto& record : engine->recentCleanRecords())
+    for (const auto& record : engine->cleaner().recentCleanRecords())
         kept.push_back(lastComponent(record.trashedPath));
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(entriesOf(trashFiles()), kept);
     EXPECT_EQ(entriesOf(trashInfo()), (std::vector<std::string>{kept[0] + ".trashinfo", kept[1] + ".trashinfo"}));
 
-    engine->restoreAllRecentCleans();
+    engine->cleaner().restoreAllRecentCleans();
     EXPECT_EQ(readFileBytes(cache), "rebuildable");
     EXPECT_EQ(readFileBytes(home.at("old/letter")), "restorable");
 }
@@ -368,21 +368,22 @@ TEST_F(CleanExecutor, TwoCleansKeepTheNewestHistoryFirst)
     clean({{home.at("one/a"), 100, "a"}, {home.at("one/b"), 200, "b"}});
     clean({{home.at("two/c"), 300, "c"}, {home.at("two/d"), 400, "d"}});
     std::vector<std::string> names;
-    for (const auto& record : engine->recentCleanRecords())
+    for (const auto& record : engine->cleaner().recentCleanRecords())
         names.push_back(record.name);
     EXPECT_EQ(names, (std::vector<std::string>{"c", "d", "a", "b"}));
-    EXPECT_EQ(engine->sessionTotalFreedBytes(), sizes[0] + sizes[1] + sizes[2] + sizes[3]);
-    EXPECT_EQ(engine->lastFreedBytes(), sizes[2] + sizes[3]);
+    EXPECT_EQ(engine->cleaner().sessionTotalFreedBytes(), sizes[0] + sizes[1] + sizes[2] + sizes[3]);
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), sizes[2] + sizes[3]);
 }
 
 TEST_F(CleanExecutor, ProgressAdvancesOncePerItem)
 {
     std::vector<std::pair<int, double>> steps;
-    QObject::connect(engine.get(), &StorageEngine::cleanProgressChanged, engine.get(),
-                     [&] { steps.emplace_back(engine->cleanProcessedCount(), engine->cleanProgress()); });
-    engine->startClean({{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}}, "L",
-                       {});
-    EXPECT_EQ(engine->cleanCurrentItemName(), "a");
+    QObject::connect(&engine->cleaner(), &CleanRunner::cleanProgressChanged, engine.get(), [&] {
+        steps.emplace_back(engine->cleaner().cleanProcessedCount(), engine->cleaner().cleanProgress());
+    });
+    engine->cleaner().startClean(
+        {{home.file("a", 1), 1, "a"}, {home.file("b", 1), 1, "b"}, {home.file("c", 1), 1, "c"}}, "L", {});
+    EXPECT_EQ(engine->cleaner().cleanCurrentItemName(), "a");
     ASSERT_TRUE(waitForClean(*engine));
     ASSERT_EQ(steps.size(), 4u); // the start, then each item with its count set before the fraction
     EXPECT_EQ(steps[0], std::make_pair(0, 0.08));
@@ -403,9 +404,8 @@ TEST(CleanExecutorLifetime, AnEngineDestroyedMidCleanIsNotCalledBack)
         StorageEngine engine(options);
         LargeFileItem file;
         file.id = file.url = home.file("Movies/a.mov", 10);
-        file.isSelected = true;
-        EngineAccess::setLargeFiles(engine, {file});
-        engine.startClean({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
+        EngineAccess::setLargeFiles(engine, {Seeded<LargeFileItem>{file, true}});
+        engine.cleaner().startClean({{file.url, 10, "a.mov"}}, "L", [&](const auto&) { called = true; });
     }
     drainEvents();
     EXPECT_FALSE(called);

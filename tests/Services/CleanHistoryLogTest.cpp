@@ -30,7 +30,7 @@ TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine
     auto history = log.read();
     ASSERT_TRUE(history);
     ASSERT_EQ(history->size(), 1u);
-    CleanHistoryRecord inMemory = engine->recentCleanRecords()[0];
+    CleanHistoryRecord inMemory = engine->cleaner().recentCleanRecords()[0];
     inMemory.cleanedAt = std::chrono::floor<std::chrono::milliseconds>(inMemory.cleanedAt); // as written
     EXPECT_EQ((*history)[0].record, inMemory);
     EXPECT_EQ((*history)[0].record.originalPath, odd);
@@ -45,9 +45,9 @@ TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine
     EXPECT_NE((*history)[0].record.cleanID, (*history)[1].record.cleanID);
 
     // The window's restore notes it there too; its popover still holds only this session.
-    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
+    engine->cleaner().restoreSingleRecord(engine->cleaner().recentCleanRecords()[0].id);
     EXPECT_EQ(readFileBytes(next), "next");
-    EXPECT_EQ(engine->recentCleanRecords().size(), 1u);
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
     history = log.read();
     EXPECT_FALSE((*history)[0].restored);
     EXPECT_TRUE((*history)[1].restored);
@@ -93,11 +93,11 @@ TEST_F(CleanHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
         });
         clean({{first, 6, "report.txt"}, {second, 5, "notes.txt"}});
     }
-    EXPECT_EQ(engine->lastHistoryError(), EIO);
-    EXPECT_EQ(engine->lastSkippedCount(), 2);
+    EXPECT_EQ(engine->cleaner().lastHistoryError(), EIO);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 2);
     EXPECT_EQ(readFileBytes(first), "report");
     EXPECT_EQ(readFileBytes(second), "notes");
-    EXPECT_TRUE(engine->recentCleanRecords().empty());
+    EXPECT_TRUE(engine->cleaner().recentCleanRecords().empty());
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 
     // The start line went in; the first record does not: the second item stays.
@@ -108,12 +108,12 @@ TEST_F(CleanHistoryOnDisk, AHistoryThatCannotBeWrittenStopsTheClean)
         });
         clean({{first, 6, "report.txt"}, {second, 5, "notes.txt"}});
     }
-    EXPECT_EQ(engine->lastHistoryError(), ENOSPC);
+    EXPECT_EQ(engine->cleaner().lastHistoryError(), ENOSPC);
     EXPECT_FALSE(fileops::exists(first));
     EXPECT_EQ(readFileBytes(second), "notes");
-    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::historyUnwritable);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[1].reason, CleanSkipReason::historyUnwritable);
     // The one that went is still this session's to restore, and its info file protects it.
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-    engine->restoreSingleRecord(engine->recentCleanRecords()[0].id);
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+    engine->cleaner().restoreSingleRecord(engine->cleaner().recentCleanRecords()[0].id);
     EXPECT_EQ(readFileBytes(first), "report");
 }

@@ -17,7 +17,7 @@ std::vector<std::string> skipped(const std::vector<PlannedItem>& plan)
 
 DuplicateFileGroup pair(const std::string& original, const std::string& copy)
 {
-    return group("g", {member(original, 10, true, false), member(copy, 10, false, true)});
+    return group("g", {member(original, 10, true, false), member(copy, 10, false, true)}).record;
 }
 
 } // namespace

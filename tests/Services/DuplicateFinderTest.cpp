@@ -88,7 +88,7 @@ TEST(DuplicateGroups, TheShorterPathIsKeptAndOfEqualLengthsTheFirstDiscovered)
     EXPECT_EQ(groups[0].members[0].url, home.at("Downloads/x/c.bin"));
     EXPECT_EQ(groups[0].members[1].url, home.at("Downloads/y/c.bin"));
     EXPECT_EQ(groups[0].members[2].url, home.at("Documents/x/c.bin"));
-    EXPECT_EQ(groups[0].reclaimableBytes(), 2 * 4 * MiB);
+    EXPECT_EQ(groups[0].totalDuplicateCopiesBytes(), 2 * 4 * MiB);
     EXPECT_EQ(groups[0].hashSummary, "SHA-256 100% 字节级一致 · 共 3 份相同文件");
 
     const DuplicateFileGroup& group = groups[1];
@@ -99,13 +99,9 @@ TEST(DuplicateGroups, TheShorterPathIsKeptAndOfEqualLengthsTheFirstDiscovered)
     ASSERT_EQ(group.members.size(), 2u);
     EXPECT_EQ(group.members[0].url, home.at("Downloads/a.pdf"));
     EXPECT_EQ(group.members[0].folderName, "~/Downloads");
-    EXPECT_TRUE(group.members[0].isLockedOriginal);
-    EXPECT_FALSE(group.members[0].isSelectedForDelete);
     EXPECT_EQ(group.members[1].url, home.at("Documents/archive/a.pdf"));
     EXPECT_EQ(group.members[1].folderName, "~/Documents/archive");
-    EXPECT_FALSE(group.members[1].isLockedOriginal);
-    EXPECT_TRUE(group.members[1].isSelectedForDelete);
-    EXPECT_EQ(group.reclaimableBytes(), 5 * MiB);
+    EXPECT_EQ(group.totalDuplicateCopiesBytes(), 5 * MiB);
 }
 
 // Two names of one file are not two copies: removing one would free nothing.
@@ -124,7 +120,7 @@ TEST(DuplicateGroups, HardLinksAreOneFile)
     ASSERT_EQ(groups[0].members.size(), 2u);
     EXPECT_EQ(groups[0].members[0].url, home.at("Desktop/a.bin"));
     EXPECT_EQ(groups[0].members[1].url, home.at("Movies/a-copy.bin"));
-    EXPECT_EQ(groups[0].reclaimableBytes(), 4 * MiB);
+    EXPECT_EQ(groups[0].totalDuplicateCopiesBytes(), 4 * MiB);
 }
 
 // A folder mounted a second time inside the home (a bind mount) shows one file under
@@ -261,7 +257,7 @@ TEST(DuplicateStages, GroupsAreSortedByReclaimableBytesAndCappedAtThirty)
     EXPECT_EQ(groups.front().eachSizeBytes, home.allocated("Desktop/f39"));
     EXPECT_EQ(groups.back().eachSizeBytes, home.allocated("Desktop/f10"));
     for (std::size_t i = 1; i < groups.size(); ++i)
-        EXPECT_GT(groups[i - 1].reclaimableBytes(), groups[i].reclaimableBytes());
+        EXPECT_GT(groups[i - 1].totalDuplicateCopiesBytes(), groups[i].totalDuplicateCopiesBytes());
 }
 
 TEST(FastFingerprint, CoversExactlyTheHeadAndAboveSixtyFourKiBTheTail)
@@ -345,7 +341,7 @@ TEST(SparseDuplicates, TwinsAreComparedWithoutReadingTheirHoles)
     EXPECT_EQ(groups[0].members[0].url, twins[0]);
     EXPECT_EQ(groups[0].members[1].url, twins[1]);
     EXPECT_EQ(groups[0].eachSizeBytes, home.allocated("Desktop/twin.img"));
-    EXPECT_EQ(groups[0].reclaimableBytes(), home.allocated("Documents/twin.img"));
+    EXPECT_EQ(groups[0].totalDuplicateCopiesBytes(), home.allocated("Documents/twin.img"));
     // Fingerprints, then the written data of each twin, block-rounded: never the holes.
     EXPECT_LT(stats.bytesRead, 3 * (home.allocated("Desktop/twin.img") + 2 * 32 * 1024 + 2 * MiB));
 }

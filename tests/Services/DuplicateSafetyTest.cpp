@@ -12,12 +12,12 @@ namespace {
 
 class DuplicateSafety : public CleanFixture {
   protected:
-    void scanAndClean(void (StorageEngine::*command)())
+    void scanAndClean(CleanTarget target)
     {
         engine->startInstantScan();
         ASSERT_TRUE(waitForScan(*engine));
-        ASSERT_FALSE(engine->duplicateGroups().empty()) << "the scan found no duplicates";
-        ((*engine).*command)();
+        ASSERT_FALSE(engine->results().duplicateGroups().empty()) << "the scan found no duplicates";
+        engine->commands().clean(target);
         ASSERT_TRUE(waitForClean(*engine));
     }
 
@@ -47,19 +47,18 @@ TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenTheOriginalGoesWithAnArtefac
     const std::string original = home.file("Desktop/projects/web/dist/app.bin", 4 * MiB, 'a');
     const std::string copy = home.file("Documents/backups/2024-old/web/app.bin", 4 * MiB, 'a');
     const std::string content = readFileBytes(copy);
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
 
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
-    ASSERT_FALSE(engine->duplicateGroups().empty()) << "the scan found no duplicates";
+    ASSERT_FALSE(engine->results().duplicateGroups().empty()) << "the scan found no duplicates";
     EngineAccess::setProjectBloats(*engine,
                                    {bloat(home.at("Desktop/projects/web/dist"), 4 * MiB, true, "web", "dist")});
-    EngineAccess::stampPublishedLists(*engine);
-    engine->cleanAllMasterSmartSelected();
+    engine->commands().clean(CleanTarget::everything);
     ASSERT_TRUE(waitForClean(*engine));
     EXPECT_FALSE(fileops::exists(original)); // the artefact folder went as selected
     EXPECT_EQ(copiesLeft({original, copy}, content), 1);
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
 }
 
 // Both copies are archives large enough to be preselected as large files too.
@@ -68,28 +67,28 @@ TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenEveryCopyIsAlsoASelectedLarg
     const std::string original = largeInstaller(home, "Downloads/data.zip", 'z');
     const std::string copy = largeInstaller(home, "Documents/archive/data.zip", 'z');
     const std::string content = readFileBytes(copy);
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
 
-    scanAndClean(&StorageEngine::cleanAllMasterSmartSelected);
+    scanAndClean(CleanTarget::everything);
     EXPECT_EQ(copiesLeft({original, copy}, content), 1);
-    EXPECT_GE(engine->lastSkippedCount(), 1);
+    EXPECT_GE(engine->cleaner().lastSkippedCount(), 1);
 }
 
 TEST_F(DuplicateSafety, ACopyEditedAfterTheScanIsLeft)
 {
     const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
     const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
     edit(copy);
     const std::string edited = readFileBytes(copy);
 
-    engine->cleanSelectedDuplicates();
+    engine->commands().clean(CleanTarget::duplicates);
     ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(readFileBytes(copy), edited);
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
-    EXPECT_TRUE(engine->sessionCleanedPaths().empty());
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
+    EXPECT_TRUE(engine->cleaner().sessionCleanedPaths().empty());
 }
 
 // Once the original differs, the copy may be the only one left of what the scan saw.
@@ -98,13 +97,13 @@ TEST_F(DuplicateSafety, ACopyWhoseOriginalChangedAfterTheScanIsLeft)
     const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
     const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
     const std::string content = readFileBytes(copy);
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
     edit(original);
 
-    engine->cleanSelectedDuplicates();
+    engine->commands().clean(CleanTarget::duplicates);
     ASSERT_TRUE(waitForClean(*engine));
     EXPECT_EQ(readFileBytes(copy), content);
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
 }

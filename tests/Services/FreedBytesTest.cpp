@@ -70,15 +70,15 @@ TEST_F(FreedBytes, ADeletionReportsWhatStatvfsShowsFreed)
 {
     buildCache(".cache/app");
     const std::int64_t before = usedBytes();
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     clean({{home.at(".cache/app"), 8'000'000'000, "app cache"}});
 
     const std::int64_t freedOnDisk = before - usedBytes();
-    ASSERT_EQ(engine->lastCleanReport().size(), 1u);
-    EXPECT_EQ(engine->lastCleanReport()[0].result, CleanItemResult::cleaned);
-    EXPECT_NEAR(double(engine->lastFreedBytes()), double(freedOnDisk), 7 * 4096.0); // one block per entry
-    EXPECT_LT(engine->lastFreedBytes(), 4 * MiB);
-    EXPECT_GT(engine->lastFreedBytes(), 3 * MiB);
+    ASSERT_EQ(engine->cleaner().lastCleanReport().size(), 1u);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].result, CleanItemResult::cleaned);
+    EXPECT_NEAR(double(engine->cleaner().lastFreedBytes()), double(freedOnDisk), 7 * 4096.0); // one block per entry
+    EXPECT_LT(engine->cleaner().lastFreedBytes(), 4 * MiB);
+    EXPECT_GT(engine->cleaner().lastFreedBytes(), 3 * MiB);
     EXPECT_EQ(home.allocated("Documents/report.pdf"), 4 * MiB);
 }
 
@@ -90,13 +90,13 @@ TEST_F(FreedBytes, AFileWhoseOtherNameRemainsFreesNothingInEitherMode)
         const std::string cached = toTrash ? ".cache/thumb-t" : ".cache/thumb-d";
         home.hardlink(cached, "Documents/thesis.pdf");
         const std::int64_t before = usedBytes();
-        engine->setMoveToTrashByDefault(toTrash);
+        engine->cleaner().setMoveToTrashByDefault(toTrash);
         clean({{home.at(cached), 4 * MiB, "thumbnail"}});
-        EXPECT_EQ(engine->lastFreedBytes(), 0);
+        EXPECT_EQ(engine->cleaner().lastFreedBytes(), 0);
         EXPECT_NEAR(double(usedBytes()), double(before), 2 * 4096.0); // the Trash's own bookkeeping
         if (toTrash) {
-            ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-            EXPECT_EQ(engine->recentCleanRecords()[0].sizeBytes, 0);
+            ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+            EXPECT_EQ(engine->cleaner().recentCleanRecords()[0].sizeBytes, 0);
         }
     }
 }
@@ -105,14 +105,14 @@ TEST_F(FreedBytes, AFileWhoseOtherNameRemainsFreesNothingInEitherMode)
 TEST_F(FreedBytes, AMoveToTheTrashReportsWhatEmptyingItWillFree)
 {
     buildCache(".cache/app");
-    engine->setMoveToTrashByDefault(true);
+    engine->cleaner().setMoveToTrashByDefault(true);
     clean({{home.at(".cache/app"), 8'000'000'000, "app cache"}});
-    const std::int64_t promised = engine->lastFreedBytes();
-    ASSERT_EQ(engine->recentCleanRecords().size(), 1u);
-    EXPECT_EQ(engine->recentCleanRecords()[0].sizeBytes, promised);
+    const std::int64_t promised = engine->cleaner().lastFreedBytes();
+    ASSERT_EQ(engine->cleaner().recentCleanRecords().size(), 1u);
+    EXPECT_EQ(engine->cleaner().recentCleanRecords()[0].sizeBytes, promised);
 
     const std::int64_t before = usedBytes();
-    std::filesystem::remove_all(engine->recentCleanRecords()[0].trashedPath);
+    std::filesystem::remove_all(engine->cleaner().recentCleanRecords()[0].trashedPath);
     EXPECT_NEAR(double(promised), double(before - usedBytes()), 7 * 4096.0);
 }
 
@@ -126,9 +126,9 @@ TEST_F(FreedBytes, EmptyingTheTrashReportsWhatStatvfsShowsFreed)
     (*trash.trashEntries)[0].bytes = 8'000'000'000; // what a scan might have claimed
     const std::int64_t before = usedBytes();
     clean({trash});
-    EXPECT_NEAR(double(engine->lastFreedBytes()), double(before - usedBytes()), 7 * 4096.0);
-    EXPECT_GT(engine->lastFreedBytes(), 3 * MiB);
-    EXPECT_LT(engine->lastFreedBytes(), 4 * MiB);
+    EXPECT_NEAR(double(engine->cleaner().lastFreedBytes()), double(before - usedBytes()), 7 * 4096.0);
+    EXPECT_GT(engine->cleaner().lastFreedBytes(), 3 * MiB);
+    EXPECT_LT(engine->cleaner().lastFreedBytes(), 4 * MiB);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Services/LargeFileScan.h"
 #include "Platform/HomeLayout.h"
+#include "Services/SelectionState.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -45,23 +46,23 @@ TEST(LargeFiles, CategoryBadgeAndSelectionFollowTheExtension)
     EXPECT_EQ(dmg->verificationBadge, kRedundantBadge);
     EXPECT_EQ(dmg->displayPath, "下载 · Downloads");
     EXPECT_EQ(dmg->sizeBytes, home.allocated("Downloads/Setup.dmg"));
-    EXPECT_TRUE(dmg->isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(*dmg));
 
     const LargeFileItem* zip = find(files, "photos.zip");
     EXPECT_EQ(zip->verificationBadge, "历史压缩归档包");
     EXPECT_EQ(zip->verificationReason, "位于 文档 目录的大体积归档压缩包，右侧可直接查看文件信息。");
-    EXPECT_TRUE(zip->isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(*zip));
 
     EXPECT_EQ(find(files, "ZoomInstaller.zip")->verificationBadge, kRedundantBadge);
 
     const LargeFileItem* movie = find(files, "movie.MOV");
     EXPECT_EQ(movie->category, LargeFileCategory::videoMedia);
-    EXPECT_FALSE(movie->isSelected);
+    EXPECT_FALSE(SelectionState::offeredSelected(*movie));
 
     const LargeFileItem* model = find(files, "llama.gguf");
     EXPECT_EQ(model->category, LargeFileCategory::modelDatabase);
     EXPECT_EQ(model->displayPath, "文档 · models");
-    EXPECT_FALSE(model->isSelected);
+    EXPECT_FALSE(SelectionState::offeredSelected(*model));
 
     EXPECT_EQ(find(files, "README")->category, LargeFileCategory::other);
     EXPECT_EQ(find(files, "README")->verificationBadge, "个人大体积文件");

@@ -17,13 +17,13 @@ class LinkSafety : public CleanFixture {
 
     void scanAndCleanEverything(bool toTrash)
     {
-        engine->setMoveToTrashByDefault(toTrash);
+        engine->cleaner().setMoveToTrashByDefault(toTrash);
         engine->startInstantScan();
         ASSERT_TRUE(waitForScan(*engine));
-        engine->setAllSafeCards(true);
-        engine->cleanSelectedSafeCaches();
+        engine->selection().setAllSafeCards(true);
+        engine->commands().clean(CleanTarget::safeCaches);
         ASSERT_TRUE(waitForClean(*engine));
-        engine->cleanAllMasterSmartSelected();
+        engine->commands().clean(CleanTarget::everything);
         ASSERT_TRUE(waitForClean(*engine));
     }
 };
@@ -81,11 +81,11 @@ TEST_F(LinkSafety, ACacheFolderSwappedForALinkMidCleanLeadsNowhere)
             }
             return 0;
         });
-        engine->setMoveToTrashByDefault(toTrash);
+        engine->cleaner().setMoveToTrashByDefault(toTrash);
         clean({{home.at(".cache/a"), 10, "a"}, {home.at(".cache/b"), 10, "b"}});
         EXPECT_TRUE(swapped);
         EXPECT_EQ(snapshotTree(outside.path()), before);
-        EXPECT_EQ(engine->sessionCleanedPaths().count(home.at(".cache/b")), 0u);
+        EXPECT_EQ(engine->cleaner().sessionCleanedPaths().count(home.at(".cache/b")), 0u);
         std::filesystem::remove(home.at(".cache"));
     }
 }

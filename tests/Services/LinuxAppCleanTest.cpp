@@ -10,10 +10,10 @@ namespace {
 
 using LinuxAppClean = CleanFixture;
 
-InstalledAppItem ofKind(InstalledAppItem app, InstalledAppKind kind, std::string command = {})
+Seeded<InstalledAppItem> ofKind(Seeded<InstalledAppItem> app, InstalledAppKind kind, std::string command = {})
 {
-    app.kind = kind;
-    app.uninstallCommand = std::move(command);
+    app.record.kind = kind;
+    app.record.uninstallCommand = std::move(command);
     return app;
 }
 
@@ -26,14 +26,15 @@ std::vector<std::string> namesOf(const std::vector<CleanItem>& items)
 }
 
 // An app of the person's own Flatpak installation in the test home, with its cache.
-InstalledAppItem userFlatpak(const TempHome& home, const std::string& id)
+Seeded<InstalledAppItem> userFlatpak(const TempHome& home, const std::string& id)
 {
     const std::string folder = ".local/share/flatpak/app/" + id;
     home.file(folder + "/x86_64/stable/0a1b/files/bin/app", 500);
     home.file(".var/app/" + id + "/cache/a", 10);
-    InstalledAppItem app = ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
-                                  InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
-    app.appId = id;
+    Seeded<InstalledAppItem> app =
+        ofKind(::app(home.at(folder), 500, {home.at(".var/app/" + id + "/cache")}, 10, true, id),
+               InstalledAppKind::flatpakUser, "flatpak uninstall --user " + id);
+    app.record.appId = id;
     return app;
 }
 
@@ -44,20 +45,20 @@ TEST_F(LinuxAppClean, AUserFlatpakIsRemovedByItsToolAfterItsCachesAndCountsWhenT
     const StandInFlatpak tool(0, true);
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
-    engine->uninstallSelectedApps(false);
+    engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
 
     EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
     // The tool works on the installation the scan read, not on the account's own.
     EXPECT_EQ(tool.userDirs(), std::vector<std::string>{home.at(".local/share/flatpak")});
-    const auto& reports = engine->lastCleanReport();
+    const auto& reports = engine->cleaner().lastCleanReport();
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0].url, home.at(".var/app/org.gimp.GIMP/cache"));
     EXPECT_EQ(reports[1].result, CleanItemResult::cleaned);
     EXPECT_EQ(reports[1].freedBytes, 500);
     EXPECT_FALSE(reports[1].trashedAt);
-    EXPECT_EQ(engine->lastFreedBytes(), 500 + cache);
-    EXPECT_TRUE(engine->installedApps().empty());
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), 500 + cache);
+    EXPECT_TRUE(engine->results().installedApps().empty());
     EXPECT_FALSE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP")));
 }
 
@@ -68,40 +69,40 @@ TEST_F(LinuxAppClean, AToolThatSucceedsButLeavesTheAppDoesNotCountAsRemoved)
     const StandInFlatpak tool(0);
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
     const Int64 cache = home.allocated(".var/app/org.gimp.GIMP/cache/a");
-    engine->uninstallSelectedApps(false);
+    engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
 
     ASSERT_EQ(tool.calls().size(), 1u);
-    ASSERT_EQ(engine->lastCleanReport().size(), 2u);
-    EXPECT_EQ(engine->lastCleanReport()[1].result, CleanItemResult::skipped);
-    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::appStillThere);
-    EXPECT_EQ(engine->lastFreedBytes(), cache); // the cache alone
+    ASSERT_EQ(engine->cleaner().lastCleanReport().size(), 2u);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[1].result, CleanItemResult::skipped);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[1].reason, CleanSkipReason::appStillThere);
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), cache); // the cache alone
     // Its deploy folder is the tool's business: we never touch it.
     EXPECT_TRUE(fileops::exists(home.at(".local/share/flatpak/app/org.gimp.GIMP/x86_64/stable/0a1b/files/bin/app")));
-    EXPECT_EQ(engine->installedApps().size(), 1u);
+    EXPECT_EQ(engine->results().installedApps().size(), 1u);
 }
 
 TEST_F(LinuxAppClean, AFailingToolOrAnIdItMustNotBeGivenLeavesTheAppListedAndReportedAsSkipped)
 {
     const StandInFlatpak tool(1);
-    InstalledAppItem bad = userFlatpak(home, "-x.evil.App");
+    Seeded<InstalledAppItem> bad = userFlatpak(home, "-x.evil.App");
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP"), bad});
     const Int64 caches =
         home.allocated(".var/app/org.gimp.GIMP/cache/a") + home.allocated(".var/app/-x.evil.App/cache/a");
-    engine->uninstallSelectedApps(false);
+    engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
 
     EXPECT_EQ(tool.calls(), std::vector<std::string>{"uninstall|--user|--noninteractive|org.gimp.GIMP|"});
-    const auto& reports = engine->lastCleanReport();
+    const auto& reports = engine->cleaner().lastCleanReport();
     ASSERT_EQ(reports.size(), 4u);
     EXPECT_EQ(reports[1].result, CleanItemResult::skipped);
     EXPECT_EQ(reports[1].reason, CleanSkipReason::removalToolFailed);
     EXPECT_EQ(reports[1].toolExitStatus, 1);
     EXPECT_EQ(reports[3].reason, CleanSkipReason::notAnAppId);
-    EXPECT_EQ(engine->lastSkippedCount(), 2);
-    EXPECT_EQ(engine->lastFreedBytes(), caches); // the caches alone
-    ASSERT_EQ(engine->installedApps().size(), 2u);
-    EXPECT_TRUE(engine->installedApps()[0].orphanPaths.empty());
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 2);
+    EXPECT_EQ(engine->cleaner().lastFreedBytes(), caches); // the caches alone
+    ASSERT_EQ(engine->results().installedApps().size(), 2u);
+    EXPECT_TRUE(engine->results().installedApps()[0].orphanPaths.empty());
 }
 
 TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
@@ -109,18 +110,18 @@ TEST_F(LinuxAppClean, CacheOnlyNeverRunsTheToolAndAMissingToolIsSaidSo)
     {
         const StandInFlatpak tool(0);
         EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
-        engine->uninstallSelectedApps(true);
+        engine->commands().clean(CleanTarget::appCaches);
         ASSERT_TRUE(waitForClean(*engine));
         EXPECT_TRUE(tool.calls().empty());
         EXPECT_FALSE(fileops::exists(home.at(".var/app/org.gimp.GIMP/cache")));
     }
     const ScopedEnvironment noTool("PATH", home.mkdir("no-tools-here"));
     EngineAccess::setInstalledApps(*engine, {userFlatpak(home, "org.gimp.GIMP")});
-    engine->uninstallSelectedApps(false);
+    engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
-    ASSERT_EQ(engine->lastCleanReport().size(), 2u);
-    EXPECT_EQ(engine->lastCleanReport()[1].reason, CleanSkipReason::removalToolMissing);
-    EXPECT_EQ(engine->installedApps().size(), 1u);
+    ASSERT_EQ(engine->cleaner().lastCleanReport().size(), 2u);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[1].reason, CleanSkipReason::removalToolMissing);
+    EXPECT_EQ(engine->results().installedApps().size(), 1u);
 }
 
 TEST(FlatpakAppId, OnlyIdsTheToolAcceptsAndNoneThatReadAsAnOption)
@@ -145,9 +146,9 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
     const Path snapCache = home.file("snap/firefox/common/.cache/a", 10);
     const Path game = home.file(".local/share/Steam/steamapps/common/Game/game.bin", 10);
 
-    InstalledAppItem krita =
+    Seeded<InstalledAppItem> krita =
         ofKind(app(image, 100, {home.at(".cache/krita")}, 10, true, "Krita"), InstalledAppKind::appImage);
-    krita.uninstallPaths = {launcher, icon};
+    krita.record.uninstallPaths = {launcher, icon};
     EngineAccess::setInstalledApps(
         *engine,
         {krita,
@@ -156,10 +157,10 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
          ofKind(app(home.at(".local/share/Steam/steamapps/common/Game"), 900, {}, 0, true, "Game"),
                 InstalledAppKind::steamGame, "steam steam://uninstall/1")});
 
-    EXPECT_EQ(namesOf(engine->selectedAppItems(false)),
+    EXPECT_EQ(namesOf(engine->commands().items(CleanTarget::appUninstall)),
               (std::vector<std::string>{"Krita", "Krita 启动项与图标", "Krita 启动项与图标", "Krita 缓存残留",
                                         "Firefox 缓存残留"}));
-    engine->uninstallSelectedApps(false);
+    engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
 
     for (const Path& gone : {image, launcher, icon, kritaCache, snapCache})
@@ -167,11 +168,11 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
     // What an administrator or Steam removes is never touched; the apps stay listed, caches gone.
     EXPECT_TRUE(fileops::exists(snapMount));
     EXPECT_TRUE(fileops::exists(game));
-    const auto& apps = engine->installedApps();
+    const auto& apps = engine->results().installedApps();
     ASSERT_EQ(apps.size(), 2u);
     EXPECT_EQ(apps[0].name, "Firefox");
     EXPECT_TRUE(apps[0].orphanPaths.empty());
-    EXPECT_FALSE(apps[0].isSelected);
+    EXPECT_FALSE(engine->selection().isSelected(apps[0]));
     EXPECT_EQ(apps[1].name, "Game");
 }
 
@@ -179,28 +180,29 @@ TEST_F(LinuxAppClean, ARemovedFlatpaksDataGoesWholeOnlyWhenTickedInFullUninstall
 {
     const Path cache = home.file(".var/app/org.signal.Signal/cache/a", 10);
     const Path chats = home.file(".var/app/org.signal.Signal/config/Signal/sql/db.sqlite", 10);
-    InstalledAppItem signal = ofKind(app(home.at(".var/app/org.signal.Signal"), 300,
-                                         {home.at(".var/app/org.signal.Signal/cache")}, 10, true, "org.signal.Signal"),
-                                     InstalledAppKind::flatpakLeftover);
+    Seeded<InstalledAppItem> signal =
+        ofKind(app(home.at(".var/app/org.signal.Signal"), 300, {home.at(".var/app/org.signal.Signal/cache")}, 10, true,
+                   "org.signal.Signal"),
+               InstalledAppKind::flatpakLeftover);
     EngineAccess::setInstalledApps(*engine, {signal});
 
     // Selecting everything for a full uninstall never takes a person's chats along.
-    engine->setAllInstalledApps(true, false);
-    EXPECT_TRUE(engine->selectedAppItems(false).empty());
-    engine->setAllInstalledApps(true, true);
-    engine->deselectLeftoverFoldersForFullUninstall();
-    EXPECT_FALSE(engine->installedApps()[0].isSelected);
+    engine->selection().setAllInstalledApps(true, false);
+    EXPECT_TRUE(engine->commands().items(CleanTarget::appUninstall).empty());
+    engine->selection().setAllInstalledApps(true, true);
+    engine->selection().deselectLeftoverFoldersForFullUninstall();
+    EXPECT_FALSE(engine->selection().isSelected(engine->results().installedApps()[0]));
 
     // Cache only: the cache goes, the chats stay.
-    engine->setAllInstalledApps(true, true);
-    engine->uninstallSelectedApps(true);
+    engine->selection().setAllInstalledApps(true, true);
+    engine->commands().clean(CleanTarget::appCaches);
     ASSERT_TRUE(waitForClean(*engine));
     EXPECT_FALSE(fileops::exists(cache));
     EXPECT_TRUE(fileops::exists(chats));
 
     // Ticked by hand in full uninstall: the whole folder, as one item.
-    engine->toggleInstalledApp(home.at(".var/app/org.signal.Signal"));
-    const auto items = engine->selectedAppItems(false);
+    engine->selection().toggleInstalledApp(home.at(".var/app/org.signal.Signal"));
+    const auto items = engine->commands().items(CleanTarget::appUninstall);
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].url, home.at(".var/app/org.signal.Signal"));
 }

@@ -4,6 +4,7 @@
 #include "Platform/DpkgDatabase.h"
 #include "Platform/FileOperations.h"
 #include "Platform/HomeLayout.h"
+#include "Services/SelectionState.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -106,7 +107,7 @@ TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
     EXPECT_GE(gimp.appSizeBytes, 6 * MiB);
     EXPECT_THAT(relative(home, gimp.orphanPaths), ElementsAre(".var/app/org.gimp.GIMP/cache"));
     EXPECT_EQ(gimp.uninstallCommand, "flatpak uninstall --user org.gimp.GIMP");
-    EXPECT_FALSE(gimp.isSelected);
+    EXPECT_FALSE(SelectionState::offeredSelected(gimp));
 
     EXPECT_EQ(apps.at("sys/flatpak/app/org.mozilla.firefox").kind, InstalledAppKind::flatpakSystem);
     EXPECT_EQ(apps.at("sys/flatpak/app/org.mozilla.firefox").uninstallCommand,
@@ -121,7 +122,7 @@ TEST(LinuxAppScan, FlatpaksOfEveryInstallationWithTheirCachesAndTheirLeftovers)
     EXPECT_THAT(relative(home, signal.orphanPaths), ElementsAre(".var/app/org.signal.Signal/cache"));
     EXPECT_EQ(signal.orphanSizeBytes, 2 * MiB);
     EXPECT_EQ(signal.appSizeBytes, 3 * MiB);
-    EXPECT_TRUE(signal.isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(signal));
     EXPECT_TRUE(signal.uninstallCommand.empty());
 
     // Without the machine's installations an app's data cannot be called left behind.

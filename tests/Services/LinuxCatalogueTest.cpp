@@ -6,6 +6,7 @@
 #include "Platform/RunningPrograms.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/SafeCacheRules.h"
+#include "Services/SelectionState.h"
 #include "support/NamedProcess.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
@@ -78,7 +79,7 @@ TEST(LinuxCatalogue, SessionCachesAreNeverOfferedAndMixedEntriesOnlyInPart)
     const auto items = offered(home, scanLinuxHome(home));
     std::map<std::string, bool> selection;
     for (const auto& [path, item] : items)
-        selection[path] = item.isSelected;
+        selection[path] = SelectionState::offeredSelected(item);
     EXPECT_EQ(selection, (std::map<std::string, bool>{{".cache/JetBrains/PyCharm2023.3", true},
                                                       {".cache/JetBrains/PyCharm2024.1/caches", false},
                                                       {".cache/huggingface/hub/models--org--bert", false},
@@ -129,17 +130,17 @@ TEST(LinuxCatalogue, ACacheOfARunningProgramIsOfferedUnselectedWithANote)
     }
     for (const char* running : {".config/Slack/Cache", ".cache/qm-probe-tool"}) {
         const CacheSubItem& item = items.at(running);
-        EXPECT_FALSE(item.isSelected) << running;
+        EXPECT_FALSE(SelectionState::offeredSelected(item)) << running;
         EXPECT_EQ(item.note, safecache::kRunningNote);
         EXPECT_EQ(item.safetyLevel, safecache::kRunningBadge);
     }
-    EXPECT_TRUE(items.at(".cache/idle-tool").isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(items.at(".cache/idle-tool")));
     expectNeverOffered(home, items, {".config/Slack/Local Storage"});
 
     // Once the programs have ended, the same caches are preselected again.
     const auto later = offered(home, scanCacheCatalogue(home.path()));
-    EXPECT_TRUE(later.at(".config/Slack/Cache").isSelected);
-    EXPECT_TRUE(later.at(".cache/qm-probe-tool").isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(later.at(".config/Slack/Cache")));
+    EXPECT_TRUE(SelectionState::offeredSelected(later.at(".cache/qm-probe-tool")));
 }
 
 TEST(LinuxCatalogue, BaseFolderVariablesCountForTheOwnHomeOnly)
@@ -170,5 +171,5 @@ TEST(LinuxCatalogue, AHardLinkedStoreShowsWhatACleanFrees)
 
     const auto items = offered(home, scanLinuxHome(home));
     EXPECT_EQ(items.at(".cache/uv").sizeBytes, 4 * MiB);
-    EXPECT_TRUE(items.at(".cache/uv").isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(items.at(".cache/uv")));
 }

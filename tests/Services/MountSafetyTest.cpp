@@ -49,10 +49,10 @@ TEST_F(MountSafety, AMountPointItemIsLeftWithEverythingOnIt)
             home.fileWithContent(relative + "/cached.bin", "on the mount");
             const TreeSnapshot before = snapshotTree(home.at(relative));
 
-            engine->setMoveToTrashByDefault(toTrash);
+            engine->cleaner().setMoveToTrashByDefault(toTrash);
             const auto cleaned = clean({{home.at(relative), 100, "mount"}});
             EXPECT_TRUE(cleaned.empty());
-            EXPECT_EQ(engine->lastSkippedCount(), 1);
+            EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
             EXPECT_EQ(snapshotTree(home.at(relative)), before);
         }
     }
@@ -68,10 +68,10 @@ TEST_F(MountSafety, DeletingAFolderThatHoldsAMountLeavesTheMountAndSaysSo)
         GTEST_SKIP() << "no mounting here: " << std::strerror(errno);
     const TreeSnapshot before = snapshotTree(outside.path());
 
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     const auto cleaned = clean({{home.at(".cache/tool"), 100, "tool"}});
     EXPECT_TRUE(cleaned.empty());
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
     EXPECT_FALSE(fileops::exists(home.at(".cache/tool/junk")));
     EXPECT_EQ(snapshotTree(outside.path()), before);
 }

@@ -52,12 +52,12 @@ TEST(MountedFolders, WhatAMountInsideTheHomeHoldsIsNeitherMeasuredNorOffered)
     ASSERT_TRUE(waitForScan(scanner));
 
     std::vector<std::string> items;
-    for (const auto& card : scanner.ruleCards())
+    for (const auto& card : scanner.results().ruleCards())
         for (const auto& item : card.subItems)
             items.push_back(item.url);
     EXPECT_EQ(items, std::vector<std::string>{home.at(".local/share/uv")});
-    ASSERT_EQ(scanner.largeFiles().size(), 1u);
-    EXPECT_EQ(scanner.largeFiles()[0].url, home.at("Documents/film.mkv"));
-    ASSERT_EQ(scanner.projectBloats().size(), 1u);
-    EXPECT_EQ(scanner.projectBloats()[0].url, home.at("Documents/app/node_modules"));
+    ASSERT_EQ(scanner.results().largeFiles().size(), 1u);
+    EXPECT_EQ(scanner.results().largeFiles()[0].url, home.at("Documents/film.mkv"));
+    ASSERT_EQ(scanner.results().projectBloats().size(), 1u);
+    EXPECT_EQ(scanner.results().projectBloats()[0].url, home.at("Documents/app/node_modules"));
 }

@@ -88,16 +88,20 @@ ScanOutcome scanWithThreads(const TempHome& home, int threads)
     });
     StorageEngine scanner(testOptions(home.path()));
     ScanOutcome outcome;
-    const auto note = [&](auto signal, std::function<std::string()> value) {
-        QObject::connect(&scanner, signal, &scanner, [&outcome, value] { outcome.publishes.push_back(value()); });
+    const auto noteOf = [&](const auto* sender, auto signal, std::function<std::string()> value) {
+        QObject::connect(sender, signal, &scanner, [&outcome, value] { outcome.publishes.push_back(value()); });
     };
-    note(&StorageEngine::overviewChanged, [] { return "overview"; });
-    note(&StorageEngine::ruleCardsChanged, [] { return "ruleCards"; });
-    note(&StorageEngine::projectBloatsChanged, [] { return "projectBloats"; });
-    note(&StorageEngine::installedAppsChanged, [] { return "installedApps"; });
-    note(&StorageEngine::sunburstSlicesChanged, [] { return "sunburstSlices"; });
-    note(&StorageEngine::largeFilesChanged, [] { return "largeFiles"; });
-    note(&StorageEngine::duplicateGroupsChanged, [] { return "duplicateGroups"; });
+    const auto note = [&](auto signal, std::function<std::string()> value) { noteOf(&scanner, signal, value); };
+    const auto noteResult = [&](auto signal, std::function<std::string()> value) {
+        noteOf(&scanner.results(), signal, value);
+    };
+    noteResult(&ScanResults::overviewChanged, [] { return "overview"; });
+    noteResult(&ScanResults::ruleCardsChanged, [] { return "ruleCards"; });
+    noteResult(&ScanResults::projectBloatsChanged, [] { return "projectBloats"; });
+    noteResult(&ScanResults::installedAppsChanged, [] { return "installedApps"; });
+    noteResult(&ScanResults::sunburstSlicesChanged, [] { return "sunburstSlices"; });
+    noteResult(&ScanResults::largeFilesChanged, [] { return "largeFiles"; });
+    noteResult(&ScanResults::duplicateGroupsChanged, [] { return "duplicateGroups"; });
     note(&StorageEngine::isScanningChanged, [&] { return "isScanning " + std::to_string(scanner.isScanning()); });
     note(&StorageEngine::scanProgressChanged, [&] {
         std::ostringstream text;
@@ -109,13 +113,13 @@ ScanOutcome scanWithThreads(const TempHome& home, int threads)
 
     scanner.startInstantScan();
     EXPECT_TRUE(waitForScan(scanner));
-    outcome.trashBytes = scanner.overview().trashBytes;
-    outcome.cards = scanner.ruleCards();
-    outcome.bloats = scanner.projectBloats();
-    outcome.apps = scanner.installedApps();
-    outcome.slices = scanner.sunburstSlices();
-    outcome.largeFiles = scanner.largeFiles();
-    outcome.groups = scanner.duplicateGroups();
+    outcome.trashBytes = scanner.results().overview().trashBytes;
+    outcome.cards = scanner.results().ruleCards();
+    outcome.bloats = scanner.results().projectBloats();
+    outcome.apps = scanner.results().installedApps();
+    outcome.slices = scanner.results().sunburstSlices();
+    outcome.largeFiles = scanner.results().largeFiles();
+    outcome.groups = scanner.results().duplicateGroups();
     return outcome;
 }
 

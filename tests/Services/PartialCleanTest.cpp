@@ -33,16 +33,16 @@ TEST_F(PartialClean, AFolderThatKeepsSomeOfItsContentIsNotReportedAsCleaned)
         home.allocatedFile("build/locked/b.o", 1 * MiB);
         const Int64 measured = directorySize(home.at("build"), 10);
         const Int64 goes = home.allocated("build/out/a.o") + home.allocated("build/out"); // the file and its folder
-        engine->setMoveToTrashByDefault(false);
+        engine->cleaner().setMoveToTrashByDefault(false);
         {
             fault::ScopedHook hook(failing(c.op, "/locked", EACCES));
             const auto cleaned = clean({{home.at("build"), measured, "build"}});
             EXPECT_TRUE(cleaned.empty());
         }
-        EXPECT_EQ(engine->lastSkippedCount(), 1);
+        EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
         EXPECT_FALSE(fileops::exists(home.at("build/out")));
         EXPECT_TRUE(fileops::exists(home.at("build/locked/b.o")));
-        EXPECT_EQ(engine->lastFreedBytes(), goes);
-        EXPECT_NE(engine->lastCleanBanner()->find("；1 项"), std::string::npos);
+        EXPECT_EQ(engine->cleaner().lastFreedBytes(), goes);
+        EXPECT_NE(engine->cleaner().lastCleanBanner()->find("；1 项"), std::string::npos);
     }
 }

@@ -1,6 +1,7 @@
 // Idle developer artefacts on real temporary homes.
 #include "Services/ProjectBloatScan.h"
 #include "Models/DiskFormat.h"
+#include "Services/SelectionState.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -59,7 +60,7 @@ TEST(ProjectBloatScan, IdleProjectIsOfferedWithEveryField)
     EXPECT_EQ(item.verificationBadge, "已核实：工程已闲置 10 天 · 可安全释放");
     EXPECT_EQ(item.verificationReason, "系统检测到 [app] 已超过 10 天未改动代码，清理 node_modules 可立省 200.0 MB，"
                                        "源码 100% 保留，后续需要时执行 `npm install` 即可恢复。");
-    EXPECT_TRUE(item.isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(item));
 }
 
 TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
@@ -89,7 +90,7 @@ TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
         SCOPED_TRACE(cases[i].project);
         EXPECT_EQ(items[i].projectName, cases[i].project);
         EXPECT_EQ(items[i].daysSinceModified, cases[i].days);
-        EXPECT_EQ(items[i].isSelected, cases[i].days >= 5);
+        EXPECT_EQ(SelectionState::offeredSelected(items[i]), cases[i].days >= 5);
     }
     EXPECT_EQ(items[1].verificationBadge, "近期活跃工程 · 已自动取消勾选保护");
     EXPECT_EQ(items[1].verificationReason,

@@ -1,6 +1,7 @@
 // Build and dependency folders of every common ecosystem, found anywhere in the home by
 // the file that marks their project, each with the command that really rebuilds it.
 #include "Services/ProjectBloatScan.h"
+#include "Services/SelectionState.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -92,9 +93,10 @@ TEST(ProjectEcosystems, EachIsFoundByItsMarkerWithItsCommandIdleOrActive)
             EXPECT_EQ(item->rebuildCommand, e.command);
             EXPECT_EQ(item->packagesRecorded, e.recorded);
             // Only an idle project whose packages some file records is preselected.
-            EXPECT_EQ(item->isSelected, idle && e.recorded);
-            if (!e.recorded)
+            EXPECT_EQ(SelectionState::offeredSelected(*item), idle && e.recorded);
+            if (!e.recorded) {
                 EXPECT_THAT(item->verificationReason, testing::HasSubstr("无法照原样重建"));
+            }
         }
 }
 

@@ -4,6 +4,7 @@
 #include "Services/ContentPreview.h"
 #include "Services/DirectorySize.h"
 #include "Services/SafeCacheRules.h"
+#include "Services/SelectionState.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
@@ -114,7 +115,7 @@ TEST(SafeCacheCatalogue, EveryRuleBecomesOneItemOfItsCardWithItsOwnTexts)
         EXPECT_EQ(item.sizeBytes, directorySize(item.url, 12));
         EXPECT_EQ(item.contentPreview, buildTopContentPreview(item.url));
         // Only what is safe by default is preselected, and a protected rule says so in its badge.
-        EXPECT_EQ(item.isSelected, rule.isSafeDefault);
+        EXPECT_EQ(SelectionState::offeredSelected(item), rule.isSafeDefault);
         EXPECT_EQ(item.isSafeDefault, rule.isSafeDefault);
         EXPECT_EQ(item.safetyLevel == safecache::kProtectedByDefaultBadge, !rule.isSafeDefault);
         if (rule.isSafeDefault)
@@ -186,7 +187,7 @@ TEST(SafeCacheCatalogue, DotCacheEntriesIncludeHiddenOnesAndComeBeforeFixedRules
     EXPECT_EQ(entry.safetyLevel, "已核实：标准 ~/.cache");
     EXPECT_EQ(entry.verificationDetail,
               "位于 Unix 标准 ~/.cache 目录，仅存放下载的权重或编译中间物，绝不涉及业务工程源码。");
-    EXPECT_TRUE(entry.isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(entry));
 }
 
 TEST(SafeCacheCatalogue, ChromeProfilesOfferOnlyTheirNamedCacheFolders)
@@ -214,7 +215,7 @@ TEST(SafeCacheCatalogue, ChromeProfilesOfferOnlyTheirNamedCacheFolders)
     EXPECT_EQ(item.safetyLevel, "已核实：不伤登录态");
     EXPECT_EQ(item.verificationDetail, "已物理隔离该账号的 Cookies、Login Data（密码库）、Bookmarks（书签）与 Local "
                                        "Storage，仅清理纯静态网页缓存。");
-    EXPECT_TRUE(item.isSelected);
+    EXPECT_TRUE(SelectionState::offeredSelected(item));
 }
 
 TEST(SafeCacheCatalogue, SmallContainerCacheFallsBackToTheContainerData)
@@ -244,7 +245,7 @@ TEST(SafeCacheCatalogue, SmallContainerCacheFallsBackToTheContainerData)
     const auto& fallback = card->subItems.front();
     EXPECT_EQ(fallback.name, "微信群聊视频与图片容器（默认保护不勾选）");
     EXPECT_EQ(fallback.safetyLevel, "默认保护 · 按需选清");
-    EXPECT_FALSE(fallback.isSelected);
+    EXPECT_FALSE(SelectionState::offeredSelected(fallback));
     EXPECT_EQ(fallback.sizeBytes, 401 * MiB);
     EXPECT_EQ(fallback.contentPreview, (std::vector<std::string>{"Documents (400.0 MB)", "Library (1.0 MB)"}));
 }

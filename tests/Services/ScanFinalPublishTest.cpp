@@ -22,19 +22,19 @@ TEST(ScanFinalPublish, PublishesApplicationsMediaAndGroupsInOrderWithTheirTotal)
     StorageEngine scanner({.home = home.path(), .applications = home.at("Apps")});
     std::vector<std::string> published;
     auto record = [&](const char* name) { return [&published, name] { published.push_back(name); }; };
-    QObject::connect(&scanner, &StorageEngine::installedAppsChanged, &scanner, record("apps"));
-    QObject::connect(&scanner, &StorageEngine::sunburstSlicesChanged, &scanner, record("slices"));
-    QObject::connect(&scanner, &StorageEngine::largeFilesChanged, &scanner, record("large"));
-    QObject::connect(&scanner, &StorageEngine::duplicateGroupsChanged, &scanner, record("groups"));
+    QObject::connect(&scanner.results(), &ScanResults::installedAppsChanged, &scanner, record("apps"));
+    QObject::connect(&scanner.results(), &ScanResults::sunburstSlicesChanged, &scanner, record("slices"));
+    QObject::connect(&scanner.results(), &ScanResults::largeFilesChanged, &scanner, record("large"));
+    QObject::connect(&scanner.results(), &ScanResults::duplicateGroupsChanged, &scanner, record("groups"));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
 
     EXPECT_EQ(published, (std::vector<std::string>{"apps", "slices", "large", "groups"}));
-    ASSERT_EQ(scanner.installedApps().size(), 1u);
-    ASSERT_EQ(scanner.largeFiles().size(), 1u);
-    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
-    const std::int64_t total = scanner.totalScannedSafeBytes() + scanner.totalScannedBloatBytes() + 4 * MiB +
-                               scanner.largeFiles()[0].sizeBytes;
+    ASSERT_EQ(scanner.results().installedApps().size(), 1u);
+    ASSERT_EQ(scanner.results().largeFiles().size(), 1u);
+    ASSERT_EQ(scanner.results().duplicateGroups().size(), 1u);
+    const std::int64_t total = scanner.results().totalScannedSafeBytes() + scanner.results().totalScannedBloatBytes() +
+                               4 * MiB + scanner.results().largeFiles()[0].sizeBytes;
     EXPECT_EQ(scanner.currentScanningPath(), "已完成全自动核验 · 共发现 " + DiskFormat::bytes(total) + " 可整理空间");
 }
 

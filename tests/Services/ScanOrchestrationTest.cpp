@@ -16,7 +16,7 @@ TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
     QObject::connect(&scanner, &StorageEngine::currentScanningPathChanged, &scanner,
                      [&] { phases.push_back(scanner.currentScanningPath()); });
     QSignalSpy finished(&scanner, &StorageEngine::isScanningChanged);
-    EXPECT_TRUE(scanner.moveToTrashByDefault()); // a clean is undoable unless the person says otherwise
+    EXPECT_TRUE(scanner.cleaner().moveToTrashByDefault()); // a clean is undoable unless the person says otherwise
 
     scanner.startInstantScan();
     EXPECT_TRUE(scanner.isScanning());
@@ -37,13 +37,12 @@ TEST(ScanOrchestration, ClearAllResultsEmptiesTheListsAndKeepsTheOverview)
     StorageEngine scanner({.home = home.path(), .applications = home.at("no-apps")});
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
-    const DiskOverview overview = scanner.overview();
-    QSignalSpy cards(&scanner, &StorageEngine::ruleCardsChanged);
-    QSignalSpy banner(&scanner, &StorageEngine::lastCleanBannerChanged);
+    const DiskOverview overview = scanner.results().overview();
+    QSignalSpy cards(&scanner.results(), &ScanResults::ruleCardsChanged);
     scanner.clearAllResults();
     EXPECT_EQ(cards.count(), 1);
-    EXPECT_EQ(banner.count(), 1);
-    EXPECT_EQ(scanner.overview(), overview);
+    EXPECT_FALSE(scanner.cleaner().lastCleanBanner());
+    EXPECT_EQ(scanner.results().overview(), overview);
     EXPECT_EQ(scanner.scanProgress(), 1.0);
 }
 
@@ -68,12 +67,12 @@ TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaits
     StorageEngine scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
-    ASSERT_EQ(scanner.largeFiles().size(), 1u);
-    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
+    ASSERT_EQ(scanner.results().largeFiles().size(), 1u);
+    ASSERT_EQ(scanner.results().duplicateGroups().size(), 1u);
 
-    scanner.startClean({{movie, 30 << 20, "holiday.mp4"}, {copyB, 4 << 20, "report.pdf"}}, "test",
-                       [](const std::set<std::string>&) {});
-    ASSERT_TRUE(scanner.isCleaning());
+    scanner.cleaner().startClean({{movie, 30 << 20, "holiday.mp4"}, {copyB, 4 << 20, "report.pdf"}}, "test",
+                                 [](const std::set<std::string>&) {});
+    ASSERT_TRUE(scanner.cleaner().isCleaning());
     scanner.startInstantScan(); // refused while the clean runs
     EXPECT_FALSE(scanner.isScanning());
     ASSERT_TRUE(waitForClean(scanner));
@@ -83,9 +82,9 @@ TEST(ScanOrchestration, PathsCleanedThisSessionStayOutOfEveryRescanAndAScanWaits
     home.file("Documents/b/report.pdf", 4 << 20, 'r');
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
-    EXPECT_TRUE(scanner.largeFiles().empty());
-    EXPECT_TRUE(scanner.duplicateGroups().empty()); // one copy left is no group
-    EXPECT_EQ(scanner.sessionCleanedPaths(), (std::set<std::string>{movie, copyB}));
+    EXPECT_TRUE(scanner.results().largeFiles().empty());
+    EXPECT_TRUE(scanner.results().duplicateGroups().empty()); // one copy left is no group
+    EXPECT_EQ(scanner.cleaner().sessionCleanedPaths(), (std::set<std::string>{movie, copyB}));
 }
 
 TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
@@ -97,22 +96,23 @@ TEST(ScanOrchestration, AGroupWhoseKeptOriginalWasCleanedKeepsAnotherCopy)
     StorageEngine scanner(testOptions(home.path()));
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
-    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
-    ASSERT_EQ(scanner.duplicateGroups()[0].members[0].url, original);
+    ASSERT_EQ(scanner.results().duplicateGroups().size(), 1u);
+    ASSERT_EQ(scanner.results().duplicateGroups()[0].members[0].url, original);
 
     // The original goes (say, from the large-file list), then the same path is filled again.
-    scanner.startClean({{original, 4 << 20, "r.pdf"}}, "test", [](const std::set<std::string>&) {});
+    scanner.cleaner().startClean({{original, 4 << 20, "r.pdf"}}, "test", [](const std::set<std::string>&) {});
     ASSERT_TRUE(waitForClean(scanner));
     home.file("Documents/r.pdf", 4 << 20, 'r');
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
 
-    ASSERT_EQ(scanner.duplicateGroups().size(), 1u);
-    const auto& members = scanner.duplicateGroups()[0].members;
+    ASSERT_EQ(scanner.results().duplicateGroups().size(), 1u);
+    const auto& members = scanner.results().duplicateGroups()[0].members;
     ASSERT_EQ(members.size(), 2u);
-    EXPECT_TRUE(members[0].isLockedOriginal);
-    EXPECT_FALSE(members[0].isSelectedForDelete);
-    EXPECT_FALSE(members[1].isLockedOriginal);
+    const DuplicateFileGroup& group = scanner.results().duplicateGroups()[0];
+    EXPECT_TRUE(scanner.selection().isKept(group, members[0]));
+    EXPECT_FALSE(scanner.selection().isMarkedForDelete(group, members[0]));
+    EXPECT_FALSE(scanner.selection().isKept(group, members[1]));
 }
 
 TEST(ScanOrchestration, AHomeGivenThroughALinkIsScannedWhereItReallyIs)
@@ -125,5 +125,5 @@ TEST(ScanOrchestration, AHomeGivenThroughALinkIsScannedWhereItReallyIs)
     EXPECT_EQ(scanner.homePath(), real);
     scanner.startInstantScan();
     ASSERT_TRUE(waitForScan(scanner));
-    EXPECT_EQ(scanner.overview().trashBytes, place.allocated("real-home/.local/share/Trash/files/old"));
+    EXPECT_EQ(scanner.results().overview().trashBytes, place.allocated("real-home/.local/share/Trash/files/old"));
 }

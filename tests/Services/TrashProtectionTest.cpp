@@ -30,7 +30,7 @@ class TrashProtection : public CleanFixture {
 
     bool offersTheTrash() const
     {
-        for (const auto& card : engine->ruleCards())
+        for (const auto& card : engine->results().ruleCards())
             for (const auto& item : card.subItems)
                 if (item.url == trashFiles())
                     return true;
@@ -44,14 +44,14 @@ TEST_F(TrashProtection, WhatACleanPutThereSurvivesAHistoryKeptElsewhereOrUnreada
 {
     const std::string installer = home.fileWithContent("Downloads/setup.bin", "installer");
     clean({{installer, 9, "setup.bin"}});
-    const Path trashed = engine->recentCleanRecords()[0].trashedPath;
+    const Path trashed = engine->cleaner().recentCleanRecords()[0].trashedPath;
 
     // A process started with another XDG_STATE_HOME: its history knows nothing of it.
     const std::string thrown = oldTrashEntry(home, "thrown.bin", 't');
     {
         const ScopedEnvironment elsewhere("XDG_STATE_HOME", home.mkdir("other-state"));
         StorageEngine other(testOptions(home.path()));
-        other.startClean({trashAsScanned()}, "L", {});
+        other.cleaner().startClean({trashAsScanned()}, "L", {});
         ASSERT_TRUE(waitForClean(other));
     }
     EXPECT_EQ(readFileBytes(trashed), "installer");
@@ -67,9 +67,9 @@ TEST_F(TrashProtection, WhatACleanPutThereSurvivesAHistoryKeptElsewhereOrUnreada
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
     EXPECT_FALSE(offersTheTrash());
-    engine->setMoveToTrashByDefault(false);
+    engine->cleaner().setMoveToTrashByDefault(false);
     clean({trashAsScanned()});
-    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::trashProtectionUnknown);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].reason, CleanSkipReason::trashProtectionUnknown);
     EXPECT_TRUE(fileops::exists(another));
     EXPECT_EQ(readFileBytes(trashed), "installer");
 }
@@ -106,7 +106,7 @@ TEST_F(TrashProtection, TheProgramsOwnStateIsNeverOfferedOrCleaned)
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
     bool cacheOffered = false;
-    for (const auto& card : engine->ruleCards())
+    for (const auto& card : engine->results().ruleCards())
         for (const auto& item : card.subItems) {
             EXPECT_FALSE(paths::isSameOrInside(history, item.url)) << item.url;
             cacheOffered = cacheOffered || item.url == cache;
@@ -115,8 +115,8 @@ TEST_F(TrashProtection, TheProgramsOwnStateIsNeverOfferedOrCleaned)
 
     // Handed over anyway, it stays.
     clean({{home.at(".cache/state"), 1, "state"}, {home.at(".cache/state/quillmere"), 1, "quillmere"}});
-    EXPECT_EQ(engine->lastSkippedCount(), 2);
-    EXPECT_EQ(engine->lastCleanReport()[0].reason, CleanSkipReason::offLimits);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 2);
+    EXPECT_EQ(engine->cleaner().lastCleanReport()[0].reason, CleanSkipReason::offLimits);
     EXPECT_TRUE(fileops::exists(history));
 }
 
@@ -138,6 +138,6 @@ TEST_F(TrashProtection, NoTrashIsMadeOutsideTheHome)
     const std::string report = home.fileWithContent("disk/me/Documents/report.txt", "report");
     clean({{report, 6, "report.txt"}});
     EXPECT_EQ(readFileBytes(report), "report");
-    EXPECT_EQ(engine->lastSkippedCount(), 1);
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
     EXPECT_FALSE(fileops::exists(disk + "/.Trash-" + std::to_string(::getuid())));
 }

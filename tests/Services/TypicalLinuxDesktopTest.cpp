@@ -117,19 +117,19 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
 
     std::map<std::string, std::vector<bool>> offeredAs; // path → selection of each item offering it
     std::vector<std::string> everything;                // every path any workspace offers
-    for (const auto& card : engine.ruleCards())
+    for (const auto& card : engine.results().ruleCards())
         for (const auto& item : card.subItems) {
-            offeredAs[item.url.substr(home.path().size() + 1)].push_back(item.isSelected);
+            offeredAs[item.url.substr(home.path().size() + 1)].push_back(engine.selection().isSelected(item));
             everything.push_back(item.url);
         }
     for (const char* cache : kSafeCaches)
         EXPECT_EQ(offeredAs[cache], std::vector<bool>{true}) << cache;
     // uv's own Pythons and tools: offered, never preselected.
     EXPECT_EQ(offeredAs[".local/share/uv"], std::vector<bool>{false});
-    for (const auto& file : engine.largeFiles())
-        if (file.isSelected)
+    for (const auto& file : engine.results().largeFiles())
+        if (engine.selection().isSelected(file))
             everything.push_back(file.url);
-    for (const auto& app : engine.installedApps())
+    for (const auto& app : engine.results().installedApps())
         for (const auto& leftover : app.orphanPaths)
             everything.push_back(leftover);
     for (const auto& neighbours :
@@ -140,11 +140,11 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
 
     // The localized folders are walked: the video is listed (unselected), the disc image preselected.
     std::vector<std::string> largeFiles;
-    for (const auto& file : engine.largeFiles())
-        largeFiles.push_back(file.displayPath + (file.isSelected ? " selected" : ""));
+    for (const auto& file : engine.results().largeFiles())
+        largeFiles.push_back(file.displayPath + (engine.selection().isSelected(file) ? " selected" : ""));
     EXPECT_THAT(largeFiles, testing::ElementsAre("影片 · Vidéos", "下载 · Téléchargements selected"));
     std::vector<std::string> apps;
-    for (const auto& app : engine.installedApps())
+    for (const auto& app : engine.results().installedApps())
         apps.push_back(app.name + " " + std::string(rawValue(app.kind)));
     EXPECT_THAT(apps,
                 testing::UnorderedElementsAre("Firefox flatpak-user", "Discord flatpak-user", "GIMP flatpak-system"));

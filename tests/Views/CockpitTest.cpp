@@ -51,7 +51,7 @@ TEST(Cockpit, TheRingNamesTheWorkspacesSelectionOrElseEverySelection)
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Google/blob", 3 * MiB);
     w.machine.root.allocatedFile("Users/demo/Downloads/setup.dmg", 30 * MiB); // selected by default
     w.open();
-    const StorageEngine& s = w.scanner();
+    const SelectionState& s = w.scanner().selection();
     ASSERT_GT(s.totalSelectedSafeBytes(), 0);
     ASSERT_GT(s.totalSelectedLargeFileBytes(), 0);
     EXPECT_TRUE(w.find(Role::Button, ringName(s.totalSelectedSafeBytes())));
@@ -109,7 +109,7 @@ TEST(Cockpit, PodsCountWhileTheScanHasNotPublishedTheirWorkspaceAndNeverShowAZer
 
     // Caches come first: their pod shows its figures while the others still count.
     EngineAccess::setIsScanning(w.view->scanner(), true);
-    EngineAccess::setRuleCards(w.view->scanner(), std::vector(w.scanner().ruleCards()));
+    EngineAccess::setRuleCards(w.view->scanner(), std::vector(w.scanner().results().ruleCards()));
     w.settle();
     const QStringList partly = podDescriptions(w);
     EXPECT_EQ(partly[0], finished[0]);
@@ -128,14 +128,14 @@ TEST(Cockpit, APodOpensItsWorkspaceAndTheSidebarShowsTheDiskAndWhatWasFreed)
     EXPECT_EQ(w.view->selectedWorkspace(), Workspace::LargeMedia);
     EXPECT_TRUE(w.find(Role::PageTab, "Large Media Studio").state().selected);
 
-    const DiskOverview& disk = w.scanner().overview();
+    const DiskOverview& disk = w.scanner().results().overview();
     EXPECT_EQ(w.textOf("volumeName"), q(disk.volumeName));
     EXPECT_EQ(w.textOf("diskTotal"), q(DiskFormat::bytes(disk.totalBytes)));
     EXPECT_EQ(w.textOf("diskFreed"), "0 KB");
-    const Int64 selected = w.scanner().totalSelectedLargeFileBytes();
+    const Int64 selected = w.scanner().selection().totalSelectedLargeFileBytes();
     ASSERT_GT(selected, 0);
     w.press(Role::Button, "Move to Trash");
     ASSERT_TRUE(w.waitForClean());
-    EXPECT_EQ(w.textOf("diskFreed"), q(DiskFormat::bytes(w.scanner().sessionTotalFreedBytes())));
-    EXPECT_GE(w.scanner().sessionTotalFreedBytes(), selected);
+    EXPECT_EQ(w.textOf("diskFreed"), q(DiskFormat::bytes(w.scanner().cleaner().sessionTotalFreedBytes())));
+    EXPECT_GE(w.scanner().cleaner().sessionTotalFreedBytes(), selected);
 }

@@ -142,11 +142,10 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
 
     // The check box toggles that one cache in the engine; the inspector follows.
     w.pressInInspector(Role::CheckBox, profileName);
-    const auto& items = w.scanner().ruleCards().at(0).subItems;
-    EXPECT_FALSE(items[0].isSelected);
-    EXPECT_TRUE(items[1].isSelected);
+    const auto& items = w.scanner().results().ruleCards().at(0).subItems;
+    EXPECT_FALSE(w.scanner().selection().isSelected(items[0]));
+    EXPECT_TRUE(w.scanner().selection().isSelected(items[1]));
     EXPECT_FALSE(w.find(Role::CheckBox, profileName).state().checked);
-    EXPECT_FALSE(w.view->inspectedItem()->as<SafeCacheRuleCard>()->subItems[0].isSelected);
 
     // The second cache's Finder shows exactly that folder.
     w.pressInInspector(Role::Button, "Show in Files", 1);
@@ -170,16 +169,14 @@ TEST(Inspector, KeepThisInsteadSwapsTheRolesAndTheSelectionFollows)
     EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
 
     w.pressInInspector(Role::Button, "Keep This Instead", 0); // the first redundant copy
-    const auto& members = w.scanner().duplicateGroups().at(0).members;
-    EXPECT_TRUE(members[1].isLockedOriginal);
-    EXPECT_FALSE(members[1].isSelectedForDelete);
-    EXPECT_FALSE(members[0].isLockedOriginal);
-    EXPECT_TRUE(members[0].isSelectedForDelete);
-    EXPECT_TRUE(members[2].isSelectedForDelete);
+    const DuplicateFileGroup& g = w.scanner().results().duplicateGroups().at(0);
+    const SelectionState& selection = w.scanner().selection();
+    EXPECT_TRUE(selection.isKept(g, g.members[1]));
+    EXPECT_FALSE(selection.isMarkedForDelete(g, g.members[1]));
+    EXPECT_FALSE(selection.isKept(g, g.members[0]));
+    EXPECT_TRUE(selection.isMarkedForDelete(g, g.members[0]));
+    EXPECT_TRUE(selection.isMarkedForDelete(g, g.members[2]));
     // The inspector shows the new roles: the kept copy has no button any more, the old original has.
-    const auto* shown = w.view->inspectedItem()->as<DuplicateFileGroup>();
-    ASSERT_TRUE(shown);
-    EXPECT_TRUE(shown->members[1].isLockedOriginal);
     EXPECT_EQ(w.countInInspector(Role::Button, "Keep This Instead"), 2);
     EXPECT_EQ(w.view->inspector()->members()->data(w.view->inspector()->members()->index(0),
                                                    Qt::UserRole + 1 + DuplicateMemberListModel::RoleText),
@@ -195,12 +192,12 @@ TEST(Inspector, ALargeFileOpensAndRevealsItselfAndAnArtefactShowsHowToRebuildIt)
     InspectorWindow w;
     w.open();
     const Path archive = w.file("Downloads/backup.tar");
-    LargeFileItem file = largeFile(archive, 30 * MiB, true, LargeFileCategory::installerArchive, "backup.tar");
-    file.verificationBadge = "Not opened for 400 days";
+    Seeded<LargeFileItem> file = largeFile(archive, 30 * MiB, true, LargeFileCategory::installerArchive, "backup.tar");
+    file.record.verificationBadge = "Not opened for 400 days";
     EngineAccess::setLargeFiles(w.scanner(), {file});
     const Path modules = w.machine.root.mkdir("Users/demo/code/site/node_modules");
-    ProjectBloatItem artefact = bloat(modules, 80 * MiB, true, "site", "node_modules");
-    artefact.rebuildCommand = "npm install";
+    Seeded<ProjectBloatItem> artefact = bloat(modules, 80 * MiB, true, "site", "node_modules");
+    artefact.record.rebuildCommand = "npm install";
     EngineAccess::setProjectBloats(w.scanner(), {artefact});
 
     w.show(Workspace::LargeMedia);

@@ -48,9 +48,9 @@ QStringList column(const QAbstractItemModel& model, const char* name)
 
 QString bytes(Int64 value) { return QString::fromStdString(DiskFormat::bytes(value)); }
 
-std::vector<ProjectBloatItem> projects(std::initializer_list<const char*> names)
+std::vector<Seeded<ProjectBloatItem>> projects(std::initializer_list<const char*> names)
 {
-    std::vector<ProjectBloatItem> list;
+    std::vector<Seeded<ProjectBloatItem>> list;
     for (const char* name : names)
         list.push_back(bloat(std::string("/p/") + name + "/node_modules", 100, true, name));
     return list;
@@ -65,10 +65,10 @@ struct ListsFixture : StateFixture {
 void seedEveryList(StorageEngine& engine)
 {
     std::vector<SafeCacheRuleCard> cards;
-    std::vector<ProjectBloatItem> bloats;
-    std::vector<DuplicateFileGroup> groups;
-    std::vector<LargeFileItem> files;
-    std::vector<InstalledAppItem> apps;
+    std::vector<Seeded<ProjectBloatItem>> bloats;
+    std::vector<SeededGroup> groups;
+    std::vector<Seeded<LargeFileItem>> files;
+    std::vector<Seeded<InstalledAppItem>> apps;
     for (int i = 0; i < 2; ++i) {
         const Int64 size = (i + 1) * 100;
         const std::string n = std::to_string(i);
@@ -179,7 +179,7 @@ TEST(ShownLists, ATogglesSelectAllAndTheLanguageChangeRowsDataButNoRow)
 TEST(ShownLists, SelectAllOnAManyRowListIsOneDataChangeWithoutReset)
 {
     ListsFixture f;
-    std::vector<ProjectBloatItem> many;
+    std::vector<Seeded<ProjectBloatItem>> many;
     for (int i = 0; i < 2000; ++i)
         many.push_back(bloat("/p/" + std::to_string(i), 100, true));
     EngineAccess::setProjectBloats(f.engine(), many);
@@ -215,7 +215,7 @@ TEST(ShownLists, CleanedRowsGoNewRowsArriveInPlaceAndOnlyAReorderResets)
     EngineAccess::setProjectBloats(f.engine(), projects({"d", "a", "c"}));
     EXPECT_EQ(spies.reset.count(), 1);
     EXPECT_EQ(column(model, "projectName"), QStringList({"d", "a", "c"}));
-    EngineAccess::setProjectBloats(f.engine(), {}); // every row cleaned
+    EngineAccess::setProjectBloats(f.engine(), std::vector<ProjectBloatItem>{}); // every row cleaned
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(spies.reset.count(), 1);
 }
@@ -230,43 +230,44 @@ TEST(ShownLists, CacheOnlyModeLeavesAppsWithoutLeftoversUnselectableAndUnticked)
                                                 app("/A/Off.app", 10, {"/l/off"}, 5, false, "Off")});
     f.view->selectWorkspace(Workspace::AppSlimming);
     ShownListAdapter& list = f.list(ShownList::InstalledApps);
-    const auto& apps = f.engine().installedApps();
+    const auto& apps = f.engine().results().installedApps();
+    const auto selected = [&](std::size_t at) { return f.engine().selection().isSelected(apps[at]); };
 
     f.view->setAppSlimmingOnlyCache(false);
-    EXPECT_TRUE(apps[1].isSelected);
+    EXPECT_TRUE(selected(1));
     EXPECT_TRUE(roleOf(list.rows(), 1, "selectable").toBool());
     EXPECT_EQ(roleOf(list.rows(), 0, "size").toString(), bytes(310));
     f.view->setAppSlimmingOnlyCache(true); // unticks what has nothing to clean, and nothing else
-    EXPECT_TRUE(apps[0].isSelected);
-    EXPECT_FALSE(apps[1].isSelected);
-    EXPECT_FALSE(apps[2].isSelected);
+    EXPECT_TRUE(selected(0));
+    EXPECT_FALSE(selected(1));
+    EXPECT_FALSE(selected(2));
     EXPECT_FALSE(roleOf(list.rows(), 1, "selectable").toBool());
     EXPECT_EQ(roleOf(list.rows(), 0, "size").toString(), bytes(300));
 
     list.toggle(1);
-    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_FALSE(selected(1));
     list.toggleAll();
-    EXPECT_TRUE(apps[2].isSelected);
-    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_TRUE(selected(2));
+    EXPECT_FALSE(selected(1));
     EXPECT_TRUE(list.allSelected());        // every app that can be selected is
     f.view->setAppSlimmingOnlyCache(false); // switching back selects nothing
-    EXPECT_FALSE(apps[1].isSelected);
+    EXPECT_FALSE(selected(1));
     EXPECT_FALSE(list.allSelected());
 }
 
 TEST(ShownLists, AnAppOnlyItsOwnToolRemovesShowsItsCommandAndFreesOnlyItsCache)
 {
     ListsFixture f;
-    InstalledAppItem snap = app("/snap/firefox", 700, {"/h/snap/firefox/common/.cache"}, 30, true, "Firefox");
-    snap.kind = InstalledAppKind::snap;
-    snap.uninstallCommand = "sudo snap remove firefox";
-    InstalledAppItem image = app("/h/Applications/Krita.AppImage", 100, {"/h/.cache/krita"}, 20, true, "Krita");
-    image.kind = InstalledAppKind::appImage;
+    Seeded<InstalledAppItem> snap = app("/snap/firefox", 700, {"/h/snap/firefox/common/.cache"}, 30, true, "Firefox");
+    snap.record.kind = InstalledAppKind::snap;
+    snap.record.uninstallCommand = "sudo snap remove firefox";
+    Seeded<InstalledAppItem> image = app("/h/Applications/Krita.AppImage", 100, {"/h/.cache/krita"}, 20, true, "Krita");
+    image.record.kind = InstalledAppKind::appImage;
     // A user Flatpak is removed by the clean itself, through its tool.
-    InstalledAppItem gimp =
+    Seeded<InstalledAppItem> gimp =
         app("/h/.local/share/flatpak/app/org.gimp.GIMP", 500, {"/h/.var/app/org.gimp.GIMP/cache"}, 10, true, "GIMP");
-    gimp.kind = InstalledAppKind::flatpakUser;
-    gimp.uninstallCommand = "flatpak uninstall --user org.gimp.GIMP";
+    gimp.record.kind = InstalledAppKind::flatpakUser;
+    gimp.record.uninstallCommand = "flatpak uninstall --user org.gimp.GIMP";
     EngineAccess::setInstalledApps(f.engine(), {snap, image, gimp});
     f.view->selectWorkspace(Workspace::AppSlimming);
     const SyncedListModel& model = f.list(ShownList::InstalledApps).rows();
@@ -299,7 +300,7 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
     ModelSpies caches(inspector.subItems());
 
     inspector.toggleSubItem(1);
-    EXPECT_TRUE(f.engine().ruleCards()[0].subItems[1].isSelected);
+    EXPECT_TRUE(f.engine().selection().isSelected(f.engine().results().ruleCards()[0].subItems[1]));
     ASSERT_EQ(caches.dataChanged.count(), 1);
     EXPECT_EQ(caches.changedRows(0), std::make_pair(1, 1));
     EXPECT_EQ(caches.structural(), 0);
@@ -327,20 +328,20 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 300);
     EXPECT_TRUE(f.view->column()->confirmationVisible());
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 
     // The selection moved on while the question was open: ask again with the new size.
     f.list(ShownList::ProjectBloats).toggle(1);
     f.view->confirmPendingClean();
     ASSERT_TRUE(f.view->pendingClean());
     EXPECT_EQ(f.view->pendingClean()->bytes, 100);
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 
     f.view->confirmPendingClean();
     EXPECT_FALSE(f.view->pendingClean());
     ASSERT_TRUE(waitForClean(f.engine()));
-    ASSERT_EQ(f.engine().projectBloats().size(), 1u);
-    EXPECT_EQ(f.engine().projectBloats()[0].projectName, "b"); // only what was confirmed
+    ASSERT_EQ(f.engine().results().projectBloats().size(), 1u);
+    EXPECT_EQ(f.engine().results().projectBloats()[0].projectName, "b"); // only what was confirmed
 
     // Nothing selected asks nothing; a cancelled question cleans nothing.
     f.list(ShownList::ProjectBloats).setAllSelected(false);
@@ -354,5 +355,5 @@ TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)
     EXPECT_TRUE(f.view->closeTopmost());
     EXPECT_FALSE(f.view->column()->confirmationVisible());
     f.view->confirmPendingClean();
-    EXPECT_FALSE(f.engine().isCleaning());
+    EXPECT_FALSE(f.engine().cleaner().isCleaning());
 }

@@ -67,7 +67,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     key(w, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(waitForScan(w.scanner())); // a restore rescans
     EXPECT_EQ(snapshotTree(w.home, ".local"), before);
-    EXPECT_TRUE(w.scanner().recentCleanRecords().empty());
+    EXPECT_TRUE(w.scanner().cleaner().recentCleanRecords().empty());
 
     // Escape closes whichever popover is open, and cancels a delete waiting for its word.
     w.press(Role::Button, "🇺🇸  English");
@@ -80,7 +80,7 @@ TEST(WindowKeyboard, TheWindowsKeysOpenWorkspacesRescanUndoAndClose)
     ASSERT_TRUE(w.view->pendingClean());
     key(w, Qt::Key_Escape);
     EXPECT_FALSE(w.view->pendingClean());
-    EXPECT_FALSE(w.scanner().isCleaning());
+    EXPECT_FALSE(w.scanner().cleaner().isCleaning());
 }
 
 TEST(WindowKeyboard, TabReachesEveryPartOfTheWindowByName)

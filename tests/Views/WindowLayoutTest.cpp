@@ -19,11 +19,11 @@ void openFilled(WindowUnderTest& w)
     w.fillEveryWorkspace();
     w.open();
     w.view->selectWorkspace(Workspace::LargeMedia);
-    if (!w.scanner().largeFiles().front().isSelected)
+    if (!w.scanner().selection().isSelected(w.scanner().results().largeFiles().front()))
         w.view->shown()->toggle(0);
     w.view->shown()->clean();
     ASSERT_TRUE(w.waitForClean());
-    ASSERT_FALSE(w.scanner().recentCleanRecords().empty());
+    ASSERT_FALSE(w.scanner().cleaner().recentCleanRecords().empty());
 }
 
 // Faults of every scene in the window's current language and mode, each line prefixed.

@@ -66,7 +66,7 @@ TEST(WindowScripts, ASizeInsideArabicTextKeepsItsNumberBeforeItsUnit)
     const QString label = labelOf(w, "smartCleanButton"); // "تنظيف شامل · 3.0 MB"
     ASSERT_TRUE(label.startsWith(QString::fromUtf8("تنظيف شامل"))) << label.toStdString();
     const QStringList figure =
-        QString::fromStdString(DiskFormat::bytes(w.scanner().totalMasterSmartCleanBytes())).split(' ');
+        QString::fromStdString(DiskFormat::bytes(w.scanner().selection().totalMasterSmartCleanBytes())).split(' ');
     ASSERT_EQ(figure.size(), 2);
     const QString number = figure[0];
     const QString unit = figure[1];

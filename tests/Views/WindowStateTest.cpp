@@ -130,8 +130,8 @@ TEST(GrantFlow, RevokingClearsTheResultsAndBringsTheOverlayBack)
 
     f.view->grants()->revokeAll();
     EXPECT_TRUE(f.view->grants()->showsOnboarding());
-    EXPECT_TRUE(f.engine().ruleCards().empty());
-    EXPECT_TRUE(f.engine().installedApps().empty());
+    EXPECT_TRUE(f.engine().results().ruleCards().empty());
+    EXPECT_TRUE(f.engine().results().installedApps().empty());
     EXPECT_FALSE(f.view->inspectedItem());
     EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
 }
@@ -152,7 +152,7 @@ TEST(Inspection, TheInspectedItemFollowsTheListsAndFallsBackWhenItsRecordIsGone)
     EngineAccess::setRuleCards(f.engine(), {card("a"), card("b", /*selected=*/false)});
     ASSERT_TRUE(f.view->inspectedItem()->as<SafeCacheRuleCard>());
     EXPECT_EQ(f.view->inspectedItem()->id(), "b");
-    EXPECT_FALSE(f.view->inspectedItem()->as<SafeCacheRuleCard>()->subItems[0].isSelected);
+    EXPECT_FALSE(f.engine().selection().isSelected(f.view->inspectedItem()->as<SafeCacheRuleCard>()->subItems[0]));
 
     EngineAccess::setRuleCards(f.engine(), {card("a")}); // "b" was cleaned
     EXPECT_EQ(f.view->inspectedItem()->id(), "a");
@@ -193,11 +193,11 @@ TEST(Inspection, OnlyExistingPlayableFilesGetAPlayerAndIconsFollowTheAppearance)
     StateFixture f;
     f.open();
     const Path movie = f.root.file("Users/demo/Movies/Trip.MOV", 10);
-    f.view->setInspectedItem(InspectedItem(largeFile(movie, 10, false)));
+    f.view->setInspectedItem(InspectedItem(largeFile(movie, 10, false).record));
     ASSERT_TRUE(f.view->mediaPlayer());
     EXPECT_EQ(f.view->mediaPlayer()->path(), movie);
     const Path gone = f.home + "/Movies/gone.mp4";
-    f.view->setInspectedItem(InspectedItem(largeFile(gone, 10, false)));
+    f.view->setInspectedItem(InspectedItem(largeFile(gone, 10, false).record));
     EXPECT_FALSE(f.view->mediaPlayer());
 
     // The missing file's icon is drawn in the secondary ink of the mode shown, after a switch too.
@@ -211,9 +211,10 @@ TEST(Inspection, OnlyExistingPlayableFilesGetAPlayerAndIconsFollowTheAppearance)
     const Path clip = f.root.file("Users/demo/Desktop/clip.mp4", 10);
     const Path link = f.root.at("Users/demo/Desktop/link.mp4");
     ASSERT_EQ(::symlink(clip.c_str(), link.c_str()), 0);
-    f.view->setInspectedItem(InspectedItem(largeFile(link, 10, false)));
+    f.view->setInspectedItem(InspectedItem(largeFile(link, 10, false).record));
     EXPECT_FALSE(f.view->mediaPlayer()); // a link is not followed to what it names
-    f.view->setInspectedItem(InspectedItem(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)})));
+    f.view->setInspectedItem(
+        InspectedItem(group("g", {member(clip, 10, true, false), member(clip, 10, false, true)}).record));
     ASSERT_TRUE(f.view->mediaPlayer());
     EXPECT_EQ(f.view->mediaPlayer()->path(), clip);
     f.view->setInspectedItem(std::nullopt);

@@ -52,7 +52,7 @@ TEST(WorkspaceColumn, ARowsCheckBoxRaisesTheShownTotalByThatRowsSize)
     w.press(Role::Button, "Deselect All"); // idle projects come selected
     EXPECT_EQ(w.textOf("selectedToReclaim"), bytes(0));
 
-    const auto& bloats = w.scanner().projectBloats();
+    const auto& bloats = w.scanner().results().projectBloats();
     ASSERT_EQ(bloats.size(), 2u);
     const ProjectBloatItem beta = bloats[0].projectName == "beta" ? bloats[0] : bloats[1];
     w.press(Role::CheckBox, "beta / node_modules");
@@ -84,8 +84,8 @@ TEST(WorkspaceColumn, ThePrimaryButtonCleansExactlyTheSelectedRowsOfItsSubTab)
     ASSERT_EQ(info.size(), 1u);
     EXPECT_NE(info.begin()->second.find("Path=" + w.home + "/Documents/beta/node_modules"), std::string::npos);
     // The cleaned row is gone, the other stays.
-    ASSERT_EQ(w.scanner().projectBloats().size(), 1u);
-    EXPECT_EQ(w.scanner().projectBloats()[0].projectName, "alpha");
+    ASSERT_EQ(w.scanner().results().projectBloats().size(), 1u);
+    EXPECT_EQ(w.scanner().results().projectBloats()[0].projectName, "alpha");
 }
 
 TEST(WorkspaceColumn, SelectAllInTheVideoCategorySelectsOnlyVideoRows)
@@ -101,8 +101,9 @@ TEST(WorkspaceColumn, SelectAllInTheVideoCategorySelectsOnlyVideoRows)
     EXPECT_EQ(w.view->rowsOf(ShownList::LargeFiles)->count(), 2);
     w.press(Role::Button, "Select All");
 
-    for (const LargeFileItem& file : w.scanner().largeFiles())
-        EXPECT_EQ(file.isSelected, file.category == LargeFileCategory::videoMedia) << file.name;
+    for (const LargeFileItem& file : w.scanner().results().largeFiles())
+        EXPECT_EQ(w.scanner().selection().isSelected(file), file.category == LargeFileCategory::videoMedia)
+            << file.name;
     EXPECT_TRUE(w.find(Role::Button, "Deselect All")); // every row shown is selected now
     w.press(Role::RadioButton, "All Files");
     EXPECT_FALSE(w.find(Role::CheckBox, "notes.sqlite").state().checked);
@@ -142,7 +143,7 @@ TEST(WorkspaceColumn, AfterCleaningEveryCardTheEmptyStateShowsAndNextOpensTheNex
     WindowUnderTest w;
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Google/blob", 3 * MiB);
     w.open();
-    ASSERT_FALSE(w.scanner().ruleCards().empty());
+    ASSERT_FALSE(w.scanner().results().ruleCards().empty());
     EXPECT_FALSE(w.isShown("emptyState"));
 
     w.press(Role::Button, "Clean Safe Cache");
@@ -197,11 +198,12 @@ TEST(WorkspaceColumn, UndoBringsEverythingBackByteForByte)
     w.machine.root.allocatedFile("Users/demo/Library/Caches/Google/blob", 3 * MiB);
     w.open();
     const TreeSnapshot before = homeWithoutTrash(w.home);
-    w.press(Role::Button, "Smart Clean All · " + bytes(w.scanner().totalMasterSmartCleanBytes()));
+    w.press(Role::Button, "Smart Clean All · " + bytes(w.scanner().selection().totalMasterSmartCleanBytes()));
     ASSERT_TRUE(w.waitForClean());
     ASSERT_NE(homeWithoutTrash(w.home), before);
 
-    w.press(Role::Button, "↺ Undo Restore (" + QString::number(w.scanner().recentCleanRecords().size()) + ")");
+    w.press(Role::Button,
+            "↺ Undo Restore (" + QString::number(w.scanner().cleaner().recentCleanRecords().size()) + ")");
     ASSERT_TRUE(waitForScan(w.scanner()));
     EXPECT_EQ(homeWithoutTrash(w.home), before);
     EXPECT_TRUE(snapshotTree(trashInfo(w.home)).empty());
@@ -214,13 +216,13 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
     WindowUnderTest w;
     openOnIdleProjects(w);
     w.toggle(Role::CheckBox, "Move to Trash");
-    ASSERT_FALSE(w.scanner().moveToTrashByDefault());
+    ASSERT_FALSE(w.scanner().cleaner().moveToTrashByDefault());
     const TreeSnapshot before = snapshotTree(w.home);
-    const Int64 selected = w.scanner().totalSelectedBloatBytes();
+    const Int64 selected = w.scanner().selection().totalSelectedBloatBytes();
 
     w.press(Role::Button, "Clean Build Cache");
     ASSERT_TRUE(w.isShown("cleanConfirmation"));
-    EXPECT_FALSE(w.scanner().isCleaning());
+    EXPECT_FALSE(w.scanner().cleaner().isCleaning());
     EXPECT_NE(w.textOf("confirmationMessage").indexOf(bytes(selected)), -1);
     EXPECT_NE(w.textOf("confirmationMessage").indexOf("cannot be undone"), -1);
     // Cancel is the default: Enter on the focused button cancels.
@@ -241,7 +243,7 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
     w.press(Role::Button, "Clean Build Cache");
     w.press(Role::Button, "Delete Permanently");
     ASSERT_TRUE(w.waitForClean());
-    EXPECT_TRUE(w.scanner().projectBloats().empty());
+    EXPECT_TRUE(w.scanner().results().projectBloats().empty());
     EXPECT_TRUE(snapshotTree(trashFiles(w.home)).empty());
 }
 
@@ -295,10 +297,13 @@ TEST(WorkspaceColumn, KeyboardAloneTogglesInspectsAndClosesThePopover)
     }
     ASSERT_LT(guard, 20) << "Tab never reached a row";
     const int row = w.window->activeFocusItem()->property("index").toInt();
-    const bool wasSelected = w.scanner().projectBloats()[row].isSelected;
+    const auto isSelected = [&] {
+        return w.scanner().selection().isSelected(w.scanner().results().projectBloats()[row]);
+    };
+    const bool wasSelected = isSelected();
     QTest::keyClick(w.window, Qt::Key_Space);
     w.settle();
-    EXPECT_NE(w.scanner().projectBloats()[row].isSelected, wasSelected);
+    EXPECT_NE(isSelected(), wasSelected);
     QTest::keyClick(w.window, Qt::Key_Return);
     w.settle();
     EXPECT_EQ(w.view->inspectedRow(), row);
@@ -308,7 +313,7 @@ TEST(WorkspaceColumn, KeyboardAloneTogglesInspectsAndClosesThePopover)
     w.settle();
     QTest::keyClick(w.window, Qt::Key_Space);
     w.settle();
-    EXPECT_EQ(w.scanner().projectBloats()[row].isSelected, wasSelected);
+    EXPECT_EQ(isSelected(), wasSelected);
 
     // Escape closes the restore-history popover.
     w.press(Role::Button, "Undo Restore");

@@ -34,7 +34,7 @@ class CleanFixture : public ::testing::Test {
     std::unique_ptr<StorageEngine> engine = std::make_unique<StorageEngine>(testOptions(home.path()));
     FeedbackLog feedback;
 
-    void SetUp() override { engine->setCleanFeedback(&feedback); }
+    void SetUp() override { engine->cleaner().setCleanFeedback(&feedback); }
     void TearDown() override { waitForScan(*engine); } // a restore starts a scan; let it end
 
     std::string trashFiles() const { return Trash::homeFilesFolder(home.path()); }
@@ -60,7 +60,7 @@ class CleanFixture : public ::testing::Test {
     {
         std::set<std::string> cleaned;
         int calls = 0;
-        engine->startClean(std::move(items), label, [&](const std::set<std::string>& paths) {
+        engine->cleaner().startClean(std::move(items), label, [&](const std::set<std::string>& paths) {
             cleaned = paths;
             ++calls;
         });

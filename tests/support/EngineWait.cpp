@@ -7,8 +7,8 @@
 #include <QTimer>
 
 namespace {
-template <typename Signal, typename Done>
-bool waitUntil(StorageEngine& scanner, Signal signal, Done done, int timeoutMs)
+template <typename Sender, typename Signal, typename Done>
+bool waitUntil(Sender& scanner, Signal signal, Done done, int timeoutMs)
 {
     if (done())
         return true;
@@ -37,7 +37,7 @@ bool waitForScan(StorageEngine& scanner, int timeoutMs)
 bool waitForClean(StorageEngine& scanner, int timeoutMs)
 {
     return waitUntil(
-        scanner, &StorageEngine::isCleaningChanged, [&] { return !scanner.isCleaning(); }, timeoutMs);
+        scanner.cleaner(), &CleanRunner::isCleaningChanged, [&] { return !scanner.cleaner().isCleaning(); }, timeoutMs);
 }
 
 void drainEvents()

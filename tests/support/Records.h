@@ -1,9 +1,27 @@
 #pragma once
-// Small record builders for tests that seed the engine's lists themselves.
+// Small record builders for tests that seed the engine's lists themselves. The records that
+// can be selected come with the selection a test starts them with (seeded into the engine
+// by EngineTestAccess); `.record` is the record alone.
 
 #include "Models/StorageModels.h"
 
 #include <utility>
+
+template <typename Record> struct Seeded {
+    Record record;
+    bool selected = false;
+};
+
+struct SeededMember {
+    DuplicateFileMember record;
+    bool locked = false; // the member its group keeps
+    bool selected = false;
+};
+
+struct SeededGroup {
+    DuplicateFileGroup record;
+    std::vector<SeededMember> members;
+};
 
 inline CacheSubItem cacheItem(const Path& url, Int64 size, bool isSafeDefault, const std::string& name = "item")
 {
@@ -18,54 +36,51 @@ inline SafeCacheRuleCard card(const std::string& id, std::vector<CacheSubItem> i
     return c;
 }
 
-inline ProjectBloatItem bloat(const Path& url, Int64 size, bool selected, const std::string& project = "proj",
-                              const std::string& type = "node_modules")
+inline Seeded<ProjectBloatItem> bloat(const Path& url, Int64 size, bool selected, const std::string& project = "proj",
+                                      const std::string& type = "node_modules")
 {
     ProjectBloatItem b;
     b.id = b.url = url;
     b.projectName = project;
     b.artifactType = type;
     b.sizeBytes = size;
-    b.isSelected = selected;
-    return b;
+    return {b, selected};
 }
 
-inline DuplicateFileMember member(const Path& url, Int64 size, bool locked, bool selected,
-                                  const std::string& name = "copy")
+inline SeededMember member(const Path& url, Int64 size, bool locked, bool selected, const std::string& name = "copy")
 {
     DuplicateFileMember m;
     m.id = m.url = url;
     m.name = name;
     m.sizeBytes = size;
-    m.isLockedOriginal = locked;
-    m.isSelectedForDelete = selected;
-    return m;
+    return {m, locked, selected};
 }
 
-inline DuplicateFileGroup group(const std::string& id, std::vector<DuplicateFileMember> members)
+inline SeededGroup group(const std::string& id, std::vector<SeededMember> members)
 {
     DuplicateFileGroup g;
     g.id = id;
-    g.members = std::move(members);
+    for (const auto& m : members)
+        g.members.push_back(m.record);
     if (!g.members.empty())
         g.eachSizeBytes = g.members.front().sizeBytes;
-    return g;
+    return {g, std::move(members)};
 }
 
-inline LargeFileItem largeFile(const Path& url, Int64 size, bool selected,
-                               LargeFileCategory category = LargeFileCategory::other, const std::string& name = "big")
+inline Seeded<LargeFileItem> largeFile(const Path& url, Int64 size, bool selected,
+                                       LargeFileCategory category = LargeFileCategory::other,
+                                       const std::string& name = "big")
 {
     LargeFileItem f;
     f.id = f.url = url;
     f.name = name;
     f.category = category;
     f.sizeBytes = size;
-    f.isSelected = selected;
-    return f;
+    return {f, selected};
 }
 
-inline InstalledAppItem app(const Path& appPath, Int64 appSize, std::vector<Path> orphans, Int64 orphanSize,
-                            bool selected, const std::string& name = "App")
+inline Seeded<InstalledAppItem> app(const Path& appPath, Int64 appSize, std::vector<Path> orphans, Int64 orphanSize,
+                                    bool selected, const std::string& name = "App")
 {
     InstalledAppItem a;
     a.id = a.appPath = appPath;
@@ -74,6 +89,5 @@ inline InstalledAppItem app(const Path& appPath, Int64 appSize, std::vector<Path
     a.appSizeBytes = appSize;
     a.orphanPaths = std::move(orphans);
     a.orphanSizeBytes = orphanSize;
-    a.isSelected = selected;
-    return a;
+    return {a, selected};
 }
