@@ -62,7 +62,8 @@ void classify(LargeFileItem& item, const std::string& extension, std::string_vie
     } else if (contains(kVideoExtensions, extension)) {
         item.category = LargeFileCategory::videoMedia;
         item.verificationBadge = "右侧内嵌播放器直接预览";
-        item.verificationReason = "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开访达核实。";
+        item.verificationReason =
+            "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开文件管理器核实。";
     } else if (contains(kModelExtensions, extension)) {
         item.category = LargeFileCategory::modelDatabase;
         item.verificationBadge = "本地模型与数据库文件";

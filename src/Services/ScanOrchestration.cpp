@@ -135,7 +135,7 @@ void StorageEngine::startInstantScan()
             setIsScanning(false);
             setCurrentScanningPath("已完成全自动核验 · 共发现 " +
                                    DiskFormat::bytes(results_.grandTotalDiscoverableBytes()) + " 可整理空间");
-            setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+            setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
         });
     });
 }

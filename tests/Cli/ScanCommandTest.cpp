@@ -29,7 +29,7 @@ TEST(ScanCommand, ReportsEveryListOfTheGivenFoldersAsJson)
     const auto report = nlohmann::json::parse(run.out);
     EXPECT_EQ(report["overview"]["trashBytes"], home.allocated(".local/share/Trash/files/old"));
     EXPECT_TRUE(report["sunburstSlices"].is_array());
-    EXPECT_EQ(report["scanStatusText"], "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+    EXPECT_EQ(report["scanStatusText"], "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
 
     const auto& cards = report["ruleCards"];
     ASSERT_EQ(cards.size(), 2u); // the browser card and the system card around it

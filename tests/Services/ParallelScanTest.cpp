@@ -144,7 +144,7 @@ TEST(ParallelScan, OneThreadAndManyGiveIdenticalResultsAndPublishes)
     EXPECT_EQ(serial.largeFiles[0].url, home.at("Downloads/Tool-2.zip"));
     EXPECT_EQ(serial.largeFiles[0].verificationBadge, "已核实：安装包冗余 · 推荐直删");
     ASSERT_EQ(serial.apps.size(), 1u);
-    EXPECT_EQ(serial.publishes.back(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+    EXPECT_EQ(serial.publishes.back(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
 
     for (const int threads : {2, 16}) {
         const ScanOutcome parallel = scanWithThreads(home, threads);

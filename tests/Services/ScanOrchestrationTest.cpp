@@ -28,7 +28,7 @@ TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
     EXPECT_EQ(phases[0], "正在自动核验浏览器、办公软件与系统缓存...");
     EXPECT_EQ(phases[3], "正在执行 SHA-256 重复文件比对与安装包交叉核验...");
     EXPECT_EQ(finished.count(), 2); // true once, false once
-    EXPECT_EQ(scanner.scanStatusText(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一去访达核对");
+    EXPECT_EQ(scanner.scanStatusText(), "已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
 }
 
 TEST(ScanOrchestration, ClearAllResultsEmptiesTheListsAndKeepsTheOverview)
