@@ -2,6 +2,8 @@
 
 #include "Models/SumOver.h"
 
+#include <unordered_set>
+
 namespace {
 
 // Lists and records are published whole: every assignment notifies, and observers re-read.
@@ -70,8 +72,24 @@ Int64 ScanResults::totalScannedAppOrphanBytes() const
 }
 Int64 ScanResults::grandTotalDiscoverableBytes() const
 {
-    return totalScannedSafeBytes() + totalScannedBloatBytes() + totalScannedDuplicateBytes() +
-           totalScannedLargeFileBytes();
+    // A path two lists offer (a large file that is also a duplicate copy) counts once.
+    std::unordered_set<Path> counted;
+    Int64 total = 0;
+    const auto add = [&](const Path& url, Int64 sizeBytes) {
+        if (counted.insert(url).second)
+            total += sizeBytes;
+    };
+    for (const auto& card : ruleCards_)
+        for (const auto& item : card.subItems)
+            add(item.url, item.sizeBytes);
+    for (const auto& bloat : projectBloats_)
+        add(bloat.url, bloat.sizeBytes);
+    for (const auto& group : duplicateGroups_)
+        for (std::size_t i = 1; i < group.members.size(); ++i)
+            add(group.members[i].url, group.members[i].sizeBytes);
+    for (const auto& file : largeFiles_)
+        add(file.url, file.sizeBytes);
+    return total;
 }
 
 void ScanResults::rememberScanned(const std::unordered_map<Path, FileStamp>& stamps)

@@ -39,6 +39,7 @@ class ScanResults : public QObject {
     Int64 totalScannedDuplicateBytes() const;
     Int64 totalScannedLargeFileBytes() const;
     Int64 totalScannedAppOrphanBytes() const;
+    // Caches, build folders, copies and large files, each path once.
     Int64 grandTotalDiscoverableBytes() const;
 
     // What a scan saw at every path it offered (kept until the same path is seen again:

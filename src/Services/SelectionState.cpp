@@ -18,27 +18,23 @@ bool hasDefaults(const SafeCacheRuleCard& card)
                        [](const CacheSubItem& item) { return item.isSafeDefault; });
 }
 
-template <typename Key> void setKey(std::unordered_set<Key>& set, const Key& key, bool selected)
+// A path a list offers twice is selected only if both offers are.
+void addOffer(std::unordered_map<Path, bool>& offers, const Path& path, bool selected)
 {
-    if (selected)
-        set.insert(key);
-    else
-        set.erase(key);
+    const auto [at, fresh] = offers.try_emplace(path, selected);
+    if (!fresh)
+        at->second = at->second && selected;
 }
 
-template <typename Key> void flipKey(std::unordered_set<Key>& set, const Key& key)
+template <typename Record, typename UrlOf>
+bool holdsAny(const std::vector<Record>& list, const std::unordered_set<Path>& paths, UrlOf urlOf)
 {
-    setKey(set, key, !set.contains(key));
+    return std::any_of(list.begin(), list.end(), [&](const Record& r) { return paths.contains(urlOf(r)); });
 }
 
-// The selection of one list, rebuilt from what the scan offers.
-template <typename Record, typename KeyOf>
-void offerList(std::unordered_set<std::string>& set, const std::vector<Record>& list, KeyOf keyOf)
+bool holdsAnyOf(const std::vector<Path>& held, const std::unordered_set<Path>& paths)
 {
-    set.clear();
-    for (const Record& record : list)
-        if (SelectionState::offeredSelected(record))
-            set.insert(keyOf(record));
+    return std::any_of(held.begin(), held.end(), [&](const Path& path) { return paths.contains(path); });
 }
 
 } // namespace
@@ -49,39 +45,190 @@ SelectionState::SelectionState(const ScanResults& results, QObject* parent) : QO
 
 void SelectionState::offer(const std::vector<SafeCacheRuleCard>& cards)
 {
-    caches_.clear();
+    Offers offers;
     for (const auto& card : cards)
         for (const auto& item : card.subItems)
-            if (offeredSelected(item))
-                caches_.insert(item.url);
+            addOffer(offers, item.url, offeredSelected(item));
+    offerPaths(cacheList, std::move(offers));
 }
 
 void SelectionState::offer(const std::vector<ProjectBloatItem>& bloats)
 {
-    offerList(bloats_, bloats, [](const ProjectBloatItem& bloat) { return bloat.url; });
+    Offers offers;
+    for (const auto& bloat : bloats)
+        addOffer(offers, bloat.url, offeredSelected(bloat));
+    offerPaths(bloatList, std::move(offers));
 }
 
 void SelectionState::offer(const std::vector<LargeFileItem>& files)
 {
-    offerList(largeFiles_, files, [](const LargeFileItem& file) { return file.url; });
+    Offers offers;
+    for (const auto& file : files)
+        addOffer(offers, file.url, offeredSelected(file));
+    offerPaths(largeFileList, std::move(offers));
 }
 
-void SelectionState::offer(const std::vector<InstalledAppItem>& apps)
+void SelectionState::offer(const std::vector<InstalledAppItem>& list)
 {
-    offerList(apps_, apps, [](const InstalledAppItem& app) { return app.id; });
+    apps_.clear();
+    Offers offers;
+    for (const auto& app : list) {
+        if (offeredSelected(app))
+            apps_.insert(app.id);
+        for (const Path& leftover : app.orphanPaths)
+            addOffer(offers, leftover, offeredSelected(app));
+    }
+    offerPaths(appList, std::move(offers));
+    // A leftover another list offers unselected leaves its app's row unticked.
+    for (const auto& app : list)
+        if (!leftoversSelected(app))
+            apps_.erase(app.id);
 }
 
 void SelectionState::offer(const std::vector<DuplicateFileGroup>& groups)
 {
-    copies_.clear();
     kept_.clear();
+    Offers offers;
     for (const auto& group : groups) {
         if (group.members.empty())
             continue;
         kept_[group.id] = group.members.front().url;
+        // The copy a group keeps is not this list's to clean, so it has no say in its state.
         for (std::size_t i = 1; i < group.members.size(); ++i)
-            copies_.insert(group.members[i].url);
+            addOffer(offers, group.members[i].url, true);
     }
+    offerPaths(copyList, std::move(offers));
+}
+
+// A path offered by more than one list is selected only if every list offering it would
+// select it on its own: one state never selects more than any single list would.
+void SelectionState::offerPaths(List list, Offers offers)
+{
+    std::vector<Path> touched;
+    for (const auto& [path, selected] : offers_[list])
+        touched.push_back(path);
+    for (const auto& [path, selected] : offers)
+        touched.push_back(path);
+    offers_[list] = std::move(offers);
+    for (const Path& path : touched) {
+        bool offered = false;
+        bool everyOffer = true;
+        for (const Offers& each : offers_)
+            if (const auto at = each.find(path); at != each.end()) {
+                offered = true;
+                everyOffer = everyOffer && at->second;
+            }
+        setPath(path, offered && everyOffer);
+    }
+    announceSilently(list);
+}
+
+// ---------------------------------------------------------------- one state a path
+
+void SelectionState::setPath(const Path& path, bool selected)
+{
+    const bool changed = selected ? paths_.insert(path).second : paths_.erase(path) > 0;
+    if (changed)
+        changed_.insert(path);
+}
+
+bool SelectionState::leftoversSelected(const InstalledAppItem& app) const
+{
+    return std::all_of(app.orphanPaths.begin(), app.orphanPaths.end(),
+                       [this](const Path& leftover) { return paths_.contains(leftover); });
+}
+
+void SelectionState::setApp(const InstalledAppItem& app, bool selected)
+{
+    if (selected)
+        apps_.insert(app.id);
+    else
+        apps_.erase(app.id);
+    for (const Path& leftover : app.orphanPaths)
+        setPath(leftover, selected);
+}
+
+bool SelectionState::followLeftovers(const std::unordered_set<Path>& changed)
+{
+    bool rowChanged = false;
+    for (const InstalledAppItem& app : results_.installedApps()) {
+        if (app.orphanPaths.empty() || !holdsAnyOf(app.orphanPaths, changed))
+            continue;
+        const bool all = leftoversSelected(app);
+        if (isSelected(app) && !all)
+            rowChanged = apps_.erase(app.id) > 0 || rowChanged;
+        else if (!isSelected(app) && all && appsCleanLeftoversOnly_)
+            rowChanged = apps_.insert(app.id).second || rowChanged;
+    }
+    return rowChanged;
+}
+
+void SelectionState::emitChanged(List list)
+{
+    switch (list) {
+    case cacheList:
+        Q_EMIT ruleCardsChanged();
+        break;
+    case bloatList:
+        Q_EMIT projectBloatsChanged();
+        break;
+    case copyList:
+        Q_EMIT duplicateGroupsChanged();
+        break;
+    case largeFileList:
+        Q_EMIT largeFilesChanged();
+        break;
+    case appList:
+        Q_EMIT installedAppsChanged();
+        break;
+    case listCount:
+        break;
+    }
+}
+
+void SelectionState::announceSilently(List own)
+{
+    const std::unordered_set<Path> changed = std::move(changed_);
+    changed_.clear();
+    std::array<bool, listCount> tell{};
+    if (!changed.empty()) {
+        const auto url = [](const auto& record) -> const Path& { return record.url; };
+        for (const auto& card : results_.ruleCards())
+            tell[cacheList] = tell[cacheList] || holdsAny(card.subItems, changed, url);
+        tell[bloatList] = holdsAny(results_.projectBloats(), changed, url);
+        for (const auto& group : results_.duplicateGroups())
+            tell[copyList] = tell[copyList] || holdsAny(group.members, changed, url);
+        tell[largeFileList] = holdsAny(results_.largeFiles(), changed, url);
+        tell[appList] = followLeftovers(changed);
+    }
+    for (int list = 0; list < listCount; ++list)
+        if (tell[list] && list != own)
+            emitChanged(List(list));
+}
+
+void SelectionState::announce(List own)
+{
+    announceSilently(own);
+    emitChanged(own);
+}
+
+void SelectionState::setAppsCleanLeftoversOnly(bool leftoversOnly)
+{
+    appsCleanLeftoversOnly_ = leftoversOnly;
+    if (!leftoversOnly)
+        return;
+    bool rowChanged = false;
+    for (const InstalledAppItem& app : results_.installedApps())
+        if (!app.orphanPaths.empty() && leftoversSelected(app))
+            rowChanged = apps_.insert(app.id).second || rowChanged;
+    if (rowChanged)
+        Q_EMIT installedAppsChanged();
+}
+
+void SelectionState::deselectApp(const InstalledAppItem& app)
+{
+    setApp(app, false);
+    announceSilently(appList);
 }
 
 void SelectionState::keepAnOriginalIn(const std::vector<DuplicateFileGroup>& groups)
@@ -111,7 +258,7 @@ bool SelectionState::isKept(const DuplicateFileGroup& group, const DuplicateFile
 
 bool SelectionState::isMarkedForDelete(const DuplicateFileGroup& group, const DuplicateFileMember& member) const
 {
-    return copies_.contains(member.url) && !isKept(group, member);
+    return paths_.contains(member.url) && !isKept(group, member);
 }
 
 Int64 SelectionState::selectedBytes(const SafeCacheRuleCard& card) const
@@ -144,14 +291,14 @@ void SelectionState::selectCard(const SafeCacheRuleCard& card, bool selected)
 {
     const bool defaults = hasDefaults(card);
     for (const auto& item : card.subItems)
-        setKey(caches_, item.url, selected && (defaults ? item.isSafeDefault : true));
+        setPath(item.url, selected && (defaults ? item.isSafeDefault : true));
 }
 
 void SelectionState::setAllSafeCards(bool selected)
 {
     for (const auto& card : results_.ruleCards())
         selectCard(card, selected);
-    Q_EMIT ruleCardsChanged();
+    announce(cacheList);
 }
 
 void SelectionState::toggleCard(const std::string& id)
@@ -162,7 +309,7 @@ void SelectionState::toggleCard(const std::string& id)
         return;
     // A card whose selection weighs nothing counts as unselected.
     selectCard(*card, selectedBytes(*card) < 1);
-    Q_EMIT ruleCardsChanged();
+    announce(cacheList);
 }
 
 void SelectionState::toggleSubItem(const std::string& cardID, const std::string& subItemID)
@@ -174,8 +321,8 @@ void SelectionState::toggleSubItem(const std::string& cardID, const std::string&
     const auto item = findById(card->subItems, subItemID);
     if (item == card->subItems.end())
         return;
-    flipKey(caches_, item->url);
-    Q_EMIT ruleCardsChanged();
+    setPath(item->url, !isSelected(*item));
+    announce(cacheList);
 }
 
 bool SelectionState::areAllSafeItemsSelected() const
@@ -197,8 +344,8 @@ bool SelectionState::areAllSafeItemsSelected() const
 void SelectionState::setAllProjectBloats(bool selected)
 {
     for (const auto& bloat : results_.projectBloats())
-        setKey(bloats_, bloat.url, selected);
-    Q_EMIT projectBloatsChanged();
+        setPath(bloat.url, selected);
+    announce(bloatList);
 }
 
 void SelectionState::toggleProjectBloat(const std::string& id)
@@ -207,8 +354,8 @@ void SelectionState::toggleProjectBloat(const std::string& id)
     const auto bloat = findById(bloats, id);
     if (bloat == bloats.end())
         return;
-    flipKey(bloats_, bloat->url);
-    Q_EMIT projectBloatsChanged();
+    setPath(bloat->url, !isSelected(*bloat));
+    announce(bloatList);
 }
 
 // Every member but the kept one becomes marked, or unmarked.
@@ -216,14 +363,14 @@ void SelectionState::markCopies(const DuplicateFileGroup& group, bool selected)
 {
     for (const auto& member : group.members)
         if (!isKept(group, member))
-            setKey(copies_, member.url, selected);
+            setPath(member.url, selected);
 }
 
 void SelectionState::setAllDuplicates(bool selected)
 {
     for (const auto& group : results_.duplicateGroups())
         markCopies(group, selected);
-    Q_EMIT duplicateGroupsChanged();
+    announce(copyList);
 }
 
 void SelectionState::toggleDuplicateGroup(const std::string& id)
@@ -233,7 +380,7 @@ void SelectionState::toggleDuplicateGroup(const std::string& id)
     if (group == groups.end())
         return;
     markCopies(*group, !isAnySelectedForDelete(*group));
-    Q_EMIT duplicateGroupsChanged();
+    announce(copyList);
 }
 
 void SelectionState::swapDuplicateLockedOriginal(const std::string& groupID, const std::string& newOriginalID)
@@ -247,17 +394,18 @@ void SelectionState::swapDuplicateLockedOriginal(const std::string& groupID, con
     if (original == group->members.end())
         return;
     kept_[group->id] = original->url;
+    // The copy the person chose to keep is unticked in every list.
     for (const auto& member : group->members)
-        setKey(copies_, member.url, member.url != original->url);
-    Q_EMIT duplicateGroupsChanged();
+        setPath(member.url, member.url != original->url);
+    announce(copyList);
 }
 
 void SelectionState::setAllLargeFiles(bool selected, LargeFileCategory category)
 {
     for (const auto& file : results_.largeFiles())
         if (category == LargeFileCategory::all || file.category == category)
-            setKey(largeFiles_, file.url, selected);
-    Q_EMIT largeFilesChanged();
+            setPath(file.url, selected);
+    announce(largeFileList);
 }
 
 void SelectionState::toggleLargeFile(const std::string& id)
@@ -266,15 +414,15 @@ void SelectionState::toggleLargeFile(const std::string& id)
     const auto file = findById(files, id);
     if (file == files.end())
         return;
-    flipKey(largeFiles_, file->url);
-    Q_EMIT largeFilesChanged();
+    setPath(file->url, !isSelected(*file));
+    announce(largeFileList);
 }
 
 void SelectionState::setAllInstalledApps(bool selected, bool onlyCacheMode)
 {
     for (const auto& app : results_.installedApps())
-        setKey(apps_, app.id, selected && onlyCacheMode ? app.orphanSizeBytes > 0 : selected && !holdsPersonData(app));
-    Q_EMIT installedAppsChanged();
+        setApp(app, selected && onlyCacheMode ? app.orphanSizeBytes > 0 : selected && !holdsPersonData(app));
+    announce(appList);
 }
 
 void SelectionState::toggleInstalledApp(const std::string& id)
@@ -283,8 +431,8 @@ void SelectionState::toggleInstalledApp(const std::string& id)
     const auto app = findById(apps, id);
     if (app == apps.end())
         return;
-    flipKey(apps_, app->id);
-    Q_EMIT installedAppsChanged();
+    setApp(*app, !isSelected(*app));
+    announce(appList);
 }
 
 void SelectionState::deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted)
@@ -341,6 +489,21 @@ Int64 SelectionState::totalSelectedUninstallBytes() const
 }
 Int64 SelectionState::totalMasterSmartCleanBytes() const
 {
-    return totalSelectedSafeBytes() + totalSelectedBloatBytes() + totalSelectedDuplicateBytes() +
-           totalSelectedLargeFileBytes();
+    std::unordered_set<Path> counted;
+    Int64 total = 0;
+    const auto add = [&](bool selected, const Path& url, Int64 sizeBytes) {
+        if (selected && counted.insert(url).second)
+            total += sizeBytes;
+    };
+    for (const auto& card : results_.ruleCards())
+        for (const auto& item : card.subItems)
+            add(isSelected(item), item.url, item.sizeBytes);
+    for (const auto& bloat : results_.projectBloats())
+        add(isSelected(bloat), bloat.url, bloat.sizeBytes);
+    for (const auto& group : results_.duplicateGroups())
+        for (const auto& member : group.members)
+            add(isMarkedForDelete(group, member), member.url, member.sizeBytes);
+    for (const auto& file : results_.largeFiles())
+        add(isSelected(file), file.url, file.sizeBytes);
+    return total;
 }

@@ -5,13 +5,16 @@
 // current lists and this. Each list's selection has its change signal; an id that names
 // nothing changes nothing. GUI thread only.
 //
-// Each list keeps its own set for now, so the same path offered in two lists has a state
-// in each. Being keyed by path, the sets can later become one.
+// A path has one state in every list that offers it (a Flatpak's cache is a catalogue item
+// and that app's leftover; a large file can be a duplicate copy): the path lists share one
+// set, and a change tells every list holding a changed path. An app's row covers its
+// leftovers: ticking it ticks them, and unticking one of them anywhere unticks the row.
 
 #include "Models/StorageModels.h"
 
 #include <QObject>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -49,9 +52,9 @@ class SelectionState : public QObject {
         return app.kind == InstalledAppKind::flatpakLeftover && app.orphanSizeBytes > 0;
     }
 
-    bool isSelected(const CacheSubItem& item) const { return caches_.contains(item.url); }
-    bool isSelected(const ProjectBloatItem& bloat) const { return bloats_.contains(bloat.url); }
-    bool isSelected(const LargeFileItem& file) const { return largeFiles_.contains(file.url); }
+    bool isSelected(const CacheSubItem& item) const { return paths_.contains(item.url); }
+    bool isSelected(const ProjectBloatItem& bloat) const { return paths_.contains(bloat.url); }
+    bool isSelected(const LargeFileItem& file) const { return paths_.contains(file.url); }
     bool isSelected(const InstalledAppItem& app) const { return apps_.contains(app.id); }
     // The member a group keeps; null when it keeps none.
     const DuplicateFileMember* keptOriginal(const DuplicateFileGroup& group) const;
@@ -70,6 +73,7 @@ class SelectionState : public QObject {
     Int64 totalSelectedLargeFileBytes() const;
     Int64 totalSelectedAppOrphanBytes() const;
     Int64 totalSelectedUninstallBytes() const;
+    // Caches, build folders, copies and large files, each selected path once.
     Int64 totalMasterSmartCleanBytes() const;
 
     void setAllSafeCards(bool selected);
@@ -85,6 +89,10 @@ class SelectionState : public QObject {
     void toggleLargeFile(const std::string& id);
     void setAllInstalledApps(bool selected, bool onlyCacheMode);
     void toggleInstalledApp(const std::string& id);
+    // Whether a clean of the app list takes the leftovers only (the default) or the apps too.
+    // Only then does a leftover ticked in another list tick its app's row: a cache's tick
+    // never chooses an uninstall.
+    void setAppsCleanLeftoversOnly(bool leftoversOnly);
 
     // Cache-only mode: an app without leftovers has nothing to clean, so it is unticked.
     void deselectInstalledAppsWithoutLeftovers();
@@ -95,7 +103,7 @@ class SelectionState : public QObject {
     // After a clean: a group whose kept copy went keeps its first remaining member, and
     // an app whose leftovers went is unselected. Silent, like offer.
     void keepAnOriginalIn(const std::vector<DuplicateFileGroup>& groups);
-    void deselectApp(const InstalledAppItem& app) { apps_.erase(app.id); }
+    void deselectApp(const InstalledAppItem& app);
 
   Q_SIGNALS:
     void ruleCardsChanged();
@@ -107,16 +115,34 @@ class SelectionState : public QObject {
   private:
     friend struct StorageEngineTestAccess;
 
+    enum List { cacheList, bloatList, copyList, largeFileList, appList, listCount };
+    // Each path a list's last offer held, and whether that list offered it selected.
+    using Offers = std::unordered_map<Path, bool>;
+
+    void offerPaths(List list, Offers offers);
+    // Sets one path's state, remembering it for announce when that changes it.
+    void setPath(const Path& path, bool selected);
+    // Tells `own` and every other list that holds a changed path; apps follow their leftovers.
+    void announce(List own);
+    void announceSilently(List own);
+    // Apps whose leftovers changed: unticked when one is no longer selected, ticked when all
+    // are and the list cleans leftovers only. Returns whether a row changed.
+    bool followLeftovers(const std::unordered_set<Path>& changed);
+    bool leftoversSelected(const InstalledAppItem& app) const;
+    void setApp(const InstalledAppItem& app, bool selected);
+    void emitChanged(List list);
+
     void deselectInstalledAppsWhere(const std::function<bool(const InstalledAppItem&)>& unwanted);
     void selectCard(const SafeCacheRuleCard& card, bool selected);
     void markCopies(const DuplicateFileGroup& group, bool selected);
 
     const ScanResults& results_;
-    std::unordered_set<Path> caches_;
-    std::unordered_set<Path> bloats_;
-    std::unordered_set<Path> largeFiles_;
+    // Selected caches, build folders, copies, large files and app leftovers: one state a path.
+    std::unordered_set<Path> paths_;
     std::unordered_set<std::string> apps_;
-    std::unordered_set<Path> copies_;
+    std::array<Offers, listCount> offers_;
+    std::unordered_set<Path> changed_;
+    bool appsCleanLeftoversOnly_ = true;
     // The path of the member each group keeps; empty: none. A group not listed keeps its first.
     std::unordered_map<std::string, Path> kept_;
 };

@@ -128,6 +128,8 @@ void InstalledAppAdapter::setOnlyCache(bool onlyCache)
         engine_.selection().deselectInstalledAppsWithoutLeftovers();
     else
         engine_.selection().deselectLeftoverFoldersForFullUninstall();
+    // In cache-only mode a row is its leftovers: ticked where another list ticked them all.
+    engine_.selection().setAppsCleanLeftoversOnly(onlyCache);
     model().setOnlyCacheMode(onlyCache);
     Q_EMIT filterChanged();
 }

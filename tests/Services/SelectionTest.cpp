@@ -183,3 +183,68 @@ TEST_F(SelectionTest, AGroupKeepsItsFirstCopyAndACleanThatTookItKeepsTheNext)
     engine.selection().keepAnOriginalIn({pruned});
     EXPECT_EQ(lockedAndSelected(pruned), (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
 }
+
+// A Flatpak's cache is a catalogue item and its app's leftover; a large file can be a copy.
+TEST_F(SelectionTest, APathOfferedInTwoListsHasOneStateAndCountsOnce)
+{
+    const Path chat = "/h/.var/app/org.example.Chat/cache";
+    const Path gone = "/h/.var/app/org.example.Gone/cache";
+    InstalledAppItem installed = app("/h/flatpak/app/org.example.Chat", 500, {chat}, 40, false, "Chat").record;
+    installed.kind = InstalledAppKind::flatpakUser;
+    InstalledAppItem leftover = app("/h/.var/app/org.example.Gone", 300, {gone}, 60, false, "Gone").record;
+    leftover.kind = InstalledAppKind::flatpakLeftover;
+    EngineAccess::setRuleCards(engine, {card("flatpak", {cacheItem(chat, 40, true), cacheItem(gone, 60, true)})});
+    EngineAccess::setInstalledApps(engine, std::vector<InstalledAppItem>{installed, leftover});
+    const SafeCacheRuleCard& caches = engine.results().ruleCards()[0];
+    const auto& apps = engine.results().installedApps();
+    const auto appSelected = [&](std::size_t at) { return engine.selection().isSelected(apps[at]); };
+    // Selected only where every list offering it would select it.
+    EXPECT_EQ(selection(caches), (std::vector<bool>{false, true}));
+    EXPECT_FALSE(appSelected(0));
+    EXPECT_TRUE(appSelected(1));
+
+    count(&SelectionState::installedAppsChanged);
+    engine.selection().toggleSubItem("flatpak", chat);
+    EXPECT_TRUE(appSelected(0));
+    EXPECT_EQ(notifications, 1);
+    engine.selection().toggleInstalledApp(apps[1].id);
+    EXPECT_EQ(selection(caches), (std::vector<bool>{true, false}));
+
+    // Full-uninstall mode: a cache's tick never chooses an uninstall, but unticking a leftover
+    // unticks the row that would take it.
+    engine.selection().setAppsCleanLeftoversOnly(false);
+    engine.selection().toggleSubItem("flatpak", gone);
+    EXPECT_FALSE(appSelected(1));
+    engine.selection().toggleSubItem("flatpak", chat);
+    EXPECT_FALSE(appSelected(0));
+    engine.selection().toggleInstalledApp(apps[0].id);
+    EXPECT_EQ(selection(caches), (std::vector<bool>{true, true}));
+    engine.selection().setAppsCleanLeftoversOnly(true);
+    EXPECT_TRUE(appSelected(1));
+
+    // A video copy: the large-file list would not select it, so neither list does. An
+    // installer copy: both would.
+    const Path video = "/h/Videos/b.mkv";
+    const Path installer = "/h/Downloads/b.iso";
+    EngineAccess::setDuplicateGroups(
+        engine, std::vector<DuplicateFileGroup>{
+                    group("v", {member("/h/Videos/a.mkv", 700, true, false), member(video, 700, false, true)}).record,
+                    group("i", {member("/h/a.iso", 900, true, false), member(installer, 900, false, true)}).record});
+    EngineAccess::setLargeFiles(
+        engine,
+        std::vector<LargeFileItem>{largeFile(video, 700, false, LargeFileCategory::videoMedia).record,
+                                   largeFile(installer, 900, false, LargeFileCategory::installerArchive).record});
+    const auto& groups = engine.results().duplicateGroups();
+    EXPECT_FALSE(engine.selection().isMarkedForDelete(groups[0], groups[0].members[1]));
+    EXPECT_EQ(engine.selection().totalSelectedDuplicateBytes(), 900);
+    EXPECT_EQ(engine.selection().totalSelectedLargeFileBytes(), 900);
+    EXPECT_EQ(engine.selection().totalMasterSmartCleanBytes(), 100 + 900);
+    EXPECT_EQ(engine.results().grandTotalDiscoverableBytes(), 100 + 700 + 900);
+
+    notifications = 0;
+    count(&SelectionState::duplicateGroupsChanged);
+    engine.selection().toggleLargeFile(video);
+    EXPECT_TRUE(engine.selection().isMarkedForDelete(groups[0], groups[0].members[1]));
+    EXPECT_EQ(engine.selection().totalMasterSmartCleanBytes(), 100 + 700 + 900);
+    EXPECT_EQ(notifications, 1);
+}

@@ -315,6 +315,46 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
     EXPECT_EQ(copies.structural(), 0);
 }
 
+// The catalogue's Flatpak cache is also the app's leftover: one tick in both lists' rows, and a
+// clean of both lists moves it once.
+TEST(ShownLists, APathInTwoListsShowsOneTickAndACleanOfBothMovesItOnce)
+{
+    ListsFixture f;
+    const Path cache = f.home + "/.var/app/org.example.Chat/cache";
+    f.root.file("Users/demo/.var/app/org.example.Chat/cache/blob", 4096);
+    InstalledAppItem chat =
+        app(f.home + "/.local/share/flatpak/app/org.example.Chat", 500, {cache}, 4096, false, "Chat").record;
+    chat.kind = InstalledAppKind::flatpakUser;
+    EngineAccess::setRuleCards(f.engine(), {card("flatpak", {cacheItem(cache, 4096, true, "Chat")})});
+    EngineAccess::setInstalledApps(f.engine(), std::vector<InstalledAppItem>{chat});
+    ShownListAdapter& caches = f.list(ShownList::RuleCards);
+    ShownListAdapter& apps = f.list(ShownList::InstalledApps);
+    ModelSpies appRows(&apps.rows());
+    EXPECT_FALSE(roleOf(caches.rows(), 0, "selected").toBool());
+    EXPECT_FALSE(roleOf(apps.rows(), 0, "selected").toBool());
+
+    caches.toggle(0);
+    EXPECT_TRUE(roleOf(apps.rows(), 0, "selected").toBool());
+    ASSERT_EQ(appRows.dataChanged.count(), 1);
+    EXPECT_EQ(appRows.changedRows(0), std::make_pair(0, 0));
+    apps.toggle(0);
+    EXPECT_FALSE(roleOf(caches.rows(), 0, "selected").toBool());
+    apps.toggle(0);
+    EXPECT_TRUE(roleOf(caches.rows(), 0, "selected").toBool());
+    EXPECT_EQ(caches.selectedBytes(), 4096);
+    EXPECT_EQ(apps.selectedBytes(), 4096);
+
+    caches.clean();
+    ASSERT_TRUE(waitForClean(f.engine()));
+    const Int64 freed = f.engine().cleaner().lastFreedBytes();
+    EXPECT_GT(freed, 0);
+    apps.clean();
+    ASSERT_TRUE(waitForClean(f.engine()));
+    EXPECT_EQ(f.engine().cleaner().lastFreedBytes(), 0);
+    EXPECT_EQ(f.engine().cleaner().sessionTotalFreedBytes(), freed);
+    EXPECT_EQ(appRows.structural(), 0);
+}
+
 // ---------------------------------------------------------------- the clean buttons
 
 TEST(CleanButtons, WithTheTrashOffNothingRunsUntilTheNamedSizeIsConfirmed)

@@ -18,7 +18,7 @@ struct StorageEngineTestAccess {
     }
     static void setProjectBloats(StorageEngine& s, std::vector<Seeded<ProjectBloatItem>> v)
     {
-        s.selection_.bloats_ = selectedKeys(v, [](const ProjectBloatItem& b) { return b.url; });
+        seedPaths(s, v, [](const ProjectBloatItem& b) { return b.url; });
         s.results_.setProjectBloats(records(v));
         stampPublishedLists(s);
     }
@@ -31,7 +31,6 @@ struct StorageEngineTestAccess {
     static void setDuplicateGroups(StorageEngine& s, std::vector<SeededGroup> v)
     {
         std::vector<DuplicateFileGroup> groups;
-        s.selection_.copies_.clear();
         s.selection_.kept_.clear();
         for (const auto& group : v) {
             Path& kept = s.selection_.kept_[group.record.id]; // empty: the group keeps none
@@ -39,7 +38,9 @@ struct StorageEngineTestAccess {
                 if (member.locked && kept.empty())
                     kept = member.record.url;
                 if (member.selected)
-                    s.selection_.copies_.insert(member.record.url);
+                    s.selection_.paths_.insert(member.record.url);
+                else
+                    s.selection_.paths_.erase(member.record.url);
             }
             groups.push_back(group.record);
         }
@@ -54,7 +55,7 @@ struct StorageEngineTestAccess {
     }
     static void setLargeFiles(StorageEngine& s, std::vector<Seeded<LargeFileItem>> v)
     {
-        s.selection_.largeFiles_ = selectedKeys(v, [](const LargeFileItem& f) { return f.url; });
+        seedPaths(s, v, [](const LargeFileItem& f) { return f.url; });
         s.results_.setLargeFiles(records(v));
         stampPublishedLists(s);
     }
@@ -75,6 +76,16 @@ struct StorageEngineTestAccess {
         s.selection_.offer(v);
         s.results_.setInstalledApps(v);
         stampPublishedLists(s);
+    }
+    // Seeded paths take the state the test gives; other lists' paths keep theirs.
+    template <typename Record, typename UrlOf>
+    static void seedPaths(StorageEngine& s, const std::vector<Seeded<Record>>& seeds, UrlOf urlOf)
+    {
+        for (const auto& seed : seeds)
+            if (seed.selected)
+                s.selection_.paths_.insert(urlOf(seed.record));
+            else
+                s.selection_.paths_.erase(urlOf(seed.record));
     }
     template <typename Record, typename KeyOf>
     static std::unordered_set<std::string> selectedKeys(const std::vector<Seeded<Record>>& seeds, KeyOf keyOf)
