@@ -33,10 +33,13 @@ const char* const kSafeCaches[] = {
     ".cache/uv",
     ".cache/pypoetry/cache",
     ".config/Code/CachedData",
-    ".var/app/org.mozilla.firefox/cache",
-    ".var/app/com.discordapp.Discord/cache",
     ".local/share/Steam/steamapps/shadercache",
 };
+
+// Offered once in the cache list and unselected: the applications list offers them too, as
+// installed apps' leftovers, and a path two lists offer is selected only when both would.
+const char* const kInstalledAppCaches[] = {".var/app/org.mozilla.firefox/cache",
+                                           ".var/app/com.discordapp.Discord/cache"};
 
 // What must never be offered: logins, history, environments, documents, the session's caches.
 const char* const kNeighbourFolders[] = {
@@ -89,6 +92,8 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     TempHome home;
     for (const char* cache : kSafeCaches)
         ASSERT_EQ(home.occupy(cache, 4 * MiB), 4 * MiB);
+    for (const char* cache : kInstalledAppCaches)
+        ASSERT_EQ(home.occupy(cache, 4 * MiB), 4 * MiB);
     for (const char* neighbour : kNeighbourFolders)
         ASSERT_EQ(home.occupy(neighbour, 4 * MiB), 4 * MiB);
     for (const char* neighbour : kNeighbourFiles)
@@ -124,6 +129,8 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
         }
     for (const char* cache : kSafeCaches)
         EXPECT_EQ(offeredAs[cache], std::vector<bool>{true}) << cache;
+    for (const char* cache : kInstalledAppCaches)
+        EXPECT_EQ(offeredAs[cache], std::vector<bool>{false}) << cache;
     // uv's own Pythons and tools: offered, never preselected.
     EXPECT_EQ(offeredAs[".local/share/uv"], std::vector<bool>{false});
     for (const auto& file : engine.results().largeFiles())
