@@ -5,6 +5,7 @@
 #include "Services/DirectorySize.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/SelectionState.h"
+#include "support/FieldOf.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
@@ -39,17 +40,14 @@ const SafeCacheRuleCard* cardWithId(const std::vector<SafeCacheRuleCard>& cards,
     return nullptr;
 }
 
-// One field of every item of a card, in display order (nothing for a missing card).
-std::vector<std::string> itemsField(const SafeCacheRuleCard* card, std::string CacheSubItem::*field)
+std::vector<std::string> itemUrls(const SafeCacheRuleCard* card)
 {
-    std::vector<std::string> values;
-    if (card)
-        for (const auto& item : card->subItems)
-            values.push_back(item.*field);
-    return values;
+    return card ? fieldOf(card->subItems, &CacheSubItem::url) : std::vector<std::string>{};
 }
-std::vector<std::string> itemUrls(const SafeCacheRuleCard* card) { return itemsField(card, &CacheSubItem::url); }
-std::vector<std::string> itemNames(const SafeCacheRuleCard* card) { return itemsField(card, &CacheSubItem::name); }
+std::vector<std::string> itemNames(const SafeCacheRuleCard* card)
+{
+    return card ? fieldOf(card->subItems, &CacheSubItem::name) : std::vector<std::string>{};
+}
 
 // The catalogue's rules with the card each belongs to (1-based, in catalogue order).
 std::vector<std::pair<int, safecache::Rule>> catalogueRules()
