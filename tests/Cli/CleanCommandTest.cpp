@@ -118,21 +118,3 @@ TEST(CliClean, DryRunSaysWhatWouldBeDeletedForGood)
     EXPECT_NE(dry.out.substr(line, dry.out.find('\n', line) - line).find("deleted for good"), std::string::npos)
         << dry.out;
 }
-
-TEST(CliClean, RejectsWhatItDoesNotKnow)
-{
-    TempHome home;
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"clean", "--home", home.path()},
-          std::vector<std::string>{"clean", "--what", "everything", "--home", home.path()},
-          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--force"},
-          // An empty folder is not "the default": it would be the account's real home.
-          std::vector<std::string>{"clean", "--what", "safe", "--home", ""},
-          std::vector<std::string>{"clean", "--what", "safe", "--home", home.path(), "--applications", ""}}) {
-        std::vector<std::string> argv = {QUILLMERE_CLI_PATH};
-        argv.insert(argv.end(), args.begin(), args.end());
-        const auto result = runProgram(argv);
-        EXPECT_EQ(result.exitStatus, 2) << args[1];
-        EXPECT_NE(result.err.find("usage:"), std::string::npos);
-    }
-}

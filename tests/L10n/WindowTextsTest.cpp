@@ -63,17 +63,7 @@ TEST(WindowTexts, GrantTextsSpliceTheFolderNamesIn)
     EXPECT_EQ(WindowTexts::homeGrantMessage(AppLanguage::en, "alice"),
               "Your home folder \"alice\" is already selected. Just click \"Grant Access\". Quillmere analyzes "
               "everything locally and uploads nothing.");
-    EXPECT_EQ(WindowTexts::homeGrantMessage(AppLanguage::zhHans, "alice"),
-              "已为你定位到个人文件夹「alice」，直接点右下角「授权」即可。Quillmere 只在本机分析，不上传任何文件。");
-    EXPECT_EQ(WindowTexts::partialGrantNotice(AppLanguage::de, "Projekte", "alice"),
-              "Sie haben „Projekte“ gewählt, daher kann nur dieser Ordner bereinigt werden. Die meisten Caches liegen "
-              "in „alice“ – wir empfehlen, diesen zu wählen.");
-    EXPECT_EQ(WindowTexts::outsideGrantNotice(AppLanguage::en, "Volumes", "alice"),
-              "\"Volumes\" is outside your home folder, so there's nothing to clean there. Click the button again "
-              "and pick \"alice\" in the sidebar.");
     EXPECT_EQ(WindowTexts::chooseHomeInstead(AppLanguage::en, "alice"), "Choose \"alice\" instead");
-    EXPECT_EQ(WindowTexts::onboardingPanelHint(AppLanguage::en, "alice"),
-              "The system window opens on \"alice\" — just click \"Grant Access\"");
 
     // The picked folder comes before the home folder in every language.
     for (auto language : allCases<AppLanguage>()) {
@@ -105,7 +95,5 @@ TEST(WindowTexts, WorkspaceTitlesAndPrimaryActionsFollowWorkspaceAndMode)
 TEST(WindowTexts, CountsAndSizesAreSplicedIn)
 {
     EXPECT_EQ(WindowTexts::cleanOverlayTitle(AppLanguage::en, 3, 10, 0), "Purging Fast (3/10) · +0 KB");
-    EXPECT_EQ(WindowTexts::cleanOverlayTitle(AppLanguage::zhHans, 1, 2, 1024), "正在高速清理 (1/2) · +1 KB");
     EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::en, 4), "↺ Undo Restore (4)");
-    EXPECT_EQ(WindowTexts::undoRestoreButton(AppLanguage::es, 1), "↺ Restaurar (1)");
 }

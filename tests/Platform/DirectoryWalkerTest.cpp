@@ -1,5 +1,6 @@
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FaultInjection.h"
+#include "support/FieldOf.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +26,6 @@ std::vector<Seen> walkAll(const TempHome& home, DirectoryWalker::Options options
     return seen;
 }
 
-std::vector<std::string> names(const std::vector<Seen>& seen)
-{
-    std::vector<std::string> out;
-    for (const auto& s : seen)
-        out.push_back(s.relative);
-    return out;
-}
-
 } // namespace
 
 TEST(DirectoryWalker, VisitsFoldersBeforeTheirContentsInByteOrder)
@@ -43,7 +36,8 @@ TEST(DirectoryWalker, VisitsFoldersBeforeTheirContentsInByteOrder)
     home.file("B");
     home.file("a\xc3\xa9");
     home.file("a/z");
-    EXPECT_EQ(names(walkAll(home)), (std::vector<std::string>{"B", "a", "a/z", "a\xc3\xa9", "b", "b/1", "b/2"}));
+    EXPECT_EQ(fieldOf(walkAll(home), &Seen::relative),
+              (std::vector<std::string>{"B", "a", "a/z", "a\xc3\xa9", "b", "b/1", "b/2"}));
 }
 
 TEST(DirectoryWalker, ReportsLinksAsLinksAndNeverEntersThem)
@@ -53,7 +47,7 @@ TEST(DirectoryWalker, ReportsLinksAsLinksAndNeverEntersThem)
     home.symlink("link", home.at("real"));
     home.symlink("dangling", home.at("nowhere"));
     const auto seen = walkAll(home);
-    ASSERT_EQ(names(seen), (std::vector<std::string>{"dangling", "link", "real", "real/inside"}));
+    ASSERT_EQ(fieldOf(seen, &Seen::relative), (std::vector<std::string>{"dangling", "link", "real", "real/inside"}));
     EXPECT_EQ(seen[0].kind, DirectoryWalker::Kind::symlink);
     EXPECT_EQ(seen[1].kind, DirectoryWalker::Kind::symlink);
 }
@@ -67,11 +61,11 @@ TEST(DirectoryWalker, SkipRules)
     home.file("name-not-utf8-\xff/f");
 
     // Hidden entries are neither reported nor entered.
-    EXPECT_EQ(names(walkAll(home, {.skipHidden = true})),
+    EXPECT_EQ(fieldOf(walkAll(home, {.skipHidden = true}), &Seen::relative),
               (std::vector<std::string>{"Tool.app", "Tool.app/Contents", "Tool.app/Contents/Info.plist", "deep",
                                         "deep/er", "deep/er/est", "name-not-utf8-\xff", "name-not-utf8-\xff/f"}));
     // A package is reported but its contents are not.
-    const auto packages = names(walkAll(home, {.skipHidden = true, .skipPackages = true}));
+    const auto packages = fieldOf(walkAll(home, {.skipHidden = true, .skipPackages = true}), &Seen::relative);
     EXPECT_EQ(std::count(packages.begin(), packages.end(), "Tool.app"), 1);
     EXPECT_EQ(std::count(packages.begin(), packages.end(), "Tool.app/Contents"), 0);
     // Skipping descendants by level.
@@ -91,7 +85,7 @@ TEST(DirectoryWalker, GoesOnPastFoldersThatCannotBeOpened)
     fault::ScopedHook hook([&](fault::Op op, std::string_view path) {
         return op == fault::Op::openDirectory && path == home.at("locked") ? EACCES : 0;
     });
-    EXPECT_EQ(names(walkAll(home)), (std::vector<std::string>{"a", "a/1", "locked", "z", "z/1"}));
+    EXPECT_EQ(fieldOf(walkAll(home), &Seen::relative), (std::vector<std::string>{"a", "a/1", "locked", "z", "z/1"}));
 }
 
 TEST(DirectoryWalker, AnUnopenableRootIsReported)

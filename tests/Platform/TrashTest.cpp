@@ -205,6 +205,7 @@ TEST(Trash, EntriesAreListedWithTheirIdentityAndBytes)
 {
     TempHome home;
     home.allocatedFile(".local/share/Trash/files/folder/a", 8192);
+    home.hardlink(".local/share/Trash/files/folder/b", ".local/share/Trash/files/folder/a"); // counts once
     home.allocatedFile(".local/share/Trash/files/file", 4096);
     home.mkdir(".local/share/Trash/info");
     const auto trash = Trash::openHome(home.path(), false);

@@ -3,6 +3,7 @@
 #include "Platform/DistinctRoots.h"
 #include "Platform/UserDirs.h"
 #include "Platform/XdgBaseDirs.h"
+#include "support/FieldOf.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -24,14 +25,6 @@ XdgBaseDirs baseDirs(const std::string& home, bool ownHome, std::map<std::string
             return std::nullopt;
         return found->second;
     });
-}
-
-std::vector<std::string> rootPaths(const std::vector<WalkRoot>& roots)
-{
-    std::vector<std::string> out;
-    for (const auto& root : roots)
-        out.push_back(root.path);
-    return out;
 }
 
 } // namespace
@@ -136,8 +129,9 @@ TEST(DistinctRoots, EachFolderIsWalkedOnce)
                                       {home.at("Linked"), "文档"}, // a link is never walked
                                       {home.at("Documents"), "文档"},
                                       {home.at("Vidéos"), "影片"}});
-    EXPECT_THAT(rootPaths(roots), ElementsAre(home.at("Desktop"), home.at("Documents/Work"), home.at("Videos"),
-                                              home.at("Documents"), home.at("Vidéos")));
+    EXPECT_THAT(fieldOf(roots, &WalkRoot::path),
+                ElementsAre(home.at("Desktop"), home.at("Documents/Work"), home.at("Videos"), home.at("Documents"),
+                            home.at("Vidéos")));
     // Documents came after Documents/Work: its walk leaves that folder to the root it is.
     EXPECT_THAT(nestedRoots(roots, home.at("Documents")), ElementsAre(home.at("Documents/Work")));
     EXPECT_TRUE(nestedRoots(roots, home.at("Desktop")).empty());

@@ -2,6 +2,7 @@
 #include "Platform/HomeLayout.h"
 #include "Services/LinuxAppScan.h"
 #include "Services/SelectionState.h"
+#include "support/FieldOf.h"
 #include "support/PlistWriter.h"
 #include "support/TempHome.h"
 
@@ -55,9 +56,7 @@ TEST_F(AppScan, ListsOnlyBigEnoughBundlesDirectlyInTheFolderAndNeverTheExcludedO
     home.allocatedFile("SystemApplications/Loose.bin", 6 * MiB);
 
     const auto apps = scan();
-    std::vector<std::string> names;
-    for (const auto& app : apps)
-        names.push_back(app.name);
+    auto names = fieldOf(apps, &InstalledAppItem::name);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Big", "Xcode-beta"}));
 
@@ -167,9 +166,7 @@ TEST_F(AppScan, SortedByTotalLargestFirstWithTiesInListingOrder)
     bundle("Delta.app", 7 * MiB);
 
     const auto apps = scanInstalledApps(HomeLayout::of(home.path(), false), applications, LinuxAppRoots::none());
-    std::vector<std::string> names;
-    for (const auto& app : apps)
-        names.push_back(app.name);
+    auto names = fieldOf(apps, &InstalledAppItem::name);
     EXPECT_EQ(names, (std::vector<std::string>{"Gamma", "Delta", "Alpha", "Beta"}));
 }
 

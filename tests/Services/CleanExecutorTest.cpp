@@ -4,6 +4,7 @@
 #include "Platform/Trash.h"
 #include "Services/DirectorySize.h"
 #include "support/CleanFixture.h"
+#include "support/FieldOf.h"
 #include "support/HomeFixtures.h"
 #include "support/PlaceAt.h"
 #include "support/TreeSnapshot.h"
@@ -367,10 +368,8 @@ TEST_F(CleanExecutor, TwoCleansKeepTheNewestHistoryFirst)
     }
     clean({{home.at("one/a"), 100, "a"}, {home.at("one/b"), 200, "b"}});
     clean({{home.at("two/c"), 300, "c"}, {home.at("two/d"), 400, "d"}});
-    std::vector<std::string> names;
-    for (const auto& record : engine->cleaner().recentCleanRecords())
-        names.push_back(record.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"c", "d", "a", "b"}));
+    EXPECT_EQ(fieldOf(engine->cleaner().recentCleanRecords(), &CleanHistoryRecord::name),
+              (std::vector<std::string>{"c", "d", "a", "b"}));
     EXPECT_EQ(engine->cleaner().sessionTotalFreedBytes(), sizes[0] + sizes[1] + sizes[2] + sizes[3]);
     EXPECT_EQ(engine->cleaner().lastFreedBytes(), sizes[2] + sizes[3]);
 }

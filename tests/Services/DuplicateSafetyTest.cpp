@@ -74,36 +74,28 @@ TEST_F(DuplicateSafety, TheMasterCleanKeepsACopyWhenEveryCopyIsAlsoASelectedLarg
     EXPECT_GE(engine->cleaner().lastSkippedCount(), 1);
 }
 
-TEST_F(DuplicateSafety, ACopyEditedAfterTheScanIsLeft)
+// A copy edited after the scan is no copy any more; once the original differs, the copy may
+// be the only one left of what the scan saw. Both are left.
+TEST_F(DuplicateSafety, ACopyOrOriginalChangedAfterTheScanIsLeft)
 {
     const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
-    const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
-    engine->cleaner().setMoveToTrashByDefault(false);
-    engine->startInstantScan();
-    ASSERT_TRUE(waitForScan(*engine));
-    edit(copy);
-    const std::string edited = readFileBytes(copy);
-
-    engine->commands().clean(CleanTarget::duplicates);
-    ASSERT_TRUE(waitForClean(*engine));
-    EXPECT_EQ(readFileBytes(copy), edited);
-    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
-    EXPECT_TRUE(engine->cleaner().sessionCleanedPaths().empty());
-}
-
-// Once the original differs, the copy may be the only one left of what the scan saw.
-TEST_F(DuplicateSafety, ACopyWhoseOriginalChangedAfterTheScanIsLeft)
-{
-    const std::string original = home.file("Documents/report.pdf", 4 * MiB, 'r');
-    const std::string copy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
+    const std::string editedCopy = home.file("Documents/sent/report.pdf", 4 * MiB, 'r');
+    const std::string editedOriginal = home.file("Documents/notes.pdf", 4 * MiB, 'n');
+    const std::string copy = home.file("Documents/sent/notes.pdf", 4 * MiB, 'n');
     const std::string content = readFileBytes(copy);
     engine->cleaner().setMoveToTrashByDefault(false);
     engine->startInstantScan();
     ASSERT_TRUE(waitForScan(*engine));
-    edit(original);
+    ASSERT_EQ(engine->results().duplicateGroups().size(), 2u);
+    edit(editedCopy);
+    edit(editedOriginal);
+    const std::string edited = readFileBytes(editedCopy);
 
     engine->commands().clean(CleanTarget::duplicates);
     ASSERT_TRUE(waitForClean(*engine));
+    EXPECT_EQ(readFileBytes(editedCopy), edited);
     EXPECT_EQ(readFileBytes(copy), content);
-    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
+    EXPECT_TRUE(fileops::exists(original));
+    EXPECT_EQ(engine->cleaner().lastSkippedCount(), 2);
+    EXPECT_TRUE(engine->cleaner().sessionCleanedPaths().empty());
 }

@@ -3,6 +3,7 @@
 #include "Platform/FileOperations.h"
 #include "Services/FlatpakRemoval.h"
 #include "support/CleanFixture.h"
+#include "support/FieldOf.h"
 #include "support/Records.h"
 #include "support/StandInFlatpak.h"
 
@@ -15,14 +16,6 @@ Seeded<InstalledAppItem> ofKind(Seeded<InstalledAppItem> app, InstalledAppKind k
     app.record.kind = kind;
     app.record.uninstallCommand = std::move(command);
     return app;
-}
-
-std::vector<std::string> namesOf(const std::vector<CleanItem>& items)
-{
-    std::vector<std::string> out;
-    for (const auto& item : items)
-        out.push_back(item.name);
-    return out;
 }
 
 // An app of the person's own Flatpak installation in the test home, with its cache.
@@ -157,7 +150,7 @@ TEST_F(LinuxAppClean, FullUninstallTakesAnAppImageWithItsLauncherButNeverAnAdmin
          ofKind(app(home.at(".local/share/Steam/steamapps/common/Game"), 900, {}, 0, true, "Game"),
                 InstalledAppKind::steamGame, "steam steam://uninstall/1")});
 
-    EXPECT_EQ(namesOf(engine->commands().items(CleanTarget::appUninstall)),
+    EXPECT_EQ(fieldOf(engine->commands().items(CleanTarget::appUninstall), &CleanItem::name),
               (std::vector<std::string>{"Krita", "Krita 启动项与图标", "Krita 启动项与图标", "Krita 缓存残留",
                                         "Firefox 缓存残留"}));
     engine->commands().clean(CleanTarget::appUninstall);

@@ -2,6 +2,7 @@
 #include "Services/ProjectBloatScan.h"
 #include "Models/DiskFormat.h"
 #include "Services/SelectionState.h"
+#include "support/FieldOf.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -30,14 +31,6 @@ void artefactOf(const TempHome& home, const std::string& folder, std::int64_t by
 }
 
 std::vector<ProjectBloatItem> scan(const TempHome& home) { return scanDeveloperProjectBloats(home.path()); }
-
-std::vector<std::string> urlsOf(const std::vector<ProjectBloatItem>& items)
-{
-    std::vector<std::string> urls;
-    for (const auto& item : items)
-        urls.push_back(item.url);
-    return urls;
-}
 
 } // namespace
 
@@ -139,7 +132,8 @@ TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
     TempHome home;
     artefactOf(home, "Documents/at/node_modules", kFloor);
     artefactOf(home, "Documents/under/node_modules", kFloor - 4096);
-    EXPECT_THAT(urlsOf(scan(home)), testing::ElementsAre(home.at("Documents/at/node_modules")));
+    EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
+                testing::ElementsAre(home.at("Documents/at/node_modules")));
 }
 
 TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
@@ -153,7 +147,7 @@ TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
     artefactOf(home, "Documents/node_modules", kFloor + 4096);
 
     const auto items = scan(home);
-    EXPECT_THAT(urlsOf(items),
+    EXPECT_THAT(fieldOf(items, &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("Documents/node_modules"), home.at("Documents/a/b/c/node_modules"),
                                      home.at("Documents/web/node_modules")));
     EXPECT_EQ(items[0].projectName, "Documents");
@@ -170,7 +164,7 @@ TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderWithTheTwoFirstRootsFirst)
     artefactOf(home, "Desktop/projects/b/venv", kFloor);
     artefactOf(home, "Desktop/a/node_modules", kFloor); // on the desktop, after its projects folder
     artefactOf(home, "Downloads/x/node_modules", kFloor);
-    EXPECT_THAT(urlsOf(scan(home)),
+    EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("Projects/app/node_modules"), home.at("Desktop/projects/b/venv"),
                                      home.at("Desktop/projects/z/target"), home.at("Documents/a/node_modules"),
                                      home.at("Desktop/a/node_modules"), home.at("Downloads/x/node_modules")));
@@ -184,7 +178,7 @@ TEST(ProjectBloatScan, TheHomesNamedDocumentsAndDesktopHoldProjectsToo)
     artefactOf(home, "桌面/projects/web/node_modules", kFloor);
     artefactOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder: after them
     artefactOf(home, "Documents/api/.venv", kFloor);     // the same folder as the fixed root: once
-    EXPECT_THAT(urlsOf(scan(home)),
+    EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("桌面/projects/web/node_modules"), home.at("Documents/api/.venv"),
                                      home.at("桌面/loose/node_modules")));
 }

@@ -2,6 +2,7 @@
 // the file that marks their project, each with the command that really rebuilds it.
 #include "Services/ProjectBloatScan.h"
 #include "Services/SelectionState.h"
+#include "support/FieldOf.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -126,9 +127,7 @@ TEST(ProjectEcosystems, HiddenFoldersLinksAndOwnedPlacesAreNotSearched)
     home.fileWithContent("go/src/example.com/me/tool/go.mod", "");
     ASSERT_EQ(home.occupy("go/src/example.com/me/tool/vendor", kFloor), kFloor);
 
-    std::vector<std::string> found;
-    for (const auto& item : scanDeveloperProjectBloats(home.path()))
-        found.push_back(item.displayPath);
+    const auto found = fieldOf(scanDeveloperProjectBloats(home.path()), &ProjectBloatItem::displayPath);
     // ~/elsewhere is a folder of the home of its own; the link to it adds nothing.
     EXPECT_THAT(found,
                 testing::UnorderedElementsAre("~/elsewhere/app/node_modules", "~/go/src/example.com/me/tool/vendor"));

@@ -3,6 +3,7 @@
 // measured. The program's own state is never offered, and nothing goes to a trash
 // outside the home.
 #include "Services/TrashProtection.h"
+#include "Platform/FaultInjection.h"
 #include "Services/CleanHistoryLog.h"
 #include "support/CleanFixture.h"
 #include "support/HomeFixtures.h"
@@ -43,18 +44,25 @@ class TrashProtection : public CleanFixture {
 TEST_F(TrashProtection, WhatACleanPutThereSurvivesAHistoryKeptElsewhereOrUnreadable)
 {
     const std::string installer = home.fileWithContent("Downloads/setup.bin", "installer");
-    clean({{installer, 9, "setup.bin"}});
+    const std::string notes = home.fileWithContent("Documents/notes.txt", "notes");
+    clean({{installer, 9, "setup.bin"}, {notes, 5, "notes.txt"}});
     const Path trashed = engine->cleaner().recentCleanRecords()[0].trashedPath;
+    const Path trashedNotes = engine->cleaner().recentCleanRecords()[1].trashedPath;
 
-    // A process started with another XDG_STATE_HOME: its history knows nothing of it.
+    // A process started with another XDG_STATE_HOME: its history knows nothing of them. One
+    // entry's info file cannot even be opened: whose it is stays unknown, so it stays too.
     const std::string thrown = oldTrashEntry(home, "thrown.bin", 't');
     {
         const ScopedEnvironment elsewhere("XDG_STATE_HOME", home.mkdir("other-state"));
+        fault::ScopedHook unopenable([info = infoFileOfEntry(trashedNotes)](fault::Op op, std::string_view path) {
+            return op == fault::Op::openFile && path == info ? EACCES : 0;
+        });
         StorageEngine other(testOptions(home.path()));
         other.cleaner().startClean({trashAsScanned()}, "L", {});
         ASSERT_TRUE(waitForClean(other));
     }
     EXPECT_EQ(readFileBytes(trashed), "installer");
+    EXPECT_EQ(readFileBytes(trashedNotes), "notes");
     EXPECT_FALSE(fileops::exists(thrown)); // what the desktop threw away goes as before
 
     // A history that cannot be read (here a FIFO) protects nothing by itself: then the
