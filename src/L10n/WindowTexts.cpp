@@ -82,7 +82,7 @@ std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language)
 }
 
 std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
-                               AppLanguage language)
+                               bool movesToTrash, AppLanguage language)
 {
     switch (workspace) {
     case CleanTrustWorkspace::oneClickSafe:
@@ -90,7 +90,7 @@ std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, boo
     case CleanTrustWorkspace::devAndDuplicates:
         return std::string(devSubTab == 0 ? cleanBuildCacheAction(language) : cleanClonesAction(language));
     case CleanTrustWorkspace::largeMedia:
-        return std::string(moveToTrashAction(language));
+        return std::string(movesToTrash ? moveToTrashAction(language) : confirmDeleteAction(language));
     case CleanTrustWorkspace::appSlimming:
         return std::string(appSlimmingOnlyCache ? stripAppCacheAction(language) : uninstallAppsAction(language));
     }

@@ -32,8 +32,9 @@ std::string onboardingPanelHint(AppLanguage language, std::string_view homeName)
 // Workspaces (sidebar tabs, metric pods).
 std::string_view title(CleanTrustWorkspace workspace, AppLanguage language);
 std::string_view subtitle(CleanTrustWorkspace workspace, AppLanguage language);
+// `movesToTrash`: whether a clean moves to the Trash now; the large-file action says which.
 std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, bool appSlimmingOnlyCache,
-                               AppLanguage language);
+                               bool movesToTrash, AppLanguage language);
 
 // Rows and badges with counts, in the plural form the count takes in the language.
 std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount);    // "1 cache", "3 caches"

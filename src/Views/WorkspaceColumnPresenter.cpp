@@ -36,6 +36,9 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, Storag
     : QObject(parent), lists_(lists), engine_(engine), access_(access)
 {
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WorkspaceColumnPresenter::shapeChanged);
+    // The large-file action says whether it moves to the Trash or deletes.
+    connect(&engine_.cleaner(), &CleanRunner::moveToTrashByDefaultChanged, this,
+            &WorkspaceColumnPresenter::shapeChanged);
     connect(&access_, &FolderAccess::applicationsGrantedChanged, this, &WorkspaceColumnPresenter::shapeChanged);
     // What the shown list holds changes with the list shown, too.
     connect(this, &WorkspaceColumnPresenter::shapeChanged, this, &WorkspaceColumnPresenter::contentChanged);
@@ -95,12 +98,14 @@ QColor WorkspaceColumnPresenter::accent() const
 
 QString WorkspaceColumnPresenter::primaryActionTitle() const
 {
-    return qt(WindowTexts::primaryActionTitle(WindowLists::engineWorkspace(lists_.selectedWorkspace()),
-                                              WindowLists::subTabOf(lists_.shownList()),
-                                              lists_.installedApps().onlyCache(), language_));
+    return qt(WindowTexts::primaryActionTitle(
+        WindowLists::engineWorkspace(lists_.selectedWorkspace()), WindowLists::subTabOf(lists_.shownList()),
+        lists_.installedApps().onlyCache(), engine_.cleaner().moveToTrashByDefault(), language_));
 }
 
 bool WorkspaceColumnPresenter::primaryActionRemoves() const { return lists_.shown().cleanRemoves(); }
+
+bool WorkspaceColumnPresenter::canCleanShown() const { return lists_.shown().selectedBytes() > 0; }
 
 QString WorkspaceColumnPresenter::emptyTitle() const
 {

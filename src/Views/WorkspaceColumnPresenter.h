@@ -36,6 +36,8 @@ class WorkspaceColumnPresenter : public QObject {
     Q_PROPERTY(bool showsApplicationsBanner READ showsApplicationsBanner NOTIFY shapeChanged)
     // What the lists hold and what is selected.
     Q_PROPERTY(bool hasRows READ hasRows NOTIFY contentChanged)
+    // The primary clean has something to clean in the shown list.
+    Q_PROPERTY(bool canCleanShown READ canCleanShown NOTIFY contentChanged)
     Q_PROPERTY(bool showsEmptyState READ showsEmptyState NOTIFY contentChanged)
     Q_PROPERTY(QString selectAllTitle READ selectAllTitle NOTIFY contentChanged)
     Q_PROPERTY(QString selectAllSymbol READ selectAllSymbol NOTIFY contentChanged)
@@ -68,6 +70,7 @@ class WorkspaceColumnPresenter : public QObject {
     QColor accent() const;
     QString primaryActionTitle() const;
     bool primaryActionRemoves() const;
+    bool canCleanShown() const;
     QString emptyTitle() const;
     QString emptyMessage() const;
     QString emptySymbol() const;

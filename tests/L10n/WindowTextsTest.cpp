@@ -86,10 +86,10 @@ TEST(WindowTexts, WorkspaceTitlesAndPrimaryActionsFollowWorkspaceAndMode)
     }
 
     using enum CleanTrustWorkspace;
-    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, true, AppLanguage::en), "Strip App Cache");
-    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, false, AppLanguage::en), "Uninstall Apps");
-    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 0, true, AppLanguage::zhHans), "清理构建依赖");
-    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 1, true, AppLanguage::ja), "重複コピーを削除");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, true, true, AppLanguage::en), "Strip App Cache");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(appSlimming, 0, false, true, AppLanguage::en), "Uninstall Apps");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 0, true, true, AppLanguage::zhHans), "清理构建依赖");
+    EXPECT_EQ(WindowTexts::primaryActionTitle(devAndDuplicates, 1, true, true, AppLanguage::ja), "重複コピーを削除");
 }
 
 TEST(WindowTexts, CountsAndSizesAreSplicedIn)

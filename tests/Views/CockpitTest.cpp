@@ -139,3 +139,51 @@ TEST(Cockpit, APodOpensItsWorkspaceAndTheSidebarShowsTheDiskAndWhatWasFreed)
     EXPECT_EQ(w.textOf("diskFreed"), q(DiskFormat::bytes(w.scanner().cleaner().sessionTotalFreedBytes())));
     EXPECT_GE(w.scanner().cleaner().sessionTotalFreedBytes(), selected);
 }
+
+namespace {
+
+// The cockpit's primary clean button as the accessibility tree shows it.
+AccessibleNode primaryClean(const WindowUnderTest& w)
+{
+    for (const AccessibleNode& button : w.findAll(Role::Button))
+        if (button.node->object() && button.node->object()->objectName() == "primaryCleanButton")
+            return button;
+    return {};
+}
+
+bool isEnabled(const AccessibleNode& button) { return button && button.node->object()->property("enabled").toBool(); }
+
+} // namespace
+
+TEST(Cockpit, ThePrimaryCleanSaysWhatItDoesAndWaitsForASelection)
+{
+    WindowUnderTest w;
+    w.fillEveryWorkspace();
+    w.open();
+    w.press(Role::Button, "Large Media Studio");
+    ASSERT_GT(w.scanner().selection().totalSelectedLargeFileBytes(), 0);
+    EXPECT_EQ(primaryClean(w).name(), "Move to Trash");
+    EXPECT_TRUE(isEnabled(primaryClean(w)));
+
+    // With moving to the Trash off, the button says it deletes.
+    w.scanner().cleaner().setMoveToTrashByDefault(false);
+    w.settle();
+    EXPECT_EQ(primaryClean(w).name(), "Delete Permanently");
+    w.scanner().cleaner().setMoveToTrashByDefault(true);
+    w.settle();
+
+    // Nothing selected: disabled, says why, and pressing it cleans nothing.
+    w.press(Role::Button, "Select All");
+    w.press(Role::Button, "Deselect All");
+    const AccessibleNode clean = primaryClean(w);
+    ASSERT_TRUE(clean);
+    EXPECT_FALSE(isEnabled(clean)); // this Qt marks no state for it: the description says why
+    EXPECT_EQ(clean.node->text(QAccessible::Description), "Nothing is selected in this list");
+    clean.node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    w.settle();
+    EXPECT_FALSE(w.scanner().cleaner().isCleaning());
+    EXPECT_FALSE(w.scanner().cleaner().lastCleanBanner());
+
+    w.press(Role::Button, "Select All");
+    EXPECT_TRUE(isEnabled(primaryClean(w)));
+}

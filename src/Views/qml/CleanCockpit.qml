@@ -74,6 +74,8 @@ GlassCard {
                 symbol: View.column.primaryActionRemoves ? "trash.fill" : "sparkles"
                 text: View.column.primaryActionTitle
                 tint: View.column.primaryActionRemoves ? View.palette.crimson : View.column.accent
+                enabled: View.column.canCleanShown
+                Accessible.description: enabled ? "" : View.texts.nothingSelectedReason
                 onClicked: View.triggerPrimaryCleanAction()
             }
             PillButton {

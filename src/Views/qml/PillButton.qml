@@ -20,9 +20,10 @@ T.Button {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: button.text
-    Accessible.onPressAction: button.clicked()
-    Keys.onReturnPressed: button.clicked()
-    Keys.onEnterPressed: button.clicked()
+    // A disabled button does nothing, whichever way it is pressed.
+    Accessible.onPressAction: if (button.enabled) button.clicked()
+    Keys.onReturnPressed: if (button.enabled) button.clicked()
+    Keys.onEnterPressed: if (button.enabled) button.clicked()
 
     background: Rectangle {
         radius: height / 2
