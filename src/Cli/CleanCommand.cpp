@@ -58,7 +58,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
     std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
     Int64 total = 0;
     for (const auto& item : items) {
-        if (item.userFlatpakId)
+        if (item.userFlatpakId || item.systemPackage)
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
@@ -69,10 +69,16 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     for (const auto& item : items) {
-        if (!item.userFlatpakId)
+        if (item.userFlatpakId)
+            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould run flatpak uninstall --user "
+                      << displayable(*item.userFlatpakId) << " (cannot be restored)\t(" << displayable(item.name)
+                      << ")\n";
+        else if (item.systemPackage)
+            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould ask PackageKit to remove the package "
+                      << displayable(*item.systemPackage) << " (cannot be restored)\t(" << displayable(item.name)
+                      << ")\n";
+        else
             continue;
-        std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould run flatpak uninstall --user "
-                  << displayable(*item.userFlatpakId) << " (cannot be restored)\t(" << displayable(item.name) << ")\n";
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     std::cout << items.size() << " items, " << DiskFormat::bytes(total) << " in all.\n"

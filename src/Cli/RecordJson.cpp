@@ -129,17 +129,37 @@ Json toJson(const InstalledAppItem& a, const SelectionState& selection)
     auto uninstallPaths = Json::array();
     for (const auto& url : a.uninstallPaths)
         uninstallPaths.push_back(displayable(url));
-    return {{"id", displayable(a.id)},
-            {"appURL", displayable(a.appPath)},
-            {"name", displayable(a.name)},
-            {"bundleId", displayable(a.appId)},
-            {"appSizeBytes", a.appSizeBytes},
-            {"orphanURLs", orphans},
-            {"orphanSizeBytes", a.orphanSizeBytes},
-            {"isSelected", selection.isSelected(a)},
-            {"kind", std::string(rawValue(a.kind))},
-            {"uninstallCommand", displayable(a.uninstallCommand)},
-            {"uninstallURLs", uninstallPaths}};
+    Json app{{"id", displayable(a.id)},
+             {"appURL", displayable(a.appPath)},
+             {"name", displayable(a.name)},
+             {"bundleId", displayable(a.appId)},
+             {"appSizeBytes", a.appSizeBytes},
+             {"orphanURLs", orphans},
+             {"orphanSizeBytes", a.orphanSizeBytes},
+             {"isSelected", selection.isSelected(a)},
+             {"kind", std::string(rawValue(a.kind))},
+             {"uninstallCommand", displayable(a.uninstallCommand)},
+             {"uninstallURLs", uninstallPaths}};
+    // Only the package manager's rows carry these, so other rows read as before.
+    if (!a.orphanRules.empty()) {
+        auto rules = Json::array();
+        for (const auto& rule : a.orphanRules)
+            rules.push_back(displayable(rule));
+        app["orphanRules"] = rules;
+    }
+    if (!a.dataFolders.empty()) {
+        auto data = Json::array();
+        for (const auto& folder : a.dataFolders)
+            data.push_back({{"url", displayable(folder.path)},
+                            {"sizeBytes", folder.sizeBytes},
+                            {"rule", displayable(folder.rule)}});
+        app["dataFolders"] = data;
+    }
+    if (a.kind == InstalledAppKind::systemPackage)
+        app["removedThroughPackageKit"] = a.removedThroughPackageKit;
+    if (a.kind == InstalledAppKind::removedPackage)
+        app["removedOn"] = displayable(a.removedOn);
+    return app;
 }
 
 Json toJson(const CleanHistoryRecord& r)

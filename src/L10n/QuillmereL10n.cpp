@@ -265,6 +265,12 @@ constexpr std::string_view kLeftoverSuffix = " 缓存残留";
 const Text12 kLeftoverSuffixText{{" 缓存残留", " leftovers", " の残存データ", " 快取殘留", " 잔여 파일", " – Reste",
                                   " – restes", " – restos", " – sobras", " — остатки", " – residui", " – البقايا"}};
 
+constexpr std::string_view kDataSuffix = " 设置与数据";
+const Text12 kDataSuffixText{{" 设置与数据", " settings & data", " の設定とデータ", " 設定與資料", " 설정 및 데이터",
+                              " – Einstellungen & Daten", " – réglages et données", " – ajustes y datos",
+                              " – ajustes e dados", " — настройки и данные", " – impostazioni e dati",
+                              " – الإعدادات والبيانات"}};
+
 std::string_view between(std::string_view text, std::string_view open, std::string_view close)
 {
     auto start = text.find(open);
@@ -369,6 +375,10 @@ std::string QuillmereL10n::localizeRecordName(std::string_view name) const
     if (name.ends_with(kLeftoverSuffix)) {
         const auto app = name.substr(0, name.size() - kLeftoverSuffix.size());
         return std::string(app).append(kLeftoverSuffixText(language_));
+    }
+    if (name.ends_with(kDataSuffix)) {
+        const auto app = name.substr(0, name.size() - kDataSuffix.size());
+        return std::string(app).append(kDataSuffixText(language_));
     }
     return localizeSubItemName(name);
 }

@@ -66,7 +66,7 @@ constexpr std::array<std::pair<CleanTrustWorkspace, std::string_view>, 4> kWorks
     {CleanTrustWorkspace::appSlimming, "apps"},
 }};
 
-constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 8> kAppKinds{{
+constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 9> kAppKinds{{
     {InstalledAppKind::bundle, "bundle"},
     {InstalledAppKind::flatpakUser, "flatpak-user"},
     {InstalledAppKind::flatpakSystem, "flatpak-system"},
@@ -75,6 +75,7 @@ constexpr std::array<std::pair<InstalledAppKind, std::string_view>, 8> kAppKinds
     {InstalledAppKind::steamGame, "steam"},
     {InstalledAppKind::flatpakLeftover, "flatpak-leftover"},
     {InstalledAppKind::systemPackage, "system-package"},
+    {InstalledAppKind::removedPackage, "removed-package"},
 }};
 
 } // namespace
@@ -188,11 +189,29 @@ bool isPlayableMediaPath(std::string_view url)
 
 bool LargeFileItem::isPlayableMedia() const { return isPlayableMediaPath(url); }
 
-void InstalledAppItem::addOrphan(Path path, Int64 sizeBytes)
+void InstalledAppItem::addOrphan(Path path, Int64 sizeBytes, std::string rule)
 {
+    if (!rule.empty() || !orphanRules.empty()) {
+        orphanRules.resize(orphanPaths.size());
+        orphanRules.push_back(std::move(rule));
+    }
     orphanPaths.push_back(std::move(path));
     orphanSizes.push_back(sizeBytes);
     orphanSizeBytes += sizeBytes;
+}
+
+Int64 InstalledAppItem::dataBytes() const
+{
+    Int64 sum = 0;
+    for (const auto& folder : dataFolders)
+        sum += folder.sizeBytes;
+    return sum;
+}
+
+Int64 InstalledAppItem::fullUninstallBytes() const
+{
+    return (isRemovedByFullUninstall() ? appSizeBytes : 0) + orphanSizeBytes +
+           (dataGoesWithFullUninstall() ? dataBytes() : 0);
 }
 
 Int64 InstalledAppItem::orphanSize(std::size_t index) const
@@ -210,14 +229,18 @@ void InstalledAppItem::keepOrphans(const std::vector<bool>& dropped)
 {
     std::vector<Path> paths;
     std::vector<Int64> sizes;
+    std::vector<std::string> rules;
     for (std::size_t i = 0; i < orphanPaths.size(); ++i) {
         if (dropped[i])
             continue;
         sizes.push_back(orphanSize(i));
         paths.push_back(std::move(orphanPaths[i]));
+        if (i < orphanRules.size())
+            rules.push_back(std::move(orphanRules[i]));
     }
     orphanPaths = std::move(paths);
     orphanSizes = std::move(sizes);
+    orphanRules = std::move(rules);
     orphanSizeBytes = 0;
     for (Int64 size : orphanSizes)
         orphanSizeBytes += size;

@@ -28,6 +28,7 @@ enum class InstalledAppKind {
     steamGame,       // a game of the Steam library (removed through Steam)
     flatpakLeftover, // ~/.var/app/<id> of a Flatpak no installation holds any more
     systemPackage,   // a desktop application of the system's package manager (needs an administrator)
+    removedPackage,  // per-user folders of a package the system's package manager has removed
 };
 
 std::string_view rawValue(CleanCategoryFilter value);
@@ -186,6 +187,14 @@ struct SunburstSlice {
     bool operator==(const SunburstSlice&) const = default;
 };
 
+struct AppDataFolder {
+    Path path;
+    Int64 sizeBytes = 0;
+    std::string rule; // why it belongs to the app ("~/.config/<window class>")
+
+    bool operator==(const AppDataFolder&) const = default;
+};
+
 struct InstalledAppItem {
     std::string id;
     Path appPath;
@@ -194,21 +203,35 @@ struct InstalledAppItem {
     Int64 appSizeBytes = 0;
     std::vector<Path> orphanPaths;
     std::vector<Int64> orphanSizes; // each leftover's measured size, in orphanPaths' order
+    // Why each leftover belongs to the app ("~/.cache/<package>"), in orphanPaths' order;
+    // empty for kinds whose leftovers sit at fixed places.
+    std::vector<std::string> orphanRules;
     Int64 orphanSizeBytes = 0;
+    // The person's settings and data the app keeps in the home. Never a cache: "clean
+    // cache only" leaves them, and a full uninstall takes them only once the app is gone.
+    std::vector<AppDataFolder> dataFolders;
     InstalledAppKind kind = InstalledAppKind::bundle;
     // The command that removes it, for kinds this program must not remove itself (an
     // administrator's, or another program's); empty when a full uninstall can.
     std::string uninstallCommand;
     // Further things a full uninstall takes along (an AppImage's launcher and icons).
     std::vector<Path> uninstallPaths;
+    // A system package that PackageKit can remove: a full uninstall asks it to (the
+    // system asks the person for an administrator's consent).
+    bool removedThroughPackageKit = false;
+    // For a removed package: the day the package manager's log says it went ("" when only
+    // its database says it is gone).
+    std::string removedOn;
 
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
+    Int64 dataBytes() const;
 
-    void addOrphan(Path path, Int64 sizeBytes);
+    void addOrphan(Path path, Int64 sizeBytes, std::string rule = {});
     Int64 orphanSize(std::size_t index) const;
     // Drops the leftovers `drop` picks; the total becomes exactly the sum of what remains.
     template <class Predicate> void dropOrphansWhere(Predicate drop)
     {
+        std::erase_if(dataFolders, [&](const AppDataFolder& folder) { return drop(folder.path); });
         std::vector<bool> dropped;
         for (const Path& path : orphanPaths)
             dropped.push_back(drop(path));
@@ -216,7 +239,14 @@ struct InstalledAppItem {
     }
     // What a full uninstall frees: the app itself only when this program may remove it;
     // otherwise its leftovers alone, and the app stays for its own command.
-    Int64 fullUninstallBytes() const { return isRemovedByFullUninstall(kind) ? totalSizeBytes() : orphanSizeBytes; }
+    Int64 fullUninstallBytes() const;
+    bool isRemovedByFullUninstall() const { return ::isRemovedByFullUninstall(kind) || removedThroughPackageKit; }
+    // Whether a full uninstall takes the settings and data too: only where the app goes
+    // with it, or went long ago.
+    bool dataGoesWithFullUninstall() const
+    {
+        return isRemovedByFullUninstall() || kind == InstalledAppKind::removedPackage;
+    }
 
     bool operator==(const InstalledAppItem&) const = default;
 
@@ -270,6 +300,12 @@ struct CleanItem {
     // For an app of the person's own Flatpak installation (`url` is its app folder): the
     // id its tool removes it by. Nothing at `url` is touched by us.
     std::optional<std::string> userFlatpakId;
+    // For a system package's application (`url` is its launcher): the package PackageKit
+    // is asked to remove. Nothing at `url` is touched by us.
+    std::optional<std::string> systemPackage;
+    // Cleaned only once nothing stands at this path any more: an app's settings go only
+    // after the app itself went.
+    std::optional<Path> onlyOnceGone;
 
     bool operator==(const CleanItem&) const = default;
 };

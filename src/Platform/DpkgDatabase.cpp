@@ -79,7 +79,11 @@ DpkgDatabase DpkgDatabase::read(HomeReader& reader, const Path& adminFolder)
     forEachStanza(*status, [&](const Stanza& stanza) {
         // "install ok installed" and "hold ok installed" are installed; "deinstall ok
         // config-files" left only its configuration behind.
-        if (!stanza["Status"].ends_with(" installed") || stanza["Package"].empty())
+        if (stanza["Package"].empty())
+            return;
+        if (stanza["Status"].ends_with(" config-files"))
+            database.leftConfigFiles_.emplace(stanza["Package"]);
+        if (!stanza["Status"].ends_with(" installed"))
             return;
         DpkgPackage package;
         package.name = std::string(stanza["Package"]);

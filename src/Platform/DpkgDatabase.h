@@ -32,8 +32,11 @@ class DpkgDatabase {
 
     bool empty() const { return packages_.empty(); }
     const DpkgPackage* find(const std::string& name) const;
+    // Packages removed with their system-wide configuration kept ("deinstall ok config-files").
+    const std::set<std::string>& leftConfigFiles() const { return leftConfigFiles_; }
 
   private:
     Path admin_;
     std::map<std::string, DpkgPackage, std::less<>> packages_;
+    std::set<std::string> leftConfigFiles_;
 };

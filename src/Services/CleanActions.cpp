@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/FileIdentity.h"
+#include "Platform/PackageKitRemoval.h"
 #include "Platform/TreeTally.h"
 #include "Services/FlatpakRemoval.h"
 
@@ -129,6 +130,28 @@ CleanItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
     return report;
 }
 
+// PackageKit removes the package; it counts as removed only once its launcher is gone too.
+CleanItemReport removeSystemPackage(const CleanItem& item, const std::string& package)
+{
+    const PackageRemoval removal = removeWithPackageKit(package);
+    switch (removal.outcome) {
+    case PackageRemoval::Outcome::unavailable:
+        return skipped(item, CleanSkipReason::removalToolMissing);
+    case PackageRemoval::Outcome::removed:
+    case PackageRemoval::Outcome::notInstalled: {
+        const auto left = fileops::statNoFollow(item.url);
+        if (!left && left.error() == ENOENT)
+            return cleaned(item, removal.outcome == PackageRemoval::Outcome::removed ? nonNegative(item.sizeBytes) : 0);
+        return skipped(item, CleanSkipReason::appStillThere, left ? 0 : left.error());
+    }
+    case PackageRemoval::Outcome::failed:
+        break;
+    }
+    CleanItemReport report = skipped(item, CleanSkipReason::removalToolFailed);
+    report.toolExitStatus = int(removal.error);
+    return report;
+}
+
 } // namespace
 
 CleanWorkspace::CleanWorkspace(Setup setup)
@@ -177,6 +200,13 @@ CleanItemReport CleanWorkspace::clean(const PlannedItem& planned, std::size_t in
         return skipped(item, planned.skip);
     if (item.userFlatpakId)
         return removeUserFlatpak(item, *item.userFlatpakId);
+    if (item.systemPackage)
+        return removeSystemPackage(item, *item.systemPackage);
+    if (item.onlyOnceGone) {
+        const auto app = fileops::statNoFollow(*item.onlyOnceGone);
+        if (app || app.error() != ENOENT)
+            return skipped(item, CleanSkipReason::appStillThere, app ? 0 : app.error());
+    }
 
     Found found;
     const ItemFacts facts = factsOf(item, found);

@@ -16,6 +16,8 @@ constexpr const char* kLeftoverSuffix = " 缓存残留";
 
 constexpr const char* kLauncherSuffix = " 启动项与图标";
 
+constexpr const char* kDataSuffix = " 设置与数据";
+
 // The leftovers that went are no longer listed.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
 {
@@ -100,8 +102,22 @@ std::vector<CleanItem> CleanCommands::appItems(bool cleanOrphansOnly) const
             for (const auto& extra : app.uninstallPaths)
                 items.push_back(scannedItem(extra, 0, app.name + kLauncherSuffix));
         }
+        // The package manager removes the package before anything of it goes: its
+        // settings follow only once it is gone.
+        if (!cleanOrphansOnly && app.kind == InstalledAppKind::systemPackage && app.removedThroughPackageKit) {
+            CleanItem removal{app.appPath, app.appSizeBytes, app.name};
+            removal.systemPackage = app.appId;
+            items.push_back(std::move(removal));
+        }
         for (std::size_t i = 0; i < app.orphanPaths.size(); ++i)
             items.push_back(scannedItem(app.orphanPaths[i], app.orphanSize(i), app.name + kLeftoverSuffix));
+        if (!cleanOrphansOnly && app.dataGoesWithFullUninstall())
+            for (const auto& data : app.dataFolders) {
+                CleanItem item = scannedItem(data.path, data.sizeBytes, app.name + kDataSuffix);
+                if (app.kind == InstalledAppKind::systemPackage)
+                    item.onlyOnceGone = app.appPath;
+                items.push_back(std::move(item));
+            }
         // After its caches: the tool removes the app itself, its deploy folder and all.
         if (!cleanOrphansOnly && app.kind == InstalledAppKind::flatpakUser) {
             CleanItem removal{app.appPath, app.appSizeBytes, app.name};

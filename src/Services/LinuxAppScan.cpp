@@ -3,12 +3,12 @@
 #include "Models/Paths.h"
 #include "Platform/AppMetadata.h"
 #include "Platform/DirectoryWalker.h"
-#include "Platform/DpkgDatabase.h"
 #include "Platform/FileIdentity.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/HomeReader.h"
 #include "Platform/KeyFile.h"
 #include "Services/DirectorySize.h"
+#include "Services/SystemPackageScan.h"
 
 #include <algorithm>
 #include <map>
@@ -246,92 +246,6 @@ void scanSnaps(const Look& look, const HomeLayout& layout, const LinuxAppRoots& 
     }
 }
 
-// ---------------------------------------------------------------- system packages
-
-// A launcher the desktop shows in its menus: an application that is neither hidden nor
-// without a program to start.
-struct ShownLauncher {
-    Path file;
-    std::string id; // the file name without ".desktop"
-    KeyFile entry;
-};
-
-std::vector<ShownLauncher> shownLaunchers(const Look& look, const std::vector<Path>& folders)
-{
-    std::vector<ShownLauncher> launchers;
-    for (const Path& folder : folders)
-        for (const auto& file : look.entriesOf(folder)) {
-            constexpr std::string_view kSuffix = ".desktop";
-            if (file.kind != Kind::regular || !file.name.ends_with(kSuffix) || file.name.size() == kSuffix.size())
-                continue;
-            const Path path = paths::join(folder, file.name);
-            KeyFile entry = look.keyFile(path);
-            constexpr std::string_view kGroup = "Desktop Entry";
-            if (entry.value(kGroup, "Type") != "Application" || entry.value(kGroup, "NoDisplay") == "true" ||
-                entry.value(kGroup, "Hidden") == "true" || launcherProgram(entry).empty())
-                continue;
-            launchers.push_back({path, file.name.substr(0, file.name.size() - kSuffix.size()), std::move(entry)});
-        }
-    return launchers;
-}
-
-// The names an application's per-user folders go by, exactly: its launcher's id, its
-// program's name, its window class and its package's name.
-std::set<std::string> folderNamesOf(const ShownLauncher& launcher, const std::string& package)
-{
-    std::set<std::string> names{launcher.id, package, paths::lastComponent(launcherProgram(launcher.entry))};
-    if (auto windowClass = launcher.entry.value("Desktop Entry", "StartupWMClass"))
-        names.insert(*std::move(windowClass));
-    std::erase_if(names, [](const std::string& name) { return !isSingleComponent(name) || name.front() == '.'; });
-    return names;
-}
-
-// Applications of the system's package manager: every shown launcher that an installed
-// package ships, one row per package. The system itself (essential, required and
-// important packages) and what other packages depend on are never offered: removing them
-// takes more than the person chose. Only the application's own cache folders are its
-// leftovers here; its settings and data stay.
-void scanSystemPackages(const Look& look, const HomeLayout& layout, const LinuxAppRoots& roots,
-                        std::vector<InstalledAppItem>& apps)
-{
-    const DpkgDatabase dpkg = DpkgDatabase::read(look.reader, roots.dpkgAdmin);
-    if (dpkg.empty())
-        return;
-    const std::vector<ShownLauncher> launchers = shownLaunchers(look, roots.desktopEntries);
-    std::set<Path, std::less<>> files;
-    for (const auto& launcher : launchers)
-        files.insert(launcher.file);
-    const auto owners = dpkg.owners(look.reader, files);
-    // One row per package, named by the launcher that bears the package's name when
-    // there is one (vlc.desktop rather than vlc-stream.desktop), else by its first.
-    std::map<std::string, const ShownLauncher*> rows;
-    for (const auto& launcher : launchers) {
-        const auto owner = owners.find(launcher.file);
-        if (owner == owners.end())
-            continue; // not the package manager's (/usr/local, a stray file)
-        const DpkgPackage& package = *owner->second;
-        if (package.isPartOfTheSystem || package.isDependedOn || package.installedBytes <= kMinimumAppBytes)
-            continue;
-        auto [row, first] = rows.try_emplace(package.name, &launcher);
-        if (!first && launcher.id == package.name)
-            row->second = &launcher;
-    }
-    for (const auto& [packageName, chosen] : rows) {
-        const ShownLauncher& launcher = *chosen;
-        const DpkgPackage& package = *dpkg.find(packageName);
-        std::string name = launcher.entry.value("Desktop Entry", "Name").value_or(package.name);
-        InstalledAppItem app =
-            makeApp(InstalledAppKind::systemPackage, launcher.file, name.empty() ? package.name : std::move(name),
-                    package.name, package.installedBytes);
-        app.uninstallCommand = "sudo apt remove " + package.name;
-        std::vector<Path> caches;
-        for (const std::string& folder : folderNamesOf(launcher, package.name))
-            caches.push_back(paths::join(layout.base.cache, folder));
-        addLeftovers(look, app, caches);
-        apps.push_back(std::move(app));
-    }
-}
-
 // ---------------------------------------------------------------- AppImage
 
 struct Launcher {
@@ -474,7 +388,10 @@ std::vector<InstalledAppItem> scanLinuxApps(const HomeLayout& layout, const Linu
     const Look look{reader};
     scanFlatpaks(look, layout, roots, apps, installedIds, everyInstallationRead);
     scanSnaps(look, layout, roots, apps);
-    scanSystemPackages(look, layout, roots, apps);
+    std::set<std::string> otherAppNames = installedIds;
+    for (const auto& app : apps)
+        otherAppNames.insert(app.appId); // Snap names
+    scanSystemPackages(reader, layout, roots, otherAppNames, apps);
     scanAppImages(look, layout, apps);
     scanSteamGames(look, layout, apps);
     if (everyInstallationRead)

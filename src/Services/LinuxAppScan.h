@@ -19,14 +19,21 @@ struct LinuxAppRoots {
     Path snapd = "/var/lib/snapd";
     Path dpkgAdmin = "/var/lib/dpkg";
     std::vector<Path> desktopEntries = {"/usr/share/applications", "/usr/local/share/applications"};
+    Path packageLogs = "/var/log"; // dpkg.log*, apt/history.log*
+    // Where programs of the packages' names live: a folder of a name a program still
+    // answers to is never called left behind.
+    std::vector<Path> programFolders = {"/usr/bin", "/usr/games", "/usr/local/bin", "/usr/sbin"};
+    // Present when PackageKit can be asked over the system bus to remove a package.
+    Path packageKitService = "/usr/share/dbus-1/system-services/org.freedesktop.PackageKit.service";
 
     // No machine-wide places at all.
-    static LinuxAppRoots none() { return {{}, {}, {}, {}, {}, {}}; }
+    static LinuxAppRoots none() { return {{}, {}, {}, {}, {}, {}, {}, {}, {}}; }
     // The machine's places for the account's own home; none for another home (a copy, a
     // test), which describes no machine.
     static LinuxAppRoots forHome(bool isAccountHome) { return isAccountHome ? LinuxAppRoots{} : none(); }
 };
 
-// In discovery order (Flatpaks, Snaps, system packages, AppImages, Steam games, Flatpak leftovers); the
+// In discovery order (Flatpaks, Snaps, system packages and what removed ones left, AppImages, Steam
+// games, Flatpak leftovers); the
 // caller sorts. Applications are unselected; a leftover's cache is selected.
 std::vector<InstalledAppItem> scanLinuxApps(const HomeLayout& layout, const LinuxAppRoots& roots);

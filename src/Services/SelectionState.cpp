@@ -8,9 +8,13 @@
 #include <algorithm>
 
 namespace {
-// A removed Flatpak's whole data folder holds the person's chats and saves: a full
-// uninstall of it is chosen one by one, never by selecting everything.
-bool holdsPersonData(const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; }
+// A removed Flatpak's whole data folder, and what a removed package left, hold the
+// person's chats, saves and settings: a full uninstall of them is chosen one by one,
+// never by selecting everything.
+bool holdsPersonData(const InstalledAppItem& app)
+{
+    return app.kind == InstalledAppKind::flatpakLeftover || app.kind == InstalledAppKind::removedPackage;
+}
 
 bool hasDefaults(const SafeCacheRuleCard& card)
 {
@@ -452,11 +456,7 @@ void SelectionState::deselectInstalledAppsWithoutLeftovers()
     deselectInstalledAppsWhere([](const InstalledAppItem& app) { return app.orphanSizeBytes == 0; });
 }
 
-void SelectionState::deselectLeftoverFoldersForFullUninstall()
-{
-    deselectInstalledAppsWhere(
-        [](const InstalledAppItem& app) { return app.kind == InstalledAppKind::flatpakLeftover; });
-}
+void SelectionState::deselectLeftoverFoldersForFullUninstall() { deselectInstalledAppsWhere(holdsPersonData); }
 
 // ---------------------------------------------------------------- totals
 

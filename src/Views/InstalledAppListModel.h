@@ -29,7 +29,7 @@ class InstalledAppListModel : public SyncedListModel {
     bool isEnabled(const InstalledAppItem& app) const { return !onlyCache_ || app.orphanSizeBytes > 0; }
     QVariant data(const QModelIndex& index, int role) const override;
     // In full-uninstall mode a row takes the app itself only where this program may remove it.
-    bool removesApp(const InstalledAppItem& app) const { return !onlyCache_ && isRemovedByFullUninstall(app.kind); }
+    bool removesApp(const InstalledAppItem& app) const { return !onlyCache_ && app.isRemovedByFullUninstall(); }
 
   protected:
     std::vector<QByteArray> roleNameList() const override;

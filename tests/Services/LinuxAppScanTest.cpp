@@ -43,7 +43,9 @@ struct Roots {
     {
         return {home.at("sys/flatpak"), home.at("sys/installations.d"),
                 home.at("sys/snap"),    home.at("sys/snapd"),
-                home.at("sys/dpkg"),    {home.at("sys/applications"), home.at("sys/local-applications")}};
+                home.at("sys/dpkg"),    {home.at("sys/applications"), home.at("sys/local-applications")},
+                home.at("sys/log"),     {home.at("sys/bin")},
+                home.at("sys/packagekit.service")};
     }
 };
 
