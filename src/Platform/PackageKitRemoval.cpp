@@ -111,15 +111,18 @@ std::optional<QString> createTransaction(QDBusConnection& bus, PackageRemoval& r
 // A connection of our own, so nothing of the process's shared system bus is touched.
 class OwnConnection {
   public:
-    OwnConnection()
-        : name_(QStringLiteral("quillmere-packagekit-%1").arg(++counter_)),
-          bus_(QDBusConnection::connectToBus(QDBusConnection::SystemBus, name_))
-    {
-    }
+    OwnConnection() : name_(QStringLiteral("quillmere-packagekit-%1").arg(++counter_)), bus_(connect(name_)) {}
     ~OwnConnection() { QDBusConnection::disconnectFromBus(name_); }
     QDBusConnection& bus() { return bus_; }
 
   private:
+    // The address is read each time: the bus library reads it only once per process.
+    static QDBusConnection connect(const QString& name)
+    {
+        const QByteArray address = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
+        return address.isEmpty() ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, name)
+                                 : QDBusConnection::connectToBus(QString::fromUtf8(address), name);
+    }
     static inline std::atomic<int> counter_{0};
     QString name_;
     QDBusConnection bus_;

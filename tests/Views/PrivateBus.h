@@ -19,6 +19,7 @@ class PrivateBus {
 
     // False when dbus-daemon is missing or did not start.
     bool isRunning() const { return !address_.isEmpty(); }
+    QString address() const { return address_; }
     // A new connection to the bus, by a name unique in the process.
     QDBusConnection connect(const QString& name);
 
