@@ -141,6 +141,19 @@ std::string toolUninstallNote(AppLanguage language, std::string_view command)
     return joined({toolUninstallLead(language), " ", command});
 }
 
+std::string packageKitUninstallNote(AppLanguage language, std::string_view package)
+{
+    return joined({packageKitUninstallLead(language), " ", package});
+}
+
+std::string removedPackageNote(AppLanguage language, std::string_view package, std::string_view removedOn)
+{
+    std::string note = joined({removedPackageLead(language), " ", package});
+    if (!removedOn.empty())
+        note = joined({note, " · ", removedOnLead(language), " ", removedOn});
+    return note;
+}
+
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
 {
     return joined({"↺ ", SharedTitles::undoRestoreTitle(language), " (", std::to_string(recordCount), ")"});

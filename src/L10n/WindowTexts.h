@@ -51,6 +51,10 @@ std::string permanentDeleteMessage(AppLanguage language, std::int64_t bytes);
 std::string uninstallCommandNote(AppLanguage language, std::string_view command);
 // For an app a full uninstall removes through its own tool: the command it runs.
 std::string toolUninstallNote(AppLanguage language, std::string_view command);
+// For a system package a full uninstall asks PackageKit to remove.
+std::string packageKitUninstallNote(AppLanguage language, std::string_view package);
+// "Left behind by the removed package vlc · removed 2026-03-04" (the day when known).
+std::string removedPackageNote(AppLanguage language, std::string_view package, std::string_view removedOn);
 // "↺ Undo Restore (4)": the count stands alone, so it needs no plural form.
 std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount);
 

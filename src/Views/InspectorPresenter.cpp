@@ -239,12 +239,32 @@ QString InspectorPresenter::cacheSizeText() const
     return app ? bytesText(app->orphanSizeBytes, language_) : QString();
 }
 
+// An app's leftovers, then its settings and data: everything a full uninstall may take.
+static std::vector<std::pair<Path, std::string>> leftoversOf(const InstalledAppItem& app)
+{
+    std::vector<std::pair<Path, std::string>> all;
+    for (std::size_t i = 0; i < app.orphanPaths.size(); ++i)
+        all.emplace_back(app.orphanPaths[i], i < app.orphanRules.size() ? app.orphanRules[i] : std::string());
+    for (const auto& data : app.dataFolders)
+        all.emplace_back(data.path, data.rule);
+    return all;
+}
+
 QStringList InspectorPresenter::leftoverPaths() const
 {
     QStringList shown;
     if (const auto* app = inspected<InstalledAppItem>())
-        for (const Path& leftover : app->orphanPaths)
-            shown.append(qt(leftover));
+        for (const auto& [path, rule] : leftoversOf(*app))
+            shown.append(qt(path));
+    return shown;
+}
+
+QStringList InspectorPresenter::leftoverRules() const
+{
+    QStringList shown;
+    if (const auto* app = inspected<InstalledAppItem>())
+        for (const auto& [path, rule] : leftoversOf(*app))
+            shown.append(qt(rule));
     return shown;
 }
 
@@ -300,8 +320,11 @@ void InspectorPresenter::revealMember(int row)
 void InspectorPresenter::revealLeftover(int row)
 {
     const auto* app = inspected<InstalledAppItem>();
-    if (app && row >= 0 && row < int(app->orphanPaths.size()))
-        reveal(app->orphanPaths[std::size_t(row)]);
+    if (!app)
+        return;
+    const auto all = leftoversOf(*app);
+    if (row >= 0 && row < int(all.size()))
+        reveal(all[std::size_t(row)].first);
 }
 
 void InspectorPresenter::openFile()

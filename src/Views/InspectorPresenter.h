@@ -60,6 +60,8 @@ class InspectorPresenter : public QObject {
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY itemChanged)
     Q_PROPERTY(QString cacheSizeText READ cacheSizeText NOTIFY itemChanged)
     Q_PROPERTY(QStringList leftoverPaths READ leftoverPaths NOTIFY itemChanged)
+    // Why each leftover is the app's ("Package: vlc"), in leftoverPaths' order; "" where the place is fixed.
+    Q_PROPERTY(QStringList leftoverRules READ leftoverRules NOTIFY itemChanged)
     // The preview frame of a file (a large file, a group's first copy).
     Q_PROPERTY(InlineMediaPlayer* player READ player NOTIFY playerChanged)
     Q_PROPERTY(bool previewIsThumbnail READ previewIsThumbnail NOTIFY previewChanged)
@@ -101,6 +103,7 @@ class InspectorPresenter : public QObject {
     QString appSizeText() const;
     QString cacheSizeText() const;
     QStringList leftoverPaths() const;
+    QStringList leftoverRules() const;
 
     InlineMediaPlayer* player() const { return media_.player(); }
     QImage previewImage() const { return previewImage_; }

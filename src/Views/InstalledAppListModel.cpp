@@ -36,8 +36,13 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     case ModeSymbol:
         return qt(removesApp(app) ? WindowIcons::uninstallBadge : WindowIcons::cacheCleanBadge);
     case UninstallCommand:
+        // What a removed package left says whose it was in either mode: that is the evidence.
+        if (app.kind == InstalledAppKind::removedPackage)
+            return qt(WindowTexts::removedPackageNote(language(), app.appId, app.removedOn));
         if (onlyCache_ || app.uninstallCommand.empty())
             return QString();
+        if (app.removedThroughPackageKit)
+            return qt(WindowTexts::packageKitUninstallNote(language(), app.appId));
         // A user Flatpak's command is run by the clean; the others are shown, never run:
         // an administrator or another program removes those apps.
         if (removesApp(app))

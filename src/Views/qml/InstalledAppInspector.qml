@@ -44,11 +44,26 @@ ColumnLayout {
         spacing: 8
         Repeater {
             model: View.inspector.leftoverPaths
-            delegate: PathRow {
+            delegate: ColumnLayout {
                 required property string modelData
                 required property int index
-                path: modelData
-                onReveal: View.inspector.revealLeftover(index)
+                readonly property string rule: View.inspector.leftoverRules[index] || ""
+                Layout.fillWidth: true
+                spacing: 2
+                PathRow {
+                    Layout.fillWidth: true
+                    path: parent.modelData
+                    onReveal: View.inspector.revealLeftover(parent.index)
+                }
+                InkText {
+                    visible: parent.rule !== ""
+                    text: parent.rule
+                    color: View.palette.inkSecondary
+                    font.family: "monospace"
+                    font.pixelSize: 11
+                    Layout.fillWidth: true
+                    elide: Text.ElideMiddle
+                }
             }
         }
     }
