@@ -7,6 +7,7 @@
 #include "Models/Basics.h"
 #include "Models/FileStamp.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -199,6 +200,8 @@ struct InstalledAppItem {
     std::string id;
     Path appPath;
     std::string name;
+    // The name in other languages, from its launcher: locale ("de", "zh_CN") → name.
+    std::map<std::string, std::string> localizedNames;
     std::string appId;
     Int64 appSizeBytes = 0;
     std::vector<Path> orphanPaths;

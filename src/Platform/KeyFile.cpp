@@ -107,6 +107,21 @@ std::optional<std::string> KeyFile::localizedValue(std::string_view group, std::
     return value(group, key);
 }
 
+std::map<std::string, std::string> KeyFile::translations(std::string_view group, std::string_view key) const
+{
+    std::map<std::string, std::string> found;
+    const auto values = groups_.find(group);
+    if (values == groups_.end())
+        return found;
+    const std::string prefix = std::string(key) + "[";
+    for (auto at = values->second.lower_bound(prefix); at != values->second.end() && at->first.starts_with(prefix);
+         ++at)
+        if (at->first.ends_with(']') && at->first.size() > prefix.size() + 1)
+            if (auto text = value(group, at->first))
+                found.emplace(at->first.substr(prefix.size(), at->first.size() - prefix.size() - 1), *std::move(text));
+    return found;
+}
+
 bool KeyFile::hasGroup(std::string_view group) const { return groups_.find(group) != groups_.end(); }
 
 std::vector<std::string> KeyFile::groups() const

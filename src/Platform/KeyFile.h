@@ -19,6 +19,8 @@ class KeyFile {
     // The value for `locale` ("de_DE") by the desktop's fallbacks (de_DE, de, then unlocalized).
     std::optional<std::string> localizedValue(std::string_view group, std::string_view key,
                                               std::string_view locale) const;
+    // Every translation of `key`: locale ("de", "zh_CN") → value.
+    std::map<std::string, std::string> translations(std::string_view group, std::string_view key) const;
     bool hasGroup(std::string_view group) const;
     std::vector<std::string> groups() const;
 

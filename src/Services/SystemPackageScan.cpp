@@ -243,6 +243,7 @@ void scanSystemPackages(HomeReader& reader, const HomeLayout& layout, const Linu
         InstalledAppItem app =
             makeApp(InstalledAppKind::systemPackage, launcher.file, name.empty() ? package.name : std::move(name),
                     package.name, package.installedBytes);
+        app.localizedNames = launcher.entry.translations("Desktop Entry", "Name");
         app.uninstallCommand = "sudo apt remove " + package.name;
         app.removedThroughPackageKit = packageKit;
         for (const auto& [folderName, rule] : folderNamesOf(launcher, package.name)) {

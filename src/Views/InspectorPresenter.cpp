@@ -1,5 +1,6 @@
 #include "InspectorPresenter.h"
 
+#include "L10n/LocalizedAppName.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "Platform/Media/FileTypeIcons.h"
@@ -96,7 +97,7 @@ QString InspectorPresenter::title() const
         std::string operator()(const ProjectBloatItem& item) const { return item.projectName; }
         std::string operator()(const DuplicateFileGroup& group) const { return group.title; }
         std::string operator()(const LargeFileItem& file) const { return file.name; }
-        std::string operator()(const InstalledAppItem& app) const { return app.name; }
+        std::string operator()(const InstalledAppItem& app) const { return localizedAppName(app, language); }
     };
     return QString::fromStdString(std::visit(Title{language_}, item_->payload()));
 }

@@ -1,5 +1,6 @@
 #include "InstalledAppListModel.h"
 
+#include "L10n/LocalizedAppName.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
 #include "Theme/WindowIcons.h"
@@ -24,7 +25,7 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
     const InstalledAppItem& app = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
-        return qt(app.name);
+        return qt(localizedAppName(app, language()));
     case AppId:
         return qt(app.appId);
     case Size:

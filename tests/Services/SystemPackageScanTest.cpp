@@ -1,6 +1,7 @@
 // The system package manager's applications and what removed packages left, read from a
 // generated dpkg database, launchers and logs: which folders belong to whom, and by what rule.
 #include "Services/SystemPackageScan.h"
+#include "L10n/LocalizedAppName.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/PackageLogs.h"
 #include "Services/LinuxAppScan.h"
@@ -106,7 +107,10 @@ TEST(SystemPackageScan, SettingsAndDataAreAnAppsOwnOnlyWhenNoOtherProgramGoesByT
 {
     TempHome home;
     Machine machine{home, {}};
-    machine.installed("vlc", {"vlc:Exec=vlc %U\nStartupWMClass=vlc"}, {"vlc"});
+    machine.installed("vlc",
+                      {"vlc:Exec=vlc %U\nStartupWMClass=vlc\nName[de_DE]=VLC-Medienwiedergabe\n"
+                       "Name[zh_CN]=VLC 媒体播放器\nName[zh]=VLC 中文\nName[pt]=Reprodutor VLC"},
+                      {"vlc"});
     // Two packages of one suite share the program name, and so its settings.
     machine.installed("libreoffice-writer", {"libreoffice-writer:Exec=libreoffice --writer"});
     machine.installed("libreoffice-calc", {"libreoffice-calc:Exec=libreoffice --calc"});
@@ -126,6 +130,12 @@ TEST(SystemPackageScan, SettingsAndDataAreAnAppsOwnOnlyWhenNoOtherProgramGoesByT
                 ElementsAre(Pair(".config/vlc", "Package: vlc"), Pair(".local/share/vlc", "Package: vlc"),
                             Pair(".local/state/vlc", "Package: vlc"), Pair(".vlc", "Package: vlc")));
     EXPECT_TRUE(vlc.removedThroughPackageKit);
+    // Its name in the window's language, by the launcher's translations.
+    EXPECT_EQ(localizedAppName(vlc, AppLanguage::de), "VLC-Medienwiedergabe");
+    EXPECT_EQ(localizedAppName(vlc, AppLanguage::zhHans), "VLC 媒体播放器");
+    EXPECT_EQ(localizedAppName(vlc, AppLanguage::zhHant), "vlc"); // never Simplified for Traditional
+    EXPECT_EQ(localizedAppName(vlc, AppLanguage::pt), "Reprodutor VLC");
+    EXPECT_EQ(localizedAppName(vlc, AppLanguage::ja), "vlc");
     EXPECT_EQ(vlc.fullUninstallBytes(), vlc.appSizeBytes + vlc.orphanSizeBytes + vlc.dataBytes());
 
     // The suite's shared cache is each one's leftover; its shared settings are neither's.
