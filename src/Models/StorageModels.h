@@ -202,6 +202,7 @@ struct InstalledAppItem {
     std::string name;
     // The name in other languages, from its launcher: locale ("de", "zh_CN") → name.
     std::map<std::string, std::string> localizedNames;
+    Path iconPath; // its launcher's icon as a file; empty when none was found
     std::string appId;
     Int64 appSizeBytes = 0;
     std::vector<Path> orphanPaths;

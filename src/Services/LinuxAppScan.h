@@ -23,11 +23,19 @@ struct LinuxAppRoots {
     // Where programs of the packages' names live: a folder of a name a program still
     // answers to is never called left behind.
     std::vector<Path> programFolders = {"/usr/bin", "/usr/games", "/usr/local/bin", "/usr/sbin"};
+    // Where launchers' icons are looked up by name: the fallback theme's sizes, then pixmaps.
+    std::vector<Path> iconFolders = {"/usr/share/icons/hicolor/48x48/apps",
+                                     "/usr/share/icons/hicolor/scalable/apps",
+                                     "/usr/share/icons/hicolor/64x64/apps",
+                                     "/usr/share/icons/hicolor/128x128/apps",
+                                     "/usr/share/icons/hicolor/256x256/apps",
+                                     "/usr/share/icons/hicolor/32x32/apps",
+                                     "/usr/share/pixmaps"};
     // Present when PackageKit can be asked over the system bus to remove a package.
     Path packageKitService = "/usr/share/dbus-1/system-services/org.freedesktop.PackageKit.service";
 
     // No machine-wide places at all.
-    static LinuxAppRoots none() { return {{}, {}, {}, {}, {}, {}, {}, {}, {}}; }
+    static LinuxAppRoots none() { return {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}}; }
     // The machine's places for the account's own home; none for another home (a copy, a
     // test), which describes no machine.
     static LinuxAppRoots forHome(bool isAccountHome) { return isAccountHome ? LinuxAppRoots{} : none(); }

@@ -142,6 +142,28 @@ std::set<Path, std::less<>> programFiles(const LinuxAppRoots& roots, const std::
     return files;
 }
 
+// A launcher's Icon= as a file: an absolute path as given, a name looked up in the icon
+// folders as .png or .svg. Only a regular file, never through a link's last step.
+Path iconFileOf(HomeReader& reader, const KeyFile& entry, const std::vector<Path>& folders)
+{
+    const auto icon = entry.value("Desktop Entry", "Icon");
+    if (!icon || icon->empty())
+        return {};
+    const auto isFile = [&](const Path& path) {
+        const auto st = reader.stat(path);
+        return st && S_ISREG(st->st_mode);
+    };
+    if (icon->front() == '/')
+        return isFile(*icon) ? *icon : Path();
+    if (!isFolderName(*icon))
+        return {};
+    for (const Path& folder : folders)
+        for (const char* extension : {".png", ".svg"})
+            if (const Path file = paths::join(folder, *icon + extension); isFile(file))
+                return file;
+    return {};
+}
+
 } // namespace
 
 bool isDesktopOwnFolderName(std::string_view name)
@@ -244,6 +266,7 @@ void scanSystemPackages(HomeReader& reader, const HomeLayout& layout, const Linu
             makeApp(InstalledAppKind::systemPackage, launcher.file, name.empty() ? package.name : std::move(name),
                     package.name, package.installedBytes);
         app.localizedNames = launcher.entry.translations("Desktop Entry", "Name");
+        app.iconPath = iconFileOf(reader, launcher.entry, roots.iconFolders);
         app.uninstallCommand = "sudo apt remove " + package.name;
         app.removedThroughPackageKit = packageKit;
         for (const auto& [folderName, rule] : folderNamesOf(launcher, package.name)) {

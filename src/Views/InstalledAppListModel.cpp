@@ -1,5 +1,6 @@
 #include "InstalledAppListModel.h"
 
+#include "DesktopIntegration.h"
 #include "L10n/LocalizedAppName.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
@@ -7,7 +8,8 @@
 
 std::vector<QByteArray> InstalledAppListModel::roleNameList() const
 {
-    return {"name", "appId", "size", "modeBadge", "modeSymbol", "selectable", "selected", "uninstallCommand"};
+    return {"name",   "appId", "size", "modeBadge", "modeSymbol", "selectable", "selected", "uninstallCommand",
+            "iconUrl"};
 }
 
 void InstalledAppListModel::setOnlyCacheMode(bool onlyCache)
@@ -49,6 +51,8 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
         if (removesApp(app))
             return qt(WindowTexts::toolUninstallNote(language(), app.uninstallCommand));
         return qt(WindowTexts::uninstallCommandNote(language(), app.uninstallCommand));
+    case IconUrl:
+        return app.iconPath.empty() ? QUrl() : fileUrlOfPath(app.iconPath);
     case Selectable:
         return isEnabled(app);
     case Selected:

@@ -13,7 +13,7 @@ class InstalledAppListModel : public SyncedListModel {
     QML_UNCREATABLE("The window owns its lists")
 
   public:
-    enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand };
+    enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand, IconUrl };
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<InstalledAppItem> rows, const SelectionState& selection)

@@ -41,15 +41,11 @@ struct Roots {
     TempHome& home;
     LinuxAppRoots paths() const
     {
-        return {home.at("sys/flatpak"),
-                home.at("sys/installations.d"),
-                home.at("sys/snap"),
-                home.at("sys/snapd"),
-                home.at("sys/dpkg"),
-                {home.at("sys/applications"), home.at("sys/local-applications")},
-                home.at("sys/log"),
-                {home.at("sys/bin")},
-                home.at("sys/packagekit.service")};
+        return {home.at("sys/flatpak"), home.at("sys/installations.d"),
+                home.at("sys/snap"),    home.at("sys/snapd"),
+                home.at("sys/dpkg"),    {home.at("sys/applications"), home.at("sys/local-applications")},
+                home.at("sys/log"),     {home.at("sys/bin")},
+                {home.at("sys/icons")}, home.at("sys/packagekit.service")};
     }
 };
 

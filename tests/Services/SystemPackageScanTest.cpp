@@ -58,6 +58,7 @@ struct Machine {
         roots.packageLogs = home.at("sys/log");
         roots.programFolders = {home.at("sys/bin")};
         roots.packageKitService = home.at("sys/packagekit.service");
+        roots.iconFolders = {home.at("sys/icons/48"), home.at("sys/pixmaps")};
         return roots;
     }
 };
@@ -109,13 +110,14 @@ TEST(SystemPackageScan, SettingsAndDataAreAnAppsOwnOnlyWhenNoOtherProgramGoesByT
     Machine machine{home, {}};
     machine.installed("vlc",
                       {"vlc:Exec=vlc %U\nStartupWMClass=vlc\nName[de_DE]=VLC-Medienwiedergabe\n"
-                       "Name[zh_CN]=VLC 媒体播放器\nName[zh]=VLC 中文\nName[pt]=Reprodutor VLC"},
+                       "Name[zh_CN]=VLC 媒体播放器\nName[zh]=VLC 中文\nName[pt]=Reprodutor VLC\nIcon=vlc"},
                       {"vlc"});
     // Two packages of one suite share the program name, and so its settings.
-    machine.installed("libreoffice-writer", {"libreoffice-writer:Exec=libreoffice --writer"});
+    machine.installed("libreoffice-writer", {"libreoffice-writer:Exec=libreoffice --writer\nIcon=../../etc/x"});
     machine.installed("libreoffice-calc", {"libreoffice-calc:Exec=libreoffice --calc"});
     machine.installed("libreoffice-common", {}, {"libreoffice"});
     home.fileWithContent("sys/packagekit.service", "[D-BUS Service]\n");
+    home.fileWithContent("sys/icons/48/vlc.svg", "<svg/>");
     for (const char* folder : {".cache/vlc", ".config/vlc", ".local/share/vlc", ".local/state/vlc", ".vlc",
                                ".cache/libreoffice", ".config/libreoffice", ".config/autostart"})
         home.allocatedFile(std::string(folder) + "/a", 300'000);
@@ -130,6 +132,8 @@ TEST(SystemPackageScan, SettingsAndDataAreAnAppsOwnOnlyWhenNoOtherProgramGoesByT
                 ElementsAre(Pair(".config/vlc", "Package: vlc"), Pair(".local/share/vlc", "Package: vlc"),
                             Pair(".local/state/vlc", "Package: vlc"), Pair(".vlc", "Package: vlc")));
     EXPECT_TRUE(vlc.removedThroughPackageKit);
+    EXPECT_EQ(vlc.iconPath, home.at("sys/icons/48/vlc.svg"));
+    EXPECT_EQ(apps.at("libreoffice-writer").iconPath, ""); // a name that would climb out is no name
     // Its name in the window's language, by the launcher's translations.
     EXPECT_EQ(localizedAppName(vlc, AppLanguage::de), "VLC-Medienwiedergabe");
     EXPECT_EQ(localizedAppName(vlc, AppLanguage::zhHans), "VLC 媒体播放器");

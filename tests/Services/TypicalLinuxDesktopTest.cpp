@@ -113,15 +113,10 @@ TEST(TypicalLinuxDesktop, ShowsEachSafeCacheOnceSelectedAndNeverItsNeighbours)
     deployFlatpak(machine, "flatpak", "org.gimp.GIMP", "GIMP");
 
     StorageEngine::Options options = testOptions(home.path());
-    options.linuxApps = LinuxAppRoots{machine.at("flatpak"),
-                                      machine.at("installations.d"),
-                                      machine.at("snap"),
-                                      machine.at("snapd"),
-                                      machine.at("dpkg"),
-                                      {machine.at("applications")},
-                                      machine.at("log"),
-                                      {machine.at("bin")},
-                                      machine.at("packagekit.service")};
+    options.linuxApps =
+        LinuxAppRoots{machine.at("flatpak"), machine.at("installations.d"),   machine.at("snap"), machine.at("snapd"),
+                      machine.at("dpkg"),    {machine.at("applications")},    machine.at("log"),  {machine.at("bin")},
+                      {machine.at("icons")}, machine.at("packagekit.service")};
     StorageEngine engine(options);
     engine.startInstantScan();
     ASSERT_TRUE(waitForScan(engine));

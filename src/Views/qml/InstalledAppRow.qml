@@ -12,6 +12,7 @@ WorkspaceRow {
     required property string modeBadge
     required property string modeSymbol
     required property string uninstallCommand
+    required property url iconUrl
     required selected
     required selectable
 
@@ -23,7 +24,29 @@ WorkspaceRow {
         spacing: 10
         // Without leftovers in cache-only mode the row says so by its muted symbol and badge;
         // its texts stay readable.
-        GlyphIcon { symbol: "app"; color: row.selectable ? View.palette.violetText : View.palette.inkMutedText; size: 22; Layout.alignment: Qt.AlignTop }
+        // The launcher's own icon when it has one; it is decoration, so it stays out of the
+        // accessibility tree (the row's name already says which app it is).
+        Item {
+            implicitWidth: 22
+            implicitHeight: 22
+            Layout.alignment: Qt.AlignTop
+            GlyphIcon {
+                visible: appIcon.status !== Image.Ready
+                symbol: "app"
+                color: row.selectable ? View.palette.violetText : View.palette.inkMutedText
+                size: 22
+            }
+            Image {
+                id: appIcon
+                anchors.fill: parent
+                source: row.iconUrl
+                sourceSize: Qt.size(44, 44)
+                asynchronous: true
+                smooth: true
+                opacity: row.selectable ? 1 : 0.5
+                Accessible.ignored: true
+            }
+        }
         ColumnLayout {
             spacing: 3
             Layout.fillWidth: true
