@@ -72,12 +72,8 @@ TEST(LinuxCacheRules, BrowserProfilesOfferCachesNeverTheirLoginsOrHistory)
                     ".config/google-chrome/OptGuideOnDeviceModel", ".config/google-chrome/Profile 2/GPUCache",
                     ".config/google-chrome/Profile 2/Service Worker/CacheStorage"));
     EXPECT_EQ(items.at(".cache/google-chrome/Profile 2/Cache"), "谷歌浏览器 账号 [Profile 2] 网页缓存 (Cache)");
-    EXPECT_EQ(items.at(".config/google-chrome/Default/Service Worker/CacheStorage"),
-              "谷歌浏览器 账号 [Default] 网页缓存 (Service Worker/CacheStorage)");
     EXPECT_EQ(items.at(".cache/mozilla/firefox/ab12.default-release/cache2"),
               "Firefox 网页缓存 (ab12.default-release · cache2)");
-    // The on-device model keeps the name it has on the other layout.
-    EXPECT_EQ(items.at(".config/google-chrome/OptGuideOnDeviceModel"), "Chrome 本地大模型缓存包");
 
     // Offline web apps lose their content with the service worker caches: offered, unselected.
     for (const auto& rule : linuxcache::rules())

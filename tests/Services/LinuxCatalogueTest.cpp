@@ -7,6 +7,7 @@
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/SafeCacheRules.h"
 #include "Services/SelectionState.h"
+#include "support/HomeFixtures.h"
 #include "support/NamedProcess.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
@@ -20,11 +21,6 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 namespace {
-
-void folderOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
-{
-    ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
-}
 
 // Every offered item by its path relative to the home.
 std::map<std::string, CacheSubItem> offered(const TempHome& home, const std::vector<SafeCacheRuleCard>& cards)

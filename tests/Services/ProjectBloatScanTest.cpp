@@ -3,6 +3,7 @@
 #include "Models/DiskFormat.h"
 #include "Services/SelectionState.h"
 #include "support/FieldOf.h"
+#include "support/HomeFixtures.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -25,11 +26,6 @@ Date localDaysAgo(int days, int seconds = 0)
     return std::chrono::system_clock::from_time_t(std::mktime(&tm) + seconds);
 }
 
-void artefactOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
-{
-    ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
-}
-
 std::vector<ProjectBloatItem> scan(const TempHome& home) { return scanDeveloperProjectBloats(home.path()); }
 
 } // namespace
@@ -37,7 +33,7 @@ std::vector<ProjectBloatItem> scan(const TempHome& home) { return scanDeveloperP
 TEST(ProjectBloatScan, IdleProjectIsOfferedWithEveryField)
 {
     TempHome home;
-    artefactOf(home, "Desktop/projects/app/node_modules/react", 200 * MiB);
+    folderOf(home, "Desktop/projects/app/node_modules/react", 200 * MiB);
     home.setModified("Desktop/projects/app", localDaysAgo(10));
 
     const auto items = scan(home);
@@ -71,7 +67,7 @@ TEST(ProjectBloatScan, ProjectsChangedWithinFiveDaysStayUnselected)
     };
     Int64 size = 20 * MiB;
     for (const auto& c : cases) {
-        artefactOf(home, std::string("Documents/") + c.project + "/dist", size);
+        folderOf(home, std::string("Documents/") + c.project + "/dist", size);
         home.fileWithContent(std::string("Documents/") + c.project + "/package.json", "{}");
         home.setModified(std::string("Documents/") + c.project, c.modified);
         size -= 4096; // keeps the list in the order of the cases
@@ -106,16 +102,16 @@ TEST(ProjectBloatScan, TheFirstSixNamesKeepTheirCommandsWhenTheirProjectSaysSo)
         {"target", "Cargo.toml", "cargo build"},
     };
     for (const auto& c : cases) {
-        artefactOf(home, std::string("Documents/p-") + c.folder + "/" + c.folder, kFloor);
+        folderOf(home, std::string("Documents/p-") + c.folder + "/" + c.folder, kFloor);
         if (c.marker)
             home.fileWithContent(std::string("Documents/p-") + c.folder + "/" + c.marker, "");
     }
     // Named like an artefact but not one: another letter case, no marker, a file, a link.
-    artefactOf(home, "Documents/p-case/Node_Modules", kFloor);
-    artefactOf(home, "Documents/p-bare/target", kFloor);
-    artefactOf(home, "Documents/p-bare/dist", kFloor);
+    folderOf(home, "Documents/p-case/Node_Modules", kFloor);
+    folderOf(home, "Documents/p-bare/target", kFloor);
+    folderOf(home, "Documents/p-bare/dist", kFloor);
     home.allocatedFile("Documents/p-file/node_modules", 40 * MiB);
-    artefactOf(home, "Documents/elsewhere", 40 * MiB);
+    folderOf(home, "Documents/elsewhere", 40 * MiB);
     home.symlink("Documents/p-link/node_modules", home.at("Documents/elsewhere"));
 
     std::map<std::string, std::string> commands;
@@ -130,8 +126,8 @@ TEST(ProjectBloatScan, TheFirstSixNamesKeepTheirCommandsWhenTheirProjectSaysSo)
 TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
 {
     TempHome home;
-    artefactOf(home, "Documents/at/node_modules", kFloor);
-    artefactOf(home, "Documents/under/node_modules", kFloor - 4096);
+    folderOf(home, "Documents/at/node_modules", kFloor);
+    folderOf(home, "Documents/under/node_modules", kFloor - 4096);
     EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("Documents/at/node_modules")));
 }
@@ -139,12 +135,12 @@ TEST(ProjectBloatScan, SizeFloorIsFifteenMebibytes)
 TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
 {
     TempHome home;
-    artefactOf(home, "Documents/a/b/c/node_modules", kFloor);   // level 4
-    artefactOf(home, "Documents/a/b/c/d/node_modules", kFloor); // level 5
-    artefactOf(home, "Documents/repo/.git/node_modules", kFloor);
-    artefactOf(home, "Documents/Tool.app/node_modules", kFloor);
-    artefactOf(home, "Documents/web/node_modules/pkg/node_modules", kFloor);
-    artefactOf(home, "Documents/node_modules", kFloor + 4096);
+    folderOf(home, "Documents/a/b/c/node_modules", kFloor);   // level 4
+    folderOf(home, "Documents/a/b/c/d/node_modules", kFloor); // level 5
+    folderOf(home, "Documents/repo/.git/node_modules", kFloor);
+    folderOf(home, "Documents/Tool.app/node_modules", kFloor);
+    folderOf(home, "Documents/web/node_modules/pkg/node_modules", kFloor);
+    folderOf(home, "Documents/node_modules", kFloor + 4096);
 
     const auto items = scan(home);
     EXPECT_THAT(fieldOf(items, &ProjectBloatItem::url),
@@ -157,13 +153,13 @@ TEST(ProjectBloatScan, WalkStopsAtLevelFourAndNeverEntersGitPackagesOrArtefacts)
 TEST(ProjectBloatScan, EqualSizesKeepDiscoveryOrderWithTheTwoFirstRootsFirst)
 {
     TempHome home;
-    artefactOf(home, "Projects/app/node_modules", 40 * MiB); // beyond the two first roots, found too
-    artefactOf(home, "Documents/a/node_modules", kFloor);
-    artefactOf(home, "Desktop/projects/z/target", kFloor);
+    folderOf(home, "Projects/app/node_modules", 40 * MiB); // beyond the two first roots, found too
+    folderOf(home, "Documents/a/node_modules", kFloor);
+    folderOf(home, "Desktop/projects/z/target", kFloor);
     home.fileWithContent("Desktop/projects/z/Cargo.toml", "");
-    artefactOf(home, "Desktop/projects/b/venv", kFloor);
-    artefactOf(home, "Desktop/a/node_modules", kFloor); // on the desktop, after its projects folder
-    artefactOf(home, "Downloads/x/node_modules", kFloor);
+    folderOf(home, "Desktop/projects/b/venv", kFloor);
+    folderOf(home, "Desktop/a/node_modules", kFloor); // on the desktop, after its projects folder
+    folderOf(home, "Downloads/x/node_modules", kFloor);
     EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("Projects/app/node_modules"), home.at("Desktop/projects/b/venv"),
                                      home.at("Desktop/projects/z/target"), home.at("Documents/a/node_modules"),
@@ -175,9 +171,9 @@ TEST(ProjectBloatScan, TheHomesNamedDocumentsAndDesktopHoldProjectsToo)
     TempHome home;
     home.fileWithContent(".config/user-dirs.dirs",
                          "XDG_DESKTOP_DIR=\"$HOME/桌面\"\nXDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
-    artefactOf(home, "桌面/projects/web/node_modules", kFloor);
-    artefactOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder: after them
-    artefactOf(home, "Documents/api/.venv", kFloor);     // the same folder as the fixed root: once
+    folderOf(home, "桌面/projects/web/node_modules", kFloor);
+    folderOf(home, "桌面/loose/node_modules", kFloor); // not in the desktop's projects folder: after them
+    folderOf(home, "Documents/api/.venv", kFloor);     // the same folder as the fixed root: once
     EXPECT_THAT(fieldOf(scan(home), &ProjectBloatItem::url),
                 testing::ElementsAre(home.at("桌面/projects/web/node_modules"), home.at("Documents/api/.venv"),
                                      home.at("桌面/loose/node_modules")));

@@ -10,25 +10,28 @@
 struct StorageEngineTestAccess {
     // Seeding a list also records what stands at its paths, as a scan does when it publishes.
     // Plain records start with what a scan offers selected; seeded ones as the test says.
-    static void setRuleCards(StorageEngine& s, std::vector<SafeCacheRuleCard> v)
+    static void setRuleCards(StorageEngine& s, const std::vector<SafeCacheRuleCard>& v) { offer(s, v); }
+    static void setProjectBloats(StorageEngine& s, const std::vector<ProjectBloatItem>& v) { offer(s, v); }
+    static void setDuplicateGroups(StorageEngine& s, const std::vector<DuplicateFileGroup>& v) { offer(s, v); }
+    static void setLargeFiles(StorageEngine& s, const std::vector<LargeFileItem>& v) { offer(s, v); }
+    static void setInstalledApps(StorageEngine& s, const std::vector<InstalledAppItem>& v) { offer(s, v); }
+    static void setProjectBloats(StorageEngine& s, const std::vector<Seeded<ProjectBloatItem>>& v)
     {
-        s.selection_.offer(v);
-        s.results_.setRuleCards(std::move(v));
-        stampPublishedLists(s);
+        seedPaths(s, v, &ProjectBloatItem::url);
     }
-    static void setProjectBloats(StorageEngine& s, std::vector<Seeded<ProjectBloatItem>> v)
+    static void setLargeFiles(StorageEngine& s, const std::vector<Seeded<LargeFileItem>>& v)
     {
-        seedPaths(s, v, [](const ProjectBloatItem& b) { return b.url; });
-        s.results_.setProjectBloats(records(v));
-        stampPublishedLists(s);
+        seedPaths(s, v, &LargeFileItem::url);
     }
-    static void setProjectBloats(StorageEngine& s, const std::vector<ProjectBloatItem>& v)
+    static void setInstalledApps(StorageEngine& s, const std::vector<Seeded<InstalledAppItem>>& v)
     {
-        s.selection_.offer(v);
-        s.results_.setProjectBloats(v);
-        stampPublishedLists(s);
+        s.selection_.apps_.clear();
+        for (const auto& seed : v)
+            if (seed.selected)
+                s.selection_.apps_.insert(seed.record.id);
+        publish(s, records(v));
     }
-    static void setDuplicateGroups(StorageEngine& s, std::vector<SeededGroup> v)
+    static void setDuplicateGroups(StorageEngine& s, const std::vector<SeededGroup>& v)
     {
         std::vector<DuplicateFileGroup> groups;
         s.selection_.kept_.clear();
@@ -37,64 +40,31 @@ struct StorageEngineTestAccess {
             for (const auto& member : group.members) {
                 if (member.locked && kept.empty())
                     kept = member.record.url;
-                if (member.selected)
-                    s.selection_.paths_.insert(member.record.url);
-                else
-                    s.selection_.paths_.erase(member.record.url);
+                selectPath(s, member.record.url, member.selected);
             }
             groups.push_back(group.record);
         }
-        s.results_.setDuplicateGroups(std::move(groups));
-        stampPublishedLists(s);
+        publish(s, std::move(groups));
     }
-    static void setDuplicateGroups(StorageEngine& s, const std::vector<DuplicateFileGroup>& v)
+    template <typename Record> static void offer(StorageEngine& s, const std::vector<Record>& v)
     {
         s.selection_.offer(v);
-        s.results_.setDuplicateGroups(v);
-        stampPublishedLists(s);
-    }
-    static void setLargeFiles(StorageEngine& s, std::vector<Seeded<LargeFileItem>> v)
-    {
-        seedPaths(s, v, [](const LargeFileItem& f) { return f.url; });
-        s.results_.setLargeFiles(records(v));
-        stampPublishedLists(s);
-    }
-    static void setLargeFiles(StorageEngine& s, const std::vector<LargeFileItem>& v)
-    {
-        s.selection_.offer(v);
-        s.results_.setLargeFiles(v);
-        stampPublishedLists(s);
-    }
-    static void setInstalledApps(StorageEngine& s, std::vector<Seeded<InstalledAppItem>> v)
-    {
-        s.selection_.apps_ = selectedKeys(v, [](const InstalledAppItem& a) { return a.id; });
-        s.results_.setInstalledApps(records(v));
-        stampPublishedLists(s);
-    }
-    static void setInstalledApps(StorageEngine& s, const std::vector<InstalledAppItem>& v)
-    {
-        s.selection_.offer(v);
-        s.results_.setInstalledApps(v);
-        stampPublishedLists(s);
+        publish(s, v);
     }
     // Seeded paths take the state the test gives; other lists' paths keep theirs.
-    template <typename Record, typename UrlOf>
-    static void seedPaths(StorageEngine& s, const std::vector<Seeded<Record>>& seeds, UrlOf urlOf)
+    template <typename Record>
+    static void seedPaths(StorageEngine& s, const std::vector<Seeded<Record>>& v, Path Record::*url)
     {
-        for (const auto& seed : seeds)
-            if (seed.selected)
-                s.selection_.paths_.insert(urlOf(seed.record));
-            else
-                s.selection_.paths_.erase(urlOf(seed.record));
+        for (const auto& seed : v)
+            selectPath(s, seed.record.*url, seed.selected);
+        publish(s, records(v));
     }
-    template <typename Record, typename KeyOf>
-    static std::unordered_set<std::string> selectedKeys(const std::vector<Seeded<Record>>& seeds, KeyOf keyOf)
+    static void selectPath(StorageEngine& s, const Path& path, bool selected)
     {
-        std::unordered_set<std::string> keys;
-        for (const auto& seed : seeds)
-            if (seed.selected)
-                keys.insert(keyOf(seed.record));
-        return keys;
+        if (selected)
+            s.selection_.paths_.insert(path);
+        else
+            s.selection_.paths_.erase(path);
     }
     template <typename Record> static std::vector<Record> records(const std::vector<Seeded<Record>>& seeds)
     {
@@ -103,6 +73,18 @@ struct StorageEngineTestAccess {
             out.push_back(seed.record);
         return out;
     }
+    // Publishes a list as a scan does: the records, then what stands at their paths.
+    template <typename Record> static void publish(StorageEngine& s, std::vector<Record> v)
+    {
+        const auto set = setterOf(v);
+        (s.results_.*set)(std::move(v));
+        stampPublishedLists(s);
+    }
+    static auto setterOf(const std::vector<SafeCacheRuleCard>&) { return &ScanResults::setRuleCards; }
+    static auto setterOf(const std::vector<ProjectBloatItem>&) { return &ScanResults::setProjectBloats; }
+    static auto setterOf(const std::vector<DuplicateFileGroup>&) { return &ScanResults::setDuplicateGroups; }
+    static auto setterOf(const std::vector<LargeFileItem>&) { return &ScanResults::setLargeFiles; }
+    static auto setterOf(const std::vector<InstalledAppItem>&) { return &ScanResults::setInstalledApps; }
     static void stampPublishedLists(StorageEngine& s)
     {
         ScanStamps stamps({s.homePath(), s.applicationsPath()});

@@ -4,7 +4,15 @@
 
 #include "support/TempHome.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
+
+// A folder whose content occupies exactly `bytes` on disk.
+inline void folderOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
+{
+    ASSERT_EQ(home.occupy(folder, bytes), bytes) << "file system did not allocate exactly";
+}
 
 // A large installer (at least 25 MiB on disk): preselected in the large-file list.
 inline std::string largeInstaller(const TempHome& home, const std::string& relative, char fill)
