@@ -178,11 +178,13 @@ const char* labelOf(CleanTarget target)
     return "全盘已核验安全项";
 }
 
+// Publishes the list only when something of it went: the others' views stay as they are.
 template <typename List> void pruneList(const List& current, const std::set<std::string>& cleaned, auto publishList)
 {
     auto list = current;
     dropCleaned(list, cleaned);
-    publishList(std::move(list));
+    if (list != current)
+        publishList(std::move(list));
 }
 
 } // namespace
@@ -196,21 +198,18 @@ void CleanCommands::clean(CleanTarget target)
 
 void CleanCommands::prune(CleanTarget target, const std::set<std::string>& cleaned)
 {
+    // What went is gone from every list that offered it, not only from the one cleaned:
+    // a path offered twice has one state, and a gone path is offered nowhere.
     ScanResults& r = results_;
-    const bool everything = target == CleanTarget::everything;
-    if (everything || target == CleanTarget::safeCaches)
-        pruneList(r.ruleCards(), cleaned, [&r](auto list) { r.setRuleCards(std::move(list)); });
-    if (everything || target == CleanTarget::projectBloats)
-        pruneList(r.projectBloats(), cleaned, [&r](auto list) { r.setProjectBloats(std::move(list)); });
-    if (everything || target == CleanTarget::duplicates)
-        pruneList(r.duplicateGroups(), cleaned, [this, &r](auto list) {
-            // A group that lost the copy it keeps keeps its first remaining one, so it never
-            // offers every copy.
-            selection_.keepAnOriginalIn(list);
-            r.setDuplicateGroups(std::move(list));
-        });
-    if (everything || target == CleanTarget::largeFiles)
-        pruneList(r.largeFiles(), cleaned, [&r](auto list) { r.setLargeFiles(std::move(list)); });
+    pruneList(r.ruleCards(), cleaned, [&r](auto list) { r.setRuleCards(std::move(list)); });
+    pruneList(r.projectBloats(), cleaned, [&r](auto list) { r.setProjectBloats(std::move(list)); });
+    pruneList(r.duplicateGroups(), cleaned, [this, &r](auto list) {
+        // A group that lost the copy it keeps keeps its first remaining one, so it never
+        // offers every copy.
+        selection_.keepAnOriginalIn(list);
+        r.setDuplicateGroups(std::move(list));
+    });
+    pruneList(r.largeFiles(), cleaned, [&r](auto list) { r.setLargeFiles(std::move(list)); });
     if (target == CleanTarget::appUninstall) {
         // An app whose bundle stayed (no write access to its folder), or that its tool did not
         // remove, stays listed. One that an administrator or another program removes stays
@@ -223,13 +222,19 @@ void CleanCommands::prune(CleanTarget target, const std::set<std::string>& clean
                 selection_.deselectApp(app);
             }
         r.setInstalledApps(std::move(apps));
-    } else if (target == CleanTarget::appCaches) {
+    } else {
         auto apps = r.installedApps();
-        for (auto& app : apps)
-            if (selection_.isSelected(app)) {
-                dropCleanedLeftovers(app, cleaned);
+        bool changed = false;
+        for (auto& app : apps) {
+            const auto before = app.orphanPaths.size() + app.dataFolders.size();
+            dropCleanedLeftovers(app, cleaned);
+            changed = changed || app.orphanPaths.size() + app.dataFolders.size() != before;
+            if (target == CleanTarget::appCaches && selection_.isSelected(app)) {
                 selection_.deselectApp(app);
+                changed = true;
             }
-        r.setInstalledApps(std::move(apps));
+        }
+        if (changed)
+            r.setInstalledApps(std::move(apps));
     }
 }

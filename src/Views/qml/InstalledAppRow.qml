@@ -40,7 +40,8 @@ WorkspaceRow {
                 id: appIcon
                 anchors.fill: parent
                 source: row.iconUrl
-                sourceSize: Qt.size(44, 44)
+                sourceSize.width: 44
+                sourceSize.height: 44
                 asynchronous: true
                 smooth: true
                 opacity: row.selectable ? 1 : 0.5
