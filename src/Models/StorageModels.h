@@ -73,6 +73,10 @@ struct CacheSubItem {
     std::string lastModifiedText;
     std::vector<std::string> contentPreview;
     bool isSafeDefault = false;
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     CacheSubItem() = default;
     CacheSubItem(std::string name, std::string note, Path url, Int64 sizeBytes, std::string safetyLevel,
@@ -127,6 +131,10 @@ struct ProjectBloatItem {
     std::string verificationReason;
     // False for an environment whose packages no file records: never selected by default.
     bool packagesRecorded = true;
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     bool isIdle() const { return daysSinceModified >= kIdleProjectDays; }
 
@@ -140,6 +148,13 @@ struct DuplicateFileMember {
     std::string folderName;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
+    // What removing this copy would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
+    // Bytes a merge with the group's first member would free: what the two do not already
+    // share. Unset where extents cannot be shared (then a merge is not offered).
+    std::optional<Int64> mergeableBytes;
 
     bool operator==(const DuplicateFileMember&) const = default;
 };
@@ -168,6 +183,10 @@ struct LargeFileItem {
     std::string verificationReason;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     bool isPlayableMedia() const;
 

@@ -43,7 +43,7 @@ std::vector<CleanItem> CleanCommands::safeCacheItems() const
     for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
             if (selection_.isSelected(item))
-                items.push_back(scannedItem(item.url, item.sizeBytes, item.name));
+                items.push_back(scannedItem(item.url, item.reclaimable(), item.name));
     return items;
 }
 
@@ -52,7 +52,7 @@ std::vector<CleanItem> CleanCommands::projectBloatItems() const
     std::vector<CleanItem> items;
     for (const auto& bloat : results_.projectBloats())
         if (selection_.isSelected(bloat))
-            items.push_back(scannedItem(bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType));
+            items.push_back(scannedItem(bloat.url, bloat.reclaimable(), bloat.projectName + "/" + bloat.artifactType));
     return items;
 }
 
@@ -71,7 +71,7 @@ std::vector<CleanItem> CleanCommands::duplicateItems() const
         for (const auto& member : group.members) {
             if (!selection_.isMarkedForDelete(group, member))
                 continue;
-            items.push_back(scannedItem(member.url, member.sizeBytes, member.name));
+            items.push_back(scannedItem(member.url, member.reclaimable(), member.name));
             items.back().keptOriginal = original;
         }
     }
@@ -83,7 +83,7 @@ std::vector<CleanItem> CleanCommands::largeFileItems() const
     std::vector<CleanItem> items;
     for (const auto& file : results_.largeFiles())
         if (selection_.isSelected(file))
-            items.push_back(scannedItem(file.url, file.sizeBytes, file.name));
+            items.push_back(scannedItem(file.url, file.reclaimable(), file.name));
     return items;
 }
 
