@@ -289,6 +289,9 @@ struct CleanItem {
     // For an app of the person's own Flatpak installation (`url` is its app folder): the
     // id its tool removes it by. Nothing at `url` is touched by us.
     std::optional<std::string> userFlatpakId;
+    // For a duplicate copy: merge its extents with keptOriginal's in place (both paths
+    // stay) instead of moving it anywhere.
+    bool mergeIntoOriginal = false;
 
     bool operator==(const CleanItem&) const = default;
 };

@@ -71,8 +71,14 @@ std::vector<CleanItem> CleanCommands::duplicateItems() const
         for (const auto& member : group.members) {
             if (!selection_.isMarkedForDelete(group, member))
                 continue;
-            items.push_back(scannedItem(member.url, member.reclaimable(), member.name));
+            // Merging frees what the two do not share yet; nothing goes to the Trash.
+            const bool merge = copyMerging_ == CopyMerging::always ||
+                               (copyMerging_ == CopyMerging::whereAvailable && member.mergeableBytes);
+            items.push_back(scannedItem(
+                member.url, merge ? member.mergeableBytes.value_or(member.reclaimable()) : member.reclaimable(),
+                member.name));
             items.back().keptOriginal = original;
+            items.back().mergeIntoOriginal = merge;
         }
     }
     return items;

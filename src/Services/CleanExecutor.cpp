@@ -184,10 +184,11 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         // share extents the estimate may be wrong, so the volume is asked; elsewhere the
         // estimate is what it frees.
         const Path trashFolder = Trash::homeFilesFolder(setup.home);
-        const bool freesAtOnce = extents::mayShareAt(setup.home) &&
-                                 (!setup.toTrash || std::any_of(plan.begin(), plan.end(), [&](const PlannedItem& p) {
-                                     return ::deletesEvenInTrashMode(p.item.url, trashFolder);
-                                 }));
+        const bool freesAtOnce =
+            extents::mayShareAt(setup.home) &&
+            (!setup.toTrash || std::any_of(plan.begin(), plan.end(), [&](const PlannedItem& p) {
+                return p.item.mergeIntoOriginal || ::deletesEvenInTrashMode(p.item.url, trashFolder);
+            }));
         const auto availableBefore = freesAtOnce ? settledAvailableBytes(setup.home).asOptional() : std::nullopt;
         CleanWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
@@ -215,6 +216,16 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (historyFile && !tally.records.empty() && !tally.historyError)
             if (const Status synced = historyFile->sync(); !synced)
                 tally.historyError = synced.error();
+        // Merged copies went nowhere: the history says so, with nothing to restore.
+        std::vector<std::string> mergedLines;
+        for (std::size_t i = 0; i < tally.reports.size() && i < plan.size(); ++i)
+            if (tally.reports[i].mergedInPlace && plan[i].item.keptOriginal)
+                mergedLines.push_back(
+                    CleanHistoryLog::mergedLine(tally.cleanID, tally.reports[i].url, plan[i].item.keptOriginal->url,
+                                                tally.reports[i].freedBytes, std::chrono::system_clock::now()));
+        if (!mergedLines.empty())
+            if (const Status logged = history.appendLinesOf(mergedLines); !logged && !tally.historyError)
+                tally.historyError = logged.error();
         if (availableBefore)
             if (const auto after = settledAvailableBytes(setup.home))
                 tally.measuredFreed = std::max<Int64>(0, *after - *availableBefore);
