@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Copies merged in place on btrfs, and what reading extents costs a scan there.
 #
-# 1. A 2 GiB duplicate set (16 files of 64 MiB, each with one plain copy) on a fresh
+# 1. A 2 GiB duplicate set (10 files of 24 MiB, each with eight plain copies) on a fresh
 #    loop-mounted btrfs image: `quillmere-cli clean --what duplicates --merge --yes`
 #    (scan included) against `duperemove -dr` on the same image, the set made anew
 #    before each run. Prints wall times, their ratio and the space each freed.
@@ -13,8 +13,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh" "$1"
 runs=${QUILLMERE_BENCH_RUNS:-3}
-files=${QUILLMERE_BENCH_MERGE_FILES:-16}
-file_mib=${QUILLMERE_BENCH_MERGE_MIB:-64}
+# Under the large-file size (a large file's copy is not preselected) and within the
+# 30-group cap: sets of several copies.
+files=${QUILLMERE_BENCH_MERGE_FILES:-10}
+copies=${QUILLMERE_BENCH_MERGE_COPIES:-8}
+file_mib=${QUILLMERE_BENCH_MERGE_MIB:-24}
 entries=${QUILLMERE_BENCH_MERGE_ENTRIES:-100000}
 
 if [ "$(id -u)" -ne 0 ] || ! command -v mkfs.btrfs >/dev/null || ! command -v duperemove >/dev/null; then
@@ -41,10 +44,13 @@ available() { btrfs filesystem sync "$mnt" >/dev/null; stat -f -c '%a*%S' "$mnt"
 # The set: each original tagged at its head so the sets differ, each copy a plain copy.
 make_set() {
   rm -rf "$home"
-  mkdir -p "$home/Downloads" "$home/Documents/archive"
+  mkdir -p "$home/Downloads"
   for ((i = 0; i < files; i++)); do
     { printf '%032d' "$i"; tail -c +33 "$blob"; } >"$home/Downloads/set$i.bin"
-    cp --reflink=never "$home/Downloads/set$i.bin" "$home/Documents/archive/set$i.bin"
+    for ((c = 0; c < copies; c++)); do
+      mkdir -p "$home/Documents/archive$c"
+      cp --reflink=never "$home/Downloads/set$i.bin" "$home/Documents/archive$c/set$i.bin"
+    done
   done
   sync
 }
@@ -71,7 +77,7 @@ for _ in $(seq "$runs"); do
   freed_theirs=$(($(available) - before))
   if [ -z "$best_theirs" ] || [ "$(echo "$t < $best_theirs" | bc -l)" = 1 ]; then best_theirs=$t; fi
 done
-echo "merge of $((files * 2)) files, $((files * file_mib * 2)) MiB (best of $runs):"
+echo "merge of $((files * (copies + 1))) files, $((files * file_mib * (copies + 1))) MiB (best of $runs):"
 printf '  quillmere-cli clean --merge  %.3f s  freed %d MiB\n' "$best_ours" $((freed_ours / MiB))
 printf '  duperemove -dr               %.3f s  freed %d MiB\n' "$best_theirs" $((freed_theirs / MiB))
 echo "  ratio quillmere/duperemove: $(ratio "$best_ours" "$best_theirs")"
