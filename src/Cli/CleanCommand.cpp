@@ -62,6 +62,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(item.name) << ")"
+                  << (item.mergeIntoOriginal ? "\tmerged in place with " + displayable(item.keptOriginal->url) : "")
                   << (toTrash && CleanRunner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
                           : "")
@@ -128,6 +129,11 @@ std::string reasonText(const CleanItemReport& report)
         return "flatpak uninstall reported success, but the app's folder is still there";
     case CleanSkipReason::removalToolFailed:
         return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
+    case CleanSkipReason::copyDiffers:
+        return "the kernel found that its bytes differ from the original's";
+    case CleanSkipReason::mergeUnsupported:
+        return "this file system cannot merge copies in place" +
+               (report.error ? " (" + std::string(std::strerror(report.error)) + ")" : std::string());
     case CleanSkipReason::failed:
         return report.error ? std::strerror(report.error) : "the file system refused";
     }
@@ -141,7 +147,9 @@ void printOutcome(const StorageEngine& scanner)
         const std::string trashed = report.trashedAt ? " -> " + displayable(*report.trashedAt) : "";
         switch (report.result) {
         case CleanItemResult::cleaned:
-            if (report.trashedAt)
+            if (report.mergedInPlace)
+                std::cout << "  merged in place (nothing to restore)\t" << path << "\n";
+            else if (report.trashedAt)
                 std::cout << "  moved to the Trash\t" << path << trashed << "\n";
             else
                 std::cout << (report.wasAlreadyGone ? "  already gone\t" : "  removed\t") << path << "\n";
@@ -200,12 +208,15 @@ int runClean(const Arguments& args)
     if (choice == choices().end())
         return usage("unknown --what '" + *what + "'");
     const bool deleteForGood = reader.flag("--delete");
+    const bool merge = reader.flag("--merge");
     const bool confirmed = reader.flag("--yes");
     reader.expectNothingLeft();
     if (!reader.ok())
         return reader.usage();
 
     StorageEngine scanner(options);
+    if (merge)
+        scanner.commands().setCopyMerging(CopyMerging::always);
     runScanToCompletion(scanner);
     if (choice->second.select)
         choice->second.select(scanner.selection());

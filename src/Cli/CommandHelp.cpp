@@ -23,14 +23,17 @@ const std::vector<CommandHelp>& commandHelps()
         {"phase", "PHASE [--home DIR] [--applications DIR] [--json] [--threads N]", "Run one scanner alone",
          "PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one\n"
          "scanner finds, as scan prints it.\n"},
-        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--yes] [--quiet] [--threads N]",
+        {"clean", "--what KIND [--home DIR] [--applications DIR] [--delete] [--merge] [--yes] [--quiet] [--threads N]",
          "Clean what a scan selects (a dry run without --yes)",
          "KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.\n"
          "Scans, takes what the scan preselects in that workspace and lists it. With --yes\n"
          "it cleans: to the Trash, or for good with --delete, and says for every item what\n"
          "became of it. Exits with 1 when an item was left in place or only partly cleaned,\n"
          "or when another clean or restore was running, the clean lock could not be taken or\n"
-         "the restore history cannot be written (then nothing is done).\n"},
+         "the restore history cannot be written (then nothing is done).\n"
+         "Duplicate copies on btrfs or XFS are merged with their original in place (both\n"
+         "paths stay, the space is freed, nothing goes to the Trash); --merge merges every\n"
+         "copy and leaves, with a reason, those that cannot be merged.\n"},
         {"history", "[--home DIR] [--json]", "List what cleans moved to the Trash, newest first",
          "Every clean, from the window or from this command, keeps a record of each item it\n"
          "moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default\n"

@@ -13,6 +13,15 @@ static Json texts(const std::vector<std::string>& lines)
     return out;
 }
 
+// The bytes a clean would really free, only where it differs from sizeBytes (files that
+// share extents): elsewhere the output stays exactly what it always was.
+template <typename Item> static Json withReclaimable(Json json, const Item& item)
+{
+    if (item.reclaimableBytes)
+        json["reclaimableBytes"] = *item.reclaimableBytes;
+    return json;
+}
+
 Json toJson(const DiskOverview& o)
 {
     return {{"volumeName", displayable(o.volumeName)},
@@ -25,17 +34,18 @@ Json toJson(const DiskOverview& o)
 
 Json toJson(const CacheSubItem& i, const SelectionState& selection)
 {
-    return {{"id", displayable(i.id)},
-            {"name", displayable(i.name)},
-            {"note", displayable(i.note)},
-            {"url", displayable(i.url)},
-            {"sizeBytes", i.sizeBytes},
-            {"safetyLevel", displayable(i.safetyLevel)},
-            {"verificationDetail", displayable(i.verificationDetail)},
-            {"lastModifiedText", displayable(i.lastModifiedText)},
-            {"contentPreview", texts(i.contentPreview)},
-            {"isSafeDefault", i.isSafeDefault},
-            {"isSelected", selection.isSelected(i)}};
+    return withReclaimable(Json{{"id", displayable(i.id)},
+                                {"name", displayable(i.name)},
+                                {"note", displayable(i.note)},
+                                {"url", displayable(i.url)},
+                                {"sizeBytes", i.sizeBytes},
+                                {"safetyLevel", displayable(i.safetyLevel)},
+                                {"verificationDetail", displayable(i.verificationDetail)},
+                                {"lastModifiedText", displayable(i.lastModifiedText)},
+                                {"contentPreview", texts(i.contentPreview)},
+                                {"isSafeDefault", i.isSafeDefault},
+                                {"isSelected", selection.isSelected(i)}},
+                           i);
 }
 
 Json toJson(const SafeCacheRuleCard& c, const SelectionState& selection)
@@ -56,30 +66,35 @@ Json toJson(const SafeCacheRuleCard& c, const SelectionState& selection)
 
 Json toJson(const ProjectBloatItem& b, const SelectionState& selection)
 {
-    return {{"id", displayable(b.id)},
-            {"projectName", displayable(b.projectName)},
-            {"artifactType", displayable(b.artifactType)},
-            {"url", displayable(b.url)},
-            {"displayPath", displayable(b.displayPath)},
-            {"sizeBytes", b.sizeBytes},
-            {"daysSinceModified", b.daysSinceModified},
-            {"rebuildCommand", displayable(b.rebuildCommand)},
-            {"verificationBadge", displayable(b.verificationBadge)},
-            {"verificationReason", displayable(b.verificationReason)},
-            {"isSelected", selection.isSelected(b)},
-            {"packagesRecorded", b.packagesRecorded}};
+    return withReclaimable(Json{{"id", displayable(b.id)},
+                                {"projectName", displayable(b.projectName)},
+                                {"artifactType", displayable(b.artifactType)},
+                                {"url", displayable(b.url)},
+                                {"displayPath", displayable(b.displayPath)},
+                                {"sizeBytes", b.sizeBytes},
+                                {"daysSinceModified", b.daysSinceModified},
+                                {"rebuildCommand", displayable(b.rebuildCommand)},
+                                {"verificationBadge", displayable(b.verificationBadge)},
+                                {"verificationReason", displayable(b.verificationReason)},
+                                {"isSelected", selection.isSelected(b)},
+                                {"packagesRecorded", b.packagesRecorded}},
+                           b);
 }
 
 static Json toJson(const DuplicateFileMember& m, const DuplicateFileGroup& g, const SelectionState& selection)
 {
-    return {{"id", displayable(m.id)},
-            {"url", displayable(m.url)},
-            {"name", displayable(m.name)},
-            {"folderName", displayable(m.folderName)},
-            {"sizeBytes", m.sizeBytes},
-            {"modifiedDate", isoDate(m.modifiedDate)},
-            {"isLockedOriginal", selection.isKept(g, m)},
-            {"isSelectedForDelete", selection.isMarkedForDelete(g, m)}};
+    Json json = withReclaimable(Json{{"id", displayable(m.id)},
+                                     {"url", displayable(m.url)},
+                                     {"name", displayable(m.name)},
+                                     {"folderName", displayable(m.folderName)},
+                                     {"sizeBytes", m.sizeBytes},
+                                     {"modifiedDate", isoDate(m.modifiedDate)},
+                                     {"isLockedOriginal", selection.isKept(g, m)},
+                                     {"isSelectedForDelete", selection.isMarkedForDelete(g, m)}},
+                                m);
+    if (m.mergeableBytes)
+        json["mergeableBytes"] = *m.mergeableBytes;
+    return json;
 }
 
 Json toJson(const DuplicateFileGroup& g, const SelectionState& selection)
@@ -97,17 +112,18 @@ Json toJson(const DuplicateFileGroup& g, const SelectionState& selection)
 
 Json toJson(const LargeFileItem& f, const SelectionState& selection)
 {
-    return {{"id", displayable(f.id)},
-            {"url", displayable(f.url)},
-            {"name", displayable(f.name)},
-            {"displayPath", displayable(f.displayPath)},
-            {"category", std::string(rawValue(f.category))},
-            {"categoryTag", displayable(f.categoryTag)},
-            {"verificationBadge", displayable(f.verificationBadge)},
-            {"verificationReason", displayable(f.verificationReason)},
-            {"sizeBytes", f.sizeBytes},
-            {"modifiedDate", isoDate(f.modifiedDate)},
-            {"isSelected", selection.isSelected(f)}};
+    return withReclaimable(Json{{"id", displayable(f.id)},
+                                {"url", displayable(f.url)},
+                                {"name", displayable(f.name)},
+                                {"displayPath", displayable(f.displayPath)},
+                                {"category", std::string(rawValue(f.category))},
+                                {"categoryTag", displayable(f.categoryTag)},
+                                {"verificationBadge", displayable(f.verificationBadge)},
+                                {"verificationReason", displayable(f.verificationReason)},
+                                {"sizeBytes", f.sizeBytes},
+                                {"modifiedDate", isoDate(f.modifiedDate)},
+                                {"isSelected", selection.isSelected(f)}},
+                           f);
 }
 
 Json toJson(const SunburstSlice& s)

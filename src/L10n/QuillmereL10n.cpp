@@ -237,6 +237,40 @@ constexpr Row12 kCleanSuffix{"",
                              " in sicurezza",
                              " بأمان"};
 
+// What the volume itself says a clean freed, beside the estimate, and the note when it
+// freed noticeably less. The engine's banner carries them in "（实测腾出 M，预估 E[，少于预估…]）".
+constexpr std::string_view kMeasuredOpen = "（实测腾出 ";
+constexpr std::string_view kMeasuredClose = "）";
+constexpr std::string_view kEstimateMarker = "，预估 ";
+constexpr std::string_view kSharedMarker = "少于预估";
+constexpr Row12 kMeasuredLead{"",
+                              " · Measured on disk: ",
+                              " · ディスク上の実測: ",
+                              " · 實測騰出: ",
+                              " · 디스크 실측: ",
+                              " · Auf dem Datenträger gemessen: ",
+                              " · Mesuré sur le disque : ",
+                              " · Medido en el disco: ",
+                              " · Medido no disco: ",
+                              " · Измерено на диске: ",
+                              " · Misurato sul disco: ",
+                              " · المقيس على القرص: "};
+constexpr Row12 kEstimateLead{"",          " (estimated ", "（見積もり ", "（預估 ",   " (예상 ",    " (geschätzt ",
+                              " (estimé ", " (estimado ",  " (estimado ", " (оценка ", " (stimato ", " (المقدَّر "};
+constexpr Row12 kEstimateClose{"", ")", "）", "）", ")", ")", ")", ")", ")", ")", ")", ")"};
+constexpr Row12 kSharedNote{"",
+                            " · Freed less than estimated: shared with a snapshot or another copy",
+                            " · 見積もりより少ない解放: スナップショットまたは別のコピーと共有されています",
+                            " · 騰出少於預估：部分空間與快照或其他副本共用",
+                            " · 예상보다 적게 확보됨: 스냅샷 또는 다른 사본과 공유됨",
+                            " · Weniger freigegeben als geschätzt: mit einem Snapshot oder einer anderen Kopie geteilt",
+                            " · Moins libéré que prévu : partagé avec un instantané ou une autre copie",
+                            " · Se liberó menos de lo estimado: compartido con una instantánea u otra copia",
+                            " · Liberado menos que o estimado: compartilhado com um snapshot ou outra cópia",
+                            " · Освобождено меньше расчётного: общие данные со снимком или другой копией",
+                            " · Liberato meno del previsto: condiviso con uno snapshot o un'altra copia",
+                            " · تم تحرير أقل من المقدَّر: مشترك مع لقطة أو نسخة أخرى"};
+
 // The labels the clean commands give their cleans (exact texts, the zh-Hans column).
 const std::array<Text12, 7> kCleanLabels{{
     {{"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取", "검증된 순수 캐시",
@@ -357,6 +391,18 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
     std::string text = std::string(kCleanPrefix[index])
                            .append(isolatedFigure(DiskFormat::bytes(lastFreedBytes), language_))
                            .append(kCleanSuffix[index]);
+    if (auto measured = between(banner, kMeasuredOpen, kMeasuredClose); !measured.empty()) {
+        const auto split = measured.find(kEstimateMarker);
+        const auto figure = measured.substr(0, split);
+        auto estimate =
+            split == std::string_view::npos ? std::string_view() : measured.substr(split + kEstimateMarker.size());
+        estimate = estimate.substr(0, estimate.find("，"));
+        text.append(kMeasuredLead[index]).append(isolatedFigure(figure, language_));
+        if (!estimate.empty())
+            text.append(kEstimateLead[index]).append(isolatedFigure(estimate, language_)).append(kEstimateClose[index]);
+        if (measured.find(kSharedMarker) != std::string_view::npos)
+            text.append(kSharedNote[index]);
+    }
     if (auto skipped = between(banner, kSkippedMarker, kSkippedTail); !skipped.empty())
         text.append(kSkippedLead[index]).append(skipped);
     return text;

@@ -34,6 +34,8 @@ enum class CleanSkipReason {
     removalToolMissing,     // the app's removal tool is not installed
     removalToolFailed,      // the app's removal tool ran and refused (see toolExitStatus)
     appStillThere,          // the tool reported success, and the app's folder is still there
+    copyDiffers,            // merging: the kernel found the copy's bytes differ from the original's
+    mergeUnsupported,       // merging: this file system cannot share the two files' extents
     failed,                 // the file system refused (see error)
 };
 
@@ -49,7 +51,8 @@ struct CleanItemReport {
     Int64 freedBytes = 0;
     Int64 entriesLeft = 0; // for a partial clean: what is still there
     Int64 bytesLeft = 0;
-    int toolExitStatus = 0; // removalToolFailed: its exit status (128 + the signal that ended it)
+    int toolExitStatus = 0;     // removalToolFailed: its exit status (128 + the signal that ended it)
+    bool mergedInPlace = false; // a copy now sharing its original's extents: nothing went anywhere
 
     bool operator==(const CleanItemReport&) const = default;
 };

@@ -150,7 +150,7 @@ Int64 SafeCacheRuleCard::totalScannedBytes() const
 {
     Int64 sum = 0;
     for (const auto& item : subItems)
-        sum += item.sizeBytes;
+        sum += item.reclaimable();
     return sum;
 }
 
@@ -177,7 +177,7 @@ Int64 DuplicateFileGroup::totalDuplicateCopiesBytes() const
 {
     Int64 sum = 0;
     for (std::size_t i = 1; i < members.size(); ++i)
-        sum += members[i].sizeBytes;
+        sum += members[i].reclaimable();
     return sum;
 }
 

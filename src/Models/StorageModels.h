@@ -75,6 +75,10 @@ struct CacheSubItem {
     std::string lastModifiedText;
     std::vector<std::string> contentPreview;
     bool isSafeDefault = false;
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     CacheSubItem() = default;
     CacheSubItem(std::string name, std::string note, Path url, Int64 sizeBytes, std::string safetyLevel,
@@ -129,6 +133,10 @@ struct ProjectBloatItem {
     std::string verificationReason;
     // False for an environment whose packages no file records: never selected by default.
     bool packagesRecorded = true;
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     bool isIdle() const { return daysSinceModified >= kIdleProjectDays; }
 
@@ -142,6 +150,13 @@ struct DuplicateFileMember {
     std::string folderName;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
+    // What removing this copy would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
+    // Bytes a merge with the group's first member would free: what the two do not already
+    // share. Unset where extents cannot be shared (then a merge is not offered).
+    std::optional<Int64> mergeableBytes;
 
     bool operator==(const DuplicateFileMember&) const = default;
 };
@@ -170,6 +185,10 @@ struct LargeFileItem {
     std::string verificationReason;
     Int64 sizeBytes = 0;
     Date modifiedDate{};
+    // What removing it would really free where its file system shares extents with other
+    // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
+    std::optional<Int64> reclaimableBytes;
+    Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
 
     bool isPlayableMedia() const;
 
@@ -310,6 +329,9 @@ struct CleanItem {
     // Cleaned only once nothing stands at this path any more: an app's settings go only
     // after the app itself went.
     std::optional<Path> onlyOnceGone;
+    // For a duplicate copy: merge its extents with keptOriginal's in place (both paths
+    // stay) instead of moving it anywhere.
+    bool mergeIntoOriginal = false;
 
     bool operator==(const CleanItem&) const = default;
 };

@@ -54,6 +54,8 @@ class DirectoryWalker {
         bool isRegularFile() const { return kind_ == Kind::regular; }
         // lstat of the entry, read on first use; nullptr when it cannot be read.
         const struct stat* stat() const;
+        // The open folder that holds it, for work relative to it during the visit.
+        int folderFd() const { return dirFd_; }
 
       private:
         friend class DirectoryWalker;

@@ -22,6 +22,7 @@ enum class Op {
     link,            // a second name for a file (the move fallback without that flag)
     writeFile,       // creating and writing a small file (a Trash info file)
     openBeneath,     // the kernel's resolution below a root; ENOSYS here stands for "not in this kernel"
+    dedupe,          // one request to merge a copy's extents with its original's
 };
 
 // Returns 0 when the operation may go ahead, otherwise the errno it must fail with.

@@ -1,13 +1,16 @@
 #include "Services/CleanActions.h"
 
 #include "Models/Paths.h"
+#include "Platform/FaultInjection.h"
 #include "Platform/FileIdentity.h"
+#include "Platform/MergeCopy.h"
 #include "Platform/PackageKitRemoval.h"
 #include "Platform/TreeTally.h"
 #include "Services/FlatpakRemoval.h"
 
 #include <algorithm>
 #include <chrono>
+#include <fcntl.h>
 
 namespace {
 
@@ -212,6 +215,10 @@ CleanItemReport CleanWorkspace::clean(const PlannedItem& planned, std::size_t in
     const ItemFacts facts = factsOf(item, found);
     const CleanDecision decision = decideCleanAction(
         item, facts, {setup_.home, Trash::homeFilesFolder(setup_.home), setup_.toTrash, trash_.ok(), setup_.ownState});
+    // A copy to merge stays where it is: once every check passed, it is merged instead.
+    if (item.mergeIntoOriginal &&
+        (decision.action == CleanAction::moveToTrash || decision.action == CleanAction::deleteForGood))
+        return mergeIntoOriginal(item, fileops::placeOf(*found.location), *facts.now);
     switch (decision.action) {
     case CleanAction::countAsGone: {
         CleanItemReport report = cleaned(item, 0);
@@ -228,6 +235,59 @@ CleanItemReport CleanWorkspace::clean(const PlannedItem& planned, std::size_t in
         return emptyTrash(item);
     }
     return skipped(item, CleanSkipReason::failed);
+}
+
+namespace {
+
+// Opens a file of the clean for merging: relative to its opened folder, never through a
+// link, and only while it is the object and content the scan saw.
+Result<UniqueFd> openAsScanned(const fileops::Place& place, const std::optional<FileStamp>& scanned)
+{
+    if (const int error = fault::check(fault::Op::openFile, place.path))
+        return Failure{error};
+    UniqueFd fd(::openat(place.folder, place.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st;
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return lastError();
+    if (!S_ISREG(st.st_mode) || !scanned || !scanned->isUnchangedIn(stampOf(st)))
+        return Failure{ESTALE};
+    return fd;
+}
+
+} // namespace
+
+CleanItemReport CleanWorkspace::mergeIntoOriginal(const CleanItem& item, const fileops::Place& place,
+                                                  const FileStamp& now)
+{
+    if (!item.keptOriginal || now.kind != FileStamp::Kind::file)
+        return skipped(item, CleanSkipReason::mergeUnsupported);
+    const auto copy = openAsScanned(place, item.scanned);
+    if (!copy)
+        return skipped(item, copy.error() == ESTALE ? CleanSkipReason::changedSinceScan : CleanSkipReason::failed,
+                       copy.error());
+    Found original = find(item.keptOriginal->url);
+    if (!original.location)
+        return skipped(item, CleanSkipReason::originalChanged);
+    const auto kept = openAsScanned(fileops::placeOf(*original.location), item.keptOriginal->stamp);
+    if (!kept)
+        return skipped(item, CleanSkipReason::originalChanged, kept.error() == ESTALE ? 0 : kept.error());
+    if (item.keptOriginal->stamp->sizeBytes != now.sizeBytes)
+        return skipped(item, CleanSkipReason::copyDiffers);
+    const mergecopy::Report merged = mergecopy::merge(kept->get(), copy->get(), now.sizeBytes, place.path);
+    switch (merged.outcome) {
+    case mergecopy::Outcome::merged: {
+        CleanItemReport report = cleaned(item, std::max<Int64>(item.sizeBytes, 0));
+        report.mergedInPlace = true;
+        return report;
+    }
+    case mergecopy::Outcome::differs:
+        return skipped(item, CleanSkipReason::copyDiffers);
+    case mergecopy::Outcome::unsupported:
+        return skipped(item, CleanSkipReason::mergeUnsupported, merged.error);
+    case mergecopy::Outcome::failed:
+        break;
+    }
+    return skipped(item, CleanSkipReason::failed, merged.error);
 }
 
 // Our own move first, then the system's Trash call (another file system has its own

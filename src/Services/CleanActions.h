@@ -47,6 +47,8 @@ class CleanWorkspace {
                                  const std::string& trashName, int firstError);
     CleanItemReport deleteForGood(const CleanItem& item, const fileops::Place& place, const FileStamp& now);
     CleanItemReport emptyTrash(const CleanItem& item);
+    // Merges a duplicate copy with the original its group keeps (both as scanned).
+    CleanItemReport mergeIntoOriginal(const CleanItem& item, const fileops::Place& place, const FileStamp& now);
 
     Setup setup_;
     beneath::Roots roots_;

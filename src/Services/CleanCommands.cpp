@@ -45,7 +45,7 @@ std::vector<CleanItem> CleanCommands::safeCacheItems() const
     for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
             if (selection_.isSelected(item))
-                items.push_back(scannedItem(item.url, item.sizeBytes, item.name));
+                items.push_back(scannedItem(item.url, item.reclaimable(), item.name));
     return items;
 }
 
@@ -54,7 +54,7 @@ std::vector<CleanItem> CleanCommands::projectBloatItems() const
     std::vector<CleanItem> items;
     for (const auto& bloat : results_.projectBloats())
         if (selection_.isSelected(bloat))
-            items.push_back(scannedItem(bloat.url, bloat.sizeBytes, bloat.projectName + "/" + bloat.artifactType));
+            items.push_back(scannedItem(bloat.url, bloat.reclaimable(), bloat.projectName + "/" + bloat.artifactType));
     return items;
 }
 
@@ -73,8 +73,14 @@ std::vector<CleanItem> CleanCommands::duplicateItems() const
         for (const auto& member : group.members) {
             if (!selection_.isMarkedForDelete(group, member))
                 continue;
-            items.push_back(scannedItem(member.url, member.sizeBytes, member.name));
+            // Merging frees what the two do not share yet; nothing goes to the Trash.
+            const bool merge = copyMerging_ == CopyMerging::always ||
+                               (copyMerging_ == CopyMerging::whereAvailable && member.mergeableBytes);
+            items.push_back(scannedItem(
+                member.url, merge ? member.mergeableBytes.value_or(member.reclaimable()) : member.reclaimable(),
+                member.name));
             items.back().keptOriginal = original;
+            items.back().mergeIntoOriginal = merge;
         }
     }
     return items;
@@ -85,7 +91,7 @@ std::vector<CleanItem> CleanCommands::largeFileItems() const
     std::vector<CleanItem> items;
     for (const auto& file : results_.largeFiles())
         if (selection_.isSelected(file))
-            items.push_back(scannedItem(file.url, file.sizeBytes, file.name));
+            items.push_back(scannedItem(file.url, file.reclaimable(), file.name));
     return items;
 }
 

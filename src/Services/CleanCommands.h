@@ -23,6 +23,13 @@ enum class CleanTarget {
     everything,   // caches, build folders, copies and large files at once
 };
 
+// What a duplicate clean does with the copies it takes.
+enum class CopyMerging {
+    whereAvailable, // merged in place where the file system shares extents, else to the Trash
+    always,         // merged in place; where that cannot be done they stay
+    never,          // to the Trash (or deleted)
+};
+
 class CleanCommands {
   public:
     CleanCommands(ScanResults& results, SelectionState& selection, CleanRunner& runner)
@@ -34,6 +41,8 @@ class CleanCommands {
     std::vector<CleanItem> items(CleanTarget target) const;
     // Starts that clean; nothing when nothing is selected or a clean runs.
     void clean(CleanTarget target);
+    CopyMerging copyMerging() const { return copyMerging_; }
+    void setCopyMerging(CopyMerging value) { copyMerging_ = value; }
 
   private:
     // A clean item with what the last scan saw at its path.
@@ -49,4 +58,5 @@ class CleanCommands {
     ScanResults& results_;
     SelectionState& selection_;
     CleanRunner& runner_;
+    CopyMerging copyMerging_ = CopyMerging::whereAvailable;
 };

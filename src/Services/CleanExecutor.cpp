@@ -6,8 +6,10 @@
 #include "Models/Paths.h"
 #include "Platform/AccountHome.h"
 #include "Platform/CleanLock.h"
+#include "Platform/SharedExtents.h"
 #include "Platform/TemporaryFolder.h"
 #include "Platform/Trash.h"
+#include "Platform/VolumeSpace.h"
 #include "Services/CleanActions.h"
 #include "Services/CleanHistoryLog.h"
 #include "Services/CleanPlan.h"
@@ -23,10 +25,26 @@
 
 namespace {
 
-std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label)
+// A measured clean freed noticeably less than estimated: something else still holds those
+// extents. Block rounding and other programs' writes stay below the threshold.
+bool freedLessThanEstimated(Int64 measured, Int64 estimated)
+{
+    return estimated - measured > (1 << 20) && measured < estimated / 10 * 9;
+}
+
+std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label,
+                        std::optional<Int64> measured = std::nullopt, Int64 estimatedAtOnce = 0)
 {
     std::string banner = "清理完成 · 已安全清理 " + std::to_string(cleaned) + " 项" + label + "，为您腾出 " +
                          DiskFormat::bytes(freedBytes) + " 空间";
+    // The volume's own word beside the estimate; no "；" inside, which starts the skipped part.
+    if (measured) {
+        banner += std::string(CleanRunner::kMeasuredMarker) + DiskFormat::bytes(*measured) +
+                  CleanRunner::kEstimateMarker + DiskFormat::bytes(estimatedAtOnce);
+        if (freedLessThanEstimated(*measured, estimatedAtOnce))
+            banner += CleanRunner::kSharedMarker;
+        banner += "）";
+    }
     if (skipped > 0)
         banner += "；" + std::to_string(skipped) + " 项被系统占用或无权限，已保留未动";
     return banner;
@@ -35,6 +53,15 @@ std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::s
 std::string newID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(); }
 
 } // namespace
+
+Int64 CleanTally::estimatedFreedAtOnce() const
+{
+    Int64 total = 0;
+    for (const auto& report : reports)
+        if (!report.trashedAt && report.result != CleanItemResult::skipped)
+            total += report.freedBytes;
+    return total;
+}
 
 void CleanTally::add(CleanItemReport report, const std::string& label)
 {
@@ -153,6 +180,16 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
             }
             historyFile.emplace(*std::move(file));
         }
+        // Deleting frees space at once; the Trash keeps it on the volume. Where files can
+        // share extents the estimate may be wrong, so the volume is asked; elsewhere the
+        // estimate is what it frees.
+        const Path trashFolder = Trash::homeFilesFolder(setup.home);
+        const bool freesAtOnce =
+            extents::mayShareAt(setup.home) &&
+            (!setup.toTrash || std::any_of(plan.begin(), plan.end(), [&](const PlannedItem& p) {
+                return p.item.mergeIntoOriginal || ::deletesEvenInTrashMode(p.item.url, trashFolder);
+            }));
+        const auto availableBefore = freesAtOnce ? settledAvailableBytes(setup.home).asOptional() : std::nullopt;
         CleanWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
             const std::size_t recordsBefore = tally.records.size();
@@ -179,7 +216,21 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (historyFile && !tally.records.empty() && !tally.historyError)
             if (const Status synced = historyFile->sync(); !synced)
                 tally.historyError = synced.error();
-        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
+        // Merged copies went nowhere: the history says so, with nothing to restore.
+        std::vector<std::string> mergedLines;
+        for (std::size_t i = 0; i < tally.reports.size() && i < plan.size(); ++i)
+            if (tally.reports[i].mergedInPlace && plan[i].item.keptOriginal)
+                mergedLines.push_back(
+                    CleanHistoryLog::mergedLine(tally.cleanID, tally.reports[i].url, plan[i].item.keptOriginal->url,
+                                                tally.reports[i].freedBytes, std::chrono::system_clock::now()));
+        if (!mergedLines.empty())
+            if (const Status logged = history.appendLinesOf(mergedLines); !logged && !tally.historyError)
+                tally.historyError = logged.error();
+        if (availableBefore)
+            if (const auto after = settledAvailableBytes(setup.home))
+                tally.measuredFreed = std::max<Int64>(0, *after - *availableBefore);
+        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label,
+                                         tally.measuredFreed, tally.estimatedFreedAtOnce());
         publishCleanEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
 }
@@ -222,6 +273,10 @@ void CleanRunner::publishCleanEnd(CleanTally tally, std::string banner, DiskOver
         setLastFreedBytes(tally.freedTotal);
         setLastSkippedCount(tally.skippedCount);
         setSessionTotalFreedBytes(sessionTotalFreedBytes_ + tally.freedTotal);
+        // The measured part replaces its estimate; what went to the Trash counts as estimated.
+        setLastMeasuredFreedBytes(tally.measuredFreed);
+        setSessionMeasuredFreedBytes(sessionMeasuredFreedBytes_ + tally.freedTotal +
+                                     (tally.measuredFreed ? *tally.measuredFreed - tally.estimatedFreedAtOnce() : 0));
         for (const auto& record : tally.records)
             recordSequence_[record.id] = ++nextRecordSequence_;
         std::vector<CleanHistoryRecord> history = tally.records; // this clean first, in processing order

@@ -209,6 +209,23 @@ Status CleanHistoryLog::appendRestored(const std::vector<std::string>& ids) cons
     return appendLines(lines);
 }
 
+std::string CleanHistoryLog::mergedLine(const std::string& cleanID, const Path& copy, const Path& original, Int64 bytes,
+                                        Date mergedAt)
+{
+    return Json{{"mergedInPlace", escapedBytes(copy)}, {"original", escapedBytes(original)},
+                {"clean", escapedBytes(cleanID)},      {"sizeBytes", bytes},
+                {"at", isoDateMilliseconds(mergedAt)}, {"restorable", false}}
+        .dump();
+}
+
+Status CleanHistoryLog::appendLinesOf(const std::vector<std::string>& lines) const
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return appendLines(text);
+}
+
 Status CleanHistoryLog::appendRecords(const std::vector<CleanHistoryRecord>& records) const
 {
     std::string lines;

@@ -67,6 +67,12 @@ class CleanHistoryLog {
     // Written before a clean moves its first item, so that a history that cannot take a
     // line stops the clean before anything moves. Readers pass over it.
     static std::string cleanStartedLine(const std::string& cleanID, Date startedAt);
+    // A copy merged with its original in place: nothing went to the Trash, so there is
+    // nothing to restore. Readers of records pass over it.
+    static std::string mergedLine(const std::string& cleanID, const Path& copy, const Path& original, Int64 bytes,
+                                  Date mergedAt);
+    // Appends such lines, and puts them on the disk.
+    Status appendLinesOf(const std::vector<std::string>& lines) const;
 
   private:
     Status appendLines(const std::string& lines) const;

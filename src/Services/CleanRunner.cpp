@@ -123,6 +123,14 @@ void CleanRunner::setSessionTotalFreedBytes(Int64 v)
 {
     assignScalar(this, sessionTotalFreedBytes_, v, &CleanRunner::sessionTotalFreedBytesChanged);
 }
+void CleanRunner::setLastMeasuredFreedBytes(std::optional<Int64> v)
+{
+    assignScalar(this, lastMeasuredFreedBytes_, v, &CleanRunner::lastMeasuredFreedBytesChanged);
+}
+void CleanRunner::setSessionMeasuredFreedBytes(Int64 v)
+{
+    assignScalar(this, sessionMeasuredFreedBytes_, v, &CleanRunner::sessionMeasuredFreedBytesChanged);
+}
 void CleanRunner::setMoveToTrashByDefault(bool v)
 {
     assignScalar(this, moveToTrashByDefault_, v, &CleanRunner::moveToTrashByDefaultChanged);

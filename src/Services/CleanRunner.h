@@ -50,6 +50,11 @@ class CleanRunner : public QObject {
     Int64 lastFreedBytes() const { return lastFreedBytes_; }
     int lastSkippedCount() const { return lastSkippedCount_; }
     Int64 sessionTotalFreedBytes() const { return sessionTotalFreedBytes_; }
+    // What the volume's free space grew by in the last clean, when it deleted or merged
+    // anything (statvfs before and after); unset when everything went to the Trash.
+    const std::optional<Int64>& lastMeasuredFreedBytes() const { return lastMeasuredFreedBytes_; }
+    // The session's freed bytes with each measured part in place of its estimate.
+    Int64 sessionMeasuredFreedBytes() const { return sessionMeasuredFreedBytes_; }
     bool moveToTrashByDefault() const { return moveToTrashByDefault_; }
     void setMoveToTrashByDefault(bool value);
     const std::set<std::string>& sessionCleanedPaths() const { return sessionCleanedPaths_; }
@@ -75,6 +80,11 @@ class CleanRunner : public QObject {
     static bool deletesEvenInTrashMode(const Path& path, const Path& home);
     // The banner of a clean or restore that found another one running and did nothing.
     static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
+    // The parts of a clean banner that carry the measured figure, the estimate beside it,
+    // and the note that the volume freed noticeably less.
+    static constexpr const char* kMeasuredMarker = "（实测腾出 ";
+    static constexpr const char* kEstimateMarker = "，预估 ";
+    static constexpr const char* kSharedMarker = "，少于预估：部分空间与快照或其他副本共享";
 
     const Path& homePath() const { return places_.home; }
     // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
@@ -130,6 +140,8 @@ class CleanRunner : public QObject {
     void lastFreedBytesChanged();
     void lastSkippedCountChanged();
     void sessionTotalFreedBytesChanged();
+    void lastMeasuredFreedBytesChanged();
+    void sessionMeasuredFreedBytesChanged();
     void moveToTrashByDefaultChanged();
 
   private:
@@ -169,6 +181,8 @@ class CleanRunner : public QObject {
     void setLastFreedBytes(Int64 value);
     void setLastSkippedCount(int value);
     void setSessionTotalFreedBytes(Int64 value);
+    void setLastMeasuredFreedBytes(std::optional<Int64> value);
+    void setSessionMeasuredFreedBytes(Int64 value);
     void setOverview(DiskOverview value);
 
     // The scan's duplicate groups, each with the member it keeps first.
@@ -191,6 +205,8 @@ class CleanRunner : public QObject {
     Int64 lastFreedBytes_ = 0;
     int lastSkippedCount_ = 0;
     Int64 sessionTotalFreedBytes_ = 0;
+    std::optional<Int64> lastMeasuredFreedBytes_;
+    Int64 sessionMeasuredFreedBytes_ = 0;
     bool moveToTrashByDefault_ = true;
     std::set<std::string> sessionCleanedPaths_;
     // Order in which records were made, so restoring all undoes the newest move first.

@@ -10,6 +10,7 @@
 #include "Services/CleanedPathFilter.h"
 #include "Services/DiskOverview.h"
 #include "Services/HomeWalk.h"
+#include "Services/ReclaimableFigures.h"
 #include "Services/SafeCacheCatalogue.h"
 #include "Services/ScanStamps.h"
 #include "Services/StorageEngine.h"
@@ -79,6 +80,7 @@ void StorageEngine::startInstantScan()
         auto [catalogue, trash] = cardsPhase.get();
         std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
         dropCleaned(cards, cleaned);
+        addReclaimableFigures(cards, home);
         stamps.offerOnly(cards);
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
             results_.rememberScanned(seen);
@@ -93,6 +95,7 @@ void StorageEngine::startInstantScan()
         HomeFindings found = homePhase.get();
         std::vector<ProjectBloatItem> bloats = std::move(found.bloats);
         dropCleaned(bloats, cleaned);
+        addReclaimableFigures(bloats, home);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
             results_.rememberScanned(seen);
@@ -117,6 +120,8 @@ void StorageEngine::startInstantScan()
             finishSunburst(std::move(found.personal), cards, bloats, appNames, appFiles);
         dropCleaned(largeFiles, cleaned);
         dropCleaned(groups, cleaned);
+        addReclaimableFigures(largeFiles);
+        addReclaimableFigures(groups);
         stamps.offerOnly(largeFiles);
         stamps.offerOnly(groups);
 

@@ -56,7 +56,7 @@ Int64 ScanResults::totalScannedSafeBytes() const
 }
 Int64 ScanResults::totalScannedBloatBytes() const
 {
-    return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.sizeBytes; });
+    return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.reclaimable(); });
 }
 Int64 ScanResults::totalScannedDuplicateBytes() const
 {
@@ -64,7 +64,7 @@ Int64 ScanResults::totalScannedDuplicateBytes() const
 }
 Int64 ScanResults::totalScannedLargeFileBytes() const
 {
-    return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.sizeBytes; });
+    return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.reclaimable(); });
 }
 Int64 ScanResults::totalScannedAppOrphanBytes() const
 {
@@ -81,14 +81,14 @@ Int64 ScanResults::grandTotalDiscoverableBytes() const
     };
     for (const auto& card : ruleCards_)
         for (const auto& item : card.subItems)
-            add(item.url, item.sizeBytes);
+            add(item.url, item.reclaimable());
     for (const auto& bloat : projectBloats_)
-        add(bloat.url, bloat.sizeBytes);
+        add(bloat.url, bloat.reclaimable());
     for (const auto& group : duplicateGroups_)
         for (std::size_t i = 1; i < group.members.size(); ++i)
-            add(group.members[i].url, group.members[i].sizeBytes);
+            add(group.members[i].url, group.members[i].reclaimable());
     for (const auto& file : largeFiles_)
-        add(file.url, file.sizeBytes);
+        add(file.url, file.reclaimable());
     return total;
 }
 

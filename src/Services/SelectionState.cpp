@@ -267,7 +267,8 @@ bool SelectionState::isMarkedForDelete(const DuplicateFileGroup& group, const Du
 
 Int64 SelectionState::selectedBytes(const SafeCacheRuleCard& card) const
 {
-    return sumOver(card.subItems, [this](const CacheSubItem& item) { return isSelected(item) ? item.sizeBytes : 0; });
+    return sumOver(card.subItems,
+                   [this](const CacheSubItem& item) { return isSelected(item) ? item.reclaimable() : 0; });
 }
 
 bool SelectionState::isAllSelected(const SafeCacheRuleCard& card) const
@@ -285,7 +286,7 @@ bool SelectionState::isAnySelectedForDelete(const DuplicateFileGroup& group) con
 Int64 SelectionState::reclaimableBytes(const DuplicateFileGroup& group) const
 {
     return sumOver(group.members,
-                   [&](const DuplicateFileMember& m) { return isMarkedForDelete(group, m) ? m.sizeBytes : 0; });
+                   [&](const DuplicateFileMember& m) { return isMarkedForDelete(group, m) ? m.reclaimable() : 0; });
 }
 
 // ---------------------------------------------------------------- selection changes
@@ -467,7 +468,7 @@ Int64 SelectionState::totalSelectedSafeBytes() const
 Int64 SelectionState::totalSelectedBloatBytes() const
 {
     return sumOver(results_.projectBloats(),
-                   [this](const ProjectBloatItem& b) { return isSelected(b) ? b.sizeBytes : 0; });
+                   [this](const ProjectBloatItem& b) { return isSelected(b) ? b.reclaimable() : 0; });
 }
 Int64 SelectionState::totalSelectedDuplicateBytes() const
 {
@@ -475,7 +476,8 @@ Int64 SelectionState::totalSelectedDuplicateBytes() const
 }
 Int64 SelectionState::totalSelectedLargeFileBytes() const
 {
-    return sumOver(results_.largeFiles(), [this](const LargeFileItem& f) { return isSelected(f) ? f.sizeBytes : 0; });
+    return sumOver(results_.largeFiles(),
+                   [this](const LargeFileItem& f) { return isSelected(f) ? f.reclaimable() : 0; });
 }
 Int64 SelectionState::totalSelectedAppOrphanBytes() const
 {
@@ -497,13 +499,13 @@ Int64 SelectionState::totalMasterSmartCleanBytes() const
     };
     for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
-            add(isSelected(item), item.url, item.sizeBytes);
+            add(isSelected(item), item.url, item.reclaimable());
     for (const auto& bloat : results_.projectBloats())
-        add(isSelected(bloat), bloat.url, bloat.sizeBytes);
+        add(isSelected(bloat), bloat.url, bloat.reclaimable());
     for (const auto& group : results_.duplicateGroups())
         for (const auto& member : group.members)
-            add(isMarkedForDelete(group, member), member.url, member.sizeBytes);
+            add(isMarkedForDelete(group, member), member.url, member.reclaimable());
     for (const auto& file : results_.largeFiles())
-        add(isSelected(file), file.url, file.sizeBytes);
+        add(isSelected(file), file.url, file.reclaimable());
     return total;
 }

@@ -1,0 +1,98 @@
+#include "support/LoopVolume.h"
+
+#include "support/RunProgram.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+std::string LoopVolume::tool(const std::string& name)
+{
+    for (const char* folder : {"/usr/sbin/", "/sbin/", "/usr/bin/", "/bin/"}) {
+        const std::string path = std::string(folder) + name;
+        if (access(path.c_str(), X_OK) == 0)
+            return path;
+    }
+    return {};
+}
+
+int LoopVolume::run(const std::vector<std::string>& argv) { return runProgram(argv, {}, 120).exitStatus; }
+
+LoopVolume::LoopVolume(Kind kind, std::int64_t imageBytes)
+{
+    const std::string mkfs = kind == Kind::btrfs ? "mkfs.btrfs" : kind == Kind::xfs ? "mkfs.xfs" : "mkfs.ext4";
+    const std::string mkfsPath = tool(mkfs);
+    if (mkfsPath.empty() || tool("mount").empty()) {
+        skipReason_ = mkfs + " or mount is not installed";
+        return;
+    }
+    if (geteuid() != 0) {
+        skipReason_ = "mounting a test file system needs root";
+        return;
+    }
+    std::string pattern = "/var/tmp/quillmere-volume-XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+        skipReason_ = "no folder for the image under /var/tmp";
+        return;
+    }
+    folder_ = pattern;
+    image_ = folder_ + "/image";
+    mountPoint_ = folder_ + "/mnt";
+    std::filesystem::create_directory(mountPoint_);
+    if (truncate(image_.c_str(), 0) != 0) {
+        const int fd = open(image_.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            close(fd);
+    }
+    if (truncate(image_.c_str(), imageBytes) != 0) {
+        skipReason_ = "the sparse image could not be made";
+        return;
+    }
+    std::vector<std::string> format = {mkfsPath, "-q"};
+    if (kind == Kind::xfs)
+        format.insert(format.end(), {"-m", "reflink=1"});
+    if (kind == Kind::ext4)
+        format.insert(format.end(), {"-F"});
+    format.push_back(image_);
+    if (run(format) != 0) {
+        skipReason_ = mkfs + " failed";
+        return;
+    }
+    if (run({tool("mount"), "-o", "loop", image_, mountPoint_}) != 0) {
+        skipReason_ = "the loop mount was refused (no loop devices, or not allowed here)";
+        mountPoint_.clear();
+        return;
+    }
+}
+
+LoopVolume::~LoopVolume()
+{
+    if (mounted() && !mountPoint_.empty())
+        if (umount2(mountPoint_.c_str(), 0) != 0)
+            umount2(mountPoint_.c_str(), MNT_DETACH);
+    if (!folder_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+}
+
+void LoopVolume::settle() const
+{
+    ::sync();
+    if (const std::string btrfs = tool("btrfs"); !btrfs.empty())
+        run({btrfs, "filesystem", "sync", mountPoint_});
+}
+
+std::int64_t LoopVolume::availableBytes() const
+{
+    struct statvfs vfs;
+    return statvfs(mountPoint_.c_str(), &vfs) == 0 ? std::int64_t(vfs.f_bavail) * std::int64_t(vfs.f_frsize) : -1;
+}
+
+std::int64_t LoopVolume::blockSize() const
+{
+    struct statvfs vfs;
+    return statvfs(mountPoint_.c_str(), &vfs) == 0 ? std::int64_t(vfs.f_frsize) : 4096;
+}
