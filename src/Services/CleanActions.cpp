@@ -134,9 +134,10 @@ CleanItemReport removeUserFlatpak(const CleanItem& item, const std::string& id)
 }
 
 // PackageKit removes the package; it counts as removed only once its launcher is gone too.
-CleanItemReport removeSystemPackage(const CleanItem& item, const std::string& package)
+CleanItemReport removeSystemPackage(const CleanItem& item, const std::string& package,
+                                    const std::function<void(int)>& percent)
 {
-    const PackageRemoval removal = removeWithPackageKit(package);
+    const PackageRemoval removal = removeWithPackageKit(package, percent);
     switch (removal.outcome) {
     case PackageRemoval::Outcome::unavailable:
         return skipped(item, CleanSkipReason::removalToolMissing);
@@ -204,7 +205,10 @@ CleanItemReport CleanWorkspace::clean(const PlannedItem& planned, std::size_t in
     if (item.userFlatpakId)
         return removeUserFlatpak(item, *item.userFlatpakId);
     if (item.systemPackage)
-        return removeSystemPackage(item, *item.systemPackage);
+        return removeSystemPackage(item, *item.systemPackage, [&](int percent) {
+            if (setup_.stepProgress)
+                setup_.stepProgress(index, percent);
+        });
     if (item.onlyOnceGone) {
         const auto app = fileops::statNoFollow(*item.onlyOnceGone);
         if (app || app.error() != ENOENT)

@@ -9,6 +9,7 @@
 #include "Services/CleanDecision.h"
 #include "Services/CleanPlan.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -26,6 +27,8 @@ class CleanWorkspace {
         bool trashProtectionKnown = true;
         // The program's own history and lock: never cleaned.
         std::vector<Path> ownState;
+        // Hears how far a long step of the item at `index` is (a package removal), 0–100.
+        std::function<void(std::size_t index, int percent)> stepProgress;
     };
     explicit CleanWorkspace(Setup setup);
 

@@ -125,8 +125,8 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
     // Everything the clean needs is taken now, on this thread: the mode (flipping the
     // switch during a clean does not change how it ends), the plan against the duplicate
     // groups, and the Trash entries the history points at.
-    CleanWorkspace::Setup setup{places_.home, cleanRoots(),   moveToTrashByDefault_, restorableTrashEntries(),
-                                true,         ownStatePaths()};
+    CleanWorkspace::Setup setup{
+        places_.home, cleanRoots(), moveToTrashByDefault_, restorableTrashEntries(), true, ownStatePaths(), {}};
     std::vector<PlannedItem> plan = planClean(std::move(items), groupsKeptFirst());
     const auto pause = places_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
 
@@ -190,6 +190,11 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
                 return p.item.mergeIntoOriginal || ::deletesEvenInTrashMode(p.item.url, trashFolder);
             }));
         const auto availableBefore = freesAtOnce ? settledAvailableBytes(setup.home).asOptional() : std::nullopt;
+        // A package removal reports its own progress: the overlay moves within its item.
+        working.stepProgress = [this, &plan, &tally](std::size_t index, int percent) {
+            publishCleanProgress(plan[index].item.name, index, plan.size(), tally.freedTotal,
+                                 double(index) + percent / 100.0);
+        };
         CleanWorkspace workspace(std::move(working));
         for (std::size_t i = 0; i < plan.size(); ++i) {
             const std::size_t recordsBefore = tally.records.size();
@@ -245,9 +250,10 @@ void CleanRunner::publishCleanStart(std::size_t itemCount, const std::string& fi
     setCleanCurrentItemName(firstName);
 }
 
-void CleanRunner::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar)
+void CleanRunner::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar,
+                                       std::optional<double> itemsDone)
 {
-    publish([this, name, done = int(done), fraction = double(done) / double(total), freedSoFar] {
+    publish([this, name, done = int(done), fraction = itemsDone.value_or(double(done)) / double(total), freedSoFar] {
         setCleanCurrentItemName(name);
         setCleanProcessedCount(done);
         setCleanProgress(fraction);

@@ -165,7 +165,9 @@ class CleanRunner : public QObject {
     // Waits a little for another clean or restore of this user; fails when it still runs.
     Result<CleanLock> takeCleanLock() const;
     void publishCleanStart(std::size_t itemCount, const std::string& firstName);
-    void publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar);
+    // itemsDone: how many items are done, with the current one's part (2.5 = half of the third).
+    void publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar,
+                              std::optional<double> itemsDone = std::nullopt);
     void publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
                          CleanedPathsHandler onItemCleaned);
 

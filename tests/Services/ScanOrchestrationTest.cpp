@@ -8,7 +8,7 @@
 TEST(ScanOrchestration, PublishesTheProgressSequenceOnceEvenWhenStartedTwice)
 {
     TempHome home;
-    StorageEngine scanner({.home = home.path()});
+    StorageEngine scanner({.home = home.path(), .applications = {}});
     std::vector<double> progress;
     std::vector<std::string> phases;
     QObject::connect(&scanner, &StorageEngine::scanProgressChanged, &scanner,
@@ -51,7 +51,7 @@ TEST(ScanOrchestration, DestroyingTheEngineDuringAScanIsSafe)
     TempHome home;
     for (int i = 0; i < 50; ++i)
         home.file("Documents/f" + std::to_string(i), 10);
-    auto scanner = std::make_unique<StorageEngine>(StorageEngine::Options{.home = home.path()});
+    auto scanner = std::make_unique<StorageEngine>(StorageEngine::Options{.home = home.path(), .applications = {}});
     scanner->startInstantScan();
     ASSERT_TRUE(scanner->isScanning());
     scanner.reset(); // waits for the background task; its publishes are dropped

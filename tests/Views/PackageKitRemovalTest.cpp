@@ -63,10 +63,17 @@ class StandInTransaction : public QObject {
                                 .arg(autoremove ? "autoremove" : "no-autoremove"));
         later([this] {
             switch (state_.answer) {
-            case Answer::removes:
+            case Answer::removes: {
+                QDBusMessage progress = QDBusMessage::createSignal(
+                    path_, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+                progress.setArguments({kTransactionInterface,
+                                       QVariantMap{{QStringLiteral("Percentage"), QVariant::fromValue(50u)}},
+                                       QStringList{}});
+                state_.bus.send(progress);
                 ::unlink(state_.launcher.c_str());
                 emitSignal("Finished", {1u, 40u});
                 break;
+            }
             case Answer::refusesConsent:
                 emitSignal("ErrorCode", {33u, QStringLiteral("Not authorized")});
                 emitSignal("Finished", {2u, 0u});
@@ -149,7 +156,8 @@ TEST(PackageKitRemoval, AsksForTheInstalledPackageOnlyAndReportsRefusalAndFailur
     const SystemBusIs system(bus.address());
     EXPECT_EQ(removeWhileServing("vlc").outcome, PackageRemoval::Outcome::unavailable); // nobody on the bus
 
-    StandInState state{bus.connect(QStringLiteral("packagekit")), Answer::refusesConsent, home.at("vlc.desktop")};
+    StandInState state{
+        bus.connect(QStringLiteral("packagekit")), Answer::refusesConsent, home.at("vlc.desktop"), {}, 0};
     const StandInPackageKit packageKit(state);
     const PackageRemoval refused = removeWhileServing("vlc");
     EXPECT_EQ(refused.outcome, PackageRemoval::Outcome::failed);
@@ -199,7 +207,8 @@ TEST_F(PackageKitUninstall, SettingsGoOnlyOnceThePackageWentAndARefusalLeavesThe
     if (!bus.isRunning())
         GTEST_SKIP() << "dbus-daemon is not installed (scripts/bootstrap installs it)";
     const SystemBusIs system(bus.address());
-    StandInState state{bus.connect(QStringLiteral("packagekit")), Answer::refusesConsent, home.at("sys/vlc.desktop")};
+    StandInState state{
+        bus.connect(QStringLiteral("packagekit")), Answer::refusesConsent, home.at("sys/vlc.desktop"), {}, 0};
     const StandInPackageKit packageKit(state);
 
     EngineAccess::setInstalledApps(*engine, {vlc()});
@@ -215,6 +224,9 @@ TEST_F(PackageKitUninstall, SettingsGoOnlyOnceThePackageWentAndARefusalLeavesThe
 
     state.answer = Answer::removes;
     EngineAccess::setInstalledApps(*engine, {vlc()});
+    std::vector<double> progress;
+    QObject::connect(&engine->cleaner(), &CleanRunner::cleanProgressChanged,
+                     [&] { progress.push_back(engine->cleaner().cleanProgress()); });
     engine->commands().clean(CleanTarget::appUninstall);
     ASSERT_TRUE(waitForClean(*engine));
     reports = engine->cleaner().lastCleanReport();
@@ -222,6 +234,8 @@ TEST_F(PackageKitUninstall, SettingsGoOnlyOnceThePackageWentAndARefusalLeavesThe
     EXPECT_EQ(reports[0].result, CleanItemResult::cleaned);
     EXPECT_EQ(reports[0].freedBytes, 9000);
     EXPECT_FALSE(reports[0].trashedAt); // nothing of a package comes back from the Trash
+    // The package manager's progress moves the overlay within the first of three items.
+    EXPECT_THAT(progress, testing::Contains(testing::DoubleNear(0.5 / 3, 1e-9)));
     EXPECT_EQ(reports[2].result, CleanItemResult::cleaned);
     EXPECT_TRUE(reports[2].trashedAt); // its settings do
     EXPECT_FALSE(fileops::exists(home.at(".config/vlc")));
