@@ -139,7 +139,7 @@ PackageRemoval removeWhileServing(const std::string& package)
         removal = removeWithPackageKit(package);
         done = true;
     });
-    QTest::qWaitFor([&] { return done; }, 20000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
     worker.join();
     return removal;
 }
