@@ -252,7 +252,10 @@ void scanSystemPackages(HomeReader& reader, const HomeLayout& layout, const Linu
         if (owner == owners.end())
             continue;
         const DpkgPackage& package = *owner->second;
-        if (package.isPartOfTheSystem || package.isDependedOn || package.installedBytes <= kMinimumAppBytes)
+        // The desktop's own programs (its shell, settings, session) are part of the system
+        // even where no meta-package holds them.
+        if (package.isPartOfTheSystem || package.isDependedOn || isDesktopOwnFolderName(package.name) ||
+            package.installedBytes <= kMinimumAppBytes)
             continue;
         auto [row, first] = rows.try_emplace(package.name, &launcher);
         if (!first && launcher.id == package.name)

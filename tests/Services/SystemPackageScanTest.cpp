@@ -116,6 +116,7 @@ TEST(SystemPackageScan, SettingsAndDataAreAnAppsOwnOnlyWhenNoOtherProgramGoesByT
     machine.installed("libreoffice-writer", {"libreoffice-writer:Exec=libreoffice --writer\nIcon=../../etc/x"});
     machine.installed("libreoffice-calc", {"libreoffice-calc:Exec=libreoffice --calc"});
     machine.installed("libreoffice-common", {}, {"libreoffice"});
+    machine.installed("gnome-control-center", {"gnome-control-center:Exec=gnome-control-center"}); // the desktop's own
     home.fileWithContent("sys/packagekit.service", "[D-BUS Service]\n");
     home.fileWithContent("sys/icons/48/vlc.svg", "<svg/>");
     for (const char* folder : {".cache/vlc", ".config/vlc", ".local/share/vlc", ".local/state/vlc", ".vlc",
