@@ -1,9 +1,11 @@
 // quillmere-cli clean: scans, takes what the scan selects, and cleans it with the same
 // commands and executor as the window. Without --yes it only lists what it would do.
 #include "Cli/CliCommands.h"
+#include "Cli/CliLanguage.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
+#include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 #include "Platform/OwnedPath.h"
 
@@ -61,7 +63,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
         if (item.userFlatpakId || item.systemPackage)
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
-                  << displayable(item.name) << ")"
+                  << displayable(QuillmereL10n(language()).localizeRecordName(item.name)) << ")"
                   << (item.mergeIntoOriginal ? "\tmerged in place with " + displayable(item.keptOriginal->url) : "")
                   << (toTrash && CleanRunner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
@@ -165,7 +167,9 @@ void printOutcome(const StorageEngine& scanner)
         }
     }
     if (scanner.cleaner().lastCleanBanner())
-        std::cout << *scanner.cleaner().lastCleanBanner() << "\n";
+        std::cout << QuillmereL10n(language())
+                         .localizeBanner(*scanner.cleaner().lastCleanBanner(), scanner.cleaner().lastFreedBytes())
+                  << "\n";
 }
 
 bool anotherCleanWasRunning(const StorageEngine& scanner)

@@ -71,6 +71,8 @@ constexpr std::string_view kCommonOptions =
     "  --home DIR          work on DIR instead of your home folder\n"
     "  --applications DIR  also list macOS-layout app bundles in DIR\n"
     "  --quiet             no progress line while scanning or cleaning\n"
+    "  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,\n"
+    "                      fr, es, pt, ru, it, ar); default: the locale's, English for C\n"
     "  --threads N         read N folders at once (1 to 64; default four per core, at most 16)\n"
     "  -h, --help          print how to use a command\n"
     "  --version           print the version\n";

@@ -1,7 +1,9 @@
 // quillmere-cli scan: the same instant scan as the window, printed whole.
 #include "Cli/CliCommands.h"
+#include "Cli/CliLanguage.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
+#include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 
 #include <iostream>
@@ -42,6 +44,19 @@ Json scanReport(const StorageEngine& scanner)
     return report;
 }
 
+// The readable report names cards and items in the chosen language; JSON keeps the
+// engine's words for scripts.
+void localizeForReading(Json& report)
+{
+    const QuillmereL10n l10n(language());
+    for (Json& card : report["ruleCards"]) {
+        card["title"] = l10n.localizeCardTitle(card["title"].get<std::string>());
+        card["protectionPromise"] = l10n.localizeCardPromise(card["protectionPromise"].get<std::string>());
+        for (Json& item : card["subItems"])
+            item["name"] = l10n.localizeSubItemName(item["name"].get<std::string>());
+    }
+}
+
 } // namespace
 
 int runScan(const Arguments& args)
@@ -55,7 +70,9 @@ int runScan(const Arguments& args)
 
     StorageEngine scanner(options);
     runScanToCompletion(scanner);
-    const Json report = scanReport(scanner);
+    Json report = scanReport(scanner);
+    if (!json)
+        localizeForReading(report);
     printDocument(report, json);
     return 0;
 }

@@ -1,5 +1,6 @@
 // quillmere-cli: the engine without the window, for scripts, benchmarks and power users.
 #include "Cli/CliCommands.h"
+#include "Cli/CliLanguage.h"
 #include "Cli/CommandHelp.h"
 #include "Cli/ProgressLine.h"
 #include "QuillmereVersion.h"
@@ -40,6 +41,15 @@ int main(int argc, char** argv)
         return cli::runHelp({command});
     cli::ArgumentReader reader(std::move(args));
     cli::setProgressQuiet(reader.flag("--quiet"));
+    if (const auto lang = reader.option("--lang", "a language code")) {
+        const auto language = cli::languageNamed(*lang);
+        if (!language)
+            return cli::usage("unknown language '" + *lang +
+                              "' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)");
+        cli::setLanguage(*language);
+    }
+    if (!reader.ok())
+        return reader.usage();
     args = reader.rest();
     if (command == "scan")
         return cli::runScan(args);

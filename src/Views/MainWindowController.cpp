@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "DesktopIntegration.h"
+#include "L10n/SystemLanguage.h"
 #include "MainWindowLoader.h"
 #include "Models/Paths.h"
 #include "QtFolderPicker.h"
@@ -63,7 +64,8 @@ int run(QApplication& app, int argc, char** argv)
                          .realHome = options.scanner.home,
                          .applications = options.scanner.applications,
                          .asksForGrants = std::nullopt});
-    WindowState view(options.scanner, access);
+    // The window's first run follows the system's language (a bare C locale names none).
+    WindowState view(options.scanner, access, nullptr, systemLanguage(CLocale::namesNone));
     DesktopCleanFeedback feedback;
     DesktopWorkspaceService workspace;
     view.scanner().cleaner().setCleanFeedback(&feedback);

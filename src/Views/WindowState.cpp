@@ -11,12 +11,17 @@ constexpr const char* kExposedViewProperty = "quillmereView";
 
 } // namespace
 
-WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent)
+WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent,
+                         std::optional<AppLanguage> firstRunLanguage)
     : QObject(parent), access_(access), scanner_(std::make_unique<StorageEngine>(std::move(options))),
       lists_(*scanner_, this), cleanRecords_(this)
 {
     QSettings& settings = access_.settings();
-    languageRaw_ = settings.value(qt(kLanguageDefaultsKey), qt(kDefaultLanguageCode)).toString();
+    // A saved choice always wins; the first run speaks the system's language when it can.
+    languageRaw_ =
+        settings
+            .value(qt(kLanguageDefaultsKey), firstRunLanguage ? qt(code(*firstRunLanguage)) : qt(kDefaultLanguageCode))
+            .toString();
     appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
     connect(&access_, &FolderAccess::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
 

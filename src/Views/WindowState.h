@@ -89,7 +89,9 @@ class WindowState : public QObject {
 
   public:
     // The engine is created here from `options`; `access` must outlive the window state.
-    WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent = nullptr);
+    // firstRunLanguage: the language shown while no choice is saved (else the default).
+    WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent = nullptr,
+                std::optional<AppLanguage> firstRunLanguage = std::nullopt);
     ~WindowState() override;
 
     // Makes this window the `View` singleton of every QML file `engine` loads.
