@@ -19,6 +19,9 @@ T.AbstractButton {
     property string centerLabelText
     property string scanningWord
     property string rescanTitle
+    // The software scene graph does not clip shapes: a ring partly scrolled out of its view
+    // would be drawn over what lies above or below the view.
+    property bool cutByView: false
     signal tapRescan()
 
     // What is drawn: clamped to a full circle, eased towards the figures. A share above zero
@@ -73,6 +76,7 @@ T.AbstractButton {
 
     Item {
         anchors.fill: parent
+        visible: !ring.cutByView || GraphicsInfo.api !== GraphicsInfo.Software
         // Track and used share.
         Shape {
             anchors.fill: parent
