@@ -23,13 +23,30 @@
 
 namespace {
 
-std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label)
+// `deleted` of the cleaned items went for good, `trashed` into the Trash: a clean that
+// deleted and put nothing into the Trash says so instead of "safely", a mixed one names the
+// count.
+std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label, int deleted = 0,
+                        std::size_t trashed = 0)
 {
-    std::string banner = "清理完成 · 已安全清理 " + std::to_string(cleaned) + " 项" + label + "，为您腾出 " +
-                         DiskFormat::bytes(freedBytes) + " 空间";
+    const bool allDeleted = deleted > 0 && trashed == 0;
+    std::string banner = (allDeleted ? "清理完成 · 已永久删除 " : "清理完成 · 已安全清理 ") + std::to_string(cleaned) +
+                         " 项" + label + "，为您腾出 " + DiskFormat::bytes(freedBytes) + " 空间";
     if (skipped > 0)
         banner += "；" + std::to_string(skipped) + " 项被系统占用或无权限，已保留未动";
+    if (deleted > 0 && !allDeleted)
+        banner += "；其中 " + std::to_string(deleted) + " 项已永久删除，无法还原";
     return banner;
+}
+
+// Cleaned items that neither went to the Trash nor were gone already.
+int deletedForGood(const CleanTally& tally)
+{
+    int deleted = 0;
+    for (const auto& report : tally.reports)
+        if (report.result == CleanItemResult::cleaned && !report.trashedAt && !report.wasAlreadyGone)
+            ++deleted;
+    return deleted;
 }
 
 std::string newID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(); }
@@ -179,7 +196,8 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (historyFile && !tally.records.empty() && !tally.historyError)
             if (const Status synced = historyFile->sync(); !synced)
                 tally.historyError = synced.error();
-        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label);
+        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label,
+                                         deletedForGood(tally), tally.records.size());
         publishCleanEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
 }
@@ -227,6 +245,6 @@ void CleanRunner::publishCleanEnd(CleanTally tally, std::string banner, DiskOver
         std::vector<CleanHistoryRecord> history = tally.records; // this clean first, in processing order
         history.insert(history.end(), recentCleanRecords_.begin(), recentCleanRecords_.end());
         setRecentCleanRecords(std::move(history));
-        setLastCleanBanner(banner);
+        setLastCleanBanner(banner, !tally.records.empty());
     });
 }

@@ -183,7 +183,10 @@ QString WorkspaceColumnPresenter::undoTitle() const
     return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.cleaner().recentCleanRecords().size())));
 }
 
-bool WorkspaceColumnPresenter::canUndo() const { return !engine_.cleaner().recentCleanRecords().empty(); }
+bool WorkspaceColumnPresenter::canUndo() const
+{
+    return engine_.cleaner().bannerOffersUndo() && !engine_.cleaner().recentCleanRecords().empty();
+}
 
 QString WorkspaceColumnPresenter::cleanTitle() const
 {

@@ -238,6 +238,26 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
     EXPECT_TRUE(snapshotTree(trashFiles(w.home)).empty());
 }
 
+TEST(WorkspaceColumn, AfterAPermanentDeleteTheBannerSaysSoAndOffersNoUndo)
+{
+    WindowUnderTest w;
+    openOnIdleProjects(w);
+    w.press(Role::CheckBox, "alpha / node_modules"); // beta alone goes to the Trash
+    w.press(Role::Button, "Clean Build Cache");
+    ASSERT_TRUE(w.waitForClean());
+    EXPECT_TRUE(w.find(Role::Button, "↺ Undo Restore (1)"));
+
+    w.toggle(Role::CheckBox, "Move to Trash");
+    w.press(Role::CheckBox, "alpha / node_modules");
+    w.press(Role::Button, "Clean Build Cache");
+    w.press(Role::Button, "Delete Permanently");
+    ASSERT_TRUE(w.waitForClean());
+    EXPECT_TRUE(w.textOf("bannerText").startsWith("Clean Complete · Deleted for good"))
+        << w.textOf("bannerText").toStdString();
+    EXPECT_FALSE(w.find(Role::Button, "↺ Undo Restore (1)"));
+    EXPECT_EQ(w.scanner().cleaner().recentCleanRecords().size(), 1u); // beta waits in the history
+}
+
 // ---------------------------------------------------------------- keyboard and accessibility
 
 TEST(WorkspaceColumn, EveryControlOfTheColumnAndHeaderIsNamedAndPressable)
