@@ -91,6 +91,8 @@ GlassCard {
                 symbol: "sparkles"
                 text: View.texts.smartCleanAllTitle + " · " + View.column.smartCleanTotalText
                 tint: View.palette.cobalt
+                enabled: View.column.canSmartClean
+                Accessible.description: enabled ? "" : View.texts.nothingSelectedReason
                 onClicked: View.smartCleanAll()
             }
             PillButton {
