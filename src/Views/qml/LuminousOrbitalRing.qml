@@ -94,7 +94,8 @@ T.AbstractButton {
             BandArc {
                 centre: ring.centre; radius: ring.bandRadius; sweep: ring.usedSweep
                 strokeWidth: ring.bandWidth
-                strokeColor: Qt.rgba(View.palette.inkMuted.r, View.palette.inkMuted.g, View.palette.inkMuted.b, 0.45)
+                // Solid: it stands out from the track and the card by 3:1 in both modes.
+                strokeColor: View.palette.inkSecondary
             }
         }
         // The reclaimable share: the band's outline, filled with a conical gradient (a gradient
