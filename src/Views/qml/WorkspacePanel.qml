@@ -144,8 +144,7 @@ ColumnLayout {
         Layout.fillWidth: true
         Layout.fillHeight: true
         // Room for the first four rows, however tall they are in this language.
-        readonly property var shownList: [cards, bloats, clones, files, apps].map(loader => loader.item)
-                                                                             .find(list => !!list)
+        readonly property var shownList: cards.item || bloats.item || clones.item || files.item || apps.item
         Layout.minimumHeight: Math.max(280, Math.min(panel.viewHeight, shownList ? shownList.fourRowsHeight : 0))
 
         component RowList: ListView {
