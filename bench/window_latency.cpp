@@ -173,7 +173,8 @@ int main(int argc, char** argv)
          .picker = nullptr,
          .realHome = home,
          .applications = home + "/Applications",
-         .asksForGrants = false});
+         .asksForGrants = false,
+         .confinementProbe = {}});
     WindowState view({.home = home, .applications = home + "/Applications", .paceCleans = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;

@@ -271,6 +271,40 @@ constexpr Row12 kSharedNote{"",
                             " · Liberato meno del previsto: condiviso con uno snapshot o un'altra copia",
                             " · تم تحرير أقل من المقدَّر: مشترك مع لقطة أو نسخة أخرى"};
 
+// A clean that put nothing into the Trash: what it removed is gone for good.
+constexpr std::string_view kDeletedMarker = "清理完成 · 已永久删除 ";
+constexpr Row12 kDeletedPrefix{
+    "",
+    "Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed ",
+    "クリーン完了 · 完全に削除しました (ゴミ箱なし・元に戻せません) · 解放: ",
+    "清理完成 · 已永久刪除（未移入廢紙簍，無法還原）· 騰出 ",
+    "정리 완료 · 영구 삭제됨 (휴지통 없음, 되돌릴 수 없음) · 확보: ",
+    "Bereinigung abgeschlossen · Endgültig gelöscht (nicht im Papierkorb, nicht umkehrbar) · ",
+    "Nettoyage terminé · Supprimé définitivement (pas dans la corbeille, irréversible) · ",
+    "Limpieza completada · Eliminado para siempre (sin papelera, no se puede deshacer) · ",
+    "Limpeza concluída · Excluído para sempre (sem Lixo, não pode ser desfeito) · ",
+    "Очистка завершена · Удалено навсегда (не в Корзине, отменить нельзя) · Освобождено ",
+    "Pulizia completata · Eliminato definitivamente (non nel Cestino, irreversibile) · ",
+    "اكتمل التنظيف · حُذف نهائيًا (ليس في المهملات، لا يمكن التراجع) · تم تحرير "};
+constexpr Row12 kDeletedSuffix{"",        "",           "",           "", "",          " freigegeben",
+                               " libéré", " liberados", " liberados", "", " liberati", ""};
+
+// A clean that put some items into the Trash and deleted others.
+constexpr std::string_view kSomeDeletedMarker = "；其中 ";
+constexpr std::string_view kSomeDeletedTail = " 项已永久删除，无法还原";
+constexpr Row12 kSomeDeletedLead{"",
+                                 " · Deleted for good, cannot be undone: ",
+                                 " · 完全に削除 (元に戻せません): ",
+                                 "；已永久刪除、無法還原的項目：",
+                                 " · 영구 삭제됨 (되돌릴 수 없음): ",
+                                 " · Endgültig gelöscht (nicht umkehrbar): ",
+                                 " · Supprimés définitivement (irréversible) : ",
+                                 " · Eliminados para siempre (no se puede deshacer): ",
+                                 " · Excluídos para sempre (não pode ser desfeito): ",
+                                 " · Удалено навсегда (отменить нельзя): ",
+                                 " · Eliminati definitivamente (irreversibile): ",
+                                 " · حُذفت نهائيًا (لا يمكن التراجع): "};
+
 // The labels the clean commands give their cleans (exact texts, the zh-Hans column).
 const std::array<Text12, 7> kCleanLabels{{
     {{"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取", "검증된 순수 캐시",
@@ -388,9 +422,10 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
             return std::string(lead.substr(0, lead.rfind(" (")));
         return std::string(lead).append(isolatedFigure(figure, language_)).append(")");
     }
-    std::string text = std::string(kCleanPrefix[index])
+    const bool deleted = banner.starts_with(kDeletedMarker);
+    std::string text = std::string(deleted ? kDeletedPrefix[index] : kCleanPrefix[index])
                            .append(isolatedFigure(DiskFormat::bytes(lastFreedBytes), language_))
-                           .append(kCleanSuffix[index]);
+                           .append(deleted ? kDeletedSuffix[index] : kCleanSuffix[index]);
     if (auto measured = between(banner, kMeasuredOpen, kMeasuredClose); !measured.empty()) {
         const auto split = measured.find(kEstimateMarker);
         const auto figure = measured.substr(0, split);
@@ -405,6 +440,8 @@ std::string QuillmereL10n::localizeBanner(std::string_view banner, Int64 lastFre
     }
     if (auto skipped = between(banner, kSkippedMarker, kSkippedTail); !skipped.empty())
         text.append(kSkippedLead[index]).append(skipped);
+    if (auto some = between(banner, kSomeDeletedMarker, kSomeDeletedTail); !some.empty())
+        text.append(kSomeDeletedLead[index]).append(some);
     return text;
 }
 

@@ -32,11 +32,16 @@ bool freedLessThanEstimated(Int64 measured, Int64 estimated)
     return estimated - measured > (1 << 20) && measured < estimated / 10 * 9;
 }
 
-std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label,
-                        std::optional<Int64> measured = std::nullopt, Int64 estimatedAtOnce = 0)
+// `deleted` of the cleaned items went for good, `trashed` into the Trash: a clean that
+// deleted and put nothing into the Trash says so instead of "safely", a mixed one names the
+// count.
+std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label, int deleted = 0,
+                        std::size_t trashed = 0, std::optional<Int64> measured = std::nullopt,
+                        Int64 estimatedAtOnce = 0)
 {
-    std::string banner = "清理完成 · 已安全清理 " + std::to_string(cleaned) + " 项" + label + "，为您腾出 " +
-                         DiskFormat::bytes(freedBytes) + " 空间";
+    const bool allDeleted = deleted > 0 && trashed == 0;
+    std::string banner = (allDeleted ? "清理完成 · 已永久删除 " : "清理完成 · 已安全清理 ") + std::to_string(cleaned) +
+                         " 项" + label + "，为您腾出 " + DiskFormat::bytes(freedBytes) + " 空间";
     // The volume's own word beside the estimate; no "；" inside, which starts the skipped part.
     if (measured) {
         banner += std::string(CleanRunner::kMeasuredMarker) + DiskFormat::bytes(*measured) +
@@ -47,7 +52,21 @@ std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::s
     }
     if (skipped > 0)
         banner += "；" + std::to_string(skipped) + " 项被系统占用或无权限，已保留未动";
+    if (deleted > 0 && !allDeleted)
+        banner += "；其中 " + std::to_string(deleted) + " 项已永久删除，无法还原";
     return banner;
+}
+
+// Cleaned items that neither went to the Trash nor were gone already.
+int deletedForGood(const CleanTally& tally)
+{
+    int deleted = 0;
+    for (const auto& report : tally.reports)
+        // A merged copy is still there, both paths intact: nothing of it was deleted.
+        if (report.result == CleanItemResult::cleaned && !report.trashedAt && !report.wasAlreadyGone &&
+            !report.mergedInPlace)
+            ++deleted;
+    return deleted;
 }
 
 std::string newID() { return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(); }
@@ -234,8 +253,9 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (availableBefore)
             if (const auto after = settledAvailableBytes(setup.home))
                 tally.measuredFreed = std::max<Int64>(0, *after - *availableBefore);
-        std::string banner = cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label,
-                                         tally.measuredFreed, tally.estimatedFreedAtOnce());
+        std::string banner =
+            cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label, deletedForGood(tally),
+                        tally.records.size(), tally.measuredFreed, tally.estimatedFreedAtOnce());
         publishCleanEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
 }
@@ -288,6 +308,6 @@ void CleanRunner::publishCleanEnd(CleanTally tally, std::string banner, DiskOver
         std::vector<CleanHistoryRecord> history = tally.records; // this clean first, in processing order
         history.insert(history.end(), recentCleanRecords_.begin(), recentCleanRecords_.end());
         setRecentCleanRecords(std::move(history));
-        setLastCleanBanner(banner);
+        setLastCleanBanner(banner, !tally.records.empty());
     });
 }

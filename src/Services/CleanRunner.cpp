@@ -86,8 +86,9 @@ void CleanRunner::setRecentCleanRecords(std::vector<CleanHistoryRecord> value)
 {
     assignWhole(this, recentCleanRecords_, std::move(value), &CleanRunner::recentCleanRecordsChanged);
 }
-void CleanRunner::setLastCleanBanner(std::optional<std::string> value)
+void CleanRunner::setLastCleanBanner(std::optional<std::string> value, bool offersUndo)
 {
+    bannerOffersUndo_ = offersUndo;
     assignWhole(this, lastCleanBanner_, std::move(value), &CleanRunner::lastCleanBannerChanged);
 }
 void CleanRunner::setIsCleaning(bool v) { assignScalar(this, isCleaning_, v, &CleanRunner::isCleaningChanged); }

@@ -41,6 +41,9 @@ class CleanRunner : public QObject {
     // ------------------------------------------------------------ published state
     const std::vector<CleanHistoryRecord>& recentCleanRecords() const { return recentCleanRecords_; }
     const std::optional<std::string>& lastCleanBanner() const { return lastCleanBanner_; }
+    // False when the banner reports a clean that put nothing into the Trash (everything it
+    // removed was deleted for good): there is nothing of it to undo.
+    bool bannerOffersUndo() const { return bannerOffersUndo_; }
     bool isCleaning() const { return isCleaning_; }
     double cleanProgress() const { return cleanProgress_; }
     const std::string& cleanCurrentItemName() const { return cleanCurrentItemName_; }
@@ -173,7 +176,7 @@ class CleanRunner : public QObject {
 
     // Setters that publish: assign, then notify observers (GUI thread only).
     void setRecentCleanRecords(std::vector<CleanHistoryRecord> value);
-    void setLastCleanBanner(std::optional<std::string> value);
+    void setLastCleanBanner(std::optional<std::string> value, bool offersUndo = true);
     void setIsCleaning(bool value);
     void setCleanProgress(double value);
     void setCleanCurrentItemName(std::string value);
@@ -198,6 +201,7 @@ class CleanRunner : public QObject {
 
     std::vector<CleanHistoryRecord> recentCleanRecords_;
     std::optional<std::string> lastCleanBanner_;
+    bool bannerOffersUndo_ = true;
     bool isCleaning_ = false;
     double cleanProgress_ = 0;
     std::string cleanCurrentItemName_;

@@ -2,6 +2,7 @@
 
 #include "Models/Paths.h"
 #include "Platform/AccountHome.h"
+#include "Platform/FileOperations.h"
 #include "Platform/FolderGrant.h"
 
 #include <QByteArray>
@@ -9,8 +10,9 @@
 namespace {
 
 // Inside a Flatpak the home folder is reached only through folders the person picks in the
-// portal's chooser, so only there does the window ask for grants.
-constexpr const char* kFlatpakVariable = "FLATPAK_ID";
+// portal's chooser, so only there does the window ask for grants. Flatpak puts this file at
+// the root of every sandbox it starts.
+constexpr const char* kFlatpakInfo = "/.flatpak-info";
 
 } // namespace
 
@@ -46,7 +48,8 @@ FolderAccess::FolderAccess(Environment environment, QObject* parent)
 {
     if (!settings_)
         settings_ = std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
-    asksForGrants_ = environment.asksForGrants.value_or(qEnvironmentVariableIsSet(kFlatpakVariable));
+    asksForGrants_ = environment.asksForGrants.value_or(
+        fileops::exists(environment.confinementProbe.empty() ? Path(kFlatpakInfo) : environment.confinementProbe));
     realHomePath_ = paths::standardized(environment.realHome.empty() ? accountHomeFolder() : environment.realHome);
     applicationsPath_ = paths::standardized(environment.applications);
 

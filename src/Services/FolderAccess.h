@@ -2,7 +2,8 @@
 // Access to the home folder (needed for every scan and clean) and to the Applications
 // folder (needed only for full uninstalls). Each grant is obtained through the folder
 // picker, kept across runs as a folderGrant in the settings, re-opened at start and can be
-// withdrawn. Outside a Flatpak both folders count as granted from the start.
+// withdrawn. Outside a Flatpak both folders count as granted from the start, and there is
+// nothing to grant or revoke.
 // Main thread only.
 
 #include "Models/StorageModels.h"
@@ -47,13 +48,14 @@ class FolderAccess : public QObject {
   public:
     // What the manager runs against. Empty members take the real ones: the settings of
     // the organisation and application "Quillmere", the account's home folder, no
-    // Applications folder, and the Flatpak test on the process environment.
+    // Applications folder, and the Flatpak test (the sandbox's /.flatpak-info).
     struct Environment {
         std::shared_ptr<QSettings> settings;
         std::shared_ptr<FolderPicker> picker; // none: every request is cancelled
         Path realHome;
         Path applications;
-        std::optional<bool> asksForGrants;
+        std::optional<bool> asksForGrants; // none: whether the probe below exists
+        Path confinementProbe;
     };
 
     explicit FolderAccess(QObject* parent = nullptr);

@@ -17,6 +17,7 @@ template <typename T, typename Signal> void assignWhole(ScanResults* self, T& me
 
 void ScanResults::setOverview(DiskOverview value)
 {
+    overviewMeasured_ = true;
     assignWhole(this, overview_, std::move(value), &ScanResults::overviewChanged);
 }
 

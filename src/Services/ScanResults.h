@@ -18,6 +18,8 @@ class ScanResults : public QObject {
     using QObject::QObject;
 
     const DiskOverview& overview() const { return overview_; }
+    // The overview holds its placeholder figures until the first one is published.
+    bool overviewMeasured() const { return overviewMeasured_; }
     const std::vector<SafeCacheRuleCard>& ruleCards() const { return ruleCards_; }
     const std::vector<ProjectBloatItem>& projectBloats() const { return projectBloats_; }
     const std::vector<DuplicateFileGroup>& duplicateGroups() const { return duplicateGroups_; }
@@ -62,6 +64,7 @@ class ScanResults : public QObject {
     friend struct StorageEngineTestAccess;
 
     DiskOverview overview_;
+    bool overviewMeasured_ = false;
     std::vector<SafeCacheRuleCard> ruleCards_;
     std::vector<ProjectBloatItem> projectBloats_;
     std::vector<DuplicateFileGroup> duplicateGroups_;

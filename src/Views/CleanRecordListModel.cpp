@@ -1,10 +1,14 @@
 #include "CleanRecordListModel.h"
 
 #include "L10n/QuillmereL10n.h"
+#include "Models/Paths.h"
 #include "QtText.h"
 #include "RowDates.h"
 
-std::vector<QByteArray> CleanRecordListModel::roleNameList() const { return {"name", "label", "size", "cleanedAt"}; }
+std::vector<QByteArray> CleanRecordListModel::roleNameList() const
+{
+    return {"name", "label", "size", "cleanedAt", "place"};
+}
 
 QVariant CleanRecordListModel::data(const QModelIndex& index, int role) const
 {
@@ -21,6 +25,9 @@ QVariant CleanRecordListModel::data(const QModelIndex& index, int role) const
         return bytesText(record.sizeBytes, language());
     case CleanedAt:
         return timeText(record.cleanedAt);
+    case Place:
+        // Shown only: the record keeps the path's bytes.
+        return QString::fromUtf8(paths::tildeAbbreviated(paths::parent(record.originalPath), home_));
     }
     return {};
 }

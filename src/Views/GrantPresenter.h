@@ -32,6 +32,8 @@ class GrantPresenter : public QObject {
     Q_PROPERTY(bool coversWholeHome READ coversWholeHome NOTIFY accessChanged)
     Q_PROPERTY(bool applicationsGranted READ applicationsGranted NOTIFY accessChanged)
     Q_PROPERTY(QString grantedHomeName READ grantedHomeName NOTIFY accessChanged)
+    // Only a confined window has folders to grant again or revoke.
+    Q_PROPERTY(bool asksForGrants READ asksForGrants CONSTANT)
 
   public:
     explicit GrantPresenter(FolderAccess& access, QObject* parent = nullptr);
@@ -50,6 +52,7 @@ class GrantPresenter : public QObject {
     bool coversWholeHome() const { return access_.coversWholeHome(); }
     bool applicationsGranted() const { return access_.applicationsGranted(); }
     QString grantedHomeName() const;
+    bool asksForGrants() const { return access_.asksForGrants(); }
 
     Q_INVOKABLE void requestHomeGrant();
     Q_INVOKABLE void requestApplicationsGrant();

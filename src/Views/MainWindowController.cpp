@@ -63,7 +63,8 @@ int run(QApplication& app, int argc, char** argv)
                          .picker = std::make_shared<QtFolderPicker>(),
                          .realHome = options.scanner.home,
                          .applications = options.scanner.applications,
-                         .asksForGrants = std::nullopt});
+                         .asksForGrants = std::nullopt,
+                         .confinementProbe = {}});
     // The window's first run follows the system's language (a bare C locale names none).
     WindowState view(options.scanner, access, nullptr, systemLanguage(CLocale::namesNone));
     DesktopCleanFeedback feedback;

@@ -1,6 +1,7 @@
 #include "OverviewPresenter.h"
 
 #include "L10n/QuillmereL10n.h"
+#include "L10n/WindowTexts.h"
 #include "OverviewRingFigures.h"
 #include "QtText.h"
 #include "WorkspaceLists.h"
@@ -30,9 +31,18 @@ Int64 OverviewPresenter::allSelectedBytes() const
                           engine_.selection().totalSelectedLargeFileBytes()});
 }
 
+bool OverviewPresenter::measured() const { return engine_.results().overviewMeasured(); }
+
+namespace {
+// Before the first figures: nothing used, nothing available, no total.
+const DiskOverview kUnmeasured{"", 0, 0, 0};
+constexpr const char* kNoFigure = "–";
+} // namespace
+
 OverviewRingFigures OverviewPresenter::figures() const
 {
-    return overviewRingFigures(engine_.results().overview(), lists_.shown().selectedBytes(), allSelectedBytes());
+    return overviewRingFigures(measured() ? engine_.results().overview() : kUnmeasured, lists_.shown().selectedBytes(),
+                               allSelectedBytes());
 }
 
 double OverviewPresenter::usedRatio() const { return figures().usedRatio; }
@@ -53,13 +63,22 @@ QString OverviewPresenter::otherZonesText() const
 
 QString OverviewPresenter::volumeName() const
 {
+    if (!measured())
+        return qt(WindowTexts::diskMeasuring(language_));
     return QString::fromStdString(engine_.results().overview().volumeName);
 }
 QString OverviewPresenter::availableText() const
 {
+    if (!measured())
+        return QString::fromUtf8(kNoFigure);
     return bytesText(engine_.results().overview().availableBytes, language_);
 }
-QString OverviewPresenter::totalText() const { return bytesText(engine_.results().overview().totalBytes, language_); }
+QString OverviewPresenter::totalText() const
+{
+    if (!measured())
+        return QString::fromUtf8(kNoFigure);
+    return bytesText(engine_.results().overview().totalBytes, language_);
+}
 QString OverviewPresenter::freedText() const
 {
     return bytesText(engine_.cleaner().sessionTotalFreedBytes(), language_);

@@ -25,7 +25,8 @@ class OverviewPresenter : public QObject {
     Q_PROPERTY(QString centerLabelText READ centerLabelText NOTIFY changed)
     // What the other workspaces have selected, under the cockpit's figure.
     Q_PROPERTY(QString otherZonesText READ otherZonesText NOTIFY changed)
-    // The sidebar's disk block.
+    // The sidebar's disk block; until the first figures arrive it says it is measuring.
+    Q_PROPERTY(bool measured READ measured NOTIFY changed)
     Q_PROPERTY(QString volumeName READ volumeName NOTIFY changed)
     Q_PROPERTY(QString availableText READ availableText NOTIFY changed)
     Q_PROPERTY(QString totalText READ totalText NOTIFY changed)
@@ -35,6 +36,7 @@ class OverviewPresenter : public QObject {
     OverviewPresenter(WorkspaceLists& lists, StorageEngine& engine, QObject* parent = nullptr);
 
     void setLanguage(AppLanguage language);
+    bool measured() const;
 
     // S: what the four workspaces' selections add up to.
     Int64 allSelectedBytes() const;

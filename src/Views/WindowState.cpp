@@ -38,6 +38,7 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
     overview_ = std::make_unique<OverviewPresenter>(lists_, *scanner_, this);
     connect(&scanner_->cleaner(), &CleanRunner::recentCleanRecordsChanged, this,
             [this] { cleanRecords_.setRows(scanner_->cleaner().recentCleanRecords()); });
+    cleanRecords_.setHome(scanner_->homePath());
     connect(&scanner_->cleaner(), &CleanRunner::moveToTrashByDefaultChanged, this, &WindowState::moveToTrashChanged);
     connectPresentationSignals();
     applyLanguage();

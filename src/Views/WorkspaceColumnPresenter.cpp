@@ -160,6 +160,8 @@ QString WorkspaceColumnPresenter::smartCleanTotalText() const
     return bytesText(engine_.selection().totalMasterSmartCleanBytes(), language_);
 }
 
+bool WorkspaceColumnPresenter::canSmartClean() const { return engine_.selection().totalMasterSmartCleanBytes() > 0; }
+
 QString WorkspaceColumnPresenter::rescanTitle() const
 {
     const QuillmereL10n l10n(language_);
@@ -183,7 +185,18 @@ QString WorkspaceColumnPresenter::undoTitle() const
     return qt(WindowTexts::undoRestoreButton(language_, std::int64_t(engine_.cleaner().recentCleanRecords().size())));
 }
 
-bool WorkspaceColumnPresenter::canUndo() const { return !engine_.cleaner().recentCleanRecords().empty(); }
+bool WorkspaceColumnPresenter::canUndo() const
+{
+    return engine_.cleaner().bannerOffersUndo() && !engine_.cleaner().recentCleanRecords().empty();
+}
+
+QString WorkspaceColumnPresenter::restoreEmptyText() const
+{
+    // After a clean, "nothing cleaned yet" would be wrong: it was put back, or deleted for good.
+    const bool cleanedThisSession = !engine_.cleaner().lastCleanReport().empty();
+    return qt(cleanedThisSession ? WindowTexts::restoreNothingLeft(language_)
+                                 : WindowTexts::restorePopoverEmpty(language_));
+}
 
 QString WorkspaceColumnPresenter::cleanTitle() const
 {

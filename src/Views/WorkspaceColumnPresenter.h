@@ -43,12 +43,15 @@ class WorkspaceColumnPresenter : public QObject {
     Q_PROPERTY(QString selectAllSymbol READ selectAllSymbol NOTIFY contentChanged)
     Q_PROPERTY(QString currentTabSelectedText READ currentTabSelectedText NOTIFY contentChanged)
     Q_PROPERTY(QString smartCleanTotalText READ smartCleanTotalText NOTIFY contentChanged)
+    Q_PROPERTY(bool canSmartClean READ canSmartClean NOTIFY contentChanged)
     Q_PROPERTY(QString rescanTitle READ rescanTitle NOTIFY contentChanged)
     // The last clean or restore, and the clean running now.
     Q_PROPERTY(bool bannerVisible READ bannerVisible NOTIFY feedbackChanged)
     Q_PROPERTY(QString bannerText READ bannerText NOTIFY feedbackChanged)
     Q_PROPERTY(QString undoTitle READ undoTitle NOTIFY feedbackChanged)
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY feedbackChanged)
+    // What the restore history says while it holds nothing.
+    Q_PROPERTY(QString restoreEmptyText READ restoreEmptyText NOTIFY feedbackChanged)
     Q_PROPERTY(QString cleanTitle READ cleanTitle NOTIFY cleanChanged)
     Q_PROPERTY(double cleanProgress READ cleanProgress NOTIFY cleanChanged)
     Q_PROPERTY(QString cleanItemName READ cleanItemName NOTIFY cleanChanged)
@@ -83,12 +86,14 @@ class WorkspaceColumnPresenter : public QObject {
     QString selectAllSymbol() const;
     QString currentTabSelectedText() const;
     QString smartCleanTotalText() const;
+    bool canSmartClean() const;
     QString rescanTitle() const;
 
     bool bannerVisible() const;
     QString bannerText() const;
     QString undoTitle() const;
     bool canUndo() const;
+    QString restoreEmptyText() const;
     QString cleanTitle() const;
     double cleanProgress() const;
     QString cleanItemName() const;

@@ -92,6 +92,26 @@ TEST(QuillmereL10n, CleanBannersKeepTheSkippedCount)
               "清理完成 · 已安全為您騰出 1.0 MB 磁碟空間；被系統占用或無權限而保留未動的項目：3");
 }
 
+// What went for good is never reported as safely reclaimed, wholly or in part.
+TEST(QuillmereL10n, CleanBannersSayWhatWasDeletedForGood)
+{
+    const std::string allDeleted =
+        "清理完成 · 已永久删除 2 项大体积文件，为您腾出 1.0 MB 空间；1 项被系统占用或无权限，已保留未动";
+    EXPECT_EQ(en.localizeBanner(allDeleted, Int64(1) << 20),
+              "Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed 1.0 MB · Left untouched "
+              "(in use or no permission): 1");
+    const std::string someDeleted = "清理完成 · 已安全清理 3 项大体积文件，为您腾出 1.0 MB 空间；1 "
+                                    "项被系统占用或无权限，已保留未动；其中 2 项已永久删除，无法还原";
+    EXPECT_EQ(en.localizeBanner(someDeleted, Int64(1) << 20),
+              "Clean Complete · Safely reclaimed 1.0 MB of disk space · Left untouched (in use or no permission): 1 · "
+              "Deleted for good, cannot be undone: 2");
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        if (language == AppLanguage::zhHans)
+            continue;
+        EXPECT_EQ(QuillmereL10n(language).localizeBanner(allDeleted, 0).find("安全"), std::string::npos);
+    }
+}
+
 // Nothing was cleaned: the banner must not claim the last clean's freed bytes.
 TEST(QuillmereL10n, AnotherCleanRunningIsSaidAsSuch)
 {

@@ -146,6 +146,26 @@ TEST_F(CleanExecutor, ModeIsReadOnceWhenTheCleanStarts)
     EXPECT_TRUE(fileops::exists(engine->cleaner().recentCleanRecords()[0].trashedPath));
 }
 
+// The banner tells a delete from a move to the Trash, and only a clean that put something
+// into the Trash offers to undo it.
+TEST_F(CleanExecutor, ABannerSaysWhetherItsCleanCanBeUndone)
+{
+    home.file("kept", 10);
+    home.file("gone", 10);
+    clean({{home.at("kept"), 10, "kept"}});
+    EXPECT_TRUE(engine->cleaner().lastCleanBanner()->starts_with("清理完成 · 已安全清理 1 项"));
+    EXPECT_TRUE(engine->cleaner().bannerOffersUndo());
+
+    engine->cleaner().setMoveToTrashByDefault(false);
+    clean({{home.at("gone"), 10, "gone"}, {home.at("never-there"), 10, "never-there"}});
+    EXPECT_TRUE(engine->cleaner().lastCleanBanner()->starts_with("清理完成 · 已永久删除 2 项"));
+    EXPECT_FALSE(engine->cleaner().bannerOffersUndo());
+    EXPECT_EQ(engine->cleaner().recentCleanRecords().size(), 1u); // the first clean's, still restorable
+
+    engine->cleaner().restoreAllRecentCleans();
+    EXPECT_TRUE(engine->cleaner().bannerOffersUndo());
+}
+
 // The scan saw a folder; by the clean it had become a link to the user's documents.
 TEST_F(CleanExecutor, AnItemThatBecameALinkIsCleanedAsTheLink)
 {
@@ -269,7 +289,7 @@ TEST_F(CleanExecutor, DeleteModeRemovesLinksAsLinksAndMakesNoRecords)
     EXPECT_TRUE(engine->cleaner().recentCleanRecords().empty());
     EXPECT_EQ(engine->cleaner().lastFreedBytes(), goes);
     EXPECT_EQ(engine->cleaner().lastCleanBanner(),
-              "清理完成 · 已安全清理 2 项测试，为您腾出 " + DiskFormat::bytes(goes) + " 空间");
+              "清理完成 · 已永久删除 2 项测试，为您腾出 " + DiskFormat::bytes(goes) + " 空间");
     EXPECT_TRUE(entriesOf(trashFiles()).empty());
 }
 

@@ -47,7 +47,7 @@ struct AccessFixture {
     std::unique_ptr<FolderAccess> start(bool asksForGrants = true) const
     {
         return std::make_unique<FolderAccess>(
-            FolderAccess::Environment{settings(), picker, home, applications, asksForGrants});
+            FolderAccess::Environment{settings(), picker, home, applications, asksForGrants, {}});
     }
     bool hasStoredKey(AccessScope scope) const
     {

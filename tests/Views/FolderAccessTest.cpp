@@ -204,12 +204,13 @@ TEST(FolderAccess, OutsideAFlatpakAllIsGrantedAndUnreadableStoredDataIsDroppedOn
 TEST(FolderAccess, GrantsAreAskedForInsideAFlatpak)
 {
     AccessFixture f;
-    qputenv("FLATPAK_ID", "test");
-    const bool inside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
-    qunsetenv("FLATPAK_ID");
-    const bool outside = FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt}).asksForGrants();
-    EXPECT_TRUE(inside);
-    EXPECT_FALSE(outside);
+    const std::string probe = f.root.at("flatpak-info");
+    const auto asks = [&] {
+        return FolderAccess({f.settings(), f.picker, f.home, f.applications, std::nullopt, probe}).asksForGrants();
+    };
+    EXPECT_FALSE(asks());
+    f.root.file("flatpak-info", 10);
+    EXPECT_TRUE(asks());
 }
 
 TEST(FolderAccess, AncestryIsComparedByWholeComponents)

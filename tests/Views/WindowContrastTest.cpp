@@ -4,6 +4,8 @@
 #include "Views/WindowTestSupport.h"
 
 #include <QColor>
+#include <QQmlListReference>
+#include <QQuickItem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,4 +83,37 @@ TEST(WindowContrast, TheOnboardingAndTheDeleteConfirmationReadInBothModes)
     }
     w.view->cancelPendingClean();
     EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
+namespace {
+// `top` drawn over the opaque `under`.
+QColor over(const QColor& top, const QColor& under)
+{
+    const double a = top.alphaF();
+    return QColor::fromRgbF(top.redF() * a + under.redF() * (1 - a), top.greenF() * a + under.greenF() * (1 - a),
+                            top.blueF() * a + under.blueF() * (1 - a));
+}
+} // namespace
+
+// The ring's used share is a graphic that must be seen: 3:1 against the track it is drawn
+// on and the cockpit around it, in both modes.
+TEST(WindowContrast, TheUsedArcStandsOutInBothModes)
+{
+    WindowUnderTest w;
+    w.open();
+    auto* arc = w.window->findChild<QQuickItem*>("usedArc"); // drawn once its share grows
+    ASSERT_TRUE(arc);
+    for (const char* mode : {"obsidian", "dawn"}) {
+        w.view->setAppearanceRaw(mode);
+        w.settle();
+        QQmlListReference paths(arc, "data");
+        ASSERT_GT(paths.count(), 0);
+        const QColor stroke = paths.at(0)->property("strokeColor").value<QColor>();
+        const WindowPalette& palette = *w.view->windowPalette();
+        const QColor card = over(palette.cardFill(), palette.canvasBase());
+        const QColor track = over(palette.hairlineBorder(), card);
+        EXPECT_EQ(stroke.alphaF(), 1.0) << mode;
+        EXPECT_GE(contrastRatio(stroke, track), 3.0) << mode;
+        EXPECT_GE(contrastRatio(stroke, card), 3.0) << mode;
+    }
 }

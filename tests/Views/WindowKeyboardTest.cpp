@@ -177,3 +177,30 @@ TEST(WindowKeyboard, TheOnboardingStartsOnItsGrantButtonWhichGrantsByKeyboard)
     EXPECT_FALSE(w.view->grants()->showsOnboarding());
     EXPECT_TRUE(waitForScan(w.scanner()));
 }
+
+// Outside a sandbox the whole home is readable: nothing to grant, nothing to revoke, and the
+// disk block says it is measuring until the first figures arrive, not a made-up volume.
+TEST(WindowKeyboard, OutsideConfinementNothingOffersToGrantOrRevoke)
+{
+    WindowUnderTest w;
+    w.open();
+    EXPECT_FALSE(w.isShown("onboardingOverlay"));
+    EXPECT_FALSE(w.isShown("accessMenuButton"));
+    EXPECT_FALSE(w.find(QAccessible::Button, w.text("accessMenuButton")));
+    EXPECT_FALSE(w.find(QAccessible::MenuItem, w.text("revokeAllAccess")));
+    EXPECT_NE(w.textOf("volumeName"), w.text("diskMeasuring"));
+}
+
+TEST(WindowKeyboard, TheDiskBlockSaysMeasuringUntilTheFirstFigures)
+{
+    WindowUnderTest w;
+    w.asksForGrants = true;
+    w.granted = false; // no scan until the grant
+    w.open();
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
+        w.settle();
+        EXPECT_EQ(w.textOf("volumeName"), w.text("diskMeasuring"));
+        EXPECT_EQ(w.textOf("diskTotal"), QString::fromUtf8("–"));
+    }
+}

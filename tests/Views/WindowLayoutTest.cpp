@@ -80,6 +80,68 @@ TEST(WindowLayout, EveryLanguageReadsRightInTheFirstWindowSize)
     EXPECT_TRUE(faults.empty()) << report(faults);
 }
 
+// Rows of the shown list that lie wholly inside the part of the column that can be seen.
+int rowsInView(WindowUnderTest& w, const char* listName)
+{
+    auto* list = qobject_cast<QQuickItem*>(w.shown(listName));
+    auto* scroll = qobject_cast<QQuickItem*>(w.shown("workspaceScroll"));
+    if (!list || !scroll)
+        return 0;
+    const QRectF seen = scroll->mapRectToScene(QRectF(0, 0, scroll->width(), scroll->height()))
+                            .intersected(list->mapRectToScene(QRectF(0, 0, list->width(), list->height())))
+                            .adjusted(-1, -1, 1, 1);
+    const auto* content = list->property("contentItem").value<QQuickItem*>();
+    int inView = 0;
+    for (const QQuickItem* row : content->childItems())
+        if (row->isVisible() && row->inherits("QQuickItemDelegate") &&
+            seen.contains(row->mapRectToScene(QRectF(0, 0, row->width(), row->height()))))
+            ++inView;
+    return inView;
+}
+
+TEST(WindowLayout, TheBannerAndFourRowsShowTogetherInTheSmallestWindowInEveryLanguage)
+{
+    WindowUnderTest w;
+    const std::string home = "Users/demo/";
+    for (int i = 0; i < 5; ++i) {
+        const std::string project = home + "Documents/project-" + std::to_string(i);
+        w.machine.root.allocatedFile(project + "/node_modules/lib.js", (16 + i) * MiB);
+        w.machine.root.file(project + "/package.json", 2);
+        w.machine.root.setModifiedDaysAgo(project, 40);
+    }
+    for (int i = 0; i < 6; ++i)
+        w.machine.root.allocatedFile(home + "Downloads/archive-" + std::to_string(i) + ".zip", (26 + i) * MiB);
+    w.open();
+    w.view->selectWorkspace(Workspace::LargeMedia);
+    if (w.view->shown()->allSelected())
+        w.view->shown()->toggleAll();
+    w.view->shown()->toggle(0);
+    w.view->shown()->clean(); // the banner shows from here on
+    ASSERT_TRUE(w.waitForClean());
+    w.resize(kSmallest.width(), kSmallest.height());
+
+    std::vector<QString> faults;
+    for (AppLanguage language : allCases<AppLanguage>()) {
+        w.view->setLanguageRaw(QString::fromLatin1(rawValue(language)));
+        for (auto [list, name] : {std::pair{ShownList::ProjectBloats, "projectBloatList"},
+                                  std::pair{ShownList::LargeFiles, "largeFileList"}}) {
+            w.view->showList(list);
+            w.settle();
+            // Scrolled down to the list, as a person would.
+            auto* scroll = w.shown("workspaceScroll");
+            ASSERT_TRUE(scroll);
+            scroll->setProperty("contentY", std::max(0.0, scroll->property("contentHeight").toDouble() -
+                                                              scroll->property("height").toDouble()));
+            w.settle();
+            const int rows = rowsInView(w, name);
+            if (rows < 4 || !w.isShown("feedbackBanner"))
+                faults.push_back(currentWhere(w) + " " + name +
+                                 QStringLiteral(": %1 rows, banner %2").arg(rows).arg(w.isShown("feedbackBanner")));
+        }
+    }
+    EXPECT_TRUE(faults.empty()) << report(faults);
+}
+
 TEST(WindowLayout, PopoversAndTheAccessMenuReadRightInEveryLanguage)
 {
     WindowUnderTest w;

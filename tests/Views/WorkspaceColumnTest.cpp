@@ -177,7 +177,7 @@ TEST(WorkspaceColumn, TheBannerAndTheRestoreHistoryFollowEachCleanAndRestore)
     w.press(Role::Button, "Restore All");
     EXPECT_EQ(readFileBytes(w.home + "/Documents/beta/node_modules/lib.js").size(), std::size_t(20 * MiB));
     EXPECT_TRUE(w.isShown("restoreHistoryEmpty"));
-    EXPECT_EQ(w.textOf("restoreHistoryEmpty"), w.text("restorePopoverEmpty"));
+    EXPECT_EQ(w.textOf("restoreHistoryEmpty"), w.text("restoreNothingLeft"));
 }
 
 TEST(WorkspaceColumn, UndoBringsEverythingBackByteForByte)
@@ -236,6 +236,60 @@ TEST(WorkspaceColumn, WithTheTrashOffACleanWaitsForConfirmationAndCancelLeavesEv
     ASSERT_TRUE(w.waitForClean());
     EXPECT_TRUE(w.scanner().results().projectBloats().empty());
     EXPECT_TRUE(snapshotTree(trashFiles(w.home)).empty());
+}
+
+TEST(WorkspaceColumn, AfterAPermanentDeleteTheBannerSaysSoAndOffersNoUndo)
+{
+    WindowUnderTest w;
+    openOnIdleProjects(w);
+    w.press(Role::CheckBox, "alpha / node_modules"); // beta alone goes to the Trash
+    w.press(Role::Button, "Clean Build Cache");
+    ASSERT_TRUE(w.waitForClean());
+    EXPECT_TRUE(w.find(Role::Button, "↺ Undo Restore (1)"));
+
+    w.toggle(Role::CheckBox, "Move to Trash");
+    w.press(Role::CheckBox, "alpha / node_modules");
+    w.press(Role::Button, "Clean Build Cache");
+    w.press(Role::Button, "Delete Permanently");
+    ASSERT_TRUE(w.waitForClean());
+    EXPECT_TRUE(w.textOf("bannerText").startsWith("Clean Complete · Deleted for good"))
+        << w.textOf("bannerText").toStdString();
+    EXPECT_FALSE(w.find(Role::Button, "↺ Undo Restore (1)"));
+    EXPECT_EQ(w.scanner().cleaner().recentCleanRecords().size(), 1u); // beta waits in the history
+}
+
+// Two parts of one app's leftovers: each history row names its folder and its own size, and
+// once everything is back the popover does not claim that nothing was cleaned.
+TEST(WorkspaceColumn, RestoreHistoryRowsTellPartsApartAndTheEmptyTextStaysTrue)
+{
+    WindowUnderTest w;
+    w.machine.root.allocatedFile("Applications/Slack.app/Contents/MacOS/Slack", 6 * MiB);
+    w.machine.root.allocatedFile("Users/demo/Library/Caches/Slack/blob", 3 * MiB);
+    w.machine.root.allocatedFile("Users/demo/Library/Logs/Slack/log", 1 * MiB);
+    w.open();
+    w.view->selectWorkspace(Workspace::AppSlimming);
+    w.settle();
+    if (!w.find(Role::CheckBox, "Slack").state().checked)
+        w.press(Role::CheckBox, "Slack");
+    w.press(Role::Button, "Strip App Cache");
+    ASSERT_TRUE(w.waitForClean());
+
+    w.press(Role::Button, "Undo Restore");
+    ASSERT_TRUE(w.isShown("restoreHistoryPopover"));
+    std::set<QString> rows;
+    for (const AccessibleNode& restore : w.findAll(Role::Button))
+        if (restore.name() == "Restore")
+            rows.insert(restore.node->text(QAccessible::Description));
+    EXPECT_EQ(rows, (std::set<QString>{"Slack leftovers · ~/Library/Caches", "Slack leftovers · ~/Library/Logs"}));
+    std::vector<Int64> sizes;
+    for (const auto& record : w.scanner().cleaner().recentCleanRecords())
+        sizes.push_back(record.sizeBytes);
+    EXPECT_EQ(sizes.size(), 2u);
+    EXPECT_NE(sizes.front(), sizes.back()); // measured each, not half of the total each
+
+    w.press(Role::Button, "Restore All");
+    ASSERT_TRUE(w.isShown("restoreHistoryEmpty"));
+    EXPECT_EQ(w.textOf("restoreHistoryEmpty"), w.text("restoreNothingLeft"));
 }
 
 // ---------------------------------------------------------------- keyboard and accessibility

@@ -4,7 +4,7 @@ import QtQuick.Templates as T
 import Quillmere
 
 // Folder access: the whole home folder or only part of it, and the menu that grants, grants
-// again or revokes.
+// again or revokes (only where the window runs confined: elsewhere there is nothing to grant).
 GlassCard {
     id: access
     objectName: "accessRow"
@@ -32,6 +32,7 @@ GlassCard {
         T.Button {
             id: menuButton
             objectName: "accessMenuButton"
+            visible: View.grants.asksForGrants
             text: View.texts.accessMenuButton
             implicitWidth: 30
             implicitHeight: 30

@@ -4,8 +4,14 @@ import Quillmere
 
 // The overview cockpit: the ring, what the current workspace has selected and what the
 // others hold, the primary clean, smart clean of every workspace's selection and the rescan.
+// Compact (a short window): a smaller ring.
 GlassCard {
     id: cockpit
+    property bool compact: false
+    // Where the ring lies in the cockpit, and whether the view it is scrolled in cuts it.
+    readonly property real ringTop: layout.y + ring.y
+    readonly property real ringBottom: ringTop + ring.height
+    property bool ringCutByView: false
     radius: 18
     implicitHeight: layout.implicitHeight + 24
 
@@ -17,6 +23,8 @@ GlassCard {
             spacing: 14
             Layout.fillWidth: true
             LuminousOrbitalRing {
+                id: ring
+                cutByView: cockpit.ringCutByView
                 usedRatio: View.overview.usedRatio
                 reclaimableRatio: View.overview.reclaimableRatio
                 isScanning: View.isScanning
@@ -26,8 +34,8 @@ GlassCard {
                 scanningWord: View.texts.ringScanning
                 rescanTitle: View.column.rescanTitle
                 onTapRescan: View.rescan()
-                Layout.preferredWidth: 118
-                Layout.preferredHeight: 118
+                Layout.preferredWidth: cockpit.compact ? 100 : 118
+                Layout.preferredHeight: cockpit.compact ? 100 : 118
             }
             ColumnLayout {
                 spacing: 3
@@ -46,7 +54,7 @@ GlassCard {
                     objectName: "selectedToReclaim"
                     text: View.column.currentTabSelectedText
                     color: View.palette.textShade(View.column.accent, View.palette.isDark)
-                    font.pixelSize: 24
+                    font.pixelSize: cockpit.compact ? 20 : 24
                     font.weight: Font.Bold
                     Accessible.role: Accessible.StaticText
                     Accessible.name: View.texts.selectedToReclaimTitle + " " + figure.text
@@ -83,6 +91,8 @@ GlassCard {
                 symbol: "sparkles"
                 text: View.texts.smartCleanAllTitle + " · " + View.column.smartCleanTotalText
                 tint: View.palette.cobalt
+                enabled: View.column.canSmartClean
+                Accessible.description: enabled ? "" : View.texts.nothingSelectedReason
                 onClicked: View.smartCleanAll()
             }
             PillButton {

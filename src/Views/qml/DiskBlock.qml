@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Quillmere
 
 // The volume the home folder is on: its name, how full it is, and available, total and
-// freed in this session.
+// freed in this session; "measuring" until the first figures arrive.
 GlassCard {
     id: disk
     objectName: "diskBlock"

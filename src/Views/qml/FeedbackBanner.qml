@@ -3,7 +3,8 @@ import QtQuick.Layouts
 import Quillmere
 
 // The result of the last clean or restore, with the ways to act on it: rescan, undo every
-// clean of this session, or put the banner away until the next one.
+// clean of this session (not offered after a clean that deleted for good), or put the banner
+// away until the next one.
 GlassCard {
     id: banner
     objectName: "feedbackBanner"
@@ -45,7 +46,7 @@ GlassCard {
             PillButton {
                 objectName: "bannerUndo"
                 text: View.column.undoTitle
-                enabled: View.column.canUndo
+                visible: View.column.canUndo
                 implicitHeight: 28
                 onClicked: View.restoreAll()
             }

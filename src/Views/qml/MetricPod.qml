@@ -5,7 +5,8 @@ import Quillmere
 
 // One workspace at a glance, under the ring: its symbol and accent, its title, what it holds
 // and how much of that is selected. While a scan has not yet published the workspace the pod
-// says it is counting rather than showing a zero. Pressing it opens the workspace.
+// says it is counting rather than showing a zero. Pressing it opens the workspace. A compact
+// pod (a short window, four in a row) shows its symbol and size; its title is its name.
 T.Button {
     id: pod
     required property int index
@@ -19,9 +20,11 @@ T.Button {
     required property bool isSelected
     required property bool isCounting
     required property real selectedShare
+    property bool compact: false
     readonly property color ink: View.palette.textShade(pod.accent, View.palette.isDark)
     readonly property string figures: pod.isCounting ? View.texts.podCounting
                                                      : pod.size + " · " + pod.countText
+    readonly property string shownFigures: pod.compact && !pod.isCounting ? pod.size : pod.figures
 
     objectName: "metricPod" + index
     text: pod.title
@@ -29,7 +32,7 @@ T.Button {
     checkable: false
     checked: pod.isSelected
     implicitHeight: pod.contentItem.implicitHeight + topPadding + bottomPadding
-    padding: 10
+    padding: pod.compact ? 8 : 10
     Accessible.role: Accessible.Button
     Accessible.name: pod.title
     Accessible.description: pod.figures
@@ -55,6 +58,7 @@ T.Button {
     contentItem: ColumnLayout {
         spacing: 6
         RowLayout {
+            visible: !pod.compact
             spacing: 6
             Layout.fillWidth: true
             Rectangle {
@@ -78,6 +82,14 @@ T.Button {
         RowLayout {
             spacing: 6
             Layout.fillWidth: true
+            Rectangle {
+                visible: pod.compact
+                implicitWidth: 20
+                implicitHeight: 20
+                radius: 6
+                color: Qt.rgba(pod.accent.r, pod.accent.g, pod.accent.b, View.palette.isDark ? 0.18 : 0.12)
+                GlyphIcon { anchors.centerIn: parent; symbol: pod.symbol; size: 13; color: pod.ink }
+            }
             // While counting, a dot that breathes says the figure is on its way.
             Rectangle {
                 visible: pod.isCounting
@@ -94,9 +106,9 @@ T.Button {
             }
             InkText {
                 objectName: "podFigures"
-                text: pod.figures
+                text: pod.shownFigures
                 color: pod.isCounting ? View.palette.inkMutedText : pod.ink
-                font.pixelSize: pod.isCounting ? 12 : 13
+                font.pixelSize: pod.isCounting || pod.compact ? 12 : 13
                 font.weight: Font.Bold
                 wrapMode: Text.Wrap
                 fitsWhole: true

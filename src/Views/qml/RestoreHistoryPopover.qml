@@ -40,7 +40,7 @@ Popover {
         InkText {
             objectName: "restoreHistoryEmpty"
             visible: View.cleanRecords.count === 0
-            text: View.texts.restorePopoverEmpty
+            text: View.column.restoreEmptyText
             color: View.palette.inkSecondary
             font.pixelSize: 12
             wrapMode: Text.Wrap
@@ -64,6 +64,7 @@ Popover {
                 required property string name
                 required property string label
                 required property string size
+                required property string place
                 width: ListView.view.width
                 implicitHeight: recordRow.implicitHeight + 16
                 radius: 12
@@ -75,14 +76,15 @@ Popover {
                         spacing: 2
                         Layout.fillWidth: true
                         InkText { text: record.name; font.pixelSize: 13; font.weight: Font.DemiBold; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                        InkText { text: record.label + " · " + record.size; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
+                        InkText { objectName: "recordPlace"; text: record.place; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        InkText { objectName: "recordFigures"; text: record.label + " · " + record.size; color: View.palette.inkSecondary; font.pixelSize: 11; elide: Text.ElideRight; Layout.fillWidth: true }
                     }
                     PillButton {
                         objectName: "restoreRecordButton"
                         text: View.texts.restoreOne
                         quiet: true
                         implicitHeight: 26
-                        Accessible.description: record.name
+                        Accessible.description: record.name + " · " + record.place
                         onClicked: View.restoreRecord(record.index)
                     }
                 }

@@ -7,6 +7,8 @@ import Quillmere
 ColumnLayout {
     id: panel
     spacing: 10
+    // The height of the column's view: the rows never claim more than that.
+    property real viewHeight: 0
 
     // Header: title, subtitle and select-all.
     RowLayout {
@@ -137,12 +139,29 @@ ColumnLayout {
 
     // The rows of the list shown; only that list's view exists.
     Item {
+        id: rowsArea
+        objectName: "rowsArea"
         Layout.fillWidth: true
         Layout.fillHeight: true
+        // Room for the first four rows, however tall they are in this language.
+        readonly property var shownList: cards.item || bloats.item || clones.item || files.item || apps.item
+        Layout.minimumHeight: Math.max(280, Math.min(panel.viewHeight, shownList ? shownList.fourRowsHeight : 0))
 
         component RowList: ListView {
             id: list
             anchors.fill: parent
+            // What the first four rows take; the delegates near the top always exist.
+            readonly property real fourRowsHeight: {
+                let height = 0
+                const shown = Math.min(4, list.count)
+                for (let i = 0; i < shown && list.contentHeight > 0; ++i) {
+                    const row = list.itemAtIndex(i)
+                    if (!row)
+                        return 0
+                    height += row.height + (i > 0 ? list.spacing : 0)
+                }
+                return height
+            }
             clip: true
             spacing: 8
             reuseItems: false
@@ -154,6 +173,7 @@ ColumnLayout {
         }
 
         Loader {
+            id: cards
             anchors.fill: parent
             active: View.column.hasRows && View.shownList === WindowLists.RuleCards
             sourceComponent: RowList {
@@ -163,6 +183,7 @@ ColumnLayout {
             }
         }
         Loader {
+            id: bloats
             anchors.fill: parent
             active: View.column.hasRows && View.shownList === WindowLists.ProjectBloats
             sourceComponent: RowList {
@@ -172,6 +193,7 @@ ColumnLayout {
             }
         }
         Loader {
+            id: clones
             anchors.fill: parent
             active: View.column.hasRows && View.shownList === WindowLists.DuplicateGroups
             sourceComponent: RowList {
@@ -181,6 +203,7 @@ ColumnLayout {
             }
         }
         Loader {
+            id: files
             anchors.fill: parent
             active: View.column.hasRows && View.shownList === WindowLists.LargeFiles
             sourceComponent: RowList {
@@ -190,6 +213,7 @@ ColumnLayout {
             }
         }
         Loader {
+            id: apps
             anchors.fill: parent
             active: View.column.hasRows && View.shownList === WindowLists.InstalledApps
             sourceComponent: RowList {
