@@ -5,12 +5,13 @@
 #include "Platform/FileDates.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/WalkPool.h"
-#include "Services/DirectorySize.h"
 #include "Services/DuplicateFinder.h"
 #include "Services/DuplicateWarmup.h"
 #include "Services/PersonalFolders.h"
 #include "Services/ProjectBloatScan.h"
 #include "Services/ProjectKinds.h"
+#include "Services/ReclaimableFigures.h"
+#include "Services/ReclaimableSize.h"
 
 #include <algorithm>
 #include <array>
@@ -88,11 +89,10 @@ class HomeWalker {
             walkRoot(root);
         warmup_.reset(); // the pipeline reads the rest itself
         for (auto& pending : pending_) {
-            const Int64 size = pending.size.get();
-            if (size >= kMinimumArtefactBytes)
-                bloats_.push_back(
-                    {{pending.rank, pending.sequence},
-                     makeProjectBloatItem(home_, pending.project, pending.url, pending.type, pending.kind, size)});
+            const SizeAndReclaimable size = pending.size.get();
+            if (size.bytes >= kMinimumArtefactBytes)
+                bloats_.push_back({{pending.rank, pending.sequence},
+                                   artefact(pending.project, pending.url, pending.type, pending.kind, size)});
         }
 
         HomeFindings findings;
@@ -200,15 +200,23 @@ class HomeWalker {
                 pending_[settled_++].size.wait();
             pending_.push_back(
                 {rank, sequence_++, paths::parent(folder), url, type, kind,
-                 std::async(launch_, [url, &home = home_] { return directorySize(url, kSizingDepth, home); })});
+                 std::async(launch_, [url, &home = home_] { return sizeWithReclaimable(url, kSizingDepth, home); })});
             return true;
         }
-        const Int64 size = directorySize(url, kSizingDepth, home_);
-        if (size < kMinimumArtefactBytes)
+        const SizeAndReclaimable size = sizeWithReclaimable(url, kSizingDepth, home_);
+        if (size.bytes < kMinimumArtefactBytes)
             return false;
-        bloats_.push_back(
-            {{rank, sequence_++}, makeProjectBloatItem(home_, paths::parent(folder), url, type, kind, size)});
+        bloats_.push_back({{rank, sequence_++}, artefact(paths::parent(folder), url, type, kind, size)});
         return true;
+    }
+
+    // Sized and, where files share extents, told what removing it frees, in one walk.
+    ProjectBloatItem artefact(const Path& project, const Path& url, const std::string& type, const ProjectKind& kind,
+                              const SizeAndReclaimable& size) const
+    {
+        ProjectBloatItem item = makeProjectBloatItem(home_, project, url, type, kind, size.bytes);
+        item.reclaimableBytes = shownReclaimable(size.bytes, size.reclaimable);
+        return item;
     }
 
     const std::set<std::string, std::less<>>& siblingsOf(const Path& folder)
@@ -266,7 +274,7 @@ class HomeWalker {
         Path url;
         std::string type;
         ProjectKind kind;
-        std::future<Int64> size;
+        std::future<SizeAndReclaimable> size;
     };
     std::vector<Pending> pending_; // in discovery order
     std::size_t settled_ = 0;

@@ -3,9 +3,33 @@
 #include "Models/Paths.h"
 #include "Services/ReclaimableSize.h"
 
+#include "Platform/WalkPool.h"
+
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
+
+// Items are measured side by side: each waits on the kernel's extent lookups far more
+// than it computes. What each writes is its own item only.
+constexpr std::size_t kMostAtOnce = 4;
+
+template <typename Work> void forEachItem(std::size_t count, const Work& work)
+{
+    const auto threads =
+        std::min<std::size_t>({std::size_t(std::max(1, WalkPool::shared().threadCount())), kMostAtOnce, count});
+    std::atomic<std::size_t> next = 0;
+    const auto drain = [&] {
+        for (std::size_t i = next++; i < count; i = next++)
+            work(i);
+    };
+    std::vector<std::jthread> others;
+    for (std::size_t t = 1; t < threads; ++t)
+        others.emplace_back(drain);
+    drain();
+}
 
 // As deep as any folder the scan sizes is measured.
 constexpr int kDeepestMeasured = 12;
@@ -19,38 +43,42 @@ std::string_view rootFor(const Path& url, const Path& home)
 // outside the item, or levels below the measured depth); unset when equal.
 template <typename Item> void setFigure(Item& item, std::optional<Int64> reclaimable)
 {
-    if (!reclaimable)
-        return;
-    const Int64 figure = std::clamp<Int64>(*reclaimable, 0, std::max<Int64>(item.sizeBytes, 0));
-    item.reclaimableBytes = figure == item.sizeBytes ? std::nullopt : std::optional<Int64>(figure);
+    if (reclaimable)
+        item.reclaimableBytes = shownReclaimable(item.sizeBytes, reclaimable);
 }
 
 } // namespace
 
-void addReclaimableFigures(std::vector<SafeCacheRuleCard>& cards, const Path& home)
+std::optional<Int64> shownReclaimable(Int64 sizeBytes, std::optional<Int64> reclaimable)
 {
-    for (auto& card : cards)
-        for (auto& item : card.subItems)
-            setFigure(item, reclaimableSize(item.url, kDeepestMeasured, rootFor(item.url, home)));
+    if (!reclaimable)
+        return std::nullopt;
+    const Int64 figure = std::clamp<Int64>(*reclaimable, 0, std::max<Int64>(sizeBytes, 0));
+    return figure == sizeBytes ? std::nullopt : std::optional<Int64>(figure);
 }
 
-void addReclaimableFigures(std::vector<ProjectBloatItem>& bloats, const Path& home)
+void addReclaimableFigures(std::vector<SafeCacheRuleCard>& cards, const Path& home)
 {
-    for (auto& bloat : bloats)
-        setFigure(bloat, reclaimableSize(bloat.url, kDeepestMeasured, rootFor(bloat.url, home)));
+    std::vector<CacheSubItem*> items;
+    for (auto& card : cards)
+        for (auto& item : card.subItems)
+            items.push_back(&item);
+    forEachItem(items.size(), [&](std::size_t i) {
+        setFigure(*items[i], reclaimableSize(items[i]->url, kDeepestMeasured, rootFor(items[i]->url, home)));
+    });
 }
 
 void addReclaimableFigures(std::vector<LargeFileItem>& files)
 {
-    for (auto& file : files)
-        setFigure(file, reclaimableSize(file.url, 0));
+    forEachItem(files.size(), [&](std::size_t i) { setFigure(files[i], reclaimableSize(files[i].url, 0)); });
 }
 
 void addReclaimableFigures(std::vector<DuplicateFileGroup>& groups)
 {
-    for (auto& group : groups) {
+    forEachItem(groups.size(), [&](std::size_t g) {
+        DuplicateFileGroup& group = groups[g];
         if (group.members.empty())
-            continue;
+            return;
         const auto first = fileExtents(group.members.front().url);
         for (std::size_t i = 0; i < group.members.size(); ++i) {
             DuplicateFileMember& member = group.members[i];
@@ -62,5 +90,5 @@ void addReclaimableFigures(std::vector<DuplicateFileGroup>& groups)
                 member.mergeableBytes = std::max<Int64>(
                     0, own->allocatedBytes - extents::overlapBytes(own->extents.shared, first->extents.shared));
         }
-    }
+    });
 }

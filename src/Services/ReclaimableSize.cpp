@@ -1,10 +1,13 @@
 #include "Services/ReclaimableSize.h"
 
 #include "Models/Paths.h"
+#include "Platform/Beneath.h"
 #include "Platform/DirectoryWalker.h"
 #include "Platform/FileIdentity.h"
+#include "Platform/FileOperations.h"
 #include "Platform/UniqueFd.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <unordered_set>
 
@@ -32,6 +35,27 @@ Int64 reclaimableOf(int fd, const struct stat& st)
 
 } // namespace
 
+bool worthAskingExtents(const struct stat& st)
+{
+    // A file within one block is off by at most that block, which is as close as any
+    // figure gets (frees are counted in blocks). On btrfs such files mostly live inline in
+    // the metadata, where no extent is ever reported shared anyway. Homes hold tens of
+    // thousands of them: not opening each one is most of what reading extents costs.
+    return allocatedBytes(st) > std::max<Int64>(st.st_blksize, 4096);
+}
+
+Int64 reclaimableOfEntry(int folderFd, const char* name, const struct stat& st)
+{
+    if (!worthAskingExtents(st))
+        return allocatedBytes(st);
+    const UniqueFd file = openFileAt(folderFd, name);
+    struct stat opened;
+    // Only the object the walk saw: a swap in between counts what the walk measured.
+    if (!file.valid() || fstat(file.get(), &opened) != 0 || FileIdentity::of(opened) != FileIdentity::of(st))
+        return allocatedBytes(st);
+    return reclaimableOf(file.get(), opened);
+}
+
 std::optional<Int64> reclaimableSize(const Path& url, int maxDepth, std::string_view within)
 {
     const UniqueFd item(open(url.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
@@ -40,12 +64,9 @@ std::optional<Int64> reclaimableSize(const Path& url, int maxDepth, std::string_
         return std::nullopt;
     if (S_ISREG(st.st_mode)) {
         const UniqueFd parent(open(paths::parent(url).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        const UniqueFd file = parent.valid() ? openFileAt(parent.get(), paths::lastComponent(url).c_str()) : UniqueFd();
-        struct stat opened;
-        // Only the object the first look saw: a swap in between measures nothing.
-        if (!file.valid() || fstat(file.get(), &opened) != 0 || FileIdentity::of(opened) != FileIdentity::of(st))
+        if (!parent.valid())
             return allocatedBytes(st);
-        return reclaimableOf(file.get(), opened);
+        return reclaimableOfEntry(parent.get(), paths::lastComponent(url).c_str(), st);
     }
     if (!S_ISDIR(st.st_mode))
         return allocatedBytes(st);
@@ -56,15 +77,34 @@ std::optional<Int64> reclaimableSize(const Path& url, int maxDepth, std::string_
         url, {.within = within}, maxDepth, [&](const DirectoryWalker::Entry& entry, const struct stat& fileStat) {
             if (fileStat.st_nlink > 1 && !multiplyLinked.insert(FileIdentity::of(fileStat)).second)
                 return;
-            const UniqueFd file = openFileAt(entry.folderFd(), std::string(entry.name()).c_str());
-            struct stat opened;
-            if (!file.valid() || fstat(file.get(), &opened) != 0 ||
-                FileIdentity::of(opened) != FileIdentity::of(fileStat))
-                total += allocatedBytes(fileStat);
-            else
-                total += reclaimableOf(file.get(), opened);
+            total += reclaimableOfEntry(entry.folderFd(), std::string(entry.name()).c_str(), fileStat);
         });
     return total;
+}
+
+SizeAndReclaimable sizeWithReclaimable(const Path& url, int maxDepth, std::string_view within)
+{
+    const auto st = within.empty() ? fileops::statNoFollow(url) : beneath::statInside(std::string(within), url);
+    if (!st || S_ISLNK(st->st_mode))
+        return {};
+    if (!S_ISDIR(st->st_mode))
+        return {allocatedBytes(*st), reclaimableSize(url, 0)};
+
+    SizeAndReclaimable out;
+    std::optional<bool> mayShare; // asked once: the walk never leaves the folder's file system
+    std::unordered_set<FileIdentity, FileIdentityHash> multiplyLinked;
+    DirectoryWalker::walkRegularFiles(
+        url, {.within = within}, maxDepth, [&](const DirectoryWalker::Entry& entry, const struct stat& fileStat) {
+            if (fileStat.st_nlink > 1 && !multiplyLinked.insert(FileIdentity::of(fileStat)).second)
+                return;
+            out.bytes += allocatedBytes(fileStat);
+            if (!mayShare)
+                mayShare = extents::mayShare(entry.folderFd());
+            if (*mayShare)
+                out.reclaimable = out.reclaimable.value_or(0) +
+                                  reclaimableOfEntry(entry.folderFd(), std::string(entry.name()).c_str(), fileStat);
+        });
+    return out;
 }
 
 std::optional<SizedExtents> fileExtents(const Path& url)

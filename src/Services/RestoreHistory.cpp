@@ -211,6 +211,8 @@ void CleanRunner::restoreSingleRecord(const std::string& id)
     std::erase_if(history, [&](const CleanHistoryRecord& kept) { return kept.id == record.id; });
     setRecentCleanRecords(std::move(history));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
+    // Only what went to the Trash comes back, and that counts in the measured total as estimated.
+    setSessionMeasuredFreedBytes(std::max<Int64>(sessionMeasuredFreedBytes_ - record.sizeBytes, 0));
     setLastCleanBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
                        paths::lastComponent(paths::parent(record.originalPath)));
     setOverview(queryDiskOverview(places_.home));
@@ -265,6 +267,7 @@ void CleanRunner::restoreAllRecentCleans()
         recordSequence_[it->id] = ++nextRecordSequence_;
     setRecentCleanRecords(std::move(stillRestorable));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
+    setSessionMeasuredFreedBytes(std::max<Int64>(sessionMeasuredFreedBytes_ - restoredBytes, 0));
     setLastCleanBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
                        DiskFormat::bytes(restoredBytes) + "）");
     setOverview(queryDiskOverview(places_.home));

@@ -53,14 +53,19 @@ void StorageEngine::startInstantScan()
         // recorded before each publish, keep their order.
         auto overviewPhase =
             std::async(launch, [trashPhase] { return queryDiskOverview(trashPhase.get().overviewBytes); });
-        auto cardsPhase = std::async(launch, [&layout, &restorable, &protectedPhase, trashPhase] {
+        // What the cards' items really free (where files share extents) is read beside the
+        // home walk; artefacts learn it from the walk that sizes them.
+        auto cardsPhase = std::async(launch, [&layout, &restorable, &protectedPhase, trashPhase, &cleaned, &home] {
             // Nothing of the Trash is offered when what protects its entries cannot be read,
             // and a trash reached through a link is not offered at all.
             auto trash = trashEntriesToOffer(trashPhase.get(), restorable, protectedPhase.get());
             Int64 trashBytes = 0; // the catalogue's Trash rule takes the size of what may be offered
             for (const auto& entry : trash.value_or(std::vector<FolderEntryStamp>{}))
                 trashBytes += entry.bytes;
-            return std::pair(scanCacheCatalogue(layout, RunningPrograms::read(), trashBytes), std::move(trash));
+            std::vector<SafeCacheRuleCard> cards = scanCacheCatalogue(layout, RunningPrograms::read(), trashBytes);
+            dropCleaned(cards, cleaned);
+            addReclaimableFigures(cards, home);
+            return std::pair(std::move(cards), std::move(trash));
         });
         // Artefacts, large files and duplicates come from one walk of the home.
         auto homePhase = std::async(launch, [&layout] { return walkHome(layout); });
@@ -79,8 +84,6 @@ void StorageEngine::startInstantScan()
         // 2. Safe caches.
         auto [catalogue, trash] = cardsPhase.get();
         std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
-        dropCleaned(cards, cleaned);
-        addReclaimableFigures(cards, home);
         stamps.offerOnly(cards);
         publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
             results_.rememberScanned(seen);
@@ -95,7 +98,6 @@ void StorageEngine::startInstantScan()
         HomeFindings found = homePhase.get();
         std::vector<ProjectBloatItem> bloats = std::move(found.bloats);
         dropCleaned(bloats, cleaned);
-        addReclaimableFigures(bloats, home);
         stamps.offerOnly(bloats);
         publish([this, bloats, seen = stamps.stamps()] {
             results_.rememberScanned(seen);

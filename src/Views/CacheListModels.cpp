@@ -3,6 +3,7 @@
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "ReclaimableText.h"
 #include "Theme/WindowIcons.h"
 
 #include <QColor>
@@ -73,7 +74,7 @@ QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
     case Note:
         return qt(item.note);
     case Size:
-        return bytesText(item.sizeBytes, language());
+        return sizeAndFreesText(item.sizeBytes, item.reclaimableBytes, language());
     case SafetyLevel:
         return qt(item.safetyLevel);
     case Verification:

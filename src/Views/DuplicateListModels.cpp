@@ -2,6 +2,7 @@
 
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "ReclaimableText.h"
 #include "RowDates.h"
 
 #include <algorithm>
@@ -51,7 +52,7 @@ QVariant DuplicateMemberListModel::data(const QModelIndex& index, int role) cons
     case Path:
         return qt(member.url);
     case Size:
-        return bytesText(member.sizeBytes, language());
+        return sizeAndFreesText(member.sizeBytes, member.reclaimableBytes, language());
     case Modified:
         return dayText(member.modifiedDate);
     case LockedOriginal:

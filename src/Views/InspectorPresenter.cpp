@@ -7,6 +7,7 @@
 #include "Platform/Media/ThumbnailService.h"
 #include "QtText.h"
 #include "QuillmereVersion.h"
+#include "ReclaimableText.h"
 #include "RowDates.h"
 #include "Services/StorageEngine.h"
 
@@ -105,9 +106,9 @@ QString InspectorPresenter::title() const
 QString InspectorPresenter::sizeText() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
-        return bytesText(item->sizeBytes, language_);
+        return sizeAndFreesText(item->sizeBytes, item->reclaimableBytes, language_);
     if (const auto* file = inspected<LargeFileItem>())
-        return bytesText(file->sizeBytes, language_);
+        return sizeAndFreesText(file->sizeBytes, file->reclaimableBytes, language_);
     if (const auto* card = inspected<SafeCacheRuleCard>())
         return bytesText(card->totalScannedBytes(), language_);
     if (const auto* app = inspected<InstalledAppItem>())

@@ -2,6 +2,7 @@
 
 #include "L10n/QuillmereL10n.h"
 #include "QtText.h"
+#include "ReclaimableText.h"
 #include "RowDates.h"
 
 std::vector<QByteArray> LargeFileListModel::roleNameList() const
@@ -24,7 +25,7 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
     case Verification:
         return qt(file.verificationBadge);
     case Size:
-        return bytesText(file.sizeBytes, language());
+        return sizeAndFreesText(file.sizeBytes, file.reclaimableBytes, language());
     case Modified:
         return dayText(file.modifiedDate);
     case IsVideo:

@@ -11,6 +11,7 @@ OverviewPresenter::OverviewPresenter(WorkspaceLists& lists, StorageEngine& engin
 {
     connect(&engine_.results(), &ScanResults::overviewChanged, this, &OverviewPresenter::changed);
     connect(&engine_.cleaner(), &CleanRunner::sessionTotalFreedBytesChanged, this, &OverviewPresenter::changed);
+    connect(&engine_.cleaner(), &CleanRunner::sessionMeasuredFreedBytesChanged, this, &OverviewPresenter::changed);
     // Selections live in the lists; the models have followed them when these fire.
     for (auto signal : {&WorkspaceLists::rowsChanged, &WorkspaceLists::shownChanged})
         connect(&lists_, signal, this, &OverviewPresenter::changed);
@@ -81,5 +82,12 @@ QString OverviewPresenter::totalText() const
 }
 QString OverviewPresenter::freedText() const
 {
-    return bytesText(engine_.cleaner().sessionTotalFreedBytes(), language_);
+    // What the volume measured where a clean deleted or merged, with the estimate beside it
+    // when the two differ.
+    const Int64 estimated = engine_.cleaner().sessionTotalFreedBytes();
+    const Int64 measured = engine_.cleaner().sessionMeasuredFreedBytes();
+    if (measured == estimated)
+        return bytesText(estimated, language_);
+    return qt(WindowTexts::diskFreedMeasured(language_))
+        .arg(bytesText(measured, language_), bytesText(estimated, language_));
 }

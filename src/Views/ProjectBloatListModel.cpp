@@ -2,6 +2,7 @@
 
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
+#include "ReclaimableText.h"
 #include "Theme/WindowIcons.h"
 
 std::vector<QByteArray> ProjectBloatListModel::roleNameList() const
@@ -23,7 +24,7 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
     case Path:
         return qt(item.displayPath);
     case Size:
-        return bytesText(item.sizeBytes, language());
+        return sizeAndFreesText(item.sizeBytes, item.reclaimableBytes, language());
     case Idle:
         return item.isIdle();
     case StateBadge:

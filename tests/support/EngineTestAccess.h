@@ -106,6 +106,7 @@ struct StorageEngineTestAccess {
         s.results_.scannedStamps_ = stamps.stamps();
     }
     static void setSessionTotalFreedBytes(StorageEngine& s, Int64 v) { s.runner_.setSessionTotalFreedBytes(v); }
+    static void setSessionMeasuredFreedBytes(StorageEngine& s, Int64 v) { s.runner_.setSessionMeasuredFreedBytes(v); }
     static void setOverview(StorageEngine& s, DiskOverview v) { s.results_.setOverview(std::move(v)); }
     // The state a scan publishes while it runs, without one running.
     static void setIsScanning(StorageEngine& s, bool v) { s.setIsScanning(v); }
