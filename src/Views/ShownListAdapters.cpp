@@ -118,6 +118,24 @@ InstalledAppAdapter::InstalledAppAdapter(StorageEngine& engine, QObject* parent)
 {
 }
 
+bool DuplicateGroupAdapter::canMergeCopies() const
+{
+    const auto& groups = engine_.results().duplicateGroups();
+    return std::any_of(groups.begin(), groups.end(), [](const DuplicateFileGroup& group) {
+        return std::any_of(group.members.begin(), group.members.end(),
+                           [](const DuplicateFileMember& member) { return member.mergeableBytes.has_value(); });
+    });
+}
+
+void DuplicateGroupAdapter::setMergesCopies(bool merge)
+{
+    const CopyMerging wanted = merge ? CopyMerging::whereAvailable : CopyMerging::never;
+    if (engine_.commands().copyMerging() == wanted)
+        return;
+    engine_.commands().setCopyMerging(wanted);
+    Q_EMIT filterChanged();
+}
+
 void InstalledAppAdapter::setOnlyCache(bool onlyCache)
 {
     if (this->onlyCache() == onlyCache)

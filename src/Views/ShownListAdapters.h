@@ -126,7 +126,12 @@ class DuplicateGroupAdapter final : public RecordListAdapter<DuplicateFileGroup,
     // A group is selected when every copy but the kept one is.
     bool allSelected() const override;
     void setAllSelected(bool selected) override;
-    bool cleanRemoves() const override { return true; }
+    bool cleanRemoves() const override { return !mergesCopies(); }
+    // Some copy shares a file system with its original that can merge them in place.
+    bool canMergeCopies() const;
+    // Copies are merged in place where they can be (else they go to the Trash), or all go.
+    bool mergesCopies() const { return canMergeCopies() && engine_.commands().copyMerging() != CopyMerging::never; }
+    void setMergesCopies(bool merge);
 };
 
 // The rows show one category of the large files. Select-all takes that category only; what

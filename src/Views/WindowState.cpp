@@ -28,6 +28,8 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
     // The inspected row follows the lists before the presenters read them.
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::updateInspectedRow);
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::shownChanged);
+    connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::copyMergingChanged);
+    connect(&lists_, &WorkspaceLists::rowsChanged, this, &WindowState::copyMergingChanged);
     connect(&lists_, &WorkspaceLists::rowsChanged, this, [this] {
         updateInspectedRow();
         followLatestRecords();

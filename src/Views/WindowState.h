@@ -47,6 +47,10 @@ class WindowState : public QObject {
     Q_PROPERTY(int selectedLargeCategory READ selectedLargeCategoryIndex WRITE setSelectedLargeCategoryIndex NOTIFY
                    shownChanged)
     Q_PROPERTY(bool appSlimmingOnlyCache READ appSlimmingOnlyCache WRITE setAppSlimmingOnlyCache NOTIFY shownChanged)
+    // Duplicate copies on a file system that shares extents: merged in place (both paths
+    // stay, nothing goes to the Trash) or moved to the Trash.
+    Q_PROPERTY(bool canMergeCopies READ canMergeCopies NOTIFY copyMergingChanged)
+    Q_PROPERTY(bool mergesCopies READ mergesCopies WRITE setMergesCopies NOTIFY copyMergingChanged)
     Q_PROPERTY(bool showSafetyPopover READ showSafetyPopover WRITE setShowSafetyPopover NOTIFY popoversChanged)
     Q_PROPERTY(bool showRestoreHistoryPopover READ showRestoreHistoryPopover WRITE setShowRestoreHistoryPopover NOTIFY
                    popoversChanged)
@@ -128,6 +132,9 @@ class WindowState : public QObject {
     void setSelectedLargeCategory(LargeFileCategory category) { lists_.largeFiles().setCategory(category); }
     bool appSlimmingOnlyCache() const { return lists_.installedApps().onlyCache(); }
     void setAppSlimmingOnlyCache(bool onlyCache) { lists_.installedApps().setOnlyCache(onlyCache); }
+    bool canMergeCopies() const { return lists_.duplicateGroups().canMergeCopies(); }
+    bool mergesCopies() const { return lists_.duplicateGroups().mergesCopies(); }
+    void setMergesCopies(bool merge) { lists_.duplicateGroups().setMergesCopies(merge); }
     // The empty state's "next" button: the list after the shown one.
     Q_INVOKABLE void openEmptyStateNext();
 
@@ -212,6 +219,7 @@ class WindowState : public QObject {
     // The appearance or the language its name is in.
     void appearanceChanged();
     void shownChanged();
+    void copyMergingChanged();
     void popoversChanged();
     void inspectedRowChanged();
     void scanChanged();

@@ -36,6 +36,8 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, Storag
     : QObject(parent), lists_(lists), engine_(engine), access_(access)
 {
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WorkspaceColumnPresenter::shapeChanged);
+    // Whether copies can be merged comes with the duplicate rows.
+    connect(&lists_, &WorkspaceLists::rowsChanged, this, &WorkspaceColumnPresenter::shapeChanged);
     // The large-file action says whether it moves to the Trash or deletes.
     connect(&engine_.cleaner(), &CleanRunner::moveToTrashByDefaultChanged, this,
             &WorkspaceColumnPresenter::shapeChanged);
@@ -98,6 +100,8 @@ QColor WorkspaceColumnPresenter::accent() const
 
 QString WorkspaceColumnPresenter::primaryActionTitle() const
 {
+    if (lists_.shownList() == ShownList::DuplicateGroups && lists_.duplicateGroups().mergesCopies())
+        return qt(WindowTexts::mergeCopiesAction(language_));
     return qt(WindowTexts::primaryActionTitle(
         WindowLists::engineWorkspace(lists_.selectedWorkspace()), WindowLists::subTabOf(lists_.shownList()),
         lists_.installedApps().onlyCache(), engine_.cleaner().moveToTrashByDefault(), language_));

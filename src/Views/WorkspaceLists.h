@@ -22,6 +22,8 @@ class WorkspaceLists : public QObject {
     ShownListAdapter& adapter(ShownList list) const { return *byList_[WindowLists::index(list)]; }
     LargeFileAdapter& largeFiles() { return largeFiles_; }
     const LargeFileAdapter& largeFiles() const { return largeFiles_; }
+    DuplicateGroupAdapter& duplicateGroups() { return duplicateGroups_; }
+    const DuplicateGroupAdapter& duplicateGroups() const { return duplicateGroups_; }
     InstalledAppAdapter& installedApps() { return installedApps_; }
     const InstalledAppAdapter& installedApps() const { return installedApps_; }
 

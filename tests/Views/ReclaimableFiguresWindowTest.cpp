@@ -64,3 +64,35 @@ TEST(ReclaimableFiguresWindow, TheDiskBlockShowsTheMeasuredFreedSpaceWithTheEsti
     w.settle();
     EXPECT_EQ(w.textOf("diskFreed"), "2.0 MB (est. 30.0 MB)");
 }
+
+TEST(ReclaimableFiguresWindow, CopiesThatCanBeMergedOfferMergingInPlaceBesideRemoving)
+{
+    WindowUnderTest w;
+    w.open();
+    w.view->setLanguageRaw("en");
+    const Path original = w.machine.root.file("Users/demo/Videos/film.mkv", 1024);
+    const Path copy = w.machine.root.file("Users/demo/Downloads/film.mkv", 1024);
+    SeededGroup films = group("films", {member(original, 40 * MiB, true, false), member(copy, 40 * MiB, false, true)});
+    films.record.members[1].mergeableBytes = 40 * MiB;
+    EngineAccess::setDuplicateGroups(w.scanner(), {films});
+    w.view->showList(ShownList::DuplicateGroups);
+    w.settle();
+
+    // Merging is the default where it can be done; the button says what it does, and the
+    // choice says why nothing needs restoring.
+    EXPECT_TRUE(w.find(Role::RadioButton, "Merge Copies in Place").state().checked);
+    EXPECT_EQ(w.view->column()->primaryActionTitle(), "Merge Copies");
+    EXPECT_FALSE(w.view->column()->primaryActionRemoves());
+    w.press(Role::RadioButton, "Remove Copies");
+    w.settle();
+    EXPECT_FALSE(w.view->mergesCopies());
+    EXPECT_EQ(w.scanner().commands().copyMerging(), CopyMerging::never);
+    EXPECT_EQ(w.view->column()->primaryActionTitle(), "Clean Clones");
+    EXPECT_TRUE(w.view->column()->primaryActionRemoves());
+
+    // Where nothing can be merged there is no choice to make.
+    films.record.members[1].mergeableBytes.reset();
+    EngineAccess::setDuplicateGroups(w.scanner(), {films});
+    w.settle();
+    EXPECT_FALSE(w.find(Role::RadioButton, "Merge Copies in Place"));
+}

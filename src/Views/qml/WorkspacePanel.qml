@@ -67,6 +67,30 @@ ColumnLayout {
         }
     }
 
+    // Where the file system can share extents: copies merged in place, or removed.
+    Flow {
+        visible: View.shownList === WindowLists.DuplicateGroups && View.canMergeCopies
+        spacing: 6
+        Layout.fillWidth: true
+        ChoicePill {
+            objectName: "mergeCopiesMode"
+            symbol: "square.on.square.dashed"
+            text: View.texts.mergeCopiesMode
+            chosen: View.mergesCopies
+            tint: View.palette.emerald
+            Accessible.description: View.texts.mergeCopiesNote
+            onClicked: View.mergesCopies = true
+        }
+        ChoicePill {
+            objectName: "trashCopiesMode"
+            symbol: "trash.fill"
+            text: View.texts.trashCopiesMode
+            chosen: !View.mergesCopies
+            tint: View.palette.crimson
+            onClicked: View.mergesCopies = false
+        }
+    }
+
     // Large-file categories.
     Flow {
         visible: View.selectedWorkspace === WindowLists.LargeMedia
