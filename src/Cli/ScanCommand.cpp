@@ -70,6 +70,11 @@ void localizeForReading(Json& report, const std::vector<SafeCacheRuleCard>& card
             row["lastModifiedText"] = displayable(renderMessageOr(item.lastModifiedRef, item.lastModifiedText, lang));
         }
     }
+    // A chart slice stands for the card of the same id and carries its title.
+    for (Json& slice : report["sunburstSlices"])
+        for (const SafeCacheRuleCard& card : cards)
+            if (slice["id"] == card.id)
+                slice["label"] = renderMessageOr(card.titleRef, card.title, lang);
 }
 
 } // namespace
