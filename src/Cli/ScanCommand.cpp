@@ -3,7 +3,7 @@
 #include "Cli/CliLanguage.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
-#include "L10n/QuillmereL10n.h"
+#include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
 
 #include <iostream>
@@ -44,17 +44,37 @@ Json scanReport(const StorageEngine& scanner)
     return report;
 }
 
-// The readable report names cards and items in the chosen language; JSON keeps the
-// engine's words for scripts.
-void localizeForReading(Json& report)
+// The readable report says the cards' and items' texts in the chosen language; JSON keeps
+// the engine's words for scripts.
+void localizeForReading(Json& report, const std::vector<SafeCacheRuleCard>& cards)
 {
-    const QuillmereL10n l10n(language());
-    for (Json& card : report["ruleCards"]) {
-        card["title"] = l10n.localizeCardTitle(card["title"].get<std::string>());
-        card["protectionPromise"] = l10n.localizeCardPromise(card["protectionPromise"].get<std::string>());
-        for (Json& item : card["subItems"])
-            item["name"] = l10n.localizeSubItemName(item["name"].get<std::string>());
+    const AppLanguage lang = language();
+    Json& shownCards = report["ruleCards"];
+    for (std::size_t c = 0; c < cards.size() && c < shownCards.size(); ++c) {
+        const SafeCacheRuleCard& card = cards[c];
+        Json& shown = shownCards[c];
+        shown["title"] = renderMessageOr(card.titleRef, card.title, lang);
+        shown["subtitle"] = renderMessageOr(card.subtitleRef, card.subtitle, lang);
+        shown["protectionPromise"] = renderMessageOr(card.promiseRef, card.protectionPromise, lang);
+        Json& shownItems = shown["subItems"];
+        for (std::size_t i = 0; i < card.subItems.size() && i < shownItems.size(); ++i) {
+            const CacheSubItem& item = card.subItems[i];
+            Json& row = shownItems[i];
+            // Names are shown as the JSON shows them (undecodable bytes escaped); a message
+            // carries the same pieces as arguments.
+            row["name"] = displayable(renderMessageOr(item.nameRef, item.name, lang));
+            row["note"] = displayable(renderMessageOr(item.noteRef, item.note, lang));
+            row["safetyLevel"] = displayable(renderMessageOr(item.safetyLevelRef, item.safetyLevel, lang));
+            row["verificationDetail"] =
+                displayable(renderMessageOr(item.verificationDetailRef, item.verificationDetail, lang));
+            row["lastModifiedText"] = displayable(renderMessageOr(item.lastModifiedRef, item.lastModifiedText, lang));
+        }
     }
+    // A chart slice stands for the card of the same id and carries its title.
+    for (Json& slice : report["sunburstSlices"])
+        for (const SafeCacheRuleCard& card : cards)
+            if (slice["id"] == card.id)
+                slice["label"] = renderMessageOr(card.titleRef, card.title, lang);
 }
 
 } // namespace
@@ -72,7 +92,7 @@ int runScan(const Arguments& args)
     runScanToCompletion(scanner);
     Json report = scanReport(scanner);
     if (!json)
-        localizeForReading(report);
+        localizeForReading(report, scanner.results().ruleCards());
     printDocument(report, json);
     return 0;
 }

@@ -21,50 +21,6 @@ bool containsAny(std::string_view text, const Needles& needles)
     return false;
 }
 
-// ---------------------------------------------------------------- card titles
-
-struct CardTitleRow {
-    Needles needles;
-    Row12 texts;
-};
-
-const std::array<CardTitleRow, 4> kCardTitles{{
-    {{"浏览器"},
-     {"", "Browser & Web Media Cache", "ブラウザ・Webメディアキャッシュ", "瀏覽器與網頁媒體快取",
-      "브라우저 및 웹 미디어 캐시", "Browser- & Web-Mediencache", "Cache navigateur et médias web",
-      "Caché de navegador y medios", "Cache de navegador e mídia", "Кэш браузеров и медиа", "Cache browser e media",
-      "ذاكرة المتصفح والوسائط"}},
-    {{"Xcode", "开发", "AI"},
-     {"", "AI & Developer Toolchain Cache", "AI・開発ツールチェーンキャッシュ", "AI 與開發工具鏈快取",
-      "AI 및 개발 도구 캐시", "AI- & Entwickler-Cache", "Cache IA & outils développeur", "Caché de IA y desarrollo",
-      "Cache de IA e ferramentas dev", "Кэш ИИ и инструментов разработки", "Cache AI e sviluppo",
-      "ذاكرة أدوات الذكاء الاصطناعي والمطورين"}},
-    {{"社交", "微信", "飞书", "办公", "影音"},
-     {"", "Office, Social & Media Cache", "オフィス・SNS・メディアキャッシュ", "辦公與影音軟體快取",
-      "오피스 및 소셜 미디어 캐시", "Office-, Social- & Mediencache", "Cache bureautique et médias",
-      "Caché de oficina y redes", "Cache de escritório e mídia", "Кэш офисных и медиа-приложений",
-      "Cache ufficio e media", "ذاكرة تطبيقات المكتب والوسائط"}},
-    {{"系统", "日志", "废纸篓"},
-     {"", "System Logs & Temp Cache", "システムログ・一時キャッシュ", "系統日誌與暫存快取", "시스템 로그 및 임시 캐시",
-      "Systemprotokolle & Temp", "Journaux système et temp", "Registros del sistema y temporales",
-      "Logs do sistema e temp", "Системные логи и временные файлы", "Log di sistema e temp",
-      "سجلات النظام والملفات المؤقتة"}},
-}};
-
-// Every card gets the same promise outside Simplified Chinese.
-constexpr Row12 kGenericPromise{"",
-                                "100% preserves logins, cookies, chat history & personal docs",
-                                "ログイン状態・Cookie・チャット履歴を100%完全保護",
-                                "100% 保留登入狀態、Cookie、聊天記錄與個人文稿",
-                                "로그인 상태, 쿠키, 대화 기록 100% 안전 보호",
-                                "Logins, Cookies & Chatverläufe bleiben zu 100% erhalten",
-                                "Connexions, cookies et historiques de chat 100% préservés",
-                                "Protege al 100% sesiones, cookies e historial de chat",
-                                "Preserva 100% dos logins, cookies e histórico de chat",
-                                "100% сохранность входов, куки и истории чатов",
-                                "Preserva al 100% accessi, cookie e cronologia chat",
-                                "حماية كاملة ١٠٠٪ لتسجيلات الدخول والمحادثات"};
-
 // ---------------------------------------------------------------- large-file categories
 
 const std::array<Text12, 5> kCategoryNames{{
@@ -363,23 +319,6 @@ std::string_view restoredFigure(std::string_view banner)
 }
 
 } // namespace
-
-std::string QuillmereL10n::localizeCardTitle(std::string_view title) const
-{
-    if (language_ == AppLanguage::zhHans)
-        return std::string(title);
-    for (const auto& row : kCardTitles)
-        if (containsAny(title, row.needles))
-            return std::string(row.texts[languageIndex(language_)]);
-    return std::string(title);
-}
-
-std::string QuillmereL10n::localizeCardPromise(std::string_view promise) const
-{
-    if (language_ == AppLanguage::zhHans)
-        return std::string(promise);
-    return std::string(kGenericPromise[languageIndex(language_)]);
-}
 
 const Text12& categoryNameTable(LargeFileCategory category)
 {

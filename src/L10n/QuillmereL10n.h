@@ -1,8 +1,9 @@
 #pragma once
-// Shows the engine's Simplified Chinese texts (scenario cards, cache item names, result
-// banners) in the window's language. Texts are recognised by characteristic substrings, not
-// by keys, so the engine stays free to word them; in Simplified Chinese every operation
-// hands back its input unchanged.
+// Shows the engine's Simplified Chinese texts that carry no message id (result banners, the
+// names in the restore history, which outlive the scan that named them) in the window's
+// language. Those texts are recognised by characteristic substrings; in Simplified Chinese
+// every operation hands back its input unchanged. The catalogue's own texts are rendered
+// from their message ids (MessageRenderer.h).
 
 #include "L10n/AppLanguage.h"
 #include "Models/StorageModels.h"
@@ -16,8 +17,6 @@ class QuillmereL10n {
 
     AppLanguage language() const { return language_; }
 
-    std::string localizeCardTitle(std::string_view title) const;
-    std::string localizeCardPromise(std::string_view promise) const;
     std::string localizeCategory(LargeFileCategory category) const;
     std::string localizeSubItemName(std::string_view name) const;
     // A restore banner (one containing "原路还原") shows what was restored: the total that a

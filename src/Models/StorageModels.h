@@ -6,6 +6,7 @@
 
 #include "Models/Basics.h"
 #include "Models/FileStamp.h"
+#include "Models/TextRef.h"
 
 #include <map>
 #include <optional>
@@ -79,6 +80,8 @@ struct CacheSubItem {
     // files (a reflinked copy, a snapshot); unset where that equals sizeBytes.
     std::optional<Int64> reclaimableBytes;
     Int64 reclaimable() const { return reclaimableBytes.value_or(sizeBytes); }
+    // The same texts by message id, for showing them in the person's language.
+    TextRef nameRef, noteRef, safetyLevelRef, verificationDetailRef, lastModifiedRef;
 
     CacheSubItem() = default;
     CacheSubItem(std::string name, std::string note, Path url, Int64 sizeBytes, std::string safetyLevel,
@@ -99,6 +102,8 @@ struct SafeCacheRuleCard {
     std::string protectionPromise;
     std::vector<CacheSubItem> subItems;
     bool isExpanded = false;
+    // The title, subtitle and promise by message id.
+    TextRef titleRef, subtitleRef, promiseRef;
 
     Int64 totalScannedBytes() const;
 

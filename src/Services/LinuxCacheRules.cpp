@@ -18,46 +18,63 @@ constexpr std::size_t kBrowserCard = 0, kOfficeCard = 1, kDevCard = 2, kSystemCa
 
 // ---------------------------------------------------------------- texts
 
-constexpr std::string_view kShaderNote = "浏览器启动时自动重建的着色器缓存与已安装组件的临时安装包";
-constexpr std::string_view kShaderDetail =
-    "已自动核实：仅包含 GPU 着色器编译结果与组件安装包残留，不涉及账号、Cookie 与书签。";
-constexpr std::string_view kServiceWorkerNote = "离线网页应用的脚本与数据缓存，清理后离线应用需重新联网加载";
-constexpr std::string_view kServiceWorkerDetail = "默认保护项：Service Worker 缓存属于网站数据，清理后已安装的离线网页"
-                                                  "应用会丢失离线内容，因此默认不勾选；Database 与登录态不会被触碰。";
-constexpr std::string_view kElectronNote = "应用内置浏览器的网页、脚本与 GPU 缓存，清理后自动重建";
-constexpr std::string_view kElectronDetail = "已自动核实：仅清理 Electron 标准缓存文件夹；Cookies、Local Storage、"
-                                             "IndexedDB 与聊天数据库不会被触碰。";
-constexpr std::string_view kEditorNote = "编辑器的网页缓存、扩展安装包、日志与崩溃报告，启动时自动重建";
-constexpr std::string_view kEditorDetail = "已自动核实：仅清理缓存、日志与崩溃报告文件夹；User 文件夹中的设置、"
-                                           "本地历史与工作区状态以及已安装的扩展不会被触碰。";
-constexpr std::string_view kGraphicsNote = "图形库自动重建的缓存，当前桌面会话可能正在使用";
-constexpr std::string_view kGraphicsDetail =
-    "默认保护项：由系统图形库自动重建，但桌面会话运行时正在使用，建议注销后再清理，因此默认不勾选。";
+constexpr EngineText kShaderNote{"cache.browserShader.note",
+                                 "浏览器启动时自动重建的着色器缓存与已安装组件的临时安装包"};
+constexpr EngineText kShaderDetail{
+    "cache.browserShader.detail", "已自动核实：仅包含 GPU 着色器编译结果与组件安装包残留，不涉及账号、Cookie 与书签。"};
+constexpr EngineText kServiceWorkerNote{"cache.serviceWorker.note",
+                                        "离线网页应用的脚本与数据缓存，清理后离线应用需重新联网加载"};
+constexpr EngineText kServiceWorkerDetail{"cache.serviceWorker.detail",
+                                          "默认保护项：Service Worker 缓存属于网站数据，清理后已安装的离线网页"
+                                          "应用会丢失离线内容，因此默认不勾选；Database 与登录态不会被触碰。"};
+constexpr EngineText kElectronNote{"cache.electron.note", "应用内置浏览器的网页、脚本与 GPU 缓存，清理后自动重建"};
+constexpr EngineText kElectronDetail{"cache.electron.detail",
+                                     "已自动核实：仅清理 Electron 标准缓存文件夹；Cookies、Local Storage、"
+                                     "IndexedDB 与聊天数据库不会被触碰。"};
+constexpr EngineText kEditorNote{"cache.editor.note", "编辑器的网页缓存、扩展安装包、日志与崩溃报告，启动时自动重建"};
+constexpr EngineText kEditorDetail{"cache.editor.detail",
+                                   "已自动核实：仅清理缓存、日志与崩溃报告文件夹；User 文件夹中的设置、"
+                                   "本地历史与工作区状态以及已安装的扩展不会被触碰。"};
+constexpr EngineText kGraphicsNote{"cache.graphics.note", "图形库自动重建的缓存，当前桌面会话可能正在使用"};
+constexpr EngineText kGraphicsDetail{
+    "cache.graphics.detail",
+    "默认保护项：由系统图形库自动重建，但桌面会话运行时正在使用，建议注销后再清理，因此默认不勾选。"};
 
-constexpr std::string_view kThumbnailNote = "文件管理器为图片与视频生成的预览图，需要时自动重建";
-constexpr std::string_view kThumbnailDetail = "已自动核实：freedesktop 标准缩略图缓存，仅包含自动生成的预览图。";
-constexpr std::string_view kPnpmDetail = "默认保护项：存储中的文件以硬链接出现在项目的 node_modules 中，显示的大小只"
-                                         "计算清理后真正释放的部分；清理后下次安装需重新下载。";
-constexpr std::string_view kCondaNote = "conda 下载并解压的软件包，环境通过硬链接使用它们";
-constexpr std::string_view kCondaDetail = "默认保护项：环境中的文件与 pkgs 共享硬链接，显示的大小只计算清理后真正释放"
-                                          "的部分；envs 与 base 环境不会被触碰，也可使用 conda clean 清理。";
-constexpr std::string_view kCargoNote = "Cargo 下载的 crate 压缩包、解压源码与 Git 依赖";
-constexpr std::string_view kCargoDetail =
-    "已自动核实：Cargo 会按需重新下载；~/.cargo/bin 中的工具、config.toml 与 credentials.toml 不会被触碰。";
-constexpr std::string_view kGradleDetail = "已自动核实：Gradle 会按需重新下载；gradle.properties 中的凭据与 init.d "
-                                           "不会被触碰。请先停止正在运行的 Gradle 守护"
-                                           "进程。";
-constexpr std::string_view kCcacheNote = "C/C++ 编译结果缓存，下次编译时自动重建";
-constexpr std::string_view kCcacheDetail = "已自动核实：仅清理缓存分片文件夹；ccache.conf 中的设置不会被触碰。";
-constexpr std::string_view kHubNote = "从 Hugging Face 下载的模型与数据集，可重新下载（受限模型需要登录）";
-constexpr std::string_view kHubDetail =
-    "默认保护项：模型体积大、重新下载耗时，因此默认不勾选；访问令牌 token 与 stored_tokens 不会被触碰。";
-constexpr std::string_view kSteamDetail = "仅清理此文件夹；游戏文件 (common)、Proton 存档 (compatdata)、userdata "
-                                          "与登录配置不会被触碰。";
-constexpr std::string_view kSnapNote = "Snap 应用的缓存文件夹，应用会自动重建";
-constexpr std::string_view kSnapDetail =
-    "已自动核实：仅清理 Snap 应用数据中的 .cache 文件夹；应用的其余数据不会被触碰，也不会经过 current 链接。";
-constexpr std::string_view kLogDetail = "已自动核实：桌面会话与显示服务写下的日志，下次登录时重新生成。";
+constexpr EngineText kThumbnailNote{"cache.thumbnails.note", "文件管理器为图片与视频生成的预览图，需要时自动重建"};
+constexpr EngineText kThumbnailDetail{"cache.thumbnails.detail",
+                                      "已自动核实：freedesktop 标准缩略图缓存，仅包含自动生成的预览图。"};
+constexpr EngineText kPnpmDetail{"cache.pnpmStore.detail",
+                                 "默认保护项：存储中的文件以硬链接出现在项目的 node_modules 中，显示的大小只"
+                                 "计算清理后真正释放的部分；清理后下次安装需重新下载。"};
+constexpr EngineText kCondaNote{"cache.conda.note", "conda 下载并解压的软件包，环境通过硬链接使用它们"};
+constexpr EngineText kCondaDetail{"cache.conda.detail",
+                                  "默认保护项：环境中的文件与 pkgs 共享硬链接，显示的大小只计算清理后真正释放"
+                                  "的部分；envs 与 base 环境不会被触碰，也可使用 conda clean 清理。"};
+constexpr EngineText kCargoNote{"cache.cargo.note", "Cargo 下载的 crate 压缩包、解压源码与 Git 依赖"};
+constexpr EngineText kCargoDetail{
+    "cache.cargo.detail",
+    "已自动核实：Cargo 会按需重新下载；~/.cargo/bin 中的工具、config.toml 与 credentials.toml 不会被触碰。"};
+constexpr EngineText kGradleDetail{"cache.gradle.detail",
+                                   "已自动核实：Gradle 会按需重新下载；gradle.properties 中的凭据与 init.d "
+                                   "不会被触碰。请先停止正在运行的 Gradle 守护"
+                                   "进程。"};
+constexpr EngineText kCcacheNote{"cache.ccache.note", "C/C++ 编译结果缓存，下次编译时自动重建"};
+constexpr EngineText kCcacheDetail{"cache.ccache.detail",
+                                   "已自动核实：仅清理缓存分片文件夹；ccache.conf 中的设置不会被触碰。"};
+constexpr EngineText kHubNote{"cache.huggingFace.note",
+                              "从 Hugging Face 下载的模型与数据集，可重新下载（受限模型需要登录）"};
+constexpr EngineText kHubDetail{
+    "cache.huggingFace.detail",
+    "默认保护项：模型体积大、重新下载耗时，因此默认不勾选；访问令牌 token 与 stored_tokens 不会被触碰。"};
+constexpr EngineText kSteamDetail{"cache.steam.detail",
+                                  "仅清理此文件夹；游戏文件 (common)、Proton 存档 (compatdata)、userdata "
+                                  "与登录配置不会被触碰。"};
+constexpr EngineText kSnapNote{"cache.snap.note", "Snap 应用的缓存文件夹，应用会自动重建"};
+constexpr EngineText kSnapDetail{
+    "cache.snap.detail",
+    "已自动核实：仅清理 Snap 应用数据中的 .cache 文件夹；应用的其余数据不会被触碰，也不会经过 current 链接。"};
+constexpr EngineText kLogDetail{"cache.sessionLogs.detail",
+                                "已自动核实：桌面会话与显示服务写下的日志，下次登录时重新生成。"};
 
 // ---------------------------------------------------------------- the programs that may have a place open
 
@@ -105,9 +122,8 @@ constexpr std::string_view kDesktopIndexers[] = {"tracker-miner-fs-3", "gnome-so
 
 // ---------------------------------------------------------------- the rules
 
-constexpr Rule rule(std::size_t card, Base base, std::string_view pattern, std::string_view label,
-                    std::string_view note, std::string_view detail, bool selected,
-                    std::span<const std::string_view> programs = {})
+constexpr Rule rule(std::size_t card, Base base, std::string_view pattern, EngineText label, EngineText note,
+                    EngineText detail, bool selected, std::span<const std::string_view> programs = {})
 {
     return {.card = card,
             .base = base,
@@ -134,7 +150,7 @@ constexpr Rule ownedBy(Rule r, Owner owner)
 // A Chromium profile's caches: the disk caches and GPU caches are offered selected, the
 // offline apps' Service Worker caches (website data) unselected. Cookies, logins, history
 // and storage are never named.
-constexpr Rule profileRule(Base base, std::string_view pattern, std::string_view brand,
+constexpr Rule profileRule(Base base, std::string_view pattern, EngineText brand,
                            std::span<const std::string_view> programs, bool selected)
 {
     Rule r = rule(kBrowserCard, base, pattern, brand, selected ? safecache::kChromeProfileNote : kServiceWorkerNote,
@@ -155,256 +171,324 @@ constexpr Rule chromeModel(std::string_view pattern, const safecache::Rule& mode
 // the profile), then the browser's shader and component caches. Electron programs keep the
 // same cache folders beside their logins and messages; editors theirs beside settings.
 constexpr Rule kRules[] = {
-    profileRule(Base::cache, "google-chrome/{profile}/{Cache|Code Cache}", "谷歌浏览器", kGoogleChrome, true),
+    profileRule(Base::cache, "google-chrome/{profile}/{Cache|Code Cache}", {"cache.profile.googleChrome", "谷歌浏览器"},
+                kGoogleChrome, true),
     profileRule(Base::config, "google-chrome/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-                "谷歌浏览器", kGoogleChrome, true),
-    profileRule(Base::config, "google-chrome/{profile}/Service Worker/{CacheStorage|ScriptCache}", "谷歌浏览器",
-                kGoogleChrome, false),
+                {"cache.profile.googleChrome", "谷歌浏览器"}, kGoogleChrome, true),
+    profileRule(Base::config, "google-chrome/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.googleChrome", "谷歌浏览器"}, kGoogleChrome, false),
     rule(kBrowserCard, Base::config,
          "google-chrome/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "谷歌浏览器 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChrome),
+         {"cache.googleChrome.shaders", "谷歌浏览器 着色器与组件缓存"}, kShaderNote, kShaderDetail, true,
+         kGoogleChrome),
     chromeModel("google-chrome/OptGuideOnDeviceModel", safecache::kChromeOnDeviceModel, kGoogleChrome),
     chromeModel("google-chrome/SODALanguagePacks", safecache::kChromeSpeechPacks, kGoogleChrome),
     chromeModel("google-chrome/OptGuideOnDeviceClassifierModel", safecache::kChromeClassifierModel, kGoogleChrome),
-    rule(kBrowserCard, Base::config, "google-chrome/OnDeviceHeadSuggestModel", "谷歌浏览器端侧搜索建议模型",
-         "浏览器自动下载的本地搜索建议模型，需要时自动重新下载",
-         "已自动核实：端侧搜索建议模型文件，非用户数据，不影响登录与书签。", true, kGoogleChrome),
-    profileRule(Base::cache, "google-chrome-beta/{profile}/{Cache|Code Cache}", "谷歌浏览器 Beta", kGoogleChromeBeta,
-                true),
+    rule(kBrowserCard, Base::config, "google-chrome/OnDeviceHeadSuggestModel",
+         {"cache.googleChrome.suggestModel", "谷歌浏览器端侧搜索建议模型"},
+         {"cache.googleChrome.suggestModel.note", "浏览器自动下载的本地搜索建议模型，需要时自动重新下载"},
+         {"cache.googleChrome.suggestModel.detail", "已自动核实：端侧搜索建议模型文件，非用户数据，不影响登录与书签。"},
+         true, kGoogleChrome),
+    profileRule(Base::cache, "google-chrome-beta/{profile}/{Cache|Code Cache}",
+                {"cache.profile.googleChromeBeta", "谷歌浏览器 Beta"}, kGoogleChromeBeta, true),
     profileRule(Base::config, "google-chrome-beta/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-                "谷歌浏览器 Beta", kGoogleChromeBeta, true),
+                {"cache.profile.googleChromeBeta", "谷歌浏览器 Beta"}, kGoogleChromeBeta, true),
     profileRule(Base::config, "google-chrome-beta/{profile}/Service Worker/{CacheStorage|ScriptCache}",
-                "谷歌浏览器 Beta", kGoogleChromeBeta, false),
+                {"cache.profile.googleChromeBeta", "谷歌浏览器 Beta"}, kGoogleChromeBeta, false),
     rule(kBrowserCard, Base::config,
          "google-chrome-beta/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "谷歌浏览器 Beta 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChromeBeta),
-    profileRule(Base::cache, "google-chrome-unstable/{profile}/{Cache|Code Cache}", "谷歌浏览器 Dev",
-                kGoogleChromeUnstable, true),
+         {"cache.googleChromeBeta.shaders", "谷歌浏览器 Beta 着色器与组件缓存"}, kShaderNote, kShaderDetail, true,
+         kGoogleChromeBeta),
+    profileRule(Base::cache, "google-chrome-unstable/{profile}/{Cache|Code Cache}",
+                {"cache.profile.googleChromeDev", "谷歌浏览器 Dev"}, kGoogleChromeUnstable, true),
     profileRule(Base::config, "google-chrome-unstable/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-                "谷歌浏览器 Dev", kGoogleChromeUnstable, true),
+                {"cache.profile.googleChromeDev", "谷歌浏览器 Dev"}, kGoogleChromeUnstable, true),
     profileRule(Base::config, "google-chrome-unstable/{profile}/Service Worker/{CacheStorage|ScriptCache}",
-                "谷歌浏览器 Dev", kGoogleChromeUnstable, false),
+                {"cache.profile.googleChromeDev", "谷歌浏览器 Dev"}, kGoogleChromeUnstable, false),
     rule(
         kBrowserCard, Base::config,
         "google-chrome-unstable/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-        "谷歌浏览器 Dev 着色器与组件缓存", kShaderNote, kShaderDetail, true, kGoogleChromeUnstable),
-    profileRule(Base::cache, "chromium/{profile}/{Cache|Code Cache}", "Chromium", kChromium, true),
-    profileRule(Base::config, "chromium/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Chromium",
-                kChromium, true),
-    profileRule(Base::config, "chromium/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Chromium", kChromium,
-                false),
+        {"cache.googleChromeDev.shaders", "谷歌浏览器 Dev 着色器与组件缓存"}, kShaderNote, kShaderDetail, true,
+        kGoogleChromeUnstable),
+    profileRule(Base::cache, "chromium/{profile}/{Cache|Code Cache}", {"cache.profile.chromium", "Chromium"}, kChromium,
+                true),
+    profileRule(Base::config, "chromium/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                {"cache.profile.chromium", "Chromium"}, kChromium, true),
+    profileRule(Base::config, "chromium/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.chromium", "Chromium"}, kChromium, false),
     rule(kBrowserCard, Base::config,
          "chromium/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Chromium 着色器与组件缓存", kShaderNote, kShaderDetail, true, kChromium),
-    profileRule(Base::cache, "BraveSoftware/Brave-Browser/{profile}/{Cache|Code Cache}", "Brave", kBrave, true),
+         {"cache.chromium.shaders", "Chromium 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kChromium),
+    profileRule(Base::cache, "BraveSoftware/Brave-Browser/{profile}/{Cache|Code Cache}",
+                {"cache.profile.brave", "Brave"}, kBrave, true),
     profileRule(Base::config,
-                "BraveSoftware/Brave-Browser/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Brave",
-                kBrave, true),
+                "BraveSoftware/Brave-Browser/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                {"cache.profile.brave", "Brave"}, kBrave, true),
     profileRule(Base::config, "BraveSoftware/Brave-Browser/{profile}/Service Worker/{CacheStorage|ScriptCache}",
-                "Brave", kBrave, false),
+                {"cache.profile.brave", "Brave"}, kBrave, false),
     rule(kBrowserCard, Base::config,
          "BraveSoftware/Brave-Browser/"
          "{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Brave 着色器与组件缓存", kShaderNote, kShaderDetail, true, kBrave),
-    profileRule(Base::cache, "microsoft-edge/{profile}/{Cache|Code Cache}", "Edge", kMicrosoftEdge, true),
-    profileRule(Base::config, "microsoft-edge/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Edge",
+         {"cache.brave.shaders", "Brave 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kBrave),
+    profileRule(Base::cache, "microsoft-edge/{profile}/{Cache|Code Cache}", {"cache.profile.edge", "Edge"},
                 kMicrosoftEdge, true),
-    profileRule(Base::config, "microsoft-edge/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge",
-                kMicrosoftEdge, false),
+    profileRule(Base::config, "microsoft-edge/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                {"cache.profile.edge", "Edge"}, kMicrosoftEdge, true),
+    profileRule(Base::config, "microsoft-edge/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.edge", "Edge"}, kMicrosoftEdge, false),
     rule(kBrowserCard, Base::config,
          "microsoft-edge/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Edge 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdge),
-    profileRule(Base::cache, "microsoft-edge-beta/{profile}/{Cache|Code Cache}", "Edge Beta", kMicrosoftEdgeBeta, true),
+         {"cache.edge.shaders", "Edge 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kMicrosoftEdge),
+    profileRule(Base::cache, "microsoft-edge-beta/{profile}/{Cache|Code Cache}",
+                {"cache.profile.edgeBeta", "Edge Beta"}, kMicrosoftEdgeBeta, true),
     profileRule(Base::config, "microsoft-edge-beta/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-                "Edge Beta", kMicrosoftEdgeBeta, true),
-    profileRule(Base::config, "microsoft-edge-beta/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge Beta",
-                kMicrosoftEdgeBeta, false),
+                {"cache.profile.edgeBeta", "Edge Beta"}, kMicrosoftEdgeBeta, true),
+    profileRule(Base::config, "microsoft-edge-beta/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.edgeBeta", "Edge Beta"}, kMicrosoftEdgeBeta, false),
     rule(kBrowserCard, Base::config,
          "microsoft-edge-beta/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Edge Beta 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdgeBeta),
-    profileRule(Base::cache, "microsoft-edge-dev/{profile}/{Cache|Code Cache}", "Edge Dev", kMicrosoftEdgeDev, true),
+         {"cache.edgeBeta.shaders", "Edge Beta 着色器与组件缓存"}, kShaderNote, kShaderDetail, true,
+         kMicrosoftEdgeBeta),
+    profileRule(Base::cache, "microsoft-edge-dev/{profile}/{Cache|Code Cache}", {"cache.profile.edgeDev", "Edge Dev"},
+                kMicrosoftEdgeDev, true),
     profileRule(Base::config, "microsoft-edge-dev/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-                "Edge Dev", kMicrosoftEdgeDev, true),
-    profileRule(Base::config, "microsoft-edge-dev/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Edge Dev",
-                kMicrosoftEdgeDev, false),
+                {"cache.profile.edgeDev", "Edge Dev"}, kMicrosoftEdgeDev, true),
+    profileRule(Base::config, "microsoft-edge-dev/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.edgeDev", "Edge Dev"}, kMicrosoftEdgeDev, false),
     rule(kBrowserCard, Base::config,
          "microsoft-edge-dev/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Edge Dev 着色器与组件缓存", kShaderNote, kShaderDetail, true, kMicrosoftEdgeDev),
-    profileRule(Base::cache, "vivaldi/{profile}/{Cache|Code Cache}", "Vivaldi", kVivaldi, true),
-    profileRule(Base::config, "vivaldi/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Vivaldi",
-                kVivaldi, true),
-    profileRule(Base::config, "vivaldi/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Vivaldi", kVivaldi,
-                false),
+         {"cache.edgeDev.shaders", "Edge Dev 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kMicrosoftEdgeDev),
+    profileRule(Base::cache, "vivaldi/{profile}/{Cache|Code Cache}", {"cache.profile.vivaldi", "Vivaldi"}, kVivaldi,
+                true),
+    profileRule(Base::config, "vivaldi/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                {"cache.profile.vivaldi", "Vivaldi"}, kVivaldi, true),
+    profileRule(Base::config, "vivaldi/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.vivaldi", "Vivaldi"}, kVivaldi, false),
     rule(kBrowserCard, Base::config,
          "vivaldi/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Vivaldi 着色器与组件缓存", kShaderNote, kShaderDetail, true, kVivaldi),
-    profileRule(Base::cache, "opera/{profile}/{Cache|Code Cache}", "Opera", kOpera, true),
-    profileRule(Base::config, "opera/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}", "Opera", kOpera,
-                true),
-    profileRule(Base::config, "opera/{profile}/Service Worker/{CacheStorage|ScriptCache}", "Opera", kOpera, false),
+         {"cache.vivaldi.shaders", "Vivaldi 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kVivaldi),
+    profileRule(Base::cache, "opera/{profile}/{Cache|Code Cache}", {"cache.profile.opera", "Opera"}, kOpera, true),
+    profileRule(Base::config, "opera/{profile}/{GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
+                {"cache.profile.opera", "Opera"}, kOpera, true),
+    profileRule(Base::config, "opera/{profile}/Service Worker/{CacheStorage|ScriptCache}",
+                {"cache.profile.opera", "Opera"}, kOpera, false),
     rule(kBrowserCard, Base::config,
          "opera/{GrShaderCache|GraphiteDawnCache|ShaderCache|component_crx_cache|extensions_crx_cache}",
-         "Opera 着色器与组件缓存", kShaderNote, kShaderDetail, true, kOpera),
-    rule(kBrowserCard, Base::cache, "mozilla/firefox/{dir}/{cache2|startupCache|thumbnails}", "Firefox 网页缓存",
-         "Firefox 的网页、启动与缩略图缓存，清理后自动重建",
-         "已自动核实：仅清理缓存文件夹；~/.mozilla 中的 Cookie、密码、书签与历史记录不会被触碰。", true, kFirefox),
-    rule(kBrowserCard, Base::cache, "thunderbird", "Thunderbird 邮件客户端缓存",
-         "邮件客户端的网页与图片缓存，邮件本身位于 ~/.thunderbird",
-         "已自动核实：此处仅存放可重建的缓存；邮件、账号与通讯录位于 ~/.thunderbird，不会被触碰。", true, kThunderbird),
-    rule(kBrowserCard, Base::cache, "thumbnails", "缩略图缓存", kThumbnailNote, kThumbnailDetail, true),
-    rule(kBrowserCard, Base::home, ".thumbnails", "旧版缩略图缓存", kThumbnailNote, kThumbnailDetail, true),
-    rule(kBrowserCard, Base::cache, "spotify/{Data|Browser}", "Spotify 流媒体缓存",
-         "在线播放时缓存的音频片段与界面缓存，离线下载不在此处",
-         "已自动核实：Spotify 的流媒体缓冲与内置浏览器缓存；您自选的离线下载位置不会被触碰。", true, kSpotify),
+         {"cache.opera.shaders", "Opera 着色器与组件缓存"}, kShaderNote, kShaderDetail, true, kOpera),
+    rule(kBrowserCard, Base::cache, "mozilla/firefox/{dir}/{cache2|startupCache|thumbnails}",
+         {"cache.firefox.name", "Firefox 网页缓存"},
+         {"cache.firefox.note", "Firefox 的网页、启动与缩略图缓存，清理后自动重建"},
+         {"cache.firefox.detail",
+          "已自动核实：仅清理缓存文件夹；~/.mozilla 中的 Cookie、密码、书签与历史记录不会被触碰。"},
+         true, kFirefox),
+    rule(kBrowserCard, Base::cache, "thunderbird", {"cache.thunderbird.name", "Thunderbird 邮件客户端缓存"},
+         {"cache.thunderbird.note", "邮件客户端的网页与图片缓存，邮件本身位于 ~/.thunderbird"},
+         {"cache.thunderbird.detail",
+          "已自动核实：此处仅存放可重建的缓存；邮件、账号与通讯录位于 ~/.thunderbird，不会被触碰。"},
+         true, kThunderbird),
+    rule(kBrowserCard, Base::cache, "thumbnails", {"cache.thumbnails.name", "缩略图缓存"}, kThumbnailNote,
+         kThumbnailDetail, true),
+    rule(kBrowserCard, Base::home, ".thumbnails", {"cache.legacyThumbnails.name", "旧版缩略图缓存"}, kThumbnailNote,
+         kThumbnailDetail, true),
+    rule(kBrowserCard, Base::cache, "spotify/{Data|Browser}", {"cache.spotify.name", "Spotify 流媒体缓存"},
+         {"cache.spotify.note", "在线播放时缓存的音频片段与界面缓存，离线下载不在此处"},
+         {"cache.spotify.detail", "已自动核实：Spotify 的流媒体缓冲与内置浏览器缓存；您自选的离线下载位置不会被触碰。"},
+         true, kSpotify),
     rule(kOfficeCard, Base::config, "Slack/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Slack 客户端缓存", kElectronNote, kElectronDetail, true, kSlack),
+         {"cache.slack.name", "Slack 客户端缓存"}, kElectronNote, kElectronDetail, true, kSlack),
     rule(kOfficeCard, Base::config,
          "{discord|discordptb|discordcanary}/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscordBuilds),
+         {"cache.discord.name", "Discord 客户端缓存"}, kElectronNote, kElectronDetail, true, kDiscordBuilds),
     rule(kOfficeCard, Base::home,
          ".var/app/com.discordapp.Discord/config/discord/{Cache|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscord),
+         {"cache.discord.name", "Discord 客户端缓存"}, kElectronNote, kElectronDetail, true, kDiscord),
     rule(kOfficeCard, Base::home,
          "snap/discord/{revision}/.config/discord/{Cache|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Discord 客户端缓存", kElectronNote, kElectronDetail, true, kDiscord),
+         {"cache.discord.name", "Discord 客户端缓存"}, kElectronNote, kElectronDetail, true, kDiscord),
     rule(kOfficeCard, Base::config,
          "teams-for-linux/Partitions/teams-4-linux/{Cache|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Teams 客户端缓存", kElectronNote, kElectronDetail, true, kTeamsForLinux),
+         {"cache.teams.name", "Teams 客户端缓存"}, kElectronNote, kElectronDetail, true, kTeamsForLinux),
     rule(kOfficeCard, Base::config,
          "Microsoft/Microsoft Teams/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Teams 客户端缓存", kElectronNote, kElectronDetail, true, kTeams),
+         {"cache.teams.name", "Teams 客户端缓存"}, kElectronNote, kElectronDetail, true, kTeams),
     rule(kOfficeCard, Base::config, "Signal/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Signal 客户端缓存", kElectronNote, kElectronDetail, true, kSignal),
+         {"cache.signal.name", "Signal 客户端缓存"}, kElectronNote, kElectronDetail, true, kSignal),
     rule(kOfficeCard, Base::home,
          ".var/app/org.signal.Signal/config/Signal/{Cache|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Signal 客户端缓存", kElectronNote, kElectronDetail, true, kSignal),
+         {"cache.signal.name", "Signal 客户端缓存"}, kElectronNote, kElectronDetail, true, kSignal),
     rule(kOfficeCard, Base::config, "Element/{Cache|Code Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache}",
-         "Element 客户端缓存", kElectronNote, kElectronDetail, true, kElement),
-    rule(kOfficeCard, Base::cache, "zoom", "Zoom 会议客户端缓存", "会议客户端的网页与界面缓存",
-         "已自动核实：仅清理缓存；~/.zoom/data 与 ~/Documents/Zoom 中的会议录制不会被触碰。", true, kZoom),
-    rule(kOfficeCard, Base::home, ".zoom/logs", "Zoom 会议日志", "会议客户端的运行日志",
-         "已自动核实：仅清理日志；~/.zoom/data 与会议录制不会被触碰。", true, kZoom),
-    rule(kOfficeCard, Base::data, "TelegramDesktop/tdata/user_data/{cache|media_cache}", "Telegram 媒体缓存",
-         "聊天中浏览过的图片、视频与贴纸缓存，需要时重新下载",
-         "已自动核实：仅清理 tdata/user_data 下的缓存文件夹；tdata 的其余部分保存登录会话，不会被触碰。", true,
-         kTelegram),
-    rule(kOfficeCard, Base::cache, "evolution", "Evolution 邮件离线副本", "IMAP 邮件的离线副本，清理后需重新下载",
-         "默认保护项：清理后离线邮件需重新下载，因此默认不勾选；~/.local/share/evolution 中的本地邮件不会被触碰。",
+         {"cache.element.name", "Element 客户端缓存"}, kElectronNote, kElectronDetail, true, kElement),
+    rule(kOfficeCard, Base::cache, "zoom", {"cache.zoom.name", "Zoom 会议客户端缓存"},
+         {"cache.zoom.note", "会议客户端的网页与界面缓存"},
+         {"cache.zoom.detail", "已自动核实：仅清理缓存；~/.zoom/data 与 ~/Documents/Zoom 中的会议录制不会被触碰。"},
+         true, kZoom),
+    rule(kOfficeCard, Base::home, ".zoom/logs", {"cache.zoomLogs.name", "Zoom 会议日志"},
+         {"cache.zoomLogs.note", "会议客户端的运行日志"},
+         {"cache.zoomLogs.detail", "已自动核实：仅清理日志；~/.zoom/data 与会议录制不会被触碰。"}, true, kZoom),
+    rule(kOfficeCard, Base::data, "TelegramDesktop/tdata/user_data/{cache|media_cache}",
+         {"cache.telegram.name", "Telegram 媒体缓存"},
+         {"cache.telegram.note", "聊天中浏览过的图片、视频与贴纸缓存，需要时重新下载"},
+         {"cache.telegram.detail",
+          "已自动核实：仅清理 tdata/user_data 下的缓存文件夹；tdata 的其余部分保存登录会话，不会被触碰。"},
+         true, kTelegram),
+    rule(kOfficeCard, Base::cache, "evolution", {"cache.evolution.name", "Evolution 邮件离线副本"},
+         {"cache.evolution.note", "IMAP 邮件的离线副本，清理后需重新下载"},
+         {"cache.evolution.detail",
+          "默认保护项：清理后离线邮件需重新下载，因此默认不勾选；~/.local/share/evolution 中的本地邮件不会被触碰。"},
          false, kEvolution),
-    rule(kDevCard, Base::home, ".npm/{_cacache|_npx|_logs}", "npm 下载缓存",
-         "npm 下载的软件包压缩包、npx 临时安装与日志",
-         "已自动核实：npm 缓存可随时重新下载；~/.npmrc 中的访问令牌不会被触碰。", true),
-    rule(kDevCard, Base::home, ".yarn/berry/cache", "Yarn 软件包缓存", "Yarn 下载的软件包压缩包",
-         "已自动核实：Yarn 全局缓存可随时重新下载；项目中提交的 .yarn/cache 不会被触碰。", true),
-    hardLinked(rule(kDevCard, Base::data, "pnpm/store", "pnpm 内容寻址存储",
-                    "pnpm 通过硬链接共享给各项目 node_modules 的软件包存储", kPnpmDetail, false)),
-    rule(kDevCard, Base::cache, "pnpm", "pnpm 元数据缓存", "pnpm 下载的软件包元数据",
-         "默认保护项：与 pnpm 存储一起使用，清理后下次安装需重新下载。", false),
-    rule(kDevCard, Base::data, "pipx/{.cache|logs}", "pipx 临时运行缓存", "pipx run 使用的临时环境与日志",
-         "已自动核实：仅清理 pipx 的缓存与日志；venvs 中已安装的工具不会被触碰。", true),
-    hardLinked(rule(kDevCard, Base::cache, "uv", "uv 下载与构建缓存", "uv 下载的 wheel 与构建缓存，可随时重新下载",
-                    "已自动核实：uv "
-                    "的缓存可随时删除；文件以硬链接共享给虚拟环境，显示的大小只计算清理后真正释放的部分。~/.local/"
-                    "share/uv 中的 Python 与工具不会被触碰。",
+    rule(kDevCard, Base::home, ".npm/{_cacache|_npx|_logs}", {"cache.npm.name", "npm 下载缓存"},
+         {"cache.npm.note", "npm 下载的软件包压缩包、npx 临时安装与日志"},
+         {"cache.npm.detail", "已自动核实：npm 缓存可随时重新下载；~/.npmrc 中的访问令牌不会被触碰。"}, true),
+    rule(kDevCard, Base::home, ".yarn/berry/cache", {"cache.yarn.name", "Yarn 软件包缓存"},
+         {"cache.yarn.note", "Yarn 下载的软件包压缩包"},
+         {"cache.yarn.detail", "已自动核实：Yarn 全局缓存可随时重新下载；项目中提交的 .yarn/cache 不会被触碰。"}, true),
+    hardLinked(rule(kDevCard, Base::data, "pnpm/store", {"cache.pnpmStore.name", "pnpm 内容寻址存储"},
+                    {"cache.pnpmStore.note", "pnpm 通过硬链接共享给各项目 node_modules 的软件包存储"}, kPnpmDetail,
+                    false)),
+    rule(kDevCard, Base::cache, "pnpm", {"cache.pnpmMetadata.name", "pnpm 元数据缓存"},
+         {"cache.pnpmMetadata.note", "pnpm 下载的软件包元数据"},
+         {"cache.pnpmMetadata.detail", "默认保护项：与 pnpm 存储一起使用，清理后下次安装需重新下载。"}, false),
+    rule(kDevCard, Base::data, "pipx/{.cache|logs}", {"cache.pipx.name", "pipx 临时运行缓存"},
+         {"cache.pipx.note", "pipx run 使用的临时环境与日志"},
+         {"cache.pipx.detail", "已自动核实：仅清理 pipx 的缓存与日志；venvs 中已安装的工具不会被触碰。"}, true),
+    hardLinked(rule(kDevCard, Base::cache, "uv", {"cache.uv.name", "uv 下载与构建缓存"},
+                    {"cache.uv.note", "uv 下载的 wheel 与构建缓存，可随时重新下载"},
+                    {"cache.uv.detail",
+                     "已自动核实：uv "
+                     "的缓存可随时删除；文件以硬链接共享给虚拟环境，显示的大小只计算清理后真正释放的部分。~/.local/"
+                     "share/uv 中的 Python 与工具不会被触碰。"},
                     true, kUv)),
-    rule(kDevCard, Base::cache, "pypoetry/{cache|artifacts}", "Poetry 软件包缓存", "Poetry 下载的软件包与构建产物",
-         "已自动核实：仅清理 cache 与 artifacts；virtualenvs 中的项目虚拟环境不会被触碰。", true, kPoetry),
-    hardLinked(rule(kDevCard, Base::home, "{miniconda3|anaconda3|miniforge3}/pkgs", "conda 软件包缓存", kCondaNote,
+    rule(kDevCard, Base::cache, "pypoetry/{cache|artifacts}", {"cache.poetry.name", "Poetry 软件包缓存"},
+         {"cache.poetry.note", "Poetry 下载的软件包与构建产物"},
+         {"cache.poetry.detail", "已自动核实：仅清理 cache 与 artifacts；virtualenvs 中的项目虚拟环境不会被触碰。"},
+         true, kPoetry),
+    hardLinked(rule(kDevCard, Base::home, "{miniconda3|anaconda3|miniforge3}/pkgs",
+                    {"cache.conda.name", "conda 软件包缓存"}, kCondaNote, kCondaDetail, false, kConda)),
+    hardLinked(rule(kDevCard, Base::home, ".conda/pkgs", {"cache.conda.name", "conda 软件包缓存"}, kCondaNote,
                     kCondaDetail, false, kConda)),
-    hardLinked(rule(kDevCard, Base::home, ".conda/pkgs", "conda 软件包缓存", kCondaNote, kCondaDetail, false, kConda)),
-    rule(kDevCard, Base::home, ".cargo/registry/{cache|src|index}", "Cargo 依赖下载缓存", kCargoNote, kCargoDetail,
-         true, kCargo),
-    rule(kDevCard, Base::home, ".cargo/git/{db|checkouts}", "Cargo 依赖下载缓存", kCargoNote, kCargoDetail, true,
-         kCargo),
-    rule(kDevCard, Base::home, ".rustup/{downloads|tmp}", "rustup 下载残留", "rustup 安装工具链时留下的下载与临时文件",
-         "已自动核实：仅清理下载与临时文件；toolchains 中已安装的工具链不会被触碰。", true, kRustup),
-    rule(kDevCard, Base::home, "go/pkg/mod", "Go 模块缓存", "Go 下载的模块源码（只读文件夹）",
-         "默认保护项：模块可由 go 命令重新下载，但文件夹为只读，清空废纸篓时可能需要先修改权限；~/go/bin 与 ~/go/src "
-         "不会被触碰。",
+    rule(kDevCard, Base::home, ".cargo/registry/{cache|src|index}", {"cache.cargo.name", "Cargo 依赖下载缓存"},
+         kCargoNote, kCargoDetail, true, kCargo),
+    rule(kDevCard, Base::home, ".cargo/git/{db|checkouts}", {"cache.cargo.name", "Cargo 依赖下载缓存"}, kCargoNote,
+         kCargoDetail, true, kCargo),
+    rule(kDevCard, Base::home, ".rustup/{downloads|tmp}", {"cache.rustup.name", "rustup 下载残留"},
+         {"cache.rustup.note", "rustup 安装工具链时留下的下载与临时文件"},
+         {"cache.rustup.detail", "已自动核实：仅清理下载与临时文件；toolchains 中已安装的工具链不会被触碰。"}, true,
+         kRustup),
+    rule(kDevCard, Base::home, "go/pkg/mod", {"cache.goModules.name", "Go 模块缓存"},
+         {"cache.goModules.note", "Go 下载的模块源码（只读文件夹）"},
+         {"cache.goModules.detail",
+          "默认保护项：模块可由 go 命令重新下载，但文件夹为只读，清空废纸篓时可能需要先修改权限；~/go/bin 与 ~/go/src "
+          "不会被触碰。"},
          false, kGo),
-    rule(kDevCard, Base::home, ".gradle/caches", "Gradle 构建缓存", "Gradle 下载的依赖与构建缓存", kGradleDetail, true),
-    rule(kDevCard, Base::home, ".gradle/wrapper/dists", "Gradle 发行版下载", "Gradle Wrapper 下载的各版本 Gradle",
-         kGradleDetail, true),
-    rule(kDevCard, Base::home, ".m2/repository", "Maven 本地仓库", "Maven 下载与本地安装的构件",
-         "默认保护项：通过 mvn install 安装的本地构件只能重新构建恢复，因此默认不勾选；settings.xml 不会被触碰。",
+    rule(kDevCard, Base::home, ".gradle/caches", {"cache.gradle.name", "Gradle 构建缓存"},
+         {"cache.gradle.note", "Gradle 下载的依赖与构建缓存"}, kGradleDetail, true),
+    rule(kDevCard, Base::home, ".gradle/wrapper/dists", {"cache.gradleDists.name", "Gradle 发行版下载"},
+         {"cache.gradleDists.note", "Gradle Wrapper 下载的各版本 Gradle"}, kGradleDetail, true),
+    rule(kDevCard, Base::home, ".m2/repository", {"cache.maven.name", "Maven 本地仓库"},
+         {"cache.maven.note", "Maven 下载与本地安装的构件"},
+         {"cache.maven.detail",
+          "默认保护项：通过 mvn install 安装的本地构件只能重新构建恢复，因此默认不勾选；settings.xml 不会被触碰。"},
          false, kMvn),
     // ccache keeps its settings (ccache.conf) beside the cache shards: only the shards go.
-    rule(kDevCard, Base::cache, "ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}", "ccache 编译缓存", kCcacheNote,
-         kCcacheDetail, true, kCcache),
-    rule(kDevCard, Base::home, ".ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}", "ccache 编译缓存", kCcacheNote,
-         kCcacheDetail, true, kCcache),
-    rule(kDevCard, Base::cache, "{bazel|bazelisk}", "Bazel 输出缓存", "Bazel 的构建输出与下载的 Bazel 版本",
-         "默认保护项：相当于 bazel clean --expunge，包含只读文件，且可能有 Bazel 服务进程在运行，因此默认不勾选。",
+    rule(kDevCard, Base::cache, "ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}",
+         {"cache.ccache.name", "ccache 编译缓存"}, kCcacheNote, kCcacheDetail, true, kCcache),
+    rule(kDevCard, Base::home, ".ccache/{0|1|2|3|4|5|6|7|8|9|a|b|c|d|e|f|tmp}",
+         {"cache.ccache.name", "ccache 编译缓存"}, kCcacheNote, kCcacheDetail, true, kCcache),
+    rule(kDevCard, Base::cache, "{bazel|bazelisk}", {"cache.bazel.name", "Bazel 输出缓存"},
+         {"cache.bazel.note", "Bazel 的构建输出与下载的 Bazel 版本"},
+         {"cache.bazel.detail",
+          "默认保护项：相当于 bazel clean --expunge，包含只读文件，且可能有 Bazel 服务进程在运行，因此默认不勾选。"},
          false, kBazel),
-    rule(kDevCard, Base::cache, "huggingface/hub/{hub-entry}", "Hugging Face 模型缓存", kHubNote, kHubDetail, false),
-    rule(kDevCard, Base::cache, "huggingface/{datasets|xet}", "Hugging Face 数据集与传输缓存", kHubNote, kHubDetail,
-         false),
-    rule(kDevCard, Base::cache, "JetBrains/{jetbrains-old}", "JetBrains 旧版本 IDE 缓存",
-         "已升级的旧版本 IDE 留下的缓存与索引",
-         "已自动核实：同一产品已有更新的版本在使用，IDE 自身也会在 180 "
-         "天后删除这些文件夹；当前版本的本地历史不会被触碰。",
+    rule(kDevCard, Base::cache, "huggingface/hub/{hub-entry}", {"cache.huggingFaceHub.name", "Hugging Face 模型缓存"},
+         kHubNote, kHubDetail, false),
+    rule(kDevCard, Base::cache, "huggingface/{datasets|xet}",
+         {"cache.huggingFaceData.name", "Hugging Face 数据集与传输缓存"}, kHubNote, kHubDetail, false),
+    rule(kDevCard, Base::cache, "JetBrains/{jetbrains-old}", {"cache.jetbrainsOld.name", "JetBrains 旧版本 IDE 缓存"},
+         {"cache.jetbrainsOld.note", "已升级的旧版本 IDE 留下的缓存与索引"},
+         {"cache.jetbrainsOld.detail", "已自动核实：同一产品已有更新的版本在使用，IDE 自身也会在 180 "
+                                       "天后删除这些文件夹；当前版本的本地历史不会被触碰。"},
          true),
-    rule(kDevCard, Base::cache, "JetBrains/{jetbrains-current}/{caches|index|log}", "JetBrains 当前版本 IDE 缓存",
-         "当前使用中的 IDE 的缓存、索引与日志",
-         "默认保护项：清理后 IDE 需要重新建立索引，因此默认不勾选；LocalHistory（本地历史）与 jcef_cache 不会被触碰。",
-         false, kJetBrainsIdes),
+    rule(
+        kDevCard, Base::cache, "JetBrains/{jetbrains-current}/{caches|index|log}",
+        {"cache.jetbrainsCurrent.name", "JetBrains 当前版本 IDE 缓存"},
+        {"cache.jetbrainsCurrent.note", "当前使用中的 IDE 的缓存、索引与日志"},
+        {"cache.jetbrainsCurrent.detail",
+         "默认保护项：清理后 IDE 需要重新建立索引，因此默认不勾选；LocalHistory（本地历史）与 jcef_cache 不会被触碰。"},
+        false, kJetBrainsIdes),
     rule(kDevCard, Base::config,
          "Code/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-         "VS Code 编辑器缓存", kEditorNote, kEditorDetail, true, kCode),
+         {"cache.vscode.name", "VS Code 编辑器缓存"}, kEditorNote, kEditorDetail, true, kCode),
     rule(kDevCard, Base::config,
          "Code - Insiders/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-         "VS Code Insiders 编辑器缓存", kEditorNote, kEditorDetail, true, kCodeInsiders),
+         {"cache.vscodeInsiders.name", "VS Code Insiders 编辑器缓存"}, kEditorNote, kEditorDetail, true, kCodeInsiders),
     rule(kDevCard, Base::config,
          "VSCodium/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-         "VSCodium 编辑器缓存", kEditorNote, kEditorDetail, true, kVscodium),
+         {"cache.vscodium.name", "VSCodium 编辑器缓存"}, kEditorNote, kEditorDetail, true, kVscodium),
     rule(kDevCard, Base::config,
          "Cursor/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-         "Cursor 编辑器缓存", kEditorNote, kEditorDetail, true, kCursor),
+         {"cache.cursor.name", "Cursor 编辑器缓存"}, kEditorNote, kEditorDetail, true, kCursor),
     rule(kDevCard, Base::config,
          "Windsurf/{Cache|CachedData|CachedExtensionVSIXs|CachedProfilesData|Code "
          "Cache|GPUCache|DawnCache|DawnGraphiteCache|DawnWebGPUCache|blob_storage|logs|Crashpad}",
-         "Windsurf 编辑器缓存", kEditorNote, kEditorDetail, true, kWindsurf),
-    rule(kDevCard, Base::cache, "{ms-playwright|puppeteer}", "浏览器自动化测试内核", "自动化测试框架下载的浏览器",
-         "默认保护项：不会自动重新下载，需要运行 npx playwright install 等命令重新安装，因此默认不勾选。", false),
-    rule(kSystemCard, Base::cache, "fontconfig", "字体索引缓存", kGraphicsNote, kGraphicsDetail, false),
-    rule(kSystemCard, Base::cache, "{mesa_shader_cache|mesa_shader_cache_db}", "显卡着色器缓存", kGraphicsNote,
+         {"cache.windsurf.name", "Windsurf 编辑器缓存"}, kEditorNote, kEditorDetail, true, kWindsurf),
+    rule(kDevCard, Base::cache, "{ms-playwright|puppeteer}", {"cache.browserAutomation.name", "浏览器自动化测试内核"},
+         {"cache.browserAutomation.note", "自动化测试框架下载的浏览器"},
+         {"cache.browserAutomation.detail",
+          "默认保护项：不会自动重新下载，需要运行 npx playwright install 等命令重新安装，因此默认不勾选。"},
+         false),
+    rule(kSystemCard, Base::cache, "fontconfig", {"cache.fontconfig.name", "字体索引缓存"}, kGraphicsNote,
          kGraphicsDetail, false),
-    rule(kSystemCard, Base::cache, "nvidia/GLCache", "显卡着色器缓存", kGraphicsNote, kGraphicsDetail, false),
-    rule(kSystemCard, Base::cache, "qtshadercache-*", "Qt 着色器缓存", kGraphicsNote, kGraphicsDetail, false),
-    rule(kSystemCard, Base::home, ".nv/ComputeCache", "NVIDIA 计算缓存", kGraphicsNote, kGraphicsDetail, false),
-    rule(kSystemCard, Base::data, "Steam/steamapps/shadercache", "Steam 着色器预编译缓存",
-         "游戏着色器的预编译缓存，启动游戏时自动重建", kSteamDetail, true, kSteam),
-    rule(kSystemCard, Base::data, "Steam/appcache/httpcache", "Steam 商店网页缓存", "Steam 客户端内置商店的网页缓存",
-         kSteamDetail, false, kSteam),
-    rule(kSystemCard, Base::data, "Steam/logs", "Steam 运行日志", "Steam 客户端的运行日志", kSteamDetail, false,
-         kSteam),
+    rule(kSystemCard, Base::cache, "{mesa_shader_cache|mesa_shader_cache_db}",
+         {"cache.gpuShaders.name", "显卡着色器缓存"}, kGraphicsNote, kGraphicsDetail, false),
+    rule(kSystemCard, Base::cache, "nvidia/GLCache", {"cache.gpuShaders.name", "显卡着色器缓存"}, kGraphicsNote,
+         kGraphicsDetail, false),
+    rule(kSystemCard, Base::cache, "qtshadercache-*", {"cache.qtShaders.name", "Qt 着色器缓存"}, kGraphicsNote,
+         kGraphicsDetail, false),
+    rule(kSystemCard, Base::home, ".nv/ComputeCache", {"cache.nvidiaCompute.name", "NVIDIA 计算缓存"}, kGraphicsNote,
+         kGraphicsDetail, false),
+    rule(kSystemCard, Base::data, "Steam/steamapps/shadercache", {"cache.steamShaders.name", "Steam 着色器预编译缓存"},
+         {"cache.steamShaders.note", "游戏着色器的预编译缓存，启动游戏时自动重建"}, kSteamDetail, true, kSteam),
+    rule(kSystemCard, Base::data, "Steam/appcache/httpcache", {"cache.steamStore.name", "Steam 商店网页缓存"},
+         {"cache.steamStore.note", "Steam 客户端内置商店的网页缓存"}, kSteamDetail, false, kSteam),
+    rule(kSystemCard, Base::data, "Steam/logs", {"cache.steamLogs.name", "Steam 运行日志"},
+         {"cache.steamLogs.note", "Steam 客户端的运行日志"}, kSteamDetail, false, kSteam),
     rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/shadercache",
-         "Steam 着色器预编译缓存", "游戏着色器的预编译缓存，启动游戏时自动重建", kSteamDetail, true, kSteam),
+         {"cache.steamShaders.name", "Steam 着色器预编译缓存"},
+         {"cache.steamShaders.note", "游戏着色器的预编译缓存，启动游戏时自动重建"}, kSteamDetail, true, kSteam),
     rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/appcache/httpcache",
-         "Steam 商店网页缓存", "Steam 客户端内置商店的网页缓存", kSteamDetail, false, kSteam),
-    rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/logs", "Steam 运行日志",
-         "Steam 客户端的运行日志", kSteamDetail, false, kSteam),
-    ownedBy(rule(kSystemCard, Base::home, ".var/app/{dir}/cache", "Flatpak 应用缓存",
-                 "沙盒应用的缓存文件夹，应用会自动重建",
-                 "已自动核实：仅清理 ~/.var/app/<应用>/cache；应用的 config、data 与 .local 不会被触碰。", true),
+         {"cache.steamStore.name", "Steam 商店网页缓存"}, {"cache.steamStore.note", "Steam 客户端内置商店的网页缓存"},
+         kSteamDetail, false, kSteam),
+    rule(kSystemCard, Base::home, ".var/app/com.valvesoftware.Steam/.local/share/Steam/logs",
+         {"cache.steamLogs.name", "Steam 运行日志"}, {"cache.steamLogs.note", "Steam 客户端的运行日志"}, kSteamDetail,
+         false, kSteam),
+    ownedBy(rule(kSystemCard, Base::home, ".var/app/{dir}/cache", {"cache.flatpak.name", "Flatpak 应用缓存"},
+                 {"cache.flatpak.note", "沙盒应用的缓存文件夹，应用会自动重建"},
+                 {"cache.flatpak.detail",
+                  "已自动核实：仅清理 ~/.var/app/<应用>/cache；应用的 config、data 与 .local 不会被触碰。"},
+                 true),
             Owner::flatpakApp),
-    ownedBy(rule(kSystemCard, Base::home, "snap/{dir}/common/.cache", "Snap 应用缓存", kSnapNote, kSnapDetail, true),
+    ownedBy(rule(kSystemCard, Base::home, "snap/{dir}/common/.cache", {"cache.snap.name", "Snap 应用缓存"}, kSnapNote,
+                 kSnapDetail, true),
             Owner::snap),
-    ownedBy(
-        rule(kSystemCard, Base::home, "snap/{dir}/{revision}/.cache", "Snap 应用缓存", kSnapNote, kSnapDetail, true),
-        Owner::snap),
-    rule(kSystemCard, Base::home, ".xsession-errors*", "X 会话错误日志", "图形会话的错误输出", kLogDetail, true),
-    rule(kSystemCard, Base::data, "xorg/{log}", "Xorg 显示服务日志", "显示服务的运行日志", kLogDetail, true),
-    rule(kSystemCard, Base::cache, "{tracker3|gnome-software|gstreamer-1.0}", "桌面索引与插件缓存",
-         "文件搜索索引、软件中心与多媒体插件的缓存", "已自动核实：由桌面服务自动重建；您的文件本身不会被触碰。", true,
+    ownedBy(rule(kSystemCard, Base::home, "snap/{dir}/{revision}/.cache", {"cache.snap.name", "Snap 应用缓存"},
+                 kSnapNote, kSnapDetail, true),
+            Owner::snap),
+    rule(kSystemCard, Base::home, ".xsession-errors*", {"cache.xsessionErrors.name", "X 会话错误日志"},
+         {"cache.xsessionErrors.note", "图形会话的错误输出"}, kLogDetail, true),
+    rule(kSystemCard, Base::data, "xorg/{log}", {"cache.xorgLogs.name", "Xorg 显示服务日志"},
+         {"cache.xorgLogs.note", "显示服务的运行日志"}, kLogDetail, true),
+    rule(kSystemCard, Base::cache, "{tracker3|gnome-software|gstreamer-1.0}",
+         {"cache.desktopIndex.name", "桌面索引与插件缓存"},
+         {"cache.desktopIndex.note", "文件搜索索引、软件中心与多媒体插件的缓存"},
+         {"cache.desktopIndex.detail", "已自动核实：由桌面服务自动重建；您的文件本身不会被触碰。"}, true,
          kDesktopIndexers),
 };
 
@@ -651,14 +735,23 @@ std::string itemName(const Rule& rule, const Location& location)
 {
     if (rule.style == NameStyle::browserProfile) {
         const std::string profile = location.parts.empty() ? std::string() : location.parts.front();
-        return std::string(rule.label) + " 账号 [" + profile + "] 网页缓存 (" + location.belowProfile + ")";
+        return std::string(rule.label.text) + " 账号 [" + profile + "] 网页缓存 (" + location.belowProfile + ")";
     }
     if (location.parts.empty())
-        return std::string(rule.label);
-    std::string name = std::string(rule.label) + " (";
+        return std::string(rule.label.text);
+    std::string name = std::string(rule.label.text) + " (";
     for (std::size_t i = 0; i < location.parts.size(); ++i)
         name += (i ? " · " : "") + location.parts[i];
     return name + ")";
+}
+
+TextRef itemNameRef(const Rule& rule, const Location& location)
+{
+    if (rule.style == NameStyle::browserProfile) {
+        const std::string profile = location.parts.empty() ? std::string() : location.parts.front();
+        return rule.label.ref({profile, location.belowProfile});
+    }
+    return rule.label.ref(location.parts);
 }
 
 bool isKeptCacheEntry(std::string_view entry)

@@ -51,9 +51,10 @@ struct Rule {
     //   name*              anything whose name starts with "name"
     // Every varying component becomes one of the item's varying parts.
     std::string_view pattern;
-    std::string_view label;
-    std::string_view note;
-    std::string_view detail;
+    // A browser profile rule's label is the browser's name; its id names the whole item name.
+    EngineText label;
+    EngineText note;
+    EngineText detail;
     bool isSafeDefault = true;
     // Files of the place are hard-linked into environments elsewhere: its size is what
     // removing it really frees, not what du shows.
@@ -81,6 +82,8 @@ Path baseFolder(Base base, const Places& places);
 std::vector<Location> expand(const Rule& rule, const Places& places);
 
 std::string itemName(const Rule& rule, const Location& location);
+// The same name by message id: the varying parts are its arguments.
+TextRef itemNameRef(const Rule& rule, const Location& location);
 
 // ~/.cache entries that are never offered: desktop-session caches of the running
 // session (removing them has crashed sessions) and the document portal's mount point.

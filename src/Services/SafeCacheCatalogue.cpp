@@ -34,7 +34,8 @@ constexpr Measure kSystemRule{10, 2'097'153};
 
 struct ItemTexts {
     std::string name;
-    std::string_view note, badge, verificationDetail;
+    TextRef nameRef;
+    EngineText note, badge, verificationDetail;
     bool isSafeDefault = true;
 };
 
@@ -59,9 +60,10 @@ ItemTexts whileRunning(ItemTexts texts)
     return texts;
 }
 
-ItemTexts textsOf(const Rule& rule, std::string_view badge)
+ItemTexts textsOf(const Rule& rule, EngineText badge)
 {
-    return {std::string(rule.name), rule.note, badge, rule.verificationDetail, rule.isSafeDefault};
+    return {std::string(rule.name.text), rule.name.ref(),   rule.note, badge,
+            rule.verificationDetail,     rule.isSafeDefault};
 }
 
 // Collects one card's items; every item is previewed from the walk that sized it.
@@ -72,9 +74,15 @@ class CardItems {
     void keep(const Path& url, Int64 size, const ItemTexts& texts)
     {
         scan_.offered.insert(url);
-        items_.emplace_back(texts.name, std::string(texts.note), url, size, std::string(texts.badge),
-                            std::string(texts.verificationDetail), std::string(kLastModifiedText), sizer_.preview(url),
-                            texts.isSafeDefault);
+        CacheSubItem& item =
+            items_.emplace_back(texts.name, std::string(texts.note.text), url, size, std::string(texts.badge.text),
+                                std::string(texts.verificationDetail.text), std::string(kLastModifiedText.text),
+                                sizer_.preview(url), texts.isSafeDefault);
+        item.nameRef = texts.nameRef;
+        item.noteRef = texts.note.ref();
+        item.safetyLevelRef = texts.badge.ref();
+        item.verificationDetailRef = texts.verificationDetail.ref();
+        item.lastModifiedRef = kLastModifiedText.ref();
     }
     void keepIfLargeEnough(const Path& url, Measure measure, const ItemTexts& texts)
     {
@@ -104,7 +112,7 @@ class CardItems {
 // ---------------------------------------------------------------- Linux places
 
 constexpr Measure kLinuxMeasures[] = {kBrowserRule, kOfficeRule, kAiDevRule, kSystemRule};
-constexpr std::string_view kSelectedBadges[] = {kPureCacheBadge, kPureCacheBadge, kRebuildableBadge, kSystemCacheBadge};
+constexpr EngineText kSelectedBadges[] = {kPureCacheBadge, kPureCacheBadge, kRebuildableBadge, kSystemCacheBadge};
 
 bool ownerRuns(const linuxcache::Rule& rule, const linuxcache::Location& location, const RunningPrograms& running)
 {
@@ -130,10 +138,15 @@ void addLinuxItem(CardItems& card, const linuxcache::Rule& rule, const linuxcach
         return;
     const bool profile = rule.style == linuxcache::NameStyle::browserProfile;
     const Measure measure = profile ? kChromeProfileCache : kLinuxMeasures[rule.card];
-    std::string_view badge = kProtectedByDefaultBadge;
+    EngineText badge = kProtectedByDefaultBadge;
     if (rule.isSafeDefault)
         badge = profile ? kChromeProfileBadge : kSelectedBadges[rule.card];
-    ItemTexts texts{linuxcache::itemName(rule, location), rule.note, badge, rule.detail, rule.isSafeDefault};
+    ItemTexts texts{linuxcache::itemName(rule, location),
+                    linuxcache::itemNameRef(rule, location),
+                    rule.note,
+                    badge,
+                    rule.detail,
+                    rule.isSafeDefault};
     if (ownerRuns(rule, location, scan.running))
         texts = whileRunning(std::move(texts));
     // A store that hands its files to environments as hard links frees only what no
@@ -182,8 +195,9 @@ void addBrowserItems(CardItems& card)
         const Path profile = paths::join(chromeData, entry.name);
         for (const std::string_view folder : chromeProfileCacheFolders())
             card.keepIfLargeEnough(paths::join(profile, folder), kChromeProfileCache,
-                                   {chromeProfileItemName(entry.name, folder), kChromeProfileNote, kChromeProfileBadge,
-                                    kChromeProfileDetail});
+                                   {chromeProfileItemName(entry.name, folder),
+                                    chromeProfileItemNameRef(entry.name, folder), kChromeProfileNote,
+                                    kChromeProfileBadge, kChromeProfileDetail});
     }
     addLinuxRules(card, 0, true);
 }
@@ -230,7 +244,8 @@ void addCacheFolderEntries(CardItems& card)
                         addLinuxItem(card, *rule, location);
             continue;
         }
-        ItemTexts texts{dotCacheItemName(entry.name), kDotCacheNote, kDotCacheBadge, kDotCacheDetail};
+        ItemTexts texts{dotCacheItemName(entry.name), dotCacheItemNameRef(entry.name), kDotCacheNote, kDotCacheBadge,
+                        kDotCacheDetail};
         if (card.scan().running.isRunning(entry.name))
             texts = whileRunning(std::move(texts));
         card.keepIfLargeEnough(paths::join(cacheFolder, entry.name), kAiDevRule, texts);

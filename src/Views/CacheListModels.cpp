@@ -1,6 +1,6 @@
 #include "CacheListModels.h"
 
-#include "L10n/QuillmereL10n.h"
+#include "L10n/MessageRenderer.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
 #include "ReclaimableText.h"
@@ -29,12 +29,11 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
         return {};
     const SafeCacheRuleCard& card = rows_[index.row()].record;
     const CardMark& mark = rows_[index.row()].mark;
-    const QuillmereL10n l10n(language());
     switch (role - this->role(0)) {
     case Title:
-        return qt(l10n.localizeCardTitle(card.title));
+        return qt(renderMessageOr(card.titleRef, card.title, language()));
     case Promise:
-        return qt(l10n.localizeCardPromise(card.protectionPromise));
+        return qt(renderMessageOr(card.promiseRef, card.protectionPromise, language()));
     case Symbol:
         return qt(card.symbolName);
     case Accent:
@@ -70,17 +69,17 @@ QVariant CacheSubItemListModel::data(const QModelIndex& index, int role) const
     const CacheSubItem& item = rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
-        return qt(QuillmereL10n(language()).localizeSubItemName(item.name));
+        return qt(renderMessageOr(item.nameRef, item.name, language()));
     case Note:
-        return qt(item.note);
+        return qt(renderMessageOr(item.noteRef, item.note, language()));
     case Size:
         return sizeAndFreesText(item.sizeBytes, item.reclaimableBytes, language());
     case SafetyLevel:
-        return qt(item.safetyLevel);
+        return qt(renderMessageOr(item.safetyLevelRef, item.safetyLevel, language()));
     case Verification:
-        return qt(item.verificationDetail);
+        return qt(renderMessageOr(item.verificationDetailRef, item.verificationDetail, language()));
     case LastModified:
-        return qt(item.lastModifiedText);
+        return qt(renderMessageOr(item.lastModifiedRef, item.lastModifiedText, language()));
     case Path:
         return qt(item.url);
     case ContentPreview: {

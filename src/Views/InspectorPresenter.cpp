@@ -1,6 +1,7 @@
 #include "InspectorPresenter.h"
 
 #include "L10n/LocalizedAppName.h"
+#include "L10n/MessageRenderer.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "Platform/Media/FileTypeIcons.h"
@@ -88,12 +89,12 @@ QString InspectorPresenter::title() const
 {
     if (!item_)
         return {};
-    // Card titles are the engine's Simplified Chinese; the rest are names from the disk.
+    // Card titles are messages of the catalogue; the rest are names from the disk.
     struct Title {
         AppLanguage language;
         std::string operator()(const SafeCacheRuleCard& card) const
         {
-            return QuillmereL10n(language).localizeCardTitle(card.title);
+            return renderMessageOr(card.titleRef, card.title, language);
         }
         std::string operator()(const ProjectBloatItem& item) const { return item.projectName; }
         std::string operator()(const DuplicateFileGroup& group) const { return group.title; }
@@ -163,7 +164,7 @@ QColor InspectorPresenter::cardAccent() const
 QString InspectorPresenter::cardPromise() const
 {
     const auto* card = inspected<SafeCacheRuleCard>();
-    return card ? qt(QuillmereL10n(language_).localizeCardPromise(card->protectionPromise)) : QString();
+    return card ? qt(renderMessageOr(card->promiseRef, card->protectionPromise, language_)) : QString();
 }
 
 QString InspectorPresenter::projectName() const

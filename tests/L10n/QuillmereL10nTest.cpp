@@ -11,8 +11,6 @@ namespace {
 const QuillmereL10n en(AppLanguage::en), ja(AppLanguage::ja), zhHant(AppLanguage::zhHant), ko(AppLanguage::ko),
     de(AppLanguage::de), fr(AppLanguage::fr), pt(AppLanguage::pt), zhHans(AppLanguage::zhHans);
 
-const char* const kCardTitles[] = {"浏览器多账号无损瘦身", "办公与影音软件瘦身", "AI 智能体与开发缓存清理",
-                                   "macOS『系统数据』黑盒与废纸篓"};
 const std::string kProfileItem = "Chrome 账号 [Work] 网页缓存 (Cache_Data)";
 const std::string kCleanBanner = "清理完成 · 已安全清理 3 项缓存，为您腾出 1.50 GB 空间；1 项被系统占用或无权限";
 const std::string kRestoreAllBanner = "已为您原路还原 2 项文件（共 300.0 MB）";
@@ -23,10 +21,8 @@ const std::string kRestoreOneBanner = "已将「Cache_Data」从废纸篓原路�
 TEST(QuillmereL10n, SimplifiedChineseReturnsEveryInputByteForByte)
 {
     // Not even valid UTF-8 is touched.
-    for (std::string input : {std::string(kCardTitles[0]), kProfileItem, kCleanBanner, kRestoreAllBanner,
+    for (std::string input : {std::string("浏览器多账号无损瘦身"), kProfileItem, kCleanBanner, kRestoreAllBanner,
                               std::string("飞书 WPS Codex \xff\xfe"), std::string()}) {
-        EXPECT_EQ(zhHans.localizeCardTitle(input), input);
-        EXPECT_EQ(zhHans.localizeCardPromise(input), input);
         EXPECT_EQ(zhHans.localizeSubItemName(input), input);
         EXPECT_EQ(zhHans.localizeBanner(input, 123456), input);
     }
@@ -34,34 +30,16 @@ TEST(QuillmereL10n, SimplifiedChineseReturnsEveryInputByteForByte)
         EXPECT_EQ(zhHans.localizeCategory(category), rawValue(category));
 }
 
-TEST(QuillmereL10n, TheFourCatalogueCardsGetFourDifferentTitles)
-{
-    for (const auto& l10n : {en, ja, zhHant, ko, de, fr, pt}) {
-        std::set<std::string> titles;
-        for (auto title : kCardTitles) {
-            const auto localized = l10n.localizeCardTitle(title);
-            EXPECT_NE(localized, title);
-            titles.insert(localized);
-        }
-        EXPECT_EQ(titles.size(), 4u) << rawValue(l10n.language());
-    }
-    EXPECT_EQ(en.localizeCardTitle(kCardTitles[2]), "AI & Developer Toolchain Cache");
-    // The browser test comes first, so a title naming both is a browser title.
-    EXPECT_EQ(en.localizeCardTitle("浏览器 AI 缓存"), "Browser & Web Media Cache");
-}
-
 TEST(QuillmereL10n, TextsThatMatchNothingComeBackUnchanged)
 {
     for (auto language : allCases<AppLanguage>()) {
         const QuillmereL10n l10n(language);
-        EXPECT_EQ(l10n.localizeCardTitle("照片图库"), "照片图库");
         EXPECT_EQ(l10n.localizeSubItemName("Spotify 离线缓存"), "Spotify 离线缓存");
     }
 }
 
-TEST(QuillmereL10n, PromisesAndSubItemNamesTakeTheFirstMatchingRow)
+TEST(QuillmereL10n, SubItemNamesTakeTheFirstMatchingRow)
 {
-    EXPECT_EQ(en.localizeCardPromise("anything"), en.localizeCardPromise("其他"));
     // The on-device model row precedes the general Chrome rewrite.
     EXPECT_EQ(en.localizeSubItemName("Chrome 本地大模型 (OptGuide)"), "Chrome On-Device AI Model Cache (OptGuide)");
     // Every Codex item, whatever it is, gets the archive text.

@@ -43,9 +43,6 @@ Texts everyText(AppLanguage language)
     const QuillmereL10n l10n(language);
     if (language == AppLanguage::zhHans)
         return texts; // it hands the engine's own texts back
-    for (auto title : {"浏览器多账号无损瘦身", "AI 智能体与开发缓存清理", "办公与影音软件瘦身", "系统日志与废纸篓"})
-        add("card title", l10n.localizeCardTitle(title));
-    add("card promise", l10n.localizeCardPromise("账号与聊天记录 100% 完好保留"));
     for (auto name : {"微信群聊", "搜狗", "QQ 音乐", "飞书", "WPS", "Chrome 本地大模型", "Chrome 账号 [1] 网页缓存 (2)",
                       "Python uv", "Codex", "Claude", "系统数据"})
         add(name, l10n.localizeSubItemName(name));

@@ -119,7 +119,7 @@ TEST(LinuxCacheRules, MixedDeveloperFoldersOfferOnlyTheirCacheParts)
                             ".local/share/pipx/.cache", ".npm/_cacache"));
     const auto selected = [](std::string_view label) {
         for (const auto& rule : linuxcache::rules())
-            if (rule.label == label)
+            if (rule.label.text == label)
                 return rule.isSafeDefault;
         ADD_FAILURE() << label;
         return true;

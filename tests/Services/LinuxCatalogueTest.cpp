@@ -127,8 +127,8 @@ TEST(LinuxCatalogue, ACacheOfARunningProgramIsOfferedUnselectedWithANote)
     for (const char* running : {".config/Slack/Cache", ".cache/qm-probe-tool"}) {
         const CacheSubItem& item = items.at(running);
         EXPECT_FALSE(SelectionState::offeredSelected(item)) << running;
-        EXPECT_EQ(item.note, safecache::kRunningNote);
-        EXPECT_EQ(item.safetyLevel, safecache::kRunningBadge);
+        EXPECT_EQ(item.note, safecache::kRunningNote.text);
+        EXPECT_EQ(item.safetyLevel, safecache::kRunningBadge.text);
     }
     EXPECT_TRUE(SelectionState::offeredSelected(items.at(".cache/idle-tool")));
     expectNeverOffered(home, items, {".config/Slack/Local Storage"});

@@ -100,9 +100,9 @@ TEST(SafeCacheCatalogue, EveryRuleBecomesOneItemOfItsCardWithItsOwnTexts)
         ASSERT_NE(found, byUrl.end());
         const auto& [cardId, item] = found->second;
         EXPECT_EQ(cardId, safecache::cardShell(std::size_t(card - 1)).id);
-        EXPECT_EQ(item.name, rule.name);
-        EXPECT_EQ(item.note, rule.note);
-        EXPECT_EQ(item.verificationDetail, rule.verificationDetail);
+        EXPECT_EQ(item.name, rule.name.text);
+        EXPECT_EQ(item.note, rule.note.text);
+        EXPECT_EQ(item.verificationDetail, rule.verificationDetail.text);
         EXPECT_FALSE(item.name.empty() || item.note.empty() || item.verificationDetail.empty());
         EXPECT_EQ(item.id, item.url);
         EXPECT_EQ(item.sizeBytes, directorySize(item.url, 12));
@@ -110,7 +110,7 @@ TEST(SafeCacheCatalogue, EveryRuleBecomesOneItemOfItsCardWithItsOwnTexts)
         // Only what is safe by default is preselected, and a protected rule says so in its badge.
         EXPECT_EQ(SelectionState::offeredSelected(item), rule.isSafeDefault);
         EXPECT_EQ(item.isSafeDefault, rule.isSafeDefault);
-        EXPECT_EQ(item.safetyLevel == safecache::kProtectedByDefaultBadge, !rule.isSafeDefault);
+        EXPECT_EQ(item.safetyLevel == safecache::kProtectedByDefaultBadge.text, !rule.isSafeDefault);
         if (rule.isSafeDefault)
             badgesOfCards[card - 1].insert(item.safetyLevel);
     }

@@ -4,6 +4,7 @@
 #include "InlineMediaPlayer.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "PlaybackDecoder.h"
+#include "Services/SafeCacheRules.h"
 #include "Views/TestMedia.h"
 #include "Views/WindowTestSupport.h"
 #include "support/EngineTestAccess.h"
@@ -126,9 +127,10 @@ TEST(Inspector, ACardListsEachCacheWithItsOwnCheckBoxPathAndFirstLines)
     w.open();
     const Path profile = w.machine.root.mkdir("Users/demo/.cache/chromium/Default/Cache");
     const Path gpu = w.machine.root.mkdir("Users/demo/.cache/chromium/GPUCache");
-    SafeCacheRuleCard browser = card(
-        "browser", {subItem(profile, "Chrome 账号 [Default] 网页缓存 (Cache)", {"data_0", "data_1", "f_000a3c"}, true),
-                    subItem(gpu, "GPU 着色器缓存", {}, true)});
+    CacheSubItem profileCache =
+        subItem(profile, safecache::chromeProfileItemName("Default", "Cache"), {"data_0", "data_1", "f_000a3c"}, true);
+    profileCache.nameRef = safecache::chromeProfileItemNameRef("Default", "Cache");
+    SafeCacheRuleCard browser = card("browser", {profileCache, subItem(gpu, "GPU 着色器缓存", {}, true)});
     browser.title = "浏览器与网页媒体缓存";
     EngineAccess::setRuleCards(w.scanner(), {browser});
     w.show(Workspace::OneClickSafe);

@@ -3,6 +3,7 @@
 // views see a reset only when rows that stay change their order), every list toggles, selects
 // all and hands exactly its selection to the clean, and a permanent delete waits for its word.
 #include "Models/DiskFormat.h"
+#include "Services/SafeCacheRules.h"
 #include "Views/StateTestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -154,8 +155,9 @@ TEST(ShownLists, TheEmptyStatesNextLeadsThroughTheListsInTheirOrder)
 TEST(ShownLists, ATogglesSelectAllAndTheLanguageChangeRowsDataButNoRow)
 {
     ListsFixture f;
-    SafeCacheRuleCard browsers = card("b", {cacheItem("/c/b", 20, true)});
-    browsers.title = "浏览器多账号无损瘦身";
+    SafeCacheRuleCard browsers = safecache::cardShell(0); // with its title's message
+    browsers.id = "b";
+    browsers.subItems = {cacheItem("/c/b", 20, true)};
     EngineAccess::setRuleCards(
         f.engine(), {card("a", {cacheItem("/c/a", 10, true)}), browsers, card("c", {cacheItem("/c/c", 30, true)})});
     ShownListAdapter& list = f.list(ShownList::RuleCards);

@@ -3,6 +3,7 @@
 #include "L10n/WindowTexts.h"
 #include "Platform/Media/FileTypeIcons.h"
 #include "QtText.h"
+#include "Services/SafeCacheRules.h"
 #include "Views/StateTestSupport.h"
 
 #include <QSignalSpy>
@@ -266,13 +267,13 @@ TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedCardAndTransl
 {
     StateFixture f;
     f.open(false, "ar");
-    SafeCacheRuleCard browser = card("browser");
-    browser.title = "浏览器与网页媒体缓存";
+    SafeCacheRuleCard browser = safecache::cardShell(0); // with its title's message
+    browser.id = "browser";
     EngineAccess::setRuleCards(f.engine(), {card("a"), browser});
     f.view->inspectRow(1);
     f.view->setLanguageRaw("zh-Hans");
     ASSERT_EQ(f.view->inspector()->kind(), ShownList::RuleCards);
-    EXPECT_EQ(f.view->inspector()->title(), "浏览器与网页媒体缓存");
+    EXPECT_EQ(f.view->inspector()->title(), QString::fromStdString(browser.title));
 
     QSignalSpy titleChanged(f.view->inspector(), &InspectorPresenter::itemChanged);
     f.view->setLanguageRaw("en");

@@ -1,0 +1,68 @@
+#include "L10n/MessageRenderer.h"
+
+#include "L10n/BidiIsolation.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// MESSAGE(id, zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)
+#define QM_MESSAGE(id, ...) MessageEntry{id, Text12{{__VA_ARGS__}}},
+const MessageEntry kMessages[] = {
+#include "L10n/CatalogueTextTable.inc"
+};
+#undef QM_MESSAGE
+
+const Text12* find(std::string_view id)
+{
+    static const auto index = [] {
+        std::unordered_map<std::string_view, const Text12*> byId;
+        for (const MessageEntry& entry : kMessages)
+            byId.emplace(entry.id, &entry.text);
+        return byId;
+    }();
+    const auto found = index.find(id);
+    return found == index.end() ? nullptr : found->second;
+}
+
+} // namespace
+
+std::optional<std::string> renderMessage(const TextRef& ref, AppLanguage language)
+{
+    const Text12* message = find(ref.id);
+    if (!message)
+        return std::nullopt;
+    const std::string_view text = (*message)(language);
+    std::string out;
+    out.reserve(text.size() + 16);
+    std::size_t placed = 0; // the highest argument number the text uses
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+        if (text[at] == '%' && next >= '1' && next <= '9') {
+            const auto number = static_cast<std::size_t>(next - '0');
+            placed = std::max(placed, number);
+            if (number <= ref.args.size())
+                out += isolatedFigure(ref.args[number - 1], language);
+            ++at;
+        } else {
+            out += text[at];
+        }
+    }
+    if (placed < ref.args.size()) {
+        out += " (";
+        for (std::size_t i = placed; i < ref.args.size(); ++i)
+            out.append(i > placed ? " · " : "").append(isolatedFigure(ref.args[i], language));
+        out += ")";
+    }
+    return out;
+}
+
+std::string renderMessageOr(const TextRef& ref, std::string_view ownText, AppLanguage language)
+{
+    if (ref.empty())
+        return std::string(ownText);
+    return renderMessage(ref, language).value_or(std::string(ownText));
+}
+
+std::span<const MessageEntry> allMessages() { return kMessages; }
