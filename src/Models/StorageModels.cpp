@@ -200,6 +200,19 @@ void InstalledAppItem::addOrphan(Path path, Int64 sizeBytes, std::string rule)
     orphanSizeBytes += sizeBytes;
 }
 
+InstalledAppItem InstalledAppItem::listed(InstalledAppKind kind, const Path& path, std::string name, std::string id,
+                                          Int64 size)
+{
+    InstalledAppItem app;
+    app.id = path;
+    app.appPath = path;
+    app.name = std::move(name);
+    app.appId = std::move(id);
+    app.appSizeBytes = size;
+    app.kind = kind;
+    return app;
+}
+
 Int64 InstalledAppItem::dataBytes() const
 {
     Int64 sum = 0;

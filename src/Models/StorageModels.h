@@ -251,6 +251,11 @@ struct InstalledAppItem {
     // its database says it is gone).
     std::string removedOn;
 
+    // A listed application: found at `path` (also its id), called `name`, known to its
+    // installer as `id`, occupying `size`.
+    static InstalledAppItem listed(InstalledAppKind kind, const Path& path, std::string name, std::string id,
+                                   Int64 size);
+
     Int64 totalSizeBytes() const { return appSizeBytes + orphanSizeBytes; }
     Int64 dataBytes() const;
 

@@ -92,18 +92,6 @@ void addLeftovers(const Look& look, InstalledAppItem& app, const std::vector<Pat
     }
 }
 
-InstalledAppItem makeApp(InstalledAppKind kind, const Path& appPath, std::string name, std::string id, Int64 size)
-{
-    InstalledAppItem app;
-    app.id = appPath;
-    app.appPath = appPath;
-    app.name = std::move(name);
-    app.appId = std::move(id);
-    app.appSizeBytes = size;
-    app.kind = kind;
-    return app;
-}
-
 // ---------------------------------------------------------------- Flatpak
 
 struct Installation {
@@ -179,7 +167,8 @@ void scanFlatpaks(const Look& look, const HomeLayout& layout, const LinuxAppRoot
             const Int64 size = directorySize(appFolder, kDeployDepth);
             if (size <= kMinimumAppBytes)
                 continue;
-            InstalledAppItem app = makeApp(installation.kind, appFolder, flatpakName(look, *deploy, id), id, size);
+            InstalledAppItem app =
+                InstalledAppItem::listed(installation.kind, appFolder, flatpakName(look, *deploy, id), id, size);
             app.uninstallCommand = "flatpak uninstall " + installation.uninstallOption + " " + id;
             addLeftovers(look, app, {paths::join(layout.home, ".var/app/" + id + "/cache")});
             apps.push_back(std::move(app));
@@ -198,7 +187,7 @@ void scanFlatpakLeftovers(const Look& look, const HomeLayout& layout, const std:
             continue;
         const Path folder = paths::join(varApp, id);
         const Int64 whole = directorySize(folder, kDeployDepth);
-        InstalledAppItem leftover = makeApp(InstalledAppKind::flatpakLeftover, folder, id, id, 0);
+        InstalledAppItem leftover = InstalledAppItem::listed(InstalledAppKind::flatpakLeftover, folder, id, id, 0);
         addLeftovers(look, leftover, {paths::join(folder, "cache")});
         leftover.appSizeBytes = std::max<Int64>(whole - leftover.orphanSizeBytes, 0);
         if (whole <= kMinimumLeftoverBytes)
@@ -233,8 +222,8 @@ void scanSnaps(const Look& look, const HomeLayout& layout, const LinuxAppRoots& 
         if (size <= kMinimumAppBytes)
             continue;
         const auto title = meta.find("title");
-        InstalledAppItem app =
-            makeApp(InstalledAppKind::snap, mount, title != meta.end() ? title->second : name, name, size);
+        InstalledAppItem app = InstalledAppItem::listed(InstalledAppKind::snap, mount,
+                                                        title != meta.end() ? title->second : name, name, size);
         app.uninstallCommand = "sudo snap remove " + name;
         const Path userData = paths::join(layout.home, "snap/" + name);
         std::vector<Path> caches{paths::join(userData, "common/.cache")};
@@ -324,7 +313,7 @@ void scanAppImages(const Look& look, const HomeLayout& layout, std::vector<Insta
             std::string name = file.name;
             if (paths::lowercasedExtension(name) == "appimage")
                 name.resize(name.size() - 9);
-            InstalledAppItem app = makeApp(InstalledAppKind::appImage, path, name, name, size);
+            InstalledAppItem app = InstalledAppItem::listed(InstalledAppKind::appImage, path, name, name, size);
             for (const auto& launcher : launchers)
                 if (launcher.program == path) {
                     app.uninstallPaths.push_back(launcher.desktopFile);
@@ -368,7 +357,7 @@ void scanSteamGames(const Look& look, const HomeLayout& layout, std::vector<Inst
             else
                 size = directorySize(folder, kDeployDepth);
             const std::string name = field("name").empty() ? installdir : field("name");
-            InstalledAppItem game = makeApp(InstalledAppKind::steamGame, folder, name, appid, size);
+            InstalledAppItem game = InstalledAppItem::listed(InstalledAppKind::steamGame, folder, name, appid, size);
             game.uninstallCommand = "steam steam://uninstall/" + appid;
             addLeftovers(look, game, {paths::join(library, "shadercache/" + appid)});
             apps.push_back(std::move(game));

@@ -115,18 +115,6 @@ void addFoldersNamed(HomeReader& reader, const HomeLayout& layout, const std::st
     }
 }
 
-InstalledAppItem makeApp(InstalledAppKind kind, const Path& path, std::string name, std::string id, Int64 size)
-{
-    InstalledAppItem app;
-    app.id = path;
-    app.appPath = path;
-    app.name = std::move(name);
-    app.appId = std::move(id);
-    app.appSizeBytes = size;
-    app.kind = kind;
-    return app;
-}
-
 // Who may still use a folder name: every package whose launcher gives it, and "" for a
 // launcher no package ships (/usr/local, a stray file).
 using Claims = std::map<std::string, std::set<std::string>, std::less<>>;
@@ -265,9 +253,9 @@ void scanSystemPackages(HomeReader& reader, const HomeLayout& layout, const Linu
         const ShownLauncher& launcher = *chosen;
         const DpkgPackage& package = *dpkg.find(packageName);
         std::string name = launcher.entry.value("Desktop Entry", "Name").value_or(package.name);
-        InstalledAppItem app =
-            makeApp(InstalledAppKind::systemPackage, launcher.file, name.empty() ? package.name : std::move(name),
-                    package.name, package.installedBytes);
+        InstalledAppItem app = InstalledAppItem::listed(InstalledAppKind::systemPackage, launcher.file,
+                                                        name.empty() ? package.name : std::move(name), package.name,
+                                                        package.installedBytes);
         app.localizedNames = launcher.entry.translations("Desktop Entry", "Name");
         app.iconPath = iconFileOf(reader, launcher.entry, roots.iconFolders);
         app.uninstallCommand = "sudo apt remove " + package.name;
@@ -301,7 +289,7 @@ void scanSystemPackages(HomeReader& reader, const HomeLayout& layout, const Linu
         if (reader.stat(program))
             removedNames.erase(paths::lastComponent(program));
     for (const std::string& package : removedNames) {
-        InstalledAppItem left = makeApp(InstalledAppKind::removedPackage, {}, package, package, 0);
+        InstalledAppItem left = InstalledAppItem::listed(InstalledAppKind::removedPackage, {}, package, package, 0);
         addFoldersNamed(reader, layout, package, "Package: " + package, left);
         if (left.orphanPaths.empty() && left.dataFolders.empty())
             continue;

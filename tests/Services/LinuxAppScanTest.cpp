@@ -5,6 +5,7 @@
 #include "Platform/FileOperations.h"
 #include "Platform/HomeLayout.h"
 #include "Services/SelectionState.h"
+#include "support/HomeFixtures.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -64,14 +65,6 @@ std::map<std::string, InstalledAppItem> byPath(const TempHome& home, const std::
     std::map<std::string, InstalledAppItem> out;
     for (const auto& app : apps)
         out.emplace(app.appPath.substr(home.path().size() + 1), app);
-    return out;
-}
-
-std::vector<std::string> relative(const TempHome& home, const std::vector<std::string>& urls)
-{
-    std::vector<std::string> out;
-    for (const auto& url : urls)
-        out.push_back(url.substr(home.path().size() + 1));
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include "Platform/HomeLayout.h"
 #include "Platform/PackageLogs.h"
 #include "Services/LinuxAppScan.h"
+#include "support/HomeFixtures.h"
 #include "support/TempHome.h"
 
 #include <gmock/gmock.h>
@@ -91,14 +92,6 @@ std::vector<std::pair<std::string, std::string>> dataOf(const TempHome& home, co
     std::vector<std::pair<std::string, std::string>> out;
     for (const auto& folder : app.dataFolders)
         out.emplace_back(folder.path.substr(home.path().size() + 1), folder.rule);
-    return out;
-}
-
-std::vector<std::string> relative(const TempHome& home, const std::vector<std::string>& urls)
-{
-    std::vector<std::string> out;
-    for (const auto& url : urls)
-        out.push_back(url.substr(home.path().size() + 1));
     return out;
 }
 

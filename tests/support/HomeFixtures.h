@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // A folder whose content occupies exactly `bytes` on disk.
 inline void folderOf(const TempHome& home, const std::string& folder, std::int64_t bytes)
@@ -44,4 +45,13 @@ inline std::string oldTrashEntry(const TempHome& home, const std::string& name, 
                          "[Trash Info]\nPath=/somewhere/" + name + "\nDeletionDate=2020-01-01T00:00:00\n");
     home.setModifiedDaysAgo(".local/share/Trash/info/" + name + ".trashinfo", 400);
     return home.file(".local/share/Trash/files/" + name, 3 * MiB, fill);
+}
+
+// Paths inside the home, as the home sees them ("Documents/a").
+inline std::vector<std::string> relative(const TempHome& home, const std::vector<std::string>& paths)
+{
+    std::vector<std::string> out;
+    for (const auto& path : paths)
+        out.push_back(path.substr(home.path().size() + 1));
+    return out;
 }
