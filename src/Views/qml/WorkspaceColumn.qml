@@ -77,7 +77,7 @@ ColumnLayout {
 
             // One pod per workspace, in their order: a row of four, or two rows of two where four
             // would leave their titles no room. Compact pods leave their titles to the sidebar.
-            GridLayout {
+            ChoiceGrid {
                 id: pods
                 objectName: "metricPods"
                 columns: width >= 560 || outer.compact ? 4 : 2
