@@ -12,6 +12,7 @@ ColumnLayout {
     id: outer
     spacing: 12
     readonly property bool compact: column.height + (banner.visible ? banner.height + spacing : 0) < 640
+    readonly property Item cleanButton: cockpit.cleanButton
 
     FeedbackBanner { id: banner; Layout.fillWidth: true; visible: View.column.bannerVisible }
 
