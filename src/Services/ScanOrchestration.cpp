@@ -36,9 +36,10 @@ void StorageEngine::startInstantScan()
     // The environment describes only the account's own home; another home gets its defaults.
     const bool isAccountHome = options_.home.empty();
     const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
+    const auto partial = offeredFolder_ ? std::optional<PartialHome>({homePath_, *offeredFolder_}) : std::nullopt;
 
     pool_.start([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = runner_.cleanRoots(),
-                 ownState = runner_.ownStatePaths()] {
+                 ownState = runner_.ownStatePaths(), partial] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         // The Trash is listed and measured once, when the scan begins: only what it held
@@ -46,7 +47,8 @@ void StorageEngine::startInstantScan()
         // is read meanwhile.
         auto protectedPhase = std::async(launch, [&home] { return protectedTrashEntries(home); });
         auto trashPhase = std::async(launch, [&home] { return surveyHomeTrash(home); }).share();
-        ScanStamps stamps(roots, ownState);
+        // Every list passes the stamps before it is published: a partial grant's limit holds here for all.
+        ScanStamps stamps(roots, ownState, partial);
 
         // The phases do not depend on each other's results until the chart, so with
         // threads to spare they run side by side; what they publish, and the identities
@@ -145,6 +147,11 @@ void StorageEngine::startInstantScan()
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
         });
     });
+}
+
+void StorageEngine::limitOffersTo(std::optional<std::string> insideHome)
+{
+    offeredFolder_ = insideHome ? std::optional<Path>(paths::join(homePath_, *insideHome)) : std::nullopt;
 }
 
 void StorageEngine::clearAllResults()
