@@ -41,7 +41,7 @@ GlassCard {
             PillButton {
                 text: View.grants.chooseHomeInsteadText
                 tint: View.palette.amber
-                onClicked: View.grants.requestHomeGrant()
+                onClicked: if (!View.grants.picking) View.grants.requestHomeGrant()
             }
             PillButton {
                 text: View.texts.keepThisFolder
