@@ -7,7 +7,7 @@
 namespace {
 
 // Every path the last scan offers for cleaning, whatever the list.
-std::vector<Path> offeredPaths(const ScanResults& results)
+std::vector<Path> pathsOfferedBy(const ScanResults& results)
 {
     std::vector<Path> offered;
     for (const auto& card : results.ruleCards())
@@ -27,7 +27,7 @@ std::vector<Path> offeredPaths(const ScanResults& results)
     return offered;
 }
 
-bool inside(const Path& path, const Path& folder) { return path == folder || path.starts_with(folder + "/"); }
+bool isInsideFolder(const Path& path, const Path& folder) { return path == folder || path.starts_with(folder + "/"); }
 
 } // namespace
 
@@ -54,9 +54,9 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     w.settle();
 
     const ScanResults& results = w.scanner().results();
-    const std::vector<Path> offered = offeredPaths(results);
+    const std::vector<Path> offered = pathsOfferedBy(results);
     for (const Path& path : offered)
-        EXPECT_TRUE(inside(path, documents)) << path;
+        EXPECT_TRUE(isInsideFolder(path, documents)) << path;
     // What lies in the folder is still offered: both idle projects and the database file.
     EXPECT_EQ(results.projectBloats().size(), 2u);
     EXPECT_TRUE(std::any_of(results.largeFiles().begin(), results.largeFiles().end(),
@@ -75,10 +75,10 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
         WindowState restarted(options, *access);
         restarted.onAppear();
         ASSERT_TRUE(waitForScan(restarted.scanner()));
-        const std::vector<Path> again = offeredPaths(restarted.scanner().results());
+        const std::vector<Path> again = pathsOfferedBy(restarted.scanner().results());
         EXPECT_EQ(again.size(), offered.size());
         for (const Path& path : again)
-            EXPECT_TRUE(inside(path, documents)) << path;
+            EXPECT_TRUE(isInsideFolder(path, documents)) << path;
     }
 
     // Granting the whole home from the access menu offers all of it again.
@@ -86,7 +86,8 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     grants.requestHomeGrant();
     ASSERT_TRUE(waitForScan(w.scanner()));
     w.settle();
-    const std::vector<Path> all = offeredPaths(results);
-    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const Path& p) { return inside(p, w.home + "/.cache"); }));
+    const std::vector<Path> all = pathsOfferedBy(results);
+    EXPECT_TRUE(
+        std::any_of(all.begin(), all.end(), [&](const Path& p) { return isInsideFolder(p, w.home + "/.cache"); }));
     EXPECT_FALSE(results.duplicateGroups().empty());
 }

@@ -66,12 +66,12 @@ struct PortalOnBus {
     bool registered = false;
 };
 
-struct PickAnswer {
+struct PortalPickAnswer {
     bool given = false;
     std::optional<Path> folder;
 };
 
-void ask(FolderPicker& picker, const FolderPickerRequest& request, PickAnswer& answer)
+void askPortalPicker(FolderPicker& picker, const FolderPickerRequest& request, PortalPickAnswer& answer)
 {
     picker.pickFolder(request, [&answer](std::optional<Path> folder) {
         EXPECT_FALSE(answer.given) << "answered twice";
@@ -120,8 +120,8 @@ TEST(PortalFolderPicker, AsksThePortalForAFolderAndTakesThePathBytesOfItsAnswer)
     EXPECT_EQ(portal.chooser.title, QStringLiteral("Grant Access"));
 
     // No folder proposed: none is sent.
-    PickAnswer answer;
-    ask(*picker, {{}, QStringLiteral("Grant Access"), {}}, answer);
+    PortalPickAnswer answer;
+    askPortalPicker(*picker, {{}, QStringLiteral("Grant Access"), {}}, answer);
     ASSERT_TRUE(QTest::qWaitFor([&] { return answer.given; }, 5000));
     EXPECT_FALSE(portal.chooser.options.contains("current_folder"));
 }
@@ -139,16 +139,16 @@ TEST(PortalFolderPicker, ACancelledOrAbandonedDialogPicksNothing)
         for (uint response : {1u, 2u}) {
             portal.chooser.response = response;
             portal.chooser.uris = {QStringLiteral("file:///var/tmp/ignored")};
-            PickAnswer answer;
-            ask(picker, {"/var/tmp", {}, {}}, answer);
+            PortalPickAnswer answer;
+            askPortalPicker(picker, {"/var/tmp", {}, {}}, answer);
             ASSERT_TRUE(QTest::qWaitFor([&] { return answer.given; }, 5000)) << response;
             EXPECT_FALSE(answer.folder) << response;
         }
 
         // The portal goes away with its dialog open: the window is not left waiting.
         portal.chooser.answers = false;
-        PickAnswer answer;
-        ask(picker, {"/var/tmp", {}, {}}, answer);
+        PortalPickAnswer answer;
+        askPortalPicker(picker, {"/var/tmp", {}, {}}, answer);
         ASSERT_TRUE(QTest::qWaitFor([&] { return portal.chooser.calls == 3; }, 5000));
         EXPECT_FALSE(answer.given);
         portal.connection.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
@@ -169,8 +169,8 @@ TEST(PortalFolderPicker, WithoutAPortalOrABusQtsDialogAsks)
 
     // A bus where nobody serves the portal.
     PortalFolderPicker noPortal(bus.connect(QStringLiteral("portal-client")), fallback);
-    PickAnswer answer;
-    ask(noPortal, request, answer);
+    PortalPickAnswer answer;
+    askPortalPicker(noPortal, request, answer);
     ASSERT_TRUE(QTest::qWaitFor([&] { return answer.given; }, 5000));
     EXPECT_EQ(answer.folder, "/var/tmp/from-dialog");
     ASSERT_EQ(fallback->requests.size(), 1u);
@@ -182,7 +182,7 @@ TEST(PortalFolderPicker, WithoutAPortalOrABusQtsDialogAsks)
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("no-bus")),
         fallback);
     answer = {};
-    ask(noBus, request, answer);
+    askPortalPicker(noBus, request, answer);
     EXPECT_TRUE(answer.given);
     EXPECT_EQ(answer.folder, "/var/tmp/no-bus");
     QDBusConnection::disconnectFromBus(QStringLiteral("no-bus"));
