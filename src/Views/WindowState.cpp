@@ -263,9 +263,12 @@ void WindowState::onGrantedFolderChanged()
 {
     limitOffersToGrant();
     // A first grant is scanned on homeGrantedChanged, which follows; a folder that replaces
-    // a granted one needs a scan of its own.
-    if (access_.homeGranted() && access_.grantedHomePath())
+    // a granted one needs a scan of its own, and what the old one offered goes at once (a
+    // scan running meanwhile starts again when it ends).
+    if (access_.homeGranted() && access_.grantedHomePath()) {
+        scanner_->clearAllResults();
         scanner_->startInstantScan();
+    }
 }
 
 void WindowState::onHomeGrantedChanged()

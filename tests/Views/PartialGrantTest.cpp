@@ -2,6 +2,7 @@
 // only that folder can be cleaned, and the scan then offers nothing outside it.
 #include "Views/WindowTestSupport.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,4 +91,16 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     EXPECT_TRUE(
         std::any_of(all.begin(), all.end(), [&](const Path& p) { return isInsideFolder(p, w.home + "/.cache"); }));
     EXPECT_FALSE(results.duplicateGroups().empty());
+
+    // A subfolder kept while a scan of the whole home runs: none of that scan's offers are
+    // shown, and a scan under the folder follows.
+    w.view->rescan();
+    ASSERT_TRUE(w.scanner().isScanning());
+    w.machine.picker->answers.push_back(documents);
+    grants.requestHomeGrant();
+    grants.keepPendingFolder();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.scanner().isScanning() && !results.projectBloats().empty(); }, 20000));
+    w.settle();
+    for (const Path& path : pathsOfferedBy(results))
+        EXPECT_TRUE(isInsideFolder(path, documents)) << path;
 }
