@@ -30,6 +30,12 @@ std::vector<Path> pathsOfferedBy(const ScanResults& results)
 
 bool isInsideFolder(const Path& path, const Path& folder) { return path == folder || path.starts_with(folder + "/"); }
 
+void expectOffersOnlyInside(const ScanResults& results, const Path& folder)
+{
+    for (const Path& path : pathsOfferedBy(results))
+        EXPECT_TRUE(isInsideFolder(path, folder)) << path;
+}
+
 } // namespace
 
 TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGranted)
@@ -55,9 +61,7 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     w.settle();
 
     const ScanResults& results = w.scanner().results();
-    const std::vector<Path> offered = pathsOfferedBy(results);
-    for (const Path& path : offered)
-        EXPECT_TRUE(isInsideFolder(path, documents)) << path;
+    expectOffersOnlyInside(results, documents);
     // What lies in the folder is still offered: both idle projects and the database file.
     EXPECT_EQ(results.projectBloats().size(), 2u);
     EXPECT_TRUE(std::any_of(results.largeFiles().begin(), results.largeFiles().end(),
@@ -67,19 +71,13 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     EXPECT_FALSE(results.installedApps().empty());
     EXPECT_EQ(w.textOf("accessFolderName"), "Documents · Partial");
 
-    {
-        // After a restart the stored grant limits the first scan as well.
+    { // After a restart the stored grant limits the first scan as well.
         auto access = w.machine.start();
-        StorageEngine::Options options;
-        options.home = w.home;
-        options.applications = w.machine.applications;
-        WindowState restarted(options, *access);
+        WindowState restarted({.home = w.home, .applications = w.machine.applications}, *access);
         restarted.onAppear();
         ASSERT_TRUE(waitForScan(restarted.scanner()));
-        const std::vector<Path> again = pathsOfferedBy(restarted.scanner().results());
-        EXPECT_EQ(again.size(), offered.size());
-        for (const Path& path : again)
-            EXPECT_TRUE(isInsideFolder(path, documents)) << path;
+        EXPECT_EQ(pathsOfferedBy(restarted.scanner().results()).size(), pathsOfferedBy(results).size());
+        expectOffersOnlyInside(restarted.scanner().results(), documents);
     }
 
     // Granting the whole home from the access menu offers all of it again.
@@ -100,7 +98,5 @@ TEST(PartialGrant, TheScanOffersOnlyWhatLiesInTheKeptFolderUntilTheWholeHomeIsGr
     grants.requestHomeGrant();
     grants.keepPendingFolder();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.scanner().isScanning() && !results.projectBloats().empty(); }, 20000));
-    w.settle();
-    for (const Path& path : pathsOfferedBy(results))
-        EXPECT_TRUE(isInsideFolder(path, documents)) << path;
+    expectOffersOnlyInside(results, documents);
 }
