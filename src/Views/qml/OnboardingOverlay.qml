@@ -29,9 +29,11 @@ Rectangle {
         target: View.grants
         function onShowsOnboardingChanged() {
             if (!View.grants.showsOnboarding)
-                Qt.callLater(overlay.handFocusOn)
+                focusHandOn.restart()
         }
     }
+    // Runs after every binding has seen the grant.
+    Timer { id: focusHandOn; interval: 0; onTriggered: overlay.handFocusOn() }
 
     // Swallow input meant for the window underneath.
     MouseArea { anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.AllButtons; onWheel: (wheel) => wheel.accepted = true }
