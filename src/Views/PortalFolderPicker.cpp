@@ -62,9 +62,7 @@ class PortalFolderRequest : public QObject {
     {
         if (path == path_)
             return;
-        if (!path_.isEmpty())
-            bus_.disconnect(QString(), path_, kRequest, QStringLiteral("Response"), this,
-                            SLOT(onResponse(uint, QVariantMap)));
+        stopListening();
         path_ = std::move(path);
         bus_.connect(QString(), path_, kRequest, QStringLiteral("Response"), this, SLOT(onResponse(uint, QVariantMap)));
     }
@@ -73,8 +71,7 @@ class PortalFolderRequest : public QObject {
     {
         if (!done_)
             return;
-        bus_.disconnect(QString(), path_, kRequest, QStringLiteral("Response"), this,
-                        SLOT(onResponse(uint, QVariantMap)));
+        stopListening();
         const FolderPicker::Picked done = std::exchange(done_, {});
         deleteLater();
         done(std::move(picked));
@@ -83,8 +80,7 @@ class PortalFolderRequest : public QObject {
     // Hands the request to another picker without answering it here.
     FolderPicker::Picked takeOver()
     {
-        bus_.disconnect(QString(), path_, kRequest, QStringLiteral("Response"), this,
-                        SLOT(onResponse(uint, QVariantMap)));
+        stopListening();
         deleteLater();
         return std::exchange(done_, {});
     }
@@ -98,11 +94,18 @@ class PortalFolderRequest : public QObject {
             return;
         }
         const QStringList uris = results.value(QStringLiteral("uris")).toStringList();
-        // URIs are ASCII (every other byte arrives escaped); the path is read from the bytes.
-        finish(uris.isEmpty() ? std::nullopt : pathOfFileUri(uris.front().toLatin1().toStdString()));
+        // Escaped bytes come back exactly; a name some backend sent unescaped is taken as UTF-8.
+        finish(uris.isEmpty() ? std::nullopt : pathOfFileUri(uris.front().toUtf8().toStdString()));
     }
 
   private:
+    void stopListening()
+    {
+        if (!path_.isEmpty())
+            bus_.disconnect(QString(), path_, kRequest, QStringLiteral("Response"), this,
+                            SLOT(onResponse(uint, QVariantMap)));
+    }
+
     QDBusConnection bus_;
     QString path_;
     FolderPicker::Picked done_;
