@@ -250,3 +250,27 @@ TEST(WindowKeyboard, AfterAGrantTheFocusIsOnTheWindowAndEnterAsksForNoFolder)
         EXPECT_EQ(w.machine.picker->requests.size(), 1u);
     }
 }
+
+// A subfolder picked again from the access menu and kept by keyboard from the workspace
+// column's notice: the keyboard goes on, not to the notice's hidden button.
+TEST(WindowKeyboard, KeepingAFolderFromTheColumnsNoticeLeavesTheFocusOnTheWindow)
+{
+    WindowUnderTest w;
+    w.asksForGrants = true;
+    w.open();
+    activate(w);
+    w.machine.picker->answers.push_back(w.machine.root.mkdir("Users/demo/Music"));
+    w.view->grants()->requestHomeGrant();
+    w.settle();
+    for (int i = 0; i < 80 && focusedName(w) != "Keep this folder"; ++i)
+        key(w, Qt::Key_Tab);
+    ASSERT_EQ(focusedName(w), "Keep this folder");
+    key(w, Qt::Key_Space);
+    ASSERT_TRUE(waitForScan(w.scanner()));
+    w.settle();
+    EXPECT_EQ(w.view->grants()->noticeKind(), "");
+    QQuickItem* focused = w.window->activeFocusItem();
+    ASSERT_TRUE(focused);
+    EXPECT_TRUE(focused->isVisible());
+    EXPECT_FALSE(focusedName(w).isEmpty());
+}
