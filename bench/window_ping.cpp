@@ -7,7 +7,7 @@
 //   window-ping --pid PID --out FILE [--interval-ms 20]
 //
 // Needs an X server without a window manager (Xvfb): the answer is sent to the root window
-// and read here through SubstructureNotify.
+// and read here through the root's StructureNotify.
 
 #include <xcb/xcb.h>
 
@@ -108,7 +108,9 @@ int main(int argc, char** argv)
     const xcb_atom_t protocols = atom(x, "WM_PROTOCOLS");
     const xcb_atom_t ping = atom(x, "_NET_WM_PING");
     const xcb_atom_t pidAtom = atom(x, "_NET_WM_PID");
-    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    // Qt sends its answer to the root window with StructureNotify; the window's end comes
+    // as the root's SubstructureNotify.
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(x);
 
