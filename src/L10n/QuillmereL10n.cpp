@@ -24,18 +24,11 @@ bool containsAny(std::string_view text, const Needles& needles)
 // ---------------------------------------------------------------- large-file categories
 
 const std::array<Text12, 5> kCategoryNames{{
-    {{"全部大文件", "All Files", "すべて", "全部大檔案", "전체 파일", "Alle Dateien", "Tous", "Todos", "Todos",
-      "Все файлы", "Tutti", "الكل"}},
-    {{"安装包与压缩包", "Installers & Archives", "インストーラ・圧縮", "安裝包與壓縮包", "설치파일·압축",
-      "Installer & Archive", "Installeurs", "Instaladores", "Instaladores", "Архивы и образы", "Installer",
-      "حزم التثبيت"}},
-    {{"视频与渲染媒体", "Videos & Media", "動画・メディア", "影片與算圖媒體", "동영상·미디어", "Videos & Medien",
-      "Vidéos & Médias", "Videos y medios", "Vídeos e mídia", "Видео и медиа", "Video e media", "الفيديو والوسائط"}},
-    {{"模型与数据库", "AI Models & DB", "AIモデル・DB", "模型與資料庫", "AI 모델·DB", "KI-Modelle & DB",
-      "Modèles IA & BD", "Modelos IA y BD", "Modelos IA e BD", "ИИ-модели и БД", "Modelli IA",
-      "نماذج الذكاء الاصطناعي"}},
-    {{"其他大文件", "Other Large Files", "その他大容量", "其他大檔案", "기타 대용량", "Sonstige", "Autres", "Otros",
-      "Outros", "Прочее", "Altri", "ملفات أخرى"}},
+    {"category.allFiles"},
+    {"category.installersArchives"},
+    {"category.videosMedia"},
+    {"category.modelsDatabases"},
+    {"category.otherLargeFiles"},
 }};
 
 // ---------------------------------------------------------------- cache item names
@@ -263,37 +256,20 @@ constexpr Row12 kSomeDeletedLead{"",
 
 // The labels the clean commands give their cleans (exact texts, the zh-Hans column).
 const std::array<Text12, 7> kCleanLabels{{
-    {{"已核实纯缓存", "Verified pure cache", "検証済みキャッシュ", "已核實純快取", "검증된 순수 캐시",
-      "Geprüfter reiner Cache", "Cache pur vérifié", "Caché pura verificada", "Cache puro verificado",
-      "Проверенный чистый кэш", "Cache pura verificata", "ذاكرة مؤقتة خالصة موثّقة"}},
-    {{"闲置工程依赖", "Idle project dependencies", "未使用のプロジェクト依存", "閒置工程依賴", "미사용 프로젝트 의존성",
-      "Ungenutzte Projektabhängigkeiten", "Dépendances de projets inactifs", "Dependencias de proyectos inactivos",
-      "Dependências de projetos parados", "Зависимости неактивных проектов", "Dipendenze di progetti inattivi",
-      "اعتماديات المشاريع الخاملة"}},
-    {{"重复文件克隆副本", "Duplicate clones", "重複コピー", "重複檔案克隆副本", "중복 복제본", "Duplikate", "Doublons",
-      "Copias duplicadas", "Cópias duplicadas", "Дубликаты", "Copie duplicate", "النسخ المكررة"}},
-    {{"大体积文件", "Large files", "大容量ファイル", "大體積檔案", "대용량 파일", "Große Dateien", "Gros fichiers",
-      "Archivos grandes", "Arquivos grandes", "Крупные файлы", "File grandi", "الملفات الكبيرة"}},
-    {{"应用及残留文件", "Apps & leftovers", "アプリと残存データ", "應用及殘留檔案", "앱 및 잔여 파일", "Apps & Reste",
-      "Apps et restes", "Apps y restos", "Apps e sobras", "Приложения и остатки", "App e residui",
-      "التطبيقات والبقايا"}},
-    {{"应用关联缓存", "App caches", "アプリのキャッシュ", "應用關聯快取", "앱 캐시", "App-Caches", "Caches des apps",
-      "Cachés de apps", "Caches de apps", "Кэши приложений", "Cache delle app", "ذاكرات التطبيقات"}},
-    {{"全盘已核验安全项", "Verified safe items", "検証済みの安全な項目", "全盤已核驗安全項", "검증된 안전 항목",
-      "Geprüfte sichere Elemente", "Éléments sûrs vérifiés", "Elementos seguros verificados",
-      "Itens seguros verificados", "Проверенные безопасные элементы", "Elementi sicuri verificati",
-      "عناصر آمنة موثّقة"}},
+    {"cleanLabel.verifiedPureCache"},
+    {"cleanLabel.idleProjectDependencies"},
+    {"cleanLabel.duplicateClones"},
+    {"cleanLabel.largeFiles"},
+    {"cleanLabel.appsLeftovers"},
+    {"cleanLabel.appCaches"},
+    {"cleanLabel.verifiedSafeItems"},
 }};
 
 constexpr std::string_view kLeftoverSuffix = " 缓存残留";
-const Text12 kLeftoverSuffixText{{" 缓存残留", " leftovers", " の残存データ", " 快取殘留", " 잔여 파일", " – Reste",
-                                  " – restes", " – restos", " – sobras", " — остатки", " – residui", " – البقايا"}};
+const Text12 kLeftoverSuffixText{"recordName.leftoverSuffix"};
 
 constexpr std::string_view kDataSuffix = " 设置与数据";
-const Text12 kDataSuffixText{{" 设置与数据", " settings & data", " の設定とデータ", " 設定與資料", " 설정 및 데이터",
-                              " – Einstellungen & Daten", " – réglages et données", " – ajustes y datos",
-                              " – ajustes e dados", " — настройки и данные", " – impostazioni e dati",
-                              " – الإعدادات والبيانات"}};
+const Text12 kDataSuffixText{"recordName.dataSuffix"};
 
 std::string_view between(std::string_view text, std::string_view open, std::string_view close)
 {
@@ -406,24 +382,12 @@ std::string QuillmereL10n::localizeRecordName(std::string_view name) const
 }
 
 namespace SharedTitles {
-const Text12 rescanHeroTitle{{"深度二次扫描", "Deep Rescan", "深層再スキャン", "深度二次掃描", "정밀 재스캔",
-                              "Tiefenscan starten", "Nouveau scan profond", "Reescaneo profundo", "Reanalisar disco",
-                              "Повторное сканирование", "Nuova scansione", "إعادة الفحص العميق"}};
-const Text12 scanningNowTitle{{"全盘深度扫描中...", "Scanning Disk...", "スキャン中...", "全盤深度掃描中...",
-                               "디스크 스캔 중...", "Scannen läuft...", "Analyse en cours...", "Escaneando...",
-                               "Analisando...", "Сканирование...", "Scansione...", "جاري الفحص..."}};
-const Text12 reclaimableLabel{{"可安全释放", "Reclaimable", "解放可能", "可安全釋放", "확보 가능", "Freigebbar",
-                               "Libérable", "Recuperable", "Liberável", "Доступно", "Liberabile", "قابل للتحرير"}};
-const Text12 selectedToReclaimTitle{{"当前勾选可立即释放", "Selected to Reclaim Now", "選択中の解放可能容量",
-                                     "當前勾選可立即釋放", "현재 선택된 확보 가능 용량",
-                                     "Ausgewählt zur sofortigen Freigabe", "Sélectionné pour libération immédiate",
-                                     "Seleccionado para liberar ahora", "Selecionado para liberar agora",
-                                     "Выбрано для очистки", "Selezionato da liberare", "المحدد لتحرير المساحة الآن"}};
-const Text12 smartCleanAllTitle{{"全盘净空", "Smart Clean All", "一括スマート解放", "全盤淨空", "전체 스마트 정리",
-                                 "Alles bereinigen", "Tout nettoyer", "Limpieza total", "Limpar tudo", "Очистить всё",
-                                 "Pulisci tutto", "تنظيف شامل"}};
-const Text12 undoRestoreTitle{{"撤回还原", "Undo Restore", "元に戻す", "撤回還原", "복원하기", "Wiederherstellen",
-                               "Restaurer", "Restaurar", "Restaurar", "Восстановить", "Ripristina", "استعادة"}};
+const Text12 rescanHeroTitle{"shared.rescanHeroTitle"};
+const Text12 scanningNowTitle{"shared.scanningNowTitle"};
+const Text12 reclaimableLabel{"shared.reclaimableLabel"};
+const Text12 selectedToReclaimTitle{"shared.selectedToReclaimTitle"};
+const Text12 smartCleanAllTitle{"shared.smartCleanAllTitle"};
+const Text12 undoRestoreTitle{"shared.undoRestoreTitle"};
 } // namespace SharedTitles
 
 std::string_view QuillmereL10n::rescanHeroTitle() const { return SharedTitles::rescanHeroTitle(language_); }
