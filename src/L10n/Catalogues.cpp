@@ -41,7 +41,9 @@ struct CatalogueSet {
 
 LanguageCatalogue& catalogueFor(AppLanguage language)
 {
-    static const CatalogueSet set; // thread-safe initialisation, once for the process
+    // Made once, thread-safely, and never destroyed: texts handed out stay valid while other
+    // statics and worker threads wind down at exit.
+    static const CatalogueSet& set = *new CatalogueSet;
     return *set.languages[languageIndex(language)];
 }
 
@@ -83,8 +85,6 @@ std::string plural(std::string_view id, AppLanguage language, std::int64_t count
 }
 
 bool has(std::string_view id, AppLanguage language) { return !lookUp(catalogueFor(language), id, -1).isNull(); }
-
-void preload() { (void)catalogueFor(AppLanguage::en); }
 
 } // namespace Catalogues
 

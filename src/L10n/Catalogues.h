@@ -2,7 +2,8 @@
 // Every translatable text, from Qt's translation catalogues: translations/quillmere_<lang>.ts,
 // compiled by lrelease at build time and embedded as resources (:/i18n/quillmere_<lang>.qm).
 // Messages are keyed by id ("window.grantButtonTitle", "cache.card.browsers.title"). One
-// QTranslator per language, loaded once for the process; safe to call from any thread.
+// QTranslator per language, loaded on the first lookup (a few milliseconds for all twelve) and
+// kept for the process; safe to call from any thread.
 //
 // The window does not use qsTr or retranslate: it binds to ready-made per-language maps of
 // these texts, so that a language switch only swaps maps.
@@ -25,8 +26,5 @@ std::string plural(std::string_view id, AppLanguage language, std::int64_t count
 
 // Whether `language`'s catalogue holds `id` as it is (no fallback to another language).
 bool has(std::string_view id, AppLanguage language);
-
-// Loads the twelve catalogues now; otherwise the first lookup does. Cheap to call again.
-void preload();
 
 } // namespace Catalogues
