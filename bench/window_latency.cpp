@@ -4,9 +4,11 @@
 // --media, also while it inspects a 100-megapixel photo and multi-gigabyte videos (DIR holds
 // big.mov and big.mkv; the photo is made there).
 //
-//   window-latency --home DIR [--clean-items N] [--media DIR]
+//   window-latency --home DIR [--clean-items N] [--media DIR] [--phase-log FILE]
 //
 // Prints, per phase, the longest stall and the 99th percentile of the lateness, in ms.
+// --phase-log writes "<start ms> <end ms> <phase>" on the monotonic clock, so probes
+// outside the process (window-ping) can tell which phase each of their figures fell in.
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
 #include "MainWindowLoader.h"
@@ -25,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -141,6 +144,11 @@ LargeFileItem largeFileAt(const std::string& path, const std::string& name)
     return file;
 }
 
+double monotonicMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 void report(const char* phase, const Figures& f)
 {
     std::printf("%-34s longest stall %7.1f ms   p99 %6.1f ms   (%zu ticks)\n", phase, f.longest, f.p99, f.ticks);
@@ -151,10 +159,12 @@ void report(const char* phase, const Figures& f)
 
 int main(int argc, char** argv)
 {
+    const double started = monotonicMs();
     QApplication app(argc, argv);
     std::string home;
     int cleanItems = 500;
     std::string media;
+    std::string phaseLogPath;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--home") == 0)
             home = argv[i + 1];
@@ -162,7 +172,16 @@ int main(int argc, char** argv)
             media = argv[i + 1];
         else if (std::strcmp(argv[i], "--clean-items") == 0)
             cleanItems = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--phase-log") == 0)
+            phaseLogPath = argv[i + 1];
     }
+    std::FILE* phaseLog = phaseLogPath.empty() ? nullptr : std::fopen(phaseLogPath.c_str(), "w");
+    const auto logPhase = [&](double from, const char* name) {
+        if (phaseLog) {
+            std::fprintf(phaseLog, "%.1f %.1f %s\n", from, monotonicMs(), name);
+            std::fflush(phaseLog);
+        }
+    };
     if (home.empty()) {
         std::fprintf(stderr, "usage: window-latency --home DIR [--clean-items N] [--media DIR]\n");
         return 2;
@@ -183,13 +202,16 @@ int main(int argc, char** argv)
         return 1;
     }
     runFor(500); // first frames, fonts
+    logPhase(started, "start until the window is up");
     StorageEngine& scanner = view.scanner();
     LatenessProbe probe;
     std::vector<double> all;
     auto phase = [&](const char* name, const std::function<void()>& work) {
+        const double from = monotonicMs();
         probe.start();
         work();
         runFor(300); // what the work posted lands and is drawn
+        logPhase(from, name);
         std::vector<double> samples = probe.stop();
         all.insert(all.end(), samples.begin(), samples.end());
         report(name, figuresOf(std::move(samples)));
@@ -197,6 +219,10 @@ int main(int argc, char** argv)
 
     phase("scan of the home", [&] {
         view.onAppear();
+        runUntil(scanner, &StorageEngine::isScanningChanged, [&] { return !scanner.isScanning(); });
+    });
+    phase("deep rescan", [&] {
+        view.rescan();
         runUntil(scanner, &StorageEngine::isScanningChanged, [&] { return !scanner.isScanning(); });
     });
     view.showList(ShownList::ProjectBloats);

@@ -1795,6 +1795,82 @@
         <source>Verified: the desktop services rebuild them; your files themselves are untouched.</source>
         <translation>تم التحقق تلقائيًا: تعيد خدمات سطح المكتب إنشاءها؛ لا تُمس ملفاتك نفسها.</translation>
     </message>
+    <message id="banner.clean.trashed">
+        <source>Clean Complete · Safely reclaimed %3 of disk space</source>
+        <translation>اكتمل التنظيف · تم تحرير %3 بأمان</translation>
+    </message>
+    <message id="banner.clean.deleted">
+        <source>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</source>
+        <translation>اكتمل التنظيف · حُذف نهائيًا (ليس في المهملات، لا يمكن التراجع) · تم تحرير %3</translation>
+    </message>
+    <message id="banner.clean.measured">
+        <source> · Measured on disk: %1 (estimated %2)</source>
+        <translation> · المقيس على القرص: %1 (المقدَّر %2)</translation>
+    </message>
+    <message id="banner.clean.measuredShared">
+        <source> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</source>
+        <translation> · المقيس على القرص: %1 (المقدَّر %2) · تم تحرير أقل من المقدَّر: مشترك مع لقطة أو نسخة أخرى</translation>
+    </message>
+    <message id="banner.clean.skipped">
+        <source> · Left untouched (in use or no permission): %1</source>
+        <translation> · تُركت دون تغيير (قيد الاستخدام أو دون إذن): %1</translation>
+    </message>
+    <message id="banner.clean.someDeleted">
+        <source> · Deleted for good, cannot be undone: %1</source>
+        <translation> · حُذفت نهائيًا (لا يمكن التراجع): %1</translation>
+    </message>
+    <message id="banner.anotherClean">
+        <source>Another clean or restore is running · Nothing was changed</source>
+        <translation>هناك عملية تنظيف أو استعادة أخرى قيد التشغيل · لم يتم تغيير أي شيء</translation>
+    </message>
+    <message id="banner.restore.one">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>أُعيدت العناصر المحددة إلى مواقعها الأصلية (%2)</translation>
+    </message>
+    <message id="banner.restore.all">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>أُعيدت العناصر المحددة إلى مواقعها الأصلية (%2)</translation>
+    </message>
+    <message id="record.appLeftovers">
+        <source>%1 leftovers</source>
+        <translation>%1 – البقايا</translation>
+    </message>
+    <message id="record.appData">
+        <source>%1 settings &amp; data</source>
+        <translation>%1 – الإعدادات والبيانات</translation>
+    </message>
+    <message id="record.appLaunchers">
+        <source>%1 launchers &amp; icons</source>
+        <translation>%1 – المشغلات والأيقونات</translation>
+    </message>
+    <message id="clean.label.safeCaches">
+        <source>Verified pure cache</source>
+        <translation>ذاكرة مؤقتة خالصة موثّقة</translation>
+    </message>
+    <message id="clean.label.projectBloats">
+        <source>Idle project dependencies</source>
+        <translation>اعتماديات المشاريع الخاملة</translation>
+    </message>
+    <message id="clean.label.duplicates">
+        <source>Duplicate clones</source>
+        <translation>النسخ المكررة</translation>
+    </message>
+    <message id="clean.label.largeFiles">
+        <source>Large files</source>
+        <translation>الملفات الكبيرة</translation>
+    </message>
+    <message id="clean.label.appUninstall">
+        <source>Apps &amp; leftovers</source>
+        <translation>التطبيقات والبقايا</translation>
+    </message>
+    <message id="clean.label.appCaches">
+        <source>App caches</source>
+        <translation>ذاكرات التطبيقات</translation>
+    </message>
+    <message id="clean.label.everything">
+        <source>Verified safe items</source>
+        <translation>عناصر آمنة موثّقة</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>الكل</translation>
@@ -1814,42 +1890,6 @@
     <message id="category.otherLargeFiles">
         <source>Other Large Files</source>
         <translation>ملفات أخرى</translation>
-    </message>
-    <message id="cleanLabel.verifiedPureCache">
-        <source>Verified pure cache</source>
-        <translation>ذاكرة مؤقتة خالصة موثّقة</translation>
-    </message>
-    <message id="cleanLabel.idleProjectDependencies">
-        <source>Idle project dependencies</source>
-        <translation>اعتماديات المشاريع الخاملة</translation>
-    </message>
-    <message id="cleanLabel.duplicateClones">
-        <source>Duplicate clones</source>
-        <translation>النسخ المكررة</translation>
-    </message>
-    <message id="cleanLabel.largeFiles">
-        <source>Large files</source>
-        <translation>الملفات الكبيرة</translation>
-    </message>
-    <message id="cleanLabel.appsLeftovers">
-        <source>Apps &amp; leftovers</source>
-        <translation>التطبيقات والبقايا</translation>
-    </message>
-    <message id="cleanLabel.appCaches">
-        <source>App caches</source>
-        <translation>ذاكرات التطبيقات</translation>
-    </message>
-    <message id="cleanLabel.verifiedSafeItems">
-        <source>Verified safe items</source>
-        <translation>عناصر آمنة موثّقة</translation>
-    </message>
-    <message id="recordName.leftoverSuffix">
-        <source> leftovers</source>
-        <translation> – البقايا</translation>
-    </message>
-    <message id="recordName.dataSuffix">
-        <source> settings &amp; data</source>
-        <translation> – الإعدادات والبيانات</translation>
     </message>
     <message id="shared.rescanHeroTitle">
         <source>Deep Rescan</source>
@@ -1882,194 +1922,6 @@
     <message id="appearance.dawn">
         <source>Dawn Light</source>
         <translation>فجر مشرق</translation>
-    </message>
-    <message id="linuxItem.googleChromeOnDeviceSuggestionModel">
-        <source>Google Chrome On-Device Suggestion Model</source>
-        <translation>نموذج الاقتراحات المحلي في Google Chrome</translation>
-    </message>
-    <message id="linuxItem.speechRecognitionClassifierCache">
-        <source>Speech Recognition &amp; Classifier Cache</source>
-        <translation>ذاكرة التعرف على الكلام والتصنيف</translation>
-    </message>
-    <message id="linuxItem.pageFeatureClassifierLibrary">
-        <source>Page Feature Classifier Library</source>
-        <translation>مكتبة تصنيف ميزات الصفحات</translation>
-    </message>
-    <message id="linuxItem.googleChrome">
-        <source>Google Chrome</source>
-        <translation>Google Chrome</translation>
-    </message>
-    <message id="linuxItem.profile">
-        <source>Profile</source>
-        <translation>الملف الشخصي</translation>
-    </message>
-    <message id="linuxItem.storeWebCache">
-        <source>Store Web Cache</source>
-        <translation>ذاكرة الويب للمتجر</translation>
-    </message>
-    <message id="linuxItem.webCache">
-        <source>Web Cache</source>
-        <translation>ذاكرة الويب المؤقتة</translation>
-    </message>
-    <message id="linuxItem.shaderComponentCache">
-        <source>Shader &amp; Component Cache</source>
-        <translation>ذاكرة المظللات والمكونات</translation>
-    </message>
-    <message id="linuxItem.mailClientCache">
-        <source>Mail Client Cache</source>
-        <translation>ذاكرة عميل البريد</translation>
-    </message>
-    <message id="linuxItem.meetingClientCache">
-        <source>Meeting Client Cache</source>
-        <translation>ذاكرة عميل الاجتماعات</translation>
-    </message>
-    <message id="linuxItem.appCache">
-        <source>App Cache</source>
-        <translation>ذاكرة التطبيق</translation>
-    </message>
-    <message id="linuxItem.legacyThumbnailCache">
-        <source>Legacy Thumbnail Cache</source>
-        <translation>ذاكرة الصور المصغرة القديمة</translation>
-    </message>
-    <message id="linuxItem.thumbnailCache">
-        <source>Thumbnail Cache</source>
-        <translation>ذاكرة الصور المصغرة</translation>
-    </message>
-    <message id="linuxItem.streamingCache">
-        <source>Streaming Cache</source>
-        <translation>ذاكرة البث</translation>
-    </message>
-    <message id="linuxItem.mediaCache">
-        <source>Media Cache</source>
-        <translation>ذاكرة الوسائط</translation>
-    </message>
-    <message id="linuxItem.meetingLogs">
-        <source>Meeting Logs</source>
-        <translation>سجلات الاجتماعات</translation>
-    </message>
-    <message id="linuxItem.offlineMailCopies">
-        <source>Offline Mail Copies</source>
-        <translation>نسخ البريد دون اتصال</translation>
-    </message>
-    <message id="linuxItem.dependencyDownloadCache">
-        <source>Dependency Download Cache</source>
-        <translation>ذاكرة تنزيل الاعتماديات</translation>
-    </message>
-    <message id="linuxItem.downloadBuildCache">
-        <source>Download &amp; Build Cache</source>
-        <translation>ذاكرة التنزيل والبناء</translation>
-    </message>
-    <message id="linuxItem.downloadCache">
-        <source>Download Cache</source>
-        <translation>ذاكرة التنزيلات</translation>
-    </message>
-    <message id="linuxItem.downloadLeftovers">
-        <source>Download Leftovers</source>
-        <translation>بقايا التنزيلات</translation>
-    </message>
-    <message id="linuxItem.packageCache">
-        <source>Package Cache</source>
-        <translation>ذاكرة الحزم</translation>
-    </message>
-    <message id="linuxItem.contentAddressableStore">
-        <source>Content-Addressable Store</source>
-        <translation>مخزن معنون بالمحتوى</translation>
-    </message>
-    <message id="linuxItem.metadataCache">
-        <source>Metadata Cache</source>
-        <translation>ذاكرة البيانات الوصفية</translation>
-    </message>
-    <message id="linuxItem.runCache">
-        <source>Run Cache</source>
-        <translation>ذاكرة التشغيل المؤقتة</translation>
-    </message>
-    <message id="linuxItem.moduleCache">
-        <source>Module Cache</source>
-        <translation>ذاكرة الوحدات</translation>
-    </message>
-    <message id="linuxItem.buildCache">
-        <source>Build Cache</source>
-        <translation>ذاكرة البناء</translation>
-    </message>
-    <message id="linuxItem.distributions">
-        <source>Distributions</source>
-        <translation>التوزيعات</translation>
-    </message>
-    <message id="linuxItem.localRepository">
-        <source>Local Repository</source>
-        <translation>المستودع المحلي</translation>
-    </message>
-    <message id="linuxItem.shaderPreCache">
-        <source>Shader Pre-Cache</source>
-        <translation>ذاكرة المظللات المترجمة مسبقًا</translation>
-    </message>
-    <message id="linuxItem.compilerCache">
-        <source>Compiler Cache</source>
-        <translation>ذاكرة المترجم</translation>
-    </message>
-    <message id="linuxItem.outputCache">
-        <source>Output Cache</source>
-        <translation>ذاكرة المخرجات</translation>
-    </message>
-    <message id="linuxItem.modelCache">
-        <source>Model Cache</source>
-        <translation>ذاكرة النماذج</translation>
-    </message>
-    <message id="linuxItem.datasetsTransferCache">
-        <source>Datasets &amp; Transfer Cache</source>
-        <translation>ذاكرة مجموعات البيانات والنقل</translation>
-    </message>
-    <message id="linuxItem.oldIDEVersionCache">
-        <source>Old IDE Version Cache</source>
-        <translation>ذاكرة الإصدارات القديمة من بيئة التطوير</translation>
-    </message>
-    <message id="linuxItem.currentIDEVersionCache">
-        <source>Current IDE Version Cache</source>
-        <translation>ذاكرة الإصدار الحالي من بيئة التطوير</translation>
-    </message>
-    <message id="linuxItem.editorCache">
-        <source>Editor Cache</source>
-        <translation>ذاكرة المحرر</translation>
-    </message>
-    <message id="linuxItem.browserAutomationEngines">
-        <source>Browser Automation Engines</source>
-        <translation>محركات المتصفح للاختبار الآلي</translation>
-    </message>
-    <message id="linuxItem.fontIndexCache">
-        <source>Font Index Cache</source>
-        <translation>ذاكرة فهرس الخطوط</translation>
-    </message>
-    <message id="linuxItem.gPUShaderCache">
-        <source>GPU Shader Cache</source>
-        <translation>ذاكرة مظللات بطاقة الرسوميات</translation>
-    </message>
-    <message id="linuxItem.shaderCache">
-        <source>Shader Cache</source>
-        <translation>ذاكرة المظللات</translation>
-    </message>
-    <message id="linuxItem.computeCache">
-        <source>Compute Cache</source>
-        <translation>ذاكرة الحوسبة</translation>
-    </message>
-    <message id="linuxItem.logs">
-        <source>Logs</source>
-        <translation>السجلات</translation>
-    </message>
-    <message id="linuxItem.appCache2">
-        <source>App Cache</source>
-        <translation>ذاكرة التطبيق</translation>
-    </message>
-    <message id="linuxItem.sessionErrorLog">
-        <source>Session Error Log</source>
-        <translation>سجل أخطاء الجلسة</translation>
-    </message>
-    <message id="linuxItem.displayServerLogs">
-        <source>Display Server Logs</source>
-        <translation>سجلات خادم العرض</translation>
-    </message>
-    <message id="linuxItem.desktopIndexPluginCache">
-        <source>Desktop Index &amp; Plugin Cache</source>
-        <translation>ذاكرة فهرس سطح المكتب والإضافات</translation>
     </message>
 </context>
 </TS>

@@ -1779,6 +1779,82 @@
         <source>Verified: the desktop services rebuild them; your files themselves are untouched.</source>
         <translation>Automatisch geprüft: die Desktopdienste erstellen sie neu; Ihre Dateien selbst bleiben unberührt.</translation>
     </message>
+    <message id="banner.clean.trashed">
+        <source>Clean Complete · Safely reclaimed %3 of disk space</source>
+        <translation>Bereinigung abgeschlossen · %3 sicher freigegeben</translation>
+    </message>
+    <message id="banner.clean.deleted">
+        <source>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</source>
+        <translation>Bereinigung abgeschlossen · Endgültig gelöscht (nicht im Papierkorb, nicht umkehrbar) · %3 freigegeben</translation>
+    </message>
+    <message id="banner.clean.measured">
+        <source> · Measured on disk: %1 (estimated %2)</source>
+        <translation> · Auf dem Datenträger gemessen: %1 (geschätzt %2)</translation>
+    </message>
+    <message id="banner.clean.measuredShared">
+        <source> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</source>
+        <translation> · Auf dem Datenträger gemessen: %1 (geschätzt %2) · Weniger freigegeben als geschätzt: mit einem Snapshot oder einer anderen Kopie geteilt</translation>
+    </message>
+    <message id="banner.clean.skipped">
+        <source> · Left untouched (in use or no permission): %1</source>
+        <translation> · Unverändert gelassen (in Benutzung oder ohne Berechtigung): %1</translation>
+    </message>
+    <message id="banner.clean.someDeleted">
+        <source> · Deleted for good, cannot be undone: %1</source>
+        <translation> · Endgültig gelöscht (nicht umkehrbar): %1</translation>
+    </message>
+    <message id="banner.anotherClean">
+        <source>Another clean or restore is running · Nothing was changed</source>
+        <translation>Eine andere Bereinigung oder Wiederherstellung läuft · Nichts wurde geändert</translation>
+    </message>
+    <message id="banner.restore.one">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Elemente am ursprünglichen Ort wiederhergestellt (%2)</translation>
+    </message>
+    <message id="banner.restore.all">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Elemente am ursprünglichen Ort wiederhergestellt (%2)</translation>
+    </message>
+    <message id="record.appLeftovers">
+        <source>%1 leftovers</source>
+        <translation>%1 – Reste</translation>
+    </message>
+    <message id="record.appData">
+        <source>%1 settings &amp; data</source>
+        <translation>%1 – Einstellungen &amp; Daten</translation>
+    </message>
+    <message id="record.appLaunchers">
+        <source>%1 launchers &amp; icons</source>
+        <translation>%1 – Starter &amp; Symbole</translation>
+    </message>
+    <message id="clean.label.safeCaches">
+        <source>Verified pure cache</source>
+        <translation>Geprüfter reiner Cache</translation>
+    </message>
+    <message id="clean.label.projectBloats">
+        <source>Idle project dependencies</source>
+        <translation>Ungenutzte Projektabhängigkeiten</translation>
+    </message>
+    <message id="clean.label.duplicates">
+        <source>Duplicate clones</source>
+        <translation>Duplikate</translation>
+    </message>
+    <message id="clean.label.largeFiles">
+        <source>Large files</source>
+        <translation>Große Dateien</translation>
+    </message>
+    <message id="clean.label.appUninstall">
+        <source>Apps &amp; leftovers</source>
+        <translation>Apps &amp; Reste</translation>
+    </message>
+    <message id="clean.label.appCaches">
+        <source>App caches</source>
+        <translation>App-Caches</translation>
+    </message>
+    <message id="clean.label.everything">
+        <source>Verified safe items</source>
+        <translation>Geprüfte sichere Elemente</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Alle Dateien</translation>
@@ -1798,42 +1874,6 @@
     <message id="category.otherLargeFiles">
         <source>Other Large Files</source>
         <translation>Sonstige</translation>
-    </message>
-    <message id="cleanLabel.verifiedPureCache">
-        <source>Verified pure cache</source>
-        <translation>Geprüfter reiner Cache</translation>
-    </message>
-    <message id="cleanLabel.idleProjectDependencies">
-        <source>Idle project dependencies</source>
-        <translation>Ungenutzte Projektabhängigkeiten</translation>
-    </message>
-    <message id="cleanLabel.duplicateClones">
-        <source>Duplicate clones</source>
-        <translation>Duplikate</translation>
-    </message>
-    <message id="cleanLabel.largeFiles">
-        <source>Large files</source>
-        <translation>Große Dateien</translation>
-    </message>
-    <message id="cleanLabel.appsLeftovers">
-        <source>Apps &amp; leftovers</source>
-        <translation>Apps &amp; Reste</translation>
-    </message>
-    <message id="cleanLabel.appCaches">
-        <source>App caches</source>
-        <translation>App-Caches</translation>
-    </message>
-    <message id="cleanLabel.verifiedSafeItems">
-        <source>Verified safe items</source>
-        <translation>Geprüfte sichere Elemente</translation>
-    </message>
-    <message id="recordName.leftoverSuffix">
-        <source> leftovers</source>
-        <translation> – Reste</translation>
-    </message>
-    <message id="recordName.dataSuffix">
-        <source> settings &amp; data</source>
-        <translation> – Einstellungen &amp; Daten</translation>
     </message>
     <message id="shared.rescanHeroTitle">
         <source>Deep Rescan</source>
@@ -1866,194 +1906,6 @@
     <message id="appearance.dawn">
         <source>Dawn Light</source>
         <translation>Morgenlicht</translation>
-    </message>
-    <message id="linuxItem.googleChromeOnDeviceSuggestionModel">
-        <source>Google Chrome On-Device Suggestion Model</source>
-        <translation>Google Chrome On-Device-Suchvorschlagsmodell</translation>
-    </message>
-    <message id="linuxItem.speechRecognitionClassifierCache">
-        <source>Speech Recognition &amp; Classifier Cache</source>
-        <translation>Cache für Spracherkennung &amp; Klassifizierung</translation>
-    </message>
-    <message id="linuxItem.pageFeatureClassifierLibrary">
-        <source>Page Feature Classifier Library</source>
-        <translation>Bibliothek für Seitenmerkmal-Klassifizierung</translation>
-    </message>
-    <message id="linuxItem.googleChrome">
-        <source>Google Chrome</source>
-        <translation>Google Chrome</translation>
-    </message>
-    <message id="linuxItem.profile">
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message id="linuxItem.storeWebCache">
-        <source>Store Web Cache</source>
-        <translation>Store-Webcache</translation>
-    </message>
-    <message id="linuxItem.webCache">
-        <source>Web Cache</source>
-        <translation>Webcache</translation>
-    </message>
-    <message id="linuxItem.shaderComponentCache">
-        <source>Shader &amp; Component Cache</source>
-        <translation>Shader- &amp; Komponentencache</translation>
-    </message>
-    <message id="linuxItem.mailClientCache">
-        <source>Mail Client Cache</source>
-        <translation>Mailprogramm-Cache</translation>
-    </message>
-    <message id="linuxItem.meetingClientCache">
-        <source>Meeting Client Cache</source>
-        <translation>Meeting-Client-Cache</translation>
-    </message>
-    <message id="linuxItem.appCache">
-        <source>App Cache</source>
-        <translation>App-Cache</translation>
-    </message>
-    <message id="linuxItem.legacyThumbnailCache">
-        <source>Legacy Thumbnail Cache</source>
-        <translation>Alter Vorschaubild-Cache</translation>
-    </message>
-    <message id="linuxItem.thumbnailCache">
-        <source>Thumbnail Cache</source>
-        <translation>Vorschaubild-Cache</translation>
-    </message>
-    <message id="linuxItem.streamingCache">
-        <source>Streaming Cache</source>
-        <translation>Streaming-Cache</translation>
-    </message>
-    <message id="linuxItem.mediaCache">
-        <source>Media Cache</source>
-        <translation>Mediencache</translation>
-    </message>
-    <message id="linuxItem.meetingLogs">
-        <source>Meeting Logs</source>
-        <translation>Meeting-Protokolle</translation>
-    </message>
-    <message id="linuxItem.offlineMailCopies">
-        <source>Offline Mail Copies</source>
-        <translation>Offline-Mailkopien</translation>
-    </message>
-    <message id="linuxItem.dependencyDownloadCache">
-        <source>Dependency Download Cache</source>
-        <translation>Download-Cache für Abhängigkeiten</translation>
-    </message>
-    <message id="linuxItem.downloadBuildCache">
-        <source>Download &amp; Build Cache</source>
-        <translation>Download- &amp; Build-Cache</translation>
-    </message>
-    <message id="linuxItem.downloadCache">
-        <source>Download Cache</source>
-        <translation>Download-Cache</translation>
-    </message>
-    <message id="linuxItem.downloadLeftovers">
-        <source>Download Leftovers</source>
-        <translation>Download-Reste</translation>
-    </message>
-    <message id="linuxItem.packageCache">
-        <source>Package Cache</source>
-        <translation>Paket-Cache</translation>
-    </message>
-    <message id="linuxItem.contentAddressableStore">
-        <source>Content-Addressable Store</source>
-        <translation>Inhaltsadressierter Speicher</translation>
-    </message>
-    <message id="linuxItem.metadataCache">
-        <source>Metadata Cache</source>
-        <translation>Metadaten-Cache</translation>
-    </message>
-    <message id="linuxItem.runCache">
-        <source>Run Cache</source>
-        <translation>Laufzeit-Cache</translation>
-    </message>
-    <message id="linuxItem.moduleCache">
-        <source>Module Cache</source>
-        <translation>Modul-Cache</translation>
-    </message>
-    <message id="linuxItem.buildCache">
-        <source>Build Cache</source>
-        <translation>Build-Cache</translation>
-    </message>
-    <message id="linuxItem.distributions">
-        <source>Distributions</source>
-        <translation>Distributionen</translation>
-    </message>
-    <message id="linuxItem.localRepository">
-        <source>Local Repository</source>
-        <translation>Lokales Repository</translation>
-    </message>
-    <message id="linuxItem.shaderPreCache">
-        <source>Shader Pre-Cache</source>
-        <translation>Shader-Vorkompilierungscache</translation>
-    </message>
-    <message id="linuxItem.compilerCache">
-        <source>Compiler Cache</source>
-        <translation>Compiler-Cache</translation>
-    </message>
-    <message id="linuxItem.outputCache">
-        <source>Output Cache</source>
-        <translation>Ausgabe-Cache</translation>
-    </message>
-    <message id="linuxItem.modelCache">
-        <source>Model Cache</source>
-        <translation>Modell-Cache</translation>
-    </message>
-    <message id="linuxItem.datasetsTransferCache">
-        <source>Datasets &amp; Transfer Cache</source>
-        <translation>Datensätze- &amp; Übertragungscache</translation>
-    </message>
-    <message id="linuxItem.oldIDEVersionCache">
-        <source>Old IDE Version Cache</source>
-        <translation>Cache alter IDE-Versionen</translation>
-    </message>
-    <message id="linuxItem.currentIDEVersionCache">
-        <source>Current IDE Version Cache</source>
-        <translation>Cache der aktuellen IDE-Version</translation>
-    </message>
-    <message id="linuxItem.editorCache">
-        <source>Editor Cache</source>
-        <translation>Editor-Cache</translation>
-    </message>
-    <message id="linuxItem.browserAutomationEngines">
-        <source>Browser Automation Engines</source>
-        <translation>Browser-Engines für Testautomatisierung</translation>
-    </message>
-    <message id="linuxItem.fontIndexCache">
-        <source>Font Index Cache</source>
-        <translation>Schriftindex-Cache</translation>
-    </message>
-    <message id="linuxItem.gPUShaderCache">
-        <source>GPU Shader Cache</source>
-        <translation>GPU-Shader-Cache</translation>
-    </message>
-    <message id="linuxItem.shaderCache">
-        <source>Shader Cache</source>
-        <translation>Shader-Cache</translation>
-    </message>
-    <message id="linuxItem.computeCache">
-        <source>Compute Cache</source>
-        <translation>Rechen-Cache</translation>
-    </message>
-    <message id="linuxItem.logs">
-        <source>Logs</source>
-        <translation>Protokolle</translation>
-    </message>
-    <message id="linuxItem.appCache2">
-        <source>App Cache</source>
-        <translation>App-Cache</translation>
-    </message>
-    <message id="linuxItem.sessionErrorLog">
-        <source>Session Error Log</source>
-        <translation>Sitzungs-Fehlerprotokoll</translation>
-    </message>
-    <message id="linuxItem.displayServerLogs">
-        <source>Display Server Logs</source>
-        <translation>Displayserver-Protokolle</translation>
-    </message>
-    <message id="linuxItem.desktopIndexPluginCache">
-        <source>Desktop Index &amp; Plugin Cache</source>
-        <translation>Desktop-Index- &amp; Plugin-Cache</translation>
     </message>
 </context>
 </TS>

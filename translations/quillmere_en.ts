@@ -1779,6 +1779,82 @@
         <source>Verified: the desktop services rebuild them; your files themselves are untouched.</source>
         <translation>Verified: the desktop services rebuild them; your files themselves are untouched.</translation>
     </message>
+    <message id="banner.clean.trashed">
+        <source>Clean Complete · Safely reclaimed %3 of disk space</source>
+        <translation>Clean Complete · Safely reclaimed %3 of disk space</translation>
+    </message>
+    <message id="banner.clean.deleted">
+        <source>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</source>
+        <translation>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</translation>
+    </message>
+    <message id="banner.clean.measured">
+        <source> · Measured on disk: %1 (estimated %2)</source>
+        <translation> · Measured on disk: %1 (estimated %2)</translation>
+    </message>
+    <message id="banner.clean.measuredShared">
+        <source> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</source>
+        <translation> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</translation>
+    </message>
+    <message id="banner.clean.skipped">
+        <source> · Left untouched (in use or no permission): %1</source>
+        <translation> · Left untouched (in use or no permission): %1</translation>
+    </message>
+    <message id="banner.clean.someDeleted">
+        <source> · Deleted for good, cannot be undone: %1</source>
+        <translation> · Deleted for good, cannot be undone: %1</translation>
+    </message>
+    <message id="banner.anotherClean">
+        <source>Another clean or restore is running · Nothing was changed</source>
+        <translation>Another clean or restore is running · Nothing was changed</translation>
+    </message>
+    <message id="banner.restore.one">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Restored selected items back to their original locations (%2)</translation>
+    </message>
+    <message id="banner.restore.all">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Restored selected items back to their original locations (%2)</translation>
+    </message>
+    <message id="record.appLeftovers">
+        <source>%1 leftovers</source>
+        <translation>%1 leftovers</translation>
+    </message>
+    <message id="record.appData">
+        <source>%1 settings &amp; data</source>
+        <translation>%1 settings &amp; data</translation>
+    </message>
+    <message id="record.appLaunchers">
+        <source>%1 launchers &amp; icons</source>
+        <translation>%1 launchers &amp; icons</translation>
+    </message>
+    <message id="clean.label.safeCaches">
+        <source>Verified pure cache</source>
+        <translation>Verified pure cache</translation>
+    </message>
+    <message id="clean.label.projectBloats">
+        <source>Idle project dependencies</source>
+        <translation>Idle project dependencies</translation>
+    </message>
+    <message id="clean.label.duplicates">
+        <source>Duplicate clones</source>
+        <translation>Duplicate clones</translation>
+    </message>
+    <message id="clean.label.largeFiles">
+        <source>Large files</source>
+        <translation>Large files</translation>
+    </message>
+    <message id="clean.label.appUninstall">
+        <source>Apps &amp; leftovers</source>
+        <translation>Apps &amp; leftovers</translation>
+    </message>
+    <message id="clean.label.appCaches">
+        <source>App caches</source>
+        <translation>App caches</translation>
+    </message>
+    <message id="clean.label.everything">
+        <source>Verified safe items</source>
+        <translation>Verified safe items</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>All Files</translation>
@@ -1798,42 +1874,6 @@
     <message id="category.otherLargeFiles">
         <source>Other Large Files</source>
         <translation>Other Large Files</translation>
-    </message>
-    <message id="cleanLabel.verifiedPureCache">
-        <source>Verified pure cache</source>
-        <translation>Verified pure cache</translation>
-    </message>
-    <message id="cleanLabel.idleProjectDependencies">
-        <source>Idle project dependencies</source>
-        <translation>Idle project dependencies</translation>
-    </message>
-    <message id="cleanLabel.duplicateClones">
-        <source>Duplicate clones</source>
-        <translation>Duplicate clones</translation>
-    </message>
-    <message id="cleanLabel.largeFiles">
-        <source>Large files</source>
-        <translation>Large files</translation>
-    </message>
-    <message id="cleanLabel.appsLeftovers">
-        <source>Apps &amp; leftovers</source>
-        <translation>Apps &amp; leftovers</translation>
-    </message>
-    <message id="cleanLabel.appCaches">
-        <source>App caches</source>
-        <translation>App caches</translation>
-    </message>
-    <message id="cleanLabel.verifiedSafeItems">
-        <source>Verified safe items</source>
-        <translation>Verified safe items</translation>
-    </message>
-    <message id="recordName.leftoverSuffix">
-        <source> leftovers</source>
-        <translation> leftovers</translation>
-    </message>
-    <message id="recordName.dataSuffix">
-        <source> settings &amp; data</source>
-        <translation> settings &amp; data</translation>
     </message>
     <message id="shared.rescanHeroTitle">
         <source>Deep Rescan</source>
@@ -1866,194 +1906,6 @@
     <message id="appearance.dawn">
         <source>Dawn Light</source>
         <translation>Dawn Light</translation>
-    </message>
-    <message id="linuxItem.googleChromeOnDeviceSuggestionModel">
-        <source>Google Chrome On-Device Suggestion Model</source>
-        <translation>Google Chrome On-Device Suggestion Model</translation>
-    </message>
-    <message id="linuxItem.speechRecognitionClassifierCache">
-        <source>Speech Recognition &amp; Classifier Cache</source>
-        <translation>Speech Recognition &amp; Classifier Cache</translation>
-    </message>
-    <message id="linuxItem.pageFeatureClassifierLibrary">
-        <source>Page Feature Classifier Library</source>
-        <translation>Page Feature Classifier Library</translation>
-    </message>
-    <message id="linuxItem.googleChrome">
-        <source>Google Chrome</source>
-        <translation>Google Chrome</translation>
-    </message>
-    <message id="linuxItem.profile">
-        <source>Profile</source>
-        <translation>Profile</translation>
-    </message>
-    <message id="linuxItem.storeWebCache">
-        <source>Store Web Cache</source>
-        <translation>Store Web Cache</translation>
-    </message>
-    <message id="linuxItem.webCache">
-        <source>Web Cache</source>
-        <translation>Web Cache</translation>
-    </message>
-    <message id="linuxItem.shaderComponentCache">
-        <source>Shader &amp; Component Cache</source>
-        <translation>Shader &amp; Component Cache</translation>
-    </message>
-    <message id="linuxItem.mailClientCache">
-        <source>Mail Client Cache</source>
-        <translation>Mail Client Cache</translation>
-    </message>
-    <message id="linuxItem.meetingClientCache">
-        <source>Meeting Client Cache</source>
-        <translation>Meeting Client Cache</translation>
-    </message>
-    <message id="linuxItem.appCache">
-        <source>App Cache</source>
-        <translation>App Cache</translation>
-    </message>
-    <message id="linuxItem.legacyThumbnailCache">
-        <source>Legacy Thumbnail Cache</source>
-        <translation>Legacy Thumbnail Cache</translation>
-    </message>
-    <message id="linuxItem.thumbnailCache">
-        <source>Thumbnail Cache</source>
-        <translation>Thumbnail Cache</translation>
-    </message>
-    <message id="linuxItem.streamingCache">
-        <source>Streaming Cache</source>
-        <translation>Streaming Cache</translation>
-    </message>
-    <message id="linuxItem.mediaCache">
-        <source>Media Cache</source>
-        <translation>Media Cache</translation>
-    </message>
-    <message id="linuxItem.meetingLogs">
-        <source>Meeting Logs</source>
-        <translation>Meeting Logs</translation>
-    </message>
-    <message id="linuxItem.offlineMailCopies">
-        <source>Offline Mail Copies</source>
-        <translation>Offline Mail Copies</translation>
-    </message>
-    <message id="linuxItem.dependencyDownloadCache">
-        <source>Dependency Download Cache</source>
-        <translation>Dependency Download Cache</translation>
-    </message>
-    <message id="linuxItem.downloadBuildCache">
-        <source>Download &amp; Build Cache</source>
-        <translation>Download &amp; Build Cache</translation>
-    </message>
-    <message id="linuxItem.downloadCache">
-        <source>Download Cache</source>
-        <translation>Download Cache</translation>
-    </message>
-    <message id="linuxItem.downloadLeftovers">
-        <source>Download Leftovers</source>
-        <translation>Download Leftovers</translation>
-    </message>
-    <message id="linuxItem.packageCache">
-        <source>Package Cache</source>
-        <translation>Package Cache</translation>
-    </message>
-    <message id="linuxItem.contentAddressableStore">
-        <source>Content-Addressable Store</source>
-        <translation>Content-Addressable Store</translation>
-    </message>
-    <message id="linuxItem.metadataCache">
-        <source>Metadata Cache</source>
-        <translation>Metadata Cache</translation>
-    </message>
-    <message id="linuxItem.runCache">
-        <source>Run Cache</source>
-        <translation>Run Cache</translation>
-    </message>
-    <message id="linuxItem.moduleCache">
-        <source>Module Cache</source>
-        <translation>Module Cache</translation>
-    </message>
-    <message id="linuxItem.buildCache">
-        <source>Build Cache</source>
-        <translation>Build Cache</translation>
-    </message>
-    <message id="linuxItem.distributions">
-        <source>Distributions</source>
-        <translation>Distributions</translation>
-    </message>
-    <message id="linuxItem.localRepository">
-        <source>Local Repository</source>
-        <translation>Local Repository</translation>
-    </message>
-    <message id="linuxItem.shaderPreCache">
-        <source>Shader Pre-Cache</source>
-        <translation>Shader Pre-Cache</translation>
-    </message>
-    <message id="linuxItem.compilerCache">
-        <source>Compiler Cache</source>
-        <translation>Compiler Cache</translation>
-    </message>
-    <message id="linuxItem.outputCache">
-        <source>Output Cache</source>
-        <translation>Output Cache</translation>
-    </message>
-    <message id="linuxItem.modelCache">
-        <source>Model Cache</source>
-        <translation>Model Cache</translation>
-    </message>
-    <message id="linuxItem.datasetsTransferCache">
-        <source>Datasets &amp; Transfer Cache</source>
-        <translation>Datasets &amp; Transfer Cache</translation>
-    </message>
-    <message id="linuxItem.oldIDEVersionCache">
-        <source>Old IDE Version Cache</source>
-        <translation>Old IDE Version Cache</translation>
-    </message>
-    <message id="linuxItem.currentIDEVersionCache">
-        <source>Current IDE Version Cache</source>
-        <translation>Current IDE Version Cache</translation>
-    </message>
-    <message id="linuxItem.editorCache">
-        <source>Editor Cache</source>
-        <translation>Editor Cache</translation>
-    </message>
-    <message id="linuxItem.browserAutomationEngines">
-        <source>Browser Automation Engines</source>
-        <translation>Browser Automation Engines</translation>
-    </message>
-    <message id="linuxItem.fontIndexCache">
-        <source>Font Index Cache</source>
-        <translation>Font Index Cache</translation>
-    </message>
-    <message id="linuxItem.gPUShaderCache">
-        <source>GPU Shader Cache</source>
-        <translation>GPU Shader Cache</translation>
-    </message>
-    <message id="linuxItem.shaderCache">
-        <source>Shader Cache</source>
-        <translation>Shader Cache</translation>
-    </message>
-    <message id="linuxItem.computeCache">
-        <source>Compute Cache</source>
-        <translation>Compute Cache</translation>
-    </message>
-    <message id="linuxItem.logs">
-        <source>Logs</source>
-        <translation>Logs</translation>
-    </message>
-    <message id="linuxItem.appCache2">
-        <source>App Cache</source>
-        <translation>App Cache</translation>
-    </message>
-    <message id="linuxItem.sessionErrorLog">
-        <source>Session Error Log</source>
-        <translation>Session Error Log</translation>
-    </message>
-    <message id="linuxItem.displayServerLogs">
-        <source>Display Server Logs</source>
-        <translation>Display Server Logs</translation>
-    </message>
-    <message id="linuxItem.desktopIndexPluginCache">
-        <source>Desktop Index &amp; Plugin Cache</source>
-        <translation>Desktop Index &amp; Plugin Cache</translation>
     </message>
 </context>
 </TS>

@@ -1779,6 +1779,82 @@
         <source>Verified: the desktop services rebuild them; your files themselves are untouched.</source>
         <translation>Verificado: los servicios del escritorio las regeneran; tus archivos no se tocan.</translation>
     </message>
+    <message id="banner.clean.trashed">
+        <source>Clean Complete · Safely reclaimed %3 of disk space</source>
+        <translation>Limpieza completada · %3 liberados de forma segura</translation>
+    </message>
+    <message id="banner.clean.deleted">
+        <source>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</source>
+        <translation>Limpieza completada · Eliminado para siempre (sin papelera, no se puede deshacer) · %3 liberados</translation>
+    </message>
+    <message id="banner.clean.measured">
+        <source> · Measured on disk: %1 (estimated %2)</source>
+        <translation> · Medido en el disco: %1 (estimado %2)</translation>
+    </message>
+    <message id="banner.clean.measuredShared">
+        <source> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</source>
+        <translation> · Medido en el disco: %1 (estimado %2) · Se liberó menos de lo estimado: compartido con una instantánea u otra copia</translation>
+    </message>
+    <message id="banner.clean.skipped">
+        <source> · Left untouched (in use or no permission): %1</source>
+        <translation> · Sin tocar (en uso o sin permiso): %1</translation>
+    </message>
+    <message id="banner.clean.someDeleted">
+        <source> · Deleted for good, cannot be undone: %1</source>
+        <translation> · Eliminados para siempre (no se puede deshacer): %1</translation>
+    </message>
+    <message id="banner.anotherClean">
+        <source>Another clean or restore is running · Nothing was changed</source>
+        <translation>Hay otra limpieza o restauración en curso · No se ha cambiado nada</translation>
+    </message>
+    <message id="banner.restore.one">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Elementos restaurados a su ubicación original (%2)</translation>
+    </message>
+    <message id="banner.restore.all">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Elementos restaurados a su ubicación original (%2)</translation>
+    </message>
+    <message id="record.appLeftovers">
+        <source>%1 leftovers</source>
+        <translation>%1 – restos</translation>
+    </message>
+    <message id="record.appData">
+        <source>%1 settings &amp; data</source>
+        <translation>%1 – ajustes y datos</translation>
+    </message>
+    <message id="record.appLaunchers">
+        <source>%1 launchers &amp; icons</source>
+        <translation>%1 – lanzadores e iconos</translation>
+    </message>
+    <message id="clean.label.safeCaches">
+        <source>Verified pure cache</source>
+        <translation>Caché pura verificada</translation>
+    </message>
+    <message id="clean.label.projectBloats">
+        <source>Idle project dependencies</source>
+        <translation>Dependencias de proyectos inactivos</translation>
+    </message>
+    <message id="clean.label.duplicates">
+        <source>Duplicate clones</source>
+        <translation>Copias duplicadas</translation>
+    </message>
+    <message id="clean.label.largeFiles">
+        <source>Large files</source>
+        <translation>Archivos grandes</translation>
+    </message>
+    <message id="clean.label.appUninstall">
+        <source>Apps &amp; leftovers</source>
+        <translation>Apps y restos</translation>
+    </message>
+    <message id="clean.label.appCaches">
+        <source>App caches</source>
+        <translation>Cachés de apps</translation>
+    </message>
+    <message id="clean.label.everything">
+        <source>Verified safe items</source>
+        <translation>Elementos seguros verificados</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Todos</translation>
@@ -1798,42 +1874,6 @@
     <message id="category.otherLargeFiles">
         <source>Other Large Files</source>
         <translation>Otros</translation>
-    </message>
-    <message id="cleanLabel.verifiedPureCache">
-        <source>Verified pure cache</source>
-        <translation>Caché pura verificada</translation>
-    </message>
-    <message id="cleanLabel.idleProjectDependencies">
-        <source>Idle project dependencies</source>
-        <translation>Dependencias de proyectos inactivos</translation>
-    </message>
-    <message id="cleanLabel.duplicateClones">
-        <source>Duplicate clones</source>
-        <translation>Copias duplicadas</translation>
-    </message>
-    <message id="cleanLabel.largeFiles">
-        <source>Large files</source>
-        <translation>Archivos grandes</translation>
-    </message>
-    <message id="cleanLabel.appsLeftovers">
-        <source>Apps &amp; leftovers</source>
-        <translation>Apps y restos</translation>
-    </message>
-    <message id="cleanLabel.appCaches">
-        <source>App caches</source>
-        <translation>Cachés de apps</translation>
-    </message>
-    <message id="cleanLabel.verifiedSafeItems">
-        <source>Verified safe items</source>
-        <translation>Elementos seguros verificados</translation>
-    </message>
-    <message id="recordName.leftoverSuffix">
-        <source> leftovers</source>
-        <translation> – restos</translation>
-    </message>
-    <message id="recordName.dataSuffix">
-        <source> settings &amp; data</source>
-        <translation> – ajustes y datos</translation>
     </message>
     <message id="shared.rescanHeroTitle">
         <source>Deep Rescan</source>
@@ -1866,194 +1906,6 @@
     <message id="appearance.dawn">
         <source>Dawn Light</source>
         <translation>Luz Alba</translation>
-    </message>
-    <message id="linuxItem.googleChromeOnDeviceSuggestionModel">
-        <source>Google Chrome On-Device Suggestion Model</source>
-        <translation>Modelo de sugerencias local de Google Chrome</translation>
-    </message>
-    <message id="linuxItem.speechRecognitionClassifierCache">
-        <source>Speech Recognition &amp; Classifier Cache</source>
-        <translation>Caché de reconocimiento de voz y clasificación</translation>
-    </message>
-    <message id="linuxItem.pageFeatureClassifierLibrary">
-        <source>Page Feature Classifier Library</source>
-        <translation>Biblioteca de clasificación de páginas</translation>
-    </message>
-    <message id="linuxItem.googleChrome">
-        <source>Google Chrome</source>
-        <translation>Google Chrome</translation>
-    </message>
-    <message id="linuxItem.profile">
-        <source>Profile</source>
-        <translation>Perfil</translation>
-    </message>
-    <message id="linuxItem.storeWebCache">
-        <source>Store Web Cache</source>
-        <translation>Caché web de la tienda</translation>
-    </message>
-    <message id="linuxItem.webCache">
-        <source>Web Cache</source>
-        <translation>Caché web</translation>
-    </message>
-    <message id="linuxItem.shaderComponentCache">
-        <source>Shader &amp; Component Cache</source>
-        <translation>Caché de sombreadores y componentes</translation>
-    </message>
-    <message id="linuxItem.mailClientCache">
-        <source>Mail Client Cache</source>
-        <translation>Caché del cliente de correo</translation>
-    </message>
-    <message id="linuxItem.meetingClientCache">
-        <source>Meeting Client Cache</source>
-        <translation>Caché del cliente de reuniones</translation>
-    </message>
-    <message id="linuxItem.appCache">
-        <source>App Cache</source>
-        <translation>Caché de la app</translation>
-    </message>
-    <message id="linuxItem.legacyThumbnailCache">
-        <source>Legacy Thumbnail Cache</source>
-        <translation>Caché de miniaturas antigua</translation>
-    </message>
-    <message id="linuxItem.thumbnailCache">
-        <source>Thumbnail Cache</source>
-        <translation>Caché de miniaturas</translation>
-    </message>
-    <message id="linuxItem.streamingCache">
-        <source>Streaming Cache</source>
-        <translation>Caché de streaming</translation>
-    </message>
-    <message id="linuxItem.mediaCache">
-        <source>Media Cache</source>
-        <translation>Caché multimedia</translation>
-    </message>
-    <message id="linuxItem.meetingLogs">
-        <source>Meeting Logs</source>
-        <translation>Registros de reuniones</translation>
-    </message>
-    <message id="linuxItem.offlineMailCopies">
-        <source>Offline Mail Copies</source>
-        <translation>Copias de correo sin conexión</translation>
-    </message>
-    <message id="linuxItem.dependencyDownloadCache">
-        <source>Dependency Download Cache</source>
-        <translation>Caché de descargas de dependencias</translation>
-    </message>
-    <message id="linuxItem.downloadBuildCache">
-        <source>Download &amp; Build Cache</source>
-        <translation>Caché de descargas y compilación</translation>
-    </message>
-    <message id="linuxItem.downloadCache">
-        <source>Download Cache</source>
-        <translation>Caché de descargas</translation>
-    </message>
-    <message id="linuxItem.downloadLeftovers">
-        <source>Download Leftovers</source>
-        <translation>Restos de descargas</translation>
-    </message>
-    <message id="linuxItem.packageCache">
-        <source>Package Cache</source>
-        <translation>Caché de paquetes</translation>
-    </message>
-    <message id="linuxItem.contentAddressableStore">
-        <source>Content-Addressable Store</source>
-        <translation>Almacén direccionado por contenido</translation>
-    </message>
-    <message id="linuxItem.metadataCache">
-        <source>Metadata Cache</source>
-        <translation>Caché de metadatos</translation>
-    </message>
-    <message id="linuxItem.runCache">
-        <source>Run Cache</source>
-        <translation>Caché de ejecución</translation>
-    </message>
-    <message id="linuxItem.moduleCache">
-        <source>Module Cache</source>
-        <translation>Caché de módulos</translation>
-    </message>
-    <message id="linuxItem.buildCache">
-        <source>Build Cache</source>
-        <translation>Caché de compilación</translation>
-    </message>
-    <message id="linuxItem.distributions">
-        <source>Distributions</source>
-        <translation>Distribuciones</translation>
-    </message>
-    <message id="linuxItem.localRepository">
-        <source>Local Repository</source>
-        <translation>Repositorio local</translation>
-    </message>
-    <message id="linuxItem.shaderPreCache">
-        <source>Shader Pre-Cache</source>
-        <translation>Caché de sombreadores precompilados</translation>
-    </message>
-    <message id="linuxItem.compilerCache">
-        <source>Compiler Cache</source>
-        <translation>Caché del compilador</translation>
-    </message>
-    <message id="linuxItem.outputCache">
-        <source>Output Cache</source>
-        <translation>Caché de salida</translation>
-    </message>
-    <message id="linuxItem.modelCache">
-        <source>Model Cache</source>
-        <translation>Caché de modelos</translation>
-    </message>
-    <message id="linuxItem.datasetsTransferCache">
-        <source>Datasets &amp; Transfer Cache</source>
-        <translation>Caché de conjuntos de datos y transferencias</translation>
-    </message>
-    <message id="linuxItem.oldIDEVersionCache">
-        <source>Old IDE Version Cache</source>
-        <translation>Caché de versiones antiguas del IDE</translation>
-    </message>
-    <message id="linuxItem.currentIDEVersionCache">
-        <source>Current IDE Version Cache</source>
-        <translation>Caché de la versión actual del IDE</translation>
-    </message>
-    <message id="linuxItem.editorCache">
-        <source>Editor Cache</source>
-        <translation>Caché del editor</translation>
-    </message>
-    <message id="linuxItem.browserAutomationEngines">
-        <source>Browser Automation Engines</source>
-        <translation>Motores de navegador para pruebas automatizadas</translation>
-    </message>
-    <message id="linuxItem.fontIndexCache">
-        <source>Font Index Cache</source>
-        <translation>Caché del índice de fuentes</translation>
-    </message>
-    <message id="linuxItem.gPUShaderCache">
-        <source>GPU Shader Cache</source>
-        <translation>Caché de sombreadores de GPU</translation>
-    </message>
-    <message id="linuxItem.shaderCache">
-        <source>Shader Cache</source>
-        <translation>Caché de sombreadores</translation>
-    </message>
-    <message id="linuxItem.computeCache">
-        <source>Compute Cache</source>
-        <translation>Caché de cómputo</translation>
-    </message>
-    <message id="linuxItem.logs">
-        <source>Logs</source>
-        <translation>Registros</translation>
-    </message>
-    <message id="linuxItem.appCache2">
-        <source>App Cache</source>
-        <translation>Caché de la app</translation>
-    </message>
-    <message id="linuxItem.sessionErrorLog">
-        <source>Session Error Log</source>
-        <translation>Registro de errores de sesión</translation>
-    </message>
-    <message id="linuxItem.displayServerLogs">
-        <source>Display Server Logs</source>
-        <translation>Registros del servidor gráfico</translation>
-    </message>
-    <message id="linuxItem.desktopIndexPluginCache">
-        <source>Desktop Index &amp; Plugin Cache</source>
-        <translation>Caché del índice y complementos del escritorio</translation>
     </message>
 </context>
 </TS>

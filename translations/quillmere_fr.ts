@@ -1779,6 +1779,82 @@
         <source>Verified: the desktop services rebuild them; your files themselves are untouched.</source>
         <translation>Vérifié : les services du bureau les reconstruisent ; vos fichiers eux-mêmes restent intacts.</translation>
     </message>
+    <message id="banner.clean.trashed">
+        <source>Clean Complete · Safely reclaimed %3 of disk space</source>
+        <translation>Nettoyage terminé · %3 d'espace libéré en toute sécurité</translation>
+    </message>
+    <message id="banner.clean.deleted">
+        <source>Clean Complete · Deleted for good (not in the Trash, cannot be undone) · Freed %3</source>
+        <translation>Nettoyage terminé · Supprimé définitivement (pas dans la corbeille, irréversible) · %3 libéré</translation>
+    </message>
+    <message id="banner.clean.measured">
+        <source> · Measured on disk: %1 (estimated %2)</source>
+        <translation> · Mesuré sur le disque : %1 (estimé %2)</translation>
+    </message>
+    <message id="banner.clean.measuredShared">
+        <source> · Measured on disk: %1 (estimated %2) · Freed less than estimated: shared with a snapshot or another copy</source>
+        <translation> · Mesuré sur le disque : %1 (estimé %2) · Moins libéré que prévu : partagé avec un instantané ou une autre copie</translation>
+    </message>
+    <message id="banner.clean.skipped">
+        <source> · Left untouched (in use or no permission): %1</source>
+        <translation> · Laissés intacts (en cours d'utilisation ou sans autorisation) : %1</translation>
+    </message>
+    <message id="banner.clean.someDeleted">
+        <source> · Deleted for good, cannot be undone: %1</source>
+        <translation> · Supprimés définitivement (irréversible) : %1</translation>
+    </message>
+    <message id="banner.anotherClean">
+        <source>Another clean or restore is running · Nothing was changed</source>
+        <translation>Un autre nettoyage ou une restauration est en cours · Rien n'a été modifié</translation>
+    </message>
+    <message id="banner.restore.one">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Éléments restaurés à leur emplacement d'origine (%2)</translation>
+    </message>
+    <message id="banner.restore.all">
+        <source>Restored selected items back to their original locations (%2)</source>
+        <translation>Éléments restaurés à leur emplacement d'origine (%2)</translation>
+    </message>
+    <message id="record.appLeftovers">
+        <source>%1 leftovers</source>
+        <translation>%1 – restes</translation>
+    </message>
+    <message id="record.appData">
+        <source>%1 settings &amp; data</source>
+        <translation>%1 – réglages et données</translation>
+    </message>
+    <message id="record.appLaunchers">
+        <source>%1 launchers &amp; icons</source>
+        <translation>%1 – lanceurs et icônes</translation>
+    </message>
+    <message id="clean.label.safeCaches">
+        <source>Verified pure cache</source>
+        <translation>Cache pur vérifié</translation>
+    </message>
+    <message id="clean.label.projectBloats">
+        <source>Idle project dependencies</source>
+        <translation>Dépendances de projets inactifs</translation>
+    </message>
+    <message id="clean.label.duplicates">
+        <source>Duplicate clones</source>
+        <translation>Doublons</translation>
+    </message>
+    <message id="clean.label.largeFiles">
+        <source>Large files</source>
+        <translation>Gros fichiers</translation>
+    </message>
+    <message id="clean.label.appUninstall">
+        <source>Apps &amp; leftovers</source>
+        <translation>Apps et restes</translation>
+    </message>
+    <message id="clean.label.appCaches">
+        <source>App caches</source>
+        <translation>Caches des apps</translation>
+    </message>
+    <message id="clean.label.everything">
+        <source>Verified safe items</source>
+        <translation>Éléments sûrs vérifiés</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Tous</translation>
@@ -1798,42 +1874,6 @@
     <message id="category.otherLargeFiles">
         <source>Other Large Files</source>
         <translation>Autres</translation>
-    </message>
-    <message id="cleanLabel.verifiedPureCache">
-        <source>Verified pure cache</source>
-        <translation>Cache pur vérifié</translation>
-    </message>
-    <message id="cleanLabel.idleProjectDependencies">
-        <source>Idle project dependencies</source>
-        <translation>Dépendances de projets inactifs</translation>
-    </message>
-    <message id="cleanLabel.duplicateClones">
-        <source>Duplicate clones</source>
-        <translation>Doublons</translation>
-    </message>
-    <message id="cleanLabel.largeFiles">
-        <source>Large files</source>
-        <translation>Gros fichiers</translation>
-    </message>
-    <message id="cleanLabel.appsLeftovers">
-        <source>Apps &amp; leftovers</source>
-        <translation>Apps et restes</translation>
-    </message>
-    <message id="cleanLabel.appCaches">
-        <source>App caches</source>
-        <translation>Caches des apps</translation>
-    </message>
-    <message id="cleanLabel.verifiedSafeItems">
-        <source>Verified safe items</source>
-        <translation>Éléments sûrs vérifiés</translation>
-    </message>
-    <message id="recordName.leftoverSuffix">
-        <source> leftovers</source>
-        <translation> – restes</translation>
-    </message>
-    <message id="recordName.dataSuffix">
-        <source> settings &amp; data</source>
-        <translation> – réglages et données</translation>
     </message>
     <message id="shared.rescanHeroTitle">
         <source>Deep Rescan</source>
@@ -1866,194 +1906,6 @@
     <message id="appearance.dawn">
         <source>Dawn Light</source>
         <translation>Aurore Claire</translation>
-    </message>
-    <message id="linuxItem.googleChromeOnDeviceSuggestionModel">
-        <source>Google Chrome On-Device Suggestion Model</source>
-        <translation>Modèle de suggestions local de Google Chrome</translation>
-    </message>
-    <message id="linuxItem.speechRecognitionClassifierCache">
-        <source>Speech Recognition &amp; Classifier Cache</source>
-        <translation>Cache de reconnaissance vocale et de classification</translation>
-    </message>
-    <message id="linuxItem.pageFeatureClassifierLibrary">
-        <source>Page Feature Classifier Library</source>
-        <translation>Bibliothèque de classification des pages</translation>
-    </message>
-    <message id="linuxItem.googleChrome">
-        <source>Google Chrome</source>
-        <translation>Google Chrome</translation>
-    </message>
-    <message id="linuxItem.profile">
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message id="linuxItem.storeWebCache">
-        <source>Store Web Cache</source>
-        <translation>Cache web de la boutique</translation>
-    </message>
-    <message id="linuxItem.webCache">
-        <source>Web Cache</source>
-        <translation>Cache web</translation>
-    </message>
-    <message id="linuxItem.shaderComponentCache">
-        <source>Shader &amp; Component Cache</source>
-        <translation>Cache des shaders et composants</translation>
-    </message>
-    <message id="linuxItem.mailClientCache">
-        <source>Mail Client Cache</source>
-        <translation>Cache du client de messagerie</translation>
-    </message>
-    <message id="linuxItem.meetingClientCache">
-        <source>Meeting Client Cache</source>
-        <translation>Cache du client de réunion</translation>
-    </message>
-    <message id="linuxItem.appCache">
-        <source>App Cache</source>
-        <translation>Cache de l'app</translation>
-    </message>
-    <message id="linuxItem.legacyThumbnailCache">
-        <source>Legacy Thumbnail Cache</source>
-        <translation>Ancien cache des miniatures</translation>
-    </message>
-    <message id="linuxItem.thumbnailCache">
-        <source>Thumbnail Cache</source>
-        <translation>Cache des miniatures</translation>
-    </message>
-    <message id="linuxItem.streamingCache">
-        <source>Streaming Cache</source>
-        <translation>Cache de streaming</translation>
-    </message>
-    <message id="linuxItem.mediaCache">
-        <source>Media Cache</source>
-        <translation>Cache multimédia</translation>
-    </message>
-    <message id="linuxItem.meetingLogs">
-        <source>Meeting Logs</source>
-        <translation>Journaux de réunion</translation>
-    </message>
-    <message id="linuxItem.offlineMailCopies">
-        <source>Offline Mail Copies</source>
-        <translation>Copies de courrier hors ligne</translation>
-    </message>
-    <message id="linuxItem.dependencyDownloadCache">
-        <source>Dependency Download Cache</source>
-        <translation>Cache de téléchargement des dépendances</translation>
-    </message>
-    <message id="linuxItem.downloadBuildCache">
-        <source>Download &amp; Build Cache</source>
-        <translation>Cache de téléchargement et de build</translation>
-    </message>
-    <message id="linuxItem.downloadCache">
-        <source>Download Cache</source>
-        <translation>Cache de téléchargement</translation>
-    </message>
-    <message id="linuxItem.downloadLeftovers">
-        <source>Download Leftovers</source>
-        <translation>Restes de téléchargement</translation>
-    </message>
-    <message id="linuxItem.packageCache">
-        <source>Package Cache</source>
-        <translation>Cache des paquets</translation>
-    </message>
-    <message id="linuxItem.contentAddressableStore">
-        <source>Content-Addressable Store</source>
-        <translation>Stockage adressé par contenu</translation>
-    </message>
-    <message id="linuxItem.metadataCache">
-        <source>Metadata Cache</source>
-        <translation>Cache des métadonnées</translation>
-    </message>
-    <message id="linuxItem.runCache">
-        <source>Run Cache</source>
-        <translation>Cache d'exécution</translation>
-    </message>
-    <message id="linuxItem.moduleCache">
-        <source>Module Cache</source>
-        <translation>Cache des modules</translation>
-    </message>
-    <message id="linuxItem.buildCache">
-        <source>Build Cache</source>
-        <translation>Cache de build</translation>
-    </message>
-    <message id="linuxItem.distributions">
-        <source>Distributions</source>
-        <translation>Distributions</translation>
-    </message>
-    <message id="linuxItem.localRepository">
-        <source>Local Repository</source>
-        <translation>Dépôt local</translation>
-    </message>
-    <message id="linuxItem.shaderPreCache">
-        <source>Shader Pre-Cache</source>
-        <translation>Cache de précompilation des shaders</translation>
-    </message>
-    <message id="linuxItem.compilerCache">
-        <source>Compiler Cache</source>
-        <translation>Cache du compilateur</translation>
-    </message>
-    <message id="linuxItem.outputCache">
-        <source>Output Cache</source>
-        <translation>Cache de sortie</translation>
-    </message>
-    <message id="linuxItem.modelCache">
-        <source>Model Cache</source>
-        <translation>Cache des modèles</translation>
-    </message>
-    <message id="linuxItem.datasetsTransferCache">
-        <source>Datasets &amp; Transfer Cache</source>
-        <translation>Cache des jeux de données et transferts</translation>
-    </message>
-    <message id="linuxItem.oldIDEVersionCache">
-        <source>Old IDE Version Cache</source>
-        <translation>Cache d'anciennes versions de l'IDE</translation>
-    </message>
-    <message id="linuxItem.currentIDEVersionCache">
-        <source>Current IDE Version Cache</source>
-        <translation>Cache de la version actuelle de l'IDE</translation>
-    </message>
-    <message id="linuxItem.editorCache">
-        <source>Editor Cache</source>
-        <translation>Cache de l'éditeur</translation>
-    </message>
-    <message id="linuxItem.browserAutomationEngines">
-        <source>Browser Automation Engines</source>
-        <translation>Moteurs de navigateur pour tests automatisés</translation>
-    </message>
-    <message id="linuxItem.fontIndexCache">
-        <source>Font Index Cache</source>
-        <translation>Cache de l'index des polices</translation>
-    </message>
-    <message id="linuxItem.gPUShaderCache">
-        <source>GPU Shader Cache</source>
-        <translation>Cache des shaders GPU</translation>
-    </message>
-    <message id="linuxItem.shaderCache">
-        <source>Shader Cache</source>
-        <translation>Cache des shaders</translation>
-    </message>
-    <message id="linuxItem.computeCache">
-        <source>Compute Cache</source>
-        <translation>Cache de calcul</translation>
-    </message>
-    <message id="linuxItem.logs">
-        <source>Logs</source>
-        <translation>Journaux</translation>
-    </message>
-    <message id="linuxItem.appCache2">
-        <source>App Cache</source>
-        <translation>Cache de l'app</translation>
-    </message>
-    <message id="linuxItem.sessionErrorLog">
-        <source>Session Error Log</source>
-        <translation>Journal d'erreurs de session</translation>
-    </message>
-    <message id="linuxItem.displayServerLogs">
-        <source>Display Server Logs</source>
-        <translation>Journaux du serveur d'affichage</translation>
-    </message>
-    <message id="linuxItem.desktopIndexPluginCache">
-        <source>Desktop Index &amp; Plugin Cache</source>
-        <translation>Cache de l'index et des plugins du bureau</translation>
     </message>
 </context>
 </TS>

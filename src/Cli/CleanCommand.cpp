@@ -5,7 +5,7 @@
 #include "Cli/EngineOptions.h"
 #include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
-#include "L10n/QuillmereL10n.h"
+#include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
 #include "Platform/OwnedPath.h"
 
@@ -63,7 +63,7 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
         if (item.userFlatpakId || item.systemPackage)
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
-                  << displayable(QuillmereL10n(language()).localizeRecordName(item.name)) << ")"
+                  << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")"
                   << (item.mergeIntoOriginal ? "\tmerged in place with " + displayable(item.keptOriginal->url) : "")
                   << (toTrash && CleanRunner::deletesEvenInTrashMode(item.url, home)
                           ? "\tdeleted for good: it lies in the Trash or a temporary folder"
@@ -167,9 +167,7 @@ void printOutcome(const StorageEngine& scanner)
         }
     }
     if (scanner.cleaner().lastCleanBanner())
-        std::cout << QuillmereL10n(language())
-                         .localizeBanner(*scanner.cleaner().lastCleanBanner(), scanner.cleaner().lastFreedBytes())
-                  << "\n";
+        std::cout << renderMessages(scanner.cleaner().lastCleanBannerParts(), language()) << "\n";
 }
 
 bool anotherCleanWasRunning(const StorageEngine& scanner)

@@ -25,6 +25,13 @@ const Text12* find(std::string_view id)
     return found == index.end() ? nullptr : found->second;
 }
 
+std::string argument(const TextRef& ref, std::size_t index, AppLanguage language)
+{
+    if (index < ref.argTexts.size() && !ref.argTexts[index].empty())
+        return renderMessageOr(ref.argTexts[index], ref.args[index], language);
+    return ref.args[index];
+}
+
 } // namespace
 
 std::optional<std::string> renderMessage(const TextRef& ref, AppLanguage language)
@@ -42,7 +49,7 @@ std::optional<std::string> renderMessage(const TextRef& ref, AppLanguage languag
             const auto number = static_cast<std::size_t>(next - '0');
             placed = std::max(placed, number);
             if (number <= ref.args.size())
-                out += isolatedFigure(ref.args[number - 1], language);
+                out += isolatedFigure(argument(ref, number - 1, language), language);
             ++at;
         } else {
             out += text[at];
@@ -51,7 +58,7 @@ std::optional<std::string> renderMessage(const TextRef& ref, AppLanguage languag
     if (placed < ref.args.size()) {
         out += " (";
         for (std::size_t i = placed; i < ref.args.size(); ++i)
-            out.append(i > placed ? " · " : "").append(isolatedFigure(ref.args[i], language));
+            out.append(i > placed ? " · " : "").append(isolatedFigure(argument(ref, i, language), language));
         out += ")";
     }
     return out;
@@ -62,6 +69,14 @@ std::string renderMessageOr(const TextRef& ref, std::string_view ownText, AppLan
     if (ref.empty())
         return std::string(ownText);
     return renderMessage(ref, language).value_or(std::string(ownText));
+}
+
+std::string renderMessages(std::span<const TextRef> parts, AppLanguage language)
+{
+    std::string text;
+    for (const TextRef& part : parts)
+        text += renderMessage(part, language).value_or(std::string());
+    return text;
 }
 
 std::span<const MessageEntry> allMessages() { return kMessages; }

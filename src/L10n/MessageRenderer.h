@@ -24,5 +24,8 @@ std::optional<std::string> renderMessage(const TextRef& ref, AppLanguage languag
 // The message, or `ownText` (the record's own wording) when the record carries none.
 std::string renderMessageOr(const TextRef& ref, std::string_view ownText, AppLanguage language);
 
+// A text made of several messages (a banner and its optional parts), said one after another.
+std::string renderMessages(std::span<const TextRef> parts, AppLanguage language);
+
 // Every message, for completeness checks.
 std::span<const MessageEntry> allMessages();

@@ -1,9 +1,6 @@
 #pragma once
-// Shows the engine's Simplified Chinese texts that carry no message id (result banners, the
-// names in the restore history, which outlive the scan that named them) in the window's
-// language. Those texts are recognised by characteristic substrings; in Simplified Chinese
-// every operation hands back its input unchanged. The catalogue's own texts are rendered
-// from their message ids (MessageRenderer.h).
+// The large-file categories and the titles the window and the command line share, in the
+// twelve languages. Texts the engine names by message id are said by MessageRenderer.h.
 
 #include "L10n/AppLanguage.h"
 #include "Models/StorageModels.h"
@@ -18,15 +15,6 @@ class QuillmereL10n {
     AppLanguage language() const { return language_; }
 
     std::string localizeCategory(LargeFileCategory category) const;
-    std::string localizeSubItemName(std::string_view name) const;
-    // A restore banner (one containing "原路还原") shows what was restored: the total that a
-    // restore-all names, or the item's name for a single restore, never the last clean's size.
-    // A clean banner shows lastFreedBytes.
-    std::string localizeBanner(std::string_view banner, Int64 lastFreedBytes) const;
-    // The kind of clean a restore-history record came from ("已核实纯缓存", ...).
-    std::string localizeCleanLabel(std::string_view label) const;
-    // A restore-history record's name: a cache item's name, or an app's with the leftover suffix.
-    std::string localizeRecordName(std::string_view name) const;
 
     std::string_view rescanHeroTitle() const;
     std::string_view scanningNowTitle() const;

@@ -42,6 +42,7 @@ enum class CleanSkipReason {
 struct CleanItemReport {
     Path url;
     std::string name;
+    TextRef nameRef;
     CleanItemResult result = CleanItemResult::skipped;
     CleanSkipReason reason = CleanSkipReason::none;
     int error = 0;                         // errno behind `failed` or a partial clean, when known

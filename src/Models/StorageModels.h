@@ -300,6 +300,9 @@ struct CleanHistoryRecord {
     // What stood at trashedPath when the item got there. A restore takes back only that
     // object, never another that has since taken the name.
     std::optional<FileStamp> trashedEntry;
+    // The name by message id, for showing it in the person's language; empty for names
+    // that are shown as they are (file names) and in records written before ids were kept.
+    TextRef nameRef;
 
     bool operator==(const CleanHistoryRecord&) const = default;
 };
@@ -323,6 +326,7 @@ struct CleanItem {
     Path url;
     Int64 sizeBytes = 0;
     std::string name;
+    TextRef nameRef; // the name by message id, where it has one
     // What the scan saw at `url`. When given, the item is cleaned only while the same
     // object stands there unchanged.
     std::optional<FileStamp> scanned;

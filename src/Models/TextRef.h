@@ -11,6 +11,9 @@
 struct TextRef {
     std::string id;                // empty: no message; the record's own text is shown
     std::vector<std::string> args; // %1, %2, …, shown as they are
+    // Where one is given, argument i is this message said in the same language instead
+    // (a restored item's name inside a banner).
+    std::vector<TextRef> argTexts;
 
     bool empty() const { return id.empty(); }
     bool operator==(const TextRef&) const = default;
@@ -22,4 +25,6 @@ struct EngineText {
     std::string_view text;
 
     TextRef ref(std::vector<std::string> args = {}) const { return {std::string(id), std::move(args)}; }
+    // The engine's wording with %1, %2, … replaced by `args`, as they are.
+    std::string with(const std::vector<std::string>& args) const;
 };

@@ -21,6 +21,7 @@ CleanItemReport reportFor(const CleanItem& item, CleanItemResult result)
     CleanItemReport report;
     report.url = item.url;
     report.name = item.name;
+    report.nameRef = item.nameRef;
     report.result = result;
     return report;
 }

@@ -4,6 +4,7 @@
 
 #include "Platform/Trash.h"
 #include "Services/CleanRunner.h"
+#include "Services/CleanTexts.h"
 #include "Services/CleanedPathFilter.h"
 #include "Services/ScanResults.h"
 #include "Services/SelectionState.h"
@@ -11,12 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr const char* kLeftoverSuffix = " 缓存残留";
-
-constexpr const char* kLauncherSuffix = " 启动项与图标";
-
-constexpr const char* kDataSuffix = " 设置与数据";
 
 // The leftovers that went are no longer listed.
 void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cleaned)
@@ -28,9 +23,16 @@ void dropCleanedLeftovers(InstalledAppItem& app, const std::set<std::string>& cl
 
 // ---------------------------------------------------------------- what each command cleans
 
-CleanItem CleanCommands::scannedItem(const Path& url, Int64 sizeBytes, std::string name) const
+CleanItem CleanCommands::namedItem(const Path& url, Int64 sizeBytes, TextRef name) const
+{
+    std::string text = CleanTexts::engineText({name});
+    return scannedItem(url, sizeBytes, std::move(text), std::move(name));
+}
+
+CleanItem CleanCommands::scannedItem(const Path& url, Int64 sizeBytes, std::string name, TextRef nameRef) const
 {
     CleanItem item{url, sizeBytes, std::move(name)};
+    item.nameRef = std::move(nameRef);
     if (const auto stamp = results_.scannedStamps().find(url); stamp != results_.scannedStamps().end())
         item.scanned = stamp->second;
     // Emptying the Trash takes only what the scan measured in it.
@@ -45,7 +47,7 @@ std::vector<CleanItem> CleanCommands::safeCacheItems() const
     for (const auto& card : results_.ruleCards())
         for (const auto& item : card.subItems)
             if (selection_.isSelected(item))
-                items.push_back(scannedItem(item.url, item.reclaimable(), item.name));
+                items.push_back(scannedItem(item.url, item.reclaimable(), item.name, item.nameRef));
     return items;
 }
 
@@ -106,7 +108,7 @@ std::vector<CleanItem> CleanCommands::appItems(bool cleanOrphansOnly) const
             if (app.kind == InstalledAppKind::flatpakLeftover)
                 continue; // its cache lies inside the folder that goes
             for (const auto& extra : app.uninstallPaths)
-                items.push_back(scannedItem(extra, 0, app.name + kLauncherSuffix));
+                items.push_back(namedItem(extra, 0, CleanTexts::appLaunchersName(app.name)));
         }
         // The package manager removes the package before anything of it goes: its
         // settings follow only once it is gone.
@@ -116,10 +118,10 @@ std::vector<CleanItem> CleanCommands::appItems(bool cleanOrphansOnly) const
             items.push_back(std::move(removal));
         }
         for (std::size_t i = 0; i < app.orphanPaths.size(); ++i)
-            items.push_back(scannedItem(app.orphanPaths[i], app.orphanSize(i), app.name + kLeftoverSuffix));
+            items.push_back(namedItem(app.orphanPaths[i], app.orphanSize(i), CleanTexts::appLeftoversName(app.name)));
         if (!cleanOrphansOnly && app.dataGoesWithFullUninstall())
             for (const auto& data : app.dataFolders) {
-                CleanItem item = scannedItem(data.path, data.sizeBytes, app.name + kDataSuffix);
+                CleanItem item = namedItem(data.path, data.sizeBytes, CleanTexts::appDataName(app.name));
                 if (app.kind == InstalledAppKind::systemPackage)
                     item.onlyOnceGone = app.appPath;
                 items.push_back(std::move(item));
@@ -163,26 +165,29 @@ std::vector<CleanItem> CleanCommands::items(CleanTarget target) const
 
 namespace {
 
-const char* labelOf(CleanTarget target)
+std::string_view labelIdOf(CleanTarget target)
 {
     switch (target) {
     case CleanTarget::safeCaches:
-        return "已核实纯缓存";
+        return "clean.label.safeCaches";
     case CleanTarget::projectBloats:
-        return "闲置工程依赖";
+        return "clean.label.projectBloats";
     case CleanTarget::duplicates:
-        return "重复文件克隆副本";
+        return "clean.label.duplicates";
     case CleanTarget::largeFiles:
-        return "大体积文件";
+        return "clean.label.largeFiles";
     case CleanTarget::appCaches:
-        return "应用关联缓存";
+        return "clean.label.appCaches";
     case CleanTarget::appUninstall:
-        return "应用及残留文件";
+        return "clean.label.appUninstall";
     case CleanTarget::everything:
         break;
     }
-    return "全盘已核验安全项";
+    return "clean.label.everything";
 }
+
+// Records keep the label in the engine's words.
+std::string labelOf(CleanTarget target) { return CleanTexts::engineText({CleanTexts::cleanLabel(labelIdOf(target))}); }
 
 // Publishes the list only when something of it went: the others' views stay as they are.
 template <typename List> void pruneList(const List& current, const std::set<std::string>& cleaned, auto publishList)

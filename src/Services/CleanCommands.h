@@ -46,7 +46,9 @@ class CleanCommands {
 
   private:
     // A clean item with what the last scan saw at its path.
-    CleanItem scannedItem(const Path& url, Int64 sizeBytes, std::string name) const;
+    CleanItem scannedItem(const Path& url, Int64 sizeBytes, std::string name, TextRef nameRef = {}) const;
+    // An item whose name is a message of ours: the engine's words, and the id beside them.
+    CleanItem namedItem(const Path& url, Int64 sizeBytes, TextRef name) const;
     std::vector<CleanItem> safeCacheItems() const;
     std::vector<CleanItem> projectBloatItems() const;
     std::vector<CleanItem> duplicateItems() const;

@@ -15,6 +15,7 @@
 #include "Services/CleanPlan.h"
 #include "Services/CleanRunner.h"
 #include "Services/CleanTally.h"
+#include "Services/CleanTexts.h"
 #include "Services/DiskOverview.h"
 #include "Services/ScanResults.h"
 #include "Services/TrashProtection.h"
@@ -32,29 +33,10 @@ bool freedLessThanEstimated(Int64 measured, Int64 estimated)
     return estimated - measured > (1 << 20) && measured < estimated / 10 * 9;
 }
 
-// `deleted` of the cleaned items went for good, `trashed` into the Trash: a clean that
-// deleted and put nothing into the Trash says so instead of "safely", a mixed one names the
-// count.
-std::string cleanBanner(int cleaned, Int64 freedBytes, int skipped, const std::string& label, int deleted = 0,
-                        std::size_t trashed = 0, std::optional<Int64> measured = std::nullopt,
-                        Int64 estimatedAtOnce = 0)
+// A clean that did nothing: every item stays where it is.
+std::vector<TextRef> nothingCleanedBanner(std::size_t itemCount, const std::string& label)
 {
-    const bool allDeleted = deleted > 0 && trashed == 0;
-    std::string banner = (allDeleted ? "清理完成 · 已永久删除 " : "清理完成 · 已安全清理 ") + std::to_string(cleaned) +
-                         " 项" + label + "，为您腾出 " + DiskFormat::bytes(freedBytes) + " 空间";
-    // The volume's own word beside the estimate; no "；" inside, which starts the skipped part.
-    if (measured) {
-        banner += std::string(CleanRunner::kMeasuredMarker) + DiskFormat::bytes(*measured) +
-                  CleanRunner::kEstimateMarker + DiskFormat::bytes(estimatedAtOnce);
-        if (freedLessThanEstimated(*measured, estimatedAtOnce))
-            banner += CleanRunner::kSharedMarker;
-        banner += "）";
-    }
-    if (skipped > 0)
-        banner += "；" + std::to_string(skipped) + " 项被系统占用或无权限，已保留未动";
-    if (deleted > 0 && !allDeleted)
-        banner += "；其中 " + std::to_string(deleted) + " 项已永久删除，无法还原";
-    return banner;
+    return CleanTexts::cleanBanner({.skipped = int(itemCount), .label = label});
 }
 
 // Cleaned items that neither went to the Trash nor were gone already.
@@ -93,7 +75,7 @@ void CleanTally::add(CleanItemReport report, const std::string& label)
     }
     if (report.trashedAt)
         records.push_back({newID(), report.name, report.url, *report.trashedAt, report.freedBytes,
-                           std::chrono::system_clock::now(), label, cleanID, report.trashedEntry});
+                           std::chrono::system_clock::now(), label, cleanID, report.trashedEntry, report.nameRef});
     reports.push_back(std::move(report));
 }
 
@@ -149,17 +131,18 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
     std::vector<PlannedItem> plan = planClean(std::move(items), groupsKeptFirst());
     const auto pause = places_.paceCleans ? cleanPause(plan.size()) : std::chrono::nanoseconds(0);
 
-    publishCleanStart(plan.size(), plan.front().item.name);
+    publishCleanStart(plan.size(), plan.front().item);
     pool_.start([this, plan = std::move(plan), setup = std::move(setup), label,
                  onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = results_.overview()] {
         CleanTally tally;
         tally.cleanID = newID();
         // Every item stays where it is, each reported with `reason`.
-        const auto leaveAll = [&](CleanSkipReason reason, int error, std::string banner) {
+        const auto leaveAll = [&](CleanSkipReason reason, int error, std::vector<TextRef> banner) {
             for (const auto& planned : plan) {
                 CleanItemReport report;
                 report.url = planned.item.url;
                 report.name = planned.item.name;
+                report.nameRef = planned.item.nameRef;
                 report.reason = reason;
                 report.error = error;
                 tally.add(std::move(report), label);
@@ -170,8 +153,8 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (!lock) {
             // Another clean or restore holds the lock, or it cannot be taken: nothing at all.
             if (lock.error() == EWOULDBLOCK)
-                return leaveAll(CleanSkipReason::anotherCleanRunning, 0, kAnotherCleanRunningBanner);
-            return leaveAll(CleanSkipReason::lockUnavailable, lock.error(), cleanBanner(0, 0, int(plan.size()), label));
+                return leaveAll(CleanSkipReason::anotherCleanRunning, 0, CleanTexts::anotherCleanRunning());
+            return leaveAll(CleanSkipReason::lockUnavailable, lock.error(), nothingCleanedBanner(plan.size(), label));
         }
         // Under the lock the history is complete: what other processes put in the Trash
         // since this engine last looked is kept too.
@@ -195,7 +178,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
             if (!started) {
                 tally.historyError = started.error();
                 return leaveAll(CleanSkipReason::historyUnwritable, started.error(),
-                                cleanBanner(0, 0, int(plan.size()), label));
+                                nothingCleanedBanner(plan.size(), label));
             }
             historyFile.emplace(*std::move(file));
         }
@@ -211,7 +194,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         const auto availableBefore = freesAtOnce ? settledAvailableBytes(setup.home).asOptional() : std::nullopt;
         // A package removal reports its own progress: the overlay moves within its item.
         working.stepProgress = [this, &plan, &tally](std::size_t index, int percent) {
-            publishCleanProgress(plan[index].item.name, index, plan.size(), tally.freedTotal,
+            publishCleanProgress(plan[index].item, index, plan.size(), tally.freedTotal,
                                  double(index) + percent / 100.0);
         };
         CleanWorkspace workspace(std::move(working));
@@ -222,6 +205,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
                 CleanItemReport report;
                 report.url = plan[i].item.url;
                 report.name = plan[i].item.name;
+                report.nameRef = plan[i].item.nameRef;
                 report.reason = CleanSkipReason::historyUnwritable;
                 report.error = tally.historyError;
                 tally.add(std::move(report), label);
@@ -233,7 +217,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
             if (historyFile && tally.records.size() > recordsBefore)
                 if (const Status appended = CleanHistoryLog::append(*historyFile, {tally.records.back()}); !appended)
                     tally.historyError = appended.error();
-            publishCleanProgress(plan[i].item.name, i + 1, plan.size(), tally.freedTotal);
+            publishCleanProgress(plan[i].item, i + 1, plan.size(), tally.freedTotal);
             if (pause.count() > 0)
                 std::this_thread::sleep_for(pause);
         }
@@ -253,35 +237,44 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
         if (availableBefore)
             if (const auto after = settledAvailableBytes(setup.home))
                 tally.measuredFreed = std::max<Int64>(0, *after - *availableBefore);
-        std::string banner =
-            cleanBanner(tally.cleanedCount, tally.freedTotal, tally.skippedCount, label, deletedForGood(tally),
-                        tally.records.size(), tally.measuredFreed, tally.estimatedFreedAtOnce());
+        const Int64 estimated = tally.estimatedFreedAtOnce();
+        auto banner = CleanTexts::cleanBanner(
+            {.cleaned = tally.cleanedCount,
+             .freedBytes = tally.freedTotal,
+             .skipped = tally.skippedCount,
+             .label = label,
+             .deleted = deletedForGood(tally),
+             .trashed = tally.records.size(),
+             .measuredBytes = tally.measuredFreed,
+             .estimatedBytes = estimated,
+             .freedLessThanEstimated = tally.measuredFreed && freedLessThanEstimated(*tally.measuredFreed, estimated)});
         publishCleanEnd(std::move(tally), std::move(banner), queryDiskOverview(setup.home), onItemCleaned);
     });
 }
 
-void CleanRunner::publishCleanStart(std::size_t itemCount, const std::string& firstName)
+void CleanRunner::publishCleanStart(std::size_t itemCount, const CleanItem& first)
 {
     setIsCleaning(true);
     setCleanTotalCount(int(itemCount));
     setCleanProcessedCount(0);
     setCleanProgress(0.08);
     setCleanFreedSoFarBytes(0);
-    setCleanCurrentItemName(firstName);
+    setCleanCurrentItemName(first.name, first.nameRef);
 }
 
-void CleanRunner::publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar,
+void CleanRunner::publishCleanProgress(const CleanItem& current, std::size_t done, std::size_t total, Int64 freedSoFar,
                                        std::optional<double> itemsDone)
 {
-    publish([this, name, done = int(done), fraction = itemsDone.value_or(double(done)) / double(total), freedSoFar] {
-        setCleanCurrentItemName(name);
+    publish([this, name = current.name, nameRef = current.nameRef, done = int(done),
+             fraction = itemsDone.value_or(double(done)) / double(total), freedSoFar] {
+        setCleanCurrentItemName(name, nameRef);
         setCleanProcessedCount(done);
         setCleanProgress(fraction);
         setCleanFreedSoFarBytes(freedSoFar);
     });
 }
 
-void CleanRunner::publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
+void CleanRunner::publishCleanEnd(CleanTally tally, std::vector<TextRef> banner, DiskOverview overview,
                                   CleanedPathsHandler onItemCleaned)
 {
     publish([this, tally = std::move(tally), banner = std::move(banner), overview, onItemCleaned] {

@@ -71,6 +71,26 @@ std::optional<std::string> bytesField(const Json& line, const char* key)
     return unescapedBytes(found->get<std::string>());
 }
 
+// A name by message id; anything unreadable leaves the record with its own text only.
+TextRef textRefFrom(const Json& line)
+{
+    const auto found = line.find("nameRef");
+    if (found == line.end() || !found->is_object())
+        return {};
+    const auto id = bytesField(*found, "id");
+    const auto args = found->find("args");
+    if (!id || id->empty() || args == found->end() || !args->is_array())
+        return {};
+    TextRef ref{*id, {}};
+    for (const auto& arg : *args) {
+        auto bytes = arg.is_string() ? unescapedBytes(arg.get<std::string>()) : std::nullopt;
+        if (!bytes)
+            return {};
+        ref.args.push_back(*std::move(bytes));
+    }
+    return ref;
+}
+
 std::optional<CleanHistoryRecord> recordFrom(const Json& line)
 {
     CleanHistoryRecord record;
@@ -97,6 +117,7 @@ std::optional<CleanHistoryRecord> recordFrom(const Json& line)
     record.sizeBytes = size->get<Int64>();
     record.cleanedAt = *date;
     record.categoryLabel = *label;
+    record.nameRef = textRefFrom(line);
     if (const auto entry = line.find("trashedEntry"); entry != line.end()) {
         record.trashedEntry = stampFrom(*entry);
         if (!record.trashedEntry)
@@ -123,6 +144,12 @@ std::string CleanHistoryLog::recordLine(const CleanHistoryRecord& record)
                  {"categoryLabel", escapedBytes(record.categoryLabel)}};
     if (record.trashedEntry)
         line["trashedEntry"] = stampJson(*record.trashedEntry);
+    if (!record.nameRef.empty()) {
+        Json args = Json::array();
+        for (const auto& arg : record.nameRef.args)
+            args.push_back(escapedBytes(arg));
+        line["nameRef"] = {{"id", escapedBytes(record.nameRef.id)}, {"args", std::move(args)}};
+    }
     return line.dump();
 }
 

@@ -1,6 +1,8 @@
 // The runner's published state and its thread hand-over.
 #include "Services/CleanRunner.h"
 
+#include "Services/CleanTexts.h"
+
 #include "Models/Paths.h"
 #include "Platform/Trash.h"
 #include "Services/ScanResults.h"
@@ -59,7 +61,7 @@ void CleanRunner::setOverview(DiskOverview value) { results_.setOverview(std::mo
 void CleanRunner::dismissCleanBanner()
 {
     if (lastCleanBanner_)
-        setLastCleanBanner(std::nullopt);
+        setLastCleanBanner({});
 }
 
 namespace {
@@ -86,18 +88,24 @@ void CleanRunner::setRecentCleanRecords(std::vector<CleanHistoryRecord> value)
 {
     assignWhole(this, recentCleanRecords_, std::move(value), &CleanRunner::recentCleanRecordsChanged);
 }
-void CleanRunner::setLastCleanBanner(std::optional<std::string> value, bool offersUndo)
+void CleanRunner::setLastCleanBanner(std::vector<TextRef> parts, bool offersUndo)
 {
     bannerOffersUndo_ = offersUndo;
-    assignWhole(this, lastCleanBanner_, std::move(value), &CleanRunner::lastCleanBannerChanged);
+    std::optional<std::string> text;
+    if (!parts.empty())
+        text = CleanTexts::engineText(parts);
+    // The parts change with the text, before observers hear of it.
+    lastCleanBannerParts_ = std::move(parts);
+    assignWhole(this, lastCleanBanner_, std::move(text), &CleanRunner::lastCleanBannerChanged);
 }
 void CleanRunner::setIsCleaning(bool v) { assignScalar(this, isCleaning_, v, &CleanRunner::isCleaningChanged); }
 void CleanRunner::setCleanProgress(double v)
 {
     assignScalar(this, cleanProgress_, v, &CleanRunner::cleanProgressChanged);
 }
-void CleanRunner::setCleanCurrentItemName(std::string v)
+void CleanRunner::setCleanCurrentItemName(std::string v, TextRef ref)
 {
+    cleanCurrentItemNameRef_ = std::move(ref);
     assignScalar(this, cleanCurrentItemName_, std::move(v), &CleanRunner::cleanCurrentItemNameChanged);
 }
 void CleanRunner::setCleanProcessedCount(int v)

@@ -41,12 +41,16 @@ class CleanRunner : public QObject {
     // ------------------------------------------------------------ published state
     const std::vector<CleanHistoryRecord>& recentCleanRecords() const { return recentCleanRecords_; }
     const std::optional<std::string>& lastCleanBanner() const { return lastCleanBanner_; }
+    // The same banner by message id, for saying it in the person's language.
+    const std::vector<TextRef>& lastCleanBannerParts() const { return lastCleanBannerParts_; }
     // False when the banner reports a clean that put nothing into the Trash (everything it
     // removed was deleted for good): there is nothing of it to undo.
     bool bannerOffersUndo() const { return bannerOffersUndo_; }
     bool isCleaning() const { return isCleaning_; }
     double cleanProgress() const { return cleanProgress_; }
     const std::string& cleanCurrentItemName() const { return cleanCurrentItemName_; }
+    const TextRef& cleanCurrentItemNameRef() const { return cleanCurrentItemNameRef_; } // the same by id
+
     int cleanProcessedCount() const { return cleanProcessedCount_; }
     int cleanTotalCount() const { return cleanTotalCount_; }
     Int64 cleanFreedSoFarBytes() const { return cleanFreedSoFarBytes_; }
@@ -81,13 +85,6 @@ class CleanRunner : public QObject {
     // A path that a clean deletes for good even in Trash mode: it lies in the Trash or
     // in a temporary folder.
     static bool deletesEvenInTrashMode(const Path& path, const Path& home);
-    // The banner of a clean or restore that found another one running and did nothing.
-    static constexpr const char* kAnotherCleanRunningBanner = "另一项清理或还原正在进行中，本次未做任何改动";
-    // The parts of a clean banner that carry the measured figure, the estimate beside it,
-    // and the note that the volume freed noticeably less.
-    static constexpr const char* kMeasuredMarker = "（实测腾出 ";
-    static constexpr const char* kEstimateMarker = "，预估 ";
-    static constexpr const char* kSharedMarker = "，少于预估：部分空间与快照或其他副本共享";
 
     const Path& homePath() const { return places_.home; }
     // The folders a clean or restore may work in: home, Applications, the per-user temporary parent.
@@ -167,19 +164,20 @@ class CleanRunner : public QObject {
     Result<CleanLock> lockForRestore();
     // Waits a little for another clean or restore of this user; fails when it still runs.
     Result<CleanLock> takeCleanLock() const;
-    void publishCleanStart(std::size_t itemCount, const std::string& firstName);
+    void publishCleanStart(std::size_t itemCount, const CleanItem& first);
     // itemsDone: how many items are done, with the current one's part (2.5 = half of the third).
-    void publishCleanProgress(const std::string& name, std::size_t done, std::size_t total, Int64 freedSoFar,
+    void publishCleanProgress(const CleanItem& current, std::size_t done, std::size_t total, Int64 freedSoFar,
                               std::optional<double> itemsDone = std::nullopt);
-    void publishCleanEnd(CleanTally tally, std::string banner, DiskOverview overview,
+    void publishCleanEnd(CleanTally tally, std::vector<TextRef> banner, DiskOverview overview,
                          CleanedPathsHandler onItemCleaned);
 
     // Setters that publish: assign, then notify observers (GUI thread only).
     void setRecentCleanRecords(std::vector<CleanHistoryRecord> value);
-    void setLastCleanBanner(std::optional<std::string> value, bool offersUndo = true);
+    // No parts: no banner.
+    void setLastCleanBanner(std::vector<TextRef> parts, bool offersUndo = true);
     void setIsCleaning(bool value);
     void setCleanProgress(double value);
-    void setCleanCurrentItemName(std::string value);
+    void setCleanCurrentItemName(std::string value, TextRef ref = {});
     void setCleanProcessedCount(int value);
     void setCleanTotalCount(int value);
     void setCleanFreedSoFarBytes(Int64 value);
@@ -201,10 +199,12 @@ class CleanRunner : public QObject {
 
     std::vector<CleanHistoryRecord> recentCleanRecords_;
     std::optional<std::string> lastCleanBanner_;
+    std::vector<TextRef> lastCleanBannerParts_;
     bool bannerOffersUndo_ = true;
     bool isCleaning_ = false;
     double cleanProgress_ = 0;
     std::string cleanCurrentItemName_;
+    TextRef cleanCurrentItemNameRef_;
     int cleanProcessedCount_ = 0;
     int cleanTotalCount_ = 0;
     Int64 cleanFreedSoFarBytes_ = 0;

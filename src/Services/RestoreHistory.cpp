@@ -9,6 +9,7 @@
 #include "Platform/Trash.h"
 #include "Platform/TreeTally.h"
 #include "Services/CleanRunner.h"
+#include "Services/CleanTexts.h"
 #include "Services/DiskOverview.h"
 #include "Services/ScanResults.h"
 
@@ -169,7 +170,7 @@ Result<CleanLock> CleanRunner::lockForRestore()
     auto lock = isCleaning_ ? Result<CleanLock>(Failure{EWOULDBLOCK}) : takeCleanLock();
     // A lock that cannot be taken stops the restore too, like any failed restore: silently.
     if (!lock && lock.error() == EWOULDBLOCK)
-        setLastCleanBanner(std::string(kAnotherCleanRunningBanner));
+        setLastCleanBanner(CleanTexts::anotherCleanRunning());
     return lock;
 }
 
@@ -213,8 +214,8 @@ void CleanRunner::restoreSingleRecord(const std::string& id)
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - record.sizeBytes, 0));
     // Only what went to the Trash comes back, and that counts in the measured total as estimated.
     setSessionMeasuredFreedBytes(std::max<Int64>(sessionMeasuredFreedBytes_ - record.sizeBytes, 0));
-    setLastCleanBanner("已将「" + record.name + "」从废纸篓原路还原至 " +
-                       paths::lastComponent(paths::parent(record.originalPath)));
+    setLastCleanBanner(
+        CleanTexts::restoredOne(record.name, record.nameRef, paths::lastComponent(paths::parent(record.originalPath))));
     setOverview(queryDiskOverview(places_.home));
     Q_EMIT restored();
 }
@@ -268,8 +269,7 @@ void CleanRunner::restoreAllRecentCleans()
     setRecentCleanRecords(std::move(stillRestorable));
     setSessionTotalFreedBytes(std::max<Int64>(sessionTotalFreedBytes_ - restoredBytes, 0));
     setSessionMeasuredFreedBytes(std::max<Int64>(sessionMeasuredFreedBytes_ - restoredBytes, 0));
-    setLastCleanBanner("已为您原路还原 " + std::to_string(restoredCount) + " 项文件（共 " +
-                       DiskFormat::bytes(restoredBytes) + "）");
+    setLastCleanBanner(CleanTexts::restoredAll(int(restoredCount), restoredBytes));
     setOverview(queryDiskOverview(places_.home));
     Q_EMIT restored();
 }

@@ -1,9 +1,10 @@
 #include "CleanRecordListModel.h"
 
-#include "L10n/QuillmereL10n.h"
+#include "L10n/MessageRenderer.h"
 #include "Models/Paths.h"
 #include "QtText.h"
 #include "RowDates.h"
+#include "Services/CleanTexts.h"
 
 std::vector<QByteArray> CleanRecordListModel::roleNameList() const
 {
@@ -15,12 +16,11 @@ QVariant CleanRecordListModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const CleanHistoryRecord& record = rows_[index.row()];
-    const QuillmereL10n l10n(language());
     switch (role - this->role(0)) {
     case Name:
-        return qt(l10n.localizeRecordName(record.name));
+        return qt(renderMessageOr(record.nameRef, record.name, language()));
     case Label:
-        return qt(l10n.localizeCleanLabel(record.categoryLabel));
+        return qt(renderMessageOr(CleanTexts::cleanLabelRef(record.categoryLabel), record.categoryLabel, language()));
     case Size:
         return bytesText(record.sizeBytes, language());
     case CleanedAt:

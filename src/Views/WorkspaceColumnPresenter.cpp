@@ -1,5 +1,6 @@
 #include "WorkspaceColumnPresenter.h"
 
+#include "L10n/MessageRenderer.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "QtText.h"
@@ -178,10 +179,7 @@ bool WorkspaceColumnPresenter::bannerVisible() const { return engine_.cleaner().
 
 QString WorkspaceColumnPresenter::bannerText() const
 {
-    const auto& banner = engine_.cleaner().lastCleanBanner();
-    if (!banner)
-        return {};
-    return qt(QuillmereL10n(language_).localizeBanner(*banner, engine_.cleaner().lastFreedBytes()));
+    return qt(renderMessages(engine_.cleaner().lastCleanBannerParts(), language_));
 }
 
 QString WorkspaceColumnPresenter::undoTitle() const
@@ -211,7 +209,11 @@ QString WorkspaceColumnPresenter::cleanTitle() const
 
 double WorkspaceColumnPresenter::cleanProgress() const { return engine_.cleaner().cleanProgress(); }
 
-QString WorkspaceColumnPresenter::cleanItemName() const { return qt(engine_.cleaner().cleanCurrentItemName()); }
+QString WorkspaceColumnPresenter::cleanItemName() const
+{
+    const CleanRunner& cleaner = engine_.cleaner();
+    return qt(renderMessageOr(cleaner.cleanCurrentItemNameRef(), cleaner.cleanCurrentItemName(), language_));
+}
 
 // ---------------------------------------------------------------- confirmation
 

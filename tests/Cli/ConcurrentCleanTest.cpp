@@ -90,7 +90,7 @@ TEST_F(ConcurrentCleans, TheWindowSaysAnotherCleanIsRunningInItsBanner)
 
     const std::string waiting = home.fileWithContent(".cache/tool/blob", "cache");
     clean({{home.at(".cache/tool"), 5, "tool"}});
-    EXPECT_EQ(engine->cleaner().lastCleanBanner(), CleanRunner::kAnotherCleanRunningBanner);
+    EXPECT_EQ(engine->cleaner().lastCleanBanner(), "另一项清理或还原正在进行中，本次未做任何改动");
     EXPECT_EQ(engine->cleaner().lastSkippedCount(), 1);
     EXPECT_EQ(engine->cleaner().lastFreedBytes(), 0);
     EXPECT_TRUE(fileops::exists(waiting));

@@ -2,6 +2,7 @@
 // reading it survives what a crash leaves behind.
 #include "Services/CleanHistoryLog.h"
 #include "Platform/FaultInjection.h"
+#include "Services/CleanTexts.h"
 #include "support/CleanFixture.h"
 #include "support/HomeFixtures.h"
 
@@ -20,9 +21,12 @@ void appendRaw(const std::string& path, const std::string& bytes)
 
 TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine)
 {
-    // A name that is not UTF-8 and holds a control character comes back byte for byte.
+    // A name that is not UTF-8 and holds a control character comes back byte for byte,
+    // and so does the name by id that the window says it in.
     const std::string odd = home.fileWithContent("Documents/caf\xE9\x01\\x41.txt", "odd");
-    clean({{odd, 3, "odd"}});
+    CleanItem item{odd, 3, "odd"};
+    item.nameRef = CleanTexts::appLeftoversName("caf\xE9\x01");
+    clean({item});
     const CleanHistoryLog log = CleanHistoryLog::forHome(home.path());
     ASSERT_EQ(log.path(), home.at(".local/state/quillmere/history.jsonl"));
     appendRaw(log.path(), "not json at all\n{\"id\":\"torn\",\"clean\":\"x\",\"name\":\"ha");
@@ -35,6 +39,7 @@ TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine
     EXPECT_EQ((*history)[0].record, inMemory);
     EXPECT_EQ((*history)[0].record.originalPath, odd);
     EXPECT_TRUE((*history)[0].record.trashedEntry.has_value());
+    EXPECT_EQ((*history)[0].record.nameRef, item.nameRef);
 
     const std::string next = home.fileWithContent("Documents/next.txt", "next");
     clean({{next, 4, "next"}});
@@ -51,6 +56,15 @@ TEST_F(CleanHistoryOnDisk, ATornLastLineIsSkippedAndTheNextCleanStartsAfreshLine
     history = log.read();
     EXPECT_FALSE((*history)[0].restored);
     EXPECT_TRUE((*history)[1].restored);
+
+    // A line written before names had ids reads as a name without one.
+    CleanHistoryRecord older = inMemory;
+    older.id = "older";
+    older.nameRef = {};
+    appendRaw(log.path(), CleanHistoryLog::recordLine(older) + "\n");
+    history = log.read();
+    ASSERT_EQ(history->size(), 3u);
+    EXPECT_EQ((*history)[2].record, older);
 }
 
 TEST_F(CleanHistoryOnDisk, NoHistoryYetIsAnEmptyOneAndReadingMakesNothing)

@@ -4,9 +4,12 @@
 #include "Views/WindowTestSupport.h"
 
 #include <QColor>
+#include <QImage>
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -115,5 +118,47 @@ TEST(WindowContrast, TheUsedArcStandsOutInBothModes)
         EXPECT_EQ(stroke.alphaF(), 1.0) << mode;
         EXPECT_GE(contrastRatio(stroke, track), 3.0) << mode;
         EXPECT_GE(contrastRatio(stroke, card), 3.0) << mode;
+    }
+}
+
+// The preview frame's file-type icon is a graphic that must be seen: drawn with and without
+// it, most of what it changes differs 3:1 from the frame under it, in both modes.
+TEST(WindowContrast, ThePreviewIconStandsOutInBothModes)
+{
+    WindowUnderTest w;
+    w.fillEveryWorkspace();
+    w.open();
+    w.view->selectWorkspace(Workspace::LargeMedia);
+    w.settle();
+    QQuickItem* icon = nullptr;
+    for (int row = 0; row < w.view->shown()->rows().count() && !icon; ++row) {
+        w.view->inspectRow(row);
+        w.settle();
+        if (!w.view->mediaPlayer()) // a file the player takes draws more than its icon
+            icon = qobject_cast<QQuickItem*>(w.shown("fileIcon"));
+    }
+    ASSERT_TRUE(icon) << "no row shows its type's icon";
+    for (const char* mode : {"obsidian", "dawn"}) {
+        w.view->setAppearanceRaw(mode);
+        w.settle();
+        const QImage with = w.window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        icon->setOpacity(0);
+        const QImage without = w.window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        icon->setOpacity(1);
+        const double scale = with.width() / double(w.window->width());
+        const QRect area = QRectF(icon->mapRectToScene(icon->boundingRect())).toAlignedRect();
+        int drawn = 0;
+        int strong = 0;
+        for (int y = int(area.top() * scale); y < int(area.bottom() * scale); ++y)
+            for (int x = int(area.left() * scale); x < int(area.right() * scale); ++x) {
+                const QRgb a = with.pixel(x, y);
+                const QRgb b = without.pixel(x, y);
+                if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) <= 24)
+                    continue;
+                ++drawn;
+                strong += contrastRatio(QColor(a), QColor(b)) >= 3.0;
+            }
+        EXPECT_GE(strong, 200) << mode << ": the icon hardly shows";
+        EXPECT_GE(strong, drawn / 2) << mode << ": " << strong << " of " << drawn << " pixels at 3:1";
     }
 }

@@ -35,18 +35,20 @@ void chooseThemeWhenNoneIsSet()
             }
 }
 
+// Symbolic icons first: drawn in the ink they read on either mode's frame, where a theme's
+// full-colour page (white paper, grey lines) all but vanishes on a light one.
 QIcon themeIcon(const QMimeType& mime, bool& symbolic)
 {
     const QStringList names{mime.iconName(), mime.genericIconName(), QStringLiteral("text-x-generic"),
                             QStringLiteral("application-x-generic")};
-    for (const QString& name : names) {
-        symbolic = false;
-        if (QIcon::hasThemeIcon(name))
-            return QIcon::fromTheme(name);
-        symbolic = true;
+    symbolic = true;
+    for (const QString& name : names)
         if (QIcon::hasThemeIcon(name + QStringLiteral("-symbolic")))
             return QIcon::fromTheme(name + QStringLiteral("-symbolic"));
-    }
+    symbolic = false;
+    for (const QString& name : names)
+        if (QIcon::hasThemeIcon(name))
+            return QIcon::fromTheme(name);
     return {};
 }
 

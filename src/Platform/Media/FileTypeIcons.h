@@ -1,7 +1,7 @@
 #pragma once
 // The icon of a file's type from the desktop's icon theme, found through its MIME type's
-// icon names (its own, then its generic one). Matched by name only, so looking an icon up
-// reads nothing from the disk but the theme. GUI thread only.
+// icon names (its own, then its generic one; symbolic ones before full-colour ones). Matched by name only, so looking
+// an icon up reads nothing from the disk but the theme. GUI thread only.
 
 #include "Models/Basics.h"
 

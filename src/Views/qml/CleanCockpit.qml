@@ -12,6 +12,7 @@ GlassCard {
     readonly property real ringTop: layout.y + ring.y
     readonly property real ringBottom: ringTop + ring.height
     property bool ringCutByView: false
+    readonly property Item cleanButton: primaryClean
     radius: 18
     implicitHeight: layout.implicitHeight + 24
 
@@ -78,6 +79,7 @@ GlassCard {
             spacing: 8
             Layout.fillWidth: true
             PillButton {
+                id: primaryClean
                 objectName: "primaryCleanButton"
                 symbol: View.column.primaryActionRemoves ? "trash.fill" : "sparkles"
                 text: View.column.primaryActionTitle

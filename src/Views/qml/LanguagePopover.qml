@@ -4,8 +4,9 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Quillmere
 
-// The twelve languages in a grid; picking one switches the whole window at once and closes
-// the popover. Each is a button a screen reader finds by the language's own name.
+// The twelve languages in a grid the arrow keys move through; picking one switches the whole
+// window at once and closes the popover. Each is a button a screen reader finds by the
+// language's own name.
 Popover {
     id: popover
     objectName: "languagePopover"
@@ -13,7 +14,6 @@ Popover {
     width: 572
     visible: View.showLanguageMatrixPopover
     onClosed: View.showLanguageMatrixPopover = false
-    onOpened: grid.children[0].forceActiveFocus()
 
     ColumnLayout {
         width: parent.width
@@ -29,7 +29,7 @@ Popover {
                 InkText { text: View.texts.languagePopoverSubtitle; color: View.palette.inkSecondary; font.pixelSize: 12; wrapMode: Text.Wrap; Layout.fillWidth: true }
             }
         }
-        GridLayout {
+        ChoiceGrid {
             id: grid
             columns: 3
             rowSpacing: 8

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Quillmere
 
 ApplicationWindow {
@@ -24,12 +25,13 @@ ApplicationWindow {
         Backdrop { anchors.fill: parent }
 
         RowLayout {
+            id: workspaceRow
             anchors.fill: parent
             spacing: 0
             // Nothing under the overlay or a running clean takes input.
             enabled: !View.grants.showsOnboarding && !View.isCleaning
 
-            Sidebar { objectName: "sidebar"; Layout.preferredWidth: 260; Layout.fillHeight: true }
+            Sidebar { id: sidebar; objectName: "sidebar"; Layout.preferredWidth: 260; Layout.fillHeight: true }
 
             ColumnLayout {
                 Layout.fillWidth: true
@@ -41,6 +43,7 @@ ApplicationWindow {
                     Layout.fillHeight: true
                     spacing: 0
                     WorkspaceColumn {
+                        id: workspaceColumn
                         objectName: "workspaceColumn"
                         Layout.fillWidth: true
                         Layout.fillHeight: true
@@ -69,6 +72,86 @@ ApplicationWindow {
             // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
             Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
         }
+    }
+
+    // The focus is never lost: when a dialog, a popover or a clean lets go of it, or the control
+    // that had it goes away, it returns to the control the keyboard was last on, else to the
+    // workspace's clean button, else to the workspace's tab; with its ring if it had one.
+    // Popups place their own focus.
+    property T.Control focusHome: null
+    property bool focusHomeHadRing: false
+    property bool focusWasAway: false
+    onActiveFocusItemChanged: focusCheck.restart()
+    Connections {
+        target: View
+        function onIsCleaningChanged() { focusCheck.restart() }
+    }
+    // A control hidden with the focus keeps it (Restore All once nothing is left to restore).
+    Connections {
+        target: window.activeFocusItem
+        function onVisibleChanged() { focusCheck.restart() }
+    }
+    // Once the focus has settled: a popup closing moves it more than once.
+    Timer { id: focusCheck; interval: 0; onTriggered: window.keepFocus() }
+    // A control, or a path shown whole for selecting.
+    function takesFocus(item: Item): bool {
+        return item !== null && item.visible && item.enabled && (item.activeFocusOnTab || (item as TextEdit) !== null)
+    }
+    function firstControl(item: Item): Item {
+        for (let i = 0; i < item.children.length; ++i) {
+            const child = item.children[i]
+            if (!child.visible || !child.enabled)
+                continue
+            if (child.activeFocusOnTab)
+                return child
+            const inner = window.firstControl(child)
+            if (inner)
+                return inner
+        }
+        return null
+    }
+    function keepFocus() {
+        if (!window.takesCommands) {
+            window.focusWasAway = true
+            return
+        }
+        const item = window.activeFocusItem
+        for (let at = item, below = item; at; below = at, at = at.parent) {
+            if (at === T.Overlay.overlay) {
+                window.focusWasAway = true
+                // In a popup: its first control, or the popup read as a whole.
+                const popup = below as T.Page
+                if (item && !item.visible && popup) {
+                    const first = window.firstControl(popup)
+                    const gone = item as T.Control
+                    const reason = gone !== null && gone.visualFocus ? Qt.TabFocusReason : Qt.OtherFocusReason
+                    if (first)
+                        first.forceActiveFocus(reason)
+                    else if (popup.contentItem)
+                        popup.contentItem.forceActiveFocus(reason)
+                }
+                return
+            }
+            if (at === workspaceRow && window.takesFocus(item)) {
+                const control = item as T.Control
+                // Back from a popup on the control it left (the popup hands it back itself).
+                if (window.focusWasAway && control !== null && control === window.focusHome && window.focusHomeHadRing)
+                    control.focusReason = Qt.TabFocusReason
+                window.focusWasAway = false
+                window.focusHome = control
+                window.focusHomeHadRing = control !== null && control.visualFocus
+                return
+            }
+        }
+        const reason = window.focusHomeHadRing ? Qt.TabFocusReason : Qt.OtherFocusReason
+        for (const candidate of [window.focusHome, workspaceColumn.cleanButton, sidebar.currentTab])
+            if (window.takesFocus(candidate)) {
+                candidate.forceActiveFocus(reason)
+                const control = candidate as T.Control
+                if (control)
+                    control.focusReason = reason
+                return
+            }
     }
 
     // The window's keys: rescan, the four workspaces, undo of the last clean, and Escape for

@@ -15,6 +15,38 @@ T.Menu {
         return widest + leftPadding + rightPadding
     }
     implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+    // As a popover: the first item that can be chosen takes the focus, and the control that
+    // opened the menu gets it back.
+    property Item opener: menu.parent
+    property bool openedByKeyboard: false
+
+    onAboutToShow: {
+        const control = menu.opener as T.Control
+        menu.openedByKeyboard = control !== null && control.visualFocus
+    }
+    onOpened: {
+        for (let i = 0; i < menu.count; ++i) {
+            const item = menu.itemAt(i)
+            if (item && item.enabled) {
+                const reason = menu.openedByKeyboard ? Qt.TabFocusReason : Qt.PopupFocusReason
+                menu.currentIndex = i
+                item.forceActiveFocus(reason)
+                item.focusReason = reason
+                return
+            }
+        }
+    }
+    onClosed: {
+        const opener = menu.opener
+        if (!opener || !opener.visible || !opener.enabled || !opener.activeFocusOnTab)
+            return
+        // The opener may have the focus back already, without its ring.
+        const reason = menu.openedByKeyboard ? Qt.TabFocusReason : Qt.PopupFocusReason
+        opener.forceActiveFocus(reason)
+        const control = opener as T.Control
+        if (control)
+            control.focusReason = reason
+    }
 
     delegate: PaletteMenuItem {}
     contentItem: ListView {

@@ -9,12 +9,55 @@ T.Popup {
     id: popover
     // The accessible name of the popover as a whole.
     property string title
+    // The control that opens it (by default the one it hangs off): the focus goes back there
+    // when the popover closes, with its focus ring if it had one.
+    property Item opener: popover.parent
+    property bool openedByKeyboard: false
 
     padding: 18
     margins: 8
     focus: true
     closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutsideParent
     implicitHeight: contentHeight + topPadding + bottomPadding
+
+    onAboutToShow: {
+        const control = popover.opener as T.Control
+        popover.openedByKeyboard = control !== null && control.visualFocus
+    }
+    // Its first control takes the focus; one without controls is read as a whole.
+    onOpened: {
+        const first = popover.firstControl(popover.contentItem)
+        const reason = popover.openedByKeyboard ? Qt.TabFocusReason : Qt.PopupFocusReason
+        if (first)
+            first.forceActiveFocus(reason)
+        else
+            popover.contentItem.forceActiveFocus(reason)
+    }
+    onClosed: {
+        const opener = popover.opener
+        if (!opener || !opener.visible || !opener.enabled || !opener.activeFocusOnTab)
+            return
+        // The opener may have the focus back already, without its ring.
+        const reason = popover.openedByKeyboard ? Qt.TabFocusReason : Qt.PopupFocusReason
+        opener.forceActiveFocus(reason)
+        const control = opener as T.Control
+        if (control)
+            control.focusReason = reason
+    }
+
+    function firstControl(item: Item): Item {
+        for (let i = 0; i < item.children.length; ++i) {
+            const child = item.children[i]
+            if (!child.visible || !child.enabled)
+                continue
+            if (child.activeFocusOnTab)
+                return child
+            const inner = popover.firstControl(child)
+            if (inner)
+                return inner
+        }
+        return null
+    }
 
     // The one item each popover declares is the content; its implicit height is the popover's.
     contentItem: Item {

@@ -9,6 +9,15 @@ import Quillmere
 Rectangle {
     id: sidebar
     color: View.palette.sidebarTint
+    // The tab of the workspace shown: where the focus goes when nothing nearer can take it.
+    readonly property Item currentTab: {
+        for (let i = 0; i < tabs.count; ++i) {
+            const tab = tabs.itemAt(i) as T.TabButton
+            if (tab && tab.checked)
+                return tab
+        }
+        return null
+    }
 
     // The edge towards the workspace column (the left one once mirrored).
     Rectangle {
@@ -40,6 +49,7 @@ Rectangle {
         }
 
         Repeater {
+            id: tabs
             model: View.workspaces
             delegate: T.TabButton {
                 id: tab

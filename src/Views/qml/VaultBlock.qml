@@ -66,6 +66,7 @@ GlassCard {
 
     // Above the vault, over the tabs, on the window's reading side.
     SafetyPopover {
+        opener: info
         x: View.isRightToLeft ? vault.width - width : 0
         y: -height - 8
     }

@@ -12,6 +12,7 @@ ColumnLayout {
     id: outer
     spacing: 12
     readonly property bool compact: column.height + (banner.visible ? banner.height + spacing : 0) < 640
+    readonly property Item cleanButton: cockpit.cleanButton
 
     FeedbackBanner { id: banner; Layout.fillWidth: true; visible: View.column.bannerVisible }
 
@@ -77,7 +78,7 @@ ColumnLayout {
 
             // One pod per workspace, in their order: a row of four, or two rows of two where four
             // would leave their titles no room. Compact pods leave their titles to the sidebar.
-            GridLayout {
+            ChoiceGrid {
                 id: pods
                 objectName: "metricPods"
                 columns: width >= 560 || outer.compact ? 4 : 2
