@@ -302,7 +302,7 @@ struct CleanHistoryRecord {
     std::optional<FileStamp> trashedEntry;
     // The name by message id, for showing it in the person's language; empty for names
     // that are shown as they are (file names) and in records written before ids were kept.
-    TextRef nameRef;
+    TextRef nameRef = {};
 
     bool operator==(const CleanHistoryRecord&) const = default;
 };

@@ -13,7 +13,7 @@ struct TextRef {
     std::vector<std::string> args; // %1, %2, …, shown as they are
     // Where one is given, argument i is this message said in the same language instead
     // (a restored item's name inside a banner).
-    std::vector<TextRef> argTexts;
+    std::vector<TextRef> argTexts = {};
 
     bool empty() const { return id.empty(); }
     bool operator==(const TextRef&) const = default;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -36,8 +37,11 @@ struct FolderPickerRequest {
 // The folder picker the access manager asks the user through.
 class FolderPicker {
   public:
+    using Picked = std::function<void(std::optional<Path>)>;
     virtual ~FolderPicker() = default;
-    // Blocks until the user picks one folder (its path) or cancels (none). Configured for
+    // Asks for one folder and calls `done` once with its path, or none when the person
+    // cancels. A dialog answers later, from the event loop, so the window keeps drawing
+    // while it is open; a scripted picker may answer before returning. Configured for
     // folders only, single selection, no folder creation and hidden files not shown.
-    virtual std::optional<Path> pickFolder(const FolderPickerRequest& request) = 0;
+    virtual void pickFolder(const FolderPickerRequest& request, Picked done) = 0;
 };

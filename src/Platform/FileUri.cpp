@@ -21,3 +21,52 @@ std::string percentEncoded(std::string_view bytes, std::string_view punctuationK
 }
 
 std::string fileUriOfPath(std::string_view path) { return "file://" + percentEncoded(path, "-._~!$&'()*+,=:@/"); }
+
+namespace {
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::string> pathOfFileUri(std::string_view uri)
+{
+    constexpr std::string_view kScheme = "file://";
+    if (uri.size() < kScheme.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < kScheme.size(); ++i)
+        if ((uri[i] | (i < 4 ? 0x20 : 0)) != kScheme[i]) // the scheme is case-insensitive
+            return std::nullopt;
+    uri.remove_prefix(kScheme.size());
+    if (uri.starts_with("localhost/"))
+        uri.remove_prefix(9);
+    if (!uri.starts_with('/'))
+        return std::nullopt;
+    // A query or fragment is not part of the path (a '#' or '?' in a name arrives escaped).
+    uri = uri.substr(0, uri.find_first_of("?#"));
+    std::string path;
+    path.reserve(uri.size());
+    for (std::size_t i = 0; i < uri.size(); ++i) {
+        if (uri[i] != '%') {
+            path.push_back(uri[i]);
+            continue;
+        }
+        const int high = i + 2 < uri.size() ? hexValue(uri[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(uri[i + 2]) : -1;
+        if (low < 0)
+            return std::nullopt;
+        path.push_back(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    if (path.find('\0') != std::string::npos)
+        return std::nullopt;
+    return path;
+}

@@ -21,10 +21,10 @@ struct CleanOutcome {
     int cleaned = 0;
     Int64 freedBytes = 0;
     int skipped = 0;
-    std::string label;
+    std::string label = {};
     int deleted = 0;
     std::size_t trashed = 0;
-    std::optional<Int64> measuredBytes; // what the volume says it freed
+    std::optional<Int64> measuredBytes = std::nullopt; // what the volume says it freed
     Int64 estimatedBytes = 0;           // the estimate beside it
     bool freedLessThanEstimated = false;
 };

@@ -6,6 +6,7 @@
 #include "Platform/FolderGrant.h"
 
 #include <QByteArray>
+#include <QPointer>
 
 namespace {
 
@@ -79,15 +80,29 @@ bool FolderAccess::isSameOrAncestor(const Path& a, const Path& b)
     return descendant.starts_with(ancestor);
 }
 
-GrantOutcome FolderAccess::requestAccess(AccessScope scope, const QString& prompt, const QString& message)
+void FolderAccess::requestAccess(AccessScope scope, const QString& prompt, const QString& message, OutcomeHandler done)
 {
+    if (!picker_ || isPicking_) {
+        done(GrantOutcome::cancelled());
+        return;
+    }
+    setPicking(true);
     const Path& expected = scope == AccessScope::home ? realHomePath_ : applicationsPath_;
-    if (!picker_)
-        return GrantOutcome::cancelled();
-    const std::optional<Path> picked = picker_->pickFolder({expected, prompt, message});
+    // The picker may answer after this manager is gone (the window closed over a dialog).
+    QPointer<FolderAccess> self(this);
+    picker_->pickFolder({expected, prompt, message}, [self, scope, done](std::optional<Path> picked) {
+        if (!self)
+            return;
+        self->setPicking(false);
+        done(self->classify(scope, picked));
+    });
+}
+
+GrantOutcome FolderAccess::classify(AccessScope scope, const std::optional<Path>& picked)
+{
     if (!picked || picked->empty())
         return GrantOutcome::cancelled();
-
+    const Path& expected = scope == AccessScope::home ? realHomePath_ : applicationsPath_;
     const Path chosen = paths::standardized(*picked);
     if (isSameOrAncestor(chosen, expected)) {
         commit(scope, chosen);
@@ -98,6 +113,14 @@ GrantOutcome FolderAccess::requestAccess(AccessScope scope, const QString& promp
         return GrantOutcome::partial(chosen);
     }
     return GrantOutcome::outside(chosen);
+}
+
+void FolderAccess::setPicking(bool value)
+{
+    if (isPicking_ == value)
+        return;
+    isPicking_ = value;
+    Q_EMIT isPickingChanged();
 }
 
 void FolderAccess::acceptPendingPartialHome()

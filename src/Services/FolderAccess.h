@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QSettings>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -74,8 +75,12 @@ class FolderAccess : public QObject {
     const std::optional<Path>& pendingPartialPath() const { return pendingPartialPath_; }
     QSettings& settings() const { return *settings_; }
 
-    // Shows the picker at the scope's folder and classifies what the user picked.
-    GrantOutcome requestAccess(AccessScope scope, const QString& prompt, const QString& message);
+    // Shows the picker at the scope's folder and hands `done` what the user picked, classified,
+    // once the picker answers (this may be before it returns). While a picker is open a
+    // second request is refused at once as cancelled: one picker at a time.
+    using OutcomeHandler = std::function<void(const GrantOutcome&)>;
+    void requestAccess(AccessScope scope, const QString& prompt, const QString& message, OutcomeHandler done);
+    bool isPicking() const { return isPicking_; }
     void acceptPendingPartialHome();
     void revoke(AccessScope scope);
 
@@ -87,12 +92,15 @@ class FolderAccess : public QObject {
 
   Q_SIGNALS:
     void homeGrantedChanged();
+    void isPickingChanged();
     void applicationsGrantedChanged();
     void grantedHomePathChanged();
     void grantWasStaleChanged();
 
   private:
     void restoreFolderGrants();
+    GrantOutcome classify(AccessScope scope, const std::optional<Path>& picked);
+    void setPicking(bool value);
     void commit(AccessScope scope, const Path& url);
     void apply(AccessScope scope, const std::optional<Path>& url);
     void setGrantWasStale(bool value);
@@ -110,4 +118,5 @@ class FolderAccess : public QObject {
     Path applicationsPath_;
     std::map<AccessScope, Path> activePaths_;
     std::optional<Path> pendingPartialPath_;
+    bool isPicking_ = false;
 };

@@ -36,9 +36,13 @@ void StorageEngine::startInstantScan()
     // The environment describes only the account's own home; another home gets its defaults.
     const bool isAccountHome = options_.home.empty();
     const LinuxAppRoots linuxApps = options_.linuxApps.value_or(LinuxAppRoots::forHome(isAccountHome));
+    // Offers made under another grant than the one in force when they land are not shown:
+    // a scan under the new one follows.
+    const std::optional<Path> limitedTo = offeredFolder_;
+    const auto partial = limitedTo ? std::optional<PartialHome>({homePath_, *limitedTo}) : std::nullopt;
 
     pool_.start([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = runner_.cleanRoots(),
-                 ownState = runner_.ownStatePaths()] {
+                 ownState = runner_.ownStatePaths(), limitedTo, partial] {
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         // The Trash is listed and measured once, when the scan begins: only what it held
@@ -46,7 +50,8 @@ void StorageEngine::startInstantScan()
         // is read meanwhile.
         auto protectedPhase = std::async(launch, [&home] { return protectedTrashEntries(home); });
         auto trashPhase = std::async(launch, [&home] { return surveyHomeTrash(home); }).share();
-        ScanStamps stamps(roots, ownState);
+        // Every list passes the stamps before it is published: a partial grant's limit holds here for all.
+        ScanStamps stamps(roots, ownState, partial);
 
         // The phases do not depend on each other's results until the chart, so with
         // threads to spare they run side by side; what they publish, and the identities
@@ -85,7 +90,9 @@ void StorageEngine::startInstantScan()
         auto [catalogue, trash] = cardsPhase.get();
         std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
         stamps.offerOnly(cards);
-        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash)] {
+        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash), limitedTo] {
+            if (limitedTo != offeredFolder_)
+                return;
             results_.rememberScanned(seen);
             results_.setScannedTrashEntries(trash);
             selection_.offer(cards);
@@ -99,7 +106,9 @@ void StorageEngine::startInstantScan()
         std::vector<ProjectBloatItem> bloats = std::move(found.bloats);
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
-        publish([this, bloats, seen = stamps.stamps()] {
+        publish([this, bloats, seen = stamps.stamps(), limitedTo] {
+            if (limitedTo != offeredFolder_)
+                return;
             results_.rememberScanned(seen);
             selection_.offer(bloats);
             results_.setProjectBloats(bloats);
@@ -129,22 +138,34 @@ void StorageEngine::startInstantScan()
 
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
-                 groups = std::move(groups), seen = stamps.stamps()] {
-            results_.rememberScanned(seen);
-            selection_.offer(apps);
-            results_.setInstalledApps(apps);
-            results_.setSunburstSlices(slices);
-            selection_.offer(largeFiles);
-            results_.setLargeFiles(largeFiles);
-            selection_.offer(groups);
-            results_.setDuplicateGroups(groups);
+                 groups = std::move(groups), seen = stamps.stamps(), limitedTo] {
+            const bool current = limitedTo == offeredFolder_;
+            if (current) {
+                results_.rememberScanned(seen);
+                selection_.offer(apps);
+                results_.setInstalledApps(apps);
+                results_.setSunburstSlices(slices);
+                selection_.offer(largeFiles);
+                results_.setLargeFiles(largeFiles);
+                selection_.offer(groups);
+                results_.setDuplicateGroups(groups);
+            }
             setScanProgress(1.0);
             setIsScanning(false);
+            if (!current) {
+                startInstantScan();
+                return;
+            }
             setCurrentScanningPath("已完成全自动核验 · 共发现 " +
                                    DiskFormat::bytes(results_.grandTotalDiscoverableBytes()) + " 可整理空间");
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
         });
     });
+}
+
+void StorageEngine::limitOffersTo(std::optional<std::string> insideHome)
+{
+    offeredFolder_ = insideHome ? std::optional<Path>(paths::join(homePath_, *insideHome)) : std::nullopt;
 }
 
 void StorageEngine::clearAllResults()

@@ -8,16 +8,24 @@
 
 #include <algorithm>
 
-ScanStamps::ScanStamps(std::vector<Path> roots, std::vector<Path> ownState)
+ScanStamps::ScanStamps(std::vector<Path> roots, std::vector<Path> ownState, std::optional<PartialHome> partialHome)
     : roots_(std::move(roots)), ownState_(std::move(ownState))
 {
+    if (partialHome)
+        partialHome_ = PartialHome{paths::standardized(partialHome->home), paths::standardized(partialHome->folder)};
+}
+
+bool ScanStamps::leftOutOfGrant(const Path& path) const
+{
+    return partialHome_ && paths::isSameOrInside(path, partialHome_->home) &&
+           !paths::isSameOrInside(path, partialHome_->folder);
 }
 
 bool ScanStamps::record(const Path& path)
 {
     if (stamps_.count(path))
         return true;
-    if (touchesAny(path, ownState_)) {
+    if (touchesAny(path, ownState_) || leftOutOfGrant(path)) {
         notOffered_.insert(path);
         return false;
     }

@@ -15,11 +15,19 @@
 
 using ScannedStamps = std::unordered_map<Path, FileStamp>;
 
+// A grant of part of the home: of what lies in `home`, only what lies in `folder` is offered.
+struct PartialHome {
+    Path home;
+    Path folder;
+};
+
 class ScanStamps {
   public:
     // Nothing at, inside or holding a path of `ownState` (the program's history and lock)
-    // is ever offered.
-    explicit ScanStamps(std::vector<Path> roots, std::vector<Path> ownState = {});
+    // is ever offered, nor what a partial grant leaves out (places outside the home, such as
+    // the Applications folder, have grants of their own).
+    explicit ScanStamps(std::vector<Path> roots, std::vector<Path> ownState = {},
+                        std::optional<PartialHome> partialHome = std::nullopt);
 
     // Records every path of the list and takes out what cannot be offered.
     void offerOnly(std::vector<SafeCacheRuleCard>& cards);
@@ -35,9 +43,11 @@ class ScanStamps {
   private:
     // A file must also still show the modification time the scan's own walk saw.
     bool recordFile(const Path& path, Date modifiedAsWalked);
+    bool leftOutOfGrant(const Path& path) const;
 
     beneath::Roots roots_;
     std::vector<Path> ownState_;
+    std::optional<PartialHome> partialHome_;
     ScannedStamps stamps_;
     CleanedPaths notOffered_;
 };

@@ -57,6 +57,10 @@ class StorageEngine : public QObject {
     const std::string& scanStatusText() const { return scanStatusText_; }
     void startInstantScan();
     void clearAllResults();
+    // A grant of part of the home (`insideHome`, relative to it) limits what later scans
+    // offer to what lies beneath that folder; none offers the whole home.
+    void limitOffersTo(std::optional<std::string> insideHome);
+    const std::optional<Path>& offeredFolder() const { return offeredFolder_; }
 
     void revealInFileManager(const Path& url);
     void openWithDefaultApp(const Path& url);
@@ -82,6 +86,7 @@ class StorageEngine : public QObject {
 
     Options options_;
     Path homePath_;
+    std::optional<Path> offeredFolder_;
     ScanResults results_;
     SelectionState selection_{results_};
     CleanRunner runner_;

@@ -4,6 +4,8 @@
 #include "Models/Paths.h"
 #include "QtText.h"
 
+#include <QPointer>
+
 namespace {
 constexpr int kOnboardingPulseMs = 1100;
 } // namespace
@@ -11,6 +13,7 @@ constexpr int kOnboardingPulseMs = 1100;
 GrantPresenter::GrantPresenter(FolderAccess& access, QObject* parent) : QObject(parent), access_(access)
 {
     connect(&access_, &FolderAccess::homeGrantedChanged, this, &GrantPresenter::showsOnboardingChanged);
+    connect(&access_, &FolderAccess::isPickingChanged, this, &GrantPresenter::pickingChanged);
     for (auto signal : {&FolderAccess::homeGrantedChanged, &FolderAccess::applicationsGrantedChanged,
                         &FolderAccess::grantedHomePathChanged, &FolderAccess::grantWasStaleChanged})
         connect(&access_, signal, this, &GrantPresenter::accessChanged);
@@ -60,14 +63,27 @@ QString GrantPresenter::grantedHomeName() const { return qt(access_.grantedHomeD
 
 void GrantPresenter::requestHomeGrant()
 {
-    apply(access_.requestAccess(AccessScope::home, qt(WindowTexts::grantButtonTitle(language_)),
-                                qt(WindowTexts::homeGrantMessage(language_, homeName()))));
+    if (access_.isPicking())
+        return;
+    access_.requestAccess(AccessScope::home, qt(WindowTexts::grantButtonTitle(language_)),
+                          qt(WindowTexts::homeGrantMessage(language_, homeName())), applyLater());
 }
 
 void GrantPresenter::requestApplicationsGrant()
 {
-    apply(access_.requestAccess(AccessScope::applications, qt(WindowTexts::grantButtonTitle(language_)),
-                                qt(WindowTexts::applicationsGrantMessage(language_))));
+    if (access_.isPicking())
+        return;
+    access_.requestAccess(AccessScope::applications, qt(WindowTexts::grantButtonTitle(language_)),
+                          qt(WindowTexts::applicationsGrantMessage(language_)), applyLater());
+}
+
+FolderAccess::OutcomeHandler GrantPresenter::applyLater()
+{
+    // The picker's answer may come after the window let go of this presenter.
+    return [self = QPointer<GrantPresenter>(this)](const GrantOutcome& outcome) {
+        if (self)
+            self->apply(outcome);
+    };
 }
 
 void GrantPresenter::apply(const GrantOutcome& outcome)

@@ -21,6 +21,8 @@ class GrantPresenter : public QObject {
     Q_PROPERTY(bool showsOnboarding READ showsOnboarding NOTIFY showsOnboardingChanged)
     Q_PROPERTY(bool onboardingPulse READ onboardingPulse NOTIFY onboardingPulseChanged)
     Q_PROPERTY(bool justGranted READ justGranted NOTIFY justGrantedChanged)
+    // A folder picker is open: the buttons that open one wait for its answer.
+    Q_PROPERTY(bool picking READ picking NOTIFY pickingChanged)
     // "partial" or "outside" while a pick waits to be kept or replaced; empty otherwise.
     Q_PROPERTY(QString noticeKind READ noticeKind NOTIFY noticeChanged)
     Q_PROPERTY(QString noticeText READ noticeText NOTIFY noticeChanged)
@@ -42,6 +44,7 @@ class GrantPresenter : public QObject {
     bool showsOnboarding() const { return access_.asksForGrants() && !access_.homeGranted(); }
     bool onboardingPulse() const { return onboardingPulse_; }
     bool justGranted() const { return justGranted_; }
+    bool picking() const { return access_.isPicking(); }
     const std::optional<GrantOutcome>& notice() const { return notice_; }
     QString noticeKind() const;
     QString noticeText() const;
@@ -64,11 +67,13 @@ class GrantPresenter : public QObject {
     void showsOnboardingChanged();
     void onboardingPulseChanged();
     void justGrantedChanged();
+    void pickingChanged();
     void noticeChanged();
     void accessChanged();
 
   private:
     void apply(const GrantOutcome& outcome);
+    FolderAccess::OutcomeHandler applyLater();
     void setNotice(std::optional<GrantOutcome> notice);
     void updatePulse();
     std::string homeName() const;

@@ -4,6 +4,7 @@
 #include "L10n/SystemLanguage.h"
 #include "MainWindowLoader.h"
 #include "Models/Paths.h"
+#include "PortalFolderPicker.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
 #include "WindowState.h"
@@ -60,7 +61,7 @@ int run(QApplication& app, int argc, char** argv)
     // Owned here, after the application object and before the window state that uses it,
     // so it never outlives either.
     FolderAccess access({.settings = nullptr,
-                         .picker = std::make_shared<QtFolderPicker>(),
+                         .picker = PortalFolderPicker::onSessionBus(std::make_shared<QtFolderPicker>()),
                          .realHome = options.scanner.home,
                          .applications = options.scanner.applications,
                          .asksForGrants = std::nullopt,

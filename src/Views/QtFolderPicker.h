@@ -1,9 +1,9 @@
 #pragma once
-// The real folder picker: a modal QFileDialog for one folder.
+// Qt's own folder dialog: the picker where the desktop offers no file chooser portal.
 
 #include "Platform/DesktopSeams.h"
 
 class QtFolderPicker : public FolderPicker {
   public:
-    std::optional<Path> pickFolder(const FolderPickerRequest& request) override;
+    void pickFolder(const FolderPickerRequest& request, Picked done) override;
 };

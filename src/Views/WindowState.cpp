@@ -1,5 +1,7 @@
 #include "WindowState.h"
 
+#include "Platform/Beneath.h"
+
 #include "QtText.h"
 
 #include <QQmlEngine>
@@ -24,6 +26,8 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
             .toString();
     appearanceRaw_ = settings.value(qt(kAppearanceDefaultsKey), qt(kDefaultAppearanceRaw)).toString();
     connect(&access_, &FolderAccess::homeGrantedChanged, this, &WindowState::onHomeGrantedChanged);
+    connect(&access_, &FolderAccess::grantedHomePathChanged, this, &WindowState::onGrantedFolderChanged);
+    limitOffersToGrant();
 
     // The inspected row follows the lists before the presenters read them.
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WindowState::updateInspectedRow);
@@ -240,6 +244,31 @@ void WindowState::rescan()
 {
     if (!grants_->showsOnboarding())
         scanner_->startInstantScan();
+}
+
+void WindowState::limitOffersToGrant()
+{
+    // Only a folder inside the home limits; the home or one of its ancestors offers all of it.
+    std::optional<std::string> inside;
+    const std::optional<Path>& granted = access_.grantedHomePath();
+    if (granted && !FolderAccess::isSameOrAncestor(*granted, access_.realHomePath())) {
+        inside = beneath::relativePath(access_.realHomePath(), *granted);
+        if (!inside)
+            inside = std::string(1, '\0'); // a stored grant elsewhere: a name no folder has, nothing offered
+    }
+    scanner_->limitOffersTo(inside);
+}
+
+void WindowState::onGrantedFolderChanged()
+{
+    limitOffersToGrant();
+    // A first grant is scanned on homeGrantedChanged, which follows; a folder that replaces
+    // a granted one needs a scan of its own, and what the old one offered goes at once (a
+    // scan running meanwhile starts again when it ends).
+    if (access_.homeGranted() && access_.grantedHomePath()) {
+        scanner_->clearAllResults();
+        scanner_->startInstantScan();
+    }
 }
 
 void WindowState::onHomeGrantedChanged()

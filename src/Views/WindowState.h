@@ -234,6 +234,8 @@ class WindowState : public QObject {
     void applyAppearance();
     void connectPresentationSignals();
     void onHomeGrantedChanged();
+    void onGrantedFolderChanged();
+    void limitOffersToGrant();
     void followLatestRecords();
     void updateInspectedRow();
     // Cleaning (WindowStateCleaning.cpp).

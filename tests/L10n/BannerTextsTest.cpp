@@ -77,8 +77,9 @@ TEST(BannerTexts, CleanBannersKeepEveryPartInTheLanguage)
         const std::string text = said(allDeleted, language);
         // What went for good is never "safely" reclaimed, and the engine's label stays out.
         EXPECT_EQ(text.find("安全"), std::string::npos) << text;
-        if (language != AppLanguage::zhHans)
+        if (language != AppLanguage::zhHans) {
             EXPECT_EQ(text.find("LABEL"), std::string::npos) << text;
+        }
     }
 }
 

@@ -72,8 +72,9 @@ TEST(CatalogueMessages, EveryMessageHasAllTwelveLanguagesWithItsArguments)
             EXPECT_TRUE(std::includes(wanted.begin(), wanted.end(), placed.begin(), placed.end()));
             const std::string shown = *renderMessage({std::string(message.id), args}, language);
             for (const auto& arg : args)
-                if (placed.count("%" + arg.substr(3)))
+                if (placed.count("%" + arg.substr(3))) {
                     EXPECT_NE(shown.find(arg), std::string::npos) << rawValue(language) << ": " << shown;
+                }
             EXPECT_TRUE(placeholders(shown).empty()) << rawValue(language) << ": " << shown;
             if (language == AppLanguage::zhHans)
                 continue;

@@ -19,14 +19,16 @@ class ScriptedPicker : public FolderPicker {
     std::deque<std::optional<Path>> answers;
     std::vector<FolderPickerRequest> requests;
 
-    std::optional<Path> pickFolder(const FolderPickerRequest& request) override
+    // Answers at once, before returning.
+    void pickFolder(const FolderPickerRequest& request, Picked done) override
     {
         requests.push_back(request);
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+        std::optional<Path> answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        done(answer);
     }
 };
 
@@ -48,6 +50,15 @@ struct AccessFixture {
     {
         return std::make_unique<FolderAccess>(
             FolderAccess::Environment{settings(), picker, home, applications, asksForGrants, {}});
+    }
+    // One request, answered at once by the next scripted answer.
+    GrantOutcome pick(FolderAccess& access, AccessScope scope, std::optional<Path> answer) const
+    {
+        picker->answers.push_back(std::move(answer));
+        GrantOutcome outcome = GrantOutcome::cancelled();
+        access.requestAccess(scope, QStringLiteral("Grant Access"), QStringLiteral("message"),
+                             [&](const GrantOutcome& given) { outcome = given; });
+        return outcome;
     }
     bool hasStoredKey(AccessScope scope) const
     {

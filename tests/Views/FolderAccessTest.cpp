@@ -8,16 +8,6 @@
 
 using Kind = GrantOutcome::Kind;
 
-namespace {
-
-GrantOutcome pick(AccessFixture& f, FolderAccess& access, AccessScope scope, std::optional<Path> answer)
-{
-    f.picker->answers.push_back(std::move(answer));
-    return access.requestAccess(scope, "Grant Access", "message");
-}
-
-} // namespace
-
 TEST(FolderAccess, PickingAnAncestorOfHomeGrantsThatFolder)
 {
     AccessFixture f;
@@ -25,7 +15,7 @@ TEST(FolderAccess, PickingAnAncestorOfHomeGrantsThatFolder)
     ASSERT_FALSE(access->homeGranted());
     QSignalSpy granted(access.get(), &FolderAccess::homeGrantedChanged);
 
-    EXPECT_EQ(pick(f, *access, AccessScope::home, f.root.at("Users")), GrantOutcome::granted());
+    EXPECT_EQ(f.pick(*access, AccessScope::home, f.root.at("Users")), GrantOutcome::granted());
 
     EXPECT_TRUE(access->homeGranted());
     EXPECT_EQ(granted.count(), 1);
@@ -46,7 +36,7 @@ TEST(FolderAccess, SubfolderIsOnlyProposedUntilKept)
     const std::string documents = f.root.mkdir("Users/demo/Documents");
     auto access = f.start();
 
-    EXPECT_EQ(pick(f, *access, AccessScope::home, documents), GrantOutcome::partial(documents));
+    EXPECT_EQ(f.pick(*access, AccessScope::home, documents), GrantOutcome::partial(documents));
     EXPECT_FALSE(access->homeGranted());
     EXPECT_FALSE(access->grantedHomePath());
     EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
@@ -72,17 +62,17 @@ TEST(FolderAccess, FoldersBesideTheExpectedOneAreOutside)
     const std::string lookalike = f.root.mkdir("Users/demo2"); // shares a name prefix with the home folder
     auto access = f.start();
 
-    EXPECT_EQ(pick(f, *access, AccessScope::home, elsewhere), GrantOutcome::outside(elsewhere));
-    EXPECT_EQ(pick(f, *access, AccessScope::home, lookalike), GrantOutcome::outside(lookalike));
+    EXPECT_EQ(f.pick(*access, AccessScope::home, elsewhere), GrantOutcome::outside(elsewhere));
+    EXPECT_EQ(f.pick(*access, AccessScope::home, lookalike), GrantOutcome::outside(lookalike));
     // For Applications even a folder inside the home folder is outside.
-    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.home), GrantOutcome::outside(f.home));
-    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.applications + "/Sub"),
+    EXPECT_EQ(f.pick(*access, AccessScope::applications, f.home), GrantOutcome::outside(f.home));
+    EXPECT_EQ(f.pick(*access, AccessScope::applications, f.applications + "/Sub"),
               GrantOutcome::outside(f.applications + "/Sub"));
     EXPECT_FALSE(access->homeGranted());
     EXPECT_FALSE(access->applicationsGranted());
     EXPECT_FALSE(access->pendingPartialPath());
 
-    EXPECT_EQ(pick(f, *access, AccessScope::applications, f.root.path()), GrantOutcome::granted());
+    EXPECT_EQ(f.pick(*access, AccessScope::applications, f.root.path()), GrantOutcome::granted());
     EXPECT_TRUE(access->applicationsGranted());
     EXPECT_FALSE(access->homeGranted());
 }
@@ -92,12 +82,12 @@ TEST(FolderAccess, CancellingChangesNothing)
     AccessFixture f;
     auto access = f.start();
     // The pick is standardized before it is classified.
-    ASSERT_EQ(pick(f, *access, AccessScope::home, f.home + "/Documents/../"), GrantOutcome::granted());
+    ASSERT_EQ(f.pick(*access, AccessScope::home, f.home + "/Documents/../"), GrantOutcome::granted());
     const QByteArray stored = f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray();
     QSignalSpy changed(access.get(), &FolderAccess::homeGrantedChanged);
 
-    EXPECT_EQ(pick(f, *access, AccessScope::home, std::nullopt), GrantOutcome::cancelled());
-    EXPECT_EQ(pick(f, *access, AccessScope::home, std::string()), GrantOutcome::cancelled());
+    EXPECT_EQ(f.pick(*access, AccessScope::home, std::nullopt), GrantOutcome::cancelled());
+    EXPECT_EQ(f.pick(*access, AccessScope::home, std::string()), GrantOutcome::cancelled());
 
     EXPECT_TRUE(access->homeGranted());
     EXPECT_EQ(access->grantedHomePath(), f.home);
@@ -110,8 +100,8 @@ TEST(FolderAccess, GrantsSurviveARestartAndRevokeForgetsThem)
     AccessFixture f;
     {
         auto access = f.start();
-        pick(f, *access, AccessScope::home, f.home);
-        pick(f, *access, AccessScope::applications, f.applications);
+        f.pick(*access, AccessScope::home, f.home);
+        f.pick(*access, AccessScope::applications, f.applications);
     }
     {
         auto access = f.start();
@@ -140,9 +130,9 @@ TEST(FolderAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
     const std::string documents = f.root.mkdir("Users/demo/Documents");
     {
         auto access = f.start();
-        pick(f, *access, AccessScope::home, documents);
+        f.pick(*access, AccessScope::home, documents);
         access->acceptPendingPartialHome();
-        pick(f, *access, AccessScope::applications, f.applications);
+        f.pick(*access, AccessScope::applications, f.applications);
     }
     std::filesystem::remove_all(documents);
 
@@ -154,7 +144,7 @@ TEST(FolderAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
     EXPECT_TRUE(access->applicationsGranted());
 
     // Granting again clears the flag.
-    pick(f, *access, AccessScope::home, f.home);
+    f.pick(*access, AccessScope::home, f.home);
     EXPECT_FALSE(access->grantWasStale());
 }
 
@@ -163,7 +153,7 @@ TEST(FolderAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenewe
     AccessFixture f;
     {
         auto access = f.start();
-        pick(f, *access, AccessScope::home, f.home);
+        f.pick(*access, AccessScope::home, f.home);
     }
     const QByteArray before = f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray();
     // The old folder stays alive elsewhere, so the new one cannot reuse its inode number.

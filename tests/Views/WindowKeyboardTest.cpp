@@ -204,3 +204,73 @@ TEST(WindowKeyboard, TheDiskBlockSaysMeasuringUntilTheFirstFigures)
         EXPECT_EQ(w.textOf("diskTotal"), QString::fromUtf8("–"));
     }
 }
+
+// After a grant (by keyboard, by pointer, or by keeping a subfolder) the keyboard is on a
+// visible, named control of the window, and Enter does not ask for a folder again.
+TEST(WindowKeyboard, AfterAGrantTheFocusIsOnTheWindowAndEnterAsksForNoFolder)
+{
+    enum class Way { keyboard, pointer, keptFolder };
+    for (Way way : {Way::keyboard, Way::pointer, Way::keptFolder}) {
+        SCOPED_TRACE(int(way));
+        WindowUnderTest w;
+        w.asksForGrants = true;
+        w.granted = false;
+        w.open();
+        activate(w);
+        auto* overlay = qobject_cast<QQuickItem*>(w.shown("onboardingOverlay"));
+        ASSERT_TRUE(overlay);
+        w.machine.picker->answers.push_back(way == Way::keptFolder ? w.machine.root.mkdir("Users/demo/Music") : w.home);
+        if (way == Way::pointer) {
+            auto* button = qobject_cast<QQuickItem*>(w.shown("grantHomeButton"));
+            ASSERT_TRUE(button);
+            QTest::mouseClick(w.window, Qt::LeftButton, {},
+                              button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+            w.settle();
+        } else {
+            key(w, Qt::Key_Return);
+        }
+        if (way == Way::keptFolder)
+            w.press(Role::Button, "Keep this folder");
+        ASSERT_FALSE(w.view->grants()->showsOnboarding());
+        ASSERT_TRUE(waitForScan(w.scanner()));
+        w.settle();
+
+        QQuickItem* focused = w.window->activeFocusItem();
+        ASSERT_TRUE(focused);
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(focused);
+        ASSERT_TRUE(node);
+        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty());
+        EXPECT_TRUE(node->state().focused);
+        EXPECT_FALSE(node->state().invisible);
+        EXPECT_FALSE(overlay->isAncestorOf(focused)) << focusedName(w).toStdString();
+
+        key(w, Qt::Key_Return);
+        key(w, Qt::Key_Enter);
+        key(w, Qt::Key_Space);
+        EXPECT_EQ(w.machine.picker->requests.size(), 1u);
+    }
+}
+
+// A subfolder picked again from the access menu and kept by keyboard from the workspace
+// column's notice: the keyboard goes on, not to the notice's hidden button.
+TEST(WindowKeyboard, KeepingAFolderFromTheColumnsNoticeLeavesTheFocusOnTheWindow)
+{
+    WindowUnderTest w;
+    w.asksForGrants = true;
+    w.open();
+    activate(w);
+    w.machine.picker->answers.push_back(w.machine.root.mkdir("Users/demo/Music"));
+    w.view->grants()->requestHomeGrant();
+    w.settle();
+    for (int i = 0; i < 80 && focusedName(w) != "Keep this folder"; ++i)
+        key(w, Qt::Key_Tab);
+    ASSERT_EQ(focusedName(w), "Keep this folder");
+    key(w, Qt::Key_Space);
+    ASSERT_TRUE(waitForScan(w.scanner()));
+    w.settle();
+    EXPECT_EQ(w.view->grants()->noticeKind(), "");
+    QQuickItem* focused = w.window->activeFocusItem();
+    ASSERT_TRUE(focused);
+    EXPECT_TRUE(focused->isVisible());
+    EXPECT_FALSE(focusedName(w).isEmpty());
+}

@@ -15,8 +15,7 @@ void WindowUnderTest::open(const char* language)
 {
     access = machine.start(asksForGrants);
     if (asksForGrants && granted) {
-        machine.picker->answers.push_back(home);
-        access->requestAccess(AccessScope::home, QStringLiteral("Grant Access"), QString());
+        machine.pick(*access, AccessScope::home, home);
     }
     StorageEngine::Options options;
     options.home = home;

@@ -23,6 +23,7 @@ GlassCard {
             size: 17
         }
         InkText {
+            objectName: "accessFolderName"
             text: View.grants.grantedHomeName + (View.grants.coversWholeHome ? "" : " · " + View.texts.accessPartial)
             color: View.palette.inkSecondary
             font.pixelSize: 12

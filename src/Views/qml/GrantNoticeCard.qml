@@ -13,6 +13,24 @@ GlassCard {
     radius: 14
     implicitHeight: layout.implicitHeight + 28
 
+    // A grant made from here hides the card (now, or when the picker answers): the keyboard
+    // goes on to what follows the card instead of staying with a hidden button.
+    property bool pressedByKeyboard: false
+    onVisibleChanged: if (!visible && pressedByKeyboard) focusHandOn.restart()
+    Timer {
+        id: focusHandOn
+        interval: 0
+        onTriggered: {
+            notice.pressedByKeyboard = false
+            const focused = notice.Window.activeFocusItem
+            if (focused && focused.visible && focused !== notice.Window.contentItem)
+                return
+            const next = notice.nextItemInFocusChain(true)
+            if (next)
+                next.forceActiveFocus(Qt.TabFocusReason)
+        }
+    }
+
     ColumnLayout {
         id: layout
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 14 }
@@ -41,13 +59,20 @@ GlassCard {
             PillButton {
                 text: View.grants.chooseHomeInsteadText
                 tint: View.palette.amber
-                onClicked: View.grants.requestHomeGrant()
+                onClicked: {
+                    notice.pressedByKeyboard = activeFocus
+                    if (!View.grants.picking)
+                        View.grants.requestHomeGrant()
+                }
             }
             PillButton {
                 text: View.texts.keepThisFolder
                 tint: View.palette.amber
                 quiet: true
-                onClicked: View.grants.keepPendingFolder()
+                onClicked: {
+                    notice.pressedByKeyboard = activeFocus
+                    View.grants.keepPendingFolder()
+                }
             }
         }
     }

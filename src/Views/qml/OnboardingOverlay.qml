@@ -9,9 +9,31 @@ Rectangle {
     id: overlay
     color: Qt.rgba(View.palette.canvasBase.r, View.palette.canvasBase.g, View.palette.canvasBase.b, 0.94)
 
+    // Once the grant is made nothing here answers, even while the overlay fades out.
+    enabled: View.grants.showsOnboarding
+
     // The keyboard starts on the one thing to do here.
     onVisibleChanged: if (visible) grantButton.forceActiveFocus()
     Component.onCompleted: if (visible) grantButton.forceActiveFocus()
+
+    // After the grant the keyboard goes on to the window's first control, as Tab from the
+    // start would, once the window underneath takes input again.
+    function handFocusOn() {
+        if (View.grants.showsOnboarding)
+            return
+        const next = grantButton.nextItemInFocusChain(true)
+        if (next && next !== grantButton)
+            next.forceActiveFocus(Qt.TabFocusReason)
+    }
+    Connections {
+        target: View.grants
+        function onShowsOnboardingChanged() {
+            if (!View.grants.showsOnboarding)
+                focusHandOn.restart()
+        }
+    }
+    // Runs after every binding has seen the grant.
+    Timer { id: focusHandOn; interval: 0; onTriggered: overlay.handFocusOn() }
 
     // Swallow input meant for the window underneath.
     MouseArea { anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.AllButtons; onWheel: (wheel) => wheel.accepted = true }
@@ -101,7 +123,8 @@ Rectangle {
                 Accessible.onPressAction: grantButton.clicked()
                 Keys.onReturnPressed: grantButton.clicked()
                 Keys.onEnterPressed: grantButton.clicked()
-                onClicked: View.grants.requestHomeGrant()
+                // An open picker is answered first.
+                onClicked: if (!View.grants.picking) View.grants.requestHomeGrant()
                 readonly property color ink: View.palette.onFill(View.palette.emerald)
                 background: Rectangle {
                     radius: height / 2
