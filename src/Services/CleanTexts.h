@@ -25,7 +25,7 @@ struct CleanOutcome {
     int deleted = 0;
     std::size_t trashed = 0;
     std::optional<Int64> measuredBytes = std::nullopt; // what the volume says it freed
-    Int64 estimatedBytes = 0;           // the estimate beside it
+    Int64 estimatedBytes = 0;                          // the estimate beside it
     bool freedLessThanEstimated = false;
 };
 std::vector<TextRef> cleanBanner(const CleanOutcome& outcome);
