@@ -1,6 +1,6 @@
 #pragma once
-// The twelve languages of the window and the literal texts chosen by them, one per language.
-// Texts are UTF-8 literals with static storage; nothing here consults the system locale.
+// The twelve languages of the window, and Text12: a translatable text named by its message id.
+// Nothing here consults the system locale.
 
 #include "Models/StorageModels.h"
 
@@ -36,11 +36,12 @@ constexpr bool isRightToLeft(AppLanguage language) { return language == AppLangu
 
 constexpr std::size_t languageIndex(AppLanguage language) { return static_cast<std::size_t>(language); }
 
-// One literal per language, in AppLanguage order.
+// A text by its message id in the translation catalogues (Catalogues.h). The call returns the
+// text in a language, UTF-8, valid for the life of the process.
 struct Text12 {
-    std::array<std::string_view, kAppLanguageCount> variants;
+    std::string_view id;
 
-    constexpr std::string_view operator()(AppLanguage language) const { return variants[languageIndex(language)]; }
+    std::string_view operator()(AppLanguage language) const;
 };
 
 // The former name of a table with four languages; every table now has all twelve.

@@ -7,8 +7,7 @@
 
 namespace {
 
-// MESSAGE(id, zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)
-#define QM_MESSAGE(id, ...) MessageEntry{id, Text12{{__VA_ARGS__}}},
+#define QM_MESSAGE(id) MessageEntry{id, Text12{id}},
 const MessageEntry kMessages[] = {
 #include "L10n/CatalogueTextTable.inc"
 };

@@ -1,6 +1,5 @@
 #include "L10n/PluralForms.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -67,24 +66,4 @@ std::span<const PluralCategory> pluralCategories(AppLanguage language)
     default:
         return kOneOther;
     }
-}
-
-std::string pluralText(std::string_view forms, AppLanguage language, std::int64_t count)
-{
-    const auto categories = pluralCategories(language);
-    const auto wanted = std::size_t(std::find(categories.begin(), categories.end(), pluralCategory(language, count)) -
-                                    categories.begin());
-    std::string_view form = forms;
-    for (std::size_t index = 0;; ++index) {
-        const auto bar = forms.find('|');
-        form = forms.substr(0, bar);
-        if (index == wanted || bar == std::string_view::npos)
-            break;
-        forms.remove_prefix(bar + 1);
-    }
-    std::string text(form);
-    const std::string number = std::to_string(count);
-    for (auto at = text.find("%n"); at != std::string::npos; at = text.find("%n", at + number.size()))
-        text.replace(at, 2, number);
-    return text;
 }

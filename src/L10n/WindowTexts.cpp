@@ -1,7 +1,7 @@
 #include "L10n/WindowTexts.h"
 
 #include "L10n/BidiIsolation.h"
-#include "L10n/PluralForms.h"
+#include "L10n/Catalogues.h"
 #include "L10n/QuillmereL10n.h"
 #include "Models/DiskFormat.h"
 
@@ -9,11 +9,11 @@
 
 namespace WindowTexts {
 
-#define QM_TEXT12(name, ...) const Text12 name{{__VA_ARGS__}};
-#define QM_PLURAL12(name, ...) const Text12 name##Forms{{__VA_ARGS__}};
+#define QM_TEXT(name) const Text12 name{"window." #name};
+#define QM_PLURAL(name)
 #include "L10n/WindowTextTable.inc"
-#undef QM_TEXT12
-#undef QM_PLURAL12
+#undef QM_TEXT
+#undef QM_PLURAL
 
 namespace {
 
@@ -99,22 +99,22 @@ std::string primaryActionTitle(CleanTrustWorkspace workspace, int devSubTab, boo
 
 std::string cardCacheCount(AppLanguage language, std::int64_t subItemCount)
 {
-    return pluralText(cardCacheCountForms(language), language, subItemCount);
+    return Catalogues::plural("window.cardCacheCount", language, subItemCount);
 }
 
 std::string projectIdleDays(AppLanguage language, std::int64_t days)
 {
-    return pluralText(projectIdleDaysForms(language), language, days);
+    return Catalogues::plural("window.projectIdleDays", language, days);
 }
 
 std::string duplicateCloneCount(AppLanguage language, std::int64_t cloneCount)
 {
-    return "SHA-256 · " + pluralText(cloneCountForms(language), language, cloneCount);
+    return "SHA-256 · " + Catalogues::plural("window.cloneCount", language, cloneCount);
 }
 
 std::string itemCount(AppLanguage language, std::int64_t count)
 {
-    return pluralText(itemCountForms(language), language, count);
+    return Catalogues::plural("window.itemCount", language, count);
 }
 
 std::string cleanOverlayTitle(AppLanguage language, std::int64_t processed, std::int64_t total,
@@ -161,31 +161,25 @@ std::string undoRestoreButton(AppLanguage language, std::int64_t recordCount)
 
 const std::vector<std::pair<std::string_view, const Text12*>>& allText12()
 {
-#define QM_TEXT12(name, ...) {#name, &name},
-#define QM_PLURAL12(name, ...)
+#define QM_TEXT(name) {#name, &name},
+#define QM_PLURAL(name)
     static const std::vector<std::pair<std::string_view, const Text12*>> texts{
 #include "L10n/WindowTextTable.inc"
     };
-#undef QM_TEXT12
-#undef QM_PLURAL12
+#undef QM_TEXT
+#undef QM_PLURAL
     return texts;
 }
 
-const std::vector<std::pair<std::string_view, const Text4*>>& allText4()
+const std::vector<std::pair<std::string_view, std::string_view>>& allPluralTexts()
 {
-    static const std::vector<std::pair<std::string_view, const Text4*>> none;
-    return none;
-}
-
-const std::vector<std::pair<std::string_view, const Text12*>>& allPluralTexts()
-{
-#define QM_TEXT12(name, ...)
-#define QM_PLURAL12(name, ...) {#name, &name##Forms},
-    static const std::vector<std::pair<std::string_view, const Text12*>> texts{
+#define QM_TEXT(name)
+#define QM_PLURAL(name) {#name, "window." #name},
+    static const std::vector<std::pair<std::string_view, std::string_view>> texts{
 #include "L10n/WindowTextTable.inc"
     };
-#undef QM_TEXT12
-#undef QM_PLURAL12
+#undef QM_TEXT
+#undef QM_PLURAL
     return texts;
 }
 

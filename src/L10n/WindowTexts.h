@@ -16,11 +16,11 @@ namespace WindowTexts {
 
 inline constexpr std::string_view kProductName = "Quillmere";
 
-#define QM_TEXT12(name, ...) extern const Text12 name;
-#define QM_PLURAL12(name, ...) extern const Text12 name##Forms;
+#define QM_TEXT(name) extern const Text12 name;
+#define QM_PLURAL(name)
 #include "L10n/WindowTextTable.inc"
-#undef QM_TEXT12
-#undef QM_PLURAL12
+#undef QM_TEXT
+#undef QM_PLURAL
 
 // Folder grants; homeName and pickedName are last path components, shown as they are.
 std::string homeGrantMessage(AppLanguage language, std::string_view homeName);
@@ -64,10 +64,7 @@ std::string_view fixedText(std::string_view name, AppLanguage language);
 
 // Every fixed text by name, for completeness checks and for looking texts up by key.
 const std::vector<std::pair<std::string_view, const Text12*>>& allText12();
-// Empty: every text has all twelve languages now and is in allText12(). Kept for readers that
-// still walk both lists.
-const std::vector<std::pair<std::string_view, const Text4*>>& allText4();
-// The count texts ("cardCacheCount", ...), each language's plural forms separated by '|'.
-const std::vector<std::pair<std::string_view, const Text12*>>& allPluralTexts();
+// The count texts by name ("cardCacheCount", ...) and their message ids ("window.cardCacheCount").
+const std::vector<std::pair<std::string_view, std::string_view>>& allPluralTexts();
 
 } // namespace WindowTexts

@@ -9,10 +9,8 @@ namespace {
 
 constexpr CorvelColor white(double opacity) { return {1, 1, 1, opacity}; }
 
-const Text12 kObsidianName{{"曜石极光", "Obsidian", "オーロラ暗", "曜石極光", "오닉스 다크", "Obsidian", "Obsidienne",
-                            "Obsidiana", "Obsidiana", "Обсидиан", "Ossidiana", "أوبسيديان"}};
-const Text12 kDawnName{{"晨曦流光", "Dawn Light", "クォーツ明", "晨曦流光", "던 라이트", "Morgenlicht", "Aurore Claire",
-                        "Luz Alba", "Luz Aurora", "Кварц", "Luce Alba", "فجر مشرق"}};
+const Text12 kObsidianName{"appearance.obsidian"};
+const Text12 kDawnName{"appearance.dawn"};
 
 int channel(double component) { return static_cast<int>(std::lround(std::clamp(component, 0.0, 1.0) * 255)); }
 

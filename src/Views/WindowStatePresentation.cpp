@@ -37,8 +37,6 @@ const QVariantMap& WindowState::textTable(AppLanguage language)
     QVariantMap& map = tables[languageIndex(language)];
     if (!map.isEmpty())
         return map;
-    for (const auto& [name, text] : WindowTexts::allText4())
-        map.insert(qt(name), qt((*text)(language)));
     for (const auto& [name, text] : WindowTexts::allText12())
         map.insert(qt(name), qt((*text)(language)));
     const QuillmereL10n l10n(language);

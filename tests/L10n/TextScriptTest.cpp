@@ -1,6 +1,6 @@
 // Every text the window's tables hold, in every language: written in that language's script,
 // and in Linux's words.
-#include "L10n/PluralForms.h"
+#include "L10n/Catalogues.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "Theme/CorvelPalette.h"
@@ -23,9 +23,9 @@ Texts everyText(AppLanguage language)
     auto add = [&](std::string name, std::string_view text) { texts.emplace_back(std::move(name), text); };
     for (const auto& [name, text] : WindowTexts::allText12())
         add(std::string(name), (*text)(language));
-    for (const auto& [name, forms] : WindowTexts::allPluralTexts())
+    for (const auto& [name, id] : WindowTexts::allPluralTexts())
         for (std::int64_t count : {0, 1, 2, 5, 11, 101})
-            add(std::string(name), pluralText((*forms)(language), language, count));
+            add(std::string(name), Catalogues::plural(id, language, count));
     for (const Text12* title :
          {&SharedTitles::rescanHeroTitle, &SharedTitles::scanningNowTitle, &SharedTitles::reclaimableLabel,
           &SharedTitles::selectedToReclaimTitle, &SharedTitles::smartCleanAllTitle, &SharedTitles::undoRestoreTitle})
