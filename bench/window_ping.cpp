@@ -36,7 +36,7 @@ xcb_atom_t atom(xcb_connection_t* x, const char* name)
 {
     auto cookie = xcb_intern_atom(x, 0, std::uint16_t(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(x, cookie, nullptr);
-    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return result;
 }

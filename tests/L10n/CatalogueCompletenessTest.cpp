@@ -139,10 +139,12 @@ TEST(CatalogueCompleteness, EveryLanguageHasEveryMessageFinished)
             ASSERT_FALSE(message.forms.empty()) << file << " " << id;
             for (const auto& form : message.forms)
                 EXPECT_FALSE(form.empty()) << file << " " << id << " has an empty translation";
-            if (message.numerus)
+            if (message.numerus) {
                 EXPECT_EQ(message.forms.size(), formsWanted) << file << " " << id;
-            if (auto other = english.messages.find(id); other != english.messages.end())
+            }
+            if (auto other = english.messages.find(id); other != english.messages.end()) {
                 EXPECT_EQ(message.numerus, other->second.numerus) << file << " " << id;
+            }
         }
     }
 }
