@@ -276,8 +276,8 @@ SafeCacheRuleCard cardShell(std::size_t index)
          "清理 Python uv 安装包、HuggingFace/Whisper 模型与 Codex/Claude 历史会话日志", "cpu.fill", "#4352B8",
          "#818CF8", "API 密钥配置与代码仓库 100% 隔离保护", "aiDev"},
         {"card-macos-system", CleanCategoryFilter::systemTemp, "系统日志与临时缓存",
-         "清理图形与应用程序缓存、会话日志与废纸篓中滞留的文件", "macwindow.badge.plus", "#C46B0F",
-         "#FBBF24", "100% 保留登录状态、Cookie、聊天记录与个人文稿", "system"},
+         "清理图形与应用程序缓存、会话日志与废纸篓中滞留的文件", "macwindow.badge.plus", "#C46B0F", "#FBBF24",
+         "100% 保留登录状态、Cookie、聊天记录与个人文稿", "system"},
     }};
     const Shell& shell = kShells.at(index);
     SafeCacheRuleCard card;
