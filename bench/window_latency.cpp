@@ -249,6 +249,8 @@ int main(int argc, char** argv)
         view.triggerPrimaryCleanAction();
         runUntil(scanner.cleaner(), &CleanRunner::isCleaningChanged, [&] { return !scanner.cleaner().isCleaning(); });
     });
+    // Same script and face: what swapping the texts alone costs.
+    phase("switch to German", [&] { view.setLanguageRaw(QStringLiteral("de")); });
     phase("first switch to Simplified Chinese", [&] { view.setLanguageRaw(QStringLiteral("zh-Hans")); });
     // Once each script's face is loaded, a switch only lays the texts out again.
     phase("switch to Arabic, mirrored", [&] { view.setLanguageRaw(QStringLiteral("ar")); });

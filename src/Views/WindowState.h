@@ -7,6 +7,7 @@
 // lays them out.
 
 #include "CleanRecordListModel.h"
+#include "FontWarmup.h"
 #include "GrantPresenter.h"
 #include "InspectedItem.h"
 #include "InspectorPresenter.h"
@@ -253,6 +254,7 @@ class WindowState : public QObject {
     }
 
     FolderAccess& access_;
+    FontWarmup fontWarmup_;
     std::unique_ptr<StorageEngine> scanner_;
     WorkspaceLists lists_;
 
