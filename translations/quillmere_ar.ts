@@ -1871,6 +1871,102 @@
         <source>Verified safe items</source>
         <translation>عناصر آمنة موثّقة</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>تم التحقق: المشروع خامل (عدد الأيام: %1) · يمكن تحريره بأمان</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>مشروع نشط مؤخرًا · تُرك دون تحديد</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>لم يتغير [%1] منذ %3 يومًا. إزالة %2 تحرر %4 فورًا؛ تبقى الشيفرة المصدرية كما هي، ويعيد `%5` بناءه عند الحاجة.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>يجري العمل على [%1] حاليًا، لذا تُرك دون تحديد كي لا يتأثر البناء الجاري.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>تم التحقق: ملف تثبيت لم يعد لازمًا · يُنصح بحذفه</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>تمت المطابقة مع تطبيقاتك المثبتة: أدى ملف التثبيت هذا مهمته، وحذفه لا يؤثر في البرنامج المثبت.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>أرشيف مضغوط قديم</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>أرشيف مضغوط كبير في %1؛ تظهر تفاصيله هنا.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>يُشغَّل هنا مباشرة في المعاينة</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>اختره لتشغيل الفيديو أو الصوت، أو لرؤية صورة مصغرة واضحة، هنا في المعاينة دون فتح مدير الملفات.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>نموذج محلي أو ملف قاعدة بيانات</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>أوزان نموذج كبير أو ملف بيانات SQLite؛ تُرك دون تحديد لحماية بياناتك.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>ملف شخصي كبير</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>اختره لرؤية تفاصيل الملف في المعاينة.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 تطابق 100% بايتًا ببايت · عدد النسخ المتطابقة: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>سطح المكتب</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>التنزيلات</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>الفيديوهات</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>المستندات</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>الموسيقى</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>الصور</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>القوالب</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>العامة</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>الكل</translation>

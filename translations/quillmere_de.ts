@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Geprüfte sichere Elemente</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Geprüft: Projekt seit %1 Tagen unverändert · sicher freizugeben</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Kürzlich aktives Projekt · nicht ausgewählt</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] wurde seit %3 Tagen nicht geändert. %2 zu entfernen gibt sofort %4 frei; der Quellcode bleibt unberührt, und `%5` baut es bei Bedarf neu.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>An [%1] wird gerade gearbeitet; es bleibt daher abgewählt, damit laufende Builds nicht gestört werden.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Geprüft: Installer nicht mehr nötig · kann gelöscht werden</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Mit Ihren installierten Anwendungen abgeglichen: Dieser Installer hat seinen Zweck erfüllt; ihn zu löschen beeinträchtigt das installierte Programm nicht.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Älteres Archiv</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Ein großes Archiv in %1; seine Details stehen hier.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Spielt direkt in der Vorschau</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Auswählen, um Video oder Audio direkt in der Vorschau abzuspielen oder ein scharfes Vorschaubild zu sehen, ohne den Dateimanager zu öffnen.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Lokales Modell oder Datenbankdatei</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Große Modellgewichte oder eine SQLite-Datendatei; zum Schutz Ihrer Daten nicht ausgewählt.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Große persönliche Datei</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Auswählen, um die Details der Datei in der Vorschau zu sehen.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100 % bytegenau gleich · identische Kopien: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Öffentlich</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Alle Dateien</translation>

@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Verified safe items</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Verified: project idle for %1 days · safe to free</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Recently active project · left unselected</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Verified: installer no longer needed · safe to delete</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Old archive</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>A large archive in %1; its details are shown here.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Plays right here in the preview</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Local model or database file</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Large model weights or an SQLite data file; left unselected to protect your data.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Large personal file</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Select it to see the file's details in the preview.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% byte-identical · identical copies: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Music</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Pictures</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Templates</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Public</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>All Files</translation>

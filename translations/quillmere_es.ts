@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Elementos seguros verificados</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Verificado: proyecto inactivo desde hace %1 días · se puede liberar</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Proyecto activo recientemente · sin seleccionar</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] no ha cambiado desde hace %3 días. Quitar %2 libera %4 al instante; el código fuente queda intacto y `%5` lo reconstruye cuando haga falta.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] está en desarrollo activo, así que queda sin seleccionar para no afectar tus compilaciones.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Verificado: instalador innecesario · se puede borrar</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Comprobado con tus aplicaciones instaladas: este instalador ya cumplió su función y borrarlo no afecta al programa instalado.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Archivo comprimido antiguo</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Un archivo comprimido grande en %1; sus detalles se muestran aquí.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Se reproduce aquí en la vista previa</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Selecciónalo para reproducir el vídeo o el audio, o ver una miniatura nítida, aquí mismo, sin abrir el gestor de archivos.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Modelo local o archivo de base de datos</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Pesos de un modelo grande o un archivo de datos SQLite; sin seleccionar para proteger tus datos.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Archivo personal grande</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Selecciónalo para ver los detalles del archivo en la vista previa.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100 % idénticos byte a byte · copias idénticas: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Plantillas</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Público</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Todos</translation>

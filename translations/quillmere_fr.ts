@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Éléments sûrs vérifiés</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Vérifié : projet inactif depuis %1 jours · libérable sans risque</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Projet actif récemment · laissé non sélectionné</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] n'a pas changé depuis %3 jours. Supprimer %2 libère %4 tout de suite ; le code source reste intact et `%5` le reconstruit au besoin.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] est en cours de développement : il reste non sélectionné pour ne pas perturber vos compilations.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Vérifié : installeur superflu · à supprimer</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Vérifié auprès de vos applications installées : cet installeur a rempli son rôle, et le supprimer n'affecte pas le programme installé.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Ancienne archive</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Une grande archive dans %1 ; ses détails s'affichent ici.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Se lit directement dans l'aperçu</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Sélectionnez-le pour lire la vidéo ou l'audio, ou voir une miniature nette, directement dans l'aperçu, sans ouvrir le gestionnaire de fichiers.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Modèle local ou fichier de base de données</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Poids de modèle volumineux ou fichier de données SQLite ; non sélectionné pour protéger vos données.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Gros fichier personnel</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Sélectionnez-le pour voir ses détails dans l'aperçu.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100 % identiques octet par octet · copies identiques : %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Modèles</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Public</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Tous</translation>

@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Elementi sicuri verificati</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Verificato: progetto inattivo da %1 giorni · liberabile in sicurezza</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Progetto attivo di recente · lasciato non selezionato</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] non cambia da %3 giorni. Rimuovere %2 libera subito %4; il codice sorgente resta intatto e `%5` lo ricostruisce quando serve.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] è in sviluppo attivo, quindi resta non selezionato per non disturbare le compilazioni in corso.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Verificato: installer non più necessario · eliminabile</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Verificato con le applicazioni installate: questo installer ha svolto il suo compito ed eliminarlo non tocca il programma installato.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Archivio compresso datato</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Un archivio compresso di grandi dimensioni in %1; i dettagli sono qui.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Si riproduce qui nell'anteprima</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Selezionalo per riprodurre il video o l'audio, o vedere una miniatura nitida, qui nell'anteprima, senza aprire il gestore di file.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Modello locale o file di database</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Pesi di un modello di grandi dimensioni o un file di dati SQLite; non selezionato per proteggere i tuoi dati.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>File personale di grandi dimensioni</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Selezionalo per vedere i dettagli del file nell'anteprima.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% identici byte per byte · copie identiche: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Scrivania</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Scaricati</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Modelli</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Pubblici</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Tutti</translation>

@@ -1851,6 +1851,102 @@
         <source>Verified safe items</source>
         <translation>検証済みの安全な項目</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>検証済み：%1 日間変更なし · 安全に解放できます</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>最近アクティブなプロジェクト · 自動で選択解除</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] は %3 日以上変更されていません。%2 を削除するとすぐに %4 を解放できます。ソースはそのまま残り、必要なときは `%5` で再構築できます。</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] は現在開発中のため選択を外し、進行中のビルドに影響しないようにしています。</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>検証済み：不要なインストーラ · 削除推奨</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>インストール済みのアプリと照合しました。このインストーラは役目を終えており、削除してもインストール済みのソフトウェアには影響しません。</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>古いアーカイブ</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>%1 フォルダにある大きなアーカイブです。詳細はここに表示されます。</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>プレビューでそのまま再生</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>選ぶとプレビューで動画や音声を再生したり、鮮明なサムネイルを見たりできます。ファイルマネージャを開く必要はありません。</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>ローカルのモデル・データベースファイル</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>大きなモデルの重みまたは SQLite データファイルです。データを守るため選択していません。</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>大容量の個人ファイル</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>選ぶとプレビューにファイルの詳細が表示されます。</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% バイト単位で一致 · 同一ファイル数: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>書類</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>ミュージック</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>ピクチャ</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>公開</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>すべて</translation>

@@ -1851,6 +1851,102 @@
         <source>Verified safe items</source>
         <translation>검증된 안전 항목</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>검증됨: %1일 동안 변경 없음 · 안전하게 확보 가능</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>최근 활성 프로젝트 · 자동으로 선택 해제됨</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1]은(는) %3일 넘게 변경되지 않았습니다. %2을(를) 지우면 %4를 바로 확보하며, 소스는 그대로 남고 필요할 때 `%5`로 다시 만들 수 있습니다.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1]은(는) 최근 개발 중이므로 선택하지 않아 진행 중인 빌드에 영향을 주지 않습니다.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>검증됨: 필요 없는 설치 파일 · 삭제 권장</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>설치된 앱과 대조했습니다. 이 설치 파일은 역할을 마쳤으며, 지워도 설치된 프로그램에는 영향이 없습니다.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>오래된 압축 파일</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>%1 폴더에 있는 큰 압축 파일입니다. 자세한 내용은 여기에 표시됩니다.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>미리보기에서 바로 재생</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>선택하면 미리보기에서 동영상이나 오디오를 재생하거나 선명한 미리보기 이미지를 볼 수 있어 파일 관리자를 열 필요가 없습니다.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>로컬 모델 및 데이터베이스 파일</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>큰 모델 가중치 또는 SQLite 데이터 파일입니다. 데이터를 보호하기 위해 선택하지 않았습니다.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>대용량 개인 파일</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>선택하면 미리보기에 파일 세부 정보가 표시됩니다.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% 바이트 단위 일치 · 동일한 파일 수: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>바탕 화면</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>다운로드</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>비디오</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>문서</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>음악</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>사진</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>템플릿</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>공개</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>전체 파일</translation>

@@ -1855,6 +1855,102 @@
         <source>Verified safe items</source>
         <translation>Itens seguros verificados</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Verificado: projeto parado há %1 dias · pode ser liberado</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Projeto ativo recentemente · deixado sem seleção</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] não muda há %3 dias. Remover %2 libera %4 na hora; o código-fonte fica intacto e `%5` o reconstrói quando precisar.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] está em desenvolvimento ativo, então fica sem seleção para não afetar suas compilações.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Verificado: instalador desnecessário · pode apagar</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Conferido com seus aplicativos instalados: este instalador já cumpriu sua função, e apagá-lo não afeta o programa instalado.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Arquivo compactado antigo</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Um arquivo compactado grande em %1; os detalhes aparecem aqui.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Toca aqui mesmo na pré-visualização</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Selecione para tocar o vídeo ou o áudio, ou ver uma miniatura nítida, aqui mesmo, sem abrir o gerenciador de arquivos.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Modelo local ou arquivo de banco de dados</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Pesos de um modelo grande ou um arquivo de dados SQLite; sem seleção para proteger seus dados.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Arquivo pessoal grande</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Selecione para ver os detalhes do arquivo na pré-visualização.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% idênticos byte a byte · cópias idênticas: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Área de trabalho</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Imagens</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Modelos</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Público</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Todos</translation>

@@ -1859,6 +1859,102 @@
         <source>Verified safe items</source>
         <translation>Проверенные безопасные элементы</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>Проверено: проект не менялся (дней: %1) · можно освободить</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>Недавно активный проект · выбор снят</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>[%1] не менялся уже %3 дн. Удаление %2 сразу освободит %4; исходный код не затрагивается, а `%5` пересоберёт всё при необходимости.</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>[%1] сейчас в активной разработке, поэтому он не выбран, чтобы не мешать текущей сборке.</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>Проверено: установщик больше не нужен · можно удалить</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>Сверено с установленными приложениями: установщик своё отработал, и его удаление не затронет установленную программу.</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>Старый архив</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>Большой архив в папке %1; подробности показаны здесь.</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>Воспроизводится прямо в просмотре</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>Выберите, чтобы воспроизвести видео или звук или увидеть чёткую миниатюру прямо в просмотре, не открывая файловый менеджер.</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>Локальная модель или файл базы данных</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>Веса большой модели или файл данных SQLite; не выбран, чтобы защитить ваши данные.</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>Большой личный файл</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>Выберите, чтобы увидеть сведения о файле в просмотре.</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% побайтовое совпадение · одинаковых копий: %1</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>Рабочий стол</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>Загрузки</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>Видео</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>Документы</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>Изображения</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>Шаблоны</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>Общедоступные</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>Все файлы</translation>

@@ -1851,6 +1851,102 @@
         <source>Verified safe items</source>
         <translation>全盘已核验安全项</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>已核实：工程已闲置 %1 天 · 可安全释放</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>近期活跃工程 · 已自动取消勾选保护</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>系统检测到 [%1] 已超过 %3 天未改动代码，清理 %2 可立省 %4，源码 100% 保留，后续需要时执行 `%5` 即可恢复。</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>系统检测到 [%1] 近期正在活跃开发，已自动为您跳过不勾选，避免影响您当前编译。</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>已核实：安装包冗余 · 推荐直删</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>系统已核对您的『应用程序』目录，该安装包已完成安装使命，删除安装包绝不影响已安装的软件。</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>历史压缩归档包</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>位于 %1 目录的大体积归档压缩包，右侧可直接查看文件信息。</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>右侧内嵌播放器直接预览</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开文件管理器核实。</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>本地模型与数据库文件</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>大体积模型权重或 SQLite 数据文件，默认不勾选以保护数据。</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>个人大体积文件</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>点击可在右侧预览台查看文件详情。</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% 字节级一致 · 共 %1 份相同文件</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>桌面</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>影片</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>文档</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>图片</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>模板</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>公共</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>全部大文件</translation>

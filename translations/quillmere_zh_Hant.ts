@@ -1851,6 +1851,102 @@
         <source>Verified safe items</source>
         <translation>全盤已核驗安全項</translation>
     </message>
+    <message id="project.badge.idle">
+        <source>Verified: project idle for %1 days · safe to free</source>
+        <translation>已核實：工程已閒置 %1 天 · 可安全釋放</translation>
+    </message>
+    <message id="project.badge.active">
+        <source>Recently active project · left unselected</source>
+        <translation>近期活躍工程 · 已自動取消勾選保護</translation>
+    </message>
+    <message id="project.reason.idle">
+        <source>[%1] has not changed for %3 days. Removing %2 frees %4 at once; the source stays untouched, and `%5` rebuilds it when needed.</source>
+        <translation>系統偵測到 [%1] 已超過 %3 天未改動程式碼，清理 %2 可立省 %4，原始碼 100% 保留，之後需要時執行 `%5` 即可恢復。</translation>
+    </message>
+    <message id="project.reason.active">
+        <source>[%1] is being worked on right now, so it is left unselected and your current builds are not disturbed.</source>
+        <translation>系統偵測到 [%1] 近期正在活躍開發，已自動為您跳過不勾選，避免影響您目前的編譯。</translation>
+    </message>
+    <message id="largeFile.badge.installer">
+        <source>Verified: installer no longer needed · safe to delete</source>
+        <translation>已核實：安裝包冗餘 · 推薦直刪</translation>
+    </message>
+    <message id="largeFile.reason.installer">
+        <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
+        <translation>系統已核對您已安裝的應用程式，該安裝包已完成安裝使命，刪除安裝包絕不影響已安裝的軟體。</translation>
+    </message>
+    <message id="largeFile.badge.archive">
+        <source>Old archive</source>
+        <translation>歷史壓縮封存包</translation>
+    </message>
+    <message id="largeFile.reason.archive">
+        <source>A large archive in %1; its details are shown here.</source>
+        <translation>位於 %1 目錄的大體積封存壓縮包，右側可直接查看檔案資訊。</translation>
+    </message>
+    <message id="largeFile.badge.video">
+        <source>Plays right here in the preview</source>
+        <translation>右側內嵌播放器直接預覽</translation>
+    </message>
+    <message id="largeFile.reason.video">
+        <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>
+        <translation>點選此項即可在右側預覽台直接內嵌播放影片/音訊或查看高清縮圖，無需打開檔案管理器核實。</translation>
+    </message>
+    <message id="largeFile.badge.model">
+        <source>Local model or database file</source>
+        <translation>本機模型與資料庫檔案</translation>
+    </message>
+    <message id="largeFile.reason.model">
+        <source>Large model weights or an SQLite data file; left unselected to protect your data.</source>
+        <translation>大體積模型權重或 SQLite 資料檔案，預設不勾選以保護資料。</translation>
+    </message>
+    <message id="largeFile.badge.other">
+        <source>Large personal file</source>
+        <translation>個人大體積檔案</translation>
+    </message>
+    <message id="largeFile.reason.other">
+        <source>Select it to see the file's details in the preview.</source>
+        <translation>點選可在右側預覽台查看檔案詳情。</translation>
+    </message>
+    <message id="largeFile.place">
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message id="duplicate.summary">
+        <source>SHA-256 100% byte-identical · identical copies: %1</source>
+        <translation>SHA-256 100% 位元組級一致 · 共 %1 份相同檔案</translation>
+    </message>
+    <message id="folder.desktop">
+        <source>Desktop</source>
+        <translation>桌面</translation>
+    </message>
+    <message id="folder.downloads">
+        <source>Downloads</source>
+        <translation>下載</translation>
+    </message>
+    <message id="folder.videos">
+        <source>Videos</source>
+        <translation>影片</translation>
+    </message>
+    <message id="folder.documents">
+        <source>Documents</source>
+        <translation>文件</translation>
+    </message>
+    <message id="folder.music">
+        <source>Music</source>
+        <translation>音樂</translation>
+    </message>
+    <message id="folder.pictures">
+        <source>Pictures</source>
+        <translation>圖片</translation>
+    </message>
+    <message id="folder.templates">
+        <source>Templates</source>
+        <translation>範本</translation>
+    </message>
+    <message id="folder.public">
+        <source>Public</source>
+        <translation>公用</translation>
+    </message>
     <message id="category.allFiles">
         <source>All Files</source>
         <translation>全部大檔案</translation>

@@ -136,6 +136,7 @@ struct ProjectBloatItem {
     std::string rebuildCommand;
     std::string verificationBadge;
     std::string verificationReason;
+    TextRef badgeRef = {}, reasonRef = {}; // the same two by message id
     // False for an environment whose packages no file records: never selected by default.
     bool packagesRecorded = true;
     // What removing it would really free where its file system shares extents with other
@@ -170,6 +171,7 @@ struct DuplicateFileGroup {
     std::string id;
     std::string title;
     std::string hashSummary;
+    TextRef hashSummaryRef = {};
     Int64 eachSizeBytes = 0;
     std::vector<DuplicateFileMember> members;
 
@@ -188,6 +190,7 @@ struct LargeFileItem {
     std::string categoryTag;
     std::string verificationBadge;
     std::string verificationReason;
+    TextRef badgeRef = {}, reasonRef = {}, displayPathRef = {}; // the same texts by message id
     Int64 sizeBytes = 0;
     Date modifiedDate{};
     // What removing it would really free where its file system shares extents with other

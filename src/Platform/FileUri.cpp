@@ -1,5 +1,7 @@
 #include "FileUri.h"
 
+#include "Models/ByteEscape.h"
+
 std::string percentEncoded(std::string_view bytes, std::string_view punctuationKept)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -21,21 +23,6 @@ std::string percentEncoded(std::string_view bytes, std::string_view punctuationK
 }
 
 std::string fileUriOfPath(std::string_view path) { return "file://" + percentEncoded(path, "-._~!$&'()*+,=:@/"); }
-
-namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::optional<std::string> pathOfFileUri(std::string_view uri)
 {
@@ -59,8 +46,8 @@ std::optional<std::string> pathOfFileUri(std::string_view uri)
             path.push_back(uri[i]);
             continue;
         }
-        const int high = i + 2 < uri.size() ? hexValue(uri[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(uri[i + 2]) : -1;
+        const int high = i + 2 < uri.size() ? hexDigitValue(uri[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigitValue(uri[i + 2]) : -1;
         if (low < 0)
             return std::nullopt;
         path.push_back(static_cast<char>(high * 16 + low));

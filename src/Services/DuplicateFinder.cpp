@@ -1,5 +1,6 @@
 // Duplicate detection: size, then fingerprint, then full SHA-256.
 #include "Services/DuplicateFinder.h"
+#include "Services/ItemTexts.h"
 
 #include "Models/Paths.h"
 #include "Platform/FileDates.h"
@@ -93,7 +94,8 @@ DuplicateFileGroup makeGroup(const Sha256::Digest& digest, std::vector<Path> url
     DuplicateFileGroup group;
     group.id = "dup-" + Sha256::hex(digest, 5);
     group.title = paths::lastComponent(urls.front());
-    group.hashSummary = "SHA-256 100% 字节级一致 · 共 " + std::to_string(urls.size()) + " 份相同文件";
+    group.hashSummaryRef = itemtexts::kDuplicateSummary.ref({std::to_string(urls.size())});
+    group.hashSummary = itemtexts::kDuplicateSummary.with(group.hashSummaryRef.args);
     group.eachSizeBytes = size;
     for (std::size_t i = 0; i < urls.size(); ++i) {
         DuplicateFileMember member;

@@ -1,4 +1,5 @@
 #include "Services/HomeWalk.h"
+#include "Services/ItemTexts.h"
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
@@ -57,7 +58,8 @@ LargeFileItem makeLargeFile(const DirectoryWalker::Entry& entry, const struct st
     item.id = entry.path();
     item.url = entry.path();
     item.name = std::string(entry.name());
-    item.displayPath = std::string(rootLabel) + " · " + paths::lastComponent(paths::parent(entry.path()));
+    item.displayPathRef = itemtexts::largeFilePlace(rootLabel, paths::lastComponent(paths::parent(entry.path())));
+    item.displayPath = itemtexts::kLargeFilePlace.with(item.displayPathRef.args);
     item.sizeBytes = Int64(st.st_blocks) * 512;
     item.modifiedDate = contentModificationDate(st);
     return item;

@@ -1,4 +1,5 @@
 #include "Services/LargeFileScan.h"
+#include "Services/ItemTexts.h"
 
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
@@ -48,30 +49,31 @@ bool matchesInstalledApp(const std::string& fileName, const std::string& extensi
 void classify(LargeFileItem& item, const std::string& extension, std::string_view rootLabel,
               const std::unordered_set<std::string>& installedAppNames)
 {
+    const auto say = [&item](const EngineText& badge, const EngineText& reason, TextRef reasonRef) {
+        item.verificationBadge = badge.text;
+        item.verificationReason = reason.with(reasonRef.args);
+        item.badgeRef = badge.ref();
+        item.reasonRef = std::move(reasonRef);
+    };
     if (contains(kInstallerExtensions, extension)) {
         item.category = LargeFileCategory::installerArchive;
         if (extension == "dmg" || extension == "pkg" || matchesInstalledApp(item.name, extension, installedAppNames)) {
-            item.verificationBadge = "已核实：安装包冗余 · 推荐直删";
-            item.verificationReason =
-                "系统已核对您的『应用程序』目录，该安装包已完成安装使命，删除安装包绝不影响已安装的软件。";
+            say(itemtexts::kInstallerBadge, itemtexts::kInstallerReason, itemtexts::kInstallerReason.ref());
         } else {
-            item.verificationBadge = "历史压缩归档包";
-            item.verificationReason =
-                "位于 " + std::string(rootLabel) + " 目录的大体积归档压缩包，右侧可直接查看文件信息。";
+            TextRef reason = itemtexts::kArchiveReason.ref({std::string(rootLabel)});
+            if (TextRef label = itemtexts::folderLabelRef(rootLabel); !label.empty())
+                reason.argTexts = {std::move(label)};
+            say(itemtexts::kArchiveBadge, itemtexts::kArchiveReason, std::move(reason));
         }
     } else if (contains(kVideoExtensions, extension)) {
         item.category = LargeFileCategory::videoMedia;
-        item.verificationBadge = "右侧内嵌播放器直接预览";
-        item.verificationReason =
-            "点击此项即可在右侧预览台直接内嵌播放视频/音频或查看高清缩略图，无需打开文件管理器核实。";
+        say(itemtexts::kVideoBadge, itemtexts::kVideoReason, itemtexts::kVideoReason.ref());
     } else if (contains(kModelExtensions, extension)) {
         item.category = LargeFileCategory::modelDatabase;
-        item.verificationBadge = "本地模型与数据库文件";
-        item.verificationReason = "大体积模型权重或 SQLite 数据文件，默认不勾选以保护数据。";
+        say(itemtexts::kModelBadge, itemtexts::kModelReason, itemtexts::kModelReason.ref());
     } else {
         item.category = LargeFileCategory::other;
-        item.verificationBadge = "个人大体积文件";
-        item.verificationReason = "点击可在右侧预览台查看文件详情。";
+        say(itemtexts::kOtherBadge, itemtexts::kOtherReason, itemtexts::kOtherReason.ref());
     }
     item.categoryTag = std::string(rawValue(item.category));
 }

@@ -1,4 +1,5 @@
 #include "Services/PersonalFolders.h"
+#include "Services/ItemTexts.h"
 
 #include "Models/Paths.h"
 #include "Platform/DirectoryWalker.h"
@@ -17,20 +18,20 @@ struct Folder {
 };
 
 constexpr std::array<Folder, 4> kDescribedFolders{{
-    {"Desktop", "DESKTOP", "桌面"},
-    {"Downloads", "DOWNLOAD", "下载"},
-    {"Movies", "VIDEOS", "影片"},
-    {"Documents", "DOCUMENTS", "文档"},
+    {"Desktop", "DESKTOP", itemtexts::kFolderLabels[0].text},
+    {"Downloads", "DOWNLOAD", itemtexts::kFolderLabels[1].text},
+    {"Movies", "VIDEOS", itemtexts::kFolderLabels[2].text},
+    {"Documents", "DOCUMENTS", itemtexts::kFolderLabels[3].text},
 }};
 
 // The other folders a desktop names, under their standard English names when the home
 // has no user-dirs.dirs (a fresh account before its first desktop session).
 constexpr std::array<Folder, 5> kOtherNamedFolders{{
-    {"Videos", "VIDEOS", "影片"},
-    {"Music", "MUSIC", "音乐"},
-    {"Pictures", "PICTURES", "图片"},
-    {"Templates", "TEMPLATES", "模板"},
-    {"Public", "PUBLICSHARE", "公共"},
+    {"Videos", "VIDEOS", itemtexts::kFolderLabels[2].text},
+    {"Music", "MUSIC", itemtexts::kFolderLabels[4].text},
+    {"Pictures", "PICTURES", itemtexts::kFolderLabels[5].text},
+    {"Templates", "TEMPLATES", itemtexts::kFolderLabels[6].text},
+    {"Public", "PUBLICSHARE", itemtexts::kFolderLabels[7].text},
 }};
 
 constexpr std::array<std::string_view, 4> kOwnedElsewhere{"Library", "snap", "go/pkg", "go/bin"};

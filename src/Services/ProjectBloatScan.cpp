@@ -1,4 +1,5 @@
 #include "Services/ProjectBloatScan.h"
+#include "Services/ItemTexts.h"
 
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
@@ -40,21 +41,25 @@ ProjectBloatItem makeProjectBloatItem(const Path& home, const Path& projectFolde
     item.rebuildCommand = kind.rebuildCommand;
     item.packagesRecorded = kind.packagesRecorded;
     const bool idle = item.isIdle();
+    // The engine's words, and the same by id for the window.
+    const auto say = [&item](const EngineText& badge, std::vector<std::string> badgeArgs, const EngineText& reason,
+                             std::vector<std::string> reasonArgs) {
+        item.verificationBadge = badge.with(badgeArgs);
+        item.verificationReason = reason.with(reasonArgs);
+        item.badgeRef = badge.ref(std::move(badgeArgs));
+        item.reasonRef = reason.ref(std::move(reasonArgs));
+    };
     if (!kind.packagesRecorded) {
-        // Rebuilding it would be guesswork: the person decides.
+        // Rebuilding it would be guesswork: the person decides (the window says why in its own words).
         item.verificationBadge = "依赖未被任何文件记录 · 已取消勾选保护";
         item.verificationReason = "系统检测到 [" + project + "] 的 " + item.artifactType +
                                   " 中安装的依赖没有记录在任何文件中（没有锁文件、requirements.txt 或 "
                                   "pyproject.toml），删除后无法照原样重建，已默认不勾选。";
     } else if (idle) {
-        item.verificationBadge = "已核实：工程已闲置 " + std::to_string(days) + " 天 · 可安全释放";
-        item.verificationReason = "系统检测到 [" + project + "] 已超过 " + std::to_string(days) +
-                                  " 天未改动代码，清理 " + item.artifactType + " 可立省 " + DiskFormat::bytes(size) +
-                                  "，源码 100% 保留，后续需要时执行 `" + item.rebuildCommand + "` 即可恢复。";
+        say(itemtexts::kProjectIdleBadge, {std::to_string(days)}, itemtexts::kProjectIdleReason,
+            {project, item.artifactType, std::to_string(days), DiskFormat::bytes(size), item.rebuildCommand});
     } else {
-        item.verificationBadge = "近期活跃工程 · 已自动取消勾选保护";
-        item.verificationReason =
-            "系统检测到 [" + project + "] 近期正在活跃开发，已自动为您跳过不勾选，避免影响您当前编译。";
+        say(itemtexts::kProjectActiveBadge, {}, itemtexts::kProjectActiveReason, {project});
     }
     return item;
 }

@@ -126,20 +126,20 @@ QString InspectorPresenter::path() const
 QString InspectorPresenter::verificationBadge() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
-        return item->packagesRecorded ? qt(item->verificationBadge)
+        return item->packagesRecorded ? qt(renderMessageOr(item->badgeRef, item->verificationBadge, language_))
                                       : qt(WindowTexts::projectUnrecordedBadge(language_));
     if (const auto* file = inspected<LargeFileItem>())
-        return qt(file->verificationBadge);
+        return qt(renderMessageOr(file->badgeRef, file->verificationBadge, language_));
     return {};
 }
 
 QString InspectorPresenter::verificationReason() const
 {
     if (const auto* item = inspected<ProjectBloatItem>())
-        return item->packagesRecorded ? qt(item->verificationReason)
+        return item->packagesRecorded ? qt(renderMessageOr(item->reasonRef, item->verificationReason, language_))
                                       : qt(WindowTexts::projectUnrecordedNote(language_));
     if (const auto* file = inspected<LargeFileItem>())
-        return qt(file->verificationReason);
+        return qt(renderMessageOr(file->reasonRef, file->verificationReason, language_));
     return {};
 }
 
@@ -197,9 +197,10 @@ QString InspectorPresenter::hashText() const
     if (!group)
         return {};
     // The engine's summary names the hash itself; it is not named twice.
-    if (std::string_view(group->hashSummary).starts_with(kHashName))
-        return qt(group->hashSummary);
-    return qt(std::string(kHashName) + " · " + group->hashSummary);
+    const std::string summary = renderMessageOr(group->hashSummaryRef, group->hashSummary, language_);
+    if (std::string_view(summary).starts_with(kHashName))
+        return qt(summary);
+    return qt(std::string(kHashName) + " · " + summary);
 }
 
 QString InspectorPresenter::eachSizeText() const

@@ -1,4 +1,5 @@
 #include "LargeFileListModel.h"
+#include "L10n/MessageRenderer.h"
 
 #include "L10n/QuillmereL10n.h"
 #include "QtText.h"
@@ -19,11 +20,11 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
     case Name:
         return qt(file.name);
     case Path:
-        return qt(file.displayPath);
+        return qt(renderMessageOr(file.displayPathRef, file.displayPath, language()));
     case Category:
         return qt(QuillmereL10n(language()).localizeCategory(file.category));
     case Verification:
-        return qt(file.verificationBadge);
+        return qt(renderMessageOr(file.badgeRef, file.verificationBadge, language()));
     case Size:
         return sizeAndFreesText(file.sizeBytes, file.reclaimableBytes, language());
     case Modified:

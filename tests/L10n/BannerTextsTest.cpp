@@ -2,6 +2,7 @@
 #include "L10n/MessageRenderer.h"
 #include "L10n/QuillmereL10n.h"
 #include "Services/CleanTexts.h"
+#include "Services/ItemTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,9 @@ TEST(BannerTexts, TheEngineWritesItsBannersWordForWord)
 // whether the engine wrote it or the window said it.
 TEST(BannerTexts, TheCatalogueSaysTheEnginesWordsInSimplifiedChinese)
 {
-    for (const EngineText& text : CleanTexts::allTexts()) {
+    std::vector<EngineText> texts(CleanTexts::allTexts().begin(), CleanTexts::allTexts().end());
+    texts.insert(texts.end(), itemtexts::allTexts().begin(), itemtexts::allTexts().end());
+    for (const EngineText& text : texts) {
         const auto found = std::find_if(allMessages().begin(), allMessages().end(),
                                         [&](const MessageEntry& message) { return message.id == text.id; });
         ASSERT_NE(found, allMessages().end()) << text.id;
@@ -110,4 +113,14 @@ TEST(BannerTexts, RecordNamesAndLabelsAreFoundByTheirIds)
     EXPECT_TRUE(CleanTexts::cleanLabelRef("闲置工程").empty());
     for (auto category : allCases<LargeFileCategory>())
         EXPECT_EQ(QuillmereL10n(AppLanguage::zhHans).localizeCategory(category), rawValue(category));
+}
+
+// A large file's place names the person's folder in the language; a folder of its own name
+// keeps it.
+TEST(BannerTexts, AFilesPlaceNamesThePersonsFolderInTheLanguage)
+{
+    const TextRef videos = itemtexts::largeFilePlace("影片", "clips");
+    EXPECT_EQ(itemtexts::kLargeFilePlace.with(videos.args), "影片 · clips");
+    EXPECT_EQ(renderMessageOr(videos, "", AppLanguage::en), "Videos · clips");
+    EXPECT_EQ(renderMessageOr(itemtexts::largeFilePlace("影片集", "x"), "", AppLanguage::de), "影片集 · x");
 }
