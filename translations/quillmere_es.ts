@@ -1873,7 +1873,7 @@
     </message>
     <message id="largeFile.badge.installer">
         <source>Verified: installer no longer needed · safe to delete</source>
-        <translation>Verificado: instalador innecesario · se puede borrar</translation>
+        <translation>Verificado: instalador sobrante · borrable</translation>
     </message>
     <message id="largeFile.reason.installer">
         <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
@@ -1881,7 +1881,7 @@
     </message>
     <message id="largeFile.badge.archive">
         <source>Old archive</source>
-        <translation>Archivo comprimido antiguo</translation>
+        <translation>Archivo antiguo</translation>
     </message>
     <message id="largeFile.reason.archive">
         <source>A large archive in %1; its details are shown here.</source>
@@ -1889,7 +1889,7 @@
     </message>
     <message id="largeFile.badge.video">
         <source>Plays right here in the preview</source>
-        <translation>Se reproduce aquí en la vista previa</translation>
+        <translation>Se reproduce aquí</translation>
     </message>
     <message id="largeFile.reason.video">
         <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>

@@ -1881,7 +1881,7 @@
     </message>
     <message id="largeFile.badge.archive">
         <source>Old archive</source>
-        <translation>Archivio compresso datato</translation>
+        <translation>Archivio datato</translation>
     </message>
     <message id="largeFile.reason.archive">
         <source>A large archive in %1; its details are shown here.</source>

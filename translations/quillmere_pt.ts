@@ -1873,7 +1873,7 @@
     </message>
     <message id="largeFile.badge.installer">
         <source>Verified: installer no longer needed · safe to delete</source>
-        <translation>Verificado: instalador desnecessário · pode apagar</translation>
+        <translation>Verificado: instalador sobrando · pode apagar</translation>
     </message>
     <message id="largeFile.reason.installer">
         <source>Checked against your installed applications: this installer has done its job, and deleting it does not affect the installed program.</source>
@@ -1881,7 +1881,7 @@
     </message>
     <message id="largeFile.badge.archive">
         <source>Old archive</source>
-        <translation>Arquivo compactado antigo</translation>
+        <translation>Arquivo antigo</translation>
     </message>
     <message id="largeFile.reason.archive">
         <source>A large archive in %1; its details are shown here.</source>
@@ -1889,7 +1889,7 @@
     </message>
     <message id="largeFile.badge.video">
         <source>Plays right here in the preview</source>
-        <translation>Toca aqui mesmo na pré-visualização</translation>
+        <translation>Toca aqui mesmo</translation>
     </message>
     <message id="largeFile.reason.video">
         <source>Select it to play the video or audio, or to see a sharp thumbnail, right here in the preview, without opening the file manager.</source>

@@ -207,10 +207,10 @@ template <typename Enough> CorvelColor shadeUntil(CorvelColor c, bool lighter, E
 // Text in a colour reads on every surface of the window (cards, the canvas under its glows)
 // once its luminance is past these: at most this on the light mode's surfaces, at least
 // this on the dark mode's.
-constexpr double kLightModeTextLuminance = 0.10;
+constexpr double kLightModeTextLuminance = 0.09;
 constexpr double kDarkModeTextLuminance = 0.62;
 constexpr double kMutedLightModeLuminance = 0.14;
-constexpr double kMutedDarkModeLuminance = 0.36;
+constexpr double kMutedDarkModeLuminance = 0.38;
 // Text on a fill of its own colour, with a margin over 4.5:1 for anti-aliasing.
 constexpr double kOnFillContrast = 4.7;
 
