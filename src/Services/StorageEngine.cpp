@@ -2,8 +2,6 @@
 
 #include "Platform/AccountHome.h"
 
-#include <QMetaObject>
-
 #include <cstdlib>
 
 StorageEngine::StorageEngine(QObject* parent) : StorageEngine(Options{}, parent) {}
@@ -38,10 +36,7 @@ StorageEngine::~StorageEngine()
     pool_.waitForDone();
 }
 
-void StorageEngine::publish(std::function<void()> fn)
-{
-    QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
-}
+void StorageEngine::publish(std::function<void()> fn) { published_.post(std::move(fn)); }
 
 // Scalars notify only on a real change, like any Qt property.
 template <typename T, typename Signal> static void assignScalar(StorageEngine* self, T& member, T value, Signal signal)

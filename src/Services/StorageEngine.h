@@ -10,6 +10,7 @@
 #include "Platform/DesktopSeams.h"
 #include "Services/CleanCommands.h"
 #include "Services/CleanRunner.h"
+#include "Services/GuiThreadSlices.h"
 #include "Services/LinuxAppScan.h"
 #include "Services/ScanResults.h"
 #include "Services/SelectionState.h"
@@ -81,7 +82,7 @@ class StorageEngine : public QObject {
     void setCurrentScanningPath(std::string value);
     void setScanStatusText(std::string value);
 
-    // Runs fn on the GUI thread (queued); dropped when the engine is gone.
+    // Runs fn on the GUI thread (queued, in slices); dropped when the engine is gone.
     void publish(std::function<void()> fn);
 
     Options options_;
@@ -98,5 +99,6 @@ class StorageEngine : public QObject {
     std::string scanStatusText_ = "正在自动核验全盘缓存与重复文件...";
     WorkspaceService* workspaceService_ = nullptr;
 
+    GuiThreadSlices published_{*this};
     QThreadPool pool_; // one scan at a time; waited for before the members go
 };
