@@ -24,3 +24,12 @@ void SyncedListModel::refreshAllRows()
     if (rowTotal() > 0)
         Q_EMIT dataChanged(index(0), index(rowTotal() - 1));
 }
+
+std::vector<bool> SyncedListModel::presentIn(const Keys& keys, const Keys& other)
+{
+    const std::unordered_set<Key, KeyHash> set(other.begin(), other.end());
+    std::vector<bool> present(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        present[i] = set.contains(keys[i]);
+    return present;
+}

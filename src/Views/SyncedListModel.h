@@ -10,6 +10,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -75,15 +76,29 @@ class SyncedListModel : public QAbstractListModel {
     template <typename Record> void syncRows(std::vector<Record>& rows, std::vector<Record> fresh);
 
   private:
-    using Keys = std::vector<std::string>;
+    // A row's identity: its record's id, and which occurrence of that id it is. Views into
+    // the rows, so they are only used before the rows change.
+    struct Key {
+        std::string_view id;
+        int occurrence = 0;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const noexcept
+        {
+            return std::hash<std::string_view>{}(key.id) ^ std::size_t(key.occurrence);
+        }
+    };
+    using Keys = std::vector<Key>;
     template <typename Record> static Keys keysOf(const std::vector<Record>& rows);
     template <typename Record> static const std::string& idOf(const Record& row) { return row.id; }
     template <typename Record, typename Mark> static const std::string& idOf(const MarkedRow<Record, Mark>& row)
     {
         return row.record.id;
     }
-    template <typename Erase>
-    void removeMissing(Keys& keys, const std::unordered_set<std::string>& kept, const Erase& eraseRows);
+    // Flags, per key, whether `other` holds it too.
+    static std::vector<bool> presentIn(const Keys& keys, const Keys& other);
+    template <typename Erase> void removeMissing(std::vector<bool> kept, const Erase& eraseRows);
 
     AppLanguage language_ = AppLanguage::zhHans;
 };
@@ -92,29 +107,25 @@ template <typename Record> SyncedListModel::Keys SyncedListModel::keysOf(const s
 {
     Keys keys;
     keys.reserve(rows.size());
-    std::unordered_map<std::string, int> seen;
-    for (const Record& record : rows) {
-        const std::string& id = idOf(record);
-        const int occurrence = seen[id]++;
-        keys.push_back(occurrence == 0 ? id : id + '\0' + std::to_string(occurrence));
-    }
+    std::unordered_map<std::string_view, int> seen;
+    seen.reserve(rows.size());
+    for (const Record& record : rows)
+        keys.push_back({idOf(record), seen[idOf(record)]++});
     return keys;
 }
 
-template <typename Erase>
-void SyncedListModel::removeMissing(Keys& keys, const std::unordered_set<std::string>& kept, const Erase& eraseRows)
+template <typename Erase> void SyncedListModel::removeMissing(std::vector<bool> kept, const Erase& eraseRows)
 {
     // From the end, one removal per run of consecutive rows that went away.
-    for (int last = int(keys.size()) - 1; last >= 0;) {
-        if (kept.contains(keys[last])) {
+    for (int last = int(kept.size()) - 1; last >= 0;) {
+        if (kept[std::size_t(last)]) {
             --last;
             continue;
         }
         int first = last;
-        while (first > 0 && !kept.contains(keys[first - 1]))
+        while (first > 0 && !kept[std::size_t(first - 1)])
             --first;
         beginRemoveRows({}, first, last);
-        keys.erase(keys.begin() + first, keys.begin() + last + 1);
         eraseRows(first, last + 1);
         endRemoveRows();
         last = first - 1;
@@ -124,40 +135,54 @@ void SyncedListModel::removeMissing(Keys& keys, const std::unordered_set<std::st
 template <typename Record> void SyncedListModel::syncRows(std::vector<Record>& rows, std::vector<Record> fresh)
 {
     const int countBefore = int(rows.size());
-    Keys keys = keysOf(rows);
-    const Keys freshKeys = keysOf(fresh);
-    const std::unordered_set<std::string> freshSet(freshKeys.begin(), freshKeys.end());
-    const std::unordered_set<std::string> oldSet(keys.begin(), keys.end());
-
-    // Rows that stay must keep their order; otherwise this is a new arrangement.
-    Keys stayingOld, stayingNew;
-    for (const auto& key : keys)
-        if (freshSet.contains(key))
-            stayingOld.push_back(key);
-    for (const auto& key : freshKeys)
-        if (oldSet.contains(key))
-            stayingNew.push_back(key);
-    if (stayingOld != stayingNew) {
-        beginResetModel();
-        rows = std::move(fresh);
-        endResetModel();
+    const auto tellCount = [&] {
         if (countBefore != int(rows.size()))
             Q_EMIT countChanged();
-        return;
+    };
+    // Everything is decided on the keys first; they view the rows, which change only after.
+    const Keys keys = keysOf(rows);
+    const Keys freshKeys = keysOf(fresh);
+    std::vector<bool> kept, isNew;
+    if (keys == freshKeys) { // the same rows in the same order: the common case, no sets needed
+        kept.assign(keys.size(), true);
+        isNew.assign(freshKeys.size(), false);
+    } else {
+        kept = presentIn(keys, freshKeys);
+        std::vector<bool> stays = presentIn(freshKeys, keys);
+        // Rows that stay must keep their order; otherwise this is a new arrangement.
+        std::size_t next = 0;
+        bool sameOrder = true;
+        for (std::size_t i = 0; i < keys.size() && sameOrder; ++i) {
+            if (!kept[i])
+                continue;
+            while (!stays[next])
+                ++next;
+            sameOrder = keys[i] == freshKeys[next++];
+        }
+        if (!sameOrder) {
+            beginResetModel();
+            rows = std::move(fresh);
+            endResetModel();
+            tellCount();
+            return;
+        }
+        isNew.resize(stays.size());
+        for (std::size_t i = 0; i < stays.size(); ++i)
+            isNew[i] = !stays[i];
     }
 
-    removeMissing(keys, freshSet, [&](int first, int end) { rows.erase(rows.begin() + first, rows.begin() + end); });
+    removeMissing(std::move(kept), [&](int first, int end) { rows.erase(rows.begin() + first, rows.begin() + end); });
 
-    // Walk the new order: a key that is not at its place yet is new, with the next ones
-    // that are new too.
+    // The rows left are the staying ones in the new order: walk it, updating those that
+    // changed and inserting each run of new ones at its place.
     int changedFirst = -1;
     auto flushChanged = [&](int end) {
         if (changedFirst >= 0)
             Q_EMIT dataChanged(index(changedFirst), index(end - 1));
         changedFirst = -1;
     };
-    for (int at = 0; at < int(freshKeys.size());) {
-        if (at < int(keys.size()) && keys[at] == freshKeys[at]) {
+    for (int at = 0; at < int(fresh.size());) {
+        if (!isNew[std::size_t(at)]) {
             if (!(rows[at] == fresh[at])) {
                 rows[at] = std::move(fresh[at]);
                 if (changedFirst < 0)
@@ -170,16 +195,14 @@ template <typename Record> void SyncedListModel::syncRows(std::vector<Record>& r
         }
         flushChanged(at);
         int end = at;
-        while (end < int(freshKeys.size()) && !oldSet.contains(freshKeys[end]))
+        while (end < int(fresh.size()) && isNew[std::size_t(end)])
             ++end;
         beginInsertRows({}, at, end - 1);
-        keys.insert(keys.begin() + at, freshKeys.begin() + at, freshKeys.begin() + end);
         rows.insert(rows.begin() + at, std::make_move_iterator(fresh.begin() + at),
                     std::make_move_iterator(fresh.begin() + end));
         endInsertRows();
         at = end;
     }
     flushChanged(int(rows.size()));
-    if (countBefore != int(rows.size()))
-        Q_EMIT countChanged();
+    tellCount();
 }
