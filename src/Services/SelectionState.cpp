@@ -491,9 +491,10 @@ Int64 SelectionState::totalSelectedUninstallBytes() const
 }
 Int64 SelectionState::totalMasterSmartCleanBytes() const
 {
-    std::unordered_set<Path> counted;
+    // Views of the results' own paths: nothing is copied, and the results outlive the count.
+    std::unordered_set<std::string_view> counted;
     Int64 total = 0;
-    const auto add = [&](bool selected, const Path& url, Int64 sizeBytes) {
+    const auto add = [&](bool selected, std::string_view url, Int64 sizeBytes) {
         if (selected && counted.insert(url).second)
             total += sizeBytes;
     };

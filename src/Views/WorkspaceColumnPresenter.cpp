@@ -36,6 +36,8 @@ WorkspaceColumnPresenter::WorkspaceColumnPresenter(WorkspaceLists& lists, Storag
                                                    QObject* parent)
     : QObject(parent), lists_(lists), engine_(engine), access_(access)
 {
+    // First of all connections, so that whoever reads the content after a change counts afresh.
+    connect(this, &WorkspaceColumnPresenter::contentChanged, this, [this] { smartCleanBytes_.reset(); });
     connect(&lists_, &WorkspaceLists::shownChanged, this, &WorkspaceColumnPresenter::shapeChanged);
     // Whether copies can be merged comes with the duplicate rows.
     connect(&lists_, &WorkspaceLists::rowsChanged, this, &WorkspaceColumnPresenter::shapeChanged);
@@ -160,12 +162,16 @@ QString WorkspaceColumnPresenter::currentTabSelectedText() const
     return bytesText(lists_.shown().selectedBytes(), language_);
 }
 
-QString WorkspaceColumnPresenter::smartCleanTotalText() const
+Int64 WorkspaceColumnPresenter::smartCleanBytes() const
 {
-    return bytesText(engine_.selection().totalMasterSmartCleanBytes(), language_);
+    if (!smartCleanBytes_)
+        smartCleanBytes_ = engine_.selection().totalMasterSmartCleanBytes();
+    return *smartCleanBytes_;
 }
 
-bool WorkspaceColumnPresenter::canSmartClean() const { return engine_.selection().totalMasterSmartCleanBytes() > 0; }
+QString WorkspaceColumnPresenter::smartCleanTotalText() const { return bytesText(smartCleanBytes(), language_); }
+
+bool WorkspaceColumnPresenter::canSmartClean() const { return smartCleanBytes() > 0; }
 
 QString WorkspaceColumnPresenter::rescanTitle() const
 {

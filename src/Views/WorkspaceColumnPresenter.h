@@ -115,4 +115,8 @@ class WorkspaceColumnPresenter : public QObject {
     FolderAccess& access_;
     AppLanguage language_ = AppLanguage::zhHans;
     std::optional<Int64> pendingCleanBytes_;
+    // What a clean of every workspace frees: a walk over all the results, so it is counted
+    // once per change of the content, not once per binding that shows it.
+    Int64 smartCleanBytes() const;
+    mutable std::optional<Int64> smartCleanBytes_;
 };
