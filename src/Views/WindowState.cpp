@@ -5,6 +5,7 @@
 #include "QtText.h"
 
 #include <QQmlEngine>
+#include <QTimer>
 
 namespace {
 
@@ -189,7 +190,16 @@ void WindowState::followLatestRecords()
     // With nothing inspected yet, the shown list's first row is inspected as soon as it exists.
     const std::optional<InspectedItem>& current = inspector_->item();
     if (!current) {
-        inspectFirstRow();
+        // A turn later: the first rows of a list that just appeared and the inspector are
+        // each built in a turn of their own, not both in one.
+        if (!firstInspectionQueued_) {
+            firstInspectionQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                firstInspectionQueued_ = false;
+                if (!inspector_->item())
+                    inspectFirstRow();
+            });
+        }
         return;
     }
     // The current copy of the same record, from the list it comes from.

@@ -265,6 +265,7 @@ class WindowState : public QObject {
     bool showLanguageMatrixPopover_ = false;
     std::optional<PendingClean> pendingClean_;
     int inspectedRow_ = -1;
+    bool firstInspectionQueued_ = false;
 
     WindowPalette windowPalette_;
     std::array<QJSValue, kAppLanguageCount> textObjects_; // per language, made on first use

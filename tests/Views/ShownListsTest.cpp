@@ -7,7 +7,9 @@
 #include "Views/StateTestSupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -297,6 +299,7 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
                                {card("a", {cacheItem("/c/1", 10, true, "one"), cacheItem("/c/2", 20, false, "two")})});
     EngineAccess::setDuplicateGroups(
         f.engine(), {group("g", {member("/d/1", 5, true, false, "one"), member("/d/2", 5, false, true, "two")})});
+    QCoreApplication::processEvents(); // the first row is inspected a turn after it appears
     InspectorPresenter& inspector = *f.view->inspector();
     ASSERT_EQ(inspector.subItems()->rowCount(), 2);
     ModelSpies caches(inspector.subItems());

@@ -6,7 +6,9 @@
 #include "Services/SafeCacheRules.h"
 #include "Views/StateTestSupport.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -144,7 +146,10 @@ TEST(Inspection, TheInspectedItemFollowsTheListsAndFallsBackWhenItsRecordIsGone)
     StateFixture f;
     f.open();
     EngineAccess::setRuleCards(f.engine(), {card("a"), card("b")});
-    // With nothing inspected, the workspace's first card is shown as soon as it exists.
+    // With nothing inspected, the workspace's first card is shown as soon as it exists, a
+    // turn after the list itself.
+    EXPECT_FALSE(f.view->inspectedItem());
+    QCoreApplication::processEvents();
     ASSERT_TRUE(f.view->inspectedItem());
     EXPECT_EQ(f.view->inspectedItem()->id(), "a");
 
