@@ -1843,6 +1843,22 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 – المشغلات والأيقونات</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>اسم الحزمة: %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>اسم البرنامج: %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>فئة النافذة: %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>المُشغِّل: %1</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>ذاكرة مؤقتة خالصة موثّقة</translation>

@@ -1827,6 +1827,22 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 launchers &amp; icons</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>Package name: %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>Program name: %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>Window class: %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>Launcher: %1</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Verified pure cache</translation>
