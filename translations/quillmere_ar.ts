@@ -1859,6 +1859,34 @@
         <source>Launcher: %1</source>
         <translation>المُشغِّل: %1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>كل السيناريوهات</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>المتصفحات والمكتب</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>الذكاء الاصطناعي وأدوات التطوير</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>حاويات التواصل والوسائط</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>النظام وسلة المهملات</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>اكتمل التحقق التلقائي · يمكن تحرير %1</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>تم التحقق من الأمان نيابةً عنك: يمكن تنظيف كل عنصر محدد مباشرةً دون مراجعته واحدًا تلو الآخر في مدير الملفات</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>ذاكرة مؤقتة خالصة موثّقة</translation>

@@ -1843,6 +1843,34 @@
         <source>Launcher: %1</source>
         <translation>Starter: %1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>Alle Bereiche</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Browser &amp; Büro</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>KI &amp; Entwicklerwerkzeuge</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Container für Soziales &amp; Medien</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>System &amp; Papierkorb</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Automatische Prüfung abgeschlossen · %1 können freigegeben werden</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Sicherheit für Sie geprüft: Jedes angehakte Element kann direkt bereinigt werden, ohne es einzeln im Dateimanager nachzusehen</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Geprüfter reiner Cache</translation>

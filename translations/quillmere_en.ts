@@ -1843,6 +1843,34 @@
         <source>Launcher: %1</source>
         <translation>Launcher: %1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>All scenarios</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Browsers &amp; office</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>AI &amp; developer tools</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Social &amp; media containers</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>System &amp; Trash</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Automatic check complete · %1 can be freed</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Verified pure cache</translation>

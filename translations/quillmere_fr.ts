@@ -1843,6 +1843,34 @@
         <source>Launcher: %1</source>
         <translation>Lanceur : %1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>Tous les usages</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Navigateurs et bureautique</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>IA et outils de développement</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Conteneurs sociaux et multimédias</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>Système et corbeille</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Vérification automatique terminée · %1 peuvent être libérés</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Sécurité vérifiée pour vous : chaque élément coché peut être nettoyé tel quel, sans le vérifier un par un dans le gestionnaire de fichiers</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Cache pur vérifié</translation>

@@ -1839,6 +1839,34 @@
         <source>Launcher: %1</source>
         <translation>ランチャー：%1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>すべてのシーン</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>ブラウザとオフィス</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>AI と開発ツール</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>SNS・メディアのコンテナ</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>システムとゴミ箱</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>自動検証が完了 · %1 を整理できます</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>安全性を自動で確認しました：チェックした項目はそのまま安心して削除でき、ファイルマネージャーで一つずつ確かめる必要はありません</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>検証済みキャッシュ</translation>

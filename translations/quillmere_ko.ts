@@ -1839,6 +1839,34 @@
         <source>Launcher: %1</source>
         <translation>실행기: %1</translation>
     </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>모든 시나리오</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>브라우저 및 오피스</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>AI 및 개발 도구</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>소셜 및 미디어 컨테이너</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>시스템 및 휴지통</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>자동 검증 완료 · %1 정리 가능</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>안전 확인을 자동으로 마쳤습니다: 선택한 항목은 바로 정리해도 되며, 파일 관리자에서 하나씩 확인할 필요가 없습니다</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>검증된 순수 캐시</translation>

@@ -79,6 +79,14 @@ std::string renderMessages(std::span<const TextRef> parts, AppLanguage language)
     return text;
 }
 
+std::string renderCardCategory(CleanCategoryFilter category, AppLanguage language)
+{
+    static constexpr std::string_view kIds[] = {"cache.category.all", "cache.category.browserOffice",
+                                                "cache.category.aiAndDev", "cache.category.sandboxContainers",
+                                                "cache.category.systemTemp"};
+    return renderMessageOr({std::string(kIds[std::size_t(category)]), {}}, rawValue(category), language);
+}
+
 std::string renderLeftoverRule(std::string_view rule, AppLanguage language)
 {
     static constexpr std::pair<std::string_view, std::string_view> kFields[] = {

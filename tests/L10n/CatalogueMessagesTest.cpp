@@ -117,6 +117,8 @@ TEST(CatalogueMessages, ALeftoversRuleNamesItsFieldInTheLanguageAndKeepsItsValue
     EXPECT_EQ(renderLeftoverRule("Package: vlc", AppLanguage::ar), "اسم الحزمة: \u2066vlc\u2069");
     // A rule of no known field is shown as the engine wrote it.
     EXPECT_EQ(renderLeftoverRule("~/.cache/vlc", AppLanguage::fr), "~/.cache/vlc");
+    EXPECT_EQ(renderCardCategory(CleanCategoryFilter::aiAndDev, AppLanguage::zhHans), "AI 与开发工具");
+    EXPECT_EQ(renderCardCategory(CleanCategoryFilter::systemTemp, AppLanguage::en), "System & Trash");
 }
 
 TEST(CatalogueMessages, EveryTextTheCatalogueMakesReadsInChineseAsTheEngineWroteIt)
