@@ -235,7 +235,8 @@ TEST(WindowLanguages, EveryTextIsInTheWindowsLanguageInEveryListRowPopoverBanner
     w.view->undoLastClean();
     ASSERT_TRUE(w.waitForClean());
     ASSERT_TRUE(waitForScan(w.scanner()));
-    walk.inEveryLanguage(QStringLiteral("after a restore"), [&](AppLanguage) {});
+    walk.inEveryLanguage(QStringLiteral("after a restore"),
+                         [&](AppLanguage) { ASSERT_TRUE(w.isShown("feedbackBanner")); });
 
     for (auto language : allCases<AppLanguage>())
         EXPECT_GE(walk.textsHeard(language), 150u) << code(language);
