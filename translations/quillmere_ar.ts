@@ -1887,6 +1887,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>تم التحقق من الأمان نيابةً عنك: يمكن تنظيف كل عنصر محدد مباشرةً دون مراجعته واحدًا تلو الآخر في مدير الملفات</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>لم ينقل أي تنظيف شيئًا إلى سلة المهملات بعد.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>ذاكرة مؤقتة خالصة موثّقة</translation>

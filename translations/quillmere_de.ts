@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Sicherheit für Sie geprüft: Jedes angehakte Element kann direkt bereinigt werden, ohne es einzeln im Dateimanager nachzusehen</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Noch keine Bereinigung hat etwas in den Papierkorb verschoben.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Geprüfter reiner Cache</translation>

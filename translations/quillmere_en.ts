@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>No clean has moved anything to the Trash yet.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Verified pure cache</translation>

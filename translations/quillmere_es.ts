@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Seguridad comprobada para ti: cada elemento marcado se puede limpiar directamente, sin revisarlo uno a uno en el gestor de archivos</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Ninguna limpieza ha movido nada a la papelera todavía.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Caché pura verificada</translation>

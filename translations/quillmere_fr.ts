@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Sécurité vérifiée pour vous : chaque élément coché peut être nettoyé tel quel, sans le vérifier un par un dans le gestionnaire de fichiers</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Aucun nettoyage n’a encore rien mis à la corbeille.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Cache pur vérifié</translation>

@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Sicurezza verificata per te: ogni elemento selezionato si può pulire direttamente, senza controllarlo uno per uno nel gestore di file</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Nessuna pulizia ha ancora spostato qualcosa nel cestino.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Cache pura verificata</translation>

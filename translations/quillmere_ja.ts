@@ -1867,6 +1867,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>安全性を自動で確認しました：チェックした項目はそのまま安心して削除でき、ファイルマネージャーで一つずつ確かめる必要はありません</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>まだどのクリーンアップもゴミ箱に何も移していません。</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>検証済みキャッシュ</translation>

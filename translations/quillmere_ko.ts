@@ -1867,6 +1867,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>안전 확인을 자동으로 마쳤습니다: 선택한 항목은 바로 정리해도 되며, 파일 관리자에서 하나씩 확인할 필요가 없습니다</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>아직 휴지통으로 옮긴 정리 항목이 없습니다.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>검증된 순수 캐시</translation>

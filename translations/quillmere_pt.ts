@@ -1871,6 +1871,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Segurança verificada para você: cada item marcado pode ser limpo diretamente, sem conferir um por um no gerenciador de arquivos</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Nenhuma limpeza moveu nada para a lixeira ainda.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Cache puro verificado</translation>

@@ -1875,6 +1875,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>Безопасность проверена за вас: каждый отмеченный элемент можно очистить сразу, не проверяя его по отдельности в файловом менеджере</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Очистка ещё ничего не переместила в корзину.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Проверенный чистый кэш</translation>

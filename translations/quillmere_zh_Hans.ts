@@ -1867,6 +1867,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>还没有任何清理把内容移入废纸篓。</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>已核实纯缓存</translation>

@@ -1867,6 +1867,10 @@
         <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
         <translation>已為您自動完成安全核實：勾選項目均可直接放心清理，無需逐一打開檔案管理員核對</translation>
     </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>還沒有任何清理把內容移到垃圾桶。</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>已核實純快取</translation>

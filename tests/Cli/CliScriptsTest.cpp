@@ -69,6 +69,9 @@ TEST(CliScripts, ScanAndHistoryAreSaidInTheLanguageTheLocaleOrLangChose)
     home.file("Documents/analytics/package.json", 2);
     home.setModifiedDaysAgo("Documents/analytics", 40);
     const std::string state = "XDG_STATE_HOME=" + home.at(".local/state");
+    const ProgramResult none = runProgram({QUILLMERE_CLI_PATH, "history", "--home", home.path()},
+                                          {state, "LANG=ja_JP.UTF-8", "LC_ALL=", "LANGUAGE=", "LC_MESSAGES="});
+    EXPECT_EQ(none.out, "まだどのクリーンアップもゴミ箱に何も移していません。\n");
     // A clean into the test home's own Trash gives the history something to list.
     const ProgramResult clean =
         runProgram({QUILLMERE_CLI_PATH, "clean", "--what", "safe", "--home", home.path(), "--yes", "--quiet"}, {state});
