@@ -2,6 +2,7 @@
 // window's accessibility tree, in every list with each of its rows inspected, in the popovers
 // and menus, with the banners of a clean and of its restore, and in the empty states. One
 // window is switched through all twelve languages at each step.
+#include "GrantPresenter.h"
 #include "L10n/AppLanguage.h"
 #include "Views/WindowTestSupport.h"
 #include "support/TextScripts.h"
@@ -191,6 +192,16 @@ TEST(WindowLanguages, EveryTextIsInTheWindowsLanguageInEveryListRowPopoverBanner
     w.view->setAppSlimmingOnlyCache(false);
     ASSERT_GE(w.view->rowsOf(ShownList::InstalledApps)->rowCount(), 5) << "apps, a Flatpak's and packages' leftovers";
 
+    // With the Trash off, a clean waits for the person to confirm deleting for good.
+    w.view->setMoveToTrash(false);
+    w.view->showList(ShownList::LargeFiles);
+    walk.inEveryLanguage(QStringLiteral("delete confirmation"), [&](AppLanguage) {
+        if (!w.view->pendingClean())
+            w.view->triggerPrimaryCleanAction();
+        ASSERT_TRUE(w.view->pendingClean());
+    });
+    w.view->cancelPendingClean();
+    w.view->setMoveToTrash(true);
     walk.inEveryLanguage(QStringLiteral("safety popover"), [&](AppLanguage) { w.view->setShowSafetyPopover(true); });
     w.view->setShowSafetyPopover(false);
     walk.inEveryLanguage(QStringLiteral("language popover"),
@@ -240,5 +251,20 @@ TEST(WindowLanguages, EveryTextIsInTheWindowsLanguageInEveryListRowPopoverBanner
 
     for (auto language : allCases<AppLanguage>())
         EXPECT_GE(walk.textsHeard(language), 150u) << code(language);
+    EXPECT_EQ(walk.wrongTexts(), 0u) << walk.report().toStdString();
+}
+
+// Before the home folder is granted, the onboarding covers the window.
+TEST(WindowLanguages, TheOnboardingIsInEveryLanguage)
+{
+    WindowUnderTest w;
+    w.asksForGrants = true;
+    w.granted = false;
+    w.open();
+    ASSERT_TRUE(w.view->grants()->showsOnboarding());
+    LanguageWalk walk(w);
+    walk.inEveryLanguage(QStringLiteral("onboarding"), [](AppLanguage) {});
+    for (auto language : allCases<AppLanguage>())
+        EXPECT_GE(walk.textsHeard(language), 5u) << code(language);
     EXPECT_EQ(walk.wrongTexts(), 0u) << walk.report().toStdString();
 }
