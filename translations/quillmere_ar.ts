@@ -1843,6 +1843,54 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 – المشغلات والأيقونات</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>اسم الحزمة: %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>اسم البرنامج: %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>فئة النافذة: %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>المُشغِّل: %1</translation>
+    </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>كل السيناريوهات</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>المتصفحات والمكتب</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>الذكاء الاصطناعي وأدوات التطوير</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>حاويات التواصل والوسائط</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>النظام وسلة المهملات</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>اكتمل التحقق التلقائي · يمكن تحرير %1</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>تم التحقق من الأمان نيابةً عنك: يمكن تنظيف كل عنصر محدد مباشرةً دون مراجعته واحدًا تلو الآخر في مدير الملفات</translation>
+    </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>لم ينقل أي تنظيف شيئًا إلى سلة المهملات بعد.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>ذاكرة مؤقتة خالصة موثّقة</translation>

@@ -1827,6 +1827,54 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 – Starter &amp; Symbole</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>Paketname: %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>Programmname: %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>Fensterklasse: %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>Starter: %1</translation>
+    </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>Alle Bereiche</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Browser &amp; Büro</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>KI &amp; Entwicklerwerkzeuge</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Container für Soziales &amp; Medien</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>System &amp; Papierkorb</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Automatische Prüfung abgeschlossen · %1 können freigegeben werden</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Sicherheit für Sie geprüft: Jedes angehakte Element kann direkt bereinigt werden, ohne es einzeln im Dateimanager nachzusehen</translation>
+    </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Noch keine Bereinigung hat etwas in den Papierkorb verschoben.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Geprüfter reiner Cache</translation>

@@ -1827,6 +1827,54 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 – lanzadores e iconos</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>Nombre del paquete: %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>Nombre del programa: %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>Clase de ventana: %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>Lanzador: %1</translation>
+    </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>Todos los escenarios</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Navegadores y ofimática</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>IA y herramientas de desarrollo</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Contenedores sociales y multimedia</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>Sistema y papelera</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Comprobación automática completada · se pueden liberar %1</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Seguridad comprobada para ti: cada elemento marcado se puede limpiar directamente, sin revisarlo uno a uno en el gestor de archivos</translation>
+    </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Ninguna limpieza ha movido nada a la papelera todavía.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Caché pura verificada</translation>

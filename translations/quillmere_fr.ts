@@ -1827,6 +1827,54 @@
         <source>%1 launchers &amp; icons</source>
         <translation>%1 – lanceurs et icônes</translation>
     </message>
+    <message id="app.leftoverRule.package">
+        <source>Package name: %1</source>
+        <translation>Nom du paquet : %1</translation>
+    </message>
+    <message id="app.leftoverRule.program">
+        <source>Program name: %1</source>
+        <translation>Nom du programme : %1</translation>
+    </message>
+    <message id="app.leftoverRule.windowClass">
+        <source>Window class: %1</source>
+        <translation>Classe de fenêtre : %1</translation>
+    </message>
+    <message id="app.leftoverRule.launcher">
+        <source>Launcher: %1</source>
+        <translation>Lanceur : %1</translation>
+    </message>
+    <message id="cache.category.all">
+        <source>All scenarios</source>
+        <translation>Tous les usages</translation>
+    </message>
+    <message id="cache.category.browserOffice">
+        <source>Browsers &amp; office</source>
+        <translation>Navigateurs et bureautique</translation>
+    </message>
+    <message id="cache.category.aiAndDev">
+        <source>AI &amp; developer tools</source>
+        <translation>IA et outils de développement</translation>
+    </message>
+    <message id="cache.category.sandboxContainers">
+        <source>Social &amp; media containers</source>
+        <translation>Conteneurs sociaux et multimédias</translation>
+    </message>
+    <message id="cache.category.systemTemp">
+        <source>System &amp; Trash</source>
+        <translation>Système et corbeille</translation>
+    </message>
+    <message id="scan.done.summary">
+        <source>Automatic check complete · %1 can be freed</source>
+        <translation>Vérification automatique terminée · %1 peuvent être libérés</translation>
+    </message>
+    <message id="scan.done.note">
+        <source>Safety checked for you: every ticked item can be cleaned as it is, with no need to look at each one in the file manager</source>
+        <translation>Sécurité vérifiée pour vous : chaque élément coché peut être nettoyé tel quel, sans le vérifier un par un dans le gestionnaire de fichiers</translation>
+    </message>
+    <message id="history.empty">
+        <source>No clean has moved anything to the Trash yet.</source>
+        <translation>Aucun nettoyage n’a encore rien mis à la corbeille.</translation>
+    </message>
     <message id="clean.label.safeCaches">
         <source>Verified pure cache</source>
         <translation>Cache pur vérifié</translation>

@@ -2,8 +2,10 @@
 // disk by whichever process cleaned, and putting items back from the Trash with the
 // same restore as the window (nothing that now stands in the way is lost).
 #include "Cli/CliCommands.h"
+#include "Cli/CliLanguage.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
+#include "L10n/Catalogues.h"
 #include "Models/DiskFormat.h"
 #include "Platform/OwnedPath.h"
 
@@ -130,7 +132,7 @@ int runHistory(const Arguments& args)
     if (json)
         std::cout << list.dump(2) << "\n";
     else if (list.empty())
-        std::cout << "No clean has moved anything to the Trash yet.\n";
+        std::cout << Catalogues::text("history.empty", language()) << "\n";
     return 0;
 }
 

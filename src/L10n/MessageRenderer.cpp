@@ -79,4 +79,26 @@ std::string renderMessages(std::span<const TextRef> parts, AppLanguage language)
     return text;
 }
 
+std::string renderCardCategory(CleanCategoryFilter category, AppLanguage language)
+{
+    static constexpr std::string_view kIds[] = {"cache.category.all", "cache.category.browserOffice",
+                                                "cache.category.aiAndDev", "cache.category.sandboxContainers",
+                                                "cache.category.systemTemp"};
+    return renderMessageOr({std::string(kIds[std::size_t(category)]), {}}, rawValue(category), language);
+}
+
+std::string renderLeftoverRule(std::string_view rule, AppLanguage language)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kFields[] = {
+        {"Package: ", "app.leftoverRule.package"},
+        {"Exec: ", "app.leftoverRule.program"},
+        {"StartupWMClass: ", "app.leftoverRule.windowClass"}};
+    for (const auto& [field, id] : kFields)
+        if (rule.starts_with(field))
+            return renderMessageOr({std::string(id), {std::string(rule.substr(field.size()))}}, rule, language);
+    if (rule.ends_with(".desktop"))
+        return renderMessageOr({"app.leftoverRule.launcher", {std::string(rule)}}, rule, language);
+    return std::string(rule);
+}
+
 std::span<const MessageEntry> allMessages() { return kMessages; }

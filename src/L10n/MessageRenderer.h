@@ -27,5 +27,13 @@ std::string renderMessageOr(const TextRef& ref, std::string_view ownText, AppLan
 // A text made of several messages (a banner and its optional parts), said one after another.
 std::string renderMessages(std::span<const TextRef> parts, AppLanguage language);
 
+// A card's scenario.
+std::string renderCardCategory(CleanCategoryFilter category, AppLanguage language);
+
+// Why a folder is an app's leftover: the field of the package database or the launcher that
+// names it, as the engine quotes it ("Package: vlc", "Exec: vlc", "vlc.desktop"), with the field
+// named in `language` and its value kept as it is.
+std::string renderLeftoverRule(std::string_view rule, AppLanguage language);
+
 // Every message, for completeness checks.
 std::span<const MessageEntry> allMessages();

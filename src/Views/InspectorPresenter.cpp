@@ -268,7 +268,7 @@ QStringList InspectorPresenter::leftoverRules() const
     QStringList shown;
     if (const auto* app = inspected<InstalledAppItem>())
         for (const auto& [path, rule] : leftoversOf(*app))
-            shown.append(qt(rule));
+            shown.append(qt(renderLeftoverRule(rule, language_)));
     return shown;
 }
 

@@ -107,6 +107,20 @@ TEST(CatalogueMessages, ArgumentsGoInPlaceAndTheRestFollowInParentheses)
     EXPECT_EQ(renderMessageOr({}, "自己的文字", AppLanguage::de), "自己的文字");
 }
 
+// The field that ties a folder to an app is named in the language; its value stays as written.
+TEST(CatalogueMessages, ALeftoversRuleNamesItsFieldInTheLanguageAndKeepsItsValue)
+{
+    EXPECT_EQ(renderLeftoverRule("Package: audacity", AppLanguage::ja), "パッケージ名：audacity");
+    EXPECT_EQ(renderLeftoverRule("Exec: libreoffice", AppLanguage::de), "Programmname: libreoffice");
+    EXPECT_EQ(renderLeftoverRule("StartupWMClass: VLC", AppLanguage::en), "Window class: VLC");
+    EXPECT_EQ(renderLeftoverRule("vlc.desktop", AppLanguage::ko), "실행기: vlc.desktop");
+    EXPECT_EQ(renderLeftoverRule("Package: vlc", AppLanguage::ar), "اسم الحزمة: \u2066vlc\u2069");
+    // A rule of no known field is shown as the engine wrote it.
+    EXPECT_EQ(renderLeftoverRule("~/.cache/vlc", AppLanguage::fr), "~/.cache/vlc");
+    EXPECT_EQ(renderCardCategory(CleanCategoryFilter::aiAndDev, AppLanguage::zhHans), "AI 与开发工具");
+    EXPECT_EQ(renderCardCategory(CleanCategoryFilter::systemTemp, AppLanguage::en), "System & Trash");
+}
+
 TEST(CatalogueMessages, EveryTextTheCatalogueMakesReadsInChineseAsTheEngineWroteIt)
 {
     for (std::size_t card = 0; card < 4; ++card) {

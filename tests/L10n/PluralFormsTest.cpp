@@ -17,7 +17,14 @@ TEST(PluralForms, EachLanguageFollowsItsOwnRule)
                                              Case{AppLanguage::fr, {one, one, other, other, other, other}},
                                              Case{AppLanguage::ru, {many, one, few, many, many, one}},
                                              Case{AppLanguage::ar, {zero, one, two, few, many, other}},
-                                             Case{AppLanguage::ja, {other, other, other, other, other, other}}}) {
+                                             Case{AppLanguage::ja, {other, other, other, other, other, other}},
+                                             Case{AppLanguage::zhHans, {other, other, other, other, other, other}},
+                                             Case{AppLanguage::zhHant, {other, other, other, other, other, other}},
+                                             Case{AppLanguage::ko, {other, other, other, other, other, other}},
+                                             Case{AppLanguage::de, {other, one, other, other, other, other}},
+                                             Case{AppLanguage::es, {other, one, other, other, other, other}},
+                                             Case{AppLanguage::it, {other, one, other, other, other, other}},
+                                             Case{AppLanguage::pt, {one, one, other, other, other, other}}}) {
         const std::array<std::int64_t, 6> counts{0, 1, 2, 5, 11, 101};
         for (std::size_t i = 0; i < counts.size(); ++i)
             EXPECT_EQ(pluralCategory(language, counts[i]), expected[i]) << rawValue(language) << " " << counts[i];

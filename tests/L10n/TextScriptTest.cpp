@@ -4,6 +4,7 @@
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "Theme/CorvelPalette.h"
+#include "support/TextScripts.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -37,88 +38,11 @@ Texts everyText(AppLanguage language)
     return texts;
 }
 
-enum class Script { latin, cyrillic, arabic, han, kana, hangul, cjkPunctuation, none };
-
-Script scriptOf(char32_t c)
-{
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7))
-        return Script::latin;
-    if (c >= 0x400 && c <= 0x4FF)
-        return Script::cyrillic;
-    if ((c >= 0x600 && c <= 0x6FF) || (c >= 0xFB50 && c <= 0xFEFF))
-        return Script::arabic;
-    if ((c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF))
-        return Script::han;
-    if (c >= 0x3040 && c <= 0x30FF)
-        return Script::kana;
-    if ((c >= 0xAC00 && c <= 0xD7AF) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3130 && c <= 0x318F))
-        return Script::hangul;
-    if ((c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF))
-        return Script::cjkPunctuation;
-    return Script::none;
-}
-
-// Latin words a Chinese, Japanese, Korean, Russian or Arabic text may carry as they are.
-const std::set<std::u32string> kLatinAllowed{
-    // the program and the package formats it lists apps from
-    U"Quillmere", U"Flatpak", U"Snap", U"AppImage",
-    // brands and program names in the catalogue's item names and the safety list
-    U"Git", U"Google", U"Chrome", U"WeChat", U"Feishu", U"Lark", U"QQ", U"Music", U"WPS", U"Office", U"Sogou",
-    U"Python", U"uv", U"Codex", U"Claude", U"OptGuide",
-    // file names, shown as they are on disk
-    U"requirements", U"txt", U"pyproject", U"toml",
-    // terms the description's own Chinese, Japanese and Korean texts use untranslated, and units
-    U"AI", U"SNS", U"Cookie", U"Cookies", U"Web", U"DB", U"MV", U"IDE", U"GPU", U"SHA", U"KB", U"MB", U"GB"};
-
-bool writesLatinAsLetters(AppLanguage language)
-{
-    using enum AppLanguage;
-    return language == en || language == de || language == fr || language == es || language == pt || language == it;
-}
-
-bool allowed(Script script, AppLanguage language)
-{
-    using enum AppLanguage;
-    switch (script) {
-    case Script::latin:
-        return writesLatinAsLetters(language);
-    case Script::cyrillic:
-        return language == ru;
-    case Script::arabic:
-        return language == ar;
-    case Script::han:
-    case Script::cjkPunctuation:
-        return language == zhHans || language == zhHant || language == ja;
-    case Script::kana:
-        return language == ja;
-    case Script::hangul:
-        return language == ko;
-    case Script::none:
-        return true;
-    }
-    return false;
-}
-
 // The first letter or word not of the language's script, or empty.
 std::string foreignPart(std::string_view text, AppLanguage language)
 {
-    const std::u32string chars = QString::fromUtf8(text.data(), qsizetype(text.size())).toStdU32String();
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        const Script script = scriptOf(chars[i]);
-        if (allowed(script, language))
-            continue;
-        if (script == Script::latin) {
-            auto end = i;
-            while (end < chars.size() && scriptOf(chars[end]) == Script::latin)
-                ++end;
-            const std::u32string word = chars.substr(i, end - i);
-            i = end - 1;
-            if (kLatinAllowed.contains(word))
-                continue;
-        }
-        return "at character " + std::to_string(i);
-    }
-    return {};
+    const auto part = wrongScriptPart(QString::fromUtf8(text.data(), qsizetype(text.size())), language);
+    return part ? "at \"" + part->toStdString() + "\"" : std::string();
 }
 
 } // namespace
@@ -143,6 +67,19 @@ TEST(TextScript, TheCheckCatchesTheOldMixtures)
     EXPECT_FALSE(foreignPart("Clean Safe Cache", AppLanguage::ru).empty());
     EXPECT_FALSE(foreignPart("「Downloads」", AppLanguage::en).empty());
     EXPECT_TRUE(foreignPart("WeChat・Feishuのチャット履歴", AppLanguage::ja).empty());
+    // Simplified Chinese left in a Japanese or Traditional Chinese text, though written in Han.
+    EXPECT_FALSE(foreignPart("已完成全自动核验 · 共发现 40.0 MB 可整理空间", AppLanguage::ja).empty());
+    EXPECT_FALSE(foreignPart("本地模型与数据库文件", AppLanguage::zhHant).empty());
+    EXPECT_TRUE(foreignPart("已完成全自動核驗 · 共發現 40.0 MB 可整理空間", AppLanguage::zhHant).empty());
+    // Paths, file names, extensions and units are written as they are on disk and in the status bar.
+    EXPECT_TRUE(
+        foreignPart("位于 ~/.cache/pip 下，含 requirements.txt 与 *.deb，共 3.0 MB", AppLanguage::zhHans).empty());
+    EXPECT_EQ(foreignPart("安装包 Installer", AppLanguage::zhHans), "at \"Installer\"");
+    EXPECT_EQ(foreignPart("Cache 3.0 MB", AppLanguage::ar), "at \"Cache\"");
+    // A name from the person's own files is theirs, not a text of ours.
+    EXPECT_TRUE(wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja));
+    EXPECT_FALSE(
+        wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja, {QStringLiteral("holiday copy")}));
 }
 
 TEST(TextScript, NoMacWordsAreLeftOnLinux)

@@ -21,6 +21,7 @@ void WindowUnderTest::open(const char* language)
     options.home = home;
     options.applications = machine.applications;
     options.paceCleans = false;
+    options.linuxApps = linuxApps;
     view = std::make_unique<WindowState>(options, *access);
     view->setLanguageRaw(QString::fromLatin1(language));
     engine = std::make_unique<QQmlApplicationEngine>();

@@ -4,6 +4,7 @@
 // their actions.
 
 #include "MainWindowLoader.h"
+#include "Services/LinuxAppScan.h"
 #include "Views/AccessTestSupport.h"
 #include "WindowState.h"
 #include "support/EngineWait.h"
@@ -37,6 +38,8 @@ class WindowUnderTest {
     // opened (the access row shows); without, the onboarding covers the window.
     bool asksForGrants = false;
     bool granted = true;
+    // Machine-wide app places; none by default, as for any home that is not the account's.
+    std::optional<LinuxAppRoots> linuxApps;
 
     // Opens the window in English over what the test put into `home`, and waits for the scan.
     void open(const char* language = "en");
