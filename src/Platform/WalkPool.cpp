@@ -1,5 +1,7 @@
 #include "Platform/WalkPool.h"
 
+#include "Platform/BackgroundPriority.h"
+
 #include <algorithm>
 
 WalkPool& WalkPool::shared()
@@ -63,6 +65,7 @@ void WalkPool::stopWorkers(std::unique_lock<std::mutex>& lock)
 
 void WalkPool::work()
 {
+    BackgroundPriority::applyToThisThread();
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });

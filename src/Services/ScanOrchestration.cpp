@@ -2,6 +2,7 @@
 // GUI thread in turn.
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
+#include "Platform/BackgroundPriority.h"
 #include "Platform/HomeLayout.h"
 #include "Platform/RunningPrograms.h"
 #include "Platform/Trash.h"
@@ -43,6 +44,7 @@ void StorageEngine::startInstantScan()
 
     pool_.start([this, home, applications, cleaned, restorable, isAccountHome, linuxApps, roots = runner_.cleanRoots(),
                  ownState = runner_.ownStatePaths(), limitedTo, partial] {
+        BackgroundPriority::applyToThisThread(); // and every thread the scan starts
         const HomeLayout layout = HomeLayout::of(home, isAccountHome);
         const auto launch = WalkPool::shared().threadCount() > 1 ? std::launch::async : std::launch::deferred;
         // The Trash is listed and measured once, when the scan begins: only what it held

@@ -1,5 +1,6 @@
 #include "WindowState.h"
 
+#include "Platform/BackgroundPriority.h"
 #include "Platform/Beneath.h"
 
 #include "QtText.h"
@@ -8,6 +9,9 @@
 #include <QTimer>
 
 namespace {
+
+// How far a scan's threads stand back from the window's (of 19).
+constexpr int kBackgroundNiceness = 10;
 
 // The engine property that names the window a QML engine shows.
 constexpr const char* kExposedViewProperty = "quillmereView";
@@ -19,6 +23,8 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
     : QObject(parent), access_(access), scanner_(std::make_unique<StorageEngine>(std::move(options))),
       lists_(*scanner_, this), cleanRecords_(this)
 {
+    // The scan's walkers and hashers give way to the GUI thread whenever it has work.
+    BackgroundPriority::setNiceness(kBackgroundNiceness);
     QSettings& settings = access_.settings();
     // A saved choice always wins; the first run speaks the system's language when it can.
     languageRaw_ =
