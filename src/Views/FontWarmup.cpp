@@ -59,15 +59,15 @@ void matchFacesOffThread(AppLanguage language, const QString& defaultFamily)
 
 // Flags and other emoji come from a face near the end of every fallback list: finding it takes
 // one font match per face before it, longer than a slice may take. They are left out.
-bool isEmoji(char32_t c) { return c >= 0x1F000; }
+bool isEmojiCodePoint(char32_t c) { return c >= 0x1F000; }
 
-bool hasEmoji(const QString& text)
+bool hasEmojiCodePoint(const QString& text)
 {
     const auto code = text.toUcs4();
-    return std::any_of(code.begin(), code.end(), isEmoji);
+    return std::any_of(code.begin(), code.end(), isEmojiCodePoint);
 }
 
-bool isInput(QEvent::Type type)
+bool isWindowInput(QEvent::Type type)
 {
     switch (type) {
     case QEvent::MouseButtonPress:
@@ -85,7 +85,7 @@ bool isInput(QEvent::Type type)
 }
 
 // A text item's font with its family left out: what sizes and weights the window uses.
-QString specKey(QFont font)
+QString fontSpecKey(QFont font)
 {
     font.setFamily(QString());
     return font.key();
@@ -122,7 +122,7 @@ void FontWarmup::start(QQuickWindow& window, std::vector<Language> languages, st
         families_.insert(language.family);
         for (const QString& text : language.texts)
             for (char32_t c : text.toUcs4()) {
-                if (c < 0x80 || QChar::isSpace(c) || isEmoji(c))
+                if (c < 0x80 || QChar::isSpace(c) || isEmojiCodePoint(c))
                     continue;
                 QString& chars = byScript[QChar::script(c)];
                 const QString each = QString::fromUcs4(&c, 1);
@@ -141,7 +141,7 @@ void FontWarmup::start(QQuickWindow& window, std::vector<Language> languages, st
 
 bool FontWarmup::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isInput(event->type()))
+    if (isWindowInput(event->type()))
         sinceInput_.restart();
     return QObject::eventFilter(watched, event);
 }
@@ -204,12 +204,12 @@ bool FontWarmup::queueNextLanguage()
         const QString key = font.key();
         if (!heldFonts_.contains(key))
             heldFonts_.insert(key, font);
-        if (specs.contains(specKey(font)) == false) {
-            specs.insert(specKey(font));
+        if (!specs.contains(fontSpecKey(font))) {
+            specs.insert(fontSpecKey(font));
             queueProbes(font);
         }
         const QString text = language.texts.value(name);
-        if (!text.isEmpty() && !hasEmoji(text) && !queued_.contains(key + u'\n' + text)) {
+        if (!text.isEmpty() && !hasEmojiCodePoint(text) && !queued_.contains(key + u'\n' + text)) {
             queued_.insert(key + u'\n' + text);
             pieces_.push_back({font, text});
         }
