@@ -1,18 +1,95 @@
 #pragma once
-// Opens the faces the window switches to for other languages on a worker thread, once,
-// right after start: matching a script's face and its fallbacks and reading the font files
-// then happens while nobody waits, not on the GUI thread at the first switch to Chinese,
-// Japanese, Korean or Arabic.
+// Gets the faces of every language ready before the person switches to it.
+//
+// Right after start a worker thread matches each script's face and its fallback list (the
+// font database shares those between threads). Font engines, their fallback lookups and glyph
+// metrics are cached per thread, though, so once the window is up the GUI thread itself lays
+// out, in short idle slices, the texts its items would show in each other language, in each
+// face and size they use. The engines made so are held, so the font cache keeps them, and a
+// first switch only has to lay its texts out, not to load faces or search fallbacks.
 
+#include <QElapsedTimer>
+#include <QFont>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
 #include <thread>
+#include <vector>
 
-class FontWarmup {
+class QQuickItem;
+class QQuickWindow;
+
+struct FontWarmupPacing {
+    int firstDelayMs = 1500; // after the window's first frame
+    int gapMs = 24;          // between slices: the window keeps most of its time
+    int sliceMs = 5;         // a slice starts no new piece of work after this
+    int quietAfterInputMs = 600;
+};
+
+class FontWarmup : public QObject {
   public:
+    // One language: the face its texts are set in and its texts by name.
+    struct Language {
+        QString family;
+        QHash<QString, QString> texts;
+    };
+    using Pacing = FontWarmupPacing;
+
     FontWarmup();
-    ~FontWarmup(); // waits for the worker: nothing of it outlives the window
+    ~FontWarmup() override; // waits for the worker: nothing of it outlives the window
     FontWarmup(const FontWarmup&) = delete;
     FontWarmup& operator=(const FontWarmup&) = delete;
 
+    // Warms `window`'s texts in `languages` (the most different scripts first); `shown` tells
+    // which of them the window shows now. Pauses while the person uses the window.
+    void start(QQuickWindow& window, std::vector<Language> languages, std::function<int()> shown, Pacing pacing = {});
+
+    bool finished() const { return finished_; }
+    int slices() const { return slices_; }
+    int piecesDone() const { return piecesDone_; }
+    // The most pieces of work one slice did, and how long the longest slice took.
+    int mostPiecesInASlice() const { return mostPieces_; }
+    double longestSliceMs() const { return longestSliceMs_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    struct Piece {
+        QFont font;
+        QString text;
+    };
+    void runSlice();
+    void schedule(int ms);
+    // Queues the next language's pieces; false when every language is done.
+    bool queueNextLanguage();
+    void collectTexts(QQuickItem* item, const QHash<QString, QString>& nameOfShownText,
+                      std::vector<std::pair<QFont, QString>>& out) const;
+    void queueProbes(const QFont& font);
+
     std::thread worker_;
+    QPointer<QQuickWindow> window_;
+    std::vector<Language> languages_;
+    std::function<int()> shown_;
+    Pacing pacing_;
+    QSet<QString> families_;
+    QStringList probes_; // a few characters of each script the texts use, one string a script
+    std::size_t nextLanguage_ = 0;
+    std::deque<Piece> pieces_;
+    QSet<QString> queued_;            // font key + text, laid out once
+    QHash<QString, QFont> heldFonts_; // by font key: keeps their engines in the cache
+    QTimer timer_;
+    QElapsedTimer sinceInput_;
+    bool finished_ = false;
+    int slices_ = 0;
+    int piecesDone_ = 0;
+    int mostPieces_ = 0;
+    double longestSliceMs_ = 0;
 };

@@ -25,7 +25,10 @@ QQuickWindow* load(QQmlApplicationEngine& engine, WindowState& view)
     view.exposeTo(engine);
     engine.load(QUrl(QStringLiteral("qrc:/Quillmere/Main.qml")));
     const auto roots = engine.rootObjects();
-    return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+    auto* window = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+    if (window)
+        view.warmFacesOf(*window);
+    return window;
 }
 
 } // namespace MainWindowLoader

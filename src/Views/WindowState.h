@@ -35,6 +35,7 @@
 #include <string_view>
 
 class QQmlEngine;
+class QQuickWindow;
 
 class WindowState : public QObject {
     Q_OBJECT
@@ -101,6 +102,9 @@ class WindowState : public QObject {
 
     // Makes this window the `View` singleton of every QML file `engine` loads.
     void exposeTo(QQmlEngine& engine);
+    // Once `window` is up, readies its texts' faces in every language in idle moments.
+    void warmFacesOf(QQuickWindow& window);
+    const FontWarmup& fontWarmup() const { return fontWarmup_; }
     // The singleton's factory: the window exposed to that engine.
     static WindowState* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 

@@ -50,6 +50,28 @@ const QVariantMap& WindowState::textTable(AppLanguage language)
     return map;
 }
 
+void WindowState::warmFacesOf(QQuickWindow& window)
+{
+    // The scripts furthest from the one shown first: their switches cost the most.
+    static constexpr std::array kOrder{AppLanguage::zhHans, AppLanguage::ja, AppLanguage::zhHant, AppLanguage::ko,
+                                       AppLanguage::ar,     AppLanguage::ru, AppLanguage::en,     AppLanguage::de,
+                                       AppLanguage::fr,     AppLanguage::es, AppLanguage::pt,     AppLanguage::it};
+    static_assert(kOrder.size() == kAppLanguageCount);
+    std::vector<FontWarmup::Language> languages;
+    for (AppLanguage language : kOrder) {
+        FontWarmup::Language& each = languages.emplace_back();
+        const std::string_view family = scriptFontFamily(language);
+        each.family = family.empty() ? QGuiApplication::font().family() : qt(family);
+        const QVariantMap& table = textTable(language);
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            each.texts.insert(it.key(), it.value().toString());
+        each.texts.insert(QStringLiteral("languageName"), qt(nativeName(language)));
+    }
+    fontWarmup_.start(window, std::move(languages), [this] {
+        return int(std::find(kOrder.begin(), kOrder.end(), currentLanguage()) - kOrder.begin());
+    });
+}
+
 QJSValue WindowState::texts()
 {
     // One script object per language, made the first time that language is shown, so a

@@ -69,7 +69,8 @@ Item {
             Layout.preferredWidth: implicitWidth
             Layout.preferredHeight: implicitHeight
             symbol: "globe"
-            text: View.languageFlag + "  " + View.languageName
+            emblem: View.languageFlag
+            text: View.languageName
             trailingSymbol: "chevron.down"
             chosen: View.showLanguageMatrixPopover
             onClicked: View.showLanguageMatrixPopover = true

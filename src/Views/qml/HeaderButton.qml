@@ -7,6 +7,9 @@ T.Button {
     id: button
     property string symbol
     property string trailingSymbol
+    // An emoji before the text (a flag), in the emoji face itself: found through the text
+    // face's fallbacks it would cost a long font search each time a language brings a new face.
+    property string emblem
     property bool chosen: false
 
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
@@ -15,7 +18,7 @@ T.Button {
     implicitHeight: 34
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
-    Accessible.name: button.text
+    Accessible.name: button.emblem === "" ? button.text : button.emblem + "  " + button.text
     Accessible.onPressAction: button.clicked()
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
@@ -36,6 +39,14 @@ T.Button {
     contentItem: Row {
         spacing: 6
         GlyphIcon { symbol: button.symbol; size: 15; color: View.palette.inkSecondary; visible: button.symbol !== ""; anchors.verticalCenter: parent.verticalCenter }
+        Text {
+            text: button.emblem
+            visible: button.emblem !== ""
+            font.family: "Noto Color Emoji"
+            font.pixelSize: 13
+            anchors.verticalCenter: parent.verticalCenter
+            Accessible.ignored: true
+        }
         InkText { text: button.text; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
         GlyphIcon { symbol: button.trailingSymbol; size: 13; color: View.palette.inkMutedText; visible: button.trailingSymbol !== ""; anchors.verticalCenter: parent.verticalCenter }
     }

@@ -1,0 +1,99 @@
+// The GUI thread readies other languages' faces only in short slices, never while the person
+// uses the window, and a switch after it still shows the language's texts in its own face.
+#include "FontWarmup.h"
+#include "Views/WindowTestSupport.h"
+
+#include <QKeyEvent>
+#include <QQuickItem>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<FontWarmup::Language> englishAndJapanese()
+{
+    std::vector<FontWarmup::Language> languages;
+    for (auto [language, family] : {std::pair{AppLanguage::en, QGuiApplication::font().family()},
+                                    std::pair{AppLanguage::ja, QStringLiteral("Noto Sans CJK JP")}}) {
+        FontWarmup::Language& each = languages.emplace_back();
+        each.family = family;
+        const QVariantMap& table = WindowState::textTable(language);
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            each.texts.insert(it.key(), it.value().toString());
+    }
+    return languages;
+}
+
+// The next frame of the window, which lets a warm-up started before it begin.
+void drawAFrame(QQuickWindow& window)
+{
+    window.update();
+    QTest::qWait(50);
+}
+
+// The text items showing exactly `text`.
+std::vector<QQuickItem*> itemsShowing(QQuickItem* item, const QString& text)
+{
+    std::vector<QQuickItem*> found;
+    if (!item)
+        return found;
+    if (item->inherits("QQuickText") && item->property("text").toString() == text)
+        found.push_back(item);
+    for (QQuickItem* child : item->childItems())
+        for (QQuickItem* each : itemsShowing(child, text))
+            found.push_back(each);
+    return found;
+}
+
+} // namespace
+
+TEST(FontWarmup, DoesOnePieceOfWorkASliceAndYieldsBetweenSlices)
+{
+    WindowUnderTest w;
+    w.open("en");
+    FontWarmup warmup;
+    // A slice that may take no time still does one piece, and then hands the loop back.
+    warmup.start(*w.window, englishAndJapanese(), [] { return 0; },
+                 {.firstDelayMs = 0, .gapMs = 0, .sliceMs = 0, .quietAfterInputMs = 0});
+    drawAFrame(*w.window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warmup.finished(); }, 60000));
+    EXPECT_GT(warmup.piecesDone(), 20); // the window's texts in Japanese, at least
+    EXPECT_EQ(warmup.mostPiecesInASlice(), 1);
+    EXPECT_GE(warmup.slices(), warmup.piecesDone());
+}
+
+TEST(FontWarmup, WaitsWhileThePersonUsesTheWindow)
+{
+    WindowUnderTest w;
+    w.open("en");
+    FontWarmup warmup;
+    warmup.start(*w.window, englishAndJapanese(), [] { return 0; },
+                 {.firstDelayMs = 0, .gapMs = 0, .sliceMs = 0, .quietAfterInputMs = 60000});
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.window, &press);
+    drawAFrame(*w.window);
+    QTest::qWait(300);
+    EXPECT_EQ(warmup.piecesDone(), 0);
+    EXPECT_FALSE(warmup.finished());
+}
+
+TEST(FontWarmup, ASwitchAfterItShowsTheLanguagesTextsInItsFace)
+{
+    WindowUnderTest w;
+    w.open("en");
+    const FontWarmup& warmup = w.view->fontWarmup();
+    drawAFrame(*w.window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return warmup.finished(); }, 60000));
+    EXPECT_GT(warmup.piecesDone(), 0);
+
+    for (const char* language : {"ja", "ar", "de"}) {
+        w.view->setLanguageRaw(QString::fromLatin1(language));
+        w.settle();
+        const QString family = w.view->fontFamily();
+        const auto shown = itemsShowing(w.window->contentItem(), w.text("trustWorkspacesSection"));
+        ASSERT_FALSE(shown.empty()) << language;
+        for (QQuickItem* item : shown)
+            EXPECT_EQ(item->property("font").value<QFont>().family(), family) << language;
+    }
+    EXPECT_EQ(w.view->fontFamily(), QGuiApplication::font().family());
+}
