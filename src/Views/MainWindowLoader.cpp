@@ -1,5 +1,6 @@
 #include "MainWindowLoader.h"
 
+#include "FramePacing.h"
 #include "QtText.h"
 #include "Theme/SymbolIcons.h"
 #include "WindowState.h"
@@ -23,9 +24,15 @@ QQuickWindow* load(QQmlApplicationEngine& engine, WindowState& view)
 
     engine.addImportPath(QStringLiteral("qrc:/"));
     view.exposeTo(engine);
+    auto* pacing = new FramePacing(&engine);
+    pacing->exposeTo(engine);
     engine.load(QUrl(QStringLiteral("qrc:/Quillmere/Main.qml")));
     const auto roots = engine.rootObjects();
-    return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+    auto* window = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+    // Before the first expose: that is when the scene graph comes up.
+    if (window)
+        pacing->watch(*window);
+    return window;
 }
 
 } // namespace MainWindowLoader

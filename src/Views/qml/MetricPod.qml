@@ -90,15 +90,20 @@ T.Button {
                 color: Qt.rgba(pod.accent.r, pod.accent.g, pod.accent.b, View.palette.isDark ? 0.18 : 0.12)
                 GlyphIcon { anchors.centerIn: parent; symbol: pod.symbol; size: 13; color: pod.ink }
             }
-            // While counting, a dot that breathes says the figure is on its way.
+            // While counting, a dot that breathes says the figure is on its way; it holds still
+            // where every frame is dear.
             Rectangle {
+                id: countingDot
+                objectName: "podCountingDot"
+                property real breath: 1
                 visible: pod.isCounting
                 implicitWidth: 7
                 implicitHeight: 7
                 radius: 3.5
                 color: pod.accent
-                SequentialAnimation on opacity {
-                    running: pod.isCounting
+                opacity: FramePacing.calm ? 1 : countingDot.breath
+                SequentialAnimation on breath {
+                    running: pod.isCounting && !FramePacing.calm
                     loops: Animation.Infinite
                     NumberAnimation { to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
                     NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
