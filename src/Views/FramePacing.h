@@ -45,7 +45,7 @@ class FramePacing : public QObject {
     Q_PROPERTY(bool calm READ calm NOTIFY calmChanged)
 
   public:
-    explicit FramePacing(QObject* parent = nullptr);
+    explicit FramePacing(QObject* parent);
     static FramePacing* create(QQmlEngine* engine, QJSEngine* scriptEngine);
     // The engine's instance, made available to its QML before the window loads.
     void exposeTo(QQmlEngine& engine);
