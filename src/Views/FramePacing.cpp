@@ -12,11 +12,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <string>
 
 namespace {
 constexpr const char* kExposedPacingProperty = "quillmerePacing";
-constexpr int kGateReleaseMs = 400;
+constexpr int kGateReleaseMs = 2000;
 } // namespace
 
 FrameGate::FrameGate(QWindow& window) : QObject(&window), window_(window)
@@ -100,6 +101,19 @@ void FramePacing::watch(QQuickWindow& window)
 {
     QPointer<FramePacing> self(this);
     QPointer<QQuickWindow> watched(&window);
+    if (QQuickWindow::graphicsApi() == QSGRendererInterface::OpenGL && !window.isSceneGraphInitialized()) {
+        contentShown_ = false;
+        Q_EMIT contentShownChanged();
+        auto firstFrame = std::make_shared<QMetaObject::Connection>();
+        *firstFrame = connect(
+            watched, &QQuickWindow::frameSwapped, this,
+            [this, firstFrame] {
+                disconnect(*firstFrame);
+                contentShown_ = true;
+                Q_EMIT contentShownChanged();
+            },
+            Qt::QueuedConnection);
+    }
     // Emitted on the thread that renders, with its context current.
     connect(
         watched, &QQuickWindow::sceneGraphInitialized, this,

@@ -34,7 +34,8 @@ class FrameGate : public QObject {
     QWindow& window_;
     std::atomic<bool> inFlight_{false};
     std::atomic<bool> held_{false};
-    // A frame that never reports its end (a grab, a lost device) does not hold updates forever.
+    // A frame that never reports its end (a grab, a lost device) does not hold updates forever;
+    // long enough for the first frame's shader compilation on a busy machine.
     QTimer release_;
 };
 
@@ -43,6 +44,10 @@ class FramePacing : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(bool calm READ calm NOTIFY calmChanged)
+    // False until OpenGL has drawn the first frame. The GUI thread waits for that frame whole,
+    // shader compilation included, so it shows only the window's colour; the content follows
+    // in a frame drawn while the GUI thread goes on.
+    Q_PROPERTY(bool contentShown READ contentShown NOTIFY contentShownChanged)
 
   public:
     explicit FramePacing(QObject* parent);
@@ -55,14 +60,17 @@ class FramePacing : public QObject {
 
     bool calm() const { return calm_; }
     void setCalm(bool calm);
+    bool contentShown() const { return contentShown_; }
 
     // GL_RENDERER strings of rasterisers that run on the CPU.
     static bool isSoftwareRasteriser(std::string_view renderer);
 
   Q_SIGNALS:
     void calmChanged();
+    void contentShownChanged();
 
   private:
     bool calm_ = false;
+    bool contentShown_ = true;
     QPointer<FrameGate> gate_;
 };

@@ -19,6 +19,7 @@ ApplicationWindow {
         id: frame
         objectName: "windowFrame"
         anchors.fill: parent
+        opacity: FramePacing.contentShown ? 1 : 0
         LayoutMirroring.enabled: View.isRightToLeft
         LayoutMirroring.childrenInherit: true
 
