@@ -42,6 +42,15 @@ T.Button {
     Keys.onEnterPressed: pod.clicked()
     onClicked: View.selectWorkspace(pod.workspace)
 
+    // The counting dot's opacity.
+    property real breath
+    SequentialAnimation on breath {
+        running: pod.isCounting && !FramePacing.calm
+        loops: Animation.Infinite
+        NumberAnimation { from: 1; to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
+        NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
+    }
+
     background: GlassCard {
         radius: 14
         selected: pod.isSelected
@@ -93,21 +102,13 @@ T.Button {
             // While counting, a dot that breathes says the figure is on its way; it holds still
             // where every frame is dear.
             Rectangle {
-                id: countingDot
                 objectName: "podCountingDot"
-                property real breath: 1
                 visible: pod.isCounting
                 implicitWidth: 7
                 implicitHeight: 7
                 radius: 3.5
                 color: pod.accent
-                opacity: FramePacing.calm ? 1 : countingDot.breath
-                SequentialAnimation on breath {
-                    running: pod.isCounting && !FramePacing.calm
-                    loops: Animation.Infinite
-                    NumberAnimation { to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
-                    NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
-                }
+                opacity: FramePacing.calm ? 1 : pod.breath
             }
             InkText {
                 objectName: "podFigures"
