@@ -1,5 +1,6 @@
 #include "MainWindowLoader.h"
 
+#include "FramePacing.h"
 #include "QtText.h"
 #include "Theme/SymbolIcons.h"
 #include "WindowState.h"
@@ -23,11 +24,16 @@ QQuickWindow* load(QQmlApplicationEngine& engine, WindowState& view)
 
     engine.addImportPath(QStringLiteral("qrc:/"));
     view.exposeTo(engine);
+    auto* pacing = new FramePacing(&engine);
+    pacing->exposeTo(engine);
     engine.load(QUrl(QStringLiteral("qrc:/Quillmere/Main.qml")));
     const auto roots = engine.rootObjects();
     auto* window = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
-    if (window)
+    // Before the first expose: that is when the scene graph comes up.
+    if (window) {
+        pacing->watch(*window);
         view.warmFacesOf(*window);
+    }
     return window;
 }
 

@@ -6,6 +6,9 @@ import QtQuick.Shapes
 // blurred layers, so the software scene graph draws it too.
 Rectangle {
     color: View.palette.canvasBase
+    // The glows overlap across the whole window: drawn once into a texture, a frame costs one
+    // layer instead of four. The software scene graph redraws only what changed anyway.
+    layer.enabled: GraphicsInfo.api !== GraphicsInfo.Software
 
     component Glow: Shape {
         id: glow

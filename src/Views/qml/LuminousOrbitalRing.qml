@@ -7,7 +7,7 @@ import Quillmere
 // would free in an emerald–cobalt–violet sweep, and while a scan runs its progress on a thin
 // outer orbit with the word that says so. The centre names the size the selection frees.
 // Hovering enlarges it and shows the rescan symbol; a press (or Space) rescans. Ratio
-// changes are animated. Drawn with Qt Quick Shapes only, so both scene-graph backends draw it.
+// changes are animated where frames are cheap. Drawn with Qt Quick Shapes only, so both scene-graph backends draw it.
 T.AbstractButton {
     id: ring
     objectName: "overviewRing"
@@ -30,9 +30,10 @@ T.AbstractButton {
     property real shownUsed: clamped(usedRatio)
     property real shownReclaimable: clamped(reclaimableRatio)
     property real shownScan: clamped(scanProgress)
-    Behavior on shownUsed { NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
-    Behavior on shownReclaimable { NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
-    Behavior on shownScan { NumberAnimation { duration: 400; easing.type: Easing.OutCubic } }
+    // Where frames are dear, the arcs move straight to the figures.
+    Behavior on shownUsed { enabled: !FramePacing.calm; NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
+    Behavior on shownReclaimable { enabled: !FramePacing.calm; NumberAnimation { duration: 700; easing.type: Easing.OutCubic } }
+    Behavior on shownScan { enabled: !FramePacing.calm; NumberAnimation { duration: 400; easing.type: Easing.OutCubic } }
 
     readonly property real centre: width / 2
     readonly property real bandWidth: Math.max(8, width * 0.085)

@@ -19,6 +19,7 @@ ApplicationWindow {
         id: frame
         objectName: "windowFrame"
         anchors.fill: parent
+        opacity: FramePacing.contentShown ? 1 : 0
         LayoutMirroring.enabled: View.isRightToLeft
         LayoutMirroring.childrenInherit: true
 
@@ -59,7 +60,7 @@ ApplicationWindow {
             anchors.fill: parent
             opacity: View.isCleaning ? 1 : 0
             visible: opacity > 0
-            Behavior on opacity { NumberAnimation { duration: 180; easing.type: Easing.OutCubic } }
+            Behavior on opacity { enabled: !FramePacing.calm; NumberAnimation { duration: 180; easing.type: Easing.OutCubic } }
         }
 
         CleanConfirmation {}

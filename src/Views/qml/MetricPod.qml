@@ -42,6 +42,15 @@ T.Button {
     Keys.onEnterPressed: pod.clicked()
     onClicked: View.selectWorkspace(pod.workspace)
 
+    // The counting dot's opacity.
+    property real breath
+    SequentialAnimation on breath {
+        running: pod.isCounting && !FramePacing.calm
+        loops: Animation.Infinite
+        NumberAnimation { from: 1; to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
+        NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
+    }
+
     background: GlassCard {
         radius: 14
         selected: pod.isSelected
@@ -90,19 +99,16 @@ T.Button {
                 color: Qt.rgba(pod.accent.r, pod.accent.g, pod.accent.b, View.palette.isDark ? 0.18 : 0.12)
                 GlyphIcon { anchors.centerIn: parent; symbol: pod.symbol; size: 13; color: pod.ink }
             }
-            // While counting, a dot that breathes says the figure is on its way.
+            // While counting, a dot that breathes says the figure is on its way; it holds still
+            // where every frame is dear.
             Rectangle {
+                objectName: "podCountingDot"
                 visible: pod.isCounting
                 implicitWidth: 7
                 implicitHeight: 7
                 radius: 3.5
                 color: pod.accent
-                SequentialAnimation on opacity {
-                    running: pod.isCounting
-                    loops: Animation.Infinite
-                    NumberAnimation { to: 0.25; duration: 600; easing.type: Easing.InOutQuad }
-                    NumberAnimation { to: 1; duration: 600; easing.type: Easing.InOutQuad }
-                }
+                opacity: FramePacing.calm ? 1 : pod.breath
             }
             InkText {
                 objectName: "podFigures"
