@@ -162,6 +162,10 @@ void FontWarmup::runSlice()
         schedule(int(pacing_.quietAfterInputMs - sinceInput_.elapsed()));
         return;
     }
+    if (busy_ && busy_()) {
+        schedule(pacing_.quietAfterInputMs);
+        return;
+    }
     QElapsedTimer slice;
     slice.start();
     int pieces = 0;

@@ -51,6 +51,9 @@ class FontWarmup : public QObject {
     // which of them the window shows now. Pauses while the person uses the window.
     void start(QQuickWindow& window, std::vector<Language> languages, std::function<int()> shown, Pacing pacing = {});
 
+    // Also waits while `busy` holds (a scan or a clean handing the window its results).
+    void holdWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
+
     bool finished() const { return finished_; }
     int slices() const { return slices_; }
     int piecesDone() const { return piecesDone_; }
@@ -78,6 +81,7 @@ class FontWarmup : public QObject {
     QPointer<QQuickWindow> window_;
     std::vector<Language> languages_;
     std::function<int()> shown_;
+    std::function<bool()> busy_;
     Pacing pacing_;
     QSet<QString> families_;
     QStringList probes_; // a few characters of each script the texts use, one string a script

@@ -67,6 +67,7 @@ void WindowState::warmFacesOf(QQuickWindow& window)
             each.texts.insert(it.key(), it.value().toString());
         each.texts.insert(QStringLiteral("languageName"), qt(nativeName(language)));
     }
+    fontWarmup_.holdWhile([this] { return scanner_->isScanning() || isCleaning(); });
     fontWarmup_.start(window, std::move(languages), [this] {
         return int(std::find(kOrder.begin(), kOrder.end(), currentLanguage()) - kOrder.begin());
     });

@@ -77,6 +77,24 @@ TEST(FontWarmup, WaitsWhileThePersonUsesTheWindow)
     EXPECT_FALSE(warmup.finished());
 }
 
+// While a scan or a clean hands the window its results, the warm-up keeps out of their way,
+// and goes on once they are done.
+TEST(FontWarmup, WaitsWhileTheWindowIsBusyAndGoesOnAfter)
+{
+    WindowUnderTest w;
+    w.open("en");
+    FontWarmup warmup;
+    bool busy = true;
+    warmup.holdWhile([&] { return busy; });
+    warmup.start(*w.window, englishAndJapanese(), [] { return 0; },
+                 {.firstDelayMs = 0, .gapMs = 0, .sliceMs = 0, .quietAfterInputMs = 20});
+    drawAFrame(*w.window);
+    QTest::qWait(200);
+    EXPECT_EQ(warmup.piecesDone(), 0);
+    busy = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return warmup.finished(); }, 60000));
+}
+
 TEST(FontWarmup, ASwitchAfterItShowsTheLanguagesTextsInItsFace)
 {
     WindowUnderTest w;
