@@ -5,6 +5,7 @@
 #include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "Platform/AccountHome.h"
+#include "Platform/BackgroundPriority.h"
 #include "Platform/CleanLock.h"
 #include "Platform/SharedExtents.h"
 #include "Platform/TemporaryFolder.h"
@@ -134,6 +135,7 @@ void CleanRunner::startClean(std::vector<CleanItem> items, const std::string& la
     publishCleanStart(plan.size(), plan.front().item);
     pool_.start([this, plan = std::move(plan), setup = std::move(setup), label,
                  onItemCleaned = std::move(onItemCleaned), pause, overviewAtStart = results_.overview()] {
+        BackgroundPriority::applyToThisThread(); // like a scan's, it gives way to the window
         CleanTally tally;
         tally.cleanID = newID();
         // Every item stays where it is, each reported with `reason`.
