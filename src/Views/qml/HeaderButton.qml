@@ -7,8 +7,7 @@ T.Button {
     id: button
     property string symbol
     property string trailingSymbol
-    // An emoji before the text (a flag), in the emoji face itself: found through the text
-    // face's fallbacks it would cost a long font search each time a language brings a new face.
+    // An emoji before the text (a flag).
     property string emblem
     property bool chosen: false
 
@@ -39,14 +38,7 @@ T.Button {
     contentItem: Row {
         spacing: 6
         GlyphIcon { symbol: button.symbol; size: 15; color: View.palette.inkSecondary; visible: button.symbol !== ""; anchors.verticalCenter: parent.verticalCenter }
-        Text {
-            text: button.emblem
-            visible: button.emblem !== ""
-            font.family: "Noto Color Emoji"
-            font.pixelSize: 13
-            anchors.verticalCenter: parent.verticalCenter
-            Accessible.ignored: true
-        }
+        EmojiText { text: button.emblem; visible: button.emblem !== ""; anchors.verticalCenter: parent.verticalCenter }
         InkText { text: button.text; font.pixelSize: 13; anchors.verticalCenter: parent.verticalCenter }
         GlyphIcon { symbol: button.trailingSymbol; size: 13; color: View.palette.inkMutedText; visible: button.trailingSymbol !== ""; anchors.verticalCenter: parent.verticalCenter }
     }

@@ -74,7 +74,7 @@ Popover {
                     }
                     contentItem: RowLayout {
                         spacing: 8
-                        InkText { text: choice.modelData.flag; font.pixelSize: 22 }
+                        EmojiText { text: choice.modelData.flag; font.pixelSize: 22 }
                         ColumnLayout {
                             spacing: 1
                             Layout.fillWidth: true
