@@ -46,14 +46,17 @@ GlassCard {
             spacing: 6
             Layout.fillWidth: true
             Repeater {
-                model: [
-                    { label: View.texts.diskAvailable, value: View.overview.availableText, name: "diskAvailable" },
-                    { label: View.texts.diskTotal, value: View.overview.totalText, name: "diskTotal" },
-                    { label: View.texts.diskFreed, value: View.overview.freedText, name: "diskFreed" }
-                ]
+                // A count, so that new figures or a language switch change the words in place
+                // rather than making the three columns again.
+                model: 3
                 delegate: ColumnLayout {
                     id: figure
-                    required property var modelData
+                    required property int index
+                    readonly property var modelData: [
+                        { label: View.texts.diskAvailable, value: View.overview.availableText, name: "diskAvailable" },
+                        { label: View.texts.diskTotal, value: View.overview.totalText, name: "diskTotal" },
+                        { label: View.texts.diskFreed, value: View.overview.freedText, name: "diskFreed" }
+                    ][index]
                     spacing: 0
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1

@@ -81,14 +81,16 @@ Rectangle {
                 spacing: 8
                 Layout.alignment: Qt.AlignHCenter
                 Repeater {
-                    model: [
-                        { symbol: "lock.shield.fill", label: View.texts.onboardingPromiseLocal },
-                        { symbol: "arrow.uturn.backward.circle.fill", label: View.texts.onboardingPromiseTrash },
-                        { symbol: "slider.horizontal.3", label: View.texts.onboardingPromiseRevoke }
-                    ]
+                    // A count, so that a language switch changes the words, not the rows.
+                    model: 3
                     delegate: RowLayout {
                         id: promise
-                        required property var modelData
+                        required property int index
+                        readonly property var modelData: [
+                            { symbol: "lock.shield.fill", label: View.texts.onboardingPromiseLocal },
+                            { symbol: "arrow.uturn.backward.circle.fill", label: View.texts.onboardingPromiseTrash },
+                            { symbol: "slider.horizontal.3", label: View.texts.onboardingPromiseRevoke }
+                        ][index]
                         spacing: 10
                         GlyphIcon { symbol: promise.modelData.symbol; color: View.palette.emeraldText; size: 17 }
                         InkText { text: promise.modelData.label; color: View.palette.inkPrimary; font.pixelSize: 13 }

@@ -22,10 +22,12 @@ Popover {
             InkText { text: View.texts.safetyPopoverTitle; font.pixelSize: 15; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
         }
         Repeater {
-            model: [View.texts.safetyPopoverCookies, View.texts.safetyPopoverChats, View.texts.safetyPopoverTrash]
+            // A count, so that a language switch changes the lines' words, not the lines.
+            model: 3
             delegate: RowLayout {
                 id: line
-                required property string modelData
+                required property int index
+                readonly property string modelData: [View.texts.safetyPopoverCookies, View.texts.safetyPopoverChats, View.texts.safetyPopoverTrash][index]
                 spacing: 10
                 Layout.fillWidth: true
                 GlyphIcon { symbol: "checkmark.circle.fill"; size: 16; color: View.palette.emeraldText; Layout.alignment: Qt.AlignTop }

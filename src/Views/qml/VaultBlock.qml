@@ -52,10 +52,12 @@ GlassCard {
             }
         }
         Repeater {
-            model: [View.texts.vaultCookies, View.texts.vaultChats, View.texts.vaultGit]
+            // A count, so that a language switch changes the lines' words, not the lines.
+            model: 3
             delegate: RowLayout {
                 id: line
-                required property string modelData
+                required property int index
+                readonly property string modelData: [View.texts.vaultCookies, View.texts.vaultChats, View.texts.vaultGit][index]
                 spacing: 6
                 Layout.fillWidth: true
                 GlyphIcon { symbol: "checkmark.shield"; size: 12; color: View.palette.emeraldText; Layout.alignment: Qt.AlignTop; Layout.topMargin: 1 }

@@ -97,13 +97,14 @@ ColumnLayout {
         spacing: 6
         Layout.fillWidth: true
         Repeater {
-            model: View.largeCategoryTitles
+            // A count, not the titles: a language switch then changes the chips' words and
+            // does not make new chips.
+            model: View.largeCategorySymbols.length
             delegate: ChoicePill {
-                required property string modelData
                 required property int index
                 objectName: "categoryButton" + index
                 symbol: View.largeCategorySymbols[index]
-                text: modelData
+                text: View.largeCategoryTitles[index] ?? ""
                 chosen: View.selectedLargeCategory === index
                 tint: View.palette.cobalt
                 onClicked: View.selectedLargeCategory = index
