@@ -142,19 +142,25 @@ ColumnLayout {
         accent: View.palette.amber
         Layout.fillWidth: true
         implicitHeight: bannerRow.implicitHeight + 20
-        RowLayout {
+        // Anchored, not a row layout: the texts wrap in the width between the icon and the
+        // button, and their wrapped height cannot feed back into the widths a layout hands out
+        // (a row layout went round in a polish loop here on a language switch).
+        Item {
             id: bannerRow
             anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 12 }
-            spacing: 10
-            GlyphIcon { symbol: "app.badge.checkmark"; color: View.palette.amberText; size: 20 }
-            ColumnLayout {
+            implicitHeight: Math.max(bannerIcon.height, bannerTexts.implicitHeight, grantApplications.implicitHeight)
+            GlyphIcon { id: bannerIcon; symbol: "app.badge.checkmark"; color: View.palette.amberText; size: 20; anchors { left: parent.left; verticalCenter: parent.verticalCenter } }
+            Column {
+                id: bannerTexts
+                anchors { left: bannerIcon.right; right: grantApplications.left; leftMargin: 10; rightMargin: 10; verticalCenter: parent.verticalCenter }
                 spacing: 2
-                Layout.fillWidth: true
-                InkText { text: View.texts.applicationsBannerTitle; font.pixelSize: 13; font.weight: Font.DemiBold; wrapMode: Text.Wrap; Layout.fillWidth: true }
-                InkText { text: View.texts.applicationsBannerDetail; color: View.palette.inkSecondary; font.pixelSize: 12; wrapMode: Text.Wrap; Layout.fillWidth: true }
+                InkText { text: View.texts.applicationsBannerTitle; font.pixelSize: 13; font.weight: Font.DemiBold; wrapMode: Text.Wrap; width: parent.width }
+                InkText { text: View.texts.applicationsBannerDetail; color: View.palette.inkSecondary; font.pixelSize: 12; wrapMode: Text.Wrap; width: parent.width }
             }
             PillButton {
+                id: grantApplications
                 objectName: "grantApplicationsButton"
+                anchors { right: parent.right; verticalCenter: parent.verticalCenter }
                 text: View.texts.grantButtonTitle
                 tint: View.palette.amber
                 onClicked: View.grants.requestApplicationsGrant()
