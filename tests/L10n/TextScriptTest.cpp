@@ -5,6 +5,7 @@
 #include "L10n/WindowTexts.h"
 #include "Theme/CorvelPalette.h"
 #include "support/TextScripts.h"
+#include "support/UntranslatedTexts.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -80,6 +81,30 @@ TEST(TextScript, TheCheckCatchesTheOldMixtures)
     EXPECT_TRUE(wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja));
     EXPECT_FALSE(
         wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja, {QStringLiteral("holiday copy")}));
+}
+
+// English left in a Latin-script language, which the script cannot tell.
+TEST(TextScript, TheUntranslatedCheckFindsEnglishLabelsCountsAndSentences)
+{
+    const auto english = [](const char* text, AppLanguage language) {
+        return untranslatedPart(QString::fromUtf8(text), language).value_or(QString()).toStdString();
+    };
+    EXPECT_EQ(english("Select All", AppLanguage::de), "Select All");
+    EXPECT_EQ(english("Downloads · inbox", AppLanguage::fr), "Downloads");
+    EXPECT_EQ(english("3 items", AppLanguage::ru), "%n items");
+    EXPECT_EQ(english("vlc leftovers", AppLanguage::de), "%1 leftovers");
+    EXPECT_EQ(english("“ ist bereits ausgewählt. Quillmere analyzes everything locally and uploads nothing.",
+                      AppLanguage::de),
+              "Quillmere analyzes everything locally and uploads nothing");
+    EXPECT_EQ(english("Select All", AppLanguage::en), "");
+    // A short English word is a label only on its own: in a path or a sentence it is a name.
+    EXPECT_EQ(english("~/Downloads/tool_1.0_amd64.deb", AppLanguage::fr), "");
+    // The language's own words, though English writes them too.
+    EXPECT_EQ(english("Projetos e clones", AppLanguage::pt), "");
+    EXPECT_EQ(english("Alle auswählen", AppLanguage::de), "");
+    // A file called so could not be told from the label left in English.
+    EXPECT_EQ(englishLabelCalled(QStringLiteral("downloads")).value_or(QString()).toStdString(), "Downloads");
+    EXPECT_FALSE(englishLabelCalled(QStringLiteral("inbox")));
 }
 
 TEST(TextScript, NoMacWordsAreLeftOnLinux)
