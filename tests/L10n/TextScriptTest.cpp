@@ -1,5 +1,6 @@
-// Every text the window's tables hold, in every language: written in that language's script,
-// and in Linux's words.
+// Every text the window's tables hold, in every language: written in that language's script and
+// in Linux's words; and no translation, of those or of the catalogue's messages, with English
+// left in it.
 #include "L10n/Catalogues.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
@@ -81,6 +82,23 @@ TEST(TextScript, TheCheckCatchesTheOldMixtures)
     EXPECT_TRUE(wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja));
     EXPECT_FALSE(
         wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja, {QStringLiteral("holiday copy")}));
+}
+
+// A sentence or label left in English inside a translation, in the window's texts and in every
+// catalogue message, including those a test home does not bring to the window.
+TEST(TextScript, NoTranslationHoldsEnglishItSaysOtherwise)
+{
+    for (auto language : allCases<AppLanguage>()) {
+        Texts texts = everyText(language);
+#define QM_MESSAGE(id) texts.emplace_back(id, Catalogues::text(id, language));
+#include "L10n/CatalogueTextTable.inc"
+#undef QM_MESSAGE
+        for (const auto& [name, text] : texts) {
+            const auto english = untranslatedPart(QString::fromStdString(text), language);
+            EXPECT_FALSE(english) << rawValue(language) << " " << name << ": \"" << text << "\" holds \""
+                                  << english->toStdString() << "\"";
+        }
+    }
 }
 
 // English left in a Latin-script language, which the script cannot tell.
