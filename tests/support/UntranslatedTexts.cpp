@@ -9,13 +9,12 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <mutex>
 #include <vector>
 
 namespace {
 
-// Every message id of the catalogues, with a count for the count texts.
+// Every message id of the catalogues, and whether it is a count text.
 struct CatalogueMessage {
     std::string id;
     bool counted = false;
@@ -49,9 +48,9 @@ std::vector<QString> formsOf(const CatalogueMessage& message, AppLanguage langua
     for (std::int64_t count : {std::int64_t(1), kPluralSample}) {
         QString form = QString::fromStdString(Catalogues::plural(message.id, language, count));
         static const QRegularExpression one(QStringLiteral("(?<![0-9])1(?![0-9])"));
-        if (count == 1)
-            form.replace(form.indexOf(one), 1, QStringLiteral("%n"));
-        else
+        if (const qsizetype at = form.indexOf(one); count == 1 && at >= 0)
+            form.replace(at, 1, QStringLiteral("%n"));
+        else if (count != 1)
             form.replace(QString::number(count), QStringLiteral("%n"));
         forms.push_back(form);
     }
