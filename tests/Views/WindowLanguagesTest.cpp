@@ -199,9 +199,10 @@ TEST(WindowLanguages, EveryTextIsInTheWindowsLanguageInEveryListRowPopoverBanner
     // Flatpak fixes the names of an app's own folders (~/.var/app/<id>/cache); the window shows
     // them only inside paths.
     for (const QString& name : homeNames(w))
-        if (!QStringList{"app", "cache", "config", "data"}.contains(name))
+        if (!QStringList{"app", "cache", "config", "data"}.contains(name)) {
             EXPECT_FALSE(englishLabelCalled(name))
                 << name.toStdString() << " reads as " << englishLabelCalled(name)->toStdString();
+        }
     w.open();
     LanguageWalk walk(w);
 
