@@ -1,10 +1,12 @@
-// Every text the window's tables hold, in every language: written in that language's script,
-// and in Linux's words.
+// Every text the window's tables hold, in every language: written in that language's script and
+// in Linux's words; and no translation, of those or of the catalogue's messages, with English
+// left in it.
 #include "L10n/Catalogues.h"
 #include "L10n/QuillmereL10n.h"
 #include "L10n/WindowTexts.h"
 #include "Theme/CorvelPalette.h"
 #include "support/TextScripts.h"
+#include "support/UntranslatedTexts.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -80,6 +82,47 @@ TEST(TextScript, TheCheckCatchesTheOldMixtures)
     EXPECT_TRUE(wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja));
     EXPECT_FALSE(
         wrongScriptPart(QStringLiteral("「holiday copy」の複製"), AppLanguage::ja, {QStringLiteral("holiday copy")}));
+}
+
+// A sentence or label left in English inside a translation, in the window's texts and in every
+// catalogue message, including those a test home does not bring to the window.
+TEST(TextScript, NoTranslationHoldsEnglishItSaysOtherwise)
+{
+    for (auto language : allCases<AppLanguage>()) {
+        Texts texts = everyText(language);
+#define QM_MESSAGE(id) texts.emplace_back(id, Catalogues::text(id, language));
+#include "L10n/CatalogueTextTable.inc"
+#undef QM_MESSAGE
+        for (const auto& [name, text] : texts) {
+            const auto english = untranslatedPart(QString::fromStdString(text), language);
+            EXPECT_FALSE(english) << rawValue(language) << " " << name << ": \"" << text << "\" holds \""
+                                  << english->toStdString() << "\"";
+        }
+    }
+}
+
+// English left in a Latin-script language, which the script cannot tell.
+TEST(TextScript, TheUntranslatedCheckFindsEnglishLabelsCountsAndSentences)
+{
+    const auto english = [](const char* text, AppLanguage language) {
+        return untranslatedPart(QString::fromUtf8(text), language).value_or(QString()).toStdString();
+    };
+    EXPECT_EQ(english("Select All", AppLanguage::de), "Select All");
+    EXPECT_EQ(english("Downloads · inbox", AppLanguage::fr), "Downloads");
+    EXPECT_EQ(english("3 items", AppLanguage::ru), "%n items");
+    EXPECT_EQ(english("vlc leftovers", AppLanguage::de), "%1 leftovers");
+    EXPECT_EQ(english("“ ist bereits ausgewählt. Quillmere analyzes everything locally and uploads nothing.",
+                      AppLanguage::de),
+              "Quillmere analyzes everything locally and uploads nothing");
+    EXPECT_EQ(english("Select All", AppLanguage::en), "");
+    // A short English word is a label only on its own: in a path or a sentence it is a name.
+    EXPECT_EQ(english("~/Downloads/tool_1.0_amd64.deb", AppLanguage::fr), "");
+    // The language's own words, though English writes them too.
+    EXPECT_EQ(english("Projetos e clones", AppLanguage::pt), "");
+    EXPECT_EQ(english("Alle auswählen", AppLanguage::de), "");
+    // A file called so could not be told from the label left in English.
+    EXPECT_EQ(englishLabelCalled(QStringLiteral("downloads")).value_or(QString()).toStdString(), "Downloads");
+    EXPECT_FALSE(englishLabelCalled(QStringLiteral("inbox")));
 }
 
 TEST(TextScript, NoMacWordsAreLeftOnLinux)

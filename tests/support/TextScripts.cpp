@@ -127,11 +127,12 @@ std::optional<QString> wrongScriptPart(const QString& text, AppLanguage language
     QStringList longestFirst = names;
     std::sort(longestFirst.begin(), longestFirst.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    // A name counts where it stands whole: "a" is a file's name, not a part of "data". Korean
-    // particles follow a name without a space.
+    // A name counts where it stands whole: "a" is a file's name, not a part of "data", nor
+    // "Music" of "Musicothèque". Chinese and Japanese write no spaces, and Korean particles follow
+    // a name without one, so a letter of those scripts ends a name.
     const auto partOfName = [&](qsizetype at) {
         return at >= 0 && at < rest.size() &&
-               ((rest[at].unicode() < 0x80 && rest[at].isLetterOrNumber()) || rest[at] == u'_' || rest[at] == u'-');
+               ((rest[at].unicode() < 0x250 && rest[at].isLetterOrNumber()) || rest[at] == u'_' || rest[at] == u'-');
     };
     for (const QString& name : longestFirst) {
         if (name.isEmpty())
