@@ -77,11 +77,11 @@ void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& ho
         if (item.userFlatpakId)
             std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t"
                       << say("cli.clean.planFlatpak", {displayable(*item.userFlatpakId)}) << "\t("
-                      << displayable(item.name) << ")\n";
+                      << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")\n";
         else if (item.systemPackage)
             std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t"
                       << say("cli.clean.planPackage", {displayable(*item.systemPackage)}) << "\t("
-                      << displayable(item.name) << ")\n";
+                      << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")\n";
         else
             continue;
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;

@@ -1,7 +1,9 @@
 #include "Cli/ProgressLine.h"
 
+#include "Cli/CliLanguage.h"
 #include "Cli/CliText.h"
 #include "Cli/RecordJson.h"
+#include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
 #include "Services/StorageEngine.h"
 
@@ -121,7 +123,8 @@ std::string ProgressLine::cleanText() const
                                                   std::to_string(scanner_.cleaner().cleanTotalCount()),
                                                   DiskFormat::bytes(scanner_.cleaner().cleanFreedSoFarBytes())});
     if (!scanner_.cleaner().cleanCurrentItemName().empty())
-        text += " · " + displayable(scanner_.cleaner().cleanCurrentItemName());
+        text += " · " + displayable(renderMessageOr(scanner_.cleaner().cleanCurrentItemNameRef(),
+                                                    scanner_.cleaner().cleanCurrentItemName(), language()));
     return text;
 }
 
