@@ -2122,10 +2122,10 @@ at most N levels below each PATH. Like du -x, it leaves out what another file
 system mounted below a PATH holds. A PATH that cannot be read is reported on
 standard error and the status is 1.</source>
         <translation>PATH ごとに 1 行: バイト数、タブ、パスの順です。通常ファイルだけを数え、シンボリ
-ックリンクはたどらず、ハードリンクされたファイルは 1 回だけ数えます。--max-depth
-N を付けると各 PATH から N 階層以内のファイルだけを数えます。du -x と同じく、
-PATH の下にマウントされた別のファイルシステムの中身は含めません。読めない PATH
-は標準エラーに報告し、終了ステータスは 1 になります。</translation>
+ックリンクはたどらず、ハードリンクされたファイルは 1 回だけ数えます。
+--max-depth N を付けると各 PATH から N 階層以内のファイルだけを数えます。du -x
+と同じく、PATH の下にマウントされた別のファイルシステムの中身は含めません。読め
+ない PATH は標準エラーに報告し、終了ステータスは 1 になります。</translation>
     </message>
     <message id="cli.help.phase.summary">
         <source>Run one scanner alone</source>
