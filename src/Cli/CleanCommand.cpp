@@ -8,7 +8,6 @@
 #include "Cli/RecordJson.h"
 #include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
-#include "Platform/OwnedPath.h"
 
 #include <QCoreApplication>
 

@@ -2,13 +2,10 @@
 // disk by whichever process cleaned, and putting items back from the Trash with the
 // same restore as the window (nothing that now stands in the way is lost).
 #include "Cli/CliCommands.h"
-#include "Cli/CliLanguage.h"
 #include "Cli/CliText.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
-#include "L10n/Catalogues.h"
 #include "Models/DiskFormat.h"
-#include "Platform/OwnedPath.h"
 
 #include <algorithm>
 #include <cstring>
