@@ -2067,5 +2067,522 @@
         <source>Dawn Light</source>
         <translation>فجر مشرق</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>الاستخدام: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>الاستخدام:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>الأوامر:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>حالة الخروج: 0 تم، 1 نُفّذ العمل لكن بقي شيء لم يُنجز، 2 وسائط غير صحيحة.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>شغّل 'quillmere-cli help COMMAND' لشرح أمر واحد؛ وانظر quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>شغّل 'quillmere-cli help' للمزيد.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>الخيارات:
+  --home DIR          العمل على DIR بدلًا من مجلد المنزل
+  --applications DIR  إدراج حزم التطبيقات بتخطيط macOS في DIR أيضًا
+  --quiet             بلا سطر تقدّم أثناء الفحص أو التنظيف
+  --lang CODE         الأسماء والرسائل بهذه اللغة (zh-Hans, en, ja, zh-Hant, ko,
+                      de, fr, es, pt, ru, it, ar)؛ الافتراضي: لغة الإعدادات
+                      المحلية، والإنجليزية مع C
+  --threads N         قراءة N من المجلدات في آن واحد (من 1 إلى 64؛ الافتراضي
+                      أربعة لكل نواة، 16 على الأكثر)
+  -h, --help          عرض طريقة استخدام أمر
+  --version           عرض الإصدار</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>تشغيل الفحص الكامل وطباعة كل ما وجده</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>يطبع نظرة عامة على القرص، وكل قائمة نتائج بكل حقولها، والمجاميع، والنصوص
+الختامية. مفاتيح JSON هي أسماء حقول السجلات؛ والتواريخ بصيغة ISO 8601 UTC؛
+وتُكتب بايتات المسار التي ليست UTF-8 وأحرف التحكم والشرطة المائلة العكسية على
+شكل \xNN (الشرطة المائلة العكسية هي \x5C)، فكل \xNN يمثل بايتًا واحدًا.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>طباعة عدد البايتات التي يشغلها كل مسار على القرص</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>سطر واحد لكل PATH: البايتات، ثم علامة جدولة، ثم المسار. يَعُدّ الملفات العادية
+فقط، ولا يتبع أي رابط رمزي أبدًا، ويَعُدّ الملف ذا الروابط الصلبة مرة واحدة. مع
+--max-depth N لا يَعُدّ إلا الملفات التي تقع على عمق N مستويات على الأكثر تحت كل
+PATH. وكما يفعل du -x، يستبعد ما يحويه نظام ملفات آخر موصول تحت PATH. ويُبلَّغ
+عن كل PATH تتعذر قراءته في مجرى الأخطاء القياسي وتكون الحالة 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>تشغيل ماسح واحد بمفرده</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE واحدة من overview أو catalogue أو bloat أو apps أو media. يطبع ما يجده ذلك
+الماسح وحده، كما يطبعه scan.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>تنظيف ما يحدده الفحص (تجربة دون تنفيذ ما لم يُعطَ --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND واحد من safe أو bloat أو duplicates أو large أو app-cache أو app-uninstall
+أو all. يفحص، ويأخذ ما يحدده الفحص مسبقًا في مساحة العمل تلك ويسرده. ومع --yes
+ينظّف: إلى سلة المهملات، أو نهائيًا مع --delete، ويذكر لكل عنصر ما آل إليه.
+ينتهي بالحالة 1 إذا بقي عنصر في مكانه أو نُظّف جزئيًا فقط، أو إذا كان تنظيف أو
+استعادة أخرى قيد التشغيل، أو تعذر الحصول على قفل التنظيف، أو تعذرت الكتابة في
+سجل الاستعادة (وحينها لا يُفعل شيء).
+تُدمج النسخ المكررة على btrfs أو XFS مع أصلها في مكانها (يبقى المساران، وتتحرر
+المساحة، ولا يذهب شيء إلى سلة المهملات)؛ ويدمج --merge كل نسخة ويترك، مع ذكر
+السبب، ما لا يمكن دمجه.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>سرد ما نقلته عمليات التنظيف إلى سلة المهملات، الأحدث أولًا</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>كل تنظيف، من النافذة أو من هذا الأمر، يحفظ سجلًا لكل عنصر نقله إلى سلة المهملات
+في $XDG_STATE_HOME/quillmere/history.jsonl (افتراضيًا ~/.local/state؛ ومع --home
+يكون DIR/.local/state ما لم يُضبط XDG_STATE_HOME). سطر واحد لكل سجل: حالته،
+ومعرّفه id، ووقت تنظيفه، وحجمه، ومن أين جاء. الحالة هي restorable (ما زال ينتظر
+في سلة المهملات)، أو restored (استُعيد)، أو gone (أُفرغت السلة أو نُقل العنصر
+منها).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>إعادة العناصر من سلة المهملات إلى حيث كانت</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>يستعيد السجلات ذات المعرّفات id هذه، أو كل سجلات آخر تنظيف نقل شيئًا إلى سلة
+المهملات (--last)، أو كل سجل لم يُستعد بعد (--all)، الأحدث أولًا. كل ما يشغل
+الآن مكان العنصر يذهب إلى سلة المهملات ولا يضيع أبدًا، ويصبح سجلًا مستقلًا؛ وإذا
+عاد مجلد إلى ذلك المكان تُدمج فيه محتويات العنصر ("استُعيد جزئيًا" إذا تعذرت
+إعادة بعضها: ويبقى السجل). ويُبلَّغ عن العنصر الذي لم يعد في سلة المهملات بذلك،
+ولا يُذكر أبدًا أنه استُعيد. ينتهي بالحالة 1 إذا تعذرت استعادة شيء، أو إذا كان
+تنظيف أو استعادة أخرى قيد التشغيل (وحينها لا يُفعل شيء).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>طباعة الأوامر، أو طريقة استخدام أحدها</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>يحتاج %1 إلى مجلد</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>يحتاج %1 إلى رقم</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>يحتاج %1 إلى قائمة</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>يحتاج %1 إلى رمز لغة</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>يحتاج %1 إلى عدد صحيح لا يقل عن %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>يحتاج %1 إلى عدد صحيح من %2 إلى %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>وسيط غير متوقع '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>يأخذ help أمرًا واحدًا</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>أمر غير معروف '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>لغة غير معروفة '%1' (إحدى zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>يحتاج clean إلى --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>قيمة --what غير معروفة '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>خيار غير معروف أو معرّف id فارغ '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>يأخذ restore معرّفات id للسجلات أو --last أو --all (واحدًا منها)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>يحتاج size إلى مسار واحد على الأقل</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>خيار غير معروف '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>يحتاج size إلى مسارات، والمسار الفارغ لا يدل على شيء</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>تعذر الوصول إلى '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>يأخذ phase اسمًا واحدًا: overview أو catalogue أو bloat أو apps أو media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>مرحلة غير معروفة '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>إنه ملك لمستخدم آخر</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>يمكن لمستخدمين آخرين الكتابة فيه (أزل إذن الكتابة عنهم: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>مجلد أعلى منه ملك لمستخدم آخر أو يمكن لمستخدمين آخرين الكتابة فيه</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>سيُنقل إلى سلة المهملات:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>سيُحذف نهائيًا:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>يُدمج في مكانه مع %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>يُحذف نهائيًا: فهو في سلة المهملات أو في مجلد مؤقت</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>سيُشغَّل flatpak uninstall --user %1 (لا يمكن استعادته)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>سيُطلب من PackageKit إزالة الحزمة %1 (لا يمكن استعادتها)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>لا عناصر، %1 إجمالًا.</numerusform>
+            <numerusform>عنصر واحد، %1 إجمالًا.</numerusform>
+            <numerusform>عنصران، %1 إجمالًا.</numerusform>
+            <numerusform>%n عناصر، %1 إجمالًا.</numerusform>
+            <numerusform>%n عنصرًا، %1 إجمالًا.</numerusform>
+            <numerusform>%n عنصر، %1 إجمالًا.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>تجربة فقط: لم يتغير شيء. أضف --yes للتنظيف.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>لم يُحدَّد شيء للتنظيف.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>دُمج في مكانه (لا شيء لاستعادته)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>نُقل إلى سلة المهملات</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>غير موجود أصلًا</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>حُذف</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>نُظّف جزئيًا (لم يبقَ أي مدخل، %1)</numerusform>
+            <numerusform>نُظّف جزئيًا (بقي مدخل واحد، %1)</numerusform>
+            <numerusform>نُظّف جزئيًا (بقي مدخلان، %1)</numerusform>
+            <numerusform>نُظّف جزئيًا (بقيت %n مدخلات، %1)</numerusform>
+            <numerusform>نُظّف جزئيًا (بقي %n مدخلًا، %1)</numerusform>
+            <numerusform>نُظّف جزئيًا (بقي %n مدخل، %1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>تُخطّي (تُرك في مكانه)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>يجري تنظيف أو استعادة أخرى لهذا المستخدم؛ لم يتغير شيء</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>تعذر الحصول على قفل التنظيف %1 (%2)؛ لم يتغير شيء</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>تتعذر الكتابة في سجل الاستعادة %1 (%2)؛ لم يتغير شيء</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>توقف سجل الاستعادة عن قبول السجلات (%1)؛ وتُركت العناصر التالية في مكانها. ويمكن استعادة ما ذهب قبل ذلك إلى سلة المهملات من سلة مهملات سطح المكتب</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>لا يُنظَّف أبدًا مجلد المنزل ولا مجلد يحويه ولا مجلدات سلة المهملات نفسها</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>يقع خارج مجلد المنزل ومجلد التطبيقات</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>أحد المجلدات في الطريق إليه رابط رمزي</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>تعذر فحصه</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>تغيّر منذ الفحص</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>الأصل الذي تحتفظ به مجموعة النسخ المكررة تغيّر منذ الفحص أو لم يعد موجودًا</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>سيترك مجموعة النسخ المكررة بلا أي نسخة</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>يوجد نظام ملفات آخر موصول هناك</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>سلة المهملات (أو مجلدها files/ أو info/) رابط أو يتعذر إنشاؤها</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>لم يقِس الفحص سلة المهملات</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>يجري تنظيف أو استعادة أخرى</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>تعذر الحصول على قفل التنظيف: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>تتعذر الكتابة في سجل الاستعادة: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>تتعذر قراءة سجل الاستعادة أو ملفات معلومات سلة المهملات، فلا يُعرف أي شيء فيها يمكن إفراغه بأمان</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>معرّف التطبيق id الخاص به ليس مما يجوز تمريره إلى أداة الإزالة</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>أداة إزالته (flatpak) غير مثبتة</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>أفاد flatpak uninstall بالنجاح، لكن مجلد التطبيق ما زال موجودًا</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>فشل flatpak uninstall (حالة الخروج %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>وجدت النواة أن بايتاته تختلف عن بايتات الأصل</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>لا يستطيع نظام الملفات هذا دمج النسخ في مكانها</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>لا يستطيع نظام الملفات هذا دمج النسخ في مكانها (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>رفض نظام الملفات ذلك</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>تتعذر قراءة سجل الاستعادة %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>استُعيد</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>استُعيد جزئيًا؛ ما تعذرت إعادته يبقى في سلة المهملات، ويبقى السجل قابلًا للاستعادة</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>لم يعد في سلة المهملات، لم يُستعد</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>استُعيد من قبل</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>لا يوجد سجل كهذا</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>تعذرت إعادته؛ يبقى في سلة المهملات</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>لا شيء لاستعادته.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>يجري تنظيف أو استعادة أخرى لهذا المستخدم؛ لم يُستعد شيء</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>لم يُستعد شيء: يتعذر استخدام قفل التنظيف %1 أو سجل الاستعادة %2 (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>أُزيح إلى سلة المهملات</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(السجل %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>استُعيد %1 من %n عنصر (%2).</numerusform>
+            <numerusform>استُعيد %1 من عنصر واحد (%2).</numerusform>
+            <numerusform>استُعيد %1 من عنصرين (%2).</numerusform>
+            <numerusform>استُعيد %1 من %n عناصر (%2).</numerusform>
+            <numerusform>استُعيد %1 من %n عنصرًا (%2).</numerusform>
+            <numerusform>استُعيد %1 من %n عنصر (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>نظرة عامة على القرص</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>الذاكرات المؤقتة</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>مجلدات البناء</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>التطبيقات والملفات الكبيرة والنسخ المكررة</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>جارٍ الفحص %1 · %2 · لا مدخلات · وُجد %3</numerusform>
+            <numerusform>جارٍ الفحص %1 · %2 · مدخل واحد · وُجد %3</numerusform>
+            <numerusform>جارٍ الفحص %1 · %2 · مدخلان · وُجد %3</numerusform>
+            <numerusform>جارٍ الفحص %1 · %2 · %n مدخلات · وُجد %3</numerusform>
+            <numerusform>جارٍ الفحص %1 · %2 · %n مدخلًا · وُجد %3</numerusform>
+            <numerusform>جارٍ الفحص %1 · %2 · %n مدخل · وُجد %3</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>جارٍ التنظيف %1/%2 · تحرّر %3</translation>
+    </message>
 </context>
 </TS>

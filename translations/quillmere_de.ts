@@ -2051,5 +2051,516 @@
         <source>Dawn Light</source>
         <translation>Morgenlicht</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Exit-Status: 0 erledigt, 1 ausgeführt, aber etwas blieb unerledigt, 2 ungültige Argumente.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>'quillmere-cli help COMMAND' erklärt einen Befehl; siehe auch quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Mehr dazu mit 'quillmere-cli help'.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Optionen:
+  --home DIR          in DIR statt im eigenen Home-Ordner arbeiten
+  --applications DIR  auch App-Bundles im macOS-Aufbau in DIR auflisten
+  --quiet             keine Fortschrittszeile beim Scannen oder Bereinigen
+  --lang CODE         Namen und Meldungen in dieser Sprache (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar); Vorgabe: die der
+                      Locale, Englisch für C
+  --threads N         N Ordner gleichzeitig lesen (1 bis 64; Vorgabe vier je
+                      Kern, höchstens 16)
+  -h, --help          zeigen, wie ein Befehl benutzt wird
+  --version           die Version ausgeben</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Den vollständigen Scan ausführen und alles Gefundene ausgeben</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Gibt die Datenträgerübersicht aus, jede Ergebnisliste mit jedem Feld, die Summen
+und die abschließenden Texte. JSON-Schlüssel sind die Feldnamen der Datensätze;
+Datumsangaben sind ISO 8601 UTC; Bytes eines Pfades, die kein UTF-8 sind,
+Steuerzeichen und ein Backslash werden als \xNN geschrieben (ein Backslash ist
+\x5C), jedes \xNN steht also für ein Byte.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Die Bytes ausgeben, die jeder Pfad auf dem Datenträger belegt</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Eine Zeile je PATH: Bytes, ein Tabulator, der Pfad. Zählt nur reguläre Dateien,
+folgt nie einem symbolischen Link und zählt eine hart verlinkte Datei einmal.
+--max-depth N zählt nur Dateien höchstens N Ebenen unter jedem PATH. Wie du -x
+lässt es weg, was ein unter einem PATH eingehängtes anderes Dateisystem enthält.
+Ein PATH, der nicht gelesen werden kann, wird auf der Standardfehlerausgabe
+gemeldet, und der Status ist 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Einen einzelnen Scanner ausführen</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE ist eines von overview, catalogue, bloat, apps, media. Gibt aus, was
+dieser eine Scanner findet, so wie scan es ausgibt.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Bereinigen, was ein Scan auswählt (ohne --yes nur ein Probelauf)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND ist eines von safe, bloat, duplicates, large, app-cache, app-uninstall,
+all. Scannt, nimmt, was der Scan in diesem Arbeitsbereich vorauswählt, und
+listet es auf. Mit --yes wird bereinigt: in den Papierkorb oder mit --delete
+endgültig, und für jedes Element wird gesagt, was daraus wurde. Endet mit 1,
+wenn ein Element an seinem Platz blieb oder nur teilweise bereinigt wurde, oder
+wenn eine andere Bereinigung oder Wiederherstellung lief, die Bereinigungssperre
+nicht zu bekommen war oder der Wiederherstellungsverlauf nicht geschrieben
+werden kann (dann geschieht nichts).
+Doppelte Kopien auf btrfs oder XFS werden an Ort und Stelle mit ihrem Original
+zusammengeführt (beide Pfade bleiben, der Platz wird frei, nichts kommt in den
+Papierkorb); --merge führt jede Kopie zusammen und lässt die, bei denen das
+nicht geht, mit Begründung stehen.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Auflisten, was Bereinigungen in den Papierkorb verschoben haben, das Neueste zuerst</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Jede Bereinigung, aus dem Fenster oder mit diesem Befehl, hält jedes Element,
+das sie in den Papierkorb verschoben hat, in
+$XDG_STATE_HOME/quillmere/history.jsonl fest (standardmäßig ~/.local/state; mit
+--home DIR/.local/state, sofern XDG_STATE_HOME nicht gesetzt ist). Eine Zeile je
+Eintrag: sein Zustand, seine id, wann bereinigt wurde, seine Größe und woher es
+kam. Der Zustand ist restorable (es wartet noch im Papierkorb), restored
+(wiederhergestellt) oder gone (der Papierkorb wurde geleert oder das Element aus
+ihm verschoben).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Elemente aus dem Papierkorb dorthin zurücklegen, wo sie waren</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Stellt die Einträge mit diesen ids wieder her, jeden Eintrag der letzten
+Bereinigung, die etwas in den Papierkorb verschoben hat (--last), oder jeden
+noch nicht wiederhergestellten Eintrag (--all), das Neueste zuerst. Was jetzt am
+Platz eines Elements steht, kommt in den Papierkorb, geht nie verloren und wird
+ein eigener Eintrag; in einen Ordner, der wieder dort ist, werden die Inhalte
+des Elements eingefügt („teilweise wiederhergestellt“, wenn manches nicht zurück
+kann: der Eintrag bleibt). Ein Element, das nicht mehr im Papierkorb ist, wird
+als solches gemeldet und nie als wiederhergestellt. Endet mit 1, wenn etwas
+nicht wiederhergestellt werden konnte oder eine andere Bereinigung oder
+Wiederherstellung lief (dann geschieht nichts).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Die Befehle ausgeben oder zeigen, wie einer benutzt wird</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 braucht einen Ordner</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 braucht eine Zahl</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 braucht eine Liste</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 braucht einen Sprachcode</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 erwartet eine ganze Zahl ab %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 erwartet eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>unerwartetes Argument '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help nimmt einen Befehl</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>unbekannter Befehl '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>unbekannte Sprache '%1' (eine von zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean braucht --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>unbekanntes --what '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>unbekannte Option oder leere id '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore nimmt Eintrags-ids, --last oder --all (eines davon)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size braucht mindestens einen Pfad</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>unbekannte Option '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size braucht Pfade, und ein leerer nennt keinen</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>Zugriff auf '%1' nicht möglich: %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase nimmt einen Namen: overview, catalogue, bloat, apps oder media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>unbekannte Phase '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>andere Benutzer dürfen es schreiben (ihr Schreibrecht entfernen: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>ein Ordner darüber gehört einem anderen Benutzer oder andere Benutzer dürfen ihn schreiben</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Würde in den Papierkorb verschieben:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Würde endgültig löschen:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>an Ort und Stelle mit %1 zusammengeführt</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>endgültig gelöscht: es liegt im Papierkorb oder in einem temporären Ordner</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>würde flatpak uninstall --user %1 ausführen (nicht wiederherstellbar)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>würde PackageKit bitten, das Paket %1 zu entfernen (nicht wiederherstellbar)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n Element, insgesamt %1.</numerusform>
+            <numerusform>%n Elemente, insgesamt %1.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Probelauf: nichts wurde geändert. Mit --yes wird bereinigt.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Nichts zum Bereinigen ausgewählt.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>an Ort und Stelle zusammengeführt (nichts wiederherzustellen)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>in den Papierkorb verschoben</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>schon weg</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>teilweise bereinigt (%n Eintrag, %1 übrig)</numerusform>
+            <numerusform>teilweise bereinigt (%n Einträge, %1 übrig)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>übersprungen (an seinem Platz gelassen)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>für diesen Benutzer läuft bereits eine andere Bereinigung oder Wiederherstellung; nichts wurde geändert</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>die Bereinigungssperre %1 war nicht zu bekommen (%2); nichts wurde geändert</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>der Wiederherstellungsverlauf %1 kann nicht geschrieben werden (%2); nichts wurde geändert</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>der Wiederherstellungsverlauf nahm keine Einträge mehr an (%1); die Elemente danach blieben an ihrem Platz. Was vorher in den Papierkorb kam, lässt sich aus dem Papierkorb der Arbeitsumgebung wiederherstellen</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>der Home-Ordner, ein ihn enthaltender Ordner und die Ordner des Papierkorbs selbst werden nie bereinigt</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>es liegt außerhalb des Home- und des Programme-Ordners</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>ein Ordner auf dem Weg dorthin ist ein symbolischer Link</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>es konnte nicht untersucht werden</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>seit dem Scan geändert</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>das Original, das seine Duplikatgruppe behält, hat sich seit dem Scan geändert oder ist weg</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>seine Duplikatgruppe bliebe ohne jede Kopie</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>dort ist ein anderes Dateisystem eingehängt</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>der Papierkorb (oder sein Ordner files/ oder info/) ist ein Link oder kann nicht angelegt werden</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>der Scan hat den Papierkorb nicht gemessen</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>eine andere Bereinigung oder Wiederherstellung läuft</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>die Bereinigungssperre war nicht zu bekommen: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>der Wiederherstellungsverlauf kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>der Wiederherstellungsverlauf oder die Infodateien des Papierkorbs sind nicht lesbar, daher ist von nichts im Papierkorb bekannt, dass es gefahrlos geleert werden kann</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>seine App-id darf dem Entfernungswerkzeug nicht übergeben werden</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>sein Entfernungswerkzeug (flatpak) ist nicht installiert</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall meldete Erfolg, aber der Ordner der App ist noch da</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall ist fehlgeschlagen (Exit-Status %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>der Kernel hat festgestellt, dass seine Bytes vom Original abweichen</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>dieses Dateisystem kann Kopien nicht an Ort und Stelle zusammenführen</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>dieses Dateisystem kann Kopien nicht an Ort und Stelle zusammenführen (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>das Dateisystem hat abgelehnt</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>der Wiederherstellungsverlauf %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>wiederhergestellt</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>teilweise wiederhergestellt; was nicht zurück konnte, bleibt im Papierkorb, und der Eintrag bleibt wiederherstellbar</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>nicht mehr im Papierkorb, nicht wiederhergestellt</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>bereits wiederhergestellt</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>kein solcher Eintrag</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>konnte nicht zurückgelegt werden; es bleibt im Papierkorb</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Nichts wiederherzustellen.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>für diesen Benutzer läuft bereits eine andere Bereinigung oder Wiederherstellung; nichts wurde wiederhergestellt</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>nichts wurde wiederhergestellt: die Bereinigungssperre %1 oder der Wiederherstellungsverlauf %2 ist nicht nutzbar (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>beiseite in den Papierkorb gelegt</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(Eintrag %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>%1 von %n Element wiederhergestellt (%2).</numerusform>
+            <numerusform>%1 von %n Elementen wiederhergestellt (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>Datenträgerübersicht</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>Caches</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>Build-Ordner</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>Anwendungen, große Dateien und Duplikate</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Scan %1 · %2 · %n Eintrag · %3 gefunden</numerusform>
+            <numerusform>Scan %1 · %2 · %n Einträge · %3 gefunden</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Bereinigung %1/%2 · %3 frei</translation>
+    </message>
 </context>
 </TS>

@@ -2051,5 +2051,505 @@
         <source>Dawn Light</source>
         <translation>Dawn Light</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>usage: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>usage:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Run 'quillmere-cli help' for more.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Run the full scan and print everything it found</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Print the bytes each path occupies on disk</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Run one scanner alone</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Clean what a scan selects (a dry run without --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>List what cleans moved to the Trash, newest first</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Put items back from the Trash where they were</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Print the commands, or how to use one</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 needs a folder</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 needs a number</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 needs a list</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 needs a language code</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 takes a whole number of at least %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 takes a whole number from %2 to %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>unexpected argument '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help takes one command</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>unknown command '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>unknown --what '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>unknown option or empty id '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore takes record ids, --last or --all (one of them)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size needs at least one path</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size needs paths, and an empty one names none</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>cannot access '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase takes one name: overview, catalogue, bloat, apps or media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>unknown phase '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>other users may write it (remove their write permission: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>a folder above it belongs to another user or other users may write it</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Would move to the Trash:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Would delete for good:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>merged in place with %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>deleted for good: it lies in the Trash or a temporary folder</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>would run flatpak uninstall --user %1 (cannot be restored)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>would ask PackageKit to remove the package %1 (cannot be restored)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n item, %1 in all.</numerusform>
+            <numerusform>%n items, %1 in all.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Dry run: nothing was changed. Add --yes to clean.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Nothing selected to clean.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>merged in place (nothing to restore)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>moved to the Trash</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>already gone</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>removed</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>partly cleaned (%n entry, %1 left)</numerusform>
+            <numerusform>partly cleaned (%n entries, %1 left)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>skipped (left in place)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>another clean or restore is running for this user; nothing was changed</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>the clean lock %1 could not be taken (%2); nothing was changed</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>the restore history %1 cannot be written (%2); nothing was changed</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>the home folder, a folder holding it, or the Trash's own folders are never cleaned</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>it lies outside the home and Applications folders</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>a folder on the way to it is a symbolic link</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>it could not be examined</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>changed since the scan</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>the original its duplicate group keeps changed since the scan or is gone</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>it would leave its duplicate group without any copy</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>another file system is mounted there</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>the Trash (or its files/ or info/ folder) is a link or cannot be made</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>the scan did not measure the Trash</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>another clean or restore is running</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>the clean lock could not be taken: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>the restore history cannot be written: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>its app id is not one the removal tool may be given</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>its removal tool (flatpak) is not installed</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall reported success, but the app's folder is still there</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall failed (exit status %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>the kernel found that its bytes differ from the original's</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>this file system cannot merge copies in place</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>this file system cannot merge copies in place (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>the file system refused</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>cannot read the restore history %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>restored</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>partly restored; what could not go back stays in the Trash, and the record stays restorable</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>gone from the Trash, not restored</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>already restored</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>no such record</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>could not be moved back; it stays in the Trash</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Nothing to restore.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>another clean or restore is running for this user; nothing was restored</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>moved aside to the Trash</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(record %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>Restored %1 of %n item (%2).</numerusform>
+            <numerusform>Restored %1 of %n items (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>disk overview</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>caches</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>build folders</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>applications, large files and duplicates</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Scanning %1 · %2 · %n entry · %3 found</numerusform>
+            <numerusform>Scanning %1 · %2 · %n entries · %3 found</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Cleaning %1/%2 · %3 freed</translation>
+    </message>
 </context>
 </TS>

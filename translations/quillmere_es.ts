@@ -2051,5 +2051,513 @@
         <source>Dawn Light</source>
         <translation>Luz Alba</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>uso:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Estado de salida: 0 hecho, 1 se ejecutó pero algo quedó sin hacer, 2 argumentos no válidos.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Ejecute 'quillmere-cli help COMMAND' para una orden; vea quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Ejecute 'quillmere-cli help' para más información.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Opciones:
+  --home DIR          trabajar en DIR en lugar de su carpeta personal
+  --applications DIR  listar también los paquetes de aplicaciones al estilo
+                      macOS de DIR
+  --quiet             sin línea de progreso al analizar o limpiar
+  --lang CODE         nombres y mensajes en este idioma (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar); por omisión: el
+                      de la configuración regional, inglés para C
+  --threads N         leer N carpetas a la vez (de 1 a 64; por omisión cuatro
+                      por núcleo, 16 como máximo)
+  -h, --help          mostrar cómo se usa una orden
+  --version           mostrar la versión</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Ejecutar el análisis completo y mostrar todo lo encontrado</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Muestra el resumen del disco, cada lista de resultados con todos sus campos, los
+totales y los textos finales. Las claves JSON son los nombres de los campos de
+los registros; las fechas son ISO 8601 UTC; los bytes de una ruta que no son
+UTF-8, los caracteres de control y la barra invertida se escriben como \xNN (la
+barra invertida es \x5C), así que cada \xNN representa un byte.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Mostrar los bytes que ocupa cada ruta en el disco</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Una línea por PATH: los bytes, un tabulador y la ruta. Cuenta solo archivos
+normales, nunca sigue un enlace simbólico y cuenta una sola vez un archivo con
+enlaces duros. --max-depth N cuenta solo los archivos que están como mucho N
+niveles por debajo de cada PATH. Como du -x, deja fuera lo que contiene otro
+sistema de archivos montado bajo un PATH. Un PATH que no se puede leer se
+notifica en la salida de error y el estado es 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Ejecutar un solo analizador</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE es overview, catalogue, bloat, apps o media. Muestra lo que encuentra ese
+analizador, como lo muestra scan.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Limpiar lo que selecciona un análisis (simulación sin --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND es safe, bloat, duplicates, large, app-cache, app-uninstall o all. Analiza,
+toma lo que el análisis preselecciona en ese espacio de trabajo y lo lista. Con
+--yes limpia: a la papelera, o para siempre con --delete, y dice qué fue de cada
+elemento. Termina con 1 si un elemento quedó en su sitio o solo se limpió en
+parte, o si otra limpieza o restauración estaba en marcha, no se pudo obtener el
+bloqueo de limpieza o no se puede escribir el historial de restauración
+(entonces no se hace nada).
+Las copias duplicadas en btrfs o XFS se fusionan en su sitio con su original
+(las dos rutas siguen, se libera el espacio, nada va a la papelera); --merge
+fusiona todas las copias y deja, con un motivo, las que no se pueden fusionar.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Listar lo que las limpiezas movieron a la papelera, lo más reciente primero</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Cada limpieza, desde la ventana o desde esta orden, guarda un registro de cada
+elemento que movió a la papelera en $XDG_STATE_HOME/quillmere/history.jsonl (por
+omisión ~/.local/state; con --home, DIR/.local/state salvo que XDG_STATE_HOME
+esté definida). Una línea por registro: su estado, su id, cuándo se limpió, su
+tamaño y de dónde vino. El estado es restorable (sigue esperando en la
+papelera), restored (restaurado) o gone (se vació la papelera o el elemento se
+sacó de ella).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Devolver elementos de la papelera a donde estaban</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Restaura los registros con estos ids, todos los de la última limpieza que movió
+algo a la papelera (--last) o todos los que aún no se han restaurado (--all),
+empezando por el más reciente. Lo que ahora ocupa el lugar de un elemento va a
+la papelera, nunca se pierde, como un registro propio; una carpeta que vuelve a
+estar ahí recibe el contenido del elemento («restaurado en parte» si algo no
+puede volver: el registro se conserva). Un elemento que ya no está en la
+papelera se indica como tal y nunca como restaurado. Termina con 1 si algo no se
+pudo restaurar o si otra limpieza o restauración estaba en marcha (entonces no
+se hace nada).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Mostrar las órdenes, o cómo se usa una</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 necesita una carpeta</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 necesita un número</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 necesita una lista</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 necesita un código de idioma</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 necesita un número entero de al menos %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 necesita un número entero de %2 a %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>argumento inesperado '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help admite una sola orden</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>orden desconocida '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>idioma desconocido '%1' (uno de zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean necesita --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>--what desconocido '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>opción desconocida o id vacío '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore admite ids de registros, --last o --all (uno de ellos)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size necesita al menos una ruta</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>opción desconocida '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size necesita rutas, y una vacía no nombra ninguna</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>no se puede acceder a '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase admite un nombre: overview, catalogue, bloat, apps o media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>fase desconocida '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>otros usuarios pueden escribirlo (quite su permiso de escritura: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>una carpeta superior pertenece a otro usuario u otros usuarios pueden escribirla</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Se movería a la papelera:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Se eliminaría para siempre:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>fusionado en su sitio con %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>eliminado para siempre: está en la papelera o en una carpeta temporal</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>ejecutaría flatpak uninstall --user %1 (no se puede restaurar)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>pediría a PackageKit que quite el paquete %1 (no se puede restaurar)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n elemento, %1 en total.</numerusform>
+            <numerusform>%n elementos, %1 en total.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Simulación: no se cambió nada. Añada --yes para limpiar.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>No hay nada seleccionado para limpiar.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>fusionado en su sitio (nada que restaurar)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>movido a la papelera</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>ya no estaba</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>eliminado</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>limpiado en parte (queda %n entrada, %1)</numerusform>
+            <numerusform>limpiado en parte (quedan %n entradas, %1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>omitido (se dejó en su sitio)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>otra limpieza o restauración está en marcha para este usuario; no se cambió nada</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>no se pudo obtener el bloqueo de limpieza %1 (%2); no se cambió nada</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>no se puede escribir el historial de restauración %1 (%2); no se cambió nada</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>el historial de restauración dejó de aceptar registros (%1); los elementos posteriores se dejaron en su sitio. Lo que fue antes a la papelera se puede restaurar desde la papelera del escritorio</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>la carpeta personal, una carpeta que la contiene y las carpetas propias de la papelera nunca se limpian</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>está fuera de la carpeta personal y de la de aplicaciones</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>una carpeta de su ruta es un enlace simbólico</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>no se pudo examinar</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>cambió desde el análisis</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>el original que conserva su grupo de duplicados cambió desde el análisis o ya no está</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>su grupo de duplicados se quedaría sin ninguna copia</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>allí hay montado otro sistema de archivos</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>la papelera (o su carpeta files/ o info/) es un enlace o no se puede crear</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>el análisis no midió la papelera</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>otra limpieza o restauración está en marcha</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>no se pudo obtener el bloqueo de limpieza: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>no se puede escribir el historial de restauración: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>no se puede leer el historial de restauración ni los archivos de información de la papelera, así que no se sabe qué se puede vaciar sin riesgo</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>su id de aplicación no se puede pasar a la herramienta de eliminación</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>su herramienta de eliminación (flatpak) no está instalada</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall informó de éxito, pero la carpeta de la aplicación sigue ahí</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall falló (estado de salida %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>el núcleo detectó que sus bytes difieren de los del original</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>este sistema de archivos no puede fusionar copias en su sitio</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>este sistema de archivos no puede fusionar copias en su sitio (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>el sistema de archivos lo rechazó</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>no se puede leer el historial de restauración %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>restaurado</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>restaurado en parte; lo que no pudo volver sigue en la papelera y el registro sigue siendo restaurable</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>ya no está en la papelera, no restaurado</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>ya restaurado</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>no existe ese registro</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>no se pudo devolver; sigue en la papelera</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Nada que restaurar.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>otra limpieza o restauración está en marcha para este usuario; no se restauró nada</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>no se restauró nada: no se puede usar el bloqueo de limpieza %1 o el historial de restauración %2 (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>apartado a la papelera</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(registro %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>Restaurados %1 de %n elemento (%2).</numerusform>
+            <numerusform>Restaurados %1 de %n elementos (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>resumen del disco</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>cachés</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>carpetas de compilación</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>aplicaciones, archivos grandes y duplicados</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Analizando %1 · %2 · %n entrada · %3 encontrados</numerusform>
+            <numerusform>Analizando %1 · %2 · %n entradas · %3 encontrados</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Limpiando %1/%2 · %3 liberados</translation>
+    </message>
 </context>
 </TS>

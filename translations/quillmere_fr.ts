@@ -2051,5 +2051,518 @@
         <source>Dawn Light</source>
         <translation>Aurore Claire</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>utilisation : %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>utilisation :</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Code de retour : 0 terminé, 1 exécuté mais quelque chose n’a pas été fait, 2 arguments invalides.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Lancez « quillmere-cli help COMMAND » pour une commande ; voir quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Lancez « quillmere-cli help » pour en savoir plus.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Options :
+  --home DIR          travailler sur DIR au lieu de votre dossier personnel
+  --applications DIR  lister aussi les paquets d’applications de type macOS dans
+                      DIR
+  --quiet             pas de ligne de progression pendant l’analyse ou le
+                      nettoyage
+  --lang CODE         noms et messages dans cette langue (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar) ; par défaut :
+                      celle de la locale, l’anglais pour C
+  --threads N         lire N dossiers à la fois (de 1 à 64 ; par défaut quatre
+                      par cœur, 16 au plus)
+  -h, --help          afficher l’utilisation d’une commande
+  --version           afficher la version</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Lancer l’analyse complète et afficher tout ce qu’elle a trouvé</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Affiche la vue d’ensemble du disque, chaque liste de résultats avec tous ses
+champs, les totaux et les textes de fin. Les clés JSON sont les noms des champs
+des enregistrements ; les dates sont en ISO 8601 UTC ; les octets d’un chemin
+qui ne sont pas de l’UTF-8, les caractères de contrôle et la barre oblique
+inverse s’écrivent \xNN (la barre oblique inverse est \x5C) : chaque \xNN
+représente un octet.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Afficher les octets que chaque chemin occupe sur le disque</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Une ligne par PATH : les octets, une tabulation, le chemin. Ne compte que les
+fichiers ordinaires, ne suit jamais un lien symbolique et compte une seule fois
+un fichier à liens physiques multiples. --max-depth N ne compte que les fichiers
+situés au plus N niveaux sous chaque PATH. Comme du -x, laisse de côté le
+contenu d’un autre système de fichiers monté sous un PATH. Un PATH illisible est
+signalé sur la sortie d’erreur et le code de retour est 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Lancer un seul analyseur</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE vaut overview, catalogue, bloat, apps ou media. Affiche ce que ce seul
+analyseur trouve, comme le fait scan.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Nettoyer ce qu’une analyse sélectionne (simulation sans --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND vaut safe, bloat, duplicates, large, app-cache, app-uninstall ou all.
+Analyse, prend ce que l’analyse présélectionne dans cet espace de travail et le
+liste. Avec --yes, nettoie : vers la corbeille, ou définitivement avec --delete,
+et dit pour chaque élément ce qu’il est devenu. Se termine avec 1 si un élément
+est resté en place ou n’a été nettoyé qu’en partie, ou si un autre nettoyage ou
+une autre restauration était en cours, si le verrou de nettoyage n’a pas pu être
+pris ou si l’historique de restauration ne peut pas être écrit (rien n’est alors
+fait).
+Les copies en double sur btrfs ou XFS sont fusionnées sur place avec leur
+original (les deux chemins restent, l’espace est libéré, rien ne va à la
+corbeille) ; --merge fusionne chaque copie et laisse, avec une raison, celles
+qui ne peuvent pas l’être.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Lister ce que les nettoyages ont mis à la corbeille, le plus récent d’abord</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Chaque nettoyage, depuis la fenêtre ou depuis cette commande, garde la trace de
+chaque élément mis à la corbeille dans $XDG_STATE_HOME/quillmere/history.jsonl
+(par défaut ~/.local/state ; avec --home, DIR/.local/state sauf si
+XDG_STATE_HOME est défini). Une ligne par enregistrement : son état, son id, la
+date du nettoyage, sa taille et son emplacement d’origine. L’état est restorable
+(il attend encore dans la corbeille), restored (restauré) ou gone (la corbeille
+a été vidée ou l’élément en a été sorti).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Remettre des éléments de la corbeille à leur place</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Restaure les enregistrements de ces ids, tous ceux du dernier nettoyage qui a
+mis quelque chose à la corbeille (--last), ou tous ceux qui ne sont pas encore
+restaurés (--all), le plus récent d’abord. Ce qui se trouve maintenant à la
+place d’un élément va à la corbeille, jamais perdu, comme un enregistrement à
+part ; un dossier qui est de nouveau là reçoit le contenu de l’élément («
+partiellement restauré » si une partie ne peut pas revenir : l’enregistrement
+reste). Un élément qui n’est plus dans la corbeille est signalé comme tel,
+jamais comme restauré. Se termine avec 1 si quelque chose n’a pas pu être
+restauré, ou si un autre nettoyage ou une autre restauration était en cours
+(rien n’est alors fait).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Afficher les commandes, ou l’utilisation de l’une d’elles</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 attend un dossier</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 attend un nombre</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 attend une liste</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 attend un code de langue</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 attend un nombre entier d’au moins %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 attend un nombre entier de %2 à %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help prend une seule commande</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>langue inconnue « %1 » (parmi zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean attend --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>--what inconnu « %1 »</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>option inconnue ou id vide « %1 »</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore prend des ids d’enregistrements, --last ou --all (un seul des trois)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size attend au moins un chemin</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size attend des chemins, et un chemin vide n’en désigne aucun</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>impossible d’accéder à « %1 » : %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase prend un seul nom : overview, catalogue, bloat, apps ou media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>phase inconnue « %1 »</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>d’autres utilisateurs peuvent l’écrire (retirez-leur le droit d’écriture : chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>un dossier au-dessus appartient à un autre utilisateur ou d’autres utilisateurs peuvent l’écrire</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Serait mis à la corbeille :</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Serait supprimé définitivement :</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>fusionné sur place avec %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>supprimé définitivement : il se trouve dans la corbeille ou un dossier temporaire</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>lancerait flatpak uninstall --user %1 (impossible à restaurer)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>demanderait à PackageKit de supprimer le paquet %1 (impossible à restaurer)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n élément, %1 en tout.</numerusform>
+            <numerusform>%n éléments, %1 en tout.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Simulation : rien n’a été modifié. Ajoutez --yes pour nettoyer.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Rien n’est sélectionné pour le nettoyage.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>fusionné sur place (rien à restaurer)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>mis à la corbeille</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>déjà disparu</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>supprimé</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>nettoyé en partie (%n entrée, %1 restant)</numerusform>
+            <numerusform>nettoyé en partie (%n entrées, %1 restants)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>ignoré (laissé en place)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>un autre nettoyage ou une autre restauration est en cours pour cet utilisateur ; rien n’a été modifié</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>le verrou de nettoyage %1 n’a pas pu être pris (%2) ; rien n’a été modifié</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>l’historique de restauration %1 ne peut pas être écrit (%2) ; rien n’a été modifié</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>l’historique de restauration n’accepte plus d’enregistrements (%1) ; les éléments suivants sont restés en place. Ce qui est allé à la corbeille avant peut être restauré depuis la corbeille du bureau</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>le dossier personnel, un dossier qui le contient et les dossiers propres à la corbeille ne sont jamais nettoyés</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>il se trouve hors du dossier personnel et du dossier des applications</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>un dossier sur son chemin est un lien symbolique</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>il n’a pas pu être examiné</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>modifié depuis l’analyse</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>l’original que garde son groupe de doublons a changé depuis l’analyse ou a disparu</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>son groupe de doublons n’aurait plus aucune copie</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>un autre système de fichiers y est monté</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>la corbeille (ou son dossier files/ ou info/) est un lien ou ne peut pas être créée</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>l’analyse n’a pas mesuré la corbeille</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>un autre nettoyage ou une autre restauration est en cours</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>le verrou de nettoyage n’a pas pu être pris : %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>l’historique de restauration ne peut pas être écrit : %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>l’historique de restauration ou les fichiers d’information de la corbeille sont illisibles : rien dans la corbeille n’est sûr à vider</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>son id d’application ne peut pas être donné à l’outil de suppression</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>son outil de suppression (flatpak) n’est pas installé</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall a signalé un succès, mais le dossier de l’application est toujours là</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall a échoué (code de retour %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>le noyau a constaté que ses octets diffèrent de ceux de l’original</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>ce système de fichiers ne peut pas fusionner les copies sur place</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>ce système de fichiers ne peut pas fusionner les copies sur place (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>le système de fichiers a refusé</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>impossible de lire l’historique de restauration %1 : %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>restauré</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>restauré en partie ; ce qui n’a pas pu revenir reste dans la corbeille, et l’enregistrement reste restaurable</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>plus dans la corbeille, non restauré</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>déjà restauré</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>enregistrement inexistant</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>n’a pas pu être remis en place ; reste dans la corbeille</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Rien à restaurer.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>un autre nettoyage ou une autre restauration est en cours pour cet utilisateur ; rien n’a été restauré</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>rien n’a été restauré : le verrou de nettoyage %1 ou l’historique de restauration %2 est inutilisable (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>mis de côté dans la corbeille</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(enregistrement %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>%1 élément restauré sur %n (%2).</numerusform>
+            <numerusform>%1 éléments restaurés sur %n (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>vue d’ensemble du disque</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>caches</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>dossiers de compilation</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>applications, gros fichiers et doublons</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Analyse %1 · %2 · %n entrée · %3 trouvés</numerusform>
+            <numerusform>Analyse %1 · %2 · %n entrées · %3 trouvés</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Nettoyage %1/%2 · %3 libérés</translation>
+    </message>
 </context>
 </TS>

@@ -2051,5 +2051,513 @@
         <source>Dawn Light</source>
         <translation>Luce Alba</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>uso:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Stato di uscita: 0 fatto, 1 eseguito ma qualcosa è rimasto da fare, 2 argomenti non validi.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Eseguire 'quillmere-cli help COMMAND' per un comando; vedere quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Eseguire 'quillmere-cli help' per saperne di più.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Opzioni:
+  --home DIR          lavorare su DIR invece che sulla propria cartella home
+  --applications DIR  elencare anche i pacchetti di app in stile macOS in DIR
+  --quiet             nessuna riga di avanzamento durante l’analisi o la pulizia
+  --lang CODE         nomi e messaggi in questa lingua (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar); predefinita:
+                      quella della localizzazione, inglese per C
+  --threads N         leggere N cartelle alla volta (da 1 a 64; predefinito
+                      quattro per core, al massimo 16)
+  -h, --help          mostrare come usare un comando
+  --version           mostrare la versione</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Eseguire l’analisi completa e mostrare tutto ciò che ha trovato</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Mostra la panoramica del disco, ogni elenco di risultati con tutti i campi, i
+totali e i testi finali. Le chiavi JSON sono i nomi dei campi dei record; le
+date sono ISO 8601 UTC; i byte di un percorso che non sono UTF-8, i caratteri di
+controllo e la barra rovesciata si scrivono come \xNN (la barra rovesciata è
+\x5C), quindi ogni \xNN rappresenta un byte.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Mostrare i byte che ogni percorso occupa sul disco</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Una riga per PATH: i byte, una tabulazione, il percorso. Conta solo i file
+regolari, non segue mai un collegamento simbolico e conta una volta sola un file
+con collegamenti fisici. --max-depth N conta solo i file al massimo N livelli
+sotto ogni PATH. Come du -x, esclude il contenuto di un altro file system
+montato sotto un PATH. Un PATH che non si può leggere viene segnalato sullo
+standard error e lo stato è 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Eseguire un solo analizzatore</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE è uno tra overview, catalogue, bloat, apps, media. Mostra ciò che trova
+quel solo analizzatore, come lo mostra scan.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Pulire ciò che un’analisi seleziona (simulazione senza --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND è uno tra safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Esegue l’analisi, prende ciò che l’analisi preseleziona in quell’area di lavoro
+e lo elenca. Con --yes pulisce: nel cestino, o definitivamente con --delete, e
+dice per ogni elemento che fine ha fatto. Esce con 1 se un elemento è rimasto al
+suo posto o è stato pulito solo in parte, oppure se era in corso un’altra
+pulizia o un ripristino, non è stato possibile ottenere il blocco di pulizia o
+non si può scrivere la cronologia dei ripristini (allora non si fa nulla).
+Le copie duplicate su btrfs o XFS vengono unite sul posto con l’originale
+(restano entrambi i percorsi, lo spazio viene liberato, nulla va nel cestino);
+--merge unisce ogni copia e lascia, con un motivo, quelle che non si possono
+unire.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Elencare ciò che le pulizie hanno spostato nel cestino, dal più recente</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Ogni pulizia, dalla finestra o da questo comando, registra ogni elemento
+spostato nel cestino in $XDG_STATE_HOME/quillmere/history.jsonl (per
+impostazione predefinita ~/.local/state; con --home, DIR/.local/state a meno che
+XDG_STATE_HOME sia impostata). Una riga per record: il suo stato, l’id, quando è
+stato pulito, la dimensione e da dove veniva. Lo stato è restorable (attende
+ancora nel cestino), restored (ripristinato) o gone (il cestino è stato svuotato
+o l’elemento ne è stato tolto).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Rimettere gli elementi del cestino dov’erano</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Ripristina i record con questi id, tutti quelli dell’ultima pulizia che ha
+spostato qualcosa nel cestino (--last) o tutti quelli non ancora ripristinati
+(--all), dal più recente. Ciò che ora occupa il posto di un elemento va nel
+cestino, mai perso, come un record a sé; in una cartella che è di nuovo lì viene
+unito il contenuto dell’elemento («ripristinato in parte» se qualcosa non può
+tornare: il record resta). Un elemento non più nel cestino viene segnalato come
+tale e mai come ripristinato. Esce con 1 se qualcosa non si è potuto
+ripristinare o se era in corso un’altra pulizia o un ripristino (allora non si
+fa nulla).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Mostrare i comandi, o come usarne uno</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 richiede una cartella</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 richiede un numero</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 richiede un elenco</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 richiede un codice di lingua</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 richiede un numero intero di almeno %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 richiede un numero intero da %2 a %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>argomento inatteso '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help accetta un solo comando</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>comando sconosciuto '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>lingua sconosciuta '%1' (una tra zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean richiede --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>--what sconosciuto '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>opzione sconosciuta o id vuoto '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore accetta id di record, --last o --all (uno dei tre)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size richiede almeno un percorso</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>opzione sconosciuta '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size richiede percorsi, e uno vuoto non ne indica nessuno</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>impossibile accedere a '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase accetta un nome: overview, catalogue, bloat, apps o media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>fase sconosciuta '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>altri utenti possono scriverlo (togliere loro il permesso di scrittura: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>una cartella sopra appartiene a un altro utente o altri utenti possono scriverla</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Verrebbe spostato nel cestino:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Verrebbe eliminato definitivamente:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>unito sul posto con %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>eliminato definitivamente: si trova nel cestino o in una cartella temporanea</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>eseguirebbe flatpak uninstall --user %1 (non ripristinabile)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>chiederebbe a PackageKit di rimuovere il pacchetto %1 (non ripristinabile)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n elemento, %1 in tutto.</numerusform>
+            <numerusform>%n elementi, %1 in tutto.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Simulazione: non è stato cambiato nulla. Aggiungere --yes per pulire.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Nulla selezionato da pulire.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>unito sul posto (niente da ripristinare)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>spostato nel cestino</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>già sparito</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>rimosso</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>pulito in parte (resta %n voce, %1)</numerusform>
+            <numerusform>pulito in parte (restano %n voci, %1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>saltato (lasciato al suo posto)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>è in corso un’altra pulizia o un ripristino per questo utente; non è stato cambiato nulla</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>non è stato possibile ottenere il blocco di pulizia %1 (%2); non è stato cambiato nulla</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>non si può scrivere la cronologia dei ripristini %1 (%2); non è stato cambiato nulla</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>la cronologia dei ripristini ha smesso di accettare record (%1); gli elementi successivi sono rimasti al loro posto. Ciò che è andato prima nel cestino si può ripristinare dal cestino del desktop</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>la cartella home, una cartella che la contiene e le cartelle proprie del cestino non vengono mai pulite</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>si trova fuori dalla cartella home e da quella delle applicazioni</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>una cartella lungo il percorso è un collegamento simbolico</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>non è stato possibile esaminarlo</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>cambiato dopo l’analisi</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>l’originale che il suo gruppo di duplicati conserva è cambiato dopo l’analisi o non c’è più</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>il suo gruppo di duplicati resterebbe senza alcuna copia</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>lì è montato un altro file system</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>il cestino (o la sua cartella files/ o info/) è un collegamento o non si può creare</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>l’analisi non ha misurato il cestino</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>è in corso un’altra pulizia o un ripristino</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>non è stato possibile ottenere il blocco di pulizia: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>non si può scrivere la cronologia dei ripristini: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>non si possono leggere la cronologia dei ripristini o i file informativi del cestino, quindi non si sa cosa nel cestino si possa svuotare senza rischi</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>il suo id di app non può essere passato allo strumento di rimozione</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>il suo strumento di rimozione (flatpak) non è installato</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall ha segnalato successo, ma la cartella dell’app è ancora lì</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall non è riuscito (stato di uscita %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>il kernel ha rilevato che i suoi byte differiscono da quelli dell’originale</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>questo file system non può unire le copie sul posto</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>questo file system non può unire le copie sul posto (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>il file system ha rifiutato</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>impossibile leggere la cronologia dei ripristini %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>ripristinato</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>ripristinato in parte; ciò che non è potuto tornare resta nel cestino e il record resta ripristinabile</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>non più nel cestino, non ripristinato</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>già ripristinato</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>record inesistente</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>non è stato possibile rimetterlo a posto; resta nel cestino</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Niente da ripristinare.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>è in corso un’altra pulizia o un ripristino per questo utente; non è stato ripristinato nulla</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>non è stato ripristinato nulla: il blocco di pulizia %1 o la cronologia dei ripristini %2 non è utilizzabile (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>messo da parte nel cestino</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(record %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>Ripristinati %1 su %n elemento (%2).</numerusform>
+            <numerusform>Ripristinati %1 su %n elementi (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>panoramica del disco</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>cache</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>cartelle di build</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>applicazioni, file grandi e duplicati</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Analisi %1 · %2 · %n voce · %3 trovati</numerusform>
+            <numerusform>Analisi %1 · %2 · %n voci · %3 trovati</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Pulizia %1/%2 · %3 liberati</translation>
+    </message>
 </context>
 </TS>

@@ -2047,5 +2047,503 @@
         <source>Dawn Light</source>
         <translation>クォーツ明</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>使い方: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>使い方:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>コマンド:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>終了ステータス: 0 は完了、1 は実行したが一部が終わらなかった、2 は引数の誤りです。</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>各コマンドの説明は 'quillmere-cli help COMMAND' で表示できます。quillmere-cli(1) も参照してください。</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>詳しくは 'quillmere-cli help' を実行してください。</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>オプション:
+  --home DIR          ホームフォルダーの代わりに DIR を対象にする
+  --applications DIR  DIR 内の macOS 形式のアプリバンドルも一覧に含める
+  --quiet             スキャン中やクリーンアップ中に進行状況の行を表示しない
+  --lang CODE         名前とメッセージをこの言語で表示する (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar)。既定はロケールの
+                      言語、C では英語
+  --threads N         N 個のフォルダーを同時に読む (1〜64。既定はコアあたり 4、
+                      最大 16)
+  -h, --help          コマンドの使い方を表示する
+  --version           バージョンを表示する</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>フルスキャンを実行し、見つかったものをすべて表示する</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>ディスクの概要、すべての結果一覧とその全項目、合計、最後のメッセージを表示しま
+す。JSON のキーはレコードの項目名、日付は ISO 8601 UTC です。パスのうち UTF-8 で
+ないバイト、制御文字、バックスラッシュは \xNN と書き (バックスラッシュは \x5C)、
+\xNN はどれも 1 バイトを表します。</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>各パスがディスク上で占めるバイト数を表示する</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>PATH ごとに 1 行: バイト数、タブ、パスの順です。通常ファイルだけを数え、シンボリ
+ックリンクはたどらず、ハードリンクされたファイルは 1 回だけ数えます。
+--max-depth N を付けると各 PATH から N 階層以内のファイルだけを数えます。du -x
+と同じく、PATH の下にマウントされた別のファイルシステムの中身は含めません。読め
+ない PATH は標準エラーに報告し、終了ステータスは 1 になります。</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>スキャナーを 1 つだけ実行する</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE は overview、catalogue、bloat、apps、media のいずれかです。そのスキャナー
+が見つけたものを scan と同じ形式で表示します。</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>スキャンで選ばれたものをクリーンアップする (--yes なしでは試行のみ)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND は safe、bloat、duplicates、large、app-cache、app-uninstall、all のいずれか
+です。スキャンして、そのワークスペースでスキャンがあらかじめ選んだものを一覧にし
+ます。--yes を付けるとクリーンアップします。ゴミ箱へ移し、--delete なら完全に削
+除して、項目ごとに結果を示します。項目がそのまま残ったか一部しか片付かなかったと
+き、または別のクリーンアップか復元が実行中だったとき、クリーンアップのロックを取
+れなかったとき、復元履歴に書き込めないとき (このときは何もしません) は 1 で終了
+します。
+btrfs や XFS 上の重複コピーは元のファイルとその場で統合します (どちらのパスも残
+り、容量が空き、ゴミ箱には何も入りません)。--merge はすべてのコピーを統合し、統
+合できないものは理由を添えてそのまま残します。</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>クリーンアップでゴミ箱へ移したものを新しい順に一覧表示する</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>クリーンアップは、ウィンドウからでもこのコマンドからでも、ゴミ箱へ移した項目ごと
+に記録を $XDG_STATE_HOME/quillmere/history.jsonl に残します (既定は
+~/.local/state。--home を使うと、XDG_STATE_HOME が設定されていない限り
+DIR/.local/state)。記録ごとに 1 行で、状態、id、クリーンアップした日時、サイズ、
+元の場所を表示します。状態は restorable (まだゴミ箱にある)、restored (復元済
+み)、gone (ゴミ箱が空にされたか、項目がゴミ箱から移された) のいずれかです。</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>ゴミ箱の項目を元の場所へ戻す</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>指定した id の記録、ゴミ箱へ何かを移した最後のクリーンアップの全記録 (--last)、
+またはまだ復元していない全記録 (--all) を、新しいものから復元します。項目の元の
+場所に今あるものは、失われることなくゴミ箱へ移り、それ自体の記録になります。そこ
+にフォルダーが再びある場合は、項目の中身をその中へ統合します (戻せないものがある
+と「一部を復元」となり、記録は残ります)。ゴミ箱からなくなった項目はそのとおりに
+報告し、復元済みとは報告しません。復元できないものがあったとき、または別のクリー
+ンアップか復元が実行中だったとき (このときは何もしません) は 1 で終了します。</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>コマンドの一覧、または 1 つのコマンドの使い方を表示する</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 にはフォルダーを指定してください</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 には数値を指定してください</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 には一覧の種類を指定してください</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 には言語コードを指定してください</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 には %2 以上の整数を指定してください</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 には %2〜%3 の整数を指定してください</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>想定外の引数 '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help に指定できるコマンドは 1 つです</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>不明なコマンド '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>不明な言語 '%1' (zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar のいずれか)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean には --what safe|bloat|duplicates|large|app-cache|app-uninstall|all が必要です</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>不明な --what '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>不明なオプションまたは空の id '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore には記録の id、--last、--all のいずれか 1 つを指定してください</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size には少なくとも 1 つのパスが必要です</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>不明なオプション '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size にはパスが必要です。空のパスはどこも指しません</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>'%1' にアクセスできません: %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase には名前を 1 つ指定してください: overview、catalogue、bloat、apps、media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>不明なフェーズ '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>別のユーザーが所有しています</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>他のユーザーが書き込めます (書き込み権限を外してください: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>上位のフォルダーが別のユーザーのものか、他のユーザーが書き込めます</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>ゴミ箱へ移す予定:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>完全に削除する予定:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>%1 とその場で統合</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>完全に削除: ゴミ箱または一時フォルダーの中にあります</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>flatpak uninstall --user %1 を実行する予定 (復元できません)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>PackageKit にパッケージ %1 の削除を依頼する予定 (復元できません)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>計 %n 項目、%1。</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>試行のみ: 何も変更していません。クリーンアップするには --yes を付けてください。</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>クリーンアップの対象が選ばれていません。</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>その場で統合 (復元するものはありません)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>ゴミ箱へ移動</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>すでにありません</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>削除済み</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>一部のみクリーンアップ (残り %n 項目、%1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>スキップ (そのまま残しました)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>このユーザーの別のクリーンアップか復元が実行中です。何も変更していません</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>クリーンアップのロック %1 を取得できませんでした (%2)。何も変更していません</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>復元履歴 %1 に書き込めません (%2)。何も変更していません</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>復元履歴に記録できなくなりました (%1)。それ以降の項目はそのまま残しました。それまでにゴミ箱へ移したものは、デスクトップのゴミ箱から復元できます</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>ホームフォルダー、それを含むフォルダー、ゴミ箱自体のフォルダーはクリーンアップしません</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>ホームフォルダーとアプリケーションフォルダーの外にあります</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>途中のフォルダーがシンボリックリンクです</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>調べることができませんでした</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>スキャン後に変更されています</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>重複グループで残す元のファイルがスキャン後に変更されたか、なくなりました</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>重複グループにコピーが 1 つも残らなくなります</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>そこには別のファイルシステムがマウントされています</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>ゴミ箱 (またはその files/、info/ フォルダー) がリンクであるか、作成できません</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>スキャンでゴミ箱を計測していません</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>別のクリーンアップか復元が実行中です</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>クリーンアップのロックを取得できませんでした: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>復元履歴に書き込めません: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>復元履歴かゴミ箱の情報ファイルを読めないため、ゴミ箱のどれを空にしても安全かがわかりません</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>そのアプリ id は削除ツールに渡せるものではありません</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>削除ツール (flatpak) がインストールされていません</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall は成功と報告しましたが、アプリのフォルダーがまだあります</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall が失敗しました (終了ステータス %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>カーネルが元のファイルとバイトが異なることを検出しました</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>このファイルシステムではコピーをその場で統合できません</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>このファイルシステムではコピーをその場で統合できません (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>ファイルシステムに拒否されました</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>復元履歴 %1 を読めません: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>復元しました</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>一部を復元しました。戻せなかったものはゴミ箱に残り、記録も復元可能なまま残ります</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>ゴミ箱にもうないため、復元していません</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>復元済み</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>該当する記録がありません</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>元に戻せませんでした。ゴミ箱に残っています</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>復元するものはありません。</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>このユーザーの別のクリーンアップか復元が実行中です。何も復元していません</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>何も復元していません: クリーンアップのロック %1 か復元履歴 %2 を使えません (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>ゴミ箱へ退避</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(記録 %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>%n 項目中 %1 項目を復元しました (%2)。</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>ディスクの概要</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>キャッシュ</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>ビルドフォルダー</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>アプリ、大きなファイル、重複ファイル</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>スキャン中 %1 · %2 · %n 項目 · %3 見つかりました</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>クリーンアップ中 %1/%2 · %3 解放</translation>
+    </message>
 </context>
 </TS>

@@ -2047,5 +2047,501 @@
         <source>Dawn Light</source>
         <translation>던 라이트</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>사용법: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>사용법:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>명령:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>종료 상태: 0 완료, 1 실행했으나 끝내지 못한 것이 있음, 2 잘못된 인수.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>명령 하나의 도움말은 'quillmere-cli help COMMAND'를 실행하세요. quillmere-cli(1)도 참고하세요.</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>자세한 내용은 'quillmere-cli help'를 실행하세요.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>옵션:
+  --home DIR          홈 폴더 대신 DIR에서 작업
+  --applications DIR  DIR의 macOS 구조 앱 번들도 나열
+  --quiet             검사나 정리 중에 진행 줄을 표시하지 않음
+  --lang CODE         이름과 메시지를 이 언어로 표시 (zh-Hans, en, ja, zh-Hant,
+                      ko, de, fr, es, pt, ru, it, ar); 기본값: 로캘의 언어,
+                      C에서는 영어
+  --threads N         폴더 N개를 동시에 읽음 (1~64; 기본값은 코어당 4개, 최대
+                      16개)
+  -h, --help          명령 사용법 표시
+  --version           버전 표시</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>전체 검사를 실행하고 찾은 것을 모두 표시</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>디스크 개요, 모든 결과 목록과 그 모든 항목, 합계, 마지막 안내문을 출력합니다.
+JSON 키는 레코드의 항목 이름이고, 날짜는 ISO 8601 UTC입니다. 경로에서 UTF-8이
+아닌 바이트, 제어 문자, 백슬래시는 \xNN으로 쓰므로(백슬래시는 \x5C) \xNN 하나는
+1바이트를 뜻합니다.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>각 경로가 디스크에서 차지하는 바이트 수를 표시</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>PATH마다 한 줄: 바이트 수, 탭, 경로. 일반 파일만 세고, 심볼릭 링크는 따라가지
+않으며, 하드 링크된 파일은 한 번만 셉니다. --max-depth N은 각 PATH 아래 N단계
+이내의 파일만 셉니다. du -x처럼 PATH 아래에 마운트된 다른 파일 시스템의 내용은
+빼고 셉니다. 읽을 수 없는 PATH는 표준 오류로 알리고 종료 상태는 1입니다.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>검사기 하나만 실행</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE는 overview, catalogue, bloat, apps, media 중 하나입니다. 그 검사기 하나가
+찾은 것을 scan과 같은 형식으로 출력합니다.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>검사가 선택한 것을 정리 (--yes가 없으면 모의 실행)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND는 safe, bloat, duplicates, large, app-cache, app-uninstall, all 중
+하나입니다. 검사한 뒤 그 작업 공간에서 검사가 미리 선택한 것을 가져와
+나열합니다. --yes를 주면 정리합니다. 휴지통으로 옮기거나 --delete가 있으면
+영구히 삭제하고, 항목마다 어떻게 되었는지 알려 줍니다. 항목이 그대로 남았거나
+일부만 정리되었을 때, 또는 다른 정리나 복원이 실행 중이었거나 정리 잠금을 얻지
+못했거나 복원 기록을 쓸 수 없을 때(이때는 아무것도 하지 않음) 1로 끝납니다.
+btrfs나 XFS의 중복 사본은 원본과 제자리에서 병합됩니다(두 경로가 모두 남고,
+공간이 확보되며, 휴지통으로는 아무것도 가지 않음). --merge는 모든 사본을
+병합하고, 병합할 수 없는 것은 이유와 함께 그대로 둡니다.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>정리로 휴지통에 옮긴 것을 최신순으로 나열</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>정리는 창에서 하든 이 명령으로 하든 휴지통으로 옮긴 항목마다 기록을
+$XDG_STATE_HOME/quillmere/history.jsonl에 남깁니다(기본값은 ~/.local/state이고,
+--home을 쓰면 XDG_STATE_HOME이 설정되지 않은 한 DIR/.local/state). 기록마다 한
+줄로 상태, id, 정리한 시각, 크기, 원래 위치를 보여 줍니다. 상태는
+restorable(아직 휴지통에 있음), restored(복원됨), gone(휴지통을 비웠거나 항목을
+휴지통에서 옮김) 중 하나입니다.</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>휴지통의 항목을 원래 자리로 되돌림</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>이 id들의 기록, 휴지통으로 무언가를 옮긴 마지막 정리의 모든 기록(--last), 또는
+아직 복원하지 않은 모든 기록(--all)을 최신 것부터 복원합니다. 지금 항목의 자리에
+있는 것은 사라지지 않고 휴지통으로 옮겨져 별도의 기록이 됩니다. 그 자리에 폴더가
+다시 있으면 항목의 내용을 그 안에 병합합니다(되돌리지 못한 것이 있으면 "일부
+복원됨"이고 기록은 남습니다). 휴지통에서 사라진 항목은 그렇다고 알리며
+복원되었다고 하지 않습니다. 복원하지 못한 것이 있거나 다른 정리나 복원이 실행
+중이었을 때(이때는 아무것도 하지 않음) 1로 끝납니다.</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>명령 목록이나 명령 하나의 사용법을 표시</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1에는 폴더가 필요합니다</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1에는 숫자가 필요합니다</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1에는 목록이 필요합니다</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1에는 언어 코드가 필요합니다</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1에는 %2 이상의 정수가 필요합니다</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1에는 %2에서 %3 사이의 정수가 필요합니다</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>예상하지 못한 인수 '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help에는 명령을 하나만 줄 수 있습니다</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>알 수 없는 명령 '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>알 수 없는 언어 '%1' (zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar 중 하나)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean에는 --what safe|bloat|duplicates|large|app-cache|app-uninstall|all가 필요합니다</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>알 수 없는 --what '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>알 수 없는 옵션이거나 빈 id '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore에는 기록 id, --last, --all 중 하나를 주어야 합니다</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size에는 경로가 하나 이상 필요합니다</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>알 수 없는 옵션 '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size에는 경로가 필요하며, 빈 경로는 아무것도 가리키지 않습니다</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>'%1'에 접근할 수 없습니다: %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase에는 이름을 하나 주어야 합니다: overview, catalogue, bloat, apps, media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>알 수 없는 단계 '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>다른 사용자의 소유입니다</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>다른 사용자가 쓸 수 있습니다(쓰기 권한을 없애세요: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>상위 폴더가 다른 사용자의 소유이거나 다른 사용자가 쓸 수 있습니다</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>휴지통으로 옮길 항목:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>영구히 삭제할 항목:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>%1과(와) 제자리에서 병합</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>영구 삭제: 휴지통이나 임시 폴더 안에 있습니다</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>flatpak uninstall --user %1 실행 예정 (복원할 수 없음)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>PackageKit에 패키지 %1 제거를 요청할 예정 (복원할 수 없음)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>모두 %n개 항목, %1.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>모의 실행: 아무것도 바꾸지 않았습니다. 정리하려면 --yes를 붙이세요.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>정리할 항목이 선택되지 않았습니다.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>제자리에서 병합됨 (복원할 것 없음)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>휴지통으로 옮김</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>이미 없음</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>삭제됨</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>일부만 정리됨 (%n개 항목, %1 남음)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>건너뜀 (그대로 둠)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>이 사용자의 다른 정리나 복원이 실행 중입니다. 아무것도 바꾸지 않았습니다</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>정리 잠금 %1을(를) 얻지 못했습니다(%2). 아무것도 바꾸지 않았습니다</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>복원 기록 %1에 쓸 수 없습니다(%2). 아무것도 바꾸지 않았습니다</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>복원 기록에 더 이상 기록할 수 없습니다(%1). 그 뒤의 항목은 그대로 두었습니다. 그전에 휴지통으로 옮긴 것은 데스크톱의 휴지통에서 복원할 수 있습니다</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>홈 폴더, 그것을 담은 폴더, 휴지통 자체의 폴더는 절대 정리하지 않습니다</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>홈 폴더와 응용 프로그램 폴더 밖에 있습니다</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>가는 길에 있는 폴더가 심볼릭 링크입니다</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>확인할 수 없었습니다</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>검사 후에 바뀌었습니다</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>중복 그룹이 남기는 원본이 검사 후에 바뀌었거나 없어졌습니다</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>중복 그룹에 사본이 하나도 남지 않게 됩니다</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>그곳에 다른 파일 시스템이 마운트되어 있습니다</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>휴지통(또는 그 files/, info/ 폴더)이 링크이거나 만들 수 없습니다</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>검사에서 휴지통을 측정하지 않았습니다</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>다른 정리나 복원이 실행 중입니다</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>정리 잠금을 얻지 못했습니다: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>복원 기록에 쓸 수 없습니다: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>복원 기록이나 휴지통의 정보 파일을 읽을 수 없어, 휴지통의 무엇을 비워도 안전한지 알 수 없습니다</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>그 앱 id는 제거 도구에 넘길 수 있는 것이 아닙니다</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>제거 도구(flatpak)가 설치되어 있지 않습니다</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall은 성공했다고 했지만 앱 폴더가 아직 있습니다</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall 실패 (종료 상태 %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>커널이 원본과 바이트가 다르다는 것을 발견했습니다</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>이 파일 시스템은 사본을 제자리에서 병합할 수 없습니다</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>이 파일 시스템은 사본을 제자리에서 병합할 수 없습니다 (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>파일 시스템이 거부했습니다</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>복원 기록 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>복원됨</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>일부 복원됨. 되돌리지 못한 것은 휴지통에 남고 기록도 복원 가능한 상태로 남습니다</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>휴지통에서 사라져 복원하지 않음</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>이미 복원됨</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>그런 기록이 없음</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>되돌리지 못했습니다. 휴지통에 남아 있습니다</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>복원할 것이 없습니다.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>이 사용자의 다른 정리나 복원이 실행 중입니다. 아무것도 복원하지 않았습니다</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>아무것도 복원하지 않았습니다: 정리 잠금 %1 또는 복원 기록 %2을(를) 쓸 수 없습니다 (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>휴지통으로 비켜 둠</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(기록 %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>%n개 항목 중 %1개를 복원했습니다 (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>디스크 개요</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>캐시</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>빌드 폴더</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>앱, 큰 파일, 중복 파일</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>검사 중 %1 · %2 · %n개 항목 · %3 찾음</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>정리 중 %1/%2 · %3 확보</translation>
+    </message>
 </context>
 </TS>

@@ -2051,5 +2051,511 @@
         <source>Dawn Light</source>
         <translation>Luz Aurora</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>uso:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Código de saída: 0 concluído, 1 executado, mas algo ficou por fazer, 2 argumentos inválidos.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Execute 'quillmere-cli help COMMAND' para um comando; veja quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Execute 'quillmere-cli help' para saber mais.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Opções:
+  --home DIR          trabalhar em DIR em vez da sua pasta pessoal
+  --applications DIR  listar também pacotes de aplicativos no formato do macOS
+                      em DIR
+  --quiet             sem linha de progresso ao analisar ou limpar
+  --lang CODE         nomes e mensagens neste idioma (zh-Hans, en, ja, zh-Hant,
+                      ko, de, fr, es, pt, ru, it, ar); padrão: o da localidade,
+                      inglês para C
+  --threads N         ler N pastas ao mesmo tempo (de 1 a 64; padrão quatro por
+                      núcleo, no máximo 16)
+  -h, --help          mostrar como usar um comando
+  --version           mostrar a versão</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Executar a análise completa e mostrar tudo o que encontrou</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Mostra a visão geral do disco, cada lista de resultados com todos os campos, os
+totais e os textos finais. As chaves JSON são os nomes dos campos dos registros;
+as datas são ISO 8601 UTC; os bytes de um caminho que não são UTF-8, os
+caracteres de controle e a barra invertida são escritos como \xNN (a barra
+invertida é \x5C), então cada \xNN representa um byte.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Mostrar os bytes que cada caminho ocupa no disco</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Uma linha por PATH: os bytes, uma tabulação e o caminho. Conta só arquivos
+comuns, nunca segue um link simbólico e conta uma única vez um arquivo com links
+físicos. --max-depth N conta só os arquivos que estão no máximo N níveis abaixo
+de cada PATH. Como du -x, deixa de fora o que outro sistema de arquivos montado
+abaixo de um PATH contém. Um PATH que não pode ser lido é informado na saída de
+erro e o código é 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Executar um único analisador</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE é overview, catalogue, bloat, apps ou media. Mostra o que esse analisador
+encontra, como scan mostra.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Limpar o que uma análise seleciona (simulação sem --yes)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND é safe, bloat, duplicates, large, app-cache, app-uninstall ou all. Analisa,
+pega o que a análise pré-seleciona nesse espaço de trabalho e lista. Com --yes,
+limpa: para a lixeira, ou para sempre com --delete, e diz o que aconteceu com
+cada item. Sai com 1 quando um item ficou no lugar ou foi limpo só em parte, ou
+quando outra limpeza ou restauração estava em andamento, a trava de limpeza não
+pôde ser obtida ou o histórico de restauração não pode ser gravado (nesse caso
+nada é feito).
+Cópias duplicadas em btrfs ou XFS são mescladas no lugar com o original (os dois
+caminhos continuam, o espaço é liberado, nada vai para a lixeira); --merge
+mescla todas as cópias e deixa, com um motivo, as que não podem ser mescladas.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Listar o que as limpezas moveram para a lixeira, o mais recente primeiro</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Cada limpeza, pela janela ou por este comando, guarda um registro de cada item
+que moveu para a lixeira em $XDG_STATE_HOME/quillmere/history.jsonl (por padrão
+~/.local/state; com --home, DIR/.local/state, a menos que XDG_STATE_HOME esteja
+definida). Uma linha por registro: o estado, o id, quando foi limpo, o tamanho e
+de onde veio. O estado é restorable (ainda está na lixeira), restored
+(restaurado) ou gone (a lixeira foi esvaziada ou o item foi tirado dela).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Devolver itens da lixeira para onde estavam</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Restaura os registros com esses ids, todos os da última limpeza que moveu algo
+para a lixeira (--last) ou todos os que ainda não foram restaurados (--all), do
+mais recente para o mais antigo. O que agora ocupa o lugar de um item vai para a
+lixeira, nunca se perde, como um registro próprio; uma pasta que está lá de novo
+recebe o conteúdo do item (“restaurado em parte” quando algo não pode voltar: o
+registro continua). Um item que saiu da lixeira é informado como tal e nunca
+como restaurado. Sai com 1 quando algo não pôde ser restaurado ou quando outra
+limpeza ou restauração estava em andamento (nesse caso nada é feito).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Mostrar os comandos, ou como usar um deles</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>%1 precisa de uma pasta</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>%1 precisa de um número</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>%1 precisa de uma lista</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>%1 precisa de um código de idioma</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>%1 precisa de um número inteiro de pelo menos %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>%1 precisa de um número inteiro de %2 a %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>argumento inesperado '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help aceita um só comando</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>comando desconhecido '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>idioma desconhecido '%1' (um de zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>clean precisa de --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>--what desconhecido '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>opção desconhecida ou id vazio '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore aceita ids de registros, --last ou --all (um deles)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>size precisa de pelo menos um caminho</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>opção desconhecida '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size precisa de caminhos, e um vazio não indica nenhum</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>não é possível acessar '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase aceita um nome: overview, catalogue, bloat, apps ou media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>fase desconhecida '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>outros usuários podem gravá-lo (remova a permissão de escrita deles: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>uma pasta acima pertence a outro usuário ou outros usuários podem gravá-la</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Seria movido para a lixeira:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Seria excluído para sempre:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>mesclado no lugar com %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>excluído para sempre: está na lixeira ou numa pasta temporária</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>executaria flatpak uninstall --user %1 (não pode ser restaurado)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>pediria ao PackageKit para remover o pacote %1 (não pode ser restaurado)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n item, %1 no total.</numerusform>
+            <numerusform>%n itens, %1 no total.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Simulação: nada foi alterado. Adicione --yes para limpar.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Nada selecionado para limpar.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>mesclado no lugar (nada a restaurar)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>movido para a lixeira</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>já não existia</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>removido</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>limpo em parte (resta %n entrada, %1)</numerusform>
+            <numerusform>limpo em parte (restam %n entradas, %1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>ignorado (deixado no lugar)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>outra limpeza ou restauração está em andamento para este usuário; nada foi alterado</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>não foi possível obter a trava de limpeza %1 (%2); nada foi alterado</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>não é possível gravar o histórico de restauração %1 (%2); nada foi alterado</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>o histórico de restauração parou de aceitar registros (%1); os itens seguintes ficaram no lugar. O que foi antes para a lixeira pode ser restaurado pela lixeira da área de trabalho</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>a pasta pessoal, uma pasta que a contém e as pastas da própria lixeira nunca são limpas</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>está fora da pasta pessoal e da pasta de aplicativos</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>uma pasta no caminho até ele é um link simbólico</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>não foi possível examiná-lo</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>mudou desde a análise</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>o original que o grupo de duplicados mantém mudou desde a análise ou sumiu</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>o grupo de duplicados ficaria sem nenhuma cópia</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>outro sistema de arquivos está montado ali</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>a lixeira (ou a pasta files/ ou info/ dela) é um link ou não pode ser criada</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>a análise não mediu a lixeira</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>outra limpeza ou restauração está em andamento</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>não foi possível obter a trava de limpeza: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>não é possível gravar o histórico de restauração: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>não é possível ler o histórico de restauração ou os arquivos de informação da lixeira, então não se sabe o que nela pode ser esvaziado com segurança</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>o id do aplicativo não pode ser passado à ferramenta de remoção</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>a ferramenta de remoção (flatpak) não está instalada</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall informou sucesso, mas a pasta do aplicativo continua lá</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall falhou (código de saída %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>o kernel constatou que os bytes diferem dos do original</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>este sistema de arquivos não consegue mesclar cópias no lugar</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>este sistema de arquivos não consegue mesclar cópias no lugar (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>o sistema de arquivos recusou</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>não é possível ler o histórico de restauração %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>restaurado</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>restaurado em parte; o que não pôde voltar fica na lixeira, e o registro continua restaurável</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>não está mais na lixeira, não restaurado</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>já restaurado</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>registro inexistente</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>não pôde ser devolvido; continua na lixeira</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Nada para restaurar.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>outra limpeza ou restauração está em andamento para este usuário; nada foi restaurado</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>nada foi restaurado: não é possível usar a trava de limpeza %1 ou o histórico de restauração %2 (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>posto de lado na lixeira</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(registro %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>Restaurados %1 de %n item (%2).</numerusform>
+            <numerusform>Restaurados %1 de %n itens (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>visão geral do disco</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>caches</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>pastas de build</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>aplicativos, arquivos grandes e duplicados</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Analisando %1 · %2 · %n entrada · %3 encontrados</numerusform>
+            <numerusform>Analisando %1 · %2 · %n entradas · %3 encontrados</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Limpando %1/%2 · %3 liberados</translation>
+    </message>
 </context>
 </TS>

@@ -2055,5 +2055,515 @@
         <source>Dawn Light</source>
         <translation>Кварц</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>usage: %1</source>
+        <translation>использование: %1</translation>
+    </message>
+    <message id="cli.help.usageHeading">
+        <source>usage:</source>
+        <translation>использование:</translation>
+    </message>
+    <message id="cli.help.commandsHeading">
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message id="cli.help.summarySentence">
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message id="cli.help.exitStatus">
+        <source>Exit status: 0 done, 1 the work ran but left something undone, 2 bad arguments.</source>
+        <translation>Код возврата: 0 — готово, 1 — работа выполнена, но что-то осталось несделанным, 2 — неверные аргументы.</translation>
+    </message>
+    <message id="cli.help.seeCommand">
+        <source>Run 'quillmere-cli help COMMAND' for one command; see quillmere-cli(1).</source>
+        <translation>Справка по одной команде: 'quillmere-cli help COMMAND'; см. также quillmere-cli(1).</translation>
+    </message>
+    <message id="cli.usage.more">
+        <source>Run 'quillmere-cli help' for more.</source>
+        <translation>Подробнее: 'quillmere-cli help'.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:
+  --home DIR          work on DIR instead of your home folder
+  --applications DIR  also list macOS-layout app bundles in DIR
+  --quiet             no progress line while scanning or cleaning
+  --lang CODE         names and messages in this language (zh-Hans, en, ja, zh-Hant, ko, de,
+                      fr, es, pt, ru, it, ar); default: the locale's, English for C
+  --threads N         read N folders at once (1 to 64; default four per core, at most 16)
+  -h, --help          print how to use a command
+  --version           print the version</source>
+        <translation>Параметры:
+  --home DIR          работать с DIR вместо домашней папки
+  --applications DIR  также показать пакеты приложений в стиле macOS из DIR
+  --quiet             не показывать строку хода при сканировании и очистке
+  --lang CODE         названия и сообщения на этом языке (zh-Hans, en, ja,
+                      zh-Hant, ko, de, fr, es, pt, ru, it, ar); по умолчанию —
+                      язык локали, английский для C
+  --threads N         читать N папок одновременно (от 1 до 64; по умолчанию
+                      четыре на ядро, не больше 16)
+  -h, --help          показать, как пользоваться командой
+  --version           показать версию</translation>
+    </message>
+    <message id="cli.help.scan.summary">
+        <source>Run the full scan and print everything it found</source>
+        <translation>Выполнить полное сканирование и вывести всё найденное</translation>
+    </message>
+    <message id="cli.help.scan.details">
+        <source>Prints the disk overview, every result list with every field, the totals and the
+final texts. JSON keys are the record field names; dates are ISO 8601 UTC; bytes of
+a path that are not UTF-8, control characters and a backslash are written as \xNN
+(a backslash is \x5C), so every \xNN stands for one byte.</source>
+        <translation>Выводит обзор диска, каждый список результатов со всеми полями, итоги и
+заключительные тексты. Ключи JSON — имена полей записей; даты в формате ISO 8601
+UTC; байты пути, не являющиеся UTF-8, управляющие символы и обратная косая черта
+записываются как \xNN (обратная косая черта — \x5C), так что каждый \xNN
+обозначает один байт.</translation>
+    </message>
+    <message id="cli.help.size.summary">
+        <source>Print the bytes each path occupies on disk</source>
+        <translation>Вывести, сколько байт занимает на диске каждый путь</translation>
+    </message>
+    <message id="cli.help.size.details">
+        <source>One line per PATH: bytes, a tab, the path. Counts regular files only, never follows
+a symbolic link and counts a hard-linked file once. --max-depth N counts only files
+at most N levels below each PATH. Like du -x, it leaves out what another file
+system mounted below a PATH holds. A PATH that cannot be read is reported on
+standard error and the status is 1.</source>
+        <translation>Одна строка на каждый PATH: байты, табуляция, путь. Учитываются только обычные
+файлы, символьные ссылки никогда не раскрываются, файл с жёсткими ссылками
+считается один раз. --max-depth N учитывает только файлы не глубже N уровней под
+каждым PATH. Как и du -x, не учитывает содержимое других файловых систем,
+смонтированных внутри PATH. О PATH, который не удаётся прочитать, сообщается в
+стандартный поток ошибок, и код возврата равен 1.</translation>
+    </message>
+    <message id="cli.help.phase.summary">
+        <source>Run one scanner alone</source>
+        <translation>Запустить один сканер отдельно</translation>
+    </message>
+    <message id="cli.help.phase.details">
+        <source>PHASE is one of overview, catalogue, bloat, apps, media. Prints what that one
+scanner finds, as scan prints it.</source>
+        <translation>PHASE — одно из overview, catalogue, bloat, apps, media. Выводит найденное этим
+сканером так же, как это делает scan.</translation>
+    </message>
+    <message id="cli.help.clean.summary">
+        <source>Clean what a scan selects (a dry run without --yes)</source>
+        <translation>Очистить то, что выбирает сканирование (без --yes — пробный прогон)</translation>
+    </message>
+    <message id="cli.help.clean.details">
+        <source>KIND is one of safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Scans, takes what the scan preselects in that workspace and lists it. With --yes
+it cleans: to the Trash, or for good with --delete, and says for every item what
+became of it. Exits with 1 when an item was left in place or only partly cleaned,
+or when another clean or restore was running, the clean lock could not be taken or
+the restore history cannot be written (then nothing is done).
+Duplicate copies on btrfs or XFS are merged with their original in place (both
+paths stay, the space is freed, nothing goes to the Trash); --merge merges every
+copy and leaves, with a reason, those that cannot be merged.</source>
+        <translation>KIND — одно из safe, bloat, duplicates, large, app-cache, app-uninstall, all.
+Сканирует, берёт то, что сканирование заранее выбирает в этой рабочей области, и
+выводит список. С --yes очищает: в корзину или, с --delete, безвозвратно, и
+сообщает, что стало с каждым элементом. Завершается с кодом 1, если элемент
+остался на месте или очищен лишь частично, а также если шла другая очистка или
+восстановление, не удалось взять блокировку очистки или нельзя записать историю
+восстановления (тогда ничего не делается).
+Дубликаты на btrfs или XFS объединяются с оригиналом на месте (оба пути
+остаются, место освобождается, в корзину ничего не попадает); --merge объединяет
+каждую копию и оставляет с указанием причины те, которые объединить нельзя.</translation>
+    </message>
+    <message id="cli.help.history.summary">
+        <source>List what cleans moved to the Trash, newest first</source>
+        <translation>Показать, что очистки переместили в корзину, сначала новое</translation>
+    </message>
+    <message id="cli.help.history.details">
+        <source>Every clean, from the window or from this command, keeps a record of each item it
+moved to the Trash in $XDG_STATE_HOME/quillmere/history.jsonl (by default
+~/.local/state; with --home, DIR/.local/state unless XDG_STATE_HOME is set). One
+line per record: its state, id, when it was cleaned, its size and where it came
+from. The state is restorable (it still waits in the Trash), restored, or gone
+(the Trash was emptied or the item was moved out of it).</source>
+        <translation>Каждая очистка — из окна или этой командой — записывает каждый элемент,
+перемещённый в корзину, в $XDG_STATE_HOME/quillmere/history.jsonl (по умолчанию
+~/.local/state; с --home — DIR/.local/state, если не задана XDG_STATE_HOME).
+Одна строка на запись: состояние, id, время очистки, размер и откуда элемент
+взят. Состояние — restorable (ещё лежит в корзине), restored (восстановлен) или
+gone (корзину очистили или элемент из неё убрали).</translation>
+    </message>
+    <message id="cli.help.restore.summary">
+        <source>Put items back from the Trash where they were</source>
+        <translation>Вернуть элементы из корзины на прежние места</translation>
+    </message>
+    <message id="cli.help.restore.details">
+        <source>Restores the records with these ids, every record of the last clean that moved
+something to the Trash (--last), or every record not restored yet (--all), the
+newest first. Whatever now stands at an item's place goes to the Trash, never
+away, as a record of its own; a folder that is there again gets the item's entries
+merged in ("partly restored" when some cannot go back: the record stays). An item that
+is gone from the Trash is reported as such and never as restored. Exits with 1
+when something could not be restored, or when another clean or restore was
+running (then nothing is done).</source>
+        <translation>Восстанавливает записи с указанными id, все записи последней очистки,
+переместившей что-либо в корзину (--last), или все ещё не восстановленные записи
+(--all), начиная с самых новых. То, что сейчас находится на месте элемента,
+перемещается в корзину, а не пропадает, и получает собственную запись; если на
+месте снова есть папка, содержимое элемента добавляется в неё («частично
+восстановлено», если что-то вернуть нельзя: запись остаётся). Об элементе,
+которого уже нет в корзине, так и сообщается — восстановленным он не считается.
+Завершается с кодом 1, если что-то не удалось восстановить или шла другая
+очистка или восстановление (тогда ничего не делается).</translation>
+    </message>
+    <message id="cli.help.help.summary">
+        <source>Print the commands, or how to use one</source>
+        <translation>Показать команды или как пользоваться одной из них</translation>
+    </message>
+    <message id="cli.error.needsFolder">
+        <source>%1 needs a folder</source>
+        <translation>для %1 нужна папка</translation>
+    </message>
+    <message id="cli.error.needsNumber">
+        <source>%1 needs a number</source>
+        <translation>для %1 нужно число</translation>
+    </message>
+    <message id="cli.error.needsList">
+        <source>%1 needs a list</source>
+        <translation>для %1 нужен список</translation>
+    </message>
+    <message id="cli.error.needsLanguage">
+        <source>%1 needs a language code</source>
+        <translation>для %1 нужен код языка</translation>
+    </message>
+    <message id="cli.error.numberAtLeast">
+        <source>%1 takes a whole number of at least %2</source>
+        <translation>для %1 нужно целое число не меньше %2</translation>
+    </message>
+    <message id="cli.error.numberBetween">
+        <source>%1 takes a whole number from %2 to %3</source>
+        <translation>для %1 нужно целое число от %2 до %3</translation>
+    </message>
+    <message id="cli.error.unexpectedArgument">
+        <source>unexpected argument '%1'</source>
+        <translation>лишний аргумент '%1'</translation>
+    </message>
+    <message id="cli.error.helpTakesOne">
+        <source>help takes one command</source>
+        <translation>help принимает одну команду</translation>
+    </message>
+    <message id="cli.error.unknownCommand">
+        <source>unknown command '%1'</source>
+        <translation>неизвестная команда '%1'</translation>
+    </message>
+    <message id="cli.error.unknownLanguage">
+        <source>unknown language '%1' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</source>
+        <translation>неизвестный язык '%1' (один из zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)</translation>
+    </message>
+    <message id="cli.error.cleanNeedsWhat">
+        <source>clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</source>
+        <translation>для clean нужен --what safe|bloat|duplicates|large|app-cache|app-uninstall|all</translation>
+    </message>
+    <message id="cli.error.unknownWhat">
+        <source>unknown --what '%1'</source>
+        <translation>неизвестное значение --what '%1'</translation>
+    </message>
+    <message id="cli.error.badRecordId">
+        <source>unknown option or empty id '%1'</source>
+        <translation>неизвестный параметр или пустой id '%1'</translation>
+    </message>
+    <message id="cli.error.restoreTakesOne">
+        <source>restore takes record ids, --last or --all (one of them)</source>
+        <translation>restore принимает id записей, --last или --all (что-то одно)</translation>
+    </message>
+    <message id="cli.error.sizeNeedsPath">
+        <source>size needs at least one path</source>
+        <translation>для size нужен хотя бы один путь</translation>
+    </message>
+    <message id="cli.error.unknownOption">
+        <source>unknown option '%1'</source>
+        <translation>неизвестный параметр '%1'</translation>
+    </message>
+    <message id="cli.error.sizeEmptyPath">
+        <source>size needs paths, and an empty one names none</source>
+        <translation>size нужны пути, а пустой путь ничего не обозначает</translation>
+    </message>
+    <message id="cli.error.cannotAccess">
+        <source>cannot access '%1': %2</source>
+        <translation>нет доступа к '%1': %2</translation>
+    </message>
+    <message id="cli.error.phaseTakesOne">
+        <source>phase takes one name: overview, catalogue, bloat, apps or media</source>
+        <translation>phase принимает одно имя: overview, catalogue, bloat, apps или media</translation>
+    </message>
+    <message id="cli.error.unknownPhase">
+        <source>unknown phase '%1'</source>
+        <translation>неизвестная фаза '%1'</translation>
+    </message>
+    <message id="cli.refusal.otherOwner">
+        <source>it belongs to another user</source>
+        <translation>он принадлежит другому пользователю</translation>
+    </message>
+    <message id="cli.refusal.writableByOthers">
+        <source>other users may write it (remove their write permission: chmod go-w)</source>
+        <translation>другие пользователи могут его изменять (уберите их право на запись: chmod go-w)</translation>
+    </message>
+    <message id="cli.refusal.unsafeParent">
+        <source>a folder above it belongs to another user or other users may write it</source>
+        <translation>папка выше принадлежит другому пользователю или доступна другим на запись</translation>
+    </message>
+    <message id="cli.clean.planTrash">
+        <source>Would move to the Trash:</source>
+        <translation>Будет перемещено в корзину:</translation>
+    </message>
+    <message id="cli.clean.planDelete">
+        <source>Would delete for good:</source>
+        <translation>Будет удалено безвозвратно:</translation>
+    </message>
+    <message id="cli.clean.planMerged">
+        <source>merged in place with %1</source>
+        <translation>объединяется на месте с %1</translation>
+    </message>
+    <message id="cli.clean.planDeletedAnyway">
+        <source>deleted for good: it lies in the Trash or a temporary folder</source>
+        <translation>удаляется безвозвратно: находится в корзине или во временной папке</translation>
+    </message>
+    <message id="cli.clean.planFlatpak">
+        <source>would run flatpak uninstall --user %1 (cannot be restored)</source>
+        <translation>будет выполнено flatpak uninstall --user %1 (восстановить нельзя)</translation>
+    </message>
+    <message id="cli.clean.planPackage">
+        <source>would ask PackageKit to remove the package %1 (cannot be restored)</source>
+        <translation>PackageKit будет поручено удалить пакет %1 (восстановить нельзя)</translation>
+    </message>
+    <message id="cli.clean.planTotal" numerus="yes">
+        <source>%n items, %1 in all.</source>
+        <translation>
+            <numerusform>%n элемент, всего %1.</numerusform>
+            <numerusform>%n элемента, всего %1.</numerusform>
+            <numerusform>%n элементов, всего %1.</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.dryRun">
+        <source>Dry run: nothing was changed. Add --yes to clean.</source>
+        <translation>Пробный прогон: ничего не изменено. Чтобы очистить, добавьте --yes.</translation>
+    </message>
+    <message id="cli.clean.nothingSelected">
+        <source>Nothing selected to clean.</source>
+        <translation>Для очистки ничего не выбрано.</translation>
+    </message>
+    <message id="cli.clean.mergedInPlace">
+        <source>merged in place (nothing to restore)</source>
+        <translation>объединено на месте (восстанавливать нечего)</translation>
+    </message>
+    <message id="cli.clean.movedToTrash">
+        <source>moved to the Trash</source>
+        <translation>перемещено в корзину</translation>
+    </message>
+    <message id="cli.clean.alreadyGone">
+        <source>already gone</source>
+        <translation>уже отсутствует</translation>
+    </message>
+    <message id="cli.clean.removed">
+        <source>removed</source>
+        <translation>удалено</translation>
+    </message>
+    <message id="cli.clean.partlyCleaned" numerus="yes">
+        <source>partly cleaned (%n entries, %1 left)</source>
+        <translation>
+            <numerusform>очищено частично (остался %n элемент, %1)</numerusform>
+            <numerusform>очищено частично (осталось %n элемента, %1)</numerusform>
+            <numerusform>очищено частично (осталось %n элементов, %1)</numerusform>
+        </translation>
+    </message>
+    <message id="cli.clean.skipped">
+        <source>skipped (left in place)</source>
+        <translation>пропущено (оставлено на месте)</translation>
+    </message>
+    <message id="cli.clean.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was changed</source>
+        <translation>у этого пользователя уже идёт другая очистка или восстановление; ничего не изменено</translation>
+    </message>
+    <message id="cli.clean.lockRefused">
+        <source>the clean lock %1 could not be taken (%2); nothing was changed</source>
+        <translation>не удалось взять блокировку очистки %1 (%2); ничего не изменено</translation>
+    </message>
+    <message id="cli.clean.historyRefused">
+        <source>the restore history %1 cannot be written (%2); nothing was changed</source>
+        <translation>нельзя записать историю восстановления %1 (%2); ничего не изменено</translation>
+    </message>
+    <message id="cli.clean.historyStopped">
+        <source>the restore history stopped taking records (%1); the items after that were left in place. What went to the Trash before can be restored from the desktop's Trash</source>
+        <translation>история восстановления перестала принимать записи (%1); следующие элементы оставлены на месте. То, что попало в корзину раньше, можно восстановить из корзины рабочего стола</translation>
+    </message>
+    <message id="cli.reason.offLimits">
+        <source>the home folder, a folder holding it, or the Trash's own folders are never cleaned</source>
+        <translation>домашняя папка, содержащие её папки и собственные папки корзины никогда не очищаются</translation>
+    </message>
+    <message id="cli.reason.outsideRoots">
+        <source>it lies outside the home and Applications folders</source>
+        <translation>находится вне домашней папки и папки приложений</translation>
+    </message>
+    <message id="cli.reason.throughLink">
+        <source>a folder on the way to it is a symbolic link</source>
+        <translation>одна из папок на пути к нему — символьная ссылка</translation>
+    </message>
+    <message id="cli.reason.unreadable">
+        <source>it could not be examined</source>
+        <translation>его не удалось проверить</translation>
+    </message>
+    <message id="cli.reason.changedSinceScan">
+        <source>changed since the scan</source>
+        <translation>изменился после сканирования</translation>
+    </message>
+    <message id="cli.reason.originalChanged">
+        <source>the original its duplicate group keeps changed since the scan or is gone</source>
+        <translation>оригинал, который сохраняет его группа дубликатов, изменился после сканирования или исчез</translation>
+    </message>
+    <message id="cli.reason.lastCopy">
+        <source>it would leave its duplicate group without any copy</source>
+        <translation>в его группе дубликатов не осталось бы ни одной копии</translation>
+    </message>
+    <message id="cli.reason.mountPoint">
+        <source>another file system is mounted there</source>
+        <translation>туда смонтирована другая файловая система</translation>
+    </message>
+    <message id="cli.reason.trashUnusable">
+        <source>the Trash (or its files/ or info/ folder) is a link or cannot be made</source>
+        <translation>корзина (или её папка files/ или info/) — ссылка или не может быть создана</translation>
+    </message>
+    <message id="cli.reason.trashNotMeasured">
+        <source>the scan did not measure the Trash</source>
+        <translation>сканирование не измерило корзину</translation>
+    </message>
+    <message id="cli.reason.anotherClean">
+        <source>another clean or restore is running</source>
+        <translation>идёт другая очистка или восстановление</translation>
+    </message>
+    <message id="cli.reason.lockUnavailable">
+        <source>the clean lock could not be taken: %1</source>
+        <translation>не удалось взять блокировку очистки: %1</translation>
+    </message>
+    <message id="cli.reason.historyUnwritable">
+        <source>the restore history cannot be written: %1</source>
+        <translation>нельзя записать историю восстановления: %1</translation>
+    </message>
+    <message id="cli.reason.trashProtectionUnknown">
+        <source>the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to be safe to empty</source>
+        <translation>не удаётся прочитать историю восстановления или информационные файлы корзины, поэтому неизвестно, что в корзине можно безопасно удалить</translation>
+    </message>
+    <message id="cli.reason.notAnAppId">
+        <source>its app id is not one the removal tool may be given</source>
+        <translation>его id приложения нельзя передать средству удаления</translation>
+    </message>
+    <message id="cli.reason.removalToolMissing">
+        <source>its removal tool (flatpak) is not installed</source>
+        <translation>средство удаления (flatpak) не установлено</translation>
+    </message>
+    <message id="cli.reason.appStillThere">
+        <source>flatpak uninstall reported success, but the app's folder is still there</source>
+        <translation>flatpak uninstall сообщил об успехе, но папка приложения всё ещё на месте</translation>
+    </message>
+    <message id="cli.reason.removalToolFailed">
+        <source>flatpak uninstall failed (exit status %1)</source>
+        <translation>flatpak uninstall завершился ошибкой (код возврата %1)</translation>
+    </message>
+    <message id="cli.reason.copyDiffers">
+        <source>the kernel found that its bytes differ from the original's</source>
+        <translation>ядро обнаружило, что его байты отличаются от оригинала</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupported">
+        <source>this file system cannot merge copies in place</source>
+        <translation>эта файловая система не умеет объединять копии на месте</translation>
+    </message>
+    <message id="cli.reason.mergeUnsupportedBecause">
+        <source>this file system cannot merge copies in place (%1)</source>
+        <translation>эта файловая система не умеет объединять копии на месте (%1)</translation>
+    </message>
+    <message id="cli.reason.refused">
+        <source>the file system refused</source>
+        <translation>файловая система отказала</translation>
+    </message>
+    <message id="cli.history.unreadable">
+        <source>cannot read the restore history %1: %2</source>
+        <translation>не удаётся прочитать историю восстановления %1: %2</translation>
+    </message>
+    <message id="cli.restore.restored">
+        <source>restored</source>
+        <translation>восстановлено</translation>
+    </message>
+    <message id="cli.restore.partlyRestored">
+        <source>partly restored; what could not go back stays in the Trash, and the record stays restorable</source>
+        <translation>восстановлено частично; то, что вернуть не удалось, остаётся в корзине, а запись можно восстановить снова</translation>
+    </message>
+    <message id="cli.restore.gone">
+        <source>gone from the Trash, not restored</source>
+        <translation>уже нет в корзине, не восстановлено</translation>
+    </message>
+    <message id="cli.restore.alreadyRestored">
+        <source>already restored</source>
+        <translation>уже восстановлено</translation>
+    </message>
+    <message id="cli.restore.unknown">
+        <source>no such record</source>
+        <translation>нет такой записи</translation>
+    </message>
+    <message id="cli.restore.failed">
+        <source>could not be moved back; it stays in the Trash</source>
+        <translation>не удалось вернуть; остаётся в корзине</translation>
+    </message>
+    <message id="cli.restore.nothing">
+        <source>Nothing to restore.</source>
+        <translation>Нечего восстанавливать.</translation>
+    </message>
+    <message id="cli.restore.anotherRunning">
+        <source>another clean or restore is running for this user; nothing was restored</source>
+        <translation>у этого пользователя уже идёт другая очистка или восстановление; ничего не восстановлено</translation>
+    </message>
+    <message id="cli.restore.refused">
+        <source>nothing was restored: the clean lock %1 or the restore history %2 cannot be used (%3)</source>
+        <translation>ничего не восстановлено: нельзя использовать блокировку очистки %1 или историю восстановления %2 (%3)</translation>
+    </message>
+    <message id="cli.restore.movedAside">
+        <source>moved aside to the Trash</source>
+        <translation>убрано в корзину</translation>
+    </message>
+    <message id="cli.restore.asideRecord">
+        <source>(record %1)</source>
+        <translation>(запись %1)</translation>
+    </message>
+    <message id="cli.restore.total" numerus="yes">
+        <source>Restored %1 of %n items (%2).</source>
+        <translation>
+            <numerusform>Восстановлено %1 из %n элемента (%2).</numerusform>
+            <numerusform>Восстановлено %1 из %n элементов (%2).</numerusform>
+            <numerusform>Восстановлено %1 из %n элементов (%2).</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.phase.overview">
+        <source>disk overview</source>
+        <translation>обзор диска</translation>
+    </message>
+    <message id="cli.progress.phase.caches">
+        <source>caches</source>
+        <translation>кэши</translation>
+    </message>
+    <message id="cli.progress.phase.bloat">
+        <source>build folders</source>
+        <translation>папки сборки</translation>
+    </message>
+    <message id="cli.progress.phase.media">
+        <source>applications, large files and duplicates</source>
+        <translation>приложения, большие файлы и дубликаты</translation>
+    </message>
+    <message id="cli.progress.scan" numerus="yes">
+        <source>Scanning %1 · %2 · %n entries · %3 found</source>
+        <translation>
+            <numerusform>Сканирование %1 · %2 · %n элемент · найдено %3</numerusform>
+            <numerusform>Сканирование %1 · %2 · %n элемента · найдено %3</numerusform>
+            <numerusform>Сканирование %1 · %2 · %n элементов · найдено %3</numerusform>
+        </translation>
+    </message>
+    <message id="cli.progress.clean">
+        <source>Cleaning %1/%2 · %3 freed</source>
+        <translation>Очистка %1/%2 · освобождено %3</translation>
+    </message>
 </context>
 </TS>

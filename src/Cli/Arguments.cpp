@@ -1,4 +1,5 @@
 #include "Cli/Arguments.h"
+#include "Cli/CliText.h"
 #include "Cli/CommandHelp.h"
 
 #include <algorithm>
@@ -11,17 +12,17 @@ int usage(const std::string& problem)
 {
     if (!problem.empty())
         std::cerr << "quillmere-cli: " << problem << "\n";
-    std::cerr << synopses() << "Run 'quillmere-cli help' for more.\n";
+    std::cerr << synopses() << say("cli.usage.more") << "\n";
     return 2;
 }
 
-std::optional<std::string> ArgumentReader::option(const std::string& name, const std::string& what)
+std::optional<std::string> ArgumentReader::option(const std::string& name, std::string_view what)
 {
     const auto it = std::find(args_.begin(), args_.end(), name);
     if (it == args_.end())
         return std::nullopt;
     if (std::next(it) == args_.end()) {
-        fail(name + " needs " + what);
+        fail(say(what, {name}));
         args_.erase(it);
         return std::nullopt;
     }
@@ -32,9 +33,9 @@ std::optional<std::string> ArgumentReader::option(const std::string& name, const
 
 std::optional<std::string> ArgumentReader::folderOption(const std::string& name)
 {
-    auto value = option(name, "a folder");
+    auto value = option(name, "cli.error.needsFolder");
     if (value && value->empty()) {
-        fail(name + " needs a folder");
+        fail(say("cli.error.needsFolder", {name}));
         return std::nullopt;
     }
     return value;
@@ -51,7 +52,7 @@ bool ArgumentReader::flag(const std::string& name)
 
 std::optional<int> ArgumentReader::number(const std::string& name, int minimum, int maximum)
 {
-    const auto text = option(name, "a number");
+    const auto text = option(name, "cli.error.needsNumber");
     if (!text)
         return std::nullopt;
     try {
@@ -61,9 +62,8 @@ std::optional<int> ArgumentReader::number(const std::string& name, int minimum, 
             return value;
     } catch (...) {
     }
-    fail(name + " takes a whole number " +
-         (maximum == INT_MAX ? "of at least " + std::to_string(minimum)
-                             : "from " + std::to_string(minimum) + " to " + std::to_string(maximum)));
+    fail(maximum == INT_MAX ? say("cli.error.numberAtLeast", {name, std::to_string(minimum)})
+                            : say("cli.error.numberBetween", {name, std::to_string(minimum), std::to_string(maximum)}));
     return std::nullopt;
 }
 
@@ -76,7 +76,7 @@ void ArgumentReader::fail(const std::string& problem)
 void ArgumentReader::expectNothingLeft()
 {
     if (!args_.empty())
-        fail("unexpected argument '" + args_.front() + "'");
+        fail(say("cli.error.unexpectedArgument", {args_.front()}));
 }
 
 } // namespace cli

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -19,8 +20,8 @@ class ArgumentReader {
     explicit ArgumentReader(Arguments args) : args_(std::move(args)) {}
 
     // "--name VALUE": the value, or none when the flag is absent. A flag without a value
-    // is a problem ("--name needs <what>").
-    std::optional<std::string> option(const std::string& name, const std::string& what);
+    // is a problem, said by the message `needsMessage` with the flag as %1.
+    std::optional<std::string> option(const std::string& name, std::string_view needsMessage);
     // The same for a folder; an empty one is a problem too, never "the default".
     std::optional<std::string> folderOption(const std::string& name);
     bool flag(const std::string& name);

@@ -2,12 +2,12 @@
 // commands and executor as the window. Without --yes it only lists what it would do.
 #include "Cli/CliCommands.h"
 #include "Cli/CliLanguage.h"
+#include "Cli/CliText.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/ProgressLine.h"
 #include "Cli/RecordJson.h"
 #include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
-#include "Platform/OwnedPath.h"
 
 #include <QCoreApplication>
 
@@ -57,35 +57,36 @@ void runCleanToCompletion(StorageEngine& scanner, CleanTarget target)
 
 void printPlan(const std::vector<CleanItem>& items, bool toTrash, const Path& home)
 {
-    std::cout << (toTrash ? "Would move to the Trash:\n" : "Would delete for good:\n");
+    std::cout << say(toTrash ? "cli.clean.planTrash" : "cli.clean.planDelete") << "\n";
     Int64 total = 0;
     for (const auto& item : items) {
         if (item.userFlatpakId || item.systemPackage)
             continue; // listed below: its tool removes it, and nothing comes back from that
         std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t" << displayable(item.url) << "\t("
                   << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")"
-                  << (item.mergeIntoOriginal ? "\tmerged in place with " + displayable(item.keptOriginal->url) : "")
+                  << (item.mergeIntoOriginal ? "\t" + say("cli.clean.planMerged", {displayable(item.keptOriginal->url)})
+                                             : "")
                   << (toTrash && CleanRunner::deletesEvenInTrashMode(item.url, home)
-                          ? "\tdeleted for good: it lies in the Trash or a temporary folder"
+                          ? "\t" + say("cli.clean.planDeletedAnyway")
                           : "")
                   << "\n";
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
     for (const auto& item : items) {
         if (item.userFlatpakId)
-            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould run flatpak uninstall --user "
-                      << displayable(*item.userFlatpakId) << " (cannot be restored)\t(" << displayable(item.name)
-                      << ")\n";
+            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t"
+                      << say("cli.clean.planFlatpak", {displayable(*item.userFlatpakId)}) << "\t("
+                      << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")\n";
         else if (item.systemPackage)
-            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\twould ask PackageKit to remove the package "
-                      << displayable(*item.systemPackage) << " (cannot be restored)\t(" << displayable(item.name)
-                      << ")\n";
+            std::cout << "  " << DiskFormat::bytes(item.sizeBytes) << "\t"
+                      << say("cli.clean.planPackage", {displayable(*item.systemPackage)}) << "\t("
+                      << displayable(renderMessageOr(item.nameRef, item.name, language())) << ")\n";
         else
             continue;
         total += item.sizeBytes < 0 ? 0 : item.sizeBytes;
     }
-    std::cout << items.size() << " items, " << DiskFormat::bytes(total) << " in all.\n"
-              << "Dry run: nothing was changed. Add --yes to clean.\n";
+    std::cout << sayCount("cli.clean.planTotal", std::int64_t(items.size()), {DiskFormat::bytes(total)}) << "\n"
+              << say("cli.clean.dryRun") << "\n";
 }
 
 // Why an item stayed, in the words of this program's users.
@@ -95,49 +96,48 @@ std::string reasonText(const CleanItemReport& report)
     case CleanSkipReason::none:
         return "";
     case CleanSkipReason::offLimits:
-        return "the home folder, a folder holding it, or the Trash's own folders are never cleaned";
+        return say("cli.reason.offLimits");
     case CleanSkipReason::outsideRoots:
-        return "it lies outside the home and Applications folders";
+        return say("cli.reason.outsideRoots");
     case CleanSkipReason::reachedThroughLink:
-        return "a folder on the way to it is a symbolic link";
+        return say("cli.reason.throughLink");
     case CleanSkipReason::unreadable:
-        return "it could not be examined";
+        return say("cli.reason.unreadable");
     case CleanSkipReason::changedSinceScan:
-        return "changed since the scan";
+        return say("cli.reason.changedSinceScan");
     case CleanSkipReason::originalChanged:
-        return "the original its duplicate group keeps changed since the scan or is gone";
+        return say("cli.reason.originalChanged");
     case CleanSkipReason::lastCopyOfDuplicate:
-        return "it would leave its duplicate group without any copy";
+        return say("cli.reason.lastCopy");
     case CleanSkipReason::mountPoint:
-        return "another file system is mounted there";
+        return say("cli.reason.mountPoint");
     case CleanSkipReason::trashUnusable:
-        return "the Trash (or its files/ or info/ folder) is a link or cannot be made";
+        return say("cli.reason.trashUnusable");
     case CleanSkipReason::trashNotMeasured:
-        return "the scan did not measure the Trash";
+        return say("cli.reason.trashNotMeasured");
     case CleanSkipReason::anotherCleanRunning:
-        return "another clean or restore is running";
+        return say("cli.reason.anotherClean");
     case CleanSkipReason::lockUnavailable:
-        return "the clean lock could not be taken: " + owned::refusalText(report.error);
+        return say("cli.reason.lockUnavailable", {refusal(report.error)});
     case CleanSkipReason::historyUnwritable:
-        return "the restore history cannot be written: " + owned::refusalText(report.error);
+        return say("cli.reason.historyUnwritable", {refusal(report.error)});
     case CleanSkipReason::trashProtectionUnknown:
-        return "the restore history or the Trash's info files cannot be read, so nothing in the Trash is known to "
-               "be safe to empty";
+        return say("cli.reason.trashProtectionUnknown");
     case CleanSkipReason::notAnAppId:
-        return "its app id is not one the removal tool may be given";
+        return say("cli.reason.notAnAppId");
     case CleanSkipReason::removalToolMissing:
-        return "its removal tool (flatpak) is not installed";
+        return say("cli.reason.removalToolMissing");
     case CleanSkipReason::appStillThere:
-        return "flatpak uninstall reported success, but the app's folder is still there";
+        return say("cli.reason.appStillThere");
     case CleanSkipReason::removalToolFailed:
-        return "flatpak uninstall failed (exit status " + std::to_string(report.toolExitStatus) + ")";
+        return say("cli.reason.removalToolFailed", {std::to_string(report.toolExitStatus)});
     case CleanSkipReason::copyDiffers:
-        return "the kernel found that its bytes differ from the original's";
+        return say("cli.reason.copyDiffers");
     case CleanSkipReason::mergeUnsupported:
-        return "this file system cannot merge copies in place" +
-               (report.error ? " (" + std::string(std::strerror(report.error)) + ")" : std::string());
+        return report.error ? say("cli.reason.mergeUnsupportedBecause", {std::strerror(report.error)})
+                            : say("cli.reason.mergeUnsupported");
     case CleanSkipReason::failed:
-        return report.error ? std::strerror(report.error) : "the file system refused";
+        return report.error ? std::string(std::strerror(report.error)) : say("cli.reason.refused");
     }
     return "";
 }
@@ -150,19 +150,20 @@ void printOutcome(const StorageEngine& scanner)
         switch (report.result) {
         case CleanItemResult::cleaned:
             if (report.mergedInPlace)
-                std::cout << "  merged in place (nothing to restore)\t" << path << "\n";
+                std::cout << "  " << say("cli.clean.mergedInPlace") << "\t" << path << "\n";
             else if (report.trashedAt)
-                std::cout << "  moved to the Trash\t" << path << trashed << "\n";
+                std::cout << "  " << say("cli.clean.movedToTrash") << "\t" << path << trashed << "\n";
             else
-                std::cout << (report.wasAlreadyGone ? "  already gone\t" : "  removed\t") << path << "\n";
+                std::cout << "  " << say(report.wasAlreadyGone ? "cli.clean.alreadyGone" : "cli.clean.removed") << "\t"
+                          << path << "\n";
             break;
         case CleanItemResult::partlyCleaned:
-            std::cout << "  partly cleaned (" << report.entriesLeft << " entries, "
-                      << DiskFormat::bytes(report.bytesLeft) << " left)\t" << path << trashed << "\t"
-                      << reasonText(report) << "\n";
+            std::cout << "  "
+                      << sayCount("cli.clean.partlyCleaned", report.entriesLeft, {DiskFormat::bytes(report.bytesLeft)})
+                      << "\t" << path << trashed << "\t" << reasonText(report) << "\n";
             break;
         case CleanItemResult::skipped:
-            std::cout << "  skipped (left in place)\t" << path << "\t" << reasonText(report) << "\n";
+            std::cout << "  " << say("cli.clean.skipped") << "\t" << path << "\t" << reasonText(report) << "\n";
             break;
         }
     }
@@ -186,11 +187,10 @@ std::optional<std::string> refusalBeforeTheFirstItem(const StorageEngine& scanne
         return std::nullopt;
     const CleanItemReport& first = reports.front();
     if (first.reason == CleanSkipReason::lockUnavailable)
-        return "the clean lock " + displayable(CleanRunner::cleanLockPath()) + " could not be taken (" +
-               owned::refusalText(first.error) + ")";
+        return say("cli.clean.lockRefused", {displayable(CleanRunner::cleanLockPath()), refusal(first.error)});
     if (first.reason == CleanSkipReason::historyUnwritable)
-        return "the restore history " + displayable(scanner.cleaner().cleanHistoryPath()) + " cannot be written (" +
-               owned::refusalText(first.error) + ")";
+        return say("cli.clean.historyRefused",
+                   {displayable(scanner.cleaner().cleanHistoryPath()), refusal(first.error)});
     return std::nullopt;
 }
 
@@ -203,12 +203,12 @@ int runClean(const Arguments& args)
     options.paceCleans = false; // pauses only help people watching a progress bar
     if (!reader.ok())
         return reader.usage();
-    const auto what = reader.option("--what", "a list");
+    const auto what = reader.option("--what", "cli.error.needsList");
     if (!what)
-        return usage("clean needs --what safe|bloat|duplicates|large|app-cache|app-uninstall|all");
+        return usage(say("cli.error.cleanNeedsWhat"));
     const auto choice = choices().find(*what);
     if (choice == choices().end())
-        return usage("unknown --what '" + *what + "'");
+        return usage(say("cli.error.unknownWhat", {*what}));
     const bool deleteForGood = reader.flag("--delete");
     const bool merge = reader.flag("--merge");
     const bool confirmed = reader.flag("--yes");
@@ -224,7 +224,7 @@ int runClean(const Arguments& args)
         choice->second.select(scanner.selection());
     const std::vector<CleanItem> items = scanner.commands().items(choice->second.target);
     if (items.empty()) {
-        std::cout << "Nothing selected to clean.\n";
+        std::cout << say("cli.clean.nothingSelected") << "\n";
         return 0;
     }
     if (!confirmed) {
@@ -235,19 +235,17 @@ int runClean(const Arguments& args)
     scanner.cleaner().setMoveToTrashByDefault(!deleteForGood);
     runCleanToCompletion(scanner, choice->second.target);
     if (anotherCleanWasRunning(scanner)) {
-        std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was changed\n";
+        std::cerr << "quillmere-cli: " << say("cli.clean.anotherRunning") << "\n";
         return 1;
     }
     if (const auto refusal = refusalBeforeTheFirstItem(scanner)) {
-        std::cerr << "quillmere-cli: " << *refusal << "; nothing was changed\n";
+        std::cerr << "quillmere-cli: " << *refusal << "\n";
         return 1;
     }
     printOutcome(scanner);
     if (scanner.cleaner().lastHistoryError() != 0)
-        std::cerr << "quillmere-cli: the restore history stopped taking records ("
-                  << owned::refusalText(scanner.cleaner().lastHistoryError())
-                  << "); the items after that were left in place. What went to the Trash before can be "
-                     "restored from the desktop's Trash\n";
+        std::cerr << "quillmere-cli: "
+                  << say("cli.clean.historyStopped", {refusal(scanner.cleaner().lastHistoryError())}) << "\n";
     return scanner.cleaner().lastSkippedCount() > 0 ? 1 : 0;
 }
 

@@ -11,8 +11,8 @@ namespace cli {
 struct CommandHelp {
     std::string_view name;
     std::string_view synopsis; // the arguments after the command name
-    std::string_view summary;  // one line for the overview
-    std::string_view details;  // the rest of `help COMMAND`
+    std::string_view summary;  // message id: one line for the overview
+    std::string_view details;  // message id: the rest of `help COMMAND`, or empty
 };
 
 const std::vector<CommandHelp>& commandHelps();

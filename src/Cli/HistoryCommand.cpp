@@ -2,12 +2,10 @@
 // disk by whichever process cleaned, and putting items back from the Trash with the
 // same restore as the window (nothing that now stands in the way is lost).
 #include "Cli/CliCommands.h"
-#include "Cli/CliLanguage.h"
+#include "Cli/CliText.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
-#include "L10n/Catalogues.h"
 #include "Models/DiskFormat.h"
-#include "Platform/OwnedPath.h"
 
 #include <algorithm>
 #include <cstring>
@@ -53,8 +51,9 @@ std::optional<std::vector<LoggedClean>> readHistory(const StorageEngine& scanner
 {
     auto history = scanner.cleaner().persistedCleanHistory();
     if (!history) {
-        std::cerr << "quillmere-cli: cannot read the restore history "
-                  << displayable(scanner.cleaner().cleanHistoryPath()) << ": " << owned::refusalText(history.error())
+        std::cerr << "quillmere-cli: "
+                  << say("cli.history.unreadable",
+                         {displayable(scanner.cleaner().cleanHistoryPath()), refusal(history.error())})
                   << "\n";
         return std::nullopt;
     }
@@ -65,17 +64,17 @@ std::string resultText(HistoryRestoreResult result)
 {
     switch (result) {
     case HistoryRestoreResult::restored:
-        return "restored";
+        return say("cli.restore.restored");
     case HistoryRestoreResult::partlyRestored:
-        return "partly restored; what could not go back stays in the Trash, and the record stays restorable";
+        return say("cli.restore.partlyRestored");
     case HistoryRestoreResult::gone:
-        return "gone from the Trash, not restored";
+        return say("cli.restore.gone");
     case HistoryRestoreResult::alreadyRestored:
-        return "already restored";
+        return say("cli.restore.alreadyRestored");
     case HistoryRestoreResult::unknown:
-        return "no such record";
+        return say("cli.restore.unknown");
     case HistoryRestoreResult::failed:
-        return "could not be moved back; it stays in the Trash";
+        return say("cli.restore.failed");
     }
     return "";
 }
@@ -132,7 +131,7 @@ int runHistory(const Arguments& args)
     if (json)
         std::cout << list.dump(2) << "\n";
     else if (list.empty())
-        std::cout << Catalogues::text("history.empty", language()) << "\n";
+        std::cout << say("history.empty") << "\n";
     return 0;
 }
 
@@ -145,9 +144,9 @@ int runRestore(const Arguments& args)
     const Arguments ids = reader.rest();
     for (const auto& id : ids)
         if (id.empty() || id.front() == '-')
-            reader.fail("unknown option or empty id '" + id + "'");
+            reader.fail(say("cli.error.badRecordId", {id}));
     if (reader.ok() && int(last) + int(all) + int(!ids.empty()) != 1)
-        reader.fail("restore takes record ids, --last or --all (one of them)");
+        reader.fail(say("cli.error.restoreTakesOne"));
     if (!reader.ok())
         return reader.usage();
 
@@ -157,19 +156,21 @@ int runRestore(const Arguments& args)
         return 1;
     const std::vector<std::string> chosen = idsToRestore(*history, ids, last, all);
     if (chosen.empty()) {
-        std::cout << "Nothing to restore.\n";
+        std::cout << say("cli.restore.nothing") << "\n";
         return 0;
     }
     const auto outcomes = scanner.cleaner().restoreFromHistory(chosen);
     if (!outcomes && outcomes.error() == EWOULDBLOCK) {
-        std::cerr << "quillmere-cli: another clean or restore is running for this user; nothing was restored\n";
+        std::cerr << "quillmere-cli: " << say("cli.restore.anotherRunning") << "\n";
         return 1;
     }
     if (!outcomes) {
         // The lock or the history refused; both are named with the reason.
-        std::cerr << "quillmere-cli: nothing was restored: the clean lock " << displayable(CleanRunner::cleanLockPath())
-                  << " or the restore history " << displayable(scanner.cleaner().cleanHistoryPath())
-                  << " cannot be used (" << owned::refusalText(outcomes.error()) << ")\n";
+        std::cerr << "quillmere-cli: "
+                  << say("cli.restore.refused",
+                         {displayable(CleanRunner::cleanLockPath()), displayable(scanner.cleaner().cleanHistoryPath()),
+                          refusal(outcomes.error())})
+                  << "\n";
         return 1;
     }
     int restored = 0;
@@ -179,15 +180,17 @@ int runRestore(const Arguments& args)
         std::cout << "  " << resultText(outcome.result) << "\t" << what << "\n";
         // What stood in the way is in the Trash now, restorable by its own id.
         for (const auto& aside : outcome.movedAside)
-            std::cout << "  moved aside to the Trash\t" << displayable(aside.originalPath) << " -> "
-                      << displayable(aside.trashedPath) << "\t(record " << displayable(aside.id) << ")\n";
+            std::cout << "  " << say("cli.restore.movedAside") << "\t" << displayable(aside.originalPath) << " -> "
+                      << displayable(aside.trashedPath) << "\t"
+                      << say("cli.restore.asideRecord", {displayable(aside.id)}) << "\n";
         if (outcome.result == HistoryRestoreResult::restored) {
             ++restored;
             restoredBytes += outcome.record->sizeBytes;
         }
     }
-    std::cout << "Restored " << restored << " of " << outcomes->size() << " items (" << DiskFormat::bytes(restoredBytes)
-              << ").\n";
+    std::cout << sayCount("cli.restore.total", std::int64_t(outcomes->size()),
+                          {std::to_string(restored), DiskFormat::bytes(restoredBytes)})
+              << "\n";
     return restored == int(outcomes->size()) ? 0 : 1;
 }
 

@@ -1,6 +1,7 @@
 // quillmere-cli phase NAME: runs one scanner alone on this thread and prints what it
 // found, so benchmarks can time a phase against a reference tool.
 #include "Cli/CliCommands.h"
+#include "Cli/CliText.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Platform/AccountHome.h"
@@ -24,7 +25,7 @@ int runPhase(const Arguments& args)
     if (!reader.ok())
         return reader.usage();
     if (reader.rest().size() != 1)
-        return usage("phase takes one name: overview, catalogue, bloat, apps or media");
+        return usage(say("cli.error.phaseTakesOne"));
     const std::string& name = reader.rest().front();
     const bool isAccountHome = options.home.empty();
     const Path home = isAccountHome ? accountHomeFolder() : options.home;
@@ -53,7 +54,7 @@ int runPhase(const Arguments& args)
                   {"largeFiles", asOffered(largeFiles)},
                   {"duplicateGroups", asOffered(groups)}};
     } else {
-        return usage("unknown phase '" + name + "'");
+        return usage(say("cli.error.unknownPhase", {name}));
     }
     printDocument(result, json);
     return 0;

@@ -1,6 +1,9 @@
 #include "Cli/ProgressLine.h"
 
+#include "Cli/CliLanguage.h"
+#include "Cli/CliText.h"
 #include "Cli/RecordJson.h"
+#include "L10n/MessageRenderer.h"
 #include "Models/DiskFormat.h"
 #include "Services/StorageEngine.h"
 
@@ -82,13 +85,13 @@ ProgressLine::ProgressLine(const StorageEngine& scanner, Activity activity) : sc
     };
     if (activity_ == Activity::scan) {
         // Each step publishes the finished phase's results: the phase after it runs next.
-        scanPhase_ = "disk overview";
+        scanPhase_ = "cli.progress.phase.overview";
         const auto phaseAfter = [this](auto signal, const char* next) {
             QObject::connect(&scanner_.results(), signal, &context_, [this, next] { scanPhase_ = next; });
         };
-        phaseAfter(&ScanResults::overviewChanged, "caches");
-        phaseAfter(&ScanResults::ruleCardsChanged, "build folders");
-        phaseAfter(&ScanResults::projectBloatsChanged, "applications, large files and duplicates");
+        phaseAfter(&ScanResults::overviewChanged, "cli.progress.phase.caches");
+        phaseAfter(&ScanResults::ruleCardsChanged, "cli.progress.phase.bloat");
+        phaseAfter(&ScanResults::projectBloatsChanged, "cli.progress.phase.media");
         redrawOn(&scanner_, &StorageEngine::scanProgressChanged);
     } else {
         redrawOn(&scanner_.cleaner(), &CleanRunner::cleanProcessedCountChanged);
@@ -110,17 +113,18 @@ std::string ProgressLine::scanText() const
     const Int64 found = scanner_.results().totalScannedSafeBytes() + scanner_.results().totalScannedBloatBytes() +
                         scanner_.results().totalScannedDuplicateBytes() +
                         scanner_.results().totalScannedLargeFileBytes();
-    return "Scanning " + percent(scanner_.scanProgress()) + " · " + scanPhase_ + " · " +
-           std::to_string(scannedEntries(scanner_)) + " entries · " + DiskFormat::bytes(found) + " found";
+    return sayCount("cli.progress.scan", std::int64_t(scannedEntries(scanner_)),
+                    {percent(scanner_.scanProgress()), say(scanPhase_), DiskFormat::bytes(found)});
 }
 
 std::string ProgressLine::cleanText() const
 {
-    std::string text = "Cleaning " + std::to_string(scanner_.cleaner().cleanProcessedCount()) + "/" +
-                       std::to_string(scanner_.cleaner().cleanTotalCount()) + " · " +
-                       DiskFormat::bytes(scanner_.cleaner().cleanFreedSoFarBytes()) + " freed";
+    std::string text = say("cli.progress.clean", {std::to_string(scanner_.cleaner().cleanProcessedCount()),
+                                                  std::to_string(scanner_.cleaner().cleanTotalCount()),
+                                                  DiskFormat::bytes(scanner_.cleaner().cleanFreedSoFarBytes())});
     if (!scanner_.cleaner().cleanCurrentItemName().empty())
-        text += " · " + displayable(scanner_.cleaner().cleanCurrentItemName());
+        text += " · " + displayable(renderMessageOr(scanner_.cleaner().cleanCurrentItemNameRef(),
+                                                    scanner_.cleaner().cleanCurrentItemName(), language()));
     return text;
 }
 

@@ -38,8 +38,8 @@ class ProgressLine {
 
     const StorageEngine& scanner_;
     Activity activity_;
-    QObject context_; // the connections end with this line
-    std::string scanPhase_;
+    QObject context_;       // the connections end with this line
+    std::string scanPhase_; // the message id of the phase running
     bool redrawPending_ = false;
     bool shown_ = false;
     std::chrono::steady_clock::time_point lastDrawn_;

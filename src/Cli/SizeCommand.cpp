@@ -1,5 +1,6 @@
 // quillmere-cli size: directorySize of each path, one per line, like du -sB1.
 #include "Cli/CliCommands.h"
+#include "Cli/CliText.h"
 #include "Cli/EngineOptions.h"
 #include "Cli/RecordJson.h"
 #include "Platform/FileOperations.h"
@@ -20,19 +21,19 @@ int runSize(const Arguments& args)
         return reader.usage();
     const Arguments& paths = reader.rest();
     if (paths.empty())
-        return usage("size needs at least one path");
+        return usage(say("cli.error.sizeNeedsPath"));
     for (const auto& path : paths) {
         if (path.rfind("--", 0) == 0)
-            return usage("unknown option '" + path + "'");
+            return usage(say("cli.error.unknownOption", {path}));
         if (path.empty())
-            return usage("size needs paths, and an empty one names none");
+            return usage(say("cli.error.sizeEmptyPath"));
     }
     // As du does: a path that cannot be read is an error, and the others are still measured.
     int status = 0;
     for (const auto& path : paths) {
         if (const auto st = fileops::statNoFollow(path); !st) {
-            std::cerr << "quillmere-cli: cannot access '" << displayable(path) << "': " << std::strerror(st.error())
-                      << "\n";
+            std::cerr << "quillmere-cli: "
+                      << say("cli.error.cannotAccess", {displayable(path), std::strerror(st.error())}) << "\n";
             status = 1;
             continue;
         }

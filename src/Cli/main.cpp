@@ -1,6 +1,7 @@
 // quillmere-cli: the engine without the window, for scripts, benchmarks and power users.
 #include "Cli/CliCommands.h"
 #include "Cli/CliLanguage.h"
+#include "Cli/CliText.h"
 #include "Cli/CommandHelp.h"
 #include "Cli/ProgressLine.h"
 #include "QuillmereVersion.h"
@@ -32,6 +33,18 @@ int main(int argc, char** argv)
         std::cout << "quillmere-cli " << kQuillmereVersion << "\n";
         return 0;
     }
+    // --lang and --quiet are read first: help, too, speaks the language asked for.
+    cli::ArgumentReader reader(std::move(args));
+    cli::setProgressQuiet(reader.flag("--quiet"));
+    if (const auto lang = reader.option("--lang", "cli.error.needsLanguage")) {
+        const auto language = cli::languageNamed(*lang);
+        if (!language)
+            return cli::usage(cli::say("cli.error.unknownLanguage", {*lang}));
+        cli::setLanguage(*language);
+    }
+    if (!reader.ok())
+        return reader.usage();
+    args = reader.rest();
     if (command == "-h" || command == "--help")
         return cli::runHelp({});
     if (command == "help")
@@ -39,18 +52,6 @@ int main(int argc, char** argv)
     // COMMAND --help only explains, whatever else is given: it never runs the command.
     if (asksForHelp(args))
         return cli::runHelp({command});
-    cli::ArgumentReader reader(std::move(args));
-    cli::setProgressQuiet(reader.flag("--quiet"));
-    if (const auto lang = reader.option("--lang", "a language code")) {
-        const auto language = cli::languageNamed(*lang);
-        if (!language)
-            return cli::usage("unknown language '" + *lang +
-                              "' (one of zh-Hans, en, ja, zh-Hant, ko, de, fr, es, pt, ru, it, ar)");
-        cli::setLanguage(*language);
-    }
-    if (!reader.ok())
-        return reader.usage();
-    args = reader.rest();
     if (command == "scan")
         return cli::runScan(args);
     if (command == "size")
@@ -63,5 +64,5 @@ int main(int argc, char** argv)
         return cli::runHistory(args);
     if (command == "restore")
         return cli::runRestore(args);
-    return cli::usage("unknown command '" + command + "'");
+    return cli::usage(cli::say("cli.error.unknownCommand", {command}));
 }

@@ -1,5 +1,7 @@
 // What the command line prints for people is in the language the locale or --lang chose:
 // nothing of another script in a scan or the history, whichever variable decided.
+#include "L10n/BidiIsolation.h"
+#include "L10n/Catalogues.h"
 #include "support/RunProgram.h"
 #include "support/TempHome.h"
 #include "support/TextScripts.h"
@@ -95,7 +97,7 @@ TEST(CliScripts, ScanAndHistoryAreSaidInTheLanguageTheLocaleOrLangChose)
         std::vector<std::string> env = run.env;
         env.push_back(state);
         env.push_back("LC_MESSAGES=");
-        // Help is written in English only: it must not slip into another script there.
+        // English help has nothing of another script (other languages: the test below).
         if (run.said == AppLanguage::en)
             for (const char* topic : {"scan", "history"}) {
                 const ProgramResult help = runProgram({QUILLMERE_CLI_PATH, "help", topic}, env);
@@ -113,6 +115,217 @@ TEST(CliScripts, ScanAndHistoryAreSaidInTheLanguageTheLocaleOrLangChose)
                 if (auto wrong = wrongScriptPart(QString::fromStdString(part), run.said, names))
                     ADD_FAILURE() << command << " in " << code(run.said) << " (" << run.env.front() << " "
                                   << run.env.back() << "): \"" << part << "\" [" << wrong->toStdString() << "]";
+        }
+    }
+}
+
+namespace {
+
+// What the command line writes as it is in every language: commands, options, KIND and PHASE
+// keywords, placeholders, the history's state words, tools and formats it names.
+const QStringList kCliKeywords{"quillmere-cli(1)",
+                               "quillmere-cli",
+                               "COMMAND",
+                               "OPTIONS",
+                               "DIR",
+                               "PATH",
+                               "PHASE",
+                               "KIND",
+                               "CODE",
+                               "ID",
+                               "N",
+                               "C",
+                               "--home",
+                               "--applications",
+                               "--json",
+                               "--quiet",
+                               "--threads",
+                               "--max-depth",
+                               "--what",
+                               "--delete",
+                               "--merge",
+                               "--yes",
+                               "--last",
+                               "--all",
+                               "--lang",
+                               "--version",
+                               "--help",
+                               "-h",
+                               "scan",
+                               "size",
+                               "phase",
+                               "clean",
+                               "history",
+                               "restore",
+                               "help",
+                               "safe",
+                               "bloat",
+                               "duplicates",
+                               "large",
+                               "app-cache",
+                               "app-uninstall",
+                               "all",
+                               "overview",
+                               "catalogue",
+                               "apps",
+                               "media",
+                               "restorable",
+                               "restored",
+                               "gone",
+                               "id",
+                               "ids",
+                               "zh-Hans",
+                               "zh-Hant",
+                               "en",
+                               "ja",
+                               "ko",
+                               "de",
+                               "fr",
+                               "es",
+                               "pt",
+                               "ru",
+                               "it",
+                               "ar",
+                               "JSON",
+                               "ISO",
+                               "UTC",
+                               "UTF-8",
+                               "\\xNN",
+                               "\\x5C",
+                               "du -x",
+                               "btrfs",
+                               "XFS",
+                               "flatpak uninstall --user",
+                               "flatpak",
+                               "PackageKit",
+                               "chmod go-w",
+                               "XDG_STATE_HOME",
+                               "$XDG_STATE_HOME",
+                               "nope",
+                               "no-such-record"};
+
+struct CliRun {
+    std::string what;
+    ProgramResult result;
+};
+
+// Every line a person reads on either stream; tab-separated columns are read one by one.
+void expectAllSaidIn(const std::vector<CliRun>& runs, AppLanguage language, const QStringList& names)
+{
+    for (const CliRun& run : runs)
+        for (std::string stream : {run.result.out, run.result.err}) {
+            // A progress line is redrawn after a carriage return and ends by clearing the rest.
+            std::replace(stream.begin(), stream.end(), '\r', '\n');
+            for (auto at = stream.find("\033[K"); at != std::string::npos; at = stream.find("\033[K", at))
+                stream.erase(at, 3);
+            std::istringstream lines(stream);
+            for (std::string line; std::getline(lines, line);)
+                if (auto wrong = wrongScriptPart(QString::fromStdString(line), language, names))
+                    ADD_FAILURE() << run.what << " in " << code(language) << ": \"" << line << "\" ["
+                                  << wrong->toStdString() << "]";
+        }
+}
+
+} // namespace
+
+// Help, a clean's plan and outcome, a restore and the errors of bad arguments: each in the
+// chosen language with every count, size and path in place, and English exactly as before.
+TEST(CliScripts, HelpCleanRestoreAndErrorsAreSaidInTheChosenLanguage)
+{
+    TempHome home;
+    // Each case cleans these and restores them for the next.
+    home.allocatedFile(".cache/mozilla/firefox/p.default/cache2/entry", 6 * MiB);
+    home.allocatedFile(".cache/pip/wheels/w", 4 * MiB);
+    const std::string state = "XDG_STATE_HOME=" + home.at(".local/state");
+    QStringList names = namesIn(home.path()) + kCliKeywords;
+    names.append(QString::fromStdString(home.path()));
+
+    struct Case {
+        std::vector<std::string> env;
+        std::vector<std::string> lang;
+        AppLanguage said;
+    };
+    const Case cases[] = {
+        {{"LANG=ja_JP.UTF-8", "LC_ALL=", "LANGUAGE="}, {}, AppLanguage::ja},
+        {{"LANG=C.UTF-8", "LC_ALL=", "LANGUAGE=ja"}, {"--lang", "ar"}, AppLanguage::ar},
+        {{"LANG=en_US.UTF-8", "LC_ALL=", "LANGUAGE="}, {"--lang", "ru"}, AppLanguage::ru},
+        {{"LANG=en_US.UTF-8", "LC_ALL=", "LANGUAGE="}, {}, AppLanguage::en},
+        {{"LANG=C.UTF-8", "LC_ALL=", "LANGUAGE=de"}, {}, AppLanguage::en},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(std::string(code(each.said)) + " " + each.env.front());
+        std::vector<std::string> env = each.env;
+        env.push_back(state);
+        env.push_back("LC_MESSAGES=");
+        const auto run = [&](std::vector<std::string> args, int terminalColumns = 0) {
+            args.insert(args.begin(), QUILLMERE_CLI_PATH);
+            args.insert(args.end(), each.lang.begin(), each.lang.end());
+            std::string what;
+            for (std::size_t i = 1; i < args.size(); ++i)
+                what += (i > 1 ? " " : "") + args[i];
+            return CliRun{what, runProgram(args, env, 120, terminalColumns)};
+        };
+        const std::vector<std::string> inHome{"--home", home.path(), "--quiet"};
+        const auto with = [&inHome](std::vector<std::string> args) {
+            args.insert(args.end(), inHome.begin(), inHome.end());
+            return args;
+        };
+        std::vector<CliRun> runs{run({"help"}), run({"help", "clean"}), run(with({"clean", "--what", "safe"}))};
+        // On a terminal, so that the scan's and the clean's progress lines are read too.
+        runs.push_back(run({"clean", "--what", "safe", "--yes", "--home", home.path()}, 200));
+        runs.push_back(run(with({"restore", "--last"})));
+        runs.push_back(run(with({"restore", "no-such-record"})));
+        runs.push_back(run(with({"clean", "--what", "nope"})));
+        runs.push_back(run(with({"history", "--threads", "0"})));
+        const CliRun &help = runs[0], &helpClean = runs[1], &plan = runs[2], &clean = runs[3], &restore = runs[4],
+                     &unknownId = runs[5], &unknownKind = runs[6], &badNumber = runs[7];
+
+        // The work itself is the same in every language: statuses, files moved and put back.
+        EXPECT_EQ(help.result.exitStatus, 0);
+        EXPECT_EQ(plan.result.exitStatus, 0) << plan.result.err;
+        ASSERT_EQ(clean.result.exitStatus, 0) << clean.result.err;
+        ASSERT_EQ(restore.result.exitStatus, 0) << restore.result.out << restore.result.err;
+        EXPECT_TRUE(std::filesystem::exists(home.at(".cache/pip/wheels/w")));
+        EXPECT_EQ(unknownId.result.exitStatus, 1);
+        EXPECT_EQ(unknownKind.result.exitStatus, 2);
+        EXPECT_EQ(badNumber.result.exitStatus, 2);
+        EXPECT_NE(plan.result.out.find("\t" + home.at(".cache/pip")), std::string::npos) << plan.result.out;
+        EXPECT_NE(unknownKind.result.err.find("nope"), std::string::npos) << unknownKind.result.err;
+
+        expectAllSaidIn(runs, each.said, names);
+        if (each.said == AppLanguage::en) {
+            EXPECT_NE(
+                help.result.out.find("usage: quillmere-cli COMMAND [OPTIONS]\n\nCommands:\n  scan    Run the full"),
+                std::string::npos);
+            EXPECT_NE(helpClean.result.out.find("Clean what a scan selects (a dry run without --yes).\nKIND is one"),
+                      std::string::npos);
+            EXPECT_NE(plan.result.out.find("Would move to the Trash:\n"), std::string::npos);
+            EXPECT_TRUE(std::regex_search(plan.result.out, std::regex("\n2 items, [0-9.]+ MB in all.\nDry run: "
+                                                                      "nothing was changed. Add --yes to clean.\n$")))
+                << plan.result.out;
+            EXPECT_NE(clean.result.out.find("  moved to the Trash\t" + home.at(".cache/pip")), std::string::npos);
+            EXPECT_TRUE(
+                std::regex_search(restore.result.out, std::regex("\nRestored 2 of 2 items \\([0-9.]+ MB\\).\n$")))
+                << restore.result.out;
+            EXPECT_TRUE(
+                std::regex_match(unknownId.result.out,
+                                 std::regex("  no such record\tno-such-record\nRestored 0 of 1 item \\(.+\\)\\.\n")))
+                << unknownId.result.out;
+            EXPECT_EQ(unknownKind.result.err.substr(0, unknownKind.result.err.find('\n')),
+                      "quillmere-cli: unknown --what 'nope'");
+            EXPECT_EQ(badNumber.result.err.substr(0, badNumber.result.err.find('\n')),
+                      "quillmere-cli: --threads takes a whole number from 1 to 64");
+        } else {
+            // Said, not only free of other scripts: each sentence is the catalogue's own.
+            EXPECT_NE(plan.result.out.find(Catalogues::text("cli.clean.dryRun", each.said)), std::string::npos)
+                << plan.result.out;
+            EXPECT_NE(clean.result.out.find(Catalogues::text("cli.clean.movedToTrash", each.said)), std::string::npos);
+            EXPECT_NE(unknownId.result.out.find(Catalogues::text("cli.restore.unknown", each.said)), std::string::npos);
+            std::string restored = Catalogues::plural("cli.restore.total", each.said, 2);
+            restored = restored.substr(0, restored.find("%2"));
+            restored.replace(restored.find("%1"), 2, isolatedFigure("2", each.said));
+            EXPECT_NE(restore.result.out.find(restored), std::string::npos) << restore.result.out;
+            EXPECT_NE(helpClean.result.out.find("--what KIND [--home DIR]"), std::string::npos);
         }
     }
 }
