@@ -112,6 +112,7 @@ const QRegularExpression& placeholder()
 // The English texts one language says otherwise.
 struct EnglishLeft {
     QSet<QString> labels;                                       // short, without arguments
+    QSet<QString> windowLabels;                                 // those the window can show
     std::vector<std::pair<QRegularExpression, QString>> shaped; // short, with arguments
     std::vector<QString> phrases;                               // three words or more
 };
@@ -143,6 +144,9 @@ EnglishLeft englishSaidOtherwise(AppLanguage language)
                     continue;
                 if (pieces.size() == 1) {
                     left.labels.insert(label);
+                    // The command line's words never show in the window.
+                    if (!message.id.starts_with("cli."))
+                        left.windowLabels.insert(label);
                     continue;
                 }
                 // A count is digits; any other argument anything ("vlc leftovers").
@@ -215,7 +219,7 @@ std::optional<QString> englishLabelCalled(const QString& name)
     for (auto language : allCases<AppLanguage>()) {
         if (language == AppLanguage::en)
             continue;
-        for (const QString& label : englishLeftIn(language).labels)
+        for (const QString& label : englishLeftIn(language).windowLabels)
             if (label.compare(name, Qt::CaseInsensitive) == 0)
                 return label;
     }

@@ -19,7 +19,7 @@
 // nothing for English.
 std::optional<QString> untranslatedPart(const QString& text, AppLanguage language);
 
-// The English catalogue text, shown on its own as a short label, that `name` equals
+// The English window text, shown on its own as a short label, that `name` equals
 // case-insensitively where some language says it otherwise: a file of that name in a test home
 // could not be told from the label left in English.
 std::optional<QString> englishLabelCalled(const QString& name);
