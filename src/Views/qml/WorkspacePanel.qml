@@ -196,6 +196,11 @@ ColumnLayout {
             clip: true
             spacing: 8
             reuseItems: false
+            // The list itself is never mirrored: a mirrored item view throws its rows away and
+            // makes them again on a switch into or out of a right-to-left language. The rows
+            // mirror themselves (WorkspaceRow), which only lays them out again.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
             boundsBehavior: Flickable.StopAtBounds
             keyNavigationEnabled: true
             highlightFollowsCurrentItem: false

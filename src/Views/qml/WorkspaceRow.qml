@@ -17,6 +17,9 @@ T.ItemDelegate {
     default property alias content: body.data
 
     implicitHeight: layout.implicitHeight + topPadding + bottomPadding
+    // Mirrored on its own: the list it stands in is not (see RowList).
+    LayoutMirroring.enabled: View.isRightToLeft
+    LayoutMirroring.childrenInherit: true
     focusPolicy: Qt.StrongFocus
     Accessible.name: row.rowName
     Accessible.selected: row.index === View.inspectedRow
