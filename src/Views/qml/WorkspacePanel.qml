@@ -195,7 +195,9 @@ ColumnLayout {
             }
             clip: true
             spacing: 8
-            reuseItems: false
+            // Rows hold nothing of their own (all they show comes from the model), so a row
+            // scrolled or cleaned away is used again rather than made anew.
+            reuseItems: true
             // The list itself is never mirrored: a mirrored item view throws its rows away and
             // makes them again on a switch into or out of a right-to-left language. The rows
             // mirror themselves (WorkspaceRow), which only lays them out again.
