@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -10,10 +11,13 @@
 namespace {
 
 std::atomic<int> backgroundNiceness{0};
+std::atomic<bool> backgroundIdleClass{false};
 
 } // namespace
 
 void BackgroundPriority::setNiceness(int niceness) { backgroundNiceness = std::clamp(niceness, 0, 19); }
+
+void BackgroundPriority::setIdleClass(bool idle) { backgroundIdleClass = idle; }
 
 void BackgroundPriority::applyToThisThread()
 {
@@ -27,4 +31,8 @@ void BackgroundPriority::applyToThisThread()
     const int current = ::getpriority(PRIO_PROCESS, thread);
     if (errno == 0 && current < wanted)
         ::setpriority(PRIO_PROCESS, thread, wanted);
+    if (backgroundIdleClass.load() && ::sched_getscheduler(pid_t(thread)) == SCHED_OTHER) {
+        const sched_param none{};
+        ::sched_setscheduler(pid_t(thread), SCHED_IDLE, &none);
+    }
 }
