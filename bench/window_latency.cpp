@@ -18,7 +18,6 @@
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
 #include "MainWindowLoader.h"
-#include "Platform/BackgroundPriority.h"
 #include "Platform/Media/ThumbnailService.h"
 #include "Services/FolderAccess.h"
 #include "WindowState.h"
@@ -278,7 +277,6 @@ int main(int argc, char** argv)
          .applications = home + "/Applications",
          .asksForGrants = false,
          .confinementProbe = {}});
-    BackgroundPriority::setIdleClass(true); // as the program's window does
     WindowState view({.home = home, .applications = home + "/Applications", .paceCleans = true}, access);
     view.setLanguageRaw(QStringLiteral("en"));
     QQmlApplicationEngine engine;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -11,13 +10,10 @@
 namespace {
 
 std::atomic<int> backgroundNiceness{0};
-std::atomic<bool> backgroundIdleClass{false};
 
 } // namespace
 
 void BackgroundPriority::setNiceness(int niceness) { backgroundNiceness = std::clamp(niceness, 0, 19); }
-
-void BackgroundPriority::setIdleClass(bool idle) { backgroundIdleClass = idle; }
 
 void BackgroundPriority::applyToThisThread()
 {
@@ -31,8 +27,4 @@ void BackgroundPriority::applyToThisThread()
     const int current = ::getpriority(PRIO_PROCESS, thread);
     if (errno == 0 && current < wanted)
         ::setpriority(PRIO_PROCESS, thread, wanted);
-    if (backgroundIdleClass.load() && ::sched_getscheduler(pid_t(thread)) == SCHED_OTHER) {
-        const sched_param none{};
-        ::sched_setscheduler(pid_t(thread), SCHED_IDLE, &none);
-    }
 }

@@ -10,14 +10,7 @@ namespace BackgroundPriority {
 // From now on, background threads that start or begin a task take this niceness (0–19).
 void setNiceness(int niceness);
 
-// From now on, background threads also take the idle scheduling class (SCHED_IDLE): they run
-// only on a core no ordinary thread wants. Niceness alone is not enough under the kernel's
-// EEVDF scheduler: a woken GUI thread, or the painter's helper threads it waits for, still
-// waited up to 15 ms behind niced walkers. The window's program sets this; a person's other
-// busy programs then slow a scan down, which is the price of a window that always answers.
-void setIdleClass(bool idle);
-
-// Gives the calling thread the background niceness (and class); threads it starts inherit it.
+// Gives the calling thread the background niceness; threads it starts inherit it.
 void applyToThisThread();
 
 } // namespace BackgroundPriority

@@ -4,7 +4,6 @@
 #include "L10n/SystemLanguage.h"
 #include "MainWindowLoader.h"
 #include "Models/Paths.h"
-#include "Platform/BackgroundPriority.h"
 #include "PortalFolderPicker.h"
 #include "QtFolderPicker.h"
 #include "UiSelfTest.h"
@@ -67,8 +66,6 @@ int run(QApplication& app, int argc, char** argv)
                          .applications = options.scanner.applications,
                          .asksForGrants = std::nullopt,
                          .confinementProbe = {}});
-    // The person's window, not a test's: its background threads run only on idle cores.
-    BackgroundPriority::setIdleClass(true);
     // The window's first run follows the system's language (a bare C locale names none).
     WindowState view(options.scanner, access, nullptr, systemLanguage(CLocale::namesNone));
     DesktopCleanFeedback feedback;

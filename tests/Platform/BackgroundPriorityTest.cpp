@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <thread>
@@ -28,25 +27,6 @@ TEST(BackgroundPriority, BackgroundThreadsAndTheirChildrenStandBackButTheSetterD
     EXPECT_EQ(background, own + 5);
     EXPECT_EQ(child, own + 5);
     EXPECT_EQ(nicenessOfThisThread(), own);
-}
-
-// With the idle class, background threads and their children run only on idle cores; the
-// setter stays an ordinary thread.
-TEST(BackgroundPriority, TheIdleClassReachesBackgroundThreadsOnly)
-{
-    BackgroundPriority::setNiceness(nicenessOfThisThread() + 1);
-    BackgroundPriority::setIdleClass(true);
-    int background = -1, child = -1;
-    std::thread([&] {
-        BackgroundPriority::applyToThisThread();
-        background = ::sched_getscheduler(0);
-        std::thread([&] { child = ::sched_getscheduler(0); }).join();
-    }).join();
-    BackgroundPriority::setIdleClass(false);
-    BackgroundPriority::setNiceness(0);
-    EXPECT_EQ(background, SCHED_IDLE);
-    EXPECT_EQ(child, SCHED_IDLE);
-    EXPECT_EQ(::sched_getscheduler(0), SCHED_OTHER);
 }
 
 } // namespace
