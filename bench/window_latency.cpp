@@ -15,6 +15,8 @@
 // is given too: it varies less with the machine's load than the wall clock.
 // --phase-log writes "<start ms> <end ms> <phase>" on the monotonic clock, so probes
 // outside the process (window-ping) can tell which phase each of their figures fell in.
+// With QUILLMERE_BENCH_TRACE_ABOVE=MS, every tick later than MS is printed with its time on the
+// same clock (in s, as perf prints it), so a profile can be cut down to the stalls.
 // The home is cleaned into its own Trash: point it only at a fixture made for this.
 
 #include "MainWindowLoader.h"
@@ -57,6 +59,11 @@ double threadCpuMs()
     return double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6;
 }
 
+double monotonicMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 // Records how late every tick of a 4 ms timer fires, and how much CPU time the GUI thread
 // spent since the tick before: on a busy machine a stall can be mostly waiting for a core,
 // and the busy figure tells the window's own work apart from that.
@@ -71,6 +78,9 @@ class LatenessProbe {
             clock_.restart();
             samples_.push_back(std::max(0.0, since - kTickMs));
             const double cpu = threadCpuMs();
+            if (traceAbove_ > 0 && since - kTickMs > traceAbove_)
+                std::fprintf(stderr, "TRACE late %.1f busy %.1f at %.3f\n", since - kTickMs, cpu - cpuAtLastTick_,
+                             monotonicMs() / 1e3);
             longestBusy_ = std::max(longestBusy_, cpu - cpuAtLastTick_);
             cpuAtLastTick_ = cpu;
         });
@@ -96,6 +106,7 @@ class LatenessProbe {
     std::vector<double> samples_;
     double cpuAtLastTick_ = 0;
     double longestBusy_ = 0;
+    double traceAbove_ = qEnvironmentVariableIntValue("QUILLMERE_BENCH_TRACE_ABOVE");
 };
 
 void runFor(int ms)
@@ -169,11 +180,6 @@ LargeFileItem largeFileAt(const std::string& path, const std::string& name)
     file.category = LargeFileCategory::videoMedia;
     file.sizeBytes = st.st_size;
     return file;
-}
-
-double monotonicMs()
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // Times the parts of one language switch: the call that sets the texts, then the first

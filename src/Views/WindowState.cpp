@@ -12,6 +12,8 @@ namespace {
 
 // How far a scan's threads stand back from the window's (of 19).
 constexpr int kBackgroundNiceness = 10;
+// Past the next frame of a window drawn at 60 frames a second.
+constexpr std::chrono::milliseconds kAFrameLater{20};
 
 // The engine property that names the window a QML engine shows.
 constexpr const char* kExposedViewProperty = "quillmereView";
@@ -196,11 +198,12 @@ void WindowState::followLatestRecords()
     // With nothing inspected yet, the shown list's first row is inspected as soon as it exists.
     const std::optional<InspectedItem>& current = inspector_->item();
     if (!current) {
-        // A turn later: the first rows of a list that just appeared and the inspector are
-        // each built in a turn of their own, not both in one.
+        // A frame later: the first rows of a list that just appeared are built and drawn, and
+        // input waiting meanwhile is handled, before the inspector is built. A zero timer
+        // would run straight after the rows, ahead of the frame and the input.
         if (!firstInspectionQueued_) {
             firstInspectionQueued_ = true;
-            QTimer::singleShot(0, this, [this] {
+            QTimer::singleShot(kAFrameLater, Qt::PreciseTimer, this, [this] {
                 firstInspectionQueued_ = false;
                 if (!inspector_->item())
                     inspectFirstRow();

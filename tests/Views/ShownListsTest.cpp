@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -299,7 +300,8 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
                                {card("a", {cacheItem("/c/1", 10, true, "one"), cacheItem("/c/2", 20, false, "two")})});
     EngineAccess::setDuplicateGroups(
         f.engine(), {group("g", {member("/d/1", 5, true, false, "one"), member("/d/2", 5, false, true, "two")})});
-    QCoreApplication::processEvents(); // the first row is inspected a turn after it appears
+    // The first row is inspected a frame after it appears.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.view->inspectedItem().has_value(); }));
     InspectorPresenter& inspector = *f.view->inspector();
     ASSERT_EQ(inspector.subItems()->rowCount(), 2);
     ModelSpies caches(inspector.subItems());

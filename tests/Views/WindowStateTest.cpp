@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -147,10 +148,9 @@ TEST(Inspection, TheInspectedItemFollowsTheListsAndFallsBackWhenItsRecordIsGone)
     f.open();
     EngineAccess::setRuleCards(f.engine(), {card("a"), card("b")});
     // With nothing inspected, the workspace's first card is shown as soon as it exists, a
-    // turn after the list itself.
+    // frame after the list itself.
     EXPECT_FALSE(f.view->inspectedItem());
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(f.view->inspectedItem());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.view->inspectedItem().has_value(); }));
     EXPECT_EQ(f.view->inspectedItem()->id(), "a");
 
     f.view->inspectRow(1);
