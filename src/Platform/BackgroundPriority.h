@@ -10,7 +10,9 @@ namespace BackgroundPriority {
 // From now on, background threads that start or begin a task take this niceness (0–19).
 void setNiceness(int niceness);
 
-// Gives the calling thread the background niceness; threads it starts inherit it.
+// Gives the calling thread the background niceness, and longer scheduler slices than the
+// GUI thread's so that the GUI thread takes a core from it as soon as it wakes; threads it
+// starts inherit both.
 void applyToThisThread();
 
 } // namespace BackgroundPriority
