@@ -17,16 +17,23 @@ class RuleCardListModel : public SyncedListModel {
     QML_ELEMENT
     QML_UNCREATABLE("The window owns its lists")
 
+    // What a row shows of the selection.
+    static auto markOf(const SelectionState& selection)
+    {
+        return [&selection](const SafeCacheRuleCard& card) {
+            return CardMark{selection.selectedBytes(card), selection.isAllSelected(card)};
+        };
+    }
+
   public:
     enum Role { Title, Promise, Symbol, Accent, Size, Selected, Partial, ProtectedByDefault, Badge, BadgeSymbol };
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<SafeCacheRuleCard> rows, const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows), [&](const SafeCacheRuleCard& card) {
-                     return CardMark{selection.selectedBytes(card), selection.isAllSelected(card)};
-                 }));
+        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
     }
+    void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
     const SafeCacheRuleCard& at(int row) const { return rows_.at(row).record; }
     std::vector<SafeCacheRuleCard> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;

@@ -65,14 +65,24 @@ QVariant DuplicateMemberListModel::data(const QModelIndex& index, int role) cons
     return {};
 }
 
+namespace {
+
+auto groupMarkOf(const SelectionState& selection)
+{
+    return [&selection](const DuplicateFileGroup& group) {
+        const std::int64_t copies = std::int64_t(group.members.size()) - (selection.keptOriginal(group) ? 1 : 0);
+        return GroupMark{selection.reclaimableBytes(group), selection.isAnySelectedForDelete(group), copies};
+    };
+}
+
+} // namespace
+
 void DuplicateGroupListModel::setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection)
 {
-    syncRows(rows_, markedRows(std::move(rows), [&](const DuplicateFileGroup& group) {
-                 const std::int64_t copies =
-                     std::int64_t(group.members.size()) - (selection.keptOriginal(group) ? 1 : 0);
-                 return GroupMark{selection.reclaimableBytes(group), selection.isAnySelectedForDelete(group), copies};
-             }));
+    syncRows(rows_, markedRows(std::move(rows), groupMarkOf(selection)));
 }
+
+void DuplicateGroupListModel::setMarks(const SelectionState& selection) { syncMarks(rows_, groupMarkOf(selection)); }
 
 void DuplicateMemberListModel::setRows(const DuplicateFileGroup& group, const SelectionState& selection)
 {

@@ -31,6 +31,7 @@ class DuplicateGroupListModel : public SyncedListModel {
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection);
+    void setMarks(const SelectionState& selection);
     const DuplicateFileGroup& at(int row) const { return rows_.at(row).record; }
     std::vector<DuplicateFileGroup> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;

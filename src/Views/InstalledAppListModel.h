@@ -12,15 +12,21 @@ class InstalledAppListModel : public SyncedListModel {
     QML_ELEMENT
     QML_UNCREATABLE("The window owns its lists")
 
+    // What a row shows of the selection.
+    static auto markOf(const SelectionState& selection)
+    {
+        return [&selection](const InstalledAppItem& record) { return selection.isSelected(record); };
+    }
+
   public:
     enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand, IconUrl };
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<InstalledAppItem> rows, const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows),
-                                   [&](const InstalledAppItem& record) { return selection.isSelected(record); }));
+        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
     }
+    void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
     const InstalledAppItem& at(int row) const { return rows_.at(row).record; }
     std::vector<InstalledAppItem> records() const { return recordsOf(rows_); }
     void setOnlyCacheMode(bool onlyCache);

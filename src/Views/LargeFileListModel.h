@@ -10,15 +10,21 @@ class LargeFileListModel : public SyncedListModel {
     QML_ELEMENT
     QML_UNCREATABLE("The window owns its lists")
 
+    // What a row shows of the selection.
+    static auto markOf(const SelectionState& selection)
+    {
+        return [&selection](const LargeFileItem& record) { return selection.isSelected(record); };
+    }
+
   public:
     enum Role { Name, Path, Category, Verification, Size, Modified, IsVideo, Selected };
 
     using SyncedListModel::SyncedListModel;
     void setRows(std::vector<LargeFileItem> rows, const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows),
-                                   [&](const LargeFileItem& record) { return selection.isSelected(record); }));
+        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
     }
+    void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
     const LargeFileItem& at(int row) const { return rows_.at(row).record; }
     std::vector<LargeFileItem> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;

@@ -30,12 +30,15 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     RecordListAdapter(ShownList list, StorageEngine& engine, EngineList<Record> where, QObject* parent)
         : ShownListAdapter(list, engine, parent), where_(where), model_(this)
     {
-        const auto followAndTell = [this] {
+        connect(&engine.results(), where.changed, this, [this] {
             follow();
             Q_EMIT published();
-        };
-        connect(&engine.results(), where.changed, this, followAndTell);
-        connect(&engine.selection(), where.selectionChanged, this, followAndTell);
+        });
+        // The records stay as they are: only their marks are read again.
+        connect(&engine.selection(), where.selectionChanged, this, [this] {
+            model_.setMarks(engine_.selection());
+            Q_EMIT published();
+        });
     }
 
     Model& model() { return model_; }

@@ -74,6 +74,10 @@ class SyncedListModel : public QAbstractListModel {
     // Makes `rows` equal to `fresh`, telling views exactly what happened. Records are keyed
     // by their id; a repeated id is told apart by its occurrence.
     template <typename Record> void syncRows(std::vector<Record>& rows, std::vector<Record> fresh);
+    // Marks every row anew where the selection changed, the records as they are: a selection
+    // of thousands of rows copies and compares none of them.
+    template <typename Record, typename Mark, typename MarkOf>
+    void syncMarks(std::vector<MarkedRow<Record, Mark>>& rows, MarkOf markOf);
 
   private:
     // A row's identity: its record's id, and which occurrence of that id it is. Views into
@@ -129,6 +133,28 @@ template <typename Erase> void SyncedListModel::removeMissing(std::vector<bool> 
         eraseRows(first, last + 1);
         endRemoveRows();
         last = first - 1;
+    }
+}
+
+template <typename Record, typename Mark, typename MarkOf>
+void SyncedListModel::syncMarks(std::vector<MarkedRow<Record, Mark>>& rows, MarkOf markOf)
+{
+    // One change per run of consecutive rows whose mark changed.
+    int changedFirst = -1;
+    for (int at = 0; at <= int(rows.size()); ++at) {
+        bool changed = false;
+        if (at < int(rows.size())) {
+            Mark mark = markOf(rows[std::size_t(at)].record);
+            changed = !(mark == rows[std::size_t(at)].mark);
+            if (changed)
+                rows[std::size_t(at)].mark = std::move(mark);
+        }
+        if (changed && changedFirst < 0)
+            changedFirst = at;
+        if (!changed && changedFirst >= 0) {
+            Q_EMIT dataChanged(index(changedFirst), index(at - 1));
+            changedFirst = -1;
+        }
     }
 }
 
