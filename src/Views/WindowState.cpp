@@ -2,6 +2,7 @@
 
 #include "Platform/BackgroundPriority.h"
 #include "Platform/Beneath.h"
+#include "Platform/DescriptorTable.h"
 
 #include "QtText.h"
 
@@ -12,6 +13,9 @@ namespace {
 
 // How far a scan's threads stand back from the window's (of 19).
 constexpr int kBackgroundNiceness = 10;
+// Open files a scan may hold at once (its walkers reach about 1,100 in a large home),
+// with room to spare.
+constexpr int kScanDescriptors = 4096;
 // Past the next frame of a window drawn at 60 frames a second.
 constexpr std::chrono::milliseconds kAFrameLater{20};
 
@@ -27,6 +31,8 @@ WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, Q
 {
     // The scan's walkers and hashers give way to the GUI thread whenever it has work.
     BackgroundPriority::setNiceness(kBackgroundNiceness);
+    // Grown now, the table of open files never makes the GUI thread wait for a walker.
+    DescriptorTable::reserve(kScanDescriptors);
     QSettings& settings = access_.settings();
     // A saved choice always wins; the first run speaks the system's language when it can.
     languageRaw_ =
