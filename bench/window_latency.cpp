@@ -7,7 +7,8 @@
 //   window-latency --home DIR [--clean-items N] [--media DIR] [--phase-log FILE]
 //
 // Prints, per phase, the longest stall, the longest stretch of CPU time the GUI thread spent
-// between two ticks, and the 99th percentile of the lateness, in ms.
+// between two ticks, the longest it sat ready to run while other threads had the cores
+// (queued), and the 99th percentile of the lateness, in ms.
 // Language switches start from English and go once into every other language (German first:
 // same script and face), each followed by where its time went: setting the texts (bindings
 // and text layout), then the first frame after it, split into polish (layouts) and
@@ -59,6 +60,18 @@ double threadCpuMs()
     return double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6;
 }
 
+// How long the thread that opened `schedstat` (its /proc/thread-self/schedstat) has been
+// ready to run without a core, from the kernel's own count. Read again in place: opening a
+// file every tick would add waits of its own.
+double queuedMs(int schedstat)
+{
+    char text[128] = {};
+    if (schedstat < 0 || ::pread(schedstat, text, sizeof text - 1, 0) <= 0)
+        return 0;
+    unsigned long long running = 0, waiting = 0;
+    return std::sscanf(text, "%llu %llu", &running, &waiting) == 2 ? double(waiting) / 1e6 : 0;
+}
+
 double monotonicMs()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -78,18 +91,22 @@ class LatenessProbe {
             clock_.restart();
             samples_.push_back(std::max(0.0, since - kTickMs));
             const double cpu = threadCpuMs();
+            const double queued = queuedMs(schedstat_);
             if (traceAbove_ > 0 && since - kTickMs > traceAbove_)
-                std::fprintf(stderr, "TRACE late %.1f busy %.1f at %.3f\n", since - kTickMs, cpu - cpuAtLastTick_,
-                             monotonicMs() / 1e3);
+                std::fprintf(stderr, "TRACE late %.1f busy %.1f queued %.1f at %.3f\n", since - kTickMs,
+                             cpu - cpuAtLastTick_, queued - queuedAtLastTick_, monotonicMs() / 1e3);
             longestBusy_ = std::max(longestBusy_, cpu - cpuAtLastTick_);
+            longestQueued_ = std::max(longestQueued_, queued - queuedAtLastTick_);
             cpuAtLastTick_ = cpu;
+            queuedAtLastTick_ = queued;
         });
     }
     void start()
     {
         samples_.clear();
-        longestBusy_ = 0;
+        longestBusy_ = longestQueued_ = 0;
         cpuAtLastTick_ = threadCpuMs();
+        queuedAtLastTick_ = queuedMs(schedstat_);
         clock_.start();
         timer_.start();
     }
@@ -98,15 +115,24 @@ class LatenessProbe {
         timer_.stop();
         return std::move(samples_);
     }
+    ~LatenessProbe()
+    {
+        if (schedstat_ >= 0)
+            ::close(schedstat_);
+    }
     double longestBusy() const { return longestBusy_; }
+    double longestQueued() const { return longestQueued_; }
 
   private:
     QTimer timer_;
     QElapsedTimer clock_;
     std::vector<double> samples_;
     double cpuAtLastTick_ = 0;
+    double queuedAtLastTick_ = 0;
     double longestBusy_ = 0;
+    double longestQueued_ = 0;
     double traceAbove_ = qEnvironmentVariableIntValue("QUILLMERE_BENCH_TRACE_ABOVE");
+    int schedstat_ = ::open("/proc/thread-self/schedstat", O_RDONLY | O_CLOEXEC); // made on the GUI thread
 };
 
 void runFor(int ms)
@@ -132,6 +158,7 @@ void runUntil(Sender& scanner, Signal signal, const std::function<bool()>& done)
 struct Figures {
     double longest = 0;
     double longestBusy = 0;
+    double longestQueued = 0;
     double p99 = 0;
     std::size_t ticks = 0;
 };
@@ -239,8 +266,8 @@ class SwitchClock : public QObject {
 
 void report(const char* phase, const Figures& f)
 {
-    std::printf("%-34s longest stall %7.1f ms   busy %6.1f ms   p99 %6.1f ms   (%zu ticks)\n", phase, f.longest,
-                f.longestBusy, f.p99, f.ticks);
+    std::printf("%-34s longest stall %7.1f ms   busy %6.1f ms   queued %6.1f ms   p99 %6.1f ms   (%zu ticks)\n", phase,
+                f.longest, f.longestBusy, f.longestQueued, f.p99, f.ticks);
     std::fflush(stdout);
 }
 
@@ -296,7 +323,7 @@ int main(int argc, char** argv)
     StorageEngine& scanner = view.scanner();
     LatenessProbe probe;
     std::vector<double> all;
-    double longestBusy = 0;
+    double longestBusy = 0, longestQueued = 0;
     auto phase = [&](const char* name, const std::function<void()>& work) {
         const double from = monotonicMs();
         probe.start();
@@ -307,7 +334,9 @@ int main(int argc, char** argv)
         all.insert(all.end(), samples.begin(), samples.end());
         Figures figures = figuresOf(std::move(samples));
         figures.longestBusy = probe.longestBusy();
+        figures.longestQueued = probe.longestQueued();
         longestBusy = std::max(longestBusy, figures.longestBusy);
+        longestQueued = std::max(longestQueued, figures.longestQueued);
         report(name, figures);
     };
 
@@ -413,6 +442,7 @@ int main(int argc, char** argv)
 
     Figures overall = figuresOf(std::move(all));
     overall.longestBusy = longestBusy;
+    overall.longestQueued = longestQueued;
     report("all phases", overall);
     return 0;
 }
