@@ -69,8 +69,8 @@ class WindowState : public QObject {
     Q_PROPERTY(QString languageFlag READ languageFlag NOTIFY languageRawChanged)
     Q_PROPERTY(QString languageName READ languageName NOTIFY languageRawChanged)
     // The face text is set in (its region's CJK face for Chinese, Japanese and Korean), and
-    // whether the layout reads from right to left.
-    Q_PROPERTY(QString fontFamily READ fontFamily NOTIFY languageRawChanged)
+    // whether the layout reads from right to left. The face changes ahead of the texts.
+    Q_PROPERTY(QString fontFamily READ fontFamily NOTIFY fontFamilyChanged)
     Q_PROPERTY(bool isRightToLeft READ isRightToLeft NOTIFY languageRawChanged)
     Q_PROPERTY(QString appearanceName READ appearanceName NOTIFY appearanceChanged)
     Q_PROPERTY(QString appearanceSymbol READ appearanceSymbol NOTIFY appearanceChanged)
@@ -221,6 +221,7 @@ class WindowState : public QObject {
 
   Q_SIGNALS:
     void languageRawChanged();
+    void fontFamilyChanged();
     // The appearance or the language its name is in.
     void appearanceChanged();
     void shownChanged();
@@ -263,6 +264,7 @@ class WindowState : public QObject {
     WorkspaceLists lists_;
 
     QString languageRaw_;
+    QString fontFamily_; // the face the window was last told of
     QString appearanceRaw_;
     bool showSafetyPopover_ = false;
     bool showRestoreHistoryPopover_ = false;
