@@ -265,6 +265,7 @@ TEST(Persistence, LanguageAndAppearanceAreStoredAndShownAtOnce)
     EXPECT_EQ(f.view->languageRaw(), "ko");
     EXPECT_EQ(f.view->appearanceRaw(), "dawn");
     f.view->toggleAppearance();
+    f.view->waitUntilChoicesWritten();
     EXPECT_EQ(f.settings()->value(qt(kAppearanceDefaultsKey)).toString(), "obsidian");
 }
 

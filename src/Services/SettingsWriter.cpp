@@ -1,0 +1,55 @@
+#include "Services/SettingsWriter.h"
+
+SettingsWriter::SettingsWriter(QString fileName, QSettings::Format format)
+    : fileName_(std::move(fileName)), format_(format), thread_([this] { run(); })
+{
+}
+
+SettingsWriter::~SettingsWriter()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void SettingsWriter::setValue(const QString& key, const QVariant& value)
+{
+    {
+        std::lock_guard lock(mutex_);
+        waiting_.emplace_back(key, value);
+    }
+    wake_.notify_one();
+}
+
+void SettingsWriter::waitUntilWritten()
+{
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [this] { return waiting_.empty() && !writing_; });
+}
+
+void SettingsWriter::run()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
+        if (waiting_.empty())
+            return; // stopping, and nothing is left to write
+        std::vector<std::pair<QString, QVariant>> batch = std::move(waiting_);
+        waiting_.clear();
+        writing_ = true;
+        lock.unlock();
+        {
+            // Made here and gone before the next wait: it belongs to this thread alone.
+            QSettings settings(fileName_, format_);
+            for (const auto& [key, value] : batch)
+                settings.setValue(key, value);
+            settings.sync();
+        }
+        lock.lock();
+        writing_ = false;
+        written_.notify_all();
+    }
+}
