@@ -92,13 +92,14 @@ void StorageEngine::startInstantScan()
         auto [catalogue, trash] = cardsPhase.get();
         std::vector<SafeCacheRuleCard> cards = std::move(catalogue);
         stamps.offerOnly(cards);
-        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash), limitedTo] {
+        // Each publish moves what it carries into the results: the GUI thread copies no list.
+        publish([this, cards, seen = stamps.stamps(), trash = std::move(trash), limitedTo]() mutable {
             if (limitedTo != offeredFolder_)
                 return;
             results_.rememberScanned(seen);
-            results_.setScannedTrashEntries(trash);
+            results_.setScannedTrashEntries(std::move(trash));
             selection_.offer(cards);
-            results_.setRuleCards(cards);
+            results_.setRuleCards(std::move(cards));
             setScanProgress(0.56);
             setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
         });
@@ -108,12 +109,12 @@ void StorageEngine::startInstantScan()
         std::vector<ProjectBloatItem> bloats = std::move(found.bloats);
         dropCleaned(bloats, cleaned);
         stamps.offerOnly(bloats);
-        publish([this, bloats, seen = stamps.stamps(), limitedTo] {
+        publish([this, bloats, seen = stamps.stamps(), limitedTo]() mutable {
             if (limitedTo != offeredFolder_)
                 return;
             results_.rememberScanned(seen);
             selection_.offer(bloats);
-            results_.setProjectBloats(bloats);
+            results_.setProjectBloats(std::move(bloats));
             setScanProgress(0.76);
             setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
         });
@@ -140,17 +141,17 @@ void StorageEngine::startInstantScan()
 
         // 5. Final publish.
         publish([this, apps = std::move(apps), slices = std::move(slices), largeFiles = std::move(largeFiles),
-                 groups = std::move(groups), seen = stamps.stamps(), limitedTo] {
+                 groups = std::move(groups), seen = stamps.stamps(), limitedTo]() mutable {
             const bool current = limitedTo == offeredFolder_;
             if (current) {
                 results_.rememberScanned(seen);
                 selection_.offer(apps);
-                results_.setInstalledApps(apps);
-                results_.setSunburstSlices(slices);
+                results_.setInstalledApps(std::move(apps));
+                results_.setSunburstSlices(std::move(slices));
                 selection_.offer(largeFiles);
-                results_.setLargeFiles(largeFiles);
+                results_.setLargeFiles(std::move(largeFiles));
                 selection_.offer(groups);
-                results_.setDuplicateGroups(groups);
+                results_.setDuplicateGroups(std::move(groups));
             }
             setScanProgress(1.0);
             setIsScanning(false);

@@ -9,6 +9,8 @@
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
 
+#include <algorithm>
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -165,14 +167,25 @@ template <typename Record> void SyncedListModel::syncRows(std::vector<Record>& r
         if (countBefore != int(rows.size()))
             Q_EMIT countChanged();
     };
-    // Everything is decided on the keys first; they view the rows, which change only after.
-    const Keys keys = keysOf(rows);
-    const Keys freshKeys = keysOf(fresh);
+    if (rows.empty()) { // a first publish: every row is new, nothing to match
+        if (!fresh.empty()) {
+            beginInsertRows({}, 0, int(fresh.size()) - 1);
+            rows = std::move(fresh);
+            endInsertRows();
+        }
+        tellCount();
+        return;
+    }
     std::vector<bool> kept, isNew;
-    if (keys == freshKeys) { // the same rows in the same order: the common case, no sets needed
-        kept.assign(keys.size(), true);
-        isNew.assign(freshKeys.size(), false);
+    const auto sameId = [](const Record& a, const Record& b) { return idOf(a) == idOf(b); };
+    if (std::equal(rows.begin(), rows.end(), fresh.begin(), fresh.end(), sameId)) {
+        // The same rows in the same order: the common case, no keys or sets needed.
+        kept.assign(rows.size(), true);
+        isNew.assign(fresh.size(), false);
     } else {
+        // Everything is decided on the keys first; they view the rows, which change only after.
+        const Keys keys = keysOf(rows);
+        const Keys freshKeys = keysOf(fresh);
         kept = presentIn(keys, freshKeys);
         std::vector<bool> stays = presentIn(freshKeys, keys);
         // Rows that stay must keep their order; otherwise this is a new arrangement.

@@ -201,21 +201,33 @@ TEST(ShownLists, SelectAllOnAManyRowListIsOneDataChangeWithoutReset)
 TEST(ShownLists, CleanedRowsGoNewRowsArriveInPlaceAndOnlyAReorderResets)
 {
     ListsFixture f;
-    EngineAccess::setProjectBloats(f.engine(), projects({"a", "b", "c", "d"}));
     SyncedListModel& model = f.list(ShownList::ProjectBloats).rows();
     ModelSpies spies(&model);
     QSignalSpy count(&model, &SyncedListModel::countChanged);
+    EngineAccess::setProjectBloats(f.engine(), projects({"a", "b", "c", "d"}));
+    ASSERT_EQ(spies.inserted.count(), 1); // the first publish is one insert of every row
+    EXPECT_EQ(spies.inserted.at(0).at(2).toInt(), 3);
+    EXPECT_EQ(count.count(), 1);
+
+    // The same rows again: only a row whose record changed is told.
+    std::vector<Seeded<ProjectBloatItem>> grown = projects({"a", "b", "c", "d"});
+    grown[2] = bloat("/p/c/node_modules", 300, true, "c");
+    EngineAccess::setProjectBloats(f.engine(), grown);
+    ASSERT_EQ(spies.dataChanged.count(), 1);
+    EXPECT_EQ(spies.changedRows(0), std::make_pair(2, 2));
+    EXPECT_TRUE(roleOf(model, 2, "size").toString().contains(bytes(300)));
+    spies.dataChanged.clear();
 
     EngineAccess::setProjectBloats(f.engine(), projects({"a", "c", "e", "f", "d"}));
     EXPECT_EQ(column(model, "projectName"), QStringList({"a", "c", "e", "f", "d"}));
     ASSERT_EQ(spies.removed.count(), 1);
     EXPECT_EQ(spies.removed.at(0).at(1).toInt(), 1); // b
-    ASSERT_EQ(spies.inserted.count(), 1);            // e and f in one go
-    EXPECT_EQ(spies.inserted.at(0).at(1).toInt(), 2);
-    EXPECT_EQ(spies.inserted.at(0).at(2).toInt(), 3);
+    ASSERT_EQ(spies.inserted.count(), 2);            // e and f in one go
+    EXPECT_EQ(spies.inserted.at(1).at(1).toInt(), 2);
+    EXPECT_EQ(spies.inserted.at(1).at(2).toInt(), 3);
     EXPECT_EQ(spies.reset.count(), 0);
-    EXPECT_EQ(spies.dataChanged.count(), 0); // the rows that stayed did not change
-    EXPECT_EQ(count.count(), 1);
+    EXPECT_EQ(spies.dataChanged.count(), 1); // c went back to its old size; a and d did not change
+    EXPECT_EQ(count.count(), 2);
 
     EngineAccess::setProjectBloats(f.engine(), projects({"d", "a", "c"}));
     EXPECT_EQ(spies.reset.count(), 1);
