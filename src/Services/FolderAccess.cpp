@@ -10,6 +10,11 @@
 
 namespace {
 
+std::shared_ptr<QSettings> orDefaultSettings(std::shared_ptr<QSettings> settings)
+{
+    return settings ? settings : std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
+}
+
 // Inside a Flatpak the home folder is reached only through folders the person picks in the
 // portal's chooser, so only there does the window ask for grants. Flatpak puts this file at
 // the root of every sandbox it starts.
@@ -45,10 +50,9 @@ template <> const std::vector<AccessScope>& allCases<AccessScope>()
 FolderAccess::FolderAccess(QObject* parent) : FolderAccess(Environment{}, parent) {}
 
 FolderAccess::FolderAccess(Environment environment, QObject* parent)
-    : QObject(parent), settings_(std::move(environment.settings)), picker_(std::move(environment.picker))
+    : QObject(parent), settings_(orDefaultSettings(std::move(environment.settings))),
+      writer_(settings_->fileName(), settings_->format()), picker_(std::move(environment.picker))
 {
-    if (!settings_)
-        settings_ = std::make_shared<QSettings>(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
     asksForGrants_ = environment.asksForGrants.value_or(
         fileops::exists(environment.confinementProbe.empty() ? Path(kFlatpakInfo) : environment.confinementProbe));
     realHomePath_ = paths::standardized(environment.realHome.empty() ? accountHomeFolder() : environment.realHome);
@@ -137,8 +141,7 @@ void FolderAccess::revoke(AccessScope scope)
     if (!asksForGrants_)
         return;
     activePaths_.erase(scope);
-    settings_->remove(QString::fromStdString(settingsKey(scope)));
-    settings_->sync();
+    writer_.remove(QString::fromStdString(settingsKey(scope)));
     apply(scope, std::nullopt);
 }
 
@@ -161,8 +164,7 @@ void FolderAccess::restoreFolderGrants()
         const QByteArray data = settings_->value(key).toByteArray();
         const auto resolved = folderGrant::resolve(data.toStdString());
         if (!resolved) {
-            settings_->remove(key);
-            settings_->sync();
+            writer_.remove(key);
             setGrantWasStale(true);
             continue;
         }
@@ -186,8 +188,7 @@ void FolderAccess::storeFolderGrant(AccessScope scope, const Path& url)
 {
     // Without a blob the grant lasts for this run only.
     if (const auto data = folderGrant::create(url)) {
-        settings_->setValue(QString::fromStdString(settingsKey(scope)), QByteArray::fromStdString(*data));
-        settings_->sync();
+        writer_.setValue(QString::fromStdString(settingsKey(scope)), QByteArray::fromStdString(*data));
     }
 }
 

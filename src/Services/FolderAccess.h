@@ -8,6 +8,7 @@
 
 #include "Models/StorageModels.h"
 #include "Platform/DesktopSeams.h"
+#include "Services/SettingsWriter.h"
 
 #include <QObject>
 #include <QSettings>
@@ -73,7 +74,9 @@ class FolderAccess : public QObject {
     const Path& applicationsPath() const { return applicationsPath_; }
     const std::map<AccessScope, Path>& activePaths() const { return activePaths_; }
     const std::optional<Path>& pendingPartialPath() const { return pendingPartialPath_; }
+    // Read here; written through settingsWriter(), so the GUI thread never waits for the disk.
     QSettings& settings() const { return *settings_; }
+    SettingsWriter& settingsWriter() { return writer_; }
 
     // Shows the picker at the scope's folder and hands `done` what the user picked, classified,
     // once the picker answers (this may be before it returns). While a picker is open a
@@ -107,6 +110,7 @@ class FolderAccess : public QObject {
     void storeFolderGrant(AccessScope scope, const Path& url);
 
     std::shared_ptr<QSettings> settings_;
+    SettingsWriter writer_; // after settings_: writes its file
     std::shared_ptr<FolderPicker> picker_;
 
     bool homeGranted_ = false;

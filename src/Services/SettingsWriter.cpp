@@ -15,11 +15,15 @@ SettingsWriter::~SettingsWriter()
     thread_.join();
 }
 
-void SettingsWriter::setValue(const QString& key, const QVariant& value)
+void SettingsWriter::setValue(const QString& key, const QVariant& value) { hand({key, value}); }
+
+void SettingsWriter::remove(const QString& key) { hand({key, std::nullopt}); }
+
+void SettingsWriter::hand(Change change)
 {
     {
         std::lock_guard lock(mutex_);
-        waiting_.emplace_back(key, value);
+        waiting_.push_back(std::move(change));
     }
     wake_.notify_one();
 }
@@ -37,15 +41,19 @@ void SettingsWriter::run()
         wake_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
         if (waiting_.empty())
             return; // stopping, and nothing is left to write
-        std::vector<std::pair<QString, QVariant>> batch = std::move(waiting_);
+        std::vector<Change> batch = std::move(waiting_);
         waiting_.clear();
         writing_ = true;
         lock.unlock();
         {
             // Made here and gone before the next wait: it belongs to this thread alone.
             QSettings settings(fileName_, format_);
-            for (const auto& [key, value] : batch)
-                settings.setValue(key, value);
+            for (const auto& [key, value] : batch) {
+                if (value)
+                    settings.setValue(key, *value);
+                else
+                    settings.remove(key);
+            }
             settings.sync();
         }
         lock.lock();

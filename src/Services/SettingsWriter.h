@@ -13,6 +13,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -26,10 +27,14 @@ class SettingsWriter {
     SettingsWriter& operator=(const SettingsWriter&) = delete;
 
     void setValue(const QString& key, const QVariant& value);
+    void remove(const QString& key);
     // Returns once everything handed over so far is in the file.
     void waitUntilWritten();
 
   private:
+    // A value to set, or none to remove the key.
+    using Change = std::pair<QString, std::optional<QVariant>>;
+    void hand(Change change);
     void run();
 
     const QString fileName_;
@@ -37,7 +42,7 @@ class SettingsWriter {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable written_;
-    std::vector<std::pair<QString, QVariant>> waiting_;
+    std::vector<Change> waiting_;
     bool writing_ = false;
     bool stopping_ = false;
     std::thread thread_; // last: starts once everything it reads is made

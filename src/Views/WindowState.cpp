@@ -26,8 +26,8 @@ constexpr const char* kExposedViewProperty = "quillmereView";
 
 WindowState::WindowState(StorageEngine::Options options, FolderAccess& access, QObject* parent,
                          std::optional<AppLanguage> firstRunLanguage)
-    : QObject(parent), access_(access), choices_(access.settings().fileName(), access.settings().format()),
-      scanner_(std::make_unique<StorageEngine>(std::move(options))), lists_(*scanner_, this), cleanRecords_(this)
+    : QObject(parent), access_(access), scanner_(std::make_unique<StorageEngine>(std::move(options))),
+      lists_(*scanner_, this), cleanRecords_(this)
 {
     // The scan's walkers and hashers give way to the GUI thread whenever it has work.
     BackgroundPriority::setNiceness(kBackgroundNiceness);
@@ -101,7 +101,7 @@ void WindowState::setAppearanceRaw(const QString& raw)
 void WindowState::storeChoice(std::string_view key, QString& choice, const QString& raw, void (WindowState::*apply)(),
                               void (WindowState::*changed)())
 {
-    choices_.setValue(qt(key), raw);
+    access_.settingsWriter().setValue(qt(key), raw);
     if (choice == raw)
         return;
     choice = raw;

@@ -14,7 +14,6 @@
 #include "L10n/AppLanguage.h"
 #include "OverviewPresenter.h"
 #include "Services/FolderAccess.h"
-#include "Services/SettingsWriter.h"
 #include "Services/StorageEngine.h"
 #include "Theme/CorvelPalette.h"
 #include "WindowLists.h"
@@ -115,7 +114,7 @@ class WindowState : public QObject {
     // ------------------------------------------------------------ persisted choices
     QString languageRaw() const { return languageRaw_; }
     // Returns once the choices made so far are in the settings file.
-    void waitUntilChoicesWritten() { choices_.waitUntilWritten(); }
+    void waitUntilChoicesWritten() { access_.settingsWriter().waitUntilWritten(); }
     void setLanguageRaw(const QString& raw);
     QString appearanceRaw() const { return appearanceRaw_; }
     void setAppearanceRaw(const QString& raw);
@@ -262,7 +261,6 @@ class WindowState : public QObject {
     }
 
     FolderAccess& access_;
-    SettingsWriter choices_; // the language and the appearance, written off the GUI thread
     FontWarmup fontWarmup_;
     std::unique_ptr<StorageEngine> scanner_;
     WorkspaceLists lists_;

@@ -60,8 +60,11 @@ struct AccessFixture {
                              [&](const GrantOutcome& given) { outcome = given; });
         return outcome;
     }
-    bool hasStoredKey(AccessScope scope) const
+    // What the manager stored, once its writer has it in the file.
+    bool hasStoredKey(FolderAccess& access, AccessScope scope) const { return !storedGrant(access, scope).isNull(); }
+    QByteArray storedGrant(FolderAccess& access, AccessScope scope) const
     {
-        return settings()->contains(QString::fromStdString(FolderAccess::settingsKey(scope)));
+        access.settingsWriter().waitUntilWritten();
+        return settings()->value(QString::fromStdString(FolderAccess::settingsKey(scope))).toByteArray();
     }
 };

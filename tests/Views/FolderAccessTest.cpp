@@ -22,8 +22,8 @@ TEST(FolderAccess, PickingAnAncestorOfHomeGrantsThatFolder)
     EXPECT_EQ(access->grantedHomePath(), f.root.at("Users"));
     EXPECT_TRUE(access->coversWholeHome());
     EXPECT_EQ(access->grantedHomeDisplayName(), "Users");
-    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
-    EXPECT_FALSE(f.hasStoredKey(AccessScope::applications));
+    EXPECT_TRUE(f.hasStoredKey(*access, AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(*access, AccessScope::applications));
     // The picker opened at the home folder with the window's texts.
     ASSERT_EQ(f.picker->requests.size(), 1u);
     EXPECT_EQ(f.picker->requests[0].initialFolder, f.home);
@@ -39,7 +39,7 @@ TEST(FolderAccess, SubfolderIsOnlyProposedUntilKept)
     EXPECT_EQ(f.pick(*access, AccessScope::home, documents), GrantOutcome::partial(documents));
     EXPECT_FALSE(access->homeGranted());
     EXPECT_FALSE(access->grantedHomePath());
-    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(*access, AccessScope::home));
     EXPECT_EQ(access->pendingPartialPath(), documents);
 
     access->acceptPendingPartialHome();
@@ -48,7 +48,7 @@ TEST(FolderAccess, SubfolderIsOnlyProposedUntilKept)
     EXPECT_FALSE(access->coversWholeHome());
     EXPECT_EQ(access->grantedHomeDisplayName(), "Documents");
     EXPECT_FALSE(access->pendingPartialPath());
-    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
+    EXPECT_TRUE(f.hasStoredKey(*access, AccessScope::home));
 
     // Nothing pending any more: a second accept changes nothing.
     access->acceptPendingPartialHome();
@@ -83,7 +83,7 @@ TEST(FolderAccess, CancellingChangesNothing)
     auto access = f.start();
     // The pick is standardized before it is classified.
     ASSERT_EQ(f.pick(*access, AccessScope::home, f.home + "/Documents/../"), GrantOutcome::granted());
-    const QByteArray stored = f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray();
+    const QByteArray stored = f.storedGrant(*access, AccessScope::home);
     QSignalSpy changed(access.get(), &FolderAccess::homeGrantedChanged);
 
     EXPECT_EQ(f.pick(*access, AccessScope::home, std::nullopt), GrantOutcome::cancelled());
@@ -92,7 +92,7 @@ TEST(FolderAccess, CancellingChangesNothing)
     EXPECT_TRUE(access->homeGranted());
     EXPECT_EQ(access->grantedHomePath(), f.home);
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), stored);
+    EXPECT_EQ(f.storedGrant(*access, AccessScope::home), stored);
 }
 
 TEST(FolderAccess, GrantsSurviveARestartAndRevokeForgetsThem)
@@ -114,8 +114,8 @@ TEST(FolderAccess, GrantsSurviveARestartAndRevokeForgetsThem)
         access->revoke(AccessScope::home);
         EXPECT_FALSE(access->homeGranted());
         EXPECT_FALSE(access->grantedHomePath());
-        EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
-        EXPECT_TRUE(f.hasStoredKey(AccessScope::applications));
+        EXPECT_FALSE(f.hasStoredKey(*access, AccessScope::home));
+        EXPECT_TRUE(f.hasStoredKey(*access, AccessScope::applications));
         EXPECT_EQ(access->activePaths().count(AccessScope::home), 0u);
     }
     auto access = f.start();
@@ -139,7 +139,7 @@ TEST(FolderAccess, AGrantWhoseFolderIsGoneIsDroppedAndFlaggedStale)
     auto access = f.start();
     EXPECT_FALSE(access->homeGranted());
     EXPECT_TRUE(access->grantWasStale());
-    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(*access, AccessScope::home));
     // The other grant is unaffected.
     EXPECT_TRUE(access->applicationsGranted());
 
@@ -163,7 +163,7 @@ TEST(FolderAccess, AFolderReplacedAtTheSamePathIsReopenedAndItsFolderGrantRenewe
     auto access = f.start();
     EXPECT_TRUE(access->homeGranted());
     EXPECT_FALSE(access->grantWasStale());
-    EXPECT_NE(f.settings()->value("Quillmere.SandboxBookmark.home").toByteArray(), before);
+    EXPECT_NE(f.storedGrant(*access, AccessScope::home), before);
 }
 
 TEST(FolderAccess, OutsideAFlatpakAllIsGrantedAndUnreadableStoredDataIsDroppedOnlyInside)
@@ -183,12 +183,12 @@ TEST(FolderAccess, OutsideAFlatpakAllIsGrantedAndUnreadableStoredDataIsDroppedOn
     access->revoke(AccessScope::applications);
     EXPECT_TRUE(access->homeGranted());
     EXPECT_TRUE(access->applicationsGranted());
-    EXPECT_TRUE(f.hasStoredKey(AccessScope::home));
+    EXPECT_TRUE(f.hasStoredKey(*access, AccessScope::home));
 
     access = f.start();
     EXPECT_FALSE(access->homeGranted());
     EXPECT_TRUE(access->grantWasStale());
-    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(*access, AccessScope::home));
 }
 
 TEST(FolderAccess, GrantsAreAskedForInsideAFlatpak)

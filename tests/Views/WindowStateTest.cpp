@@ -137,7 +137,7 @@ TEST(GrantFlow, RevokingClearsTheResultsAndBringsTheOverlayBack)
     EXPECT_TRUE(f.engine().results().ruleCards().empty());
     EXPECT_TRUE(f.engine().results().installedApps().empty());
     EXPECT_FALSE(f.view->inspectedItem());
-    EXPECT_FALSE(f.hasStoredKey(AccessScope::home));
+    EXPECT_FALSE(f.hasStoredKey(*f.access, AccessScope::home));
 }
 
 // ---------------------------------------------------------------- the inspected item
