@@ -65,13 +65,18 @@ ApplicationWindow {
 
         CleanConfirmation {}
 
-        OnboardingOverlay {
-            objectName: "onboardingOverlay"
+        // Only a confined window ever asks for a grant; elsewhere the overlay is never made,
+        // so its texts are not laid out again on every switch of language.
+        Loader {
             anchors.fill: parent
-            opacity: View.grants.showsOnboarding ? 1 : 0
-            visible: opacity > 0
-            // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
-            Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
+            active: View.grants.asksForGrants
+            sourceComponent: OnboardingOverlay {
+                objectName: "onboardingOverlay"
+                opacity: View.grants.showsOnboarding ? 1 : 0
+                visible: opacity > 0
+                // After a grant the card turns green (grantJustSucceeded) while the overlay fades out.
+                Behavior on opacity { NumberAnimation { duration: 450; easing.type: Easing.OutCubic } }
+            }
         }
     }
 
