@@ -13,6 +13,14 @@ template <typename T, typename Signal> void assignWhole(ScanResults* self, T& me
     Q_EMIT(self->*signal)();
 }
 
+// A shared list is replaced, never changed: whoever keeps the old one still has it as it was.
+template <typename T, typename Signal>
+void assignWhole(ScanResults* self, SharedList<T>& member, std::vector<T> value, Signal signal)
+{
+    member = std::make_shared<const std::vector<T>>(std::move(value));
+    Q_EMIT(self->*signal)();
+}
+
 } // namespace
 
 void ScanResults::setOverview(DiskOverview value)
@@ -53,23 +61,23 @@ void ScanResults::setInstalledApps(std::vector<InstalledAppItem> value)
 
 Int64 ScanResults::totalScannedSafeBytes() const
 {
-    return sumOver(ruleCards_, [](const SafeCacheRuleCard& c) { return c.totalScannedBytes(); });
+    return sumOver(*ruleCards_, [](const SafeCacheRuleCard& c) { return c.totalScannedBytes(); });
 }
 Int64 ScanResults::totalScannedBloatBytes() const
 {
-    return sumOver(projectBloats_, [](const ProjectBloatItem& b) { return b.reclaimable(); });
+    return sumOver(*projectBloats_, [](const ProjectBloatItem& b) { return b.reclaimable(); });
 }
 Int64 ScanResults::totalScannedDuplicateBytes() const
 {
-    return sumOver(duplicateGroups_, [](const DuplicateFileGroup& g) { return g.totalDuplicateCopiesBytes(); });
+    return sumOver(*duplicateGroups_, [](const DuplicateFileGroup& g) { return g.totalDuplicateCopiesBytes(); });
 }
 Int64 ScanResults::totalScannedLargeFileBytes() const
 {
-    return sumOver(largeFiles_, [](const LargeFileItem& f) { return f.reclaimable(); });
+    return sumOver(*largeFiles_, [](const LargeFileItem& f) { return f.reclaimable(); });
 }
 Int64 ScanResults::totalScannedAppOrphanBytes() const
 {
-    return sumOver(installedApps_, [](const InstalledAppItem& a) { return a.orphanSizeBytes; });
+    return sumOver(*installedApps_, [](const InstalledAppItem& a) { return a.orphanSizeBytes; });
 }
 Int64 ScanResults::grandTotalDiscoverableBytes() const
 {
@@ -80,15 +88,15 @@ Int64 ScanResults::grandTotalDiscoverableBytes() const
         if (counted.insert(url).second)
             total += sizeBytes;
     };
-    for (const auto& card : ruleCards_)
+    for (const auto& card : *ruleCards_)
         for (const auto& item : card.subItems)
             add(item.url, item.reclaimable());
-    for (const auto& bloat : projectBloats_)
+    for (const auto& bloat : *projectBloats_)
         add(bloat.url, bloat.reclaimable());
-    for (const auto& group : duplicateGroups_)
+    for (const auto& group : *duplicateGroups_)
         for (std::size_t i = 1; i < group.members.size(); ++i)
             add(group.members[i].url, group.members[i].reclaimable());
-    for (const auto& file : largeFiles_)
+    for (const auto& file : *largeFiles_)
         add(file.url, file.reclaimable());
     return total;
 }

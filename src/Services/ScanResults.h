@@ -2,14 +2,21 @@
 // What the last scan found, as published state: the overview and the lists, each with
 // its change signal, and what the scan saw at every path it offered. Lists are published
 // whole; observers re-read on the signal. GUI thread only.
+//
+// A list once published never changes: the next publish replaces it. The window's rows share
+// it rather than copy it, so a list of thousands of records reaches the window without the
+// GUI thread copying (and first touching the memory of) any of them.
 
 #include "Models/StorageModels.h"
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
+
+template <typename T> using SharedList = std::shared_ptr<const std::vector<T>>;
 
 class ScanResults : public QObject {
     Q_OBJECT
@@ -20,12 +27,18 @@ class ScanResults : public QObject {
     const DiskOverview& overview() const { return overview_; }
     // The overview holds its placeholder figures until the first one is published.
     bool overviewMeasured() const { return overviewMeasured_; }
-    const std::vector<SafeCacheRuleCard>& ruleCards() const { return ruleCards_; }
-    const std::vector<ProjectBloatItem>& projectBloats() const { return projectBloats_; }
-    const std::vector<DuplicateFileGroup>& duplicateGroups() const { return duplicateGroups_; }
+    const std::vector<SafeCacheRuleCard>& ruleCards() const { return *ruleCards_; }
+    const std::vector<ProjectBloatItem>& projectBloats() const { return *projectBloats_; }
+    const std::vector<DuplicateFileGroup>& duplicateGroups() const { return *duplicateGroups_; }
     const std::vector<SunburstSlice>& sunburstSlices() const { return sunburstSlices_; }
-    const std::vector<LargeFileItem>& largeFiles() const { return largeFiles_; }
-    const std::vector<InstalledAppItem>& installedApps() const { return installedApps_; }
+    const std::vector<LargeFileItem>& largeFiles() const { return *largeFiles_; }
+    const std::vector<InstalledAppItem>& installedApps() const { return *installedApps_; }
+    // The same lists, to keep: each stays as it is for as long as it is kept.
+    SharedList<SafeCacheRuleCard> sharedRuleCards() const { return ruleCards_; }
+    SharedList<ProjectBloatItem> sharedProjectBloats() const { return projectBloats_; }
+    SharedList<DuplicateFileGroup> sharedDuplicateGroups() const { return duplicateGroups_; }
+    SharedList<LargeFileItem> sharedLargeFiles() const { return largeFiles_; }
+    SharedList<InstalledAppItem> sharedInstalledApps() const { return installedApps_; }
 
     void setOverview(DiskOverview value);
     void setRuleCards(std::vector<SafeCacheRuleCard> value);
@@ -65,12 +78,12 @@ class ScanResults : public QObject {
 
     DiskOverview overview_;
     bool overviewMeasured_ = false;
-    std::vector<SafeCacheRuleCard> ruleCards_;
-    std::vector<ProjectBloatItem> projectBloats_;
-    std::vector<DuplicateFileGroup> duplicateGroups_;
+    SharedList<SafeCacheRuleCard> ruleCards_ = std::make_shared<const std::vector<SafeCacheRuleCard>>();
+    SharedList<ProjectBloatItem> projectBloats_ = std::make_shared<const std::vector<ProjectBloatItem>>();
+    SharedList<DuplicateFileGroup> duplicateGroups_ = std::make_shared<const std::vector<DuplicateFileGroup>>();
     std::vector<SunburstSlice> sunburstSlices_;
-    std::vector<LargeFileItem> largeFiles_;
-    std::vector<InstalledAppItem> installedApps_;
+    SharedList<LargeFileItem> largeFiles_ = std::make_shared<const std::vector<LargeFileItem>>();
+    SharedList<InstalledAppItem> installedApps_ = std::make_shared<const std::vector<InstalledAppItem>>();
     std::unordered_map<Path, FileStamp> scannedStamps_;
     std::optional<std::vector<FolderEntryStamp>> scannedTrashEntries_;
 };

@@ -27,7 +27,7 @@ QVariant RuleCardListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const SafeCacheRuleCard& card = rows_[index.row()].record;
+    const SafeCacheRuleCard& card = *rows_[index.row()].record;
     const CardMark& mark = rows_[index.row()].mark;
     switch (role - this->role(0)) {
     case Title:

@@ -29,12 +29,14 @@ class RuleCardListModel : public SyncedListModel {
     enum Role { Title, Promise, Symbol, Accent, Size, Selected, Partial, ProtectedByDefault, Badge, BadgeSymbol };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<SafeCacheRuleCard> rows, const SelectionState& selection)
+    // Shows `shown`, records of the published `list`.
+    void setRows(SharedList<SafeCacheRuleCard> list, const std::vector<const SafeCacheRuleCard*>& shown,
+                 const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
+        syncRows(rows_, sharedRows(shown, markOf(selection)), std::move(list));
     }
     void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
-    const SafeCacheRuleCard& at(int row) const { return rows_.at(row).record; }
+    const SafeCacheRuleCard& at(int row) const { return *rows_.at(row).record; }
     std::vector<SafeCacheRuleCard> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -46,7 +48,7 @@ class RuleCardListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<MarkedRow<SafeCacheRuleCard, CardMark>> rows_;
+    std::vector<SharedRow<SafeCacheRuleCard, CardMark>> rows_;
 };
 
 class CacheSubItemListModel : public SyncedListModel {

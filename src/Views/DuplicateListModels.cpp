@@ -16,7 +16,7 @@ QVariant DuplicateGroupListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const DuplicateFileGroup& group = rows_[index.row()].record;
+    const DuplicateFileGroup& group = *rows_[index.row()].record;
     const GroupMark& mark = rows_[index.row()].mark;
     switch (role - this->role(0)) {
     case Title:
@@ -77,9 +77,11 @@ auto groupMarkOf(const SelectionState& selection)
 
 } // namespace
 
-void DuplicateGroupListModel::setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection)
+void DuplicateGroupListModel::setRows(SharedList<DuplicateFileGroup> list,
+                                      const std::vector<const DuplicateFileGroup*>& shown,
+                                      const SelectionState& selection)
 {
-    syncRows(rows_, markedRows(std::move(rows), groupMarkOf(selection)));
+    syncRows(rows_, sharedRows(shown, groupMarkOf(selection)), std::move(list));
 }
 
 void DuplicateGroupListModel::setMarks(const SelectionState& selection) { syncMarks(rows_, groupMarkOf(selection)); }

@@ -30,9 +30,11 @@ class DuplicateGroupListModel : public SyncedListModel {
     enum Role { Title, CloneCount, EachSize, Reclaimable, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<DuplicateFileGroup> rows, const SelectionState& selection);
+    // Shows `shown`, records of the published `list`.
+    void setRows(SharedList<DuplicateFileGroup> list, const std::vector<const DuplicateFileGroup*>& shown,
+                 const SelectionState& selection);
     void setMarks(const SelectionState& selection);
-    const DuplicateFileGroup& at(int row) const { return rows_.at(row).record; }
+    const DuplicateFileGroup& at(int row) const { return *rows_.at(row).record; }
     std::vector<DuplicateFileGroup> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -41,7 +43,7 @@ class DuplicateGroupListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<MarkedRow<DuplicateFileGroup, GroupMark>> rows_;
+    std::vector<SharedRow<DuplicateFileGroup, GroupMark>> rows_;
 };
 
 class DuplicateMemberListModel : public SyncedListModel {

@@ -24,7 +24,7 @@ QVariant InstalledAppListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const InstalledAppItem& app = rows_[index.row()].record;
+    const InstalledAppItem& app = *rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
         return qt(localizedAppName(app, language()));

@@ -22,12 +22,14 @@ class InstalledAppListModel : public SyncedListModel {
     enum Role { Name, AppId, Size, ModeBadge, ModeSymbol, Selectable, Selected, UninstallCommand, IconUrl };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<InstalledAppItem> rows, const SelectionState& selection)
+    // Shows `shown`, records of the published `list`.
+    void setRows(SharedList<InstalledAppItem> list, const std::vector<const InstalledAppItem*>& shown,
+                 const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
+        syncRows(rows_, sharedRows(shown, markOf(selection)), std::move(list));
     }
     void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
-    const InstalledAppItem& at(int row) const { return rows_.at(row).record; }
+    const InstalledAppItem& at(int row) const { return *rows_.at(row).record; }
     std::vector<InstalledAppItem> records() const { return recordsOf(rows_); }
     void setOnlyCacheMode(bool onlyCache);
     bool onlyCacheMode() const { return onlyCache_; }
@@ -42,6 +44,6 @@ class InstalledAppListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<MarkedRow<InstalledAppItem, bool>> rows_;
+    std::vector<SharedRow<InstalledAppItem, bool>> rows_;
     bool onlyCache_ = true;
 };

@@ -15,7 +15,7 @@ QVariant LargeFileListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const LargeFileItem& file = rows_[index.row()].record;
+    const LargeFileItem& file = *rows_[index.row()].record;
     switch (role - this->role(0)) {
     case Name:
         return qt(file.name);

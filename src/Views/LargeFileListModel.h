@@ -20,12 +20,14 @@ class LargeFileListModel : public SyncedListModel {
     enum Role { Name, Path, Category, Verification, Size, Modified, IsVideo, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<LargeFileItem> rows, const SelectionState& selection)
+    // Shows `shown`, records of the published `list`.
+    void setRows(SharedList<LargeFileItem> list, const std::vector<const LargeFileItem*>& shown,
+                 const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
+        syncRows(rows_, sharedRows(shown, markOf(selection)), std::move(list));
     }
     void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
-    const LargeFileItem& at(int row) const { return rows_.at(row).record; }
+    const LargeFileItem& at(int row) const { return *rows_.at(row).record; }
     std::vector<LargeFileItem> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -34,5 +36,5 @@ class LargeFileListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<MarkedRow<LargeFileItem, bool>> rows_;
+    std::vector<SharedRow<LargeFileItem, bool>> rows_;
 };

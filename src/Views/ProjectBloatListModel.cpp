@@ -15,7 +15,7 @@ QVariant ProjectBloatListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const ProjectBloatItem& item = rows_[index.row()].record;
+    const ProjectBloatItem& item = *rows_[index.row()].record;
     switch (role - this->role(0)) {
     case ProjectName:
         return qt(item.projectName);

@@ -20,12 +20,14 @@ class ProjectBloatListModel : public SyncedListModel {
     enum Role { ProjectName, ArtifactType, Path, Size, Idle, StateBadge, StateSymbol, RebuildCommand, Selected };
 
     using SyncedListModel::SyncedListModel;
-    void setRows(std::vector<ProjectBloatItem> rows, const SelectionState& selection)
+    // Shows `shown`, records of the published `list`.
+    void setRows(SharedList<ProjectBloatItem> list, const std::vector<const ProjectBloatItem*>& shown,
+                 const SelectionState& selection)
     {
-        syncRows(rows_, markedRows(std::move(rows), markOf(selection)));
+        syncRows(rows_, sharedRows(shown, markOf(selection)), std::move(list));
     }
     void setMarks(const SelectionState& selection) { syncMarks(rows_, markOf(selection)); }
-    const ProjectBloatItem& at(int row) const { return rows_.at(row).record; }
+    const ProjectBloatItem& at(int row) const { return *rows_.at(row).record; }
     std::vector<ProjectBloatItem> records() const { return recordsOf(rows_); }
     QVariant data(const QModelIndex& index, int role) const override;
 
@@ -34,5 +36,5 @@ class ProjectBloatListModel : public SyncedListModel {
     int rowTotal() const override { return int(rows_.size()); }
 
   private:
-    std::vector<MarkedRow<ProjectBloatItem, bool>> rows_;
+    std::vector<SharedRow<ProjectBloatItem, bool>> rows_;
 };

@@ -10,6 +10,7 @@ using S = SelectionState;
 RuleCardAdapter::RuleCardAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::RuleCards, engine,
                         {.records = &R::ruleCards,
+                         .shared = &R::sharedRuleCards,
                          .changed = &R::ruleCardsChanged,
                          .selectionChanged = &S::ruleCardsChanged,
                          .toggle = &S::toggleCard,
@@ -27,6 +28,7 @@ void RuleCardAdapter::setAllSelected(bool selected) { engine_.selection().setAll
 ProjectBloatAdapter::ProjectBloatAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::ProjectBloats, engine,
                         {.records = &R::projectBloats,
+                         .shared = &R::sharedProjectBloats,
                          .changed = &R::projectBloatsChanged,
                          .selectionChanged = &S::projectBloatsChanged,
                          .toggle = &S::toggleProjectBloat,
@@ -46,6 +48,7 @@ void ProjectBloatAdapter::setAllSelected(bool selected) { engine_.selection().se
 DuplicateGroupAdapter::DuplicateGroupAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::DuplicateGroups, engine,
                         {.records = &R::duplicateGroups,
+                         .shared = &R::sharedDuplicateGroups,
                          .changed = &R::duplicateGroupsChanged,
                          .selectionChanged = &S::duplicateGroupsChanged,
                          .toggle = &S::toggleDuplicateGroup,
@@ -69,6 +72,7 @@ void DuplicateGroupAdapter::setAllSelected(bool selected) { engine_.selection().
 LargeFileAdapter::LargeFileAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::LargeFiles, engine,
                         {.records = &R::largeFiles,
+                         .shared = &R::sharedLargeFiles,
                          .changed = &R::largeFilesChanged,
                          .selectionChanged = &S::largeFilesChanged,
                          .toggle = &S::toggleLargeFile,
@@ -88,13 +92,12 @@ void LargeFileAdapter::setCategory(LargeFileCategory category)
     Q_EMIT filterChanged();
 }
 
-std::vector<LargeFileItem> LargeFileAdapter::shown() const
+std::vector<const LargeFileItem*> LargeFileAdapter::shown(const std::vector<LargeFileItem>& records) const
 {
-    if (category_ == LargeFileCategory::all)
-        return engineRecords();
-    std::vector<LargeFileItem> filtered;
-    std::copy_if(engineRecords().begin(), engineRecords().end(), std::back_inserter(filtered),
-                 [this](const LargeFileItem& file) { return file.category == category_; });
+    std::vector<const LargeFileItem*> filtered;
+    for (const LargeFileItem& file : records)
+        if (category_ == LargeFileCategory::all || file.category == category_)
+            filtered.push_back(&file);
     return filtered;
 }
 
@@ -108,6 +111,7 @@ void LargeFileAdapter::setAllSelected(bool selected) { engine_.selection().setAl
 InstalledAppAdapter::InstalledAppAdapter(StorageEngine& engine, QObject* parent)
     : RecordListAdapter(ShownList::InstalledApps, engine,
                         {.records = &R::installedApps,
+                         .shared = &R::sharedInstalledApps,
                          .changed = &R::installedAppsChanged,
                          .selectionChanged = &S::installedAppsChanged,
                          .toggle = &S::toggleInstalledApp,

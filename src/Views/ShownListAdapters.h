@@ -16,6 +16,7 @@
 // Where one list lives in the engine.
 template <typename Record> struct EngineList {
     const std::vector<Record>& (ScanResults::*records)() const;
+    SharedList<Record> (ScanResults::*shared)() const;
     void (ScanResults::*changed)();
     void (SelectionState::*selectionChanged)();
     void (SelectionState::*toggle)(const std::string& id);
@@ -45,7 +46,12 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
     const Model& model() const { return model_; }
     SyncedListModel& rows() override { return model_; }
     const SyncedListModel& rows() const override { return model_; }
-    void follow() override { model_.setRows(shown(), engine_.selection()); }
+    void follow() override
+    {
+        // The rows point into the list they are given, which no publish changes.
+        SharedList<Record> list = (engine_.results().*where_.shared)();
+        model_.setRows(list, shown(*list), engine_.selection());
+    }
 
     void toggle(int row) override
     {
@@ -79,7 +85,15 @@ template <typename Record, typename Model> class RecordListAdapter : public Show
   protected:
     // The engine's list, all of it, and the part of it the rows show.
     const std::vector<Record>& engineRecords() const { return (engine_.results().*where_.records)(); }
-    virtual std::vector<Record> shown() const { return engineRecords(); }
+    // The records of `records` the rows show.
+    virtual std::vector<const Record*> shown(const std::vector<Record>& records) const
+    {
+        std::vector<const Record*> all;
+        all.reserve(records.size());
+        for (const Record& record : records)
+            all.push_back(&record);
+        return all;
+    }
     virtual bool isSelectable(const Record&) const { return true; }
     const SelectionState& selection() const { return engine_.selection(); }
     // Every row that can be selected is, by `isSelected`; with no such row, not.
@@ -148,7 +162,7 @@ class LargeFileAdapter final : public RecordListAdapter<LargeFileItem, LargeFile
     void setAllSelected(bool selected) override;
 
   protected:
-    std::vector<LargeFileItem> shown() const override;
+    std::vector<const LargeFileItem*> shown(const std::vector<LargeFileItem>& records) const override;
 
   private:
     LargeFileCategory category_ = LargeFileCategory::all;

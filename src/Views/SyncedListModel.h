@@ -5,12 +5,13 @@
 // Only a publish that reorders rows that stay (a new scan sorting differently) resets.
 
 #include "L10n/AppLanguage.h"
+#include "Services/ScanResults.h"
 
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
 
 #include <algorithm>
-
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,13 +36,40 @@ template <typename Record, typename MarkOf> auto markedRows(std::vector<Record> 
     return rows;
 }
 
-template <typename Record, typename Mark>
-std::vector<Record> recordsOf(const std::vector<MarkedRow<Record, Mark>>& rows)
+// A record of one of the engine's published lists, which never change, with what the selection
+// makes of it: the model keeps the list and points into it rather than copying its records.
+template <typename Record, typename Mark> struct SharedRow {
+    const Record* record = nullptr;
+    Mark mark{};
+    // Rows are equal when they show the same, whichever published list their records are in.
+    bool operator==(const SharedRow& other) const { return *record == *other.record && mark == other.mark; }
+};
+
+template <typename Record, typename MarkOf> auto sharedRows(const std::vector<const Record*>& records, MarkOf markOf)
 {
-    std::vector<Record> records;
+    std::vector<SharedRow<Record, std::decay_t<decltype(markOf(std::declval<const Record&>()))>>> rows;
+    rows.reserve(records.size());
+    for (const Record* record : records)
+        rows.push_back({record, markOf(*record)});
+    return rows;
+}
+
+template <typename Record, typename Mark> const Record& recordOf(const MarkedRow<Record, Mark>& row)
+{
+    return row.record;
+}
+template <typename Record, typename Mark> const Record& recordOf(const SharedRow<Record, Mark>& row)
+{
+    return *row.record;
+}
+
+// Copies of the records the rows show.
+template <typename Row> auto recordsOf(const std::vector<Row>& rows)
+{
+    std::vector<std::decay_t<decltype(recordOf(rows.front()))>> records;
     records.reserve(rows.size());
     for (const auto& row : rows)
-        records.push_back(row.record);
+        records.push_back(recordOf(row));
     return records;
 }
 
@@ -76,10 +104,18 @@ class SyncedListModel : public QAbstractListModel {
     // Makes `rows` equal to `fresh`, telling views exactly what happened. Records are keyed
     // by their id; a repeated id is told apart by its occurrence.
     template <typename Record> void syncRows(std::vector<Record>& rows, std::vector<Record> fresh);
+    // The same for rows into a published list, which the model keeps from now on.
+    template <typename Record, typename Mark>
+    void syncRows(std::vector<SharedRow<Record, Mark>>& rows, std::vector<SharedRow<Record, Mark>> fresh,
+                  SharedList<Record> list)
+    {
+        // The rows shown until now point into the list kept until now, and the sync compares them.
+        syncRows(rows, std::move(fresh));
+        sharedList_ = std::move(list);
+    }
     // Marks every row anew where the selection changed, the records as they are: a selection
     // of thousands of rows copies and compares none of them.
-    template <typename Record, typename Mark, typename MarkOf>
-    void syncMarks(std::vector<MarkedRow<Record, Mark>>& rows, MarkOf markOf);
+    template <typename Row, typename MarkOf> void syncMarks(std::vector<Row>& rows, MarkOf markOf);
 
   private:
     // A row's identity: its record's id, and which occurrence of that id it is. Views into
@@ -102,11 +138,23 @@ class SyncedListModel : public QAbstractListModel {
     {
         return row.record.id;
     }
+    template <typename Record, typename Mark> static const std::string& idOf(const SharedRow<Record, Mark>& row)
+    {
+        return row.record->id;
+    }
+    // A row that stays as it was takes its record from the new list all the same.
+    template <typename Row> static void adopt(Row&, const Row&) {}
+    template <typename Record, typename Mark>
+    static void adopt(SharedRow<Record, Mark>& row, const SharedRow<Record, Mark>& fresh)
+    {
+        row.record = fresh.record;
+    }
     // Flags, per key, whether `other` holds it too.
     static std::vector<bool> presentIn(const Keys& keys, const Keys& other);
     template <typename Erase> void removeMissing(std::vector<bool> kept, const Erase& eraseRows);
 
     AppLanguage language_ = AppLanguage::zhHans;
+    std::shared_ptr<const void> sharedList_; // the published list the rows point into, if any
 };
 
 template <typename Record> SyncedListModel::Keys SyncedListModel::keysOf(const std::vector<Record>& rows)
@@ -138,15 +186,14 @@ template <typename Erase> void SyncedListModel::removeMissing(std::vector<bool> 
     }
 }
 
-template <typename Record, typename Mark, typename MarkOf>
-void SyncedListModel::syncMarks(std::vector<MarkedRow<Record, Mark>>& rows, MarkOf markOf)
+template <typename Row, typename MarkOf> void SyncedListModel::syncMarks(std::vector<Row>& rows, MarkOf markOf)
 {
     // One change per run of consecutive rows whose mark changed.
     int changedFirst = -1;
     for (int at = 0; at <= int(rows.size()); ++at) {
         bool changed = false;
         if (at < int(rows.size())) {
-            Mark mark = markOf(rows[std::size_t(at)].record);
+            auto mark = markOf(recordOf(rows[std::size_t(at)]));
             changed = !(mark == rows[std::size_t(at)].mark);
             if (changed)
                 rows[std::size_t(at)].mark = std::move(mark);
@@ -227,6 +274,7 @@ template <typename Record> void SyncedListModel::syncRows(std::vector<Record>& r
                 if (changedFirst < 0)
                     changedFirst = at;
             } else {
+                adopt(rows[at], fresh[at]);
                 flushChanged(at);
             }
             ++at;

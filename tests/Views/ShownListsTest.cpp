@@ -209,13 +209,19 @@ TEST(ShownLists, CleanedRowsGoNewRowsArriveInPlaceAndOnlyAReorderResets)
     EXPECT_EQ(spies.inserted.at(0).at(2).toInt(), 3);
     EXPECT_EQ(count.count(), 1);
 
-    // The same rows again: only a row whose record changed is told.
+    // The same rows again: only a row whose record changed is told. Every row now shows the
+    // record of the new list, not a copy, and the list before is let go.
+    const std::weak_ptr<const std::vector<ProjectBloatItem>> before = f.engine().results().sharedProjectBloats();
     std::vector<Seeded<ProjectBloatItem>> grown = projects({"a", "b", "c", "d"});
     grown[2] = bloat("/p/c/node_modules", 300, true, "c");
     EngineAccess::setProjectBloats(f.engine(), grown);
     ASSERT_EQ(spies.dataChanged.count(), 1);
     EXPECT_EQ(spies.changedRows(0), std::make_pair(2, 2));
     EXPECT_TRUE(roleOf(model, 2, "size").toString().contains(bytes(300)));
+    EXPECT_TRUE(before.expired());
+    const auto& rows = dynamic_cast<ProjectBloatAdapter&>(f.list(ShownList::ProjectBloats)).model();
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(&rows.at(row), &f.engine().results().projectBloats()[std::size_t(row)]);
     spies.dataChanged.clear();
 
     EngineAccess::setProjectBloats(f.engine(), projects({"a", "c", "e", "f", "d"}));
