@@ -18,28 +18,23 @@
 namespace {
 
 // Lays out `text` in `font` the way a text item does, which makes the font's engine, finds
-// the fallback faces of characters it lacks and reads their glyphs' metrics.
-void layOutOnce(const QString& text, const QFont& font)
+// the fallback faces of characters it lacks and reads their glyphs' metrics. With `draw`, also
+// draws it as the software renderer draws text: the glyphs land in the engines' glyph caches,
+// which the window's own drawing uses. A glyph's bitmap is cached per quarter pixel of where
+// it lands, and the window's texts land anywhere: each quarter is drawn.
+void layOut(const QString& text, const QFont& font, bool draw)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(400);
     layout.endLayout();
-}
-
-// Also draws it, as the software renderer draws text: the glyphs land in the engines' glyph
-// caches, which the window's own drawing uses.
-void layOutAndDraw(const QString& text, const QFont& font)
-{
+    if (!draw)
+        return;
     static QImage canvas(400, 64, QImage::Format_ARGB32_Premultiplied);
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(400);
-    layout.endLayout();
     QPainter painter(&canvas);
-    layout.draw(&painter, QPointF(0, 0));
+    for (qreal x : {0.0, 0.25, 0.5, 0.75})
+        layout.draw(&painter, QPointF(x, 0));
 }
 
 // Worker: matches a few of each language's texts in the face the window gives it.
@@ -53,7 +48,7 @@ void matchFacesOffThread(AppLanguage language, const QString& defaultFamily)
                            qt(WindowTexts::subtitle(CleanTrustWorkspace::largeMedia, language));
     for (bool bold : {false, true}) {
         font.setBold(bold);
-        layOutOnce(sample, font);
+        layOut(sample, font, false);
     }
 }
 
@@ -65,6 +60,29 @@ bool hasEmojiCodePoint(const QString& text)
 {
     const auto code = text.toUcs4();
     return std::any_of(code.begin(), code.end(), isEmojiCodePoint);
+}
+
+// Every character `texts` use, a line at a time: texts made up at run time (counts, sizes,
+// names) put them in sizes and weights no fixed text shows them in.
+QStringList characterLinesOf(const QHash<QString, QString>& texts)
+{
+    QStringList lines;
+    QSet<char32_t> seen;
+    QString line;
+    for (const QString& text : texts)
+        for (char32_t c : text.toUcs4()) {
+            if (QChar::isSpace(c) || isEmojiCodePoint(c) || seen.contains(c))
+                continue;
+            seen.insert(c);
+            line.append(QString::fromUcs4(&c, 1));
+            if (line.size() >= 48) {
+                lines.append(line);
+                line.clear();
+            }
+        }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
 }
 
 bool isWindowInput(QEvent::Type type)
@@ -131,11 +149,23 @@ void FontWarmup::start(QQuickWindow& window, std::vector<Language> languages, st
             }
     }
     probes_ = byScript.values();
+    // Numbers, sizes, names and paths are set in every face at every size, in Latin letters.
+    QString printable;
+    for (char c = 0x21; c < 0x7F; ++c)
+        printable.append(QLatin1Char(c));
+    probes_.append(printable);
     window.installEventFilter(this);
     sinceInput_.start();
     // The first frame, then a while for whatever the start itself posts.
     connect(
-        &window, &QQuickWindow::frameSwapped, this, [this] { schedule(pacing_.firstDelayMs); },
+        &window, &QQuickWindow::frameSwapped, this,
+        [this] {
+            // Only the software renderer draws glyphs from the bitmaps a painter caches; the
+            // others make their own from the outlines. Which one runs is known once it drew.
+            const QSGRendererInterface* renderer = window_ ? window_->rendererInterface() : nullptr;
+            drawsGlyphs_ = renderer && renderer->graphicsApi() == QSGRendererInterface::Software;
+            schedule(pacing_.firstDelayMs);
+        },
         Qt::SingleShotConnection);
 }
 
@@ -178,7 +208,7 @@ void FontWarmup::runSlice()
             continue;
         const Piece piece = std::move(pieces_.front());
         pieces_.pop_front();
-        layOutAndDraw(piece.text, piece.font);
+        layOut(piece.text, piece.font, piece.draw && drawsGlyphs_);
         ++pieces;
     } while (slice.elapsed() < pacing_.sliceMs);
     ++slices_;
@@ -202,6 +232,7 @@ bool FontWarmup::queueNextLanguage()
     std::vector<std::pair<QFont, QString>> items;
     collectTexts(window_->contentItem(), nameOfShownText, items);
 
+    const QStringList characterLines = characterLinesOf(language.texts);
     QSet<QString> specs;
     for (auto& [font, name] : items) {
         font.setFamily(language.family);
@@ -211,12 +242,12 @@ bool FontWarmup::queueNextLanguage()
         if (!specs.contains(fontSpecKey(font))) {
             specs.insert(fontSpecKey(font));
             queueProbes(font);
+            for (const QString& line : characterLines)
+                queueOnce(font, line, false);
         }
         const QString text = language.texts.value(name);
-        if (!text.isEmpty() && !hasEmojiCodePoint(text) && !queued_.contains(key + u'\n' + text)) {
-            queued_.insert(key + u'\n' + text);
-            pieces_.push_back({font, text});
-        }
+        if (!text.isEmpty() && !hasEmojiCodePoint(text))
+            queueOnce(font, text, true);
     }
     return true;
 }
@@ -225,12 +256,17 @@ void FontWarmup::queueProbes(const QFont& font)
 {
     // Another language's texts meet this face for a moment while a switch sets texts and
     // face one after the other: its fallbacks for every script are found ahead too.
-    const QString key = font.key();
     for (const QString& probe : probes_)
-        if (!queued_.contains(key + u'\n' + probe)) {
-            queued_.insert(key + u'\n' + probe);
-            pieces_.push_back({font, probe});
-        }
+        queueOnce(font, probe, true);
+}
+
+void FontWarmup::queueOnce(const QFont& font, const QString& text, bool draw)
+{
+    const QString key = font.key() + u'\n' + text;
+    if (queued_.contains(key))
+        return;
+    queued_.insert(key);
+    pieces_.push_back({font, text, draw});
 }
 
 void FontWarmup::collectTexts(QQuickItem* item, const QHash<QString, QString>& nameOfShownText,

@@ -5,8 +5,9 @@
 // font database shares those between threads). Font engines, their fallback lookups and glyph
 // metrics are cached per thread, though, so once the window is up the GUI thread itself lays
 // out, in short idle slices, the texts its items would show in each other language, in each
-// face and size they use. The engines made so are held, so the font cache keeps them, and a
-// first switch only has to lay its texts out, not to load faces or search fallbacks.
+// face and size they use, and every character of that language in each of those sizes. The
+// engines made so are held, so the font cache keeps them with their glyphs, and a first switch
+// only has to lay its texts out, not to load faces, search fallbacks or load glyphs.
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -55,6 +56,8 @@ class FontWarmup : public QObject {
     void holdWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
 
     bool finished() const { return finished_; }
+    // Whether it also draws each text, readying its glyphs' bitmaps (the software renderer).
+    bool drawsGlyphs() const { return drawsGlyphs_; }
     int slices() const { return slices_; }
     int piecesDone() const { return piecesDone_; }
     // The most pieces of work one slice did, and how long the longest slice took.
@@ -68,6 +71,7 @@ class FontWarmup : public QObject {
     struct Piece {
         QFont font;
         QString text;
+        bool draw = true;
     };
     void runSlice();
     void schedule(int ms);
@@ -76,6 +80,8 @@ class FontWarmup : public QObject {
     void collectTexts(QQuickItem* item, const QHash<QString, QString>& nameOfShownText,
                       std::vector<std::pair<QFont, QString>>& out) const;
     void queueProbes(const QFont& font);
+    // Queues `text` in `font` unless it already was; `draw` also readies its glyphs' bitmaps.
+    void queueOnce(const QFont& font, const QString& text, bool draw);
 
     std::thread worker_;
     QPointer<QQuickWindow> window_;
@@ -83,6 +89,7 @@ class FontWarmup : public QObject {
     std::function<int()> shown_;
     std::function<bool()> busy_;
     Pacing pacing_;
+    bool drawsGlyphs_ = false; // known after the first frame
     QSet<QString> families_;
     QStringList probes_; // a few characters of each script the texts use, one string a script
     std::size_t nextLanguage_ = 0;
