@@ -63,7 +63,7 @@ class WindowState : public QObject {
     Q_PROPERTY(bool moveToTrash READ moveToTrash WRITE setMoveToTrash NOTIFY moveToTrashChanged)
     // Presentation: every text in the current language (an object of texts by name, built
     // once per language), the palette's colours, the languages.
-    Q_PROPERTY(QJSValue texts READ texts NOTIFY languageRawChanged)
+    Q_PROPERTY(QJSValue texts READ texts NOTIFY textsChanged)
     Q_PROPERTY(WindowPalette* palette READ windowPalette CONSTANT)
     Q_PROPERTY(QVariantList languages READ languages CONSTANT)
     Q_PROPERTY(QString languageFlag READ languageFlag NOTIFY languageRawChanged)
@@ -223,6 +223,7 @@ class WindowState : public QObject {
 
   Q_SIGNALS:
     void languageRawChanged();
+    void textsChanged();
     void fontFamilyChanged();
     // The appearance or the language its name is in.
     void appearanceChanged();
@@ -277,6 +278,8 @@ class WindowState : public QObject {
 
     WindowPalette windowPalette_;
     std::array<QJSValue, kAppLanguageCount> textObjects_; // per language, made on first use
+    QJSValue blankTexts_; // every name, no text: what the texts show while the face changes
+    bool textsBlank_ = false;
     QPointer<QJSEngine> textEngine_;
     CleanRecordListModel cleanRecords_;
     // They refer to the lists and the engine, so they go first.

@@ -82,13 +82,19 @@ QJSValue WindowState::texts()
         return {};
     if (engine != textEngine_) { // script objects belong to the engine that made them
         textObjects_ = {};
+        blankTexts_ = {};
         textEngine_ = engine;
     }
     // All languages at once, the first time: a later switch finds its texts ready.
-    if (textObjects_[0].isUndefined())
+    if (textObjects_[0].isUndefined()) {
         for (AppLanguage language : allCases<AppLanguage>())
             textObjects_[languageIndex(language)] = engine->toScriptValue(textTable(language));
-    return textObjects_[languageIndex(currentLanguage())];
+        QVariantMap blank = textTable(AppLanguage::en);
+        for (QVariant& text : blank)
+            text = QString();
+        blankTexts_ = engine->toScriptValue(blank);
+    }
+    return textsBlank_ ? blankTexts_ : textObjects_[languageIndex(currentLanguage())];
 }
 
 QVariantList WindowState::languages()
