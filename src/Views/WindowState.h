@@ -146,11 +146,16 @@ class WindowState : public QObject {
     Q_INVOKABLE void openEmptyStateNext();
 
     // ------------------------------------------------------------ the inspected item
-    const std::optional<InspectedItem>& inspectedItem() const { return inspector_->item(); }
-    void setInspectedItem(std::optional<InspectedItem> item);
+    // The inspector shows an item at once, or a frame later: after a list that was just made
+    // is drawn, so the two are not built in one go.
+    enum class Presentation { now, aFrameLater };
+    const std::optional<InspectedItem>& inspectedItem() const { return inspected_; }
+    void setInspectedItem(std::optional<InspectedItem> item, Presentation presentation = Presentation::now);
+    // Whether the inspector has yet to show the inspected item.
+    bool inspectorCatchingUp() const { return presentationQueued_; }
     Q_INVOKABLE void inspectRow(int row);
     // The shown list's first row, or nothing when it is empty.
-    void inspectFirstRow();
+    void inspectFirstRow(Presentation presentation = Presentation::now);
     int inspectedRow() const { return inspectedRow_; }
     InlineMediaPlayer* mediaPlayer() const { return inspector_->player(); }
 
@@ -246,6 +251,7 @@ class WindowState : public QObject {
     void onGrantedFolderChanged();
     void limitOffersToGrant();
     void followLatestRecords();
+    void presentInspectedItem();
     void updateInspectedRow();
     // Cleaning (WindowStateCleaning.cpp).
     void requestClean(std::optional<ShownList> list);
@@ -275,6 +281,8 @@ class WindowState : public QObject {
     std::optional<PendingClean> pendingClean_;
     int inspectedRow_ = -1;
     bool firstInspectionQueued_ = false;
+    std::optional<InspectedItem> inspected_; // what the inspector shows, or is about to
+    bool presentationQueued_ = false;
 
     WindowPalette windowPalette_;
     std::array<QJSValue, kAppLanguageCount> textObjects_; // per language, made on first use

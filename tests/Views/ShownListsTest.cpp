@@ -332,6 +332,7 @@ TEST(ShownLists, TheInspectorsCachesAndCopiesFollowItsDecisions)
 
     // Another kind of record inspected: the card's caches go, the group's copies come.
     f.view->showList(ShownList::DuplicateGroups);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.view->inspectorCatchingUp(); })); // a frame later
     EXPECT_EQ(inspector.subItems()->rowCount(), 0);
     ModelSpies copies(inspector.members());
     inspector.keepMemberInstead(1);

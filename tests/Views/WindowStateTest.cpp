@@ -194,6 +194,33 @@ TEST(Inspection, EachWorkspaceInspectsTheFirstRowOfWhatItShows)
     EXPECT_FALSE(f.view->inspector()->hasItem());
 }
 
+// Another workspace's list is drawn before its first row's inspector is made. What is
+// inspected changes at once, and a row the person inspects meanwhile is what stays shown.
+TEST(Inspection, AnotherWorkspacesInspectorFollowsAFrameAfterItsList)
+{
+    StateFixture f;
+    f.open();
+    EngineAccess::setProjectBloats(f.engine(), {bloat("/p/big", 2, false), bloat("/p/small", 1, false)});
+    const auto shown = [&] { return f.view->inspector()->item() ? f.view->inspector()->item()->id() : ""; };
+
+    f.view->selectWorkspace(Workspace::DevAndDuplicates);
+    EXPECT_EQ(f.view->inspectedItem()->id(), "/p/big");
+    EXPECT_EQ(f.view->inspectedRow(), 0);
+    EXPECT_TRUE(f.view->inspectorCatchingUp());
+    EXPECT_NE(shown(), "/p/big");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.view->inspectorCatchingUp(); }));
+    EXPECT_EQ(shown(), "/p/big");
+
+    f.view->selectWorkspace(Workspace::OneClickSafe);
+    f.view->selectWorkspace(Workspace::DevAndDuplicates);
+    f.view->inspectRow(1);
+    EXPECT_FALSE(f.view->inspectorCatchingUp());
+    EXPECT_EQ(shown(), "/p/small");
+    QTest::qWait(100);
+    EXPECT_EQ(shown(), "/p/small");
+    EXPECT_EQ(f.view->inspectedRow(), 1);
+}
+
 TEST(Inspection, OnlyExistingPlayableFilesGetAPlayerAndIconsFollowTheAppearance)
 {
     StateFixture f;

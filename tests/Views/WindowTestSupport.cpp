@@ -69,6 +69,8 @@ WindowUnderTest::~WindowUnderTest()
 
 void WindowUnderTest::settle() const
 {
+    // After a workspace or list switch the inspector follows a frame later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view->inspectorCatchingUp(); }));
     drainEvents();
     window->grabWindow();
     drainEvents();
