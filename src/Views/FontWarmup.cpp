@@ -220,8 +220,15 @@ void FontWarmup::runSlice()
 
 bool FontWarmup::queueNextLanguage()
 {
-    if (nextLanguage_ >= languages_.size())
-        return false;
+    if (nextLanguage_ >= languages_.size()) {
+        // A language is queued with the sizes and weights of the items shown at that moment;
+        // rows a scan adds later can bring new ones. Another round readies only what is new,
+        // and the rounds end with one that finds nothing.
+        if (!queuedThisRound_)
+            return false;
+        nextLanguage_ = 0;
+        queuedThisRound_ = false;
+    }
     const Language& language = languages_[nextLanguage_++];
     // What the window's text items show now, with the name each text has in the table.
     const int shown = shown_ ? shown_() : -1;
@@ -232,7 +239,14 @@ bool FontWarmup::queueNextLanguage()
     std::vector<std::pair<QFont, QString>> items;
     collectTexts(window_->contentItem(), nameOfShownText, items);
 
-    const QStringList characterLines = characterLinesOf(language.texts);
+    QStringList characterLines = characterLinesOf(language.texts);
+    // In a right-to-left language the window isolates each figure it splices into a text
+    // (LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE). Amid that script's letters, the
+    // isolates take a fallback face of their own, which the letters alone never reach.
+    const auto isRightToLeft = [](const QString& text) { return text.isRightToLeft(); };
+    if (std::any_of(language.texts.cbegin(), language.texts.cend(), isRightToLeft))
+        for (QString& line : characterLines)
+            line += QStringLiteral(" \u2066%1 GB\u2069").arg(line.size());
     QSet<QString> specs;
     for (auto& [font, name] : items) {
         font.setFamily(language.family);
@@ -266,6 +280,7 @@ void FontWarmup::queueOnce(const QFont& font, const QString& text, bool draw)
     if (queued_.contains(key))
         return;
     queued_.insert(key);
+    queuedThisRound_ = true;
     pieces_.push_back({font, text, draw});
 }
 
