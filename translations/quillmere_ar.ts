@@ -540,6 +540,22 @@
         <source>Counting…</source>
         <translation>جارٍ العد…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>جارٍ فحص ذاكرات التخزين المؤقت للمتصفح والتطبيقات المكتبية والنظام…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>جارٍ فحص أدوات الذكاء الاصطناعي وبيانات النظام…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>جارٍ مقارنة نشاط المشاريع (تبقى المشاريع الحديثة محمية)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>جارٍ مقارنة الملفات المكررة عبر SHA-256 وفحص حزم التثبيت…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

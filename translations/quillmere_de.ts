@@ -528,6 +528,22 @@
         <source>Counting…</source>
         <translation>Wird gezählt…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>Prüfe Browser-, Office- und Systemcaches…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>Prüfe KI-Werkzeuge und Systemdaten…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>Vergleiche Projektaktivität (aktuelle Projekte bleiben geschützt)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>Vergleiche Duplikate per SHA-256 und prüfe Installationspakete…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

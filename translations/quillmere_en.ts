@@ -528,6 +528,22 @@
         <source>Counting…</source>
         <translation>Counting…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>Checking browser, office and system caches…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>Checking AI toolchains and system data…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>Comparing project activity (recent projects stay protected)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>Comparing duplicates by SHA-256 and checking installers…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

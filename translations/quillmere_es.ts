@@ -528,6 +528,22 @@
         <source>Counting…</source>
         <translation>Contando…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>Comprobando las cachés del navegador, de ofimática y del sistema…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>Comprobando las herramientas de IA y los datos del sistema…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>Comparando la actividad de los proyectos (los recientes quedan protegidos)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>Comparando duplicados por SHA-256 y comprobando instaladores…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

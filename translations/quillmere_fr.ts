@@ -528,6 +528,22 @@
         <source>Counting…</source>
         <translation>Décompte…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>Vérification des caches du navigateur, de la bureautique et du système…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>Vérification des outils d'IA et des données système…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>Comparaison de l'activité des projets (les projets récents restent protégés)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>Comparaison des doublons par SHA-256 et vérification des paquets d'installation…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

@@ -528,6 +528,22 @@
         <source>Counting…</source>
         <translation>Conteggio…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>Verifica delle cache di browser, app per l'ufficio e sistema…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>Verifica degli strumenti di IA e dei dati di sistema…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>Confronto dell'attività dei progetti (quelli recenti restano protetti)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>Confronto dei duplicati tramite SHA-256 e verifica dei pacchetti di installazione…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

@@ -525,6 +525,22 @@
         <source>Counting…</source>
         <translation>集計中…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>ブラウザ、オフィスアプリ、システムのキャッシュを確認中…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>AI ツールチェーンとシステムデータを確認中…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>プロジェクトの活動状況を比較中（最近のプロジェクトは保護されます）…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>SHA-256 で重複ファイルを比較し、インストーラを確認中…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

@@ -525,6 +525,22 @@
         <source>Counting…</source>
         <translation>집계 중…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>브라우저, 오피스 앱, 시스템 캐시를 확인하는 중…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>AI 도구 체인과 시스템 데이터를 확인하는 중…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>프로젝트 활동을 비교하는 중 (최근 프로젝트는 보호됩니다)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>SHA-256으로 중복 파일을 비교하고 설치 파일을 확인하는 중…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

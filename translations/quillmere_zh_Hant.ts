@@ -525,6 +525,22 @@
         <source>Counting…</source>
         <translation>統計中…</translation>
     </message>
+    <message id="window.scanPhaseCaches">
+        <source>Checking browser, office and system caches…</source>
+        <translation>正在自動核驗瀏覽器、辦公軟體與系統快取…</translation>
+    </message>
+    <message id="window.scanPhaseSystemData">
+        <source>Checking AI toolchains and system data…</source>
+        <translation>正在核驗 AI 工具鏈與系統資料…</translation>
+    </message>
+    <message id="window.scanPhaseProjects">
+        <source>Comparing project activity (recent projects stay protected)…</source>
+        <translation>正在比對專案活躍度 (自動保護近期程式專案)…</translation>
+    </message>
+    <message id="window.scanPhaseDuplicates">
+        <source>Comparing duplicates by SHA-256 and checking installers…</source>
+        <translation>正在執行 SHA-256 重複檔案比對與安裝包交叉核驗…</translation>
+    </message>
     <message id="window.itemCount" numerus="yes">
         <source>%n items</source>
         <translation>

@@ -26,7 +26,7 @@ void StorageEngine::startInstantScan()
         return;
     setIsScanning(true);
     setScanProgress(0.12);
-    setCurrentScanningPath("正在自动核验浏览器、办公软件与系统缓存...");
+    setCurrentScanningPath(Phase::caches, "正在自动核验浏览器、办公软件与系统缓存...");
     setScanStatusText("AI 智能核验引擎运行中：自动区分「100% 纯缓存」、「闲置工程」与「个人文件」...");
 
     // The scan works on copies: later cleans or restores do not change what it filters.
@@ -85,7 +85,7 @@ void StorageEngine::startInstantScan()
         publish([this, overview] {
             results_.setOverview(overview);
             setScanProgress(0.28);
-            setCurrentScanningPath("正在核验 AI 工具链与系统『系统数据』黑盒...");
+            setCurrentScanningPath(Phase::systemData, "正在核验 AI 工具链与系统『系统数据』黑盒...");
         });
 
         // 2. Safe caches.
@@ -101,7 +101,7 @@ void StorageEngine::startInstantScan()
             selection_.offer(cards);
             results_.setRuleCards(std::move(cards));
             setScanProgress(0.56);
-            setCurrentScanningPath("正在比对桌面工程活跃度 (自动保护近期编码项目)...");
+            setCurrentScanningPath(Phase::projects, "正在比对桌面工程活跃度 (自动保护近期编码项目)...");
         });
 
         // 3. Developer artefacts.
@@ -116,7 +116,7 @@ void StorageEngine::startInstantScan()
             selection_.offer(bloats);
             results_.setProjectBloats(std::move(bloats));
             setScanProgress(0.76);
-            setCurrentScanningPath("正在执行 SHA-256 重复文件比对与安装包交叉核验...");
+            setCurrentScanningPath(Phase::duplicates, "正在执行 SHA-256 重复文件比对与安装包交叉核验...");
         });
 
         // 4. Applications, then large files, duplicates and the chart.
@@ -159,8 +159,9 @@ void StorageEngine::startInstantScan()
                 startInstantScan();
                 return;
             }
-            setCurrentScanningPath("已完成全自动核验 · 共发现 " +
-                                   DiskFormat::bytes(results_.grandTotalDiscoverableBytes()) + " 可整理空间");
+            setCurrentScanningPath(Phase::done, "已完成全自动核验 · 共发现 " +
+                                                    DiskFormat::bytes(results_.grandTotalDiscoverableBytes()) +
+                                                    " 可整理空间");
             setScanStatusText("已为您自动完成安全核实：勾选项目均可直接放心清理，无需逐一打开文件管理器核对");
         });
     });

@@ -52,8 +52,9 @@ void StorageEngine::setScanProgress(double v)
 {
     assignScalar(this, scanProgress_, v, &StorageEngine::scanProgressChanged);
 }
-void StorageEngine::setCurrentScanningPath(std::string v)
+void StorageEngine::setCurrentScanningPath(Phase phase, std::string v)
 {
+    scanPhase_ = phase;
     assignScalar(this, currentScanningPath_, std::move(v), &StorageEngine::currentScanningPathChanged);
 }
 void StorageEngine::setScanStatusText(std::string v)

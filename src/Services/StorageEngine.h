@@ -55,6 +55,10 @@ class StorageEngine : public QObject {
     bool isScanning() const { return isScanning_; }
     double scanProgress() const { return scanProgress_; }
     const std::string& currentScanningPath() const { return currentScanningPath_; }
+    // Which step the scan is at, as the line above says it (in the engine's own words); the
+    // window says it in the person's language. Changes with currentScanningPath.
+    enum class Phase { ready, caches, systemData, projects, duplicates, done };
+    Phase scanPhase() const { return scanPhase_; }
     const std::string& scanStatusText() const { return scanStatusText_; }
     void startInstantScan();
     void clearAllResults();
@@ -79,7 +83,7 @@ class StorageEngine : public QObject {
 
     void setIsScanning(bool value);
     void setScanProgress(double value);
-    void setCurrentScanningPath(std::string value);
+    void setCurrentScanningPath(Phase phase, std::string value);
     void setScanStatusText(std::string value);
 
     // Runs fn on the GUI thread (queued, in slices); dropped when the engine is gone.
@@ -96,6 +100,7 @@ class StorageEngine : public QObject {
     bool isScanning_ = false;
     double scanProgress_ = 0;
     std::string currentScanningPath_ = "准备就绪";
+    Phase scanPhase_ = Phase::ready;
     std::string scanStatusText_ = "正在自动核验全盘缓存与重复文件...";
     WorkspaceService* workspaceService_ = nullptr;
 

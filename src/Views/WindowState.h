@@ -79,7 +79,7 @@ class WindowState : public QObject {
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY scanChanged)
     Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY scanChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanChanged)
-    Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanChanged)
+    Q_PROPERTY(QString scanPhaseText READ scanPhaseText NOTIFY scanPhaseTextChanged)
     Q_PROPERTY(QString scanTitle READ scanTitle NOTIFY scanTitleChanged)
     // The workspaces as the sidebar and the cockpit show them, and the restore history.
     Q_PROPERTY(WorkspaceListModel* workspaces READ workspaces CONSTANT)
@@ -238,6 +238,7 @@ class WindowState : public QObject {
     void inspectedRowChanged();
     void scanChanged();
     void scanTitleChanged();
+    void scanPhaseTextChanged();
     void moveToTrashChanged();
 
   private:

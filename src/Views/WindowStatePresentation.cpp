@@ -29,6 +29,8 @@ void WindowState::connectPresentationSignals()
                         &ScanResults::duplicateGroupsChanged, &ScanResults::largeFilesChanged})
         connect(&scanner_->results(), signal, this, &WindowState::scanTitleChanged);
     connect(this, &WindowState::languageRawChanged, this, &WindowState::scanTitleChanged);
+    connect(scanner_.get(), &StorageEngine::currentScanningPathChanged, this, &WindowState::scanPhaseTextChanged);
+    connect(this, &WindowState::languageRawChanged, this, &WindowState::scanPhaseTextChanged);
 }
 
 const QVariantMap& WindowState::textTable(AppLanguage language)
@@ -136,7 +138,26 @@ QStringList WindowState::largeCategorySymbols()
     return symbols;
 }
 
-QString WindowState::scanPhaseText() const { return qt(scanner_->currentScanningPath()); }
+QString WindowState::scanPhaseText() const
+{
+    // The engine words its steps in Chinese; the window says them in the person's language.
+    // The line shows only while a scan runs, so the steps before and after it say nothing.
+    const AppLanguage language = currentLanguage();
+    switch (scanner_->scanPhase()) {
+    case StorageEngine::Phase::caches:
+        return qt(WindowTexts::scanPhaseCaches(language));
+    case StorageEngine::Phase::systemData:
+        return qt(WindowTexts::scanPhaseSystemData(language));
+    case StorageEngine::Phase::projects:
+        return qt(WindowTexts::scanPhaseProjects(language));
+    case StorageEngine::Phase::duplicates:
+        return qt(WindowTexts::scanPhaseDuplicates(language));
+    case StorageEngine::Phase::ready:
+    case StorageEngine::Phase::done:
+        break;
+    }
+    return {};
+}
 
 QString WindowState::scanTitle() const
 {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -314,4 +315,45 @@ TEST(Persistence, SwitchingLanguageKeepsTheWorkspaceAndTheInspectedCardAndTransl
     EXPECT_EQ(f.view->selectedWorkspace(), Workspace::OneClickSafe);
     EXPECT_EQ(f.view->inspectedItem()->id(), "browser");
     EXPECT_EQ(f.view->inspector()->title(), "Browser & Web Media Cache");
+}
+
+// ---------------------------------------------------------------- the scan's step line
+
+// The engine words each step of a scan in Chinese; the window says every step in the
+// language shown, and says it again when the language changes while the scan runs.
+TEST(ScanSteps, EachStepOfARunningScanIsSaidInTheLanguageShown)
+{
+    const auto hasHan = [](const QString& text) {
+        return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+    };
+    for (const char* language : {"de", "ko", "ar", "zh-Hans"}) {
+        StateFixture f;
+        f.open(false, language);
+        QStringList said;
+        QObject::connect(f.view.get(), &WindowState::scanPhaseTextChanged, [&] {
+            if (f.engine().isScanning())
+                said << f.view->scanPhaseText();
+        });
+        f.engine().startInstantScan();
+        ASSERT_TRUE(waitForScan(f.engine()));
+        ASSERT_EQ(said.size(), 4) << language; // caches, system data, projects, duplicates
+        said.removeDuplicates();
+        EXPECT_EQ(said.size(), 4) << language;
+        for (const QString& step : said) {
+            EXPECT_FALSE(step.isEmpty()) << language;
+            EXPECT_EQ(hasHan(step), std::string_view(language) == "zh-Hans") << language << " " << qPrintable(step);
+        }
+        EXPECT_TRUE(f.view->scanPhaseText().isEmpty()) << "the line says nothing once the scan is over";
+    }
+
+    StateFixture f;
+    f.open(false, "de");
+    f.engine().startInstantScan();
+    const QString german = f.view->scanPhaseText();
+    QSignalSpy told(f.view.get(), &WindowState::scanPhaseTextChanged);
+    f.view->setLanguageRaw(QStringLiteral("fr"));
+    EXPECT_GE(told.count(), 1);
+    EXPECT_EQ(f.view->scanPhaseText(), qt(WindowTexts::scanPhaseCaches(AppLanguage::fr)));
+    EXPECT_NE(f.view->scanPhaseText(), german);
+    ASSERT_TRUE(waitForScan(f.engine()));
 }
