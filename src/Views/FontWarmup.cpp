@@ -220,15 +220,8 @@ void FontWarmup::runSlice()
 
 bool FontWarmup::queueNextLanguage()
 {
-    if (nextLanguage_ >= languages_.size()) {
-        // A language is queued with the sizes and weights of the items shown at that moment;
-        // rows a scan adds later can bring new ones. Another round readies only what is new,
-        // and the rounds end with one that finds nothing.
-        if (!queuedThisRound_)
-            return false;
-        nextLanguage_ = 0;
-        queuedThisRound_ = false;
-    }
+    if (nextLanguage_ >= languages_.size())
+        return false;
     const Language& language = languages_[nextLanguage_++];
     // What the window's text items show now, with the name each text has in the table.
     const int shown = shown_ ? shown_() : -1;
@@ -280,7 +273,6 @@ void FontWarmup::queueOnce(const QFont& font, const QString& text, bool draw)
     if (queued_.contains(key))
         return;
     queued_.insert(key);
-    queuedThisRound_ = true;
     pieces_.push_back({font, text, draw});
 }
 

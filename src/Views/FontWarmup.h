@@ -93,7 +93,6 @@ class FontWarmup : public QObject {
     QSet<QString> families_;
     QStringList probes_; // a few characters of each script the texts use, one string a script
     std::size_t nextLanguage_ = 0;
-    bool queuedThisRound_ = false; // whether this round over the languages found anything new
     std::deque<Piece> pieces_;
     QSet<QString> queued_;            // font key + text, laid out once
     QHash<QString, QFont> heldFonts_; // by font key: keeps their engines in the cache
