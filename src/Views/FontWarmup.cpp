@@ -234,12 +234,16 @@ bool FontWarmup::queueNextLanguage()
 
     QStringList characterLines = characterLinesOf(language.texts);
     // In a right-to-left language the window isolates each figure it splices into a text
-    // (LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE). Amid that script's letters, the
-    // isolates take a fallback face of their own, which the letters alone never reach.
-    const auto isRightToLeft = [](const QString& text) { return text.isRightToLeft(); };
-    if (std::any_of(language.texts.cbegin(), language.texts.cend(), isRightToLeft))
-        for (QString& line : characterLines)
-            line += QStringLiteral(" \u2066%1 GB\u2069").arg(line.size());
+    // (LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE). Right after a letter of that script,
+    // the isolates are shaped with the script's faces, where they take a fallback face of
+    // their own that the letters alone never reach. Each line ends so.
+    for (QString& line : characterLines) {
+        const auto rightToLeft = std::find_if(line.cbegin(), line.cend(), [](QChar c) {
+            return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+        });
+        if (rightToLeft != line.cend())
+            line += u' ' + *rightToLeft + QStringLiteral(" \u2066%1 GB\u2069").arg(line.size());
+    }
     QSet<QString> specs;
     for (auto& [font, name] : items) {
         font.setFamily(language.family);
