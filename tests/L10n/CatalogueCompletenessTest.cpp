@@ -163,6 +163,7 @@ TEST(CatalogueCompleteness, EveryIdTheCodeUsesResolvesToItsCatalogueText)
         }
     EXPECT_FALSE(Catalogues::has("window.noSuchText", AppLanguage::en));
     EXPECT_TRUE(Catalogues::text("window.noSuchText", AppLanguage::de).empty());
+    EXPECT_TRUE(Catalogues::plural("window.noSuchCount", AppLanguage::en, 1).empty());
 }
 
 // Qt picks a count text's form by its own rules for the catalogue's language; they must pick

@@ -25,14 +25,3 @@ TEST(Catalogues, ThreadsLookingUpAtOnceShareOneCopyOfEachText)
     for (const auto& other : seen)
         EXPECT_EQ(other, seen.front());
 }
-
-TEST(Catalogues, CountsTakeTheirLanguagesForms)
-{
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::ru, 21), "21 элемент");
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::ru, 3), "3 элемента");
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::ar, 0), "لا عناصر");
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::ar, 102), "102 عنصر");
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::fr, 0), "0 élément");
-    EXPECT_EQ(Catalogues::plural("window.itemCount", AppLanguage::ja, 1), "1 件");
-    EXPECT_TRUE(Catalogues::plural("window.noSuchCount", AppLanguage::en, 1).empty());
-}

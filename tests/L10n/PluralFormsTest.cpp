@@ -37,15 +37,3 @@ TEST(PluralForms, EachLanguageFollowsItsOwnRule)
     EXPECT_EQ(pluralCategory(AppLanguage::ar, 111), many);
     EXPECT_EQ(pluralCategory(AppLanguage::ar, 200), other);
 }
-
-TEST(PluralForms, CountTextsSayTheCountInTheRightForm)
-{
-    using namespace WindowTexts;
-    EXPECT_EQ(itemCount(AppLanguage::en, 1), "1 item");
-    EXPECT_EQ(itemCount(AppLanguage::en, 0), "0 items");
-    EXPECT_EQ(itemCount(AppLanguage::ru, 11), "11 элементов");
-    EXPECT_EQ(itemCount(AppLanguage::ru, 101), "101 элемент");
-    EXPECT_EQ(itemCount(AppLanguage::ar, 2), "عنصران");
-    EXPECT_EQ(duplicateCloneCount(AppLanguage::en, 2), "SHA-256 · 2 clones");
-    EXPECT_EQ(projectIdleDays(AppLanguage::pt, 0), "Parado há 0 dia");
-}

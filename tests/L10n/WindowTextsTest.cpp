@@ -1,52 +1,9 @@
 #include "L10n/WindowTexts.h"
-#include "L10n/QuillmereL10n.h"
-#include "Theme/CorvelPalette.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-#include <utility>
-#include <vector>
-
-namespace {
-
-// Every 12-variant text the window can show, wherever its table lives.
-std::vector<std::pair<std::string, const Text12*>> everyTwelveVariantText()
-{
-    std::vector<std::pair<std::string, const Text12*>> texts;
-    for (const auto& [name, text] : WindowTexts::allText12())
-        texts.emplace_back(name, text);
-    texts.emplace_back("rescanHeroTitle", &SharedTitles::rescanHeroTitle);
-    texts.emplace_back("scanningNowTitle", &SharedTitles::scanningNowTitle);
-    texts.emplace_back("reclaimableLabel", &SharedTitles::reclaimableLabel);
-    texts.emplace_back("selectedToReclaimTitle", &SharedTitles::selectedToReclaimTitle);
-    texts.emplace_back("smartCleanAllTitle", &SharedTitles::smartCleanAllTitle);
-    texts.emplace_back("undoRestoreTitle", &SharedTitles::undoRestoreTitle);
-    for (auto category : allCases<LargeFileCategory>())
-        texts.emplace_back(std::string(rawValue(category)), &categoryNameTable(category));
-    for (auto mode : allCases<CorvelAppearanceMode>())
-        texts.emplace_back(std::string(rawValue(mode)), &appearanceNameTable(mode));
-    return texts;
-}
-
-} // namespace
-
-TEST(WindowTexts, EveryTwelveVariantTextHasTwelveNonEmptyVariants)
-{
-    const auto texts = everyTwelveVariantText();
-    EXPECT_GE(texts.size(), 150u);
-    for (const auto& [name, text] : texts) {
-        std::set<std::string_view> distinct;
-        for (auto language : allCases<AppLanguage>()) {
-            const std::string_view variant = (*text)(language);
-            EXPECT_FALSE(variant.empty()) << name;
-            distinct.insert(variant);
-        }
-        // Languages may share a literal ("Volume", "音量"), but a row that repeats one text is a table slip.
-        EXPECT_GE(distinct.size(), 6u) << name;
-    }
-}
 
 TEST(WindowTexts, TextNamesAreUniqueAndFindTheirText)
 {
