@@ -115,13 +115,6 @@ bool writeVideo(const std::string& path, const char* lead, const char* body, int
     return runGst(pipeline);
 }
 
-bool writeSound(const std::string& path)
-{
-    return runGst({QStringLiteral("audiotestsrc"), QStringLiteral("num-buffers=44"), QStringLiteral("!"),
-                   QStringLiteral("wavenc"), QStringLiteral("!"), QStringLiteral("filesink"),
-                   QStringLiteral("location=") + QFile::decodeName(path.c_str())});
-}
-
 QColor middleColour(const QImage& image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
 
 bool alike(QColor a, QColor b, int tolerance)

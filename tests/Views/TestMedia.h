@@ -1,5 +1,5 @@
 #pragma once
-// Media files made at test time: images written by Qt, videos and sounds made by GStreamer's
+// Media files made at test time: images written by Qt, videos made by GStreamer's
 // command-line tool (gst-launch-1.0, which the bootstrap installs). Nothing is downloaded.
 
 #include <QColor>
@@ -24,8 +24,6 @@ bool canMakeVideos();
 // A short video (jpeg in QuickTime for .mov/.MOV, VP8 in Matroska for .mkv): `lead` for its
 // first fifth of a second, then `body` for the rest of its `seconds`.
 bool writeVideo(const std::string& path, const char* lead, const char* body, int seconds = 5);
-// A second of sound (.wav).
-bool writeSound(const std::string& path);
 
 // The colour at the middle of an image.
 QColor middleColour(const QImage& image);
