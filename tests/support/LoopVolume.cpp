@@ -2,9 +2,16 @@
 
 #include "support/RunProgram.h"
 
+#include <gtest/gtest.h>
+
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/fs.h>
+#include <random>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -95,4 +102,40 @@ std::int64_t LoopVolume::blockSize() const
 {
     struct statvfs vfs;
     return statvfs(mountPoint_.c_str(), &vfs) == 0 ? std::int64_t(vfs.f_frsize) : 4096;
+}
+
+void writeRandomFile(const std::string& path, std::int64_t bytes, unsigned seed)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::mt19937_64 random(seed);
+    std::string block(std::size_t(1) << 20, '\0');
+    const int fd = open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0) << path;
+    for (std::int64_t left = bytes; left > 0; left -= std::int64_t(block.size())) {
+        for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
+            const std::uint64_t word = random();
+            std::memcpy(block.data() + i, &word, 8);
+        }
+        const std::size_t size = std::size_t(std::min<std::int64_t>(left, std::int64_t(block.size())));
+        ASSERT_EQ(write(fd, block.data(), size), ssize_t(size));
+    }
+    fsync(fd);
+    close(fd);
+}
+
+void reflinkFile(const std::string& from, const std::string& to)
+{
+    std::filesystem::create_directories(std::filesystem::path(to).parent_path());
+    const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    const int target = open(to.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_EQ(ioctl(target, FICLONE, source), 0) << std::strerror(errno);
+    fsync(target);
+    close(source);
+    close(target);
+}
+
+std::int64_t allocatedBytes(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 ? std::int64_t(st.st_blocks) * 512 : -1;
 }

@@ -38,3 +38,11 @@ class LoopVolume {
     std::string mountPoint_;
     std::string skipReason_;
 };
+
+// Files on such a volume, written out to the disk. Random bytes do not compress (btrfs may
+// compress); the same seed writes the same bytes, a plain copy.
+void writeRandomFile(const std::string& path, std::int64_t bytes, unsigned seed);
+// `to` becomes a reflinked copy of `from` (what cp --reflink=always does).
+void reflinkFile(const std::string& from, const std::string& to);
+// Allocated bytes (st_blocks × 512) of a path, not following links; -1 when it is missing.
+std::int64_t allocatedBytes(const std::string& path);
