@@ -1,8 +1,6 @@
 #include "L10n/AppLanguage.h"
 #include "L10n/WindowTexts.h"
 
-#include <QList>
-#include <QString>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -23,19 +21,6 @@ TEST(AppLanguage, CodesRoundTripAndNamesAreDistinct)
     EXPECT_EQ(codes.size(), kAppLanguageCount);
     EXPECT_EQ(names.size(), kAppLanguageCount);
     EXPECT_EQ(rawValue(AppLanguage::zhHans), kDefaultLanguageCode);
-}
-
-TEST(AppLanguage, FlagsArePairsOfRegionalIndicators)
-{
-    for (auto language : allCases<AppLanguage>()) {
-        const auto flagText = QString::fromUtf8(flag(language).data(), qsizetype(flag(language).size()));
-        const auto points = flagText.toUcs4();
-        ASSERT_EQ(points.size(), 2) << rawValue(language);
-        for (auto point : points) {
-            EXPECT_GE(point, 0x1F1E6u);
-            EXPECT_LE(point, 0x1F1FFu);
-        }
-    }
 }
 
 TEST(AppLanguage, AnythingButTheTwelveExactCodesShowsSimplifiedChinese)
