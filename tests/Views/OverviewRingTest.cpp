@@ -46,5 +46,6 @@ TEST(OverviewRingFigures, NeverMoreThanAFullCircleAndNoOverflow)
     EXPECT_EQ(figures.centerBytes, kMax);
     EXPECT_EQ(overviewRingFigures(small, -3, -4).reclaimableRatio, 0); // negative selections count as none
     EXPECT_EQ(saturatingSum({kMax - 1, 1}), kMax);
+    EXPECT_EQ(saturatingSum({kMax, kMax, 1}), kMax);
     EXPECT_EQ(saturatingSum({-7, 5}), 5); // a negative count adds nothing
 }
