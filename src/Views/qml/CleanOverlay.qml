@@ -27,6 +27,9 @@ Rectangle {
             Shape {
                 id: ring
                 readonly property real radius: 34
+                // In whole percent: the arc is drawn again only when the figure in it changes,
+                // not for every item a long clean moves.
+                readonly property int percent: Math.round(Math.max(0, Math.min(1, View.column.cleanProgress)) * 100)
                 Layout.alignment: Qt.AlignHCenter
                 implicitWidth: radius * 2 + 8
                 implicitHeight: radius * 2 + 8
@@ -44,12 +47,12 @@ Rectangle {
                     PathAngleArc {
                         centerX: ring.width / 2; centerY: ring.height / 2; radiusX: ring.radius; radiusY: ring.radius
                         startAngle: -90
-                        sweepAngle: 360 * Math.max(0, Math.min(1, View.column.cleanProgress))
+                        sweepAngle: 3.6 * ring.percent
                     }
                 }
                 InkText {
                     anchors.centerIn: parent
-                    text: Math.round(View.column.cleanProgress * 100) + "%"
+                    text: ring.percent + "%"
                     font.pixelSize: 15
                     font.weight: Font.Bold
                     color: View.palette.emeraldText
