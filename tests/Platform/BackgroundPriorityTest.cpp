@@ -44,6 +44,8 @@ bool kernelTakesOwnSlices()
 TEST(BackgroundPriority, BackgroundThreadsAndTheirChildrenStandBackButTheSetterDoesNot)
 {
     const int own = nicenessOfThisThread();
+    if (own + 5 > 19) // a runner started at low priority leaves no room below it
+        GTEST_SKIP() << "this thread already runs at niceness " << own;
     BackgroundPriority::setNiceness(own + 5);
     const std::optional<long long> ownSlice = sliceOfThisThread();
     int background = -100, child = -100;
