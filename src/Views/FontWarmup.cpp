@@ -5,29 +5,17 @@
 #include "Theme/ScriptFonts.h"
 
 #include <QEvent>
-#include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QRunnable>
 #include <QTextLayout>
 
 #include <algorithm>
 
 namespace {
-
-// Breaks `layout` into lines, as a text item does.
-void layOut(QTextLayout& layout)
-{
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(400);
-    layout.endLayout();
-}
 
 // Lays out `text` in `font` the way a text item does, which makes the font's engine, finds
 // the fallback faces of characters it lacks and reads their glyphs' metrics. With `draw`, also
@@ -37,7 +25,10 @@ void layOut(QTextLayout& layout)
 void layOut(const QString& text, const QFont& font, bool draw)
 {
     QTextLayout layout(text, font);
-    layOut(layout);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(400);
+    layout.endLayout();
     if (!draw)
         return;
     static QImage canvas(400, 64, QImage::Format_ARGB32_Premultiplied);
@@ -207,11 +198,10 @@ void FontWarmup::runSlice()
     }
     QElapsedTimer slice;
     slice.start();
-    layOutNextOnRenderThread();
     int pieces = 0;
     do {
         if (pieces_.empty() && !queueNextLanguage()) {
-            finished_ = renderThreadPieces_.empty();
+            finished_ = true;
             break;
         }
         if (pieces_.empty())
@@ -265,42 +255,12 @@ bool FontWarmup::queueNextLanguage()
             queueProbes(font);
             for (const QString& line : characterLines)
                 queueOnce(font, line, false);
-            if (!drawsGlyphs_) {
-                // A font of the render thread's own: the font data a copy shares keeps one
-                // thread's faces at a time.
-                QFont own = font;
-                if (own.pixelSize() > 0)
-                    own.setPixelSize(own.pixelSize());
-                else
-                    own.setPointSizeF(own.pointSizeF());
-                renderThreadPieces_.push_back({own, characterLines});
-            }
         }
         const QString text = language.texts.value(name);
         if (!text.isEmpty() && !hasEmojiCodePoint(text))
             queueOnce(font, text, true);
     }
     return true;
-}
-
-void FontWarmup::layOutNextOnRenderThread()
-{
-    if (renderThreadPieces_.empty() || !window_)
-        return;
-    RenderThreadPiece piece = std::move(renderThreadPieces_.front());
-    renderThreadPieces_.pop_front();
-    // Between two frames, as a text item's node is built: its line height, then its glyph runs.
-    // A face only a glyph run holds stays in the thread's font cache while the run is kept.
-    window_->scheduleRenderJob(QRunnable::create([held = heldOnRenderThread_, piece = std::move(piece)] {
-                                   QFontMetricsF(piece.font).height();
-                                   for (const QString& text : piece.lines) {
-                                       QTextLayout layout(text, piece.font);
-                                       layOut(layout);
-                                       for (const QGlyphRun& run : layout.glyphRuns())
-                                           held->insert(run.rawFont());
-                                   }
-                               }),
-                               QQuickWindow::NoStage);
 }
 
 void FontWarmup::queueProbes(const QFont& font)

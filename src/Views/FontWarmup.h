@@ -8,18 +8,12 @@
 // face and size they use, and every character of that language in each of those sizes. The
 // engines made so are held, so the font cache keeps them with their glyphs, and a first switch
 // only has to lay its texts out, not to load faces, search fallbacks or load glyphs.
-//
-// A scene graph that draws from glyph outlines (OpenGL and the like) builds each text's glyph
-// runs again on its render thread, while the GUI thread waits for it, and that thread has a
-// font cache of its own: there the same character lines are laid out too, one font a frame,
-// and the faces they reach are held, so that cache keeps them as well.
 
 #include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QRawFont>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -27,7 +21,6 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <thread>
 #include <vector>
 
@@ -89,8 +82,6 @@ class FontWarmup : public QObject {
     void queueProbes(const QFont& font);
     // Queues `text` in `font` unless it already was; `draw` also readies its glyphs' bitmaps.
     void queueOnce(const QFont& font, const QString& text, bool draw);
-    // Hands the next font and its lines to the render thread.
-    void layOutNextOnRenderThread();
 
     std::thread worker_;
     QPointer<QQuickWindow> window_;
@@ -103,13 +94,6 @@ class FontWarmup : public QObject {
     QStringList probes_; // a few characters of each script the texts use, one string a script
     std::size_t nextLanguage_ = 0;
     std::deque<Piece> pieces_;
-    struct RenderThreadPiece {
-        QFont font;
-        QStringList lines;
-    };
-    std::deque<RenderThreadPiece> renderThreadPieces_;
-    // Filled on the render thread only; whoever lets go last frees it.
-    std::shared_ptr<QSet<QRawFont>> heldOnRenderThread_ = std::make_shared<QSet<QRawFont>>();
     QSet<QString> queued_;            // font key + text, laid out once
     QHash<QString, QFont> heldFonts_; // by font key: keeps their engines in the cache
     QTimer timer_;
