@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QMap>
 #include <QPainter>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTextLayout>
@@ -102,6 +104,16 @@ bool isWindowInput(QEvent::Type type)
     }
 }
 
+// `font` with data of its own. A font used on the render thread swaps the engines it holds for
+// that thread's, and copies share them: the held fonts would let go of the GUI thread's.
+QFont ownCopy(const QFont& font)
+{
+    QFont copy = font;
+    copy.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() + 1); // detaches
+    copy.setLetterSpacing(font.letterSpacingType(), font.letterSpacing());
+    return copy;
+}
+
 // A text item's font with its family left out: what sizes and weights the window uses.
 QString fontSpecKey(QFont font)
 {
@@ -164,6 +176,8 @@ void FontWarmup::start(QQuickWindow& window, std::vector<Language> languages, st
             // others make their own from the outlines. Which one runs is known once it drew.
             const QSGRendererInterface* renderer = window_ ? window_->rendererInterface() : nullptr;
             drawsGlyphs_ = renderer && renderer->graphicsApi() == QSGRendererInterface::Software;
+            if (!drawsGlyphs_)
+                watchSceneFrames();
             schedule(pacing_.firstDelayMs);
         },
         Qt::SingleShotConnection);
@@ -198,10 +212,11 @@ void FontWarmup::runSlice()
     }
     QElapsedTimer slice;
     slice.start();
+    showNextInScene();
     int pieces = 0;
     do {
         if (pieces_.empty() && !queueNextLanguage()) {
-            finished_ = true;
+            finished_ = scenePieces_.empty() && !sceneShowing_;
             break;
         }
         if (pieces_.empty())
@@ -215,7 +230,9 @@ void FontWarmup::runSlice()
     piecesDone_ += pieces;
     mostPieces_ = std::max(mostPieces_, pieces);
     longestSliceMs_ = std::max(longestSliceMs_, double(slice.nsecsElapsed()) / 1e6);
-    schedule(pacing_.gapMs);
+    // A window that draws no frame (hidden, minimised) is not polled.
+    if (!(sceneFramePending_ && pieces_.empty() && nextLanguage_ >= languages_.size()))
+        schedule(pacing_.gapMs);
 }
 
 bool FontWarmup::queueNextLanguage()
@@ -246,6 +263,11 @@ bool FontWarmup::queueNextLanguage()
     }
     QSet<QString> specs;
     for (auto& [font, name] : items) {
+        if (!families_.contains(font.family())) {
+            holdOwnFace(font);
+            continue;
+        }
+        font = ownCopy(font); // the item's own goes to the render thread and back
         font.setFamily(language.family);
         const QString key = font.key();
         if (!heldFonts_.contains(key))
@@ -255,12 +277,93 @@ bool FontWarmup::queueNextLanguage()
             queueProbes(font);
             for (const QString& line : characterLines)
                 queueOnce(font, line, false);
+            // The render thread needs each face in each size, with the fallbacks one line
+            // reaches. Every glyph's outline is not readied there: that would hold about
+            // three times the memory, for a first switch no faster.
+            if (!drawsGlyphs_ && !characterLines.isEmpty())
+                scenePieces_.push_back({font, characterLines.first(), false});
         }
         const QString text = language.texts.value(name);
         if (!text.isEmpty() && !hasEmojiCodePoint(text))
             queueOnce(font, text, true);
     }
     return true;
+}
+
+void FontWarmup::watchSceneFrames()
+{
+    // The GUI thread waits while the scene synchronises: what it had shown by then is in.
+    connect(
+        window_, &QQuickWindow::afterSynchronizing, this,
+        [this] {
+            sceneTextsSynced_.store(sceneTextsShown_.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        },
+        Qt::DirectConnection);
+    connect(
+        window_, &QQuickWindow::frameSwapped, this,
+        [this] {
+            if (sceneTextsSynced_.load(std::memory_order_relaxed) != sceneTextsShown_.load(std::memory_order_relaxed))
+                return;
+            sceneFramePending_ = false;
+            // Slices stop while only a scene text waits for its frame.
+            if (!timer_.isActive())
+                schedule(pacing_.gapMs);
+        },
+        Qt::QueuedConnection);
+}
+
+void FontWarmup::showNextInScene()
+{
+    if (sceneFramePending_)
+        return;
+    if (sceneShowing_)
+        sceneShowing_->setVisible(false); // its nodes stay, and with them the faces they use
+    sceneShowing_ = nullptr;
+    if (scenePieces_.empty() || !window_)
+        return;
+    if (!sceneText_) {
+        QQmlEngine* engine = qmlEngine(window_);
+        if (!engine) {
+            scenePieces_.clear();
+            return;
+        }
+        sceneText_ = new QQmlComponent(engine, this);
+        sceneText_->setData("import QtQuick\n"
+                            "Text { Accessible.ignored: true; enabled: false }",
+                            QUrl());
+        sceneShelf_ = new QQuickItem(window_->contentItem());
+        sceneShelf_->setSize(QSizeF(1, 1));
+        sceneShelf_->setClip(true);
+        sceneShelf_->setZ(-1);
+        sceneShelf_->setEnabled(false);
+    }
+    auto* text = qobject_cast<QQuickItem*>(sceneText_->create());
+    if (!text || !sceneShelf_) {
+        delete text;
+        scenePieces_.clear();
+        return;
+    }
+    const Piece piece = std::move(scenePieces_.front());
+    scenePieces_.pop_front();
+    text->setProperty("font", ownCopy(piece.font));
+    text->setProperty("text", piece.text);
+    text->setParent(sceneShelf_);
+    text->setParentItem(sceneShelf_);
+    sceneShowing_ = text;
+    sceneFramePending_ = true;
+    sceneTextsShown_.fetch_add(1, std::memory_order_relaxed);
+}
+
+void FontWarmup::holdOwnFace(const QFont& font)
+{
+    const QString key = font.key();
+    if (heldFonts_.contains(key))
+        return;
+    // The item's own font goes back and forth to the render thread (OpenGL), which takes its
+    // engines along: a copy of its own keeps them here.
+    const QFont held = ownCopy(font);
+    heldFonts_.insert(key, held);
+    queueOnce(held, probes_.back(), false);
 }
 
 void FontWarmup::queueProbes(const QFont& font)
@@ -287,9 +390,7 @@ void FontWarmup::collectTexts(QQuickItem* item, const QHash<QString, QString>& n
         return;
     if (item->inherits("QQuickText")) {
         const QFont font = item->property("font").value<QFont>();
-        // Only text in the language's face: icons and paths keep theirs.
-        if (families_.contains(font.family()))
-            out.emplace_back(font, nameOfShownText.value(item->property("text").toString()));
+        out.emplace_back(font, nameOfShownText.value(item->property("text").toString()));
     }
     for (QQuickItem* child : item->childItems())
         collectTexts(child, nameOfShownText, out);

@@ -8,6 +8,11 @@
 // face and size they use, and every character of that language in each of those sizes. The
 // engines made so are held, so the font cache keeps them with their glyphs, and a first switch
 // only has to lay its texts out, not to load faces, search fallbacks or load glyphs.
+//
+// A scene graph that draws text from glyph outlines (OpenGL and the like) has a font cache of
+// its own on its render thread, which it fills while the GUI thread waits for it, and which
+// lets go of every face nothing uses. There each face and size is also shown once, a text a
+// frame, clipped to nothing and then hidden. Hidden, the texts keep their faces in use.
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -19,11 +24,13 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <thread>
 #include <vector>
 
+class QQmlComponent;
 class QQuickItem;
 class QQuickWindow;
 
@@ -80,8 +87,13 @@ class FontWarmup : public QObject {
     void collectTexts(QQuickItem* item, const QHash<QString, QString>& nameOfShownText,
                       std::vector<std::pair<QFont, QString>>& out) const;
     void queueProbes(const QFont& font);
+    // Holds the engine of a face that is the same in every language (icons, paths).
+    void holdOwnFace(const QFont& font);
     // Queues `text` in `font` unless it already was; `draw` also readies its glyphs' bitmaps.
     void queueOnce(const QFont& font, const QString& text, bool draw);
+    // Hides the scene text drawn last and shows the next, one a frame.
+    void showNextInScene();
+    void watchSceneFrames();
 
     std::thread worker_;
     QPointer<QQuickWindow> window_;
@@ -96,6 +108,13 @@ class FontWarmup : public QObject {
     std::deque<Piece> pieces_;
     QSet<QString> queued_;            // font key + text, laid out once
     QHash<QString, QFont> heldFonts_; // by font key: keeps their engines in the cache
+    std::deque<Piece> scenePieces_;
+    QQmlComponent* sceneText_ = nullptr; // makes the scene texts
+    QPointer<QQuickItem> sceneShelf_;    // clips them to nothing
+    QPointer<QQuickItem> sceneShowing_;  // drawn in the frame on its way
+    bool sceneFramePending_ = false;     // the one showing is not drawn yet
+    std::atomic<int> sceneTextsShown_{0};
+    std::atomic<int> sceneTextsSynced_{0}; // shown by the last synchronisation of the scene
     QTimer timer_;
     QElapsedTimer sinceInput_;
     bool finished_ = false;

@@ -154,7 +154,9 @@ TEST(FontWarmup, ASwitchAfterItShowsTheLanguagesTextsInItsFace)
 
 // Arabic texts carry their figures between directional isolates, which Arabic's own face
 // lacks: amid Arabic letters they take a fallback face of their own in every size. Readied
-// ahead, a first switch to Arabic needs no face it has not seen.
+// ahead, a first switch to Arabic needs no face it has not seen. Also run on OpenGL, where the
+// render thread meets every face again in caches of its own, and the GUI thread's fonts lend
+// it their engines.
 TEST(FontWarmup, AFirstSwitchToArabicNeedsNoNewFace)
 {
     WindowUnderTest w;
