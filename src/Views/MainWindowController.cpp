@@ -1,8 +1,10 @@
 #include "MainWindowController.h"
 
 #include "DesktopIntegration.h"
+#include "L10n/MessageRenderer.h"
 #include "L10n/SystemLanguage.h"
 #include "MainWindowLoader.h"
+#include "Models/DiskFormat.h"
 #include "Models/Paths.h"
 #include "PortalFolderPicker.h"
 #include "QtFolderPicker.h"
@@ -86,7 +88,13 @@ int run(QApplication& app, int argc, char** argv)
             // The final texts are published right after isScanning turns false.
             if (!scanner.isScanning())
                 QTimer::singleShot(0, &app, [&] {
-                    std::cout << scanner.currentScanningPath() << std::endl;
+                    // The engine's own line, in the window's language where it is the summary.
+                    TextRef line;
+                    if (scanner.scanPhase() == StorageEngine::Phase::done)
+                        line = {"scan.done.summary",
+                                {DiskFormat::bytes(scanner.results().grandTotalDiscoverableBytes())}};
+                    std::cout << renderMessageOr(line, scanner.currentScanningPath(), view.currentLanguage())
+                              << std::endl;
                     QApplication::quit();
                 });
         });

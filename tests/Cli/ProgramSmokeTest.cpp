@@ -72,12 +72,14 @@ TEST(CliScan, NamesThatAreNotUtf8OrControlCharactersAreEscapedNotDropped)
     EXPECT_EQ(nlohmann::json::parse(result.out)["home"], home.at("h") + "\\xFF\\x0Ax");
 }
 
+// The line it prints at the end is in the window's language, here the one the locale asks for.
 TEST(WindowProgram, StartsOffscreenScansAndQuits)
 {
     TempHome home;
     const auto result = runProgram(
         {QUILLMERE_APP_PATH, "--home", home.path(), "--applications", home.at("Applications"), "--quit-after-scan"},
-        {"QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software"});
+        {"QT_QPA_PLATFORM=offscreen", "QT_QUICK_BACKEND=software", "XDG_CONFIG_HOME=" + home.at("config"),
+         "LANG=de_DE.UTF-8", "LC_ALL=", "LANGUAGE="});
     EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_NE(result.out.find("已完成全自动核验"), std::string::npos) << result.out << result.err;
+    EXPECT_NE(result.out.find("Automatische Prüfung abgeschlossen · "), std::string::npos) << result.out << result.err;
 }
