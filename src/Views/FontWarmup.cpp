@@ -386,7 +386,7 @@ void FontWarmup::queueOnce(const QFont& font, const QString& text, bool draw)
 void FontWarmup::collectTexts(QQuickItem* item, const QHash<QString, QString>& nameOfShownText,
                               std::vector<std::pair<QFont, QString>>& out) const
 {
-    if (!item)
+    if (!item || item == sceneShelf_)
         return;
     if (item->inherits("QQuickText")) {
         const QFont font = item->property("font").value<QFont>();
